@@ -1,0 +1,42 @@
+#include "ProgramGlobals.h"
+#include "QtUserInterface.h"
+#include "StartUp.h"
+#include "clsConfig.h"
+#include "clsConnect.h"
+#include "frmConfig.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <memory>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Lectorum Sermon Outlines"));
+    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+            .arg(LECTORUM_VERSION_MAJOR)
+            .arg(LECTORUM_VERSION_MINOR)
+            .arg(LECTORUM_VERSION_PATCH));
+
+    UserInterface::install(&QtUserInterface::instance());
+    clsConfig config;
+    clsConnect connection;
+    setProgramConfig(&config);
+    setProgramConnection(&connection);
+    // An empty settings store gets the defaults without a question.
+    clsConfig::setConfigurationScreen(&frmConfig::writeFirstRunDefaults);
+
+    StartUp startUp(connection, config);
+    startUp.setConfigurationOffer([&config]() {
+        frmConfig screen(config);
+        return screen.exec() == QDialog::Accepted && screen.saved();
+    });
+    std::unique_ptr<frmMain> main(startUp.run());
+    if (!main)
+        return 1;
+    const int code = app.exec();
+    main.reset();
+    setProgramConnection(nullptr);
+    setProgramConfig(nullptr);
+    return code;
+}

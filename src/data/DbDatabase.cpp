@@ -1,0 +1,279 @@
+#include "DbDatabase.h"
+
+#include "DbPairLookup.h"
+#include "DbSnapshot.h"
+#include "StatementLog.h"
+
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+#include <atomic>
+
+namespace {
+
+QString newConnectionName()
+{
+    static std::atomic<int> serial{0};
+    return QStringLiteral("lectorum-%1").arg(++serial);
+}
+
+// The driver's native code when it is a number that fits the 16 bits the error box shows;
+// otherwise the fixed number for this kind of failure.
+DbError makeError(const QSqlError &sqlError, const QString &sql, int fallback)
+{
+    DbError error;
+    error.number = fallback;
+    const QString native = sqlError.nativeErrorCode().section(QLatin1Char(';'), 0, 0).trimmed();
+    bool ok = false;
+    const int code = native.toInt(&ok);
+    if (ok && code > 0 && code <= 32767)
+        error.number = code;
+    error.driverText = sqlError.text().trimmed();
+    error.sql = sql;
+    return error;
+}
+
+int statementFallback(DbDatabase::Engine engine)
+{
+    return engine == DbDatabase::Engine::Odbc ? DbErrorNumber::OdbcCallFailed
+                                              : DbErrorNumber::StatementFailed;
+}
+
+} // namespace
+
+DbDatabase::DbDatabase(Engine engine, const QString &connectionName)
+    : m_engine(engine)
+    , m_connectionName(connectionName)
+{
+}
+
+DbDatabase::~DbDatabase()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+        if (db.isOpen())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connectionName);
+}
+
+bool DbDatabase::engineAvailable(Engine engine)
+{
+    return QSqlDatabase::isDriverAvailable(
+        engine == Engine::SQLite ? QStringLiteral("QSQLITE") : QStringLiteral("QODBC"));
+}
+
+std::unique_ptr<DbDatabase> DbDatabase::openFile(const QString &path, DbError &error)
+{
+    return openSqlite(path, false, error);
+}
+
+std::unique_ptr<DbDatabase> DbDatabase::createFile(const QString &path, DbError &error)
+{
+    return openSqlite(path, true, error);
+}
+
+std::unique_ptr<DbDatabase> DbDatabase::openSqlite(const QString &path, bool create, DbError &error)
+{
+    error.clear();
+    const QFileInfo info(path);
+    if (!create && (path.isEmpty() || !info.exists())) {
+        error.number = DbErrorNumber::FileNotFound;
+        error.driverText = QStringLiteral("Could not find file '%1'.").arg(path);
+        return nullptr;
+    }
+    if (!create && !info.isFile()) {
+        error.number = DbErrorNumber::CannotOpenFile;
+        error.driverText = QStringLiteral("'%1' is not a file.").arg(path);
+        return nullptr;
+    }
+    if (!engineAvailable(Engine::SQLite)) {
+        error.number = DbErrorNumber::DriverMissing;
+        error.driverText = QStringLiteral("The Qt SQLite driver (QSQLITE) is not installed.");
+        return nullptr;
+    }
+
+    std::unique_ptr<DbDatabase> database(new DbDatabase(Engine::SQLite, newConnectionName()));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), database->m_connectionName);
+        // A URI with mode=rw makes the open fail on a missing file instead of creating one.
+        QUrl uri = QUrl::fromLocalFile(info.absoluteFilePath());
+        db.setDatabaseName(uri.toString(QUrl::FullyEncoded)
+            + (create ? QStringLiteral("?mode=rwc") : QStringLiteral("?mode=rw")));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+        if (!db.open()) {
+            error = makeError(db.lastError(), QString(), DbErrorNumber::CannotOpenFile);
+            return nullptr;
+        }
+    }
+    if (!database->setUpSession(error))
+        return nullptr;
+    return database;
+}
+
+std::unique_ptr<DbDatabase> DbDatabase::openOdbc(const QString &connectText, DbError &error)
+{
+    error.clear();
+    if (!engineAvailable(Engine::Odbc)) {
+        error.number = DbErrorNumber::DriverMissing;
+        error.driverText = QStringLiteral("The Qt ODBC driver (QODBC) is not installed.");
+        return nullptr;
+    }
+    std::unique_ptr<DbDatabase> database(new DbDatabase(Engine::Odbc, newConnectionName()));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), database->m_connectionName);
+        // QODBC puts "DSN=" in front of a text that holds neither DRIVER= nor SERVER=.
+        QString text = connectText;
+        if (text.startsWith(QLatin1String("DSN="), Qt::CaseInsensitive))
+            text = text.mid(4);
+        db.setDatabaseName(text);
+        db.setConnectOptions(QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=10"));
+        if (!db.open()) {
+            error = makeError(db.lastError(), QString(), DbErrorNumber::OdbcConnectFailed);
+            return nullptr;
+        }
+    }
+    if (!database->setUpSession(error))
+        return nullptr;
+    return database;
+}
+
+bool DbDatabase::setUpSession(DbError &error)
+{
+    int ignored = 0;
+    if (m_engine == Engine::SQLite) {
+        // Must run outside any transaction, on every connection, or cascades silently do not
+        // happen. The count also proves the file is a readable database.
+        if (!execute(QStringLiteral("PRAGMA foreign_keys = ON"), &ignored, error))
+            return false;
+        auto probe = openSnapshot(QStringLiteral("SELECT count(*) FROM sqlite_master"), error);
+        return probe != nullptr;
+    }
+    // Which server is this? Only PostgreSQL needs its session pinned.
+    DbError probeError;
+    if (auto version = openSnapshot(QStringLiteral("SELECT version()"), probeError)) {
+        m_postgres = !version->eof()
+            && version->field(0).toString().contains(QLatin1String("PostgreSQL"));
+    }
+    if (m_postgres) {
+        // Dates travel as ISO text; a non-ISO output style makes psqlODBC misread them.
+        if (!execute(QStringLiteral("SET DateStyle TO 'ISO, MDY'"), &ignored, error))
+            return false;
+        // A backslash in a literal is an ordinary character, as in every other engine.
+        if (!execute(QStringLiteral("SET standard_conforming_strings TO on"), &ignored, error))
+            return false;
+    }
+    return true;
+}
+
+bool DbDatabase::execute(const QString &sql, int *rowsAffected, DbError &error)
+{
+    StatementLog::note(sql);
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    query.setForwardOnly(true);
+    if (!query.exec(sql)) {
+        error = makeError(query.lastError(), sql, statementFallback(m_engine));
+        if (rowsAffected)
+            *rowsAffected = 0;
+        return false;
+    }
+    if (rowsAffected)
+        *rowsAffected = query.numRowsAffected();
+    return true;
+}
+
+std::unique_ptr<DbSnapshot> DbDatabase::openSnapshot(const QString &sql, DbError &error)
+{
+    StatementLog::note(sql);
+    auto query = std::make_unique<QSqlQuery>(QSqlDatabase::database(m_connectionName, false));
+    query->setForwardOnly(true);
+    if (!query->exec(sql)) {
+        error = makeError(query->lastError(), sql, statementFallback(m_engine));
+        return nullptr;
+    }
+    if (!query->isSelect()) {
+        error.number = statementFallback(m_engine);
+        error.driverText = QStringLiteral("The statement returned no rows to read.");
+        error.sql = sql;
+        return nullptr;
+    }
+    return std::unique_ptr<DbSnapshot>(new DbSnapshot(std::move(query), sql));
+}
+
+std::unique_ptr<DbPairLookup> DbDatabase::preparePairLookup(const QString &table,
+    const QString &firstColumn, const QString &secondColumn, DbError &error)
+{
+    const QString sql = QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ? AND %3 = ?")
+                            .arg(table, firstColumn, secondColumn);
+    StatementLog::note(sql);
+    auto query = std::make_unique<QSqlQuery>(QSqlDatabase::database(m_connectionName, false));
+    query->setForwardOnly(true);
+    if (!query->prepare(sql)) {
+        error = makeError(query->lastError(), sql, statementFallback(m_engine));
+        return nullptr;
+    }
+    return std::unique_ptr<DbPairLookup>(new DbPairLookup(std::move(query), sql));
+}
+
+bool DbDatabase::begin(DbError &error)
+{
+    int ignored = 0;
+    if (m_engine == Engine::SQLite)
+        return execute(QStringLiteral("BEGIN"), &ignored, error);
+    StatementLog::note(QStringLiteral("BEGIN"));
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    if (!db.transaction()) {
+        error = makeError(db.lastError(), QStringLiteral("BEGIN"), DbErrorNumber::OdbcCallFailed);
+        return false;
+    }
+    return true;
+}
+
+bool DbDatabase::beginExclusive(const QString &table, DbError &error)
+{
+    int ignored = 0;
+    if (m_engine == Engine::SQLite)
+        return execute(QStringLiteral("BEGIN IMMEDIATE"), &ignored, error);
+    if (!begin(error))
+        return false;
+    if (m_postgres) {
+        const QString lock = QStringLiteral("LOCK TABLE %1 IN SHARE ROW EXCLUSIVE MODE").arg(table);
+        if (!execute(lock, &ignored, error)) {
+            rollback();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool DbDatabase::commit(DbError &error)
+{
+    int ignored = 0;
+    if (m_engine == Engine::SQLite) {
+        if (execute(QStringLiteral("COMMIT"), &ignored, error))
+            return true;
+        rollback(); // a failed COMMIT leaves the transaction open
+        return false;
+    }
+    StatementLog::note(QStringLiteral("COMMIT"));
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    if (!db.commit()) {
+        error = makeError(db.lastError(), QStringLiteral("COMMIT"), DbErrorNumber::OdbcCallFailed);
+        db.rollback();
+        return false;
+    }
+    return true;
+}
+
+bool DbDatabase::rollback()
+{
+    if (m_engine == Engine::SQLite) {
+        DbError ignored;
+        int rows = 0;
+        return execute(QStringLiteral("ROLLBACK"), &rows, ignored);
+    }
+    StatementLog::note(QStringLiteral("ROLLBACK"));
+    return QSqlDatabase::database(m_connectionName, false).rollback();
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "DbError.h"
+
+#include <QString>
+#include <memory>
+
+class DbSnapshot;
+class DbPairLookup;
+
+// One open database: a local SQLite file or a server reached through ODBC. This class and its
+// companions (DbSnapshot, DbPairLookup, DbTransaction) are the only code that includes QtSql;
+// every statement they run is noted in the StatementLog first.
+class DbDatabase
+{
+public:
+    enum class Engine { SQLite, Odbc };
+
+    // The Qt SQL driver for the engine is installed.
+    static bool engineAvailable(Engine engine);
+
+    // Opens an existing SQLite file for shared read-write use. A missing file is an error:
+    // the program never creates an empty database in its place.
+    static std::unique_ptr<DbDatabase> openFile(const QString &path, DbError &error);
+    // Opens an ODBC data source. connectText is the attribute list after "ODBC;"
+    // ("DSN=name;UID=...;PWD=...;DATABASE=...").
+    static std::unique_ptr<DbDatabase> openOdbc(const QString &connectText, DbError &error);
+    // Creates a new, empty SQLite file (only lectorum-mkdb and tests do this).
+    static std::unique_ptr<DbDatabase> createFile(const QString &path, DbError &error);
+
+    ~DbDatabase();
+    DbDatabase(const DbDatabase &) = delete;
+    DbDatabase &operator=(const DbDatabase &) = delete;
+
+    Engine engine() const { return m_engine; }
+    bool isPostgres() const { return m_postgres; }
+
+    // Runs an INSERT, UPDATE, DELETE or other statement; rowsAffected gets the number of rows
+    // it changed (-1 when the driver cannot tell).
+    bool execute(const QString &sql, int *rowsAffected, DbError &error);
+    // Opens a read-only snapshot over a SELECT text; null on failure.
+    std::unique_ptr<DbSnapshot> openSnapshot(const QString &sql, DbError &error);
+    // Prepares an indexed look-up of one (first, second) pair in a link table.
+    std::unique_ptr<DbPairLookup> preparePairLookup(const QString &table, const QString &firstColumn,
+        const QString &secondColumn, DbError &error);
+
+    // A plain transaction (bulk loading).
+    bool begin(DbError &error);
+    // A write transaction that holds the table (and on SQLite the whole file) against every
+    // other writer until it ends. Used through DbTransaction.
+    bool beginExclusive(const QString &table, DbError &error);
+    bool commit(DbError &error);
+    bool rollback();
+
+    QString connectionName() const { return m_connectionName; }
+
+private:
+    DbDatabase(Engine engine, const QString &connectionName);
+    static std::unique_ptr<DbDatabase> openSqlite(const QString &path, bool create, DbError &error);
+    bool setUpSession(DbError &error);
+
+    Engine m_engine;
+    QString m_connectionName;
+    bool m_postgres = false;
+};

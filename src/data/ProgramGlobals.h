@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+class clsConnect;
+class clsConfig;
+
+// Program-wide values shared between screens.
+extern QString ActiveDatabase;   // the database in use, shown in pnlUser
+extern QString HelpFilePath;     // the program's folder + "/Lectorum.hlp"
+extern qint16 OpenScreenCount;   // open data screens
+
+// The two objects that live for the whole run. Start-up (and each test fixture) installs
+// them; record classes reach the database through ProgramConnection().DBObject().
+clsConnect &ProgramConnection();
+void setProgramConnection(clsConnect *connection);
+clsConfig &ProgramConfig();
+void setProgramConfig(clsConfig *config);

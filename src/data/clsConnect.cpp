@@ -1,0 +1,256 @@
+#include "clsConnect.h"
+
+#include "DbDatabase.h"
+#include "DbSnapshot.h"
+#include "DbTransaction.h"
+#include "ProgramGlobals.h"
+#include "SqlLiterals.h"
+#include "UserInterface.h"
+#include "clsConfig.h"
+
+#include <limits>
+
+clsConnect::clsConnect() = default;
+
+clsConnect::~clsConnect() { DataClose(); }
+
+bool clsConnect::LoadSettings(clsConfig &config)
+{
+    config.setSection(QStringLiteral("DataSource"));
+    config.setKeyName(QStringLiteral("DataLoc"));
+    if (!config.CheckConfig()) {
+        m_validLogon = false;
+        return false;
+    }
+    const QString loc = config.GetConfig(QStringLiteral("DataSource"), QStringLiteral("DataLoc"), QString());
+    m_dsn = config.GetConfig(loc, QStringLiteral("DSN"), QString());
+    // The stored path ends in a separator, so plain concatenation names the file.
+    m_databaseName = config.GetConfig(loc, QStringLiteral("DBPath"), QString())
+        + config.GetConfig(loc, QStringLiteral("DBName"), QString());
+    m_onServer = NullToLong(config.GetConfig(loc, QStringLiteral("DBServer"), QStringLiteral("0"))) != 0;
+    m_passThru = m_onServer ? 64 : 0;
+    m_dbSecure = NullToLong(config.GetConfig(loc, QStringLiteral("AccessSecure"), QStringLiteral("0"))) != 0;
+    m_systemDB = config.GetConfig(QStringLiteral("Options"), QStringLiteral("SystemDB"), QString());
+    m_initLoginID = config.GetConfig(QStringLiteral("UserInfo"), QStringLiteral("WorkgroupUID"), QString());
+    m_loginID = config.GetConfig(QStringLiteral("UserInfo"), QStringLiteral("UID"), QString());
+    m_validLogon = true;
+    return true;
+}
+
+QString OdbcAttributeValue(const QString &value)
+{
+    if (!value.contains(QLatin1Char(';')) && !value.contains(QLatin1Char('{'))
+        && !value.contains(QLatin1Char('}')))
+        return value;
+    QString quoted = value;
+    quoted.replace(QStringLiteral("}"), QStringLiteral("}}"));
+    return QLatin1Char('{') + quoted + QLatin1Char('}');
+}
+
+QString clsConnect::ConnectString() const
+{
+    return QStringLiteral("ODBC") + QStringLiteral(";DSN=") + OdbcAttributeValue(m_dsn)
+        + QStringLiteral(";UID=") + OdbcAttributeValue(m_loginID) + QStringLiteral(";PWD=")
+        + OdbcAttributeValue(m_password) + QStringLiteral(";DATABASE=")
+        + OdbcAttributeValue(m_databaseName);
+}
+
+bool clsConnect::DataInit()
+{
+    if (m_workspace)
+        return false;
+    // The engine's workspace is its driver: without the Qt SQL driver nothing can open.
+    const auto engine = m_onServer ? DbDatabase::Engine::Odbc : DbDatabase::Engine::SQLite;
+    if (!DbDatabase::engineAvailable(engine))
+        return false;
+    m_workspace = true;
+    return true;
+}
+
+bool clsConnect::openDatabase(const QString &localPath)
+{
+    DbError error;
+    if (!m_workspace) {
+        error.number = DbErrorNumber::NoDatabase;
+        error.driverText = QStringLiteral("The database engine has not been initialised.");
+    } else if (m_onServer) {
+        // The text after "ODBC;" is what the driver manager reads.
+        m_database = DbDatabase::openOdbc(ConnectString().mid(5), error);
+    } else {
+        m_database = DbDatabase::openFile(localPath, error);
+    }
+    if (!m_database) {
+        ShowSystemError(error);
+        return false;
+    }
+    return true;
+}
+
+bool clsConnect::DataOpen()
+{
+    if (m_database) {
+        m_validLogon = true;
+        return false;
+    }
+    const QString previous = BeginBusy(QStringLiteral("Opening Database..."));
+    const bool opened = openDatabase(m_databaseName);
+    if (opened)
+        ActiveDatabase = m_databaseName;
+    EndBusy(previous);
+    m_validLogon = opened;
+    return opened;
+}
+
+bool clsConnect::DataOpen2()
+{
+    if (m_database) {
+        m_validLogon = true;
+        return false;
+    }
+    const bool opened = openDatabase(ActiveDatabase);
+    m_validLogon = opened;
+    return opened;
+}
+
+bool clsConnect::DataClose()
+{
+    m_database.reset();
+    m_workspace = false;
+    return false;
+}
+
+bool clsConnect::UserGet()
+{
+    const QString previous = BeginBusy(QStringLiteral("Retrieving User by Login ID"));
+    bool result = false;
+    // The login id is quoted with its apostrophes doubled, so a typed id can never become
+    // part of the statement.
+    const QString sql = QStringLiteral(" SELECT lngUserID, ") + QStringLiteral(" strLoginID, ")
+        + QStringLiteral(" strFirstName, ") + QStringLiteral(" strLastName, ")
+        + QStringLiteral(" strPassword, ") + QStringLiteral(" lngGroupID, ")
+        + QStringLiteral(" intConcurrencyID ") + QStringLiteral(" FROM tblUsers ")
+        + QStringLiteral(" WHERE strLoginID = '")
+        + ReplaceAll(m_loginID, QStringLiteral("'"), QStringLiteral("''")) + QStringLiteral("'");
+    DbError error;
+    m_lookupFailed = false;
+    std::unique_ptr<DbSnapshot> users;
+    if (!m_database) {
+        error.number = DbErrorNumber::NoDatabase;
+        error.driverText = QStringLiteral("No database is open.");
+    } else {
+        users = m_database->openSnapshot(sql, error);
+    }
+    if (!users) {
+        ShowSystemError(error);
+        m_lookupFailed = true;
+        EndBusy(previous);
+        return false;
+    }
+    if (users->eof()) {
+        m_userID = -1;
+    } else {
+        m_userID = NullToLong(users->field(u"lngUserID"));
+        m_userGroup = NullToLong(users->field(u"lngGroupID"));
+        m_userName = NullToText(users->field(u"strFirstName")) + QLatin1Char(' ')
+            + NullToText(users->field(u"strLastName"));
+        m_password = NullToText(users->field(u"strPassword"));
+        result = true;
+    }
+    users->close();
+    EndBusy(previous);
+    return result;
+}
+
+bool clsConnect::UserCheck(const QString &strPWD)
+{
+    if (!UserGet()) {
+        if (!m_lookupFailed)
+            MsgBox(QStringLiteral("No User Exists With the Login ID '") + m_loginID + QLatin1Char('\''));
+        return false;
+    }
+    const QString previous = BeginBusy(QStringLiteral("Checking Employee Name && Password..."));
+    bool result = true;
+    if (strPWD != m_password) {
+        m_userGroup = -1;
+        result = false;
+    }
+    EndBusy(previous);
+    return result;
+}
+
+qint32 clsConnect::TableIDGet(const QString &strTable, const QString &strKeyFld)
+{
+    return allocateKey(strTable, strKeyFld);
+}
+
+qint32 clsConnect::allocateKey(const QString &strTable, const QString &strKeyFld)
+{
+    DbError error;
+    if (!m_database) {
+        error.number = DbErrorNumber::NoDatabase;
+        error.driverText = QStringLiteral("No database is open.");
+        ShowSystemError(error);
+        return 0;
+    }
+    DbDatabase &db = *m_database;
+    // Reading and rewriting the counter is one exclusive step: two copies of the program
+    // allocating at the same moment queue up instead of handing out the same key.
+    DbTransaction transaction(db);
+    auto fail = [&error]() {
+        ShowSystemError(error);
+        return 0;
+    };
+    if (!transaction.beginExclusive(QStringLiteral("tblTableIds"), error))
+        return fail();
+
+    const QString counterSql = QStringLiteral("SELECT * FROM tblTableIds ")
+        + QStringLiteral(" WHERE strTableName = ") + SQLText(strTable);
+    auto counter = db.openSnapshot(counterSql, error);
+    if (!counter)
+        return fail();
+    const bool hasCounter = !counter->eof();
+    qint64 key = 0;
+    if (hasCounter) {
+        key = NullToLong(counter->field(u"lngNextID"));
+        if (counter->lastError().isSet()) {
+            error = counter->lastError();
+            return fail();
+        }
+    } else {
+        // First key ever for this table: one more than the largest key it already holds.
+        auto maximum = db.openSnapshot(QStringLiteral("SELECT Max(") + strKeyFld
+                + QStringLiteral(") As lMaxValue FROM ") + strTable,
+            error);
+        if (!maximum)
+            return fail();
+        const QVariant largest = maximum->field(u"lMaxValue");
+        key = largest.isNull() ? 0 : qint64(NullToLong(largest)) + 1;
+        maximum->close();
+    }
+    counter->close();
+    if (key == 0)
+        key = 1;
+    if (key >= std::numeric_limits<qint32>::max()) {
+        error.number = DbErrorNumber::ValueOutOfRange;
+        error.driverText = QStringLiteral("The key counter of %1 is exhausted.").arg(strTable);
+        return fail();
+    }
+
+    int affected = 0;
+    const QString write = hasCounter
+        ? QString(QStringLiteral("UPDATE tblTableIds SET lngNextID=") + SQLLong(key + 1)
+            + QStringLiteral(" WHERE strTableName=") + SQLText(strTable))
+        : QString(QStringLiteral("INSERT INTO tblTableIds (strTableName, lngNextID) VALUES (")
+            + SQLText(strTable) + QStringLiteral(", ") + SQLLong(key + 1) + QLatin1Char(')'));
+    if (!db.execute(write, &affected, error))
+        return fail();
+    if (affected != 1) {
+        error.number = DbErrorNumber::StatementFailed;
+        error.driverText = QStringLiteral("The key counter row of %1 could not be written.").arg(strTable);
+        error.sql = write;
+        return fail();
+    }
+    if (!transaction.commit(error))
+        return fail();
+    return qint32(key);
+}

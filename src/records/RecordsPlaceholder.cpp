@@ -1,0 +1,1 @@
+// Record classes arrive with the next change.

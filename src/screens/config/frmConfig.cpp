@@ -1,0 +1,162 @@
+#include "frmConfig.h"
+
+#include "SqlLiterals.h"
+#include "UserInterface.h"
+#include "clsConfig.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLineEdit *field(const QString &name, QWidget *parent)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    return edit;
+}
+
+QString programName()
+{
+    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    return name.isEmpty() ? QStringLiteral("lectorum") : name;
+}
+
+} // namespace
+
+frmConfig::frmConfig(clsConfig &config, QWidget *parent)
+    : QDialog(parent)
+    , m_config(config)
+{
+    setObjectName(QStringLiteral("frmConfig"));
+    setWindowTitle(QStringLiteral("Configure This Application"));
+
+    auto *defaultTo = new QGroupBox(QStringLiteral("Default To"), this);
+    optLocal = new QRadioButton(QStringLiteral("Local"), defaultTo);
+    optLocal->setObjectName(QStringLiteral("optLocal"));
+    optServer = new QRadioButton(QStringLiteral("Server"), defaultTo);
+    optServer->setObjectName(QStringLiteral("optServer"));
+    auto *defaultLayout = new QHBoxLayout(defaultTo);
+    defaultLayout->addWidget(optLocal);
+    defaultLayout->addWidget(optServer);
+
+    auto *local = new QGroupBox(QStringLiteral("Local Access Database"), this);
+    txtDBPath = field(QStringLiteral("txtDBPath"), local);
+    txtLDBName = field(QStringLiteral("txtLDBName"), local);
+    txtLDSN = field(QStringLiteral("txtLDSN"), local);
+    txtSysDB = field(QStringLiteral("txtSysDB"), local);
+    auto *localLayout = new QFormLayout(local);
+    localLayout->addRow(QStringLiteral("Database Path"), txtDBPath);
+    localLayout->addRow(QStringLiteral("Database Name"), txtLDBName);
+    localLayout->addRow(QStringLiteral("Data Source Name"), txtLDSN);
+    localLayout->addRow(QStringLiteral("System Database"), txtSysDB);
+
+    auto *server = new QGroupBox(QStringLiteral("Server Information"), this);
+    txtSDSN = field(QStringLiteral("txtSDSN"), server);
+    txtSDBName = field(QStringLiteral("txtSDBName"), server);
+    txtUID = field(QStringLiteral("txtUID"), server);
+    auto *serverLayout = new QFormLayout(server);
+    serverLayout->addRow(QStringLiteral("Data Source Name"), txtSDSN);
+    serverLayout->addRow(QStringLiteral("Database Name"), txtSDBName);
+    serverLayout->addRow(QStringLiteral("User ID"), txtUID);
+
+    lblInfo = new QLabel(this);
+    lblInfo->setObjectName(QStringLiteral("lblInfo"));
+    lblInfo->setWordWrap(true);
+
+    auto *cmdSave = new QPushButton(QStringLiteral("&Save"), this);
+    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    auto *cmdClose = new QPushButton(QStringLiteral("&Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    connect(cmdSave, &QPushButton::clicked, this, &frmConfig::cmdSave_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmConfig::cmdClose_Click);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdSave);
+    buttons->addWidget(cmdClose);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(defaultTo);
+    layout->addWidget(local);
+    layout->addWidget(server);
+    layout->addWidget(lblInfo);
+    layout->addLayout(buttons);
+
+    FillDefaults();
+}
+
+void frmConfig::FillDefaults()
+{
+    m_saved = false;
+    optLocal->setChecked(true);
+    txtDBPath->setText(QCoreApplication::applicationDirPath());
+    txtLDBName->setText(programName() + QStringLiteral(".mdb"));
+    txtLDSN->clear();
+    txtSysDB->clear();
+    txtSDSN->clear();
+    txtSDBName->setText(programName());
+    txtUID->clear();
+    lblInfo->setText(QStringLiteral("The information here will be stored in ")
+        + QStringLiteral("the System Registry under the entry ") + m_config.ConfigName().toLower());
+    // Here the "registry" is a per-user settings file; say which one.
+    lblInfo->setToolTip(m_config.storeFile());
+}
+
+bool frmConfig::SaveSettings()
+{
+    clsConfig &c = m_config;
+    QString path = TrimBlanks(txtDBPath->text());
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    const bool secured = !TrimBlanks(txtSysDB->text()).isEmpty();
+
+    bool ok = c.SaveConfig(QStringLiteral("DataSource"), QStringLiteral("DataLoc"),
+        optLocal->isChecked() ? QStringLiteral("Local") : QStringLiteral("Server"));
+    ok = ok && c.SaveConfig(QStringLiteral("Local"), QStringLiteral("DBName"), txtLDBName->text());
+    ok = ok && c.SaveConfig(QStringLiteral("Local"), QStringLiteral("DBPath"), path);
+    ok = ok && c.SaveConfig(QStringLiteral("Local"), QStringLiteral("DSN"), txtLDSN->text());
+    ok = ok && c.SaveConfig(QStringLiteral("Local"), QStringLiteral("DBServer"), QStringLiteral("0"));
+    if (secured) {
+        ok = ok && c.SaveConfig(QStringLiteral("Engines\\Jet"), QStringLiteral("SystemDB"), txtSysDB->text());
+        ok = ok && c.SaveConfig(QStringLiteral("Local"), QStringLiteral("AccessSecure"), QStringLiteral("-1"));
+    } else {
+        ok = ok && c.SaveConfig(QStringLiteral("Local"), QStringLiteral("AccessSecure"), QStringLiteral("0"));
+    }
+    ok = ok && c.SaveConfig(QStringLiteral("Server"), QStringLiteral("DSN"), txtSDSN->text());
+    ok = ok && c.SaveConfig(QStringLiteral("Server"), QStringLiteral("DBName"), txtSDBName->text());
+    ok = ok && c.SaveConfig(QStringLiteral("Server"), QStringLiteral("DBServer"), QStringLiteral("-1"));
+    ok = ok && c.SaveConfig(QStringLiteral("UserInfo"), QStringLiteral("UID"), txtUID->text());
+    ok = ok && c.SaveConfig(QStringLiteral("AppEnv"), QStringLiteral("Toolbar"), QStringLiteral("-1"));
+    ok = ok && c.SaveConfig(QStringLiteral("AppEnv"), QStringLiteral("StatusBar"), QStringLiteral("-1"));
+    if (!ok) {
+        MsgBox(QStringLiteral("The settings could not be saved to:\n") + c.storeFile()
+                + QStringLiteral("\n\nCheck that the folder exists and may be written to."),
+            MsgBoxStyle::OkExclamation, AppTitle);
+        return false;
+    }
+    m_saved = true;
+    return true;
+}
+
+bool frmConfig::writeFirstRunDefaults(clsConfig &config)
+{
+    frmConfig screen(config);
+    screen.SaveSettings();
+    return screen.saved();
+}
+
+void frmConfig::cmdSave_Click()
+{
+    if (SaveSettings())
+        accept();
+}
+
+void frmConfig::cmdClose_Click() { reject(); }

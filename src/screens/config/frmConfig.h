@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+
+class clsConfig;
+class QLineEdit;
+class QRadioButton;
+class QLabel;
+
+// Where the data is: local database file or server data source, and the default login id.
+// On a first run it writes its defaults without any input; the user can also open it to
+// point the program at another database.
+class frmConfig : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit frmConfig(clsConfig &config, QWidget *parent = nullptr);
+
+    bool saved() const { return m_saved; }
+
+    // First run: fill the defaults, save them, and report the saved flag. Nothing is shown.
+    static bool writeFirstRunDefaults(clsConfig &config);
+
+    // The save of the screen's fields, in the order the settings have always been written.
+    // False when the settings store refused a write (the user has been told).
+    bool SaveSettings();
+
+private:
+    void FillDefaults();
+    void cmdSave_Click();
+    void cmdClose_Click();
+
+    clsConfig &m_config;
+    bool m_saved = false;
+    QRadioButton *optLocal = nullptr;
+    QRadioButton *optServer = nullptr;
+    QLineEdit *txtDBPath = nullptr;
+    QLineEdit *txtLDBName = nullptr;
+    QLineEdit *txtLDSN = nullptr;
+    QLineEdit *txtSysDB = nullptr;
+    QLineEdit *txtSDSN = nullptr;
+    QLineEdit *txtSDBName = nullptr;
+    QLineEdit *txtUID = nullptr;
+    QLabel *lblInfo = nullptr;
+};

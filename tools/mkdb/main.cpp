@@ -1,0 +1,88 @@
+// lectorum-mkdb: creates a Lectorum database from the delivered schema.
+//
+//   lectorum-mkdb [--force] [--demo] [--generate N] FILE
+//   lectorum-mkdb --odbc "DSN=...;UID=...;PWD=...;DATABASE=..." [--demo] [--generate N]
+
+#include "DbDatabase.h"
+#include "LibraryGenerator.h"
+#include "SchemaScript.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace {
+int fail(const QString &what, const DbError &error)
+{
+    std::fprintf(stderr, "lectorum-mkdb: %s: error %d: %s\n", qPrintable(what), error.number,
+        qPrintable(error.driverText));
+    return 1;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("lectorum-mkdb"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Creates a Lectorum database from the delivered schema."));
+    parser.addHelpOption();
+    parser.addOption({QStringLiteral("force"), QStringLiteral("Replace an existing database file.")});
+    parser.addOption({QStringLiteral("demo"), QStringLiteral("Add the demonstration library.")});
+    parser.addOption({QStringLiteral("generate"), QStringLiteral("Add N generated sermons."), QStringLiteral("N")});
+    parser.addOption({QStringLiteral("odbc"), QStringLiteral("Load into an empty server database."), QStringLiteral("connect")});
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The database file to create."));
+    parser.process(app);
+
+    bool countOk = true;
+    const int generate = parser.isSet(QStringLiteral("generate")) ? parser.value(QStringLiteral("generate")).toInt(&countOk) : 0;
+    if (!countOk || generate < 0) {
+        std::fprintf(stderr, "lectorum-mkdb: --generate needs a number of sermons\n");
+        return 2;
+    }
+
+    DbError error;
+    std::unique_ptr<DbDatabase> database;
+    QString target;
+    if (parser.isSet(QStringLiteral("odbc"))) {
+        target = parser.value(QStringLiteral("odbc"));
+        if (target.startsWith(QLatin1String("ODBC;"), Qt::CaseInsensitive))
+            target = target.mid(5);
+        database = DbDatabase::openOdbc(target, error);
+        if (!database)
+            return fail(QStringLiteral("cannot reach the data source"), error);
+    } else {
+        const QStringList files = parser.positionalArguments();
+        if (files.size() != 1)
+            parser.showHelp(2);
+        target = files.first();
+        if (QFileInfo::exists(target)) {
+            if (!parser.isSet(QStringLiteral("force"))) {
+                std::fprintf(stderr, "lectorum-mkdb: %s exists; use --force to replace it\n", qPrintable(target));
+                return 1;
+            }
+            if (!QFile::remove(target)) {
+                std::fprintf(stderr, "lectorum-mkdb: cannot remove %s\n", qPrintable(target));
+                return 1;
+            }
+        }
+        database = DbDatabase::createFile(target, error);
+        if (!database)
+            return fail(QStringLiteral("cannot create ") + target, error);
+    }
+
+    if (!SchemaScript::load(*database, parser.isSet(QStringLiteral("demo")), error))
+        return fail(QStringLiteral("cannot load the schema"), error);
+    if (generate > 0) {
+        QElapsedTimer timer;
+        timer.start();
+        LibraryGenerator generator(*database);
+        if (!generator.generate(generate, error))
+            return fail(QStringLiteral("cannot generate the library"), error);
+        std::printf("generated %d sermons in %.1f s\n", generate, timer.elapsed() / 1000.0);
+    }
+    return 0;
+}
