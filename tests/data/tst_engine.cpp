@@ -1,0 +1,204 @@
+#include "DbDatabase.h"
+#include "DbPairLookup.h"
+#include "DbSnapshot.h"
+#include "SqlLiterals.h"
+#include "StatementLog.h"
+#include "TestEnvironment.h"
+#include "UserInterface.h"
+#include "clsConnect.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using TestEnvironment::Engine;
+
+class tst_Engine : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void missingFileIsReportedAndNeverCreated();
+    void damagedFilesGiveANumberedError_data();
+    void damagedFilesGiveANumberedError();
+    void fieldNamesIgnoreCase_data() { TestEnvironment::addEngineColumn(); TestEnvironment::addEngineRows(); }
+    void fieldNamesIgnoreCase();
+    void cascadesOfTheDeliveredSchema_data() { TestEnvironment::addEngineColumn(); TestEnvironment::addEngineRows(); }
+    void cascadesOfTheDeliveredSchema();
+    void textsAndDatesRoundTrip_data() { TestEnvironment::addEngineColumn(); TestEnvironment::addEngineRows(); }
+    void textsAndDatesRoundTrip();
+    void pairLookupAndStatementLog_data() { TestEnvironment::addEngineColumn(); TestEnvironment::addEngineRows(); }
+    void pairLookupAndStatementLog();
+    void failedStatementCarriesNumberAndText_data() { TestEnvironment::addEngineColumn(); TestEnvironment::addEngineRows(); }
+    void failedStatementCarriesNumberAndText();
+};
+
+void tst_Engine::init()
+{
+    MsgBoxScript::setScripted(true);
+    MsgBoxScript::clear();
+}
+
+void tst_Engine::missingFileIsReportedAndNeverCreated()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("nowhere.mdb"));
+    DbError error;
+    QVERIFY(!DbDatabase::openFile(path, error));
+    QCOMPARE(error.number, DbErrorNumber::FileNotFound);
+    QVERIFY(error.driverText.contains(path));
+    QVERIFY(!QFile::exists(path));
+
+    clsConnect connection;
+    connection.setDatabaseName(path);
+    QVERIFY(connection.DataInit());
+    QVERIFY(!connection.DataOpen());
+    QVERIFY(!connection.ValidLogon());
+    QVERIFY(!connection.DBObject());
+    QCOMPARE(MsgBoxScript::shown(), QStringList{QStringLiteral("An Error Occurred in the System 3024")});
+    QVERIFY(MsgBoxScript::lastDetail().contains(path));
+    QVERIFY(!QFile::exists(path));
+    // Closing twice is harmless.
+    QVERIFY(!connection.DataClose());
+    QVERIFY(!connection.DataClose());
+}
+
+void tst_Engine::damagedFilesGiveANumberedError_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("text file") << QByteArray("This is not a database at all, just some words.\n").repeated(200);
+    QTest::newRow("truncated header") << QByteArray("SQLite format 3\0", 16) + QByteArray(100, '\x01');
+}
+
+void tst_Engine::damagedFilesGiveANumberedError()
+{
+    QFETCH(QByteArray, content);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("damaged.mdb"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+    DbError error;
+    QVERIFY(!DbDatabase::openFile(path, error));
+    QVERIFY(error.number > 0);
+    QVERIFY(!error.driverText.isEmpty());
+}
+
+void tst_Engine::fieldNamesIgnoreCase()
+{
+    QFETCH(int, engine);
+    TestDatabase db{Engine(engine)};
+    REQUIRE_DATABASE(db);
+    DbError error;
+    auto states = db.database().openSnapshot(QStringLiteral("SELECT * FROM tblStates WHERE lngStateID=1"), error);
+    QVERIFY2(states, qPrintable(error.driverText));
+    QVERIFY(!states->eof());
+    QVERIFY(!NullToText(states->field(u"StrStateCode")).isEmpty());
+    QCOMPARE(states->field(u"StrStateCode"), states->field(u"strstatecode"));
+    QVERIFY(!states->lastError().isSet());
+    // A name the set does not have is an error, not a silent value.
+    QVERIFY(states->field(u"strNoSuchColumn").isNull());
+    QCOMPARE(states->lastError().number, DbErrorNumber::FieldNotFound);
+    QVERIFY(!states->moveNext());
+    QVERIFY(states->eof());
+}
+
+void tst_Engine::cascadesOfTheDeliveredSchema()
+{
+    QFETCH(int, engine);
+    TestDatabase db(Engine(engine), true);
+    REQUIRE_DATABASE(db);
+    auto count = [&db](const QString &sql) { return NullToLong(db.scalar(sql)); };
+
+    // Deleting a series removes its sermons (and their links and occasions).
+    const int seriesSermons = count(QStringLiteral("SELECT count(*) FROM tblSermons WHERE lngSeriesID=1"));
+    QVERIFY(seriesSermons > 0);
+    const int sermonsBefore = count(QStringLiteral("SELECT count(*) FROM tblSermons"));
+    QVERIFY(db.exec(QStringLiteral("DELETE FROM tblSeries WHERE lngSeriesID=1")));
+    QCOMPARE(count(QStringLiteral("SELECT count(*) FROM tblSermons")), sermonsBefore - seriesSermons);
+    QCOMPARE(count(QStringLiteral("SELECT count(*) FROM tblSermonTopics WHERE lngSermonID NOT IN (SELECT lngSermonID FROM tblSermons)")), 0);
+    QCOMPARE(count(QStringLiteral("SELECT count(*) FROM tblDateLoc WHERE lngSermonID NOT IN (SELECT lngSermonID FROM tblSermons)")), 0);
+
+    // Deleting a preacher removes the preacher's sermons.
+    const int preacherSermons = count(QStringLiteral("SELECT count(*) FROM tblSermons WHERE lngPreacherID=2"));
+    QVERIFY(preacherSermons > 0);
+    QVERIFY(db.exec(QStringLiteral("DELETE FROM tblPreachers WHERE lngPreacherID=2")));
+    QCOMPARE(count(QStringLiteral("SELECT count(*) FROM tblSermons WHERE lngPreacherID=2")), 0);
+
+    // Deleting a publisher removes its series and, through them, their sermons.
+    QVERIFY(db.exec(QStringLiteral("INSERT INTO tblPublishers (lngPublisherID, strPublisher, lngStateID) VALUES (90, 'Gone Press', 0)")));
+    QVERIFY(db.exec(QStringLiteral("INSERT INTO tblSeries (lngSeriesID, strName, lngPublisherID, strPubYear) VALUES (90, 'Doomed', 90, '2001')")));
+    QVERIFY(db.exec(QStringLiteral("INSERT INTO tblSermons (lngSermonID, lngPreacherID, lngSeriesID, strDisplayText) VALUES (900, 0, 90, 'John 1:1')")));
+    QVERIFY(db.exec(QStringLiteral("DELETE FROM tblPublishers WHERE lngPublisherID=90")));
+    QCOMPARE(count(QStringLiteral("SELECT count(*) FROM tblSeries WHERE lngSeriesID=90")), 0);
+    QCOMPARE(count(QStringLiteral("SELECT count(*) FROM tblSermons WHERE lngSermonID=900")), 0);
+    // The shipped default rows are still there.
+    QCOMPARE(count(QStringLiteral("SELECT count(*) FROM tblPreachers WHERE lngPreacherID=0")), 1);
+    QCOMPARE(count(QStringLiteral("SELECT count(*) FROM tblBibleBooks")), 66);
+    QCOMPARE(NullToText(db.scalar(QStringLiteral("SELECT strBibleBook FROM tblBibleBooks WHERE lngBibleBookID=66"))), QStringLiteral("Revelation"));
+}
+
+void tst_Engine::textsAndDatesRoundTrip()
+{
+    QFETCH(int, engine);
+    TestDatabase db{Engine(engine)};
+    REQUIRE_DATABASE(db);
+    const QString text = QStringLiteral("O'Brien \\ 100% _x_ \"q\" Zoë ἀγάπη שלום e\u0301\nline two");
+    const QString outline = QString(QStringLiteral("Outline line with text.\n")).repeated(45000); // ~1 MB
+    QVERIFY(db.exec(QStringLiteral("INSERT INTO tblSermons (lngSermonID, lngPreacherID, lngSeriesID, strDisplayText, strTitle, dtDatePreached, strOutline, strBigIdea) VALUES (1, 0, 0, ")
+        + SQLText(text) + QStringLiteral(", Null, ") + SQLDate(QDateTime(QDate(1998, 6, 15), QTime(19, 30)))
+        + QStringLiteral(", ") + SQLText(outline) + QStringLiteral(", ") + SQLText(QStringLiteral("   ")) + QStringLiteral(")")));
+    DbError error;
+    auto row = db.database().openSnapshot(QStringLiteral("SELECT strDisplayText, strTitle, dtDatePreached, strOutline, strBigIdea FROM tblSermons"), error);
+    QVERIFY(row && !row->eof());
+    QCOMPARE(NullToText(row->field(u"strDisplayText")), text);
+    QVERIFY(row->isNull(u"strTitle"));
+    QVERIFY(row->isNull(u"strBigIdea"));
+    QCOMPARE(DateFromValue(row->field(u"dtDatePreached")), QDateTime(QDate(1998, 6, 15), QTime(19, 30)));
+    QCOMPARE(row->field(u"strOutline").toString(), outline);
+}
+
+void tst_Engine::pairLookupAndStatementLog()
+{
+    QFETCH(int, engine);
+    TestDatabase db(Engine(engine), true);
+    REQUIRE_DATABASE(db);
+    StatementLog::clear();
+    StatementLog::setRecording(true);
+    DbError error;
+    auto lookup = db.database().preparePairLookup(QStringLiteral("tblSermonTopics"),
+        QStringLiteral("lngSermonID"), QStringLiteral("lngTopicID"), error);
+    QVERIFY2(lookup, qPrintable(error.driverText));
+    const int sermon = NullToLong(db.scalar(QStringLiteral("SELECT min(lngSermonID) FROM tblSermonTopics")));
+    const int topic = NullToLong(db.scalar(QStringLiteral("SELECT min(lngTopicID) FROM tblSermonTopics WHERE lngSermonID=") + SQLLong(sermon)));
+    QVERIFY(lookup->contains(sermon, topic, error));
+    QVERIFY(!lookup->contains(sermon, 99999, error));
+    QVERIFY(!error.isSet());
+    StatementLog::setRecording(false);
+    const QStringList texts = StatementLog::recorded();
+    QCOMPARE(texts.first(), QStringLiteral("SELECT 1 FROM tblSermonTopics WHERE lngSermonID = ? AND lngTopicID = ?"));
+    QVERIFY(texts.contains(QStringLiteral("SELECT min(lngSermonID) FROM tblSermonTopics")));
+}
+
+void tst_Engine::failedStatementCarriesNumberAndText()
+{
+    QFETCH(int, engine);
+    TestDatabase db{Engine(engine)};
+    REQUIRE_DATABASE(db);
+    DbError error;
+    int affected = 99;
+    QVERIFY(!db.database().execute(QStringLiteral("UPDATE tblNoSuchTable SET x=1"), &affected, error));
+    QVERIFY(error.number > 0 && error.number <= 32767);
+    QVERIFY(!error.driverText.isEmpty());
+    QCOMPARE(error.sql, QStringLiteral("UPDATE tblNoSuchTable SET x=1"));
+    QCOMPARE(affected, 0);
+    // Duplicate link pairs are refused by the pair key.
+    QVERIFY(db.exec(QStringLiteral("INSERT INTO tblTopics (lngTopicID, strTopic) VALUES (1, 'GRACE')")));
+    QVERIFY(db.exec(QStringLiteral("INSERT INTO tblSermons (lngSermonID, lngPreacherID, lngSeriesID, strDisplayText) VALUES (1, 0, 0, 'x')")));
+    QVERIFY(db.exec(QStringLiteral("INSERT INTO tblSermonTopics (lngSermonID, lngTopicID) VALUES (1, 1)")));
+    QVERIFY(!db.database().execute(QStringLiteral("INSERT INTO tblSermonTopics (lngSermonID, lngTopicID) VALUES (1, 1)"), &affected, error));
+}
+
+QTEST_GUILESS_MAIN(tst_Engine)
+#include "tst_engine.moc"

@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# A private PostgreSQL 15 server for the tests, on a free local port, with its own ODBC
+# driver and data source definitions.
+#
+#   tools/pg-test-server.sh start   # prints nothing; writes $LECTORUM_PG_DIR/env
+#   tools/pg-test-server.sh stop
+#
+# After start, `source $LECTORUM_PG_DIR/env` gives the tests ODBCSYSINI and the
+# LECTORUM_TEST_PG_* variables. Running start twice restarts a fresh server.
+set -euo pipefail
+DIR="${LECTORUM_PG_DIR:-/tmp/lectorum-pg}"
+PGBIN="/usr/lib/postgresql/15/bin"
+DATA="$DIR/data"
+SOCK="$DIR/socket"
+
+as_pg() {
+    if [ "$(id -u)" -eq 0 ]; then
+        runuser -u postgres -- "$@"
+    else
+        "$@"
+    fi
+}
+
+stop_server() {
+    if [ -f "$DATA/postmaster.pid" ]; then
+        as_pg "$PGBIN/pg_ctl" -D "$DATA" -m fast -w stop >/dev/null 2>&1 || true
+    fi
+}
+
+free_port() {
+    local port
+    for port in $(seq 54329 54429); do
+        if ! (echo >"/dev/tcp/127.0.0.1/$port") 2>/dev/null; then
+            echo "$port"
+            return 0
+        fi
+    done
+    echo "no free port between 54329 and 54429" >&2
+    return 1
+}
+
+odbc_driver() {
+    local so
+    for so in /usr/lib/*/odbc/psqlodbcw.so /usr/lib/odbc/psqlodbcw.so; do
+        if [ -f "$so" ]; then echo "$so"; return 0; fi
+    done
+    echo "psqlodbcw.so not found (package odbc-postgresql)" >&2
+    return 1
+}
+
+start_server() {
+    stop_server
+    rm -rf "$DIR"
+    mkdir -p "$DATA" "$SOCK" "$DIR/odbc"
+    if [ "$(id -u)" -eq 0 ]; then chown -R postgres:postgres "$DIR"; fi
+    as_pg "$PGBIN/initdb" -D "$DATA" -U postgres -A trust -E UTF8 --locale=C.UTF-8 >"$DIR/initdb.log" 2>&1 \
+        || { cat "$DIR/initdb.log"; exit 1; }
+    local port
+    port="$(free_port)"
+    as_pg "$PGBIN/pg_ctl" -D "$DATA" -l "$DIR/server.log" -w -t 60 \
+        -o "-p $port -k $SOCK -c listen_addresses=127.0.0.1 -c fsync=off -c synchronous_commit=off -c full_page_writes=off -c max_connections=100" \
+        start >/dev/null || { cat "$DIR/server.log"; exit 1; }
+    local driver
+    driver="$(odbc_driver)"
+    cat >"$DIR/odbc/odbcinst.ini" <<INI
+[LectorumPostgreSQL]
+Description=PostgreSQL Unicode driver for the Lectorum tests
+Driver=$driver
+INI
+    cat >"$DIR/odbc/odbc.ini" <<INI
+[lectorum_test]
+Driver=LectorumPostgreSQL
+Servername=127.0.0.1
+Port=$port
+Database=postgres
+Username=postgres
+CommLog=0
+Debug=0
+INI
+    if [ "$(id -u)" -eq 0 ]; then chown -R postgres:postgres "$DIR/odbc"; chmod -R a+rX "$DIR"; fi
+    cat >"$DIR/env" <<ENV
+export ODBCSYSINI="$DIR/odbc"
+export ODBCINI="$DIR/odbc/odbc.ini"
+export LECTORUM_TEST_PG_DSN=lectorum_test
+export LECTORUM_TEST_PG_USER=postgres
+export LECTORUM_TEST_PG_PORT=$port
+export LECTORUM_REQUIRE_PG=1
+ENV
+}
+
+case "${1:-}" in
+start) start_server ;;
+stop) stop_server ;;
+*) echo "usage: $0 start|stop" >&2; exit 2 ;;
+esac
