@@ -1,5 +1,6 @@
 #include "DbDatabase.h"
 
+#include "DbDriverError.h"
 #include "DbPairLookup.h"
 #include "DbSnapshot.h"
 #include "StatementLog.h"
@@ -17,22 +18,6 @@ QString newConnectionName()
 {
     static std::atomic<int> serial{0};
     return QStringLiteral("lectorum-%1").arg(++serial);
-}
-
-// The driver's native code when it is a number that fits the 16 bits the error box shows;
-// otherwise the fixed number for this kind of failure.
-DbError makeError(const QSqlError &sqlError, const QString &sql, int fallback)
-{
-    DbError error;
-    error.number = fallback;
-    const QString native = sqlError.nativeErrorCode().section(QLatin1Char(';'), 0, 0).trimmed();
-    bool ok = false;
-    const int code = native.toInt(&ok);
-    if (ok && code > 0 && code <= 32767)
-        error.number = code;
-    error.driverText = sqlError.text().trimmed();
-    error.sql = sql;
-    return error;
 }
 
 int statementFallback(DbDatabase::Engine engine)
@@ -104,7 +89,7 @@ std::unique_ptr<DbDatabase> DbDatabase::openSqlite(const QString &path, bool cre
             + (create ? QStringLiteral("?mode=rwc") : QStringLiteral("?mode=rw")));
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
         if (!db.open()) {
-            error = makeError(db.lastError(), QString(), DbErrorNumber::CannotOpenFile);
+            error = DbDriverError(db.lastError(), QString(), DbErrorNumber::CannotOpenFile);
             return nullptr;
         }
     }
@@ -131,7 +116,7 @@ std::unique_ptr<DbDatabase> DbDatabase::openOdbc(const QString &connectText, DbE
         db.setDatabaseName(text);
         db.setConnectOptions(QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=10"));
         if (!db.open()) {
-            error = makeError(db.lastError(), QString(), DbErrorNumber::OdbcConnectFailed);
+            error = DbDriverError(db.lastError(), QString(), DbErrorNumber::OdbcConnectFailed);
             return nullptr;
         }
     }
@@ -174,7 +159,7 @@ bool DbDatabase::execute(const QString &sql, int *rowsAffected, DbError &error)
     QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
     query.setForwardOnly(true);
     if (!query.exec(sql)) {
-        error = makeError(query.lastError(), sql, statementFallback(m_engine));
+        error = DbDriverError(query.lastError(), sql, statementFallback(m_engine));
         if (rowsAffected)
             *rowsAffected = 0;
         return false;
@@ -190,7 +175,7 @@ std::unique_ptr<DbSnapshot> DbDatabase::openSnapshot(const QString &sql, DbError
     auto query = std::make_unique<QSqlQuery>(QSqlDatabase::database(m_connectionName, false));
     query->setForwardOnly(true);
     if (!query->exec(sql)) {
-        error = makeError(query->lastError(), sql, statementFallback(m_engine));
+        error = DbDriverError(query->lastError(), sql, statementFallback(m_engine));
         return nullptr;
     }
     if (!query->isSelect()) {
@@ -199,7 +184,12 @@ std::unique_ptr<DbSnapshot> DbDatabase::openSnapshot(const QString &sql, DbError
         error.sql = sql;
         return nullptr;
     }
-    return std::unique_ptr<DbSnapshot>(new DbSnapshot(std::move(query), sql));
+    std::unique_ptr<DbSnapshot> snapshot(new DbSnapshot(std::move(query), sql));
+    if (snapshot->lastError().isSet()) {
+        error = snapshot->lastError();
+        return nullptr;
+    }
+    return snapshot;
 }
 
 std::unique_ptr<DbPairLookup> DbDatabase::preparePairLookup(const QString &table,
@@ -211,7 +201,7 @@ std::unique_ptr<DbPairLookup> DbDatabase::preparePairLookup(const QString &table
     auto query = std::make_unique<QSqlQuery>(QSqlDatabase::database(m_connectionName, false));
     query->setForwardOnly(true);
     if (!query->prepare(sql)) {
-        error = makeError(query->lastError(), sql, statementFallback(m_engine));
+        error = DbDriverError(query->lastError(), sql, statementFallback(m_engine));
         return nullptr;
     }
     return std::unique_ptr<DbPairLookup>(new DbPairLookup(std::move(query), sql));
@@ -225,7 +215,7 @@ bool DbDatabase::begin(DbError &error)
     StatementLog::note(QStringLiteral("BEGIN"));
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
     if (!db.transaction()) {
-        error = makeError(db.lastError(), QStringLiteral("BEGIN"), DbErrorNumber::OdbcCallFailed);
+        error = DbDriverError(db.lastError(), QStringLiteral("BEGIN"), DbErrorNumber::OdbcCallFailed);
         return false;
     }
     return true;
@@ -260,7 +250,7 @@ bool DbDatabase::commit(DbError &error)
     StatementLog::note(QStringLiteral("COMMIT"));
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
     if (!db.commit()) {
-        error = makeError(db.lastError(), QStringLiteral("COMMIT"), DbErrorNumber::OdbcCallFailed);
+        error = DbDriverError(db.lastError(), QStringLiteral("COMMIT"), DbErrorNumber::OdbcCallFailed);
         db.rollback();
         return false;
     }

@@ -21,6 +21,7 @@ namespace DbErrorNumber {
 // Fixed numbers for failures that carry no numeric driver code. They keep the numbering of
 // the file database engine the program grew up with, so support notes stay comparable.
 constexpr int StatementFailed = 3000;   // a statement failed and the driver gave no number
+constexpr int NoCurrentRecord = 3021;    // a row was expected and there is none
 constexpr int FileNotFound = 3024;      // the database file does not exist
 constexpr int CannotOpenFile = 3051;    // the file exists but cannot be opened
 constexpr int OdbcCallFailed = 3146;    // an ODBC call failed without a native number

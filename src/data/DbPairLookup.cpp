@@ -1,5 +1,6 @@
 #include "DbPairLookup.h"
 
+#include "DbDriverError.h"
 #include "StatementLog.h"
 
 #include <QSqlError>
@@ -18,13 +19,7 @@ bool DbPairLookup::contains(int first, int second, DbError &error)
     m_query->bindValue(0, first);
     m_query->bindValue(1, second);
     if (!m_query->exec()) {
-        error.number = DbErrorNumber::StatementFailed;
-        bool ok = false;
-        const int native = m_query->lastError().nativeErrorCode().toInt(&ok);
-        if (ok && native != 0)
-            error.number = native;
-        error.driverText = m_query->lastError().text();
-        error.sql = m_sql;
+        error = DbDriverError(m_query->lastError(), m_sql, DbErrorNumber::StatementFailed);
         return false;
     }
     const bool found = m_query->next();

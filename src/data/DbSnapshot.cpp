@@ -1,5 +1,7 @@
 #include "DbSnapshot.h"
 
+#include "DbDriverError.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -12,7 +14,15 @@ DbSnapshot::DbSnapshot(std::unique_ptr<QSqlQuery> query, const QString &sql)
     m_names.reserve(record.count());
     for (int i = 0; i < record.count(); ++i)
         m_names.append(record.fieldName(i));
+    fetch();
+}
+
+void DbSnapshot::fetch()
+{
     m_atEnd = !m_query->next();
+    // A failed fetch must not pass for the end of the set.
+    if (m_atEnd && m_query->lastError().isValid())
+        m_error = DbDriverError(m_query->lastError(), m_sql, DbErrorNumber::StatementFailed);
 }
 
 DbSnapshot::~DbSnapshot() { close(); }
@@ -26,12 +36,7 @@ bool DbSnapshot::moveNext()
         m_atEnd = true;
         return false;
     }
-    m_atEnd = !m_query->next();
-    if (m_atEnd && m_query->lastError().isValid()) {
-        m_error.number = DbErrorNumber::StatementFailed;
-        m_error.driverText = m_query->lastError().text();
-        m_error.sql = m_sql;
-    }
+    fetch();
     return !m_atEnd;
 }
 

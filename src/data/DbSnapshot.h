@@ -39,6 +39,7 @@ public:
 private:
     friend class DbDatabase;
     explicit DbSnapshot(std::unique_ptr<QSqlQuery> query, const QString &sql);
+    void fetch();
 
     std::unique_ptr<QSqlQuery> m_query;
     QStringList m_names;

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "DbError.h"
+
+class QSqlError;
+
+// Turns a driver's error into a DbError: the native code when it is a number that fits the
+// 16 bits the error box shows, otherwise the fixed number for this kind of failure. Only the
+// engine layer includes this header.
+DbError DbDriverError(const QSqlError &sqlError, const QString &sql, int fallback);

@@ -1,0 +1,136 @@
+#include "RecordBase.h"
+
+#include "DbDatabase.h"
+#include "DbSnapshot.h"
+#include "ProgramGlobals.h"
+#include "UserInterface.h"
+#include "clsConnect.h"
+
+RecordBase::RecordBase(EngineErrors handling)
+    : m_handling(handling)
+{
+}
+
+RecordBase::~RecordBase() = default;
+
+DbDatabase *RecordBase::database(DbError &error)
+{
+    DbDatabase *db = ProgramConnection().DBObject();
+    if (!db) {
+        error.number = DbErrorNumber::NoDatabase;
+        error.driverText = QStringLiteral("No database is open.");
+    }
+    return db;
+}
+
+bool RecordBase::engineFailed(const DbError &error)
+{
+    m_lastError = error;
+    if (m_handling == EngineErrors::Trapped)
+        ShowSystemError(error);
+    return false;
+}
+
+bool RecordBase::failureToCaller(const DbError &error)
+{
+    m_lastError = error;
+    return false;
+}
+
+bool RecordBase::copyCurrentRow(const DbSnapshot &rs)
+{
+    CopyFields(rs);
+    if (rs.lastError().isSet())
+        return engineFailed(rs.lastError());
+    return true;
+}
+
+bool RecordBase::findRow()
+{
+    clearLastError();
+    DbError error;
+    DbDatabase *db = database(error);
+    if (!db)
+        return engineFailed(error);
+    // A set of its own, closed on every way out: Find never disturbs a list being walked.
+    const std::unique_ptr<DbSnapshot> rs = db->openSnapshot(BuildSelectSql(true), error);
+    if (!rs)
+        return engineFailed(error);
+    if (rs->eof())
+        return false;
+    return copyCurrentRow(*rs);
+}
+
+bool RecordBase::keepSnapshot()
+{
+    clearLastError();
+    closeList(); // a new list replaces the one still open
+    DbError error;
+    DbDatabase *db = database(error);
+    if (!db)
+        return engineFailed(error);
+    m_rs = db->openSnapshot(BuildSelectSql(false), error);
+    if (!m_rs)
+        return engineFailed(error);
+    return true;
+}
+
+bool RecordBase::openList()
+{
+    if (!keepSnapshot())
+        return false;
+    if (m_rs->eof()) {
+        closeList();
+        return false;
+    }
+    return nextRow();
+}
+
+bool RecordBase::nextRow()
+{
+    clearLastError();
+    if (!m_rs || m_rs->eof()) {
+        closeList();
+        return false;
+    }
+    if (!copyCurrentRow(*m_rs)) {
+        closeList();
+        return false;
+    }
+    m_rs->moveNext();
+    if (m_rs->lastError().isSet()) {
+        const DbError error = m_rs->lastError();
+        closeList();
+        return engineFailed(error);
+    }
+    return true;
+}
+
+void RecordBase::closeList()
+{
+    if (m_rs) {
+        m_rs->close();
+        m_rs.reset();
+    }
+}
+
+bool RecordBase::writeRow(const QString &sql, const QString &failureMessage)
+{
+    DbError error;
+    int affected = 0;
+    DbDatabase *db = database(error);
+    if (!db || !db->execute(sql, &affected, error)) {
+        m_infoMsg = failureMessage;
+        return engineFailed(error);
+    }
+    if (affected != 1) {
+        m_infoMsg = failureMessage;
+        return false;
+    }
+    return true;
+}
+
+qint32 RecordBase::newKey(const QString &table, const QString &keyField)
+{
+    return ProgramConnection().TableIDGet(table, keyField);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QVariant>
+
+// Value rules of the record classes that the literal functions of the data layer do not
+// cover.
+
+// A 16-bit column (chapter, verse) read like NullToLong: 0 for Null, for no leading digits
+// and for a number that does not fit 16 bits.
+qint16 NullToInteger(const QVariant &value);
+
+// A date as the lists show it: "M/d/yyyy", followed by the time ("h:mm:ss AP") only when it
+// is not midnight; empty text for no date.
+QString DateText(const QDateTime &value);
+
+// A date property in SQL: its literal, or Null for no date.
+QString DateLiteral(const QDateTime &value);
+
+// A date column read back: no date for Null, empty text or anything that is not a date.
+QDateTime DateField(const QVariant &value);

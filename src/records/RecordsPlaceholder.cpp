@@ -1,1 +1,0 @@
-// Record classes arrive with the next change.

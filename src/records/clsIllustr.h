@@ -1,0 +1,43 @@
+#pragma once
+
+#include "RecordBase.h"
+
+#include <QString>
+
+// One row of tblIllustr, an illustration (story or quotation) sermons can use. The list
+// comes sorted by name. Engine failures are trapped: shown through ShowSystemError, the
+// operation returns false.
+class clsIllustr : private RecordBase
+{
+public:
+    clsIllustr();
+    ~clsIllustr() override;
+
+    qint32 IllustrationID() const { return m_illustrationID; }
+    void setIllustrationID(qint32 value) { m_illustrationID = value; }
+    QString Name() const { return m_name; }
+    void setName(const QString &value) { m_name = value; }
+    QString Illustration() const { return m_illustration; }
+    void setIllustration(const QString &value) { m_illustration = value; }
+
+    QString InfoMsg() const { return infoMessage(); }
+    // Text and name are required; the text is tested first, so when both are missing the
+    // name's message is the one left in InfoMsg.
+    bool Check();
+    bool Find();
+    void CloseRecordset();
+    bool OpenRecordset();
+    bool MoveNext();
+    // Neither AddNew nor Replace runs Check: the screen validates first.
+    bool AddNew();
+    bool Replace();
+    bool Delete();
+
+private:
+    QString BuildSelectSql(bool withKey) const override;
+    void CopyFields(const DbSnapshot &rs) override;
+
+    qint32 m_illustrationID = 0;
+    QString m_name;
+    QString m_illustration;
+};

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "RecordBase.h"
+
+#include <QDateTime>
+#include <QString>
+
+class SermonListKeeper;
+
+// One row of tblSermons. The list comes in Bible order (book key, beginning chapter,
+// beginning verse, reference text). Engine failures are trapped: shown through
+// ShowSystemError, the operation returns false.
+//
+// After a successful AddNew the new sermon becomes the current one
+// (ProgramSelection().glngCurrentSermonID). After a successful AddNew or Delete the record
+// also keeps the sermon identification screen's list in step through the SermonListKeeper
+// that screen registered, with the list's counters in ProgramSelection() (glngListRows,
+// glngListRow); when no screen is registered, no list and no counter is touched.
+class clsSermon : private RecordBase
+{
+public:
+    clsSermon();
+    ~clsSermon() override;
+
+    qint32 SermonID() const { return m_sermonID; }
+    void setSermonID(qint32 value) { m_sermonID = value; }
+    qint32 PreacherID() const { return m_preacherID; }
+    void setPreacherID(qint32 value) { m_preacherID = value; }
+    qint32 TypeID() const { return m_typeID; }
+    void setTypeID(qint32 value) { m_typeID = value; }
+    qint32 BibleBookID() const { return m_bibleBookID; }
+    void setBibleBookID(qint32 value) { m_bibleBookID = value; }
+    qint16 BeginChapter() const { return m_beginChapter; }
+    void setBeginChapter(qint16 value) { m_beginChapter = value; }
+    qint16 BeginVerse() const { return m_beginVerse; }
+    void setBeginVerse(qint16 value) { m_beginVerse = value; }
+    qint16 EndChapter() const { return m_endChapter; }
+    void setEndChapter(qint16 value) { m_endChapter = value; }
+    qint16 EndVerse() const { return m_endVerse; }
+    void setEndVerse(qint16 value) { m_endVerse = value; }
+    // The reference as the lists show it, stored as the screen composed it.
+    QString Reference() const { return m_reference; }
+    void setReference(const QString &value) { m_reference = value; }
+    qint32 SeriesID() const { return m_seriesID; }
+    void setSeriesID(qint32 value) { m_seriesID = value; }
+    QString Title() const { return m_title; }
+    void setTitle(const QString &value) { m_title = value; }
+    QString BigIdea() const { return m_bigIdea; }
+    void setBigIdea(const QString &value) { m_bigIdea = value; }
+    // An invalid date means no date.
+    QDateTime DatePreached() const { return m_datePreached; }
+    void setDatePreached(const QDateTime &value) { m_datePreached = value; }
+    QString Outline() const { return m_outline; }
+    void setOutline(const QString &value) { m_outline = value; }
+    QString Location() const { return m_location; }
+    void setLocation(const QString &value) { m_location = value; }
+    QString InfoMsg() const { return infoMessage(); }
+
+    // A reference that is empty or one blank is missing; two blanks pass.
+    bool Check();
+    bool Find();
+    void CloseRecordset();
+    bool OpenRecordset();
+    bool MoveNext();
+    // Does not run Check: the screen validates first.
+    bool AddNew();
+    bool Replace();
+    bool Delete();
+
+    // The fourth cell of a sermon list row: the big idea, or when it is empty or one blank
+    // the title followed by one blank.
+    static QString BigIdeaOrTitle(const QString &bigIdea, const QString &title);
+
+    // The sermon identification screen registers itself while it is open. Unregistering
+    // another keeper than the registered one changes nothing.
+    static void registerListKeeper(SermonListKeeper *keeper);
+    static void unregisterListKeeper(SermonListKeeper *keeper);
+
+private:
+    QString BuildSelectSql(bool withKey) const override;
+    void CopyFields(const DbSnapshot &rs) override;
+    void keepListAfterInsert();
+    void keepListAfterDelete();
+
+    qint32 m_sermonID = 0;
+    qint32 m_preacherID = 0;
+    qint32 m_typeID = 0;
+    qint32 m_bibleBookID = 0;
+    qint16 m_beginChapter = 0;
+    qint16 m_beginVerse = 0;
+    qint16 m_endChapter = 0;
+    qint16 m_endVerse = 0;
+    QString m_reference;
+    qint32 m_seriesID = 0;
+    QString m_title;
+    QString m_bigIdea;
+    QDateTime m_datePreached;
+    QString m_outline;
+    QString m_location;
+};

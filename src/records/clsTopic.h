@@ -1,0 +1,38 @@
+#pragma once
+
+#include "RecordBase.h"
+
+#include <QString>
+
+// One row of tblTopics. The list comes sorted by the topic's text. Engine failures are
+// trapped: shown through ShowSystemError, the operation returns false.
+class clsTopic : private RecordBase
+{
+public:
+    clsTopic();
+    ~clsTopic() override;
+
+    qint32 TopicID() const { return m_topicID; }
+    void setTopicID(qint32 value) { m_topicID = value; }
+    QString Description() const { return m_description; }
+    void setDescription(const QString &value) { m_description = value; }
+
+    QString InfoMsg() const { return infoMessage(); }
+    // The text is required.
+    bool Check();
+    bool Find();
+    void CloseRecordset();
+    bool OpenRecordset();
+    bool MoveNext();
+    // Neither AddNew nor Replace runs Check: the screen validates first.
+    bool AddNew();
+    bool Replace();
+    bool Delete();
+
+private:
+    QString BuildSelectSql(bool withKey) const override;
+    void CopyFields(const DbSnapshot &rs) override;
+
+    qint32 m_topicID = 0;
+    QString m_description;
+};

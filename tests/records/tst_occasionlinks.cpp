@@ -1,0 +1,238 @@
+#include "LinkOperations.h"
+#include "RecordingKeepers.h"
+#include "SqlLiterals.h"
+#include "StatementLog.h"
+#include "TestEnvironment.h"
+#include "UserInterface.h"
+#include "clsDateLoc.h"
+
+#include <QTest>
+
+using TestEnvironment::Engine;
+
+// The further occasions a sermon was preached (clsDateLoc) and the six link operations.
+class tst_OccasionLinks : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void occasionsByLocation_data()
+    {
+        TestEnvironment::addEngineColumn();
+        TestEnvironment::addEngineRows();
+    }
+    void occasionsByLocation();
+    void occasionFailures_data()
+    {
+        TestEnvironment::addEngineColumn();
+        TestEnvironment::addEngineRows();
+    }
+    void occasionFailures();
+    void linkOperations_data()
+    {
+        TestEnvironment::addEngineColumn();
+        TestEnvironment::addEngineRows();
+    }
+    void linkOperations();
+};
+
+namespace {
+
+bool addSermon(TestDatabase &db, int key)
+{
+    return db.exec(QStringLiteral(
+        "INSERT INTO tblSermons (lngSermonID, lngPreacherID, lngSeriesID, strDisplayText) "
+        "VALUES (%1, 0, 0, 'John 3:16')")
+                       .arg(key));
+}
+
+QDateTime day(int year, int month, int dayOfMonth, QTime time = QTime(0, 0))
+{
+    return QDateTime(QDate(year, month, dayOfMonth), time);
+}
+
+} // namespace
+
+void tst_OccasionLinks::init()
+{
+    MsgBoxScript::setScripted(true);
+    MsgBoxScript::clear();
+    ProgramSelection() = SelectionState();
+    StatementLog::setRecording(false);
+    StatementLog::clear();
+}
+
+void tst_OccasionLinks::occasionsByLocation()
+{
+    QFETCH(int, engine);
+    TestDatabase db { Engine(engine) };
+    REQUIRE_DATABASE(db);
+    QVERIFY(addSermon(db, 10));
+    QVERIFY(addSermon(db, 20));
+    RecordingScreen screen;
+    clsDateLoc::registerListKeeper(&screen);
+    ProgramSelection().glngDateLocRows = 5;
+
+    clsDateLoc occasion;
+    QVERIFY(!occasion.OpenRecordset());
+    struct Row
+    {
+        int sermon;
+        const char *location;
+        QDateTime date;
+    };
+    for (const Row &row : { Row { 10, "Zion Chapel", day(1998, 6, 15) },
+             Row { 10, "Bethel, O'Hare Road", day(2001, 12, 2, QTime(19, 30)) },
+             Row { 20, "Antioch", day(2010, 1, 3) }, Row { 10, "Corinth", day(2024, 2, 29) } }) {
+        occasion.setSermonID(row.sermon);
+        occasion.setLocation(QString::fromUtf8(row.location));
+        occasion.setDatePreached(row.date);
+        QVERIFY(occasion.AddNew());
+    }
+    // Rows as the tracker shows them, scrolled into sight beyond six.
+    QCOMPARE(screen.calls,
+        (QStringList { "add 6: 1\tZion Chapel\t6/15/1998",
+            "add 7: 2\tBethel, O'Hare Road\t12/2/2001 7:30:00 PM", "top 2",
+            "add 8: 3\tAntioch\t1/3/2010", "top 3", "add 9: 4\tCorinth\t2/29/2024", "top 4" }));
+    QCOMPARE(ProgramSelection().glngDateLocRows, 9);
+
+    // Find loads the sermon's occasion whose location sorts first; the walk lists every
+    // sermon's occasions by location.
+    clsDateLoc read;
+    read.setSermonID(10);
+    QVERIFY(read.Find());
+    QCOMPARE(read.DateLocID(), 2);
+    QCOMPARE(read.DatePreached(), day(2001, 12, 2, QTime(19, 30)));
+    QStringList walked;
+    for (bool more = read.OpenRecordset(); more; more = read.MoveNext())
+        walked << QString::number(read.SermonID()) + QLatin1Char(' ') + read.Location();
+    QCOMPARE(walked,
+        (QStringList { "20 Antioch", "10 Bethel, O'Hare Road", "10 Corinth", "10 Zion Chapel" }));
+
+    // Replace assigns the key to itself, the location before the date.
+    StatementLog::setRecording(true);
+    occasion.setDateLocID(1);
+    occasion.setSermonID(10);
+    occasion.setLocation(QStringLiteral(" Zion Chapel, Ohio "));
+    occasion.setDatePreached(day(1998, 6, 14));
+    QVERIFY(occasion.Replace());
+    QCOMPARE(StatementLog::recorded().last(),
+        QStringLiteral("UPDATE tblDateLoc SET lngDateLocID=1, lngSermonID=10, strLocation='Zion "
+                       "Chapel, Ohio', "
+                       "dtDatePreached='1998-06-14' WHERE lngDateLocID=1"));
+
+    // A delete empties the current row's three cells and stays there.
+    screen.calls.clear();
+    QVERIFY(occasion.Delete());
+    QCOMPARE(screen.calls, (QStringList { "cell 0 ' '", "cell 1 ' '", "cell 2 ' '", "column 0" }));
+    QVERIFY(MsgBoxScript::shown().isEmpty());
+    clsDateLoc::unregisterListKeeper(&screen);
+}
+
+void tst_OccasionLinks::occasionFailures()
+{
+    QFETCH(int, engine);
+    TestDatabase db { Engine(engine) };
+    REQUIRE_DATABASE(db);
+    QVERIFY(addSermon(db, 1));
+    RecordingScreen screen;
+    clsDateLoc::registerListKeeper(&screen);
+
+    // Both fields are tested; with both missing the location's message is left.
+    clsDateLoc occasion;
+    QVERIFY(!occasion.AddNew());
+    QCOMPARE(occasion.InfoMsg(), QStringLiteral("Location Must Be Filled In."));
+    occasion.setLocation(QStringLiteral("Bethel"));
+    QVERIFY(!occasion.Replace());
+    QCOMPARE(occasion.InfoMsg(), QStringLiteral("Date Preached Must Be Filled In."));
+
+    // Vanished keys fail with the pattern's messages, not as engine failures.
+    occasion.setDatePreached(day(2000, 1, 1));
+    occasion.setDateLocID(55);
+    QVERIFY(!occasion.Replace());
+    QCOMPARE(occasion.InfoMsg(), QStringLiteral("Error Updating Current Record"));
+    QVERIFY(!occasion.Delete());
+    QCOMPARE(occasion.InfoMsg(), QStringLiteral("Error Deleting Current Record"));
+    QVERIFY(!occasion.LastError().isSet());
+
+    // An occasion of a sermon that does not exist: nothing shown, the caller gets the failure.
+    occasion.setSermonID(404);
+    QVERIFY(!occasion.AddNew());
+    QVERIFY(occasion.LastError().sql.startsWith(QStringLiteral("INSERT INTO tblDateLoc")));
+    QCOMPARE(occasion.InfoMsg(), QStringLiteral("Error Adding a New Record"));
+    QVERIFY(MsgBoxScript::shown().isEmpty());
+
+    // A failed key allocation was shown by the allocator; its key 0 is never inserted.
+    QVERIFY(db.exec(QStringLiteral("DROP TABLE tblTableIds")));
+    occasion.setSermonID(1);
+    QVERIFY(!occasion.AddNew());
+    QCOMPARE(occasion.DateLocID(), 0);
+    QVERIFY(!occasion.LastError().isSet());
+    QCOMPARE(MsgBoxScript::shown().size(), 1);
+    QCOMPARE(NullToLong(db.scalar(QStringLiteral("SELECT count(*) FROM tblDateLoc"))), 0);
+    QVERIFY(screen.calls.isEmpty());
+    QCOMPARE(ProgramSelection().glngDateLocRows, 0);
+    clsDateLoc::unregisterListKeeper(&screen);
+}
+
+void tst_OccasionLinks::linkOperations()
+{
+    QFETCH(int, engine);
+    TestDatabase db { Engine(engine) };
+    REQUIRE_DATABASE(db);
+    QVERIFY(addSermon(db, 3));
+    QVERIFY(db.exec(
+        QStringLiteral("INSERT INTO tblTopics (lngTopicID, strTopic) VALUES (5, 'GRACE')")));
+    QVERIFY(db.exec(QStringLiteral(
+        "INSERT INTO tblIllustr (lngIllustrID, strName, strIllustration) VALUES (7, 'Net', 'x')")));
+
+    struct Link
+    {
+        bool (*add)(qint32, qint32);
+        bool (*remove)(qint32, qint32);
+        const char *table, *owner, *other, *name;
+        qint32 ownerKey, otherKey;
+    };
+    StatementLog::setRecording(true);
+    for (const Link &link : { Link { AddSermonTopic, RemoveSermonTopic, "tblSermonTopics",
+                                  "lngSermonID", "lngTopicID", "Sermon/Topic", 3, 5 },
+             Link { AddIllustrTopic, RemoveIllustrTopic, "tblIllustrTopics", "lngIllustrID",
+                 "lngTopicID", "Illustr/Topic", 7, 5 },
+             Link { AddSermonIllustr, RemoveSermonIllustr, "tblSermonIllustr", "lngSermonID",
+                 "lngIllustrID", "Sermon/Illustration", 3, 7 } }) {
+        const QString where = QStringLiteral("%1 WHERE %2=%3 AND %4=%5")
+                                  .arg(QString::fromUtf8(link.table), QString::fromUtf8(link.owner),
+                                      QString::number(link.ownerKey), QString::fromUtf8(link.other),
+                                      QString::number(link.otherKey));
+        MsgBoxScript::clear();
+        QVERIFY(link.add(link.ownerKey, link.otherKey));
+        QCOMPARE(StatementLog::recorded().last(),
+            QStringLiteral("INSERT INTO %1 (%2, %3 ) VALUES (%4, %5)")
+                .arg(QString::fromUtf8(link.table), QString::fromUtf8(link.owner),
+                    QString::fromUtf8(link.other), QString::number(link.ownerKey),
+                    QString::number(link.otherKey)));
+        QCOMPARE(NullToLong(db.scalar(QStringLiteral("SELECT count(*) FROM ") + where)), 1);
+
+        // The pair is the key, the owner must exist: engine failures for the caller, unshown.
+        QVERIFY(!link.add(link.ownerKey, link.otherKey));
+        QVERIFY(LinkLastError().isSet());
+        QVERIFY(!link.add(999, link.otherKey));
+        QVERIFY(LinkLastError().isSet());
+        QVERIFY(MsgBoxScript::shown().isEmpty());
+
+        QVERIFY(link.remove(link.ownerKey, link.otherKey));
+        QCOMPARE(StatementLog::recorded().last(), QStringLiteral("DELETE FROM ") + where);
+        QCOMPARE(NullToLong(db.scalar(QStringLiteral("SELECT count(*) FROM ") + where)), 0);
+
+        // A pair that is gone: no row affected, the table's message in a plain box.
+        QVERIFY(!link.remove(link.ownerKey, link.otherKey));
+        QVERIFY(!LinkLastError().isSet());
+        QCOMPARE(MsgBoxScript::shown(),
+            QStringList {
+                QStringLiteral("Error deleting %1 Record").arg(QString::fromUtf8(link.name)) });
+        QCOMPARE(MsgBoxScript::shownCaptions(), QStringList { AppTitle });
+    }
+}
+
+QTEST_GUILESS_MAIN(tst_OccasionLinks)
+#include "tst_occasionlinks.moc"
