@@ -40,6 +40,7 @@ struct Script
     QQueue<int> answers;
     QStringList texts;
     QStringList captions;
+    QList<int> styles;
     QString lastDetail;
 };
 
@@ -65,6 +66,7 @@ int MsgBox(const QString &text, int style, const QString &caption, const QString
     Script &s = script();
     s.texts.append(text);
     s.captions.append(caption);
+    s.styles.append(style);
     s.lastDetail = detail;
     if (s.scripted || !g_installed)
         return s.answers.isEmpty() ? defaultAnswer(style) : s.answers.dequeue();
@@ -77,6 +79,7 @@ void MsgBoxScript::queueAnswer(int answer) { script().answers.enqueue(answer); }
 int MsgBoxScript::pendingAnswers() { return int(script().answers.size()); }
 QStringList MsgBoxScript::shown() { return script().texts; }
 QStringList MsgBoxScript::shownCaptions() { return script().captions; }
+QList<int> MsgBoxScript::shownStyles() { return script().styles; }
 QString MsgBoxScript::lastDetail() { return script().lastDetail; }
 
 void MsgBoxScript::clear()
@@ -85,6 +88,7 @@ void MsgBoxScript::clear()
     s.answers.clear();
     s.texts.clear();
     s.captions.clear();
+    s.styles.clear();
     s.lastDetail.clear();
 }
 

@@ -53,6 +53,7 @@ void queueAnswer(int answer);
 int pendingAnswers();
 QStringList shown();           // texts in the order shown
 QStringList shownCaptions();
+QList<int> shownStyles();
 QString lastDetail();
 void clear();                  // forget texts and queued answers
 } // namespace MsgBoxScript

@@ -1,0 +1,201 @@
+#include "DataGrid.h"
+
+#include "DataGridModel.h"
+#include "Twips.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <cmath>
+
+DataGrid::DataGrid(QWidget *parent)
+    : QTableView(parent)
+    , m_model(new DataGridModel(this))
+{
+    setModel(m_model);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setWordWrap(false);
+    setTabKeyNavigation(false);
+    // Uniform row heights keep the vertical header's bookkeeping cheap for very long lists.
+    verticalHeader()->setVisible(false);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setStretchLastSection(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    connect(
+        selectionModel(), &QItemSelectionModel::currentChanged, this, &DataGrid::onCurrentChanged);
+    // A new grid starts as the screens expect one: two columns, a heading row and one empty row.
+    setRows(2);
+}
+
+int DataGrid::rows() const
+{
+    return m_model->rowCount() + m_fixedRows;
+}
+
+void DataGrid::setRows(int rows)
+{
+    m_model->setDataRows(rows - m_fixedRows);
+}
+
+int DataGrid::cols() const
+{
+    return m_model->columnCount();
+}
+
+void DataGrid::setCols(int cols)
+{
+    m_model->setColumns(cols);
+}
+
+void DataGrid::setFixedRows(int rows)
+{
+    const int fixed = qBound(0, rows, 1);
+    if (fixed == m_fixedRows) {
+        return;
+    }
+    // The total row count stays: the first data row becomes the heading row or back.
+    const int total = this->rows();
+    if (fixed == 1 && m_model->rowCount() > 0) {
+        for (int c = 0; c < cols(); ++c) {
+            m_model->setHeading(c, m_model->cell(0, c));
+        }
+        m_model->removeDataRow(0);
+    } else if (fixed == 0) {
+        QStringList headings;
+        for (int c = 0; c < cols(); ++c) {
+            headings.append(m_model->heading(c));
+        }
+        m_model->insertRowText(0, headings.join(QLatin1Char('\t')));
+    }
+    m_fixedRows = fixed;
+    horizontalHeader()->setVisible(fixed == 1);
+    setRows(total);
+}
+
+int DataGrid::fixedCols() const
+{
+    return m_model->fixedColumns();
+}
+
+void DataGrid::setFixedCols(int cols)
+{
+    m_model->setFixedColumns(cols);
+}
+
+int DataGrid::colWidth(int col) const
+{
+    return int(std::lround(PixelsToTwips(columnWidth(col))));
+}
+
+void DataGrid::setColWidth(int col, int twips)
+{
+    setColumnWidth(col, TwipsToPixels(twips));
+}
+
+QString DataGrid::text(int row, int col) const
+{
+    if (row < m_fixedRows) {
+        return row == 0 ? m_model->heading(col) : QString();
+    }
+    return m_model->cell(row - m_fixedRows, col);
+}
+
+void DataGrid::setText(int row, int col, const QString &text)
+{
+    if (row < 0) {
+        return;
+    }
+    if (row < m_fixedRows) {
+        m_model->setHeading(col, text);
+    } else {
+        m_model->setCell(row - m_fixedRows, col, text);
+    }
+}
+
+void DataGrid::addItem(const QString &tabText, int row)
+{
+    const int dataRow = row < 0 ? -1 : qMax(0, row - m_fixedRows);
+    m_model->insertRowText(dataRow, tabText);
+}
+
+void DataGrid::removeItem(int row)
+{
+    if (row >= m_fixedRows) {
+        m_model->removeDataRow(row - m_fixedRows);
+    }
+}
+
+void DataGrid::clearRows()
+{
+    m_model->clearRows();
+}
+
+int DataGrid::row() const
+{
+    const QModelIndex current = currentIndex();
+    if (current.isValid()) {
+        return current.row() + m_fixedRows;
+    }
+    return m_model->rowCount() > 0 ? m_fixedRows : -1;
+}
+
+void DataGrid::setRow(int row)
+{
+    moveCurrent(row, qMax(0, col()));
+}
+
+int DataGrid::col() const
+{
+    const QModelIndex current = currentIndex();
+    if (current.isValid()) {
+        return current.column();
+    }
+    return cols() > 0 ? 0 : -1;
+}
+
+void DataGrid::setCol(int col)
+{
+    const int current = row();
+    moveCurrent(current < m_fixedRows ? m_fixedRows : current, col);
+}
+
+void DataGrid::moveCurrent(int row, int col)
+{
+    const QModelIndex target = m_model->index(row - m_fixedRows, col);
+    if (!target.isValid()) {
+        return;
+    }
+    m_movingByCode = true;
+    selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect);
+    m_movingByCode = false;
+}
+
+int DataGrid::topRow() const
+{
+    const int first = rowAt(0);
+    return (first < 0 ? 0 : first) + m_fixedRows;
+}
+
+void DataGrid::setTopRow(int row)
+{
+    const QModelIndex target = m_model->index(row - m_fixedRows, 0);
+    if (target.isValid()) {
+        scrollTo(target, QAbstractItemView::PositionAtTop);
+    }
+}
+
+void DataGrid::onCurrentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    if (!current.isValid() || (previous.isValid() && previous.row() == current.row())) {
+        return;
+    }
+    const int gridRow = current.row() + m_fixedRows;
+    Q_EMIT currentRowChanged(gridRow);
+    if (!m_movingByCode) {
+        Q_EMIT rowChosen(gridRow);
+    }
+}

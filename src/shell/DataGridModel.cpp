@@ -1,0 +1,185 @@
+#include "DataGridModel.h"
+
+#include <QApplication>
+#include <QPalette>
+
+DataGridModel::DataGridModel(QObject *parent)
+    : QAbstractTableModel(parent)
+{
+}
+
+int DataGridModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int DataGridModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_columns;
+}
+
+QVariant DataGridModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= int(m_rows.size())) {
+        return {};
+    }
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+    case Qt::AccessibleTextRole:
+        return m_rows[size_t(index.row())].value(index.column());
+    case Qt::BackgroundRole:
+        if (index.column() < m_fixedColumns) {
+            return QApplication::palette().button();
+        }
+        return {};
+    default:
+        return {};
+    }
+}
+
+QVariant DataGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal
+        || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)) {
+        return {};
+    }
+    return m_headings.value(section);
+}
+
+Qt::ItemFlags DataGridModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid()) {
+        return Qt::NoItemFlags;
+    }
+    // The screens write cells through code only; the user moves the current cell.
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+}
+
+void DataGridModel::setColumns(int columns)
+{
+    columns = qMax(0, columns);
+    if (columns == m_columns) {
+        return;
+    }
+    if (columns > m_columns) {
+        beginInsertColumns(QModelIndex(), m_columns, columns - 1);
+        m_columns = columns;
+        endInsertColumns();
+        return;
+    }
+    beginRemoveColumns(QModelIndex(), columns, m_columns - 1);
+    m_columns = columns;
+    for (QStringList &row : m_rows) {
+        if (row.size() > columns) {
+            row.resize(columns);
+        }
+    }
+    if (m_headings.size() > columns) {
+        m_headings.resize(columns);
+    }
+    endRemoveColumns();
+}
+
+void DataGridModel::setDataRows(int rows)
+{
+    rows = qMax(0, rows);
+    const int current = int(m_rows.size());
+    if (rows == current) {
+        return;
+    }
+    if (rows > current) {
+        beginInsertRows(QModelIndex(), current, rows - 1);
+        m_rows.resize(size_t(rows));
+        endInsertRows();
+        return;
+    }
+    beginRemoveRows(QModelIndex(), rows, current - 1);
+    m_rows.resize(size_t(rows));
+    endRemoveRows();
+}
+
+void DataGridModel::clearRows()
+{
+    setDataRows(0);
+}
+
+QString DataGridModel::cell(int row, int column) const
+{
+    if (row < 0 || row >= int(m_rows.size())) {
+        return {};
+    }
+    return m_rows[size_t(row)].value(column);
+}
+
+void DataGridModel::setCell(int row, int column, const QString &text)
+{
+    if (row < 0 || row >= int(m_rows.size()) || column < 0 || column >= m_columns) {
+        return;
+    }
+    QStringList &cells = m_rows[size_t(row)];
+    if (cells.size() <= column) {
+        cells.resize(column + 1);
+    }
+    cells[column] = text;
+    const QModelIndex changed = index(row, column);
+    Q_EMIT dataChanged(changed, changed, { Qt::DisplayRole });
+}
+
+QStringList DataGridModel::splitRow(const QString &tabText) const
+{
+    QStringList cells = tabText.split(QLatin1Char('\t'));
+    if (cells.size() > m_columns) {
+        cells.resize(m_columns);
+    }
+    return cells;
+}
+
+void DataGridModel::insertRowText(int row, const QString &tabText)
+{
+    const int count = int(m_rows.size());
+    row = (row < 0 || row > count) ? count : row;
+    beginInsertRows(QModelIndex(), row, row);
+    if (row == count) {
+        m_rows.push_back(splitRow(tabText));
+    } else {
+        m_rows.insert(m_rows.begin() + row, splitRow(tabText));
+    }
+    endInsertRows();
+}
+
+void DataGridModel::removeDataRow(int row)
+{
+    if (row < 0 || row >= int(m_rows.size())) {
+        return;
+    }
+    beginRemoveRows(QModelIndex(), row, row);
+    m_rows.erase(m_rows.begin() + row);
+    endRemoveRows();
+}
+
+QString DataGridModel::heading(int column) const
+{
+    return m_headings.value(column);
+}
+
+void DataGridModel::setHeading(int column, const QString &text)
+{
+    if (column < 0 || column >= m_columns) {
+        return;
+    }
+    if (m_headings.size() <= column) {
+        m_headings.resize(column + 1);
+    }
+    m_headings[column] = text;
+    Q_EMIT headerDataChanged(Qt::Horizontal, column, column);
+}
+
+void DataGridModel::setFixedColumns(int columns)
+{
+    m_fixedColumns = qMax(0, columns);
+    if (!m_rows.empty() && m_columns > 0) {
+        Q_EMIT dataChanged(
+            index(0, 0), index(int(m_rows.size()) - 1, m_columns - 1), { Qt::BackgroundRole });
+    }
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QStringList>
+#include <vector>
+
+// The cells behind a DataGrid: plain rows of texts, nothing per cell but the string. Rows are
+// kept in one vector so that appending is amortised constant time even for lists of a hundred
+// thousand sermons; the heading texts live apart from the data rows.
+class DataGridModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    explicit DataGridModel(QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(
+        int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+    void setColumns(int columns);
+    // Grows (with empty rows) or shrinks the data rows.
+    void setDataRows(int rows);
+    void clearRows();
+
+    QString cell(int row, int column) const;
+    void setCell(int row, int column, const QString &text);
+    // Inserts a row before `row` (rowCount() appends); the cells are the tab-separated parts
+    // of `tabText`, extra parts beyond the column count are dropped.
+    void insertRowText(int row, const QString &tabText);
+    void removeDataRow(int row);
+
+    QString heading(int column) const;
+    void setHeading(int column, const QString &text);
+
+    // Columns drawn like headings (the grid's fixed columns).
+    void setFixedColumns(int columns);
+    int fixedColumns() const { return m_fixedColumns; }
+
+private:
+    QStringList splitRow(const QString &tabText) const;
+
+    std::vector<QStringList> m_rows;
+    QStringList m_headings;
+    int m_columns = 2;
+    int m_fixedColumns = 0;
+};

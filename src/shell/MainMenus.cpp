@@ -1,0 +1,165 @@
+#include "MainMenus.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+
+MainMenus::MainMenus(QMenuBar *bar, QObject *parent)
+    : QObject(parent)
+{
+    QMenu *file = addMenu(bar, "mnufile", "&File", 25);
+    addItem(file, "mnuFChange", "&Change Database", 25);
+    addItem(file, "mnuFDisplay", "&Display Active Database", 25);
+    addItem(file, "mnuFExit", "E&xit", 25);
+
+    QMenu *edit = addMenu(bar, "mnuEdit", "&Edit", 30);
+    addItem(edit, "mnuESermon", "&Sermon", 30);
+    addItem(edit, "mnuETopics", "&Topics", 30);
+    addItem(edit, "mnuEIllustr", "&Illustrations", 30);
+    addSeparator(edit, "mnuESep1");
+    addItem(edit, "mnuEPreacher", "&Preacher", 30);
+    addItem(edit, "mnuESeries", "Se&ries", 30);
+    addItem(edit, "mnuEPublisher", "Pu&blisher", 30);
+    addSeparator(edit, "mnuESep2");
+    addItem(edit, "mnuECut", "C&ut", 30);
+    addItem(edit, "mnuECopy", "&Copy", 30);
+    addItem(edit, "mnuEPaste", "P&aste", 30);
+
+    QMenu *search = addMenu(bar, "mnuSearch", "&Search-Text", 35);
+    addItem(search, "mnuSOutline", "Sermon &Outline", 35);
+    addSeparator(search, "mnuSSep1");
+    addItem(search, "mnuSBigIdea", "&Big Idea", 35);
+    addItem(search, "mnuSTitle", "&Title", 35);
+    addSeparator(search, "mnuSSep2");
+    addItem(search, "mnuSAll", "Search &All", 35);
+
+    QMenu *check = addMenu(bar, "mnuCheck", "&Checklist", 40);
+    addItem(check, "mnuCBible", "By &Bible Book", 40);
+    addItem(check, "mnuCPreacher", "By &Preacher", 40);
+    addItem(check, "mnuCSeries", "By &Series", 40);
+    addItem(check, "mnuCTopic", "By &Topic", 40);
+    addSeparator(check, "mnuCSep1");
+    addItem(check, "mnuCCombination", "By &Combination", 40);
+
+    // Shown only while a screen that prints is open.
+    QMenu *print = addMenu(bar, "mnuPrint", "   &Print", 45);
+    addItem(print, "mnuPSermon", "Selected &Sermon", 45)->setEnabled(false);
+    addItem(print, "mnuPList", "Current &List", 45)->setEnabled(false);
+    addItem(print, "mnuPIllustration", "&Illustration", 45)->setEnabled(false);
+    print->menuAction()->setVisible(false);
+
+    QMenu *defaults = addMenu(bar, "mnuDefaults", "&Defaults", 50);
+    QAction *status = addItem(defaults, "mnuDStatus", "&Status Bar", 50);
+    QAction *toolbar = addItem(defaults, "mnuDToolbar", "&Tool Bar", 50);
+    for (QAction *toggle : { status, toolbar }) {
+        toggle->setCheckable(true);
+        toggle->setChecked(true);
+    }
+    addSeparator(defaults, "mnuDsep");
+    QMenu *fontType = addSubmenu(defaults, "mnuDFont", "Outline Font Type", 0);
+    m_fontTypes = new QActionGroup(this);
+    m_fontTypes->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    const char *const typeNames[][2]
+        = { { "mnuDFontArial", "Arial" }, { "mnuDFontArialB", "Arial Bold" },
+              { "mnuDFontCent", "Century Gothic" }, { "mnuDFontCour", "Courier New" },
+              { "mnuDFontSerif", "MS Sans Serif" }, { "mnuDFontTimes", "Times New Roman" } };
+    for (const auto &type : typeNames) {
+        QAction *item = addItem(fontType, type[0], type[1], 0);
+        item->setCheckable(true);
+        m_fontTypes->addAction(item);
+    }
+    QMenu *fontSize = addSubmenu(defaults, "mnuDFontS", "Outline Font Size", 0);
+    m_fontSizes = new QActionGroup(this);
+    m_fontSizes->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    const char *const sizeNames[][2] = { { "mnuDFont8", "8" }, { "mnuDFont10", "10" },
+        { "mnuDFont12", "12" }, { "mnuDFont14", "14" } };
+    for (const auto &size : sizeNames) {
+        QAction *item = addItem(fontSize, size[0], size[1], 0);
+        item->setCheckable(true);
+        m_fontSizes->addAction(item);
+    }
+    action(QStringLiteral("mnuDFont8"))->setChecked(true);
+    addSeparator(defaults, "mnuDsep2");
+    addItem(defaults, "mnuDLocation", "Set &Location", 50);
+
+    // The open child windows are listed at the end when the menu opens (frmMain).
+    QMenu *window = addMenu(bar, "mnuWindow", "&Window", 55);
+    addItem(window, "mnuWCascade", "&Cascade", 55);
+    addItem(window, "mnuWTileHoriz", "Tile &Horizontally", 55);
+    addItem(window, "mnuWTileVert", "Tile &Vertical", 55);
+    addSeparator(window, "mnuWSep");
+    addItem(window, "mnuWArrange", "&Arrange Icons", 55);
+
+    QMenu *help = addMenu(bar, "mnuHelp", "   &Help", 60);
+    addItem(help, "mnuHContents", "&Contents", 60)->setShortcut(QKeySequence(Qt::Key_F1));
+    addItem(help, "mnuHIndex", "&Index", 60);
+    addItem(help, "mnuHSearch", "&Search", 60);
+    addSeparator(help, "mnuHSep1");
+    addItem(help, "mnuHUsing", "&Using Help", 60);
+    addSeparator(help, "mnuHSep2");
+    addItem(help, "mnuHAbout", "&About...", 60);
+}
+
+void MainMenus::name(QAction *action, const char *name, int helpId)
+{
+    const QString key = QString::fromLatin1(name);
+    action->setObjectName(key);
+    if (helpId > 0) {
+        action->setProperty(HelpContextProperty, helpId);
+    }
+    m_actions.insert(key, action);
+}
+
+QMenu *MainMenus::addMenu(QMenuBar *bar, const char *name, const char *caption, int helpId)
+{
+    QMenu *menu = bar->addMenu(QString::fromLatin1(caption));
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->installEventFilter(this);
+    this->name(menu->menuAction(), name, helpId);
+    m_menus.insert(QString::fromLatin1(name), menu);
+    return menu;
+}
+
+QMenu *MainMenus::addSubmenu(QMenu *parentMenu, const char *name, const char *caption, int helpId)
+{
+    QMenu *menu = parentMenu->addMenu(QString::fromLatin1(caption));
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->installEventFilter(this);
+    this->name(menu->menuAction(), name, helpId);
+    m_menus.insert(QString::fromLatin1(name), menu);
+    return menu;
+}
+
+QAction *MainMenus::addItem(QMenu *menu, const char *name, const char *caption, int helpId)
+{
+    QAction *item = menu->addAction(QString::fromLatin1(caption));
+    this->name(item, name, helpId);
+    m_commandNames.append(QString::fromLatin1(name));
+    return item;
+}
+
+void MainMenus::addSeparator(QMenu *menu, const char *name)
+{
+    this->name(menu->addSeparator(), name, 0);
+}
+
+bool MainMenus::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F1) {
+        auto *menu = qobject_cast<QMenu *>(watched);
+        const QAction *highlighted = menu ? menu->activeAction() : nullptr;
+        const int contextId = highlighted ? highlighted->property(HelpContextProperty).toInt() : 0;
+        if (contextId > 0) {
+            // The menus close before the help opens, as when an item is chosen.
+            while (QWidget *popup = QApplication::activePopupWidget()) {
+                popup->close();
+            }
+            Q_EMIT helpRequested(contextId);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}

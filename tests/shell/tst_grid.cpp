@@ -1,0 +1,255 @@
+#include "DataGrid.h"
+#include "DataGridModel.h"
+#include "Twips.h"
+
+#include <QHeaderView>
+#include <QSignalSpy>
+#include <QTest>
+#include <cmath>
+
+class tst_Grid : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void startsWithAHeadingRowAndOneEmptyRow();
+    void headingsAndWidths();
+    void rowsAddedInFrontOfTheBlankRow();
+    void addItemSplitsAtTabs_data();
+    void addItemSplitsAtTabs();
+    void cellTextsAndBlanking();
+    void rowsGrowAndShrink();
+    void currentCellAndRowSignals();
+    void topRow();
+    void withoutAFixedRow();
+    void fixedColumnsLookLikeHeadings();
+    void hundredThousandRows();
+};
+
+void tst_Grid::startsWithAHeadingRowAndOneEmptyRow()
+{
+    DataGrid grid;
+    QCOMPARE(grid.rows(), 2);
+    QCOMPARE(grid.cols(), 2);
+    QCOMPARE(grid.fixedRows(), 1);
+    QCOMPARE(grid.fixedCols(), 0);
+    QCOMPARE(grid.row(), 1);
+    QCOMPARE(grid.col(), 0);
+    QCOMPARE(grid.text(1, 0), QString());
+    QVERIFY(grid.horizontalHeader()->isVisible() || !grid.isVisible());
+}
+
+void tst_Grid::headingsAndWidths()
+{
+    DataGrid grid;
+    grid.setCols(4);
+    const char *const headings[] = { "ID#", "BIBLE REF", "PREACHER", "BIG IDEA or TITLE" };
+    const int widths[] = { 480, 1586, 1106, 7888 };
+    for (int c = 0; c < 4; ++c) {
+        grid.setText(0, c, QString::fromLatin1(headings[c]));
+        grid.setColWidth(c, widths[c]);
+    }
+    for (int c = 0; c < 4; ++c) {
+        QCOMPARE(grid.text(0, c), QString::fromLatin1(headings[c]));
+        QCOMPARE(grid.model()->headerData(c, Qt::Horizontal).toString(),
+            QString::fromLatin1(headings[c]));
+        QCOMPARE(grid.columnWidth(c), TwipsToPixels(widths[c]));
+        QCOMPARE(grid.colWidth(c), int(std::lround(PixelsToTwips(TwipsToPixels(widths[c])))));
+    }
+    // The heading row is not a data row.
+    QCOMPARE(grid.model()->rowCount(), 1);
+}
+
+void tst_Grid::rowsAddedInFrontOfTheBlankRow()
+{
+    DataGrid grid;
+    grid.setCols(4);
+    grid.setText(0, 0, QStringLiteral("ID#"));
+    for (int count = 0; count < 3; ++count) {
+        grid.addItem(
+            QStringLiteral("%1\tGen 1:%1\tSmith\tIn the beginning").arg(count + 1), count + 1);
+    }
+    QCOMPARE(grid.rows(), 5);
+    QCOMPARE(grid.text(1, 0), QStringLiteral("1"));
+    QCOMPARE(grid.text(3, 1), QStringLiteral("Gen 1:3"));
+    QCOMPARE(grid.text(3, 3), QStringLiteral("In the beginning"));
+    QCOMPARE(grid.text(4, 0), QString());
+    grid.addItem(QStringLiteral("0\tfirst"), 1);
+    QCOMPARE(grid.text(1, 0), QStringLiteral("0"));
+    QCOMPARE(grid.text(2, 0), QStringLiteral("1"));
+    grid.addItem(QStringLiteral("last"));
+    QCOMPARE(grid.text(grid.rows() - 1, 0), QStringLiteral("last"));
+    grid.removeItem(1);
+    QCOMPARE(grid.text(1, 0), QStringLiteral("1"));
+    grid.removeItem(0);
+    QCOMPARE(grid.text(0, 0), QStringLiteral("ID#"));
+}
+
+void tst_Grid::addItemSplitsAtTabs_data()
+{
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<QStringList>("cells");
+    QTest::newRow("all cells") << "7\tPs 23\tO'Brien" << QStringList { "7", "Ps 23", "O'Brien" };
+    QTest::newRow("fewer cells") << "7" << QStringList { "7", "", "" };
+    QTest::newRow("more cells are dropped") << "1\t2\t3\t4\t5" << QStringList { "1", "2", "3" };
+    QTest::newRow("empty cells") << "\t\t" << QStringList { "", "", "" };
+    QTest::newRow("Greek and Hebrew")
+        << "Ἰωάννης\tבראשית\t100%_" << QStringList { "Ἰωάννης", "בראשית", "100%_" };
+}
+
+void tst_Grid::addItemSplitsAtTabs()
+{
+    QFETCH(QString, row);
+    QFETCH(QStringList, cells);
+    DataGrid grid;
+    grid.setCols(3);
+    grid.addItem(row, 1);
+    for (int c = 0; c < 3; ++c) {
+        QCOMPARE(grid.text(1, c), cells.at(c));
+    }
+    QCOMPARE(grid.model()->data(grid.model()->index(0, 0)).toString(), cells.at(0));
+}
+
+void tst_Grid::cellTextsAndBlanking()
+{
+    DataGrid grid;
+    grid.setCols(4);
+    grid.addItem(QStringLiteral("12\tJohn 3:16\tGraham\tFor God so loved"), 1);
+    for (int c = 0; c < 4; ++c) {
+        grid.setText(1, c, QStringLiteral(" "));
+    }
+    QCOMPARE(grid.rows(), 3);
+    QCOMPARE(grid.text(1, 0), QStringLiteral(" "));
+    QCOMPARE(grid.text(1, 3), QStringLiteral(" "));
+    grid.setRow(1);
+    grid.setCol(2);
+    QCOMPARE(grid.currentText(), QStringLiteral(" "));
+    // Out of range reads are empty, writes are ignored.
+    QCOMPARE(grid.text(99, 0), QString());
+    grid.setText(99, 0, QStringLiteral("x"));
+    grid.setText(1, 9, QStringLiteral("x"));
+    QCOMPARE(grid.rows(), 3);
+}
+
+void tst_Grid::rowsGrowAndShrink()
+{
+    DataGrid grid;
+    grid.setRows(10);
+    QCOMPARE(grid.rows(), 10);
+    grid.setText(9, 1, QStringLiteral("end"));
+    grid.setRows(2);
+    QCOMPARE(grid.rows(), 2);
+    grid.setRows(10);
+    QCOMPARE(grid.text(9, 1), QString());
+    grid.clearRows();
+    QCOMPARE(grid.rows(), 1);
+    QCOMPARE(grid.row(), -1);
+    grid.setCols(5);
+    QCOMPARE(grid.cols(), 5);
+    grid.setCols(1);
+    QCOMPARE(grid.model()->columnCount(), 1);
+}
+
+void tst_Grid::currentCellAndRowSignals()
+{
+    DataGrid grid;
+    grid.setCols(3);
+    for (int i = 1; i <= 5; ++i) {
+        grid.addItem(QString::number(i), i);
+    }
+    QSignalSpy moved(&grid, &DataGrid::currentRowChanged);
+    QSignalSpy chosen(&grid, &DataGrid::rowChosen);
+    grid.setRow(3);
+    grid.setCol(2);
+    QCOMPARE(grid.row(), 3);
+    QCOMPARE(grid.col(), 2);
+    QCOMPARE(grid.currentText(), QString());
+    QCOMPARE(moved.size(), 1);
+    QCOMPARE(moved.at(0).at(0).toInt(), 3);
+    QCOMPARE(chosen.size(), 0);
+    // The current cell is the whole selection.
+    QCOMPARE(grid.selectionModel()->selectedIndexes().size(), 1);
+    grid.setRow(0);
+    QCOMPARE(grid.row(), 3);
+
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    QTest::keyClick(&grid, Qt::Key_Down);
+    QCOMPARE(grid.row(), 4);
+    QCOMPARE(chosen.size(), 1);
+    QCOMPARE(chosen.at(0).at(0).toInt(), 4);
+    QTest::keyClick(&grid, Qt::Key_Left);
+    QCOMPARE(chosen.size(), 1);
+    const QRect cell = grid.visualRect(grid.model()->index(0, 0));
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(grid.row(), 1);
+    QCOMPARE(chosen.size(), 2);
+}
+
+void tst_Grid::topRow()
+{
+    DataGrid grid;
+    grid.resize(300, 200);
+    for (int i = 1; i <= 200; ++i) {
+        grid.addItem(QString::number(i), i);
+    }
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    QCOMPARE(grid.topRow(), 1);
+    grid.setTopRow(120);
+    QCOMPARE(grid.topRow(), 120);
+    QCOMPARE(grid.text(grid.topRow(), 0), QStringLiteral("120"));
+}
+
+void tst_Grid::withoutAFixedRow()
+{
+    DataGrid grid;
+    grid.setText(0, 0, QStringLiteral("ID#"));
+    grid.setFixedRows(0);
+    QCOMPARE(grid.rows(), 2);
+    QCOMPARE(grid.text(0, 0), QStringLiteral("ID#"));
+    QCOMPARE(grid.model()->rowCount(), 2);
+    grid.setText(0, 0, QStringLiteral("data"));
+    grid.setFixedRows(1);
+    QCOMPARE(grid.rows(), 2);
+    QCOMPARE(grid.text(0, 0), QStringLiteral("data"));
+    QCOMPARE(grid.model()->rowCount(), 1);
+}
+
+void tst_Grid::fixedColumnsLookLikeHeadings()
+{
+    DataGrid grid;
+    grid.addItem(QStringLiteral("1\tone"), 1);
+    QVERIFY(!grid.model()->data(grid.model()->index(0, 0), Qt::BackgroundRole).isValid());
+    grid.setFixedCols(1);
+    QCOMPARE(grid.fixedCols(), 1);
+    QVERIFY(grid.model()->data(grid.model()->index(0, 0), Qt::BackgroundRole).isValid());
+    QVERIFY(!grid.model()->data(grid.model()->index(0, 1), Qt::BackgroundRole).isValid());
+}
+
+void tst_Grid::hundredThousandRows()
+{
+    DataGrid grid;
+    grid.setCols(4);
+    grid.resize(600, 400);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    const int count = 100000;
+    // As the sermon list fills: each row goes in front of the blank row at the end.
+    for (int i = 1; i <= count; ++i) {
+        grid.addItem(
+            QString::number(i) + QStringLiteral("\tRom 8:28\tSpurgeon\tAll things work together"),
+            i);
+    }
+    QCOMPARE(grid.rows(), count + 2);
+    QCOMPARE(grid.text(count, 0), QString::number(count));
+    QCOMPARE(grid.text(count + 1, 0), QString());
+    grid.setTopRow(count - 5);
+    grid.setRow(count);
+    QCoreApplication::processEvents();
+    QCOMPARE(grid.currentText(), QString::number(count));
+    grid.clearRows();
+    QCOMPARE(grid.rows(), 1);
+}
+
+QTEST_MAIN(tst_Grid)
+#include "tst_grid.moc"

@@ -1,0 +1,348 @@
+#include "HelpWindow.h"
+#include "ProgramGlobals.h"
+#include "QtUserInterface.h"
+#include "ScreenOperations.h"
+#include "TestEnvironment.h"
+#include "WinHelp.h"
+#include "clsConfig.h"
+#include "clsSystemInfo.h"
+#include "frmAbout32.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <thread>
+
+class tst_HelpAbout : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void helpCommands_data();
+    void helpCommands();
+    void unknownContextOpensTheContents();
+    void partialKeySearch();
+    void helpButtonsAndQuit();
+    void missingHelpFileIsReported();
+
+    void memoryText_data();
+    void memoryText();
+    void factsOfThisMachine();
+    void factsStayFreshForThirtySeconds();
+    void freshnessAcrossMidnight();
+    void appNameRefusesEmptyText_data();
+    void appNameRefusesEmptyText();
+    void userInfoFromTheSettings();
+    void aboutScreen();
+
+private:
+    QString helpFile() const { return QStringLiteral(LECTORUM_HELP_FILE); }
+
+    QWidget m_owner;
+    QTemporaryDir m_settings;
+    int m_now = 36000;
+};
+
+void tst_HelpAbout::initTestCase()
+{
+    UserInterface::install(&QtUserInterface::instance());
+    TestEnvironment::isolateSettings(m_settings.path());
+}
+
+void tst_HelpAbout::init()
+{
+    MsgBoxScript::setScripted(true);
+    MsgBoxScript::clear();
+    m_now = 36000;
+    clsSystemInfo::setClock([this] { return m_now; });
+}
+
+void tst_HelpAbout::cleanup()
+{
+    clsSystemInfo::setClock(nullptr);
+    WinHelp(&m_owner, helpFile(), HELP_QUIT, 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void tst_HelpAbout::helpCommands_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<int>("data");
+    QTest::addColumn<QString>("topic");
+    for (int context : { 25, 30, 35, 40, 45, 50, 55, 60 }) {
+        QTest::addRow("context %d", context)
+            << HELP_CONTEXT << context << QStringLiteral("ctx-%1").arg(context);
+    }
+    QTest::newRow("index") << HELP_CONTEXT << 10 << "ctx-10";
+    QTest::newRow("contents") << HELP_CONTENTS << 0 << "contents";
+    QTest::newRow("using help") << HELP_HELPONHELP << 0 << "using-help";
+    QTest::newRow("partial key") << HELP_PARTIALKEY << 0 << "index";
+}
+
+void tst_HelpAbout::helpCommands()
+{
+    QFETCH(int, command);
+    QFETCH(int, data);
+    QFETCH(QString, topic);
+    QVERIFY(WinHelp(&m_owner, helpFile(), command, data));
+    HelpWindow *help = HelpWindow::current();
+    QVERIFY(help);
+    QVERIFY(help->isVisible());
+    QCOMPARE(help->parentWidget(), &m_owner);
+    QCOMPARE(help->currentTopic(), topic);
+    QVERIFY(help->hasTopic(topic));
+    QCOMPARE(help->windowTitle(), QStringLiteral("Lectorum Sermon Outlines Help"));
+    // The same window serves the next command.
+    QVERIFY(WinHelp(&m_owner, helpFile(), HELP_CONTENTS, 0));
+    QCOMPARE(HelpWindow::current(), help);
+    QVERIFY(MsgBoxScript::shown().isEmpty());
+}
+
+void tst_HelpAbout::unknownContextOpensTheContents()
+{
+    QVERIFY(!WinHelp(&m_owner, helpFile(), HELP_CONTEXT, 99));
+    QCOMPARE(HelpWindow::current()->currentTopic(), QStringLiteral("contents"));
+}
+
+void tst_HelpAbout::partialKeySearch()
+{
+    QVERIFY(WinHelp(&m_owner, helpFile(), HELP_PARTIALKEY, 0));
+    HelpWindow *help = HelpWindow::current();
+    auto *box = help->findChild<QLineEdit *>(QStringLiteral("txtHelpSearch"));
+    auto *list = help->findChild<QListWidget *>(QStringLiteral("lstHelpKeywords"));
+    QVERIFY(box && list);
+    QVERIFY(help->indexEntries().size() > 50);
+    QCOMPARE(list->count(), help->indexEntries().size());
+
+    // Only entries that begin with the typed letters, in any case.
+    const QStringList preachers = help->matchingKeywords(QStringLiteral("PREA"));
+    QVERIFY(!preachers.isEmpty());
+    for (const QString &keyword : preachers) {
+        QVERIFY2(
+            keyword.startsWith(QStringLiteral("prea"), Qt::CaseInsensitive), qPrintable(keyword));
+    }
+    QVERIFY(!help->matchingKeywords(QStringLiteral("reacher"))
+                 .contains(QStringLiteral("Preachers Screen")));
+    QVERIFY(help->matchingKeywords(QStringLiteral("zzz")).isEmpty());
+
+    QTest::keyClicks(box, QStringLiteral("prea"));
+    QCOMPARE(list->count(), preachers.size());
+    QCOMPARE(list->item(0)->text(), preachers.first());
+    QTest::keyClick(box, Qt::Key_Return);
+    const QString anchor = help->indexEntries()
+                               .at([&] {
+                                   for (int i = 0; i < help->indexEntries().size(); ++i) {
+                                       if (help->indexEntries().at(i).first == preachers.first()) {
+                                           return i;
+                                       }
+                                   }
+                                   return -1;
+                               }())
+                               .second;
+    QCOMPARE(help->currentTopic(), anchor);
+
+    help->showSearch(QStringLiteral("cut"));
+    QCOMPARE(box->text(), QStringLiteral("cut"));
+    QVERIFY(list->count() >= 1);
+    QVERIFY(list->item(0)->text().startsWith(QStringLiteral("Cut")));
+}
+
+void tst_HelpAbout::helpButtonsAndQuit()
+{
+    QVERIFY(WinHelp(&m_owner, helpFile(), HELP_CONTEXT, 25));
+    QPointer<HelpWindow> help = HelpWindow::current();
+    QTest::mouseClick(
+        help->findChild<QPushButton *>(QStringLiteral("cmdHelpIndex")), Qt::LeftButton);
+    QCOMPARE(help->currentTopic(), QStringLiteral("index"));
+    QTest::mouseClick(
+        help->findChild<QPushButton *>(QStringLiteral("cmdHelpBack")), Qt::LeftButton);
+    QCOMPARE(help->currentTopic(), QStringLiteral("ctx-25"));
+    QTest::mouseClick(
+        help->findChild<QPushButton *>(QStringLiteral("cmdHelpContents")), Qt::LeftButton);
+    QCOMPARE(help->currentTopic(), QStringLiteral("contents"));
+
+    QVERIFY(WinHelp(&m_owner, helpFile(), HELP_QUIT, 0));
+    QTRY_VERIFY(help.isNull());
+    QVERIFY(!HelpWindow::current());
+    // Quitting with no help window open is harmless.
+    QVERIFY(WinHelp(&m_owner, helpFile(), HELP_QUIT, 0));
+
+    QVERIFY(WinHelp(&m_owner, helpFile(), HELP_CONTENTS, 0));
+    help = HelpWindow::current();
+    QTest::mouseClick(
+        help->findChild<QPushButton *>(QStringLiteral("cmdHelpExit")), Qt::LeftButton);
+    QTRY_VERIFY(help.isNull());
+}
+
+void tst_HelpAbout::missingHelpFileIsReported()
+{
+    const QString missing = m_settings.filePath(QStringLiteral("nowhere/Lectorum.hlp"));
+    QVERIFY(!WinHelp(&m_owner, missing, HELP_CONTENTS, 0));
+    QVERIFY(!HelpWindow::current());
+    QCOMPARE(MsgBoxScript::shown().size(), 1);
+    QVERIFY(MsgBoxScript::shown().constFirst().contains(missing));
+}
+
+void tst_HelpAbout::memoryText_data()
+{
+    QTest::addColumn<qint64>("bytes");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("16 MB") << qint64(16777216) << "16,384K";
+    QTest::newRow("one kilobyte") << qint64(1024) << "1K";
+    QTest::newRow("999 kilobytes") << qint64(999 * 1024) << "999K";
+    QTest::newRow("1000 kilobytes") << qint64(1000 * 1024) << "1,000K";
+    QTest::newRow("16 GB") << qint64(17179869184) << "16,777,216K";
+    QTest::newRow("rounded up") << qint64(1536) << "2K";
+    QTest::newRow("nothing") << qint64(0) << "K";
+}
+
+void tst_HelpAbout::memoryText()
+{
+    QFETCH(qint64, bytes);
+    QFETCH(QString, shown);
+    QCOMPARE(frmAbout32::MemoryText(bytes), shown);
+}
+
+void tst_HelpAbout::factsOfThisMachine()
+{
+    clsSystemInfo info;
+    QCOMPARE(info.NumCPU(), qint32(std::thread::hardware_concurrency()));
+    QVERIFY(info.TotalPhysical() > 0);
+    QVERIFY(info.AvailPhysical() > 0);
+    QVERIFY(info.AvailPhysical() <= info.TotalPhysical());
+    QVERIFY(info.TotalVirtual() >= info.TotalPhysical());
+    QVERIFY(info.AvailVirtual() <= info.TotalVirtual());
+    QVERIFY(info.MemoryLoad() >= 0 && info.MemoryLoad() <= 100);
+    QCOMPARE(info.OperatingSystem(), QSysInfo::prettyProductName());
+    QCOMPARE(info.CPUArchitecture(), QSysInfo::currentCpuArchitecture());
+    if (QSysInfo::currentCpuArchitecture() == QLatin1String("x86_64")) {
+        QCOMPARE(info.CPUType(), 8664);
+    }
+    QVERIFY(info.WinTempDir().endsWith(QLatin1Char('/')));
+    QVERIFY(QFileInfo(info.WinTempDir()).isDir());
+    QVERIFY(QFileInfo(info.WinDir()).isDir());
+    QVERIFY(QFileInfo(info.WinSysDir()).isDir());
+}
+
+void tst_HelpAbout::factsStayFreshForThirtySeconds()
+{
+    clsSystemInfo info;
+    QCOMPARE(info.gatherCount(), 1);
+    QVERIFY(info.IsInfoCurrent());
+    info.TotalPhysical();
+    info.NumCPU();
+    QCOMPARE(info.gatherCount(), 1);
+    m_now += 29;
+    info.OperatingSystem();
+    QCOMPARE(info.gatherCount(), 1);
+    m_now += 2;
+    QVERIFY(!info.IsInfoCurrent());
+    info.AvailPhysical();
+    info.WinDir();
+    QCOMPARE(info.gatherCount(), 2);
+}
+
+void tst_HelpAbout::freshnessAcrossMidnight()
+{
+    m_now = 86400 - 10;
+    clsSystemInfo info;
+    m_now = 5;
+    QVERIFY(info.IsInfoCurrent());
+    m_now = 25;
+    QVERIFY(!info.IsInfoCurrent());
+}
+
+void tst_HelpAbout::appNameRefusesEmptyText_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("empty") << "";
+    QTest::newRow("blank") << "   ";
+}
+
+void tst_HelpAbout::appNameRefusesEmptyText()
+{
+    QFETCH(QString, name);
+    clsSystemInfo info;
+    QCOMPARE(info.AppName(), AppTitle);
+    info.setAppName(name);
+    QCOMPARE(info.AppName(), AppTitle);
+    QCOMPARE(MsgBoxScript::shown(),
+        QStringList { QStringLiteral("You cannot set the AppName to empty string.") });
+    QCOMPARE(MsgBoxScript::shownCaptions(), QStringList { QStringLiteral("clsSystemInfo") });
+    info.setAppName(QStringLiteral("Other Program"));
+    QCOMPARE(info.AppName(), QStringLiteral("Other Program"));
+    QCOMPARE(MsgBoxScript::shown().size(), 1);
+}
+
+void tst_HelpAbout::userInfoFromTheSettings()
+{
+    clsConfig config;
+    config.SaveConfig(
+        QStringLiteral("MS User Info"), QStringLiteral("DefName"), QStringLiteral("Pastor O'Neil"));
+    config.SaveConfig(QStringLiteral("MS User Info"), QStringLiteral("DefCompany"),
+        QStringLiteral("Église Saint-Paul"));
+    clsSystemInfo info;
+    QCOMPARE(info.UserName(), QStringLiteral("Pastor O'Neil"));
+    QCOMPARE(info.Company(), QStringLiteral("Église Saint-Paul"));
+}
+
+void tst_HelpAbout::aboutScreen()
+{
+    SetStatusText(QStringLiteral("Topic Screen"));
+    frmAbout32 about;
+    QCOMPARE(about.windowTitle(), QStringLiteral("About Lectorum"));
+    const auto label = [&about](const char *name) {
+        const QLabel *found = about.findChild<QLabel *>(QLatin1String(name));
+        return found ? found->text() : QStringLiteral("<missing %1>").arg(QLatin1String(name));
+    };
+    QCOMPARE(label("lblApplicationName"), QStringLiteral("Lectorum - ") + AppVersionText());
+    QVERIFY(!label("lblAuthorName").isEmpty());
+    QCOMPARE(label("lblCopyright"), AppLegalCopyright());
+    QVERIFY(about.findChild<QFrame *>(QStringLiteral("linLine1")));
+
+    clsSystemInfo info;
+    QCOMPARE(label("lblOS"), info.OperatingSystem());
+    QCOMPARE(label("lblTempDir"), info.WinTempDir());
+    QCOMPARE(label("lblSystemDir"), info.WinSysDir());
+    QCOMPARE(label("lblWindowsDir"), info.WinDir());
+    QVERIFY(label("lblMemoryLoad").endsWith(QLatin1Char('%')));
+    QCOMPARE(label("lblTotalPhysical"), frmAbout32::MemoryText(info.TotalPhysical()));
+    QCOMPARE(label("lblTotalVirtual"), frmAbout32::MemoryText(info.TotalVirtual()));
+    QVERIFY(label("lblAvailablePhysical").endsWith(QLatin1Char('K')));
+    QVERIFY(label("lblAvailableVirtual").endsWith(QLatin1Char('K')));
+    QCOMPARE(label("lblNumberOfProcessors"), QString::number(info.NumCPU()));
+    QVERIFY(label("lblCPUType").contains(info.CPUArchitecture()));
+
+    QStringList captions;
+    for (const QLabel *l : about.findChildren<QLabel *>()) {
+        if (l->objectName().isEmpty()) {
+            captions.append(l->text());
+        }
+    }
+    for (const char *caption :
+        { "Operating System", "Windows Temp Directory:", "Windows System Directory:",
+            "Windows Directory:", "Memory Load:", "Total Physical:", "Available Physical:",
+            "Total Virtual:", "Available Virtual:", "CPU Type", "Number CPU's:" }) {
+        QVERIFY2(captions.contains(QLatin1String(caption)), caption);
+    }
+
+    about.show();
+    about.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&about));
+    QCOMPARE(GetStatusText(), QStringLiteral(" About Lectorum "));
+    QTest::mouseClick(about.findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    QVERIFY(!about.isVisible());
+    QCOMPARE(about.result(), int(QDialog::Accepted));
+}
+
+QTEST_MAIN(tst_HelpAbout)
+#include "tst_helpabout.moc"

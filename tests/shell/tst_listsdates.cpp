@@ -1,0 +1,241 @@
+#include "DateEntry.h"
+#include "ListOperations.h"
+#include "QtUserInterface.h"
+#include "ScreenOperations.h"
+#include "TestEnvironment.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <QVBoxLayout>
+
+using TestEnvironment::Engine;
+
+// Filling and searching lists, and the typed-date rule.
+class tst_ListsAndDates : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+
+    void selectAfterDelete_data();
+    void selectAfterDelete();
+    void findComboItem_data();
+    void findComboItem();
+    void addItemWithData();
+    void loadListFromSql();
+    void loadListFromSqlReportsErrors();
+    void dateParsing_data();
+    void dateParsing();
+    void dateEntryOnLeavingTheField_data();
+    void dateEntryOnLeavingTheField();
+};
+
+void tst_ListsAndDates::initTestCase()
+{
+    UserInterface::install(&QtUserInterface::instance());
+}
+
+void tst_ListsAndDates::init()
+{
+    MsgBoxScript::setScripted(true);
+    MsgBoxScript::clear();
+}
+
+void tst_ListsAndDates::selectAfterDelete_data()
+{
+    QTest::addColumn<int>("entries");
+    QTest::addColumn<int>("deleted");
+    QTest::addColumn<int>("selected");
+    QTest::newRow("the only entry") << 1 << 0 << -1;
+    QTest::newRow("the first of three") << 3 << 0 << 0;
+    QTest::newRow("the middle one") << 3 << 1 << 1;
+    QTest::newRow("the last of three") << 3 << 2 << 1;
+}
+
+void tst_ListsAndDates::selectAfterDelete()
+{
+    QFETCH(int, entries);
+    QFETCH(int, deleted);
+    QFETCH(int, selected);
+    QListWidget list;
+    QComboBox combo;
+    for (int i = 0; i < entries; ++i) {
+        AddItemWithData(&list, QStringLiteral("Entry %1").arg(i), i + 10);
+        AddItemWithData(&combo, QStringLiteral("Entry %1").arg(i), i + 10);
+    }
+    list.setCurrentRow(deleted);
+    combo.setCurrentIndex(deleted);
+    delete list.takeItem(deleted);
+    combo.removeItem(deleted);
+    QCOMPARE(SelectAfterDelete(&list, deleted), selected);
+    QCOMPARE(list.currentRow(), selected);
+    QCOMPARE(list.selectedItems().size(), selected < 0 ? 0 : 1);
+    QCOMPARE(SelectAfterDelete(&combo, deleted), selected);
+    QCOMPARE(combo.currentIndex(), selected);
+}
+
+void tst_ListsAndDates::findComboItem_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("found");
+    QTest::newRow("prefix in lower case") << "smi" << 1;
+    QTest::newRow("prefix in capitals") << "SMITH, A" << 2;
+    QTest::newRow("whole entry") << "Jones" << 0;
+    QTest::newRow("no entry begins so") << "xyz" << -1;
+    QTest::newRow("inside an entry is no match") << "mith" << -1;
+}
+
+void tst_ListsAndDates::findComboItem()
+{
+    QFETCH(QString, text);
+    QFETCH(int, found);
+    QComboBox combo;
+    for (const char *name : { "Jones", "smith, John", "Smith, Adam", "Smithers" }) {
+        combo.addItem(QString::fromLatin1(name));
+    }
+    combo.setCurrentIndex(3);
+    QCOMPARE(FindComboItem(&combo, text), found);
+    QCOMPARE(combo.currentIndex(), found);
+    if (found < 0) {
+        QVERIFY(combo.currentText().isEmpty());
+    }
+}
+
+void tst_ListsAndDates::addItemWithData()
+{
+    QComboBox combo;
+    QListWidget list;
+    AddItemWithData(&combo, QStringLiteral("Ἰησοῦς"), 42);
+    AddItemWithData(&combo, QString(), -1);
+    AddItemWithData(&list, QStringLiteral("שלום"), 7);
+    QCOMPARE(combo.count(), 2);
+    QCOMPARE(combo.itemText(0), QStringLiteral("Ἰησοῦς"));
+    QCOMPARE(ItemData(&combo, 0), 42);
+    QCOMPARE(ItemData(&combo, 1), -1);
+    QCOMPARE(ItemData(&combo, 5), -1);
+    QCOMPARE(list.item(0)->text(), QStringLiteral("שלום"));
+    QCOMPARE(ItemData(&list, 0), 7);
+}
+
+void tst_ListsAndDates::loadListFromSql()
+{
+    TestDatabase db { Engine::SQLite };
+    REQUIRE_DATABASE(db);
+    SetStatusText(QStringLiteral("Series of Messages Screen"));
+    QComboBox combo;
+    combo.addItem(QStringLiteral("left over"));
+    const QString sql = QStringLiteral(
+        "SELECT lngBibleBookID, strBibleBook FROM tblBibleBooks ORDER BY lngBibleBookID");
+    QVERIFY(LoadListFromSql(&combo, sql, QStringLiteral("Bible Books"), true));
+    QCOMPARE(combo.count(), 67);
+    QCOMPARE(combo.itemText(0), QString());
+    QCOMPARE(ItemData(&combo, 0), -1);
+    QCOMPARE(combo.itemText(1), QStringLiteral("Genesis"));
+    QCOMPARE(ItemData(&combo, 1), 1);
+    QCOMPARE(combo.itemText(66), QStringLiteral("Revelation"));
+    QCOMPARE(ItemData(&combo, 66), 66);
+    QCOMPARE(GetStatusText(), QStringLiteral(" Series of Messages Screen "));
+    QVERIFY(!QApplication::overrideCursor());
+
+    QListWidget list;
+    QVERIFY(LoadListFromSql(&list, sql, QStringLiteral("Bible Books"), false));
+    QCOMPARE(list.count(), 66);
+    QCOMPARE(ItemData(&list, 65), 66);
+    QVERIFY(MsgBoxScript::shown().isEmpty());
+}
+
+void tst_ListsAndDates::loadListFromSqlReportsErrors()
+{
+    TestDatabase db { Engine::SQLite };
+    REQUIRE_DATABASE(db);
+    SetStatusText(QStringLiteral("Topic Screen"));
+    QListWidget list;
+    QVERIFY(!LoadListFromSql(&list, QStringLiteral("SELECT lngNothing, strNothing FROM tblNowhere"),
+        QStringLiteral("Topics List"), false));
+    QCOMPARE(MsgBoxScript::shown().size(), 1);
+    QVERIFY(MsgBoxScript::shown().constFirst().startsWith(
+        QStringLiteral("An Error Occurred in the System ")));
+    QCOMPARE(GetStatusText(), QStringLiteral(" Topic Screen "));
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+void tst_ListsAndDates::dateParsing_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QDate>("date");
+    QTest::newRow("short US date") << "1/2/98" << QDate(1998, 1, 2);
+    QTest::newRow("two-digit year after 2000") << "6/15/05" << QDate(2005, 6, 15);
+    QTest::newRow("full US date") << "12/31/1999" << QDate(1999, 12, 31);
+    QTest::newRow("dashes") << "3-4-2001" << QDate(2001, 3, 4);
+    QTest::newRow("ISO") << "1998-06-15" << QDate(1998, 6, 15);
+    QTest::newRow("month name") << "Jan 2, 1998" << QDate(1998, 1, 2);
+    QTest::newRow("day month year") << "2 February 1998" << QDate(1998, 2, 2);
+    QTest::newRow("leap day") << "2/29/2000" << QDate(2000, 2, 29);
+    QTest::newRow("month 31") << "31/31/98" << QDate();
+    QTest::newRow("no leap day") << "2/29/1999" << QDate();
+    QTest::newRow("words") << "next sunday" << QDate();
+    QTest::newRow("a number") << "1998" << QDate();
+}
+
+void tst_ListsAndDates::dateParsing()
+{
+    QFETCH(QString, typed);
+    QFETCH(QDate, date);
+    QCOMPARE(DateEntry::parse(typed), date);
+}
+
+void tst_ListsAndDates::dateEntryOnLeavingTheField_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("1/2/98") << "1/2/98"
+                            << "01/02/1998" << false;
+    QTest::newRow("already formatted") << "06/15/1998"
+                                       << "06/15/1998" << false;
+    QTest::newRow("empty means no date") << ""
+                                         << "" << false;
+    QTest::newRow("31/31/98") << "31/31/98"
+                              << "31/31/98" << true;
+}
+
+void tst_ListsAndDates::dateEntryOnLeavingTheField()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(bool, refused);
+    QWidget form;
+    auto *layout = new QVBoxLayout(&form);
+    auto *before = new QLineEdit(&form);
+    auto *txtDatePreached = new QLineEdit(&form);
+    auto *after = new QLineEdit(&form);
+    layout->addWidget(before);
+    layout->addWidget(txtDatePreached);
+    layout->addWidget(after);
+    DateEntry::attach(txtDatePreached);
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+
+    txtDatePreached->setFocus();
+    QTest::keyClicks(txtDatePreached, typed);
+    QTest::keyClick(txtDatePreached, Qt::Key_Tab);
+    if (refused) {
+        QTRY_COMPARE(MsgBoxScript::shown(),
+            QStringList { QStringLiteral("Enter a valid date: mm/dd/yyyy") });
+        QCOMPARE(MsgBoxScript::shownCaptions(), QStringList { QStringLiteral("Invalid Date") });
+        QTRY_VERIFY(txtDatePreached->hasFocus());
+    } else {
+        QTRY_VERIFY(after->hasFocus());
+        QCoreApplication::processEvents();
+        QVERIFY(MsgBoxScript::shown().isEmpty());
+    }
+    QCOMPARE(txtDatePreached->text(), shown);
+}
+
+QTEST_MAIN(tst_ListsAndDates)
+#include "tst_listsdates.moc"
