@@ -1,5 +1,6 @@
 #include "ProgramGlobals.h"
 #include "QtUserInterface.h"
+#include "ScreenCommands.h"
 #include "StartUp.h"
 #include "clsConfig.h"
 #include "clsConnect.h"
@@ -34,6 +35,7 @@ int main(int argc, char *argv[])
     std::unique_ptr<frmMain> main(startUp.run());
     if (!main)
         return 1;
+    RegisterScreenCommands(*main);
     const int code = app.exec();
     main.reset();
     setProgramConnection(nullptr);

@@ -1,0 +1,10 @@
+#include "ScreenCommands.h"
+
+void RegisterScreenCommands(frmMain &main)
+{
+    RegisterConfigScreenCommands(main);
+    RegisterSermonScreenCommands(main);
+    RegisterTrackingScreenCommands(main);
+    RegisterSelectionScreenCommands(main);
+    RegisterReferenceScreenCommands(main);
+}

@@ -1,0 +1,7 @@
+#include "ScreenEvents.h"
+
+ScreenEvents &ScreenEvents::instance()
+{
+    static ScreenEvents events;
+    return events;
+}

@@ -1,0 +1,1 @@
+# Tracker and assignment screens.
