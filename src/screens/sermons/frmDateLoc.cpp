@@ -1,0 +1,507 @@
+#include "frmDateLoc.h"
+
+#include "DataGrid.h"
+#include "DateEntry.h"
+#include "DbDatabase.h"
+#include "DbSnapshot.h"
+#include "ProgramGlobals.h"
+#include "RecordValues.h"
+#include "ScreenOperations.h"
+#include "SelectionState.h"
+#include "SqlLiterals.h"
+#include "TrackingWorkArea.h"
+#include "Twips.h"
+#include "clsConnect.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString SermonScreenName = QStringLiteral("frmSermon");
+const QString ProceduralError = QStringLiteral("Procedural error; Please try again");
+
+// The hourglass for one step; the pointer the step found comes back when it ends, or
+// earlier with release() (before a message box, which the user answers with the arrow).
+class Hourglass
+{
+public:
+    Hourglass()
+        : m_wasShown(UserInterface::current().hourglassShown())
+    {
+        UserInterface::current().setHourglass(true);
+    }
+    ~Hourglass() { release(); }
+    Hourglass(const Hourglass &) = delete;
+    Hourglass &operator=(const Hourglass &) = delete;
+
+    void release()
+    {
+        if (!m_released) {
+            m_released = true;
+            UserInterface::current().setHourglass(m_wasShown);
+        }
+    }
+
+private:
+    bool m_wasShown;
+    bool m_released = false;
+};
+
+// The heading row, the blank row where a new occasion is entered, and a cell a deleted
+// occasion left behind carry no key.
+bool isKeyCell(const QString &text)
+{
+    return text != QLatin1String("ID#") && !TrimBlanks(text).isEmpty();
+}
+
+QLabel *captionLabel(const QString &text, const QString &name, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QLabel *valueLabel(const QString &name, const QString &accessibleName, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setAccessibleName(accessibleName);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    // Typed texts are shown as typed, never read as markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setMinimumWidth(TwipsToPixels(1200));
+    return label;
+}
+
+QPushButton *button(const QString &caption, const QString &name, QWidget *parent)
+{
+    auto *push = new QPushButton(caption, parent);
+    push->setObjectName(name);
+    return push;
+}
+
+} // namespace
+
+frmDateLoc::frmDateLoc(qint32 sermonID, QWidget *parent)
+    : DataScreen(parent)
+    , m_sermonID(sermonID)
+{
+    setObjectName(QStringLiteral("frmDateLoc"));
+    setWindowTitle(QStringLiteral("Date / Location Tracker"));
+    Hourglass busy;
+    buildControls();
+    clsDateLoc::registerListKeeper(this);
+
+    LoadingGuard loading(this);
+    enterBrowseState();
+    m_adding = false;
+    fillList();
+    showOccasion();
+}
+
+frmDateLoc::~frmDateLoc()
+{
+    clsDateLoc::unregisterListKeeper(this);
+}
+
+void frmDateLoc::buildControls()
+{
+    auto *Label9 = captionLabel(QStringLiteral("USE DATE / LOCATION TRACKER FOR ADDITIONAL DATA"),
+        QStringLiteral("Label9"), this);
+    QFont heading = Label9->font();
+    heading.setBold(true);
+    Label9->setFont(heading);
+
+    grdDateLoc = new DataGrid(this);
+    grdDateLoc->setObjectName(QStringLiteral("grdDateLoc"));
+    grdDateLoc->setAccessibleName(QStringLiteral("Dates and Locations"));
+    grdDateLoc->setMinimumWidth(TwipsToPixels(480 + 5400 + 1226 + 400));
+    grdDateLoc->setMinimumHeight(TwipsToPixels(2200));
+
+    txtLocation = new QLineEdit(this);
+    txtLocation->setObjectName(QStringLiteral("txtLocation"));
+    txtDate = new QLineEdit(this);
+    txtDate->setObjectName(QStringLiteral("txtDate"));
+    lblDateLocID = valueLabel(QStringLiteral("lblDateLocID"), QStringLiteral("ID#"), this);
+    lblSermonID = valueLabel(QStringLiteral("lblSermonID"), QStringLiteral("SermonID:"), this);
+    lblDate1 = valueLabel(QStringLiteral("lblDate1"), QStringLiteral("Primary Date:"), this);
+    lblLocation1
+        = valueLabel(QStringLiteral("lblLocation1"), QStringLiteral("Primary Location:"), this);
+
+    auto *locationCaption
+        = captionLabel(QStringLiteral("Location:"), QStringLiteral("lblLocationCaption"), this);
+    locationCaption->setBuddy(txtLocation);
+    auto *dateCaption
+        = captionLabel(QStringLiteral("Date:"), QStringLiteral("lblDateCaption"), this);
+    dateCaption->setBuddy(txtDate);
+    txtLocation->setAccessibleName(QStringLiteral("Location:"));
+    txtDate->setAccessibleName(QStringLiteral("Date:"));
+
+    auto *fields = new QGridLayout;
+    fields->addWidget(locationCaption, 0, 0);
+    fields->addWidget(txtLocation, 0, 1);
+    fields->addWidget(
+        captionLabel(QStringLiteral("SermonID:"), QStringLiteral("lblSermonIDCaption"), this), 0,
+        2);
+    fields->addWidget(lblSermonID, 0, 3);
+    fields->addWidget(dateCaption, 1, 0);
+    fields->addWidget(txtDate, 1, 1);
+    fields->addWidget(lblDateLocID, 1, 3);
+    fields->addWidget(captionLabel(QStringLiteral("Primary Location:"),
+                          QStringLiteral("lblLocation1Caption"), this),
+        2, 0);
+    fields->addWidget(lblLocation1, 2, 1);
+    fields->addWidget(
+        captionLabel(QStringLiteral("Primary Date:"), QStringLiteral("lblDate1Caption"), this), 3,
+        0);
+    fields->addWidget(lblDate1, 3, 1);
+    fields->setColumnStretch(1, 1);
+
+    cmdNew = button(QStringLiteral("&New"), QStringLiteral("cmdNew"), this);
+    cmdSave = button(QStringLiteral("S&ave"), QStringLiteral("cmdSave"), this);
+    cmdDelete = button(QStringLiteral("&Delete"), QStringLiteral("cmdDelete"), this);
+    cmdClose = button(QStringLiteral("&Close"), QStringLiteral("cmdClose"), this);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton *push : { cmdNew, cmdSave, cmdDelete, cmdClose }) {
+        buttons->addWidget(push);
+    }
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Label9);
+    layout->addWidget(grdDateLoc, 1);
+    layout->addLayout(fields);
+    layout->addLayout(buttons);
+    setTabOrder(grdDateLoc, txtLocation);
+    setTabOrder(txtLocation, txtDate);
+    setTabOrder(txtDate, cmdNew);
+
+    setEditButtons(cmdNew, cmdDelete, cmdSave, cmdClose);
+    setRecordList(grdDateLoc);
+    connect(cmdNew, &QPushButton::clicked, this, &frmDateLoc::cmdNew_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmDateLoc::cmdSave_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmDateLoc::cmdDelete_Click);
+    connect(grdDateLoc, &DataGrid::rowChosen, this, &frmDateLoc::chooseRow);
+    connect(txtLocation, &QLineEdit::textChanged, this, &DataScreen::dataHasChanged);
+    connect(txtDate, &QLineEdit::textChanged, this, &DataScreen::dataHasChanged);
+}
+
+void frmDateLoc::placeWindow()
+{
+    QWidget *window = subWindow() ? static_cast<QWidget *>(subWindow()) : this;
+    window->move(TwipsToPixels(20), TwipsToPixels(20));
+}
+
+void frmDateLoc::clearList()
+{
+    grdDateLoc->clearRows();
+    grdDateLoc->setCols(3);
+    grdDateLoc->setFixedRows(1);
+    grdDateLoc->setRows(2);
+    grdDateLoc->setColWidth(0, 480);
+    grdDateLoc->setColWidth(1, 5400);
+    grdDateLoc->setColWidth(2, 1226);
+    grdDateLoc->setText(0, 0, QStringLiteral("ID#"));
+    grdDateLoc->setText(0, 1, QStringLiteral("Location"));
+    grdDateLoc->setText(0, 2, QStringLiteral("Date Preached"));
+}
+
+void frmDateLoc::fillList()
+{
+    LoadingGuard loading(this);
+    SelectionState &selection = ProgramSelection();
+    clearList();
+
+    // The record walks the occasions of every sermon; this sermon's are kept.
+    qint32 count = 0;
+    for (bool found = m_record.OpenRecordset(); found; found = m_record.MoveNext()) {
+        if (m_record.SermonID() != m_sermonID) {
+            continue;
+        }
+        const QString row = SQLLong(m_record.DateLocID()) + QLatin1Char('\t')
+            + TrimBlanks(m_record.Location()) + QLatin1Char('\t')
+            + DateText(m_record.DatePreached());
+        grdDateLoc->addItem(row, count + 1);
+        ++count;
+    }
+    m_record.CloseRecordset();
+    if (m_record.LastError().isSet()) {
+        ShowSystemError(m_record.LastError());
+    }
+
+    grdDateLoc->setRow(1);
+    grdDateLoc->setCol(0);
+    selection.glngDateLocID = NullToLong(grdDateLoc->text(1, 0));
+    selection.glngDateLocRows = count;
+    if (count < 1) {
+        selection.glngDateLocRows = 0;
+        cmdNew_Click();
+    }
+}
+
+void frmDateLoc::showPrimaryDateAndLocation()
+{
+    // The sermon screen may have moved on to another sermon while the tracker stayed open;
+    // its fields are then not this sermon's, and the labels keep what they showed.
+    QWidget *sermonScreen = FindOpenScreen(SermonScreenName);
+    if (!sermonScreen) {
+        return;
+    }
+    if (sermonScreen->findChild<QWidget *>(QStringLiteral("lblSermonID"))) {
+        const qint32 shown
+            = NullToLong(OpenScreenFieldText(SermonScreenName, QStringLiteral("lblSermonID")));
+        if (shown != m_sermonID) {
+            return;
+        }
+    }
+    lblDate1->setText(OpenScreenFieldText(SermonScreenName, QStringLiteral("txtDatePreached")));
+    lblLocation1->setText(OpenScreenFieldText(SermonScreenName, QStringLiteral("txtLocation")));
+}
+
+void frmDateLoc::showOccasion()
+{
+    LoadingGuard loading(this);
+    lblSermonID->setText(SQLLong(m_sermonID));
+    showPrimaryDateAndLocation();
+
+    const QString sql = QStringLiteral("Select *") + QStringLiteral(" FROM tblDateLoc")
+        + QStringLiteral(" Where lngDateLocID = ") + SQLLong(ProgramSelection().glngDateLocID);
+    DbError error;
+    DbDatabase *database = ProgramConnection().DBObject();
+    std::unique_ptr<DbSnapshot> rs;
+    if (!database) {
+        error.number = DbErrorNumber::NoDatabase;
+        error.driverText = QStringLiteral("No database is open.");
+        error.sql = sql;
+    } else {
+        rs = database->openSnapshot(sql, error);
+    }
+    if (!rs) {
+        ShowSystemError(error);
+        return;
+    }
+    if (rs->eof()) {
+        // No occasion to show (a new one, or one that is gone): the fields stay empty.
+        clearFields();
+    } else {
+        lblDateLocID->setText(SQLLong(NullToLong(rs->field(u"lngDateLocID"))) + QLatin1Char(' '));
+        txtDate->setText(DateText(DateFromValue(rs->field(u"dtDatePreached"))) + QLatin1Char(' '));
+        txtLocation->setText(NullToText(rs->field(u"strLocation")) + QLatin1Char(' '));
+    }
+    rs->close();
+}
+
+void frmDateLoc::clearFields()
+{
+    LoadingGuard loading(this);
+    txtDate->clear();
+    txtLocation->clear();
+    lblDateLocID->clear();
+}
+
+void frmDateLoc::chooseRow(int row)
+{
+    const QString key = grdDateLoc->text(row, 0);
+    if (!isKeyCell(key)) {
+        clearFields();
+        return;
+    }
+    ProgramSelection().glngDateLocID = NullToLong(key);
+    m_record.setDateLocID(ProgramSelection().glngDateLocID);
+    showOccasion();
+}
+
+void frmDateLoc::cmdNew_Click()
+{
+    m_adding = true;
+    enterEditState();
+    clearFields();
+    grdDateLoc->setRow(ProgramSelection().glngDateLocRows + 1);
+    grdDateLoc->setCol(0);
+    cmdNew->setEnabled(false);
+}
+
+bool frmDateLoc::transferFields()
+{
+    // An empty date is no date, which the record's check names; other text must be a date.
+    const QString dateText = TrimBlanks(txtDate->text());
+    QDateTime preached;
+    if (!dateText.isEmpty()) {
+        const QDate typed = DateEntry::parse(dateText);
+        preached = typed.isValid() ? QDateTime(typed, QTime(0, 0)) : DateFromValue(dateText);
+        if (!preached.isValid()) {
+            MsgBox(ProceduralError, MsgBoxStyle::OkExclamation);
+            cmdNew_Click();
+            return false;
+        }
+    }
+    m_record.setDatePreached(preached);
+    m_record.setLocation(txtLocation->text());
+    m_record.setSermonID(NullToLong(lblSermonID->text()));
+    return true;
+}
+
+bool frmDateLoc::checkFields()
+{
+    if (!transferFields()) {
+        return false;
+    }
+    if (m_record.Check()) {
+        return true;
+    }
+    QApplication::beep();
+    const QString message = m_record.InfoMsg();
+    if (message.contains(QLatin1String("Date"))) {
+        txtDate->setFocus();
+    } else if (message.contains(QLatin1String("Location"))) {
+        txtLocation->setFocus();
+    }
+    MsgBox(message);
+    return false;
+}
+
+bool frmDateLoc::saveOccasion()
+{
+    Hourglass busy;
+    SelectionState &selection = ProgramSelection();
+    // Fields typed after a Cancel on the blank row have no occasion behind them: they make a
+    // new one, as New would.
+    const bool adding = m_adding || !isKeyCell(lblDateLocID->text());
+    bool saved = false;
+    if (adding) {
+        saved = m_record.AddNew();
+        if (saved) {
+            lblDateLocID->setText(SQLLong(m_record.DateLocID()));
+            // The record inserted the row in front of the blank row; the saved occasion is
+            // the one a later change or delete works on.
+            grdDateLoc->setRow(selection.glngDateLocRows);
+            grdDateLoc->setCol(0);
+        }
+    } else {
+        m_record.setDateLocID(NullToLong(lblDateLocID->text()));
+        saved = m_record.Replace();
+        if (saved) {
+            const int row = grdDateLoc->row();
+            grdDateLoc->setText(row, 1, txtLocation->text() + QLatin1Char(' '));
+            grdDateLoc->setText(row, 2, txtDate->text() + QLatin1Char(' '));
+            grdDateLoc->setCol(0);
+        }
+    }
+    busy.release();
+    if (!saved) {
+        // The typed values stay for another try, or for Cancel.
+        reportFailure();
+        return false;
+    }
+    m_adding = false;
+    enterBrowseState();
+    return true;
+}
+
+void frmDateLoc::reportFailure()
+{
+    if (m_record.LastError().isSet()) {
+        ShowSystemError(m_record.LastError());
+    } else {
+        MsgBox(m_record.InfoMsg(), MsgBoxStyle::OkExclamation, windowTitle());
+    }
+}
+
+void frmDateLoc::cmdSave_Click()
+{
+    if (checkFields()) {
+        saveOccasion();
+    }
+}
+
+void frmDateLoc::cmdDelete_Click()
+{
+    // The occasion shown is the one deleted (the record itself last held whichever row the
+    // list fill read last).
+    const qint32 key = NullToLong(lblDateLocID->text());
+    if (key <= 0) {
+        return;
+    }
+    if (!ConfirmDelete(QStringLiteral("Delete the Current Record"))) {
+        return;
+    }
+    m_record.setDateLocID(key);
+    if (m_record.Delete()) {
+        MsgBox(QStringLiteral("Delete was successful"), MsgBoxStyle::OkExclamation);
+        cmdNew->setEnabled(true);
+        cmdDelete->setEnabled(false);
+        cmdSave->setEnabled(false);
+        cmdClose->setText(QStringLiteral("&Cancel"));
+        clearFields();
+    } else {
+        reportFailure();
+    }
+    cmdNew_Click();
+}
+
+bool frmDateLoc::saveRecord()
+{
+    return checkFields() && saveOccasion();
+}
+
+void frmDateLoc::newRecord()
+{
+    cmdNew_Click();
+}
+
+void frmDateLoc::cancelEdit()
+{
+    m_adding = false;
+    chooseRow(grdDateLoc->row());
+}
+
+void frmDateLoc::screenClosing()
+{
+    clsDateLoc::unregisterListKeeper(this);
+}
+
+bool frmDateLoc::eventFilter(QObject *watched, QEvent *event)
+{
+    // Entering a field selects its whole text, so typing replaces it. Selected once the
+    // focus has settled: a mouse click would otherwise place the cursor over the selection.
+    if (event->type() == QEvent::FocusIn && (watched == txtDate || watched == txtLocation)) {
+        auto *field = static_cast<QLineEdit *>(watched);
+        QTimer::singleShot(0, field, &QLineEdit::selectAll);
+    }
+    return DataScreen::eventFilter(watched, event);
+}
+
+void frmDateLoc::addListRow(const QString &cells, qint32 row)
+{
+    grdDateLoc->addItem(cells, row);
+}
+
+void frmDateLoc::setListRow(qint32 row)
+{
+    grdDateLoc->setRow(row);
+}
+
+void frmDateLoc::setListCellText(int column, const QString &text)
+{
+    grdDateLoc->setText(grdDateLoc->row(), column, text);
+}
+
+void frmDateLoc::setListColumn(int column)
+{
+    grdDateLoc->setCol(column);
+}
+
+void frmDateLoc::setListTopRow(qint32 row)
+{
+    grdDateLoc->setTopRow(row);
+}

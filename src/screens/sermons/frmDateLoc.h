@@ -1,0 +1,92 @@
+#pragma once
+
+#include "DataScreen.h"
+#include "DateLocListKeeper.h"
+#include "clsDateLoc.h"
+
+class DataGrid;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// "Date / Location Tracker": every further occasion (date and place) a sermon was preached,
+// beside the primary date and location that the sermon screen shows. The grid lists the
+// sermon's occasions; the fields below show the chosen one for change, and New, Save and
+// Delete work on it. The screen is the list keeper of clsDateLoc while it is open: the record
+// appends a saved new occasion to grdDateLoc and empties the row of a deleted one.
+//
+// The sermon is fixed when the screen opens (the current sermon of the sermon list); the
+// program opens a fresh tracker when the user asks for another sermon's occasions.
+class frmDateLoc : public DataScreen, public DateLocListKeeper
+{
+    Q_OBJECT
+public:
+    explicit frmDateLoc(qint32 sermonID, QWidget *parent = nullptr);
+    ~frmDateLoc() override;
+
+    // The sermon whose occasions the screen lists.
+    qint32 sermonID() const { return m_sermonID; }
+
+    // Left 20, top 20 (twips) in the main window's work area.
+    void placeWindow();
+
+    // The list of the sermon's occasions in front of one blank row; row 1 becomes current,
+    // and an empty list starts a new occasion.
+    void fillList();
+    // The heading row and one blank row, nothing else.
+    void clearList();
+    // Shows the occasion ProgramSelection().glngDateLocID with the sermon's key and the
+    // primary date and location of the sermon screen.
+    void showOccasion();
+    // Empties the occasion's fields and key.
+    void clearFields();
+    // Copies the fields into the record; false (after "Procedural error; Please try again"
+    // and a fresh new occasion) when the date text is not a date.
+    bool transferFields();
+    // The field transfer and the record's check; false after telling the user.
+    bool checkFields();
+    // Inserts or updates the occasion shown; false after telling the user.
+    bool saveOccasion();
+    // The grid row the user chose: shows its occasion, or empty fields for the heading and
+    // blank rows.
+    void chooseRow(int row);
+
+    void cmdNew_Click();
+    void cmdSave_Click();
+    void cmdDelete_Click();
+
+    // DateLocListKeeper: the record's view of grdDateLoc.
+    void addListRow(const QString &cells, qint32 row) override;
+    void setListRow(qint32 row) override;
+    void setListCellText(int column, const QString &text) override;
+    void setListColumn(int column) override;
+    void setListTopRow(qint32 row) override;
+
+protected:
+    bool saveRecord() override;
+    void newRecord() override;
+    void cancelEdit() override;
+    void screenClosing() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void showPrimaryDateAndLocation();
+    void reportFailure();
+
+    clsDateLoc m_record;
+    qint32 m_sermonID = 0;
+    bool m_adding = false;
+
+    DataGrid *grdDateLoc = nullptr;
+    QLineEdit *txtLocation = nullptr;
+    QLineEdit *txtDate = nullptr;
+    QLabel *lblDateLocID = nullptr;
+    QLabel *lblSermonID = nullptr;
+    QLabel *lblDate1 = nullptr;
+    QLabel *lblLocation1 = nullptr;
+    QPushButton *cmdNew = nullptr;
+    QPushButton *cmdSave = nullptr;
+    QPushButton *cmdDelete = nullptr;
+    QPushButton *cmdClose = nullptr;
+};
