@@ -1,0 +1,42 @@
+#include "FirstRowQuery.h"
+
+#include "DbDatabase.h"
+#include "DbSnapshot.h"
+#include "ProgramGlobals.h"
+#include "UserInterface.h"
+#include "clsConnect.h"
+
+QVariantList FirstRowOf(const QString &sql, const QStringList &columns)
+{
+    DbError error;
+    DbDatabase *db = ProgramConnection().DBObject();
+    if (!db) {
+        error.number = DbErrorNumber::NoDatabase;
+        error.driverText = QStringLiteral("No database is open.");
+        ShowSystemError(error);
+        return {};
+    }
+    const std::unique_ptr<DbSnapshot> rs = db->openSnapshot(sql, error);
+    if (!rs) {
+        ShowSystemError(error);
+        return {};
+    }
+    QVariantList values;
+    if (!rs->eof()) {
+        for (const QString &column : columns) {
+            values.append(rs->field(column));
+        }
+    }
+    const DbError readError = rs->lastError();
+    rs->close();
+    if (readError.isSet()) {
+        ShowSystemError(readError);
+        return {};
+    }
+    return values;
+}
+
+QString ColumnText(const QVariant &value)
+{
+    return value.isNull() ? QString() : value.toString();
+}

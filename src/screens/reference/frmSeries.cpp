@@ -1,0 +1,538 @@
+#include "frmSeries.h"
+
+#include "DataGrid.h"
+#include "FirstRowQuery.h"
+#include "HourglassGuard.h"
+#include "ReferenceCombos.h"
+#include "ReferenceScreenSupport.h"
+#include "ScreenEvents.h"
+#include "ScreenOperations.h"
+#include "SelectionState.h"
+#include "SqlLiterals.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QStringList OpeningItems = { QStringLiteral("mnuESeries"), QStringLiteral("grpSeries") };
+
+QPushButton *button(QWidget *parent, QHBoxLayout *row, const QString &name, const QString &caption)
+{
+    auto *push = new QPushButton(caption, parent);
+    push->setObjectName(name);
+    row->addWidget(push);
+    return push;
+}
+
+// A grid cell that stands for no series: the heading, the empty row after the last series,
+// or the row of a deleted series.
+bool namesNoSeries(const QString &cell)
+{
+    return cell == QLatin1String("ID#") || cell.isEmpty() || cell == QLatin1String(" ");
+}
+
+QString preacherCell()
+{
+    const SelectionState &selection = ProgramSelection();
+    return selection.gstrLastName + QStringLiteral(", ") + selection.gstrFirstName;
+}
+
+} // namespace
+
+frmSeries::frmSeries(QWidget *parent)
+    : DataScreen(parent)
+{
+    setObjectName(QStringLiteral("frmSeries"));
+    setWindowTitle(QStringLiteral("Series of Messages Screen"));
+    buildControls();
+    clsSeries::registerListKeeper(this);
+
+    HourglassGuard busy;
+    m_adding = false;
+    {
+        LoadingGuard loading(this);
+        LoadPublisherCombo(cboPublisher);
+        LoadBibleBookCombo(cboBibleBook);
+        LoadPreacherCombo(cboPreacher);
+        LoadTypeCombo(cboType);
+    }
+    fillGrid();
+    SetMainItemsEnabled(OpeningItems, false);
+    if (ProgramSelection().glngSeriesRows > 0) {
+        showSeries();
+    } else {
+        // An emptied table asks "No Records, Add Some ?" on activation, as the other
+        // reference screens do.
+        setNoRecords(true);
+    }
+    ProgramSelection().gboolSeriesScreenOpen = 1;
+    enterBrowseState();
+
+    // New preachers and publishers appear in the lists while the screen is open.
+    connect(&ScreenEvents::instance(), &ScreenEvents::preachersChanged, this,
+        &frmSeries::lblPreacher_Click);
+    connect(&ScreenEvents::instance(), &ScreenEvents::publishersChanged, this,
+        &frmSeries::lblPublisher_Click);
+}
+
+frmSeries::~frmSeries()
+{
+    clsSeries::unregisterListKeeper(this);
+}
+
+void frmSeries::buildControls()
+{
+    grdSeries = new DataGrid(this);
+    grdSeries->setObjectName(QStringLiteral("grdSeries"));
+    grdSeries->setAccessibleName(QStringLiteral("Series"));
+    // The heading row answers a click too (it clears the fields).
+    grdSeries->horizontalHeader()->setSectionsClickable(true);
+    connect(grdSeries, &DataGrid::rowChosen, this, &frmSeries::grdSeries_Click);
+    connect(grdSeries, &DataGrid::clicked, this, [this](const QModelIndex &index) {
+        grdSeries_Click(index.row() + grdSeries->fixedRows());
+    });
+    connect(grdSeries->horizontalHeader(), &QHeaderView::sectionClicked, this,
+        [this] { grdSeries_Click(0); });
+
+    auto *fields = new QFormLayout;
+    lblSeriesID = new QLabel(this);
+    lblSeriesID->setObjectName(QStringLiteral("lblSeriesID"));
+    lblSeriesID->setAccessibleName(QStringLiteral("Series ID"));
+    lblSeriesID->setFrameShape(QFrame::Panel);
+    lblSeriesID->setFrameShadow(QFrame::Sunken);
+    fields->addRow(QStringLiteral("ID#"), lblSeriesID);
+    txtName = AddTextRow(
+        fields, QStringLiteral("txtName"), QStringLiteral("Label8"), QStringLiteral("Name:"));
+    cboBibleBook = AddComboRow(fields, QStringLiteral("cboBibleBook"), QStringLiteral("Label2"),
+        QStringLiteral("Bible Book:"));
+    cboPreacher = AddComboRow(fields, QStringLiteral("cboPreacher"), QStringLiteral("lblPreacher"),
+        QStringLiteral("Preacher:"));
+    cboType = AddComboRow(
+        fields, QStringLiteral("cboType"), QStringLiteral("Label4"), QStringLiteral("Type:"));
+
+    fraSource = new QGroupBox(QStringLiteral("Source"), this);
+    fraSource->setObjectName(QStringLiteral("fraSource"));
+    auto *source = new QFormLayout(fraSource);
+    txtPubTitle = AddTextRow(source, QStringLiteral("txtPubTitle"), QStringLiteral("lblBook"),
+        QStringLiteral("Book Title:"));
+    cboPublisher = AddComboRow(source, QStringLiteral("cboPublisher"),
+        QStringLiteral("lblPublisher"), QStringLiteral("Publisher:"));
+    txtPubyear = AddTextRow(
+        source, QStringLiteral("txtPubyear"), QStringLiteral("Label7"), QStringLiteral("Year:"));
+
+    auto *notes = new QFormLayout;
+    txtNotes = AddNotesRow(
+        notes, QStringLiteral("txtNotes"), QStringLiteral("Label5"), QStringLiteral("Notes:"));
+    lblPreacher = findChild<QLabel *>(QStringLiteral("lblPreacher"));
+    lblPublisher = findChild<QLabel *>(QStringLiteral("lblPublisher"));
+
+    for (QWidget *box : { static_cast<QWidget *>(txtPubTitle), static_cast<QWidget *>(txtPubyear),
+             static_cast<QWidget *>(txtNotes) }) {
+        SelectTextOnEntry(box);
+    }
+    for (QLineEdit *line : { txtName, txtPubTitle, txtPubyear }) {
+        connect(line, &QLineEdit::textEdited, this, &DataScreen::dataHasChanged);
+    }
+    connect(txtNotes, &QPlainTextEdit::textChanged, this, &DataScreen::dataHasChanged);
+    for (QComboBox *combo : { cboBibleBook, cboPreacher, cboType, cboPublisher }) {
+        connect(combo, &QComboBox::activated, this, &DataScreen::dataHasChanged);
+    }
+
+    auto *buttons = new QHBoxLayout;
+    cmdNew = button(this, buttons, QStringLiteral("cmdNew"), QStringLiteral("&New"));
+    cmdDelete = button(this, buttons, QStringLiteral("cmdDelete"), QStringLiteral("&Delete"));
+    cmdSave = button(this, buttons, QStringLiteral("cmdSave"), QStringLiteral("S&ave"));
+    cmdClose = button(this, buttons, QStringLiteral("cmdClose"), QStringLiteral("&Close"));
+    cmdSermons = button(this, buttons, QStringLiteral("cmdSermons"), QStringLiteral("&Sermons"));
+    connect(cmdNew, &QPushButton::clicked, this, &frmSeries::cmdNew_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmSeries::cmdSave_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmSeries::cmdDelete_Click);
+    connect(cmdSermons, &QPushButton::clicked, this, &frmSeries::cmdSermons_Click);
+    setEditButtons(cmdNew, cmdDelete, cmdSave, cmdClose);
+    setRecordList(grdSeries);
+
+    auto *detail = new QHBoxLayout;
+    detail->addLayout(fields, 1);
+    detail->addWidget(fraSource, 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(grdSeries, 1);
+    layout->addLayout(detail);
+    layout->addLayout(notes);
+    layout->addLayout(buttons);
+    resize(760, 560);
+}
+
+void frmSeries::setUpGrid()
+{
+    static const QStringList headings = { QStringLiteral("ID#"), QStringLiteral("Series Name"),
+        QStringLiteral("Bible Book"), QStringLiteral("Preacher"), QStringLiteral("Type") };
+    static const int widths[] = { 480, 2372, 1226, 1106, 1186 };
+    grdSeries->setFixedRows(1);
+    grdSeries->setCols(int(headings.size()));
+    for (int col = 0; col < headings.size(); ++col) {
+        grdSeries->setText(0, col, headings.at(col));
+        grdSeries->setColWidth(col, widths[col]);
+    }
+    // The heading row and the empty row that New moves to; the series go in between.
+    grdSeries->clearRows();
+    grdSeries->setRows(2);
+}
+
+void frmSeries::fillGrid()
+{
+    SelectionState &selection = ProgramSelection();
+    setUpGrid();
+    qint32 rows = 0;
+    if (m_series.OpenRecordset()) {
+        do {
+            lookUpNames(m_series.BibleBookID(), m_series.PreacherID(), m_series.TypeID());
+            ++rows;
+            addListRow(SQLLong(m_series.SeriesID()) + QLatin1Char('\t') + m_series.Name()
+                    + QLatin1Char('\t') + selection.gstrBibleBook + QLatin1Char('\t')
+                    + preacherCell() + QLatin1Char('\t') + selection.gstrTypeDesc,
+                rows);
+        } while (m_series.MoveNext());
+    }
+    if (m_series.LastError().isSet()) {
+        ShowSystemError(m_series.LastError());
+    }
+    selection.glngSeriesRows = rows;
+    if (rows > 0) {
+        grdSeries->setRow(1);
+        grdSeries->setCol(0);
+        selection.glngSeriesID = KeyFromText(grdSeries->text(1, 0));
+    }
+}
+
+void frmSeries::lookUpNames(qint32 bibleBookID, qint32 preacherID, qint32 typeID)
+{
+    SelectionState &selection = ProgramSelection();
+    selection.glngBibleBookID = bibleBookID;
+    GetBibleBook();
+    selection.glngBibleBookID = 0;
+    selection.glngLookupPreacherID = preacherID;
+    GetPreacher();
+    selection.glngLookupPreacherID = 0;
+    selection.glngTypeID = typeID;
+    GetType();
+    selection.glngTypeID = 0;
+}
+
+void frmSeries::GetBibleBook()
+{
+    SelectionState &selection = ProgramSelection();
+    const QVariantList row
+        = FirstRowOf(QStringLiteral("Select strBibleBook") + QStringLiteral(" FROM tblBibleBooks")
+                + QStringLiteral(" Where lngBibleBookID = ") + SQLLong(selection.glngBibleBookID),
+            { QStringLiteral("strBibleBook") });
+    selection.gstrBibleBook = row.isEmpty() ? QString() : ColumnText(row.at(0));
+}
+
+void frmSeries::GetPreacher()
+{
+    SelectionState &selection = ProgramSelection();
+    const QVariantList row = FirstRowOf(QStringLiteral("Select strLastName, strFirstName")
+            + QStringLiteral(" FROM tblPreachers") + QStringLiteral(" Where lngPreacherID = ")
+            + SQLLong(selection.glngLookupPreacherID),
+        { QStringLiteral("strLastName"), QStringLiteral("strFirstName") });
+    selection.gstrLastName = row.isEmpty() ? QString() : ColumnText(row.at(0));
+    selection.gstrFirstName
+        = (row.isEmpty() ? QString() : ColumnText(row.at(1))) + QLatin1Char(' ');
+}
+
+void frmSeries::GetType()
+{
+    SelectionState &selection = ProgramSelection();
+    const QVariantList row
+        = FirstRowOf(QStringLiteral("Select strTypeDesc") + QStringLiteral(" FROM tblType")
+                + QStringLiteral(" Where lngTypeID = ") + SQLLong(selection.glngTypeID),
+            { QStringLiteral("strTypeDesc") });
+    selection.gstrTypeDesc = row.isEmpty() ? QString() : ColumnText(row.at(0));
+}
+
+void frmSeries::showSeries()
+{
+    HourglassGuard busy;
+    LoadingGuard loading(this);
+    const qint32 key = ProgramSelection().glngSeriesID;
+    m_series.setSeriesID(key);
+    if (!m_series.Find()) {
+        if (m_series.LastError().isSet()) {
+            ShowSystemError(m_series.LastError());
+        }
+        return;
+    }
+    clearFields();
+    lblSeriesID->setText(SQLLong(key));
+    // The row as stored, each text shown with one blank after it (saving trims it again).
+    const QVariantList row
+        = FirstRowOf(QStringLiteral("Select *") + QStringLiteral(" FROM tblSeries")
+                + QStringLiteral(" Where lngSeriesID = ") + SQLLong(key),
+            { QStringLiteral("strName"), QStringLiteral("strPubTitle"),
+                QStringLiteral("strPubYear"), QStringLiteral("strNotes"),
+                QStringLiteral("lngPublisherID"), QStringLiteral("lngBibleBookID"),
+                QStringLiteral("lngPreacherID"), QStringLiteral("lngTypeID") });
+    if (row.isEmpty()) {
+        return;
+    }
+    const QString blank = QStringLiteral(" ");
+    txtName->setText(ColumnText(row.at(0)) + blank);
+    txtPubTitle->setText(ColumnText(row.at(1)) + blank);
+    txtPubyear->setText(ColumnText(row.at(2)) + blank);
+    txtNotes->setPlainText(ColumnText(row.at(3)) + blank);
+    ShowPublisher(cboPublisher, NullToLong(row.at(4)));
+    ShowBibleBook(cboBibleBook, NullToLong(row.at(5)));
+    ShowPreacher(cboPreacher, NullToLong(row.at(6)));
+    ShowType(cboType, NullToLong(row.at(7)));
+}
+
+void frmSeries::clearFields()
+{
+    LoadingGuard loading(this);
+    txtName->clear();
+    lblSeriesID->clear();
+    txtPubTitle->clear();
+    txtPubyear->clear();
+    txtNotes->clear();
+    for (QComboBox *combo : { cboPublisher, cboBibleBook, cboPreacher, cboType }) {
+        combo->setCurrentIndex(-1);
+    }
+}
+
+void frmSeries::grdSeries_Click(int row)
+{
+    if (row >= grdSeries->fixedRows()) {
+        grdSeries->setCol(0);
+    }
+    const QString cell = grdSeries->text(row, 0);
+    if (namesNoSeries(cell)) {
+        clearFields();
+        return;
+    }
+    // Choosing a series abandons a New that was never typed into: editing the series shown
+    // must update it, not store a copy of it.
+    if (!isEditing()) {
+        m_adding = false;
+        cmdNew->setEnabled(true);
+    }
+    ProgramSelection().glngSeriesID = KeyFromText(cell);
+    showSeries();
+}
+
+void frmSeries::lblPreacher_Click()
+{
+    LoadingGuard loading(this);
+    ReloadCombo(cboPreacher, &LoadPreacherCombo);
+}
+
+void frmSeries::lblPublisher_Click()
+{
+    LoadingGuard loading(this);
+    ReloadCombo(cboPublisher, &LoadPublisherCombo);
+}
+
+bool frmSeries::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (watched == lblPreacher) {
+            lblPreacher_Click();
+        } else if (watched == lblPublisher) {
+            lblPublisher_Click();
+        }
+    }
+    return DataScreen::eventFilter(watched, event);
+}
+
+void frmSeries::cmdNew_Click()
+{
+    m_adding = true;
+    clearFields();
+    grdSeries->setRow(ProgramSelection().glngSeriesRows + 1);
+    grdSeries->setCol(0);
+    txtName->setFocus();
+    cmdNew->setEnabled(false);
+}
+
+void frmSeries::newRecord()
+{
+    cmdNew_Click();
+}
+
+void frmSeries::copyToRecord()
+{
+    m_series.setName(txtName->text());
+    m_series.setPubTitle(txtPubTitle->text());
+    m_series.setPubYear(txtPubyear->text());
+    m_series.setNotes(txtNotes->toPlainText());
+    m_series.setPublisherID(SelectedKey(cboPublisher));
+    m_series.setBibleBookID(SelectedKey(cboBibleBook));
+    m_series.setPreacherID(SelectedKey(cboPreacher));
+    m_series.setTypeID(SelectedKey(cboType));
+}
+
+bool frmSeries::reportInvalid()
+{
+    const QString message = m_series.InfoMsg();
+    QApplication::beep();
+    if (message.contains(QStringLiteral("Series Name"))) {
+        txtName->setFocus();
+    } else if (message.contains(QStringLiteral("Valid Year"))) {
+        txtPubyear->setFocus();
+    }
+    MsgBox(message);
+    return false;
+}
+
+void frmSeries::reportFailure()
+{
+    if (m_series.LastError().isSet()) {
+        ShowSystemError(m_series.LastError());
+    } else if (!m_series.InfoMsg().isEmpty()) {
+        MsgBox(m_series.InfoMsg(), MsgBoxStyle::OkExclamation, windowTitle());
+    }
+}
+
+void frmSeries::cmdSave_Click()
+{
+    saveRecord();
+}
+
+bool frmSeries::saveRecord()
+{
+    copyToRecord();
+    if (!m_series.Check()) {
+        return reportInvalid();
+    }
+    HourglassGuard busy;
+    SelectionState &selection = ProgramSelection();
+    // Fields that belong to no stored series (the heading row was clicked) make a new one
+    // instead of overwriting the default series with key 0.
+    if (m_adding || !ShowsKey(lblSeriesID)) {
+        if (!m_series.AddNew()) {
+            // Still editing: the typing is kept to correct or cancel.
+            reportFailure();
+            return false;
+        }
+        // The record has added the row; it is the series now shown.
+        grdSeries->setRow(selection.glngSeriesRows);
+        grdSeries->setCol(0);
+        lblSeriesID->setText(SQLLong(m_series.SeriesID()));
+    } else {
+        m_series.setSeriesID(KeyFromText(lblSeriesID->text()));
+        if (!m_series.Replace()) {
+            reportFailure();
+            return false;
+        }
+        lookUpNames(m_series.BibleBookID(), m_series.PreacherID(), m_series.TypeID());
+        setListCellText(1, txtName->text() + QLatin1Char(' '));
+        setListCellText(2, selection.gstrBibleBook);
+        setListCellText(3, preacherCell());
+        setListCellText(4, selection.gstrTypeDesc);
+        setListColumn(0);
+    }
+    Q_EMIT ScreenEvents::instance().seriesChanged();
+    m_adding = false;
+    enterBrowseState();
+    return true;
+}
+
+void frmSeries::cmdDelete_Click()
+{
+    if (!ShowsKey(lblSeriesID)) {
+        return;
+    }
+    MsgBox(QStringLiteral("You will be asked next to confirm this delete request -- ")
+            + QStringLiteral("Be careful because any sermons tied to the ")
+            + QStringLiteral("series you delete will automatically be deleted!!  ")
+            + QStringLiteral("If you want to save the sermons, first remove ")
+            + QStringLiteral("the series reference in each sermon record and ")
+            + QStringLiteral("then come back and delete the Series record."),
+        MsgBoxStyle::OkExclamation);
+    if (!ConfirmDelete(QStringLiteral("Delete the Current Record"))) {
+        return;
+    }
+    if (lblSeriesID->text() == QLatin1String("0")) {
+        MsgBox(QStringLiteral("You are not allowed to delete this record"));
+        return;
+    }
+    m_series.setSeriesID(KeyFromText(lblSeriesID->text()));
+    // On success the record blanks the grid row and starts a new series (cmdNew_Click).
+    if (!m_series.Delete()) {
+        reportFailure();
+        return;
+    }
+    Q_EMIT ScreenEvents::instance().seriesChanged();
+    Q_EMIT ScreenEvents::instance().sermonsChanged();
+    MsgBox(QStringLiteral("Delete was successful"), MsgBoxStyle::OkExclamation);
+    grdSeries->setEnabled(false);
+    cmdNew->setEnabled(false);
+    cmdDelete->setEnabled(false);
+    cmdSave->setEnabled(false);
+    cmdClose->setText(QStringLiteral("&Cancel"));
+}
+
+void frmSeries::cancelEdit()
+{
+    m_adding = false;
+    grdSeries_Click(grdSeries->row());
+}
+
+void frmSeries::cmdSermons_Click()
+{
+    SelectionState &selection = ProgramSelection();
+    selection.gboolBySeries = 1;
+    selection.glngSeriesID = KeyFromText(lblSeriesID->text());
+    if (QMdiSubWindow *frame = subWindow()) {
+        frame->showMinimized();
+    }
+    if (frmMain *main = frmMain::instance()) {
+        main->runCommand(QStringLiteral("frmSermon"));
+    }
+}
+
+void frmSeries::screenClosing()
+{
+    clsSeries::unregisterListKeeper(this);
+    SelectionState &selection = ProgramSelection();
+    selection.glngSeriesRows = 0;
+    selection.gboolSeriesScreenOpen = 0;
+    SetMainItemsEnabled(OpeningItems, true);
+}
+
+void frmSeries::addListRow(const QString &cells, qint32 row)
+{
+    grdSeries->addItem(cells, row);
+}
+
+void frmSeries::setListRow(qint32 row)
+{
+    grdSeries->setRow(row);
+}
+
+void frmSeries::setListCellText(int column, const QString &text)
+{
+    grdSeries->setText(grdSeries->row(), column, text);
+}
+
+void frmSeries::setListColumn(int column)
+{
+    grdSeries->setCol(column);
+}
+
+void frmSeries::setListTopRow(qint32 row)
+{
+    grdSeries->setTopRow(row);
+}
