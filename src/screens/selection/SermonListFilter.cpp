@@ -1,0 +1,177 @@
+#include "SermonListFilter.h"
+
+#include "DbDatabase.h"
+#include "DbPairLookup.h"
+#include "ProgramGlobals.h"
+#include "SelectionState.h"
+#include "SqlLiterals.h"
+#include "UserInterface.h"
+#include "clsConnect.h"
+#include "clsSermon.h"
+
+SermonListFilter::SermonListFilter(const clsSermon &sermon)
+    : m_sermon(sermon)
+{
+}
+
+void SermonListFilter::openTopicLookup()
+{
+    SelectionState &selection = ProgramSelection();
+    selection.grsSermonTopics.reset();
+    if (selection.gboolByTopic != 1) {
+        return;
+    }
+    DbError error;
+    DbDatabase *database = ProgramConnection().DBObject();
+    if (!database) {
+        error.number = DbErrorNumber::NoDatabase;
+        error.driverText = QStringLiteral("No database is open.");
+    } else {
+        selection.grsSermonTopics = database->preparePairLookup(QStringLiteral("tblSermonTopics"),
+            QStringLiteral("lngSermonID"), QStringLiteral("lngTopicID"), error);
+    }
+    if (!selection.grsSermonTopics) {
+        ShowSystemError(error);
+    }
+}
+
+void SermonListFilter::releaseTopicLookup()
+{
+    ProgramSelection().grsSermonTopics.reset();
+}
+
+void SermonListFilter::SelectSingleTest()
+{
+    if (ProgramSelection().gboolTextSearch == 1) {
+        SelectSingleBinoc();
+    } else {
+        SelectSingleCheck();
+    }
+}
+
+void SermonListFilter::SelectComboTest()
+{
+    const SelectionState &selection = ProgramSelection();
+    if (selection.gboolTextSearch == 1) {
+        if (selection.gboolAndLogic == 1) {
+            SelectComboBinoc1();
+        } else {
+            SelectComboBinoc0();
+        }
+    } else {
+        SelectComboCheck();
+    }
+}
+
+void SermonListFilter::SelectSingleCheck()
+{
+    SelectionState &selection = ProgramSelection();
+    if (selection.gboolByBibleBook == 1 && m_sermon.BibleBookID() == selection.glngBibleBookID) {
+        selection.gboolInclude = 1;
+    }
+    if (selection.gboolByPreacher == 1 && m_sermon.PreacherID() == selection.glngPreacherID) {
+        selection.gboolInclude = 1;
+    }
+    if (selection.gboolBySeries == 1 && m_sermon.SeriesID() == selection.glngSeriesID) {
+        selection.gboolInclude = 1;
+    }
+    if (selection.gboolByTopic == 1) {
+        MatchSermonTopic();
+    }
+}
+
+void SermonListFilter::SelectComboCheck()
+{
+    SelectionState &selection = ProgramSelection();
+    selection.gboolInclude = 1;
+    if (selection.gboolInclude == 1 && selection.glngBibleBookID > 0) {
+        selection.gboolInclude = m_sermon.BibleBookID() == selection.glngBibleBookID ? 1 : 0;
+    }
+    if (selection.gboolInclude == 1 && selection.glngPreacherID > 0) {
+        selection.gboolInclude = m_sermon.PreacherID() == selection.glngPreacherID ? 1 : 0;
+    }
+    if (selection.gboolInclude == 1 && selection.glngSeriesID > 0) {
+        selection.gboolInclude = m_sermon.SeriesID() == selection.glngSeriesID ? 1 : 0;
+    }
+    if (selection.gboolInclude == 1 && selection.glngTopicID > 0) {
+        MatchSermonTopic();
+    }
+}
+
+void SermonListFilter::SelectSingleBinoc()
+{
+    SelectionState &selection = ProgramSelection();
+    if (selection.gboolSearchOutline == 1
+        && ContainsText(m_sermon.Outline(), selection.gstrSearchOutline)) {
+        selection.gboolInclude = 1;
+    }
+    if (selection.gboolSearchBigIdea == 1
+        && ContainsText(m_sermon.BigIdea(), selection.gstrSearchBigIdea)) {
+        selection.gboolInclude = 1;
+    }
+    if (selection.gboolSearchTitle == 1
+        && ContainsText(m_sermon.Title(), selection.gstrSearchTitle)) {
+        selection.gboolInclude = 1;
+    }
+}
+
+void SermonListFilter::SelectComboBinoc0()
+{
+    SelectionState &selection = ProgramSelection();
+    selection.gboolInclude = 0;
+    if (selection.gboolInclude == 0 && selection.gstrSearchTitle != SearchSentinel) {
+        selection.gboolInclude = ContainsText(m_sermon.Title(), selection.gstrSearchTitle) ? 1 : 0;
+    }
+    if (selection.gboolInclude == 0 && selection.gstrSearchBigIdea != SearchSentinel) {
+        selection.gboolInclude
+            = ContainsText(m_sermon.BigIdea(), selection.gstrSearchBigIdea) ? 1 : 0;
+    }
+    if (selection.gboolInclude == 0 && selection.gstrSearchOutline != SearchSentinel) {
+        selection.gboolInclude
+            = ContainsText(m_sermon.Outline(), selection.gstrSearchOutline) ? 1 : 0;
+    }
+}
+
+void SermonListFilter::SelectComboBinoc1()
+{
+    SelectionState &selection = ProgramSelection();
+    selection.gboolInclude = 1;
+    if (selection.gboolInclude == 1 && selection.gstrSearchTitle != SearchSentinel) {
+        selection.gboolInclude = ContainsText(m_sermon.Title(), selection.gstrSearchTitle) ? 1 : 0;
+    }
+    if (selection.gboolInclude == 1 && selection.gstrSearchBigIdea != SearchSentinel) {
+        selection.gboolInclude
+            = ContainsText(m_sermon.BigIdea(), selection.gstrSearchBigIdea) ? 1 : 0;
+    }
+    if (selection.gboolInclude == 1 && selection.gstrSearchOutline != SearchSentinel) {
+        selection.gboolInclude
+            = ContainsText(m_sermon.Outline(), selection.gstrSearchOutline) ? 1 : 0;
+    }
+}
+
+void SermonListFilter::MatchSermonTopic()
+{
+    SelectionState &selection = ProgramSelection();
+    bool found = false;
+    if (selection.grsSermonTopics) {
+        DbError error;
+        found = selection.grsSermonTopics->contains(
+            selection.glngTestSermonID, selection.glngTopicID, error);
+        if (error.isSet()) {
+            // Reported once; the rest of this fill finds no topic links.
+            selection.grsSermonTopics.reset();
+            ShowSystemError(error);
+            found = false;
+        }
+    }
+    selection.gboolInclude = found ? 1 : 0;
+    selection.glngTestSermonID = 0;
+}
+
+bool SermonListFilter::ContainsText(const QString &field, const QString &search)
+{
+    if (field.isEmpty()) {
+        return false;
+    }
+    return field.contains(TrimBlanks(search), Qt::CaseInsensitive);
+}

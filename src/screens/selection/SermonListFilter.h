@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+
+class clsSermon;
+
+// A search box left untouched hands this text on; the multi-field searches skip a field
+// whose search text is this.
+inline const QString SearchSentinel = QStringLiteral("azsxdcfvgbgnhjmkm");
+
+// The tests the sermon list fill runs on every sermon: the checklist choices and the text
+// search held in ProgramSelection(). Each test reads the sermon's row from the record it was
+// given (book, preacher, series, title, big idea, outline) and the key under test from
+// glngTestSermonID, and leaves its verdict in gboolInclude. Filtering happens here, in the
+// program, one sermon at a time; only the topic test asks the database, through the pair
+// look-up the fill prepares once (openTopicLookup).
+class SermonListFilter
+{
+public:
+    explicit SermonListFilter(const clsSermon &sermon);
+
+    // Before the first sermon: prepares ProgramSelection().grsSermonTopics when the
+    // selection is by topic. A failure is shown; the topic test then includes nothing.
+    void openTopicLookup();
+    // After the last sermon.
+    static void releaseTopicLookup();
+
+    // gboolCombination off: the text search or the checklist, any criterion matching.
+    void SelectSingleTest();
+    // gboolCombination on: the text search (AND or OR) or the checklist, every chosen
+    // criterion matching.
+    void SelectComboTest();
+
+    void SelectSingleCheck();
+    void SelectSingleBinoc();
+    void SelectComboCheck();
+    // Any filled field (OR).
+    void SelectComboBinoc0();
+    // Every filled field (AND).
+    void SelectComboBinoc1();
+    // Whether tblSermonTopics links glngTestSermonID with glngTopicID.
+    void MatchSermonTopic();
+
+    // The substring test of the text search: the search text trimmed of blanks, compared
+    // without regard to letter case. An empty field contains nothing; an empty search text
+    // is in every field that has text.
+    static bool ContainsText(const QString &field, const QString &search);
+
+private:
+    const clsSermon &m_sermon;
+};

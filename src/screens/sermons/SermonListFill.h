@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QStringList>
+#include <functional>
+
+class DataGrid;
+class clsSermon;
+
+// The walk behind the sermon list: every sermon in the record's list order (Bible order),
+// tested against ProgramSelection() unless every sermon is wanted, and turned into a grid
+// row of four tab-separated cells: key, reference, preacher's last name, big idea or title.
+// The selection itself is left as it is; the screen resets it after the fill.
+class SermonListFill
+{
+public:
+    using LastNameLookup = std::function<QString(qint32 preacherID)>;
+
+    SermonListFill(clsSermon &sermon, LastNameLookup lastName);
+
+    // The rows of the sermons that pass; `anySermon` tells whether the table had a row at
+    // all (the grid is set up afresh only then).
+    QStringList rows(bool *anySermon);
+
+    // The list's four columns with their headings and widths, and one blank data row (where
+    // a new sermon is entered), current at column 0.
+    static void setUpGrid(DataGrid *grid);
+    // The rows in front of the trailing blank row, in one batch painted once.
+    static void insertRows(DataGrid *grid, const QStringList &rows);
+
+private:
+    clsSermon &m_sermon;
+    LastNameLookup m_lastName;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+class frmSermon;
+
+// Creates the controls of the sermon identification screen with their names, captions,
+// labels and accessible names, lays them out and sets the keyboard order (the location
+// field comes right before the date field, which the date rule relies on).
+class SermonScreenLayout
+{
+public:
+    static void build(frmSermon *screen);
+};

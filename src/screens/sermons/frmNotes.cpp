@@ -1,0 +1,235 @@
+#include "frmNotes.h"
+
+#include "SelectionState.h"
+#include "SqlLiterals.h"
+#include "UserInterface.h"
+#include "frmMain.h"
+#include "frmSermon.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+bool frmNotes::gboolNotesOpen = false;
+bool frmNotes::gboolNotesWasOpen = false;
+
+namespace {
+
+QPointer<frmNotes> g_notes;
+
+QToolButton *saveNotesButton()
+{
+    frmMain *main = frmMain::instance();
+    return main ? main->toolButton(QStringLiteral("grpSaveNotes")) : nullptr;
+}
+
+void showSaveNotesButton(bool show)
+{
+    if (frmMain *main = frmMain::instance()) {
+        if (QToolButton *button = main->toolButton(QStringLiteral("grpSaveNotes"))) {
+            button->setVisible(show);
+        }
+    }
+}
+
+} // namespace
+
+frmNotes::frmNotes(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("frmNotes"));
+    setWindowTitle(QStringLiteral("Sermon Outline & Notes"));
+    txtOutline = new QPlainTextEdit(this);
+    txtOutline->setObjectName(QStringLiteral("txtOutline"));
+    txtOutline->setAccessibleName(QStringLiteral("Sermon Outline & Notes"));
+    txtOutline->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtOutline->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtOutline->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtOutline->setPlainText(QStringLiteral(" \n"));
+    txtOutline->installEventFilter(this);
+    txtOutline->viewport()->installEventFilter(this);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(txtOutline);
+
+    // Load.
+    m_rememberedStatus = GetStatusText();
+    if (frmMain *main = frmMain::instance()) {
+        applyOutlineFont(main->outlineFontName(), main->outlineFontSize());
+    }
+    setOutline(ProgramSelection().gstrOutline);
+    gboolNotesOpen = true;
+}
+
+frmNotes::~frmNotes()
+{
+    unload();
+}
+
+frmNotes *frmNotes::instance()
+{
+    return g_notes;
+}
+
+frmNotes *frmNotes::load()
+{
+    if (g_notes) {
+        return g_notes;
+    }
+    auto *notes = new frmNotes;
+    g_notes = notes;
+    if (frmMain *main = frmMain::instance()) {
+        QMdiSubWindow *frame = main->workArea()->addSubWindow(notes);
+        frame->setAttribute(Qt::WA_DeleteOnClose);
+        frame->setWindowIcon(main->windowIcon());
+        frame->hide();
+        notes->watchFrame(frame);
+    } else {
+        notes->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    return notes;
+}
+
+void frmNotes::watchFrame(QMdiSubWindow *frame)
+{
+    m_frame = frame;
+    connect(frame, &QMdiSubWindow::windowStateChanged, this,
+        [this](Qt::WindowStates oldState, Qt::WindowStates newState) {
+            if (!(oldState & Qt::WindowActive) && (newState & Qt::WindowActive) && !m_unloaded) {
+                SetStatusText(windowTitle());
+            }
+        });
+}
+
+void frmNotes::showWindow(bool maximized, bool activate)
+{
+    QWidget *window = m_frame ? static_cast<QWidget *>(m_frame) : this;
+    QMdiArea *area = m_frame ? m_frame->mdiArea() : nullptr;
+    QMdiSubWindow *previous = area ? area->activeSubWindow() : nullptr;
+    const QToolButton *save = saveNotesButton();
+    const bool saveShown = save && !save->isHidden();
+    if (maximized) {
+        window->showMaximized();
+    } else if (window->isHidden()) {
+        window->show();
+    }
+    if (area && activate) {
+        area->setActiveSubWindow(m_frame);
+    } else if (area && previous && previous != m_frame) {
+        area->setActiveSubWindow(previous);
+        // The box had the focus only in passing; the user has not gone there.
+        showSaveNotesButton(saveShown);
+    }
+}
+
+void frmNotes::closeWindow()
+{
+    if (m_frame) {
+        m_frame->close();
+    } else {
+        close();
+    }
+}
+
+void frmNotes::setOutline(const QString &text)
+{
+    txtOutline->setPlainText(text);
+    const SelectionState &selection = ProgramSelection();
+    if (selection.gboolSearchOutline != 1) {
+        return;
+    }
+    // The hit of an outline search, found without regard to letter case; the selection is
+    // as long as the search text was typed.
+    const qsizetype hit
+        = text.indexOf(TrimBlanks(selection.gstrSearchOutline), 0, Qt::CaseInsensitive);
+    if (hit < 0) {
+        return;
+    }
+    QTextCursor cursor(txtOutline->document());
+    cursor.setPosition(int(hit));
+    cursor.setPosition(
+        int(qMin(text.size(), hit + selection.gstrSearchOutline.size())), QTextCursor::KeepAnchor);
+    txtOutline->setTextCursor(cursor);
+}
+
+QString frmNotes::outline() const
+{
+    return txtOutline->toPlainText();
+}
+
+void frmNotes::applyOutlineFont(const QString &name, int pointSize)
+{
+    QFont font = txtOutline->font();
+    if (!name.isEmpty()) {
+        font.setFamily(name);
+    }
+    if (pointSize > 0) {
+        font.setPointSize(pointSize);
+    }
+    txtOutline->setFont(font);
+}
+
+void frmNotes::outlineFontCommand()
+{
+    gboolNotesWasOpen = gboolNotesOpen;
+    // A closed window is not loaded just to take the font: the sermon screen applies the
+    // marked font whenever it shows an outline.
+    if (g_notes) {
+        if (frmMain *main = frmMain::instance()) {
+            g_notes->applyOutlineFont(main->outlineFontName(), main->outlineFontSize());
+        }
+    }
+    gboolNotesWasOpen = false;
+}
+
+void frmNotes::outlineReleased()
+{
+    if (txtOutline->toPlainText() != ProgramSelection().gstrOutline) {
+        if (frmSermon *sermon = frmSermon::instance()) {
+            sermon->DataHasChanged();
+        }
+    }
+}
+
+bool frmNotes::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == txtOutline) {
+        if (event->type() == QEvent::FocusIn) {
+            showSaveNotesButton(true);
+        } else if (event->type() == QEvent::KeyRelease) {
+            outlineReleased();
+        }
+    } else if (watched == txtOutline->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        outlineReleased();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmNotes::closeEvent(QCloseEvent *event)
+{
+    unload();
+    event->accept();
+}
+
+void frmNotes::unload()
+{
+    if (m_unloaded) {
+        return;
+    }
+    m_unloaded = true;
+    const QString text = txtOutline->toPlainText();
+    ProgramSelection().gstrOutline = text;
+    if (frmSermon *sermon = frmSermon::instance()) {
+        sermon->notesClosing(text);
+    }
+    SetStatusText(m_rememberedStatus);
+    if (g_notes == this) {
+        g_notes = nullptr;
+    }
+    showSaveNotesButton(false);
+    gboolNotesOpen = false;
+}

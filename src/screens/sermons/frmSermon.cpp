@@ -1,0 +1,614 @@
+#include "frmSermon.h"
+
+#include "DataGrid.h"
+#include "DateEntry.h"
+#include "DbDatabase.h"
+#include "DbSnapshot.h"
+#include "ProgramGlobals.h"
+#include "ReferenceText.h"
+#include "ScreenEvents.h"
+#include "ScreenOperations.h"
+#include "SelectionState.h"
+#include "SermonChoiceLists.h"
+#include "SermonFieldTransfer.h"
+#include "SermonListFill.h"
+#include "SermonListFilter.h"
+#include "SermonMenuState.h"
+#include "SermonRelatedScreens.h"
+#include "SermonScreenLayout.h"
+#include "SqlLiterals.h"
+#include "Twips.h"
+#include "clsConnect.h"
+#include "clsLocation.h"
+#include "clsSermon.h"
+#include "frmMain.h"
+#include "frmNotes.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+frmSermon *g_sermonScreen = nullptr;
+
+const QString Blank = QStringLiteral(" ");
+const QString CancelCaption = QStringLiteral("&Cancel");
+
+void setHourglass(bool on)
+{
+    UserInterface::current().setHourglass(on);
+}
+
+} // namespace
+
+frmSermon::frmSermon(QWidget *parent)
+    : DataScreen(parent)
+    , m_sermon(std::make_unique<clsSermon>())
+{
+    g_sermonScreen = this;
+    setObjectName(QStringLiteral("frmSermon"));
+    setWindowTitle(QStringLiteral("Sermon Identification Screen"));
+    SermonScreenLayout::build(this);
+    setEditButtons(cmdNew, cmdDelete, cmdSave, cmdClose);
+    setRecordList(grdSermons);
+    connectControls();
+    DateEntry::attach(txtDatePreached);
+    {
+        LoadingGuard loading(this);
+        SermonChoiceLists::fillSeries(cboSeries);
+        SermonChoiceLists::fillBibleBooks(cboBibleBook);
+        fillPreachers();
+        SermonChoiceLists::fillTypes(cboType);
+        SetListHeadings();
+    }
+    enterBrowseState();
+    clsSermon::registerListKeeper(this);
+    ProgramSelection().gboolSermonScreenOpen = 1;
+}
+
+frmSermon::~frmSermon()
+{
+    clsSermon::unregisterListKeeper(this);
+    if (g_sermonScreen == this) {
+        g_sermonScreen = nullptr;
+        ProgramSelection().gboolSermonScreenOpen = 0;
+    }
+}
+
+frmSermon *frmSermon::instance()
+{
+    return g_sermonScreen;
+}
+
+void frmSermon::connectControls()
+{
+    connect(grdSermons, &DataGrid::rowChosen, this, &frmSermon::grdSermons_RowChosen);
+    connect(cmdSave, &QPushButton::clicked, this, &frmSermon::cmdSave_Click);
+    connect(cmdNew, &QPushButton::clicked, this, &frmSermon::cmdNew_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmSermon::cmdDelete_Click);
+    connect(cmdTopics, &QPushButton::clicked, this, &frmSermon::cmdTopics_Click);
+    connect(cmdIllustr, &QPushButton::clicked, this, &frmSermon::cmdIllustr_Click);
+    connect(cmdTrack, &QPushButton::clicked, this, &frmSermon::cmdTrack_Click);
+    connect(cmdOutline, &QPushButton::clicked, this, &frmSermon::cmdOutline_Click);
+    for (QComboBox *list : { cboType, cboSeries, cboPreacher, cboBibleBook }) {
+        connect(list, &QComboBox::activated, this, &frmSermon::DataHasChanged);
+    }
+    // Typing is caught by the common key test; this also catches pasting with the mouse.
+    for (QLineEdit *box : { txtBegC, txtBegV, txtEndC, txtEndV, txtReference, txtTitle, txtBigIdea,
+             txtDatePreached, txtLocation }) {
+        connect(box, &QLineEdit::textEdited, this, &frmSermon::DataHasChanged);
+    }
+    txtEndV->installEventFilter(this);
+    txtTitle->installEventFilter(this);
+    lblPreacher->installEventFilter(this);
+    lblSeries->installEventFilter(this);
+    connect(&ScreenEvents::instance(), &ScreenEvents::preachersChanged, this,
+        [this] { refillKeepingChoice(cboPreacher, &frmSermon::fillPreachers); });
+    connect(&ScreenEvents::instance(), &ScreenEvents::seriesChanged, this,
+        [this] { refillKeepingChoice(cboSeries, &frmSermon::fillSeries); });
+}
+
+bool frmSermon::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == txtEndV && event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            txtEndV_LostFocus();
+        }
+    } else if (watched == txtTitle && event->type() == QEvent::FocusIn) {
+        // After the focus change, so that a click into the box does not undo the selection.
+        QTimer::singleShot(0, txtTitle, &QLineEdit::selectAll);
+    } else if (event->type() == QEvent::MouseButtonRelease && watched == lblPreacher) {
+        lblPreacher_Click();
+    } else if (event->type() == QEvent::MouseButtonRelease && watched == lblSeries) {
+        lblSeries_Click();
+    }
+    return DataScreen::eventFilter(watched, event);
+}
+
+void frmSermon::Form_Load()
+{
+    setHourglass(true);
+    if (QMdiSubWindow *frame = subWindow()) {
+        frame->adjustSize();
+        frame->move(TwipsToPixels(20), TwipsToPixels(20));
+    }
+    pboolAdding = false;
+    SermonMenuState::screenOpened();
+    if (!SermonMenuState::toolButtonHidden("grpNewSermon")) {
+        SermonMenuState::setToolButtonVisible("grpNewSermon", false);
+        LoadSermonList();
+    } else {
+        // "Add New Sermon" hid its button before opening the screen.
+        StartEmptyList();
+    }
+    setHourglass(false);
+}
+
+void frmSermon::fillPreachers()
+{
+    SermonChoiceLists::fillPreachers(
+        cboPreacher, SermonChoiceLists::PreacherText::LastAndFirstName);
+}
+
+void frmSermon::fillSeries()
+{
+    SermonChoiceLists::fillSeries(cboSeries);
+}
+
+void frmSermon::refillKeepingChoice(QComboBox *list, void (frmSermon::*fill)())
+{
+    // Another screen added or renamed an entry: the list follows, the choice stays.
+    LoadingGuard loading(this);
+    const bool chosen = list->currentIndex() >= 0;
+    const qint32 key = SermonFieldTransfer::chosenKey(list);
+    (this->*fill)();
+    if (chosen) {
+        SermonFieldTransfer::selectByKey(list, key);
+    }
+}
+
+void frmSermon::SetListHeadings()
+{
+    SermonListFill::setUpGrid(grdSermons);
+}
+
+void frmSermon::ClearSermonList()
+{
+    SetListHeadings();
+}
+
+int frmSermon::FillList()
+{
+    bool anySermon = false;
+    m_preacherNames.startCache();
+    SermonListFill fill(
+        *m_sermon, [this](qint32 preacherID) { return lookUpLastName(preacherID); });
+    const QStringList rows = fill.rows(&anySermon);
+    m_preacherNames.stopCache();
+    if (anySermon) {
+        ClearSermonList();
+        SermonListFill::insertRows(grdSermons, rows);
+    }
+    SermonListFilter::releaseTopicLookup();
+    grdSermons->setRow(1);
+    grdSermons->setCol(0);
+    return int(rows.size());
+}
+
+void frmSermon::LoadSermonList()
+{
+    setHourglass(true);
+    SelectionState &selection = ProgramSelection();
+    const int count = FillList();
+    selection.glngListRows = count;
+    MsgBox(QStringLiteral("Number of Records found = ") + QString::number(count),
+        MsgBoxStyle::OkExclamation);
+    if (count == 0) {
+        InitializeGlobals();
+        SetListHeadings();
+    } else {
+        selection.glngCurrentSermonID = ReferenceNumber(grdSermons->text(1, 0));
+        FormShow();
+        InitializeGlobals();
+    }
+    setHourglass(false);
+}
+
+void frmSermon::InitializeGlobals()
+{
+    ProgramSelection().InitializeGlobals();
+}
+
+QString frmSermon::lookUpLastName(qint32 preacherID)
+{
+    SelectionState &selection = ProgramSelection();
+    selection.glngLookupPreacherID = preacherID;
+    GetPreacher();
+    selection.glngLookupPreacherID = 0;
+    return selection.gstrLastName;
+}
+
+void frmSermon::GetPreacher()
+{
+    SelectionState &selection = ProgramSelection();
+    selection.gstrLastName = m_preacherNames.lastName(selection.glngLookupPreacherID);
+}
+
+void frmSermon::grdSermons_RowChosen(int row)
+{
+    const QString key = grdSermons->text(row, 0);
+    if (key == QLatin1String("ID#") || SermonFieldTransfer::isBlank(key)) {
+        FormClear();
+        return;
+    }
+    SelectionState &selection = ProgramSelection();
+    selection.glngCurrentSermonID = ReferenceNumber(key);
+    m_sermon->setSermonID(selection.glngCurrentSermonID);
+    FormShow();
+    selection.glngListRow = grdSermons->row();
+    cmdTopics->setEnabled(true);
+    cmdIllustr->setEnabled(true);
+    cmdOutline->setEnabled(true);
+    SermonMenuState::setToolButtonVisible("grpNotes", true);
+}
+
+void frmSermon::addListRow(const QString &cells, qint32 row)
+{
+    grdSermons->addItem(cells, row);
+}
+
+void frmSermon::setListRow(qint32 row)
+{
+    grdSermons->setRow(row);
+}
+
+void frmSermon::setListCellText(int column, const QString &text)
+{
+    grdSermons->setText(grdSermons->row(), column, text);
+}
+
+void frmSermon::setListColumn(int column)
+{
+    grdSermons->setCol(column);
+}
+
+void frmSermon::setListTopRow(qint32 row)
+{
+    grdSermons->setTopRow(row);
+}
+
+void frmSermon::FormShow()
+{
+    setHourglass(true);
+    SelectionState &selection = ProgramSelection();
+    {
+        LoadingGuard loading(this);
+        // The sermon named by glngCurrentSermonID, whoever asked.
+        m_sermon->setSermonID(selection.glngCurrentSermonID);
+        if (m_sermon->Find()) {
+            const QString key = SQLLong(selection.glngCurrentSermonID);
+            lblSermonID->setText(key);
+            const QString sql = QStringLiteral("Select *") + QStringLiteral(" FROM tblSermons")
+                + QStringLiteral(" Where lngSermonID = ") + key;
+            DbError error;
+            DbDatabase *database = ProgramConnection().DBObject();
+            std::unique_ptr<DbSnapshot> rs
+                = database ? database->openSnapshot(sql, error) : nullptr;
+            if (!rs) {
+                ShowSystemError(error);
+            } else if (!rs->eof()) {
+                SermonFieldTransfer::showRow(this, *rs);
+                selection.gstrOutline = NullToText(rs->field(u"strOutline"));
+                m_outline = selection.gstrOutline;
+
+                frmNotes *notes = frmNotes::load();
+                if (frmMain *main = frmMain::instance()) {
+                    notes->applyOutlineFont(main->outlineFontName(), main->outlineFontSize());
+                }
+                notes->setOutline(selection.gstrOutline);
+
+                SermonFieldTransfer::selectChoices(this, *rs);
+                InitializeGlobals();
+                rs->close();
+                notes->showWindow(false, false);
+            }
+        }
+        selection.glngListRow = 1;
+    }
+    setHourglass(false);
+}
+
+void frmSermon::FormClear()
+{
+    LoadingGuard loading(this);
+    SermonFieldTransfer::clear(this);
+    // No sermon, no outline: what is entered next starts from an empty outline rather than
+    // the one shown before.
+    m_outline.clear();
+    if (frmNotes *notes = frmNotes::instance()) {
+        notes->setOutline(QString());
+    }
+}
+
+void frmSermon::FormMove()
+{
+    SermonFieldTransfer::move(this, *m_sermon);
+    m_sermon->setOutline(outlineText());
+}
+
+bool frmSermon::FormCheck()
+{
+    FormMove();
+    if (m_sermon->Check()) {
+        return true;
+    }
+    QApplication::beep();
+    if (m_sermon->InfoMsg().contains(QLatin1String("Reference"))) {
+        txtReference->setFocus();
+    }
+    MsgBox(m_sermon->InfoMsg());
+    return false;
+}
+
+bool frmSermon::FormSave()
+{
+    setHourglass(true);
+    SelectionState &selection = ProgramSelection();
+    bool saved = false;
+    if (SermonFieldTransfer::isBlank(lblSermonID->text())) {
+        saved = m_sermon->AddNew();
+        if (saved) {
+            lblSermonID->setText(SQLLong(m_sermon->SermonID()));
+            // The new row, which the record put in front of the blank row, is the one chosen.
+            grdSermons->setRow(selection.glngListRow);
+        }
+    } else {
+        grdSermons->setRow(selection.glngListRow);
+        m_sermon->setSermonID(ReferenceNumber(lblSermonID->text()));
+        saved = m_sermon->Replace();
+        if (saved) {
+            const int row = grdSermons->row();
+            grdSermons->setText(row, 1, m_sermon->Reference() + Blank);
+            grdSermons->setText(row, 2, lookUpLastName(m_sermon->PreacherID()) + Blank);
+            grdSermons->setText(
+                row, 3, clsSermon::BigIdeaOrTitle(m_sermon->BigIdea(), m_sermon->Title()));
+            grdSermons->setCol(0);
+        }
+    }
+    if (saved) {
+        m_outline = m_sermon->Outline();
+        pboolAdding = false;
+        ResetButtons();
+        Q_EMIT ScreenEvents::instance().sermonsChanged();
+    } else {
+        // The edits stay on screen and unsaved, so that closing still asks about them.
+        showRecordFailure();
+    }
+    setHourglass(false);
+    return saved;
+}
+
+void frmSermon::showRecordFailure()
+{
+    if (!m_sermon->InfoMsg().isEmpty()) {
+        MsgBox(m_sermon->InfoMsg(), MsgBoxStyle::OkExclamation, windowTitle());
+    }
+}
+
+void frmSermon::cmdSave_Click()
+{
+    if (FormCheck()) {
+        FormSave();
+    }
+}
+
+void frmSermon::cmdNew_Click()
+{
+    pboolAdding = true;
+    FormClear();
+    const qint32 blankRow = ProgramSelection().glngListRows + 1;
+    grdSermons->setRow(blankRow);
+    grdSermons->setCol(0);
+    {
+        LoadingGuard loading(this);
+        clsLocation location;
+        location.setLocationID(clsLocation::DefaultLocationID());
+        location.OpenRecordset();
+        if (location.Retrieve()) {
+            txtLocation->setText(location.Location() + Blank);
+        } else if (location.LastError().isSet()
+            && location.LastError().number != DbErrorNumber::NoCurrentRecord) {
+            ShowSystemError(location.LastError());
+        }
+        location.CloseRecordset();
+    }
+    cboPreacher->setFocus();
+    cmdTopics->setEnabled(false);
+    cmdIllustr->setEnabled(false);
+    cmdOutline->setEnabled(false);
+    SermonMenuState::setToolButtonVisible("grpNotes", false);
+    cmdClose->setText(CancelCaption);
+}
+
+void frmSermon::StartEmptyList()
+{
+    pboolAdding = true;
+    ClearSermonList();
+    ProgramSelection().glngListRows = 0;
+    m_outline.clear();
+    cmdNew_Click();
+}
+
+void frmSermon::cmdDelete_Click()
+{
+    // Only a sermon that is shown can be deleted; with empty fields the record would still
+    // hold the sermon shown before.
+    if (SermonFieldTransfer::isBlank(lblSermonID->text())) {
+        return;
+    }
+    if (!ConfirmDelete(QStringLiteral("Delete the Current Record"))) {
+        return;
+    }
+    m_sermon->setSermonID(ReferenceNumber(lblSermonID->text()));
+    if (!m_sermon->Delete()) {
+        showRecordFailure();
+        return;
+    }
+    Q_EMIT ScreenEvents::instance().sermonsChanged();
+    MsgBox(QStringLiteral("Delete was successful"), MsgBoxStyle::OkExclamation);
+    cmdNew->setEnabled(false);
+    cmdDelete->setEnabled(false);
+    cmdSave->setEnabled(false);
+    cmdClose->setText(CancelCaption);
+    pboolAdding = false;
+}
+
+void frmSermon::DataHasChanged()
+{
+    dataHasChanged();
+}
+
+void frmSermon::ResetButtons()
+{
+    enterBrowseState();
+    cmdTopics->setEnabled(true);
+    cmdIllustr->setEnabled(true);
+    cmdOutline->setEnabled(true);
+    SermonMenuState::setToolButtonVisible("grpNotes", true);
+}
+
+void frmSermon::lblPreacher_Click()
+{
+    clearChoice(cboPreacher, &frmSermon::fillPreachers);
+}
+
+void frmSermon::lblSeries_Click()
+{
+    clearChoice(cboSeries, &frmSermon::fillSeries);
+}
+
+void frmSermon::clearChoice(QComboBox *list, void (frmSermon::*fill)())
+{
+    const bool hadChoice = list->currentIndex() >= 0;
+    {
+        LoadingGuard loading(this);
+        list->setCurrentIndex(-1);
+        (this->*fill)();
+    }
+    // Taking a sermon out of a series (or away from its preacher) is a change like picking
+    // another entry: it can be saved.
+    if (hadChoice) {
+        DataHasChanged();
+    }
+}
+
+void frmSermon::txtEndV_LostFocus()
+{
+    if (!SermonFieldTransfer::isBlank(txtReference->text())
+        || ReferenceNumber(txtBegC->text()) <= 0) {
+        return;
+    }
+    txtReference->setText(ReferenceText(cboBibleBook->currentText(), txtBegC->text(),
+        txtBegV->text(), txtEndC->text(), txtEndV->text()));
+}
+
+void frmSermon::openForSelectedRow(const QString &command, bool withTitle)
+{
+    const qint32 row = ProgramSelection().glngListRow;
+    const QString key = grdSermons->text(row, 0);
+    const qint32 sermonID = ReferenceNumber(key);
+    if (SermonFieldTransfer::isBlank(key) || key == QLatin1String("ID#") || sermonID == 0) {
+        return;
+    }
+    ProgramSelection().glngCurrentSermonID = sermonID;
+    const QString title = Blank + grdSermons->text(row, 3);
+    SermonRelatedScreens::open(command, sermonID, withTitle ? &title : nullptr);
+}
+
+void frmSermon::cmdTopics_Click()
+{
+    openForSelectedRow(QStringLiteral("frmSermonTopics"), true);
+}
+
+void frmSermon::cmdIllustr_Click()
+{
+    openForSelectedRow(QStringLiteral("frmSermIllu"), true);
+}
+
+void frmSermon::cmdTrack_Click()
+{
+    openForSelectedRow(QStringLiteral("frmDateLoc"), false);
+}
+
+void frmSermon::cmdOutline_Click()
+{
+    showNotes(true);
+}
+
+QString frmSermon::outlineText() const
+{
+    if (const frmNotes *notes = frmNotes::instance()) {
+        return notes->outline();
+    }
+    return m_outline;
+}
+
+void frmSermon::showNotes(bool maximized)
+{
+    const bool loaded = frmNotes::instance() != nullptr;
+    frmNotes *notes = frmNotes::load();
+    if (!loaded) {
+        notes->setOutline(m_outline);
+    }
+    notes->showWindow(maximized, true);
+}
+
+void frmSermon::notesClosing(const QString &text)
+{
+    m_outline = text;
+}
+
+bool frmSermon::saveRecord()
+{
+    return FormCheck() && FormSave();
+}
+
+void frmSermon::newRecord()
+{
+    cmdNew_Click();
+}
+
+void frmSermon::cancelEdit()
+{
+    ResetButtons();
+    grdSermons_RowChosen(grdSermons->row());
+}
+
+void frmSermon::screenClosing()
+{
+    clsSermon::unregisterListKeeper(this);
+    SelectionState &selection = ProgramSelection();
+    selection.glngListRows = 0;
+    if (frmNotes *notes = frmNotes::instance()) {
+        notes->closeWindow();
+    }
+    selection.gstrSearchOutline.clear();
+    selection.gstrSearchBigIdea.clear();
+    selection.gstrSearchTitle.clear();
+    SermonMenuState::screenClosed();
+    // The notes window put back its own remembered text; the screen's comes last.
+    EndBusy(rememberedStatusText());
+    if (g_sermonScreen == this) {
+        g_sermonScreen = nullptr;
+        selection.gboolSermonScreenOpen = 0;
+    }
+}

@@ -1,0 +1,144 @@
+#pragma once
+
+#include "DataScreen.h"
+#include "SermonListKeeper.h"
+#include "SermonPreacherNames.h"
+
+#include <memory>
+
+class DataGrid;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class clsSermon;
+
+// "Sermon Identification Screen": the sermon list grdSermons (every sermon the current
+// selection passes, in Bible order) above the fields of one sermon, whose outline shows in
+// the notes window (frmNotes). New, Save, Delete and Cancel follow the common data-screen
+// life; Track, Topics and Illustrations open the screens that work on the selected sermon.
+//
+// There is one sermon screen at a time (instance()). While it is open it is clsSermon's list
+// keeper, so an insert appends its row to grdSermons and a delete blanks it; and it changes
+// the main window's menus and toolbar (Print shown, Checklist and Search-Text hidden ...).
+//
+// The list fill reads ProgramSelection() (checklist or text search, or every sermon) and
+// resets it at its end, so every selection serves exactly one list.
+class frmSermon : public DataScreen, public SermonListKeeper
+{
+    Q_OBJECT
+public:
+    explicit frmSermon(QWidget *parent = nullptr);
+    ~frmSermon() override;
+
+    // The open sermon screen, or null.
+    static frmSermon *instance();
+
+    // The load steps once the screen is in the work area: placement, main window changes,
+    // and the list (or an empty list and a new sermon when "Add New Sermon" opened it).
+    void Form_Load();
+
+    // The full list fill: FillList, "Number of Records found = N", the first sermon loaded,
+    // the selection reset.
+    void LoadSermonList();
+    // Only the walk: every sermon through the filters into grdSermons (one batch), nothing
+    // shown, nothing reset. Returns the number of rows. For the list fill and benchmarks.
+    int FillList();
+    void ClearSermonList();
+    void SetListHeadings();
+
+    void FormShow();
+    void FormClear();
+    void FormMove();
+    bool FormCheck();
+    // Inserts (no key shown yet) or updates; true when the record was stored.
+    bool FormSave();
+    void StartEmptyList();
+    void DataHasChanged();
+    void ResetButtons();
+    void lblPreacher_Click();
+    void lblSeries_Click();
+    void InitializeGlobals();
+
+    // A user's choice of a grid row: loads that sermon, or clears the fields on the trailing
+    // blank row.
+    void grdSermons_RowChosen(int row);
+    void cmdSave_Click();
+    void cmdDelete_Click();
+    void cmdTopics_Click();
+    void cmdIllustr_Click();
+    void cmdTrack_Click();
+    void cmdOutline_Click();
+    // Composes txtReference from book, chapters and verses unless the user typed one.
+    void txtEndV_LostFocus();
+
+    // The outline the next save stores: the notes window's text while it is open, else the
+    // text it had when it closed (or the stored outline when it was not opened since).
+    QString outlineText() const;
+    // Opens the notes window with this sermon's outline, maximized on request.
+    void showNotes(bool maximized);
+    // The notes window is closing with this text.
+    void notesClosing(const QString &text);
+
+    // SermonListKeeper (clsSermon keeps grdSermons in step through these).
+    void cmdNew_Click() override;
+    void GetPreacher() override;
+    void addListRow(const QString &cells, qint32 row) override;
+    void setListRow(qint32 row) override;
+    void setListCellText(int column, const QString &text) override;
+    void setListColumn(int column) override;
+    void setListTopRow(qint32 row) override;
+
+    // True while a new sermon is being entered.
+    bool pboolAdding = false;
+
+    QPushButton *cmdTrack = nullptr;
+    QPushButton *cmdIllustr = nullptr;
+    QPushButton *cmdTopics = nullptr;
+    QPushButton *cmdOutline = nullptr;
+    QPushButton *cmdNew = nullptr;
+    QPushButton *cmdClose = nullptr;
+    QPushButton *cmdSave = nullptr;
+    QPushButton *cmdDelete = nullptr;
+    QLabel *lblPreacher = nullptr;
+    QLabel *lblSeries = nullptr;
+    QComboBox *cboPreacher = nullptr;
+    QComboBox *cboType = nullptr;
+    QComboBox *cboSeries = nullptr;
+    QGroupBox *fraReference = nullptr;
+    QComboBox *cboBibleBook = nullptr;
+    QLineEdit *txtBegC = nullptr;
+    QLineEdit *txtBegV = nullptr;
+    QLineEdit *txtEndC = nullptr;
+    QLineEdit *txtEndV = nullptr;
+    QLineEdit *txtReference = nullptr;
+    QLineEdit *txtTitle = nullptr;
+    QLineEdit *txtBigIdea = nullptr;
+    QLineEdit *txtDatePreached = nullptr;
+    QLineEdit *txtLocation = nullptr;
+    QLabel *lblSermonID = nullptr;
+    DataGrid *grdSermons = nullptr;
+
+protected:
+    bool saveRecord() override;
+    void newRecord() override;
+    void cancelEdit() override;
+    void screenClosing() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void connectControls();
+    void fillSeries();
+    void fillPreachers();
+    void refillKeepingChoice(QComboBox *list, void (frmSermon::*fill)());
+    void clearChoice(QComboBox *list, void (frmSermon::*fill)());
+    void openForSelectedRow(const QString &command, bool withTitle);
+    void showRecordFailure();
+    QString lookUpLastName(qint32 preacherID);
+
+    std::unique_ptr<clsSermon> m_sermon;
+    SermonPreacherNames m_preacherNames;
+    QString m_outline;
+};

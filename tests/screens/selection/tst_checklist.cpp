@@ -1,0 +1,297 @@
+#include "SermonScreenFixture.h"
+
+#include "SermonListFilter.h"
+#include "clsSermon.h"
+#include "frmSelect.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace SermonScreenFixture;
+
+class tst_Checklist : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void framesAndListsPerCommand_data();
+    void framesAndListsPerCommand();
+    void checklistLists_data();
+    void checklistLists();
+    void selectionServesOneList();
+    void cancelTurnsTheCriteriaOff_data();
+    void cancelTurnsTheCriteriaOff();
+    void topicTestUsesThePairLookup();
+    void sermonsButtonOfAnotherScreen();
+
+private:
+    frmSelect *selectScreen() const
+    {
+        return m_main->findChild<frmSelect *>(QStringLiteral("frmSelect"));
+    }
+
+    std::unique_ptr<TestDatabase> m_db;
+    std::unique_ptr<frmMain> m_main;
+};
+
+void tst_Checklist::init()
+{
+    m_db = std::make_unique<TestDatabase>(TestEnvironment::Engine::SQLite);
+    QVERIFY2(m_db->isReady(), qPrintable(m_db->reason()));
+    QVERIFY(loadLibrary(*m_db));
+    m_main = makeMainWindow();
+}
+
+void tst_Checklist::cleanup()
+{
+    if (frmSelect *open = selectScreen()) {
+        delete open;
+    }
+    closeAll(m_main);
+    m_db.reset();
+}
+
+void tst_Checklist::framesAndListsPerCommand_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("frames"); // B, P, S, T shown
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("book") << "mnuCBible"
+                          << "B"
+                          << "cboBibleBook";
+    QTest::newRow("preacher") << "mnuCPreacher"
+                              << "P"
+                              << "cboPreacher";
+    QTest::newRow("series") << "mnuCSeries"
+                            << "S"
+                            << "cboSeries";
+    QTest::newRow("topic") << "mnuCTopic"
+                           << "T"
+                           << "cboTopic";
+    QTest::newRow("combination") << "mnuCCombination"
+                                 << "BPST"
+                                 << "cboBibleBook";
+    QTest::newRow("toolbar") << "grpCheck"
+                             << "BPST"
+                             << "cboBibleBook";
+}
+
+void tst_Checklist::framesAndListsPerCommand()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, frames);
+    QFETCH(QString, focus);
+    m_main->runCommand(command);
+    frmSelect *screen = selectScreen();
+    QVERIFY(screen);
+    QCOMPARE(screen->windowTitle(), QStringLiteral("Sermon Selection Screen"));
+    QVERIFY(screen->isModal());
+    const struct
+    {
+        QGroupBox *frame;
+        QComboBox *list;
+        QChar letter;
+        const char *caption;
+    } criteria[] = { { screen->fraBibleBooks, screen->cboBibleBook, u'B', "By Bible Book" },
+        { screen->fraPreachers, screen->cboPreacher, u'P', "By Preacher" },
+        { screen->fraSeries, screen->cboSeries, u'S', "By Series" },
+        { screen->fraTopics, screen->cboTopic, u'T', "By Topic" } };
+    for (const auto &criterion : criteria) {
+        const bool used = frames.contains(criterion.letter);
+        QCOMPARE(criterion.frame->title(), QLatin1String(criterion.caption));
+        QCOMPARE(!criterion.frame->isHidden(), used);
+        // Only the lists in use are read.
+        QCOMPARE(criterion.list->count() > 0, used);
+        QCOMPARE(criterion.list->currentIndex(), -1);
+    }
+    QCOMPARE(screen->focusWidget() ? screen->focusWidget()->objectName() : QString(), focus);
+    if (frames.contains(u'P')) {
+        QVERIFY(screen->cboPreacher->findText(QStringLiteral("O'Connor")) >= 0);
+    }
+    if (frames.contains(u'S')) {
+        QCOMPARE(screen->cboSeries->itemText(1), QStringLiteral("1"));
+    }
+    QCOMPARE(ProgramSelection().gboolCombination, qint16(frames.size() == 4 ? 1 : 0));
+}
+
+void tst_Checklist::checklistLists_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("book");
+    QTest::addColumn<QString>("preacher");
+    QTest::addColumn<QString>("series");
+    QTest::addColumn<QString>("topic");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("book") << "mnuCBible"
+                          << "John"
+                          << ""
+                          << ""
+                          << "" << QStringList { "13", "10" };
+    QTest::newRow("preacher") << "mnuCPreacher"
+                              << ""
+                              << "O'Connor"
+                              << ""
+                              << "" << QStringList { "11", "14" };
+    QTest::newRow("series") << "mnuCSeries"
+                            << ""
+                            << ""
+                            << "1"
+                            << "" << QStringList { "13", "10" };
+    QTest::newRow("topic") << "mnuCTopic"
+                           << ""
+                           << ""
+                           << ""
+                           << "PRAYER" << QStringList { "11", "13" };
+    QTest::newRow("combination, preacher only") << "mnuCCombination"
+                                                << ""
+                                                << "Harper"
+                                                << ""
+                                                << "" << QStringList { "12", "10" };
+    QTest::newRow("combination, book and topic") << "mnuCCombination"
+                                                 << "John"
+                                                 << ""
+                                                 << ""
+                                                 << "PRAYER" << QStringList { "13" };
+    QTest::newRow("combination, nothing chosen")
+        << "mnuCCombination"
+        << ""
+        << ""
+        << ""
+        << "" << QStringList { "11", "12", "13", "10", "14" };
+    QTest::newRow("book, nothing chosen") << "mnuCBible"
+                                          << ""
+                                          << ""
+                                          << ""
+                                          << "" << QStringList {};
+    QTest::newRow("topic, nothing chosen") << "mnuCTopic"
+                                           << ""
+                                           << ""
+                                           << ""
+                                           << "" << QStringList {};
+}
+
+void tst_Checklist::checklistLists()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, book);
+    QFETCH(QString, preacher);
+    QFETCH(QString, series);
+    QFETCH(QString, topic);
+    QFETCH(QStringList, expected);
+    // A sermon without a book must not pass a book checklist with nothing chosen either.
+    QVERIFY(m_db->exec(QStringLiteral("UPDATE tblSermons SET lngBibleBookID = 0, "
+                                      "intBeginChapter = 0 WHERE lngSermonID = 11")));
+    m_main->runCommand(command);
+    frmSelect *screen = selectScreen();
+    QVERIFY(screen);
+    const auto choose = [](QComboBox *list, const QString &text) {
+        if (!text.isEmpty()) {
+            list->setCurrentIndex(list->findText(text));
+            QVERIFY(list->currentIndex() >= 0);
+        }
+    };
+    choose(screen->cboBibleBook, book);
+    choose(screen->cboPreacher, preacher);
+    choose(screen->cboSeries, series);
+    choose(screen->cboTopic, topic);
+    QTest::mouseClick(screen->cmdSelect, Qt::LeftButton);
+    QApplication::processEvents();
+    QVERIFY(!selectScreen());
+
+    frmSermon *sermons = sermonScreen();
+    QVERIFY(sermons);
+    QCOMPARE(MsgBoxScript::shown().last(),
+        QStringLiteral("Number of Records found = %1").arg(expected.size()));
+    QCOMPARE(gridKeys(sermons->grdSermons), expected);
+    QCOMPARE(sermons->lblSermonID->text(), expected.value(0));
+    // Every selection serves one list.
+    const SelectionState &selection = ProgramSelection();
+    QCOMPARE(selection.gboolByBibleBook + selection.gboolByPreacher + selection.gboolBySeries
+            + selection.gboolByTopic + selection.gboolCombination,
+        0);
+    QCOMPARE(selection.glngTopicID, -1);
+    QVERIFY(!selection.grsSermonTopics);
+}
+
+void tst_Checklist::selectionServesOneList()
+{
+    m_main->runCommand(QStringLiteral("mnuCPreacher"));
+    frmSelect *screen = selectScreen();
+    screen->cboPreacher->setCurrentIndex(screen->cboPreacher->findText(QStringLiteral("Delgado")));
+    QTest::mouseClick(screen->cmdSelect, Qt::LeftButton);
+    QCOMPARE(gridKeys(sermonScreen()->grdSermons), QStringList { "13" });
+    sermonScreen()->closeScreen();
+    QApplication::processEvents();
+    MsgBoxScript::clear();
+    m_main->runCommand(QStringLiteral("mnuESermon"));
+    QCOMPARE(MsgBoxScript::shown(), QStringList { "Number of Records found = 5" });
+}
+
+void tst_Checklist::cancelTurnsTheCriteriaOff_data()
+{
+    QTest::addColumn<bool>("closeBox");
+    QTest::newRow("Cancel") << false;
+    QTest::newRow("close box") << true;
+}
+
+void tst_Checklist::cancelTurnsTheCriteriaOff()
+{
+    QFETCH(bool, closeBox);
+    SetStatusText(QStringLiteral("Before"));
+    m_main->runCommand(QStringLiteral("mnuCCombination"));
+    frmSelect *screen = selectScreen();
+    if (closeBox) {
+        screen->close();
+    } else {
+        QTest::mouseClick(screen->cmdCancel, Qt::LeftButton);
+    }
+    QApplication::processEvents();
+    QVERIFY(!selectScreen());
+    QVERIFY(!sermonScreen());
+    const SelectionState &selection = ProgramSelection();
+    QCOMPARE(selection.gboolByBibleBook + selection.gboolByPreacher + selection.gboolBySeries
+            + selection.gboolByTopic + selection.gboolCombination + selection.gboolShowAll,
+        0);
+    QCOMPARE(GetStatusText(), QStringLiteral(" Before "));
+}
+
+void tst_Checklist::topicTestUsesThePairLookup()
+{
+    clsSermon sermon;
+    SermonListFilter filter(sermon);
+    SelectionState &selection = ProgramSelection();
+    selection.gboolByTopic = 1;
+    selection.glngTopicID = 3;
+    filter.openTopicLookup();
+    QVERIFY(selection.grsSermonTopics);
+    selection.glngTestSermonID = 14;
+    filter.MatchSermonTopic();
+    QCOMPARE(selection.gboolInclude, qint16(1));
+    QCOMPARE(selection.glngTestSermonID, 0);
+    selection.glngTestSermonID = 13;
+    filter.MatchSermonTopic();
+    QCOMPARE(selection.gboolInclude, qint16(0));
+    SermonListFilter::releaseTopicLookup();
+    QVERIFY(!selection.grsSermonTopics);
+}
+
+void tst_Checklist::sermonsButtonOfAnotherScreen()
+{
+    // The series screen's "Sermons": the key is set, no checklist screen.
+    ProgramSelection().gboolBySeries = 1;
+    ProgramSelection().glngSeriesID = 2;
+    m_main->runCommand(QStringLiteral("frmSermon"));
+    QCOMPARE(gridKeys(sermonScreen()->grdSermons), (QStringList { "11", "14" }));
+    // With the screen open, the next one fills its list again.
+    ProgramSelection().gboolByPreacher = 1;
+    ProgramSelection().glngPreacherID = 1;
+    m_main->runCommand(QStringLiteral("frmSermon"));
+    QCOMPARE(gridKeys(sermonScreen()->grdSermons), (QStringList { "12", "10" }));
+}
+
+QTEST_MAIN(tst_Checklist)
+#include "tst_checklist.moc"

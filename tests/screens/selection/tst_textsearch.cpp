@@ -1,0 +1,226 @@
+#include "SermonScreenFixture.h"
+
+#include "SermonListFilter.h"
+#include "frmFindText.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace SermonScreenFixture;
+
+class tst_TextSearch : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void screenPerCommand_data();
+    void screenPerCommand();
+    void searchLists_data();
+    void searchLists();
+    void cancelTurnsTheSearchOff();
+    void substringTest_data();
+    void substringTest();
+
+private:
+    frmFindText *findScreen() const
+    {
+        return m_main->findChild<frmFindText *>(QStringLiteral("frmFindText"));
+    }
+
+    std::unique_ptr<TestDatabase> m_db;
+    std::unique_ptr<frmMain> m_main;
+};
+
+void tst_TextSearch::init()
+{
+    m_db = std::make_unique<TestDatabase>(TestEnvironment::Engine::SQLite);
+    QVERIFY2(m_db->isReady(), qPrintable(m_db->reason()));
+    QVERIFY(loadLibrary(*m_db));
+    m_main = makeMainWindow();
+}
+
+void tst_TextSearch::cleanup()
+{
+    if (frmFindText *open = findScreen()) {
+        delete open;
+    }
+    closeAll(m_main);
+    m_db.reset();
+}
+
+void tst_TextSearch::screenPerCommand_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("frames"); // O, B, T shown; L for the logic frame
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("outline") << "mnuSOutline"
+                             << "O"
+                             << "txtOutline";
+    QTest::newRow("big idea") << "mnuSBigIdea"
+                              << "B"
+                              << "txtBigIdea";
+    QTest::newRow("title") << "mnuSTitle"
+                           << "T"
+                           << "txtTitle";
+    QTest::newRow("all") << "mnuSAll"
+                         << "OBTL"
+                         << "txtOutline";
+    QTest::newRow("toolbar") << "grpSearch"
+                             << "OBTL"
+                             << "txtOutline";
+}
+
+void tst_TextSearch::screenPerCommand()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, frames);
+    QFETCH(QString, focus);
+    ProgramSelection().gstrSearchTitle = QStringLiteral("left over");
+    m_main->runCommand(command);
+    frmFindText *screen = findScreen();
+    QVERIFY(screen);
+    QCOMPARE(screen->windowTitle(), QStringLiteral("Find Text Screen"));
+    QCOMPARE(!screen->fraOutline->isHidden(), frames.contains(u'O'));
+    QCOMPARE(!screen->fraBigIdea->isHidden(), frames.contains(u'B'));
+    QCOMPARE(!screen->fraTitle->isHidden(), frames.contains(u'T'));
+    QCOMPARE(!screen->fraLogic->isHidden(), frames.contains(u'L'));
+    QCOMPARE(screen->fraTitle->title(), QStringLiteral("Search SermonTitle"));
+    QCOMPARE(screen->fraLogic->title(), QStringLiteral("Type of Logic:"));
+    QVERIFY(screen->optAnd->isChecked());
+    QCOMPARE(screen->txtOutline->text(), QStringLiteral(" "));
+    QCOMPARE(screen->focusWidget() ? screen->focusWidget()->objectName() : QString(), focus);
+    const SelectionState &selection = ProgramSelection();
+    QCOMPARE(selection.gboolTextSearch, qint16(1));
+    QCOMPARE(selection.gboolCombination, qint16(frames.contains(u'L') ? 1 : 0));
+    QCOMPARE(selection.gstrSearchTitle, QString());
+}
+
+void tst_TextSearch::searchLists_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("andLogic");
+    // Box texts; null leaves the box at its blank.
+    QTest::addColumn<QString>("outline");
+    QTest::addColumn<QString>("bigIdea");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<int>("andFlag");
+    const QString untouched;
+    QTest::newRow("AND, two boxes") << "mnuSAll" << true << untouched << "e"
+                                    << "o" << QStringList { "13", "10" } << 1;
+    QTest::newRow("OR, two boxes") << "mnuSAll" << false << untouched << "hope"
+                                   << "shepherd" << QStringList { "12", "14" } << 0;
+    QTest::newRow("AND with one box filled is OR")
+        << "mnuSAll" << true << untouched << untouched << "the" << QStringList { "11", "12", "13" }
+        << 0;
+    QTest::newRow("all boxes blank")
+        << "mnuSAll" << true << untouched << untouched << untouched << QStringList {} << 0;
+    QTest::newRow("deleted blank matches every filled field")
+        << "mnuSAll" << false << untouched << "" << untouched << QStringList { "13", "10", "14" }
+        << 0;
+    QTest::newRow("letter case ignored") << "mnuSAll" << true << "PRAYER" << untouched << untouched
+                                         << QStringList { "11", "13" } << 0;
+    QTest::newRow("outline, blanks around the text")
+        << "mnuSOutline" << false << "  grace  " << untouched << untouched << QStringList { "10" }
+        << 0;
+    QTest::newRow("big idea") << "mnuSBigIdea" << false << untouched << "LIGHT" << untouched
+                              << QStringList { "13" } << 0;
+    QTest::newRow("one field left blank")
+        << "mnuSTitle" << false << untouched << untouched << untouched << QStringList {} << 0;
+}
+
+void tst_TextSearch::searchLists()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, andLogic);
+    QFETCH(QString, outline);
+    QFETCH(QString, bigIdea);
+    QFETCH(QString, title);
+    QFETCH(QStringList, expected);
+    QFETCH(int, andFlag);
+    m_main->runCommand(command);
+    frmFindText *screen = findScreen();
+    QVERIFY(screen);
+    const auto type = [](QLineEdit *box, const QString &text) {
+        if (!text.isNull()) {
+            box->clear();
+            QTest::keyClicks(box, text);
+        }
+    };
+    type(screen->txtOutline, outline);
+    type(screen->txtBigIdea, bigIdea);
+    type(screen->txtTitle, title);
+    (andLogic ? screen->optAnd : screen->optOR)->setChecked(true);
+    int observedAnd = -1;
+    int observedTitleSentinel = -1;
+    // The flags as the list fill sees them, before it resets them.
+    m_main->setCommand(QStringLiteral("frmSermon"), [&] {
+        observedAnd = ProgramSelection().gboolAndLogic;
+        observedTitleSentinel = ProgramSelection().gstrSearchTitle == SearchSentinel ? 1 : 0;
+        RegisterSermonScreenCommands(*m_main);
+        m_main->runCommand(QStringLiteral("frmSermon"));
+    });
+    QTest::mouseClick(screen->cmdSelect, Qt::LeftButton);
+    QApplication::processEvents();
+    QVERIFY(!findScreen());
+    QCOMPARE(observedAnd, andFlag);
+    QCOMPARE(observedTitleSentinel, title.isNull() ? 1 : 0);
+    QVERIFY(sermonScreen());
+    QCOMPARE(MsgBoxScript::shown().last(),
+        QStringLiteral("Number of Records found = %1").arg(expected.size()));
+    QCOMPARE(gridKeys(sermonScreen()->grdSermons), expected);
+    // One list per search; the field flags and texts stay until the sermon screen closes.
+    QCOMPARE(ProgramSelection().gboolTextSearch, qint16(0));
+    QCOMPARE(ProgramSelection().gboolCombination, qint16(0));
+    sermonScreen()->closeScreen();
+    QApplication::processEvents();
+    QCOMPARE(ProgramSelection().gstrSearchOutline, QString());
+}
+
+void tst_TextSearch::cancelTurnsTheSearchOff()
+{
+    m_main->runCommand(QStringLiteral("mnuSAll"));
+    QTest::mouseClick(findScreen()->cmdCancel, Qt::LeftButton);
+    QApplication::processEvents();
+    QVERIFY(!findScreen());
+    QVERIFY(!sermonScreen());
+    const SelectionState &selection = ProgramSelection();
+    QCOMPARE(selection.gboolTextSearch + selection.gboolSearchOutline + selection.gboolSearchBigIdea
+            + selection.gboolSearchTitle + selection.gboolCombination,
+        0);
+}
+
+void tst_TextSearch::substringTest_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("search");
+    QTest::addColumn<bool>("contains");
+    QTest::newRow("case") << "Grace Abounds"
+                          << "grace" << true;
+    QTest::newRow("trimmed search") << "Grace"
+                                    << " race " << true;
+    QTest::newRow("accents") << "JOSÉ and Ἀγάπη"
+                             << "josé and ἀγάπη" << true;
+    QTest::newRow("missing") << "Grace"
+                             << "law" << false;
+    QTest::newRow("empty search") << "Grace"
+                                  << "" << true;
+    QTest::newRow("empty field") << ""
+                                 << "" << false;
+    QTest::newRow("sentinel") << "Grace" << SearchSentinel << false;
+}
+
+void tst_TextSearch::substringTest()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, search);
+    QFETCH(bool, contains);
+    QCOMPARE(SermonListFilter::ContainsText(field, search), contains);
+}
+
+QTEST_MAIN(tst_TextSearch)
+#include "tst_textsearch.moc"

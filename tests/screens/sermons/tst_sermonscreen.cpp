@@ -1,0 +1,580 @@
+#include "../selection/SermonScreenFixture.h"
+
+#include "ReferenceText.h"
+#include "ScreenEvents.h"
+#include "StatementLog.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+using namespace SermonScreenFixture;
+
+class tst_SermonScreen : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void showAllListsEverySermonInBibleOrder();
+    void demoLibraryListsEverySermon();
+    void mainWindowWhileOpenAndAfterClosing();
+    void emptyLibraryFindsNone();
+    void listFillAsksEachPreacherOnce();
+    void referenceText_data();
+    void referenceText();
+    void referenceRuleOnTheScreen_data();
+    void referenceRuleOnTheScreen();
+    void newSermonIsInsertedAndListed();
+    void emptyChapterAndVerseAreSavedAsZero();
+    void updateRewritesItsRow();
+    void deleteBlanksTheRowAndStartsANewSermon();
+    void deleteWithoutASermonShownDoesNothing();
+    void failedSaveKeepsTheEdits();
+    void cancelReloadsFromTheDatabase();
+    void blankRowClearsTheFields();
+    void addNewSermonStartsWithAnEmptyList();
+    void newSermonStartsWithAnEmptyOutline_data();
+    void newSermonStartsWithAnEmptyOutline();
+    void clearingTheSeriesIsAChange();
+    void preacherListFollowsOtherScreens();
+
+private:
+    frmSermon *openAll();
+    void chooseRow(int row);
+    QVariant sermonColumn(int id, const char *column);
+
+    std::unique_ptr<TestDatabase> m_db;
+    std::unique_ptr<frmMain> m_main;
+};
+
+void tst_SermonScreen::init()
+{
+    m_db = std::make_unique<TestDatabase>(TestEnvironment::Engine::SQLite);
+    QVERIFY2(m_db->isReady(), qPrintable(m_db->reason()));
+    QVERIFY(loadLibrary(*m_db));
+    m_main = makeMainWindow();
+}
+
+void tst_SermonScreen::cleanup()
+{
+    closeAll(m_main);
+    m_db.reset();
+}
+
+frmSermon *tst_SermonScreen::openAll()
+{
+    m_main->runCommand(QStringLiteral("mnuESermon"));
+    frmSermon *screen = sermonScreen();
+    return screen;
+}
+
+void tst_SermonScreen::chooseRow(int row)
+{
+    frmSermon *screen = sermonScreen();
+    QVERIFY(screen);
+    // As a user would: the current cell moves onto the row.
+    const QRect cell
+        = screen->grdSermons->visualRect(screen->grdSermons->model()->index(row - 1, 0));
+    QTest::mouseClick(screen->grdSermons->viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(screen->grdSermons->row(), row);
+}
+
+QVariant tst_SermonScreen::sermonColumn(int id, const char *column)
+{
+    return m_db->scalar(QStringLiteral("SELECT %1 FROM tblSermons WHERE lngSermonID = %2")
+                            .arg(QLatin1String(column))
+                            .arg(id));
+}
+
+void tst_SermonScreen::showAllListsEverySermonInBibleOrder()
+{
+    frmSermon *screen = openAll();
+    QVERIFY(screen);
+    QCOMPARE(MsgBoxScript::shown(), QStringList { "Number of Records found = 5" });
+    QCOMPARE(MsgBoxScript::shownStyles(), QList<int> { MsgBoxStyle::OkExclamation });
+    QCOMPARE(screen->windowTitle(), QStringLiteral("Sermon Identification Screen"));
+
+    DataGrid *grid = screen->grdSermons;
+    QCOMPARE(grid->rows(), 7); // headings, five sermons, the blank row
+    QCOMPARE(gridKeys(grid), (QStringList { "11", "12", "13", "10", "14" }));
+    const QStringList headings
+        = { grid->text(0, 0), grid->text(0, 1), grid->text(0, 2), grid->text(0, 3) };
+    QCOMPARE(headings, (QStringList { "ID#", "BIBLE REF", "PREACHER", "BIG IDEA or TITLE" }));
+    const int widths[] = { 480, 1586, 1106, 7888 };
+    for (int col = 0; col < 4; ++col) {
+        QVERIFY(qAbs(grid->colWidth(col) - widths[col]) <= 15);
+    }
+    // Reference, last name only, big idea or (when it is missing or one blank) the title
+    // followed by a blank.
+    QCOMPARE(grid->text(1, 1), QStringLiteral("Genesis 1:1-5"));
+    QCOMPARE(grid->text(1, 2), QStringLiteral("O'Connor"));
+    QCOMPARE(grid->text(1, 3), QStringLiteral("In the Beginning "));
+    QCOMPARE(grid->text(2, 3), QStringLiteral("The Shepherd "));
+    QCOMPARE(grid->text(3, 2), QStringLiteral("Delgado"));
+    QCOMPARE(grid->text(4, 3), QStringLiteral("Love gives"));
+    QCOMPARE(grid->text(6, 0), QString());
+
+    // The first sermon is loaded; its fields carry a trailing blank, the lists show it.
+    QCOMPARE(screen->lblSermonID->text(), QStringLiteral("11"));
+    QCOMPARE(screen->txtTitle->text(), QStringLiteral("In the Beginning "));
+    QCOMPARE(screen->txtBigIdea->text(), QStringLiteral(" "));
+    QCOMPARE(screen->txtBegC->text(), QStringLiteral("1 "));
+    QCOMPARE(screen->txtEndV->text(), QStringLiteral("5 "));
+    QCOMPARE(screen->txtReference->text(), QStringLiteral("Genesis 1:1-5 "));
+    QCOMPARE(screen->cboPreacher->currentText(), QStringLiteral("O'Connor, Margaret"));
+    QCOMPARE(screen->cboBibleBook->currentText(), QStringLiteral("Genesis"));
+    QCOMPARE(screen->cboSeries->currentText(), QStringLiteral("2"));
+    QCOMPARE(ProgramSelection().glngListRows, 2 + 3);
+    QVERIFY(frmNotes::instance());
+    QCOMPARE(frmNotes::instance()->outline(), QStringLiteral("Creation and prayer"));
+    // The selection served this list and is reset; the outline hand-over is emptied.
+    QCOMPARE(ProgramSelection().glngBibleBookID, -1);
+    QCOMPARE(ProgramSelection().gboolShowAll, qint16(0));
+    QCOMPARE(ProgramSelection().gstrOutline, QString());
+    QCOMPARE(screen->cmdClose->text(), QStringLiteral("&Close"));
+    QVERIFY(!screen->cmdSave->isEnabled());
+
+    // Another row: its fields, a date as mm/dd/yyyy.
+    chooseRow(4);
+    QCOMPARE(screen->lblSermonID->text(), QStringLiteral("10"));
+    QCOMPARE(screen->txtDatePreached->text(), QStringLiteral("06/15/1998"));
+    QCOMPARE(screen->txtLocation->text(), QStringLiteral("Main Street "));
+    QCOMPARE(ProgramSelection().glngListRow, 4);
+    QCOMPARE(ProgramSelection().glngCurrentSermonID, 10);
+    QCOMPARE(frmNotes::instance()->outline(), QStringLiteral("I. Grace abounds\nII. Love gives"));
+    QVERIFY(!screen->isEditing());
+}
+
+void tst_SermonScreen::demoLibraryListsEverySermon()
+{
+    closeAll(m_main);
+    m_db.reset();
+    m_db = std::make_unique<TestDatabase>(TestEnvironment::Engine::SQLite, true);
+    QVERIFY(m_db->isReady());
+    m_main = makeMainWindow();
+    frmSermon *screen = openAll();
+    QCOMPARE(MsgBoxScript::shown().join(QLatin1Char('|')),
+        QStringLiteral("Number of Records found = 30"));
+    QStringList expected;
+    for (int row = 0; row < 30; ++row) {
+        expected.append(
+            m_db->scalar(QStringLiteral("SELECT lngSermonID FROM tblSermons ORDER BY "
+                                        "lngBibleBookID, intBeginChapter, "
+                                        "intBeginVerse, strDisplayText LIMIT 1 OFFSET %1")
+                             .arg(row))
+                .toString());
+    }
+    QCOMPARE(gridKeys(screen->grdSermons), expected);
+}
+
+void tst_SermonScreen::mainWindowWhileOpenAndAfterClosing()
+{
+    const auto visible
+        = [this](const char *name) { return m_main->action(QLatin1String(name))->isVisible(); };
+    const auto shown
+        = [this](const char *name) { return !m_main->toolButton(QLatin1String(name))->isHidden(); };
+    frmSermon *screen = openAll();
+    QVERIFY(visible("mnuPrint"));
+    QVERIFY(m_main->action(QStringLiteral("mnuPSermon"))->isEnabled());
+    QVERIFY(m_main->action(QStringLiteral("mnuPList"))->isEnabled());
+    QVERIFY(!visible("mnuSearch") && !visible("mnuCheck") && !visible("mnuESermon"));
+    QVERIFY(!shown("grpSearch") && !shown("grpCheck") && !shown("grpGlobe"));
+    QVERIFY(!shown("grpNewSermon"));
+    QVERIFY(shown("grpNotes"));
+    QCOMPARE(ProgramSelection().gboolSermonScreenOpen, qint16(1));
+    QCOMPARE(OpenScreenCount, qint16(1));
+
+    ProgramSelection().gstrSearchTitle = QStringLiteral("x");
+    QVERIFY(screen->closeScreen());
+    QApplication::processEvents();
+    QVERIFY(!frmSermon::instance());
+    QVERIFY(!frmNotes::instance());
+    QVERIFY(!visible("mnuPrint"));
+    QVERIFY(!m_main->action(QStringLiteral("mnuPSermon"))->isEnabled());
+    QVERIFY(visible("mnuSearch") && visible("mnuCheck") && visible("mnuESermon"));
+    QVERIFY(shown("grpSearch") && shown("grpCheck") && shown("grpGlobe") && shown("grpNewSermon"));
+    QVERIFY(!shown("grpNotes") && !shown("grpSaveNotes"));
+    QCOMPARE(ProgramSelection().glngListRows, 0);
+    QCOMPARE(ProgramSelection().gstrSearchTitle, QString());
+    QCOMPARE(ProgramSelection().gboolSermonScreenOpen, qint16(0));
+    QCOMPARE(OpenScreenCount, qint16(0));
+    QCOMPARE(GetStatusText(), QStringLiteral(" Lectorum Sermon Outlines "));
+}
+
+void tst_SermonScreen::emptyLibraryFindsNone()
+{
+    QVERIFY(m_db->exec(QStringLiteral("DELETE FROM tblSermons")));
+    frmSermon *screen = openAll();
+    QCOMPARE(MsgBoxScript::shown(), QStringList { "Number of Records found = 0" });
+    QCOMPARE(screen->grdSermons->rows(), 2);
+    QCOMPARE(screen->grdSermons->text(0, 1), QStringLiteral("BIBLE REF"));
+    QCOMPARE(screen->lblSermonID->text(), QString());
+    QCOMPARE(ProgramSelection().glngPreacherID, -1);
+}
+
+void tst_SermonScreen::listFillAsksEachPreacherOnce()
+{
+    // Two hundred more sermons by the same three preachers.
+    QVERIFY(m_db->exec(QStringLiteral(
+        "WITH RECURSIVE n(i) AS (SELECT 100 UNION ALL SELECT i + 1 FROM n WHERE i < 299) "
+        "INSERT INTO tblSermons (lngSermonID, lngPreacherID, lngBibleBookID, intBeginChapter, "
+        "strDisplayText, lngSeriesID, strTitle) SELECT i, 1 + i % 3, 40, i, 'Matthew ' || i, 0, "
+        "'T' || i FROM n")));
+    openAll();
+    frmSermon *screen = sermonScreen();
+    StatementLog::setRecording(true);
+    StatementLog::clear();
+    ProgramSelection().gboolShowAll = 1;
+    QCOMPARE(screen->FillList(), 205);
+    QStringList lookups;
+    for (const QString &sql : StatementLog::recorded()) {
+        if (sql.startsWith(QLatin1String("Select strLastName"))) {
+            lookups.append(sql);
+        }
+    }
+    StatementLog::setRecording(false);
+    QCOMPARE(lookups.size(), 3);
+    QVERIFY(lookups.first().startsWith(
+        QLatin1String("Select strLastName FROM tblPreachers Where lngPreacherID = ")));
+    QCOMPARE(screen->grdSermons->rows(), 207);
+    QCOMPARE(screen->grdSermons->text(205, 2), QStringLiteral("O'Connor"));
+}
+
+void tst_SermonScreen::referenceText_data()
+{
+    QTest::addColumn<QString>("bc");
+    QTest::addColumn<QString>("bv");
+    QTest::addColumn<QString>("ec");
+    QTest::addColumn<QString>("ev");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("one verse") << "3"
+                               << "16"
+                               << "3"
+                               << "16"
+                               << "John 3:16";
+    QTest::newRow("same chapter") << "3"
+                                  << "16"
+                                  << "3"
+                                  << "18"
+                                  << "John 3:16-18";
+    QTest::newRow("two chapters") << "3"
+                                  << "16"
+                                  << "4"
+                                  << "2"
+                                  << "John 3:16 - 4:2";
+    QTest::newRow("no ending") << "3"
+                               << "16"
+                               << ""
+                               << ""
+                               << "John 3:16 - :";
+    QTest::newRow("blanks trimmed") << "3 "
+                                    << " 16"
+                                    << "03"
+                                    << "16 "
+                                    << "John 3:16";
+}
+
+void tst_SermonScreen::referenceText()
+{
+    QFETCH(QString, bc);
+    QFETCH(QString, bv);
+    QFETCH(QString, ec);
+    QFETCH(QString, ev);
+    QFETCH(QString, expected);
+    QCOMPARE(ReferenceText(QStringLiteral("John"), bc, bv, ec, ev), expected);
+}
+
+void tst_SermonScreen::referenceRuleOnTheScreen_data()
+{
+    QTest::addColumn<QString>("typedReference");
+    QTest::addColumn<QString>("beginChapter");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("composed") << ""
+                              << "3"
+                              << "John 3:16-18";
+    QTest::newRow("typed kept") << "Jn 3"
+                                << "3"
+                                << "Jn 3";
+    QTest::newRow("no chapter") << ""
+                                << ""
+                                << "";
+}
+
+void tst_SermonScreen::referenceRuleOnTheScreen()
+{
+    QFETCH(QString, typedReference);
+    QFETCH(QString, beginChapter);
+    QFETCH(QString, expected);
+    frmSermon *screen = openAll();
+    QTest::mouseClick(screen->cmdNew, Qt::LeftButton);
+    screen->cboBibleBook->setCurrentIndex(screen->cboBibleBook->findText(QStringLiteral("John")));
+    QTest::keyClicks(screen->txtReference, typedReference);
+    QTest::keyClicks(screen->txtBegC, beginChapter);
+    QTest::keyClicks(screen->txtBegV, QStringLiteral("16"));
+    QTest::keyClicks(screen->txtEndC, beginChapter);
+    screen->txtEndV->setFocus();
+    QTest::keyClicks(screen->txtEndV, QStringLiteral("18"));
+    QTest::keyClick(screen->txtEndV, Qt::Key_Tab);
+    QCOMPARE(screen->txtReference->text(), expected);
+}
+
+void tst_SermonScreen::newSermonIsInsertedAndListed()
+{
+    frmSermon *screen = openAll();
+    MsgBoxScript::clear();
+    QTest::mouseClick(screen->cmdNew, Qt::LeftButton);
+    QVERIFY(screen->pboolAdding);
+    QCOMPARE(screen->cmdClose->text(), QStringLiteral("&Cancel"));
+    QVERIFY(!screen->cmdTopics->isEnabled() && !screen->cmdOutline->isEnabled());
+    QVERIFY(m_main->toolButton(QStringLiteral("grpNotes"))->isHidden());
+    QCOMPARE(screen->grdSermons->row(), 6); // the blank row
+    QCOMPARE(screen->txtLocation->text(), QStringLiteral("First Community Church "));
+    QCOMPARE(screen->lblSermonID->text(), QString());
+
+    screen->cboPreacher->setCurrentIndex(screen->cboPreacher->findData(3));
+    QTest::keyClicks(screen->txtReference, QStringLiteral("Acts 2"));
+    QTest::keyClicks(screen->txtTitle, QStringLiteral("Pentecost"));
+    QVERIFY(screen->cmdSave->isEnabled());
+    QTest::mouseClick(screen->cmdSave, Qt::LeftButton);
+
+    QCOMPARE(MsgBoxScript::shown(), QStringList());
+    QCOMPARE(screen->lblSermonID->text(), QStringLiteral("15"));
+    QCOMPARE(sermonColumn(15, "strTitle").toString(), QStringLiteral("Pentecost"));
+    QCOMPARE(sermonColumn(15, "lngPreacherID").toInt(), 3);
+    DataGrid *grid = screen->grdSermons;
+    QCOMPARE(grid->rows(), 8);
+    QCOMPARE(grid->text(6, 0), QStringLiteral("15"));
+    QCOMPARE(grid->text(6, 1), QStringLiteral("Acts 2"));
+    QCOMPARE(grid->text(6, 2), QStringLiteral("Delgado"));
+    QCOMPARE(grid->text(6, 3), QStringLiteral("Pentecost "));
+    QCOMPARE(grid->text(7, 0), QString());
+    QCOMPARE(grid->row(), 6);
+    QCOMPARE(ProgramSelection().glngListRows, 6);
+    QCOMPARE(ProgramSelection().glngListRow, 6);
+    QCOMPARE(ProgramSelection().glngCurrentSermonID, 15);
+    QVERIFY(!screen->pboolAdding);
+    QVERIFY(!screen->isEditing());
+    QCOMPARE(screen->cmdClose->text(), QStringLiteral("&Close"));
+    QVERIFY(screen->cmdTopics->isEnabled());
+}
+
+void tst_SermonScreen::emptyChapterAndVerseAreSavedAsZero()
+{
+    frmSermon *screen = openAll();
+    QTest::mouseClick(screen->cmdNew, Qt::LeftButton);
+    QTest::keyClicks(screen->txtReference, QStringLiteral("Jude"));
+    QTest::keyClicks(screen->txtBegC, QStringLiteral(" "));
+    QTest::mouseClick(screen->cmdSave, Qt::LeftButton);
+    QCOMPARE(screen->txtBegC->text(), QStringLiteral("0"));
+    QCOMPARE(screen->txtEndV->text(), QStringLiteral("0"));
+    const int id = screen->lblSermonID->text().toInt();
+    QVERIFY(id > 0);
+    for (const char *column :
+        { "intBeginChapter", "intBeginVerse", "intEndChapter", "intEndVerse" }) {
+        QCOMPARE(sermonColumn(id, column).toInt(), 0);
+    }
+    QVERIFY(sermonColumn(id, "dtDatePreached").isNull());
+    QCOMPARE(sermonColumn(id, "lngBibleBookID").toInt(), 0);
+}
+
+void tst_SermonScreen::updateRewritesItsRow()
+{
+    frmSermon *screen = openAll();
+    chooseRow(2); // Psalm 23
+    screen->txtBigIdea->selectAll();
+    QTest::keyClicks(screen->txtBigIdea, QStringLiteral("Rest in Him"));
+    QVERIFY(screen->isEditing());
+    QVERIFY(!screen->grdSermons->isEnabled());
+    screen->cboPreacher->setCurrentIndex(screen->cboPreacher->findData(2));
+    screen->txtDatePreached->setText(QStringLiteral("3/4/2001"));
+    QTest::mouseClick(screen->cmdSave, Qt::LeftButton);
+    QCOMPARE(sermonColumn(12, "strBigIdea").toString(), QStringLiteral("Rest in Him"));
+    QCOMPARE(sermonColumn(12, "lngPreacherID").toInt(), 2);
+    QCOMPARE(sermonColumn(12, "dtDatePreached").toString(), QStringLiteral("2001-03-04"));
+    QCOMPARE(sermonColumn(12, "strOutline").toString(), QStringLiteral("The Lord is my shepherd"));
+    DataGrid *grid = screen->grdSermons;
+    QCOMPARE(grid->text(2, 0), QStringLiteral("12"));
+    // The field's own trailing blank, then the one the row adds.
+    QCOMPARE(grid->text(2, 1), QStringLiteral("Psalm 23  "));
+    QCOMPARE(grid->text(2, 2), QStringLiteral("O'Connor "));
+    QCOMPARE(grid->text(2, 3), QStringLiteral("Rest in Him"));
+    QCOMPARE(grid->col(), 0);
+    QCOMPARE(grid->rows(), 7);
+    QVERIFY(!screen->isEditing());
+    QVERIFY(grid->isEnabled());
+}
+
+void tst_SermonScreen::deleteBlanksTheRowAndStartsANewSermon()
+{
+    frmSermon *screen = openAll();
+    chooseRow(3); // 13
+    MsgBoxScript::clear();
+    MsgBoxScript::queueAnswer(MsgBoxAnswer::Yes);
+    QTest::mouseClick(screen->cmdDelete, Qt::LeftButton);
+    QCOMPARE(MsgBoxScript::shown(),
+        (QStringList { "Delete the Current Record", "Delete was successful" }));
+    QCOMPARE(MsgBoxScript::shownStyles(),
+        (QList<int> { MsgBoxStyle::YesNoQuestion, MsgBoxStyle::OkExclamation }));
+    QVERIFY(!sermonColumn(13, "lngSermonID").isValid());
+    DataGrid *grid = screen->grdSermons;
+    QCOMPARE(grid->rows(), 7);
+    for (int col = 0; col < 4; ++col) {
+        QCOMPARE(grid->text(3, col), QStringLiteral(" "));
+    }
+    QCOMPARE(grid->row(), 6);
+    QCOMPARE(screen->lblSermonID->text(), QString());
+    QCOMPARE(screen->txtTitle->text(), QString());
+    QVERIFY(!screen->cmdNew->isEnabled() && !screen->cmdDelete->isEnabled());
+    QVERIFY(!screen->cmdSave->isEnabled());
+    QCOMPARE(screen->cmdClose->text(), QStringLiteral("&Cancel"));
+    QVERIFY(!screen->pboolAdding);
+
+    // The emptied row loads nothing.
+    QTest::mouseClick(screen->cmdClose, Qt::LeftButton);
+    chooseRow(3);
+    QCOMPARE(screen->lblSermonID->text(), QString());
+}
+
+void tst_SermonScreen::deleteWithoutASermonShownDoesNothing()
+{
+    frmSermon *screen = openAll();
+    chooseRow(4); // 10
+    QTest::mouseClick(screen->cmdNew, Qt::LeftButton);
+    MsgBoxScript::clear();
+    MsgBoxScript::queueAnswer(MsgBoxAnswer::Yes);
+    QTest::mouseClick(screen->cmdDelete, Qt::LeftButton);
+    QCOMPARE(MsgBoxScript::shown(), QStringList());
+    QCOMPARE(sermonColumn(10, "lngSermonID").toInt(), 10);
+}
+
+void tst_SermonScreen::failedSaveKeepsTheEdits()
+{
+    frmSermon *screen = openAll();
+    chooseRow(4);
+    screen->txtReference->selectAll();
+    QTest::keyClick(screen->txtReference, Qt::Key_Delete);
+    MsgBoxScript::clear();
+    QTest::mouseClick(screen->cmdSave, Qt::LeftButton);
+    QCOMPARE(MsgBoxScript::shown(), QStringList { "Reference Must Be Filled In." });
+    QVERIFY(screen->txtReference->hasFocus());
+    QVERIFY(screen->isEditing());
+    QCOMPARE(sermonColumn(10, "strDisplayText").toString(), QStringLiteral("John 3:16"));
+
+    // The row vanished under the screen: the update fails and the edits stay unsaved.
+    QTest::keyClicks(screen->txtReference, QStringLiteral("Jn 3:16"));
+    QVERIFY(m_db->exec(QStringLiteral("DELETE FROM tblSermons WHERE lngSermonID = 10")));
+    MsgBoxScript::clear();
+    QTest::mouseClick(screen->cmdSave, Qt::LeftButton);
+    QCOMPARE(MsgBoxScript::shown(), QStringList { "Error Updating Current Record" });
+    QCOMPARE(MsgBoxScript::shownCaptions(), QStringList { "Sermon Identification Screen" });
+    QVERIFY(screen->isEditing());
+    QCOMPARE(screen->grdSermons->text(4, 1), QStringLiteral("John 3:16"));
+}
+
+void tst_SermonScreen::cancelReloadsFromTheDatabase()
+{
+    frmSermon *screen = openAll();
+    chooseRow(4);
+    screen->txtTitle->selectAll();
+    QTest::keyClicks(screen->txtTitle, QStringLiteral("Changed"));
+    QCOMPARE(screen->cmdClose->text(), QStringLiteral("&Cancel"));
+    QTest::mouseClick(screen->cmdClose, Qt::LeftButton);
+    QCOMPARE(screen->txtTitle->text(), QStringLiteral("God So Loved "));
+    QCOMPARE(screen->cmdClose->text(), QStringLiteral("&Close"));
+    QVERIFY(!screen->isEditing());
+    QVERIFY(frmSermon::instance());
+    QCOMPARE(sermonColumn(10, "strTitle").toString(), QStringLiteral("God So Loved"));
+}
+
+void tst_SermonScreen::blankRowClearsTheFields()
+{
+    frmSermon *screen = openAll();
+    chooseRow(6);
+    QCOMPARE(screen->lblSermonID->text(), QString());
+    QCOMPARE(screen->txtTitle->text(), QString());
+    QCOMPARE(screen->cboPreacher->currentIndex(), -1);
+    QCOMPARE(frmNotes::instance()->outline(), QString());
+}
+
+void tst_SermonScreen::addNewSermonStartsWithAnEmptyList()
+{
+    QTest::mouseClick(m_main->toolButton(QStringLiteral("grpNewSermon")), Qt::LeftButton);
+    frmSermon *screen = sermonScreen();
+    QVERIFY(screen);
+    QCOMPARE(MsgBoxScript::shown(), QStringList());
+    QCOMPARE(screen->grdSermons->rows(), 2);
+    QVERIFY(screen->pboolAdding);
+    QVERIFY(m_main->toolButton(QStringLiteral("grpNewSermon"))->isHidden());
+    QCOMPARE(screen->txtLocation->text(), QStringLiteral("First Community Church "));
+    QTest::keyClicks(screen->txtReference, QStringLiteral("Ruth 1"));
+    QTest::mouseClick(screen->cmdSave, Qt::LeftButton);
+    QCOMPARE(screen->grdSermons->text(1, 1), QStringLiteral("Ruth 1"));
+    QCOMPARE(screen->grdSermons->rows(), 3);
+}
+
+void tst_SermonScreen::newSermonStartsWithAnEmptyOutline_data()
+{
+    QTest::addColumn<bool>("fromToolbar");
+    QTest::newRow("New") << false;
+    QTest::newRow("Add New Sermon") << true;
+}
+
+void tst_SermonScreen::newSermonStartsWithAnEmptyOutline()
+{
+    QFETCH(bool, fromToolbar);
+    frmSermon *screen = nullptr;
+    if (fromToolbar) {
+        // A notes text left behind by an earlier sermon.
+        ProgramSelection().gstrOutline = QStringLiteral("Somebody else's outline");
+        m_main->runCommand(QStringLiteral("grpNewSermon"));
+        screen = sermonScreen();
+    } else {
+        screen = openAll();
+        chooseRow(4);
+        QTest::mouseClick(screen->cmdNew, Qt::LeftButton);
+        QCOMPARE(frmNotes::instance()->outline(), QString());
+    }
+    QTest::keyClicks(screen->txtReference, QStringLiteral("Ruth 2"));
+    QTest::mouseClick(screen->cmdSave, Qt::LeftButton);
+    const int id = screen->lblSermonID->text().toInt();
+    QVERIFY(id > 0);
+    QVERIFY(sermonColumn(id, "strOutline").isNull());
+}
+
+void tst_SermonScreen::clearingTheSeriesIsAChange()
+{
+    frmSermon *screen = openAll();
+    chooseRow(4); // series 1
+    const int entries = screen->cboSeries->count();
+    QTest::mouseClick(screen->lblSeries, Qt::LeftButton);
+    QCOMPARE(screen->cboSeries->currentIndex(), -1);
+    QCOMPARE(screen->cboSeries->count(), entries);
+    QVERIFY(screen->isEditing());
+    QTest::mouseClick(screen->cmdSave, Qt::LeftButton);
+    QCOMPARE(sermonColumn(10, "lngSeriesID").toInt(), 0);
+
+    QTest::mouseClick(screen->lblPreacher, Qt::LeftButton);
+    QCOMPARE(screen->cboPreacher->currentIndex(), -1);
+}
+
+void tst_SermonScreen::preacherListFollowsOtherScreens()
+{
+    frmSermon *screen = openAll();
+    chooseRow(4); // Harper
+    QVERIFY(m_db->exec(QStringLiteral("INSERT INTO tblPreachers (lngPreacherID, strFirstName, "
+                                      "strLastName) VALUES (4, 'Ann', 'Able')")));
+    Q_EMIT ScreenEvents::instance().preachersChanged();
+    QCOMPARE(screen->cboPreacher->itemText(0), QStringLiteral("(No Preacher), "));
+    QVERIFY(screen->cboPreacher->findText(QStringLiteral("Able, Ann")) >= 0);
+    QCOMPARE(screen->cboPreacher->currentText(), QStringLiteral("Harper, Daniel"));
+    QVERIFY(!screen->isEditing());
+}
+
+QTEST_MAIN(tst_SermonScreen)
+#include "tst_sermonscreen.moc"
