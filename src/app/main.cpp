@@ -5,6 +5,7 @@
 #include "clsConfig.h"
 #include "clsConnect.h"
 #include "frmConfig.h"
+#include "frmLogin.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -32,6 +33,8 @@ int main(int argc, char *argv[])
         frmConfig screen(config);
         return screen.exec() == QDialog::Accepted && screen.saved();
     });
+    // A server database opens when a user signs in on the Login screen.
+    startUp.setSignIn([&connection]() { return frmLogin::SignIn(connection); });
     std::unique_ptr<frmMain> main(startUp.run());
     if (!main)
         return 1;

@@ -178,6 +178,55 @@ bool clsConnect::UserCheck(const QString &strPWD)
     return result;
 }
 
+bool clsConnect::PasswordChange(
+    const QString &strLoginID, const QString &strOldPassword, const QString &strNewPassword)
+{
+    auto quoted = [](const QString &text) -> QString {
+        return QLatin1Char('\'') + ReplaceAll(text, QStringLiteral("'"), QStringLiteral("''"))
+            + QLatin1Char('\'');
+    };
+    const QString previous = BeginBusy(QStringLiteral("Changing Password..."));
+    QString where = QStringLiteral("WHERE strLoginID = ") + quoted(strLoginID) + QLatin1Char(' ');
+    if (strOldPassword.isEmpty()) {
+        where += QStringLiteral("AND (strPassword = ") + quoted(strOldPassword) + QLatin1Char(' ')
+            + QStringLiteral("OR   strPassword Is Null)");
+    } else {
+        where += QStringLiteral("AND  strPassword = ") + quoted(strOldPassword);
+    }
+    DbError error;
+    bool result = false;
+    auto fail = [&]() {
+        ShowSystemError(error);
+        EndBusy(previous);
+        return false;
+    };
+    if (!m_database) {
+        error.number = DbErrorNumber::NoDatabase;
+        error.driverText = QStringLiteral("No database is open.");
+        return fail();
+    }
+    auto found = m_database->openSnapshot(
+        QStringLiteral("SELECT lngUserID, strPassword FROM tblUsers ") + where, error);
+    if (!found)
+        return fail();
+    const bool matched = !found->eof();
+    const qint32 userId = matched ? NullToLong(found->field(u"lngUserID")) : 0;
+    found->close();
+    if (matched) {
+        // The row found is changed by its key. An empty new password is stored as Null, the
+        // way a user without a password is kept.
+        int affected = 0;
+        if (!m_database->execute(QStringLiteral("UPDATE tblUsers SET strPassword = ")
+                    + (strNewPassword.isEmpty() ? QStringLiteral("Null") : quoted(strNewPassword))
+                    + QStringLiteral(" WHERE lngUserID = ") + SQLLong(userId),
+                &affected, error))
+            return fail();
+        result = affected == 1;
+    }
+    EndBusy(previous);
+    return result;
+}
+
 qint32 clsConnect::TableIDGet(const QString &strTable, const QString &strKeyFld)
 {
     return allocateKey(strTable, strKeyFld);

@@ -6,6 +6,7 @@
 #include "clsConfig.h"
 #include "clsConnect.h"
 #include "frmCopyright.h"
+#include "frmLogin.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -43,20 +44,26 @@ bool StartUp::openConfiguredDatabase()
     return m_connection.ValidLogon();
 }
 
-bool StartUp::offerConfigurationAfterFailure()
+bool StartUp::offerConfiguration(const QString &reason)
 {
     if (m_engineMissing || !m_offerConfiguration)
         return false;
     // Never leave a running program without a window: say what failed and where, then let
     // the user point the program at another database or quit.
-    const int answer = MsgBox(QStringLiteral("The database could not be opened:\n")
-            + m_connection.DatabaseName()
+    const int answer = MsgBox(reason
             + QStringLiteral("\n\nDo you want to change the configuration now?\n"
                              "Choose No to quit Lectorum."),
         MsgBoxStyle::YesNoQuestion, AppTitle);
     if (answer != MsgBoxAnswer::Yes)
         return false;
     return m_offerConfiguration();
+}
+
+bool StartUp::signInToServer()
+{
+    const bool signedIn = m_signIn ? m_signIn() : frmLogin::SignIn(m_connection);
+    m_connection.setValidLogon(signedIn);
+    return signedIn;
 }
 
 frmMain *StartUp::run()
@@ -73,33 +80,59 @@ frmMain *StartUp::run()
 
     auto main = std::make_unique<frmMain>();
 
-    bool opened = openConfiguredDatabase();
-    while (!opened) {
-        splash->hide();
+    // The splash goes once its minimum time has passed (however fast the database opened;
+    // the event loop keeps running so it repaints); then the status bar gets its texts.
+    auto finishSplash = [&](bool waitForMinimum) {
+        if (splash) {
+            const qint64 remaining = m_minimumSplash - sinceStart.elapsed();
+            if (waitForMinimum && remaining > 0 && splash->isVisible()) {
+                QEventLoop wait;
+                QTimer::singleShot(int(remaining), &wait, &QEventLoop::quit);
+                wait.exec();
+            }
+            splash.reset();
+        }
+        QtUserInterface::instance().setStatusTextRaw(ProductName);
+        main->pnlUser()->setText(ActiveDatabase);
         ui.setHourglass(false);
-        if (!offerConfigurationAfterFailure())
+    };
+
+    bool ready = false;
+    bool signedIn = false;
+    for (;;) {
+        QString reason;
+        ready = openConfiguredDatabase();
+        if (!ready) {
+            reason = QStringLiteral("The database could not be opened:\n")
+                + m_connection.DatabaseName();
+        } else if (m_connection.OnServer()) {
+            // A server database opens when a user signs in, after the splash.
+            finishSplash(true);
+            ready = signedIn = signInToServer();
+            if (!ready && (m_connection.DBObject() || !m_offerConfiguration)) {
+                MsgBox(QStringLiteral("No user has signed in, so Lectorum will now close."));
+                break;
+            }
+            reason = QStringLiteral("No user has signed in to the server database:\n")
+                + m_connection.DatabaseName() + QStringLiteral(" (data source ")
+                + m_connection.DSN() + QLatin1Char(')');
+        }
+        if (ready)
+            break;
+        if (splash)
+            splash->hide();
+        ui.setHourglass(false);
+        if (!offerConfiguration(reason))
             break;
         ui.setHourglass(true);
         m_connection.DataClose();
-        opened = openConfiguredDatabase();
     }
 
-    if (opened) {
-        // However fast the database opened, the splash stays for its minimum time; the
-        // event loop keeps running so it repaints.
-        const qint64 remaining = m_minimumSplash - sinceStart.elapsed();
-        if (remaining > 0 && splash->isVisible()) {
-            QEventLoop wait;
-            QTimer::singleShot(int(remaining), &wait, &QEventLoop::quit);
-            wait.exec();
-        }
-    }
-    splash.reset();
-
-    QtUserInterface::instance().setStatusTextRaw(ProductName);
-    main->pnlUser()->setText(ActiveDatabase);
-    ui.setHourglass(false);
-    if (!opened)
+    if (signedIn)
+        main->pnlUser()->setText(m_connection.UserName());
+    else
+        finishSplash(ready);
+    if (!ready)
         return nullptr;
     main->show();
     return main.release();

@@ -1,3 +1,4 @@
+#include "DbDatabase.h"
 #include "ProgramGlobals.h"
 #include "QtUserInterface.h"
 #include "StartUp.h"
@@ -6,12 +7,14 @@
 #include "clsConfig.h"
 #include "clsConnect.h"
 #include "frmConfig.h"
+#include "frmLogin.h"
 #include "frmMain.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,13 +32,16 @@ private Q_SLOTS:
     void startUpKeepsTheSplashThenShowsTheMainWindow();
     void unopenableDatabaseOffersConfigurationOrQuits_data();
     void unopenableDatabaseOffersConfigurationOrQuits();
-    void serverModeOpensNothingAtStartUp();
+    void serverModeSignsInAfterTheSplash_data();
+    void serverModeSignsInAfterTheSplash();
+    void serverModeSignsInOnTheServer();
     void configurationScreenWrites_data();
     void configurationScreenWrites();
     void refusedSettingsWriteIsReported();
 
 private:
     void pointSettingsAt(const QString &path);
+    void pointSettingsAtServer(const QString &dsn, const QString &database, const QString &loginId);
     QString settingsFile() const { return m_dir.filePath(QStringLiteral("settings/lectorum.ini")); }
 
     QTemporaryDir m_dir;
@@ -170,18 +176,129 @@ void tst_StartUp::unopenableDatabaseOffersConfigurationOrQuits()
     QVERIFY(!QApplication::overrideCursor());
 }
 
-void tst_StartUp::serverModeOpensNothingAtStartUp()
+void tst_StartUp::pointSettingsAtServer(const QString &dsn, const QString &database, const QString &loginId)
 {
     m_config->SaveConfig(QStringLiteral("DataSource"), QStringLiteral("DataLoc"), QStringLiteral("Server"));
-    m_config->SaveConfig(QStringLiteral("Server"), QStringLiteral("DSN"), QStringLiteral("nowhere"));
+    m_config->SaveConfig(QStringLiteral("Server"), QStringLiteral("DSN"), dsn);
+    m_config->SaveConfig(QStringLiteral("Server"), QStringLiteral("DBName"), database);
     m_config->SaveConfig(QStringLiteral("Server"), QStringLiteral("DBServer"), QStringLiteral("-1"));
+    m_config->SaveConfig(QStringLiteral("UserInfo"), QStringLiteral("UID"), loginId);
+}
+
+void tst_StartUp::serverModeSignsInAfterTheSplash_data()
+{
+    QTest::addColumn<bool>("signsIn");
+    QTest::addColumn<bool>("offerConfiguration");
+    QTest::addColumn<int>("answer");     // to the configuration offer
+    QTest::addColumn<bool>("mainShown");
+    QTest::addColumn<QString>("message"); // the start of the one message shown, or ""
+    QTest::newRow("signed in") << true << true << 0 << true << "";
+    QTest::newRow("nobody signed in") << false << false << 0 << false
+                                      << "No user has signed in, so Lectorum will now close.";
+    QTest::newRow("server not open, quit") << false << true << int(MsgBoxAnswer::No) << false
+                                           << "No user has signed in to the server database:\nsermons (data source nowhere)";
+    QTest::newRow("server not open, configure a file") << false << true << int(MsgBoxAnswer::Yes) << true
+                                                       << "No user has signed in to the server database:\nsermons (data source nowhere)";
+}
+
+void tst_StartUp::serverModeSignsInAfterTheSplash()
+{
+    QFETCH(bool, signsIn);
+    QFETCH(bool, offerConfiguration);
+    QFETCH(int, answer);
+    QFETCH(bool, mainShown);
+    QFETCH(QString, message);
+    TestDatabase db{Engine::SQLite};
+    REQUIRE_DATABASE(db);
+    db.connection().DataClose();
+    setProgramConnection(m_connection.get());
+    pointSettingsAtServer(QStringLiteral("nowhere"), QStringLiteral("sermons"), QStringLiteral("pastor"));
+
+    StartUp startUp(*m_connection, *m_config);
+    startUp.setMinimumSplashMilliseconds(300);
+    QElapsedTimer timer;
+    timer.start();
+    int signIns = 0;
+    startUp.setSignIn([&]() {
+        ++signIns;
+        // After the splash, before the main window; nothing is open yet.
+        [&] {
+            QVERIFY(timer.elapsed() >= 290);
+            for (QWidget *w : QApplication::topLevelWidgets())
+                QVERIFY(w->objectName() != QLatin1String("frmCopyright") || !w->isVisible());
+            QVERIFY(frmMain::instance() && !frmMain::instance()->isVisible());
+            QVERIFY(!m_connection->DBObject());
+            QCOMPARE(m_connection->LoginID(), QStringLiteral("pastor"));
+        }();
+        if (signsIn)
+            m_connection->setUserName(QStringLiteral("Pat Pastor"));
+        return signsIn;
+    });
+    int offers = 0;
+    if (offerConfiguration) {
+        startUp.setConfigurationOffer([&]() {
+            ++offers;
+            pointSettingsAt(db.filePath());
+            m_config->SaveConfig(QStringLiteral("Local"), QStringLiteral("DBServer"), QStringLiteral("0"));
+            return true;
+        });
+    }
+    if (answer)
+        MsgBoxScript::queueAnswer(answer);
+    std::unique_ptr<frmMain> main(startUp.run());
+
+    QCOMPARE(signIns, 1);
+    QCOMPARE(bool(main), mainShown);
+    QCOMPARE(offers, answer == MsgBoxAnswer::Yes ? 1 : 0);
+    const QStringList shown = MsgBoxScript::shown();
+    QCOMPARE(shown.size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty())
+        QVERIFY2(shown.first().startsWith(message), qPrintable(shown.first()));
+    QVERIFY(!QApplication::overrideCursor());
+    if (!mainShown) {
+        QVERIFY(!m_connection->ValidLogon());
+        return;
+    }
+    QVERIFY(main->isVisible());
+    QVERIFY(m_connection->ValidLogon());
+    QCOMPARE(main->pnlStatusBox()->text(), ProductName);
+    // A signed-in user's name, or (after switching to a file) the database.
+    QCOMPARE(main->pnlUser()->text(), signsIn ? QStringLiteral("Pat Pastor") : db.filePath());
+    QCOMPARE(m_connection->OnServer(), signsIn);
+}
+
+void tst_StartUp::serverModeSignsInOnTheServer()
+{
+    TestDatabase db{Engine::PostgreSQL};
+    REQUIRE_DATABASE(db);
+    const QString loginId = db.connection().LoginID();
+    QVERIFY(db.exec(QStringLiteral("INSERT INTO tblUsers (lngUserID, strLoginID, strFirstName, strLastName, "
+                                   "strPassword, lngGroupID, intConcurrencyID) VALUES (5, '")
+        + loginId + QStringLiteral("', 'Pat', 'Pastor', NULL, 1, 0)")));
+    const QString database = db.connection().DatabaseName();
+    db.connection().DataClose();
+    setProgramConnection(m_connection.get());
+    pointSettingsAtServer(qEnvironmentVariable("LECTORUM_TEST_PG_DSN"), database, loginId);
+
     StartUp startUp(*m_connection, *m_config);
     startUp.setMinimumSplashMilliseconds(0);
+    // The Login screen itself, driven as a user would: the login id is filled in from the
+    // settings, the user has no password and presses OK.
+    startUp.setSignIn([this]() {
+        frmLogin screen(*m_connection);
+        screen.show();
+        QTest::mouseClick(screen.findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        return m_connection->ValidLogon();
+    });
     std::unique_ptr<frmMain> main(startUp.run());
-    QVERIFY(main);
-    QVERIFY(m_connection->OnServer());
-    QVERIFY(!m_connection->DBObject());
+    QVERIFY2(main, qPrintable(MsgBoxScript::shown().join(QLatin1Char('|'))));
     QVERIFY(MsgBoxScript::shown().isEmpty());
+    QVERIFY(main->isVisible());
+    QCOMPARE(main->pnlUser()->text(), QStringLiteral("Pat Pastor"));
+    QVERIFY(m_connection->DBObject() && m_connection->DBObject()->isPostgres());
+    QCOMPARE(ActiveDatabase, database);
+    QCOMPARE(m_connection->UserID(), 5);
+    m_connection->DataClose();
 }
 
 void tst_StartUp::configurationScreenWrites_data()

@@ -91,6 +91,7 @@ frmConfig::frmConfig(clsConfig &config, QWidget *parent)
     layout->addLayout(buttons);
 
     FillDefaults();
+    ShowCurrentSettings();
 }
 
 void frmConfig::FillDefaults()
@@ -108,6 +109,28 @@ void frmConfig::FillDefaults()
         + QStringLiteral("the System Registry under the entry ") + m_config.ConfigName().toLower());
     // Here the "registry" is a per-user settings file; say which one.
     lblInfo->setToolTip(m_config.storeFile());
+}
+
+void frmConfig::ShowCurrentSettings()
+{
+    // Opened by a user, the screen shows the settings in effect, so that Save changes only
+    // what the user changed; on a first run there are none and the defaults stay.
+    clsConfig &c = m_config;
+    const QString loc = c.GetConfig(QStringLiteral("DataSource"), QStringLiteral("DataLoc"), QString());
+    if (loc.isEmpty())
+        return;
+    auto show = [&c](QLineEdit *field, const QString &section, const QString &key) {
+        field->setText(c.GetConfig(section, key, field->text()));
+    };
+    optServer->setChecked(loc.compare(QStringLiteral("Server"), Qt::CaseInsensitive) == 0);
+    optLocal->setChecked(!optServer->isChecked());
+    show(txtDBPath, QStringLiteral("Local"), QStringLiteral("DBPath"));
+    show(txtLDBName, QStringLiteral("Local"), QStringLiteral("DBName"));
+    show(txtLDSN, QStringLiteral("Local"), QStringLiteral("DSN"));
+    show(txtSysDB, QStringLiteral("Engines\\Jet"), QStringLiteral("SystemDB"));
+    show(txtSDSN, QStringLiteral("Server"), QStringLiteral("DSN"));
+    show(txtSDBName, QStringLiteral("Server"), QStringLiteral("DBName"));
+    show(txtUID, QStringLiteral("UserInfo"), QStringLiteral("UID"));
 }
 
 bool frmConfig::SaveSettings()

@@ -8,8 +8,9 @@ class QRadioButton;
 class QLabel;
 
 // Where the data is: local database file or server data source, and the default login id.
-// On a first run it writes its defaults without any input; the user can also open it to
-// point the program at another database.
+// On a first run it writes its defaults without any input. Opened by the user (when the
+// database cannot be opened at start-up) it shows the settings in effect, so that the user
+// can point the program at another database file or at a server data source.
 class frmConfig : public QDialog
 {
     Q_OBJECT
@@ -27,6 +28,7 @@ public:
 
 private:
     void FillDefaults();
+    void ShowCurrentSettings();
     void cmdSave_Click();
     void cmdClose_Click();
 

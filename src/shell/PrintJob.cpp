@@ -1,0 +1,153 @@
+#include "PrintJob.h"
+
+#include "UserInterface.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTextLayout>
+
+namespace {
+
+bool g_ignorePrinters = false;
+QString g_lastPdfFile;
+
+QFont lineFont(const PrintJob::Line &line)
+{
+    QFont font = line.fontName.isEmpty() ? QGuiApplication::font() : QFont(line.fontName);
+    font.setPointSizeF(line.pointSize);
+    return font;
+}
+
+} // namespace
+
+void PrintJob::setFontName(const QString &name)
+{
+    if (!name.isEmpty())
+        m_fontName = name;
+}
+
+void PrintJob::setFontSize(qreal points)
+{
+    if (points > 0)
+        m_pointSize = points;
+}
+
+void PrintJob::print(const QString &piece)
+{
+    static const QRegularExpression breaks(QStringLiteral("\r\n|\n|\r|\u2029|\u2028"));
+    QStringList parts = piece.split(breaks);
+    // A piece that ends with a line break has ended its last line already.
+    if (parts.size() > 1 && parts.last().isEmpty())
+        parts.removeLast();
+    if (parts.size() == 1 && parts.first().isEmpty())
+        return;
+    for (const QString &text : std::as_const(parts))
+        m_lines.append(Line { text, m_fontName, m_pointSize });
+}
+
+bool PrintJob::render(QPrinter &printer) const
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    // The printable area in device units; the painter's origin is its top left corner.
+    const qreal width = printer.width();
+    const qreal height = printer.height();
+    qreal y = 0;
+    auto makeRoom = [&](qreal needed) {
+        if (y > 0 && y + needed > height) {
+            printer.newPage();
+            y = 0;
+        }
+    };
+    for (const Line &line : m_lines) {
+        const QFont font = lineFont(line);
+        const QFontMetricsF metrics(font, &printer);
+        if (line.text.isEmpty()) {
+            makeRoom(metrics.height());
+            y += metrics.height();
+            continue;
+        }
+        QTextLayout layout(line.text, font, &printer);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        option.setTabStopDistance(8 * metrics.averageCharWidth());
+        layout.setTextOption(option);
+        layout.beginLayout();
+        qreal top = 0;
+        for (QTextLine part = layout.createLine(); part.isValid(); part = layout.createLine()) {
+            part.setLineWidth(width);
+            part.setPosition(QPointF(0, top));
+            top += part.height();
+        }
+        layout.endLayout();
+        for (int i = 0; i < layout.lineCount(); ++i) {
+            const QTextLine part = layout.lineAt(i);
+            makeRoom(part.height());
+            part.draw(&painter, QPointF(0, y - part.y()));
+            y += part.height();
+        }
+    }
+    return painter.end();
+}
+
+QString PrintJob::pdfFilePath(const QString &title)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        folder = QDir::homePath();
+    const QString stem = QStringLiteral("Lectorum ") + title + QLatin1Char(' ')
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh.mm.ss"));
+    QString path = QDir(folder).filePath(stem + QStringLiteral(".pdf"));
+    for (int copy = 2; QFileInfo::exists(path); ++copy)
+        path = QDir(folder).filePath(stem + QStringLiteral(" (%1).pdf").arg(copy));
+    return path;
+}
+
+bool PrintJob::end(const QString &title)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(title);
+    const QPrinterInfo system = g_ignorePrinters ? QPrinterInfo() : QPrinterInfo::defaultPrinter();
+    QString pdfFile;
+    if (system.isNull()) {
+        // Without a printer QPrinter would silently become a PDF printer without a file.
+        pdfFile = pdfFilePath(title);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfFile);
+    } else {
+        printer.setPrinterName(system.printerName());
+    }
+    if (!render(printer)) {
+        const QString text = pdfFile.isEmpty()
+            ? QString(QStringLiteral("The printer ") + system.printerName()
+                + QStringLiteral(" could not print ") + title + QLatin1Char('.'))
+            : QString(QStringLiteral("The pages could not be written to the file:\n") + pdfFile);
+        MsgBox(text, MsgBoxStyle::OkExclamation, AppTitle);
+        return false;
+    }
+    if (!pdfFile.isEmpty()) {
+        g_lastPdfFile = pdfFile;
+        MsgBox(QStringLiteral("No printer is set up, so the pages were saved as a PDF file:\n")
+            + pdfFile);
+    }
+    return true;
+}
+
+QString PrintJob::lastPdfFile()
+{
+    return g_lastPdfFile;
+}
+
+void PrintJob::setIgnorePrinters(bool ignore)
+{
+    g_ignorePrinters = ignore;
+}
