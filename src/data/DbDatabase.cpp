@@ -1,5 +1,6 @@
 #include "DbDatabase.h"
 
+#include "DbBusyWait.h"
 #include "DbDriverError.h"
 #include "DbPairLookup.h"
 #include "DbSnapshot.h"
@@ -18,6 +19,28 @@ QString newConnectionName()
 {
     static std::atomic<int> serial{0};
     return QStringLiteral("lectorum-%1").arg(++serial);
+}
+
+// Drivers read a statement's UTF-16 as if every surrogate were half of a pair: SQLite and
+// the PostgreSQL ODBC driver both take the code unit after a lone surrogate as its partner.
+// When that unit is a quote it vanishes from the statement and the rest of a typed text
+// becomes SQL (an UPDATE of one sermon whose reference held a lone surrogate before
+// "' WHERE 1=1 --" rewrote every sermon). A typed or pasted text can hold one, so each lone
+// surrogate becomes U+FFFD, the replacement character, before a driver sees the statement:
+// what a UTF-8 database would keep of it anyway.
+QString wellFormed(const QString &sql)
+{
+    if (sql.isValidUtf16())
+        return sql;
+    QString repaired = sql;
+    for (qsizetype i = 0; i < repaired.size(); ++i) {
+        const QChar c = repaired.at(i);
+        if (c.isHighSurrogate() && i + 1 < repaired.size() && repaired.at(i + 1).isLowSurrogate())
+            ++i; // a proper pair
+        else if (c.isSurrogate())
+            repaired[i] = QChar::ReplacementCharacter;
+    }
+    return repaired;
 }
 
 int statementFallback(DbDatabase::Engine engine)
@@ -87,13 +110,19 @@ std::unique_ptr<DbDatabase> DbDatabase::openSqlite(const QString &path, bool cre
         QUrl uri = QUrl::fromLocalFile(info.absoluteFilePath());
         db.setDatabaseName(uri.toString(QUrl::FullyEncoded)
             + (create ? QStringLiteral("?mode=rwc") : QStringLiteral("?mode=rw")));
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+        // The driver waits only briefly for another copy's lock; DbBusyWait waits out the
+        // rest of the five seconds (see there why).
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=")
+            + QString::number(DbBusyWait::DriverWaitMs));
         if (!db.open()) {
             error = DbDriverError(db.lastError(), QString(), DbErrorNumber::CannotOpenFile);
             return nullptr;
         }
     }
-    if (!database->setUpSession(error))
+    // SQLite takes an empty file for an empty database. An existing file without tables is
+    // a copy broken off before its first byte (or some other file): it is refused here, where
+    // the user is told which file failed, not on every screen afterwards.
+    if (!database->setUpSession(error, create ? QString() : info.absoluteFilePath()))
         return nullptr;
     return database;
 }
@@ -125,7 +154,7 @@ std::unique_ptr<DbDatabase> DbDatabase::openOdbc(const QString &connectText, DbE
     return database;
 }
 
-bool DbDatabase::setUpSession(DbError &error)
+bool DbDatabase::setUpSession(DbError &error, const QString &fileWithTables)
 {
     int ignored = 0;
     if (m_engine == Engine::SQLite) {
@@ -134,7 +163,16 @@ bool DbDatabase::setUpSession(DbError &error)
         if (!execute(QStringLiteral("PRAGMA foreign_keys = ON"), &ignored, error))
             return false;
         auto probe = openSnapshot(QStringLiteral("SELECT count(*) FROM sqlite_master"), error);
-        return probe != nullptr;
+        if (!probe)
+            return false;
+        if (!fileWithTables.isEmpty() && (probe->eof() || probe->field(0).toInt() == 0)) {
+            error.number = DbErrorNumber::NotADatabase;
+            error.driverText
+                = QStringLiteral("'%1' holds no tables: it is empty or not a Lectorum database.")
+                      .arg(fileWithTables);
+            return false;
+        }
+        return true;
     }
     // Which server is this? Only PostgreSQL needs its session pinned.
     DbError probeError;
@@ -155,10 +193,17 @@ bool DbDatabase::setUpSession(DbError &error)
 
 bool DbDatabase::execute(const QString &sql, int *rowsAffected, DbError &error)
 {
+    // Inside a transaction a busy answer may have undone part of it: no second try there.
+    return run(sql, rowsAffected, error, !m_inTransaction);
+}
+
+bool DbDatabase::run(const QString &text, int *rowsAffected, DbError &error, bool mayWait)
+{
+    const QString sql = wellFormed(text);
     StatementLog::note(sql);
     QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
     query.setForwardOnly(true);
-    if (!query.exec(sql)) {
+    if (!DbBusyWait::exec(query, &sql, mayWait)) {
         error = DbDriverError(query.lastError(), sql, statementFallback(m_engine));
         if (rowsAffected)
             *rowsAffected = 0;
@@ -169,12 +214,13 @@ bool DbDatabase::execute(const QString &sql, int *rowsAffected, DbError &error)
     return true;
 }
 
-std::unique_ptr<DbSnapshot> DbDatabase::openSnapshot(const QString &sql, DbError &error)
+std::unique_ptr<DbSnapshot> DbDatabase::openSnapshot(const QString &text, DbError &error)
 {
+    const QString sql = wellFormed(text);
     StatementLog::note(sql);
     auto query = std::make_unique<QSqlQuery>(QSqlDatabase::database(m_connectionName, false));
     query->setForwardOnly(true);
-    if (!query->exec(sql)) {
+    if (!DbBusyWait::exec(*query, &sql, true)) {
         error = DbDriverError(query->lastError(), sql, statementFallback(m_engine));
         return nullptr;
     }
@@ -210,22 +256,27 @@ std::unique_ptr<DbPairLookup> DbDatabase::preparePairLookup(const QString &table
 bool DbDatabase::begin(DbError &error)
 {
     int ignored = 0;
-    if (m_engine == Engine::SQLite)
-        return execute(QStringLiteral("BEGIN"), &ignored, error);
+    if (m_engine == Engine::SQLite) {
+        m_inTransaction = execute(QStringLiteral("BEGIN"), &ignored, error);
+        return m_inTransaction;
+    }
     StatementLog::note(QStringLiteral("BEGIN"));
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
     if (!db.transaction()) {
         error = DbDriverError(db.lastError(), QStringLiteral("BEGIN"), DbErrorNumber::OdbcCallFailed);
         return false;
     }
+    m_inTransaction = true;
     return true;
 }
 
 bool DbDatabase::beginExclusive(const QString &table, DbError &error)
 {
     int ignored = 0;
-    if (m_engine == Engine::SQLite)
-        return execute(QStringLiteral("BEGIN IMMEDIATE"), &ignored, error);
+    if (m_engine == Engine::SQLite) {
+        m_inTransaction = execute(QStringLiteral("BEGIN IMMEDIATE"), &ignored, error);
+        return m_inTransaction;
+    }
     if (!begin(error))
         return false;
     if (m_postgres) {
@@ -242,13 +293,17 @@ bool DbDatabase::commit(DbError &error)
 {
     int ignored = 0;
     if (m_engine == Engine::SQLite) {
-        if (execute(QStringLiteral("COMMIT"), &ignored, error))
+        // A COMMIT that meets readers stays pending and may simply be tried again.
+        if (run(QStringLiteral("COMMIT"), &ignored, error, true)) {
+            m_inTransaction = false;
             return true;
+        }
         rollback(); // a failed COMMIT leaves the transaction open
         return false;
     }
     StatementLog::note(QStringLiteral("COMMIT"));
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    m_inTransaction = false;
     if (!db.commit()) {
         error = DbDriverError(db.lastError(), QStringLiteral("COMMIT"), DbErrorNumber::OdbcCallFailed);
         db.rollback();
@@ -259,10 +314,11 @@ bool DbDatabase::commit(DbError &error)
 
 bool DbDatabase::rollback()
 {
+    m_inTransaction = false;
     if (m_engine == Engine::SQLite) {
         DbError ignored;
         int rows = 0;
-        return execute(QStringLiteral("ROLLBACK"), &rows, ignored);
+        return run(QStringLiteral("ROLLBACK"), &rows, ignored, false);
     }
     StatementLog::note(QStringLiteral("ROLLBACK"));
     return QSqlDatabase::database(m_connectionName, false).rollback();

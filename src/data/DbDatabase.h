@@ -20,7 +20,8 @@ public:
     static bool engineAvailable(Engine engine);
 
     // Opens an existing SQLite file for shared read-write use. A missing file is an error:
-    // the program never creates an empty database in its place.
+    // the program never creates an empty database in its place; nor does it take an empty
+    // file (or one without tables) for a database.
     static std::unique_ptr<DbDatabase> openFile(const QString &path, DbError &error);
     // Opens an ODBC data source. connectText is the attribute list after "ODBC;"
     // ("DSN=name;UID=...;PWD=...;DATABASE=...").
@@ -34,6 +35,11 @@ public:
 
     Engine engine() const { return m_engine; }
     bool isPostgres() const { return m_postgres; }
+
+    // Statements reach the driver as well-formed UTF-16 (execute, openSnapshot): a lone
+    // surrogate in them, a broken character in a typed text, becomes U+FFFD, so it can never
+    // swallow the quote after it. A statement that meets another copy's lock on an SQLite
+    // file waits for it up to five seconds (see DbBusyWait).
 
     // Runs an INSERT, UPDATE, DELETE or other statement; rowsAffected gets the number of rows
     // it changed (-1 when the driver cannot tell).
@@ -57,9 +63,13 @@ public:
 private:
     DbDatabase(Engine engine, const QString &connectionName);
     static std::unique_ptr<DbDatabase> openSqlite(const QString &path, bool create, DbError &error);
-    bool setUpSession(DbError &error);
+    // fileWithTables: an existing SQLite file, refused when it holds no tables.
+    bool setUpSession(DbError &error, const QString &fileWithTables = QString());
+    // execute(), with or without waiting out another copy's lock (see DbBusyWait).
+    bool run(const QString &sql, int *rowsAffected, DbError &error, bool mayWait);
 
     Engine m_engine;
     QString m_connectionName;
     bool m_postgres = false;
+    bool m_inTransaction = false; // between begin()/beginExclusive() and commit()/rollback()
 };

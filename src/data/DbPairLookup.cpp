@@ -1,5 +1,6 @@
 #include "DbPairLookup.h"
 
+#include "DbBusyWait.h"
 #include "DbDriverError.h"
 #include "StatementLog.h"
 
@@ -18,7 +19,7 @@ bool DbPairLookup::contains(int first, int second, DbError &error)
 {
     m_query->bindValue(0, first);
     m_query->bindValue(1, second);
-    if (!m_query->exec()) {
+    if (!DbBusyWait::exec(*m_query, nullptr, true)) {
         error = DbDriverError(m_query->lastError(), m_sql, DbErrorNumber::StatementFailed);
         return false;
     }

@@ -91,6 +91,12 @@ QString SQLDate(const QVariant &value)
     // The zero date is what an empty date field holds.
     if (moment == QDateTime(QDate(1899, 12, 30), QTime(0, 0)))
         return QStringLiteral("Null");
+    // The literal's year has four digits. A native date value can hold a year before 1 or
+    // after 9999, which has no such form: written as it is, it would be a text no engine
+    // reads as a date.
+    const int year = moment.date().year();
+    if (year < 1 || year > 9999)
+        return QStringLiteral("Null");
     const QTime time = moment.time();
     if (time == QTime(0, 0))
         return QLatin1Char('\'') + moment.date().toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('\'');

@@ -15,7 +15,8 @@ QString ReplaceAll(const QString &text, const QString &find, const QString &repl
 QString SQLText(const QString &value);
 
 // 'yyyy-MM-dd' or 'yyyy-MM-dd hh:mm:ss' (when the time of day is not midnight); Null for
-// anything that is not a date and for the zero date (30 December 1899, an empty date field).
+// anything that is not a date, for a year outside 1 to 9999, and for the zero date
+// (30 December 1899, an empty date field).
 // ISO text reads the same whatever the regional settings of the copy that wrote it.
 QString SQLDate(const QVariant &value);
 
