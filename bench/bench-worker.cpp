@@ -6,6 +6,7 @@
 //   bench-worker allocator|plain odbc "DSN=…;UID=…;PWD=;DATABASE=…" COUNT
 
 #include "DbDatabase.h"
+#include "WorkerConnection.h"
 #include "clsConnect.h"
 
 #include <QCoreApplication>
@@ -18,21 +19,7 @@ int main(int argc, char *argv[])
     if (args.size() != 5)
         return 2;
     clsConnect connection;
-    if (args.at(2) == QLatin1String("odbc")) {
-        connection.setOnServer(true);
-        for (const QString &part : args.at(3).split(QLatin1Char(';'))) {
-            const QString key = part.section(QLatin1Char('='), 0, 0).toUpper();
-            const QString value = part.section(QLatin1Char('='), 1);
-            if (key == QLatin1String("DSN"))
-                connection.setDSN(value);
-            else if (key == QLatin1String("UID"))
-                connection.setLoginID(value);
-            else if (key == QLatin1String("DATABASE"))
-                connection.setDatabaseName(value);
-        }
-    } else {
-        connection.setDatabaseName(args.at(3));
-    }
+    PointWorkerConnectionAt(connection, args.at(2), args.at(3));
     if (!connection.DataInit() || !connection.DataOpen())
         return 3;
     const bool plain = args.at(1) == QLatin1String("plain");

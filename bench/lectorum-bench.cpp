@@ -2,7 +2,7 @@
 // a baseline that does the same job with one plain SQL query, measured in the same run.
 // Prints figures; it never fails on timing.
 //
-//   lectorum-bench [--sizes 1000,10000,100000] [--engines sqlite,postgres] [--data DIR]
+//   lectorum-bench [--sizes 1000,10000,100000] [--engines sqlite,postgres] [--data DIR] [--no-keys]
 //
 // PostgreSQL needs LECTORUM_TEST_PG_DSN (tools/bench.sh starts a private server).
 
@@ -93,7 +93,7 @@ void runKeys(const QString &mode, const TargetDatabase &target, int processes, i
     });
 }
 
-void benchLibrary(const TargetDatabase &target, int size)
+void benchLibrary(const TargetDatabase &target, int size, bool keys)
 {
     clsConnect connection;
     target.configure(connection);
@@ -190,6 +190,8 @@ void benchLibrary(const TargetDatabase &target, int size)
     setProgramConnection(nullptr);
     connection.DataClose();
 
+    if (!keys)
+        return;
     // Key allocation from separate processes, as several copies of the program would.
     BenchLibrary::prepareKeyCounters(target);
     for (int processes : {1, 8}) {
@@ -217,6 +219,7 @@ int main(int argc, char *argv[])
     parser.addOption({QStringLiteral("engines"), QStringLiteral("sqlite, postgres or both."), QStringLiteral("list"), QStringLiteral("sqlite,postgres")});
     parser.addOption({QStringLiteral("data"), QStringLiteral("Folder for the generated libraries."), QStringLiteral("dir"),
         QCoreApplication::applicationDirPath() + QStringLiteral("/../bench-data")});
+    parser.addOption({QStringLiteral("no-keys"), QStringLiteral("Skip the key-allocation steps.")});
     parser.process(app);
 
     UserInterface::install(&QtUserInterface::instance());
@@ -234,7 +237,7 @@ int main(int argc, char *argv[])
                 std::printf("\n%s, %d sermons: skipped (%s)\n", qPrintable(engine), size, qPrintable(target.problem));
                 continue;
             }
-            benchLibrary(target, size);
+            benchLibrary(target, size, !parser.isSet(QStringLiteral("no-keys")));
             MsgBoxScript::clear();
         }
     }

@@ -63,13 +63,18 @@ bool RecordBase::findRow()
 
 bool RecordBase::keepSnapshot()
 {
+    return keepSnapshot(BuildSelectSql(false));
+}
+
+bool RecordBase::keepSnapshot(const QString &sql)
+{
     clearLastError();
     closeList(); // a new list replaces the one still open
     DbError error;
     DbDatabase *db = database(error);
     if (!db)
         return engineFailed(error);
-    m_rs = db->openSnapshot(BuildSelectSql(false), error);
+    m_rs = db->openSnapshot(sql, error);
     if (!m_rs)
         return engineFailed(error);
     return true;
@@ -77,7 +82,12 @@ bool RecordBase::keepSnapshot()
 
 bool RecordBase::openList()
 {
-    if (!keepSnapshot())
+    return openList(BuildSelectSql(false));
+}
+
+bool RecordBase::openList(const QString &sql)
+{
+    if (!keepSnapshot(sql))
         return false;
     if (m_rs->eof()) {
         closeList();

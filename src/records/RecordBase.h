@@ -35,12 +35,16 @@ protected:
     // The pattern's Find, OpenRecordset, MoveNext and CloseRecordset.
     bool findRow();
     bool openList();
+    // openList over another SELECT than BuildSelectSql(false): a class's narrower list for
+    // one purpose. CopyFields then gets rows of that set (see keptSnapshot()).
+    bool openList(const QString &sql);
     bool nextRow();
     void closeList();
 
     // Opens the SELECT without the key filter and keeps it, without reading a row (the
     // default-location record reads its one row separately). False on a failure.
     bool keepSnapshot();
+    bool keepSnapshot(const QString &sql);
     DbSnapshot *keptSnapshot() const { return m_rs.get(); }
 
     // Executes an INSERT, UPDATE or DELETE. Exactly one affected row is success; anything

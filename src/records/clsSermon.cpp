@@ -1,5 +1,6 @@
 #include "clsSermon.h"
 
+#include "DbDatabase.h"
 #include "DbSnapshot.h"
 #include "RecordValues.h"
 #include "SelectionState.h"
@@ -21,6 +22,24 @@ QString columnPieces()
         + QStringLiteral("strTitle, ") + QStringLiteral("strBigIdea, ")
         + QStringLiteral("dtDatePreached, ") + QStringLiteral("strLocation, ")
         + QStringLiteral("strOutline ");
+}
+
+// The columns as CopyFields reads them; the positions follow columnPieces().
+enum Column : int {
+    Key, Preacher, Type, Book, BeginChapter, BeginVerse, EndChapter, EndVerse, Reference,
+    Series, Title, BigIdea, Date, Location, Outline, ColumnCount
+};
+
+constexpr const char16_t *columnNames[ColumnCount] = { u"lngSermonID", u"lngPreacherID",
+    u"lngTypeID", u"lngBibleBookID", u"intBeginChapter", u"intBeginVerse", u"intEndChapter",
+    u"intEndVerse", u"strDisplayText", u"lngSeriesID", u"strTitle", u"strBigIdea",
+    u"dtDatePreached", u"strLocation", u"strOutline" };
+
+// A column by its looked-up position; a missing one is read by name, so that the set
+// reports it (FieldNotFound) exactly as a read by name always has.
+QVariant columnValue(const DbSnapshot &rs, int position, Column column)
+{
+    return position >= 0 ? rs.field(position) : rs.field(QStringView(columnNames[column]));
 }
 
 } // namespace
@@ -71,7 +90,71 @@ void clsSermon::CloseRecordset()
 
 bool clsSermon::OpenRecordset()
 {
+    m_listWalk = false;
+    m_keptColumnsKnown = false;
     return openList();
+}
+
+QString clsSermon::ListSelectSql(bool withOutline)
+{
+    return QStringLiteral("SELECT lngSermonID, lngPreacherID, lngBibleBookID, lngSeriesID, ")
+        + QStringLiteral("strDisplayText, strTitle, strBigIdea")
+        + (withOutline ? QStringLiteral(", strOutline ") : QStringLiteral(" "))
+        + QStringLiteral("FROM tblSermons Order by lngBibleBookID, ")
+        + QStringLiteral("intBeginChapter, intBeginVerse, strDisplayText");
+}
+
+bool clsSermon::OpenListRecordset(bool withOutline)
+{
+    m_listWalk = true;
+    m_listWithOutline = withOutline;
+    m_keptColumnsKnown = false;
+    return openList(ListSelectSql(withOutline));
+}
+
+bool clsSermon::ReadOutlines(const QList<qint32> &keys, QHash<qint32, QString> &outlines)
+{
+    clearLastError();
+    if (keys.isEmpty())
+        return true;
+    QString sql = QStringLiteral("SELECT lngSermonID, strOutline FROM tblSermons WHERE lngSermonID IN (");
+    sql.reserve(sql.size() + keys.size() * 8 + 1);
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        if (i > 0)
+            sql += QLatin1Char(',');
+        sql += SQLLong(keys.at(i));
+    }
+    sql += QLatin1Char(')');
+    DbError error;
+    DbDatabase *db = database(error);
+    if (!db)
+        return engineFailed(error);
+    const std::unique_ptr<DbSnapshot> rs = db->openSnapshot(sql, error);
+    if (!rs)
+        return engineFailed(error);
+    outlines.reserve(keys.size());
+    for (; !rs->eof(); rs->moveNext())
+        outlines.insert(NullToLong(rs->field(0)), NullToText(rs->field(1)));
+    if (rs->lastError().isSet())
+        return engineFailed(rs->lastError());
+    return true;
+}
+
+QDateTime clsSermon::DatePreached() const
+{
+    if (m_datePending) {
+        m_datePreached = DateField(m_dateValue);
+        m_dateValue = QVariant();
+        m_datePending = false;
+    }
+    return m_datePreached;
+}
+
+void clsSermon::setDatePreached(const QDateTime &value)
+{
+    m_datePreached = value;
+    m_dateValue = QVariant();
+    m_datePending = false;
 }
 
 bool clsSermon::MoveNext()
@@ -97,7 +180,7 @@ bool clsSermon::AddNew()
         + SQLLong(m_endChapter) + QStringLiteral(", ") + SQLLong(m_endVerse) + QStringLiteral(", ")
         + SQLText(m_reference) + QStringLiteral(", ") + SQLLong(m_seriesID) + QStringLiteral(", ")
         + SQLText(m_title) + QStringLiteral(", ") + SQLText(m_bigIdea) + QStringLiteral(", ")
-        + DateLiteral(m_datePreached) + QStringLiteral(", ") + SQLText(m_location)
+        + DateLiteral(DatePreached()) + QStringLiteral(", ") + SQLText(m_location)
         + QStringLiteral(", ") + SQLText(m_outline) + QStringLiteral(")");
     if (!writeRow(sql, QStringLiteral("Error Adding a New Record")))
         return false;
@@ -143,7 +226,7 @@ bool clsSermon::Replace()
         + SQLLong(m_seriesID) + QStringLiteral(", ") + QStringLiteral("strTitle=")
         + SQLText(m_title) + QStringLiteral(", ") + QStringLiteral("strBigIdea=")
         + SQLText(m_bigIdea) + QStringLiteral(", ") + QStringLiteral("dtDatePreached=")
-        + DateLiteral(m_datePreached) + QStringLiteral(", ") + QStringLiteral("strLocation=")
+        + DateLiteral(DatePreached()) + QStringLiteral(", ") + QStringLiteral("strLocation=")
         + SQLText(m_location) + QStringLiteral(", ") + QStringLiteral("strOutline=")
         + SQLText(m_outline) + QStringLiteral(" ") + QStringLiteral("WHERE lngSermonID=")
         + SQLLong(m_sermonID);
@@ -186,19 +269,55 @@ QString clsSermon::BuildSelectSql(bool withKey) const
 
 void clsSermon::CopyFields(const DbSnapshot &rs)
 {
-    m_sermonID = NullToLong(rs.field(u"lngSermonID"));
-    m_preacherID = NullToLong(rs.field(u"lngPreacherID"));
-    m_typeID = NullToLong(rs.field(u"lngTypeID"));
-    m_bibleBookID = NullToLong(rs.field(u"lngBibleBookID"));
-    m_beginChapter = NullToInteger(rs.field(u"intBeginChapter"));
-    m_beginVerse = NullToInteger(rs.field(u"intBeginVerse"));
-    m_endChapter = NullToInteger(rs.field(u"intEndChapter"));
-    m_endVerse = NullToInteger(rs.field(u"intEndVerse"));
-    m_reference = NullToText(rs.field(u"strDisplayText"));
-    m_seriesID = NullToLong(rs.field(u"lngSeriesID"));
-    m_title = NullToText(rs.field(u"strTitle"));
-    m_bigIdea = NullToText(rs.field(u"strBigIdea"));
-    m_datePreached = DateField(rs.field(u"dtDatePreached"));
-    m_location = NullToText(rs.field(u"strLocation"));
-    m_outline = NullToText(rs.field(u"strOutline"));
+    const bool kept = &rs == keptSnapshot();
+    std::array<int, ColumnCount> local;
+    std::array<int, ColumnCount> &at = kept ? m_keptColumns : local;
+    if (!kept || !m_keptColumnsKnown) {
+        for (int column = 0; column < ColumnCount; ++column)
+            at[size_t(column)] = rs.fieldIndex(QStringView(columnNames[column]));
+        m_keptColumnsKnown = m_keptColumnsKnown || kept;
+    }
+    if (kept && m_listWalk) {
+        copyListFields(rs);
+        return;
+    }
+    auto value = [&rs, &at](Column column) { return columnValue(rs, at[size_t(column)], column); };
+    m_sermonID = NullToLong(value(Column::Key));
+    m_preacherID = NullToLong(value(Column::Preacher));
+    m_typeID = NullToLong(value(Column::Type));
+    m_bibleBookID = NullToLong(value(Column::Book));
+    m_beginChapter = NullToInteger(value(Column::BeginChapter));
+    m_beginVerse = NullToInteger(value(Column::BeginVerse));
+    m_endChapter = NullToInteger(value(Column::EndChapter));
+    m_endVerse = NullToInteger(value(Column::EndVerse));
+    m_reference = NullToText(value(Column::Reference));
+    m_seriesID = NullToLong(value(Column::Series));
+    m_title = NullToText(value(Column::Title));
+    m_bigIdea = NullToText(value(Column::BigIdea));
+    m_dateValue = value(Column::Date);
+    m_datePending = true;
+    m_location = NullToText(value(Column::Location));
+    m_outline = NullToText(value(Column::Outline));
+}
+
+void clsSermon::copyListFields(const DbSnapshot &rs)
+{
+    auto value = [this, &rs](Column column) {
+        return columnValue(rs, m_keptColumns[size_t(column)], column);
+    };
+    m_sermonID = NullToLong(value(Column::Key));
+    m_preacherID = NullToLong(value(Column::Preacher));
+    m_typeID = 0;
+    m_bibleBookID = NullToLong(value(Column::Book));
+    m_beginChapter = m_beginVerse = m_endChapter = m_endVerse = 0;
+    m_reference = NullToText(value(Column::Reference));
+    m_seriesID = NullToLong(value(Column::Series));
+    m_title = NullToText(value(Column::Title));
+    m_bigIdea = NullToText(value(Column::BigIdea));
+    setDatePreached(QDateTime());
+    m_location.clear();
+    if (m_listWithOutline)
+        m_outline = NullToText(value(Column::Outline));
+    else
+        m_outline.clear();
 }

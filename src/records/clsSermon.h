@@ -3,7 +3,11 @@
 #include "RecordBase.h"
 
 #include <QDateTime>
+#include <QHash>
+#include <QList>
 #include <QString>
+#include <QVariant>
+#include <array>
 
 class SermonListKeeper;
 
@@ -47,9 +51,10 @@ public:
     void setTitle(const QString &value) { m_title = value; }
     QString BigIdea() const { return m_bigIdea; }
     void setBigIdea(const QString &value) { m_bigIdea = value; }
-    // An invalid date means no date.
-    QDateTime DatePreached() const { return m_datePreached; }
-    void setDatePreached(const QDateTime &value) { m_datePreached = value; }
+    // An invalid date means no date. A row read from the database keeps the column's value
+    // and converts it here, on the first read: a list walk rarely looks at the date.
+    QDateTime DatePreached() const;
+    void setDatePreached(const QDateTime &value);
     QString Outline() const { return m_outline; }
     void setOutline(const QString &value) { m_outline = value; }
     QString Location() const { return m_location; }
@@ -62,6 +67,16 @@ public:
     void CloseRecordset();
     bool OpenRecordset();
     bool MoveNext();
+    // The walk of the sermon list fill: the same sermons in the same order as OpenRecordset,
+    // but each row carries only what a list row and the selection tests read: key, preacher,
+    // Bible book, series, reference, title, big idea, and the outline only when
+    // `withOutline` (a text search of the outline). The other properties are zero or empty
+    // on these rows. MoveNext walks on as after OpenRecordset.
+    bool OpenListRecordset(bool withOutline);
+    static QString ListSelectSql(bool withOutline);
+    // The outlines of the given sermons in one statement, by key (a key no sermon has is
+    // left out). False after an engine failure, which has been shown.
+    bool ReadOutlines(const QList<qint32> &keys, QHash<qint32, QString> &outlines);
     // Does not run Check: the screen validates first.
     bool AddNew();
     bool Replace();
@@ -79,6 +94,7 @@ public:
 private:
     QString BuildSelectSql(bool withKey) const override;
     void CopyFields(const DbSnapshot &rs) override;
+    void copyListFields(const DbSnapshot &rs);
     void keepListAfterInsert();
     void keepListAfterDelete();
 
@@ -94,7 +110,18 @@ private:
     qint32 m_seriesID = 0;
     QString m_title;
     QString m_bigIdea;
-    QDateTime m_datePreached;
+    mutable QDateTime m_datePreached;
+    // The date column as read, until DatePreached() converts it.
+    mutable QVariant m_dateValue;
+    mutable bool m_datePending = false;
     QString m_outline;
     QString m_location;
+
+    // Whether the kept set is the list fill's narrower one.
+    bool m_listWalk = false;
+    bool m_listWithOutline = false;
+    // The kept set's column positions, looked up on its first row instead of by name on
+    // every row.
+    std::array<int, 15> m_keptColumns {};
+    bool m_keptColumnsKnown = false;
 };

@@ -38,6 +38,9 @@ public:
 
     // Inserts a row of tab-separated cells in front of `row`; -1 (or the row count) appends.
     void addItem(const QString &tabText, int row = -1);
+    // Many rows in front of `row` as addItem would insert them one after another, in one
+    // insertion (a long list costs the view one update instead of one per row).
+    void addItems(const QStringList &tabTexts, int row = -1);
     void removeItem(int row);
     // Removes every data row; headings and column settings stay.
     void clearRows();

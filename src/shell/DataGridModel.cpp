@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <iterator>
 
 DataGridModel::DataGridModel(QObject *parent)
     : QAbstractTableModel(parent)
@@ -145,6 +146,24 @@ void DataGridModel::insertRowText(int row, const QString &tabText)
     } else {
         m_rows.insert(m_rows.begin() + row, splitRow(tabText));
     }
+    endInsertRows();
+}
+
+void DataGridModel::insertRowTexts(int row, const QStringList &tabTexts)
+{
+    if (tabTexts.isEmpty()) {
+        return;
+    }
+    const int count = int(m_rows.size());
+    row = (row < 0 || row > count) ? count : row;
+    std::vector<QStringList> added;
+    added.reserve(size_t(tabTexts.size()));
+    for (const QString &tabText : tabTexts) {
+        added.push_back(splitRow(tabText));
+    }
+    beginInsertRows(QModelIndex(), row, row + int(tabTexts.size()) - 1);
+    m_rows.insert(m_rows.begin() + row, std::make_move_iterator(added.begin()),
+        std::make_move_iterator(added.end()));
     endInsertRows();
 }
 

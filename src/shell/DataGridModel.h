@@ -30,6 +30,8 @@ public:
     // Inserts a row before `row` (rowCount() appends); the cells are the tab-separated parts
     // of `tabText`, extra parts beyond the column count are dropped.
     void insertRowText(int row, const QString &tabText);
+    // The same for many rows at once, announced to the view as one insertion.
+    void insertRowTexts(int row, const QStringList &tabTexts);
     void removeDataRow(int row);
 
     QString heading(int column) const;

@@ -19,6 +19,7 @@
 #include "DbDatabase.h"
 #include "ProgramGlobals.h"
 #include "UserInterface.h"
+#include "WorkerConnection.h"
 #include "clsConnect.h"
 #include "clsSermon.h"
 
@@ -62,22 +63,7 @@ int insertSermons(const QStringList &args)
     if (args.size() < 6)
         return 2;
     clsConnect connection;
-    if (args.at(2) == QLatin1String("odbc")) {
-        connection.setOnServer(true);
-        // "DSN=x;UID=y;PWD=;DATABASE=z": split into the connection's fields.
-        for (const QString &part : args.at(3).split(QLatin1Char(';'))) {
-            const QString key = part.section(QLatin1Char('='), 0, 0).toUpper();
-            const QString value = part.section(QLatin1Char('='), 1);
-            if (key == QLatin1String("DSN"))
-                connection.setDSN(value);
-            else if (key == QLatin1String("UID"))
-                connection.setLoginID(value);
-            else if (key == QLatin1String("DATABASE"))
-                connection.setDatabaseName(value);
-        }
-    } else {
-        connection.setDatabaseName(args.at(3));
-    }
+    PointWorkerConnectionAt(connection, args.at(2), args.at(3));
     if (!connection.DataInit() || !connection.DataOpen()) {
         reportMessages();
         return 3;

@@ -4,6 +4,7 @@
 //   key-worker sqlite PATH COUNT TABLE KEYCOLUMN
 //   key-worker odbc CONNECT COUNT TABLE KEYCOLUMN
 
+#include "WorkerConnection.h"
 #include "clsConnect.h"
 
 #include <QCoreApplication>
@@ -16,22 +17,7 @@ int main(int argc, char *argv[])
     if (args.size() != 6)
         return 2;
     clsConnect connection;
-    if (args.at(1) == QLatin1String("odbc")) {
-        connection.setOnServer(true);
-        // "DSN=x;UID=y;PWD=;DATABASE=z": split into the connection's fields.
-        for (const QString &part : args.at(2).split(QLatin1Char(';'))) {
-            const QString key = part.section(QLatin1Char('='), 0, 0).toUpper();
-            const QString value = part.section(QLatin1Char('='), 1);
-            if (key == QLatin1String("DSN"))
-                connection.setDSN(value);
-            else if (key == QLatin1String("UID"))
-                connection.setLoginID(value);
-            else if (key == QLatin1String("DATABASE"))
-                connection.setDatabaseName(value);
-        }
-    } else {
-        connection.setDatabaseName(args.at(2));
-    }
+    PointWorkerConnectionAt(connection, args.at(1), args.at(2));
     if (!connection.DataInit() || !connection.DataOpen())
         return 3;
     const int count = args.at(3).toInt();

@@ -102,15 +102,15 @@ void SermonListFilter::SelectSingleBinoc()
 {
     SelectionState &selection = ProgramSelection();
     if (selection.gboolSearchOutline == 1
-        && ContainsText(m_sermon.Outline(), selection.gstrSearchOutline)) {
+        && fieldContains(InOutline, m_sermon.Outline(), selection.gstrSearchOutline)) {
         selection.gboolInclude = 1;
     }
     if (selection.gboolSearchBigIdea == 1
-        && ContainsText(m_sermon.BigIdea(), selection.gstrSearchBigIdea)) {
+        && fieldContains(InBigIdea, m_sermon.BigIdea(), selection.gstrSearchBigIdea)) {
         selection.gboolInclude = 1;
     }
     if (selection.gboolSearchTitle == 1
-        && ContainsText(m_sermon.Title(), selection.gstrSearchTitle)) {
+        && fieldContains(InTitle, m_sermon.Title(), selection.gstrSearchTitle)) {
         selection.gboolInclude = 1;
     }
 }
@@ -120,15 +120,15 @@ void SermonListFilter::SelectComboBinoc0()
     SelectionState &selection = ProgramSelection();
     selection.gboolInclude = 0;
     if (selection.gboolInclude == 0 && selection.gstrSearchTitle != SearchSentinel) {
-        selection.gboolInclude = ContainsText(m_sermon.Title(), selection.gstrSearchTitle) ? 1 : 0;
+        selection.gboolInclude = fieldContains(InTitle, m_sermon.Title(), selection.gstrSearchTitle) ? 1 : 0;
     }
     if (selection.gboolInclude == 0 && selection.gstrSearchBigIdea != SearchSentinel) {
         selection.gboolInclude
-            = ContainsText(m_sermon.BigIdea(), selection.gstrSearchBigIdea) ? 1 : 0;
+            = fieldContains(InBigIdea, m_sermon.BigIdea(), selection.gstrSearchBigIdea) ? 1 : 0;
     }
     if (selection.gboolInclude == 0 && selection.gstrSearchOutline != SearchSentinel) {
         selection.gboolInclude
-            = ContainsText(m_sermon.Outline(), selection.gstrSearchOutline) ? 1 : 0;
+            = fieldContains(InOutline, m_sermon.Outline(), selection.gstrSearchOutline) ? 1 : 0;
     }
 }
 
@@ -137,15 +137,15 @@ void SermonListFilter::SelectComboBinoc1()
     SelectionState &selection = ProgramSelection();
     selection.gboolInclude = 1;
     if (selection.gboolInclude == 1 && selection.gstrSearchTitle != SearchSentinel) {
-        selection.gboolInclude = ContainsText(m_sermon.Title(), selection.gstrSearchTitle) ? 1 : 0;
+        selection.gboolInclude = fieldContains(InTitle, m_sermon.Title(), selection.gstrSearchTitle) ? 1 : 0;
     }
     if (selection.gboolInclude == 1 && selection.gstrSearchBigIdea != SearchSentinel) {
         selection.gboolInclude
-            = ContainsText(m_sermon.BigIdea(), selection.gstrSearchBigIdea) ? 1 : 0;
+            = fieldContains(InBigIdea, m_sermon.BigIdea(), selection.gstrSearchBigIdea) ? 1 : 0;
     }
     if (selection.gboolInclude == 1 && selection.gstrSearchOutline != SearchSentinel) {
         selection.gboolInclude
-            = ContainsText(m_sermon.Outline(), selection.gstrSearchOutline) ? 1 : 0;
+            = fieldContains(InOutline, m_sermon.Outline(), selection.gstrSearchOutline) ? 1 : 0;
     }
 }
 
@@ -174,4 +174,23 @@ bool SermonListFilter::ContainsText(const QString &field, const QString &search)
         return false;
     }
     return field.contains(TrimBlanks(search), Qt::CaseInsensitive);
+}
+
+bool SermonListFilter::fieldContains(SearchField slot, const QString &field, const QString &search)
+{
+    if (slot == InOutline && m_outlineAnswer != OutlineAnswer::Read) {
+        return m_outlineAnswer == OutlineAnswer::Found;
+    }
+    if (field.isEmpty()) {
+        return false;
+    }
+    PreparedSearch &prepared = m_searches[size_t(slot)];
+    if (!prepared.ready || prepared.search != search) {
+        const QString pattern = TrimBlanks(search);
+        prepared.search = search;
+        prepared.emptyPattern = pattern.isEmpty();
+        prepared.matcher = QStringMatcher(pattern, Qt::CaseInsensitive);
+        prepared.ready = true;
+    }
+    return prepared.emptyPattern || prepared.matcher.indexIn(field) >= 0;
 }

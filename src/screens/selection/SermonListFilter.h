@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringMatcher>
+#include <array>
 
 class clsSermon;
 
@@ -46,6 +48,26 @@ public:
     // is in every field that has text.
     static bool ContainsText(const QString &field, const QString &search);
 
+    // What the outline test answers: the record's outline (Read), or, while a fill decides a
+    // sermon before its outline is read, a supposed answer.
+    enum class OutlineAnswer { Read, Found, NotFound };
+    void setOutlineAnswer(OutlineAnswer answer) { m_outlineAnswer = answer; }
+
 private:
+    enum SearchField { InTitle, InBigIdea, InOutline };
+    // ContainsText with the search text trimmed and its matcher built once per fill rather
+    // than once per sermon; a changed search text is prepared afresh.
+    bool fieldContains(SearchField slot, const QString &field, const QString &search);
+
+    struct PreparedSearch
+    {
+        bool ready = false;
+        QString search;
+        bool emptyPattern = false;
+        QStringMatcher matcher;
+    };
+
     const clsSermon &m_sermon;
+    std::array<PreparedSearch, 3> m_searches;
+    OutlineAnswer m_outlineAnswer = OutlineAnswer::Read;
 };

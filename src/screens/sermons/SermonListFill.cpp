@@ -16,7 +16,17 @@ QStringList SermonListFill::rows(bool *anySermon)
 {
     SelectionState &selection = ProgramSelection();
     QStringList rows;
-    bool more = m_sermon.OpenRecordset();
+    const bool showAll = selection.gboolShowAll == 1;
+    const bool combination = selection.gboolCombination == 1;
+    // The outline is the longest column by far: read only when a text search looks into it.
+    const bool outlineSearched = !showAll && selection.gboolTextSearch == 1
+        && (selection.gboolSearchOutline == 1 || selection.gstrSearchOutline != SearchSentinel);
+    // With AND logic the title and big idea tests come first and usually decide alone: the
+    // outlines are then read afterwards, in one statement, for the sermons still undecided.
+    const bool outlineLater = outlineSearched && combination && selection.gboolAndLogic == 1
+        && (selection.gstrSearchTitle != SearchSentinel
+            || selection.gstrSearchBigIdea != SearchSentinel);
+    bool more = m_sermon.OpenListRecordset(outlineSearched && !outlineLater);
     if (anySermon) {
         *anySermon = more;
     }
@@ -25,27 +35,93 @@ QStringList SermonListFill::rows(bool *anySermon)
     }
     SermonListFilter filter(m_sermon);
     filter.openTopicLookup();
-    const bool showAll = selection.gboolShowAll == 1;
-    const bool combination = selection.gboolCombination == 1;
+    std::vector<Undecided> undecided;
     while (more) {
         selection.gboolInclude = 0;
+        bool include = showAll;
+        bool decided = true;
         if (!showAll) {
-            selection.glngTestSermonID = m_sermon.SermonID();
-            if (combination) {
-                filter.SelectComboTest();
-            } else {
-                filter.SelectSingleTest();
-            }
+            include = passes(filter, combination, outlineLater, &decided);
         }
-        if (showAll || selection.gboolInclude == 1) {
+        if (include || !decided) {
             rows.append(SQLLong(m_sermon.SermonID()) + QLatin1Char('\t') + m_sermon.Reference()
                 + QLatin1Char('\t') + m_lastName(m_sermon.PreacherID()) + QLatin1Char('\t')
                 + clsSermon::BigIdeaOrTitle(m_sermon.BigIdea(), m_sermon.Title()));
         }
+        if (!decided) {
+            undecided.push_back(
+                { rows.size() - 1, m_sermon.SermonID(), m_sermon.Title(), m_sermon.BigIdea() });
+        }
         more = m_sermon.MoveNext();
+    }
+    if (!undecided.empty()) {
+        decideWithOutlines(filter, undecided, rows);
     }
     SermonListFilter::releaseTopicLookup();
     return rows;
+}
+
+bool SermonListFill::passes(SermonListFilter &filter, bool combination, bool outlineLater, bool *decided)
+{
+    SelectionState &selection = ProgramSelection();
+    auto test = [&] {
+        selection.gboolInclude = 0;
+        selection.glngTestSermonID = m_sermon.SermonID();
+        if (combination) {
+            filter.SelectComboTest();
+        } else {
+            filter.SelectSingleTest();
+        }
+        return selection.gboolInclude == 1;
+    };
+    if (!outlineLater) {
+        return test();
+    }
+    // The verdict with either outline test answer: equal verdicts need no outline.
+    filter.setOutlineAnswer(SermonListFilter::OutlineAnswer::NotFound);
+    const bool without = test();
+    filter.setOutlineAnswer(SermonListFilter::OutlineAnswer::Found);
+    const bool with = test();
+    filter.setOutlineAnswer(SermonListFilter::OutlineAnswer::Read);
+    *decided = without == with;
+    return without;
+}
+
+void SermonListFill::decideWithOutlines(
+    SermonListFilter &filter, const std::vector<Undecided> &undecided, QStringList &rows)
+{
+    SelectionState &selection = ProgramSelection();
+    QList<qint32> keys;
+    keys.reserve(qsizetype(undecided.size()));
+    for (const Undecided &sermon : undecided) {
+        keys.append(sermon.key);
+    }
+    // A failure has been shown; the undecided sermons are then left out.
+    QHash<qint32, QString> outlines;
+    const bool read = m_sermon.ReadOutlines(keys, outlines);
+    std::vector<bool> dropped(size_t(rows.size()), false);
+    for (const Undecided &sermon : undecided) {
+        bool include = false;
+        if (read) {
+            m_sermon.setSermonID(sermon.key);
+            m_sermon.setTitle(sermon.title);
+            m_sermon.setBigIdea(sermon.bigIdea);
+            m_sermon.setOutline(outlines.value(sermon.key));
+            selection.gboolInclude = 0;
+            selection.glngTestSermonID = sermon.key;
+            filter.SelectComboTest();
+            include = selection.gboolInclude == 1;
+        }
+        dropped[size_t(sermon.row)] = !include;
+    }
+    QStringList kept;
+    kept.reserve(rows.size());
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        if (!dropped[size_t(i)]) {
+            kept.append(rows.at(i));
+        }
+    }
+    rows = kept;
 }
 
 void SermonListFill::setUpGrid(DataGrid *grid)
@@ -67,9 +143,6 @@ void SermonListFill::setUpGrid(DataGrid *grid)
 void SermonListFill::insertRows(DataGrid *grid, const QStringList &rows)
 {
     grid->setUpdatesEnabled(false);
-    int position = grid->rows() - 1;
-    for (const QString &row : rows) {
-        grid->addItem(row, position++);
-    }
+    grid->addItems(rows, grid->rows() - 1);
     grid->setUpdatesEnabled(true);
 }

@@ -2,8 +2,10 @@
 
 #include <QStringList>
 #include <functional>
+#include <vector>
 
 class DataGrid;
+class SermonListFilter;
 class clsSermon;
 
 // The walk behind the sermon list: every sermon in the record's list order (Bible order),
@@ -28,6 +30,22 @@ public:
     static void insertRows(DataGrid *grid, const QStringList &rows);
 
 private:
+    // A listed row whose verdict waits for the sermon's outline.
+    struct Undecided
+    {
+        qsizetype row;
+        qint32 key;
+        QString title;
+        QString bigIdea;
+    };
+
+    // The selection's verdict on the current sermon. With `outlineLater` the outline is not
+    // read yet: `decided` turns false when the verdict depends on it.
+    bool passes(SermonListFilter &filter, bool combination, bool outlineLater, bool *decided);
+    // Reads the undecided sermons' outlines, tests them and drops the rows that fail.
+    void decideWithOutlines(
+        SermonListFilter &filter, const std::vector<Undecided> &undecided, QStringList &rows);
+
     clsSermon &m_sermon;
     LastNameLookup m_lastName;
 };
