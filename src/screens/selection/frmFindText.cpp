@@ -40,11 +40,10 @@ bool filled(const QLineEdit *box)
 } // namespace
 
 frmFindText::frmFindText(QWidget *parent)
-    : QDialog(parent)
+    : SelectionDialog(parent)
 {
     setObjectName(QStringLiteral("frmFindText"));
     setWindowTitle(QStringLiteral("Find Text Screen"));
-    setAttribute(Qt::WA_DeleteOnClose);
 
     fraLogic = new QGroupBox(QStringLiteral("Type of Logic:"), this);
     fraLogic->setObjectName(QStringLiteral("fraLogic"));
@@ -86,7 +85,7 @@ frmFindText::frmFindText(QWidget *parent)
 
     // Load.
     UserInterface::current().setHourglass(true);
-    m_rememberedStatus = GetStatusText();
+    rememberStatus();
     SelectionState &selection = ProgramSelection();
     selection.gstrSearchOutline.clear();
     selection.gstrSearchBigIdea.clear();
@@ -147,11 +146,7 @@ void frmFindText::cmdSelect_Click()
     if (filledBoxes <= 1) {
         selection.gboolAndLogic = 0;
     }
-    restoreStatus();
-    accept();
-    if (frmMain *main = frmMain::instance()) {
-        main->runCommand(QStringLiteral("frmSermon"));
-    }
+    showSelectedSermons();
 }
 
 void frmFindText::cmdCancel_Click()
@@ -161,23 +156,7 @@ void frmFindText::cmdCancel_Click()
     selection.gboolSearchBigIdea = 0;
     selection.gboolSearchTitle = 0;
     selection.gboolTextSearch = 0;
-    selection.gboolShowAll = 0;
-    selection.gboolInclude = 0;
-    selection.gboolCombination = 0;
-    restoreStatus();
-    QDialog::reject();
+    leaveWithoutSelection();
 }
 
-void frmFindText::reject()
-{
-    cmdCancel_Click();
-}
 
-void frmFindText::restoreStatus()
-{
-    if (m_statusRestored) {
-        return;
-    }
-    m_statusRestored = true;
-    EndBusy(m_rememberedStatus);
-}

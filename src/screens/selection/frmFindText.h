@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "SelectionDialog.h"
 
 class QGroupBox;
 class QLineEdit;
@@ -12,7 +12,7 @@ class QRadioButton;
 // blank (a box left at that blank is "not filled"). Select stores the search texts and the
 // logic and shows the sermon identification screen, whose next list fill applies them;
 // Cancel (also the close box and Escape) turns the search off again.
-class frmFindText : public QDialog
+class frmFindText : public SelectionDialog
 {
     Q_OBJECT
 public:
@@ -29,7 +29,7 @@ public:
     static frmFindText *open(Field field);
 
     void cmdSelect_Click();
-    void cmdCancel_Click();
+    void cmdCancel_Click() override;
 
     QGroupBox *fraLogic = nullptr;
     QRadioButton *optOR = nullptr;
@@ -43,12 +43,4 @@ public:
     QPushButton *cmdSelect = nullptr;
     QPushButton *cmdCancel = nullptr;
 
-public Q_SLOTS:
-    void reject() override;
-
-private:
-    void restoreStatus();
-
-    QString m_rememberedStatus;
-    bool m_statusRestored = false;
 };

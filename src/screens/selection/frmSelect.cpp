@@ -31,11 +31,10 @@ QGroupBox *frame(const char *name, const QString &caption, QComboBox *&list, con
 } // namespace
 
 frmSelect::frmSelect(QWidget *parent)
-    : QDialog(parent)
+    : SelectionDialog(parent)
 {
     setObjectName(QStringLiteral("frmSelect"));
     setWindowTitle(QStringLiteral("Sermon Selection Screen"));
-    setAttribute(Qt::WA_DeleteOnClose);
 
     fraBibleBooks = frame(
         "fraBibleBooks", QStringLiteral("By Bible Book"), cboBibleBook, "cboBibleBook", this);
@@ -64,7 +63,7 @@ frmSelect::frmSelect(QWidget *parent)
 
     // Load: only the lists of the criteria in use are read.
     UserInterface::current().setHourglass(true);
-    m_rememberedStatus = GetStatusText();
+    rememberStatus();
     const SelectionState &selection = ProgramSelection();
     if (selection.gboolByBibleBook == 1) {
         SermonChoiceLists::fillBibleBooks(cboBibleBook);
@@ -140,11 +139,7 @@ void frmSelect::cmdSelect_Click()
     if (selection.gboolByTopic == 1) {
         selection.glngTopicID = chosenKey(cboTopic);
     }
-    restoreStatus();
-    accept();
-    if (frmMain *main = frmMain::instance()) {
-        main->runCommand(QStringLiteral("frmSermon"));
-    }
+    showSelectedSermons();
 }
 
 void frmSelect::cmdCancel_Click()
@@ -154,25 +149,7 @@ void frmSelect::cmdCancel_Click()
     selection.gboolByPreacher = 0;
     selection.gboolBySeries = 0;
     selection.gboolByTopic = 0;
-    selection.gboolShowAll = 0;
-    selection.gboolInclude = 0;
-    selection.gboolCombination = 0;
-    restoreStatus();
-    QDialog::reject();
+    leaveWithoutSelection();
 }
 
-void frmSelect::reject()
-{
-    // Leaving by the close box or Escape is a Cancel: no criterion stays set for a later
-    // list fill.
-    cmdCancel_Click();
-}
 
-void frmSelect::restoreStatus()
-{
-    if (m_statusRestored) {
-        return;
-    }
-    m_statusRestored = true;
-    EndBusy(m_rememberedStatus);
-}

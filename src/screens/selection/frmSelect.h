@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "SelectionDialog.h"
 
 class QComboBox;
 class QGroupBox;
@@ -11,7 +11,7 @@ class QPushButton;
 // and shows their frames. Select copies the chosen keys and shows the sermon identification
 // screen, whose next list fill applies them; Cancel (also the window's close box and Escape)
 // turns the criteria off again.
-class frmSelect : public QDialog
+class frmSelect : public SelectionDialog
 {
     Q_OBJECT
 public:
@@ -29,7 +29,7 @@ public:
     static frmSelect *open(Criterion criterion);
 
     void cmdSelect_Click();
-    void cmdCancel_Click();
+    void cmdCancel_Click() override;
 
     QGroupBox *fraBibleBooks = nullptr;
     QGroupBox *fraPreachers = nullptr;
@@ -42,12 +42,4 @@ public:
     QPushButton *cmdSelect = nullptr;
     QPushButton *cmdCancel = nullptr;
 
-public Q_SLOTS:
-    void reject() override;
-
-private:
-    void restoreStatus();
-
-    QString m_rememberedStatus;
-    bool m_statusRestored = false;
 };

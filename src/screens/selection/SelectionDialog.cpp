@@ -1,0 +1,43 @@
+#include "SelectionDialog.h"
+
+#include "SelectionState.h"
+#include "UserInterface.h"
+#include "frmMain.h"
+
+SelectionDialog::SelectionDialog(QWidget *parent)
+    : QDialog(parent)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void SelectionDialog::reject() { cmdCancel_Click(); }
+
+void SelectionDialog::rememberStatus() { m_rememberedStatus = GetStatusText(); }
+
+void SelectionDialog::restoreStatus()
+{
+    if (m_statusRestored) {
+        return;
+    }
+    m_statusRestored = true;
+    EndBusy(m_rememberedStatus);
+}
+
+void SelectionDialog::showSelectedSermons()
+{
+    restoreStatus();
+    accept();
+    if (frmMain *main = frmMain::instance()) {
+        main->runCommand(QStringLiteral("frmSermon"));
+    }
+}
+
+void SelectionDialog::leaveWithoutSelection()
+{
+    SelectionState &selection = ProgramSelection();
+    selection.gboolShowAll = 0;
+    selection.gboolInclude = 0;
+    selection.gboolCombination = 0;
+    restoreStatus();
+    QDialog::reject();
+}
