@@ -39,52 +39,66 @@ const DbError &LinkLastError()
     return g_lastError;
 }
 
+namespace {
+
+// "INSERT INTO tbl (first, second ) VALUES (a, b)": one link pair.
+bool insertPair(const QString &table, const QString &firstColumn, const QString &secondColumn,
+    qint32 first, qint32 second, const QString &failure)
+{
+    return runLink(QStringLiteral("INSERT INTO ") + table + QStringLiteral(" (") + firstColumn
+            + QStringLiteral(", ") + secondColumn + QStringLiteral(" ") + QStringLiteral(") VALUES (")
+            + SQLLong(first) + QStringLiteral(", ") + SQLLong(second) + QStringLiteral(")"),
+        failure);
+}
+
+// "DELETE FROM tbl WHERE first=a AND second=b": one link pair.
+bool deletePair(const QString &table, const QString &firstColumn, const QString &secondColumn,
+    qint32 first, qint32 second, const QString &failure)
+{
+    return runLink(QStringLiteral("DELETE FROM ") + table + QStringLiteral(" ")
+            + QStringLiteral("WHERE ") + firstColumn + QStringLiteral("=") + SQLLong(first)
+            + QStringLiteral(" ") + QStringLiteral("AND ") + secondColumn + QStringLiteral("=")
+            + SQLLong(second),
+        failure);
+}
+
+} // namespace
+
 bool AddSermonTopic(qint32 sermonID, qint32 topicID)
 {
-    return runLink(QStringLiteral("INSERT INTO tblSermonTopics (") + QStringLiteral("lngSermonID, ")
-            + QStringLiteral("lngTopicID ") + QStringLiteral(") VALUES (") + SQLLong(sermonID)
-            + QStringLiteral(", ") + SQLLong(topicID) + QStringLiteral(")"),
-        QStringLiteral("Error adding Sermon/Topic Record"));
+    return insertPair(QStringLiteral("tblSermonTopics"), QStringLiteral("lngSermonID"),
+        QStringLiteral("lngTopicID"), sermonID, topicID, QStringLiteral("Error adding Sermon/Topic Record"));
 }
 
 bool RemoveSermonTopic(qint32 sermonID, qint32 topicID)
 {
-    return runLink(QStringLiteral("DELETE FROM tblSermonTopics ")
-            + QStringLiteral("WHERE lngSermonID=") + SQLLong(sermonID) + QStringLiteral(" ")
-            + QStringLiteral("AND lngTopicID=") + SQLLong(topicID),
-        QStringLiteral("Error deleting Sermon/Topic Record"));
+    return deletePair(QStringLiteral("tblSermonTopics"), QStringLiteral("lngSermonID"),
+        QStringLiteral("lngTopicID"), sermonID, topicID, QStringLiteral("Error deleting Sermon/Topic Record"));
 }
 
 bool AddIllustrTopic(qint32 illustrationID, qint32 topicID)
 {
-    return runLink(QStringLiteral("INSERT INTO tblIllustrTopics (")
-            + QStringLiteral("lngIllustrID, ") + QStringLiteral("lngTopicID ")
-            + QStringLiteral(") VALUES (") + SQLLong(illustrationID) + QStringLiteral(", ")
-            + SQLLong(topicID) + QStringLiteral(")"),
-        QStringLiteral("Error adding Illustr/Topic Record"));
+    return insertPair(QStringLiteral("tblIllustrTopics"), QStringLiteral("lngIllustrID"),
+        QStringLiteral("lngTopicID"), illustrationID, topicID, QStringLiteral("Error adding Illustr/Topic Record"));
 }
 
 bool RemoveIllustrTopic(qint32 illustrationID, qint32 topicID)
 {
-    return runLink(QStringLiteral("DELETE FROM tblIllustrTopics ")
-            + QStringLiteral("WHERE lngIllustrID=") + SQLLong(illustrationID) + QStringLiteral(" ")
-            + QStringLiteral("AND lngTopicID=") + SQLLong(topicID),
+    return deletePair(QStringLiteral("tblIllustrTopics"), QStringLiteral("lngIllustrID"),
+        QStringLiteral("lngTopicID"), illustrationID, topicID,
         QStringLiteral("Error deleting Illustr/Topic Record"));
 }
 
 bool AddSermonIllustr(qint32 sermonID, qint32 illustrationID)
 {
-    return runLink(QStringLiteral("INSERT INTO tblSermonIllustr (")
-            + QStringLiteral("lngSermonID, ") + QStringLiteral("lngIllustrID ")
-            + QStringLiteral(") VALUES (") + SQLLong(sermonID) + QStringLiteral(", ")
-            + SQLLong(illustrationID) + QStringLiteral(")"),
+    return insertPair(QStringLiteral("tblSermonIllustr"), QStringLiteral("lngSermonID"),
+        QStringLiteral("lngIllustrID"), sermonID, illustrationID,
         QStringLiteral("Error adding Sermon/Illustration Record"));
 }
 
 bool RemoveSermonIllustr(qint32 sermonID, qint32 illustrationID)
 {
-    return runLink(QStringLiteral("DELETE FROM tblSermonIllustr ")
-            + QStringLiteral("WHERE lngSermonID=") + SQLLong(sermonID) + QStringLiteral(" ")
-            + QStringLiteral("AND lngIllustrID=") + SQLLong(illustrationID),
+    return deletePair(QStringLiteral("tblSermonIllustr"), QStringLiteral("lngSermonID"),
+        QStringLiteral("lngIllustrID"), sermonID, illustrationID,
         QStringLiteral("Error deleting Sermon/Illustration Record"));
 }

@@ -10,6 +10,9 @@ SelectionDialog::SelectionDialog(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
+// However the screen goes, the status text it found is put back.
+SelectionDialog::~SelectionDialog() { restoreStatus(); }
+
 void SelectionDialog::reject() { cmdCancel_Click(); }
 
 void SelectionDialog::rememberStatus() { m_rememberedStatus = GetStatusText(); }

@@ -11,6 +11,7 @@ class SelectionDialog : public QDialog
     Q_OBJECT
 public:
     explicit SelectionDialog(QWidget *parent = nullptr);
+    ~SelectionDialog() override;
 
     // Turns the screen's own criteria off, then leaves with leaveWithoutSelection().
     virtual void cmdCancel_Click() = 0;

@@ -96,10 +96,6 @@ frmFindText::frmFindText(QWidget *parent)
     UserInterface::current().setHourglass(false);
 }
 
-frmFindText::~frmFindText()
-{
-    restoreStatus();
-}
 
 frmFindText *frmFindText::open(Field field)
 {

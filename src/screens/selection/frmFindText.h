@@ -20,7 +20,6 @@ public:
 
     // Load: empties the three search texts and shows the frames of the fields in use.
     explicit frmFindText(QWidget *parent = nullptr);
-    ~frmFindText() override;
 
     // Shows or hides fraLogic and focuses the box the command searches first.
     void showField(Field field);

@@ -80,10 +80,6 @@ frmSelect::frmSelect(QWidget *parent)
     UserInterface::current().setHourglass(false);
 }
 
-frmSelect::~frmSelect()
-{
-    restoreStatus();
-}
 
 frmSelect *frmSelect::open(Criterion criterion)
 {

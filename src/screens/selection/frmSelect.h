@@ -20,7 +20,6 @@ public:
     // Load: fills cboBibleBook, cboPreacher, cboTopic and cboSeries for the criteria whose
     // flag is on.
     explicit frmSelect(QWidget *parent = nullptr);
-    ~frmSelect() override;
 
     // Shows the frame of the criterion (all four for a combination) and focuses its list.
     void showCriterion(Criterion criterion);
