@@ -6,7 +6,7 @@ packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-odbc qt6-qpa-plugins
     libgl-dev libxkbcommon-dev
-    unixodbc unixodbc-dev odbc-postgresql postgresql-15
+    libsqlite3-dev unixodbc unixodbc-dev odbc-postgresql postgresql-15
     poppler-utils sqlite3 xauth fonts-dejavu-core
 )
 missing=()

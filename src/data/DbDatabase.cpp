@@ -4,10 +4,13 @@
 #include "DbDriverError.h"
 #include "DbPairLookup.h"
 #include "DbSnapshot.h"
+#include "DbTextContains.h"
+#include "SqlLiterals.h"
 #include "StatementLog.h"
 
 #include <QFileInfo>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
@@ -172,6 +175,12 @@ bool DbDatabase::setUpSession(DbError &error, const QString &fileWithTables)
                       .arg(fileWithTables);
             return false;
         }
+        // Qt's SQLite driver on Debian uses the system libsqlite3, the one linked here.
+        const QVariant handle = QSqlDatabase::database(m_connectionName, false).driver()->handle();
+        if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0) {
+            sqlite3 *connection = *static_cast<sqlite3 *const *>(handle.constData());
+            m_sqliteContains = connection && DbTextContains::addSqliteFunction(connection);
+        }
         return true;
     }
     // Which server is this? Only PostgreSQL needs its session pinned.
@@ -187,6 +196,9 @@ bool DbDatabase::setUpSession(DbError &error, const QString &fileWithTables)
         // A backslash in a literal is an ordinary character, as in every other engine.
         if (!execute(QStringLiteral("SET standard_conforming_strings TO on"), &ignored, error))
             return false;
+        // The search patterns name characters by their Unicode numbers.
+        if (auto encoding = openSnapshot(QStringLiteral("SHOW server_encoding"), probeError))
+            m_unicodeServer = !encoding->eof() && encoding->field(0).toString() == QLatin1String("UTF8");
     }
     return true;
 }
@@ -322,4 +334,26 @@ bool DbDatabase::rollback()
     }
     StatementLog::note(QStringLiteral("ROLLBACK"));
     return QSqlDatabase::database(m_connectionName, false).rollback();
+}
+
+QString DbDatabase::textContainsSql(const QString &column, const QString &text) const
+{
+    // The program's test sees a lone surrogate or a NUL as it is; a statement would not.
+    for (const QChar c : text) {
+        if (c.isNull() || c.isSurrogate())
+            return {};
+    }
+    if (text.isEmpty())
+        return column + QStringLiteral(" <> ''");
+    if (m_engine == Engine::SQLite && m_sqliteContains) {
+        return QLatin1String(DbTextContains::SqliteFunction) + QLatin1Char('(') + column
+            + QStringLiteral(", '") + ReplaceAll(text, QStringLiteral("'"), QStringLiteral("''"))
+            + QStringLiteral("')");
+    }
+    if (m_postgres && m_unicodeServer) {
+        const QString pattern = DbTextContains::postgresPattern(text);
+        if (!pattern.isEmpty())
+            return column + QStringLiteral(" ~ '") + pattern + QLatin1Char('\'');
+    }
+    return {};
 }

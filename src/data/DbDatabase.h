@@ -60,6 +60,12 @@ public:
 
     QString connectionName() const { return m_connectionName; }
 
+    // A condition that holds where `column` contains `text` by the text search's rule (see
+    // DbTextContains): non-empty and, unless `text` is empty, holding it without regard to
+    // letter case. Empty when this engine cannot test the rule exactly; the program then tests
+    // the rows itself.
+    QString textContainsSql(const QString &column, const QString &text) const;
+
 private:
     DbDatabase(Engine engine, const QString &connectionName);
     static std::unique_ptr<DbDatabase> openSqlite(const QString &path, bool create, DbError &error);
@@ -72,4 +78,6 @@ private:
     QString m_connectionName;
     bool m_postgres = false;
     bool m_inTransaction = false; // between begin()/beginExclusive() and commit()/rollback()
+    bool m_sqliteContains = false; // the SQLite connection has the search function
+    bool m_unicodeServer = false; // a PostgreSQL database that stores UTF-8
 };

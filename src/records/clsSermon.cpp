@@ -7,6 +7,8 @@
 #include "SermonListKeeper.h"
 #include "SqlLiterals.h"
 
+#include <algorithm>
+
 namespace {
 
 SermonListKeeper *g_listKeeper = nullptr;
@@ -95,21 +97,85 @@ bool clsSermon::OpenRecordset()
     return openList();
 }
 
-QString clsSermon::ListSelectSql(bool withOutline)
+QString clsSermon::listSelectSql(bool withOutline, const QStringList &conditions)
 {
-    return QStringLiteral("SELECT lngSermonID, lngPreacherID, lngBibleBookID, lngSeriesID, ")
+    QString sql = QStringLiteral("SELECT lngSermonID, lngPreacherID, lngBibleBookID, lngSeriesID, ")
         + QStringLiteral("strDisplayText, strTitle, strBigIdea")
         + (withOutline ? QStringLiteral(", strOutline ") : QStringLiteral(" "))
-        + QStringLiteral("FROM tblSermons Order by lngBibleBookID, ")
+        + QStringLiteral("FROM tblSermons ");
+    if (!conditions.isEmpty())
+        sql += QStringLiteral("WHERE (") + conditions.join(QStringLiteral(") AND (")) + QStringLiteral(") ");
+    return sql + QStringLiteral("Order by lngBibleBookID, ")
         + QStringLiteral("intBeginChapter, intBeginVerse, strDisplayText");
 }
 
-bool clsSermon::OpenListRecordset(bool withOutline)
+QString clsSermon::conditionSql(const DbDatabase &db, const SermonListNarrowing::Condition &condition)
+{
+    using Field = SermonListNarrowing::Field;
+    // The tests read a missing key as 0.
+    auto keyIs = [&condition](const QString &column) -> QString {
+        if (condition.key == 0)
+            return QStringLiteral("(%1 = 0 OR %1 IS NULL)").arg(column);
+        return column + QStringLiteral(" = ") + SQLLong(condition.key);
+    };
+    switch (condition.field) {
+    case Field::BibleBook:
+        return keyIs(QStringLiteral("lngBibleBookID"));
+    case Field::Preacher:
+        return keyIs(QStringLiteral("lngPreacherID"));
+    case Field::Series:
+        return keyIs(QStringLiteral("lngSeriesID"));
+    case Field::Topic:
+        return QStringLiteral("EXISTS (SELECT 1 FROM tblSermonTopics WHERE ")
+            + QStringLiteral("tblSermonTopics.lngSermonID = tblSermons.lngSermonID AND ")
+            + QStringLiteral("tblSermonTopics.lngTopicID = ") + SQLLong(condition.key)
+            + QLatin1Char(')');
+    case Field::Title:
+        return db.textContainsSql(QStringLiteral("strTitle"), condition.text);
+    case Field::BigIdea:
+        return db.textContainsSql(QStringLiteral("strBigIdea"), condition.text);
+    case Field::Outline:
+        return db.textContainsSql(QStringLiteral("strOutline"), condition.text);
+    }
+    return {};
+}
+
+SermonListNarrowing clsSermon::ListNarrowingInDatabase(const SermonListNarrowing &wanted)
+{
+    SermonListNarrowing tested;
+    tested.join = wanted.join;
+    DbError error;
+    const DbDatabase *db = database(error);
+    if (!db)
+        return tested;
+    for (const SermonListNarrowing::Condition &condition : wanted.conditions) {
+        if (!conditionSql(*db, condition).isEmpty())
+            tested.conditions.append(condition);
+        else if (wanted.join == SermonListNarrowing::Join::AnyOf)
+            return { wanted.join, {} };
+    }
+    // The long outlines are searched last, on the rows the other conditions leave.
+    std::stable_partition(tested.conditions.begin(), tested.conditions.end(),
+        [](const SermonListNarrowing::Condition &condition) {
+            return condition.field != SermonListNarrowing::Field::Outline;
+        });
+    return tested;
+}
+
+bool clsSermon::OpenListRecordset(bool withOutline, const SermonListNarrowing &narrowing)
 {
     m_listWalk = true;
     m_listWithOutline = withOutline;
     m_keptColumnsKnown = false;
-    return openList(ListSelectSql(withOutline));
+    QStringList conditions;
+    DbError error;
+    if (const DbDatabase *db = database(error)) {
+        for (const SermonListNarrowing::Condition &condition : ListNarrowingInDatabase(narrowing).conditions)
+            conditions.append(conditionSql(*db, condition));
+    }
+    if (narrowing.join == SermonListNarrowing::Join::AnyOf && conditions.size() > 1)
+        conditions = QStringList { conditions.join(QStringLiteral(") OR (")) };
+    return openList(listSelectSql(withOutline, conditions));
 }
 
 bool clsSermon::ReadOutlines(const QList<qint32> &keys, QHash<qint32, QString> &outlines)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RecordBase.h"
+#include "SermonListNarrowing.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -9,6 +10,7 @@
 #include <QVariant>
 #include <array>
 
+class DbDatabase;
 class SermonListKeeper;
 
 // One row of tblSermons. The list comes in Bible order (book key, beginning chapter,
@@ -72,8 +74,12 @@ public:
     // Bible book, series, reference, title, big idea, and the outline only when
     // `withOutline` (a text search of the outline). The other properties are zero or empty
     // on these rows. MoveNext walks on as after OpenRecordset.
-    bool OpenListRecordset(bool withOutline);
-    static QString ListSelectSql(bool withOutline);
+    // With a narrowing, only the sermons that meet its conditions come back; pass the
+    // conditions this database tests (ListNarrowingInDatabase).
+    bool OpenListRecordset(bool withOutline, const SermonListNarrowing &narrowing = {});
+    // Of the wanted conditions, the ones this database tests itself, exactly as the
+    // selection tests do: under AND each one it can test, under OR all of them or none.
+    SermonListNarrowing ListNarrowingInDatabase(const SermonListNarrowing &wanted);
     // The outlines of the given sermons in one statement, by key (a key no sermon has is
     // left out). False after an engine failure, which has been shown.
     bool ReadOutlines(const QList<qint32> &keys, QHash<qint32, QString> &outlines);
@@ -95,6 +101,10 @@ private:
     QString BuildSelectSql(bool withKey) const override;
     void CopyFields(const DbSnapshot &rs) override;
     void copyListFields(const DbSnapshot &rs);
+    // The list walk's SELECT, with the narrowing's conditions as its WHERE clause.
+    static QString listSelectSql(bool withOutline, const QStringList &conditions);
+    // One condition as SQL; empty when the database cannot test it exactly.
+    static QString conditionSql(const DbDatabase &db, const SermonListNarrowing::Condition &condition);
     void keepListAfterInsert();
     void keepListAfterDelete();
 

@@ -14,11 +14,72 @@ SermonListFilter::SermonListFilter(const clsSermon &sermon)
 {
 }
 
+SermonListNarrowing SermonListFilter::narrowing()
+{
+    using Field = SermonListNarrowing::Field;
+    using Join = SermonListNarrowing::Join;
+    const SelectionState &selection = ProgramSelection();
+    SermonListNarrowing wanted;
+    if (selection.gboolShowAll == 1) {
+        return wanted;
+    }
+    const bool combination = selection.gboolCombination == 1;
+    auto search = [&wanted](Field field, bool chosen, const QString &text) {
+        if (chosen) {
+            wanted.conditions.append({ field, 0, TrimBlanks(text) });
+        }
+    };
+    auto key = [&wanted](Field field, bool chosen, qint32 value) {
+        if (chosen) {
+            wanted.conditions.append({ field, value, QString() });
+        }
+    };
+    if (selection.gboolTextSearch == 1) {
+        wanted.join = combination && selection.gboolAndLogic == 1 ? Join::AllOf : Join::AnyOf;
+        if (combination) {
+            search(Field::Title, selection.gstrSearchTitle != SearchSentinel, selection.gstrSearchTitle);
+            search(Field::BigIdea, selection.gstrSearchBigIdea != SearchSentinel, selection.gstrSearchBigIdea);
+            search(Field::Outline, selection.gstrSearchOutline != SearchSentinel, selection.gstrSearchOutline);
+        } else {
+            search(Field::Outline, selection.gboolSearchOutline == 1, selection.gstrSearchOutline);
+            search(Field::BigIdea, selection.gboolSearchBigIdea == 1, selection.gstrSearchBigIdea);
+            search(Field::Title, selection.gboolSearchTitle == 1, selection.gstrSearchTitle);
+        }
+        return wanted;
+    }
+    if (combination) {
+        wanted.join = Join::AllOf;
+        key(Field::BibleBook, selection.glngBibleBookID > 0, selection.glngBibleBookID);
+        key(Field::Preacher, selection.glngPreacherID > 0, selection.glngPreacherID);
+        key(Field::Series, selection.glngSeriesID > 0, selection.glngSeriesID);
+        // Without gboolByTopic the fill has no topic look-up and the test finds nothing.
+        key(Field::Topic, selection.glngTopicID > 0 && selection.gboolByTopic == 1,
+            selection.glngTopicID);
+    } else if (selection.gboolByTopic == 1) {
+        // The single checklist's topic test comes last and sets the verdict alone.
+        wanted.join = Join::AllOf;
+        key(Field::Topic, true, selection.glngTopicID);
+    } else {
+        wanted.join = Join::AnyOf;
+        key(Field::BibleBook, selection.gboolByBibleBook == 1, selection.glngBibleBookID);
+        key(Field::Preacher, selection.gboolByPreacher == 1, selection.glngPreacherID);
+        key(Field::Series, selection.gboolBySeries == 1, selection.glngSeriesID);
+    }
+    return wanted;
+}
+
+void SermonListFilter::answerFromDatabase(const SermonListNarrowing &tested)
+{
+    m_outlineAnswer = tested.has(SermonListNarrowing::Field::Outline) ? OutlineAnswer::Found
+                                                                      : OutlineAnswer::Read;
+    m_topicAnswered = tested.has(SermonListNarrowing::Field::Topic);
+}
+
 void SermonListFilter::openTopicLookup()
 {
     SelectionState &selection = ProgramSelection();
     selection.grsSermonTopics.reset();
-    if (selection.gboolByTopic != 1) {
+    if (selection.gboolByTopic != 1 || m_topicAnswered) {
         return;
     }
     DbError error;
@@ -152,8 +213,8 @@ void SermonListFilter::SelectComboBinoc1()
 void SermonListFilter::MatchSermonTopic()
 {
     SelectionState &selection = ProgramSelection();
-    bool found = false;
-    if (selection.grsSermonTopics) {
+    bool found = m_topicAnswered;
+    if (!found && selection.grsSermonTopics) {
         DbError error;
         found = selection.grsSermonTopics->contains(
             selection.glngTestSermonID, selection.glngTopicID, error);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SermonListNarrowing.h"
+
 #include <QString>
 #include <QStringMatcher>
 #include <array>
@@ -16,13 +18,27 @@ inline const QString SearchSentinel = QStringLiteral("azsxdcfvgbgnhjmkm");
 // glngTestSermonID, and leaves its verdict in gboolInclude. Filtering happens here, in the
 // program, one sermon at a time; only the topic test asks the database, through the pair
 // look-up the fill prepares once (openTopicLookup).
+//
+// The fill first lets the database leave out the sermons these tests would refuse (see
+// narrowing()); the tests then run on the rows that come back.
 class SermonListFilter
 {
 public:
     explicit SermonListFilter(const clsSermon &sermon);
 
+    // ProgramSelection()'s choice as conditions for the database: exactly the sermons these
+    // tests keep meet them.
+    static SermonListNarrowing narrowing();
+    // The conditions the database tested while fetching the rows (a narrowing from
+    // narrowing(), less those it could not test). Every row it returns passes them as far as
+    // these tests can tell (every test is an AND or an OR of its criteria), so the outline and
+    // topic tests, the costly ones, then answer "found" without reading the outline or asking
+    // the database again.
+    void answerFromDatabase(const SermonListNarrowing &tested);
+
     // Before the first sermon: prepares ProgramSelection().grsSermonTopics when the
-    // selection is by topic. A failure is shown; the topic test then includes nothing.
+    // selection is by topic and the database has not answered the topic test. A failure is
+    // shown; the topic test then includes nothing.
     void openTopicLookup();
     // After the last sermon.
     static void releaseTopicLookup();
@@ -70,4 +86,5 @@ private:
     const clsSermon &m_sermon;
     std::array<PreparedSearch, 3> m_searches;
     OutlineAnswer m_outlineAnswer = OutlineAnswer::Read;
+    bool m_topicAnswered = false;
 };

@@ -18,22 +18,28 @@ QStringList SermonListFill::rows(bool *anySermon)
     QStringList rows;
     const bool showAll = selection.gboolShowAll == 1;
     const bool combination = selection.gboolCombination == 1;
-    // The outline is the longest column by far: read only when a text search looks into it.
+    SermonListFilter filter(m_sermon);
+    // The database leaves out what it can; the tests below decide on the rest.
+    const SermonListNarrowing inDatabase
+        = showAll ? SermonListNarrowing() : m_sermon.ListNarrowingInDatabase(filter.narrowing());
+    filter.answerFromDatabase(inDatabase);
+    // The outline is the longest column by far: read only when a text search looks into it
+    // and the database has not answered that test.
     const bool outlineSearched = !showAll && selection.gboolTextSearch == 1
-        && (selection.gboolSearchOutline == 1 || selection.gstrSearchOutline != SearchSentinel);
+        && (selection.gboolSearchOutline == 1 || selection.gstrSearchOutline != SearchSentinel)
+        && !inDatabase.has(SermonListNarrowing::Field::Outline);
     // With AND logic the title and big idea tests come first and usually decide alone: the
     // outlines are then read afterwards, in one statement, for the sermons still undecided.
     const bool outlineLater = outlineSearched && combination && selection.gboolAndLogic == 1
         && (selection.gstrSearchTitle != SearchSentinel
             || selection.gstrSearchBigIdea != SearchSentinel);
-    bool more = m_sermon.OpenListRecordset(outlineSearched && !outlineLater);
+    bool more = m_sermon.OpenListRecordset(outlineSearched && !outlineLater, inDatabase);
     if (anySermon) {
         *anySermon = more;
     }
     if (!more) {
         return rows;
     }
-    SermonListFilter filter(m_sermon);
     filter.openTopicLookup();
     std::vector<Undecided> undecided;
     while (more) {

@@ -8,9 +8,10 @@ class DataGrid;
 class SermonListFilter;
 class clsSermon;
 
-// The walk behind the sermon list: every sermon in the record's list order (Bible order),
+// The walk behind the sermon list: the sermons in the record's list order (Bible order),
 // tested against ProgramSelection() unless every sermon is wanted, and turned into a grid
 // row of four tab-separated cells: key, reference, preacher's last name, big idea or title.
+// The database leaves out beforehand the sermons it can tell the tests would refuse.
 // The selection itself is left as it is; the screen resets it after the fill.
 class SermonListFill
 {
@@ -19,8 +20,8 @@ public:
 
     SermonListFill(clsSermon &sermon, LastNameLookup lastName);
 
-    // The rows of the sermons that pass; `anySermon` tells whether the table had a row at
-    // all (the grid is set up afresh only then).
+    // The rows of the sermons that pass; `anySermon` tells whether the database sent any
+    // row at all (the grid is set up afresh only then).
     QStringList rows(bool *anySermon);
 
     // The list's four columns with their headings and widths, and one blank data row (where

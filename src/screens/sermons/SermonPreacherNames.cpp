@@ -13,10 +13,16 @@ QString SermonPreacherNames::lookupSql(qint32 preacherID)
         + QStringLiteral(" Where lngPreacherID = ") + SQLLong(preacherID);
 }
 
+QString SermonPreacherNames::everyNameSql()
+{
+    return QStringLiteral("Select lngPreacherID, strLastName FROM tblPreachers");
+}
+
 void SermonPreacherNames::startCache()
 {
     m_cache.clear();
     m_caching = true;
+    m_loaded = false;
     m_failedInFill = false;
 }
 
@@ -24,6 +30,7 @@ void SermonPreacherNames::stopCache()
 {
     m_cache.clear();
     m_caching = false;
+    m_loaded = false;
     m_failedInFill = false;
 }
 
@@ -32,13 +39,38 @@ QString SermonPreacherNames::lastName(qint32 preacherID)
     if (!m_caching) {
         return query(preacherID);
     }
-    const auto known = m_cache.constFind(preacherID);
-    if (known != m_cache.constEnd()) {
-        return known.value();
+    if (!m_loaded && !m_failedInFill) {
+        m_loaded = loadEveryName();
+        m_failedInFill = !m_loaded;
     }
-    const QString name = m_failedInFill ? QString() : query(preacherID);
-    m_cache.insert(preacherID, name);
-    return name;
+    // A key no preacher has, or a failed load, answers empty text.
+    return m_cache.value(preacherID);
+}
+
+bool SermonPreacherNames::loadEveryName()
+{
+    DbError error;
+    DbDatabase *database = ProgramConnection().DBObject();
+    std::unique_ptr<DbSnapshot> rs;
+    if (!database) {
+        error.number = DbErrorNumber::NoDatabase;
+        error.driverText = QStringLiteral("No database is open.");
+    } else {
+        rs = database->openSnapshot(everyNameSql(), error);
+    }
+    if (rs) {
+        for (; !rs->eof(); rs->moveNext()) {
+            m_cache.insert(NullToLong(rs->field(0)), NullToText(rs->field(1)));
+        }
+        error = rs->lastError();
+    }
+    if (error.isSet()) {
+        m_cache.clear();
+        // One report for the fill, not one for every sermon.
+        ShowSystemError(error);
+        return false;
+    }
+    return true;
 }
 
 QString SermonPreacherNames::query(qint32 preacherID)
@@ -53,11 +85,7 @@ QString SermonPreacherNames::query(qint32 preacherID)
         rs = database->openSnapshot(lookupSql(preacherID), error);
     }
     if (!rs) {
-        // One report is enough: a list fill would otherwise repeat it for every sermon.
-        if (!m_failedInFill) {
-            ShowSystemError(error);
-        }
-        m_failedInFill = m_caching;
+        ShowSystemError(error);
         return QString();
     }
     const QString name = rs->eof() ? QString() : NullToText(rs->field(u"strLastName"));

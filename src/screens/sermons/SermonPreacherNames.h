@@ -6,8 +6,9 @@
 
 // The sermon screen's preacher-name look-up: "Select strLastName FROM tblPreachers Where
 // lngPreacherID = N". While a list fill runs nothing else writes to the database, so the fill
-// switches on a cache and asks the database once per preacher instead of once per sermon;
-// the answers are the same.
+// switches on a cache, filled on its first question with every preacher's name in one
+// statement; the answers are the same, and a fill sends two statements whatever the number
+// of preachers.
 class SermonPreacherNames
 {
 public:
@@ -19,11 +20,15 @@ public:
     void stopCache();
 
     static QString lookupSql(qint32 preacherID);
+    static QString everyNameSql();
 
 private:
     QString query(qint32 preacherID);
+    // Fills the cache with every preacher's name; false after a failure, which was shown.
+    bool loadEveryName();
 
     QHash<qint32, QString> m_cache;
     bool m_caching = false;
+    bool m_loaded = false;
     bool m_failedInFill = false;
 };

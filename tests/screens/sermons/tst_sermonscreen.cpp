@@ -25,7 +25,7 @@ private Q_SLOTS:
     void demoLibraryListsEverySermon();
     void mainWindowWhileOpenAndAfterClosing();
     void emptyLibraryFindsNone();
-    void listFillAsksEachPreacherOnce();
+    void listFillSendsTwoStatements();
     void referenceText_data();
     void referenceText();
     void referenceRuleOnTheScreen_data();
@@ -218,32 +218,33 @@ void tst_SermonScreen::emptyLibraryFindsNone()
     QCOMPARE(ProgramSelection().glngPreacherID, -1);
 }
 
-void tst_SermonScreen::listFillAsksEachPreacherOnce()
+void tst_SermonScreen::listFillSendsTwoStatements()
 {
-    // Two hundred more sermons by the same three preachers.
+    // Two hundred more sermons by the same three preachers, and one by a preacher since
+    // removed.
     QVERIFY(m_db->exec(QStringLiteral(
         "WITH RECURSIVE n(i) AS (SELECT 100 UNION ALL SELECT i + 1 FROM n WHERE i < 299) "
         "INSERT INTO tblSermons (lngSermonID, lngPreacherID, lngBibleBookID, intBeginChapter, "
         "strDisplayText, lngSeriesID, strTitle) SELECT i, 1 + i % 3, 40, i, 'Matthew ' || i, 0, "
         "'T' || i FROM n")));
+    QVERIFY(m_db->exec(QStringLiteral("PRAGMA foreign_keys = OFF")));
+    QVERIFY(m_db->exec(QStringLiteral(
+        "INSERT INTO tblSermons (lngSermonID, lngPreacherID, lngBibleBookID, intBeginChapter, "
+        "strDisplayText, lngSeriesID, strTitle) VALUES (300, 777, 66, 22, 'Revelation 22', 0, 'Gone')")));
     openAll();
     frmSermon *screen = sermonScreen();
     StatementLog::setRecording(true);
     StatementLog::clear();
     ProgramSelection().gboolShowAll = 1;
-    QCOMPARE(screen->FillList(), 205);
-    QStringList lookups;
-    for (const QString &sql : StatementLog::recorded()) {
-        if (sql.startsWith(QLatin1String("Select strLastName"))) {
-            lookups.append(sql);
-        }
-    }
+    QCOMPARE(screen->FillList(), 206);
+    const QStringList sent = StatementLog::recorded();
     StatementLog::setRecording(false);
-    QCOMPARE(lookups.size(), 3);
-    QVERIFY(lookups.first().startsWith(
-        QLatin1String("Select strLastName FROM tblPreachers Where lngPreacherID = ")));
-    QCOMPARE(screen->grdSermons->rows(), 207);
+    QCOMPARE(sent.size(), 2);
+    QCOMPARE(sent.at(1), QStringLiteral("Select lngPreacherID, strLastName FROM tblPreachers"));
+    QCOMPARE(screen->grdSermons->rows(), 208);
     QCOMPARE(screen->grdSermons->text(205, 2), QStringLiteral("O'Connor"));
+    QCOMPARE(screen->grdSermons->text(206, 0), QStringLiteral("300"));
+    QCOMPARE(screen->grdSermons->text(206, 2), QString());
 }
 
 void tst_SermonScreen::referenceText_data()
