@@ -12,15 +12,14 @@ class clsSermon;
 // whose search text is this.
 inline const QString SearchSentinel = QStringLiteral("azsxdcfvgbgnhjmkm");
 
-// The tests the sermon list fill runs on every sermon: the checklist choices and the text
+// The tests the sermon list fill runs on each sermon: the checklist choices and the text
 // search held in ProgramSelection(). Each test reads the sermon's row from the record it was
 // given (book, preacher, series, title, big idea, outline) and the key under test from
-// glngTestSermonID, and leaves its verdict in gboolInclude. Filtering happens here, in the
-// program, one sermon at a time; only the topic test asks the database, through the pair
-// look-up the fill prepares once (openTopicLookup).
+// glngTestSermonID, and leaves its verdict in gboolInclude. The topic test asks the
+// database, through the pair look-up the fill prepares once (openTopicLookup).
 //
 // The fill first lets the database leave out the sermons these tests would refuse (see
-// narrowing()); the tests then run on the rows that come back.
+// narrowing()); the tests then decide, one sermon at a time, on the rows that come back.
 class SermonListFilter
 {
 public:
