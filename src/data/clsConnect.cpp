@@ -133,13 +133,7 @@ bool clsConnect::UserGet()
         + ReplaceAll(m_loginID, QStringLiteral("'"), QStringLiteral("''")) + QStringLiteral("'");
     DbError error;
     m_lookupFailed = false;
-    std::unique_ptr<DbSnapshot> users;
-    if (!m_database) {
-        error.number = DbErrorNumber::NoDatabase;
-        error.driverText = QStringLiteral("No database is open.");
-    } else {
-        users = m_database->openSnapshot(sql, error);
-    }
+    const std::unique_ptr<DbSnapshot> users = openSnapshot(sql, error);
     if (!users) {
         ShowSystemError(error);
         m_lookupFailed = true;
@@ -200,12 +194,7 @@ bool clsConnect::PasswordChange(
         EndBusy(previous);
         return false;
     };
-    if (!m_database) {
-        error.number = DbErrorNumber::NoDatabase;
-        error.driverText = QStringLiteral("No database is open.");
-        return fail();
-    }
-    auto found = m_database->openSnapshot(
+    auto found = openSnapshot(
         QStringLiteral("SELECT lngUserID, strPassword FROM tblUsers ") + where, error);
     if (!found)
         return fail();
@@ -227,6 +216,25 @@ bool clsConnect::PasswordChange(
     return result;
 }
 
+DbDatabase *clsConnect::openDatabase(DbError &error) const
+{
+    if (!m_database) {
+        error.number = DbErrorNumber::NoDatabase;
+        error.driverText = QStringLiteral("No database is open.");
+    }
+    return m_database.get();
+}
+
+std::unique_ptr<DbSnapshot> clsConnect::openSnapshot(const QString &sql, DbError &error) const
+{
+    DbDatabase *database = openDatabase(error);
+    if (!database) {
+        error.sql = sql;
+        return nullptr;
+    }
+    return database->openSnapshot(sql, error);
+}
+
 qint32 clsConnect::TableIDGet(const QString &strTable, const QString &strKeyFld)
 {
     return allocateKey(strTable, strKeyFld);
@@ -235,9 +243,7 @@ qint32 clsConnect::TableIDGet(const QString &strTable, const QString &strKeyFld)
 qint32 clsConnect::allocateKey(const QString &strTable, const QString &strKeyFld)
 {
     DbError error;
-    if (!m_database) {
-        error.number = DbErrorNumber::NoDatabase;
-        error.driverText = QStringLiteral("No database is open.");
+    if (!openDatabase(error)) {
         ShowSystemError(error);
         return 0;
     }

@@ -4,6 +4,8 @@
 #include <memory>
 
 class DbDatabase;
+class DbSnapshot;
+struct DbError;
 class clsConfig;
 
 // The one database connection of the program: where the data is, who signed in, the open
@@ -43,6 +45,11 @@ public:
     bool DataOpen();
     bool DataOpen2();
     DbDatabase *DBObject() const { return m_database.get(); }
+    // DBObject(), or null with `error` saying that no database is open.
+    DbDatabase *openDatabase(DbError &error) const;
+    // A read-only snapshot over `sql` on the open database; null with `error` set when no
+    // database is open or the statement fails.
+    std::unique_ptr<DbSnapshot> openSnapshot(const QString &sql, DbError &error) const;
     bool DBSecure() const { return m_dbSecure; }
     void setDBSecure(bool value) { m_dbSecure = value; }
     QString DSN() const { return m_dsn; }

@@ -13,12 +13,9 @@ DbError g_lastError;
 bool runLink(const QString &sql, const QString &message)
 {
     g_lastError.clear();
-    DbDatabase *db = ProgramConnection().DBObject();
-    if (!db) {
-        g_lastError.number = DbErrorNumber::NoDatabase;
-        g_lastError.driverText = QStringLiteral("No database is open.");
+    DbDatabase *db = ProgramConnection().openDatabase(g_lastError);
+    if (!db)
         return false;
-    }
     DbError error;
     int affected = 0;
     if (!db->execute(sql, &affected, error)) {

@@ -15,12 +15,7 @@ RecordBase::~RecordBase() = default;
 
 DbDatabase *RecordBase::database(DbError &error)
 {
-    DbDatabase *db = ProgramConnection().DBObject();
-    if (!db) {
-        error.number = DbErrorNumber::NoDatabase;
-        error.driverText = QStringLiteral("No database is open.");
-    }
-    return db;
+    return ProgramConnection().openDatabase(error);
 }
 
 bool RecordBase::engineFailed(const DbError &error)

@@ -57,15 +57,7 @@ bool loadList(Control *control, const QString &sql, const QString &displayName, 
     }
 
     DbError error;
-    DbDatabase *database = ProgramConnection().DBObject();
-    std::unique_ptr<DbSnapshot> rows;
-    if (!database) {
-        error.number = DbErrorNumber::NoDatabase;
-        error.driverText = QStringLiteral("No database is open.");
-        error.sql = sql;
-    } else {
-        rows = database->openSnapshot(sql, error);
-    }
+    const std::unique_ptr<DbSnapshot> rows = ProgramConnection().openSnapshot(sql, error);
     if (rows) {
         // Many entries at once: repaint the control once, not per entry.
         control->setUpdatesEnabled(false);

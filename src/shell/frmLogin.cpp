@@ -139,13 +139,7 @@ void frmLogin::FillUserList()
     const QString sql = QStringLiteral("SELECT lngUserID, strLastName, strFirstName, strLoginID ")
         + QStringLiteral(" FROM tblUsers ");
     DbError error;
-    std::unique_ptr<DbSnapshot> users;
-    if (DbDatabase *db = m_connection.DBObject()) {
-        users = db->openSnapshot(sql, error);
-    } else {
-        error.number = DbErrorNumber::NoDatabase;
-        error.driverText = QStringLiteral("No database is open.");
-    }
+    const std::unique_ptr<DbSnapshot> users = m_connection.openSnapshot(sql, error);
     if (!users) {
         ShowSystemError(error);
         return;

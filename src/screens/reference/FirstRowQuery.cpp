@@ -9,14 +9,7 @@
 QVariantList FirstRowOf(const QString &sql, const QStringList &columns)
 {
     DbError error;
-    DbDatabase *db = ProgramConnection().DBObject();
-    if (!db) {
-        error.number = DbErrorNumber::NoDatabase;
-        error.driverText = QStringLiteral("No database is open.");
-        ShowSystemError(error);
-        return {};
-    }
-    const std::unique_ptr<DbSnapshot> rs = db->openSnapshot(sql, error);
+    const std::unique_ptr<DbSnapshot> rs = ProgramConnection().openSnapshot(sql, error);
     if (!rs) {
         ShowSystemError(error);
         return {};

@@ -83,11 +83,7 @@ void SermonListFilter::openTopicLookup()
         return;
     }
     DbError error;
-    DbDatabase *database = ProgramConnection().DBObject();
-    if (!database) {
-        error.number = DbErrorNumber::NoDatabase;
-        error.driverText = QStringLiteral("No database is open.");
-    } else {
+    if (DbDatabase *database = ProgramConnection().openDatabase(error)) {
         selection.grsSermonTopics = database->preparePairLookup(QStringLiteral("tblSermonTopics"),
             QStringLiteral("lngSermonID"), QStringLiteral("lngTopicID"), error);
     }

@@ -50,14 +50,7 @@ QString SermonPreacherNames::lastName(qint32 preacherID)
 bool SermonPreacherNames::loadEveryName()
 {
     DbError error;
-    DbDatabase *database = ProgramConnection().DBObject();
-    std::unique_ptr<DbSnapshot> rs;
-    if (!database) {
-        error.number = DbErrorNumber::NoDatabase;
-        error.driverText = QStringLiteral("No database is open.");
-    } else {
-        rs = database->openSnapshot(everyNameSql(), error);
-    }
+    const std::unique_ptr<DbSnapshot> rs = ProgramConnection().openSnapshot(everyNameSql(), error);
     if (rs) {
         for (; !rs->eof(); rs->moveNext()) {
             m_cache.insert(NullToLong(rs->field(0)), NullToText(rs->field(1)));
@@ -76,14 +69,7 @@ bool SermonPreacherNames::loadEveryName()
 QString SermonPreacherNames::query(qint32 preacherID)
 {
     DbError error;
-    DbDatabase *database = ProgramConnection().DBObject();
-    std::unique_ptr<DbSnapshot> rs;
-    if (!database) {
-        error.number = DbErrorNumber::NoDatabase;
-        error.driverText = QStringLiteral("No database is open.");
-    } else {
-        rs = database->openSnapshot(lookupSql(preacherID), error);
-    }
+    const std::unique_ptr<DbSnapshot> rs = ProgramConnection().openSnapshot(lookupSql(preacherID), error);
     if (!rs) {
         ShowSystemError(error);
         return QString();

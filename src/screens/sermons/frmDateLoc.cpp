@@ -277,15 +277,7 @@ void frmDateLoc::showOccasion()
     const QString sql = QStringLiteral("Select *") + QStringLiteral(" FROM tblDateLoc")
         + QStringLiteral(" Where lngDateLocID = ") + SQLLong(ProgramSelection().glngDateLocID);
     DbError error;
-    DbDatabase *database = ProgramConnection().DBObject();
-    std::unique_ptr<DbSnapshot> rs;
-    if (!database) {
-        error.number = DbErrorNumber::NoDatabase;
-        error.driverText = QStringLiteral("No database is open.");
-        error.sql = sql;
-    } else {
-        rs = database->openSnapshot(sql, error);
-    }
+    const std::unique_ptr<DbSnapshot> rs = ProgramConnection().openSnapshot(sql, error);
     if (!rs) {
         ShowSystemError(error);
         return;
