@@ -347,8 +347,7 @@ QString DbDatabase::textContainsSql(const QString &column, const QString &text) 
         return column + QStringLiteral(" <> ''");
     if (m_engine == Engine::SQLite && m_sqliteContains) {
         return QLatin1String(DbTextContains::SqliteFunction) + QLatin1Char('(') + column
-            + QStringLiteral(", '") + ReplaceAll(text, QStringLiteral("'"), QStringLiteral("''"))
-            + QStringLiteral("')");
+            + QStringLiteral(", ") + SQLQuoted(text) + QLatin1Char(')');
     }
     if (m_postgres && m_unicodeServer) {
         const QString pattern = DbTextContains::postgresPattern(text);

@@ -40,7 +40,12 @@ QString SQLText(const QString &value)
     const QString trimmed = TrimBlanks(value);
     if (trimmed.isEmpty())
         return QStringLiteral("Null");
-    return QLatin1Char('\'') + ReplaceAll(trimmed, QStringLiteral("'"), QStringLiteral("''"))
+    return SQLQuoted(trimmed);
+}
+
+QString SQLQuoted(const QString &value)
+{
+    return QLatin1Char('\'') + ReplaceAll(value, QStringLiteral("'"), QStringLiteral("''"))
         + QLatin1Char('\'');
 }
 

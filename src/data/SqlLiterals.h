@@ -13,6 +13,9 @@ QString ReplaceAll(const QString &text, const QString &find, const QString &repl
 
 // 'text' with single quotes doubled and surrounding blanks removed; Null when blank.
 QString SQLText(const QString &value);
+// 'text' with single quotes doubled, exactly as given: blanks kept, never Null (look-ups by
+// a typed login id or password, search texts).
+QString SQLQuoted(const QString &value);
 
 // 'yyyy-MM-dd' or 'yyyy-MM-dd hh:mm:ss' (when the time of day is not midnight); Null for
 // anything that is not a date, for a year outside 1 to 9999, and for the zero date

@@ -129,8 +129,7 @@ bool clsConnect::UserGet()
         + QStringLiteral(" strFirstName, ") + QStringLiteral(" strLastName, ")
         + QStringLiteral(" strPassword, ") + QStringLiteral(" lngGroupID, ")
         + QStringLiteral(" intConcurrencyID ") + QStringLiteral(" FROM tblUsers ")
-        + QStringLiteral(" WHERE strLoginID = '")
-        + ReplaceAll(m_loginID, QStringLiteral("'"), QStringLiteral("''")) + QStringLiteral("'");
+        + QStringLiteral(" WHERE strLoginID = ") + SQLQuoted(m_loginID);
     DbError error;
     m_lookupFailed = false;
     const std::unique_ptr<DbSnapshot> users = openSnapshot(sql, error);
@@ -175,17 +174,13 @@ bool clsConnect::UserCheck(const QString &strPWD)
 bool clsConnect::PasswordChange(
     const QString &strLoginID, const QString &strOldPassword, const QString &strNewPassword)
 {
-    auto quoted = [](const QString &text) -> QString {
-        return QLatin1Char('\'') + ReplaceAll(text, QStringLiteral("'"), QStringLiteral("''"))
-            + QLatin1Char('\'');
-    };
     const QString previous = BeginBusy(QStringLiteral("Changing Password..."));
-    QString where = QStringLiteral("WHERE strLoginID = ") + quoted(strLoginID) + QLatin1Char(' ');
+    QString where = QStringLiteral("WHERE strLoginID = ") + SQLQuoted(strLoginID) + QLatin1Char(' ');
     if (strOldPassword.isEmpty()) {
-        where += QStringLiteral("AND (strPassword = ") + quoted(strOldPassword) + QLatin1Char(' ')
+        where += QStringLiteral("AND (strPassword = ") + SQLQuoted(strOldPassword) + QLatin1Char(' ')
             + QStringLiteral("OR   strPassword Is Null)");
     } else {
-        where += QStringLiteral("AND  strPassword = ") + quoted(strOldPassword);
+        where += QStringLiteral("AND  strPassword = ") + SQLQuoted(strOldPassword);
     }
     DbError error;
     bool result = false;
@@ -206,7 +201,7 @@ bool clsConnect::PasswordChange(
         // way a user without a password is kept.
         int affected = 0;
         if (!m_database->execute(QStringLiteral("UPDATE tblUsers SET strPassword = ")
-                    + (strNewPassword.isEmpty() ? QStringLiteral("Null") : quoted(strNewPassword))
+                    + (strNewPassword.isEmpty() ? QStringLiteral("Null") : SQLQuoted(strNewPassword))
                     + QStringLiteral(" WHERE lngUserID = ") + SQLLong(userId),
                 &affected, error))
             return fail();

@@ -91,8 +91,7 @@ bool loadAwkwardLibrary(TestDatabase &db)
     QStringList rows;
     for (qsizetype n = 0; n < count; ++n) {
         auto literal = [](const QString &text) {
-            return text.isNull() ? QStringLiteral("NULL")
-                                 : QLatin1Char('\'') + ReplaceAll(text, QStringLiteral("'"), QStringLiteral("''")) + QLatin1Char('\'');
+            return text.isNull() ? QStringLiteral("NULL") : SQLQuoted(text);
         };
         const QString outline = awkwardTexts.at((n + 11) % count) + QLatin1Char('\n')
             + awkwardTexts.at((n + 3) % count);
