@@ -14,7 +14,9 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lectorum Sermon Outlines"));
+    // The program's name for the system: it names the user's data folder
+    // (~/.local/share/lectorum, see UserDataFolder).
+    QApplication::setApplicationName(QStringLiteral("lectorum"));
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
             .arg(LECTORUM_VERSION_MAJOR)
             .arg(LECTORUM_VERSION_MINOR)
