@@ -4,14 +4,20 @@
 #
 #   tools/pg-test-server.sh start   # prints nothing; writes $LECTORUM_PG_DIR/env
 #   tools/pg-test-server.sh stop
+#   tools/pg-test-server.sh remove  # stop, then delete the folder
 #
 # After start, `source $LECTORUM_PG_DIR/env` gives the tests ODBCSYSINI and the
 # LECTORUM_TEST_PG_* variables. Running start twice restarts a fresh server.
+#
+# The folder comes from the environment, so a slip could name a home or a source tree: the
+# script only ever deletes a folder that carries the mark it left there when it made it, and
+# refuses to start in a folder that exists without that mark.
 set -euo pipefail
 DIR="${LECTORUM_PG_DIR:-/tmp/lectorum-pg}"
 PGBIN="/usr/lib/postgresql/15/bin"
 DATA="$DIR/data"
 SOCK="$DIR/socket"
+MARK="$DIR/.lectorum-pg-test-server"
 
 as_pg() {
     if [ "$(id -u)" -eq 0 ]; then
@@ -48,9 +54,38 @@ odbc_driver() {
     return 1
 }
 
-start_server() {
+ours() {
+    if [ ! -d "$DIR" ] || [ -L "$DIR" ]; then return 1; fi
+    if [ -f "$MARK" ] && [ ! -L "$MARK" ]; then return 0; fi
+    # A folder made before the mark existed: only the names this script makes, and its env file.
+    grep -qx 'export LECTORUM_TEST_PG_DSN=lectorum_test' "$DIR/env" 2>/dev/null || return 1
+    local entry
+    for entry in "$DIR"/* "$DIR"/.[!.]*; do
+        [ -e "$entry" ] || [ -L "$entry" ] || continue
+        case "${entry##*/}" in
+        data | socket | odbc | env | initdb.log | server.log) ;;
+        *) return 1 ;;
+        esac
+    done
+    return 0
+}
+
+refuse_foreign() {
+    echo "$DIR exists and was not made by $0; not touching it (choose another LECTORUM_PG_DIR)" >&2
+    exit 1
+}
+
+remove_folder() {
+    if [ ! -e "$DIR" ] && [ ! -L "$DIR" ]; then return 0; fi
+    ours || refuse_foreign
     stop_server
     rm -rf "$DIR"
+}
+
+start_server() {
+    remove_folder
+    mkdir -p "$DIR"
+    touch "$MARK"
     mkdir -p "$DATA" "$SOCK" "$DIR/odbc"
     if [ "$(id -u)" -eq 0 ]; then chown -R postgres:postgres "$DIR"; fi
     as_pg "$PGBIN/initdb" -D "$DATA" -U postgres -A trust -E UTF8 --locale=C.UTF-8 >"$DIR/initdb.log" 2>&1 \
@@ -90,6 +125,7 @@ ENV
 
 case "${1:-}" in
 start) start_server ;;
-stop) stop_server ;;
-*) echo "usage: $0 start|stop" >&2; exit 2 ;;
+stop) if ours; then stop_server; fi ;;
+remove) remove_folder ;;
+*) echo "usage: $0 start|stop|remove" >&2; exit 2 ;;
 esac

@@ -2,14 +2,17 @@
 # Builds Lectorum and runs every test, including those against a PostgreSQL server through
 # ODBC. Starts a private server when the environment does not name one already.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+ROOT="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$ROOT"
 tools/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j2
 if [ -z "${LECTORUM_TEST_PG_DSN:-}" ]; then
     export LECTORUM_PG_DIR="${LECTORUM_PG_DIR:-/tmp/lectorum-pg-$$}"
+    # The trap runs after `cd build` below, so it names the script by its full path; the
+    # script deletes only a folder it made itself.
+    trap '"$ROOT/tools/pg-test-server.sh" remove' EXIT
     tools/pg-test-server.sh start
-    trap 'tools/pg-test-server.sh stop; rm -rf "$LECTORUM_PG_DIR"' EXIT
     # shellcheck disable=SC1091
     source "$LECTORUM_PG_DIR/env"
 fi
