@@ -9,6 +9,7 @@
 #include "frmAbout32.h"
 
 #include <QLabel>
+#include <algorithm>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
@@ -322,17 +323,28 @@ void tst_HelpAbout::aboutScreen()
     QCOMPARE(label("lblNumberOfProcessors"), QString::number(info.NumCPU()));
     QVERIFY(label("lblCPUType").contains(info.CPUArchitecture()));
 
-    QStringList captions;
-    for (const QLabel *l : about.findChildren<QLabel *>()) {
-        if (l->objectName().isEmpty()) {
-            captions.append(l->text());
-        }
-    }
-    for (const char *caption :
-        { "Operating System", "Windows Temp Directory:", "Windows System Directory:",
-            "Windows Directory:", "Memory Load:", "Total Physical:", "Available Physical:",
-            "Total Virtual:", "Available Virtual:", "CPU Type", "Number CPU's:" }) {
-        QVERIFY2(captions.contains(QLatin1String(caption)), caption);
+    // Each caption sits on its value's row, to its left: a value under the wrong caption fails.
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    const QList<QLabel *> labels = about.findChildren<QLabel *>();
+    for (const auto &[caption, name] : std::initializer_list<std::pair<const char *, const char *>> {
+             { "Operating System", "lblOS" }, { "Windows Temp Directory:", "lblTempDir" },
+             { "Windows System Directory:", "lblSystemDir" },
+             { "Windows Directory:", "lblWindowsDir" }, { "Memory Load:", "lblMemoryLoad" },
+             { "Total Physical:", "lblTotalPhysical" },
+             { "Available Physical:", "lblAvailablePhysical" },
+             { "Total Virtual:", "lblTotalVirtual" },
+             { "Available Virtual:", "lblAvailableVirtual" }, { "CPU Type", "lblCPUType" },
+             { "Number CPU's:", "lblNumberOfProcessors" } }) {
+        const QLabel *value = about.findChild<QLabel *>(QLatin1String(name));
+        QVERIFY2(value, name);
+        const auto beside = [&](const QLabel *l) {
+            const QRect c(l->mapTo(&about, QPoint(0, 0)), l->size());
+            const QRect v(value->mapTo(&about, QPoint(0, 0)), value->size());
+            return l->text() == QLatin1String(caption) && c.right() < v.left()
+                && c.center().y() >= v.top() && c.center().y() <= v.bottom();
+        };
+        QVERIFY2(std::any_of(labels.begin(), labels.end(), beside), caption);
     }
 
     about.show();

@@ -260,9 +260,10 @@ void tst_MainToolbar::otherButtonsRunTheirMenuCommand()
         m_main->action(command)->trigger();
         QCOMPARE(runs, 3);
     }
+    const int before = runs;
     m_main->setCommand(command, nullptr);
     QTest::mouseClick(b, Qt::LeftButton);
-    QVERIFY(runs <= 3);
+    QCOMPARE(runs, before);
 }
 
 void tst_MainToolbar::newSermonButton()

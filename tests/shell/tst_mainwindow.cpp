@@ -418,6 +418,22 @@ void tst_MainWindow::exitClosesHelpAndTheWindow()
     item("mnuFExit")->trigger();
     QTRY_VERIFY(help.isNull());
     QVERIFY(!m_main->isVisible());
+
+    // Exit closes help itself, before the window's closing: help goes even when a screen
+    // with unsaved work keeps the window open.
+    m_main->show();
+    auto *busy = new SampleScreen(QStringLiteral("Preachers Screen"));
+    m_main->openScreen(busy);
+    busy->txtName->setText(QStringLiteral("unsaved"));
+    item("mnuHContents")->trigger();
+    help = HelpWindow::current();
+    QVERIFY(help && help->isVisible());
+    MsgBoxScript::queueAnswer(MsgBoxAnswer::Cancel);
+    item("mnuFExit")->trigger();
+    QVERIFY(m_main->isVisible());
+    QTRY_VERIFY(help.isNull());
+    MsgBoxScript::queueAnswer(MsgBoxAnswer::No);
+    QVERIFY(m_main->close());
 }
 
 void tst_MainWindow::closingKeepsTheWindowWhenAScreenRefuses()
