@@ -225,14 +225,6 @@ void SermonListFilter::MatchSermonTopic()
     selection.glngTestSermonID = 0;
 }
 
-bool SermonListFilter::ContainsText(const QString &field, const QString &search)
-{
-    if (field.isEmpty()) {
-        return false;
-    }
-    return field.contains(TrimBlanks(search), Qt::CaseInsensitive);
-}
-
 bool SermonListFilter::fieldContains(SearchField slot, const QString &field, const QString &search)
 {
     if (slot == InOutline && m_outlineAnswer != OutlineAnswer::Read) {

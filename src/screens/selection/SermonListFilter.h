@@ -58,11 +58,6 @@ public:
     // Whether tblSermonTopics links glngTestSermonID with glngTopicID.
     void MatchSermonTopic();
 
-    // The substring test of the text search: the search text trimmed of blanks, compared
-    // without regard to letter case. An empty field contains nothing; an empty search text
-    // is in every field that has text.
-    static bool ContainsText(const QString &field, const QString &search);
-
     // What the outline test answers: the record's outline (Read), or, while a fill decides a
     // sermon before its outline is read, a supposed answer.
     enum class OutlineAnswer { Read, Found, NotFound };
@@ -70,8 +65,10 @@ public:
 
 private:
     enum SearchField { InTitle, InBigIdea, InOutline };
-    // ContainsText with the search text trimmed and its matcher built once per fill rather
-    // than once per sermon; a changed search text is prepared afresh.
+    // The substring test of the text search: the search text trimmed of blanks, compared
+    // without regard to letter case. An empty field contains nothing; an empty search text
+    // is in every field that has text. The matcher is built once per fill rather than once
+    // per sermon; a changed search text is prepared afresh.
     bool fieldContains(SearchField slot, const QString &field, const QString &search);
 
     struct PreparedSearch

@@ -1,6 +1,7 @@
 #include "SermonScreenFixture.h"
 
 #include "SermonListFilter.h"
+#include "clsSermon.h"
 #include "frmFindText.h"
 
 #include <QGroupBox>
@@ -227,7 +228,25 @@ void tst_TextSearch::substringTest()
     QFETCH(QString, field);
     QFETCH(QString, search);
     QFETCH(bool, contains);
-    QCOMPARE(SermonListFilter::ContainsText(field, search), contains);
+    // The single-criterion search, once for each field it reads.
+    SelectionState &selection = ProgramSelection();
+    qint16 *const chosen[] = { &selection.gboolSearchTitle, &selection.gboolSearchBigIdea,
+        &selection.gboolSearchOutline };
+    for (int which = 0; which < 3; ++which) {
+        clsSermon sermon;
+        sermon.setTitle(which == 0 ? field : QStringLiteral("elsewhere"));
+        sermon.setBigIdea(which == 1 ? field : QStringLiteral("elsewhere"));
+        sermon.setOutline(which == 2 ? field : QStringLiteral("elsewhere"));
+        SermonListFilter filter(sermon);
+        selection.gstrSearchTitle = selection.gstrSearchBigIdea = selection.gstrSearchOutline
+            = search;
+        for (qint16 *flag : chosen) {
+            *flag = flag == chosen[which] ? 1 : 0;
+        }
+        selection.gboolInclude = 0;
+        filter.SelectSingleBinoc();
+        QCOMPARE(selection.gboolInclude, qint16(contains ? 1 : 0));
+    }
 }
 
 QTEST_MAIN(tst_TextSearch)
