@@ -58,6 +58,16 @@ void tst_Literals::sqlDate_data()
     QTest::newRow("zero date") << QVariant(QDate(1899, 12, 30)) << "Null";
     QTest::newRow("not a date") << QVariant(QStringLiteral("31/31/98")) << "Null";
     QTest::newRow("injection") << QVariant(QStringLiteral("1/1/2000'); DROP TABLE x; --")) << "Null";
+    // Edges found by the fuzz targets (tests/fuzz): a year with no four-digit form becomes
+    // Null instead of a text no engine reads as a date.
+    QTest::newRow("first year") << QVariant(QDate(1, 1, 1)) << "'0001-01-01'";
+    QTest::newRow("last year") << QVariant(QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59)))
+                               << "'9999-12-31 23:59:59'";
+    QTest::newRow("year 10000") << QVariant(QDate(10000, 1, 1)) << "Null";
+    QTest::newRow("year -1") << QVariant(QDateTime(QDate(-1, 6, 15), QTime(12, 0))) << "Null";
+    QTest::newRow("year -155055") << QVariant(QDateTime(QDate(-155055, 5, 13), QTime(20, 0)))
+                                  << "Null";
+    QTest::newRow("negative year as text") << QVariant(QStringLiteral("-0001-06-15")) << "Null";
 }
 
 void tst_Literals::sqlDate()
