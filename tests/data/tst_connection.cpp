@@ -51,9 +51,13 @@ void tst_Connection::settingsLoader_data()
     QTest::addColumn<QString>("databaseName");
     QTest::addColumn<bool>("onServer");
     QTest::addColumn<int>("passThru");
-    QTest::newRow("local") << "Local" << "0" << "/data/Sermons.mdb" << false << 0;
-    QTest::newRow("local without flag") << "Local" << "" << "/data/Sermons.mdb" << false << 0;
-    QTest::newRow("server") << "Server" << "-1" << "/data/Sermons.mdb" << true << 64;
+    QTest::addColumn<QString>("accessSecure"); // empty: not in the settings
+    QTest::addColumn<bool>("secure");
+    QTest::newRow("local") << "Local" << "0" << "/data/Sermons.mdb" << false << 0 << "0" << false;
+    QTest::newRow("local without flag") << "Local" << "" << "/data/Sermons.mdb" << false << 0 << "" << false;
+    QTest::newRow("server") << "Server" << "-1" << "/data/Sermons.mdb" << true << 64 << "" << false;
+    // The configuration screen writes -1 for a secured file.
+    QTest::newRow("secured") << "Local" << "0" << "/data/Sermons.mdb" << false << 0 << "-1" << true;
 }
 
 void tst_Connection::settingsLoader()
@@ -63,7 +67,11 @@ void tst_Connection::settingsLoader()
     QFETCH(QString, databaseName);
     QFETCH(bool, onServer);
     QFETCH(int, passThru);
+    QFETCH(QString, accessSecure);
+    QFETCH(bool, secure);
     clsConfig config;
+    if (!accessSecure.isEmpty())
+        config.SaveConfig(loc, QStringLiteral("AccessSecure"), accessSecure);
     config.SaveConfig(QStringLiteral("DataSource"), QStringLiteral("DataLoc"), loc);
     config.SaveConfig(loc, QStringLiteral("DBPath"), QStringLiteral("/data/"));
     config.SaveConfig(loc, QStringLiteral("DBName"), QStringLiteral("Sermons.mdb"));
@@ -84,7 +92,7 @@ void tst_Connection::settingsLoader()
     QCOMPARE(connection.LoginID(), QStringLiteral("pastor"));
     QCOMPARE(connection.InitLoginID(), QStringLiteral("wg"));
     QCOMPARE(connection.SystemDB(), QStringLiteral("system.mdw"));
-    QVERIFY(!connection.DBSecure());
+    QCOMPARE(connection.DBSecure(), secure);
 }
 
 void tst_Connection::noSettingsAndNoConfigurationScreen()
@@ -202,6 +210,14 @@ void tst_Connection::keyAllocation()
     QCOMPARE(c.TableIDGet(QStringLiteral("tblDateLoc"), QStringLiteral("lngDateLocID")), 1);
     QCOMPARE(next(QStringLiteral("tblDateLoc")), 2);
     QVERIFY(MsgBoxScript::shown().isEmpty());
+
+    // The last 32-bit key is the counter's end: the key below it is the last one handed out.
+    QVERIFY(db.exec(QStringLiteral("UPDATE tblTableIds SET lngNextID=2147483646 WHERE strTableName='tblTopics'")));
+    QCOMPARE(c.TableIDGet(QStringLiteral("tblTopics"), QStringLiteral("lngTopicID")), 2147483646);
+    QCOMPARE(c.TableIDGet(QStringLiteral("tblTopics"), QStringLiteral("lngTopicID")), 0);
+    QCOMPARE(next(QStringLiteral("tblTopics")), 2147483647);
+    QCOMPARE(MsgBoxScript::shown().size(), 1);
+    QVERIFY(MsgBoxScript::shown().first().startsWith(QStringLiteral("An Error Occurred in the System ")));
 }
 
 void tst_Connection::keyAllocationFailureReturnsZero()

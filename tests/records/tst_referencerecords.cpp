@@ -51,6 +51,12 @@ private Q_SLOTS:
         TestEnvironment::addEngineRows();
     }
     void deletesCascadeThroughTheRecords();
+    void noRowWithoutAKey_data()
+    {
+        TestEnvironment::addEngineColumn();
+        TestEnvironment::addEngineRows();
+    }
+    void noRowWithoutAKey();
 };
 
 namespace {
@@ -385,6 +391,40 @@ void tst_ReferenceRecords::deletesCascadeThroughTheRecords()
     QVERIFY(!series.Find());
     QCOMPARE(sermons([](clsSermon &) { return true; }), all - byPreacher - inSeries2 - inSeries3);
     QVERIFY(MsgBoxScript::shown().isEmpty());
+}
+
+// Every counter at its end: the allocator refuses and says so once, and AddNew stores nothing
+// under key 0 (the key of the shipped default rows).
+void tst_ReferenceRecords::noRowWithoutAKey()
+{
+    QFETCH(int, engine);
+    TestDatabase db { Engine(engine) };
+    REQUIRE_DATABASE(db);
+    const QStringList tables = { QStringLiteral("tblTopics"), QStringLiteral("tblIllustr"),
+        QStringLiteral("tblPreachers"), QStringLiteral("tblPublishers"), QStringLiteral("tblSeries") };
+    for (const QString &table : tables) {
+        QVERIFY(db.exec(QStringLiteral("DELETE FROM tblTableIds WHERE strTableName='%1'").arg(table)));
+        QVERIFY(db.exec(QStringLiteral(
+            "INSERT INTO tblTableIds (strTableName, lngNextID) VALUES ('%1', 2147483647)").arg(table)));
+    }
+    StatementLog::setRecording(true);
+    const auto refused = [](auto &&record, const QString &table) {
+        MsgBoxScript::clear();
+        StatementLog::clear();
+        const bool added = record.AddNew();
+        const bool inserted = !StatementLog::recorded()
+                                   .filter(QStringLiteral("INSERT INTO ") + table + QLatin1Char(' '))
+                                   .isEmpty();
+        return !added && !inserted && record.InfoMsg() == QLatin1String("Error Adding a New Record")
+            && MsgBoxScript::shown().size() == 1;
+    };
+    QVERIFY(refused(clsTopic(), tables[0]));
+    QVERIFY(refused(clsIllustr(), tables[1]));
+    QVERIFY(refused(clsPreacher(), tables[2]));
+    QVERIFY(refused(clsPublisher(), tables[3]));
+    clsSeries series; // a series passes its check before the key is looked at
+    series.setName(QStringLiteral("Psalms"));
+    QVERIFY(refused(series, tables[4]));
 }
 
 QTEST_GUILESS_MAIN(tst_ReferenceRecords)

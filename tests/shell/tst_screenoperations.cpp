@@ -143,6 +143,14 @@ void tst_ScreenOperations::openScreenCounterAcrossTwoScreens()
     // The counter never goes below 0.
     ScreenClosed();
     QCOMPARE(OpenScreenCount, qint16(0));
+
+    // A screen closed behind another leaves the caption of the one in front, not the text
+    // it found when it opened.
+    SampleScreen *behind = openSample(QStringLiteral("Topic Screen"));
+    SampleScreen *front = openSample(QStringLiteral("Preachers Screen"));
+    QVERIFY(behind->closeScreen());
+    QCOMPARE(GetStatusText(), QStringLiteral(" Preachers Screen "));
+    QVERIFY(front->closeScreen());
 }
 
 void tst_ScreenOperations::saveChangesOnClose_data()

@@ -48,6 +48,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
+    void changeDatabaseSwitchesToAnotherFile_data();
     void changeDatabaseSwitchesToAnotherFile();
     void unopenableFileKeepsTheDatabaseInUse_data();
     void unopenableFileKeepsTheDatabaseInUse();
@@ -116,14 +117,27 @@ QString tst_ConfigScreens::location(TestDatabase &db)
     return db.scalar(QStringLiteral("SELECT strLocation FROM tblLocation WHERE lngLocationID = 1")).toString();
 }
 
+void tst_ConfigScreens::changeDatabaseSwitchesToAnotherFile_data()
+{
+    QTest::addColumn<bool>("startedOnServer");
+    QTest::newRow("local") << false;
+    // A database file is local: a program that signed in to a server leaves server mode.
+    QTest::newRow("server") << true;
+}
+
 void tst_ConfigScreens::changeDatabaseSwitchesToAnotherFile()
 {
+    QFETCH(bool, startedOnServer);
     // A second library, told apart by its default location.
     QVERIFY(m_db->exec(QStringLiteral("UPDATE tblLocation SET strLocation = 'Second Church'")));
     m_db->connection().DataClose();
     QVERIFY(QFile::copy(m_db->filePath(), programFile(SecondFile)));
     QVERIFY(m_db->connection().DataInit() && m_db->connection().DataOpen());
     QVERIFY(m_db->exec(QStringLiteral("UPDATE tblLocation SET strLocation = 'First Church'")));
+    if (startedOnServer) {
+        m_db->connection().setOnServer(true);
+        m_db->connection().setPassThru(64);
+    }
 
     QDialog *screen = openChangeDatabase();
     QVERIFY(screen);
@@ -139,6 +153,8 @@ void tst_ConfigScreens::changeDatabaseSwitchesToAnotherFile()
     QCOMPARE(ActiveDatabase, path);
     QCOMPARE(m_main->pnlUser()->text(), path);
     QCOMPARE(location(*m_db), QStringLiteral("Second Church"));
+    QVERIFY(!m_db->connection().OnServer());
+    QCOMPARE(int(m_db->connection().PassThru()), 0);
     QTRY_VERIFY(!m_main->findChild<QDialog *>(QStringLiteral("frmChange")));
     QCOMPARE(GetStatusText().trimmed(), ProductName);
     m_main->runCommand(QStringLiteral("mnuFDisplay"));

@@ -27,6 +27,8 @@ private Q_SLOTS:
     void illustrationCheck();
     void printItemWhileIllustrationScreenIsOpen();
     void topicsButtonOpensIllustrationTopics();
+    void saveAndDeleteFollowTheKeyShown_data();
+    void saveAndDeleteFollowTheKeyShown();
 
 private:
     void addScreenRows();
@@ -262,6 +264,91 @@ void tst_TopicScreens::topicsButtonOpensIllustrationTopics()
     click(screen, "cmdNew");
     click(screen, "cmdTopics");
     QCOMPARE(handedOver.size(), 2);
+}
+
+// Every list screen (the preachers' and publishers' too, which share the same editing):
+// a refused save keeps the screen editing; with no key shown Delete does nothing and Save
+// stores a new record.
+void tst_TopicScreens::saveAndDeleteFollowTheKeyShown_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("screenName");
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("keyName");
+    QTest::addColumn<QString>("fieldName");
+    QTest::addColumn<QString>("listName");
+    QTest::newRow("topics") << "mnuETopics" << "frmTopic" << "tblTopics" << "lblTopicID"
+                            << "txtDescription" << "lstTopics";
+    QTest::newRow("illustrations") << "mnuEIllustr" << "frmIllustr" << "tblIllustr"
+                                   << "lblIllustrationID" << "txtName" << "lstIllustrations";
+    QTest::newRow("preachers") << "mnuEPreacher" << "frmPreachers" << "tblPreachers"
+                               << "lblPreacherID" << "txtLast" << "lstPreachers";
+    QTest::newRow("publishers") << "mnuEPublisher" << "frmPublishers" << "tblPublishers"
+                                << "lblPublisherID" << "txtPublisher" << "lstPublishers";
+}
+
+void tst_TopicScreens::saveAndDeleteFollowTheKeyShown()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, screenName);
+    QFETCH(QString, table);
+    QFETCH(QString, keyName);
+    QFETCH(QString, fieldName);
+    QFETCH(QString, listName);
+    QWidget *screen = open(qPrintable(command), qPrintable(screenName));
+    QVERIFY(screen);
+    // An entry of the user's own (key 0 is a shipped default that asks before it changes).
+    auto *list = control<QListWidget>(screen, qPrintable(listName));
+    QVERIFY(list->count() > 1);
+    choose(list, list->item(list->item(0)->data(Qt::UserRole).toInt() == 0 ? 1 : 0)->text());
+    auto *key = control<QLabel>(screen, qPrintable(keyName));
+    auto *field = control<QLineEdit>(screen, qPrintable(fieldName));
+    auto *save = control<QPushButton>(screen, "cmdSave");
+    const QString shownKey = key->text();
+    QVERIFY(!shownKey.trimmed().isEmpty());
+    const QString countSql = QStringLiteral("SELECT COUNT(*) FROM ") + table;
+    const int before = scalarInt(countSql);
+    const auto typeInto = [field](const QString &text) {
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, text);
+    };
+
+    // The database refuses: the screen stays editing with the typing kept.
+    for (const char *when : { "INSERT", "UPDATE" }) {
+        QVERIFY(m_db->exec(QStringLiteral("CREATE TRIGGER refuse%1 BEFORE %1 ON %2 "
+                                          "BEGIN SELECT RAISE(ABORT, 'refused'); END")
+                               .arg(QLatin1String(when), table)));
+    }
+    typeInto(QStringLiteral("REFUSED"));
+    const QString typed = field->text();
+    click(screen, "cmdSave");
+    QVERIFY(!MsgBoxScript::shown().isEmpty());
+    QVERIFY(MsgBoxScript::shown().first().startsWith(QStringLiteral("An Error Occurred in the System ")));
+    QVERIFY(save->isEnabled());
+    QCOMPARE(control<QPushButton>(screen, "cmdClose")->text(), QStringLiteral("&Cancel"));
+    QCOMPARE(field->text(), typed);
+    QCOMPARE(key->text(), shownKey);
+    QVERIFY(m_db->exec(QStringLiteral("DROP TRIGGER refuseINSERT")));
+    QVERIFY(m_db->exec(QStringLiteral("DROP TRIGGER refuseUPDATE")));
+    click(screen, "cmdClose"); // Cancel: the stored record again
+    QVERIFY(!save->isEnabled());
+
+    // No key shown: Delete asks nothing and deletes nothing.
+    MsgBoxScript::clear();
+    key->clear();
+    click(screen, "cmdDelete");
+    QVERIFY(MsgBoxScript::shown().isEmpty());
+    QCOMPARE(scalarInt(countSql), before);
+
+    // ... and Save stores the fields as a new record, leaving the one shown before alone.
+    typeInto(QStringLiteral("ANOTHER ONE"));
+    click(screen, "cmdSave");
+    QVERIFY(MsgBoxScript::shown().isEmpty());
+    QCOMPARE(scalarInt(countSql), before + 1);
+    QVERIFY(!key->text().trimmed().isEmpty());
+    QVERIFY(key->text() != shownKey);
+    QVERIFY(!save->isEnabled());
 }
 
 QTEST_MAIN(tst_TopicScreens)
