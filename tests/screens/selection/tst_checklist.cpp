@@ -15,6 +15,8 @@ class tst_Checklist : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    // Every case runs on SQLite and on the PostgreSQL test server.
+    void initTestCase_data();
     void init();
     void cleanup();
 
@@ -38,10 +40,17 @@ private:
     std::unique_ptr<frmMain> m_main;
 };
 
+void tst_Checklist::initTestCase_data()
+{
+    TestEnvironment::addEngineColumn();
+    TestEnvironment::addEngineRows();
+}
+
 void tst_Checklist::init()
 {
-    m_db = std::make_unique<TestDatabase>(TestEnvironment::Engine::SQLite);
-    QVERIFY2(m_db->isReady(), qPrintable(m_db->reason()));
+    QFETCH_GLOBAL(int, engine);
+    m_db = std::make_unique<TestDatabase>(TestEnvironment::Engine(engine));
+    REQUIRE_DATABASE(*m_db);
     QVERIFY(loadLibrary(*m_db));
     m_main = makeMainWindow();
 }

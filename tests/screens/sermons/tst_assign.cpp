@@ -27,6 +27,8 @@ class tst_Assign : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
+    // Every case runs on SQLite and on the PostgreSQL test server.
+    void initTestCase_data();
     void init();
     void cleanup();
 
@@ -93,13 +95,20 @@ void tst_Assign::initTestCase()
     UserInterface::install(&QtUserInterface::instance());
 }
 
+void tst_Assign::initTestCase_data()
+{
+    TestEnvironment::addEngineColumn();
+    TestEnvironment::addEngineRows();
+}
+
 void tst_Assign::init()
 {
+    QFETCH_GLOBAL(int, engine);
     MsgBoxScript::setScripted(true);
     MsgBoxScript::clear();
     ProgramSelection() = SelectionState();
     OpenScreenCount = 0;
-    m_db = std::make_unique<TestDatabase>(Engine::SQLite, true);
+    m_db = std::make_unique<TestDatabase>(Engine(engine), true);
     REQUIRE_DATABASE(*m_db);
     QVERIFY(m_db->exec(
         QStringLiteral("INSERT INTO tblSermons (lngSermonID, lngPreacherID, lngSeriesID, "

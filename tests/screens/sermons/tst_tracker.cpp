@@ -24,6 +24,8 @@ class tst_Tracker : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
+    // Every case runs on SQLite and on the PostgreSQL test server.
+    void initTestCase_data();
     void init();
     void cleanup();
 
@@ -36,6 +38,7 @@ private Q_SLOTS:
     void deleteRemovesTheShownOccasion();
     void cancelShowsTheOccasionAgain();
     void engineErrorIsReportedAndTheScreenStays();
+    void blankRowDeletesNothingAndSavesANewOccasion();
     void commandKeepsOneTrackerPerSermon();
 
 private:
@@ -58,13 +61,20 @@ void tst_Tracker::initTestCase()
     UserInterface::install(&QtUserInterface::instance());
 }
 
+void tst_Tracker::initTestCase_data()
+{
+    TestEnvironment::addEngineColumn();
+    TestEnvironment::addEngineRows();
+}
+
 void tst_Tracker::init()
 {
+    QFETCH_GLOBAL(int, engine);
     MsgBoxScript::setScripted(true);
     MsgBoxScript::clear();
     ProgramSelection() = SelectionState();
     OpenScreenCount = 0;
-    m_db = std::make_unique<TestDatabase>(Engine::SQLite, true);
+    m_db = std::make_unique<TestDatabase>(Engine(engine), true);
     REQUIRE_DATABASE(*m_db);
     m_main = std::make_unique<frmMain>();
     RegisterScreenCommands(*m_main);
@@ -305,6 +315,31 @@ void tst_Tracker::engineErrorIsReportedAndTheScreenStays()
     QCOMPARE(child<QLineEdit>("txtLocation")->text(), QStringLiteral("x"));
     QCOMPARE(child<DataGrid>("grdDateLoc")->text(1, 1),
         QStringLiteral("Faith Community Church, Dayton"));
+}
+
+// The blank row shows no key: Delete there does nothing, and fields typed there are saved as
+// a new occasion.
+void tst_Tracker::blankRowDeletesNothingAndSavesANewOccasion()
+{
+    QVERIFY(openTracker(6));
+    const QString countSql = QStringLiteral("SELECT COUNT(*) FROM tblDateLoc");
+    const int before = m_db->scalar(countSql).toInt();
+    chooseRow(3);
+    QVERIFY(child<QLabel>("lblDateLocID")->text().isEmpty());
+    click("cmdDelete");
+    QVERIFY(MsgBoxScript::shown().isEmpty());
+    QCOMPARE(m_db->scalar(countSql).toInt(), before);
+
+    QTest::keyClicks(child<QLineEdit>("txtLocation"), QStringLiteral("Chapel"));
+    QTest::keyClicks(child<QLineEdit>("txtDate"), QStringLiteral("6/15/98"));
+    click("cmdSave");
+    QVERIFY(MsgBoxScript::shown().isEmpty());
+    QCOMPARE(m_db->scalar(countSql).toInt(), before + 1);
+    QCOMPARE(m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM tblDateLoc WHERE lngSermonID=6 "
+                                         "AND strLocation='Chapel'"))
+                 .toInt(),
+        1);
+    QVERIFY(!child<QPushButton>("cmdSave")->isEnabled());
 }
 
 void tst_Tracker::commandKeepsOneTrackerPerSermon()
