@@ -7,6 +7,9 @@
 #include <QSqlQuery>
 #include <QThread>
 
+#include <algorithm>
+#include <atomic>
+
 namespace {
 
 bool isBusy(const QSqlQuery &query)
@@ -19,7 +22,33 @@ bool isBusy(const QSqlQuery &query)
     return ok && (code & 0xff) == 5;
 }
 
+// A clock shared by every connection of this copy of the program.
+qint64 nowMs()
+{
+    static const QElapsedTimer clock = [] {
+        QElapsedTimer started;
+        started.start();
+        return started;
+    }();
+    return clock.elapsed();
+}
+
+// When this copy last found the write lock taken (milliseconds on nowMs; very old at first).
+std::atomic<qint64> lastContendedMs { -DbBusyWait::CourtesyWindowMs - 1 };
+
+int jitterUs(int lowest, int highest)
+{
+    return lowest + int(QRandomGenerator::global()->bounded(quint32(highest - lowest + 1)));
+}
+
 } // namespace
+
+int DbBusyWait::retryPauseUs(qint64 waitedMs)
+{
+    // From 1-3 ms at first down to 0.17-0.5 ms once a second has passed.
+    const int longest = int(std::max<qint64>(500, 3000 - waitedMs * 5 / 2));
+    return jitterUs(longest / 3, longest);
+}
 
 bool DbBusyWait::exec(QSqlQuery &query, const QString *sql, bool mayRetry)
 {
@@ -33,7 +62,20 @@ bool DbBusyWait::exec(QSqlQuery &query, const QString *sql, bool mayRetry)
             waited.start();
         else if (waited.hasExpired(TimeoutMs))
             return false;
-        // A little jitter keeps copies that wait together from looking in step.
-        QThread::usleep(1000 + QRandomGenerator::global()->bounded(2000));
+        QThread::usleep(ulong(retryPauseUs(waited.elapsed())));
     }
+}
+
+bool DbBusyWait::takeWriteLock(QSqlQuery &query, const QString &sql)
+{
+    if (nowMs() - lastContendedMs.load() <= CourtesyWindowMs)
+        QThread::usleep(ulong(jitterUs(CourtesyPauseUs / 2, CourtesyPauseUs)));
+    QElapsedTimer took;
+    took.start();
+    const bool taken = exec(query, &sql, true);
+    // The driver's own short wait answers without a busy error: a lock that took a
+    // millisecond or more to get was held by another copy.
+    if (took.elapsed() >= 1 || (!taken && isBusy(query)))
+        lastContendedMs.store(nowMs());
+    return taken;
 }

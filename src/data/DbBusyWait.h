@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 class QSqlQuery;
 class QString;
 
@@ -12,19 +14,40 @@ class QString;
 // timeout: eight copies inserting at once gave "database is locked" after 5 s of waiting
 // for a lock that no copy ever held for more than a few milliseconds. So the driver waits
 // only DriverWaitMs, in which it looks often (after 1, 3, 8 and 18 ms), and the engine layer
-// goes on from there, looking every one to three milliseconds until five seconds have
-// passed. The driver's short wait is kept for a commit waiting for readers to finish:
-// SQLite then bars new readers, so they finish soon, and the commit need not be undone and
-// redone. Servers wait in their own lock queues: ODBC statements run once.
+// goes on from there until TimeoutMs have passed. The driver's short wait is kept for a
+// commit waiting for readers to finish: SQLite then bars new readers, so they finish soon,
+// and the commit need not be undone and redone. Servers wait in their own lock queues: ODBC
+// statements run once.
+//
+// SQLite keeps no queue of waiters, so looking often is not yet fair: a copy that has just
+// committed asks for the lock again at once, before any waiter wakes, and can keep it through
+// transaction after transaction while another copy waits out its limit (seen on a loaded
+// two-core machine). Two rules share the lock out:
+// - the longer a copy has waited, the more often it looks (retryPauseUs);
+// - a copy that found the write lock taken lately lets a moment pass before it asks for the
+//   lock again (takeWriteLock), so that a waiter can take it in between. A copy that writes
+//   alone never waits and never pauses.
 namespace DbBusyWait {
 
 constexpr int TimeoutMs = 5000;
 constexpr int DriverWaitMs = 20;
+// How long after meeting another copy's write lock this copy keeps pausing before it asks for
+// the lock, and how long a pause lasts at most: long enough for the longest waiter to look.
+constexpr int CourtesyWindowMs = 1000;
+constexpr int CourtesyPauseUs = 1000;
+
+// The pause before the next look, jittered so that copies waiting together do not look in
+// step: 1-3 ms at first, shrinking to 0.17-0.5 ms after a second of waiting.
+int retryPauseUs(qint64 waitedMs);
 
 // Executes `sql` on `query` (or its prepared statement when `sql` is null). While SQLite
 // answers "busy" and `mayRetry` is set, tries again until TimeoutMs have passed. A caller
 // sets `mayRetry` only where a busy answer left nothing done: any statement outside a
 // transaction, a read, or COMMIT (which stays pending after a busy answer).
 bool exec(QSqlQuery &query, const QString *sql, bool mayRetry);
+
+// Executes `sql`, a statement that takes the write lock (BEGIN IMMEDIATE), as exec does with
+// retries, after the courtesy pause when this copy met another's lock lately.
+bool takeWriteLock(QSqlQuery &query, const QString &sql);
 
 } // namespace DbBusyWait

@@ -209,13 +209,16 @@ bool DbDatabase::execute(const QString &sql, int *rowsAffected, DbError &error)
     return run(sql, rowsAffected, error, !m_inTransaction);
 }
 
-bool DbDatabase::run(const QString &text, int *rowsAffected, DbError &error, bool mayWait)
+bool DbDatabase::run(
+    const QString &text, int *rowsAffected, DbError &error, bool mayWait, bool takesWriteLock)
 {
     const QString sql = wellFormed(text);
     StatementLog::note(sql);
     QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
     query.setForwardOnly(true);
-    if (!DbBusyWait::exec(query, &sql, mayWait)) {
+    const bool ran = takesWriteLock ? DbBusyWait::takeWriteLock(query, sql)
+                                    : DbBusyWait::exec(query, &sql, mayWait);
+    if (!ran) {
         error = DbDriverError(query.lastError(), sql, statementFallback(m_engine));
         if (rowsAffected)
             *rowsAffected = 0;
@@ -286,7 +289,7 @@ bool DbDatabase::beginExclusive(const QString &table, DbError &error)
 {
     int ignored = 0;
     if (m_engine == Engine::SQLite) {
-        m_inTransaction = execute(QStringLiteral("BEGIN IMMEDIATE"), &ignored, error);
+        m_inTransaction = run(QStringLiteral("BEGIN IMMEDIATE"), &ignored, error, true, true);
         return m_inTransaction;
     }
     if (!begin(error))

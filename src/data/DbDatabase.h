@@ -71,8 +71,10 @@ private:
     static std::unique_ptr<DbDatabase> openSqlite(const QString &path, bool create, DbError &error);
     // fileWithTables: an existing SQLite file, refused when it holds no tables.
     bool setUpSession(DbError &error, const QString &fileWithTables = QString());
-    // execute(), with or without waiting out another copy's lock (see DbBusyWait).
-    bool run(const QString &sql, int *rowsAffected, DbError &error, bool mayWait);
+    // execute(), with or without waiting out another copy's lock (see DbBusyWait);
+    // takesWriteLock for the statement that asks for SQLite's write lock.
+    bool run(const QString &sql, int *rowsAffected, DbError &error, bool mayWait,
+        bool takesWriteLock = false);
 
     Engine m_engine;
     QString m_connectionName;
