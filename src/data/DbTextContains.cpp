@@ -1,8 +1,11 @@
 #include "DbTextContains.h"
 
+#include "Utf8FoldedMatcher.h"
+
 #include <QHash>
 #include <QStringMatcher>
 #include <memory>
+#include <optional>
 #include <sqlite3.h>
 
 namespace {
@@ -15,9 +18,13 @@ struct PreparedText
         : empty(text.isEmpty())
         , matcher(text, Qt::CaseInsensitive)
     {
+        if (Utf8FoldedMatcher::canMatch(text))
+            utf8.emplace(text);
     }
     bool empty;
     QStringMatcher matcher;
+    // Reads the database's own UTF-8 where the search allows it.
+    std::optional<Utf8FoldedMatcher> utf8;
 };
 
 QStringView textArgument(sqlite3_value *value)
@@ -28,10 +35,23 @@ QStringView textArgument(sqlite3_value *value)
     return QStringView(static_cast<const char16_t *>(units), sqlite3_value_bytes16(value) / 2);
 }
 
+// The verdict on the field's text as UTF-8, or Unsure when only its UTF-16 form can tell: a
+// blob (SQLite hands its bytes over as they are, which differ between the two forms) or text
+// that is not strict UTF-8.
+Utf8FoldedMatcher::Verdict foundInUtf8(sqlite3_value *field, const PreparedText &prepared)
+{
+    if (!prepared.utf8 || sqlite3_value_type(field) == SQLITE_BLOB)
+        return Utf8FoldedMatcher::Verdict::Unsure;
+    const unsigned char *bytes = sqlite3_value_text(field);
+    const int size = sqlite3_value_bytes(field);
+    if (!bytes || size == 0)
+        return Utf8FoldedMatcher::Verdict::NotFound;
+    return prepared.utf8->find(bytes, size);
+}
+
 void containsFunction(sqlite3_context *context, int, sqlite3_value **arguments)
 {
-    const QStringView field = textArgument(arguments[0]);
-    if (field.isEmpty()) {
+    if (sqlite3_value_type(arguments[0]) == SQLITE_NULL) {
         sqlite3_result_int(context, 0);
         return;
     }
@@ -41,7 +61,14 @@ void containsFunction(sqlite3_context *context, int, sqlite3_value **arguments)
         fresh = std::make_unique<PreparedText>(textArgument(arguments[1]).toString());
         prepared = fresh.get();
     }
-    const bool found = prepared->empty || prepared->matcher.indexIn(field) >= 0;
+    bool found = false;
+    const Utf8FoldedMatcher::Verdict verdict = foundInUtf8(arguments[0], *prepared);
+    if (verdict != Utf8FoldedMatcher::Verdict::Unsure) {
+        found = verdict == Utf8FoldedMatcher::Verdict::Found;
+    } else {
+        const QStringView field = textArgument(arguments[0]);
+        found = !field.isEmpty() && (prepared->empty || prepared->matcher.indexIn(field) >= 0);
+    }
     sqlite3_result_int(context, found ? 1 : 0);
     if (fresh) {
         // SQLite owns it from here and may free it at once: it is not touched again.
@@ -73,7 +100,7 @@ constexpr qsizetype LongestPattern = 200;
 bool DbTextContains::addSqliteFunction(sqlite3 *handle)
 {
     return sqlite3_create_function_v2(handle, SqliteFunction, 2,
-               SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr, containsFunction, nullptr, nullptr,
+               SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, containsFunction, nullptr, nullptr,
                nullptr)
         == SQLITE_OK;
 }
