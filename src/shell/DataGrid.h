@@ -40,9 +40,9 @@ public:
     void addItem(const QString &tabText, int row = -1);
     // Many rows in front of `row` as addItem would insert them one after another, in one
     // insertion (a long list costs the view one update instead of one per row).
-    void addItems(const QStringList &tabTexts, int row = -1);
+    void addItems(QStringList tabTexts, int row = -1);
     void removeItem(int row);
-    // Removes every data row; headings and column settings stay.
+    // Removes every data row at once; headings and column settings stay.
     void clearRows();
 
     // The current cell. Setting it also makes that cell the whole selection. With no current

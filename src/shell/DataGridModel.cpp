@@ -28,7 +28,7 @@ QVariant DataGridModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
     case Qt::EditRole:
     case Qt::AccessibleTextRole:
-        return m_rows[size_t(index.row())].value(index.column());
+        return cellOf(m_rows[size_t(index.row())], index.column());
     case Qt::BackgroundRole:
         if (index.column() < m_fixedColumns) {
             return QApplication::palette().button();
@@ -64,6 +64,7 @@ void DataGridModel::setColumns(int columns)
         return;
     }
     if (columns > m_columns) {
+        dropCellsBeyond(m_columns);
         beginInsertColumns(QModelIndex(), m_columns, columns - 1);
         m_columns = columns;
         endInsertColumns();
@@ -71,11 +72,6 @@ void DataGridModel::setColumns(int columns)
     }
     beginRemoveColumns(QModelIndex(), columns, m_columns - 1);
     m_columns = columns;
-    for (QStringList &row : m_rows) {
-        if (row.size() > columns) {
-            row.resize(columns);
-        }
-    }
     if (m_headings.size() > columns) {
         m_headings.resize(columns);
     }
@@ -102,7 +98,60 @@ void DataGridModel::setDataRows(int rows)
 
 void DataGridModel::clearRows()
 {
-    setDataRows(0);
+    if (m_rows.empty()) {
+        return;
+    }
+    beginResetModel();
+    std::vector<Row>().swap(m_rows);
+    endResetModel();
+}
+
+QString DataGridModel::cellOf(const Row &row, int column) const
+{
+    if (column < 0 || column >= m_columns) {
+        return {};
+    }
+    if (row.split) {
+        return row.cells.value(column);
+    }
+    const QString &text = row.tabText;
+    qsizetype start = 0;
+    for (int c = 0; c < column; ++c) {
+        const qsizetype tab = text.indexOf(QLatin1Char('\t'), start);
+        if (tab < 0) {
+            return {};
+        }
+        start = tab + 1;
+    }
+    const qsizetype tab = text.indexOf(QLatin1Char('\t'), start);
+    if (start == 0 && tab < 0) {
+        return text;
+    }
+    return text.sliced(start, (tab < 0 ? text.size() : tab) - start);
+}
+
+void DataGridModel::dropCellsBeyond(int columns)
+{
+    for (Row &row : m_rows) {
+        if (row.split) {
+            if (row.cells.size() > columns) {
+                row.cells.resize(columns);
+            }
+            continue;
+        }
+        qsizetype tab = -1;
+        for (int c = 0; c < columns; ++c) {
+            tab = row.tabText.indexOf(QLatin1Char('\t'), tab + 1);
+            if (tab < 0) {
+                break;
+            }
+        }
+        if (columns == 0) {
+            row.tabText.clear();
+        } else if (tab >= 0) {
+            row.tabText.truncate(tab);
+        }
+    }
 }
 
 QString DataGridModel::cell(int row, int column) const
@@ -110,7 +159,7 @@ QString DataGridModel::cell(int row, int column) const
     if (row < 0 || row >= int(m_rows.size())) {
         return {};
     }
-    return m_rows[size_t(row)].value(column);
+    return cellOf(m_rows[size_t(row)], column);
 }
 
 void DataGridModel::setCell(int row, int column, const QString &text)
@@ -118,22 +167,23 @@ void DataGridModel::setCell(int row, int column, const QString &text)
     if (row < 0 || row >= int(m_rows.size()) || column < 0 || column >= m_columns) {
         return;
     }
-    QStringList &cells = m_rows[size_t(row)];
-    if (cells.size() <= column) {
-        cells.resize(column + 1);
+    Row &changed = m_rows[size_t(row)];
+    if (!changed.split) {
+        if (!changed.tabText.isNull()) {
+            changed.cells = changed.tabText.split(QLatin1Char('\t'));
+            if (changed.cells.size() > m_columns) {
+                changed.cells.resize(m_columns);
+            }
+        }
+        changed.tabText = QString();
+        changed.split = true;
     }
-    cells[column] = text;
-    const QModelIndex changed = index(row, column);
-    Q_EMIT dataChanged(changed, changed, { Qt::DisplayRole });
-}
-
-QStringList DataGridModel::splitRow(const QString &tabText) const
-{
-    QStringList cells = tabText.split(QLatin1Char('\t'));
-    if (cells.size() > m_columns) {
-        cells.resize(m_columns);
+    if (changed.cells.size() <= column) {
+        changed.cells.resize(column + 1);
     }
-    return cells;
+    changed.cells[column] = text;
+    const QModelIndex at = index(row, column);
+    Q_EMIT dataChanged(at, at, { Qt::DisplayRole });
 }
 
 void DataGridModel::insertRowText(int row, const QString &tabText)
@@ -141,27 +191,23 @@ void DataGridModel::insertRowText(int row, const QString &tabText)
     const int count = int(m_rows.size());
     row = (row < 0 || row > count) ? count : row;
     beginInsertRows(QModelIndex(), row, row);
-    if (row == count) {
-        m_rows.push_back(splitRow(tabText));
-    } else {
-        m_rows.insert(m_rows.begin() + row, splitRow(tabText));
-    }
+    m_rows.insert(m_rows.begin() + row, Row { tabText, {}, false });
     endInsertRows();
 }
 
-void DataGridModel::insertRowTexts(int row, const QStringList &tabTexts)
+void DataGridModel::insertRowTexts(int row, QStringList tabTexts)
 {
     if (tabTexts.isEmpty()) {
         return;
     }
     const int count = int(m_rows.size());
     row = (row < 0 || row > count) ? count : row;
-    std::vector<QStringList> added;
+    std::vector<Row> added;
     added.reserve(size_t(tabTexts.size()));
-    for (const QString &tabText : tabTexts) {
-        added.push_back(splitRow(tabText));
+    for (QString &tabText : tabTexts) {
+        added.push_back(Row { std::move(tabText), {}, false });
     }
-    beginInsertRows(QModelIndex(), row, row + int(tabTexts.size()) - 1);
+    beginInsertRows(QModelIndex(), row, row + int(added.size()) - 1);
     m_rows.insert(m_rows.begin() + row, std::make_move_iterator(added.begin()),
         std::make_move_iterator(added.end()));
     endInsertRows();

@@ -4,9 +4,10 @@
 #include <QStringList>
 #include <vector>
 
-// The cells behind a DataGrid: plain rows of texts, nothing per cell but the string. Rows are
-// kept in one vector so that appending is amortised constant time even for lists of a hundred
-// thousand sermons; the heading texts live apart from the data rows.
+// The cells behind a DataGrid. A row is kept as the one tab-separated text it was added as
+// and read cell by cell on demand, so adding a hundred thousand rows copies no cell and
+// emptying them frees one string per row; only a row whose cell was set on its own keeps its
+// cells apart (a cell text may hold a tab). The heading texts live apart from the data rows.
 class DataGridModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -23,6 +24,8 @@ public:
     void setColumns(int columns);
     // Grows (with empty rows) or shrinks the data rows.
     void setDataRows(int rows);
+    // Every data row at once, as one model reset: the view forgets its rows in one step
+    // instead of being told of each one that goes.
     void clearRows();
 
     QString cell(int row, int column) const;
@@ -31,7 +34,7 @@ public:
     // of `tabText`, extra parts beyond the column count are dropped.
     void insertRowText(int row, const QString &tabText);
     // The same for many rows at once, announced to the view as one insertion.
-    void insertRowTexts(int row, const QStringList &tabTexts);
+    void insertRowTexts(int row, QStringList tabTexts);
     void removeDataRow(int row);
 
     QString heading(int column) const;
@@ -42,9 +45,17 @@ public:
     int fixedColumns() const { return m_fixedColumns; }
 
 private:
-    QStringList splitRow(const QString &tabText) const;
+    struct Row
+    {
+        QString tabText;      // the cells as added, parted by tabs
+        QStringList cells;    // used instead once a cell was set on its own
+        bool split = false;
+    };
+    QString cellOf(const Row &row, int column) const;
+    // Drops the parts of every row beyond `columns`, so that columns added later start empty.
+    void dropCellsBeyond(int columns);
 
-    std::vector<QStringList> m_rows;
+    std::vector<Row> m_rows;
     QStringList m_headings;
     int m_columns = 2;
     int m_fixedColumns = 0;

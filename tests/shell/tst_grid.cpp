@@ -2,6 +2,7 @@
 #include "DataGridModel.h"
 #include "Twips.h"
 
+#include <QAbstractItemModelTester>
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QTest>
@@ -17,6 +18,7 @@ private Q_SLOTS:
     void addItemSplitsAtTabs_data();
     void addItemSplitsAtTabs();
     void cellTextsAndBlanking();
+    void cellsBeyondTheColumnsStayDropped();
     void rowsGrowAndShrink();
     void currentCellAndRowSignals();
     void topRow();
@@ -128,6 +130,32 @@ void tst_Grid::cellTextsAndBlanking()
     grid.setText(99, 0, QStringLiteral("x"));
     grid.setText(1, 9, QStringLiteral("x"));
     QCOMPARE(grid.rows(), 3);
+    // A cell set on its own keeps a tab in its text; its neighbours keep theirs.
+    grid.addItem(QStringLiteral("13\tPs 1\tKnox\tBlessed"), 2);
+    grid.setText(2, 3, QStringLiteral("one\ttwo"));
+    QCOMPARE(grid.text(2, 3), QStringLiteral("one\ttwo"));
+    QCOMPARE(grid.text(2, 2), QStringLiteral("Knox"));
+}
+
+void tst_Grid::cellsBeyondTheColumnsStayDropped()
+{
+    DataGrid grid;
+    QAbstractItemModelTester tester(grid.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    grid.setCols(3);
+    grid.addItem(QStringLiteral("1\t2\t3\t4"), 1);
+    grid.addItem(QStringLiteral("5\t6\t7\t8"), 2);
+    grid.setText(2, 0, QStringLiteral("x"));
+    QCOMPARE(grid.text(1, 3), QString());
+    grid.setCols(2);
+    grid.setCols(4);
+    for (int row : { 1, 2 }) {
+        QCOMPARE(grid.text(row, 1), QString::number(row * 4 - 2));
+        QCOMPARE(grid.text(row, 2), QString());
+        QCOMPARE(grid.text(row, 3), QString());
+    }
+    QCOMPARE(grid.text(2, 0), QStringLiteral("x"));
+    grid.clearRows();
+    QCOMPARE(grid.rows(), 1);
 }
 
 void tst_Grid::rowsGrowAndShrink()
@@ -247,8 +275,16 @@ void tst_Grid::hundredThousandRows()
     grid.setRow(count);
     QCoreApplication::processEvents();
     QCOMPARE(grid.currentText(), QString::number(count));
+    grid.setText(0, 1, QStringLiteral("BIBLE REF"));
+    grid.setColWidth(1, 1586);
     grid.clearRows();
     QCOMPARE(grid.rows(), 1);
+    QCOMPARE(grid.row(), -1);
+    // Emptied at once, the grid keeps its headings and widths.
+    QCOMPARE(grid.text(0, 1), QStringLiteral("BIBLE REF"));
+    QCOMPARE(grid.columnWidth(1), TwipsToPixels(1586));
+    grid.addItem(QStringLiteral("1\tGen 1:1"), 1);
+    QCOMPARE(grid.text(1, 1), QStringLiteral("Gen 1:1"));
 }
 
 QTEST_MAIN(tst_Grid)

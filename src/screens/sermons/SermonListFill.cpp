@@ -146,9 +146,9 @@ void SermonListFill::setUpGrid(DataGrid *grid)
     grid->setCol(0);
 }
 
-void SermonListFill::insertRows(DataGrid *grid, const QStringList &rows)
+void SermonListFill::insertRows(DataGrid *grid, QStringList rows)
 {
     grid->setUpdatesEnabled(false);
-    grid->addItems(rows, grid->rows() - 1);
+    grid->addItems(std::move(rows), grid->rows() - 1);
     grid->setUpdatesEnabled(true);
 }

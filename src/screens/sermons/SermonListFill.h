@@ -28,7 +28,7 @@ public:
     // a new sermon is entered), current at column 0.
     static void setUpGrid(DataGrid *grid);
     // The rows in front of the trailing blank row, in one batch painted once.
-    static void insertRows(DataGrid *grid, const QStringList &rows);
+    static void insertRows(DataGrid *grid, QStringList rows);
 
 private:
     // A listed row whose verdict waits for the sermon's outline.

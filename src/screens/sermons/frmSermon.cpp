@@ -192,16 +192,17 @@ int frmSermon::FillList()
     m_preacherNames.startCache();
     SermonListFill fill(
         *m_sermon, [this](qint32 preacherID) { return lookUpLastName(preacherID); });
-    const QStringList rows = fill.rows(&anySermon);
+    QStringList rows = fill.rows(&anySermon);
+    const int count = int(rows.size());
     m_preacherNames.stopCache();
     if (anySermon) {
         ClearSermonList();
-        SermonListFill::insertRows(grdSermons, rows);
+        SermonListFill::insertRows(grdSermons, std::move(rows));
     }
     SermonListFilter::releaseTopicLookup();
     grdSermons->setRow(1);
     grdSermons->setCol(0);
-    return int(rows.size());
+    return count;
 }
 
 void frmSermon::LoadSermonList()
