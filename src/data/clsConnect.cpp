@@ -235,6 +235,29 @@ qint32 clsConnect::TableIDGet(const QString &strTable, const QString &strKeyFld)
     return allocateKey(strTable, strKeyFld);
 }
 
+bool clsConnect::advanceCounterAtOnce(
+    DbDatabase &db, const QString &strTable, qint32 &key, DbError &error)
+{
+    // The row lock the UPDATE takes queues other copies of the program behind it, so no two
+    // get the same key; the counter's rules are the long way's: 0 or Null hands out 1, and a
+    // counter at the largest key is left for the long way to report.
+    const QString sql = QStringLiteral("UPDATE tblTableIds SET lngNextID = CASE WHEN lngNextID "
+                                       "IS NULL OR lngNextID = 0 THEN 2 ELSE lngNextID + 1 END "
+                                       "WHERE strTableName = ")
+        + SQLText(strTable)
+        + QStringLiteral(" AND (lngNextID IS NULL OR lngNextID < 2147483647) "
+                         "RETURNING lngNextID - 1 AS lngKey");
+    auto advanced = db.openSnapshot(sql, error);
+    if (!advanced || advanced->eof())
+        return false;
+    key = NullToLong(advanced->field(0));
+    if (advanced->lastError().isSet()) {
+        error = advanced->lastError();
+        return false;
+    }
+    return true;
+}
+
 qint32 clsConnect::allocateKey(const QString &strTable, const QString &strKeyFld)
 {
     DbError error;
@@ -243,6 +266,15 @@ qint32 clsConnect::allocateKey(const QString &strTable, const QString &strKeyFld
         return 0;
     }
     DbDatabase &db = *m_database;
+    if (db.isPostgres()) {
+        qint32 key = 0;
+        if (advanceCounterAtOnce(db, strTable, key, error))
+            return key;
+        if (error.isSet()) {
+            ShowSystemError(error);
+            return 0;
+        }
+    }
     // Reading and rewriting the counter is one exclusive step: two copies of the program
     // allocating at the same moment queue up instead of handing out the same key.
     DbTransaction transaction(db);

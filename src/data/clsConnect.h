@@ -81,6 +81,9 @@ private:
     bool UserGet();
     bool openDatabase(const QString &localPath);
     qint32 allocateKey(const QString &strTable, const QString &strKeyFld);
+    // PostgreSQL: advances an existing counter with keys left in one statement; false with
+    // no error when the long way must decide (no counter row, or the counter exhausted).
+    bool advanceCounterAtOnce(DbDatabase &db, const QString &strTable, qint32 &key, DbError &error);
 
     bool m_workspace = false;
     std::unique_ptr<DbDatabase> m_database;

@@ -1,6 +1,7 @@
 #include "DbDatabase.h"
 #include "PasswordEncode.h"
 #include "SqlLiterals.h"
+#include "StatementLog.h"
 #include "TestEnvironment.h"
 #include "UserInterface.h"
 #include "clsConfig.h"
@@ -210,6 +211,14 @@ void tst_Connection::keyAllocation()
     QCOMPARE(c.TableIDGet(QStringLiteral("tblDateLoc"), QStringLiteral("lngDateLocID")), 1);
     QCOMPARE(next(QStringLiteral("tblDateLoc")), 2);
     QVERIFY(MsgBoxScript::shown().isEmpty());
+
+    // On the server a counter row is read and advanced by one statement.
+    StatementLog::clear();
+    StatementLog::setRecording(true);
+    QCOMPARE(c.TableIDGet(QStringLiteral("tblDateLoc"), QStringLiteral("lngDateLocID")), 2);
+    StatementLog::setRecording(false);
+    if (Engine(engine) == Engine::PostgreSQL)
+        QCOMPARE(StatementLog::recorded().size(), 1);
 
     // The last 32-bit key is the counter's end: the key below it is the last one handed out.
     QVERIFY(db.exec(QStringLiteral("UPDATE tblTableIds SET lngNextID=2147483646 WHERE strTableName='tblTopics'")));
