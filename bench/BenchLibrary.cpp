@@ -2,6 +2,7 @@
 
 #include "DbDatabase.h"
 #include "DbSnapshot.h"
+#include "LibraryGenerator.h"
 #include "clsConnect.h"
 
 #include <QCoreApplication>
@@ -64,7 +65,7 @@ bool BenchLibrary::prepare(const QString &engine, int size, const QString &dataF
 {
     target.postgres = engine == QLatin1String("postgres");
     if (!target.postgres) {
-        target.file = dataFolder + QStringLiteral("/bench-%1.mdb").arg(size);
+        target.file = dataFolder + QStringLiteral("/bench-%1-v%2.mdb").arg(size).arg(LibraryGenerator::Version);
         if (QFile::exists(target.file))
             return true;
         return runMkdb({QStringLiteral("--generate"), QString::number(size), target.file}, target.problem);
@@ -73,7 +74,7 @@ bool BenchLibrary::prepare(const QString &engine, int size, const QString &dataF
         target.problem = QStringLiteral("LECTORUM_TEST_PG_DSN is not set");
         return false;
     }
-    target.serverName = QStringLiteral("lectorum_bench_%1").arg(size);
+    target.serverName = QStringLiteral("lectorum_bench_%1_v%2").arg(size).arg(LibraryGenerator::Version);
     DbError error;
     auto admin = DbDatabase::openOdbc(serverAttributes(QStringLiteral("postgres")), error);
     if (!admin) {

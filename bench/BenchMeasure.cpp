@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -29,6 +30,16 @@ qint64 peakMemoryKilobytes()
     return 0;
 }
 
+QString timeText(const BenchSeries &series)
+{
+    if (series.isEmpty())
+        return QString();
+    return QStringLiteral("%1 [%2-%3]")
+        .arg(series.median(), 0, 'f', 1)
+        .arg(series.lowest(), 0, 'f', 1)
+        .arg(series.highest(), 0, 'f', 1);
+}
+
 } // namespace
 
 BenchFigure measureStep(const std::function<void()> &step)
@@ -45,19 +56,57 @@ BenchFigure measureStep(const std::function<void()> &step)
     return figure;
 }
 
+void BenchSeries::add(const BenchFigure &figure)
+{
+    milliseconds.push_back(figure.milliseconds);
+    statements = figure.statements;
+    peakKilobytes = std::max(peakKilobytes, figure.peakKilobytes);
+}
+
+double BenchSeries::median() const
+{
+    if (milliseconds.empty())
+        return 0;
+    std::vector<double> sorted = milliseconds;
+    std::sort(sorted.begin(), sorted.end());
+    const size_t middle = sorted.size() / 2;
+    return sorted.size() % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
+}
+
+double BenchSeries::lowest() const
+{
+    return milliseconds.empty() ? 0 : *std::min_element(milliseconds.begin(), milliseconds.end());
+}
+
+double BenchSeries::highest() const
+{
+    return milliseconds.empty() ? 0 : *std::max_element(milliseconds.begin(), milliseconds.end());
+}
+
 void printFigureHeading(const QString &title)
 {
     std::printf("\n%s\n", qPrintable(title));
-    std::printf("  %-36s %10s %11s %7s %11s %9s %10s %10s\n", "step", "product ms", "baseline ms",
-        "ratio", "statements", "baseline", "peak MB", "base MB");
+    std::printf("  %-42s %22s %22s %7s %6s %6s %7s %s\n", "step", "product ms [spread]",
+        "baseline ms [spread]", "ratio", "stmts", "base", "peak MB", "rows");
 }
 
-void printFigureRow(const QString &name, const BenchFigure &product, const BenchFigure &baseline)
+void printSeriesRow(const QString &name, const BenchSeries &product, const BenchSeries *baseline,
+    const QString &verdict)
 {
-    const double ratio = baseline.milliseconds > 0 ? product.milliseconds / baseline.milliseconds : 0;
-    std::printf("  %-36s %10.1f %11.1f %6.2fx %11lld %9lld %10.1f %10.1f\n", qPrintable(name),
-        product.milliseconds, baseline.milliseconds, ratio, static_cast<long long>(product.statements),
-        static_cast<long long>(baseline.statements), product.peakKilobytes / 1024.0,
-        baseline.peakKilobytes / 1024.0);
+    const bool paired = baseline && !baseline->isEmpty() && baseline->median() > 0;
+    const QString ratio = paired
+        ? QStringLiteral("%1x").arg(product.median() / baseline->median(), 0, 'f', 2)
+        : QString();
+    std::printf("  %-42s %22s %22s %7s %6lld %6s %7.1f %s\n", qPrintable(name),
+        qPrintable(timeText(product)), qPrintable(paired ? timeText(*baseline) : QString()),
+        qPrintable(ratio), static_cast<long long>(product.statements),
+        qPrintable(paired ? QString::number(baseline->statements) : QString()),
+        product.peakKilobytes / 1024.0, qPrintable(verdict));
+    std::fflush(stdout);
+}
+
+void printNote(const QString &text)
+{
+    std::printf("  %s\n", qPrintable(text));
     std::fflush(stdout);
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <vector>
 
 // One measured step: wall time, statements sent through the engine layer, and the peak
 // resident memory while it ran (the kernel's high-water mark, reset before each step).
@@ -14,6 +15,25 @@ struct BenchFigure
 
 BenchFigure measureStep(const std::function<void()> &step);
 
-// "name  product ms  baseline ms  ratio  statements  peak" on one line.
-void printFigureRow(const QString &name, const BenchFigure &product, const BenchFigure &baseline);
+// The same step measured several times: the median and the spread (lowest, highest) of the
+// times, the statements of one run and the highest peak.
+struct BenchSeries
+{
+    std::vector<double> milliseconds;
+    qint64 statements = 0;
+    qint64 peakKilobytes = 0;
+
+    void add(const BenchFigure &figure);
+    bool isEmpty() const { return milliseconds.empty(); }
+    double median() const;
+    double lowest() const;
+    double highest() const;
+};
+
+// "name  product median [spread]  baseline median [spread]  ratio  statements  peak" on one
+// line; `verdict` says whether the two listed the same rows in the same order. A step with no
+// baseline leaves those columns empty.
+void printSeriesRow(const QString &name, const BenchSeries &product, const BenchSeries *baseline,
+    const QString &verdict = QString());
 void printFigureHeading(const QString &title);
+void printNote(const QString &text);

@@ -1,11 +1,13 @@
 // A second program for the key-allocation benchmark: opens a database the way the program
-// does and hands out keys, either through the program's allocator or, as the baseline, with
-// one plain UPDATE per key. Prints the number of keys it got.
+// does and hands out keys, either through the program's allocator or, as the baselines, with
+// one plain UPDATE per key, or one UPDATE … RETURNING that also reads the key back. Prints the
+// number of keys it got.
 //
-//   bench-worker allocator|plain sqlite PATH COUNT
-//   bench-worker allocator|plain odbc "DSN=…;UID=…;PWD=;DATABASE=…" COUNT
+//   bench-worker allocator|plain|returning sqlite PATH COUNT
+//   bench-worker allocator|plain|returning odbc "DSN=…;UID=…;PWD=;DATABASE=…" COUNT
 
 #include "DbDatabase.h"
+#include "DbSnapshot.h"
 #include "WorkerConnection.h"
 #include "clsConnect.h"
 
@@ -23,10 +25,16 @@ int main(int argc, char *argv[])
     if (!connection.DataInit() || !connection.DataOpen())
         return 3;
     const bool plain = args.at(1) == QLatin1String("plain");
+    const bool returning = args.at(1) == QLatin1String("returning");
     const int count = args.at(4).toInt();
     int done = 0;
     for (int i = 0; i < count; ++i) {
-        if (plain) {
+        if (returning) {
+            DbError error;
+            auto key = connection.DBObject()->openSnapshot(QStringLiteral("UPDATE tblTableIds SET lngNextID=lngNextID+1 WHERE strTableName='tblBench' RETURNING lngNextID"), error);
+            if (key && !key->eof())
+                ++done;
+        } else if (plain) {
             DbError error;
             int affected = 0;
             if (connection.DBObject()->execute(QStringLiteral("UPDATE tblTableIds SET lngNextID=lngNextID+1 WHERE strTableName='tblBench'"), &affected, error) && affected == 1)

@@ -1,13 +1,17 @@
 // lectorum-bench: how fast the program's own code paths are on large libraries, each beside
-// a baseline that does the same job with one plain SQL query, measured in the same run.
-// Prints figures; it never fails on timing.
+// baselines that do the same job with one plain SQL query (and, for SQLite lists, through
+// SQLite's C API directly), measured side by side in the same run, each step several times.
+// The rows each side listed are compared in order. Prints figures; it never fails on timing.
 //
-//   lectorum-bench [--sizes 1000,10000,100000] [--engines sqlite,postgres] [--data DIR] [--no-keys]
+//   lectorum-bench [--sizes 1000,10000,100000] [--postgres-sizes LIST] [--engines sqlite,postgres]
+//                  [--repeat 5] [--data DIR] [--no-keys]
 //
 // PostgreSQL needs LECTORUM_TEST_PG_DSN (tools/bench.sh starts a private server).
 
+#include "BareSqliteList.h"
 #include "BenchLibrary.h"
 #include "BenchMeasure.h"
+#include "DataGrid.h"
 #include "DbDatabase.h"
 #include "DbSnapshot.h"
 #include "ProgramGlobals.h"
@@ -20,32 +24,51 @@
 #include "clsConnect.h"
 #include "frmMain.h"
 #include "frmSermon.h"
+#include "LibraryGenerator.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QProcess>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
 
+int g_repeat = 5;
+
+// The big idea, or the title and a blank when there is none: the fourth cell of a list row.
+QString bigIdeaOrTitle(const QString &bigIdea, const QString &title)
+{
+    return bigIdea.isEmpty() || bigIdea == QLatin1String(" ") ? title + QLatin1Char(' ') : bigIdea;
+}
+
 // The baseline's per-row work matches a grid row: four cells joined by tabs.
-int walkRows(DbDatabase &db, const QString &sql)
+QStringList walkRows(DbDatabase &db, const QString &sql)
 {
     DbError error;
     auto rows = db.openSnapshot(sql, error);
+    QStringList grid;
     if (!rows) {
         std::fprintf(stderr, "baseline failed: %s\n", qPrintable(error.driverText));
-        return 0;
+        return grid;
     }
-    QStringList grid;
     for (; !rows->eof(); rows->moveNext()) {
-        const QString bigIdea = NullToText(rows->field(3));
         grid.append(NullToText(rows->field(0)) + QLatin1Char('\t') + NullToText(rows->field(1))
             + QLatin1Char('\t') + NullToText(rows->field(2)) + QLatin1Char('\t')
-            + (bigIdea.isEmpty() ? NullToText(rows->field(4)) + QLatin1Char(' ') : bigIdea));
+            + bigIdeaOrTitle(NullToText(rows->field(3)), NullToText(rows->field(4))));
     }
-    return int(grid.size());
+    return grid;
+}
+
+QStringList walkKeys(DbDatabase &db, const QString &sql)
+{
+    DbError error;
+    auto rows = db.openSnapshot(sql, error);
+    QStringList keys;
+    for (; rows && !rows->eof(); rows->moveNext())
+        keys.append(NullToText(rows->field(0)));
+    return keys;
 }
 
 QString baselineList(const QString &where)
@@ -56,15 +79,37 @@ QString baselineList(const QString &where)
         + QStringLiteral(" ORDER BY s.lngBibleBookID, s.intBeginChapter, s.intBeginVerse, s.strDisplayText");
 }
 
-QString containsSql(bool postgres, const QString &column, const QString &word)
+// Two ways a plain query tests "contains, whatever the case": lower() and a substring search
+// (which copies every text first), and LIKE (ILIKE on PostgreSQL), which folds ASCII letters
+// only; the row check below shows whether that made a difference on this library.
+QString lowerContains(bool postgres, const QString &column, const QString &word)
 {
-    return postgres ? QStringLiteral("strpos(lower(%1), '%2') > 0").arg(column, word)
-                    : QStringLiteral("instr(lower(%1), '%2') > 0").arg(column, word);
+    return postgres ? QStringLiteral("strpos(lower(%1), '%2') > 0").arg(column, word.toLower())
+                    : QStringLiteral("instr(lower(%1), '%2') > 0").arg(column, word.toLower());
+}
+
+QString likeContains(bool postgres, const QString &column, const QString &word)
+{
+    return QStringLiteral("%1 %2 '%%3%'").arg(column, postgres ? QStringLiteral("ILIKE") : QStringLiteral("LIKE"), word);
+}
+
+// "same N" when both listed the same rows in the same order, else where they part.
+QString rowVerdict(const QStringList &product, const QStringList &baseline)
+{
+    const qsizetype common = std::min(product.size(), baseline.size());
+    for (qsizetype i = 0; i < common; ++i) {
+        if (product.at(i) != baseline.at(i))
+            return QStringLiteral("DIFFER at row %1: \"%2\" / \"%3\"").arg(i + 1).arg(product.at(i).left(60), baseline.at(i).left(60));
+    }
+    if (product.size() != baseline.size())
+        return QStringLiteral("DIFFER: %1 rows / %2 rows").arg(product.size()).arg(baseline.size());
+    return QStringLiteral("same %1").arg(product.size());
 }
 
 struct Run
 {
     frmSermon *screen;
+    DataGrid *grid;
     DbDatabase *db;
     bool postgres;
 };
@@ -78,10 +123,82 @@ int productList(const Run &run, const std::function<void(SelectionState &)> &cho
     return int(ProgramSelection().glngListRows);
 }
 
-void runKeys(const QString &mode, const TargetDatabase &target, int processes, int keysEach, BenchFigure &figure)
+// The list rows the screen shows, as the baselines build them.
+QStringList gridRows(DataGrid *grid)
+{
+    QStringList rows;
+    // Row 0 holds the headings; the last row is the blank row for a new sermon.
+    for (int row = 1; row < grid->rows() - 1; ++row) {
+        rows.append(grid->text(row, 0) + QLatin1Char('\t') + grid->text(row, 1) + QLatin1Char('\t')
+            + grid->text(row, 2) + QLatin1Char('\t') + grid->text(row, 3));
+    }
+    return rows;
+}
+
+struct Baseline
+{
+    QString name;
+    std::function<QStringList()> rows;
+};
+
+// Measures the product and each baseline g_repeat times, alternating which goes first, and
+// prints one line per baseline. `before` runs untimed ahead of each product run; `result`
+// reads the product's rows afterwards for the row check.
+void compareSteps(const QString &name, const std::function<void()> &before,
+    const std::function<void()> &product, const std::function<QStringList()> &result,
+    const QList<Baseline> &baselines)
+{
+    BenchSeries productSeries;
+    std::vector<BenchSeries> baselineSeries(size_t(baselines.size()));
+    std::vector<QStringList> baselineRows(size_t(baselines.size()));
+    for (int round = 0; round < g_repeat; ++round) {
+        auto runBaselines = [&] {
+            for (qsizetype i = 0; i < baselines.size(); ++i) {
+                baselineRows[size_t(i)].clear();
+                baselineSeries[size_t(i)].add(measureStep([&] { baselineRows[size_t(i)] = baselines.at(i).rows(); }));
+            }
+        };
+        auto runProduct = [&] {
+            if (before)
+                before();
+            productSeries.add(measureStep(product));
+        };
+        if (round % 2 == 0) {
+            runBaselines();
+            runProduct();
+        } else {
+            runProduct();
+            runBaselines();
+        }
+    }
+    if (baselines.isEmpty()) {
+        printSeriesRow(name, productSeries, nullptr);
+        return;
+    }
+    const QStringList productRows = result ? result() : QStringList();
+    for (qsizetype i = 0; i < baselines.size(); ++i) {
+        printSeriesRow(name + QStringLiteral(" / ") + baselines.at(i).name, productSeries,
+            &baselineSeries[size_t(i)], result ? rowVerdict(productRows, baselineRows[size_t(i)]) : QString());
+    }
+}
+
+// A list the screen fills, against the plain query (and, on SQLite, the bare C API) listing
+// the same rows.
+void compareList(const Run &run, BareSqliteList *bare, const QString &name,
+    const std::function<void(SelectionState &)> &choose, const QString &where,
+    const std::function<void()> &before = {}, const QList<Baseline> &extra = {})
+{
+    QList<Baseline> baselines { { QStringLiteral("query"), [&] { return walkRows(*run.db, baselineList(where)); } } };
+    baselines += extra;
+    if (bare)
+        baselines.append({ QStringLiteral("bare C API"), [&] { return bare->rows(baselineList(where)); } });
+    compareSteps(name, before, [&] { productList(run, choose); }, [&] { return gridRows(run.grid); }, baselines);
+}
+
+void runKeys(const QString &mode, const TargetDatabase &target, int processes, int keysEach, BenchSeries &series)
 {
     const QString worker = QCoreApplication::applicationDirPath() + QStringLiteral("/bench-worker");
-    figure = measureStep([&] {
+    series.add(measureStep([&] {
         std::vector<std::unique_ptr<QProcess>> running;
         for (int i = 0; i < processes; ++i) {
             auto process = std::make_unique<QProcess>();
@@ -90,7 +207,35 @@ void runKeys(const QString &mode, const TargetDatabase &target, int processes, i
         }
         for (auto &process : running)
             process->waitForFinished(600000);
-    });
+    }));
+}
+
+void benchKeys(const TargetDatabase &target)
+{
+    // Key allocation from separate processes, as several copies of the program would.
+    BenchLibrary::prepareKeyCounters(target);
+    const int rounds = std::max(1, std::min(g_repeat, 3));
+    for (int processes : {1, 8}) {
+        const int keysEach = processes == 1 ? 2000 : 500;
+        const int keys = processes * keysEach;
+        BenchSeries product;
+        BenchSeries plain;
+        BenchSeries returning;
+        for (int round = 0; round < rounds; ++round) {
+            // A different one goes first each round.
+            const QStringList order = round % 3 == 0 ? QStringList { "plain", "returning", "allocator" }
+                : round % 3 == 1 ? QStringList { "allocator", "plain", "returning" }
+                                 : QStringList { "returning", "allocator", "plain" };
+            for (const QString &mode : order)
+                runKeys(mode, target, processes, keysEach, mode == QLatin1String("plain") ? plain : mode == QLatin1String("returning") ? returning : product);
+        }
+        const QString name = QStringLiteral("keys, %1 process%2 (%3 keys)").arg(processes).arg(processes == 1 ? "" : "es").arg(keys);
+        printSeriesRow(name + QStringLiteral(" / plain UPDATE"), product, &plain);
+        printSeriesRow(name + QStringLiteral(" / UPDATE RETURNING"), product, &returning);
+        auto rate = [keys](const BenchSeries &series) { return keys / (series.median() / 1000.0); };
+        printNote(QStringLiteral("%1 keys/s; plain UPDATE %2/s; UPDATE ... RETURNING %3/s (medians)")
+                      .arg(rate(product), 0, 'f', 0).arg(rate(plain), 0, 'f', 0).arg(rate(returning), 0, 'f', 0));
+    }
 }
 
 void benchLibrary(const TargetDatabase &target, int size, bool keys)
@@ -114,37 +259,49 @@ void benchLibrary(const TargetDatabase &target, int size, bool keys)
     RegisterScreenCommands(main);
     auto *screen = new frmSermon;
     main.openScreen(screen);
-    Run run{screen, &db, postgres};
-    // The screen's own opening fill warms the caches the baseline's first run would warm.
-    productList(run, [](SelectionState &s) { s.gboolShowAll = 1; });
+    Run run{screen, screen->findChild<DataGrid *>(QStringLiteral("grdSermons")), &db, postgres};
+    std::unique_ptr<BareSqliteList> bare;
+    if (!postgres)
+        bare = std::make_unique<BareSqliteList>(target.file);
+    auto showAll = [](SelectionState &s) { s.gboolShowAll = 1; };
+    // The screen's own opening fill warms the caches the baselines' first runs would warm.
+    productList(run, showAll);
     walkRows(db, baselineList(QString()));
+    if (bare)
+        bare->rows(baselineList(QString()));
 
-    printFigureHeading(QStringLiteral("%1, %2 sermons, %3 preachers").arg(target.describe()).arg(size).arg(preachers));
-    auto compare = [&](const QString &name, const std::function<void(SelectionState &)> &choose, const QString &where) {
-        int productRows = 0;
-        int baselineRows = 0;
-        const BenchFigure baseline = measureStep([&] { baselineRows = walkRows(db, baselineList(where)); });
-        const BenchFigure product = measureStep([&] { productRows = productList(run, choose); });
-        printFigureRow(QStringLiteral("%1 (%2)").arg(name).arg(productRows), product, baseline);
-        if (productRows != baselineRows)
-            std::printf("  !! %s: the screen listed %d rows, the baseline %d\n", qPrintable(name), productRows, baselineRows);
+    printFigureHeading(QStringLiteral("%1, %2 sermons, %3 preachers; each step %4 times, median [lowest-highest]")
+                           .arg(target.describe()).arg(size).arg(preachers).arg(g_repeat));
+    if (postgres) {
+        printNote(QStringLiteral("server: fsync=%1, synchronous_commit=%2")
+                      .arg(BenchLibrary::scalar(db, QStringLiteral("SHOW fsync")).toString(),
+                          BenchLibrary::scalar(db, QStringLiteral("SHOW synchronous_commit")).toString()));
+    }
+    if (bare && !bare->problem().isEmpty())
+        printNote(QStringLiteral("bare C API baseline: ") + bare->problem());
+
+    auto emptyGrid = [&run] { run.grid->clearRows(); };
+    auto fillAll = [&run, showAll] { productList(run, showAll); };
+    compareList(run, bare.get(), QStringLiteral("show all, first fill"), showAll, QString(), emptyGrid);
+    fillAll();
+    compareList(run, bare.get(), QStringLiteral("show all, refill"), showAll, QString());
+    compareSteps(QStringLiteral("emptying the grid of the full list"), fillAll, emptyGrid, {}, {});
+
+    auto byBook = [book](SelectionState &s) {
+        s.gboolByBibleBook = 1;
+        s.glngBibleBookID = book;
     };
-
-    compare(QStringLiteral("show all"), [](SelectionState &s) { s.gboolShowAll = 1; }, QString());
-    compare(QStringLiteral("book checklist"),
-        [book](SelectionState &s) {
-            s.gboolByBibleBook = 1;
-            s.glngBibleBookID = book;
-        },
-        QStringLiteral("WHERE s.lngBibleBookID = %1").arg(book));
+    const QString bookWhere = QStringLiteral("WHERE s.lngBibleBookID = %1").arg(book);
+    compareList(run, nullptr, QStringLiteral("book checklist after show all"), byBook, bookWhere, fillAll);
+    compareList(run, nullptr, QStringLiteral("book checklist after itself"), byBook, bookWhere);
     const QString topicWhere = QStringLiteral("EXISTS (SELECT 1 FROM tblSermonTopics t WHERE t.lngSermonID = s.lngSermonID AND t.lngTopicID = %1)").arg(topic);
-    compare(QStringLiteral("topic checklist"),
+    compareList(run, nullptr, QStringLiteral("topic checklist"),
         [topic](SelectionState &s) {
             s.gboolByTopic = 1;
             s.glngTopicID = topic;
         },
         QStringLiteral("WHERE ") + topicWhere);
-    compare(QStringLiteral("book + topic combination"),
+    compareList(run, nullptr, QStringLiteral("book + topic combination"),
         [book, topic](SelectionState &s) {
             s.gboolByBibleBook = s.gboolByPreacher = s.gboolBySeries = s.gboolByTopic = 1;
             s.gboolCombination = 1;
@@ -154,56 +311,84 @@ void benchLibrary(const TargetDatabase &target, int size, bool keys)
             s.glngTopicID = topic;
         },
         QStringLiteral("WHERE s.lngBibleBookID = %1 AND ").arg(book) + topicWhere);
-    auto textSearch = [](bool andLogic) {
-        return [andLogic](SelectionState &s) {
+
+    // Text searches: the product's list against the same list with lower() + substring search
+    // and with LIKE; the small lists come after a small one, so no grid of 100,000 rows is
+    // emptied inside them.
+    auto textSearch = [](const QString &title, const QString &outline, bool andLogic) {
+        return [=](SelectionState &s) {
             s.gboolTextSearch = 1;
-            s.gboolSearchOutline = s.gboolSearchBigIdea = s.gboolSearchTitle = 1;
-            s.gboolCombination = 1;
-            s.gstrSearchTitle = QStringLiteral("Grace");
-            s.gstrSearchOutline = QStringLiteral("Mercy");
+            s.gboolSearchTitle = title.isEmpty() ? 0 : 1;
+            s.gboolSearchOutline = 1;
+            s.gboolSearchBigIdea = 0;
+            s.gboolCombination = title.isEmpty() ? 0 : 1;
+            s.gstrSearchTitle = title.isEmpty() ? SearchSentinel : title;
+            s.gstrSearchOutline = outline;
             s.gstrSearchBigIdea = SearchSentinel;
             s.gboolAndLogic = andLogic ? 1 : 0;
         };
     };
-    const QString titleHas = containsSql(postgres, QStringLiteral("s.strTitle"), QStringLiteral("grace"));
-    const QString outlineHas = containsSql(postgres, QStringLiteral("s.strOutline"), QStringLiteral("mercy"));
-    compare(QStringLiteral("text search OR title/outline"), textSearch(false),
-        QStringLiteral("WHERE ") + titleHas + QStringLiteral(" OR ") + outlineHas);
-    compare(QStringLiteral("text search AND title/outline"), textSearch(true),
-        QStringLiteral("WHERE ") + titleHas + QStringLiteral(" AND ") + outlineHas);
+    auto searchBaselines = [&](const std::function<QString(bool, const QString &, const QString &)> &contains,
+                               const QString &title, const QString &outline, const QString &logic) {
+        const QString where = QStringLiteral("WHERE ")
+            + (title.isEmpty() ? QString() : contains(postgres, QStringLiteral("s.strTitle"), title) + logic)
+            + contains(postgres, QStringLiteral("s.strOutline"), outline);
+        return where;
+    };
+    auto compareSearch = [&](const QString &name, const QString &title, const QString &outline, bool andLogic) {
+        const QString logic = andLogic ? QStringLiteral(" AND ") : QStringLiteral(" OR ");
+        const QString lowerWhere = searchBaselines(lowerContains, title, outline, logic);
+        const QString likeWhere = searchBaselines(likeContains, title, outline, logic);
+        compareList(run, nullptr, name, textSearch(title, outline, andLogic), lowerWhere, {},
+            { { postgres ? QStringLiteral("ILIKE") : QStringLiteral("LIKE"), [&db, likeWhere] { return walkRows(db, baselineList(likeWhere)); } } });
+    };
+    const QString common = QLatin1String(LibraryGenerator::CommonWord);
+    const QString rare = QLatin1String(LibraryGenerator::RareWord);
+    const QString absent = QLatin1String(LibraryGenerator::AbsentWord);
+    compareSearch(QStringLiteral("text search OR title/outline"), QStringLiteral("Grace"), QStringLiteral("Mercy"), false);
+    compareSearch(QStringLiteral("text search AND title/outline"), QStringLiteral("Grace"), QStringLiteral("Mercy"), true);
+    compareSearch(QStringLiteral("outline search, common word"), QString(), common, false);
+    compareSearch(QStringLiteral("outline search, rare word"), QString(), rare, false);
+    compareSearch(QStringLiteral("outline search, absent word"), QString(), absent, false);
+
+    // The database's text test alone, over every outline.
+    for (const QString &word : {common, rare, absent}) {
+        auto keysWhere = [](const QString &condition) {
+            return QStringLiteral("SELECT lngSermonID FROM tblSermons WHERE %1 ORDER BY lngSermonID").arg(condition);
+        };
+        const QString own = keysWhere(db.textContainsSql(QStringLiteral("strOutline"), word));
+        const QString lower = keysWhere(lowerContains(postgres, QStringLiteral("strOutline"), word));
+        const QString like = keysWhere(likeContains(postgres, QStringLiteral("strOutline"), word));
+        QStringList ownKeys;
+        compareSteps(QStringLiteral("outline test alone, \"%1\"").arg(word), {},
+            [&] { ownKeys = walkKeys(db, own); }, [&] { return ownKeys; },
+            { { QStringLiteral("lower()"), [&] { return walkKeys(db, lower); } },
+                { postgres ? QStringLiteral("ILIKE") : QStringLiteral("LIKE"), [&] { return walkKeys(db, like); } } });
+    }
 
     // Opening one sermon: the screen's load of the chosen row, a hundred times.
     constexpr int opens = 100;
-    const BenchFigure openBaseline = measureStep([&] {
-        for (int i = 0; i < opens; ++i)
-            walkRows(db, QStringLiteral("SELECT lngSermonID, strDisplayText, strTitle, strBigIdea, strOutline FROM tblSermons WHERE lngSermonID = %1").arg(someSermon - i % 50));
-    });
-    const BenchFigure openProduct = measureStep([&] {
-        for (int i = 0; i < opens; ++i) {
-            ProgramSelection().glngCurrentSermonID = someSermon - i % 50;
-            screen->FormShow();
-        }
-    });
-    printFigureRow(QStringLiteral("open one sermon (x%1)").arg(opens), openProduct, openBaseline);
+    compareSteps(QStringLiteral("open one sermon (x%1)").arg(opens), {},
+        [&] {
+            for (int i = 0; i < opens; ++i) {
+                ProgramSelection().glngCurrentSermonID = someSermon - i % 50;
+                screen->FormShow();
+            }
+        },
+        {},
+        { { QStringLiteral("query"), [&] {
+               QStringList rows;
+               for (int i = 0; i < opens; ++i)
+                   rows += walkRows(db, QStringLiteral("SELECT lngSermonID, strDisplayText, strTitle, strBigIdea, strOutline FROM tblSermons WHERE lngSermonID = %1").arg(someSermon - i % 50));
+               return rows;
+           } } });
 
+    bare.reset();
     screen->close();
     setProgramConnection(nullptr);
     connection.DataClose();
-
-    if (!keys)
-        return;
-    // Key allocation from separate processes, as several copies of the program would.
-    BenchLibrary::prepareKeyCounters(target);
-    for (int processes : {1, 8}) {
-        const int keysEach = processes == 1 ? 2000 : 500;
-        BenchFigure product;
-        BenchFigure baseline;
-        runKeys(QStringLiteral("plain"), target, processes, keysEach, baseline);
-        runKeys(QStringLiteral("allocator"), target, processes, keysEach, product);
-        printFigureRow(QStringLiteral("keys, %1 process%2 (%3 keys)").arg(processes).arg(processes == 1 ? "" : "es").arg(processes * keysEach), product, baseline);
-        std::printf("  %-34s %11.0f keys/s (baseline %.0f updates/s)\n", "", processes * keysEach / (product.milliseconds / 1000.0),
-            processes * keysEach / (baseline.milliseconds / 1000.0));
-    }
+    if (keys)
+        benchKeys(target);
 }
 
 } // namespace
@@ -219,25 +404,35 @@ int main(int argc, char *argv[])
     parser.addOption({QStringLiteral("engines"), QStringLiteral("sqlite, postgres or both."), QStringLiteral("list"), QStringLiteral("sqlite,postgres")});
     parser.addOption({QStringLiteral("data"), QStringLiteral("Folder for the generated libraries."), QStringLiteral("dir"),
         QCoreApplication::applicationDirPath() + QStringLiteral("/../bench-data")});
+    parser.addOption({QStringLiteral("postgres-sizes"), QStringLiteral("Library sizes on PostgreSQL (default: --sizes)."), QStringLiteral("list")});
+    parser.addOption({QStringLiteral("repeat"), QStringLiteral("Times each step runs."), QStringLiteral("n"), QStringLiteral("5")});
     parser.addOption({QStringLiteral("no-keys"), QStringLiteral("Skip the key-allocation steps.")});
     parser.process(app);
+    g_repeat = std::max(1, parser.value(QStringLiteral("repeat")).toInt());
 
     UserInterface::install(&QtUserInterface::instance());
     MsgBoxScript::setScripted(true); // "Number of Records found = N" is answered at once
     QDir().mkpath(parser.value(QStringLiteral("data")));
 
-    std::printf("Lectorum benchmark: times in ms, ratio = product / baseline, statements through the engine layer,\n"
-                "peak = the process's resident high-water mark during the step.\n");
+    std::printf("Lectorum benchmark: times in ms, median [lowest-highest] of the runs; ratio = product median /\n"
+                "baseline median; stmts = statements through the engine layer in one run; peak = the process's\n"
+                "resident high-water mark; rows = whether both sides listed the same rows in the same order.\n");
     const QStringList engines = parser.value(QStringLiteral("engines")).split(QLatin1Char(','));
-    for (const QString &sizeText : parser.value(QStringLiteral("sizes")).split(QLatin1Char(','))) {
-        const int size = sizeText.toInt();
-        for (const QString &engine : engines) {
+    for (const QString &engineText : engines) {
+        const QString engine = engineText.trimmed();
+        const QString sizes = engine == QLatin1String("postgres") && parser.isSet(QStringLiteral("postgres-sizes"))
+            ? parser.value(QStringLiteral("postgres-sizes"))
+            : parser.value(QStringLiteral("sizes"));
+        const QStringList sizeList = sizes.split(QLatin1Char(','));
+        for (const QString &sizeText : sizeList) {
+            const int size = sizeText.toInt();
             TargetDatabase target;
-            if (!BenchLibrary::prepare(engine.trimmed(), size, parser.value(QStringLiteral("data")), target)) {
+            if (!BenchLibrary::prepare(engine, size, parser.value(QStringLiteral("data")), target)) {
                 std::printf("\n%s, %d sermons: skipped (%s)\n", qPrintable(engine), size, qPrintable(target.problem));
                 continue;
             }
-            benchLibrary(target, size, !parser.isSet(QStringLiteral("no-keys")));
+            // Keys do not depend on the library's size: measured once per engine.
+            benchLibrary(target, size, !parser.isSet(QStringLiteral("no-keys")) && sizeText == sizeList.last());
             MsgBoxScript::clear();
         }
     }

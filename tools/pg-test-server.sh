@@ -12,6 +12,10 @@
 # The folder comes from the environment, so a slip could name a home or a source tree: the
 # script only ever deletes a folder that carries the mark it left there when it made it, and
 # refuses to start in a folder that exists without that mark.
+#
+# The tests' server skips flushing to disk (fsync=off, synchronous_commit=off); with
+# LECTORUM_PG_DURABLE=1 it commits durably as a real server does (fsync=on,
+# synchronous_commit=on, full_page_writes=on), which the benchmark uses.
 set -euo pipefail
 DIR="${LECTORUM_PG_DIR:-/tmp/lectorum-pg}"
 PGBIN="/usr/lib/postgresql/15/bin"
@@ -90,10 +94,14 @@ start_server() {
     if [ "$(id -u)" -eq 0 ]; then chown -R postgres:postgres "$DIR"; fi
     as_pg "$PGBIN/initdb" -D "$DATA" -U postgres -A trust -E UTF8 --locale=C.UTF-8 >"$DIR/initdb.log" 2>&1 \
         || { cat "$DIR/initdb.log"; exit 1; }
-    local port
+    local port durability
     port="$(free_port)"
+    durability="-c fsync=off -c synchronous_commit=off -c full_page_writes=off"
+    if [ "${LECTORUM_PG_DURABLE:-0}" = 1 ]; then
+        durability="-c fsync=on -c synchronous_commit=on -c full_page_writes=on"
+    fi
     as_pg "$PGBIN/pg_ctl" -D "$DATA" -l "$DIR/server.log" -w -t 60 \
-        -o "-p $port -k $SOCK -c listen_addresses=127.0.0.1 -c fsync=off -c synchronous_commit=off -c full_page_writes=off -c max_connections=100" \
+        -o "-p $port -k $SOCK -c listen_addresses=127.0.0.1 $durability -c max_connections=100" \
         start >/dev/null || { cat "$DIR/server.log"; exit 1; }
     local driver
     driver="$(odbc_driver)"

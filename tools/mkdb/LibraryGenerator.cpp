@@ -38,17 +38,24 @@ QString words(QRandomGenerator &random, int count)
     return picked.join(QLatin1Char(' '));
 }
 
+// Outlines as people type them: typographic quotes and dashes in every outline, a Greek word
+// in one of twenty, and the rare word near the end of one in a thousand.
 QString outline(QRandomGenerator &random)
 {
-    QString text = QStringLiteral("Introduction: ") + words(random, 12) + QLatin1Char('\n');
+    QString text = QStringLiteral("Introduction \u2014 \u201c") + words(random, 12) + QStringLiteral("\u201d\n");
     static const char *const numerals[] = {"I.", "II.", "III.", "IV.", "V."};
+    const bool greek = random.bounded(20) == 0;
     for (const char *numeral : numerals) {
         text += QLatin1String(numeral) + QLatin1Char(' ') + words(random, 6) + QLatin1Char('\n');
         for (const char *sub : {"A.", "B.", "C."})
             text += QStringLiteral("    ") + QLatin1String(sub) + QLatin1Char(' ') + words(random, 30) + QLatin1Char('\n');
     }
+    if (greek)
+        text += QStringLiteral("    (\u1f00\u03b3\u03ac\u03c0\u03b7, \u03c7\u03ac\u03c1\u03b9\u03c2)\n");
     text += QStringLiteral("Conclusion: ") + words(random, 40);
-    return text;
+    if (random.bounded(1000) == 0)
+        text += QLatin1Char(' ') + QLatin1String(LibraryGenerator::RareWord);
+    return text + QStringLiteral(" \u2014 amen.");
 }
 
 } // namespace

@@ -10,6 +10,16 @@ class DbDatabase;
 class LibraryGenerator
 {
 public:
+    // Bumped whenever the generated text changes, so kept libraries of an older text are
+    // never measured as if they were the new one.
+    static constexpr int Version = 2;
+    // Words a text search can look for: every outline uses the common words many times; the
+    // rare word stands near the end of about one outline in a thousand; the absent word is in
+    // no outline.
+    static constexpr char CommonWord[] = "mercy";
+    static constexpr char RareWord[] = "Melchizedek";
+    static constexpr char AbsentWord[] = "tabernacle";
+
     explicit LibraryGenerator(DbDatabase &database);
     bool generate(int sermonCount, DbError &error);
 
