@@ -14,12 +14,13 @@ work="$(mktemp -d)"
 chmod 755 "$work"    # the server runs as postgres when the tests run as root
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-trap 'rm -rf "$work"' EXIT
+pgdir="$work/pg"
+# Should test.sh fail to clean up, this test does, so that a failure leaves no server behind.
+trap 'LECTORUM_PG_DIR="$pgdir" "$SRC/tools/pg-test-server.sh" remove 2>/dev/null; rm -rf "$work"' EXIT
 
 # Without the private server of the surrounding run: test.sh must start one of its own.
 unset LECTORUM_TEST_PG_DSN LECTORUM_TEST_PG_USER LECTORUM_TEST_PG_PORT ODBCSYSINI ODBCINI
 
-pgdir="$work/pg"
 (cd "$work" && LECTORUM_PG_DIR="$pgdir" "$SRC/tools/test.sh" -R '^tst_literals$' >"$work/run.log" 2>&1) \
     || { cat "$work/run.log"; fail "tools/test.sh -R tst_literals failed"; }
 grep -q "tst_literals" "$work/run.log" || fail "tst_literals did not run"
