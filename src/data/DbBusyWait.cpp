@@ -33,7 +33,9 @@ qint64 nowMs()
     return clock.elapsed();
 }
 
-// When this copy last found the write lock taken (milliseconds on nowMs; very old at first).
+// When this copy last had a busy answer, that is, waited out the driver's short wait for
+// another copy's lock (milliseconds on nowMs; very old at first). Only a busy answer counts:
+// a statement that is merely slow on a loaded machine says nothing about other copies.
 std::atomic<qint64> lastContendedMs { -DbBusyWait::CourtesyWindowMs - 1 };
 
 int jitterUs(int lowest, int highest)
@@ -56,7 +58,10 @@ bool DbBusyWait::exec(QSqlQuery &query, const QString *sql, bool mayRetry)
     for (;;) {
         if (sql ? query.exec(*sql) : query.exec())
             return true;
-        if (!mayRetry || !isBusy(query))
+        if (!isBusy(query))
+            return false;
+        lastContendedMs.store(nowMs());
+        if (!mayRetry)
             return false;
         if (!waited.isValid())
             waited.start();
@@ -70,12 +75,5 @@ bool DbBusyWait::takeWriteLock(QSqlQuery &query, const QString &sql)
 {
     if (nowMs() - lastContendedMs.load() <= CourtesyWindowMs)
         QThread::usleep(ulong(jitterUs(CourtesyPauseUs / 2, CourtesyPauseUs)));
-    QElapsedTimer took;
-    took.start();
-    const bool taken = exec(query, &sql, true);
-    // The driver's own short wait answers without a busy error: a lock that took a
-    // millisecond or more to get was held by another copy.
-    if (took.elapsed() >= 1 || (!taken && isBusy(query)))
-        lastContendedMs.store(nowMs());
-    return taken;
+    return exec(query, &sql, true);
 }

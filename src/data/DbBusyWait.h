@@ -24,16 +24,16 @@ class QString;
 // transaction after transaction while another copy waits out its limit (seen on a loaded
 // two-core machine). Two rules share the lock out:
 // - the longer a copy has waited, the more often it looks (retryPauseUs);
-// - a copy that found the write lock taken lately lets a moment pass before it asks for the
+// - a copy that had a busy answer lately lets a moment pass before it asks for the write
 //   lock again (takeWriteLock), so that a waiter can take it in between. A copy that writes
-//   alone never waits and never pauses.
+//   alone never has a busy answer and never pauses.
 namespace DbBusyWait {
 
 constexpr int TimeoutMs = 5000;
 constexpr int DriverWaitMs = 20;
-// How long after meeting another copy's write lock this copy keeps pausing before it asks for
-// the lock, and how long a pause lasts at most: long enough for the longest waiter to look.
-constexpr int CourtesyWindowMs = 1000;
+// How long after a busy answer this copy keeps pausing before it asks for the write lock,
+// and how long a pause lasts at most: long enough for the longest waiter to look.
+constexpr int CourtesyWindowMs = TimeoutMs;
 constexpr int CourtesyPauseUs = 1000;
 
 // The pause before the next look, jittered so that copies waiting together do not look in
@@ -47,7 +47,7 @@ int retryPauseUs(qint64 waitedMs);
 bool exec(QSqlQuery &query, const QString *sql, bool mayRetry);
 
 // Executes `sql`, a statement that takes the write lock (BEGIN IMMEDIATE), as exec does with
-// retries, after the courtesy pause when this copy met another's lock lately.
+// retries, after the courtesy pause when this copy had a busy answer lately.
 bool takeWriteLock(QSqlQuery &query, const QString &sql);
 
 } // namespace DbBusyWait
