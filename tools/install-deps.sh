@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-odbc qt6-qpa-plugins
     libgl-dev libxkbcommon-dev
     libsqlite3-dev unixodbc unixodbc-dev odbc-postgresql postgresql-15
-    poppler-utils sqlite3 xauth fonts-dejavu-core
+    poppler-utils sqlite3 xauth fonts-dejavu-core python3
     librsvg2-bin desktop-file-utils appstream dpkg-dev file xvfb x11-utils
 )
 missing=()

@@ -11,3 +11,4 @@ void RegisterSermonScreenCommands(frmMain &main);
 void RegisterTrackingScreenCommands(frmMain &main);
 void RegisterSelectionScreenCommands(frmMain &main);
 void RegisterReferenceScreenCommands(frmMain &main);
+void RegisterLibraryScreenCommands(frmMain &main);

@@ -14,6 +14,11 @@ MainMenus::MainMenus(QMenuBar *bar, QObject *parent)
     addItem(file, "mnuFChange", "&Change Database", 25);
     addItem(file, "mnuFDisplay", "&Display Active Database", 25);
     addItem(file, "mnuFExit", "E&xit", 25);
+    // The exports come after the File menu's own items.
+    QMenu *exports = addSubmenu(file, "mnuFExport", "Ex&port", 26);
+    addItem(exports, "mnuFExportList", "Sermon List as CSV...", 26);
+    addItem(exports, "mnuFExportOutline", "Outline as Document...", 26);
+    addItem(exports, "mnuFExportAll", "All Outlines as Documents...", 26);
 
     QMenu *edit = addMenu(bar, "mnuEdit", "&Edit", 30);
     addItem(edit, "mnuESermon", "&Sermon", 30);

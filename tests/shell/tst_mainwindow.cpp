@@ -119,6 +119,9 @@ void tst_MainWindow::menuItems_data()
     };
     const Row rows[] = { { "mnufile", "&File", 25 }, { "mnuFChange", "&Change Database", 25 },
         { "mnuFDisplay", "&Display Active Database", 25 }, { "mnuFExit", "E&xit", 25 },
+        { "mnuFExport", "Ex&port", 26 }, { "mnuFExportList", "Sermon List as CSV...", 26 },
+        { "mnuFExportOutline", "Outline as Document...", 26 },
+        { "mnuFExportAll", "All Outlines as Documents...", 26 },
         { "mnuEdit", "&Edit", 30 }, { "mnuESermon", "&Sermon", 30 },
         { "mnuETopics", "&Topics", 30 }, { "mnuEIllustr", "&Illustrations", 30 },
         { "mnuESep1", "", 0 }, { "mnuEPreacher", "&Preacher", 30 }, { "mnuESeries", "Se&ries", 30 },

@@ -2,8 +2,10 @@
 //
 //   lectorum-mkdb [--force] [--demo] [--generate N] FILE
 //   lectorum-mkdb --odbc "DSN=...;UID=...;PWD=...;DATABASE=..." [--demo] [--generate N]
+//   lectorum-mkdb --copy [--force] FROM TO      (each side a file or an ODBC connect string)
 
 #include "DbDatabase.h"
+#include "LibraryCopyCommand.h"
 #include "LibraryGenerator.h"
 #include "SchemaScript.h"
 
@@ -34,8 +36,17 @@ int main(int argc, char *argv[])
     parser.addOption({QStringLiteral("demo"), QStringLiteral("Add the demonstration library.")});
     parser.addOption({QStringLiteral("generate"), QStringLiteral("Add N generated sermons."), QStringLiteral("N")});
     parser.addOption({QStringLiteral("odbc"), QStringLiteral("Load into an empty server database."), QStringLiteral("connect")});
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The database file to create."));
+    parser.addOption({QStringLiteral("copy"), QStringLiteral("Copy the library FROM into TO (a file or an ODBC connect string each); "
+        "--force replaces a destination that holds sermons.")});
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The database file to create (FROM TO with --copy)."));
     parser.process(app);
+
+    if (parser.isSet(QStringLiteral("copy"))) {
+        const QStringList sides = parser.positionalArguments();
+        if (sides.size() != 2)
+            parser.showHelp(2);
+        return runLibraryCopyCommand(sides.at(0), sides.at(1), parser.isSet(QStringLiteral("force")));
+    }
 
     bool countOk = true;
     const int generate = parser.isSet(QStringLiteral("generate")) ? parser.value(QStringLiteral("generate")).toInt(&countOk) : 0;
