@@ -7,4 +7,5 @@ void RegisterScreenCommands(frmMain &main)
     RegisterTrackingScreenCommands(main);
     RegisterSelectionScreenCommands(main);
     RegisterReferenceScreenCommands(main);
+    RegisterLibraryScreenCommands(main);
 }

@@ -14,6 +14,11 @@ MainMenus::MainMenus(QMenuBar *bar, QObject *parent)
     addItem(file, "mnuFChange", "&Change Database", 25);
     addItem(file, "mnuFDisplay", "&Display Active Database", 25);
     addItem(file, "mnuFExit", "E&xit", 25);
+    // The library's safety commands (src/screens/library).
+    addSeparator(file, "mnuFSep1");
+    addItem(file, "mnuFBackup", "Back &Up Now", 26);
+    addItem(file, "mnuFCheck", "Chec&k Database", 27);
+    addItem(file, "mnuFRestore", "&Restore from Backup...", 28);
 
     QMenu *edit = addMenu(bar, "mnuEdit", "&Edit", 30);
     addItem(edit, "mnuESermon", "&Sermon", 30);

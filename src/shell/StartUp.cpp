@@ -1,5 +1,6 @@
 #include "StartUp.h"
 
+#include "LibraryRecovery.h"
 #include "ProgramGlobals.h"
 #include "QtUserInterface.h"
 #include "UserInterface.h"
@@ -106,6 +107,12 @@ frmMain *StartUp::run()
     for (;;) {
         QString reason;
         ready = openConfiguredDatabase();
+        if (!ready && !m_engineMissing && !m_connection.OnServer()
+            && LibraryRecovery::offerIfDamaged(m_connection.DatabaseName())) {
+            // The damaged file was put aside and a good backup restored: open that.
+            m_connection.DataClose();
+            continue;
+        }
         if (!ready) {
             reason = QStringLiteral("The database could not be opened:\n")
                 + m_connection.DatabaseName();

@@ -120,6 +120,8 @@ void tst_MainWindow::menuItems_data()
     };
     const Row rows[] = { { "mnufile", "&File", 25 }, { "mnuFChange", "&Change Database", 25 },
         { "mnuFDisplay", "&Display Active Database", 25 }, { "mnuFExit", "E&xit", 25 },
+        { "mnuFSep1", "", 0 }, { "mnuFBackup", "Back &Up Now", 26 }, { "mnuFCheck", "Chec&k Database", 27 },
+        { "mnuFRestore", "&Restore from Backup...", 28 },
         { "mnuEdit", "&Edit", 30 }, { "mnuESermon", "&Sermon", 30 },
         { "mnuETopics", "&Topics", 30 }, { "mnuEIllustr", "&Illustrations", 30 },
         { "mnuESep1", "", 0 }, { "mnuEPreacher", "&Preacher", 30 }, { "mnuESeries", "Se&ries", 30 },

@@ -1,6 +1,8 @@
 #include "frmChange.h"
 
 #include "DbDatabase.h"
+#include "LibraryRecovery.h"
+#include "ScreenCommands.h"
 #include "ProgramGlobals.h"
 #include "ScreenPlacement.h"
 #include "UserInterface.h"
@@ -74,8 +76,11 @@ void frmChange::flbDatabase_Click(QListWidgetItem *item)
     DbError error;
     if (!DbDatabase::openFile(path, error)) {
         ShowSystemError(error);
-        reject();
-        return;
+        // A damaged library may come back from its newest good backup; then it is opened.
+        if (!LibraryRecovery::isDamage(error.number) || !LibraryRecovery::offerRestore(path)) {
+            reject();
+            return;
+        }
     }
     ActiveDatabase = path;
     if (frmMain *main = frmMain::instance())
@@ -87,6 +92,7 @@ void frmChange::flbDatabase_Click(QListWidgetItem *item)
     connection.DataClose();
     connection.DataInit();
     connection.DataOpen2();
+    StartAutomaticBackup();
     accept();
 }
 
