@@ -1,13 +1,13 @@
 #include "frmChange.h"
 
 #include "DbDatabase.h"
+#include "PersonalLibrary.h"
 #include "ProgramGlobals.h"
 #include "ScreenPlacement.h"
 #include "UserInterface.h"
 #include "clsConnect.h"
 #include "frmMain.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -52,7 +52,9 @@ frmChange::~frmChange() = default;
 
 QString frmChange::DatabaseFolder()
 {
-    return QCoreApplication::applicationDirPath();
+    // The program's folder, or for an installed program the user's data folder, where its
+    // first run put the user's library and the demonstration library.
+    return PersonalLibrary::firstRunFolder();
 }
 
 void frmChange::FillFileList()
