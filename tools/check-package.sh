@@ -29,6 +29,14 @@ program=$!
 for _ in $(seq 1 60); do
     if xwininfo -root -tree | grep -q '"Lectorum Sermon Outlines"'; then
         echo "main window up after the splash"
+        # The desktop entry's StartupWMClass must match the window's class.
+        wm_class=$(xprop -name "Lectorum Sermon Outlines" WM_CLASS)
+        echo "$wm_class"
+        wanted=$(sed -n 's/^StartupWMClass=//p' /usr/share/applications/org.lectorum.Lectorum.desktop)
+        case "$wm_class" in
+            *"\"$wanted\""*) ;;
+            *) echo "the window class does not match StartupWMClass=$wanted" >&2; kill "$program"; exit 1 ;;
+        esac
         kill "$program"; wait "$program" 2>/dev/null || true
         exit 0
     fi
