@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Lectorum needs to build, run and test. Does nothing when
-# they are all present; needs root (or sudo) otherwise.
+# Installs the Debian 12 packages Lectorum needs to build, run, test and package (icons are
+# rendered with rsvg-convert; the desktop files validated; the package checked on a virtual
+# screen). Does nothing when they are all present; needs root (or sudo) otherwise.
 set -euo pipefail
 packages=(
     build-essential cmake pkg-config
@@ -8,6 +9,7 @@ packages=(
     libgl-dev libxkbcommon-dev
     libsqlite3-dev unixodbc unixodbc-dev odbc-postgresql postgresql-15
     poppler-utils sqlite3 xauth fonts-dejavu-core
+    librsvg2-bin desktop-file-utils appstream dpkg-dev file xvfb x11-utils
 )
 missing=()
 for p in "${packages[@]}"; do

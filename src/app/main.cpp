@@ -15,8 +15,11 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     // The program's name for the system: it names the user's data folder
-    // (~/.local/share/lectorum, see UserDataFolder).
+    // (~/.local/share/lectorum, see UserDataFolder) and the window class the desktop entry
+    // matches.
     QApplication::setApplicationName(QStringLiteral("lectorum"));
+    // On Wayland the window is matched to the desktop entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(LECTORUM_APP_ID));
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
             .arg(LECTORUM_VERSION_MAJOR)
             .arg(LECTORUM_VERSION_MINOR)

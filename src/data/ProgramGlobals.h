@@ -7,7 +7,7 @@ class clsConfig;
 
 // Program-wide values shared between screens.
 extern QString ActiveDatabase;   // the database in use, shown in pnlUser
-extern QString HelpFilePath;     // the program's folder + "/Lectorum.hlp"
+extern QString HelpFilePath;     // "Lectorum.hlp" in the folder of the delivered files
 extern qint16 OpenScreenCount;   // open data screens
 
 // The two objects that live for the whole run. Start-up (and each test fixture) installs

@@ -1,13 +1,13 @@
 #include "frmMain.h"
 
 #include "ClipboardOperations.h"
+#include "DeliveredFiles.h"
 #include "MainMenus.h"
 #include "MainToolbar.h"
 #include "ProgramGlobals.h"
 #include "QtUserInterface.h"
 #include "ScreenPlacement.h"
 #include "SelectionState.h"
-#include "ToolbarPictures.h"
 #include "Twips.h"
 #include "UserInterface.h"
 #include "WinHelp.h"
@@ -16,8 +16,10 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -37,6 +39,16 @@ constexpr int UserLeft = 5460;
 constexpr int UserWidth = 3495;
 constexpr int PanelHeight = 240;
 constexpr int StatusBoxGap = 200;
+
+// The program's own icon, drawn in every size the desktop asks for; the desktop's menu
+// entry shows the same drawing.
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (const int size : { 16, 22, 24, 32, 48, 64, 128, 256 })
+        icon.addFile(QStringLiteral(":/appicon/%1x%1/" LECTORUM_APP_ID ".png").arg(size), QSize(size, size));
+    return icon;
+}
 
 QLabel *sunkenPanel(const QString &name, const QString &description, QWidget *parent)
 {
@@ -74,7 +86,9 @@ frmMain::frmMain(QWidget *parent)
     g_instance = this;
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(ProductName);
-    setWindowIcon(ToolbarPictures::picture(12));
+    // Every window of the program (the sign-in, the dialogs) carries the program's icon.
+    QApplication::setWindowIcon(applicationIcon());
+    setWindowIcon(QApplication::windowIcon());
 
     auto *client = new QWidget(this);
     auto *layout = new QVBoxLayout(client);
@@ -97,9 +111,10 @@ frmMain::frmMain(QWidget *parent)
     connect(m_toolbar, &MainToolbar::commandRequested, this, &frmMain::runToolbarCommand);
 
     resize(TwipsToPixels(12000), TwipsToPixels(8500));
-    // Load step: the status text as it stands, and the help file beside the program.
+    // Load step: the status text as it stands, and the help file beside the program (an
+    // installed program: in its share folder).
     m_statusAtLoad = GetStatusText();
-    HelpFilePath = QCoreApplication::applicationDirPath() + QStringLiteral("/Lectorum.hlp");
+    HelpFilePath = DeliveredFiles::filePath(QString::fromLatin1(DeliveredFiles::HelpFile));
 }
 
 frmMain::~frmMain()

@@ -2,6 +2,7 @@
 
 #include "DbDatabase.h"
 #include "LibraryRecovery.h"
+#include "PersonalLibrary.h"
 #include "ScreenCommands.h"
 #include "ProgramGlobals.h"
 #include "ScreenPlacement.h"
@@ -9,7 +10,6 @@
 #include "clsConnect.h"
 #include "frmMain.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -54,7 +54,9 @@ frmChange::~frmChange() = default;
 
 QString frmChange::DatabaseFolder()
 {
-    return QCoreApplication::applicationDirPath();
+    // The program's folder, or for an installed program the user's data folder, where its
+    // first run put the user's library and the demonstration library.
+    return PersonalLibrary::firstRunFolder();
 }
 
 void frmChange::FillFileList()

@@ -7,7 +7,8 @@ class QListWidget;
 class QListWidgetItem;
 class QPushButton;
 
-// "Select Database": the database files ("*.mdb") of the program's folder. Clicking one
+// "Select Database": the database files ("*.mdb") of the program's folder (an installed
+// program: the user's data folder, where its library is). Clicking one
 // closes the database in use and opens that one instead; Cancel changes nothing. A file that
 // cannot be opened is reported and the database in use stays open.
 class frmChange : public QDialog
@@ -17,7 +18,7 @@ public:
     explicit frmChange(QWidget *parent = nullptr);
     ~frmChange() override;
 
-    // The folder whose files are listed: the program's folder.
+    // The folder whose files are listed: the program's folder, or the user's data folder.
     static QString DatabaseFolder();
 
     void done(int result) override;

@@ -1,10 +1,14 @@
 #include "frmConfig.h"
 
+#include "DeliveredFiles.h"
+#include "PersonalLibrary.h"
 #include "SqlLiterals.h"
+#include "UserDataFolder.h"
 #include "UserInterface.h"
 #include "clsConfig.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -29,6 +33,48 @@ QString programName()
 {
     const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     return name.isEmpty() ? QStringLiteral("lectorum") : name;
+}
+
+// The delivered empty library, whatever the program is called.
+const QString EmptyLibrary = QStringLiteral("lectorum.mdb");
+
+void tellFirstRunFailed(const QString &reason)
+{
+    MsgBox(QStringLiteral("Lectorum could not prepare your library.\n\n") + reason
+            + QStringLiteral("\n\nNothing was changed; Lectorum will try again the next time it starts."),
+        MsgBoxStyle::OkExclamation, AppTitle);
+}
+
+// A first run whose library folder is not the program's own (an installed program) puts a
+// copy of the delivered empty library there, and one of the demonstration library for File >
+// Change Database to offer. A library already there is kept and used.
+bool placeFirstLibrary(const QString &folder, const QString &fileName)
+{
+    if (QDir(folder) == QDir(QCoreApplication::applicationDirPath()))
+        return true;
+    QString reason;
+    if (!UserDataFolder::create(reason)) {
+        tellFirstRunFailed(reason);
+        return false;
+    }
+    const QString target = QDir(folder).filePath(fileName);
+    switch (PersonalLibrary::place(DeliveredFiles::filePath(EmptyLibrary), target, reason)) {
+    case PersonalLibrary::Result::Failed:
+        tellFirstRunFailed(reason);
+        return false;
+    case PersonalLibrary::Result::Found:
+        MsgBox(QStringLiteral("Lectorum found a library in ") + target
+                + QStringLiteral(" and will use it as it is; nothing in it was replaced."),
+            MsgBoxStyle::OkOnly, AppTitle);
+        break;
+    case PersonalLibrary::Result::Copied:
+    case PersonalLibrary::Result::MadeMeanwhile:
+        break;
+    }
+    // The demonstration library is a convenience: a first run does not fail without it.
+    const QString demo = QString::fromLatin1(DeliveredFiles::DemoLibrary);
+    PersonalLibrary::place(DeliveredFiles::filePath(demo), QDir(folder).filePath(demo), reason);
+    return true;
 }
 
 } // namespace
@@ -115,7 +161,7 @@ void frmConfig::FillDefaults()
 {
     m_saved = false;
     optLocal->setChecked(true);
-    txtDBPath->setText(QCoreApplication::applicationDirPath());
+    txtDBPath->setText(PersonalLibrary::firstRunFolder());
     txtLDBName->setText(programName() + QStringLiteral(".mdb"));
     txtLDSN->clear();
     txtSysDB->clear();
@@ -189,6 +235,9 @@ bool frmConfig::SaveSettings()
 bool frmConfig::writeFirstRunDefaults(clsConfig &config)
 {
     frmConfig screen(config);
+    // Without its library the first run writes no settings, so the next start tries again.
+    if (!placeFirstLibrary(screen.txtDBPath->text(), screen.txtLDBName->text()))
+        return false;
     screen.SaveSettings();
     return screen.saved();
 }

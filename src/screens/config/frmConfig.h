@@ -19,7 +19,10 @@ public:
 
     bool saved() const { return m_saved; }
 
-    // First run: fill the defaults, save them, and report the saved flag. Nothing is shown.
+    // First run: fill the defaults, put the library in place when the program's folder cannot
+    // hold it (an installed program copies the delivered empty library to the user's data
+    // folder), save them, and report the saved flag. Nothing is shown unless a library was
+    // found already there or could not be made; in the second case nothing is saved.
     static bool writeFirstRunDefaults(clsConfig &config);
 
     // The save of the screen's fields, in the order the settings have always been written.

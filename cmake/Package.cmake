@@ -1,0 +1,26 @@
+# A Debian package of the installed program, made with CPack (tools/package.sh).
+# The shared libraries the programs link decide most dependencies (dpkg-shlibdeps); Qt's SQL
+# drivers are plug-ins, which no linker records, so they are named here.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME lectorum)
+set(CPACK_PACKAGE_VENDOR "The Lectorum developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Keep, find and print sermon outlines")
+# The summary above is the first line; these lines follow it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Lectorum keeps a library of sermon outlines for a preacher or a church office:
+each sermon with its preacher, type, Bible reference, series, title, big idea,
+the dates and places it was preached and its full outline, linked to topics
+and illustrations. Sermons are found again by checklists and text search and
+printed on paper. The library is a local SQLite file, or a database server
+reached through ODBC.")
+set(CPACK_PACKAGE_CONTACT "The Lectorum developers <maintainers@lectorum.org>"
+    CACHE STRING "The package's maintainer")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6sql6-odbc")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "odbc-postgresql")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://lectorum.org/")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+include(CPack)

@@ -1,0 +1,30 @@
+#include "DeliveredFiles.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#ifndef LECTORUM_DATA_FROM_BIN
+#define LECTORUM_DATA_FROM_BIN "../share/lectorum"
+#endif
+
+// The help file marks a folder of delivered files: every build and every installation has
+// it, and an installed program's bin folder never does.
+bool DeliveredFiles::besideProgram()
+{
+    return QFileInfo::exists(QCoreApplication::applicationDirPath() + QLatin1Char('/')
+        + QLatin1String(HelpFile));
+}
+
+QString DeliveredFiles::folder()
+{
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    if (besideProgram())
+        return programFolder;
+    return QDir::cleanPath(programFolder + QLatin1Char('/') + QStringLiteral(LECTORUM_DATA_FROM_BIN));
+}
+
+QString DeliveredFiles::filePath(const QString &name)
+{
+    return folder() + QLatin1Char('/') + name;
+}
