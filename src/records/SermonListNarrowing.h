@@ -24,7 +24,7 @@ struct SermonListNarrowing
         // The search text as the test compares it (trimmed of blanks).
         QString text;
         // The passages searched for.
-        QList<BiblePassage> passages;
+        QList<BiblePassage> passages = {};
     };
 
     Join join = Join::AllOf;
