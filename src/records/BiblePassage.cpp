@@ -13,10 +13,6 @@ QString number(int value)
 // chapter * 32768 + verse, which orders as the pair does and stays within 32 bits.
 constexpr int PlaceFactor = 32768;
 
-QString column(const char *name)
-{
-    return QStringLiteral("COALESCE(%1, 0)").arg(QLatin1String(name));
-}
 
 QString placeSql(const QString &chapter, const QString &verse)
 {
@@ -100,10 +96,11 @@ BiblePassage BiblePassage::fromSermonColumns(
 
 QString BiblePassage::overlapSql(const QList<BiblePassage> &passages)
 {
-    const QString bc = column("intBeginChapter");
-    const QString bv = column("intBeginVerse");
-    const QString ec = column("intEndChapter");
-    const QString ev = column("intEndVerse");
+    // The delivered schema keeps these columns NOT NULL.
+    const QString bc = QStringLiteral("intBeginChapter");
+    const QString bv = QStringLiteral("intBeginVerse");
+    const QString ec = QStringLiteral("intEndChapter");
+    const QString ev = QStringLiteral("intEndVerse");
     const QString chapterEnd = number(ChapterEnd);
     // The sermon's first and last places, as fromSermonColumns finds them for a beginning
     // chapter above 0.
@@ -125,17 +122,17 @@ QString BiblePassage::overlapSql(const QList<BiblePassage> &passages)
         if (!passage.isValid()) {
             continue;
         }
-        QString condition = QStringLiteral("lngBibleBookID = ") + number(passage.bookID);
-        if (!passage.isWholeBook()) {
-            // A sermon starting after the passage's last chapter cannot overlap it; this part
-            // alone reaches the index on book and chapter.
-            condition += QStringLiteral(" AND (intBeginChapter <= %1 OR intBeginChapter IS NULL)")
-                             .arg(passage.to.chapter);
-            condition += QStringLiteral(" AND (%1 <= 0 OR (%2 <= %3 AND %4 >= %5))")
-                             .arg(bc, first, QString::number(placeNumber(passage.to)), last,
-                                 QString::number(placeNumber(passage.from)));
+        const QString book = QStringLiteral("lngBibleBookID = ") + number(passage.bookID);
+        if (passage.isWholeBook()) {
+            anyOf.append(QLatin1Char('(') + book + QLatin1Char(')'));
+            continue;
         }
-        anyOf.append(QLatin1Char('(') + condition + QLatin1Char(')'));
+        // A sermon starting after the passage's last chapter cannot overlap it: book and
+        // beginning chapter lead, so that the index on them gives a short range.
+        anyOf.append(QStringLiteral("(%1 AND intBeginChapter <= %2 AND (%3 <= 0 OR (%4 <= %5 AND %6 >= %7)))")
+                         .arg(book, number(passage.to.chapter), bc, first,
+                             QString::number(placeNumber(passage.to)), last,
+                             QString::number(placeNumber(passage.from))));
     }
     if (anyOf.isEmpty()) {
         return QStringLiteral("1 = 0");

@@ -59,7 +59,7 @@ struct BiblePassage
         int endChapter, int endVerse);
 
     // SQL that is true for exactly the rows of tblSermons whose range, read as
-    // fromSermonColumns reads it (Null as 0), overlaps one of the passages; "1 = 0" for none.
+    // fromSermonColumns reads it, overlaps one of the passages; "1 = 0" for none.
     // It leads with the book and the beginning chapter, so an index on those columns serves.
     static QString overlapSql(const QList<BiblePassage> &passages);
 };
