@@ -48,6 +48,8 @@ MainMenus::MainMenus(QMenuBar *bar, QObject *parent)
     addItem(check, "mnuCTopic", "By &Topic", 40);
     addSeparator(check, "mnuCSep1");
     addItem(check, "mnuCCombination", "By &Combination", 40);
+    addSeparator(check, "mnuCSep2");
+    addItem(check, "mnuCPassage", "By &Passage...", PassageHelpContext);
 
     // Shown only while a screen that prints is open.
     QMenu *print = addMenu(bar, "mnuPrint", "   &Print", 45);

@@ -79,7 +79,7 @@ void tst_HelpAbout::helpCommands_data()
     QTest::addColumn<int>("command");
     QTest::addColumn<int>("data");
     QTest::addColumn<QString>("topic");
-    for (int context : { 25, 30, 35, 40, 45, 50, 55, 60 }) {
+    for (int context : { 25, 30, 35, 40, 42, 45, 50, 55, 60 }) {
         QTest::addRow("context %d", context)
             << HELP_CONTEXT << context << QStringLiteral("ctx-%1").arg(context);
     }

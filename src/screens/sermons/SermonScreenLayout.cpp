@@ -102,6 +102,11 @@ void SermonScreenLayout::build(frmSermon *s)
     s->cmdIllustr = button("cmdIllustr", QStringLiteral("&Illustrations"), s);
     s->cmdTrack = button("cmdTrack", QStringLiteral("Track"), s);
     s->cmdOutline = button("cmdOutline", QStringLiteral("&Outline"), s);
+    s->cmdSamePassage = button("cmdSamePassage", QStringLiteral("Sermons on This &Passage"), s);
+    s->lblHistory = new QLabel(s);
+    s->lblHistory->setObjectName(QStringLiteral("lblHistory"));
+    s->lblHistory->setAccessibleName(QStringLiteral("Preaching history"));
+    s->lblHistory->setTextFormat(Qt::PlainText);
 
     // The reference frame: the book, the chapter/verse pairs under their headings, the text.
     auto *reference = new QGridLayout(s->fraReference);
@@ -142,11 +147,12 @@ void SermonScreenLayout::build(frmSermon *s)
     fields->addWidget(s->txtDatePreached, 4, 3);
     fields->addWidget(label(QStringLiteral("ID:"), s->lblSermonID, s), 4, 4);
     fields->addWidget(s->lblSermonID, 4, 5);
+    fields->addWidget(s->lblHistory, 5, 1, 1, 5);
     fields->setColumnStretch(1, 1);
     fields->setColumnStretch(3, 1);
 
     auto *buttons = new QHBoxLayout;
-    for (QPushButton *b : { s->cmdTrack, s->cmdIllustr, s->cmdTopics, s->cmdOutline }) {
+    for (QPushButton *b : { s->cmdTrack, s->cmdIllustr, s->cmdTopics, s->cmdOutline, s->cmdSamePassage }) {
         buttons->addWidget(b);
     }
     buttons->addStretch();
@@ -162,7 +168,8 @@ void SermonScreenLayout::build(frmSermon *s)
     const QList<QWidget *> order = { s->grdSermons, s->cboPreacher, s->cboType, s->cboSeries,
         s->cboBibleBook, s->txtBegC, s->txtBegV, s->txtEndC, s->txtEndV, s->txtReference,
         s->txtTitle, s->txtBigIdea, s->txtLocation, s->txtDatePreached, s->cmdSave, s->cmdNew,
-        s->cmdDelete, s->cmdClose, s->cmdTopics, s->cmdIllustr, s->cmdTrack, s->cmdOutline };
+        s->cmdDelete, s->cmdClose, s->cmdTopics, s->cmdIllustr, s->cmdTrack, s->cmdOutline,
+        s->cmdSamePassage };
     for (qsizetype i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }

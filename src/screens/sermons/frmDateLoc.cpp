@@ -4,9 +4,11 @@
 #include "DateEntry.h"
 #include "DbDatabase.h"
 #include "DbSnapshot.h"
+#include "OccasionReuseCheck.h"
 #include "ProgramGlobals.h"
 #include "RecordValues.h"
 #include "ScreenOperations.h"
+#include "ScreenEvents.h"
 #include "ScreenPlacement.h"
 #include "SelectionState.h"
 #include "SqlLiterals.h"
@@ -367,6 +369,13 @@ bool frmDateLoc::checkFields()
 
 bool frmDateLoc::saveOccasion()
 {
+    // A new occasion where the sermon was heard lately is asked about first; No keeps the
+    // typing.
+    if ((m_adding || !isKeyCell(lblDateLocID->text()))
+        && !OccasionReuseCheck::confirm(m_record.SermonID(), m_record.Location(),
+            m_record.DatePreached(), windowTitle())) {
+        return false;
+    }
     Hourglass busy;
     SelectionState &selection = ProgramSelection();
     // Fields typed after a Cancel on the blank row have no occasion behind them: they make a
@@ -405,6 +414,7 @@ bool frmDateLoc::saveOccasion()
     }
     m_adding = false;
     enterBrowseState();
+    Q_EMIT ScreenEvents::instance().occasionsChanged();
     return true;
 }
 
@@ -443,6 +453,7 @@ void frmDateLoc::cmdDelete_Click()
         cmdSave->setEnabled(false);
         cmdClose->setText(QStringLiteral("&Cancel"));
         clearFields();
+        Q_EMIT ScreenEvents::instance().occasionsChanged();
     } else {
         reportFailure();
     }

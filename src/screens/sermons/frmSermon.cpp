@@ -15,6 +15,7 @@
 #include "SermonListFill.h"
 #include "SermonListFilter.h"
 #include "SermonMenuState.h"
+#include "SermonPassageHistory.h"
 #include "SermonRelatedScreens.h"
 #include "SermonScreenLayout.h"
 #include "SqlLiterals.h"
@@ -61,6 +62,7 @@ frmSermon::frmSermon(QWidget *parent)
     setEditButtons(cmdNew, cmdDelete, cmdSave, cmdClose);
     setRecordList(grdSermons);
     connectControls();
+    SermonPassageHistory::attach(this);
     DateEntry::attach(txtDatePreached);
     {
         LoadingGuard loading(this);
@@ -326,6 +328,7 @@ void frmSermon::FormShow()
                 InitializeGlobals();
                 rs->close();
                 notes->showWindow(false, false);
+                SermonPassageHistory::showHistory(this);
             }
         }
         selection.glngListRow = 1;
@@ -337,6 +340,7 @@ void frmSermon::FormClear()
 {
     LoadingGuard loading(this);
     SermonFieldTransfer::clear(this);
+    lblHistory->clear();
     // No sermon, no outline: what is entered next starts from an empty outline rather than
     // the one shown before.
     m_outline.clear();
