@@ -82,12 +82,16 @@ frmMain *StartUp::run()
 
     // The splash goes once its minimum time has passed (however fast the database opened;
     // the event loop keeps running so it repaints); then the status bar gets its texts.
+    // The clock decides, not the timer: a timer may fire a little early, so the wait goes on
+    // until the time has really passed.
     auto finishSplash = [&](bool waitForMinimum) {
         if (splash) {
-            const qint64 remaining = m_minimumSplash - sinceStart.elapsed();
-            if (waitForMinimum && remaining > 0 && splash->isVisible()) {
+            while (waitForMinimum && splash->isVisible()) {
+                const qint64 remaining = m_minimumSplash - sinceStart.elapsed();
+                if (remaining <= 0)
+                    break;
                 QEventLoop wait;
-                QTimer::singleShot(int(remaining), &wait, &QEventLoop::quit);
+                QTimer::singleShot(int(remaining), Qt::PreciseTimer, &wait, &QEventLoop::quit);
                 wait.exec();
             }
             splash.reset();
@@ -128,9 +132,12 @@ frmMain *StartUp::run()
         m_connection.DataClose();
     }
 
-    if (signedIn)
+    if (signedIn) {
         main->pnlUser()->setText(m_connection.UserName());
-    else
+        // The sign-in screen put back the status text it found, with the blanks every
+        // screen's text carries; start-up's own text stands without them.
+        QtUserInterface::instance().setStatusTextRaw(ProductName);
+    } else
         finishSplash(ready);
     if (!ready)
         return nullptr;

@@ -9,6 +9,7 @@
 #include "frmAbout32.h"
 #include "frmMain.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -191,8 +192,6 @@ void tst_MainWindow::statusBarPanelsAndResize()
     QLabel *user = m_main->findChild<QLabel *>(QStringLiteral("pnlUser"));
     QCOMPARE(box, m_main->pnlStatusBox());
     QCOMPARE(user, m_main->pnlUser());
-    QVERIFY(!box->accessibleName().isEmpty());
-    QVERIFY(!user->accessibleName().isEmpty());
     QCOMPARE(box->parentWidget()->objectName(), QStringLiteral("pnlStatusBar"));
     QCOMPARE(box->pos(), QPoint(TwipsToPixels(60), TwipsToPixels(60)));
     QCOMPARE(user->x(), TwipsToPixels(5460));
@@ -200,6 +199,17 @@ void tst_MainWindow::statusBarPanelsAndResize()
     m_main->resize(900, 600);
     QTRY_COMPARE(box->width(), user->x() - TwipsToPixels(200));
     QVERIFY(user->width() >= TwipsToPixels(3495));
+
+    // A screen reader reads what the panels say.
+    SetStatusText(QStringLiteral("Topic Screen"));
+    user->setText(QStringLiteral("/srv/church/lectorum.mdb"));
+    for (QLabel *panel : { box, user }) {
+        const QAccessibleInterface *access = QAccessible::queryAccessibleInterface(panel);
+        QVERIFY(access);
+        QCOMPARE(access->text(QAccessible::Name), panel->text());
+        QVERIFY(!access->text(QAccessible::Description).isEmpty());
+    }
+    QCOMPARE(box->text(), QStringLiteral(" Topic Screen "));
 }
 
 void tst_MainWindow::defaultsToggles_data()

@@ -59,9 +59,11 @@ QString frmChange::DatabaseFolder()
 
 void frmChange::FillFileList()
 {
+    // Every file that matches, readable or not: one that cannot be opened says so when it
+    // is chosen, rather than leaving the user to wonder where it went.
     const QDir folder(DatabaseFolder());
-    flbDatabase->addItems(folder.entryList(
-        { QStringLiteral("*.mdb") }, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase));
+    flbDatabase->addItems(
+        folder.entryList({ QStringLiteral("*.mdb") }, QDir::Files, QDir::Name | QDir::IgnoreCase));
 }
 
 void frmChange::flbDatabase_Click(QListWidgetItem *item)

@@ -89,7 +89,7 @@ void SermonScreenLayout::build(frmSermon *s)
     s->txtDatePreached->setMaximumWidth(s->txtDatePreached->fontMetrics().averageCharWidth() * 16);
     s->lblSermonID = new QLabel(s);
     s->lblSermonID->setObjectName(QStringLiteral("lblSermonID"));
-    s->lblSermonID->setAccessibleName(QStringLiteral("ID"));
+    s->lblSermonID->setAccessibleDescription(QStringLiteral("ID"));
     s->lblSermonID->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     s->lblSermonID->setMinimumWidth(s->lblSermonID->fontMetrics().averageCharWidth() * 8);
     s->lblSermonID->setTextFormat(Qt::PlainText);

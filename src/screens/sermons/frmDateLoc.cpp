@@ -7,6 +7,7 @@
 #include "ProgramGlobals.h"
 #include "RecordValues.h"
 #include "ScreenOperations.h"
+#include "ScreenPlacement.h"
 #include "SelectionState.h"
 #include "SqlLiterals.h"
 #include "TrackingWorkArea.h"
@@ -70,11 +71,12 @@ QLabel *captionLabel(const QString &text, const QString &name, QWidget *parent)
     return label;
 }
 
-QLabel *valueLabel(const QString &name, const QString &accessibleName, QWidget *parent)
+QLabel *valueLabel(const QString &name, const QString &description, QWidget *parent)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(name);
-    label->setAccessibleName(accessibleName);
+    // A screen reader reads the value shown; the description says what it is.
+    label->setAccessibleDescription(description);
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
     // Typed texts are shown as typed, never read as markup.
@@ -200,6 +202,7 @@ void frmDateLoc::placeWindow()
 {
     QWidget *window = subWindow() ? static_cast<QWidget *>(subWindow()) : this;
     window->move(TwipsToPixels(20), TwipsToPixels(20));
+    KeepInWorkArea(subWindow());
 }
 
 void frmDateLoc::clearList()
@@ -391,8 +394,13 @@ bool frmDateLoc::saveOccasion()
     }
     busy.release();
     if (!saved) {
-        // The typed values stay for another try, or for Cancel.
-        reportFailure();
+        // Whatever went wrong, the user is told to try again; the engine's or the record's
+        // own words go into the box's details. The typed values stay for another try, or
+        // for Cancel.
+        const DbError &error = m_record.LastError();
+        MsgBox(ProceduralError, MsgBoxStyle::OkExclamation, AppTitle,
+            error.isSet() ? QString::number(error.number) + QStringLiteral(": ") + error.driverText
+                          : m_record.InfoMsg());
         return false;
     }
     m_adding = false;
