@@ -326,7 +326,7 @@ void tst_Tracker::engineErrorIsReportedAndTheScreenStays()
     click("cmdSave");
     QCOMPARE(MsgBoxScript::shown(), QStringList { "Procedural error; Please try again" });
     QCOMPARE(MsgBoxScript::shownStyles(), QList<int> { MsgBoxStyle::OkExclamation });
-    QVERIFY(MsgBoxScript::lastDetail().contains(QLatin1String("tblDateLoc")));
+    QVERIFY(MsgBoxScript::lastDetail().contains(QLatin1String("tblDateLoc"), Qt::CaseInsensitive));
     // Still editing, with what was typed (entering the field selected its text).
     QVERIFY(child<QPushButton>("cmdSave")->isEnabled());
     QCOMPARE(child<QLineEdit>("txtLocation")->text(), QStringLiteral("x"));
