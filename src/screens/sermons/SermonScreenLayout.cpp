@@ -107,6 +107,8 @@ void SermonScreenLayout::build(frmSermon *s)
     s->lblHistory->setObjectName(QStringLiteral("lblHistory"));
     s->lblHistory->setAccessibleName(QStringLiteral("Preaching history"));
     s->lblHistory->setTextFormat(Qt::PlainText);
+    // A long place name must not widen the screen: the line takes the width it is given.
+    s->lblHistory->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     // The reference frame: the book, the chapter/verse pairs under their headings, the text.
     auto *reference = new QGridLayout(s->fraReference);
@@ -147,12 +149,17 @@ void SermonScreenLayout::build(frmSermon *s)
     fields->addWidget(s->txtDatePreached, 4, 3);
     fields->addWidget(label(QStringLiteral("ID:"), s->lblSermonID, s), 4, 4);
     fields->addWidget(s->lblSermonID, 4, 5);
-    fields->addWidget(s->lblHistory, 5, 1, 1, 5);
+    // The passage command sits on the history line, which speaks of the same sermon, so the
+    // button row stays as narrow as the screen's first design.
+    auto *history = new QHBoxLayout;
+    history->addWidget(s->lblHistory, 1);
+    history->addWidget(s->cmdSamePassage);
+    fields->addLayout(history, 5, 1, 1, 5);
     fields->setColumnStretch(1, 1);
     fields->setColumnStretch(3, 1);
 
     auto *buttons = new QHBoxLayout;
-    for (QPushButton *b : { s->cmdTrack, s->cmdIllustr, s->cmdTopics, s->cmdOutline, s->cmdSamePassage }) {
+    for (QPushButton *b : { s->cmdTrack, s->cmdIllustr, s->cmdTopics, s->cmdOutline }) {
         buttons->addWidget(b);
     }
     buttons->addStretch();
