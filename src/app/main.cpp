@@ -44,6 +44,8 @@ int main(int argc, char *argv[])
     if (!main)
         return 1;
     RegisterScreenCommands(*main);
+    EnableAutomaticBackups(true);
+    StartAutomaticBackup();
     const int code = app.exec();
     main.reset();
     setProgramConnection(nullptr);

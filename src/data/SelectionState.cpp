@@ -15,6 +15,7 @@ void SelectionState::InitializeGlobals()
     glngSeriesID = -1;
     glngTestSermonID = -1;
     glngTopicID = -1;
+    glngPassageSermonID = -1;
 
     gboolByBibleBook = 0;
     gboolByPreacher = 0;
@@ -25,6 +26,7 @@ void SelectionState::InitializeGlobals()
     gboolShowAll = 0;
     gboolInclude = 0;
     gboolCombination = 0;
+    gboolByPassage = 0;
 }
 
 SelectionState &ProgramSelection()

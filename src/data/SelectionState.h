@@ -64,6 +64,13 @@ struct SelectionState
     qint16 gboolShowAll = 0;
     // The verdict of the filters for the sermon under test.
     qint16 gboolInclude = 0;
+    // Passage search: the sermons whose Bible range overlaps the reference gstrPassage, or,
+    // with glngPassageSermonID above 0, the range of that sermon (which is then left out of
+    // the list). The reference text outlives the reset, so the passage dialog offers it
+    // again.
+    qint16 gboolByPassage = 0;
+    QString gstrPassage;
+    qint32 glngPassageSermonID = 0;
     // The sermon-topic pair look-up, open only while a list fill filters by topic.
     std::unique_ptr<DbPairLookup> grsSermonTopics;
 

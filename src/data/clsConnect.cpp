@@ -136,6 +136,8 @@ bool clsConnect::UserGet()
     if (!users) {
         ShowSystemError(error);
         m_lookupFailed = true;
+        // No user was found, whatever the id found before.
+        m_userID = -1;
         EndBusy(previous);
         return false;
     }
@@ -189,23 +191,23 @@ bool clsConnect::PasswordChange(
         EndBusy(previous);
         return false;
     };
-    auto found = openSnapshot(
-        QStringLiteral("SELECT lngUserID, strPassword FROM tblUsers ") + where, error);
+    auto found = openSnapshot(QStringLiteral("SELECT strPassword FROM tblUsers ") + where, error);
     if (!found)
         return fail();
     const bool matched = !found->eof();
-    const qint32 userId = matched ? NullToLong(found->field(u"lngUserID")) : 0;
     found->close();
     if (matched) {
-        // The row found is changed by its key. An empty new password is stored as Null, the
-        // way a user without a password is kept.
+        // The row found is changed under the same condition, so a password changed by
+        // someone else meanwhile is not overwritten. An empty new password is stored as
+        // Null, the way a user without a password is kept.
         int affected = 0;
         if (!m_database->execute(QStringLiteral("UPDATE tblUsers SET strPassword = ")
-                    + (strNewPassword.isEmpty() ? QStringLiteral("Null") : SQLQuoted(strNewPassword))
-                    + QStringLiteral(" WHERE lngUserID = ") + SQLLong(userId),
+                    + (strNewPassword.isEmpty() ? QStringLiteral("Null")
+                                                : SQLQuoted(strNewPassword))
+                    + QLatin1Char(' ') + where,
                 &affected, error))
             return fail();
-        result = affected == 1;
+        result = affected >= 1;
     }
     EndBusy(previous);
     return result;

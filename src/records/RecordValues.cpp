@@ -30,3 +30,32 @@ QDateTime DateField(const QVariant &value)
 {
     return DateFromValue(value);
 }
+
+double LeadingNumber(const QString &text)
+{
+    qsizetype end = 0;
+    while (end < text.size() && text.at(end) == QLatin1Char(' ')) {
+        ++end;
+    }
+    const qsizetype start = end;
+    if (end < text.size()
+        && (text.at(end) == QLatin1Char('-') || text.at(end) == QLatin1Char('+'))) {
+        ++end;
+    }
+    const auto isDigit = [&text](qsizetype at) {
+        return at < text.size() && text.at(at) >= QLatin1Char('0')
+            && text.at(at) <= QLatin1Char('9');
+    };
+    while (isDigit(end)) {
+        ++end;
+    }
+    if (end < text.size() && text.at(end) == QLatin1Char('.')) {
+        ++end;
+        while (isDigit(end)) {
+            ++end;
+        }
+    }
+    bool ok = false;
+    const double number = text.mid(start, end - start).toDouble(&ok);
+    return ok ? number : 0.0;
+}

@@ -11,6 +11,10 @@
 // and for a number that does not fit 16 bits.
 qint16 NullToInteger(const QVariant &value);
 
+// The leading decimal number of a text, fraction included ("2100.5 AD" reads 2100.5,
+// "19x" 19, "-3" -3); 0 when the text does not start with one. Leading blanks are skipped.
+double LeadingNumber(const QString &text);
+
 // A date as the lists show it: "M/d/yyyy", followed by the time ("h:mm:ss AP") only when it
 // is not midnight; empty text for no date.
 QString DateText(const QDateTime &value);

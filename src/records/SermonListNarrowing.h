@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BiblePassage.h"
+
 #include <QList>
 #include <QString>
 
@@ -11,7 +13,8 @@
 struct SermonListNarrowing
 {
     enum class Join { AllOf, AnyOf };
-    enum class Field { BibleBook, Preacher, Series, Topic, Title, BigIdea, Outline };
+    // Passage: the sermon's range overlaps one of `passages`; OtherThan: any sermon but `key`.
+    enum class Field { BibleBook, Preacher, Series, Topic, Title, BigIdea, Outline, Passage, OtherThan };
 
     struct Condition
     {
@@ -20,6 +23,8 @@ struct SermonListNarrowing
         qint32 key = 0;
         // The search text as the test compares it (trimmed of blanks).
         QString text;
+        // The passages searched for.
+        QList<BiblePassage> passages = {};
     };
 
     Join join = Join::AllOf;

@@ -1,6 +1,7 @@
 #include "clsSeries.h"
 
 #include "DbSnapshot.h"
+#include "RecordValues.h"
 #include "SelectionState.h"
 #include "SeriesListKeeper.h"
 #include "SqlLiterals.h"
@@ -42,7 +43,8 @@ bool clsSeries::Check()
 {
     const QString year = TrimBlanks(m_pubYear);
     if (!year.isEmpty()) {
-        const qint32 number = NullToLong(year);
+        // The whole leading number counts, fraction included: 2100.5 is past 2100.
+        const double number = LeadingNumber(year);
         if (number < 1400 || number > 2100) {
             // A bad year is reported before the name is looked at.
             setInfoMessage(QStringLiteral("Valid Year ") + MustBeFilledIn);

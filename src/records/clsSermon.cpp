@@ -136,6 +136,10 @@ QString clsSermon::conditionSql(const DbDatabase &db, const SermonListNarrowing:
         return db.textContainsSql(QStringLiteral("strBigIdea"), condition.text);
     case Field::Outline:
         return db.textContainsSql(QStringLiteral("strOutline"), condition.text);
+    case Field::Passage:
+        return BiblePassage::overlapSql(condition.passages);
+    case Field::OtherThan:
+        return QStringLiteral("lngSermonID <> ") + SQLLong(condition.key);
     }
     return {};
 }

@@ -21,12 +21,14 @@ DataGrid::DataGrid(QWidget *parent)
     verticalHeader()->setVisible(false);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
-    horizontalHeader()->setSectionsClickable(false);
+    // The heading row is a row the user can choose, as the trailing blank row is.
+    horizontalHeader()->setSectionsClickable(true);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(
         selectionModel(), &QItemSelectionModel::currentChanged, this, &DataGrid::onCurrentChanged);
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &DataGrid::chooseHeadingRow);
     // A new grid starts as the screens expect one: two columns, a heading row and one empty row.
     setRows(2);
 }
@@ -94,6 +96,15 @@ int DataGrid::colWidth(int col) const
 void DataGrid::setColWidth(int col, int twips)
 {
     setColumnWidth(col, TwipsToPixels(twips));
+    widenToHeading(col);
+}
+
+void DataGrid::widenToHeading(int col)
+{
+    // A heading is never cut: a column narrower than its heading needs widens just enough.
+    if (m_fixedRows == 1 && col >= 0 && col < cols()) {
+        setColumnWidth(col, qMax(columnWidth(col), horizontalHeader()->sectionSizeHint(col)));
+    }
 }
 
 QString DataGrid::text(int row, int col) const
@@ -111,6 +122,7 @@ void DataGrid::setText(int row, int col, const QString &text)
     }
     if (row < m_fixedRows) {
         m_model->setHeading(col, text);
+        widenToHeading(col);
     } else {
         m_model->setCell(row - m_fixedRows, col, text);
     }
@@ -145,6 +157,9 @@ int DataGrid::row() const
     const QModelIndex current = currentIndex();
     if (current.isValid()) {
         return current.row() + m_fixedRows;
+    }
+    if (m_headingChosen) {
+        return 0;
     }
     return m_model->rowCount() > 0 ? m_fixedRows : -1;
 }
@@ -194,9 +209,29 @@ void DataGrid::setTopRow(int row)
     }
 }
 
+void DataGrid::chooseHeadingRow()
+{
+    if (m_fixedRows == 0 || !isEnabled()) {
+        return;
+    }
+    // No data cell stays current, so that a click back on the row chosen before counts as
+    // a new choice.
+    m_movingByCode = true;
+    selectionModel()->clearCurrentIndex();
+    selectionModel()->clearSelection();
+    m_movingByCode = false;
+    m_headingChosen = true;
+    Q_EMIT currentRowChanged(0);
+    Q_EMIT rowChosen(0);
+}
+
 void DataGrid::onCurrentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
-    if (!current.isValid() || (previous.isValid() && previous.row() == current.row())) {
+    if (!current.isValid()) {
+        return;
+    }
+    m_headingChosen = false;
+    if (previous.isValid() && previous.row() == current.row()) {
         return;
     }
     const int gridRow = current.row() + m_fixedRows;

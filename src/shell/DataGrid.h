@@ -28,6 +28,7 @@ public:
     void setFixedCols(int cols);
 
     int colWidth(int col) const;
+    // The width asked for, or what the column's heading needs where that is more.
     void setColWidth(int col, int twips);
 
     // The text of any cell; row 0 of a grid with a fixed row is the heading of that column.
@@ -47,6 +48,8 @@ public:
 
     // The current cell. Setting it also makes that cell the whole selection. With no current
     // cell yet the first data cell counts as current; -1 when the grid has no data rows.
+    // A click on the heading row makes row 0 current (no cell selected) until a data row is
+    // chosen.
     int row() const;
     void setRow(int row);
     int col() const;
@@ -66,9 +69,12 @@ Q_SIGNALS:
 
 private:
     void moveCurrent(int row, int col);
+    void chooseHeadingRow();
+    void widenToHeading(int col);
     void onCurrentChanged(const QModelIndex &current, const QModelIndex &previous);
 
     DataGridModel *m_model = nullptr;
     int m_fixedRows = 1;
     bool m_movingByCode = false;
+    bool m_headingChosen = false;
 };

@@ -133,6 +133,15 @@ void DataScreen::askAddRecords()
     }
 }
 
+bool DataScreen::askSaveChanges()
+{
+    if (!isEditing()) {
+        return true;
+    }
+    const int answer = AskSaveChanges(this);
+    return answer == MsgBoxAnswer::No || (answer == MsgBoxAnswer::Yes && saveRecord());
+}
+
 bool DataScreen::closeScreen()
 {
     if (m_frame) {
@@ -175,12 +184,9 @@ void DataScreen::closeEvent(QCloseEvent *event)
         event->accept();
         return;
     }
-    if (isEditing()) {
-        const int answer = AskSaveChanges(this);
-        if (answer == MsgBoxAnswer::Cancel || (answer == MsgBoxAnswer::Yes && !saveRecord())) {
-            event->ignore();
-            return;
-        }
+    if (!askSaveChanges()) {
+        event->ignore();
+        return;
     }
     m_closed = true;
     qApp->removeEventFilter(this);

@@ -71,6 +71,10 @@ public:
     // "No Records, Add Some ?": Yes starts a new record, No closes the screen.
     void askAddRecords();
 
+    // With unsaved changes, asks "Save Changes ?" as closing does; Yes saves. True when the
+    // screen may move on: nothing unsaved, saved, or No (the caller drops the edits). False
+    // on Cancel or a failed save: the edits stay.
+    bool askSaveChanges();
     // Closes the screen and its frame in the work area; false when the user kept it open.
     bool closeScreen();
     // The close button: "&Close" closes, "&Cancel" cancels the edit.

@@ -14,11 +14,16 @@ MainMenus::MainMenus(QMenuBar *bar, QObject *parent)
     addItem(file, "mnuFChange", "&Change Database", 25);
     addItem(file, "mnuFDisplay", "&Display Active Database", 25);
     addItem(file, "mnuFExit", "E&xit", 25);
+    // The library's safety commands (src/screens/library).
+    addSeparator(file, "mnuFSep1");
+    addItem(file, "mnuFBackup", "Back &Up Now", 26);
+    addItem(file, "mnuFCheck", "Chec&k Database", 27);
+    addItem(file, "mnuFRestore", "&Restore from Backup...", 28);
     // The exports come after the File menu's own items.
-    QMenu *exports = addSubmenu(file, "mnuFExport", "Ex&port", 26);
-    addItem(exports, "mnuFExportList", "Sermon List as CSV...", 26);
-    addItem(exports, "mnuFExportOutline", "Outline as Document...", 26);
-    addItem(exports, "mnuFExportAll", "All Outlines as Documents...", 26);
+    QMenu *exports = addSubmenu(file, "mnuFExport", "Ex&port", 29);
+    addItem(exports, "mnuFExportList", "Sermon List as CSV...", 29);
+    addItem(exports, "mnuFExportOutline", "Outline as Document...", 29);
+    addItem(exports, "mnuFExportAll", "All Outlines as Documents...", 29);
 
     QMenu *edit = addMenu(bar, "mnuEdit", "&Edit", 30);
     addItem(edit, "mnuESermon", "&Sermon", 30);
@@ -48,6 +53,8 @@ MainMenus::MainMenus(QMenuBar *bar, QObject *parent)
     addItem(check, "mnuCTopic", "By &Topic", 40);
     addSeparator(check, "mnuCSep1");
     addItem(check, "mnuCCombination", "By &Combination", 40);
+    addSeparator(check, "mnuCSep2");
+    addItem(check, "mnuCPassage", "By &Passage...", PassageHelpContext);
 
     // Shown only while a screen that prints is open.
     QMenu *print = addMenu(bar, "mnuPrint", "   &Print", 45);

@@ -18,6 +18,8 @@ class MainMenus : public QObject
     Q_OBJECT
 public:
     static constexpr const char *HelpContextProperty = "HelpContextID";
+    // The help topic of Checklist > By Passage (the passage search and preaching history).
+    static constexpr int PassageHelpContext = 42;
 
     MainMenus(QMenuBar *bar, QObject *parent = nullptr);
 

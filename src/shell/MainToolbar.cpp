@@ -1,5 +1,6 @@
 #include "MainToolbar.h"
 
+#include "ToolbarButtonAccessible.h"
 #include "ToolbarPictures.h"
 #include "Twips.h"
 
@@ -50,6 +51,7 @@ MainToolbar::MainToolbar(QWidget *parent)
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setFixedHeight(TwipsToPixels(PanelHeight));
     setMouseTracking(true);
+    ToolbarButtonAccessible::install();
 
     m_tip = new QLineEdit(this);
     m_tip->setObjectName(QStringLiteral("txtToolTip"));
@@ -81,7 +83,9 @@ MainToolbar::MainToolbar(QWidget *parent)
         button->setAccessibleName(QString::fromLatin1(Buttons[i].tip));
         button->setCheckable(true);
         button->setAutoRaise(false);
-        button->setFocusPolicy(Qt::NoFocus);
+        // Reached with Tab and pressed with the space bar; a mouse click leaves the focus
+        // where it was, in the field that Cut, Copy and Paste work on.
+        button->setFocusPolicy(Qt::TabFocus);
         button->setFixedSize(side, side);
         button->setIcon(ToolbarPictures::picture(number));
         button->setIconSize(QSize(side - 8, side - 8));

@@ -12,7 +12,15 @@ QtUserInterface &QtUserInterface::instance()
 
 int QtUserInterface::showMessage(const QString &text, int style, const QString &caption, const QString &detail)
 {
-    QMessageBox box(QApplication::activeWindow());
+    // A splash window stays on top and takes no clicks: a box shown while it is up (start-up
+    // reporting a database it cannot open) could sit under it where the user cannot answer
+    // it. The splash goes first.
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->windowType() == Qt::SplashScreen && window->isVisible())
+            window->hide();
+    }
+    QWidget *owner = QApplication::activeWindow();
+    QMessageBox box(owner && owner->isVisible() ? owner : nullptr);
     box.setWindowTitle(caption);
     box.setText(text);
     if (!detail.isEmpty())

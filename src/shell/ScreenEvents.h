@@ -18,6 +18,8 @@ Q_SIGNALS:
     void topicsChanged();
     void illustrationsChanged();
     void sermonsChanged();
+    // An occasion (date and place a sermon was preached) was added, changed or deleted.
+    void occasionsChanged();
 
 private:
     ScreenEvents() = default;

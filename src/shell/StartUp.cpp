@@ -1,5 +1,6 @@
 #include "StartUp.h"
 
+#include "LibraryRecovery.h"
 #include "ProgramGlobals.h"
 #include "QtUserInterface.h"
 #include "UserInterface.h"
@@ -82,12 +83,16 @@ frmMain *StartUp::run()
 
     // The splash goes once its minimum time has passed (however fast the database opened;
     // the event loop keeps running so it repaints); then the status bar gets its texts.
+    // The clock decides, not the timer: a timer may fire a little early, so the wait goes on
+    // until the time has really passed.
     auto finishSplash = [&](bool waitForMinimum) {
         if (splash) {
-            const qint64 remaining = m_minimumSplash - sinceStart.elapsed();
-            if (waitForMinimum && remaining > 0 && splash->isVisible()) {
+            while (waitForMinimum && splash->isVisible()) {
+                const qint64 remaining = m_minimumSplash - sinceStart.elapsed();
+                if (remaining <= 0)
+                    break;
                 QEventLoop wait;
-                QTimer::singleShot(int(remaining), &wait, &QEventLoop::quit);
+                QTimer::singleShot(int(remaining), Qt::PreciseTimer, &wait, &QEventLoop::quit);
                 wait.exec();
             }
             splash.reset();
@@ -102,6 +107,12 @@ frmMain *StartUp::run()
     for (;;) {
         QString reason;
         ready = openConfiguredDatabase();
+        if (!ready && !m_engineMissing && !m_connection.OnServer()
+            && LibraryRecovery::offerIfDamaged(m_connection.DatabaseName())) {
+            // The damaged file was put aside and a good backup restored: open that.
+            m_connection.DataClose();
+            continue;
+        }
         if (!ready) {
             reason = QStringLiteral("The database could not be opened:\n")
                 + m_connection.DatabaseName();
@@ -128,9 +139,12 @@ frmMain *StartUp::run()
         m_connection.DataClose();
     }
 
-    if (signedIn)
+    if (signedIn) {
         main->pnlUser()->setText(m_connection.UserName());
-    else
+        // The sign-in screen put back the status text it found, with the blanks every
+        // screen's text carries; start-up's own text stands without them.
+        QtUserInterface::instance().setStatusTextRaw(ProductName);
+    } else
         finishSplash(ready);
     if (!ready)
         return nullptr;

@@ -72,7 +72,7 @@ frmAbout32::frmAbout32(QWidget *parent)
     for (const auto &row : rows) {
         QLabel *value = namedLabel(QString::fromLatin1(row[1]), QString(), this);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        value->setAccessibleName(QString::fromLatin1(row[0]));
+        value->setAccessibleDescription(QString::fromLatin1(row[0]));
         facts->addRow(QString::fromLatin1(row[0]), value);
     }
     layout->addLayout(facts);
@@ -92,12 +92,7 @@ frmAbout32::frmAbout32(QWidget *parent)
     valueLabel(QStringLiteral("lblTotalVirtual"))->setText(MemoryText(info.TotalVirtual()));
     valueLabel(QStringLiteral("lblAvailableVirtual"))->setText(MemoryText(info.AvailVirtual()));
     valueLabel(QStringLiteral("lblNumberOfProcessors"))->setText(QString::number(info.NumCPU()));
-    // The type number alone means little on this platform: the architecture goes with it.
-    const qint32 type = info.CPUType();
-    valueLabel(QStringLiteral("lblCPUType"))
-        ->setText(type ? QString::number(type) + QStringLiteral(" (") + info.CPUArchitecture()
-                    + QLatin1Char(')')
-                       : info.CPUArchitecture());
+    valueLabel(QStringLiteral("lblCPUType"))->setText(QString::number(info.CPUType()));
     valueLabel(QStringLiteral("lblWindowsDir"))->setText(info.WinDir());
     valueLabel(QStringLiteral("lblSystemDir"))->setText(info.WinSysDir());
     valueLabel(QStringLiteral("lblTempDir"))->setText(info.WinTempDir());

@@ -6,6 +6,7 @@
 #include "MainToolbar.h"
 #include "ProgramGlobals.h"
 #include "QtUserInterface.h"
+#include "ScreenPlacement.h"
 #include "SelectionState.h"
 #include "Twips.h"
 #include "UserInterface.h"
@@ -49,11 +50,12 @@ QIcon applicationIcon()
     return icon;
 }
 
-QLabel *sunkenPanel(const QString &name, const QString &accessibleName, QWidget *parent)
+QLabel *sunkenPanel(const QString &name, const QString &description, QWidget *parent)
 {
     auto *panel = new QLabel(parent);
     panel->setObjectName(name);
-    panel->setAccessibleName(accessibleName);
+    // A screen reader reads what the panel shows; the description only says what it is.
+    panel->setAccessibleDescription(description);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setTextFormat(Qt::PlainText);
     return panel;
@@ -381,6 +383,7 @@ QMdiSubWindow *frmMain::openScreen(QWidget *screen)
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setWindowIcon(windowIcon());
     frame->show();
+    KeepInWorkArea(frame);
     m_workArea->setActiveSubWindow(frame);
     return frame;
 }

@@ -181,6 +181,16 @@ void tst_Connection::userCheck()
     QVERIFY(c.UserCheck(PasswordEncode(QString())));
     QCOMPARE(c.UserName(), QStringLiteral(" Visitor"));
     QCOMPARE(GetStatusText().trimmed(), QString()); // busy texts were put back
+
+    // A look-up that fails itself finds nobody either, whoever was found before.
+    QCOMPARE(c.UserID(), 2);
+    QVERIFY(db.exec(QStringLiteral("ALTER TABLE tblUsers RENAME TO tblUsersGone")));
+    MsgBoxScript::clear();
+    QVERIFY(!c.UserCheck(PasswordEncode(QString())));
+    QCOMPARE(c.UserID(), -1);
+    QCOMPARE(MsgBoxScript::shown().size(), 1);
+    QVERIFY(MsgBoxScript::shown().constFirst().startsWith(
+        QStringLiteral("An Error Occurred in the System ")));
 }
 
 void tst_Connection::keyAllocation()

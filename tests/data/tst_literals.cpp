@@ -124,6 +124,14 @@ void tst_Literals::passwordEncode_data()
     // No image in the alphabet: encodes to a symbol no stored password holds.
     QTest::newRow("punctuation") << "a-b" << "Q?7";
     QTest::newRow("inner blank") << "a b" << "Q?7";
+    // One symbol per character: no letter widens to two ("ß" is not "SS") or becomes a
+    // plain capital ("ı" is not "I").
+    QTest::newRow("sharp s") << "ß"
+                             << "?";
+    QTest::newRow("dotless i") << "ı"
+                               << "?";
+    QTest::newRow("long s") << "ſermon"
+                            << "?_1H0V";
 }
 
 void tst_Literals::passwordEncode()

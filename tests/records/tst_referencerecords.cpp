@@ -115,6 +115,11 @@ void tst_ReferenceRecords::seriesCheck_data()
                                        << "Psalms" << badYear;
     QTest::newRow("19x reads as 19") << "19x"
                                      << "Psalms" << badYear;
+    QTest::newRow("fraction above the highest") << "2100.5"
+                                                << "Psalms" << badYear;
+    QTest::newRow("fraction within") << "1400.25"
+                                     << "Psalms"
+                                     << "";
     QTest::newRow("no name") << ""
                              << "  "
                              << "Series Name Must Be Filled In.";

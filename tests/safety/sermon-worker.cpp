@@ -11,12 +11,18 @@
 //   sermon-worker lock PATH MILLISECONDS
 //       Takes the write lock of an SQLite file (BEGIN EXCLUSIVE), prints "locked", holds it
 //       for MILLISECONDS and lets go.
+//   sermon-worker backup LIBRARY FOLDER [MAXFILEBYTES]
+//       Backs LIBRARY up into FOLDER as the program does, printing "started" first and then
+//       "ok PATH" or "failed MESSAGE". MAXFILEBYTES sets the file-size limit (RLIMIT_FSIZE)
+//       of this process first, as a full disk would stop it.
 //
-// Exit codes: 0 done, 2 bad arguments, 3 the database did not open, 4 an insert failed.
+// Exit codes: 0 done, 2 bad arguments, 3 the database did not open, 4 an insert failed,
+// 5 the backup failed.
 // Every message the program would have shown goes to standard error, and at the end the
 // longest time one AddNew took ("longest insert: N ms").
 
 #include "DbDatabase.h"
+#include "LibraryBackup.h"
 #include "ProgramGlobals.h"
 #include "UserInterface.h"
 #include "WorkerConnection.h"
@@ -27,6 +33,7 @@
 #include <QElapsedTimer>
 #include <QThread>
 #include <cstdio>
+#include <sys/resource.h>
 
 namespace {
 
@@ -118,6 +125,23 @@ int holdLock(const QStringList &args)
     return 0;
 }
 
+int backUp(const QStringList &args)
+{
+    if (args.size() < 4)
+        return 2;
+    if (args.size() > 4) {
+        const rlim_t limit = args.at(4).toULongLong();
+        const struct rlimit fileSize { limit, limit };
+        if (setrlimit(RLIMIT_FSIZE, &fileSize) != 0)
+            return 2;
+    }
+    say("started");
+    const LibraryBackup::Outcome outcome = LibraryBackup::backUp(
+        args.at(2), args.at(3), QDateTime::currentDateTime(), BackupRotation::Policy());
+    say((outcome.ok ? QStringLiteral("ok ") + outcome.path : QStringLiteral("failed ") + outcome.message).toUtf8());
+    return outcome.ok ? 0 : 5;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -129,5 +153,7 @@ int main(int argc, char *argv[])
         return insertSermons(args);
     if (args.size() > 1 && args.at(1) == QLatin1String("lock"))
         return holdLock(args);
+    if (args.size() > 1 && args.at(1) == QLatin1String("backup"))
+        return backUp(args);
     return 2;
 }

@@ -54,11 +54,20 @@ void tst_Grid::headingsAndWidths()
         QCOMPARE(grid.text(0, c), QString::fromLatin1(headings[c]));
         QCOMPARE(grid.model()->headerData(c, Qt::Horizontal).toString(),
             QString::fromLatin1(headings[c]));
-        QCOMPARE(grid.columnWidth(c), TwipsToPixels(widths[c]));
-        QCOMPARE(grid.colWidth(c), int(std::lround(PixelsToTwips(TwipsToPixels(widths[c])))));
+        // As asked, or as wide as the heading needs where that is more.
+        const int pixels
+            = qMax(TwipsToPixels(widths[c]), grid.horizontalHeader()->sectionSizeHint(c));
+        QCOMPARE(grid.columnWidth(c), pixels);
+        QCOMPARE(grid.colWidth(c), int(std::lround(PixelsToTwips(pixels))));
     }
     // The heading row is not a data row.
     QCOMPARE(grid.model()->rowCount(), 1);
+
+    // A heading wider than its column widens the column just enough, in either order.
+    grid.setColWidth(1, 300);
+    QCOMPARE(grid.columnWidth(1), grid.horizontalHeader()->sectionSizeHint(1));
+    grid.setText(0, 2, QStringLiteral("Date Preached and more"));
+    QCOMPARE(grid.columnWidth(2), grid.horizontalHeader()->sectionSizeHint(2));
 }
 
 void tst_Grid::rowsAddedInFrontOfTheBlankRow()

@@ -2,6 +2,7 @@
 #include "PasswordEncode.h"
 #include "ProgramGlobals.h"
 #include "QtUserInterface.h"
+#include "StatementLog.h"
 #include "TestEnvironment.h"
 #include "UserInterface.h"
 #include "clsConnect.h"
@@ -316,7 +317,14 @@ void tst_Login::passwordChange()
     const QString sermon = PasswordEncode(QStringLiteral("sermon"));
     const QString psalm = PasswordEncode(QStringLiteral("psalm"));
 
+    StatementLog::setRecording(true);
+    StatementLog::clear();
     QVERIFY(!connection.PasswordChange(QStringLiteral("admin"), psalm, sermon));
+    QCOMPARE(StatementLog::recorded().value(0),
+        QStringLiteral(
+            "SELECT strPassword FROM tblUsers WHERE strLoginID = 'admin' AND  strPassword = '")
+            + psalm + QLatin1Char('\''));
+    StatementLog::setRecording(false);
     QCOMPARE(stored(QStringLiteral("admin")).toString(), sermon);
     QVERIFY(connection.PasswordChange(QStringLiteral("admin"), sermon, psalm));
     QCOMPARE(stored(QStringLiteral("admin")).toString(), psalm);

@@ -5,6 +5,7 @@
 #include "Twips.h"
 #include "frmMain.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QMdiArea>
@@ -30,6 +31,8 @@ private Q_SLOTS:
     void otherButtonsRunTheirMenuCommand_data();
     void otherButtonsRunTheirMenuCommand();
     void newSermonButton();
+    void keyboardAndAssistivePressRunTheCommand_data();
+    void keyboardAndAssistivePressRunTheCommand();
 
 private:
     QToolButton *button(const char *name) const
@@ -277,6 +280,46 @@ void tst_MainToolbar::newSermonButton()
     QVERIFY(hiddenWhenRun);
     QVERIFY(b->isHidden());
     QVERIFY(!b->isChecked());
+}
+
+void tst_MainToolbar::keyboardAndAssistivePressRunTheCommand_data()
+{
+    QTest::addColumn<QString>("buttonName");
+    QTest::addColumn<QString>("command");
+    QTest::newRow("save notes") << "grpSaveNotes"
+                                << "grpSaveNotes";
+    QTest::newRow("preacher") << "grpPreacher"
+                              << "mnuEPreacher";
+    QTest::newRow("search") << "grpSearch"
+                            << "mnuSAll";
+}
+
+void tst_MainToolbar::keyboardAndAssistivePressRunTheCommand()
+{
+    QFETCH(QString, buttonName);
+    QFETCH(QString, command);
+    QToolButton *b = m_main->toolButton(buttonName);
+    b->show();
+    int runs = 0;
+    m_main->setCommand(command, [&runs] { ++runs; });
+
+    // A screen reader's "press".
+    QAccessibleInterface *access = QAccessible::queryAccessibleInterface(b);
+    QVERIFY(access && access->actionInterface());
+    const QString press = QAccessibleActionInterface::pressAction();
+    QVERIFY(access->actionInterface()->actionNames().contains(press));
+    access->actionInterface()->doAction(press);
+    QCOMPARE(runs, 1);
+    QVERIFY(!b->isChecked());
+    QVERIFY(!access->state().checked);
+
+    // The keyboard: Tab reaches the button, the space bar presses it.
+    QVERIFY(b->focusPolicy() & Qt::TabFocus);
+    b->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(b, Qt::Key_Space);
+    QCOMPARE(runs, 2);
+    QVERIFY(!b->isChecked());
+    m_main->setCommand(command, nullptr);
 }
 
 QTEST_MAIN(tst_MainToolbar)

@@ -14,10 +14,13 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <QTimer>
 
 using TestEnvironment::Engine;
 
@@ -30,6 +33,8 @@ private Q_SLOTS:
     void cleanup();
     void firstRunWritesDefaultsAndNeverCreatesTheDatabase();
     void startUpKeepsTheSplashThenShowsTheMainWindow();
+    void splashStaysItsWholeTime();
+    void startUpBoxesAreNeverUnderTheSplash();
     void unopenableDatabaseOffersConfigurationOrQuits_data();
     void unopenableDatabaseOffersConfigurationOrQuits();
     void serverModeSignsInAfterTheSplash_data();
@@ -132,6 +137,79 @@ void tst_StartUp::startUpKeepsTheSplashThenShowsTheMainWindow()
     const auto splashes = QApplication::topLevelWidgets();
     for (QWidget *w : splashes)
         QVERIFY(w->objectName() != QLatin1String("frmCopyright") || !w->isVisible());
+}
+
+void tst_StartUp::splashStaysItsWholeTime()
+{
+    // A wait of two seconds or more is the kind of timer Qt lets fire up to 5 % early: one
+    // due just after a whole second of the clock fires at that whole second. Start-up is
+    // begun so that its wait falls due there, about 50 ms after a whole second.
+    const int minimum = 2500;
+    TestDatabase db { Engine::SQLite };
+    REQUIRE_DATABASE(db);
+    db.connection().DataClose();
+    pointSettingsAt(db.filePath());
+
+    StartUp startUp(*m_connection, *m_config);
+    startUp.setMinimumSplashMilliseconds(minimum);
+    QElapsedTimer clock;
+    qint64 shown = -1;
+    // Runs while start-up lets the splash paint.
+    QTimer::singleShot(0, this, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == QLatin1String("frmCopyright"))
+                connect(w, &QObject::destroyed, this, [&] { shown = clock.elapsed(); });
+        }
+    });
+    const auto phase = [] {
+        QElapsedTimer now;
+        now.start();
+        return now.msecsSinceReference() % 1000;
+    };
+    QThread::msleep(unsigned((1540 - phase()) % 1000));
+    while (phase() < 540 || phase() >= 550) { }
+    clock.start();
+    std::unique_ptr<frmMain> main(startUp.run());
+    QVERIFY(main);
+    QVERIFY2(
+        shown >= minimum, qPrintable(QStringLiteral("the splash went after %1 ms").arg(shown)));
+}
+
+void tst_StartUp::startUpBoxesAreNeverUnderTheSplash()
+{
+    // Real message boxes this time, answered as they come up.
+    MsgBoxScript::setScripted(false);
+    pointSettingsAt(m_dir.filePath(QStringLiteral("gone/Sermons.mdb")));
+    StartUp startUp(*m_connection, *m_config);
+    startUp.setMinimumSplashMilliseconds(60000);
+    startUp.setConfigurationOffer([] { return false; });
+    QStringList seen;
+    QStringList covered;
+    QTimer answerer;
+    answerer.setInterval(10);
+    connect(&answerer, &QTimer::timeout, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        seen.append(box->text());
+        // Nothing that stays on top may cover it.
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w != box && w->isVisible() && (w->windowFlags() & Qt::WindowStaysOnTopHint))
+                covered.append(box->text() + QStringLiteral(" under ") + w->objectName());
+        }
+        QAbstractButton *answer = box->button(QMessageBox::No) ? box->button(QMessageBox::No)
+                                                               : box->button(QMessageBox::Ok);
+        answer->click();
+    });
+    answerer.start();
+    std::unique_ptr<frmMain> main(startUp.run());
+    answerer.stop();
+    MsgBoxScript::setScripted(true);
+    QVERIFY(!main);
+    QCOMPARE(covered, QStringList());
+    QCOMPARE(seen.size(), 2);
+    QCOMPARE(seen.at(0), QStringLiteral("An Error Occurred in the System 3024"));
+    QVERIFY(seen.at(1).startsWith(QStringLiteral("The database could not be opened")));
 }
 
 void tst_StartUp::unopenableDatabaseOffersConfigurationOrQuits_data()
@@ -282,19 +360,26 @@ void tst_StartUp::serverModeSignsInOnTheServer()
 
     StartUp startUp(*m_connection, *m_config);
     startUp.setMinimumSplashMilliseconds(0);
-    // The Login screen itself, driven as a user would: the login id is filled in from the
-    // settings, the user has no password and presses OK.
-    startUp.setSignIn([this]() {
-        frmLogin screen(*m_connection);
-        screen.show();
-        QTest::mouseClick(screen.findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
-        return m_connection->ValidLogon();
+    // The program's own sign-in, the Login screen shown modally, driven as a user would:
+    // the login id is filled in from the settings, the user has no password and presses OK.
+    QTimer user;
+    user.setInterval(10);
+    connect(&user, &QTimer::timeout, this, [&user] {
+        QWidget *login = QApplication::activeModalWidget();
+        if (login && login->objectName() == QLatin1String("frmLogin")) {
+            user.stop();
+            QTest::mouseClick(
+                login->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        }
     });
+    user.start();
     std::unique_ptr<frmMain> main(startUp.run());
+    user.stop();
     QVERIFY2(main, qPrintable(MsgBoxScript::shown().join(QLatin1Char('|'))));
     QVERIFY(MsgBoxScript::shown().isEmpty());
     QVERIFY(main->isVisible());
     QCOMPARE(main->pnlUser()->text(), QStringLiteral("Pat Pastor"));
+    QCOMPARE(main->pnlStatusBox()->text(), ProductName);
     QVERIFY(m_connection->DBObject() && m_connection->DBObject()->isPostgres());
     QCOMPARE(ActiveDatabase, database);
     QCOMPARE(m_connection->UserID(), 5);

@@ -1,7 +1,9 @@
 #include "frmChange.h"
 
 #include "DbDatabase.h"
+#include "LibraryRecovery.h"
 #include "PersonalLibrary.h"
+#include "ScreenCommands.h"
 #include "ProgramGlobals.h"
 #include "ScreenPlacement.h"
 #include "UserInterface.h"
@@ -59,9 +61,11 @@ QString frmChange::DatabaseFolder()
 
 void frmChange::FillFileList()
 {
+    // Every file that matches, readable or not: one that cannot be opened says so when it
+    // is chosen, rather than leaving the user to wonder where it went.
     const QDir folder(DatabaseFolder());
-    flbDatabase->addItems(folder.entryList(
-        { QStringLiteral("*.mdb") }, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase));
+    flbDatabase->addItems(
+        folder.entryList({ QStringLiteral("*.mdb") }, QDir::Files, QDir::Name | QDir::IgnoreCase));
 }
 
 void frmChange::flbDatabase_Click(QListWidgetItem *item)
@@ -74,8 +78,11 @@ void frmChange::flbDatabase_Click(QListWidgetItem *item)
     DbError error;
     if (!DbDatabase::openFile(path, error)) {
         ShowSystemError(error);
-        reject();
-        return;
+        // A damaged library may come back from its newest good backup; then it is opened.
+        if (!LibraryRecovery::isDamage(error.number) || !LibraryRecovery::offerRestore(path)) {
+            reject();
+            return;
+        }
     }
     ActiveDatabase = path;
     if (frmMain *main = frmMain::instance())
@@ -87,6 +94,7 @@ void frmChange::flbDatabase_Click(QListWidgetItem *item)
     connection.DataClose();
     connection.DataInit();
     connection.DataOpen2();
+    StartAutomaticBackup();
     accept();
 }
 

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -138,6 +139,22 @@ frmConfig::frmConfig(clsConfig &config, QWidget *parent)
 
     FillDefaults();
     ShowCurrentSettings();
+    showWholePath();
+}
+
+void frmConfig::showWholePath()
+{
+    // The path box is as wide as the folder it shows needs (up to half the desktop), so the
+    // whole path can be read. A line edit's own size hint is 17 "x" wide plus its frame and
+    // margins; the frame and margins are kept, the text's own width takes the place of the
+    // x's.
+    const QFontMetrics metrics = txtDBPath->fontMetrics();
+    const int frame
+        = txtDBPath->sizeHint().width() - 17 * metrics.horizontalAdvance(QLatin1Char('x'));
+    int wanted = metrics.horizontalAdvance(txtDBPath->text()) + frame + 2;
+    if (const QScreen *screen = this->screen())
+        wanted = qMin(wanted, screen->availableGeometry().width() / 2);
+    txtDBPath->setMinimumWidth(qMax(txtDBPath->sizeHint().width(), wanted));
 }
 
 void frmConfig::FillDefaults()

@@ -32,6 +32,7 @@ public:
 private:
     void FillDefaults();
     void ShowCurrentSettings();
+    void showWholePath();
     void cmdSave_Click();
     void cmdClose_Click();
 

@@ -134,6 +134,9 @@ QLabel *AddKeyRow(
     QFormLayout *form, const QString &name, const QString &labelName, const QString &caption)
 {
     auto *key = addRow<QLabel>(form, name, labelName, caption);
+    // A screen reader reads the key shown; the caption only describes it.
+    key->setAccessibleName(QString());
+    key->setAccessibleDescription(accessibleText(caption));
     key->setFrameShape(QFrame::Panel);
     key->setFrameShadow(QFrame::Sunken);
     return key;

@@ -17,7 +17,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -98,19 +97,16 @@ void frmSeries::buildControls()
     grdSeries = new DataGrid(this);
     grdSeries->setObjectName(QStringLiteral("grdSeries"));
     grdSeries->setAccessibleName(QStringLiteral("Series"));
-    // The heading row answers a click too (it clears the fields).
-    grdSeries->horizontalHeader()->setSectionsClickable(true);
+    // The heading row answers a click too (the grid reports it as row 0: the fields clear).
     connect(grdSeries, &DataGrid::rowChosen, this, &frmSeries::grdSeries_Click);
     connect(grdSeries, &DataGrid::clicked, this, [this](const QModelIndex &index) {
         grdSeries_Click(index.row() + grdSeries->fixedRows());
     });
-    connect(grdSeries->horizontalHeader(), &QHeaderView::sectionClicked, this,
-        [this] { grdSeries_Click(0); });
 
     auto *fields = new QFormLayout;
     lblSeriesID = new QLabel(this);
     lblSeriesID->setObjectName(QStringLiteral("lblSeriesID"));
-    lblSeriesID->setAccessibleName(QStringLiteral("Series ID"));
+    lblSeriesID->setAccessibleDescription(QStringLiteral("Series ID"));
     lblSeriesID->setFrameShape(QFrame::Panel);
     lblSeriesID->setFrameShadow(QFrame::Sunken);
     fields->addRow(QStringLiteral("ID#"), lblSeriesID);

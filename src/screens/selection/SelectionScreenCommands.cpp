@@ -3,6 +3,7 @@
 #include "SelectionState.h"
 #include "frmFindText.h"
 #include "frmMain.h"
+#include "frmPassage.h"
 #include "frmSelect.h"
 
 namespace {
@@ -61,6 +62,7 @@ void RegisterSelectionScreenCommands(frmMain &main)
     main.setCommand(QStringLiteral("mnuCSeries"), [] { checklist(Criterion::Series); });
     main.setCommand(QStringLiteral("mnuCTopic"), [] { checklist(Criterion::Topic); });
     main.setCommand(QStringLiteral("mnuCCombination"), [] { checklist(Criterion::Combination); });
+    main.setCommand(QStringLiteral("mnuCPassage"), [] { frmPassage::load(); });
 
     using Field = frmFindText::Field;
     main.setCommand(QStringLiteral("mnuSOutline"), [] { textSearch(Field::Outline); });

@@ -2,6 +2,7 @@
 
 #include "DbDatabase.h"
 #include "DbPairLookup.h"
+#include "PassageSelection.h"
 #include "ProgramGlobals.h"
 #include "SelectionState.h"
 #include "SqlLiterals.h"
@@ -21,6 +22,16 @@ SermonListNarrowing SermonListFilter::narrowing()
     const SelectionState &selection = ProgramSelection();
     SermonListNarrowing wanted;
     if (selection.gboolShowAll == 1) {
+        return wanted;
+    }
+    if (selection.gboolByPassage == 1) {
+        // The database alone compares the ranges: the list rows carry no chapters.
+        wanted.join = Join::AllOf;
+        wanted.conditions.append(
+            { Field::Passage, 0, QString(), PassageSelection::chosenPassages() });
+        if (selection.glngPassageSermonID > 0) {
+            wanted.conditions.append({ Field::OtherThan, selection.glngPassageSermonID, QString() });
+        }
         return wanted;
     }
     const bool combination = selection.gboolCombination == 1;
@@ -73,6 +84,7 @@ void SermonListFilter::answerFromDatabase(const SermonListNarrowing &tested)
     m_outlineAnswer = tested.has(SermonListNarrowing::Field::Outline) ? OutlineAnswer::Found
                                                                       : OutlineAnswer::Read;
     m_topicAnswered = tested.has(SermonListNarrowing::Field::Topic);
+    m_passageAnswered = tested.has(SermonListNarrowing::Field::Passage);
 }
 
 void SermonListFilter::openTopicLookup()
@@ -99,7 +111,9 @@ void SermonListFilter::releaseTopicLookup()
 
 void SermonListFilter::SelectSingleTest()
 {
-    if (ProgramSelection().gboolTextSearch == 1) {
+    if (ProgramSelection().gboolByPassage == 1) {
+        SelectPassageTest();
+    } else if (ProgramSelection().gboolTextSearch == 1) {
         SelectSingleBinoc();
     } else {
         SelectSingleCheck();
@@ -204,6 +218,13 @@ void SermonListFilter::SelectComboBinoc1()
         selection.gboolInclude
             = fieldContains(InOutline, m_sermon.Outline(), selection.gstrSearchOutline) ? 1 : 0;
     }
+}
+
+void SermonListFilter::SelectPassageTest()
+{
+    SelectionState &selection = ProgramSelection();
+    selection.gboolInclude
+        = m_passageAnswered && m_sermon.SermonID() != selection.glngPassageSermonID ? 1 : 0;
 }
 
 void SermonListFilter::MatchSermonTopic()

@@ -42,7 +42,8 @@ public:
     // After the last sermon.
     static void releaseTopicLookup();
 
-    // gboolCombination off: the text search or the checklist, any criterion matching.
+    // gboolCombination off: the passage search, the text search or the checklist, any
+    // criterion matching.
     void SelectSingleTest();
     // gboolCombination on: the text search (AND or OR) or the checklist, every chosen
     // criterion matching.
@@ -55,6 +56,9 @@ public:
     void SelectComboBinoc0();
     // Every filled field (AND).
     void SelectComboBinoc1();
+    // A passage search: the database compared the ranges, so every row it sent passes, but
+    // the sermon whose own passage is searched.
+    void SelectPassageTest();
     // Whether tblSermonTopics links glngTestSermonID with glngTopicID.
     void MatchSermonTopic();
 
@@ -83,4 +87,5 @@ private:
     std::array<PreparedSearch, 3> m_searches;
     OutlineAnswer m_outlineAnswer = OutlineAnswer::Read;
     bool m_topicAnswered = false;
+    bool m_passageAnswered = false;
 };

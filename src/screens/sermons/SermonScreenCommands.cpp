@@ -22,8 +22,9 @@ bool selectionWaiting()
 }
 
 // "frmSermon" (and Edit > Sermon): opens the sermon screen, whose load fills the list from
-// the current selection; an open one comes to the front and fills its list again when a
-// selection is waiting, unless it holds unsaved edits.
+// the current selection; an open one comes to the front and, when a selection is waiting
+// (a Sermons button, a checklist), asks about unsaved edits as closing would, then fills
+// its list again.
 frmSermon *openSermonScreen(frmMain &main)
 {
     frmSermon *screen = frmSermon::instance();
@@ -40,12 +41,13 @@ frmSermon *openSermonScreen(frmMain &main)
         main.workArea()->setActiveSubWindow(frame);
     }
     if (selectionWaiting()) {
-        if (!screen->isEditing()) {
+        if (screen->askSaveChanges()) {
+            screen->pboolAdding = false;
             screen->ResetButtons();
             screen->LoadSermonList();
         } else {
-            // The edits are not thrown away for a list, and the selection is not kept for a
-            // later one either: every selection serves one list.
+            // Kept edits keep the list; the selection is not kept for a later one either:
+            // every selection serves one list.
             screen->InitializeGlobals();
         }
     }

@@ -89,7 +89,7 @@ void SermonScreenLayout::build(frmSermon *s)
     s->txtDatePreached->setMaximumWidth(s->txtDatePreached->fontMetrics().averageCharWidth() * 16);
     s->lblSermonID = new QLabel(s);
     s->lblSermonID->setObjectName(QStringLiteral("lblSermonID"));
-    s->lblSermonID->setAccessibleName(QStringLiteral("ID"));
+    s->lblSermonID->setAccessibleDescription(QStringLiteral("ID"));
     s->lblSermonID->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     s->lblSermonID->setMinimumWidth(s->lblSermonID->fontMetrics().averageCharWidth() * 8);
     s->lblSermonID->setTextFormat(Qt::PlainText);
@@ -102,6 +102,13 @@ void SermonScreenLayout::build(frmSermon *s)
     s->cmdIllustr = button("cmdIllustr", QStringLiteral("&Illustrations"), s);
     s->cmdTrack = button("cmdTrack", QStringLiteral("Track"), s);
     s->cmdOutline = button("cmdOutline", QStringLiteral("&Outline"), s);
+    s->cmdSamePassage = button("cmdSamePassage", QStringLiteral("Sermons on This &Passage"), s);
+    s->lblHistory = new QLabel(s);
+    s->lblHistory->setObjectName(QStringLiteral("lblHistory"));
+    s->lblHistory->setAccessibleName(QStringLiteral("Preaching history"));
+    s->lblHistory->setTextFormat(Qt::PlainText);
+    // A long place name must not widen the screen: the line takes the width it is given.
+    s->lblHistory->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     // The reference frame: the book, the chapter/verse pairs under their headings, the text.
     auto *reference = new QGridLayout(s->fraReference);
@@ -142,6 +149,12 @@ void SermonScreenLayout::build(frmSermon *s)
     fields->addWidget(s->txtDatePreached, 4, 3);
     fields->addWidget(label(QStringLiteral("ID:"), s->lblSermonID, s), 4, 4);
     fields->addWidget(s->lblSermonID, 4, 5);
+    // The passage command sits on the history line, which speaks of the same sermon, so the
+    // button row stays as narrow as the screen's first design.
+    auto *history = new QHBoxLayout;
+    history->addWidget(s->lblHistory, 1);
+    history->addWidget(s->cmdSamePassage);
+    fields->addLayout(history, 5, 1, 1, 5);
     fields->setColumnStretch(1, 1);
     fields->setColumnStretch(3, 1);
 
@@ -162,7 +175,8 @@ void SermonScreenLayout::build(frmSermon *s)
     const QList<QWidget *> order = { s->grdSermons, s->cboPreacher, s->cboType, s->cboSeries,
         s->cboBibleBook, s->txtBegC, s->txtBegV, s->txtEndC, s->txtEndV, s->txtReference,
         s->txtTitle, s->txtBigIdea, s->txtLocation, s->txtDatePreached, s->cmdSave, s->cmdNew,
-        s->cmdDelete, s->cmdClose, s->cmdTopics, s->cmdIllustr, s->cmdTrack, s->cmdOutline };
+        s->cmdDelete, s->cmdClose, s->cmdTopics, s->cmdIllustr, s->cmdTrack, s->cmdOutline,
+        s->cmdSamePassage };
     for (qsizetype i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }

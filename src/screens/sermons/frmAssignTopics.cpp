@@ -4,6 +4,7 @@
 #include "ListOperations.h"
 #include "ScreenEvents.h"
 #include "ScreenOperations.h"
+#include "ScreenPlacement.h"
 #include "SqlLiterals.h"
 #include "TrackingWorkArea.h"
 #include "Twips.h"
@@ -200,9 +201,9 @@ void frmAssignTopics::buildControls()
     pnlBook->setFrameShape(QFrame::Panel);
     pnlBook->setFrameShadow(QFrame::Raised);
     pnlTitle = panel(QStringLiteral("pnlTitle"), pnlBook);
-    pnlTitle->setAccessibleName(t.bookCaption);
+    pnlTitle->setAccessibleDescription(t.bookCaption);
     lblOwnerID = panel(t.ownerLabel, pnlBook);
-    lblOwnerID->setAccessibleName(t.bookCaption + QStringLiteral(" ID"));
+    lblOwnerID->setAccessibleDescription(t.bookCaption + QStringLiteral(" ID"));
     lblOwnerID->setMinimumWidth(TwipsToPixels(700));
     auto *bookLayout = new QHBoxLayout(pnlBook);
     bookLayout->addWidget(pnlTitle, 1);
@@ -274,6 +275,7 @@ void frmAssignTopics::placeWindow()
     QWidget *window = subWindow() ? static_cast<QWidget *>(subWindow()) : this;
     window->move(TwipsToPixels(360), TwipsToPixels(360));
     window->resize(window->sizeHint());
+    KeepInWorkArea(subWindow());
 }
 
 void frmAssignTopics::assignSelected()

@@ -4,9 +4,12 @@
 #include "DateEntry.h"
 #include "DbDatabase.h"
 #include "DbSnapshot.h"
+#include "OccasionReuseCheck.h"
 #include "ProgramGlobals.h"
 #include "RecordValues.h"
 #include "ScreenOperations.h"
+#include "ScreenEvents.h"
+#include "ScreenPlacement.h"
 #include "SelectionState.h"
 #include "SqlLiterals.h"
 #include "TrackingWorkArea.h"
@@ -70,11 +73,12 @@ QLabel *captionLabel(const QString &text, const QString &name, QWidget *parent)
     return label;
 }
 
-QLabel *valueLabel(const QString &name, const QString &accessibleName, QWidget *parent)
+QLabel *valueLabel(const QString &name, const QString &description, QWidget *parent)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(name);
-    label->setAccessibleName(accessibleName);
+    // A screen reader reads the value shown; the description says what it is.
+    label->setAccessibleDescription(description);
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
     // Typed texts are shown as typed, never read as markup.
@@ -200,6 +204,7 @@ void frmDateLoc::placeWindow()
 {
     QWidget *window = subWindow() ? static_cast<QWidget *>(subWindow()) : this;
     window->move(TwipsToPixels(20), TwipsToPixels(20));
+    KeepInWorkArea(subWindow());
 }
 
 void frmDateLoc::clearList()
@@ -364,6 +369,13 @@ bool frmDateLoc::checkFields()
 
 bool frmDateLoc::saveOccasion()
 {
+    // A new occasion where the sermon was heard lately is asked about first; No keeps the
+    // typing.
+    if ((m_adding || !isKeyCell(lblDateLocID->text()))
+        && !OccasionReuseCheck::confirm(m_record.SermonID(), m_record.Location(),
+            m_record.DatePreached(), windowTitle())) {
+        return false;
+    }
     Hourglass busy;
     SelectionState &selection = ProgramSelection();
     // Fields typed after a Cancel on the blank row have no occasion behind them: they make a
@@ -391,12 +403,18 @@ bool frmDateLoc::saveOccasion()
     }
     busy.release();
     if (!saved) {
-        // The typed values stay for another try, or for Cancel.
-        reportFailure();
+        // Whatever went wrong, the user is told to try again; the engine's or the record's
+        // own words go into the box's details. The typed values stay for another try, or
+        // for Cancel.
+        const DbError &error = m_record.LastError();
+        MsgBox(ProceduralError, MsgBoxStyle::OkExclamation, AppTitle,
+            error.isSet() ? QString::number(error.number) + QStringLiteral(": ") + error.driverText
+                          : m_record.InfoMsg());
         return false;
     }
     m_adding = false;
     enterBrowseState();
+    Q_EMIT ScreenEvents::instance().occasionsChanged();
     return true;
 }
 
@@ -435,6 +453,7 @@ void frmDateLoc::cmdDelete_Click()
         cmdSave->setEnabled(false);
         cmdClose->setText(QStringLiteral("&Cancel"));
         clearFields();
+        Q_EMIT ScreenEvents::instance().occasionsChanged();
     } else {
         reportFailure();
     }

@@ -8,12 +8,14 @@
 #include "ReferenceText.h"
 #include "ScreenEvents.h"
 #include "ScreenOperations.h"
+#include "ScreenPlacement.h"
 #include "SelectionState.h"
 #include "SermonChoiceLists.h"
 #include "SermonFieldTransfer.h"
 #include "SermonListFill.h"
 #include "SermonListFilter.h"
 #include "SermonMenuState.h"
+#include "SermonPassageHistory.h"
 #include "SermonRelatedScreens.h"
 #include "SermonScreenLayout.h"
 #include "SqlLiterals.h"
@@ -60,6 +62,7 @@ frmSermon::frmSermon(QWidget *parent)
     setEditButtons(cmdNew, cmdDelete, cmdSave, cmdClose);
     setRecordList(grdSermons);
     connectControls();
+    SermonPassageHistory::attach(this);
     DateEntry::attach(txtDatePreached);
     {
         LoadingGuard loading(this);
@@ -140,6 +143,7 @@ void frmSermon::Form_Load()
     if (QMdiSubWindow *frame = subWindow()) {
         frame->adjustSize();
         frame->move(TwipsToPixels(20), TwipsToPixels(20));
+        KeepInWorkArea(frame);
     }
     pboolAdding = false;
     SermonMenuState::screenOpened();
@@ -216,6 +220,9 @@ void frmSermon::LoadSermonList()
     if (count == 0) {
         InitializeGlobals();
         SetListHeadings();
+        // No sermon is listed, so none may stay in the fields: a Save would write it into
+        // a row the grid no longer shows.
+        FormClear();
     } else {
         selection.glngCurrentSermonID = ReferenceNumber(grdSermons->text(1, 0));
         FormShow();
@@ -321,6 +328,7 @@ void frmSermon::FormShow()
                 InitializeGlobals();
                 rs->close();
                 notes->showWindow(false, false);
+                SermonPassageHistory::showHistory(this);
             }
         }
         selection.glngListRow = 1;
@@ -332,6 +340,7 @@ void frmSermon::FormClear()
 {
     LoadingGuard loading(this);
     SermonFieldTransfer::clear(this);
+    lblHistory->clear();
     // No sermon, no outline: what is entered next starts from an empty outline rather than
     // the one shown before.
     m_outline.clear();
@@ -376,7 +385,10 @@ bool frmSermon::FormSave()
         grdSermons->setRow(selection.glngListRow);
         m_sermon->setSermonID(ReferenceNumber(lblSermonID->text()));
         saved = m_sermon->Replace();
-        if (saved) {
+        // Only the row that lists this sermon takes its new texts; after a refill the row
+        // may show another sermon or none.
+        if (saved
+            && ReferenceNumber(grdSermons->text(grdSermons->row(), 0)) == m_sermon->SermonID()) {
             const int row = grdSermons->row();
             grdSermons->setText(row, 1, m_sermon->Reference() + Blank);
             grdSermons->setText(row, 2, lookUpLastName(m_sermon->PreacherID()) + Blank);

@@ -119,6 +119,10 @@ public:
     QLineEdit *txtLocation = nullptr;
     QLabel *lblSermonID = nullptr;
     DataGrid *grdSermons = nullptr;
+    // Beyond the screen's first design: the preaching history of the sermon shown and the
+    // command listing the sermons on its passage (SermonPassageHistory).
+    QLabel *lblHistory = nullptr;
+    QPushButton *cmdSamePassage = nullptr;
 
 protected:
     bool saveRecord() override;

@@ -164,20 +164,26 @@ void tst_ConfigScreens::changeDatabaseSwitchesToAnotherFile()
 void tst_ConfigScreens::unopenableFileKeepsTheDatabaseInUse_data()
 {
     QTest::addColumn<bool>("missing");
-    QTest::newRow("not a database") << false;
-    QTest::newRow("gone since the list was shown") << true;
+    QTest::addColumn<bool>("unreadable");
+    QTest::newRow("not a database") << false << false;
+    QTest::newRow("gone since the list was shown") << true << false;
+    QTest::newRow("unreadable") << false << true;
 }
 
 void tst_ConfigScreens::unopenableFileKeepsTheDatabaseInUse()
 {
     QFETCH(bool, missing);
+    QFETCH(bool, unreadable);
     QFile broken(programFile(BrokenFile));
     QVERIFY(broken.open(QIODevice::WriteOnly));
     broken.write(QByteArray("Not a library of sermons, just text.\n").repeated(200));
     broken.close();
+    if (unreadable)
+        QVERIFY(broken.setPermissions({}));
     QVERIFY(m_db->exec(QStringLiteral("UPDATE tblLocation SET strLocation = 'First Church'")));
     const QString before = ActiveDatabase;
 
+    // (Run by root, every file is readable: the row then checks only that it is listed.)
     QDialog *screen = openChangeDatabase();
     QVERIFY(screen);
     if (missing)
@@ -256,7 +262,8 @@ void tst_ConfigScreens::configurationShowsTheSettingsInEffect()
 {
     clsConfig config;
     config.SaveConfig(QStringLiteral("DataSource"), QStringLiteral("DataLoc"), QStringLiteral("Server"));
-    config.SaveConfig(QStringLiteral("Local"), QStringLiteral("DBPath"), QStringLiteral("/srv/library/"));
+    config.SaveConfig(QStringLiteral("Local"), QStringLiteral("DBPath"),
+        QStringLiteral("/home/office/Documents/Church Library/Sermon Outlines/"));
     config.SaveConfig(QStringLiteral("Local"), QStringLiteral("DBName"), QStringLiteral("church.mdb"));
     config.SaveConfig(QStringLiteral("Server"), QStringLiteral("DSN"), QStringLiteral("ChurchOffice"));
     config.SaveConfig(QStringLiteral("Server"), QStringLiteral("DBName"), QStringLiteral("sermons"));
@@ -266,7 +273,8 @@ void tst_ConfigScreens::configurationShowsTheSettingsInEffect()
         return screen.findChild<QLineEdit *>(QLatin1String(name))->text();
     };
     QVERIFY(screen.findChild<QRadioButton *>(QStringLiteral("optServer"))->isChecked());
-    QCOMPARE(field("txtDBPath"), QStringLiteral("/srv/library/"));
+    QCOMPARE(field("txtDBPath"),
+        QStringLiteral("/home/office/Documents/Church Library/Sermon Outlines/"));
     QCOMPARE(field("txtLDBName"), QStringLiteral("church.mdb"));
     QCOMPARE(field("txtSDSN"), QStringLiteral("ChurchOffice"));
     QCOMPARE(field("txtSDBName"), QStringLiteral("sermons"));
@@ -280,9 +288,17 @@ void tst_ConfigScreens::configurationShowsTheSettingsInEffect()
     QSettings written(config.storeFile(), QSettings::IniFormat);
     QCOMPARE(written.value(QStringLiteral("DataSource/DataLoc")).toString(), QStringLiteral("Local"));
     QCOMPARE(written.value(QStringLiteral("Server/DSN")).toString(), QStringLiteral("ChurchOffice"));
-    QCOMPARE(written.value(QStringLiteral("Local/DBPath")).toString(), QStringLiteral("/srv/library/"));
+    QCOMPARE(written.value(QStringLiteral("Local/DBPath")).toString(),
+        QStringLiteral("/home/office/Documents/Church Library/Sermon Outlines/"));
     QCOMPARE(written.value(QStringLiteral("UserInfo/UID")).toString(), QStringLiteral("pastor"));
     QFile::remove(config.storeFile());
+
+    // The whole path shows: with the cursor at its end, its first character is still in view.
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    auto *path = screen.findChild<QLineEdit *>(QStringLiteral("txtDBPath"));
+    path->end(false);
+    QCOMPARE(path->cursorPositionAt(QPoint(2, path->height() / 2)), 0);
 }
 
 void tst_ConfigScreens::printMenuPrintsFromTheOpenScreens()

@@ -4,10 +4,15 @@
 #include "ScreenEvents.h"
 #include "StatementLog.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -39,12 +44,18 @@ private Q_SLOTS:
     void deleteWithoutASermonShownDoesNothing();
     void failedSaveKeepsTheEdits();
     void cancelReloadsFromTheDatabase();
+    void blankRowClearsTheFields_data();
     void blankRowClearsTheFields();
+    void emptyRefillLeavesNoSermonBehind();
+    void sermonsButtonsAskAboutUnsavedEdits_data();
+    void sermonsButtonsAskAboutUnsavedEdits();
     void addNewSermonStartsWithAnEmptyList();
     void newSermonStartsWithAnEmptyOutline_data();
     void newSermonStartsWithAnEmptyOutline();
     void clearingTheSeriesIsAChange();
     void preacherListFollowsOtherScreens();
+    void everyScreenOpensWhollyVisibleAndReadable_data();
+    void everyScreenOpensWhollyVisibleAndReadable();
 
 private:
     frmSermon *openAll();
@@ -117,7 +128,10 @@ void tst_SermonScreen::showAllListsEverySermonInBibleOrder()
     QCOMPARE(headings, (QStringList { "ID#", "BIBLE REF", "PREACHER", "BIG IDEA or TITLE" }));
     const int widths[] = { 480, 1586, 1106, 7888 };
     for (int col = 0; col < 4; ++col) {
-        QVERIFY(qAbs(grid->colWidth(col) - widths[col]) <= 15);
+        // As given, or as wide as the heading needs where that is more.
+        const int needed = grid->horizontalHeader()->sectionSizeHint(col);
+        QVERIFY(qAbs(grid->colWidth(col) - widths[col]) <= 15 || grid->columnWidth(col) == needed);
+        QVERIFY(grid->columnWidth(col) >= needed);
     }
     // Reference, last name only, big idea or (when it is missing or one blank) the title
     // followed by a blank.
@@ -510,14 +524,144 @@ void tst_SermonScreen::cancelReloadsFromTheDatabase()
     QCOMPARE(sermonColumn(10, "strTitle").toString(), QStringLiteral("God So Loved"));
 }
 
+void tst_SermonScreen::blankRowClearsTheFields_data()
+{
+    QTest::addColumn<bool>("heading");
+    QTest::newRow("trailing blank row") << false;
+    QTest::newRow("heading row") << true;
+}
+
 void tst_SermonScreen::blankRowClearsTheFields()
 {
+    QFETCH(bool, heading);
     frmSermon *screen = openAll();
-    chooseRow(6);
+    chooseRow(4);
+    if (heading) {
+        QHeaderView *header = screen->grdSermons->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+            QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
+    } else {
+        chooseRow(6);
+    }
     QCOMPARE(screen->lblSermonID->text(), QString());
     QCOMPARE(screen->txtTitle->text(), QString());
     QCOMPARE(screen->cboPreacher->currentIndex(), -1);
     QCOMPARE(frmNotes::instance()->outline(), QString());
+    // The row chosen before loads again.
+    chooseRow(4);
+    QCOMPARE(screen->lblSermonID->text(), QStringLiteral("10"));
+}
+
+void tst_SermonScreen::emptyRefillLeavesNoSermonBehind()
+{
+    frmSermon *screen = openAll();
+    chooseRow(4); // 10
+    MsgBoxScript::clear();
+    // A hand-over that finds nothing: a preacher without sermons.
+    ProgramSelection().gboolByPreacher = 1;
+    ProgramSelection().glngPreacherID = 99;
+    m_main->runCommand(QStringLiteral("frmSermon"));
+    QCOMPARE(MsgBoxScript::shown(), QStringList { "Number of Records found = 0" });
+    QCOMPARE(screen->grdSermons->rows(), 2);
+    QCOMPARE(screen->grdSermons->text(0, 0), QStringLiteral("ID#"));
+    QCOMPARE(screen->lblSermonID->text(), QString());
+    QCOMPARE(screen->txtTitle->text(), QString());
+    QCOMPARE(screen->cboPreacher->currentIndex(), -1);
+
+    // What is typed now is a new sermon; the one shown before stays as it was.
+    QTest::keyClicks(screen->txtReference, QStringLiteral("Jonah 1"));
+    QTest::mouseClick(screen->cmdSave, Qt::LeftButton);
+    const int id = screen->lblSermonID->text().toInt();
+    QVERIFY(id > 14);
+    QCOMPARE(screen->grdSermons->text(1, 0), QString::number(id));
+    QCOMPARE(screen->grdSermons->rows(), 3);
+    QCOMPARE(sermonColumn(10, "strDisplayText").toString(), QStringLiteral("John 3:16"));
+}
+
+void tst_SermonScreen::sermonsButtonsAskAboutUnsavedEdits_data()
+{
+    QTest::addColumn<QString>("from"); // the screen whose button hands the sermons over
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<QString>("storedTitle");
+    const QStringList all { "11", "12", "13", "10", "14" };
+    QTest::newRow("series, No") << "frmSeries" << int(MsgBoxAnswer::No)
+                                << QStringList { "11", "14" } << "God So Loved";
+    QTest::newRow("preacher, Yes")
+        << "frmPreachers" << int(MsgBoxAnswer::Yes) << QStringList { "12", "10" } << "Edited";
+    QTest::newRow("series, Cancel")
+        << "frmSeries" << int(MsgBoxAnswer::Cancel) << all << "God So Loved";
+    QTest::newRow("checklist, No")
+        << "frmSelect" << int(MsgBoxAnswer::No) << QStringList { "13" } << "God So Loved";
+}
+
+void tst_SermonScreen::sermonsButtonsAskAboutUnsavedEdits()
+{
+    QFETCH(QString, from);
+    QFETCH(int, answer);
+    QFETCH(QStringList, listed);
+    QFETCH(QString, storedTitle);
+    RegisterReferenceScreenCommands(*m_main);
+    frmSermon *screen = openAll();
+    chooseRow(4); // 10, Harper, series 1
+    screen->txtTitle->selectAll();
+    QTest::keyClicks(screen->txtTitle, QStringLiteral("Edited"));
+    QVERIFY(screen->isEditing());
+
+    // The real screens, driven as a user would.
+    if (from == QLatin1String("frmSelect")) {
+        m_main->runCommand(QStringLiteral("mnuCPreacher"));
+        auto *select = m_main->findChild<QDialog *>(QStringLiteral("frmSelect"));
+        QVERIFY(select);
+        auto *preacher = select->findChild<QComboBox *>(QStringLiteral("cboPreacher"));
+        preacher->setCurrentIndex(preacher->findText(QStringLiteral("Delgado")));
+        MsgBoxScript::clear();
+        MsgBoxScript::queueAnswer(answer);
+        QTest::mouseClick(
+            select->findChild<QPushButton *>(QStringLiteral("cmdSelect")), Qt::LeftButton);
+    } else {
+        const bool series = from == QLatin1String("frmSeries");
+        m_main->runCommand(QLatin1String(series ? "mnuESeries" : "mnuEPreacher"));
+        QApplication::processEvents();
+        QWidget *other = m_main->workArea()->findChild<QWidget *>(from);
+        QVERIFY(other);
+        if (series) {
+            auto *grid = other->findChild<DataGrid *>(QStringLiteral("grdSeries"));
+            int row = 1;
+            while (row < grid->rows() && grid->text(row, 0) != QLatin1String("2"))
+                ++row;
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                grid->visualRect(grid->model()->index(row - 1, 0)).center());
+        } else {
+            auto *list = other->findChild<QListWidget *>(QStringLiteral("lstPreachers"));
+            const QListWidgetItem *harper
+                = list->findItems(QStringLiteral("Harper, Daniel"), Qt::MatchExactly).value(0);
+            QVERIFY(harper);
+            QTest::mouseClick(
+                list->viewport(), Qt::LeftButton, {}, list->visualItemRect(harper).center());
+        }
+        MsgBoxScript::clear();
+        MsgBoxScript::queueAnswer(answer);
+        QTest::mouseClick(
+            other->findChild<QPushButton *>(QStringLiteral("cmdSermons")), Qt::LeftButton);
+    }
+    QApplication::processEvents();
+
+    QVERIFY(!MsgBoxScript::shown().isEmpty());
+    QCOMPARE(MsgBoxScript::shown().constFirst(),
+        QStringLiteral("Data Has Been Changed\r\nSave Changes ?"));
+    QCOMPARE(gridKeys(screen->grdSermons), listed);
+    QCOMPARE(sermonColumn(10, "strTitle").toString(), storedTitle);
+    QCOMPARE(screen->isEditing(), answer == MsgBoxAnswer::Cancel);
+    if (answer == MsgBoxAnswer::Cancel) {
+        QCOMPARE(screen->txtTitle->text(), QStringLiteral("Edited"));
+    } else {
+        QCOMPARE(MsgBoxScript::shown().constLast(),
+            QStringLiteral("Number of Records found = %1").arg(listed.size()));
+        QCOMPARE(screen->lblSermonID->text(), listed.constFirst());
+    }
+    // Every selection serves one list, also the one that was not shown.
+    QCOMPARE(ProgramSelection().gboolBySeries + ProgramSelection().gboolByPreacher, 0);
 }
 
 void tst_SermonScreen::addNewSermonStartsWithAnEmptyList()
@@ -592,6 +736,84 @@ void tst_SermonScreen::preacherListFollowsOtherScreens()
     QVERIFY(screen->cboPreacher->findText(QStringLiteral("Able, Ann")) >= 0);
     QCOMPARE(screen->cboPreacher->currentText(), QStringLiteral("Harper, Daniel"));
     QVERIFY(!screen->isEditing());
+}
+
+void tst_SermonScreen::everyScreenOpensWhollyVisibleAndReadable_data()
+{
+    QTest::addColumn<QString>("command"); // a main window command, or a sermon screen button
+    QTest::addColumn<QString>("screenName");
+    QTest::newRow("sermons") << "mnuESermon"
+                             << "frmSermon";
+    QTest::newRow("tracker") << "cmdTrack"
+                             << "frmDateLoc";
+    QTest::newRow("sermon topics") << "cmdTopics"
+                                   << "frmSermonTopics";
+    QTest::newRow("sermon illustrations") << "cmdIllustr"
+                                          << "frmSermIllu";
+    QTest::newRow("topics") << "mnuETopics"
+                            << "frmTopic";
+    QTest::newRow("illustrations") << "mnuEIllustr"
+                                   << "frmIllustr";
+    QTest::newRow("preachers") << "mnuEPreacher"
+                               << "frmPreachers";
+    QTest::newRow("series") << "mnuESeries"
+                            << "frmSeries";
+    QTest::newRow("publishers") << "mnuEPublisher"
+                                << "frmPublishers";
+    QTest::newRow("default location") << "mnuDLocation"
+                                      << "frmLocation";
+}
+
+void tst_SermonScreen::everyScreenOpensWhollyVisibleAndReadable()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, screenName);
+    QVERIFY(m_db->exec(QStringLiteral("INSERT INTO tblIllustr (lngIllustrID, strName, "
+                                      "strIllustration) VALUES (1, 'Lighthouse', 'x')")));
+    RegisterScreenCommands(*m_main);
+    if (command.startsWith(QLatin1String("cmd"))) {
+        frmSermon *sermons = openAll();
+        chooseRow(4);
+        QTest::mouseClick(sermons->findChild<QPushButton *>(command), Qt::LeftButton);
+    } else {
+        m_main->runCommand(command);
+    }
+    QApplication::processEvents();
+    QMdiSubWindow *frame = m_main->workArea()->activeSubWindow();
+    QVERIFY(frame && frame->widget());
+    QWidget *screen = frame->widget();
+    QCOMPARE(screen->objectName(), screenName);
+
+    // Every control lies inside the screen and the screen inside the work area.
+    const QWidget *viewport = m_main->workArea()->viewport();
+    QVERIFY2(viewport->rect().contains(frame->geometry()),
+        qPrintable(QStringLiteral("frame %1,%2 %3x%4 in %5x%6")
+                       .arg(frame->x())
+                       .arg(frame->y())
+                       .arg(frame->width())
+                       .arg(frame->height())
+                       .arg(viewport->width())
+                       .arg(viewport->height())));
+    const QAccessibleInterface *access = QAccessible::queryAccessibleInterface(screen);
+    QVERIFY(!access->state().invisible && !access->state().offscreen);
+    for (QWidget *control : screen->findChildren<QWidget *>()) {
+        const bool isControl = qobject_cast<QAbstractButton *>(control)
+            || qobject_cast<QLineEdit *>(control) || qobject_cast<QComboBox *>(control)
+            || qobject_cast<QAbstractItemView *>(control) || qobject_cast<QLabel *>(control)
+            || qobject_cast<QPlainTextEdit *>(control);
+        if (!isControl || !control->isVisibleTo(screen))
+            continue;
+        const QRect shown(control->mapTo(screen, QPoint(0, 0)), control->size());
+        QVERIFY2(screen->rect().contains(shown), qPrintable(control->objectName()));
+
+        // A label reads out what it shows, not a fixed name.
+        if (auto *label = qobject_cast<QLabel *>(control); label && !label->text().isEmpty()) {
+            QString text = label->text();
+            if (label->buddy())
+                text.remove(QLatin1Char('&'));
+            QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), text);
+        }
+    }
 }
 
 QTEST_MAIN(tst_SermonScreen)

@@ -8,6 +8,7 @@
 #include "frmDateLoc.h"
 #include "frmMain.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -37,6 +38,7 @@ private Q_SLOTS:
     void refusedInput();
     void deleteRemovesTheShownOccasion();
     void cancelShowsTheOccasionAgain();
+    void headingRowClearsTheFields();
     void engineErrorIsReportedAndTheScreenStays();
     void blankRowDeletesNothingAndSavesANewOccasion();
     void commandKeepsOneTrackerPerSermon();
@@ -147,6 +149,7 @@ void tst_Tracker::listsOnlyTheSermonsOccasions()
     auto *grid = child<DataGrid>("grdDateLoc");
     QCOMPARE(grid->rows(), 4);
     QCOMPARE(grid->text(0, 2), QStringLiteral("Date Preached"));
+    QVERIFY(grid->columnWidth(2) >= grid->horizontalHeader()->sectionSizeHint(2));
     QCOMPARE(grid->text(1, 0), QStringLiteral("3"));
     QCOMPARE(grid->text(1, 1), QStringLiteral("Faith Community Church, Dayton"));
     QCOMPARE(grid->text(1, 2), QStringLiteral("5/3/2015"));
@@ -301,15 +304,29 @@ void tst_Tracker::cancelShowsTheOccasionAgain()
     QVERIFY(MsgBoxScript::shown().isEmpty());
 }
 
+void tst_Tracker::headingRowClearsTheFields()
+{
+    QVERIFY(openTracker(6));
+    QHeaderView *header = child<DataGrid>("grdDateLoc")->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+        QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
+    QVERIFY(child<QLabel>("lblDateLocID")->text().isEmpty());
+    QVERIFY(child<QLineEdit>("txtLocation")->text().isEmpty());
+    QVERIFY(child<QLineEdit>("txtDate")->text().isEmpty());
+    QVERIFY(!child<QPushButton>("cmdSave")->isEnabled());
+    chooseRow(1);
+    QCOMPARE(child<QLabel>("lblDateLocID")->text(), QStringLiteral("3 "));
+}
+
 void tst_Tracker::engineErrorIsReportedAndTheScreenStays()
 {
     QVERIFY(openTracker(6));
     QVERIFY(m_db->exec(QStringLiteral("ALTER TABLE tblDateLoc RENAME TO tblDateLocGone")));
     QTest::keyClicks(child<QLineEdit>("txtLocation"), QStringLiteral("x"));
     click("cmdSave");
-    QCOMPARE(MsgBoxScript::shown().size(), 1);
-    QVERIFY(MsgBoxScript::shown().constFirst().startsWith(
-        QStringLiteral("An Error Occurred in the System ")));
+    QCOMPARE(MsgBoxScript::shown(), QStringList { "Procedural error; Please try again" });
+    QCOMPARE(MsgBoxScript::shownStyles(), QList<int> { MsgBoxStyle::OkExclamation });
+    QVERIFY(MsgBoxScript::lastDetail().contains(QLatin1String("tblDateLoc"), Qt::CaseInsensitive));
     // Still editing, with what was typed (entering the field selected its text).
     QVERIFY(child<QPushButton>("cmdSave")->isEnabled());
     QCOMPARE(child<QLineEdit>("txtLocation")->text(), QStringLiteral("x"));

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "PassageParser.h"
+#include "SelectionDialog.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// "Find by Passage": the sermons on a Bible passage. The reference box takes what people type
+// ("Jn 3:16-21; Rom 5"); below it the passage as read ("John 3:16–21; Romans 5") or what is
+// wrong with the text, as it is typed. Select hands the reference to the sermon
+// identification screen through ProgramSelection() and shows it; its list fill then lists
+// every sermon whose range overlaps the passage. Cancel (also the close box and Escape)
+// turns the passage search off.
+class frmPassage : public SelectionDialog
+{
+    Q_OBJECT
+public:
+    // Load: reads the library's book names and offers the last reference searched for.
+    explicit frmPassage(QWidget *parent = nullptr);
+
+    // Loads the screen over the main window, without blocking the caller.
+    static frmPassage *load();
+
+    void cmdSelect_Click();
+    void cmdCancel_Click() override;
+
+    QLineEdit *txtPassage = nullptr;
+    QLabel *lblReading = nullptr;
+    QPushButton *cmdSelect = nullptr;
+    QPushButton *cmdCancel = nullptr;
+
+private:
+    void showReading();
+
+    PassageParser m_parser;
+};

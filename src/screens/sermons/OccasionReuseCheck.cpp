@@ -1,0 +1,31 @@
+#include "OccasionReuseCheck.h"
+
+#include "OccasionReuse.h"
+#include "ProgramGlobals.h"
+#include "UserInterface.h"
+#include "clsConfig.h"
+
+int OccasionReuseCheck::reusePeriodYears()
+{
+    constexpr int DefaultYears = 3;
+    bool isNumber = false;
+    const int years = ProgramConfig()
+                          .GetConfig(QStringLiteral("Library"), QStringLiteral("ReusePeriodYears"),
+                              QString::number(DefaultYears))
+                          .trimmed()
+                          .toInt(&isNumber);
+    return isNumber ? years : DefaultYears;
+}
+
+bool OccasionReuseCheck::confirm(
+    qint32 sermonID, const QString &place, const QDateTime &date, const QString &caption)
+{
+    OccasionReuse::Finding finding;
+    DbError error;
+    if (!OccasionReuse::find(sermonID, place, date, reusePeriodYears(), finding, error)
+        || !finding.any()) {
+        return true;
+    }
+    return MsgBox(OccasionReuse::question(finding), MsgBoxStyle::YesNoQuestion, caption)
+        == MsgBoxAnswer::Yes;
+}

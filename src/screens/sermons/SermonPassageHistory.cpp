@@ -1,0 +1,54 @@
+#include "SermonPassageHistory.h"
+
+#include "PreachingHistory.h"
+#include "ReferenceText.h"
+#include "ScreenEvents.h"
+#include "ScreenOperations.h"
+#include "SelectionState.h"
+#include "UserInterface.h"
+#include "frmSermon.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+void SermonPassageHistory::attach(frmSermon *screen)
+{
+    QObject::connect(screen->cmdSamePassage, &QPushButton::clicked, screen,
+        [screen] { listSamePassage(screen); });
+    auto refresh = [screen] { showHistory(screen); };
+    QObject::connect(&ScreenEvents::instance(), &ScreenEvents::sermonsChanged, screen, refresh);
+    QObject::connect(&ScreenEvents::instance(), &ScreenEvents::occasionsChanged, screen, refresh);
+}
+
+void SermonPassageHistory::showHistory(frmSermon *screen)
+{
+    const qint32 key = ReferenceNumber(screen->lblSermonID->text());
+    QList<PreachingHistory::Occasion> occasions;
+    DbError error;
+    if (key > 0 && !PreachingHistory::read({ key }, occasions, error)) {
+        ShowSystemError(error);
+    }
+    screen->lblHistory->setText(PreachingHistory::line(occasions));
+}
+
+void SermonPassageHistory::listSamePassage(frmSermon *screen)
+{
+    const qint32 key = ReferenceNumber(screen->lblSermonID->text());
+    if (key <= 0) {
+        return;
+    }
+    if (screen->isEditing()) {
+        const int answer = AskSaveChanges(screen);
+        if (answer == MsgBoxAnswer::Cancel
+            || (answer == MsgBoxAnswer::Yes && !(screen->FormCheck() && screen->FormSave()))) {
+            return;
+        }
+        // No: the edits go; the list fill shows another sermon.
+        screen->ResetButtons();
+    }
+    SelectionState &selection = ProgramSelection();
+    selection.InitializeGlobals();
+    selection.gboolByPassage = 1;
+    selection.glngPassageSermonID = key;
+    screen->LoadSermonList();
+}

@@ -1,0 +1,195 @@
+#include "../selection/SermonScreenFixture.h"
+
+#include "clsConfig.h"
+#include "frmDateLoc.h"
+#include "OccasionReuseCheck.h"
+#include "frmPassage.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+
+using namespace SermonScreenFixture;
+
+// Checklist > By Passage, "Sermons on This Passage", the preaching-history line and the
+// tracker's reuse question, end to end on the real screens. Besides the fixture's library:
+//   15 John 1:14-18   16 John 3 (the whole chapter)
+class tst_PassageHistory : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void passageDialogListsTheOverlappingSermons();
+    void sermonsOnThisPassage();
+    void historyLineAndReuseQuestion();
+
+private:
+    void chooseRow(int row);
+    void setReusePeriod(const QString &years);
+    frmDateLoc *openTracker();
+
+    QTemporaryDir m_settings;
+    std::unique_ptr<TestDatabase> m_db;
+    std::unique_ptr<frmMain> m_main;
+};
+
+void tst_PassageHistory::init()
+{
+    TestEnvironment::isolateSettings(m_settings.path());
+    QFile::remove(ProgramConfig().storeFile());
+    m_db = std::make_unique<TestDatabase>(TestEnvironment::Engine::SQLite);
+    QVERIFY2(m_db->isReady(), qPrintable(m_db->reason()));
+    QVERIFY(loadLibrary(*m_db));
+    QVERIFY(m_db->exec(QStringLiteral(
+        "INSERT INTO tblSermons (lngSermonID, lngPreacherID, lngTypeID, lngBibleBookID, "
+        "intBeginChapter, intBeginVerse, intEndChapter, intEndVerse, strDisplayText, lngSeriesID, "
+        "strTitle) VALUES (15, 3, 1, 43, 1, 14, 1, 18, 'John 1:14-18', 1, 'Full of Grace'), "
+        "(16, 1, 1, 43, 3, 0, 0, 0, 'John 3', 1, 'Born Again')")));
+    m_main = makeMainWindow();
+    RegisterTrackingScreenCommands(*m_main);
+}
+
+void tst_PassageHistory::cleanup()
+{
+    closeAll(m_main);
+    m_db.reset();
+}
+
+void tst_PassageHistory::chooseRow(int row)
+{
+    frmSermon *screen = sermonScreen();
+    QVERIFY(screen);
+    const QRect cell
+        = screen->grdSermons->visualRect(screen->grdSermons->model()->index(row - 1, 0));
+    QTest::mouseClick(screen->grdSermons->viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(screen->grdSermons->row(), row);
+}
+
+void tst_PassageHistory::setReusePeriod(const QString &years)
+{
+    QSettings store(ProgramConfig().storeFile(), QSettings::IniFormat);
+    store.setValue(QStringLiteral("Library/ReusePeriodYears"), years);
+}
+
+frmDateLoc *tst_PassageHistory::openTracker()
+{
+    QTest::mouseClick(sermonScreen()->cmdTrack, Qt::LeftButton);
+    return m_main->findChild<frmDateLoc *>(QStringLiteral("frmDateLoc"));
+}
+
+void tst_PassageHistory::passageDialogListsTheOverlappingSermons()
+{
+    QAction *item = m_main->action(QStringLiteral("mnuCPassage"));
+    QVERIFY(item);
+    QCOMPARE(item->text(), QStringLiteral("By &Passage..."));
+    const QList<QAction *> checklist = m_main->action(QStringLiteral("mnuCheck"))->menu()->actions();
+    QCOMPARE(checklist.last(), item);
+
+    m_main->runCommand(QStringLiteral("mnuCPassage"));
+    auto *dialog = m_main->findChild<frmPassage *>(QStringLiteral("frmPassage"));
+    QVERIFY(dialog);
+    QTest::keyClicks(dialog->txtPassage, QStringLiteral("Jo 1"));
+    QCOMPARE(dialog->lblReading->text(), QStringLiteral("'Jo' could be John, Job, Joel, Jonah or Joshua"));
+    QTest::mouseClick(dialog->cmdSelect, Qt::LeftButton);
+    QCOMPARE(MsgBoxScript::shown(), QStringList { dialog->lblReading->text() });
+    QVERIFY(!sermonScreen());
+
+    dialog->txtPassage->clear();
+    QTest::keyClicks(dialog->txtPassage, QStringLiteral("Jn 1:18; gen 1:5-2:1"));
+    QCOMPARE(dialog->lblReading->text(), QStringLiteral("John 1:18; Genesis 1:5–2:1"));
+    MsgBoxScript::clear();
+    QTest::mouseClick(dialog->cmdSelect, Qt::LeftButton);
+    QVERIFY(sermonScreen());
+    QCOMPARE(gridKeys(sermonScreen()->grdSermons), QStringList({ "11", "15" }));
+    QCOMPARE(MsgBoxScript::shown(), QStringList { QStringLiteral("Number of Records found = 2") });
+    // One list per selection; the reference is offered again next time.
+    QCOMPARE(ProgramSelection().gboolByPassage, qint16(0));
+    QCOMPARE(ProgramSelection().gstrPassage, QStringLiteral("Jn 1:18; gen 1:5-2:1"));
+}
+
+void tst_PassageHistory::sermonsOnThisPassage()
+{
+    m_main->runCommand(QStringLiteral("mnuESermon"));
+    frmSermon *screen = sermonScreen();
+    QVERIFY(screen);
+    // Bible order: 11 Genesis, 12 Psalm, 13 John 1:1-14, 15 John 1:14-18, 16 John 3, 10 John 3:16, 14
+    QCOMPARE(gridKeys(screen->grdSermons), QStringList({ "11", "12", "13", "15", "16", "10", "14" }));
+    chooseRow(3);
+    MsgBoxScript::clear();
+    QTest::mouseClick(screen->cmdSamePassage, Qt::LeftButton);
+    QCOMPARE(gridKeys(screen->grdSermons), QStringList { "15" });
+    QCOMPARE(MsgBoxScript::shown(), QStringList { QStringLiteral("Number of Records found = 1") });
+    QCOMPARE(screen->lblSermonID->text(), QStringLiteral("15"));
+    // And back: the sermon shown is the first of the new list.
+    QTest::mouseClick(screen->cmdSamePassage, Qt::LeftButton);
+    QCOMPARE(gridKeys(screen->grdSermons), QStringList { "13" });
+
+    // Unsaved edits: Cancel to "Save Changes ?" keeps the list and the edits.
+    QTest::keyClicks(screen->txtTitle, QStringLiteral(" again"));
+    QVERIFY(screen->isEditing());
+    MsgBoxScript::clear();
+    MsgBoxScript::queueAnswer(MsgBoxAnswer::Cancel);
+    QTest::mouseClick(screen->cmdSamePassage, Qt::LeftButton);
+    QCOMPARE(MsgBoxScript::shown().size(), 1);
+    QVERIFY(MsgBoxScript::shown().first().endsWith(QLatin1String("Save Changes ?")));
+    QVERIFY(screen->isEditing());
+    QCOMPARE(gridKeys(screen->grdSermons), QStringList { "13" });
+}
+
+void tst_PassageHistory::historyLineAndReuseQuestion()
+{
+    m_main->runCommand(QStringLiteral("mnuESermon"));
+    frmSermon *screen = sermonScreen();
+    chooseRow(6); // 10, preached 6/15/1998 at Main Street
+    QCOMPARE(screen->lblHistory->text(), QStringLiteral("Last preached 6/15/1998 at Main Street; 1 time in all"));
+    chooseRow(3);
+    QCOMPARE(screen->lblHistory->text(), QString());
+    chooseRow(6);
+
+    // Within the default three years at the same place, written otherwise: asked first.
+    frmDateLoc *tracker = openTracker();
+    QVERIFY(tracker);
+    auto *date = tracker->findChild<QLineEdit *>(QStringLiteral("txtDate"));
+    auto *place = tracker->findChild<QLineEdit *>(QStringLiteral("txtLocation"));
+    auto *save = tracker->findChild<QPushButton *>(QStringLiteral("cmdSave"));
+    QTest::keyClicks(date, QStringLiteral("6/15/2001"));
+    QTest::keyClicks(place, QStringLiteral(" MAIN street"));
+    MsgBoxScript::clear();
+    MsgBoxScript::queueAnswer(MsgBoxAnswer::No);
+    QTest::mouseClick(save, Qt::LeftButton);
+    QCOMPARE(MsgBoxScript::shown(),
+        QStringList { QStringLiteral("This sermon was preached at Main Street on 6/15/1998. Record it again?") });
+    QCOMPARE(m_db->scalar(QStringLiteral("SELECT count(*) FROM tblDateLoc")).toInt(), 0);
+    QCOMPARE(place->text(), QStringLiteral(" MAIN street"));
+    QVERIFY(save->isEnabled());
+
+    MsgBoxScript::queueAnswer(MsgBoxAnswer::Yes);
+    QTest::mouseClick(save, Qt::LeftButton);
+    QCOMPARE(m_db->scalar(QStringLiteral("SELECT count(*) FROM tblDateLoc")).toInt(), 1);
+    QCOMPARE(screen->lblHistory->text(), QStringLiteral("Last preached 6/15/2001 at MAIN street; 2 times in all"));
+
+    // A day beyond the period: no question. A period of 0: none at all.
+    MsgBoxScript::clear();
+    QTest::mouseClick(tracker->findChild<QPushButton *>(QStringLiteral("cmdNew")), Qt::LeftButton);
+    QTest::keyClicks(date, QStringLiteral("6/16/2004"));
+    QTest::keyClicks(place, QStringLiteral("Main Street"));
+    QTest::mouseClick(save, Qt::LeftButton);
+    setReusePeriod(QStringLiteral("0"));
+    QTest::mouseClick(tracker->findChild<QPushButton *>(QStringLiteral("cmdNew")), Qt::LeftButton);
+    QTest::keyClicks(date, QStringLiteral("6/17/2004"));
+    QTest::keyClicks(place, QStringLiteral("Main Street"));
+    QTest::mouseClick(save, Qt::LeftButton);
+    QCOMPARE(MsgBoxScript::shown(), QStringList());
+    QCOMPARE(m_db->scalar(QStringLiteral("SELECT count(*) FROM tblDateLoc")).toInt(), 3);
+    QCOMPARE(OccasionReuseCheck::reusePeriodYears(), 0);
+    setReusePeriod(QStringLiteral("two"));
+    QCOMPARE(OccasionReuseCheck::reusePeriodYears(), 3);
+}
+
+QTEST_MAIN(tst_PassageHistory)
+#include "tst_passagehistory.moc"
