@@ -1,5 +1,6 @@
 #include "ProgramGlobals.h"
 #include "QtUserInterface.h"
+#include "LibraryCommands.h"
 #include "ScreenCommands.h"
 #include "StartUp.h"
 #include "clsConfig.h"

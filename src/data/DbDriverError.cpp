@@ -1,6 +1,12 @@
 #include "DbDriverError.h"
 
+#include "DbLogging.h"
+
 #include <QSqlError>
+
+// Warnings and above would reach every user's terminal; the category speaks only when a
+// rule asks for it.
+Q_LOGGING_CATEGORY(lcDatabase, "lectorum.db", QtInfoMsg)
 
 DbError DbDriverError(const QSqlError &sqlError, const QString &sql, int fallback)
 {
@@ -13,5 +19,8 @@ DbError DbDriverError(const QSqlError &sqlError, const QString &sql, int fallbac
         error.number = code;
     error.driverText = sqlError.text().trimmed();
     error.sql = sql;
+    qCDebug(lcDatabase).noquote() << "failed:" << (sql.isEmpty() ? QStringLiteral("(no statement)") : sql)
+                                  << "| native error" << sqlError.nativeErrorCode() << "| number"
+                                  << error.number << "|" << error.driverText;
     return error;
 }

@@ -1,5 +1,11 @@
 #include "ScreenCommands.h"
 
+#include "ConfigCommands.h"
+#include "LibraryCommands.h"
+#include "ReferenceCommands.h"
+#include "SelectionCommands.h"
+#include "SermonCommands.h"
+
 void RegisterScreenCommands(frmMain &main)
 {
     RegisterConfigScreenCommands(main);

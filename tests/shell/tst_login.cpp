@@ -149,7 +149,7 @@ void tst_Login::localSignIn()
     QVERIFY(addUsers(db));
     frmLogin screen(db.connection());
     screen.show();
-    choose(screen, loginId);
+    CHECKED_STEP(choose(screen, loginId));
     signIn(screen, password);
     QCOMPARE(db.connection().LoginID(), loginId);
     if (userName.isEmpty()) {
@@ -173,7 +173,7 @@ void tst_Login::threeFailuresCloseTheScreen()
     REQUIRE_DATABASE(db);
     frmLogin screen(db.connection());
     screen.show();
-    choose(screen, QStringLiteral("admin"));
+    CHECKED_STEP(choose(screen, QStringLiteral("admin")));
     for (int press = 1; press <= 3; ++press)
         signIn(screen, QStringLiteral("wrong"));
     QCOMPARE(MsgBoxScript::shown(), (QStringList{ Invalid, Invalid, Invalid, Exceeded }));

@@ -65,6 +65,15 @@ private:
 };
 
 // Skips or fails (see addEngineRows) when the fixture could not be made.
+// Runs a test helper that checks as it goes (QVERIFY inside a helper only leaves the helper)
+// and stops the calling test when the helper failed, so no later step runs on a wrong screen.
+#define CHECKED_STEP(call)                                                                        \
+    do {                                                                                           \
+        call;                                                                                      \
+        if (QTest::currentTestFailed())                                                            \
+            return;                                                                                \
+    } while (false)
+
 #define REQUIRE_DATABASE(fixture)                                                                  \
     do {                                                                                           \
         if (!(fixture).isReady()) {                                                                \

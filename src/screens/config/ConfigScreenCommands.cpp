@@ -1,4 +1,4 @@
-#include "ScreenCommands.h"
+#include "ConfigCommands.h"
 
 #include "PrintCommands.h"
 #include "ScreenPlacement.h"

@@ -1,9 +1,10 @@
 #include "frmChange.h"
 
 #include "DbDatabase.h"
+#include "HourglassGuard.h"
 #include "LibraryRecovery.h"
 #include "PersonalLibrary.h"
-#include "ScreenCommands.h"
+#include "LibraryCommands.h"
 #include "ProgramGlobals.h"
 #include "ScreenPlacement.h"
 #include "UserInterface.h"
@@ -21,7 +22,7 @@
 frmChange::frmChange(QWidget *parent)
     : QDialog(parent)
 {
-    UserInterface::current().setHourglass(true);
+    HourglassGuard busy;
     setObjectName(QStringLiteral("frmChange"));
     setWindowTitle(QStringLiteral("Select Database"));
     m_rememberedStatus = GetStatusText();
@@ -47,7 +48,6 @@ frmChange::frmChange(QWidget *parent)
     FillFileList();
     resize(360, 260);
     CenterForm(this);
-    UserInterface::current().setHourglass(false);
 }
 
 frmChange::~frmChange() = default;

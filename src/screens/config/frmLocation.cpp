@@ -1,5 +1,6 @@
 #include "frmLocation.h"
 
+#include "HourglassGuard.h"
 #include "UserInterface.h"
 #include "clsLocation.h"
 
@@ -16,7 +17,7 @@ frmLocation::frmLocation(QWidget *parent)
     : QWidget(parent)
     , m_location(std::make_unique<clsLocation>())
 {
-    UserInterface::current().setHourglass(true);
+    HourglassGuard busy;
     setObjectName(QStringLiteral("frmLocation"));
     setWindowTitle(QStringLiteral("Default Location Screen"));
     m_rememberedStatus = GetStatusText();
@@ -47,7 +48,6 @@ frmLocation::frmLocation(QWidget *parent)
 
     clsLocation::setDefaultLocationID(1);
     LoadLocation();
-    UserInterface::current().setHourglass(false);
 }
 
 frmLocation::~frmLocation() = default;
@@ -67,9 +67,9 @@ void frmLocation::cmdSave_Click()
     clsLocation::setDefaultLocationID(1);
     m_location->setLocation(txtLocation->text());
     if (m_location->Check()) {
-        UserInterface::current().setHourglass(true);
+        HourglassGuard busy;
         const bool saved = m_location->Replace();
-        UserInterface::current().setHourglass(false);
+        busy.release();
         // An engine failure has been shown already; a row that was not there is told here.
         if (!saved && !m_location->LastError().isSet())
             MsgBox(m_location->InfoMsg());

@@ -1,7 +1,6 @@
-#include "ScreenCommands.h"
+#include "LibraryCommands.h"
 
 #include "LibraryBackupRunner.h"
-#include "LibraryCommands.h"
 #include "LibraryCheck.h"
 #include "ProgramGlobals.h"
 #include "UserInterface.h"

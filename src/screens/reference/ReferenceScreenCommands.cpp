@@ -1,4 +1,4 @@
-#include "ScreenCommands.h"
+#include "ReferenceCommands.h"
 
 #include "frmIllustr.h"
 #include "frmMain.h"

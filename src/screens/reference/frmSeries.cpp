@@ -2,6 +2,7 @@
 
 #include "DataGrid.h"
 #include "FirstRowQuery.h"
+#include "SeriesLookups.h"
 #include "HourglassGuard.h"
 #include "ReferenceCombos.h"
 #include "ReferenceScreenSupport.h"
@@ -57,6 +58,7 @@ frmSeries::frmSeries(QWidget *parent)
     setObjectName(QStringLiteral("frmSeries"));
     setWindowTitle(QStringLiteral("Series of Messages Screen"));
     buildControls();
+    keepListIn(grdSeries);
     clsSeries::registerListKeeper(this);
 
     HourglassGuard busy;
@@ -230,33 +232,21 @@ void frmSeries::lookUpNames(qint32 bibleBookID, qint32 preacherID, qint32 typeID
 void frmSeries::GetBibleBook()
 {
     SelectionState &selection = ProgramSelection();
-    const QVariantList row
-        = FirstRowOf(QStringLiteral("Select strBibleBook") + QStringLiteral(" FROM tblBibleBooks")
-                + QStringLiteral(" Where lngBibleBookID = ") + SQLLong(selection.glngBibleBookID),
-            { QStringLiteral("strBibleBook") });
-    selection.gstrBibleBook = row.isEmpty() ? QString() : ColumnText(row.at(0));
+    selection.gstrBibleBook = SeriesLookups::bibleBookName(selection.glngBibleBookID);
 }
 
 void frmSeries::GetPreacher()
 {
     SelectionState &selection = ProgramSelection();
-    const QVariantList row = FirstRowOf(QStringLiteral("Select strLastName, strFirstName")
-            + QStringLiteral(" FROM tblPreachers") + QStringLiteral(" Where lngPreacherID = ")
-            + SQLLong(selection.glngLookupPreacherID),
-        { QStringLiteral("strLastName"), QStringLiteral("strFirstName") });
-    selection.gstrLastName = row.isEmpty() ? QString() : ColumnText(row.at(0));
-    selection.gstrFirstName
-        = (row.isEmpty() ? QString() : ColumnText(row.at(1))) + QLatin1Char(' ');
+    const SeriesLookups::PreacherName name = SeriesLookups::preacherName(selection.glngLookupPreacherID);
+    selection.gstrLastName = name.last;
+    selection.gstrFirstName = name.first + QLatin1Char(' ');
 }
 
 void frmSeries::GetType()
 {
     SelectionState &selection = ProgramSelection();
-    const QVariantList row
-        = FirstRowOf(QStringLiteral("Select strTypeDesc") + QStringLiteral(" FROM tblType")
-                + QStringLiteral(" Where lngTypeID = ") + SQLLong(selection.glngTypeID),
-            { QStringLiteral("strTypeDesc") });
-    selection.gstrTypeDesc = row.isEmpty() ? QString() : ColumnText(row.at(0));
+    selection.gstrTypeDesc = SeriesLookups::typeDescription(selection.glngTypeID);
 }
 
 void frmSeries::showSeries()
@@ -274,13 +264,7 @@ void frmSeries::showSeries()
     clearFields();
     lblSeriesID->setText(SQLLong(key));
     // The row as stored, each text shown with one blank after it (saving trims it again).
-    const QVariantList row
-        = FirstRowOf(QStringLiteral("Select *") + QStringLiteral(" FROM tblSeries")
-                + QStringLiteral(" Where lngSeriesID = ") + SQLLong(key),
-            { QStringLiteral("strName"), QStringLiteral("strPubTitle"),
-                QStringLiteral("strPubYear"), QStringLiteral("strNotes"),
-                QStringLiteral("lngPublisherID"), QStringLiteral("lngBibleBookID"),
-                QStringLiteral("lngPreacherID"), QStringLiteral("lngTypeID") });
+    const QVariantList row = SeriesLookups::storedSeries(key);
     if (row.isEmpty()) {
         return;
     }
@@ -508,27 +492,3 @@ void frmSeries::screenClosing()
     SetMainItemsEnabled(OpeningItems, true);
 }
 
-void frmSeries::addListRow(const QString &cells, qint32 row)
-{
-    grdSeries->addItem(cells, row);
-}
-
-void frmSeries::setListRow(qint32 row)
-{
-    grdSeries->setRow(row);
-}
-
-void frmSeries::setListCellText(int column, const QString &text)
-{
-    grdSeries->setText(grdSeries->row(), column, text);
-}
-
-void frmSeries::setListColumn(int column)
-{
-    grdSeries->setCol(column);
-}
-
-void frmSeries::setListTopRow(qint32 row)
-{
-    grdSeries->setTopRow(row);
-}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DataScreen.h"
+#include "GridListKeeper.h"
 #include "SeriesListKeeper.h"
 #include "clsSeries.h"
 
@@ -20,7 +21,7 @@ class QPushButton;
 // record clsSeries adds the grid row of a new series and blanks the row of a deleted one
 // through this screen (SeriesListKeeper), so deleted series stay as blank rows until the
 // screen opens again. The record shows no engine errors: this screen reports them.
-class frmSeries : public DataScreen, public SeriesListKeeper
+class frmSeries : public DataScreen, public GridListKeeper<SeriesListKeeper>
 {
     Q_OBJECT
 public:
@@ -41,13 +42,6 @@ public:
     // Clicking these labels fills their drop-down lists again.
     void lblPreacher_Click();
     void lblPublisher_Click();
-
-    // SeriesListKeeper: the grid operations of the record.
-    void addListRow(const QString &cells, qint32 row) override;
-    void setListRow(qint32 row) override;
-    void setListCellText(int column, const QString &text) override;
-    void setListColumn(int column) override;
-    void setListTopRow(qint32 row) override;
 
 protected:
     bool saveRecord() override;

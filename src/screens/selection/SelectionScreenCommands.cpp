@@ -1,4 +1,4 @@
-#include "ScreenCommands.h"
+#include "SelectionCommands.h"
 
 #include "SelectionState.h"
 #include "frmFindText.h"

@@ -1,4 +1,4 @@
-#include "ScreenCommands.h"
+#include "SermonCommands.h"
 
 #include "SelectionState.h"
 #include "SqlLiterals.h"

@@ -1,5 +1,6 @@
 #include "frmAssignTopics.h"
 
+#include "HourglassGuard.h"
 #include "LinkOperations.h"
 #include "ListOperations.h"
 #include "ScreenEvents.h"
@@ -263,11 +264,9 @@ void frmAssignTopics::loadLists()
 {
     const AssignmentTable &t = table(m_kind);
     LoadingGuard loading(this);
-    const bool hourglass = UserInterface::current().hourglassShown();
-    UserInterface::current().setHourglass(true);
+    HourglassGuard busy;
     LoadListFromSql(m_assigned, assignedSql(m_kind, m_ownerKey), t.assignedLoading, false);
     LoadListFromSql(m_unassigned, unassignedSql(m_kind, m_ownerKey), t.unassignedLoading, false);
-    UserInterface::current().setHourglass(hourglass);
 }
 
 void frmAssignTopics::placeWindow()

@@ -4,6 +4,7 @@
 #include "DateEntry.h"
 #include "DbDatabase.h"
 #include "DbSnapshot.h"
+#include "HourglassGuard.h"
 #include "OccasionReuseCheck.h"
 #include "ProgramGlobals.h"
 #include "RecordValues.h"
@@ -31,33 +32,6 @@ namespace {
 
 const QString SermonScreenName = QStringLiteral("frmSermon");
 const QString ProceduralError = QStringLiteral("Procedural error; Please try again");
-
-// The hourglass for one step; the pointer the step found comes back when it ends, or
-// earlier with release() (before a message box, which the user answers with the arrow).
-class Hourglass
-{
-public:
-    Hourglass()
-        : m_wasShown(UserInterface::current().hourglassShown())
-    {
-        UserInterface::current().setHourglass(true);
-    }
-    ~Hourglass() { release(); }
-    Hourglass(const Hourglass &) = delete;
-    Hourglass &operator=(const Hourglass &) = delete;
-
-    void release()
-    {
-        if (!m_released) {
-            m_released = true;
-            UserInterface::current().setHourglass(m_wasShown);
-        }
-    }
-
-private:
-    bool m_wasShown;
-    bool m_released = false;
-};
 
 // The heading row, the blank row where a new occasion is entered, and a cell a deleted
 // occasion left behind carry no key.
@@ -102,8 +76,9 @@ frmDateLoc::frmDateLoc(qint32 sermonID, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmDateLoc"));
     setWindowTitle(QStringLiteral("Date / Location Tracker"));
-    Hourglass busy;
+    HourglassGuard busy;
     buildControls();
+    keepListIn(grdDateLoc);
     clsDateLoc::registerListKeeper(this);
 
     LoadingGuard loading(this);
@@ -376,7 +351,7 @@ bool frmDateLoc::saveOccasion()
             m_record.DatePreached(), windowTitle())) {
         return false;
     }
-    Hourglass busy;
+    HourglassGuard busy;
     SelectionState &selection = ProgramSelection();
     // Fields typed after a Cancel on the blank row have no occasion behind them: they make a
     // new one, as New would.
@@ -492,27 +467,3 @@ bool frmDateLoc::eventFilter(QObject *watched, QEvent *event)
     return DataScreen::eventFilter(watched, event);
 }
 
-void frmDateLoc::addListRow(const QString &cells, qint32 row)
-{
-    grdDateLoc->addItem(cells, row);
-}
-
-void frmDateLoc::setListRow(qint32 row)
-{
-    grdDateLoc->setRow(row);
-}
-
-void frmDateLoc::setListCellText(int column, const QString &text)
-{
-    grdDateLoc->setText(grdDateLoc->row(), column, text);
-}
-
-void frmDateLoc::setListColumn(int column)
-{
-    grdDateLoc->setCol(column);
-}
-
-void frmDateLoc::setListTopRow(qint32 row)
-{
-    grdDateLoc->setTopRow(row);
-}

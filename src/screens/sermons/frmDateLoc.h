@@ -2,6 +2,7 @@
 
 #include "DataScreen.h"
 #include "DateLocListKeeper.h"
+#include "GridListKeeper.h"
 #include "clsDateLoc.h"
 
 class DataGrid;
@@ -17,7 +18,7 @@ class QPushButton;
 //
 // The sermon is fixed when the screen opens (the current sermon of the sermon list); the
 // program opens a fresh tracker when the user asks for another sermon's occasions.
-class frmDateLoc : public DataScreen, public DateLocListKeeper
+class frmDateLoc : public DataScreen, public GridListKeeper<DateLocListKeeper>
 {
     Q_OBJECT
 public:
@@ -54,13 +55,6 @@ public:
     void cmdNew_Click();
     void cmdSave_Click();
     void cmdDelete_Click();
-
-    // DateLocListKeeper: the record's view of grdDateLoc.
-    void addListRow(const QString &cells, qint32 row) override;
-    void setListRow(qint32 row) override;
-    void setListCellText(int column, const QString &text) override;
-    void setListColumn(int column) override;
-    void setListTopRow(qint32 row) override;
 
 protected:
     bool saveRecord() override;

@@ -4,6 +4,7 @@
 #include "DateEntry.h"
 #include "DbDatabase.h"
 #include "DbSnapshot.h"
+#include "HourglassGuard.h"
 #include "ProgramGlobals.h"
 #include "ReferenceText.h"
 #include "ScreenEvents.h"
@@ -44,11 +45,6 @@ frmSermon *g_sermonScreen = nullptr;
 const QString Blank = QStringLiteral(" ");
 const QString CancelCaption = QStringLiteral("&Cancel");
 
-void setHourglass(bool on)
-{
-    UserInterface::current().setHourglass(on);
-}
-
 } // namespace
 
 frmSermon::frmSermon(QWidget *parent)
@@ -73,6 +69,7 @@ frmSermon::frmSermon(QWidget *parent)
         SetListHeadings();
     }
     enterBrowseState();
+    keepListIn(grdSermons);
     clsSermon::registerListKeeper(this);
     ProgramSelection().gboolSermonScreenOpen = 1;
 }
@@ -139,7 +136,7 @@ bool frmSermon::eventFilter(QObject *watched, QEvent *event)
 
 void frmSermon::Form_Load()
 {
-    setHourglass(true);
+    HourglassGuard busy;
     if (QMdiSubWindow *frame = subWindow()) {
         frame->adjustSize();
         frame->move(TwipsToPixels(20), TwipsToPixels(20));
@@ -154,7 +151,6 @@ void frmSermon::Form_Load()
         // "Add New Sermon" hid its button before opening the screen.
         StartEmptyList();
     }
-    setHourglass(false);
 }
 
 void frmSermon::fillPreachers()
@@ -211,7 +207,7 @@ int frmSermon::FillList()
 
 void frmSermon::LoadSermonList()
 {
-    setHourglass(true);
+    HourglassGuard busy;
     SelectionState &selection = ProgramSelection();
     const int count = FillList();
     selection.glngListRows = count;
@@ -228,7 +224,6 @@ void frmSermon::LoadSermonList()
         FormShow();
         InitializeGlobals();
     }
-    setHourglass(false);
 }
 
 void frmSermon::InitializeGlobals()
@@ -269,34 +264,9 @@ void frmSermon::grdSermons_RowChosen(int row)
     SermonMenuState::setToolButtonVisible("grpNotes", true);
 }
 
-void frmSermon::addListRow(const QString &cells, qint32 row)
-{
-    grdSermons->addItem(cells, row);
-}
-
-void frmSermon::setListRow(qint32 row)
-{
-    grdSermons->setRow(row);
-}
-
-void frmSermon::setListCellText(int column, const QString &text)
-{
-    grdSermons->setText(grdSermons->row(), column, text);
-}
-
-void frmSermon::setListColumn(int column)
-{
-    grdSermons->setCol(column);
-}
-
-void frmSermon::setListTopRow(qint32 row)
-{
-    grdSermons->setTopRow(row);
-}
-
 void frmSermon::FormShow()
 {
-    setHourglass(true);
+    HourglassGuard busy;
     SelectionState &selection = ProgramSelection();
     {
         LoadingGuard loading(this);
@@ -333,7 +303,6 @@ void frmSermon::FormShow()
         }
         selection.glngListRow = 1;
     }
-    setHourglass(false);
 }
 
 void frmSermon::FormClear()
@@ -371,7 +340,7 @@ bool frmSermon::FormCheck()
 
 bool frmSermon::FormSave()
 {
-    setHourglass(true);
+    HourglassGuard busy;
     SelectionState &selection = ProgramSelection();
     bool saved = false;
     if (SermonFieldTransfer::isBlank(lblSermonID->text())) {
@@ -406,7 +375,6 @@ bool frmSermon::FormSave()
         // The edits stay on screen and unsaved, so that closing still asks about them.
         showRecordFailure();
     }
-    setHourglass(false);
     return saved;
 }
 

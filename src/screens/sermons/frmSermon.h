@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DataScreen.h"
+#include "GridListKeeper.h"
 #include "SermonListKeeper.h"
 #include "SermonPreacherNames.h"
 
@@ -25,7 +26,7 @@ class clsSermon;
 //
 // The list fill reads ProgramSelection() (checklist or text search, or every sermon) and
 // resets it at its end, so every selection serves exactly one list.
-class frmSermon : public DataScreen, public SermonListKeeper
+class frmSermon : public DataScreen, public GridListKeeper<SermonListKeeper>
 {
     Q_OBJECT
 public:
@@ -81,14 +82,9 @@ public:
     // The notes window is closing with this text.
     void notesClosing(const QString &text);
 
-    // SermonListKeeper (clsSermon keeps grdSermons in step through these).
+    // SermonListKeeper: what clsSermon asks of this screen beyond the grid operations.
     void cmdNew_Click() override;
     void GetPreacher() override;
-    void addListRow(const QString &cells, qint32 row) override;
-    void setListRow(qint32 row) override;
-    void setListCellText(int column, const QString &text) override;
-    void setListColumn(int column) override;
-    void setListTopRow(qint32 row) override;
 
     // True while a new sermon is being entered.
     bool pboolAdding = false;

@@ -1,5 +1,5 @@
 # The date/location tracker and the topic and illustration assignment screens.
-target_sources(lectorum_screens PRIVATE
+target_sources(lectorum_screens_sermons PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/TrackingScreenCommands.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TrackingWorkArea.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TrackingWorkArea.h

@@ -146,8 +146,7 @@ void tst_ConfigScreens::changeDatabaseSwitchesToAnotherFile()
     const auto *files = screen->findChild<QListWidget *>(QStringLiteral("flbDatabase"));
     for (int row = 0; row < files->count(); ++row)
         QVERIFY(files->item(row)->text().endsWith(QLatin1String(".mdb"), Qt::CaseInsensitive));
-    clickFile(screen, SecondFile);
-
+    CHECKED_STEP(clickFile(screen, SecondFile));
     const QString path = QCoreApplication::applicationDirPath() + QLatin1Char('/') + SecondFile;
     QVERIFY(MsgBoxScript::shown().isEmpty());
     QCOMPARE(ActiveDatabase, path);
@@ -188,8 +187,7 @@ void tst_ConfigScreens::unopenableFileKeepsTheDatabaseInUse()
     QVERIFY(screen);
     if (missing)
         QVERIFY(QFile::remove(programFile(BrokenFile)));
-    clickFile(screen, BrokenFile);
-
+    CHECKED_STEP(clickFile(screen, BrokenFile));
     const QStringList shown = MsgBoxScript::shown();
     QCOMPARE(shown.size(), 1);
     QVERIFY2(shown.first().startsWith(QStringLiteral("An Error Occurred in the System ")), qPrintable(shown.first()));

@@ -1,4 +1,5 @@
 #include "ExportPaths.h"
+#include "LibraryCommands.h"
 #include "OutlineDocument.h"
 #include "OutlineFolderExport.h"
 #include "SermonListCsv.h"

@@ -2,7 +2,7 @@
 
 #include "ProgramGlobals.h"
 #include "QtUserInterface.h"
-#include "ScreenCommands.h"
+#include "ReferenceCommands.h"
 #include "SelectionState.h"
 #include "TestEnvironment.h"
 #include "UserInterface.h"

@@ -82,7 +82,7 @@ void tst_AddressScreens::defaultRecordIsRefusedAfterWarningAndConfirmation()
 
     MsgBoxScript::queueAnswer(MsgBoxAnswer::Ok);
     MsgBoxScript::queueAnswer(MsgBoxAnswer::Yes);
-    click(screen, "cmdDelete");
+    CHECKED_STEP(click(screen, "cmdDelete"));
     QCOMPARE(MsgBoxScript::shown(),
         (QStringList { warning, QStringLiteral("Delete the Current Record"),
             QStringLiteral("You are not allowed to delete this default record") }));
@@ -136,12 +136,12 @@ void tst_AddressScreens::deleteIsAnnouncedAndCascadesInTheDatabase()
     QSignalSpy sermons(&ScreenEvents::instance(), &ScreenEvents::sermonsChanged);
     QWidget *screen = open(qPrintable(command), qPrintable(screenName));
     auto *list = control<QListWidget>(screen, qPrintable(listName));
-    choose(list, entry);
+    CHECKED_STEP(choose(list, entry));
     const int entries = list->count();
 
     MsgBoxScript::queueAnswer(MsgBoxAnswer::Ok);
     MsgBoxScript::queueAnswer(MsgBoxAnswer::Yes);
-    click(screen, "cmdDelete");
+    CHECKED_STEP(click(screen, "cmdDelete"));
     QCOMPARE(MsgBoxScript::shown(),
         (QStringList { warning, QStringLiteral("Delete the Current Record"),
             QStringLiteral("Delete was successful") }));
@@ -162,13 +162,12 @@ void tst_AddressScreens::middleInitialIsStoredInCapitals()
     QSignalSpy preachers(&ScreenEvents::instance(), &ScreenEvents::preachersChanged);
     QWidget *screen = open("mnuEPreacher", "frmPreachers");
     auto *list = control<QListWidget>(screen, "lstPreachers");
-    click(screen, "cmdNew");
+    CHECKED_STEP(click(screen, "cmdNew"));
     QCOMPARE(QApplication::focusWidget(), control<QWidget>(screen, "txtFirst"));
     QTest::keyClicks(control<QLineEdit>(screen, "txtFirst"), QStringLiteral("Ruth"));
     QTest::keyClicks(control<QLineEdit>(screen, "txtMiddle"), QStringLiteral("j"));
     QTest::keyClicks(control<QLineEdit>(screen, "txtLast"), QStringLiteral("Abernathy"));
-    click(screen, "cmdSave");
-
+    CHECKED_STEP(click(screen, "cmdSave"));
     const QString key = control<QLabel>(screen, "lblPreacherID")->text();
     QVERIFY(!key.isEmpty());
     QCOMPARE(scalarText(
@@ -216,7 +215,7 @@ void tst_AddressScreens::missingNameMovesTheFocus()
     QFETCH(QString, message);
     QFETCH(QString, focusName);
     QWidget *screen = open(qPrintable(command), qPrintable(screenName));
-    click(screen, "cmdNew");
+    CHECKED_STEP(click(screen, "cmdNew"));
     auto *box = control<QLineEdit>(screen, qPrintable(typedBox));
     box->setFocus();
     QTest::keyClicks(box, QStringLiteral("Boston"));
@@ -234,10 +233,10 @@ void tst_AddressScreens::removedStateShowsNoSelection()
     QWidget *screen = open("mnuEPreacher", "frmPreachers");
     auto *list = control<QListWidget>(screen, "lstPreachers");
     auto *state = control<QComboBox>(screen, "cboState");
-    choose(list, QStringLiteral("O'Connor, Margaret"));
+    CHECKED_STEP(choose(list, QStringLiteral("O'Connor, Margaret")));
     QCOMPARE(state->currentText(), QStringLiteral("OR"));
     QCOMPARE(control<QLineEdit>(screen, "txtLast")->text(), QStringLiteral("O'Connor"));
-    choose(list, QStringLiteral("Harper, Daniel"));
+    CHECKED_STEP(choose(list, QStringLiteral("Harper, Daniel")));
     QCOMPARE(state->currentIndex(), -1);
     QCOMPARE(control<QLineEdit>(screen, "txtCity")->text(), QStringLiteral("Columbus"));
     QVERIFY(!control<QPushButton>(screen, "cmdSave")->isEnabled());
@@ -247,7 +246,7 @@ void tst_AddressScreens::renamedPublisherTakesItsSortedPlace()
 {
     QWidget *screen = open("mnuEPublisher", "frmPublishers");
     auto *list = control<QListWidget>(screen, "lstPublishers");
-    choose(list, QStringLiteral("Cedar Hill Press"));
+    CHECKED_STEP(choose(list, QStringLiteral("Cedar Hill Press")));
     QCOMPARE(list->currentRow(), 1);
     auto *name = control<QLineEdit>(screen, "txtPublisher");
     name->setFocus();
@@ -256,8 +255,7 @@ void tst_AddressScreens::renamedPublisherTakesItsSortedPlace()
     auto *state = control<QComboBox>(screen, "cboState");
     state->setFocus();
     QTest::keyClicks(state, QStringLiteral("MA"));
-    click(screen, "cmdSave");
-
+    CHECKED_STEP(click(screen, "cmdSave"));
     QCOMPARE(list->count(), 4);
     QCOMPARE(list->currentRow(), 3);
     QCOMPARE(list->currentItem()->text(), QStringLiteral("Zion House"));
@@ -283,16 +281,16 @@ void tst_AddressScreens::newRecordsReachTheSeriesScreen()
     preacherList->setCurrentIndex(preacherList->findText(QStringLiteral("Okafor, Samuel")));
 
     QWidget *preachers = open("mnuEPreacher", "frmPreachers");
-    click(preachers, "cmdNew");
+    CHECKED_STEP(click(preachers, "cmdNew"));
     QTest::keyClicks(control<QLineEdit>(preachers, "txtLast"), QStringLiteral("Abbott"));
-    click(preachers, "cmdSave");
+    CHECKED_STEP(click(preachers, "cmdSave"));
     QVERIFY(preacherList->findText(QStringLiteral("Abbott, ")) >= 0);
     QCOMPARE(preacherList->currentText(), QStringLiteral("Okafor, Samuel"));
 
     QWidget *publishers = open("mnuEPublisher", "frmPublishers");
-    click(publishers, "cmdNew");
+    CHECKED_STEP(click(publishers, "cmdNew"));
     QTest::keyClicks(control<QLineEdit>(publishers, "txtPublisher"), QStringLiteral("Acme Press"));
-    click(publishers, "cmdSave");
+    CHECKED_STEP(click(publishers, "cmdSave"));
     QVERIFY(publisherList->findText(QStringLiteral("Acme Press")) >= 0);
     QCOMPARE(publisherList->currentIndex(), -1);
     // The series screen was not put into editing by the refreshes.
@@ -304,8 +302,8 @@ void tst_AddressScreens::sermonsButtonListsThePreachersSermons()
     int opened = 0;
     m_main->setCommand(QStringLiteral("frmSermon"), [&opened] { ++opened; });
     QWidget *screen = open("mnuEPreacher", "frmPreachers");
-    choose(control<QListWidget>(screen, "lstPreachers"), QStringLiteral("MacLeod, Andrew"));
-    click(screen, "cmdSermons");
+    CHECKED_STEP(choose(control<QListWidget>(screen, "lstPreachers"), QStringLiteral("MacLeod, Andrew")));
+    CHECKED_STEP(click(screen, "cmdSermons"));
     QCOMPARE(opened, 1);
     QCOMPARE(ProgramSelection().gboolByPreacher, qint16(1));
     QCOMPARE(ProgramSelection().glngPreacherID, 4);

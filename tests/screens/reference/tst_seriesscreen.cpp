@@ -84,7 +84,7 @@ void tst_SeriesScreen::opensWithEverySeriesInTheGrid()
     QCOMPARE(control<QLabel>(m_screen, "lblSeriesID")->text(), QStringLiteral("0"));
     QCOMPARE(control<QLineEdit>(m_screen, "txtName")->text(), QStringLiteral("(No Series) "));
     QCOMPARE(control<QComboBox>(m_screen, "cboPublisher")->currentIndex(), -1);
-    chooseSeries(3);
+    CHECKED_STEP(chooseSeries(3));
     QCOMPARE(control<QLineEdit>(m_screen, "txtPubTitle")->text(),
         QStringLiteral("The Gospel for Everyone "));
     QCOMPARE(control<QLineEdit>(m_screen, "txtPubyear")->text(), QStringLiteral("2011 "));
@@ -100,7 +100,7 @@ void tst_SeriesScreen::opensWithEverySeriesInTheGrid()
     QVERIFY(!m_main->toolButton(QStringLiteral("grpSeries"))->isEnabled());
     QCOMPARE(ProgramSelection().gboolSeriesScreenOpen, qint16(1));
     QPointer<QWidget> screen(m_screen);
-    click(m_screen, "cmdClose");
+    CHECKED_STEP(click(m_screen, "cmdClose"));
     QTRY_VERIFY(screen.isNull());
     QVERIFY(menuEnabled("mnuESeries"));
     QVERIFY(m_main->toolButton(QStringLiteral("grpSeries"))->isEnabled());
@@ -121,7 +121,7 @@ void tst_SeriesScreen::yearOutsideTheRangeIsRefused()
 {
     QFETCH(QString, year);
     QFETCH(bool, accepted);
-    chooseSeries(2);
+    CHECKED_STEP(chooseSeries(2));
     auto *yearBox = control<QLineEdit>(m_screen, "txtPubyear");
     yearBox->setFocus();
     // Entering the box selects its text, so the typing replaces the year.
@@ -150,7 +150,7 @@ void tst_SeriesScreen::defaultSeriesIsRefusedAfterWarningAndConfirmation()
     QCOMPARE(control<QLabel>(m_screen, "lblSeriesID")->text(), QStringLiteral("0"));
     MsgBoxScript::queueAnswer(MsgBoxAnswer::Ok);
     MsgBoxScript::queueAnswer(MsgBoxAnswer::Yes);
-    click(m_screen, "cmdDelete");
+    CHECKED_STEP(click(m_screen, "cmdDelete"));
     const QStringList shown = MsgBoxScript::shown();
     QCOMPARE(shown.size(), 3);
     QCOMPARE(shown.at(0),
@@ -172,11 +172,11 @@ void tst_SeriesScreen::deleteBlanksTheRowAndTheDatabaseCascades()
 {
     QSignalSpy sermons(&ScreenEvents::instance(), &ScreenEvents::sermonsChanged);
     QCOMPARE(scalarInt(QStringLiteral("SELECT COUNT(*) FROM tblSermons WHERE lngSeriesID = 3")), 4);
-    chooseSeries(3);
+    CHECKED_STEP(chooseSeries(3));
     const int row = m_grid->row();
     MsgBoxScript::queueAnswer(MsgBoxAnswer::Ok);
     MsgBoxScript::queueAnswer(MsgBoxAnswer::Yes);
-    click(m_screen, "cmdDelete");
+    CHECKED_STEP(click(m_screen, "cmdDelete"));
     QCOMPARE(MsgBoxScript::shown().mid(1),
         (QStringList { QStringLiteral("Delete the Current Record"),
             QStringLiteral("Delete was successful") }));
@@ -195,11 +195,11 @@ void tst_SeriesScreen::deleteBlanksTheRowAndTheDatabaseCascades()
     QCOMPARE(control<QPushButton>(m_screen, "cmdClose")->text(), QStringLiteral("&Cancel"));
     QVERIFY(control<QLineEdit>(m_screen, "txtName")->text().isEmpty());
 
-    click(m_screen, "cmdClose");
+    CHECKED_STEP(click(m_screen, "cmdClose"));
     QVERIFY(m_grid->isEnabled());
     QCOMPARE(control<QPushButton>(m_screen, "cmdClose")->text(), QStringLiteral("&Close"));
     // A click on the blanked row clears the fields instead of showing a series.
-    chooseSeries(4);
+    CHECKED_STEP(chooseSeries(4));
     QVERIFY(!control<QLineEdit>(m_screen, "txtName")->text().trimmed().isEmpty());
     QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, {},
         m_grid->visualRect(m_grid->model()->index(row - 1, 0)).center());
@@ -217,7 +217,7 @@ void tst_SeriesScreen::headingOrEmptyRowClearsTheFields_data()
 void tst_SeriesScreen::headingOrEmptyRowClearsTheFields()
 {
     QFETCH(bool, heading);
-    chooseSeries(4);
+    CHECKED_STEP(chooseSeries(4));
     if (heading) {
         QHeaderView *header = m_grid->horizontalHeader();
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
@@ -235,7 +235,7 @@ void tst_SeriesScreen::headingOrEmptyRowClearsTheFields()
 
     // Typing into the cleared fields makes a new series; the default series keeps its name.
     QTest::keyClicks(control<QLineEdit>(m_screen, "txtName"), QStringLiteral("Advent Hope"));
-    click(m_screen, "cmdSave");
+    CHECKED_STEP(click(m_screen, "cmdSave"));
     QCOMPARE(scalarText(QStringLiteral("SELECT strName FROM tblSeries WHERE lngSeriesID = 0")),
         QStringLiteral("(No Series)"));
     QCOMPARE(
@@ -246,7 +246,7 @@ void tst_SeriesScreen::headingOrEmptyRowClearsTheFields()
 void tst_SeriesScreen::newSeriesGetsItsGridRow()
 {
     QSignalSpy series(&ScreenEvents::instance(), &ScreenEvents::seriesChanged);
-    click(m_screen, "cmdNew");
+    CHECKED_STEP(click(m_screen, "cmdNew"));
     QVERIFY(!control<QPushButton>(m_screen, "cmdNew")->isEnabled());
     QCOMPARE(m_grid->row(), 7);
     auto *name = control<QLineEdit>(m_screen, "txtName");
@@ -256,8 +256,7 @@ void tst_SeriesScreen::newSeriesGetsItsGridRow()
     book->setFocus();
     QTest::keyClicks(book, QStringLiteral("Rom"));
     QCOMPARE(book->currentText(), QStringLiteral("Romans"));
-    click(m_screen, "cmdSave");
-
+    CHECKED_STEP(click(m_screen, "cmdSave"));
     const QString key = scalarText(
         QStringLiteral("SELECT lngSeriesID FROM tblSeries WHERE strName LIKE 'Romans%'"));
     QVERIFY(!key.isEmpty());
@@ -277,12 +276,12 @@ void tst_SeriesScreen::newSeriesGetsItsGridRow()
 
 void tst_SeriesScreen::renamedSeriesRewritesItsRow()
 {
-    chooseSeries(5);
+    CHECKED_STEP(chooseSeries(5));
     auto *preacher = control<QComboBox>(m_screen, "cboPreacher");
     preacher->setFocus();
     QTest::keyClicks(preacher, QStringLiteral("Har"));
     QCOMPARE(preacher->currentText(), QStringLiteral("Harper, Daniel"));
-    click(m_screen, "cmdSave");
+    CHECKED_STEP(click(m_screen, "cmdSave"));
     QCOMPARE(
         scalarInt(QStringLiteral("SELECT lngPreacherID FROM tblSeries WHERE lngSeriesID = 5")), 1);
     QCOMPARE(cell(m_grid->row(), 0), QStringLiteral("5"));
@@ -293,14 +292,14 @@ void tst_SeriesScreen::renamedSeriesRewritesItsRow()
 void tst_SeriesScreen::choosingASeriesAfterNewEditsThatSeries()
 {
     const int before = scalarInt(QStringLiteral("SELECT COUNT(*) FROM tblSeries"));
-    click(m_screen, "cmdNew");
-    chooseSeries(2);
+    CHECKED_STEP(click(m_screen, "cmdNew"));
+    CHECKED_STEP(chooseSeries(2));
     QVERIFY(control<QPushButton>(m_screen, "cmdNew")->isEnabled());
     auto *title = control<QLineEdit>(m_screen, "txtPubTitle");
     title->setFocus();
     QTRY_VERIFY(title->hasSelectedText());
     QTest::keyClicks(title, QStringLiteral("Songs in the Night"));
-    click(m_screen, "cmdSave");
+    CHECKED_STEP(click(m_screen, "cmdSave"));
     QCOMPARE(scalarInt(QStringLiteral("SELECT COUNT(*) FROM tblSeries")), before);
     QCOMPARE(scalarText(QStringLiteral("SELECT strPubTitle FROM tblSeries WHERE lngSeriesID = 2")),
         QStringLiteral("Songs in the Night"));
@@ -310,12 +309,12 @@ void tst_SeriesScreen::engineErrorIsReportedAndTheScreenKeepsRunning()
 {
     QVERIFY(m_db->exec(QStringLiteral("CREATE TRIGGER refuseSeries BEFORE UPDATE ON tblSeries "
                                       "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
-    chooseSeries(1);
+    CHECKED_STEP(chooseSeries(1));
     auto *name = control<QLineEdit>(m_screen, "txtName");
     name->setFocus();
     name->selectAll();
     QTest::keyClicks(name, QStringLiteral("Genesis"));
-    click(m_screen, "cmdSave");
+    CHECKED_STEP(click(m_screen, "cmdSave"));
     QCOMPARE(MsgBoxScript::shown().size(), 1);
     QVERIFY(MsgBoxScript::shown().first().startsWith(
         QStringLiteral("An Error Occurred in the System ")));
@@ -323,7 +322,7 @@ void tst_SeriesScreen::engineErrorIsReportedAndTheScreenKeepsRunning()
     QVERIFY(control<QPushButton>(m_screen, "cmdSave")->isEnabled());
     QCOMPARE(name->text(), QStringLiteral("Genesis"));
     QVERIFY(m_db->exec(QStringLiteral("DROP TRIGGER refuseSeries")));
-    click(m_screen, "cmdSave");
+    CHECKED_STEP(click(m_screen, "cmdSave"));
     QCOMPARE(scalarText(QStringLiteral("SELECT strName FROM tblSeries WHERE lngSeriesID = 1")),
         QStringLiteral("Genesis"));
     QCOMPARE(cell(m_grid->row(), 1), QStringLiteral("Genesis "));
@@ -333,8 +332,8 @@ void tst_SeriesScreen::sermonsButtonListsTheSeriesSermons()
 {
     int opened = 0;
     m_main->setCommand(QStringLiteral("frmSermon"), [&opened] { ++opened; });
-    chooseSeries(4);
-    click(m_screen, "cmdSermons");
+    CHECKED_STEP(chooseSeries(4));
+    CHECKED_STEP(click(m_screen, "cmdSermons"));
     QCOMPARE(opened, 1);
     QCOMPARE(ProgramSelection().gboolBySeries, qint16(1));
     QCOMPARE(ProgramSelection().glngSeriesID, 4);

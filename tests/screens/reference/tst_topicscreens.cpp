@@ -99,7 +99,7 @@ void tst_TopicScreens::deletingTheLastEntryAsksAgain()
 
     MsgBoxScript::queueAnswer(MsgBoxAnswer::Yes); // Delete the Current Record
     MsgBoxScript::queueAnswer(MsgBoxAnswer::Yes); // No Records, Add Some ?
-    click(screen, "cmdDelete");
+    CHECKED_STEP(click(screen, "cmdDelete"));
     QCOMPARE(MsgBoxScript::shown(),
         (QStringList { QStringLiteral("Delete the Current Record"),
             QStringLiteral("No Records, Add Some ?") }));
@@ -120,7 +120,7 @@ void tst_TopicScreens::deletingTheLastEntryAsksAgain()
     QPointer<QWidget> guard(screen);
     MsgBoxScript::clear();
     MsgBoxScript::queueAnswer(MsgBoxAnswer::No);
-    click(screen, "cmdClose");
+    CHECKED_STEP(click(screen, "cmdClose"));
     QCOMPARE(MsgBoxScript::shown(), QStringList { QStringLiteral("No Records, Add Some ?") });
     QTRY_VERIFY(guard.isNull());
 }
@@ -131,17 +131,16 @@ void tst_TopicScreens::cancelAfterNewRestoresThePreviousRecord()
     auto *list = control<QListWidget>(screen, "lstTopics");
     auto *field = control<QLineEdit>(screen, "txtDescription");
     auto *key = control<QLabel>(screen, "lblTopicID");
-    choose(list, QStringLiteral("HOPE"));
+    CHECKED_STEP(choose(list, QStringLiteral("HOPE")));
     QCOMPARE(field->text(), QStringLiteral("HOPE"));
     QCOMPARE(key->text(), QStringLiteral("4"));
 
-    click(screen, "cmdNew");
+    CHECKED_STEP(click(screen, "cmdNew"));
     QCOMPARE(list->currentRow(), -1);
     QVERIFY(key->text().isEmpty());
     QCOMPARE(QApplication::focusWidget(), field);
     QTest::keyClicks(field, QStringLiteral("patience"));
-    click(screen, "cmdClose");
-
+    CHECKED_STEP(click(screen, "cmdClose"));
     QCOMPARE(list->currentItem()->text(), QStringLiteral("HOPE"));
     QCOMPARE(field->text(), QStringLiteral("HOPE"));
     QCOMPARE(key->text(), QStringLiteral("4"));
@@ -169,14 +168,14 @@ void tst_TopicScreens::topicsAreStoredInCapitals()
     auto *list = control<QListWidget>(screen, "lstTopics");
     auto *field = control<QLineEdit>(screen, "txtDescription");
     const int before = list->count();
-    click(screen, "cmdNew");
+    CHECKED_STEP(click(screen, "cmdNew"));
     QTest::keyClicks(field, QStringLiteral("faith and works"));
     if (byClosing) {
         MsgBoxScript::queueAnswer(MsgBoxAnswer::Yes);
         qobject_cast<QMdiSubWindow *>(screen->parentWidget())->close();
         QTRY_VERIFY(screen.isNull());
     } else {
-        click(screen, "cmdSave");
+        CHECKED_STEP(click(screen, "cmdSave"));
         QCOMPARE(field->text(), QStringLiteral("FAITH AND WORKS"));
         QCOMPARE(list->count(), before + 1);
         QCOMPARE(list->currentItem()->text(), QStringLiteral("FAITH AND WORKS"));
@@ -214,7 +213,7 @@ void tst_TopicScreens::illustrationCheck()
     QFETCH(QString, focusName);
     QWidget *screen = open("mnuEIllustr", "frmIllustr");
     const int before = scalarInt(QStringLiteral("SELECT COUNT(*) FROM tblIllustr"));
-    click(screen, "cmdNew");
+    CHECKED_STEP(click(screen, "cmdNew"));
     QTest::keyClicks(control<QLineEdit>(screen, "txtName"), name);
     control<QLineEdit>(screen, "txtName")->setFocus();
     // Saved by the button's own action, so that the focus is where the user left it.
@@ -238,7 +237,7 @@ void tst_TopicScreens::printItemWhileIllustrationScreenIsOpen()
     QCOMPARE(text->toPlainText(),
         scalarText(QStringLiteral("SELECT strIllustration FROM tblIllustr WHERE lngIllustrID = ")
             + control<QLabel>(screen, "lblIllustrationID")->text()));
-    click(screen, "cmdClose");
+    CHECKED_STEP(click(screen, "cmdClose"));
     QTRY_VERIFY(screen.isNull());
     QVERIFY(!menuEnabled("mnuPIllustration"));
     QVERIFY(!m_main->action(QStringLiteral("mnuPrint"))->isVisible());
@@ -256,13 +255,13 @@ void tst_TopicScreens::topicsButtonOpensIllustrationTopics()
             << illustrations->findChild<QLineEdit *>(QStringLiteral("txtName"))->text();
     });
     QWidget *screen = open("mnuEIllustr", "frmIllustr");
-    choose(control<QListWidget>(screen, "lstIllustrations"), QStringLiteral("The Borrowed Coat"));
-    click(screen, "cmdTopics");
+    CHECKED_STEP(choose(control<QListWidget>(screen, "lstIllustrations"), QStringLiteral("The Borrowed Coat")));
+    CHECKED_STEP(click(screen, "cmdTopics"));
     QCOMPARE(
         handedOver, (QStringList { QStringLiteral("2"), QStringLiteral("The Borrowed Coat") }));
     // A new illustration has no key yet: nothing to assign topics to.
-    click(screen, "cmdNew");
-    click(screen, "cmdTopics");
+    CHECKED_STEP(click(screen, "cmdNew"));
+    CHECKED_STEP(click(screen, "cmdTopics"));
     QCOMPARE(handedOver.size(), 2);
 }
 
@@ -300,7 +299,7 @@ void tst_TopicScreens::saveAndDeleteFollowTheKeyShown()
     // An entry of the user's own (key 0 is a shipped default that asks before it changes).
     auto *list = control<QListWidget>(screen, qPrintable(listName));
     QVERIFY(list->count() > 1);
-    choose(list, list->item(list->item(0)->data(Qt::UserRole).toInt() == 0 ? 1 : 0)->text());
+    CHECKED_STEP(choose(list, list->item(list->item(0)->data(Qt::UserRole).toInt() == 0 ? 1 : 0)->text()));
     auto *key = control<QLabel>(screen, qPrintable(keyName));
     auto *field = control<QLineEdit>(screen, qPrintable(fieldName));
     auto *save = control<QPushButton>(screen, "cmdSave");
@@ -322,7 +321,7 @@ void tst_TopicScreens::saveAndDeleteFollowTheKeyShown()
     }
     typeInto(QStringLiteral("REFUSED"));
     const QString typed = field->text();
-    click(screen, "cmdSave");
+    CHECKED_STEP(click(screen, "cmdSave"));
     QVERIFY(!MsgBoxScript::shown().isEmpty());
     QVERIFY(MsgBoxScript::shown().first().startsWith(QStringLiteral("An Error Occurred in the System ")));
     QVERIFY(save->isEnabled());
@@ -337,13 +336,13 @@ void tst_TopicScreens::saveAndDeleteFollowTheKeyShown()
     // No key shown: Delete asks nothing and deletes nothing.
     MsgBoxScript::clear();
     key->clear();
-    click(screen, "cmdDelete");
+    CHECKED_STEP(click(screen, "cmdDelete"));
     QVERIFY(MsgBoxScript::shown().isEmpty());
     QCOMPARE(scalarInt(countSql), before);
 
     // ... and Save stores the fields as a new record, leaving the one shown before alone.
     typeInto(QStringLiteral("ANOTHER ONE"));
-    click(screen, "cmdSave");
+    CHECKED_STEP(click(screen, "cmdSave"));
     QVERIFY(MsgBoxScript::shown().isEmpty());
     QCOMPARE(scalarInt(countSql), before + 1);
     QVERIFY(!key->text().trimmed().isEmpty());

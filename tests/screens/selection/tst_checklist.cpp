@@ -203,10 +203,10 @@ void tst_Checklist::checklistLists()
             QVERIFY(list->currentIndex() >= 0);
         }
     };
-    choose(screen->cboBibleBook, book);
-    choose(screen->cboPreacher, preacher);
-    choose(screen->cboSeries, series);
-    choose(screen->cboTopic, topic);
+    CHECKED_STEP(choose(screen->cboBibleBook, book));
+    CHECKED_STEP(choose(screen->cboPreacher, preacher));
+    CHECKED_STEP(choose(screen->cboSeries, series));
+    CHECKED_STEP(choose(screen->cboTopic, topic));
     QTest::mouseClick(screen->cmdSelect, Qt::LeftButton);
     QApplication::processEvents();
     QVERIFY(!selectScreen());

@@ -1,3 +1,4 @@
+#include "SermonCommands.h"
 #include "SermonScreenFixture.h"
 
 #include "SermonListFilter.h"

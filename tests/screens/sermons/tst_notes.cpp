@@ -192,7 +192,7 @@ void tst_Notes::saveSermonNotes()
 void tst_Notes::saveSermonNotesWithoutAReference()
 {
     frmSermon *screen = openAll();
-    chooseRow(2);
+    CHECKED_STEP(chooseRow(2));
     screen->txtReference->clear();
     outlineBox()->moveCursor(QTextCursor::End);
     QTest::keyClicks(outlineBox(), QStringLiteral(" still"));
@@ -223,7 +223,7 @@ void tst_Notes::fontCommands()
     QVERIFY(!frmNotes::gboolNotesOpen && !frmNotes::gboolNotesWasOpen);
 
     // The next outline shown takes the marked size.
-    chooseRow(3);
+    CHECKED_STEP(chooseRow(3));
     QCOMPARE(outlineBox()->font().pointSize(), 12);
 
     // Open: name and size apply at once.
@@ -247,7 +247,7 @@ void tst_Notes::outlineSearchSelectsTheHit()
     QTest::mouseClick(find->cmdSelect, Qt::LeftButton);
     QCOMPARE(MsgBoxScript::shown(), QStringList { "Number of Records found = 2" });
     QCOMPARE(outlineBox()->textCursor().selectedText(), QStringLiteral("prayer"));
-    chooseRow(2);
+    CHECKED_STEP(chooseRow(2));
     QCOMPARE(outlineBox()->toPlainText(), QStringLiteral("Prayer and hope in the Word"));
     QCOMPARE(outlineBox()->textCursor().selectedText(), QStringLiteral("Prayer"));
 }

@@ -119,7 +119,7 @@ void tst_PassageHistory::sermonsOnThisPassage()
     QVERIFY(screen);
     // Bible order: 11 Genesis, 12 Psalm, 13 John 1:1-14, 15 John 1:14-18, 16 John 3, 10 John 3:16, 14
     QCOMPARE(gridKeys(screen->grdSermons), QStringList({ "11", "12", "13", "15", "16", "10", "14" }));
-    chooseRow(3);
+    CHECKED_STEP(chooseRow(3));
     MsgBoxScript::clear();
     QTest::mouseClick(screen->cmdSamePassage, Qt::LeftButton);
     QCOMPARE(gridKeys(screen->grdSermons), QStringList { "15" });
@@ -147,10 +147,9 @@ void tst_PassageHistory::historyLineAndReuseQuestion()
     frmSermon *screen = sermonScreen();
     chooseRow(6); // 10, preached 6/15/1998 at Main Street
     QCOMPARE(screen->lblHistory->text(), QStringLiteral("Last preached 6/15/1998 at Main Street; 1 time in all"));
-    chooseRow(3);
+    CHECKED_STEP(chooseRow(3));
     QCOMPARE(screen->lblHistory->text(), QString());
-    chooseRow(6);
-
+    CHECKED_STEP(chooseRow(6));
     // Within the default three years at the same place, written otherwise: asked first.
     frmDateLoc *tracker = openTracker();
     QVERIFY(tracker);
@@ -192,4 +191,5 @@ void tst_PassageHistory::historyLineAndReuseQuestion()
 }
 
 QTEST_MAIN(tst_PassageHistory)
+#include "SermonCommands.h"
 #include "tst_passagehistory.moc"

@@ -1,6 +1,8 @@
 #include "../selection/SermonScreenFixture.h"
 
+#include "ReferenceCommands.h"
 #include "ReferenceText.h"
+#include "ScreenCommands.h"
 #include "ScreenEvents.h"
 #include "StatementLog.h"
 
@@ -165,7 +167,7 @@ void tst_SermonScreen::showAllListsEverySermonInBibleOrder()
     QVERIFY(!screen->cmdSave->isEnabled());
 
     // Another row: its fields, a date as mm/dd/yyyy.
-    chooseRow(4);
+    CHECKED_STEP(chooseRow(4));
     QCOMPARE(screen->lblSermonID->text(), QStringLiteral("10"));
     QCOMPARE(screen->txtDatePreached->text(), QStringLiteral("06/15/1998"));
     QCOMPARE(screen->txtLocation->text(), QStringLiteral("Main Street "));
@@ -469,7 +471,7 @@ void tst_SermonScreen::deleteBlanksTheRowAndStartsANewSermon()
 
     // The emptied row loads nothing.
     QTest::mouseClick(screen->cmdClose, Qt::LeftButton);
-    chooseRow(3);
+    CHECKED_STEP(chooseRow(3));
     QCOMPARE(screen->lblSermonID->text(), QString());
 }
 
@@ -488,7 +490,7 @@ void tst_SermonScreen::deleteWithoutASermonShownDoesNothing()
 void tst_SermonScreen::failedSaveKeepsTheEdits()
 {
     frmSermon *screen = openAll();
-    chooseRow(4);
+    CHECKED_STEP(chooseRow(4));
     screen->txtReference->selectAll();
     QTest::keyClick(screen->txtReference, Qt::Key_Delete);
     MsgBoxScript::clear();
@@ -512,7 +514,7 @@ void tst_SermonScreen::failedSaveKeepsTheEdits()
 void tst_SermonScreen::cancelReloadsFromTheDatabase()
 {
     frmSermon *screen = openAll();
-    chooseRow(4);
+    CHECKED_STEP(chooseRow(4));
     screen->txtTitle->selectAll();
     QTest::keyClicks(screen->txtTitle, QStringLiteral("Changed"));
     QCOMPARE(screen->cmdClose->text(), QStringLiteral("&Cancel"));
@@ -535,20 +537,20 @@ void tst_SermonScreen::blankRowClearsTheFields()
 {
     QFETCH(bool, heading);
     frmSermon *screen = openAll();
-    chooseRow(4);
+    CHECKED_STEP(chooseRow(4));
     if (heading) {
         QHeaderView *header = screen->grdSermons->horizontalHeader();
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
             QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
     } else {
-        chooseRow(6);
+        CHECKED_STEP(chooseRow(6));
     }
     QCOMPARE(screen->lblSermonID->text(), QString());
     QCOMPARE(screen->txtTitle->text(), QString());
     QCOMPARE(screen->cboPreacher->currentIndex(), -1);
     QCOMPARE(frmNotes::instance()->outline(), QString());
     // The row chosen before loads again.
-    chooseRow(4);
+    CHECKED_STEP(chooseRow(4));
     QCOMPARE(screen->lblSermonID->text(), QStringLiteral("10"));
 }
 
@@ -698,7 +700,7 @@ void tst_SermonScreen::newSermonStartsWithAnEmptyOutline()
         screen = sermonScreen();
     } else {
         screen = openAll();
-        chooseRow(4);
+        CHECKED_STEP(chooseRow(4));
         QTest::mouseClick(screen->cmdNew, Qt::LeftButton);
         QCOMPARE(frmNotes::instance()->outline(), QString());
     }
@@ -773,7 +775,7 @@ void tst_SermonScreen::everyScreenOpensWhollyVisibleAndReadable()
     RegisterScreenCommands(*m_main);
     if (command.startsWith(QLatin1String("cmd"))) {
         frmSermon *sermons = openAll();
-        chooseRow(4);
+        CHECKED_STEP(chooseRow(4));
         QTest::mouseClick(sermons->findChild<QPushButton *>(command), Qt::LeftButton);
     } else {
         m_main->runCommand(command);

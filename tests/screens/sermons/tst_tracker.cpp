@@ -171,15 +171,14 @@ void tst_Tracker::savingAChangeRewritesColumnsOneAndTwo()
 {
     QVERIFY(openTracker(6));
     auto *grid = child<DataGrid>("grdDateLoc");
-    chooseRow(2);
+    CHECKED_STEP(chooseRow(2));
     QCOMPARE(child<QLabel>("lblDateLocID")->text(), QStringLiteral("2 "));
     auto *location = child<QLineEdit>("txtLocation");
     location->selectAll();
     QTest::keyClicks(location, QStringLiteral("St. Mary's"));
     QCOMPARE(child<QPushButton>("cmdClose")->text(), QStringLiteral("&Cancel"));
     QVERIFY(!grid->isEnabled());
-    click("cmdSave");
-
+    CHECKED_STEP(click("cmdSave"));
     QVERIFY(MsgBoxScript::shown().isEmpty());
     QCOMPARE(m_db->scalar(QStringLiteral("SELECT strLocation FROM tblDateLoc WHERE lngDateLocID=2"))
                  .toString(),
@@ -197,7 +196,7 @@ void tst_Tracker::newOccasionIsAppendedAndStaysCurrent()
     QVERIFY(openTracker(2));
     QTest::keyClicks(child<QLineEdit>("txtLocation"), QStringLiteral("Église Saint-Jean"));
     QTest::keyClicks(child<QLineEdit>("txtDate"), QStringLiteral("6/15/98"));
-    click("cmdSave");
+    CHECKED_STEP(click("cmdSave"));
     QVERIFY(MsgBoxScript::shown().isEmpty());
     const qint32 key = child<QLabel>("lblDateLocID")->text().toInt();
     QVERIFY(key > 15);
@@ -214,7 +213,7 @@ void tst_Tracker::newOccasionIsAppendedAndStaysCurrent()
 
     // A change right after the insert updates the new occasion, not the blank row.
     QTest::keyClicks(child<QLineEdit>("txtLocation"), QStringLiteral(" Annex"));
-    click("cmdSave");
+    CHECKED_STEP(click("cmdSave"));
     QCOMPARE(
         m_db->scalar(
                 QStringLiteral("SELECT strLocation FROM tblDateLoc WHERE lngDateLocID=%1").arg(key))
@@ -255,7 +254,7 @@ void tst_Tracker::refusedInput()
     m_tracker->activateWindow();
     QTest::keyClicks(child<QLineEdit>("txtLocation"), location);
     QTest::keyClicks(child<QLineEdit>("txtDate"), date);
-    click("cmdSave");
+    CHECKED_STEP(click("cmdSave"));
     QCOMPARE(MsgBoxScript::shown(), QStringList { message });
     QCOMPARE(MsgBoxScript::shownStyles(), QList<int> { style });
     QCOMPARE(
@@ -272,7 +271,7 @@ void tst_Tracker::deleteRemovesTheShownOccasion()
 {
     QVERIFY(openTracker(6));
     MsgBoxScript::queueAnswer(MsgBoxAnswer::Yes);
-    click("cmdDelete");
+    CHECKED_STEP(click("cmdDelete"));
     QCOMPARE(MsgBoxScript::shown(),
         (QStringList { "Delete the Current Record", "Delete was successful" }));
     QCOMPARE(MsgBoxScript::shownStyles(), (QList<int> { 36, 48 }));
@@ -297,7 +296,7 @@ void tst_Tracker::cancelShowsTheOccasionAgain()
     QVERIFY(openTracker(6));
     auto *location = child<QLineEdit>("txtLocation");
     QTest::keyClicks(location, QStringLiteral("typo"));
-    click("cmdClose");
+    CHECKED_STEP(click("cmdClose"));
     QCOMPARE(location->text(), QStringLiteral("Faith Community Church, Dayton "));
     QCOMPARE(child<QPushButton>("cmdClose")->text(), QStringLiteral("&Close"));
     QVERIFY(!child<QPushButton>("cmdSave")->isEnabled());
@@ -314,7 +313,7 @@ void tst_Tracker::headingRowClearsTheFields()
     QVERIFY(child<QLineEdit>("txtLocation")->text().isEmpty());
     QVERIFY(child<QLineEdit>("txtDate")->text().isEmpty());
     QVERIFY(!child<QPushButton>("cmdSave")->isEnabled());
-    chooseRow(1);
+    CHECKED_STEP(chooseRow(1));
     QCOMPARE(child<QLabel>("lblDateLocID")->text(), QStringLiteral("3 "));
 }
 
@@ -323,7 +322,7 @@ void tst_Tracker::engineErrorIsReportedAndTheScreenStays()
     QVERIFY(openTracker(6));
     QVERIFY(m_db->exec(QStringLiteral("ALTER TABLE tblDateLoc RENAME TO tblDateLocGone")));
     QTest::keyClicks(child<QLineEdit>("txtLocation"), QStringLiteral("x"));
-    click("cmdSave");
+    CHECKED_STEP(click("cmdSave"));
     QCOMPARE(MsgBoxScript::shown(), QStringList { "Procedural error; Please try again" });
     QCOMPARE(MsgBoxScript::shownStyles(), QList<int> { MsgBoxStyle::OkExclamation });
     QVERIFY(MsgBoxScript::lastDetail().contains(QLatin1String("tblDateLoc"), Qt::CaseInsensitive));
@@ -341,15 +340,15 @@ void tst_Tracker::blankRowDeletesNothingAndSavesANewOccasion()
     QVERIFY(openTracker(6));
     const QString countSql = QStringLiteral("SELECT COUNT(*) FROM tblDateLoc");
     const int before = m_db->scalar(countSql).toInt();
-    chooseRow(3);
+    CHECKED_STEP(chooseRow(3));
     QVERIFY(child<QLabel>("lblDateLocID")->text().isEmpty());
-    click("cmdDelete");
+    CHECKED_STEP(click("cmdDelete"));
     QVERIFY(MsgBoxScript::shown().isEmpty());
     QCOMPARE(m_db->scalar(countSql).toInt(), before);
 
     QTest::keyClicks(child<QLineEdit>("txtLocation"), QStringLiteral("Chapel"));
     QTest::keyClicks(child<QLineEdit>("txtDate"), QStringLiteral("6/15/98"));
-    click("cmdSave");
+    CHECKED_STEP(click("cmdSave"));
     QVERIFY(MsgBoxScript::shown().isEmpty());
     QCOMPARE(m_db->scalar(countSql).toInt(), before + 1);
     QCOMPARE(m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM tblDateLoc WHERE lngSermonID=6 "

@@ -10,5 +10,13 @@ HourglassGuard::HourglassGuard()
 
 HourglassGuard::~HourglassGuard()
 {
-    UserInterface::current().setHourglass(m_wasShown);
+    release();
+}
+
+void HourglassGuard::release()
+{
+    if (!m_released) {
+        m_released = true;
+        UserInterface::current().setHourglass(m_wasShown);
+    }
 }

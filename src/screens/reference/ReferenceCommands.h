@@ -1,0 +1,6 @@
+#pragma once
+
+class frmMain;
+
+// Topics, illustrations, series, preachers and publishers.
+void RegisterReferenceScreenCommands(frmMain &main);
