@@ -2,6 +2,7 @@
 #include "QtUserInterface.h"
 #include "LibraryCommands.h"
 #include "ScreenCommands.h"
+#include "SermonCommands.h"
 #include "StartUp.h"
 #include "clsConfig.h"
 #include "clsConnect.h"
@@ -47,6 +48,8 @@ int main(int argc, char *argv[])
     RegisterScreenCommands(*main);
     EnableAutomaticBackups(true);
     StartAutomaticBackup();
+    EnableOutlineRecovery(true);
+    OfferRecoveredOutlines();
     const int code = app.exec();
     main.reset();
     setProgramConnection(nullptr);

@@ -96,6 +96,13 @@ void frmChange::flbDatabase_Click(QListWidgetItem *item)
     connection.DataOpen2();
     StartAutomaticBackup();
     accept();
+    // Once this box has gone: the outlines a stopped program left for the library now open
+    // (the sermon screens' command).
+    if (frmMain *main = frmMain::instance()) {
+        QMetaObject::invokeMethod(
+            main, [main] { main->runCommand(QStringLiteral("OfferRecoveredOutlines")); },
+            Qt::QueuedConnection);
+    }
 }
 
 void frmChange::done(int result)

@@ -103,6 +103,7 @@ void RegisterSermonScreenCommands(frmMain &main)
     main.setCommand(QStringLiteral("grpNewSermon"), [window] { addNewSermon(*window); });
     main.setCommand(QStringLiteral("grpNotes"), showNotes);
     main.setCommand(QStringLiteral("grpSaveNotes"), saveNotes);
+    main.setCommand(QStringLiteral("OfferRecoveredOutlines"), &OfferRecoveredOutlines);
     for (const char *item :
         { "mnuDFontArial", "mnuDFontArialB", "mnuDFontCent", "mnuDFontCour", "mnuDFontSerif",
             "mnuDFontTimes", "mnuDFont8", "mnuDFont10", "mnuDFont12", "mnuDFont14" }) {

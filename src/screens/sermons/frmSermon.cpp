@@ -5,6 +5,7 @@
 #include "DbDatabase.h"
 #include "DbSnapshot.h"
 #include "HourglassGuard.h"
+#include "OutlineRecoveryWatch.h"
 #include "ProgramGlobals.h"
 #include "ReferenceText.h"
 #include "ScreenEvents.h"
@@ -59,6 +60,7 @@ frmSermon::frmSermon(QWidget *parent)
     setRecordList(grdSermons);
     connectControls();
     SermonPassageHistory::attach(this);
+    OutlineRecoveryWatch::attach(this);
     DateEntry::attach(txtDatePreached);
     {
         LoadingGuard loading(this);
