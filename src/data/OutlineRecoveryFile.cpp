@@ -115,18 +115,28 @@ QByteArray OutlineRecoveryFile::encode(const Outline &outline)
     return data;
 }
 
+bool OutlineRecoveryFile::makeFolder(QString &error)
+{
+    const QString dir = folder();
+    if (QFileInfo(dir).isDir()) {
+        return true;
+    }
+    if (!UserDataFolder::create(error)) {
+        return false;
+    }
+    if (!QDir().mkpath(dir)) {
+        error = QStringLiteral("The folder %1 could not be created.").arg(dir);
+        return false;
+    }
+    QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return true;
+}
+
 bool OutlineRecoveryFile::write(const QString &path, const Outline &outline, QString &error)
 {
     const QString dir = QFileInfo(path).absolutePath();
-    if (!QFileInfo(dir).isDir()) {
-        if (!UserDataFolder::create(error)) {
-            return false;
-        }
-        if (!QDir().mkpath(dir)) {
-            error = QStringLiteral("The folder %1 could not be created.").arg(dir);
-            return false;
-        }
-        QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (!QFileInfo(dir).isDir() && !makeFolder(error)) {
+        return false;
     }
     // The old copy stays whole until the new one is complete on disk: a kill at any moment
     // leaves one intact copy or the other.

@@ -48,6 +48,8 @@ public:
     // read() still decides whether one belongs to it.
     static QStringList candidates(const QString &library);
 
+    // Makes folder() (private to the user) when it is missing; false with `error` otherwise.
+    static bool makeFolder(QString &error);
     // Writes `outline` to `path` whole (temporary name, sync, rename). False with `error`
     // when the folder cannot be made or the file cannot be written.
     static bool write(const QString &path, const Outline &outline, QString &error);

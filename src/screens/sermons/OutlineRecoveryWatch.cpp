@@ -136,12 +136,16 @@ void OutlineRecoveryWatch::flush()
     if (path == m_path && outline.text == m_lastText && outline.title == m_lastTitle) {
         return;
     }
+    QString error;
     if (path != m_path) {
         discard();
-        m_lock = lockFor(path);
+        // The lock first, so that no other copy of the program takes the file for one left
+        // behind; it needs the folder.
+        if (OutlineRecoveryFile::makeFolder(error)) {
+            m_lock = lockFor(path);
+        }
     }
     outline.written = QDateTime::currentDateTime();
-    QString error;
     if (!OutlineRecoveryFile::write(path, outline, error)) {
         // Said once a run: the user should know that a crash would now lose the typing,
         // without a box at every interval.
