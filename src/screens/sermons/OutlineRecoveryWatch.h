@@ -34,7 +34,7 @@ public:
     static void setEnabled(bool on);
     static bool enabled();
 
-    // Seconds between two writes of changed text.
+    // Milliseconds between two writes of changed text.
     static constexpr int IntervalMs = 2000;
 
     ~OutlineRecoveryWatch() override;
