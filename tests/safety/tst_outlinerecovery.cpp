@@ -1,6 +1,7 @@
 #include "../screens/selection/SermonScreenFixture.h"
 
 #include "OutlineRecoveryFile.h"
+#include "ConfigCommands.h"
 #include "SafetySupport.h"
 #include "SqlLiterals.h"
 #include "clsConnect.h"
