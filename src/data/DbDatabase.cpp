@@ -304,6 +304,16 @@ bool DbDatabase::beginExclusive(const QString &table, DbError &error)
     return true;
 }
 
+bool DbDatabase::beginWrite(DbError &error)
+{
+    if (m_engine == Engine::SQLite) {
+        int ignored = 0;
+        m_inTransaction = run(QStringLiteral("BEGIN IMMEDIATE"), &ignored, error, true, true);
+        return m_inTransaction;
+    }
+    return begin(error);
+}
+
 bool DbDatabase::commit(DbError &error)
 {
     int ignored = 0;

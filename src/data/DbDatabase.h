@@ -55,6 +55,9 @@ public:
     // A write transaction that holds the table (and on SQLite the whole file) against every
     // other writer until it ends. Used through DbTransaction.
     bool beginExclusive(const QString &table, DbError &error);
+    // A write transaction for rows that the caller locks itself as it reads them (a server's
+    // SELECT ... FOR UPDATE); on SQLite it holds the whole file, as beginExclusive does.
+    bool beginWrite(DbError &error);
     bool commit(DbError &error);
     bool rollback();
 

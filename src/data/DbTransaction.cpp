@@ -19,6 +19,12 @@ bool DbTransaction::beginExclusive(const QString &table, DbError &error)
     return m_active;
 }
 
+bool DbTransaction::beginWrite(DbError &error)
+{
+    m_active = m_database.beginWrite(error);
+    return m_active;
+}
+
 bool DbTransaction::commit(DbError &error)
 {
     if (!m_active)

@@ -4,7 +4,7 @@
 
 class DbDatabase;
 
-// Scope guard for an exclusive write transaction: rolled back when it goes out of scope
+// Scope guard for a write transaction: rolled back when it goes out of scope
 // unless commit() succeeded.
 class DbTransaction
 {
@@ -16,6 +16,8 @@ public:
 
     // Holds `table` against every other writer until commit or rollback.
     bool beginExclusive(const QString &table, DbError &error);
+    // Holds the rows the transaction reads for update (see DbDatabase::beginWrite).
+    bool beginWrite(DbError &error);
     bool commit(DbError &error);
 
 private:

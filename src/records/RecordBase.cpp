@@ -2,6 +2,7 @@
 
 #include "DbDatabase.h"
 #include "DbSnapshot.h"
+#include "DbTransaction.h"
 #include "ProgramGlobals.h"
 #include "UserInterface.h"
 #include "clsConnect.h"
@@ -53,7 +54,10 @@ bool RecordBase::findRow()
         return engineFailed(error);
     if (rs->eof())
         return false;
-    return copyCurrentRow(*rs);
+    if (!copyCurrentRow(*rs))
+        return false;
+    m_version.keep(*rs);
+    return true;
 }
 
 bool RecordBase::keepSnapshot()
@@ -138,4 +142,76 @@ bool RecordBase::writeRow(const QString &sql, const QString &failureMessage)
 qint32 RecordBase::newKey(const QString &table, const QString &keyField)
 {
     return ProgramConnection().TableIDGet(table, keyField);
+}
+
+void RecordBase::checkRowsOf(const QString &table, const QString &keyColumn)
+{
+    m_version = RowVersion(table, keyColumn);
+}
+
+void RecordBase::OverwriteTheirs()
+{
+    m_version.acceptFound();
+    m_conflict = RowChange::None;
+}
+
+bool RecordBase::insertRow(const QString &sql, const QString &failureMessage, qint32 key)
+{
+    m_conflict = RowChange::None;
+    if (!m_version.checksRows())
+        return writeRow(sql, failureMessage);
+    return writeAndKeep(sql, failureMessage, key, false);
+}
+
+bool RecordBase::updateRow(const QString &sql, const QString &failureMessage, qint32 key)
+{
+    m_conflict = RowChange::None;
+    // Nothing loaded to compare with (a record filled in by code): saved as it always was.
+    if (!m_version.holds(key))
+        return writeRow(sql, failureMessage);
+    return writeAndKeep(sql, failureMessage, key, true);
+}
+
+bool RecordBase::deleteRow(const QString &sql, const QString &failureMessage, qint32 key)
+{
+    m_conflict = RowChange::None;
+    if (!writeRow(sql, failureMessage))
+        return false;
+    if (m_version.holds(key))
+        m_version.forget();
+    return true;
+}
+
+bool RecordBase::writeAndKeep(const QString &sql, const QString &failureMessage, qint32 key, bool check)
+{
+    DbError error;
+    DbDatabase *db = database(error);
+    if (!db) {
+        m_infoMsg = failureMessage;
+        return engineFailed(error);
+    }
+    const RowVersion before = m_version;
+    DbTransaction transaction(*db);
+    int affected = 0;
+    bool ran = transaction.beginWrite(error);
+    if (ran && check) {
+        RowChange change = RowChange::None;
+        ran = m_version.compareStored(*db, change, error);
+        if (ran && change != RowChange::None) {
+            m_conflict = change; // the transaction ends unused: nothing was written
+            return false;
+        }
+    }
+    ran = ran && db->execute(sql, &affected, error);
+    if (ran && affected != 1) {
+        m_infoMsg = failureMessage;
+        return false;
+    }
+    ran = ran && m_version.reread(*db, key, error) && transaction.commit(error);
+    if (!ran) {
+        m_version = before;
+        m_infoMsg = failureMessage;
+        return engineFailed(error);
+    }
+    return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DbError.h"
+#include "RowVersion.h"
 
 #include <QString>
 #include <memory>
@@ -22,6 +23,12 @@ class DbSnapshot;
 // - ToCaller: nothing is shown; the operation returns false and keeps the failure, which the
 //   calling screen reads with lastError() right after the false result and must report.
 // Either way the failure also stays in lastError() until the next operation starts.
+//
+// A class that names its table and key column (checkRowsOf) has its saves checked against
+// what was loaded: Find keeps the row it read as the version loaded, and updateRow first reads
+// the row again in the same write transaction. When another copy of the program changed or
+// deleted it meanwhile, nothing is written and SaveConflict() says which; the screen asks the
+// user, and OverwriteTheirs() lets the next save go over the other copy's version.
 class RecordBase
 {
 protected:
@@ -51,6 +58,27 @@ protected:
     // else leaves `failureMessage` in InfoMsg.
     bool writeRow(const QString &sql, const QString &failureMessage);
 
+    // Saves of this class's rows are checked (see above). Called by the constructor.
+    void checkRowsOf(const QString &table, const QString &keyColumn);
+    // Keeps the current row of a set the screen read itself as the version loaded.
+    void keepLoadedRow(const DbSnapshot &rs) { m_version.keep(rs); }
+    // writeRow for the INSERT of the row with `key`: the row as stored becomes the version
+    // loaded, so that the screen showing it can save it again.
+    bool insertRow(const QString &sql, const QString &failureMessage, qint32 key);
+    // writeRow for the UPDATE of the row with `key`, after the check. The statement runs only
+    // when the row still holds the version loaded (or when no version of it is kept); it is
+    // not run, and SaveConflict() tells why, when another copy changed or deleted the row.
+    bool updateRow(const QString &sql, const QString &failureMessage, qint32 key);
+    // writeRow for the DELETE of the row with `key`: a version kept of it is forgotten, so a
+    // later save of the same fields is the plain UPDATE that finds no row.
+    bool deleteRow(const QString &sql, const QString &failureMessage, qint32 key);
+    // What the last save found instead of the version loaded; None after every other result
+    // (every operation starts by clearing it). Classes make these two public.
+    RowChange SaveConflict() const { return m_conflict; }
+    // The user chose to save over the other copy's version: the next save expects the row
+    // the last check found. A third version saved meanwhile is met as a change again.
+    void OverwriteTheirs();
+
     // A new key from the allocator; 0 after a failure, which the allocator has already shown.
     static qint32 newKey(const QString &table, const QString &keyField);
 
@@ -63,7 +91,11 @@ protected:
     QString infoMessage() const { return m_infoMsg; }
     void setInfoMessage(const QString &text) { m_infoMsg = text; }
     const DbError &lastError() const { return m_lastError; }
-    void clearLastError() { m_lastError.clear(); }
+    void clearLastError()
+    {
+        m_lastError.clear();
+        m_conflict = RowChange::None;
+    }
 
     // The open database, or null with `error` saying that none is open.
     static DbDatabase *database(DbError &error);
@@ -75,7 +107,13 @@ private:
     // CopyFields and then a check of the fields it read (a missing column is an error).
     bool copyCurrentRow(const DbSnapshot &rs);
 
+    // Runs `sql` and renews the version in one write transaction; the version is left as it
+    // was when anything fails.
+    bool writeAndKeep(const QString &sql, const QString &failureMessage, qint32 key, bool check);
+
     EngineErrors m_handling;
+    RowVersion m_version;
+    RowChange m_conflict = RowChange::None;
     std::unique_ptr<DbSnapshot> m_rs;
     QString m_infoMsg;
     DbError m_lastError;

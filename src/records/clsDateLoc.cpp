@@ -21,6 +21,7 @@ QString columnPieces()
 clsDateLoc::clsDateLoc()
     : RecordBase(EngineErrors::ToCaller)
 {
+    checkRowsOf(QStringLiteral("tblDateLoc"), QStringLiteral("lngDateLocID"));
 }
 
 clsDateLoc::~clsDateLoc() = default;
@@ -86,7 +87,7 @@ bool clsDateLoc::AddNew()
         + QStringLiteral(") VALUES (") + SQLLong(m_dateLocID) + QStringLiteral(", ")
         + SQLLong(m_sermonID) + QStringLiteral(", ") + DateLiteral(m_datePreached)
         + QStringLiteral(", ") + SQLText(m_location) + QStringLiteral(")");
-    if (!writeRow(sql, QStringLiteral("Error Adding a New Record")))
+    if (!insertRow(sql, QStringLiteral("Error Adding a New Record"), m_dateLocID))
         return false;
     keepListAfterInsert();
     return true;
@@ -118,7 +119,7 @@ bool clsDateLoc::Replace()
         + SQLText(m_location) + QStringLiteral(", ") + QStringLiteral("dtDatePreached=")
         + DateLiteral(m_datePreached) + QStringLiteral(" ") + QStringLiteral("WHERE lngDateLocID=")
         + SQLLong(m_dateLocID);
-    return writeRow(sql, QStringLiteral("Error Updating Current Record"));
+    return updateRow(sql, QStringLiteral("Error Updating Current Record"), m_dateLocID);
 }
 
 bool clsDateLoc::Delete()
@@ -126,7 +127,7 @@ bool clsDateLoc::Delete()
     clearLastError();
     const QString sql = QStringLiteral("DELETE FROM tblDateLoc ")
         + QStringLiteral("WHERE lngDateLocID=") + SQLLong(m_dateLocID);
-    if (!writeRow(sql, QStringLiteral("Error Deleting Current Record")))
+    if (!deleteRow(sql, QStringLiteral("Error Deleting Current Record"), m_dateLocID))
         return false;
     keepListAfterDelete();
     return true;

@@ -31,6 +31,12 @@ public:
     // the one left in InfoMsg.
     bool Check();
     QString InfoMsg() const { return infoMessage(); }
+    // After a false Replace: the row changed or went since it was loaded (see RecordBase).
+    using RecordBase::OverwriteTheirs;
+    using RecordBase::SaveConflict;
+    // The tracker reads the occasion it shows itself ("Select *" by key): the current row of
+    // that set is the version its save is checked against.
+    void KeepLoadedRow(const DbSnapshot &rs) { keepLoadedRow(rs); }
     bool Find();
     qint32 DateLocID() const { return m_dateLocID; }
     void setDateLocID(qint32 value) { m_dateLocID = value; }

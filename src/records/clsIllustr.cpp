@@ -16,6 +16,7 @@ QString columnPieces()
 clsIllustr::clsIllustr()
     : RecordBase(EngineErrors::Trapped)
 {
+    checkRowsOf(QStringLiteral("tblIllustr"), QStringLiteral("lngIllustrID"));
 }
 
 clsIllustr::~clsIllustr() = default;
@@ -66,7 +67,7 @@ bool clsIllustr::AddNew()
     const QString sql = QStringLiteral("INSERT INTO tblIllustr (") + columnPieces()
         + QStringLiteral(") VALUES (") + SQLLong(m_illustrationID) + QStringLiteral(", ")
         + SQLText(m_name) + QStringLiteral(", ") + SQLText(m_illustration) + QStringLiteral(")");
-    return writeRow(sql, QStringLiteral("Error Adding a New Record"));
+    return insertRow(sql, QStringLiteral("Error Adding a New Record"), m_illustrationID);
 }
 
 bool clsIllustr::Replace()
@@ -76,7 +77,7 @@ bool clsIllustr::Replace()
         + SQLText(m_name) + QStringLiteral(", ") + QStringLiteral("strIllustration=")
         + SQLText(m_illustration) + QStringLiteral(" ") + QStringLiteral("WHERE lngIllustrID=")
         + SQLLong(m_illustrationID);
-    return writeRow(sql, QStringLiteral("Error Updating Current Record"));
+    return updateRow(sql, QStringLiteral("Error Updating Current Record"), m_illustrationID);
 }
 
 bool clsIllustr::Delete()
@@ -84,7 +85,7 @@ bool clsIllustr::Delete()
     clearLastError();
     const QString sql = QStringLiteral("DELETE FROM tblIllustr ")
         + QStringLiteral("WHERE lngIllustrID=") + SQLLong(m_illustrationID);
-    return writeRow(sql, QStringLiteral("Error Deleting Current Record"));
+    return deleteRow(sql, QStringLiteral("Error Deleting Current Record"), m_illustrationID);
 }
 
 QString clsIllustr::BuildSelectSql(bool withKey) const

@@ -21,6 +21,9 @@ public:
     void setIllustration(const QString &value) { m_illustration = value; }
 
     QString InfoMsg() const { return infoMessage(); }
+    // After a false Replace: the row changed or went since it was loaded (see RecordBase).
+    using RecordBase::OverwriteTheirs;
+    using RecordBase::SaveConflict;
     // Text and name are required; the text is tested first, so when both are missing the
     // name's message is the one left in InfoMsg.
     bool Check();

@@ -20,6 +20,7 @@ QString columnPieces()
 clsPreacher::clsPreacher()
     : RecordBase(EngineErrors::Trapped)
 {
+    checkRowsOf(QStringLiteral("tblPreachers"), QStringLiteral("lngPreacherID"));
 }
 
 clsPreacher::~clsPreacher() = default;
@@ -70,7 +71,7 @@ bool clsPreacher::AddNew()
         + QStringLiteral(", ") + SQLText(m_organization) + QStringLiteral(", ")
         + SQLText(m_position) + QStringLiteral(", ") + SQLText(m_seminary) + QStringLiteral(", ")
         + SQLText(m_notes) + QStringLiteral(")");
-    return writeRow(sql, QStringLiteral("Error Adding a New Record"));
+    return insertRow(sql, QStringLiteral("Error Adding a New Record"), m_preacherID);
 }
 
 bool clsPreacher::Replace()
@@ -89,7 +90,7 @@ bool clsPreacher::Replace()
         + QStringLiteral(", ") + QStringLiteral("strSeminary=") + SQLText(m_seminary)
         + QStringLiteral(", ") + QStringLiteral("strNotes=") + SQLText(m_notes)
         + QStringLiteral(" ") + QStringLiteral("WHERE lngPreacherID=") + SQLLong(m_preacherID);
-    return writeRow(sql, QStringLiteral("Error Updating Current Record"));
+    return updateRow(sql, QStringLiteral("Error Updating Current Record"), m_preacherID);
 }
 
 bool clsPreacher::Delete()
@@ -98,7 +99,7 @@ bool clsPreacher::Delete()
     // The preacher's sermons go with the preacher (a cascading relation of the database).
     const QString sql = QStringLiteral("DELETE FROM tblPreachers ")
         + QStringLiteral("WHERE lngPreacherID=") + SQLLong(m_preacherID);
-    return writeRow(sql, QStringLiteral("Error Deleting Current Record"));
+    return deleteRow(sql, QStringLiteral("Error Deleting Current Record"), m_preacherID);
 }
 
 QString clsPreacher::BuildSelectSql(bool withKey) const

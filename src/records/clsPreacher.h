@@ -37,6 +37,9 @@ public:
     QString Notes() const { return m_notes; }
     void setNotes(const QString &value) { m_notes = value; }
     QString InfoMsg() const { return infoMessage(); }
+    // After a false Replace: the row changed or went since it was loaded (see RecordBase).
+    using RecordBase::OverwriteTheirs;
+    using RecordBase::SaveConflict;
 
     // Only the last name is required.
     bool Check();

@@ -16,6 +16,7 @@ QString columnPieces()
 clsPublisher::clsPublisher()
     : RecordBase(EngineErrors::Trapped)
 {
+    checkRowsOf(QStringLiteral("tblPublishers"), QStringLiteral("lngPublisherID"));
 }
 
 clsPublisher::~clsPublisher() = default;
@@ -57,7 +58,7 @@ bool clsPublisher::AddNew()
         + QStringLiteral(") VALUES (") + SQLLong(m_publisherID) + QStringLiteral(", ")
         + SQLText(m_publisher) + QStringLiteral(", ") + SQLText(m_city) + QStringLiteral(", ")
         + SQLLong(m_stateID) + QStringLiteral(")");
-    return writeRow(sql, QStringLiteral("Error Adding a New Record"));
+    return insertRow(sql, QStringLiteral("Error Adding a New Record"), m_publisherID);
 }
 
 bool clsPublisher::Replace()
@@ -68,7 +69,7 @@ bool clsPublisher::Replace()
         + QStringLiteral("strCity=") + SQLText(m_city) + QStringLiteral(", ")
         + QStringLiteral("lngStateID=") + SQLLong(m_stateID) + QStringLiteral(" ")
         + QStringLiteral("WHERE lngPublisherID=") + SQLLong(m_publisherID);
-    return writeRow(sql, QStringLiteral("Error Updating Current Record"));
+    return updateRow(sql, QStringLiteral("Error Updating Current Record"), m_publisherID);
 }
 
 bool clsPublisher::Delete()
@@ -77,7 +78,7 @@ bool clsPublisher::Delete()
     // The publisher's series, and their sermons, go with it (cascading relations).
     const QString sql = QStringLiteral("DELETE FROM tblPublishers ")
         + QStringLiteral("WHERE lngPublisherID=") + SQLLong(m_publisherID);
-    return writeRow(sql, QStringLiteral("Error Deleting Current Record"));
+    return deleteRow(sql, QStringLiteral("Error Deleting Current Record"), m_publisherID);
 }
 
 bool clsPublisher::Find()

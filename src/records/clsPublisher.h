@@ -23,6 +23,9 @@ public:
     qint32 StateID() const { return m_stateID; }
     void setStateID(qint32 value) { m_stateID = value; }
     QString InfoMsg() const { return infoMessage(); }
+    // After a false Replace: the row changed or went since it was loaded (see RecordBase).
+    using RecordBase::OverwriteTheirs;
+    using RecordBase::SaveConflict;
 
     // The name is required.
     bool Check();

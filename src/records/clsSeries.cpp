@@ -24,6 +24,7 @@ QString columnPieces()
 clsSeries::clsSeries()
     : RecordBase(EngineErrors::ToCaller)
 {
+    checkRowsOf(QStringLiteral("tblSeries"), QStringLiteral("lngSeriesID"));
 }
 
 clsSeries::~clsSeries() = default;
@@ -96,7 +97,7 @@ bool clsSeries::AddNew()
         + SQLLong(m_preacherID) + QStringLiteral(", ") + SQLLong(m_typeID) + QStringLiteral(", ")
         + SQLText(m_pubTitle) + QStringLiteral(", ") + SQLLong(m_publisherID) + QStringLiteral(", ")
         + SQLText(m_pubYear) + QStringLiteral(", ") + SQLText(m_notes) + QStringLiteral(")");
-    if (!writeRow(sql, QStringLiteral("Error Adding a New Record")))
+    if (!insertRow(sql, QStringLiteral("Error Adding a New Record"), m_seriesID))
         return false;
     keepListAfterInsert();
     return true;
@@ -143,7 +144,7 @@ bool clsSeries::Replace()
         + QStringLiteral(", ") + QStringLiteral("strPubYear=") + SQLText(m_pubYear)
         + QStringLiteral(", ") + QStringLiteral("strNotes=") + SQLText(m_notes)
         + QStringLiteral(" ") + QStringLiteral("WHERE lngSeriesID=") + SQLLong(m_seriesID);
-    return writeRow(sql, QStringLiteral("Error Updating Current Record"));
+    return updateRow(sql, QStringLiteral("Error Updating Current Record"), m_seriesID);
 }
 
 bool clsSeries::Delete()
@@ -151,7 +152,7 @@ bool clsSeries::Delete()
     clearLastError();
     const QString sql = QStringLiteral("DELETE FROM tblSeries ")
         + QStringLiteral("WHERE lngSeriesID=") + SQLLong(m_seriesID);
-    if (!writeRow(sql, QStringLiteral("Error Deleting Current Record")))
+    if (!deleteRow(sql, QStringLiteral("Error Deleting Current Record"), m_seriesID))
         return false;
     keepListAfterDelete();
     return true;

@@ -28,6 +28,9 @@ public:
     // required.
     bool Check();
     QString InfoMsg() const { return infoMessage(); }
+    // After a false Replace: the row changed or went since it was loaded (see RecordBase).
+    using RecordBase::OverwriteTheirs;
+    using RecordBase::SaveConflict;
     bool Find();
     qint32 SeriesID() const { return m_seriesID; }
     void setSeriesID(qint32 value) { m_seriesID = value; }

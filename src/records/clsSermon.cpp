@@ -49,6 +49,7 @@ QVariant columnValue(const DbSnapshot &rs, int position, Column column)
 clsSermon::clsSermon()
     : RecordBase(EngineErrors::Trapped)
 {
+    checkRowsOf(QStringLiteral("tblSermons"), QStringLiteral("lngSermonID"));
 }
 
 clsSermon::~clsSermon() = default;
@@ -252,7 +253,7 @@ bool clsSermon::AddNew()
         + SQLText(m_title) + QStringLiteral(", ") + SQLText(m_bigIdea) + QStringLiteral(", ")
         + DateLiteral(DatePreached()) + QStringLiteral(", ") + SQLText(m_location)
         + QStringLiteral(", ") + SQLText(m_outline) + QStringLiteral(")");
-    if (!writeRow(sql, QStringLiteral("Error Adding a New Record")))
+    if (!insertRow(sql, QStringLiteral("Error Adding a New Record"), m_sermonID))
         return false;
     keepListAfterInsert();
     return true;
@@ -300,7 +301,7 @@ bool clsSermon::Replace()
         + SQLText(m_location) + QStringLiteral(", ") + QStringLiteral("strOutline=")
         + SQLText(m_outline) + QStringLiteral(" ") + QStringLiteral("WHERE lngSermonID=")
         + SQLLong(m_sermonID);
-    return writeRow(sql, QStringLiteral("Error Updating Current Record"));
+    return updateRow(sql, QStringLiteral("Error Updating Current Record"), m_sermonID);
 }
 
 bool clsSermon::Delete()
@@ -308,7 +309,7 @@ bool clsSermon::Delete()
     clearLastError();
     const QString sql = QStringLiteral("DELETE FROM tblSermons ")
         + QStringLiteral("WHERE lngSermonID=") + SQLLong(m_sermonID);
-    if (!writeRow(sql, QStringLiteral("Error Deleting Current Record")))
+    if (!deleteRow(sql, QStringLiteral("Error Deleting Current Record"), m_sermonID))
         return false;
     keepListAfterDelete();
     return true;

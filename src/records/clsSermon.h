@@ -62,6 +62,9 @@ public:
     QString Location() const { return m_location; }
     void setLocation(const QString &value) { m_location = value; }
     QString InfoMsg() const { return infoMessage(); }
+    // After a false Replace: the row changed or went since it was loaded (see RecordBase).
+    using RecordBase::OverwriteTheirs;
+    using RecordBase::SaveConflict;
 
     // A reference that is empty or one blank is missing; two blanks pass.
     bool Check();

@@ -15,6 +15,7 @@ QString columnPieces()
 clsTopic::clsTopic()
     : RecordBase(EngineErrors::Trapped)
 {
+    checkRowsOf(QStringLiteral("tblTopics"), QStringLiteral("lngTopicID"));
 }
 
 clsTopic::~clsTopic() = default;
@@ -60,7 +61,7 @@ bool clsTopic::AddNew()
     const QString sql = QStringLiteral("INSERT INTO tblTopics (") + columnPieces()
         + QStringLiteral(") VALUES (") + SQLLong(m_topicID) + QStringLiteral(", ")
         + SQLText(m_description) + QStringLiteral(")");
-    return writeRow(sql, QStringLiteral("Error Adding a New Record"));
+    return insertRow(sql, QStringLiteral("Error Adding a New Record"), m_topicID);
 }
 
 bool clsTopic::Replace()
@@ -69,7 +70,7 @@ bool clsTopic::Replace()
     const QString sql = QStringLiteral("UPDATE tblTopics SET ") + QStringLiteral("strTopic=")
         + SQLText(m_description) + QStringLiteral(" ") + QStringLiteral("WHERE lngTopicID=")
         + SQLLong(m_topicID);
-    return writeRow(sql, QStringLiteral("Error Updating Current Record"));
+    return updateRow(sql, QStringLiteral("Error Updating Current Record"), m_topicID);
 }
 
 bool clsTopic::Delete()
@@ -77,7 +78,7 @@ bool clsTopic::Delete()
     clearLastError();
     const QString sql = QStringLiteral("DELETE FROM tblTopics ")
         + QStringLiteral("WHERE lngTopicID=") + SQLLong(m_topicID);
-    return writeRow(sql, QStringLiteral("Error Deleting Current Record"));
+    return deleteRow(sql, QStringLiteral("Error Deleting Current Record"), m_topicID);
 }
 
 QString clsTopic::BuildSelectSql(bool withKey) const

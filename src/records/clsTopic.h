@@ -18,6 +18,9 @@ public:
     void setDescription(const QString &value) { m_description = value; }
 
     QString InfoMsg() const { return infoMessage(); }
+    // After a false Replace: the row changed or went since it was loaded (see RecordBase).
+    using RecordBase::OverwriteTheirs;
+    using RecordBase::SaveConflict;
     // The text is required.
     bool Check();
     bool Find();

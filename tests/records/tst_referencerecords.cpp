@@ -14,6 +14,7 @@
 #include "clsTopic.h"
 #include "clsType.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 using TestEnvironment::Engine;
@@ -194,13 +195,14 @@ void tst_ReferenceRecords::seriesStoreAndListKeeping()
     series.setPubTitle(QStringLiteral("100% Gospel"));
     series.setNotes(QStringLiteral("line 1\nline 2"));
     QVERIFY(series.Replace());
-    QCOMPARE(StatementLog::recorded().last(),
-        QStringLiteral("UPDATE tblSeries SET lngSeriesID=%1, strName='Good News: Luke''s Gospel', "
+    // The UPDATE comes after its check (the series just added is the version expected).
+    QCOMPARE(StatementLog::recorded().filter(QRegularExpression(QStringLiteral("^UPDATE "))),
+        QStringList(QStringLiteral("UPDATE tblSeries SET lngSeriesID=%1, strName='Good News: Luke''s Gospel', "
                        "lngBibleBookID=0, "
                        "lngPreacherID=77, lngTypeID=0, strPubTitle='100% Gospel', "
                        "lngPublisherID=0, strPubYear='1999', "
                        "strNotes='line 1\nline 2' WHERE lngSeriesID=%1")
-            .arg(first + 2));
+            .arg(first + 2)));
     clsSeries read;
     read.setSeriesID(first + 2);
     QVERIFY(read.Find());

@@ -16,6 +16,16 @@
 //       "ok PATH" or "failed MESSAGE". MAXFILEBYTES sets the file-size limit (RLIMIT_FSIZE)
 //       of this process first, as a full disk would stop it.
 //
+//   sermon-worker sql sqlite|odbc ADDRESS STATEMENT
+//       Another copy changing or deleting a row: runs one statement through the engine layer
+//       and prints "done N" with the number of rows it changed.
+//   sermon-worker race sqlite|odbc ADDRESS KEY
+//       Another copy editing sermon KEY's outline, race after race: prints "ready", then for
+//       each line "go N LOADUS SAVEUS" on its input waits LOADUS microseconds, loads the
+//       sermon (Find), waits SAVEUS, adds " bN" to the outline it loaded and saves (Replace).
+//       When the save finds the sermon changed it does not save over it (the user's No) and
+//       prints "asked N"; otherwise "saved N" ("failed N" after a failure). "quit" ends it.
+//
 // Exit codes: 0 done, 2 bad arguments, 3 the database did not open, 4 an insert failed,
 // 5 the backup failed.
 // Every message the program would have shown goes to standard error, and at the end the
@@ -142,6 +152,73 @@ int backUp(const QStringList &args)
     return outcome.ok ? 0 : 5;
 }
 
+// Opens the database named by args[2] and args[3] as the program's connection.
+bool openWorkerDatabase(clsConnect &connection, const QStringList &args)
+{
+    PointWorkerConnectionAt(connection, args.at(2), args.at(3));
+    if (!connection.DataInit() || !connection.DataOpen()) {
+        reportMessages();
+        return false;
+    }
+    setProgramConnection(&connection);
+    return true;
+}
+
+int runStatement(const QStringList &args)
+{
+    if (args.size() != 5)
+        return 2;
+    clsConnect connection;
+    if (!openWorkerDatabase(connection, args))
+        return 3;
+    DbError error;
+    int affected = 0;
+    DbDatabase *database = connection.DBObject();
+    const bool ran = database && database->execute(args.at(4), &affected, error);
+    setProgramConnection(nullptr);
+    if (!ran) {
+        std::fprintf(stderr, "statement failed: %d %s\n", error.number, qPrintable(error.driverText));
+        return 4;
+    }
+    say("done " + QByteArray::number(affected));
+    return 0;
+}
+
+int raceEdits(const QStringList &args)
+{
+    if (args.size() != 5)
+        return 2;
+    clsConnect connection;
+    if (!openWorkerDatabase(connection, args))
+        return 3;
+    const qint32 key = args.at(4).toInt();
+    say("ready");
+    char line[256];
+    while (std::fgets(line, sizeof line, stdin)) {
+        const QList<QByteArray> words = QByteArray(line).trimmed().split(' ');
+        if (words.size() != 4 || words.at(0) != "go")
+            break;
+        const QByteArray race = words.at(1);
+        QThread::usleep(words.at(2).toULong());
+        clsSermon sermon;
+        sermon.setSermonID(key);
+        bool saved = sermon.Find();
+        if (saved) {
+            QThread::usleep(words.at(3).toULong());
+            sermon.setOutline(sermon.Outline() + QStringLiteral(" b") + QString::fromLatin1(race));
+            saved = sermon.Replace();
+        }
+        if (saved)
+            say("saved " + race);
+        else if (sermon.SaveConflict() != RowChange::None)
+            say("asked " + race);
+        else
+            say("failed " + race);
+    }
+    setProgramConnection(nullptr);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -155,5 +232,9 @@ int main(int argc, char *argv[])
         return holdLock(args);
     if (args.size() > 1 && args.at(1) == QLatin1String("backup"))
         return backUp(args);
+    if (args.size() > 1 && args.at(1) == QLatin1String("sql"))
+        return runStatement(args);
+    if (args.size() > 1 && args.at(1) == QLatin1String("race"))
+        return raceEdits(args);
     return 2;
 }

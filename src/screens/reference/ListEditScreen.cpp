@@ -1,5 +1,6 @@
 #include "ListEditScreen.h"
 
+#include "ChangedUnderneath.h"
 #include "HourglassGuard.h"
 #include "ListOperations.h"
 #include "ReferenceScreenSupport.h"
@@ -174,12 +175,31 @@ bool ListEditScreen::saveRecord()
     const bool adding = m_adding || !ShowsKey(m_keyLabel);
     qint32 key = 0;
     bool saved = false;
-    if (adding) {
+    using ChangedUnderneath::Outcome;
+    // New fields are inserted; so are fields whose record another copy deleted meanwhile,
+    // when the user wants them kept.
+    Outcome outcome = Outcome::SaveAsNew;
+    if (!adding) {
+        key = KeyFromText(m_keyLabel->text());
+        outcome = ChangedUnderneath::replace([this, key] { return replaceRecord(key); },
+            [this] { return replaceConflict(); }, [this] { overwriteTheirs(); },
+            [this, key] { showTheirVersion(key); }, windowTitle());
+        saved = outcome == Outcome::Saved;
+        if (outcome == Outcome::KeepEditing) {
+            return false; // the typing stays to save again, or to cancel
+        }
+    }
+    if (outcome == Outcome::SaveAsNew) {
+        // Another copy deleted the record shown: its entry goes, the new one takes its place.
+        if (!adding) {
+            const QSignalBlocker quiet(m_list);
+            const int gone = entryWithKey(m_list, key);
+            if (gone >= 0) {
+                delete m_list->takeItem(gone);
+            }
+        }
         saved = insertRecord();
         key = recordKey();
-    } else {
-        key = KeyFromText(m_keyLabel->text());
-        saved = replaceRecord(key);
     }
     if (!saved) {
         // The screen stays in the edit state: the typing is still there to save or cancel.
@@ -189,7 +209,7 @@ bool ListEditScreen::saveRecord()
         }
         return false;
     }
-    const int index = placeEntry(recordText(), key, adding);
+    const int index = placeEntry(recordText(), key, outcome == Outcome::SaveAsNew);
     m_adding = false;
     enterBrowseState();
     selectEntry(index);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DataScreen.h"
+#include "RowVersion.h"
 
 #include <QStringList>
 
@@ -60,6 +61,11 @@ protected:
     virtual bool insertRecord() = 0;
     virtual bool replaceRecord(qint32 key) = 0;
     virtual bool deleteRecord(qint32 key) = 0;
+    // After a false replaceRecord: whether another copy changed or deleted the row since it
+    // was shown; Yes to saving over theirs; their version in the read-only window.
+    virtual RowChange replaceConflict() const = 0;
+    virtual void overwriteTheirs() = 0;
+    virtual void showTheirVersion(qint32 key) = 0;
     virtual QString recordInfoMsg() const = 0;
     // The questions before a delete; the topic and illustration screens only confirm.
     virtual bool confirmDeletion();

@@ -1,5 +1,6 @@
 #include "frmIllustr.h"
 
+#include "ChangedUnderneath.h"
 #include "ReferenceScreenSupport.h"
 #include "ScreenEvents.h"
 #include "SqlLiterals.h"
@@ -17,7 +18,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 namespace {
@@ -162,6 +162,30 @@ bool frmIllustr::deleteRecord(qint32 key)
 {
     m_illustr.setIllustrationID(key);
     return m_illustr.Delete();
+}
+
+RowChange frmIllustr::replaceConflict() const
+{
+    return m_illustr.SaveConflict();
+}
+
+void frmIllustr::overwriteTheirs()
+{
+    m_illustr.OverwriteTheirs();
+}
+
+void frmIllustr::showTheirVersion(qint32 key)
+{
+    clsIllustr theirs;
+    theirs.setIllustrationID(key);
+    if (!theirs.Find()) {
+        return;
+    }
+    ChangedUnderneath::TheirVersion version;
+    version.fields = { { QStringLiteral("Name:"), theirs.Name() } };
+    version.longLabel = QStringLiteral("Illustration:");
+    version.longText = theirs.Illustration();
+    ChangedUnderneath::showTheirVersion(this, version);
 }
 
 void frmIllustr::announceChange(bool deleted)

@@ -35,6 +35,9 @@ protected:
     bool insertRecord() override { return m_illustr.AddNew(); }
     bool replaceRecord(qint32 key) override;
     bool deleteRecord(qint32 key) override;
+    RowChange replaceConflict() const override;
+    void overwriteTheirs() override;
+    void showTheirVersion(qint32 key) override;
     QString recordInfoMsg() const override { return m_illustr.InfoMsg(); }
     void announceChange(bool deleted) override;
     void closingExtras() override;

@@ -1,10 +1,12 @@
 #include "frmPreachers.h"
 
+#include "ChangedUnderneath.h"
 #include "ReferenceCombos.h"
 #include "ReferenceScreenSupport.h"
 #include "ScreenEvents.h"
 #include "SelectionState.h"
 #include "SqlLiterals.h"
+#include "clsState.h"
 #include "frmMain.h"
 
 #include <QComboBox>
@@ -19,6 +21,18 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace {
+
+// A state's code as the State list shows it; empty for none.
+QString stateCode(qint32 key)
+{
+    clsState state;
+    state.setStateID(key);
+    return key != 0 && state.Find() ? state.StateCode() : QString();
+}
+
+} // namespace
 
 frmPreachers::frmPreachers(QWidget *parent)
     : AddressListScreen(parent)
@@ -147,6 +161,37 @@ bool frmPreachers::deleteRecord(qint32 key)
 {
     m_preacher.setPreacherID(key);
     return m_preacher.Delete();
+}
+
+RowChange frmPreachers::replaceConflict() const
+{
+    return m_preacher.SaveConflict();
+}
+
+void frmPreachers::overwriteTheirs()
+{
+    m_preacher.OverwriteTheirs();
+}
+
+void frmPreachers::showTheirVersion(qint32 key)
+{
+    clsPreacher theirs;
+    theirs.setPreacherID(key);
+    if (!theirs.Find()) {
+        return;
+    }
+    ChangedUnderneath::TheirVersion version;
+    version.fields = { { QStringLiteral("First:"), theirs.FirstName() },
+        { QStringLiteral("Middle:"), theirs.MiddleInitial() },
+        { QStringLiteral("Last:"), theirs.LastName() }, { QStringLiteral("City:"), theirs.City() },
+        { QStringLiteral("State:"), stateCode(theirs.StateID()) },
+        { QStringLiteral("Country:"), theirs.Country() },
+        { QStringLiteral("Organization:"), theirs.Organization() },
+        { QStringLiteral("Position:"), theirs.Position() },
+        { QStringLiteral("Seminary:"), theirs.Seminary() } };
+    version.longLabel = QStringLiteral("Notes:");
+    version.longText = theirs.Notes();
+    ChangedUnderneath::showTheirVersion(this, version);
 }
 
 void frmPreachers::announceChange(bool deleted)

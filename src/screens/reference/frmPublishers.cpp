@@ -1,9 +1,11 @@
 #include "frmPublishers.h"
 
+#include "ChangedUnderneath.h"
 #include "ReferenceCombos.h"
 #include "ReferenceScreenSupport.h"
 #include "ScreenEvents.h"
 #include "SqlLiterals.h"
+#include "clsState.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -13,6 +15,18 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QVBoxLayout>
+
+namespace {
+
+// A state's code as the State list shows it; empty for none.
+QString stateCode(qint32 key)
+{
+    clsState state;
+    state.setStateID(key);
+    return key != 0 && state.Find() ? state.StateCode() : QString();
+}
+
+} // namespace
 
 frmPublishers::frmPublishers(QWidget *parent)
     : AddressListScreen(parent)
@@ -104,6 +118,30 @@ bool frmPublishers::deleteRecord(qint32 key)
 {
     m_publisher.setPublisherID(key);
     return m_publisher.Delete();
+}
+
+RowChange frmPublishers::replaceConflict() const
+{
+    return m_publisher.SaveConflict();
+}
+
+void frmPublishers::overwriteTheirs()
+{
+    m_publisher.OverwriteTheirs();
+}
+
+void frmPublishers::showTheirVersion(qint32 key)
+{
+    clsPublisher theirs;
+    theirs.setPublisherID(key);
+    if (!theirs.Find()) {
+        return;
+    }
+    ChangedUnderneath::TheirVersion version;
+    version.fields = { { QStringLiteral("Publisher:"), theirs.Publisher() },
+        { QStringLiteral("City:"), theirs.City() },
+        { QStringLiteral("State:"), stateCode(theirs.StateID()) } };
+    ChangedUnderneath::showTheirVersion(this, version);
 }
 
 void frmPublishers::announceChange(bool deleted)

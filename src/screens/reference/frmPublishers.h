@@ -29,6 +29,9 @@ protected:
     bool insertRecord() override { return m_publisher.AddNew(); }
     bool replaceRecord(qint32 key) override;
     bool deleteRecord(qint32 key) override;
+    RowChange replaceConflict() const override;
+    void overwriteTheirs() override;
+    void showTheirVersion(qint32 key) override;
     QString recordInfoMsg() const override { return m_publisher.InfoMsg(); }
     void announceChange(bool deleted) override;
     QString deleteWarning() const override;

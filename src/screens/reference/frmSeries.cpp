@@ -1,5 +1,6 @@
 #include "frmSeries.h"
 
+#include "ChangedUnderneath.h"
 #include "DataGrid.h"
 #include "FirstRowQuery.h"
 #include "SeriesLookups.h"
@@ -399,8 +400,24 @@ bool frmSeries::saveRecord()
     HourglassGuard busy;
     SelectionState &selection = ProgramSelection();
     // Fields that belong to no stored series (the heading row was clicked) make a new one
-    // instead of overwriting the default series with key 0.
-    if (m_adding || !ShowsKey(lblSeriesID)) {
+    // instead of overwriting the default series with key 0; so does a series that another
+    // copy deleted meanwhile, when the user wants the version on the screen kept.
+    using ChangedUnderneath::Outcome;
+    Outcome outcome = Outcome::SaveAsNew;
+    if (!m_adding && ShowsKey(lblSeriesID)) {
+        const qint32 key = KeyFromText(lblSeriesID->text());
+        m_series.setSeriesID(key);
+        outcome = ChangedUnderneath::replace(
+            m_series, [this, key] { showTheirVersion(key); }, windowTitle());
+        if (outcome == Outcome::KeepEditing) {
+            return false;
+        }
+        if (outcome == Outcome::Failed) {
+            reportFailure();
+            return false;
+        }
+    }
+    if (outcome == Outcome::SaveAsNew) {
         if (!m_series.AddNew()) {
             // Still editing: the typing is kept to correct or cancel.
             reportFailure();
@@ -411,11 +428,6 @@ bool frmSeries::saveRecord()
         grdSeries->setCol(0);
         lblSeriesID->setText(SQLLong(m_series.SeriesID()));
     } else {
-        m_series.setSeriesID(KeyFromText(lblSeriesID->text()));
-        if (!m_series.Replace()) {
-            reportFailure();
-            return false;
-        }
         lookUpNames(m_series.BibleBookID(), m_series.PreacherID(), m_series.TypeID());
         setListCellText(1, txtName->text() + QLatin1Char(' '));
         setListCellText(2, selection.gstrBibleBook);
@@ -427,6 +439,31 @@ bool frmSeries::saveRecord()
     m_adding = false;
     enterBrowseState();
     return true;
+}
+
+void frmSeries::showTheirVersion(qint32 key)
+{
+    clsSeries theirs;
+    theirs.setSeriesID(key);
+    if (!theirs.Find()) {
+        return;
+    }
+    // The screen's lists name the book, preacher, type and publisher.
+    const auto entry = [](const QComboBox *list, qint32 value) {
+        const int index = list->findData(QVariant(value));
+        return index >= 0 ? list->itemText(index) : QString();
+    };
+    ChangedUnderneath::TheirVersion version;
+    version.fields = { { QStringLiteral("Name:"), theirs.Name() },
+        { QStringLiteral("Bible Book:"), entry(cboBibleBook, theirs.BibleBookID()) },
+        { QStringLiteral("Preacher:"), entry(cboPreacher, theirs.PreacherID()) },
+        { QStringLiteral("Type:"), entry(cboType, theirs.TypeID()) },
+        { QStringLiteral("Book Title:"), theirs.PubTitle() },
+        { QStringLiteral("Publisher:"), entry(cboPublisher, theirs.PublisherID()) },
+        { QStringLiteral("Year:"), theirs.PubYear() } };
+    version.longLabel = QStringLiteral("Notes:");
+    version.longText = theirs.Notes();
+    ChangedUnderneath::showTheirVersion(this, version);
 }
 
 void frmSeries::cmdDelete_Click()

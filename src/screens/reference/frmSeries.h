@@ -55,6 +55,8 @@ private:
     void setUpGrid();
     void fillGrid();
     void showSeries();
+    // The series as another copy saved it, in the read-only window.
+    void showTheirVersion(qint32 key);
     void clearFields();
     void copyToRecord();
     bool reportInvalid();

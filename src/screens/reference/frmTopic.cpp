@@ -1,5 +1,6 @@
 #include "frmTopic.h"
 
+#include "ChangedUnderneath.h"
 #include "ReferenceScreenSupport.h"
 #include "ScreenEvents.h"
 #include "SqlLiterals.h"
@@ -112,6 +113,28 @@ bool frmTopic::deleteRecord(qint32 key)
 {
     m_topic.setTopicID(key);
     return m_topic.Delete();
+}
+
+RowChange frmTopic::replaceConflict() const
+{
+    return m_topic.SaveConflict();
+}
+
+void frmTopic::overwriteTheirs()
+{
+    m_topic.OverwriteTheirs();
+}
+
+void frmTopic::showTheirVersion(qint32 key)
+{
+    clsTopic theirs;
+    theirs.setTopicID(key);
+    if (!theirs.Find()) {
+        return;
+    }
+    ChangedUnderneath::TheirVersion version;
+    version.fields = { { QStringLiteral("Description"), theirs.Description() } };
+    ChangedUnderneath::showTheirVersion(this, version);
 }
 
 void frmTopic::announceChange(bool deleted)

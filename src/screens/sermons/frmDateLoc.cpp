@@ -1,5 +1,6 @@
 #include "frmDateLoc.h"
 
+#include "ChangedUnderneath.h"
 #include "DataGrid.h"
 #include "DateEntry.h"
 #include "DbDatabase.h"
@@ -269,6 +270,8 @@ void frmDateLoc::showOccasion()
         lblDateLocID->setText(SQLLong(NullToLong(rs->field(u"lngDateLocID"))) + QLatin1Char(' '));
         txtDate->setText(DateText(DateFromValue(rs->field(u"dtDatePreached"))) + QLatin1Char(' '));
         txtLocation->setText(NullToText(rs->field(u"strLocation")) + QLatin1Char(' '));
+        // What a save of this occasion is checked against.
+        m_record.KeepLoadedRow(*rs);
     }
     rs->close();
 }
@@ -357,22 +360,32 @@ bool frmDateLoc::saveOccasion()
     // new one, as New would.
     const bool adding = m_adding || !isKeyCell(lblDateLocID->text());
     bool saved = false;
-    if (adding) {
+    using ChangedUnderneath::Outcome;
+    Outcome outcome = Outcome::SaveAsNew;
+    if (!adding) {
+        const qint32 key = NullToLong(lblDateLocID->text());
+        m_record.setDateLocID(key);
+        outcome = ChangedUnderneath::replace(
+            m_record, [this, key] { showTheirVersion(key); }, windowTitle());
+        if (outcome == Outcome::KeepEditing) {
+            return false; // the typing stays for another try, or for Cancel
+        }
+        saved = outcome == Outcome::Saved;
+        if (saved) {
+            const int row = grdDateLoc->row();
+            grdDateLoc->setText(row, 1, txtLocation->text() + QLatin1Char(' '));
+            grdDateLoc->setText(row, 2, txtDate->text() + QLatin1Char(' '));
+            grdDateLoc->setCol(0);
+        }
+    }
+    // A new occasion, or one another copy deleted while the user changed it.
+    if (outcome == Outcome::SaveAsNew) {
         saved = m_record.AddNew();
         if (saved) {
             lblDateLocID->setText(SQLLong(m_record.DateLocID()));
             // The record inserted the row in front of the blank row; the saved occasion is
             // the one a later change or delete works on.
             grdDateLoc->setRow(selection.glngDateLocRows);
-            grdDateLoc->setCol(0);
-        }
-    } else {
-        m_record.setDateLocID(NullToLong(lblDateLocID->text()));
-        saved = m_record.Replace();
-        if (saved) {
-            const int row = grdDateLoc->row();
-            grdDateLoc->setText(row, 1, txtLocation->text() + QLatin1Char(' '));
-            grdDateLoc->setText(row, 2, txtDate->text() + QLatin1Char(' '));
             grdDateLoc->setCol(0);
         }
     }
@@ -391,6 +404,20 @@ bool frmDateLoc::saveOccasion()
     enterBrowseState();
     Q_EMIT ScreenEvents::instance().occasionsChanged();
     return true;
+}
+
+void frmDateLoc::showTheirVersion(qint32 key)
+{
+    const QString sql = QStringLiteral("Select * FROM tblDateLoc Where lngDateLocID = ") + SQLLong(key);
+    DbError error;
+    const std::unique_ptr<DbSnapshot> rs = ProgramConnection().openSnapshot(sql, error);
+    if (!rs || rs->eof()) {
+        return;
+    }
+    ChangedUnderneath::TheirVersion version;
+    version.fields = { { QStringLiteral("Location:"), NullToText(rs->field(u"strLocation")) },
+        { QStringLiteral("Date:"), DateText(DateFromValue(rs->field(u"dtDatePreached"))) } };
+    ChangedUnderneath::showTheirVersion(this, version);
 }
 
 void frmDateLoc::reportFailure()

@@ -39,6 +39,8 @@ public:
     // Shows the occasion ProgramSelection().glngDateLocID with the sermon's key and the
     // primary date and location of the sermon screen.
     void showOccasion();
+    // The occasion as another copy saved it, in the read-only window.
+    void showTheirVersion(qint32 key);
     // Empties the occasion's fields and key.
     void clearFields();
     // Copies the fields into the record; false (after "Procedural error; Please try again"

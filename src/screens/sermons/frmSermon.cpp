@@ -1,5 +1,6 @@
 #include "frmSermon.h"
 
+#include "ChangedUnderneath.h"
 #include "DataGrid.h"
 #include "DateEntry.h"
 #include "DbDatabase.h"
@@ -20,6 +21,7 @@
 #include "SermonPassageHistory.h"
 #include "SermonRelatedScreens.h"
 #include "SermonScreenLayout.h"
+#include "SermonTheirVersion.h"
 #include "SqlLiterals.h"
 #include "Twips.h"
 #include "clsConnect.h"
@@ -345,17 +347,19 @@ bool frmSermon::FormSave()
     HourglassGuard busy;
     SelectionState &selection = ProgramSelection();
     bool saved = false;
-    if (SermonFieldTransfer::isBlank(lblSermonID->text())) {
-        saved = m_sermon->AddNew();
-        if (saved) {
-            lblSermonID->setText(SQLLong(m_sermon->SermonID()));
-            // The new row, which the record put in front of the blank row, is the one chosen.
-            grdSermons->setRow(selection.glngListRow);
-        }
-    } else {
+    using ChangedUnderneath::Outcome;
+    // A sermon without a key is inserted; so is one that another copy deleted meanwhile, when
+    // the user wants the version on the screen kept.
+    Outcome outcome = Outcome::SaveAsNew;
+    if (!SermonFieldTransfer::isBlank(lblSermonID->text())) {
         grdSermons->setRow(selection.glngListRow);
         m_sermon->setSermonID(ReferenceNumber(lblSermonID->text()));
-        saved = m_sermon->Replace();
+        const auto showTheirs = [this] {
+            SermonTheirVersion::show(
+                this, m_sermon->SermonID(), { cboPreacher, cboType, cboSeries, cboBibleBook });
+        };
+        outcome = ChangedUnderneath::replace(*m_sermon, showTheirs, windowTitle());
+        saved = outcome == Outcome::Saved;
         // Only the row that lists this sermon takes its new texts; after a refill the row
         // may show another sermon or none.
         if (saved
@@ -368,12 +372,20 @@ bool frmSermon::FormSave()
             grdSermons->setCol(0);
         }
     }
+    if (outcome == Outcome::SaveAsNew) {
+        saved = m_sermon->AddNew();
+        if (saved) {
+            lblSermonID->setText(SQLLong(m_sermon->SermonID()));
+            // The new row, which the record put in front of the blank row, is the one chosen.
+            grdSermons->setRow(selection.glngListRow);
+        }
+    }
     if (saved) {
         m_outline = m_sermon->Outline();
         pboolAdding = false;
         ResetButtons();
         Q_EMIT ScreenEvents::instance().sermonsChanged();
-    } else {
+    } else if (outcome != Outcome::KeepEditing) {
         // The edits stay on screen and unsaved, so that closing still asks about them.
         showRecordFailure();
     }
