@@ -500,12 +500,16 @@ void tst_SermonScreen::failedSaveKeepsTheEdits()
     QVERIFY(screen->isEditing());
     QCOMPARE(sermonColumn(10, "strDisplayText").toString(), QStringLiteral("John 3:16"));
 
-    // The row vanished under the screen: the update fails and the edits stay unsaved.
+    // The row vanished under the screen: nothing is saved unless the user wants the edits
+    // kept as a new sermon; No leaves them unsaved.
     QTest::keyClicks(screen->txtReference, QStringLiteral("Jn 3:16"));
     QVERIFY(m_db->exec(QStringLiteral("DELETE FROM tblSermons WHERE lngSermonID = 10")));
     MsgBoxScript::clear();
+    MsgBoxScript::queueAnswer(MsgBoxAnswer::No);
     QTest::mouseClick(screen->cmdSave, Qt::LeftButton);
-    QCOMPARE(MsgBoxScript::shown(), QStringList { "Error Updating Current Record" });
+    QCOMPARE(MsgBoxScript::shown(),
+        QStringList { "This record was deleted by someone else since you opened it. Save your "
+                      "version as a new record?" });
     QCOMPARE(MsgBoxScript::shownCaptions(), QStringList { "Sermon Identification Screen" });
     QVERIFY(screen->isEditing());
     QCOMPARE(screen->grdSermons->text(4, 1), QStringLiteral("John 3:16"));
