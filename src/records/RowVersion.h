@@ -11,7 +11,7 @@ class DbSnapshot;
 
 // What a save found when it looked at the stored row first.
 enum class RowChange {
-    None,    // the row holds what was loaded: the save went ahead
+    None, // the row holds what was loaded: the save went ahead
     Changed, // another copy of the program changed the row since it was loaded
     Deleted, // another copy deleted it
 };
@@ -67,5 +67,5 @@ private:
     qint32 m_key = 0;
     QStringList m_columns; // as the engine named them
     QVariantList m_values;
-    QVariantList m_found;  // the row met by the last comparison that differed
+    QVariantList m_found; // the row met by the last comparison that differed
 };

@@ -8,9 +8,10 @@ namespace ChangedUnderneath {
 Choice ask(RowChange change, const std::function<void()> &showTheirs, const QString &caption)
 {
     if (change == RowChange::Deleted) {
-        const int answer = MsgBox(QStringLiteral("This record was deleted by someone else since "
-                                                 "you opened it. Save your version as a new record?"),
-            MsgBoxStyle::YesNoQuestion, caption);
+        const int answer
+            = MsgBox(QStringLiteral("This record was deleted by someone else since "
+                                    "you opened it. Save your version as a new record?"),
+                MsgBoxStyle::YesNoQuestion, caption);
         return answer == MsgBoxAnswer::Yes ? Choice::SaveAsNew : Choice::KeepEditing;
     }
     const int answer = MsgBox(QStringLiteral("This record was changed by someone else since you "

@@ -25,10 +25,10 @@ struct TheirVersion
 };
 
 enum class Outcome {
-    Saved,       // stored: the row held what was loaded, or the user chose to save over theirs
-    SaveAsNew,   // the row was deleted and the user chose to store the screen's version anew
+    Saved, // stored: the row held what was loaded, or the user chose to save over theirs
+    SaveAsNew, // the row was deleted and the user chose to store the screen's version anew
     KeepEditing, // the user said No: nothing stored, nothing more to report
-    Failed,      // an ordinary failure, for the screen to report as it always has
+    Failed, // an ordinary failure, for the screen to report as it always has
 };
 
 enum class Choice { SaveOver, KeepEditing, SaveAsNew };

@@ -10,7 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmTheirVersion *frmTheirVersion::open(QWidget *screen, const ChangedUnderneath::TheirVersion &version)
+frmTheirVersion *frmTheirVersion::open(
+    QWidget *screen, const ChangedUnderneath::TheirVersion &version)
 {
     const auto earlier = screen->findChildren<frmTheirVersion *>(Qt::FindDirectChildrenOnly);
     for (frmTheirVersion *window : earlier)

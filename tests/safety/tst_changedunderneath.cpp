@@ -29,9 +29,10 @@ namespace {
 
 const QString ChangedQuestion = QStringLiteral(
     "This record was changed by someone else since you opened it. Save your version over theirs?");
-const QString ShowTheirsQuestion = QStringLiteral("Your version stays on the screen. Show their version?");
-const QString DeletedQuestion = QStringLiteral(
-    "This record was deleted by someone else since you opened it. Save your version as a new record?");
+const QString ShowTheirsQuestion
+    = QStringLiteral("Your version stays on the screen. Show their version?");
+const QString DeletedQuestion = QStringLiteral("This record was deleted by someone else since you "
+                                               "opened it. Save your version as a new record?");
 
 // One kind of record as its screen shows it: the command that opens the screen, the key label,
 // the text field typed into and the column it is stored in.
@@ -41,13 +42,15 @@ struct Kind
 };
 
 const Kind Kinds[] = {
-    { "mnuESermon", "frmSermon", "lblSermonID", "txtTitle", "tblSermons", "lngSermonID", "strTitle" },
+    { "mnuESermon", "frmSermon", "lblSermonID", "txtTitle", "tblSermons", "lngSermonID",
+        "strTitle" },
     { "mnuESeries", "frmSeries", "lblSeriesID", "txtName", "tblSeries", "lngSeriesID", "strName" },
     { "mnuEPreacher", "frmPreachers", "lblPreacherID", "txtLast", "tblPreachers", "lngPreacherID",
         "strLastName" },
     { "mnuEPublisher", "frmPublishers", "lblPublisherID", "txtPublisher", "tblPublishers",
         "lngPublisherID", "strPublisher" },
-    { "mnuETopics", "frmTopic", "lblTopicID", "txtDescription", "tblTopics", "lngTopicID", "strTopic" },
+    { "mnuETopics", "frmTopic", "lblTopicID", "txtDescription", "tblTopics", "lngTopicID",
+        "strTopic" },
     { "mnuEIllustr", "frmIllustr", "lblIllustrationID", "txtName", "tblIllustr", "lngIllustrID",
         "strName" },
     { "frmDateLoc", "frmDateLoc", "lblDateLocID", "txtLocation", "tblDateLoc", "lngDateLocID",
@@ -169,8 +172,8 @@ QString tst_ChangedUnderneath::stored(const Kind &kind, const QString &key)
 {
     return m_db
         ->scalar(QStringLiteral("SELECT %1 FROM %2 WHERE %3=%4")
-                .arg(QLatin1String(kind.column), QLatin1String(kind.table),
-                    QLatin1String(kind.keyColumn), key))
+                     .arg(QLatin1String(kind.column), QLatin1String(kind.table),
+                         QLatin1String(kind.keyColumn), key))
         .toString();
 }
 
@@ -179,9 +182,8 @@ void tst_ChangedUnderneath::secondCopyMeanwhile_data()
     QTest::addColumn<int>("engine");
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("meanwhile");
-    const std::pair<const char *, Meanwhile> cases[]
-        = { { "unchanged", Meanwhile::Nothing }, { "changed", Meanwhile::Changed },
-              { "deleted", Meanwhile::Deleted } };
+    const std::pair<const char *, Meanwhile> cases[] = { { "unchanged", Meanwhile::Nothing },
+        { "changed", Meanwhile::Changed }, { "deleted", Meanwhile::Deleted } };
     for (int engine : { int(Engine::SQLite), int(Engine::PostgreSQL) }) {
         for (int k = 0; k < int(std::size(Kinds)); ++k) {
             for (const auto &[label, meanwhile] : cases) {
@@ -230,7 +232,7 @@ void tst_ChangedUnderneath::secondCopyMeanwhile()
     StatementLog::setRecording(true);
     StatementLog::clear();
     if (Meanwhile(meanwhile) == Meanwhile::Changed) {
-        MsgBoxScript::queueAnswer(MsgBoxAnswer::No);  // not over theirs
+        MsgBoxScript::queueAnswer(MsgBoxAnswer::No); // not over theirs
         MsgBoxScript::queueAnswer(MsgBoxAnswer::Yes); // show theirs
     } else if (Meanwhile(meanwhile) == Meanwhile::Deleted) {
         MsgBoxScript::queueAnswer(MsgBoxAnswer::Yes); // as a new record
@@ -245,7 +247,8 @@ void tst_ChangedUnderneath::secondCopyMeanwhile()
         QCOMPARE(stored(k, key), ours);
         QStringList updates = sent.filter(QRegularExpression(QStringLiteral("^UPDATE ")));
         QCOMPARE(updates.size(), 1);
-        QVERIFY2(updates.first().endsWith(QStringLiteral("WHERE %1=%2").arg(QLatin1String(k.keyColumn), key)),
+        QVERIFY2(updates.first().endsWith(
+                     QStringLiteral("WHERE %1=%2").arg(QLatin1String(k.keyColumn), key)),
             qPrintable(updates.first()));
         // The check is a SELECT of that row, right before the UPDATE.
         const qsizetype at = sent.indexOf(updates.first());
@@ -301,7 +304,8 @@ void tst_ChangedUnderneath::races()
     if (!openLibrary(engine))
         REQUIRE_DATABASE(*m_db);
     const int races = Safety::heavy() ? 1000 : 30;
-    const qint32 sermonID = m_db->scalar(QStringLiteral("SELECT MIN(lngSermonID) FROM tblSermons")).toInt();
+    const qint32 sermonID
+        = m_db->scalar(QStringLiteral("SELECT MIN(lngSermonID) FROM tblSermons")).toInt();
     QVERIFY(m_db->exec(QStringLiteral("UPDATE tblSermons SET strOutline='start' WHERE lngSermonID=")
         + QString::number(sermonID)));
     m_main->runCommand(QStringLiteral("mnuESermon"));
@@ -354,11 +358,14 @@ void tst_ChangedUnderneath::races()
         theirsSaved += theirsDid;
         theirsAsked += answer.at(0) == "asked";
 
-        const QString outline = m_db->scalar(QStringLiteral("SELECT strOutline FROM tblSermons WHERE lngSermonID=")
-            + QString::number(sermonID)).toString();
+        const QString outline
+            = m_db->scalar(QStringLiteral("SELECT strOutline FROM tblSermons WHERE lngSermonID=")
+                      + QString::number(sermonID))
+                  .toString();
         // A mark ends at a blank or at the end: " a5" is not found in " a50".
         const QString marks = outline + QLatin1Char(' ');
-        const auto holds = [&marks](const QString &m) { return marks.contains(m + QLatin1Char(' ')); };
+        const auto holds
+            = [&marks](const QString &m) { return marks.contains(m + QLatin1Char(' ')); };
         const QString theirMark = QStringLiteral(" b%1").arg(n);
         silentOverwrites += (saved && !holds(mark)) + (theirsDid && !holds(theirMark));
         writtenDespiteNo += (!saved && holds(mark)) + (!theirsDid && holds(theirMark));
