@@ -40,7 +40,7 @@ std::array<unsigned char, 2> asciiBytesFoldingTo(char16_t unit)
     int found = 0;
     for (unsigned byte = 0; byte < 0x80 && found < 2; ++byte) {
         if (asciiFolds().folded[byte] == unit)
-            bytes[size_t(found++)] = (unsigned char)(byte);
+            bytes[size_t(found++)] = static_cast<unsigned char>(byte);
     }
     if (found == 1)
         bytes[1] = bytes[0];

@@ -361,9 +361,9 @@ int frmMain::outlineFontSize() const
     return 8;
 }
 
-void frmMain::showHelp(int command, int data)
+void frmMain::showHelp(int command, int helpData)
 {
-    WinHelp(this, HelpFilePath, command, data);
+    WinHelp(this, HelpFilePath, command, helpData);
 }
 
 void frmMain::mnuHAbout_Click()

@@ -92,7 +92,7 @@ private:
     void mnuFExit_Click();
     void toggleBar(QWidget *bar, const QString &itemName);
     void chooseOutlineFont(QAction *item);
-    void showHelp(int command, int data);
+    void showHelp(int command, int helpData);
     void mnuHAbout_Click();
 
     QMdiArea *m_workArea = nullptr;
