@@ -41,7 +41,7 @@ bool RecordBase::copyCurrentRow(const DbSnapshot &rs)
     return true;
 }
 
-bool RecordBase::findRow()
+bool RecordBase::Find()
 {
     clearLastError();
     DbError error;
@@ -68,7 +68,7 @@ bool RecordBase::keepSnapshot()
 bool RecordBase::keepSnapshot(const QString &sql)
 {
     clearLastError();
-    closeList(); // a new list replaces the one still open
+    CloseRecordset(); // a new list replaces the one still open
     DbError error;
     DbDatabase *db = database(error);
     if (!db)
@@ -79,7 +79,7 @@ bool RecordBase::keepSnapshot(const QString &sql)
     return true;
 }
 
-bool RecordBase::openList()
+bool RecordBase::OpenRecordset()
 {
     return openList(BuildSelectSql(false));
 }
@@ -89,33 +89,33 @@ bool RecordBase::openList(const QString &sql)
     if (!keepSnapshot(sql))
         return false;
     if (m_rs->eof()) {
-        closeList();
+        CloseRecordset();
         return false;
     }
-    return nextRow();
+    return MoveNext();
 }
 
-bool RecordBase::nextRow()
+bool RecordBase::MoveNext()
 {
     clearLastError();
     if (!m_rs || m_rs->eof()) {
-        closeList();
+        CloseRecordset();
         return false;
     }
     if (!copyCurrentRow(*m_rs)) {
-        closeList();
+        CloseRecordset();
         return false;
     }
     m_rs->moveNext();
     if (m_rs->lastError().isSet()) {
         const DbError error = m_rs->lastError();
-        closeList();
+        CloseRecordset();
         return engineFailed(error);
     }
     return true;
 }
 
-void RecordBase::closeList()
+void RecordBase::CloseRecordset()
 {
     if (m_rs) {
         m_rs->close();

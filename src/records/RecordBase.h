@@ -39,14 +39,15 @@ protected:
     RecordBase(const RecordBase &) = delete;
     RecordBase &operator=(const RecordBase &) = delete;
 
-    // The pattern's Find, OpenRecordset, MoveNext and CloseRecordset.
-    bool findRow();
-    bool openList();
-    // openList over another SELECT than BuildSelectSql(false): a class's narrower list for
+    // The pattern's operations under their usual names. A record class offers those it has
+    // with a using-declaration, or declares its own where it does more.
+    bool Find();
+    bool OpenRecordset();
+    // OpenRecordset over another SELECT than BuildSelectSql(false): a class's narrower list for
     // one purpose. CopyFields then gets rows of that set (see keptSnapshot()).
     bool openList(const QString &sql);
-    bool nextRow();
-    void closeList();
+    bool MoveNext();
+    void CloseRecordset();
 
     // Opens the SELECT without the key filter and keeps it, without reading a row (the
     // default-location record reads its one row separately). False on a failure.
@@ -88,7 +89,7 @@ protected:
     // always false. For the few operations that never trap.
     bool failureToCaller(const DbError &error);
 
-    QString infoMessage() const { return m_infoMsg; }
+    QString InfoMsg() const { return m_infoMsg; }
     void setInfoMessage(const QString &text) { m_infoMsg = text; }
     const DbError &lastError() const { return m_lastError; }
     void clearLastError()

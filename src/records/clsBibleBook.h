@@ -1,34 +1,16 @@
 #pragma once
 
-#include "RecordBase.h"
+#include "LookupRecord.h"
 
-#include <QString>
-
-// One row of tblBibleBooks. The table is delivered with the database and only read; its
-// keys run in canonical order, which is also the list's order (the table's stored order).
-// Engine failures are trapped: shown through ShowSystemError, the operation returns false.
-class clsBibleBook : private RecordBase
+// One row of tblBibleBooks. Its keys run in canonical order, which is also the list's order
+// (the table's stored order).
+class clsBibleBook : public LookupRecord
 {
 public:
     clsBibleBook();
-    ~clsBibleBook() override;
 
-    qint32 BibleBookID() const { return m_bibleBookID; }
-    void setBibleBookID(qint32 value) { m_bibleBookID = value; }
-    QString BibleBook() const { return m_bibleBook; }
-    void setBibleBook(const QString &value) { m_bibleBook = value; }
-
-    QString InfoMsg() const { return infoMessage(); }
-    bool Check();
-    bool Find();
-    void CloseRecordset();
-    bool OpenRecordset();
-    bool MoveNext();
-
-private:
-    QString BuildSelectSql(bool withKey) const override;
-    void CopyFields(const DbSnapshot &rs) override;
-
-    qint32 m_bibleBookID = 0;
-    QString m_bibleBook;
+    qint32 BibleBookID() const { return m_key; }
+    void setBibleBookID(qint32 value) { m_key = value; }
+    QString BibleBook() const { return m_text; }
+    void setBibleBook(const QString &value) { m_text = value; }
 };

@@ -51,26 +51,6 @@ bool clsDateLoc::Check()
     return valid;
 }
 
-bool clsDateLoc::Find()
-{
-    return findRow();
-}
-
-void clsDateLoc::CloseRecordset()
-{
-    closeList();
-}
-
-bool clsDateLoc::MoveNext()
-{
-    return nextRow();
-}
-
-bool clsDateLoc::OpenRecordset()
-{
-    return openList();
-}
-
 bool clsDateLoc::AddNew()
 {
     clearLastError();

@@ -30,14 +30,14 @@ public:
     // Date and location are both required; when both are missing the location's message is
     // the one left in InfoMsg.
     bool Check();
-    QString InfoMsg() const { return infoMessage(); }
+    using RecordBase::InfoMsg;
     // After a false Replace: the row changed or went since it was loaded (see RecordBase).
     using RecordBase::OverwriteTheirs;
     using RecordBase::SaveConflict;
     // The tracker reads the occasion it shows itself ("Select *" by key): the current row of
     // that set is the version its save is checked against.
     void KeepLoadedRow(const DbSnapshot &rs) { keepLoadedRow(rs); }
-    bool Find();
+    using RecordBase::Find;
     qint32 DateLocID() const { return m_dateLocID; }
     void setDateLocID(qint32 value) { m_dateLocID = value; }
     QString Location() const { return m_location; }
@@ -48,9 +48,9 @@ public:
     // An invalid date means no date.
     QDateTime DatePreached() const { return m_datePreached; }
     void setDatePreached(const QDateTime &value) { m_datePreached = value; }
-    void CloseRecordset();
-    bool MoveNext();
-    bool OpenRecordset();
+    using RecordBase::CloseRecordset;
+    using RecordBase::MoveNext;
+    using RecordBase::OpenRecordset;
     // Takes the key, then runs Check.
     bool AddNew();
     // Runs Check; assigns the key column its own value as well.

@@ -35,26 +35,6 @@ bool clsIllustr::Check()
     return valid;
 }
 
-bool clsIllustr::Find()
-{
-    return findRow();
-}
-
-void clsIllustr::CloseRecordset()
-{
-    closeList();
-}
-
-bool clsIllustr::OpenRecordset()
-{
-    return openList();
-}
-
-bool clsIllustr::MoveNext()
-{
-    return nextRow();
-}
-
 bool clsIllustr::AddNew()
 {
     clearLastError();

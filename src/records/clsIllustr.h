@@ -20,17 +20,17 @@ public:
     QString Illustration() const { return m_illustration; }
     void setIllustration(const QString &value) { m_illustration = value; }
 
-    QString InfoMsg() const { return infoMessage(); }
+    using RecordBase::InfoMsg;
     // After a false Replace: the row changed or went since it was loaded (see RecordBase).
     using RecordBase::OverwriteTheirs;
     using RecordBase::SaveConflict;
     // Text and name are required; the text is tested first, so when both are missing the
     // name's message is the one left in InfoMsg.
     bool Check();
-    bool Find();
-    void CloseRecordset();
-    bool OpenRecordset();
-    bool MoveNext();
+    using RecordBase::Find;
+    using RecordBase::CloseRecordset;
+    using RecordBase::OpenRecordset;
+    using RecordBase::MoveNext;
     // Neither AddNew nor Replace runs Check: the screen validates first.
     bool AddNew();
     bool Replace();

@@ -48,21 +48,11 @@ bool clsLocation::Retrieve()
     return true;
 }
 
-void clsLocation::CloseRecordset()
-{
-    closeList();
-}
-
 bool clsLocation::OpenRecordset()
 {
     // The caller reads the one row with Retrieve.
     keepSnapshot();
     return false;
-}
-
-bool clsLocation::MoveNext()
-{
-    return nextRow();
 }
 
 bool clsLocation::Replace()

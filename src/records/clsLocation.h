@@ -24,14 +24,14 @@ public:
     QString Location() const { return m_location; }
     void setLocation(const QString &value) { m_location = value; }
 
-    QString InfoMsg() const { return infoMessage(); }
+    using RecordBase::InfoMsg;
     // Nothing to validate: always true.
     bool Check();
     // Copies the kept set's current row without moving.
     bool Retrieve();
-    void CloseRecordset();
+    using RecordBase::CloseRecordset;
     bool OpenRecordset();
-    bool MoveNext();
+    using RecordBase::MoveNext;
     bool Replace();
 
     // The failure behind the last false Retrieve.

@@ -34,26 +34,6 @@ bool clsPreacher::Check()
     return true;
 }
 
-bool clsPreacher::Find()
-{
-    return findRow();
-}
-
-void clsPreacher::CloseRecordset()
-{
-    closeList();
-}
-
-bool clsPreacher::OpenRecordset()
-{
-    return openList();
-}
-
-bool clsPreacher::MoveNext()
-{
-    return nextRow();
-}
-
 bool clsPreacher::AddNew()
 {
     clearLastError();

@@ -36,17 +36,17 @@ public:
     void setSeminary(const QString &value) { m_seminary = value; }
     QString Notes() const { return m_notes; }
     void setNotes(const QString &value) { m_notes = value; }
-    QString InfoMsg() const { return infoMessage(); }
+    using RecordBase::InfoMsg;
     // After a false Replace: the row changed or went since it was loaded (see RecordBase).
     using RecordBase::OverwriteTheirs;
     using RecordBase::SaveConflict;
 
     // Only the last name is required.
     bool Check();
-    bool Find();
-    void CloseRecordset();
-    bool OpenRecordset();
-    bool MoveNext();
+    using RecordBase::Find;
+    using RecordBase::CloseRecordset;
+    using RecordBase::OpenRecordset;
+    using RecordBase::MoveNext;
     // Does not run Check: the screen validates first.
     bool AddNew();
     // Runs Check first.

@@ -30,21 +30,6 @@ bool clsPublisher::Check()
     return true;
 }
 
-void clsPublisher::CloseRecordset()
-{
-    closeList();
-}
-
-bool clsPublisher::OpenRecordset()
-{
-    return openList();
-}
-
-bool clsPublisher::MoveNext()
-{
-    return nextRow();
-}
-
 bool clsPublisher::AddNew()
 {
     clearLastError();
@@ -79,11 +64,6 @@ bool clsPublisher::Delete()
     const QString sql = QStringLiteral("DELETE FROM tblPublishers ")
         + QStringLiteral("WHERE lngPublisherID=") + SQLLong(m_publisherID);
     return deleteRow(sql, QStringLiteral("Error Deleting Current Record"), m_publisherID);
-}
-
-bool clsPublisher::Find()
-{
-    return findRow();
 }
 
 QString clsPublisher::BuildSelectSql(bool withKey) const

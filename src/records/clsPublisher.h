@@ -22,21 +22,21 @@ public:
     // A state of tblStates; 0 when none was chosen.
     qint32 StateID() const { return m_stateID; }
     void setStateID(qint32 value) { m_stateID = value; }
-    QString InfoMsg() const { return infoMessage(); }
+    using RecordBase::InfoMsg;
     // After a false Replace: the row changed or went since it was loaded (see RecordBase).
     using RecordBase::OverwriteTheirs;
     using RecordBase::SaveConflict;
 
     // The name is required.
     bool Check();
-    void CloseRecordset();
-    bool OpenRecordset();
-    bool MoveNext();
+    using RecordBase::CloseRecordset;
+    using RecordBase::OpenRecordset;
+    using RecordBase::MoveNext;
     // Neither AddNew nor Replace runs Check: validating is the caller's duty.
     bool AddNew();
     bool Replace();
     bool Delete();
-    bool Find();
+    using RecordBase::Find;
 
 private:
     QString BuildSelectSql(bool withKey) const override;

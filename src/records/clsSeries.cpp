@@ -59,26 +59,6 @@ bool clsSeries::Check()
     return true;
 }
 
-bool clsSeries::Find()
-{
-    return findRow();
-}
-
-void clsSeries::CloseRecordset()
-{
-    closeList();
-}
-
-bool clsSeries::MoveNext()
-{
-    return nextRow();
-}
-
-bool clsSeries::OpenRecordset()
-{
-    return openList();
-}
-
 bool clsSeries::AddNew()
 {
     clearLastError();

@@ -27,11 +27,11 @@ public:
     // A year, when given, must read 1400 to 2100 (its leading digits); then the name is
     // required.
     bool Check();
-    QString InfoMsg() const { return infoMessage(); }
+    using RecordBase::InfoMsg;
     // After a false Replace: the row changed or went since it was loaded (see RecordBase).
     using RecordBase::OverwriteTheirs;
     using RecordBase::SaveConflict;
-    bool Find();
+    using RecordBase::Find;
     qint32 SeriesID() const { return m_seriesID; }
     void setSeriesID(qint32 value) { m_seriesID = value; }
     QString Name() const { return m_name; }
@@ -52,9 +52,9 @@ public:
     void setPubYear(const QString &value) { m_pubYear = value; }
     QString Notes() const { return m_notes; }
     void setNotes(const QString &value) { m_notes = value; }
-    void CloseRecordset();
-    bool MoveNext();
-    bool OpenRecordset();
+    using RecordBase::CloseRecordset;
+    using RecordBase::MoveNext;
+    using RecordBase::OpenRecordset;
     // Takes the key, then runs Check.
     bool AddNew();
     // Runs Check; assigns the key column its own value as well.

@@ -81,21 +81,11 @@ bool clsSermon::Check()
     return true;
 }
 
-bool clsSermon::Find()
-{
-    return findRow();
-}
-
-void clsSermon::CloseRecordset()
-{
-    closeList();
-}
-
 bool clsSermon::OpenRecordset()
 {
     m_listWalk = false;
     m_keptColumnsKnown = false;
-    return openList();
+    return RecordBase::OpenRecordset();
 }
 
 QString clsSermon::listSelectSql(bool withOutline, const QStringList &conditions)
@@ -226,11 +216,6 @@ void clsSermon::setDatePreached(const QDateTime &value)
     m_datePreached = value;
     m_dateValue = QVariant();
     m_datePending = false;
-}
-
-bool clsSermon::MoveNext()
-{
-    return nextRow();
 }
 
 bool clsSermon::AddNew()

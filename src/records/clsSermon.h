@@ -61,17 +61,17 @@ public:
     void setOutline(const QString &value) { m_outline = value; }
     QString Location() const { return m_location; }
     void setLocation(const QString &value) { m_location = value; }
-    QString InfoMsg() const { return infoMessage(); }
+    using RecordBase::InfoMsg;
     // After a false Replace: the row changed or went since it was loaded (see RecordBase).
     using RecordBase::OverwriteTheirs;
     using RecordBase::SaveConflict;
 
     // A reference that is empty or one blank is missing; two blanks pass.
     bool Check();
-    bool Find();
-    void CloseRecordset();
+    using RecordBase::Find;
+    using RecordBase::CloseRecordset;
     bool OpenRecordset();
-    bool MoveNext();
+    using RecordBase::MoveNext;
     // The walk of the sermon list fill: the same sermons in the same order as OpenRecordset,
     // but each row carries only what a list row and the selection tests read: key, preacher,
     // Bible book, series, reference, title, big idea, and the outline only when

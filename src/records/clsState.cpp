@@ -19,26 +19,6 @@ bool clsState::Check()
     return true;
 }
 
-bool clsState::Find()
-{
-    return findRow();
-}
-
-void clsState::CloseRecordset()
-{
-    closeList();
-}
-
-bool clsState::OpenRecordset()
-{
-    return openList();
-}
-
-bool clsState::MoveNext()
-{
-    return nextRow();
-}
-
 QString clsState::BuildSelectSql(bool withKey) const
 {
     QString sql = QStringLiteral("SELECT ") + QStringLiteral("lngStateID, ")

@@ -22,12 +22,12 @@ public:
     QString RegionCode() const { return m_regionCode; }
     void setRegionCode(const QString &value) { m_regionCode = value; }
 
-    QString InfoMsg() const { return infoMessage(); }
+    using RecordBase::InfoMsg;
     bool Check();
-    bool Find();
-    void CloseRecordset();
-    bool OpenRecordset();
-    bool MoveNext();
+    using RecordBase::Find;
+    using RecordBase::CloseRecordset;
+    using RecordBase::OpenRecordset;
+    using RecordBase::MoveNext;
 
 private:
     QString BuildSelectSql(bool withKey) const override;

@@ -29,26 +29,6 @@ bool clsTopic::Check()
     return true;
 }
 
-bool clsTopic::Find()
-{
-    return findRow();
-}
-
-void clsTopic::CloseRecordset()
-{
-    closeList();
-}
-
-bool clsTopic::OpenRecordset()
-{
-    return openList();
-}
-
-bool clsTopic::MoveNext()
-{
-    return nextRow();
-}
-
 bool clsTopic::AddNew()
 {
     clearLastError();

@@ -17,16 +17,16 @@ public:
     QString Description() const { return m_description; }
     void setDescription(const QString &value) { m_description = value; }
 
-    QString InfoMsg() const { return infoMessage(); }
+    using RecordBase::InfoMsg;
     // After a false Replace: the row changed or went since it was loaded (see RecordBase).
     using RecordBase::OverwriteTheirs;
     using RecordBase::SaveConflict;
     // The text is required.
     bool Check();
-    bool Find();
-    void CloseRecordset();
-    bool OpenRecordset();
-    bool MoveNext();
+    using RecordBase::Find;
+    using RecordBase::CloseRecordset;
+    using RecordBase::OpenRecordset;
+    using RecordBase::MoveNext;
     // Neither AddNew nor Replace runs Check: the screen validates first.
     bool AddNew();
     bool Replace();

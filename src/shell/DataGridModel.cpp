@@ -2,14 +2,7 @@
 
 #include <QApplication>
 #include <QPalette>
-#include <QThreadPool>
 #include <iterator>
-#include <memory>
-
-namespace {
-// Rows from which emptying the grid hands the freeing to another thread.
-constexpr size_t LongList = 10000;
-} // namespace
 
 DataGridModel::DataGridModel(QObject *parent)
     : QAbstractTableModel(parent)
@@ -108,15 +101,9 @@ void DataGridModel::clearRows()
     if (m_rows.empty()) {
         return;
     }
-    auto rows = std::make_shared<std::vector<Row>>();
     beginResetModel();
-    rows->swap(m_rows);
+    std::vector<Row>().swap(m_rows);
     endResetModel();
-    // Freeing a hundred thousand row texts one by one takes tens of milliseconds: a long
-    // list's go off the interface thread (the texts' reference counts are atomic).
-    if (rows->size() >= LongList) {
-        QThreadPool::globalInstance()->start([rows] { rows->clear(); });
-    }
 }
 
 QString DataGridModel::cellOf(const Row &row, int column) const
