@@ -4,6 +4,9 @@
 #include "UserInterface.h"
 #include "frmMain.h"
 
+#include <QHBoxLayout>
+#include <QPushButton>
+
 SelectionDialog::SelectionDialog(QWidget *parent)
     : QDialog(parent)
 {
@@ -43,4 +46,18 @@ void SelectionDialog::leaveWithoutSelection()
     selection.gboolCombination = 0;
     restoreStatus();
     QDialog::reject();
+}
+
+QHBoxLayout *SelectionDialog::selectCancelRow(QPushButton *&select, QPushButton *&cancel)
+{
+    select = new QPushButton(QStringLiteral("&Select"), this);
+    select->setObjectName(QStringLiteral("cmdSelect"));
+    select->setDefault(true);
+    cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(select);
+    buttons->addWidget(cancel);
+    return buttons;
 }

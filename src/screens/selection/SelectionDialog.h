@@ -2,6 +2,9 @@
 
 #include <QDialog>
 
+class QHBoxLayout;
+class QPushButton;
+
 // What the checklist and the text-search screens share: they remember the status text at
 // load and put it back once, Select hands over to the sermon screen, and leaving any other
 // way (Cancel, the close box, Escape) is a Cancel that turns the screen's criteria off, so
@@ -20,6 +23,9 @@ public Q_SLOTS:
     void reject() override;
 
 protected:
+    // The row every selection screen ends with: Select (the default button) and Cancel, named
+    // cmdSelect and cmdCancel, right-aligned.
+    QHBoxLayout *selectCancelRow(QPushButton *&select, QPushButton *&cancel);
     void rememberStatus();
     void restoreStatus();
     // After Select has written the criteria: close and show the sermon screen, whose next

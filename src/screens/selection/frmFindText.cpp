@@ -63,15 +63,7 @@ frmFindText::frmFindText(QWidget *parent)
     fraOutline = searchFrame(
         "fraOutline", QStringLiteral("Search Sermon Outline"), txtOutline, "txtOutline", this);
 
-    cmdSelect = new QPushButton(QStringLiteral("&Select"), this);
-    cmdSelect->setObjectName(QStringLiteral("cmdSelect"));
-    cmdSelect->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdSelect);
-    buttons->addWidget(cmdCancel);
+    QHBoxLayout *buttons = selectCancelRow(cmdSelect, cmdCancel);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(fraLogic);

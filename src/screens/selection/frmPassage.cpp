@@ -32,15 +32,7 @@ frmPassage::frmPassage(QWidget *parent)
     lblReading->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     lblReading->setMinimumHeight(lblReading->fontMetrics().height() * 2);
 
-    cmdSelect = new QPushButton(QStringLiteral("&Select"), this);
-    cmdSelect->setObjectName(QStringLiteral("cmdSelect"));
-    cmdSelect->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdSelect);
-    buttons->addWidget(cmdCancel);
+    QHBoxLayout *buttons = selectCancelRow(cmdSelect, cmdCancel);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(caption);

@@ -42,16 +42,7 @@ frmSelect::frmSelect(QWidget *parent)
         = frame("fraPreachers", QStringLiteral("By Preacher"), cboPreacher, "cboPreacher", this);
     fraSeries = frame("fraSeries", QStringLiteral("By Series"), cboSeries, "cboSeries", this);
     fraTopics = frame("fraTopics", QStringLiteral("By Topic"), cboTopic, "cboTopic", this);
-    cmdSelect = new QPushButton(QStringLiteral("&Select"), this);
-    cmdSelect->setObjectName(QStringLiteral("cmdSelect"));
-    cmdSelect->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdSelect);
-    buttons->addWidget(cmdCancel);
+    QHBoxLayout *buttons = selectCancelRow(cmdSelect, cmdCancel);
     auto *layout = new QVBoxLayout(this);
     for (QGroupBox *box : { fraBibleBooks, fraPreachers, fraSeries, fraTopics }) {
         layout->addWidget(box);
