@@ -22,6 +22,7 @@
 #include "ScreenCommands.h"
 #include "SermonCommands.h"
 #include "UserInterface.h"
+#include "WidgetLookup.h"
 #include "WorkerConnection.h"
 #include "clsConnect.h"
 #include "frmMain.h"
@@ -108,16 +109,17 @@ int main(int argc, char *argv[])
 
     if (args.at(2) == QLatin1String("new")) {
         main.runCommand(QStringLiteral("grpNewSermon"));
-        frmSermon *screen = frmSermon::instance();
-        screen->txtTitle->setFocus();
-        typeText(screen->txtTitle, QStringLiteral("Jérusalem – Ἰησοῦς"), 0, 100);
+        QLineEdit *title = widget<QLineEdit>(frmSermon::instance(), "txtTitle");
+        title->setFocus();
+        typeText(title, QStringLiteral("Jérusalem – Ἰησοῦς"), 0, 100);
     } else {
         main.runCommand(QStringLiteral("mnuESermon"));
         frmSermon *screen = frmSermon::instance();
         const qint32 key = args.at(2).toInt();
-        for (int row = 1; row < screen->grdSermons->rows(); ++row) {
-            if (screen->grdSermons->text(row, 0).trimmed().toInt() == key) {
-                screen->grdSermons->setRow(row);
+        DataGrid *grid = widget<DataGrid>(screen, "grdSermons");
+        for (int row = 1; row < grid->rows(); ++row) {
+            if (grid->text(row, 0).trimmed().toInt() == key) {
+                grid->setRow(row);
                 screen->grdSermons_RowChosen(row);
             }
         }
@@ -135,7 +137,7 @@ int main(int argc, char *argv[])
 
     if (!steady) {
         typeText(box, script, 0, script.size());
-        screen->txtTitle->setFocus();
+        widget<QLineEdit>(screen, "txtTitle")->setFocus();
         QApplication::processEvents();
         say("typed " + box->toPlainText().toUtf8().toBase64());
     } else {

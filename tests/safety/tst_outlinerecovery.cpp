@@ -4,6 +4,7 @@
 #include "ConfigCommands.h"
 #include "SafetySupport.h"
 #include "SqlLiterals.h"
+#include "WidgetLookup.h"
 #include "clsConnect.h"
 
 #include <QDialog>
@@ -203,17 +204,17 @@ void tst_OutlineRecovery::killedWhileTypingIsOfferedBack()
     QCOMPARE(recovered.toUtf8(), Script.toUtf8());
     QVERIFY(screen->isEditing());
     if (sermon == QLatin1String("new")) {
-        QVERIFY(screen->lblSermonID->text().trimmed().isEmpty());
-        QCOMPARE(screen->txtTitle->text(), title);
+        QVERIFY(widget<QLabel>(screen, "lblSermonID")->text().trimmed().isEmpty());
+        QCOMPARE(widget<QLineEdit>(screen, "txtTitle")->text(), title);
         return;
     }
-    QCOMPARE(screen->lblSermonID->text(), sermon);
+    QCOMPARE(widget<QLabel>(screen, "lblSermonID")->text(), sermon);
     // Only this program's own copy is left (the killed one's went), and Save removes it.
     QCOMPARE(copies().size(), 1);
     QVERIFY(copies().first().endsWith(
         QStringLiteral("-%1.outline").arg(QCoreApplication::applicationPid())));
     MsgBoxScript::clear();
-    QTest::mouseClick(screen->cmdSave, Qt::LeftButton);
+    QTest::mouseClick(widget<QPushButton>(screen, "cmdSave"), Qt::LeftButton);
     QVERIFY2(MsgBoxScript::shown().isEmpty(), qPrintable(MsgBoxScript::shown().join('|')));
     QCOMPARE(copies(), QStringList());
     QCOMPARE(m_db->scalar(QStringLiteral("SELECT strOutline FROM tblSermons WHERE lngSermonID = 10"))
@@ -275,7 +276,7 @@ void tst_OutlineRecovery::answersToTheOffer()
     if (opened) {
         QCOMPARE(frmNotes::instance()->outline(), text);
         QVERIFY(sermonScreen()->isEditing());
-        QCOMPARE(sermonScreen()->lblSermonID->text().trimmed(),
+        QCOMPARE(widget<QLabel>(sermonScreen(), "lblSermonID")->text().trimmed(),
             sermonID == 10 ? QStringLiteral("10") : QString());
         // The screen keeps its own copy now.
         QCOMPARE(copies().size(), 1);
@@ -408,10 +409,10 @@ void tst_OutlineRecovery::savedOrDiscardedEditsLeaveNoCopy()
     QCOMPARE(copies().size(), 1);
     MsgBoxScript::clear();
     if (action == QLatin1String("save")) {
-        QTest::mouseClick(screen->cmdSave, Qt::LeftButton);
+        QTest::mouseClick(widget<QPushButton>(screen, "cmdSave"), Qt::LeftButton);
         QVERIFY(!screen->isEditing());
     } else if (action == QLatin1String("cancel button")) {
-        QTest::mouseClick(screen->cmdClose, Qt::LeftButton);
+        QTest::mouseClick(widget<QPushButton>(screen, "cmdClose"), Qt::LeftButton);
         QVERIFY(!screen->isEditing());
     } else {
         MsgBoxScript::queueAnswer(action == QLatin1String("no") ? MsgBoxAnswer::No : MsgBoxAnswer::Cancel);

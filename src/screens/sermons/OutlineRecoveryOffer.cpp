@@ -1,6 +1,5 @@
 #include "OutlineRecoveryOffer.h"
 
-#include "DataGrid.h"
 #include "OutlineRecoveryFile.h"
 #include "OutlineRecoveryWatch.h"
 #include "ReferenceText.h"
@@ -16,8 +15,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
 #include <QLockFile>
 
 namespace {
@@ -61,8 +58,7 @@ void openAsNewSermon(frmMain &main, const QString &title)
 {
     main.runCommand(QStringLiteral("grpNewSermon"));
     if (frmSermon *screen = frmSermon::instance()) {
-        DataScreen::LoadingGuard loading(screen);
-        screen->txtTitle->setText(title);
+        screen->presetTitle(title);
     }
 }
 
@@ -72,18 +68,7 @@ bool openSermon(frmMain &main, qint32 sermonID)
 {
     main.runCommand(QStringLiteral("mnuESermon"));
     frmSermon *screen = frmSermon::instance();
-    if (!screen) {
-        return false;
-    }
-    DataGrid *grid = screen->grdSermons;
-    for (int row = 1; row < grid->rows(); ++row) {
-        if (ReferenceNumber(grid->text(row, 0)) == sermonID) {
-            grid->setRow(row);
-            screen->grdSermons_RowChosen(row);
-            return ReferenceNumber(screen->lblSermonID->text()) == sermonID;
-        }
-    }
-    return false;
+    return screen && screen->chooseSermon(sermonID);
 }
 
 // The sermon shown with the recovered outline, in its edit state; the notes window in front.

@@ -2,13 +2,13 @@
 
 #include "OutlineRecoveryFile.h"
 #include "ReferenceText.h"
+#include "SermonScreenWidgets.h"
 #include "SqlLiterals.h"
 #include "UserInterface.h"
 #include "frmSermon.h"
 
 #include <QApplication>
 #include <QEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QLockFile>
 #include <QPushButton>
@@ -50,17 +50,19 @@ bool OutlineRecoveryWatch::enabled()
     return g_enabled;
 }
 
-void OutlineRecoveryWatch::attach(frmSermon *screen)
+void OutlineRecoveryWatch::attach(frmSermon *screen, const SermonScreenWidgets &widgets)
 {
     if (g_enabled) {
-        new OutlineRecoveryWatch(screen);
+        new OutlineRecoveryWatch(screen, widgets);
     }
 }
 
-OutlineRecoveryWatch::OutlineRecoveryWatch(frmSermon *screen)
+OutlineRecoveryWatch::OutlineRecoveryWatch(frmSermon *screen, const SermonScreenWidgets &widgets)
     : QObject(screen)
     , m_screen(screen)
     , m_timer(new QTimer(this))
+    , m_saveButton(widgets.cmdSave)
+    , m_title(widgets.txtTitle)
 {
     setObjectName(QStringLiteral("outlineRecoveryWatch"));
     m_timer->setInterval(IntervalMs);
@@ -72,8 +74,7 @@ OutlineRecoveryWatch::OutlineRecoveryWatch(frmSermon *screen)
         m_screen = nullptr;
         discard();
     });
-    m_saveButton = screen->cmdSave;
-    screen->cmdSave->installEventFilter(this);
+    m_saveButton->installEventFilter(this);
 }
 
 OutlineRecoveryWatch::~OutlineRecoveryWatch()
@@ -87,7 +88,7 @@ bool OutlineRecoveryWatch::editing() const
     // explicit state, not the effective one: a screen disabled for a moment as a whole still
     // holds its edits.
     return m_screen && frmSermon::instance() == m_screen
-        && !m_screen->cmdSave->testAttribute(Qt::WA_ForceDisabled);
+        && !m_saveButton->testAttribute(Qt::WA_ForceDisabled);
 }
 
 bool OutlineRecoveryWatch::eventFilter(QObject *watched, QEvent *event)
@@ -125,8 +126,8 @@ void OutlineRecoveryWatch::flush()
     }
     OutlineRecoveryFile::Outline outline;
     outline.library = library;
-    outline.sermonID = qMax(0, ReferenceNumber(m_screen->lblSermonID->text()));
-    outline.title = TrimBlanks(m_screen->txtTitle->text());
+    outline.sermonID = m_screen->shownSermonID();
+    outline.title = TrimBlanks(m_title->text());
     outline.text = m_screen->outlineText();
     if (outline.text.trimmed().isEmpty()) {
         discard();

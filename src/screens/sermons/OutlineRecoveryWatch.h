@@ -5,9 +5,12 @@
 #include <QString>
 #include <memory>
 
+class QLineEdit;
 class QLockFile;
+class QPushButton;
 class QTimer;
 class frmSermon;
+struct SermonScreenWidgets;
 
 // Keeps a recovery copy (OutlineRecoveryFile) of the outline while the sermon screen holds
 // unsaved edits, so that a program that stops without a word loses at most the last
@@ -27,8 +30,9 @@ class OutlineRecoveryWatch : public QObject
 {
     Q_OBJECT
 public:
-    // Watches `screen` (the watch lives as long as the screen) when recovery is switched on.
-    static void attach(frmSermon *screen);
+    // Watches `screen`, whose controls `widgets` names (the watch lives as long as the
+    // screen), when recovery is switched on.
+    static void attach(frmSermon *screen, const SermonScreenWidgets &widgets);
     // The program switches recovery on; tests that do not test it leave it off, so their
     // screens write nothing into the user's data folder.
     static void setEnabled(bool on);
@@ -46,7 +50,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    explicit OutlineRecoveryWatch(frmSermon *screen);
+    OutlineRecoveryWatch(frmSermon *screen, const SermonScreenWidgets &widgets);
     bool editing() const;
     void editStateChanged();
     void flush();
@@ -54,8 +58,9 @@ private:
 
     QPointer<frmSermon> m_screen;
     QTimer *m_timer = nullptr;
-    // Compared only: the button whose explicit enabled state is the edit state.
-    const QObject *m_saveButton = nullptr;
+    // The button whose explicit enabled state is the edit state.
+    QPushButton *m_saveButton = nullptr;
+    QLineEdit *m_title = nullptr;
     std::unique_ptr<QLockFile> m_lock;
     QString m_path;
     QString m_lastText;

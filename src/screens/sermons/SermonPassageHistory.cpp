@@ -5,35 +5,36 @@
 #include "ScreenEvents.h"
 #include "ScreenOperations.h"
 #include "SelectionState.h"
+#include "SermonScreenWidgets.h"
 #include "UserInterface.h"
 #include "frmSermon.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-void SermonPassageHistory::attach(frmSermon *screen)
+void SermonPassageHistory::attach(frmSermon *screen, const SermonScreenWidgets &widgets)
 {
-    QObject::connect(screen->cmdSamePassage, &QPushButton::clicked, screen,
+    QObject::connect(widgets.cmdSamePassage, &QPushButton::clicked, screen,
         [screen] { listSamePassage(screen); });
-    auto refresh = [screen] { showHistory(screen); };
+    auto refresh = [&widgets] { showHistory(widgets); };
     QObject::connect(&ScreenEvents::instance(), &ScreenEvents::sermonsChanged, screen, refresh);
     QObject::connect(&ScreenEvents::instance(), &ScreenEvents::occasionsChanged, screen, refresh);
 }
 
-void SermonPassageHistory::showHistory(frmSermon *screen)
+void SermonPassageHistory::showHistory(const SermonScreenWidgets &widgets)
 {
-    const qint32 key = ReferenceNumber(screen->lblSermonID->text());
+    const qint32 key = ReferenceNumber(widgets.lblSermonID->text());
     QList<PreachingHistory::Occasion> occasions;
     DbError error;
     if (key > 0 && !PreachingHistory::read({ key }, occasions, error)) {
         ShowSystemError(error);
     }
-    screen->lblHistory->setText(PreachingHistory::line(occasions));
+    widgets.lblHistory->setText(PreachingHistory::line(occasions));
 }
 
 void SermonPassageHistory::listSamePassage(frmSermon *screen)
 {
-    const qint32 key = ReferenceNumber(screen->lblSermonID->text());
+    const qint32 key = screen->shownSermonID();
     if (key <= 0) {
         return;
     }

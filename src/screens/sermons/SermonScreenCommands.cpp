@@ -5,7 +5,6 @@
 #include "frmNotes.h"
 #include "frmSermon.h"
 
-#include <QComboBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
@@ -42,9 +41,7 @@ frmSermon *openSermonScreen(frmMain &main)
     }
     if (selectionWaiting()) {
         if (screen->askSaveChanges()) {
-            screen->pboolAdding = false;
-            screen->ResetButtons();
-            screen->LoadSermonList();
+            screen->reloadForSelection();
         } else {
             // Kept edits keep the list; the selection is not kept for a later one either:
             // every selection serves one list.
@@ -64,8 +61,7 @@ void addNewSermon(frmMain &main)
         screen->cmdNew_Click();
     }
     ProgramSelection().gstrOutline.clear();
-    screen->cboPreacher->setFocus();
-    screen->pboolAdding = true;
+    screen->enterNewSermon();
 }
 
 void showNotes()

@@ -1,7 +1,7 @@
 #include "SermonScreenLayout.h"
 
 #include "DataGrid.h"
-#include "frmSermon.h"
+#include "SermonScreenWidgets.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -58,125 +58,124 @@ void narrow(QLineEdit *box)
 
 } // namespace
 
-void SermonScreenLayout::build(frmSermon *s)
+void SermonScreenLayout::build(QWidget *screen, SermonScreenWidgets &w)
 {
-    s->grdSermons = new DataGrid(s);
-    s->grdSermons->setObjectName(QStringLiteral("grdSermons"));
-    s->grdSermons->setAccessibleName(QStringLiteral("Sermon list"));
-    s->grdSermons->setCols(4);
+    w.grdSermons = new DataGrid(screen);
+    w.grdSermons->setObjectName(QStringLiteral("grdSermons"));
+    w.grdSermons->setAccessibleName(QStringLiteral("Sermon list"));
+    w.grdSermons->setCols(4);
 
-    s->cboPreacher = dropDown("cboPreacher", QStringLiteral("Preacher"), s);
-    s->cboType = dropDown("cboType", QStringLiteral("Type"), s);
-    s->cboSeries = dropDown("cboSeries", QStringLiteral("Series ID"), s);
-    s->cboSeries->setMinimumContentsLength(6);
+    w.cboPreacher = dropDown("cboPreacher", QStringLiteral("Preacher"), screen);
+    w.cboType = dropDown("cboType", QStringLiteral("Type"), screen);
+    w.cboSeries = dropDown("cboSeries", QStringLiteral("Series ID"), screen);
+    w.cboSeries->setMinimumContentsLength(6);
 
-    s->fraReference = new QGroupBox(QStringLiteral("Reference"), s);
-    s->fraReference->setObjectName(QStringLiteral("fraReference"));
-    s->cboBibleBook = dropDown("cboBibleBook", QStringLiteral("Bible book"), s->fraReference);
-    s->txtBegC = textBox("txtBegC", QStringLiteral("Beginning chapter"), s->fraReference);
-    s->txtBegV = textBox("txtBegV", QStringLiteral("Beginning verse"), s->fraReference);
-    s->txtEndC = textBox("txtEndC", QStringLiteral("Ending chapter"), s->fraReference);
-    s->txtEndV = textBox("txtEndV", QStringLiteral("Ending verse"), s->fraReference);
-    for (QLineEdit *box : { s->txtBegC, s->txtBegV, s->txtEndC, s->txtEndV }) {
+    w.fraReference = new QGroupBox(QStringLiteral("Reference"), screen);
+    w.fraReference->setObjectName(QStringLiteral("fraReference"));
+    w.cboBibleBook = dropDown("cboBibleBook", QStringLiteral("Bible book"), w.fraReference);
+    w.txtBegC = textBox("txtBegC", QStringLiteral("Beginning chapter"), w.fraReference);
+    w.txtBegV = textBox("txtBegV", QStringLiteral("Beginning verse"), w.fraReference);
+    w.txtEndC = textBox("txtEndC", QStringLiteral("Ending chapter"), w.fraReference);
+    w.txtEndV = textBox("txtEndV", QStringLiteral("Ending verse"), w.fraReference);
+    for (QLineEdit *box : { w.txtBegC, w.txtBegV, w.txtEndC, w.txtEndV }) {
         narrow(box);
     }
-    s->txtReference = textBox("txtReference", QStringLiteral("Reference"), s->fraReference);
+    w.txtReference = textBox("txtReference", QStringLiteral("Reference"), w.fraReference);
 
-    s->txtTitle = textBox("txtTitle", QStringLiteral("Title"), s);
-    s->txtBigIdea = textBox("txtBigIdea", QStringLiteral("Big Idea"), s);
-    s->txtLocation = textBox("txtLocation", QStringLiteral("Location"), s);
-    s->txtDatePreached = textBox("txtDatePreached", QStringLiteral("Date"), s);
-    s->txtDatePreached->setMaximumWidth(s->txtDatePreached->fontMetrics().averageCharWidth() * 16);
-    s->lblSermonID = new QLabel(s);
-    s->lblSermonID->setObjectName(QStringLiteral("lblSermonID"));
-    s->lblSermonID->setAccessibleDescription(QStringLiteral("ID"));
-    s->lblSermonID->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    s->lblSermonID->setMinimumWidth(s->lblSermonID->fontMetrics().averageCharWidth() * 8);
-    s->lblSermonID->setTextFormat(Qt::PlainText);
+    w.txtTitle = textBox("txtTitle", QStringLiteral("Title"), screen);
+    w.txtBigIdea = textBox("txtBigIdea", QStringLiteral("Big Idea"), screen);
+    w.txtLocation = textBox("txtLocation", QStringLiteral("Location"), screen);
+    w.txtDatePreached = textBox("txtDatePreached", QStringLiteral("Date"), screen);
+    w.txtDatePreached->setMaximumWidth(w.txtDatePreached->fontMetrics().averageCharWidth() * 16);
+    w.lblSermonID = new QLabel(screen);
+    w.lblSermonID->setObjectName(QStringLiteral("lblSermonID"));
+    w.lblSermonID->setAccessibleDescription(QStringLiteral("ID"));
+    w.lblSermonID->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    w.lblSermonID->setMinimumWidth(w.lblSermonID->fontMetrics().averageCharWidth() * 8);
+    w.lblSermonID->setTextFormat(Qt::PlainText);
 
-    s->cmdSave = button("cmdSave", QStringLiteral("&Save"), s);
-    s->cmdNew = button("cmdNew", QStringLiteral("&New"), s);
-    s->cmdDelete = button("cmdDelete", QStringLiteral("&Delete"), s);
-    s->cmdClose = button("cmdClose", QStringLiteral("&Close"), s);
-    s->cmdTopics = button("cmdTopics", QStringLiteral("&Topics"), s);
-    s->cmdIllustr = button("cmdIllustr", QStringLiteral("&Illustrations"), s);
-    s->cmdTrack = button("cmdTrack", QStringLiteral("Track"), s);
-    s->cmdOutline = button("cmdOutline", QStringLiteral("&Outline"), s);
-    s->cmdSamePassage = button("cmdSamePassage", QStringLiteral("Sermons on This &Passage"), s);
-    s->lblHistory = new QLabel(s);
-    s->lblHistory->setObjectName(QStringLiteral("lblHistory"));
-    s->lblHistory->setAccessibleName(QStringLiteral("Preaching history"));
-    s->lblHistory->setTextFormat(Qt::PlainText);
+    w.cmdSave = button("cmdSave", QStringLiteral("&Save"), screen);
+    w.cmdNew = button("cmdNew", QStringLiteral("&New"), screen);
+    w.cmdDelete = button("cmdDelete", QStringLiteral("&Delete"), screen);
+    w.cmdClose = button("cmdClose", QStringLiteral("&Close"), screen);
+    w.cmdTopics = button("cmdTopics", QStringLiteral("&Topics"), screen);
+    w.cmdIllustr = button("cmdIllustr", QStringLiteral("&Illustrations"), screen);
+    w.cmdTrack = button("cmdTrack", QStringLiteral("Track"), screen);
+    w.cmdOutline = button("cmdOutline", QStringLiteral("&Outline"), screen);
+    w.cmdSamePassage = button("cmdSamePassage", QStringLiteral("Sermons on This &Passage"), screen);
+    w.lblHistory = new QLabel(screen);
+    w.lblHistory->setObjectName(QStringLiteral("lblHistory"));
+    w.lblHistory->setAccessibleName(QStringLiteral("Preaching history"));
+    w.lblHistory->setTextFormat(Qt::PlainText);
     // A long place name must not widen the screen: the line takes the width it is given.
-    s->lblHistory->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    w.lblHistory->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     // The reference frame: the book, the chapter/verse pairs under their headings, the text.
-    auto *reference = new QGridLayout(s->fraReference);
-    reference->addWidget(s->cboBibleBook, 1, 0);
-    reference->addWidget(new QLabel(QStringLiteral("Chap:"), s->fraReference), 0, 2);
-    reference->addWidget(new QLabel(QStringLiteral("Verse:"), s->fraReference), 0, 3);
-    reference->addWidget(label(QStringLiteral("Beg:"), s->txtBegC, s->fraReference), 1, 1);
-    reference->addWidget(s->txtBegC, 1, 2);
-    reference->addWidget(s->txtBegV, 1, 3);
-    reference->addWidget(label(QStringLiteral("End:"), s->txtEndC, s->fraReference), 2, 1);
-    reference->addWidget(s->txtEndC, 2, 2);
-    reference->addWidget(s->txtEndV, 2, 3);
-    reference->addWidget(s->txtReference, 1, 4, 1, 1);
+    auto *reference = new QGridLayout(w.fraReference);
+    reference->addWidget(w.cboBibleBook, 1, 0);
+    reference->addWidget(new QLabel(QStringLiteral("Chap:"), w.fraReference), 0, 2);
+    reference->addWidget(new QLabel(QStringLiteral("Verse:"), w.fraReference), 0, 3);
+    reference->addWidget(label(QStringLiteral("Beg:"), w.txtBegC, w.fraReference), 1, 1);
+    reference->addWidget(w.txtBegC, 1, 2);
+    reference->addWidget(w.txtBegV, 1, 3);
+    reference->addWidget(label(QStringLiteral("End:"), w.txtEndC, w.fraReference), 2, 1);
+    reference->addWidget(w.txtEndC, 2, 2);
+    reference->addWidget(w.txtEndV, 2, 3);
+    reference->addWidget(w.txtReference, 1, 4, 1, 1);
     reference->setColumnStretch(4, 1);
 
-    s->lblPreacher = label(QStringLiteral("Preacher:"), s->cboPreacher, s, "lblPreacher");
-    s->lblSeries = label(QStringLiteral("Series ID:"), s->cboSeries, s, "lblSeries");
-    for (QLabel *clickable : { s->lblPreacher, s->lblSeries }) {
+    w.lblPreacher = label(QStringLiteral("Preacher:"), w.cboPreacher, screen, "lblPreacher");
+    w.lblSeries = label(QStringLiteral("Series ID:"), w.cboSeries, screen, "lblSeries");
+    for (QLabel *clickable : { w.lblPreacher, w.lblSeries }) {
         clickable->setCursor(Qt::PointingHandCursor);
         clickable->setToolTip(QStringLiteral("Click to clear the choice"));
     }
 
     auto *fields = new QGridLayout;
-    fields->addWidget(s->lblPreacher, 0, 0);
-    fields->addWidget(s->cboPreacher, 0, 1);
-    fields->addWidget(label(QStringLiteral("Type:"), s->cboType, s), 0, 2);
-    fields->addWidget(s->cboType, 0, 3);
-    fields->addWidget(s->lblSeries, 0, 4);
-    fields->addWidget(s->cboSeries, 0, 5);
-    fields->addWidget(s->fraReference, 1, 0, 1, 6);
-    fields->addWidget(label(QStringLiteral("Title:"), s->txtTitle, s), 2, 0);
-    fields->addWidget(s->txtTitle, 2, 1, 1, 5);
-    fields->addWidget(label(QStringLiteral("Big Idea:"), s->txtBigIdea, s), 3, 0);
-    fields->addWidget(s->txtBigIdea, 3, 1, 1, 5);
-    fields->addWidget(label(QStringLiteral("Location:"), s->txtLocation, s), 4, 0);
-    fields->addWidget(s->txtLocation, 4, 1);
-    fields->addWidget(label(QStringLiteral("Date:"), s->txtDatePreached, s), 4, 2);
-    fields->addWidget(s->txtDatePreached, 4, 3);
-    fields->addWidget(label(QStringLiteral("ID:"), s->lblSermonID, s), 4, 4);
-    fields->addWidget(s->lblSermonID, 4, 5);
+    fields->addWidget(w.lblPreacher, 0, 0);
+    fields->addWidget(w.cboPreacher, 0, 1);
+    fields->addWidget(label(QStringLiteral("Type:"), w.cboType, screen), 0, 2);
+    fields->addWidget(w.cboType, 0, 3);
+    fields->addWidget(w.lblSeries, 0, 4);
+    fields->addWidget(w.cboSeries, 0, 5);
+    fields->addWidget(w.fraReference, 1, 0, 1, 6);
+    fields->addWidget(label(QStringLiteral("Title:"), w.txtTitle, screen), 2, 0);
+    fields->addWidget(w.txtTitle, 2, 1, 1, 5);
+    fields->addWidget(label(QStringLiteral("Big Idea:"), w.txtBigIdea, screen), 3, 0);
+    fields->addWidget(w.txtBigIdea, 3, 1, 1, 5);
+    fields->addWidget(label(QStringLiteral("Location:"), w.txtLocation, screen), 4, 0);
+    fields->addWidget(w.txtLocation, 4, 1);
+    fields->addWidget(label(QStringLiteral("Date:"), w.txtDatePreached, screen), 4, 2);
+    fields->addWidget(w.txtDatePreached, 4, 3);
+    fields->addWidget(label(QStringLiteral("ID:"), w.lblSermonID, screen), 4, 4);
+    fields->addWidget(w.lblSermonID, 4, 5);
     // The passage command sits on the history line, which speaks of the same sermon, so the
     // button row stays as narrow as the screen's first design.
     auto *history = new QHBoxLayout;
-    history->addWidget(s->lblHistory, 1);
-    history->addWidget(s->cmdSamePassage);
+    history->addWidget(w.lblHistory, 1);
+    history->addWidget(w.cmdSamePassage);
     fields->addLayout(history, 5, 1, 1, 5);
     fields->setColumnStretch(1, 1);
     fields->setColumnStretch(3, 1);
 
     auto *buttons = new QHBoxLayout;
-    for (QPushButton *b : { s->cmdTrack, s->cmdIllustr, s->cmdTopics, s->cmdOutline }) {
+    for (QPushButton *b : { w.cmdTrack, w.cmdIllustr, w.cmdTopics, w.cmdOutline }) {
         buttons->addWidget(b);
     }
     buttons->addStretch();
-    for (QPushButton *b : { s->cmdNew, s->cmdSave, s->cmdDelete, s->cmdClose }) {
+    for (QPushButton *b : { w.cmdNew, w.cmdSave, w.cmdDelete, w.cmdClose }) {
         buttons->addWidget(b);
     }
 
-    auto *layout = new QVBoxLayout(s);
-    layout->addWidget(s->grdSermons, 1);
+    auto *layout = new QVBoxLayout(screen);
+    layout->addWidget(w.grdSermons, 1);
     layout->addLayout(fields);
     layout->addLayout(buttons);
 
-    const QList<QWidget *> order = { s->grdSermons, s->cboPreacher, s->cboType, s->cboSeries,
-        s->cboBibleBook, s->txtBegC, s->txtBegV, s->txtEndC, s->txtEndV, s->txtReference,
-        s->txtTitle, s->txtBigIdea, s->txtLocation, s->txtDatePreached, s->cmdSave, s->cmdNew,
-        s->cmdDelete, s->cmdClose, s->cmdTopics, s->cmdIllustr, s->cmdTrack, s->cmdOutline,
-        s->cmdSamePassage };
+    const QList<QWidget *> order = { w.grdSermons, w.cboPreacher, w.cboType, w.cboSeries,
+        w.cboBibleBook, w.txtBegC, w.txtBegV, w.txtEndC, w.txtEndV, w.txtReference, w.txtTitle,
+        w.txtBigIdea, w.txtLocation, w.txtDatePreached, w.cmdSave, w.cmdNew, w.cmdDelete,
+        w.cmdClose, w.cmdTopics, w.cmdIllustr, w.cmdTrack, w.cmdOutline, w.cmdSamePassage };
     for (qsizetype i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
-class frmSermon;
+class QWidget;
+struct SermonScreenWidgets;
 
 // Creates the controls of the sermon identification screen with their names, captions,
 // labels and accessible names, lays them out and sets the keyboard order (the location
@@ -8,5 +9,6 @@ class frmSermon;
 class SermonScreenLayout
 {
 public:
-    static void build(frmSermon *screen);
+    // The controls become children of `screen`, laid out on it; `widgets` names them.
+    static void build(QWidget *screen, SermonScreenWidgets &widgets);
 };

@@ -57,23 +57,23 @@ frmSermon::frmSermon(QWidget *parent)
     g_sermonScreen = this;
     setObjectName(QStringLiteral("frmSermon"));
     setWindowTitle(QStringLiteral("Sermon Identification Screen"));
-    SermonScreenLayout::build(this);
-    setEditButtons(cmdNew, cmdDelete, cmdSave, cmdClose);
-    setRecordList(grdSermons);
+    SermonScreenLayout::build(this, ui);
+    setEditButtons(ui.cmdNew, ui.cmdDelete, ui.cmdSave, ui.cmdClose);
+    setRecordList(ui.grdSermons);
     connectControls();
-    SermonPassageHistory::attach(this);
-    OutlineRecoveryWatch::attach(this);
-    DateEntry::attach(txtDatePreached);
+    SermonPassageHistory::attach(this, ui);
+    OutlineRecoveryWatch::attach(this, ui);
+    DateEntry::attach(ui.txtDatePreached);
     {
         LoadingGuard loading(this);
-        SermonChoiceLists::fillSeries(cboSeries);
-        SermonChoiceLists::fillBibleBooks(cboBibleBook);
+        SermonChoiceLists::fillSeries(ui.cboSeries);
+        SermonChoiceLists::fillBibleBooks(ui.cboBibleBook);
         fillPreachers();
-        SermonChoiceLists::fillTypes(cboType);
+        SermonChoiceLists::fillTypes(ui.cboType);
         SetListHeadings();
     }
     enterBrowseState();
-    keepListIn(grdSermons);
+    keepListIn(ui.grdSermons);
     clsSermon::registerListKeeper(this);
     ProgramSelection().gboolSermonScreenOpen = 1;
 }
@@ -94,45 +94,45 @@ frmSermon *frmSermon::instance()
 
 void frmSermon::connectControls()
 {
-    connect(grdSermons, &DataGrid::rowChosen, this, &frmSermon::grdSermons_RowChosen);
-    connect(cmdSave, &QPushButton::clicked, this, &frmSermon::cmdSave_Click);
-    connect(cmdNew, &QPushButton::clicked, this, &frmSermon::cmdNew_Click);
-    connect(cmdDelete, &QPushButton::clicked, this, &frmSermon::cmdDelete_Click);
-    connect(cmdTopics, &QPushButton::clicked, this, &frmSermon::cmdTopics_Click);
-    connect(cmdIllustr, &QPushButton::clicked, this, &frmSermon::cmdIllustr_Click);
-    connect(cmdTrack, &QPushButton::clicked, this, &frmSermon::cmdTrack_Click);
-    connect(cmdOutline, &QPushButton::clicked, this, &frmSermon::cmdOutline_Click);
-    for (QComboBox *list : { cboType, cboSeries, cboPreacher, cboBibleBook }) {
+    connect(ui.grdSermons, &DataGrid::rowChosen, this, &frmSermon::grdSermons_RowChosen);
+    connect(ui.cmdSave, &QPushButton::clicked, this, &frmSermon::cmdSave_Click);
+    connect(ui.cmdNew, &QPushButton::clicked, this, &frmSermon::cmdNew_Click);
+    connect(ui.cmdDelete, &QPushButton::clicked, this, &frmSermon::cmdDelete_Click);
+    connect(ui.cmdTopics, &QPushButton::clicked, this, &frmSermon::cmdTopics_Click);
+    connect(ui.cmdIllustr, &QPushButton::clicked, this, &frmSermon::cmdIllustr_Click);
+    connect(ui.cmdTrack, &QPushButton::clicked, this, &frmSermon::cmdTrack_Click);
+    connect(ui.cmdOutline, &QPushButton::clicked, this, &frmSermon::cmdOutline_Click);
+    for (QComboBox *list : { ui.cboType, ui.cboSeries, ui.cboPreacher, ui.cboBibleBook }) {
         connect(list, &QComboBox::activated, this, &frmSermon::DataHasChanged);
     }
     // Typing is caught by the common key test; this also catches pasting with the mouse.
-    for (QLineEdit *box : { txtBegC, txtBegV, txtEndC, txtEndV, txtReference, txtTitle, txtBigIdea,
-             txtDatePreached, txtLocation }) {
+    for (QLineEdit *box : { ui.txtBegC, ui.txtBegV, ui.txtEndC, ui.txtEndV, ui.txtReference,
+             ui.txtTitle, ui.txtBigIdea, ui.txtDatePreached, ui.txtLocation }) {
         connect(box, &QLineEdit::textEdited, this, &frmSermon::DataHasChanged);
     }
-    txtEndV->installEventFilter(this);
-    txtTitle->installEventFilter(this);
-    lblPreacher->installEventFilter(this);
-    lblSeries->installEventFilter(this);
+    ui.txtEndV->installEventFilter(this);
+    ui.txtTitle->installEventFilter(this);
+    ui.lblPreacher->installEventFilter(this);
+    ui.lblSeries->installEventFilter(this);
     connect(&ScreenEvents::instance(), &ScreenEvents::preachersChanged, this,
-        [this] { refillKeepingChoice(cboPreacher, &frmSermon::fillPreachers); });
+        [this] { refillKeepingChoice(ui.cboPreacher, &frmSermon::fillPreachers); });
     connect(&ScreenEvents::instance(), &ScreenEvents::seriesChanged, this,
-        [this] { refillKeepingChoice(cboSeries, &frmSermon::fillSeries); });
+        [this] { refillKeepingChoice(ui.cboSeries, &frmSermon::fillSeries); });
 }
 
 bool frmSermon::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == txtEndV && event->type() == QEvent::FocusOut) {
+    if (watched == ui.txtEndV && event->type() == QEvent::FocusOut) {
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
             txtEndV_LostFocus();
         }
-    } else if (watched == txtTitle && event->type() == QEvent::FocusIn) {
+    } else if (watched == ui.txtTitle && event->type() == QEvent::FocusIn) {
         // After the focus change, so that a click into the box does not undo the selection.
-        QTimer::singleShot(0, txtTitle, &QLineEdit::selectAll);
-    } else if (event->type() == QEvent::MouseButtonRelease && watched == lblPreacher) {
+        QTimer::singleShot(0, ui.txtTitle, &QLineEdit::selectAll);
+    } else if (event->type() == QEvent::MouseButtonRelease && watched == ui.lblPreacher) {
         lblPreacher_Click();
-    } else if (event->type() == QEvent::MouseButtonRelease && watched == lblSeries) {
+    } else if (event->type() == QEvent::MouseButtonRelease && watched == ui.lblSeries) {
         lblSeries_Click();
     }
     return DataScreen::eventFilter(watched, event);
@@ -160,12 +160,12 @@ void frmSermon::Form_Load()
 void frmSermon::fillPreachers()
 {
     SermonChoiceLists::fillPreachers(
-        cboPreacher, SermonChoiceLists::PreacherText::LastAndFirstName);
+        ui.cboPreacher, SermonChoiceLists::PreacherText::LastAndFirstName);
 }
 
 void frmSermon::fillSeries()
 {
-    SermonChoiceLists::fillSeries(cboSeries);
+    SermonChoiceLists::fillSeries(ui.cboSeries);
 }
 
 void frmSermon::refillKeepingChoice(QComboBox *list, void (frmSermon::*fill)())
@@ -182,7 +182,7 @@ void frmSermon::refillKeepingChoice(QComboBox *list, void (frmSermon::*fill)())
 
 void frmSermon::SetListHeadings()
 {
-    SermonListFill::setUpGrid(grdSermons);
+    SermonListFill::setUpGrid(ui.grdSermons);
 }
 
 void frmSermon::ClearSermonList()
@@ -201,11 +201,11 @@ int frmSermon::FillList()
     m_preacherNames.stopCache();
     if (anySermon) {
         ClearSermonList();
-        SermonListFill::insertRows(grdSermons, std::move(rows));
+        SermonListFill::insertRows(ui.grdSermons, std::move(rows));
     }
     SermonListFilter::releaseTopicLookup();
-    grdSermons->setRow(1);
-    grdSermons->setCol(0);
+    ui.grdSermons->setRow(1);
+    ui.grdSermons->setCol(0);
     return count;
 }
 
@@ -224,7 +224,7 @@ void frmSermon::LoadSermonList()
         // a row the grid no longer shows.
         FormClear();
     } else {
-        selection.glngCurrentSermonID = ReferenceNumber(grdSermons->text(1, 0));
+        selection.glngCurrentSermonID = ReferenceNumber(ui.grdSermons->text(1, 0));
         FormShow();
         InitializeGlobals();
     }
@@ -252,7 +252,7 @@ void frmSermon::GetPreacher()
 
 void frmSermon::grdSermons_RowChosen(int row)
 {
-    const QString key = grdSermons->text(row, 0);
+    const QString key = ui.grdSermons->text(row, 0);
     if (key == QLatin1String("ID#") || SermonFieldTransfer::isBlank(key)) {
         FormClear();
         return;
@@ -261,10 +261,10 @@ void frmSermon::grdSermons_RowChosen(int row)
     selection.glngCurrentSermonID = ReferenceNumber(key);
     m_sermon->setSermonID(selection.glngCurrentSermonID);
     FormShow();
-    selection.glngListRow = grdSermons->row();
-    cmdTopics->setEnabled(true);
-    cmdIllustr->setEnabled(true);
-    cmdOutline->setEnabled(true);
+    selection.glngListRow = ui.grdSermons->row();
+    ui.cmdTopics->setEnabled(true);
+    ui.cmdIllustr->setEnabled(true);
+    ui.cmdOutline->setEnabled(true);
     SermonMenuState::setToolButtonVisible("grpNotes", true);
 }
 
@@ -278,7 +278,7 @@ void frmSermon::FormShow()
         m_sermon->setSermonID(selection.glngCurrentSermonID);
         if (m_sermon->Find()) {
             const QString key = SQLLong(selection.glngCurrentSermonID);
-            lblSermonID->setText(key);
+            ui.lblSermonID->setText(key);
             const QString sql = QStringLiteral("Select *") + QStringLiteral(" FROM tblSermons")
                 + QStringLiteral(" Where lngSermonID = ") + key;
             DbError error;
@@ -288,7 +288,7 @@ void frmSermon::FormShow()
             if (!rs) {
                 ShowSystemError(error);
             } else if (!rs->eof()) {
-                SermonFieldTransfer::showRow(this, *rs);
+                SermonFieldTransfer::showRow(ui, *rs);
                 selection.gstrOutline = NullToText(rs->field(u"strOutline"));
                 m_outline = selection.gstrOutline;
 
@@ -298,11 +298,11 @@ void frmSermon::FormShow()
                 }
                 notes->setOutline(selection.gstrOutline);
 
-                SermonFieldTransfer::selectChoices(this, *rs);
+                SermonFieldTransfer::selectChoices(ui, *rs);
                 InitializeGlobals();
                 rs->close();
                 notes->showWindow(false, false);
-                SermonPassageHistory::showHistory(this);
+                SermonPassageHistory::showHistory(ui);
             }
         }
         selection.glngListRow = 1;
@@ -312,8 +312,8 @@ void frmSermon::FormShow()
 void frmSermon::FormClear()
 {
     LoadingGuard loading(this);
-    SermonFieldTransfer::clear(this);
-    lblHistory->clear();
+    SermonFieldTransfer::clear(ui);
+    ui.lblHistory->clear();
     // No sermon, no outline: what is entered next starts from an empty outline rather than
     // the one shown before.
     m_outline.clear();
@@ -324,7 +324,7 @@ void frmSermon::FormClear()
 
 void frmSermon::FormMove()
 {
-    SermonFieldTransfer::move(this, *m_sermon);
+    SermonFieldTransfer::move(ui, *m_sermon);
     m_sermon->setOutline(outlineText());
 }
 
@@ -336,7 +336,7 @@ bool frmSermon::FormCheck()
     }
     QApplication::beep();
     if (m_sermon->InfoMsg().contains(QLatin1String("Reference"))) {
-        txtReference->setFocus();
+        ui.txtReference->setFocus();
     }
     MsgBox(m_sermon->InfoMsg());
     return false;
@@ -351,33 +351,34 @@ bool frmSermon::FormSave()
     // A sermon without a key is inserted; so is one that another copy deleted meanwhile, when
     // the user wants the version on the screen kept.
     Outcome outcome = Outcome::SaveAsNew;
-    if (!SermonFieldTransfer::isBlank(lblSermonID->text())) {
-        grdSermons->setRow(selection.glngListRow);
-        m_sermon->setSermonID(ReferenceNumber(lblSermonID->text()));
+    if (!SermonFieldTransfer::isBlank(ui.lblSermonID->text())) {
+        ui.grdSermons->setRow(selection.glngListRow);
+        m_sermon->setSermonID(ReferenceNumber(ui.lblSermonID->text()));
         const auto showTheirs = [this] {
-            SermonTheirVersion::show(
-                this, m_sermon->SermonID(), { cboPreacher, cboType, cboSeries, cboBibleBook });
+            SermonTheirVersion::show(this, m_sermon->SermonID(),
+                { ui.cboPreacher, ui.cboType, ui.cboSeries, ui.cboBibleBook });
         };
         outcome = ChangedUnderneath::replace(*m_sermon, showTheirs, windowTitle());
         saved = outcome == Outcome::Saved;
         // Only the row that lists this sermon takes its new texts; after a refill the row
         // may show another sermon or none.
         if (saved
-            && ReferenceNumber(grdSermons->text(grdSermons->row(), 0)) == m_sermon->SermonID()) {
-            const int row = grdSermons->row();
-            grdSermons->setText(row, 1, m_sermon->Reference() + Blank);
-            grdSermons->setText(row, 2, lookUpLastName(m_sermon->PreacherID()) + Blank);
-            grdSermons->setText(
+            && ReferenceNumber(ui.grdSermons->text(ui.grdSermons->row(), 0))
+                == m_sermon->SermonID()) {
+            const int row = ui.grdSermons->row();
+            ui.grdSermons->setText(row, 1, m_sermon->Reference() + Blank);
+            ui.grdSermons->setText(row, 2, lookUpLastName(m_sermon->PreacherID()) + Blank);
+            ui.grdSermons->setText(
                 row, 3, clsSermon::BigIdeaOrTitle(m_sermon->BigIdea(), m_sermon->Title()));
-            grdSermons->setCol(0);
+            ui.grdSermons->setCol(0);
         }
     }
     if (outcome == Outcome::SaveAsNew) {
         saved = m_sermon->AddNew();
         if (saved) {
-            lblSermonID->setText(SQLLong(m_sermon->SermonID()));
+            ui.lblSermonID->setText(SQLLong(m_sermon->SermonID()));
             // The new row, which the record put in front of the blank row, is the one chosen.
-            grdSermons->setRow(selection.glngListRow);
+            ui.grdSermons->setRow(selection.glngListRow);
         }
     }
     if (saved) {
@@ -411,27 +412,27 @@ void frmSermon::cmdNew_Click()
     pboolAdding = true;
     FormClear();
     const qint32 blankRow = ProgramSelection().glngListRows + 1;
-    grdSermons->setRow(blankRow);
-    grdSermons->setCol(0);
+    ui.grdSermons->setRow(blankRow);
+    ui.grdSermons->setCol(0);
     {
         LoadingGuard loading(this);
         clsLocation location;
         location.setLocationID(clsLocation::DefaultLocationID());
         location.OpenRecordset();
         if (location.Retrieve()) {
-            txtLocation->setText(location.Location() + Blank);
+            ui.txtLocation->setText(location.Location() + Blank);
         } else if (location.LastError().isSet()
             && location.LastError().number != DbErrorNumber::NoCurrentRecord) {
             ShowSystemError(location.LastError());
         }
         location.CloseRecordset();
     }
-    cboPreacher->setFocus();
-    cmdTopics->setEnabled(false);
-    cmdIllustr->setEnabled(false);
-    cmdOutline->setEnabled(false);
+    ui.cboPreacher->setFocus();
+    ui.cmdTopics->setEnabled(false);
+    ui.cmdIllustr->setEnabled(false);
+    ui.cmdOutline->setEnabled(false);
     SermonMenuState::setToolButtonVisible("grpNotes", false);
-    cmdClose->setText(CancelCaption);
+    ui.cmdClose->setText(CancelCaption);
 }
 
 void frmSermon::StartEmptyList()
@@ -447,24 +448,60 @@ void frmSermon::cmdDelete_Click()
 {
     // Only a sermon that is shown can be deleted; with empty fields the record would still
     // hold the sermon shown before.
-    if (SermonFieldTransfer::isBlank(lblSermonID->text())) {
+    if (SermonFieldTransfer::isBlank(ui.lblSermonID->text())) {
         return;
     }
     if (!ConfirmDelete(QStringLiteral("Delete the Current Record"))) {
         return;
     }
-    m_sermon->setSermonID(ReferenceNumber(lblSermonID->text()));
+    m_sermon->setSermonID(ReferenceNumber(ui.lblSermonID->text()));
     if (!m_sermon->Delete()) {
         showRecordFailure();
         return;
     }
     Q_EMIT ScreenEvents::instance().sermonsChanged();
     MsgBox(QStringLiteral("Delete was successful"), MsgBoxStyle::OkExclamation);
-    cmdNew->setEnabled(false);
-    cmdDelete->setEnabled(false);
-    cmdSave->setEnabled(false);
-    cmdClose->setText(CancelCaption);
+    ui.cmdNew->setEnabled(false);
+    ui.cmdDelete->setEnabled(false);
+    ui.cmdSave->setEnabled(false);
+    ui.cmdClose->setText(CancelCaption);
     pboolAdding = false;
+}
+
+void frmSermon::reloadForSelection()
+{
+    pboolAdding = false;
+    ResetButtons();
+    LoadSermonList();
+}
+
+void frmSermon::enterNewSermon()
+{
+    ui.cboPreacher->setFocus();
+    pboolAdding = true;
+}
+
+void frmSermon::presetTitle(const QString &title)
+{
+    LoadingGuard loading(this);
+    ui.txtTitle->setText(title);
+}
+
+bool frmSermon::chooseSermon(qint32 sermonID)
+{
+    for (int row = 1; row < ui.grdSermons->rows(); ++row) {
+        if (ReferenceNumber(ui.grdSermons->text(row, 0)) == sermonID) {
+            ui.grdSermons->setRow(row);
+            grdSermons_RowChosen(row);
+            return shownSermonID() == sermonID;
+        }
+    }
+    return false;
+}
+
+qint32 frmSermon::shownSermonID() const
+{
+    return qMax(0, ReferenceNumber(ui.lblSermonID->text()));
 }
 
 void frmSermon::DataHasChanged()
@@ -475,20 +512,20 @@ void frmSermon::DataHasChanged()
 void frmSermon::ResetButtons()
 {
     enterBrowseState();
-    cmdTopics->setEnabled(true);
-    cmdIllustr->setEnabled(true);
-    cmdOutline->setEnabled(true);
+    ui.cmdTopics->setEnabled(true);
+    ui.cmdIllustr->setEnabled(true);
+    ui.cmdOutline->setEnabled(true);
     SermonMenuState::setToolButtonVisible("grpNotes", true);
 }
 
 void frmSermon::lblPreacher_Click()
 {
-    clearChoice(cboPreacher, &frmSermon::fillPreachers);
+    clearChoice(ui.cboPreacher, &frmSermon::fillPreachers);
 }
 
 void frmSermon::lblSeries_Click()
 {
-    clearChoice(cboSeries, &frmSermon::fillSeries);
+    clearChoice(ui.cboSeries, &frmSermon::fillSeries);
 }
 
 void frmSermon::clearChoice(QComboBox *list, void (frmSermon::*fill)())
@@ -508,24 +545,24 @@ void frmSermon::clearChoice(QComboBox *list, void (frmSermon::*fill)())
 
 void frmSermon::txtEndV_LostFocus()
 {
-    if (!SermonFieldTransfer::isBlank(txtReference->text())
-        || ReferenceNumber(txtBegC->text()) <= 0) {
+    if (!SermonFieldTransfer::isBlank(ui.txtReference->text())
+        || ReferenceNumber(ui.txtBegC->text()) <= 0) {
         return;
     }
-    txtReference->setText(ReferenceText(cboBibleBook->currentText(), txtBegC->text(),
-        txtBegV->text(), txtEndC->text(), txtEndV->text()));
+    ui.txtReference->setText(ReferenceText(ui.cboBibleBook->currentText(), ui.txtBegC->text(),
+        ui.txtBegV->text(), ui.txtEndC->text(), ui.txtEndV->text()));
 }
 
 void frmSermon::openForSelectedRow(const QString &command, bool withTitle)
 {
     const qint32 row = ProgramSelection().glngListRow;
-    const QString key = grdSermons->text(row, 0);
+    const QString key = ui.grdSermons->text(row, 0);
     const qint32 sermonID = ReferenceNumber(key);
     if (SermonFieldTransfer::isBlank(key) || key == QLatin1String("ID#") || sermonID == 0) {
         return;
     }
     ProgramSelection().glngCurrentSermonID = sermonID;
-    const QString title = Blank + grdSermons->text(row, 3);
+    const QString title = Blank + ui.grdSermons->text(row, 3);
     SermonRelatedScreens::open(command, sermonID, withTitle ? &title : nullptr);
 }
 
@@ -585,7 +622,7 @@ void frmSermon::newRecord()
 void frmSermon::cancelEdit()
 {
     ResetButtons();
-    grdSermons_RowChosen(grdSermons->row());
+    grdSermons_RowChosen(ui.grdSermons->row());
 }
 
 void frmSermon::screenClosing()

@@ -4,15 +4,11 @@
 #include "GridListKeeper.h"
 #include "SermonListKeeper.h"
 #include "SermonPreacherNames.h"
+#include "SermonScreenWidgets.h"
 
 #include <memory>
 
-class DataGrid;
 class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
 class clsSermon;
 
 // "Sermon Identification Screen": the sermon list grdSermons (every sermon the current
@@ -87,38 +83,18 @@ public:
     void GetPreacher() override;
 
     // True while a new sermon is being entered.
-    bool pboolAdding = false;
-
-    QPushButton *cmdTrack = nullptr;
-    QPushButton *cmdIllustr = nullptr;
-    QPushButton *cmdTopics = nullptr;
-    QPushButton *cmdOutline = nullptr;
-    QPushButton *cmdNew = nullptr;
-    QPushButton *cmdClose = nullptr;
-    QPushButton *cmdSave = nullptr;
-    QPushButton *cmdDelete = nullptr;
-    QLabel *lblPreacher = nullptr;
-    QLabel *lblSeries = nullptr;
-    QComboBox *cboPreacher = nullptr;
-    QComboBox *cboType = nullptr;
-    QComboBox *cboSeries = nullptr;
-    QGroupBox *fraReference = nullptr;
-    QComboBox *cboBibleBook = nullptr;
-    QLineEdit *txtBegC = nullptr;
-    QLineEdit *txtBegV = nullptr;
-    QLineEdit *txtEndC = nullptr;
-    QLineEdit *txtEndV = nullptr;
-    QLineEdit *txtReference = nullptr;
-    QLineEdit *txtTitle = nullptr;
-    QLineEdit *txtBigIdea = nullptr;
-    QLineEdit *txtDatePreached = nullptr;
-    QLineEdit *txtLocation = nullptr;
-    QLabel *lblSermonID = nullptr;
-    DataGrid *grdSermons = nullptr;
-    // Beyond the screen's first design: the preaching history of the sermon shown and the
-    // command listing the sermons on its passage (SermonPassageHistory).
-    QLabel *lblHistory = nullptr;
-    QPushButton *cmdSamePassage = nullptr;
+    bool isAdding() const { return pboolAdding; }
+    // A selection that waits while the screen is open, its edits settled: the new sermon and
+    // the edit state end and the list is filled again.
+    void reloadForSelection();
+    // "Add New Sermon" ends on the new sermon's preacher list.
+    void enterNewSermon();
+    // A new sermon's title put in by the program; it does not count as an edit.
+    void presetTitle(const QString &title);
+    // Chooses the row listing this sermon as a click would; true when the sermon is shown.
+    bool chooseSermon(qint32 sermonID);
+    // The key of the sermon shown, 0 without one.
+    qint32 shownSermonID() const;
 
 protected:
     bool saveRecord() override;
@@ -138,6 +114,9 @@ private:
     void showRecordFailure();
     QString lookUpLastName(qint32 preacherID);
 
+    SermonScreenWidgets ui;
+    // True while a new sermon is being entered.
+    bool pboolAdding = false;
     std::unique_ptr<clsSermon> m_sermon;
     SermonPreacherNames m_preacherNames;
     QString m_outline;

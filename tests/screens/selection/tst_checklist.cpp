@@ -1,6 +1,7 @@
 #include "SermonScreenFixture.h"
 
 #include "SermonListFilter.h"
+#include "WidgetLookup.h"
 #include "clsSermon.h"
 #include "frmSelect.h"
 
@@ -215,8 +216,8 @@ void tst_Checklist::checklistLists()
     QVERIFY(sermons);
     QCOMPARE(MsgBoxScript::shown().last(),
         QStringLiteral("Number of Records found = %1").arg(expected.size()));
-    QCOMPARE(gridKeys(sermons->grdSermons), expected);
-    QCOMPARE(sermons->lblSermonID->text(), expected.value(0));
+    QCOMPARE(gridKeys(widget<DataGrid>(sermons, "grdSermons")), expected);
+    QCOMPARE(widget<QLabel>(sermons, "lblSermonID")->text(), expected.value(0));
     // Every selection serves one list.
     const SelectionState &selection = ProgramSelection();
     QCOMPARE(selection.gboolByBibleBook + selection.gboolByPreacher + selection.gboolBySeries
@@ -232,7 +233,7 @@ void tst_Checklist::selectionServesOneList()
     frmSelect *screen = selectScreen();
     screen->cboPreacher->setCurrentIndex(screen->cboPreacher->findText(QStringLiteral("Delgado")));
     QTest::mouseClick(screen->cmdSelect, Qt::LeftButton);
-    QCOMPARE(gridKeys(sermonScreen()->grdSermons), QStringList { "13" });
+    QCOMPARE(gridKeys(widget<DataGrid>(sermonScreen(), "grdSermons")), QStringList { "13" });
     sermonScreen()->closeScreen();
     QApplication::processEvents();
     MsgBoxScript::clear();
@@ -294,12 +295,14 @@ void tst_Checklist::sermonsButtonOfAnotherScreen()
     ProgramSelection().gboolBySeries = 1;
     ProgramSelection().glngSeriesID = 2;
     m_main->runCommand(QStringLiteral("frmSermon"));
-    QCOMPARE(gridKeys(sermonScreen()->grdSermons), (QStringList { "11", "14" }));
+    QCOMPARE(
+        gridKeys(widget<DataGrid>(sermonScreen(), "grdSermons")), (QStringList { "11", "14" }));
     // With the screen open, the next one fills its list again.
     ProgramSelection().gboolByPreacher = 1;
     ProgramSelection().glngPreacherID = 1;
     m_main->runCommand(QStringLiteral("frmSermon"));
-    QCOMPARE(gridKeys(sermonScreen()->grdSermons), (QStringList { "12", "10" }));
+    QCOMPARE(
+        gridKeys(widget<DataGrid>(sermonScreen(), "grdSermons")), (QStringList { "12", "10" }));
 }
 
 QTEST_MAIN(tst_Checklist)

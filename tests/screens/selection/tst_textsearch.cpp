@@ -2,6 +2,7 @@
 #include "SermonScreenFixture.h"
 
 #include "SermonListFilter.h"
+#include "WidgetLookup.h"
 #include "clsSermon.h"
 #include "frmFindText.h"
 
@@ -182,7 +183,7 @@ void tst_TextSearch::searchLists()
     QVERIFY(sermonScreen());
     QCOMPARE(MsgBoxScript::shown().last(),
         QStringLiteral("Number of Records found = %1").arg(expected.size()));
-    QCOMPARE(gridKeys(sermonScreen()->grdSermons), expected);
+    QCOMPARE(gridKeys(widget<DataGrid>(sermonScreen(), "grdSermons")), expected);
     // One list per search; the field flags and texts stay until the sermon screen closes.
     QCOMPARE(ProgramSelection().gboolTextSearch, qint16(0));
     QCOMPARE(ProgramSelection().gboolCombination, qint16(0));

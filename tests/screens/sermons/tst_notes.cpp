@@ -1,5 +1,6 @@
 #include "../selection/SermonScreenFixture.h"
 
+#include "WidgetLookup.h"
 #include "frmFindText.h"
 
 #include <QAction>
@@ -60,7 +61,7 @@ frmSermon *tst_Notes::openAll()
 
 void tst_Notes::chooseRow(int row)
 {
-    DataGrid *grid = sermonScreen()->grdSermons;
+    DataGrid *grid = widget<DataGrid>(sermonScreen(), "grdSermons");
     const QRect cell = grid->visualRect(grid->model()->index(row - 1, 0));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
 }
@@ -93,7 +94,7 @@ void tst_Notes::outlineWindowAndItsButtons()
     notes->txtOutline->setFocus();
     QTRY_VERIFY(!save->isHidden());
 
-    QTest::mouseClick(screen->cmdOutline, Qt::LeftButton);
+    QTest::mouseClick(widget<QPushButton>(screen, "cmdOutline"), Qt::LeftButton);
     QVERIFY(notes->parentWidget()->isMaximized());
     QCOMPARE(GetStatusText(), QStringLiteral(" Sermon Outline & Notes "));
 
@@ -123,7 +124,7 @@ void tst_Notes::editingTheOutlineIsAnEdit()
     QCOMPARE(ProgramSelection().gstrOutline, QString());
     QTest::mouseClick(outlineBox()->viewport(), Qt::LeftButton);
     QVERIFY(screen->isEditing());
-    QCOMPARE(screen->cmdClose->text(), QStringLiteral("&Cancel"));
+    QCOMPARE(widget<QPushButton>(screen, "cmdClose")->text(), QStringLiteral("&Cancel"));
 }
 
 void tst_Notes::unchangedTextIsNoEdit()
@@ -131,7 +132,7 @@ void tst_Notes::unchangedTextIsNoEdit()
     frmSermon *screen = openAll();
     frmNotes::instance()->closeWindow();
     QApplication::processEvents();
-    QTest::mouseClick(screen->cmdOutline, Qt::LeftButton);
+    QTest::mouseClick(widget<QPushButton>(screen, "cmdOutline"), Qt::LeftButton);
     QTest::mouseClick(outlineBox()->viewport(), Qt::LeftButton);
     QTest::keyClick(outlineBox(), Qt::Key_End);
     QVERIFY(!screen->isEditing());
@@ -162,10 +163,10 @@ void tst_Notes::closingTheNotesKeepsTheOutline()
     QApplication::processEvents();
     QVERIFY(!frmNotes::instance());
     if (!editOutline) {
-        QTest::keyClicks(screen->txtTitle, QStringLiteral("!"));
+        QTest::keyClicks(widget<QLineEdit>(screen, "txtTitle"), QStringLiteral("!"));
     }
     QVERIFY(screen->isEditing());
-    QTest::mouseClick(screen->cmdSave, Qt::LeftButton);
+    QTest::mouseClick(widget<QPushButton>(screen, "cmdSave"), Qt::LeftButton);
     QCOMPARE(storedOutline(10), expected);
 }
 
@@ -193,7 +194,7 @@ void tst_Notes::saveSermonNotesWithoutAReference()
 {
     frmSermon *screen = openAll();
     CHECKED_STEP(chooseRow(2));
-    screen->txtReference->clear();
+    widget<QLineEdit>(screen, "txtReference")->clear();
     outlineBox()->moveCursor(QTextCursor::End);
     QTest::keyClicks(outlineBox(), QStringLiteral(" still"));
     m_main->runCommand(QStringLiteral("grpSaveNotes"));
@@ -203,8 +204,8 @@ void tst_Notes::saveSermonNotesWithoutAReference()
     QVERIFY(!frmNotes::instance());
     QCOMPARE(ProgramSelection().gstrOutline, QStringLiteral("The Lord is my shepherd still"));
     // Once the reference is back, the outline typed before goes with the save.
-    QTest::keyClicks(screen->txtReference, QStringLiteral("Psalm 23"));
-    QTest::mouseClick(screen->cmdSave, Qt::LeftButton);
+    QTest::keyClicks(widget<QLineEdit>(screen, "txtReference"), QStringLiteral("Psalm 23"));
+    QTest::mouseClick(widget<QPushButton>(screen, "cmdSave"), Qt::LeftButton);
     QCOMPARE(storedOutline(12), QStringLiteral("The Lord is my shepherd still"));
 }
 

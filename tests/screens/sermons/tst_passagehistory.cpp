@@ -3,6 +3,7 @@
 #include "clsConfig.h"
 #include "frmDateLoc.h"
 #include "OccasionReuseCheck.h"
+#include "WidgetLookup.h"
 #include "frmPassage.h"
 
 #include <QAction>
@@ -64,10 +65,10 @@ void tst_PassageHistory::chooseRow(int row)
 {
     frmSermon *screen = sermonScreen();
     QVERIFY(screen);
-    const QRect cell
-        = screen->grdSermons->visualRect(screen->grdSermons->model()->index(row - 1, 0));
-    QTest::mouseClick(screen->grdSermons->viewport(), Qt::LeftButton, {}, cell.center());
-    QCOMPARE(screen->grdSermons->row(), row);
+    DataGrid *grid = widget<DataGrid>(screen, "grdSermons");
+    const QRect cell = grid->visualRect(grid->model()->index(row - 1, 0));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(grid->row(), row);
 }
 
 void tst_PassageHistory::setReusePeriod(const QString &years)
@@ -78,7 +79,7 @@ void tst_PassageHistory::setReusePeriod(const QString &years)
 
 frmDateLoc *tst_PassageHistory::openTracker()
 {
-    QTest::mouseClick(sermonScreen()->cmdTrack, Qt::LeftButton);
+    QTest::mouseClick(widget<QPushButton>(sermonScreen(), "cmdTrack"), Qt::LeftButton);
     return m_main->findChild<frmDateLoc *>(QStringLiteral("frmDateLoc"));
 }
 
@@ -105,7 +106,7 @@ void tst_PassageHistory::passageDialogListsTheOverlappingSermons()
     MsgBoxScript::clear();
     QTest::mouseClick(dialog->cmdSelect, Qt::LeftButton);
     QVERIFY(sermonScreen());
-    QCOMPARE(gridKeys(sermonScreen()->grdSermons), QStringList({ "11", "15" }));
+    QCOMPARE(gridKeys(widget<DataGrid>(sermonScreen(), "grdSermons")), QStringList({ "11", "15" }));
     QCOMPARE(MsgBoxScript::shown(), QStringList { QStringLiteral("Number of Records found = 2") });
     // One list per selection; the reference is offered again next time.
     QCOMPARE(ProgramSelection().gboolByPassage, qint16(0));
@@ -118,27 +119,28 @@ void tst_PassageHistory::sermonsOnThisPassage()
     frmSermon *screen = sermonScreen();
     QVERIFY(screen);
     // Bible order: 11 Genesis, 12 Psalm, 13 John 1:1-14, 15 John 1:14-18, 16 John 3, 10 John 3:16, 14
-    QCOMPARE(gridKeys(screen->grdSermons), QStringList({ "11", "12", "13", "15", "16", "10", "14" }));
+    QCOMPARE(gridKeys(widget<DataGrid>(screen, "grdSermons")),
+        QStringList({ "11", "12", "13", "15", "16", "10", "14" }));
     CHECKED_STEP(chooseRow(3));
     MsgBoxScript::clear();
-    QTest::mouseClick(screen->cmdSamePassage, Qt::LeftButton);
-    QCOMPARE(gridKeys(screen->grdSermons), QStringList { "15" });
+    QTest::mouseClick(widget<QPushButton>(screen, "cmdSamePassage"), Qt::LeftButton);
+    QCOMPARE(gridKeys(widget<DataGrid>(screen, "grdSermons")), QStringList { "15" });
     QCOMPARE(MsgBoxScript::shown(), QStringList { QStringLiteral("Number of Records found = 1") });
-    QCOMPARE(screen->lblSermonID->text(), QStringLiteral("15"));
+    QCOMPARE(widget<QLabel>(screen, "lblSermonID")->text(), QStringLiteral("15"));
     // And back: the sermon shown is the first of the new list.
-    QTest::mouseClick(screen->cmdSamePassage, Qt::LeftButton);
-    QCOMPARE(gridKeys(screen->grdSermons), QStringList { "13" });
+    QTest::mouseClick(widget<QPushButton>(screen, "cmdSamePassage"), Qt::LeftButton);
+    QCOMPARE(gridKeys(widget<DataGrid>(screen, "grdSermons")), QStringList { "13" });
 
     // Unsaved edits: Cancel to "Save Changes ?" keeps the list and the edits.
-    QTest::keyClicks(screen->txtTitle, QStringLiteral(" again"));
+    QTest::keyClicks(widget<QLineEdit>(screen, "txtTitle"), QStringLiteral(" again"));
     QVERIFY(screen->isEditing());
     MsgBoxScript::clear();
     MsgBoxScript::queueAnswer(MsgBoxAnswer::Cancel);
-    QTest::mouseClick(screen->cmdSamePassage, Qt::LeftButton);
+    QTest::mouseClick(widget<QPushButton>(screen, "cmdSamePassage"), Qt::LeftButton);
     QCOMPARE(MsgBoxScript::shown().size(), 1);
     QVERIFY(MsgBoxScript::shown().first().endsWith(QLatin1String("Save Changes ?")));
     QVERIFY(screen->isEditing());
-    QCOMPARE(gridKeys(screen->grdSermons), QStringList { "13" });
+    QCOMPARE(gridKeys(widget<DataGrid>(screen, "grdSermons")), QStringList { "13" });
 }
 
 void tst_PassageHistory::historyLineAndReuseQuestion()
@@ -146,9 +148,10 @@ void tst_PassageHistory::historyLineAndReuseQuestion()
     m_main->runCommand(QStringLiteral("mnuESermon"));
     frmSermon *screen = sermonScreen();
     chooseRow(6); // 10, preached 6/15/1998 at Main Street
-    QCOMPARE(screen->lblHistory->text(), QStringLiteral("Last preached 6/15/1998 at Main Street; 1 time in all"));
+    QCOMPARE(widget<QLabel>(screen, "lblHistory")->text(),
+        QStringLiteral("Last preached 6/15/1998 at Main Street; 1 time in all"));
     CHECKED_STEP(chooseRow(3));
-    QCOMPARE(screen->lblHistory->text(), QString());
+    QCOMPARE(widget<QLabel>(screen, "lblHistory")->text(), QString());
     CHECKED_STEP(chooseRow(6));
     // Within the default three years at the same place, written otherwise: asked first.
     frmDateLoc *tracker = openTracker();
@@ -170,7 +173,8 @@ void tst_PassageHistory::historyLineAndReuseQuestion()
     MsgBoxScript::queueAnswer(MsgBoxAnswer::Yes);
     QTest::mouseClick(save, Qt::LeftButton);
     QCOMPARE(m_db->scalar(QStringLiteral("SELECT count(*) FROM tblDateLoc")).toInt(), 1);
-    QCOMPARE(screen->lblHistory->text(), QStringLiteral("Last preached 6/15/2001 at MAIN street; 2 times in all"));
+    QCOMPARE(widget<QLabel>(screen, "lblHistory")->text(),
+        QStringLiteral("Last preached 6/15/2001 at MAIN street; 2 times in all"));
 
     // A day beyond the period: no question. A period of 0: none at all.
     MsgBoxScript::clear();

@@ -5,6 +5,7 @@
 #include "ScreenCommands.h"
 #include "ScreenEvents.h"
 #include "StatementLog.h"
+#include "WidgetLookup.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -101,10 +102,10 @@ void tst_SermonScreen::chooseRow(int row)
     frmSermon *screen = sermonScreen();
     QVERIFY(screen);
     // As a user would: the current cell moves onto the row.
-    const QRect cell
-        = screen->grdSermons->visualRect(screen->grdSermons->model()->index(row - 1, 0));
-    QTest::mouseClick(screen->grdSermons->viewport(), Qt::LeftButton, {}, cell.center());
-    QCOMPARE(screen->grdSermons->row(), row);
+    DataGrid *grid = widget<DataGrid>(screen, "grdSermons");
+    const QRect cell = grid->visualRect(grid->model()->index(row - 1, 0));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(grid->row(), row);
 }
 
 QVariant tst_SermonScreen::sermonColumn(int id, const char *column)
@@ -122,7 +123,7 @@ void tst_SermonScreen::showAllListsEverySermonInBibleOrder()
     QCOMPARE(MsgBoxScript::shownStyles(), QList<int> { MsgBoxStyle::OkExclamation });
     QCOMPARE(screen->windowTitle(), QStringLiteral("Sermon Identification Screen"));
 
-    DataGrid *grid = screen->grdSermons;
+    DataGrid *grid = widget<DataGrid>(screen, "grdSermons");
     QCOMPARE(grid->rows(), 7); // headings, five sermons, the blank row
     QCOMPARE(gridKeys(grid), (QStringList { "11", "12", "13", "10", "14" }));
     const QStringList headings
@@ -146,16 +147,18 @@ void tst_SermonScreen::showAllListsEverySermonInBibleOrder()
     QCOMPARE(grid->text(6, 0), QString());
 
     // The first sermon is loaded; its fields carry a trailing blank, the lists show it.
-    QCOMPARE(screen->lblSermonID->text(), QStringLiteral("11"));
-    QCOMPARE(screen->txtTitle->text(), QStringLiteral("In the Beginning "));
-    QCOMPARE(screen->txtBigIdea->text(), QStringLiteral(" "));
-    QCOMPARE(screen->txtDatePreached->text(), QString()); // no date: empty, not one blank
-    QCOMPARE(screen->txtBegC->text(), QStringLiteral("1 "));
-    QCOMPARE(screen->txtEndV->text(), QStringLiteral("5 "));
-    QCOMPARE(screen->txtReference->text(), QStringLiteral("Genesis 1:1-5 "));
-    QCOMPARE(screen->cboPreacher->currentText(), QStringLiteral("O'Connor, Margaret"));
-    QCOMPARE(screen->cboBibleBook->currentText(), QStringLiteral("Genesis"));
-    QCOMPARE(screen->cboSeries->currentText(), QStringLiteral("2"));
+    QCOMPARE(widget<QLabel>(screen, "lblSermonID")->text(), QStringLiteral("11"));
+    QCOMPARE(widget<QLineEdit>(screen, "txtTitle")->text(), QStringLiteral("In the Beginning "));
+    QCOMPARE(widget<QLineEdit>(screen, "txtBigIdea")->text(), QStringLiteral(" "));
+    // No date: empty, not one blank.
+    QCOMPARE(widget<QLineEdit>(screen, "txtDatePreached")->text(), QString());
+    QCOMPARE(widget<QLineEdit>(screen, "txtBegC")->text(), QStringLiteral("1 "));
+    QCOMPARE(widget<QLineEdit>(screen, "txtEndV")->text(), QStringLiteral("5 "));
+    QCOMPARE(widget<QLineEdit>(screen, "txtReference")->text(), QStringLiteral("Genesis 1:1-5 "));
+    QCOMPARE(widget<QComboBox>(screen, "cboPreacher")->currentText(),
+        QStringLiteral("O'Connor, Margaret"));
+    QCOMPARE(widget<QComboBox>(screen, "cboBibleBook")->currentText(), QStringLiteral("Genesis"));
+    QCOMPARE(widget<QComboBox>(screen, "cboSeries")->currentText(), QStringLiteral("2"));
     QCOMPARE(ProgramSelection().glngListRows, 2 + 3);
     QVERIFY(frmNotes::instance());
     QCOMPARE(frmNotes::instance()->outline(), QStringLiteral("Creation and prayer"));
@@ -163,14 +166,14 @@ void tst_SermonScreen::showAllListsEverySermonInBibleOrder()
     QCOMPARE(ProgramSelection().glngBibleBookID, -1);
     QCOMPARE(ProgramSelection().gboolShowAll, qint16(0));
     QCOMPARE(ProgramSelection().gstrOutline, QString());
-    QCOMPARE(screen->cmdClose->text(), QStringLiteral("&Close"));
-    QVERIFY(!screen->cmdSave->isEnabled());
+    QCOMPARE(widget<QPushButton>(screen, "cmdClose")->text(), QStringLiteral("&Close"));
+    QVERIFY(!widget<QPushButton>(screen, "cmdSave")->isEnabled());
 
     // Another row: its fields, a date as mm/dd/yyyy.
     CHECKED_STEP(chooseRow(4));
-    QCOMPARE(screen->lblSermonID->text(), QStringLiteral("10"));
-    QCOMPARE(screen->txtDatePreached->text(), QStringLiteral("06/15/1998"));
-    QCOMPARE(screen->txtLocation->text(), QStringLiteral("Main Street "));
+    QCOMPARE(widget<QLabel>(screen, "lblSermonID")->text(), QStringLiteral("10"));
+    QCOMPARE(widget<QLineEdit>(screen, "txtDatePreached")->text(), QStringLiteral("06/15/1998"));
+    QCOMPARE(widget<QLineEdit>(screen, "txtLocation")->text(), QStringLiteral("Main Street "));
     QCOMPARE(ProgramSelection().glngListRow, 4);
     QCOMPARE(ProgramSelection().glngCurrentSermonID, 10);
     QCOMPARE(frmNotes::instance()->outline(), QStringLiteral("I. Grace abounds\nII. Love gives"));
@@ -197,7 +200,7 @@ void tst_SermonScreen::demoLibraryListsEverySermon()
                              .arg(row))
                 .toString());
     }
-    QCOMPARE(gridKeys(screen->grdSermons), expected);
+    QCOMPARE(gridKeys(widget<DataGrid>(screen, "grdSermons")), expected);
 }
 
 void tst_SermonScreen::mainWindowWhileOpenAndAfterClosing()
@@ -239,9 +242,9 @@ void tst_SermonScreen::emptyLibraryFindsNone()
     QVERIFY(m_db->exec(QStringLiteral("DELETE FROM tblSermons")));
     frmSermon *screen = openAll();
     QCOMPARE(MsgBoxScript::shown(), QStringList { "Number of Records found = 0" });
-    QCOMPARE(screen->grdSermons->rows(), 2);
-    QCOMPARE(screen->grdSermons->text(0, 1), QStringLiteral("BIBLE REF"));
-    QCOMPARE(screen->lblSermonID->text(), QString());
+    QCOMPARE(widget<DataGrid>(screen, "grdSermons")->rows(), 2);
+    QCOMPARE(widget<DataGrid>(screen, "grdSermons")->text(0, 1), QStringLiteral("BIBLE REF"));
+    QCOMPARE(widget<QLabel>(screen, "lblSermonID")->text(), QString());
     QCOMPARE(ProgramSelection().glngPreacherID, -1);
 }
 
@@ -270,10 +273,10 @@ void tst_SermonScreen::listFillSendsTwoStatements()
     StatementLog::setRecording(false);
     QCOMPARE(sent.size(), 2);
     QCOMPARE(sent.at(1), QStringLiteral("Select lngPreacherID, strLastName FROM tblPreachers"));
-    QCOMPARE(screen->grdSermons->rows(), 208);
-    QCOMPARE(screen->grdSermons->text(205, 2), QStringLiteral("O'Connor"));
-    QCOMPARE(screen->grdSermons->text(206, 0), QStringLiteral("300"));
-    QCOMPARE(screen->grdSermons->text(206, 2), QString());
+    QCOMPARE(widget<DataGrid>(screen, "grdSermons")->rows(), 208);
+    QCOMPARE(widget<DataGrid>(screen, "grdSermons")->text(205, 2), QStringLiteral("O'Connor"));
+    QCOMPARE(widget<DataGrid>(screen, "grdSermons")->text(206, 0), QStringLiteral("300"));
+    QCOMPARE(widget<DataGrid>(screen, "grdSermons")->text(206, 2), QString());
 }
 
 void tst_SermonScreen::referenceText_data()
@@ -342,42 +345,46 @@ void tst_SermonScreen::referenceRuleOnTheScreen()
     QFETCH(QString, beginChapter);
     QFETCH(QString, expected);
     frmSermon *screen = openAll();
-    QTest::mouseClick(screen->cmdNew, Qt::LeftButton);
-    screen->cboBibleBook->setCurrentIndex(screen->cboBibleBook->findText(QStringLiteral("John")));
-    QTest::keyClicks(screen->txtReference, typedReference);
-    QTest::keyClicks(screen->txtBegC, beginChapter);
-    QTest::keyClicks(screen->txtBegV, QStringLiteral("16"));
-    QTest::keyClicks(screen->txtEndC, beginChapter);
-    screen->txtEndV->setFocus();
-    QTest::keyClicks(screen->txtEndV, QStringLiteral("18"));
-    QTest::keyClick(screen->txtEndV, Qt::Key_Tab);
-    QCOMPARE(screen->txtReference->text(), expected);
+    QTest::mouseClick(widget<QPushButton>(screen, "cmdNew"), Qt::LeftButton);
+    QComboBox *book = widget<QComboBox>(screen, "cboBibleBook");
+    book->setCurrentIndex(book->findText(QStringLiteral("John")));
+    QTest::keyClicks(widget<QLineEdit>(screen, "txtReference"), typedReference);
+    QTest::keyClicks(widget<QLineEdit>(screen, "txtBegC"), beginChapter);
+    QTest::keyClicks(widget<QLineEdit>(screen, "txtBegV"), QStringLiteral("16"));
+    QTest::keyClicks(widget<QLineEdit>(screen, "txtEndC"), beginChapter);
+    widget<QLineEdit>(screen, "txtEndV")->setFocus();
+    QTest::keyClicks(widget<QLineEdit>(screen, "txtEndV"), QStringLiteral("18"));
+    QTest::keyClick(widget<QLineEdit>(screen, "txtEndV"), Qt::Key_Tab);
+    QCOMPARE(widget<QLineEdit>(screen, "txtReference")->text(), expected);
 }
 
 void tst_SermonScreen::newSermonIsInsertedAndListed()
 {
     frmSermon *screen = openAll();
     MsgBoxScript::clear();
-    QTest::mouseClick(screen->cmdNew, Qt::LeftButton);
-    QVERIFY(screen->pboolAdding);
-    QCOMPARE(screen->cmdClose->text(), QStringLiteral("&Cancel"));
-    QVERIFY(!screen->cmdTopics->isEnabled() && !screen->cmdOutline->isEnabled());
+    QTest::mouseClick(widget<QPushButton>(screen, "cmdNew"), Qt::LeftButton);
+    QVERIFY(screen->isAdding());
+    QCOMPARE(widget<QPushButton>(screen, "cmdClose")->text(), QStringLiteral("&Cancel"));
+    QVERIFY(!widget<QPushButton>(screen, "cmdTopics")->isEnabled()
+        && !widget<QPushButton>(screen, "cmdOutline")->isEnabled());
     QVERIFY(m_main->toolButton(QStringLiteral("grpNotes"))->isHidden());
-    QCOMPARE(screen->grdSermons->row(), 6); // the blank row
-    QCOMPARE(screen->txtLocation->text(), QStringLiteral("First Community Church "));
-    QCOMPARE(screen->lblSermonID->text(), QString());
+    QCOMPARE(widget<DataGrid>(screen, "grdSermons")->row(), 6); // the blank row
+    QCOMPARE(widget<QLineEdit>(screen, "txtLocation")->text(),
+        QStringLiteral("First Community Church "));
+    QCOMPARE(widget<QLabel>(screen, "lblSermonID")->text(), QString());
 
-    screen->cboPreacher->setCurrentIndex(screen->cboPreacher->findData(3));
-    QTest::keyClicks(screen->txtReference, QStringLiteral("Acts 2"));
-    QTest::keyClicks(screen->txtTitle, QStringLiteral("Pentecost"));
-    QVERIFY(screen->cmdSave->isEnabled());
-    QTest::mouseClick(screen->cmdSave, Qt::LeftButton);
+    QComboBox *preacher = widget<QComboBox>(screen, "cboPreacher");
+    preacher->setCurrentIndex(preacher->findData(3));
+    QTest::keyClicks(widget<QLineEdit>(screen, "txtReference"), QStringLiteral("Acts 2"));
+    QTest::keyClicks(widget<QLineEdit>(screen, "txtTitle"), QStringLiteral("Pentecost"));
+    QVERIFY(widget<QPushButton>(screen, "cmdSave")->isEnabled());
+    QTest::mouseClick(widget<QPushButton>(screen, "cmdSave"), Qt::LeftButton);
 
     QCOMPARE(MsgBoxScript::shown(), QStringList());
-    QCOMPARE(screen->lblSermonID->text(), QStringLiteral("15"));
+    QCOMPARE(widget<QLabel>(screen, "lblSermonID")->text(), QStringLiteral("15"));
     QCOMPARE(sermonColumn(15, "strTitle").toString(), QStringLiteral("Pentecost"));
     QCOMPARE(sermonColumn(15, "lngPreacherID").toInt(), 3);
-    DataGrid *grid = screen->grdSermons;
+    DataGrid *grid = widget<DataGrid>(screen, "grdSermons");
     QCOMPARE(grid->rows(), 8);
     QCOMPARE(grid->text(6, 0), QStringLiteral("15"));
     QCOMPARE(grid->text(6, 1), QStringLiteral("Acts 2"));
@@ -388,22 +395,22 @@ void tst_SermonScreen::newSermonIsInsertedAndListed()
     QCOMPARE(ProgramSelection().glngListRows, 6);
     QCOMPARE(ProgramSelection().glngListRow, 6);
     QCOMPARE(ProgramSelection().glngCurrentSermonID, 15);
-    QVERIFY(!screen->pboolAdding);
+    QVERIFY(!screen->isAdding());
     QVERIFY(!screen->isEditing());
-    QCOMPARE(screen->cmdClose->text(), QStringLiteral("&Close"));
-    QVERIFY(screen->cmdTopics->isEnabled());
+    QCOMPARE(widget<QPushButton>(screen, "cmdClose")->text(), QStringLiteral("&Close"));
+    QVERIFY(widget<QPushButton>(screen, "cmdTopics")->isEnabled());
 }
 
 void tst_SermonScreen::emptyChapterAndVerseAreSavedAsZero()
 {
     frmSermon *screen = openAll();
-    QTest::mouseClick(screen->cmdNew, Qt::LeftButton);
-    QTest::keyClicks(screen->txtReference, QStringLiteral("Jude"));
-    QTest::keyClicks(screen->txtBegC, QStringLiteral(" "));
-    QTest::mouseClick(screen->cmdSave, Qt::LeftButton);
-    QCOMPARE(screen->txtBegC->text(), QStringLiteral("0"));
-    QCOMPARE(screen->txtEndV->text(), QStringLiteral("0"));
-    const int id = screen->lblSermonID->text().toInt();
+    QTest::mouseClick(widget<QPushButton>(screen, "cmdNew"), Qt::LeftButton);
+    QTest::keyClicks(widget<QLineEdit>(screen, "txtReference"), QStringLiteral("Jude"));
+    QTest::keyClicks(widget<QLineEdit>(screen, "txtBegC"), QStringLiteral(" "));
+    QTest::mouseClick(widget<QPushButton>(screen, "cmdSave"), Qt::LeftButton);
+    QCOMPARE(widget<QLineEdit>(screen, "txtBegC")->text(), QStringLiteral("0"));
+    QCOMPARE(widget<QLineEdit>(screen, "txtEndV")->text(), QStringLiteral("0"));
+    const int id = widget<QLabel>(screen, "lblSermonID")->text().toInt();
     QVERIFY(id > 0);
     for (const char *column :
         { "intBeginChapter", "intBeginVerse", "intEndChapter", "intEndVerse" }) {
@@ -417,13 +424,14 @@ void tst_SermonScreen::updateRewritesItsRow()
 {
     frmSermon *screen = openAll();
     chooseRow(2); // Psalm 23
-    screen->txtBigIdea->selectAll();
-    QTest::keyClicks(screen->txtBigIdea, QStringLiteral("Rest in Him"));
+    widget<QLineEdit>(screen, "txtBigIdea")->selectAll();
+    QTest::keyClicks(widget<QLineEdit>(screen, "txtBigIdea"), QStringLiteral("Rest in Him"));
     QVERIFY(screen->isEditing());
-    QVERIFY(!screen->grdSermons->isEnabled());
-    screen->cboPreacher->setCurrentIndex(screen->cboPreacher->findData(2));
-    screen->txtDatePreached->setText(QStringLiteral("3/4/2001"));
-    QTest::mouseClick(screen->cmdSave, Qt::LeftButton);
+    QVERIFY(!widget<DataGrid>(screen, "grdSermons")->isEnabled());
+    QComboBox *preacher = widget<QComboBox>(screen, "cboPreacher");
+    preacher->setCurrentIndex(preacher->findData(2));
+    widget<QLineEdit>(screen, "txtDatePreached")->setText(QStringLiteral("3/4/2001"));
+    QTest::mouseClick(widget<QPushButton>(screen, "cmdSave"), Qt::LeftButton);
     QCOMPARE(sermonColumn(12, "strBigIdea").toString(), QStringLiteral("Rest in Him"));
     QCOMPARE(sermonColumn(12, "lngPreacherID").toInt(), 2);
     // SQLite keeps the literal's text; the server a date.
@@ -432,7 +440,7 @@ void tst_SermonScreen::updateRewritesItsRow()
                                                                : date.toDate().toString(Qt::ISODate),
         QStringLiteral("2001-03-04"));
     QCOMPARE(sermonColumn(12, "strOutline").toString(), QStringLiteral("The Lord is my shepherd"));
-    DataGrid *grid = screen->grdSermons;
+    DataGrid *grid = widget<DataGrid>(screen, "grdSermons");
     QCOMPARE(grid->text(2, 0), QStringLiteral("12"));
     // The field's own trailing blank, then the one the row adds.
     QCOMPARE(grid->text(2, 1), QStringLiteral("Psalm 23  "));
@@ -450,39 +458,40 @@ void tst_SermonScreen::deleteBlanksTheRowAndStartsANewSermon()
     chooseRow(3); // 13
     MsgBoxScript::clear();
     MsgBoxScript::queueAnswer(MsgBoxAnswer::Yes);
-    QTest::mouseClick(screen->cmdDelete, Qt::LeftButton);
+    QTest::mouseClick(widget<QPushButton>(screen, "cmdDelete"), Qt::LeftButton);
     QCOMPARE(MsgBoxScript::shown(),
         (QStringList { "Delete the Current Record", "Delete was successful" }));
     QCOMPARE(MsgBoxScript::shownStyles(),
         (QList<int> { MsgBoxStyle::YesNoQuestion, MsgBoxStyle::OkExclamation }));
     QVERIFY(!sermonColumn(13, "lngSermonID").isValid());
-    DataGrid *grid = screen->grdSermons;
+    DataGrid *grid = widget<DataGrid>(screen, "grdSermons");
     QCOMPARE(grid->rows(), 7);
     for (int col = 0; col < 4; ++col) {
         QCOMPARE(grid->text(3, col), QStringLiteral(" "));
     }
     QCOMPARE(grid->row(), 6);
-    QCOMPARE(screen->lblSermonID->text(), QString());
-    QCOMPARE(screen->txtTitle->text(), QString());
-    QVERIFY(!screen->cmdNew->isEnabled() && !screen->cmdDelete->isEnabled());
-    QVERIFY(!screen->cmdSave->isEnabled());
-    QCOMPARE(screen->cmdClose->text(), QStringLiteral("&Cancel"));
-    QVERIFY(!screen->pboolAdding);
+    QCOMPARE(widget<QLabel>(screen, "lblSermonID")->text(), QString());
+    QCOMPARE(widget<QLineEdit>(screen, "txtTitle")->text(), QString());
+    QVERIFY(!widget<QPushButton>(screen, "cmdNew")->isEnabled()
+        && !widget<QPushButton>(screen, "cmdDelete")->isEnabled());
+    QVERIFY(!widget<QPushButton>(screen, "cmdSave")->isEnabled());
+    QCOMPARE(widget<QPushButton>(screen, "cmdClose")->text(), QStringLiteral("&Cancel"));
+    QVERIFY(!screen->isAdding());
 
     // The emptied row loads nothing.
-    QTest::mouseClick(screen->cmdClose, Qt::LeftButton);
+    QTest::mouseClick(widget<QPushButton>(screen, "cmdClose"), Qt::LeftButton);
     CHECKED_STEP(chooseRow(3));
-    QCOMPARE(screen->lblSermonID->text(), QString());
+    QCOMPARE(widget<QLabel>(screen, "lblSermonID")->text(), QString());
 }
 
 void tst_SermonScreen::deleteWithoutASermonShownDoesNothing()
 {
     frmSermon *screen = openAll();
     chooseRow(4); // 10
-    QTest::mouseClick(screen->cmdNew, Qt::LeftButton);
+    QTest::mouseClick(widget<QPushButton>(screen, "cmdNew"), Qt::LeftButton);
     MsgBoxScript::clear();
     MsgBoxScript::queueAnswer(MsgBoxAnswer::Yes);
-    QTest::mouseClick(screen->cmdDelete, Qt::LeftButton);
+    QTest::mouseClick(widget<QPushButton>(screen, "cmdDelete"), Qt::LeftButton);
     QCOMPARE(MsgBoxScript::shown(), QStringList());
     QCOMPARE(sermonColumn(10, "lngSermonID").toInt(), 10);
 }
@@ -491,40 +500,40 @@ void tst_SermonScreen::failedSaveKeepsTheEdits()
 {
     frmSermon *screen = openAll();
     CHECKED_STEP(chooseRow(4));
-    screen->txtReference->selectAll();
-    QTest::keyClick(screen->txtReference, Qt::Key_Delete);
+    widget<QLineEdit>(screen, "txtReference")->selectAll();
+    QTest::keyClick(widget<QLineEdit>(screen, "txtReference"), Qt::Key_Delete);
     MsgBoxScript::clear();
-    QTest::mouseClick(screen->cmdSave, Qt::LeftButton);
+    QTest::mouseClick(widget<QPushButton>(screen, "cmdSave"), Qt::LeftButton);
     QCOMPARE(MsgBoxScript::shown(), QStringList { "Reference Must Be Filled In." });
-    QVERIFY(screen->txtReference->hasFocus());
+    QVERIFY(widget<QLineEdit>(screen, "txtReference")->hasFocus());
     QVERIFY(screen->isEditing());
     QCOMPARE(sermonColumn(10, "strDisplayText").toString(), QStringLiteral("John 3:16"));
 
     // The row vanished under the screen: nothing is saved unless the user wants the edits
     // kept as a new sermon; No leaves them unsaved.
-    QTest::keyClicks(screen->txtReference, QStringLiteral("Jn 3:16"));
+    QTest::keyClicks(widget<QLineEdit>(screen, "txtReference"), QStringLiteral("Jn 3:16"));
     QVERIFY(m_db->exec(QStringLiteral("DELETE FROM tblSermons WHERE lngSermonID = 10")));
     MsgBoxScript::clear();
     MsgBoxScript::queueAnswer(MsgBoxAnswer::No);
-    QTest::mouseClick(screen->cmdSave, Qt::LeftButton);
+    QTest::mouseClick(widget<QPushButton>(screen, "cmdSave"), Qt::LeftButton);
     QCOMPARE(MsgBoxScript::shown(),
         QStringList { "This record was deleted by someone else since you opened it. Save your "
                       "version as a new record?" });
     QCOMPARE(MsgBoxScript::shownCaptions(), QStringList { "Sermon Identification Screen" });
     QVERIFY(screen->isEditing());
-    QCOMPARE(screen->grdSermons->text(4, 1), QStringLiteral("John 3:16"));
+    QCOMPARE(widget<DataGrid>(screen, "grdSermons")->text(4, 1), QStringLiteral("John 3:16"));
 }
 
 void tst_SermonScreen::cancelReloadsFromTheDatabase()
 {
     frmSermon *screen = openAll();
     CHECKED_STEP(chooseRow(4));
-    screen->txtTitle->selectAll();
-    QTest::keyClicks(screen->txtTitle, QStringLiteral("Changed"));
-    QCOMPARE(screen->cmdClose->text(), QStringLiteral("&Cancel"));
-    QTest::mouseClick(screen->cmdClose, Qt::LeftButton);
-    QCOMPARE(screen->txtTitle->text(), QStringLiteral("God So Loved "));
-    QCOMPARE(screen->cmdClose->text(), QStringLiteral("&Close"));
+    widget<QLineEdit>(screen, "txtTitle")->selectAll();
+    QTest::keyClicks(widget<QLineEdit>(screen, "txtTitle"), QStringLiteral("Changed"));
+    QCOMPARE(widget<QPushButton>(screen, "cmdClose")->text(), QStringLiteral("&Cancel"));
+    QTest::mouseClick(widget<QPushButton>(screen, "cmdClose"), Qt::LeftButton);
+    QCOMPARE(widget<QLineEdit>(screen, "txtTitle")->text(), QStringLiteral("God So Loved "));
+    QCOMPARE(widget<QPushButton>(screen, "cmdClose")->text(), QStringLiteral("&Close"));
     QVERIFY(!screen->isEditing());
     QVERIFY(frmSermon::instance());
     QCOMPARE(sermonColumn(10, "strTitle").toString(), QStringLiteral("God So Loved"));
@@ -543,19 +552,19 @@ void tst_SermonScreen::blankRowClearsTheFields()
     frmSermon *screen = openAll();
     CHECKED_STEP(chooseRow(4));
     if (heading) {
-        QHeaderView *header = screen->grdSermons->horizontalHeader();
+        QHeaderView *header = widget<DataGrid>(screen, "grdSermons")->horizontalHeader();
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
             QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
     } else {
         CHECKED_STEP(chooseRow(6));
     }
-    QCOMPARE(screen->lblSermonID->text(), QString());
-    QCOMPARE(screen->txtTitle->text(), QString());
-    QCOMPARE(screen->cboPreacher->currentIndex(), -1);
+    QCOMPARE(widget<QLabel>(screen, "lblSermonID")->text(), QString());
+    QCOMPARE(widget<QLineEdit>(screen, "txtTitle")->text(), QString());
+    QCOMPARE(widget<QComboBox>(screen, "cboPreacher")->currentIndex(), -1);
     QCOMPARE(frmNotes::instance()->outline(), QString());
     // The row chosen before loads again.
     CHECKED_STEP(chooseRow(4));
-    QCOMPARE(screen->lblSermonID->text(), QStringLiteral("10"));
+    QCOMPARE(widget<QLabel>(screen, "lblSermonID")->text(), QStringLiteral("10"));
 }
 
 void tst_SermonScreen::emptyRefillLeavesNoSermonBehind()
@@ -568,19 +577,19 @@ void tst_SermonScreen::emptyRefillLeavesNoSermonBehind()
     ProgramSelection().glngPreacherID = 99;
     m_main->runCommand(QStringLiteral("frmSermon"));
     QCOMPARE(MsgBoxScript::shown(), QStringList { "Number of Records found = 0" });
-    QCOMPARE(screen->grdSermons->rows(), 2);
-    QCOMPARE(screen->grdSermons->text(0, 0), QStringLiteral("ID#"));
-    QCOMPARE(screen->lblSermonID->text(), QString());
-    QCOMPARE(screen->txtTitle->text(), QString());
-    QCOMPARE(screen->cboPreacher->currentIndex(), -1);
+    QCOMPARE(widget<DataGrid>(screen, "grdSermons")->rows(), 2);
+    QCOMPARE(widget<DataGrid>(screen, "grdSermons")->text(0, 0), QStringLiteral("ID#"));
+    QCOMPARE(widget<QLabel>(screen, "lblSermonID")->text(), QString());
+    QCOMPARE(widget<QLineEdit>(screen, "txtTitle")->text(), QString());
+    QCOMPARE(widget<QComboBox>(screen, "cboPreacher")->currentIndex(), -1);
 
     // What is typed now is a new sermon; the one shown before stays as it was.
-    QTest::keyClicks(screen->txtReference, QStringLiteral("Jonah 1"));
-    QTest::mouseClick(screen->cmdSave, Qt::LeftButton);
-    const int id = screen->lblSermonID->text().toInt();
+    QTest::keyClicks(widget<QLineEdit>(screen, "txtReference"), QStringLiteral("Jonah 1"));
+    QTest::mouseClick(widget<QPushButton>(screen, "cmdSave"), Qt::LeftButton);
+    const int id = widget<QLabel>(screen, "lblSermonID")->text().toInt();
     QVERIFY(id > 14);
-    QCOMPARE(screen->grdSermons->text(1, 0), QString::number(id));
-    QCOMPARE(screen->grdSermons->rows(), 3);
+    QCOMPARE(widget<DataGrid>(screen, "grdSermons")->text(1, 0), QString::number(id));
+    QCOMPARE(widget<DataGrid>(screen, "grdSermons")->rows(), 3);
     QCOMPARE(sermonColumn(10, "strDisplayText").toString(), QStringLiteral("John 3:16"));
 }
 
@@ -610,8 +619,8 @@ void tst_SermonScreen::sermonsButtonsAskAboutUnsavedEdits()
     RegisterReferenceScreenCommands(*m_main);
     frmSermon *screen = openAll();
     chooseRow(4); // 10, Harper, series 1
-    screen->txtTitle->selectAll();
-    QTest::keyClicks(screen->txtTitle, QStringLiteral("Edited"));
+    widget<QLineEdit>(screen, "txtTitle")->selectAll();
+    QTest::keyClicks(widget<QLineEdit>(screen, "txtTitle"), QStringLiteral("Edited"));
     QVERIFY(screen->isEditing());
 
     // The real screens, driven as a user would.
@@ -656,15 +665,15 @@ void tst_SermonScreen::sermonsButtonsAskAboutUnsavedEdits()
     QVERIFY(!MsgBoxScript::shown().isEmpty());
     QCOMPARE(MsgBoxScript::shown().constFirst(),
         QStringLiteral("Data Has Been Changed\r\nSave Changes ?"));
-    QCOMPARE(gridKeys(screen->grdSermons), listed);
+    QCOMPARE(gridKeys(widget<DataGrid>(screen, "grdSermons")), listed);
     QCOMPARE(sermonColumn(10, "strTitle").toString(), storedTitle);
     QCOMPARE(screen->isEditing(), answer == MsgBoxAnswer::Cancel);
     if (answer == MsgBoxAnswer::Cancel) {
-        QCOMPARE(screen->txtTitle->text(), QStringLiteral("Edited"));
+        QCOMPARE(widget<QLineEdit>(screen, "txtTitle")->text(), QStringLiteral("Edited"));
     } else {
         QCOMPARE(MsgBoxScript::shown().constLast(),
             QStringLiteral("Number of Records found = %1").arg(listed.size()));
-        QCOMPARE(screen->lblSermonID->text(), listed.constFirst());
+        QCOMPARE(widget<QLabel>(screen, "lblSermonID")->text(), listed.constFirst());
     }
     // Every selection serves one list, also the one that was not shown.
     QCOMPARE(ProgramSelection().gboolBySeries + ProgramSelection().gboolByPreacher, 0);
@@ -676,14 +685,15 @@ void tst_SermonScreen::addNewSermonStartsWithAnEmptyList()
     frmSermon *screen = sermonScreen();
     QVERIFY(screen);
     QCOMPARE(MsgBoxScript::shown(), QStringList());
-    QCOMPARE(screen->grdSermons->rows(), 2);
-    QVERIFY(screen->pboolAdding);
+    QCOMPARE(widget<DataGrid>(screen, "grdSermons")->rows(), 2);
+    QVERIFY(screen->isAdding());
     QVERIFY(m_main->toolButton(QStringLiteral("grpNewSermon"))->isHidden());
-    QCOMPARE(screen->txtLocation->text(), QStringLiteral("First Community Church "));
-    QTest::keyClicks(screen->txtReference, QStringLiteral("Ruth 1"));
-    QTest::mouseClick(screen->cmdSave, Qt::LeftButton);
-    QCOMPARE(screen->grdSermons->text(1, 1), QStringLiteral("Ruth 1"));
-    QCOMPARE(screen->grdSermons->rows(), 3);
+    QCOMPARE(widget<QLineEdit>(screen, "txtLocation")->text(),
+        QStringLiteral("First Community Church "));
+    QTest::keyClicks(widget<QLineEdit>(screen, "txtReference"), QStringLiteral("Ruth 1"));
+    QTest::mouseClick(widget<QPushButton>(screen, "cmdSave"), Qt::LeftButton);
+    QCOMPARE(widget<DataGrid>(screen, "grdSermons")->text(1, 1), QStringLiteral("Ruth 1"));
+    QCOMPARE(widget<DataGrid>(screen, "grdSermons")->rows(), 3);
 }
 
 void tst_SermonScreen::newSermonStartsWithAnEmptyOutline_data()
@@ -705,12 +715,12 @@ void tst_SermonScreen::newSermonStartsWithAnEmptyOutline()
     } else {
         screen = openAll();
         CHECKED_STEP(chooseRow(4));
-        QTest::mouseClick(screen->cmdNew, Qt::LeftButton);
+        QTest::mouseClick(widget<QPushButton>(screen, "cmdNew"), Qt::LeftButton);
         QCOMPARE(frmNotes::instance()->outline(), QString());
     }
-    QTest::keyClicks(screen->txtReference, QStringLiteral("Ruth 2"));
-    QTest::mouseClick(screen->cmdSave, Qt::LeftButton);
-    const int id = screen->lblSermonID->text().toInt();
+    QTest::keyClicks(widget<QLineEdit>(screen, "txtReference"), QStringLiteral("Ruth 2"));
+    QTest::mouseClick(widget<QPushButton>(screen, "cmdSave"), Qt::LeftButton);
+    const int id = widget<QLabel>(screen, "lblSermonID")->text().toInt();
     QVERIFY(id > 0);
     QVERIFY(sermonColumn(id, "strOutline").isNull());
 }
@@ -719,16 +729,16 @@ void tst_SermonScreen::clearingTheSeriesIsAChange()
 {
     frmSermon *screen = openAll();
     chooseRow(4); // series 1
-    const int entries = screen->cboSeries->count();
-    QTest::mouseClick(screen->lblSeries, Qt::LeftButton);
-    QCOMPARE(screen->cboSeries->currentIndex(), -1);
-    QCOMPARE(screen->cboSeries->count(), entries);
+    const int entries = widget<QComboBox>(screen, "cboSeries")->count();
+    QTest::mouseClick(widget<QLabel>(screen, "lblSeries"), Qt::LeftButton);
+    QCOMPARE(widget<QComboBox>(screen, "cboSeries")->currentIndex(), -1);
+    QCOMPARE(widget<QComboBox>(screen, "cboSeries")->count(), entries);
     QVERIFY(screen->isEditing());
-    QTest::mouseClick(screen->cmdSave, Qt::LeftButton);
+    QTest::mouseClick(widget<QPushButton>(screen, "cmdSave"), Qt::LeftButton);
     QCOMPARE(sermonColumn(10, "lngSeriesID").toInt(), 0);
 
-    QTest::mouseClick(screen->lblPreacher, Qt::LeftButton);
-    QCOMPARE(screen->cboPreacher->currentIndex(), -1);
+    QTest::mouseClick(widget<QLabel>(screen, "lblPreacher"), Qt::LeftButton);
+    QCOMPARE(widget<QComboBox>(screen, "cboPreacher")->currentIndex(), -1);
 }
 
 void tst_SermonScreen::preacherListFollowsOtherScreens()
@@ -738,9 +748,11 @@ void tst_SermonScreen::preacherListFollowsOtherScreens()
     QVERIFY(m_db->exec(QStringLiteral("INSERT INTO tblPreachers (lngPreacherID, strFirstName, "
                                       "strLastName) VALUES (4, 'Ann', 'Able')")));
     Q_EMIT ScreenEvents::instance().preachersChanged();
-    QCOMPARE(screen->cboPreacher->itemText(0), QStringLiteral("(No Preacher), "));
-    QVERIFY(screen->cboPreacher->findText(QStringLiteral("Able, Ann")) >= 0);
-    QCOMPARE(screen->cboPreacher->currentText(), QStringLiteral("Harper, Daniel"));
+    QCOMPARE(
+        widget<QComboBox>(screen, "cboPreacher")->itemText(0), QStringLiteral("(No Preacher), "));
+    QVERIFY(widget<QComboBox>(screen, "cboPreacher")->findText(QStringLiteral("Able, Ann")) >= 0);
+    QCOMPARE(
+        widget<QComboBox>(screen, "cboPreacher")->currentText(), QStringLiteral("Harper, Daniel"));
     QVERIFY(!screen->isEditing());
 }
 
