@@ -42,6 +42,7 @@ struct Script
     QStringList captions;
     QList<int> styles;
     QString lastDetail;
+    QStringList unscripted;
 };
 
 Script &script()
@@ -68,8 +69,14 @@ int MsgBox(const QString &text, int style, const QString &caption, const QString
     s.captions.append(caption);
     s.styles.append(style);
     s.lastDetail = detail;
-    if (s.scripted || !g_installed)
-        return s.answers.isEmpty() ? defaultAnswer(style) : s.answers.dequeue();
+    if (s.scripted || !g_installed) {
+        if (!s.answers.isEmpty())
+            return s.answers.dequeue();
+        // A question the test did not foresee: its default answer may hide a wrong branch.
+        if (style == MsgBoxStyle::YesNoQuestion || style == MsgBoxStyle::YesNoCancelQuestion)
+            s.unscripted.append(text);
+        return defaultAnswer(style);
+    }
     return g_installed->showMessage(text, style, caption, detail);
 }
 
@@ -81,6 +88,7 @@ QStringList MsgBoxScript::shown() { return script().texts; }
 QStringList MsgBoxScript::shownCaptions() { return script().captions; }
 QList<int> MsgBoxScript::shownStyles() { return script().styles; }
 QString MsgBoxScript::lastDetail() { return script().lastDetail; }
+QStringList MsgBoxScript::unscripted() { return script().unscripted; }
 
 void MsgBoxScript::clear()
 {
@@ -90,6 +98,7 @@ void MsgBoxScript::clear()
     s.captions.clear();
     s.styles.clear();
     s.lastDetail.clear();
+    s.unscripted.clear();
 }
 
 void ShowSystemError(int number, const QString &detail)

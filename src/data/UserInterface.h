@@ -55,6 +55,7 @@ QStringList shown();           // texts in the order shown
 QStringList shownCaptions();
 QList<int> shownStyles();
 QString lastDetail();
+QStringList unscripted();      // questions that found no queued answer and got the default
 void clear();                  // forget texts and queued answers
 } // namespace MsgBoxScript
 

@@ -3,6 +3,7 @@
 #include "QtUserInterface.h"
 #include "SafetySupport.h"
 #include "ScreenCommands.h"
+#include "ScreenTestReset.h"
 #include "SelectionState.h"
 #include "StatementLog.h"
 #include "TestEnvironment.h"
@@ -92,16 +93,14 @@ private:
 
 void tst_ChangedUnderneath::init()
 {
-    MsgBoxScript::setScripted(true);
-    MsgBoxScript::clear();
-    ProgramSelection() = SelectionState();
-    OpenScreenCount = 0;
+    ScreenTestReset::begin();
     frmNotes::gboolNotesOpen = false;
     frmNotes::gboolNotesWasOpen = false;
 }
 
 void tst_ChangedUnderneath::cleanup()
 {
+    ScreenTestReset::verifyScriptConsumed();
     if (m_main) {
         for (int i = 0; i < 8; ++i)
             MsgBoxScript::queueAnswer(MsgBoxAnswer::No);
@@ -111,8 +110,7 @@ void tst_ChangedUnderneath::cleanup()
     m_main.reset();
     QApplication::processEvents();
     m_db.reset();
-    MsgBoxScript::clear();
-    StatementLog::setRecording(false);
+    ScreenTestReset::verifyNothingOpen();
 }
 
 bool tst_ChangedUnderneath::openLibrary(int engine)
@@ -372,6 +370,7 @@ void tst_ChangedUnderneath::races()
     }
     copy.write("quit\n");
     QVERIFY(copy.waitForFinished(60000));
+    MsgBoxScript::clear(); // the last race may have asked nothing
     qInfo("%s: %d two-process races (seed %u): this copy saved %d, asked %d; the other copy "
           "saved %d, asked %d; silent overwrites %d; written after No %d; failures %d",
         sqlite ? "SQLite" : "PostgreSQL", races, seed, oursSaved, oursAsked, theirsSaved,

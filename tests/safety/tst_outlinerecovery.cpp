@@ -114,11 +114,13 @@ void tst_OutlineRecovery::init()
 
 void tst_OutlineRecovery::cleanup()
 {
+    ScreenTestReset::verifyScriptConsumed();
     closeAll(m_main);
     m_db.reset();
     ActiveDatabase.clear();
     qunsetenv("XDG_DATA_HOME");
     m_home.reset();
+    ScreenTestReset::verifyNothingOpen();
 }
 
 QStringList tst_OutlineRecovery::copies() const

@@ -2,6 +2,7 @@
 #include "ProgramGlobals.h"
 #include "QtUserInterface.h"
 #include "ScreenOperations.h"
+#include "ScreenTestReset.h"
 #include "TestEnvironment.h"
 #include "WinHelp.h"
 #include "clsConfig.h"
@@ -61,17 +62,18 @@ void tst_HelpAbout::initTestCase()
 
 void tst_HelpAbout::init()
 {
-    MsgBoxScript::setScripted(true);
-    MsgBoxScript::clear();
+    ScreenTestReset::begin();
     m_now = 36000;
     clsSystemInfo::setClock([this] { return m_now; });
 }
 
 void tst_HelpAbout::cleanup()
 {
+    ScreenTestReset::verifyScriptConsumed();
     clsSystemInfo::setClock(nullptr);
     WinHelp(&m_owner, helpFile(), HELP_QUIT, 0);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ScreenTestReset::verifyNothingOpen();
 }
 
 void tst_HelpAbout::helpCommands_data()

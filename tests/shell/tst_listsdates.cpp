@@ -2,6 +2,7 @@
 #include "ListOperations.h"
 #include "QtUserInterface.h"
 #include "ScreenOperations.h"
+#include "ScreenTestReset.h"
 #include "TestEnvironment.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@ class tst_ListsAndDates : public QObject
 private Q_SLOTS:
     void initTestCase();
     void init();
+    void cleanup();
 
     void selectAfterDelete_data();
     void selectAfterDelete();
@@ -41,8 +43,13 @@ void tst_ListsAndDates::initTestCase()
 
 void tst_ListsAndDates::init()
 {
-    MsgBoxScript::setScripted(true);
-    MsgBoxScript::clear();
+    ScreenTestReset::begin();
+}
+
+void tst_ListsAndDates::cleanup()
+{
+    ScreenTestReset::verifyScriptConsumed();
+    ScreenTestReset::verifyNothingOpen();
 }
 
 void tst_ListsAndDates::selectAfterDelete_data()

@@ -2,6 +2,7 @@
 #include "PasswordEncode.h"
 #include "ProgramGlobals.h"
 #include "QtUserInterface.h"
+#include "ScreenTestReset.h"
 #include "StatementLog.h"
 #include "TestEnvironment.h"
 #include "UserInterface.h"
@@ -71,15 +72,16 @@ void tst_Login::initTestCase()
 
 void tst_Login::init()
 {
-    MsgBoxScript::setScripted(true);
-    MsgBoxScript::clear();
+    ScreenTestReset::begin();
     m_main = std::make_unique<frmMain>();
     QtUserInterface::instance().setStatusTextRaw(ProductName);
 }
 
 void tst_Login::cleanup()
 {
+    ScreenTestReset::verifyScriptConsumed();
     m_main.reset();
+    ScreenTestReset::verifyNothingOpen();
 }
 
 void tst_Login::choose(frmLogin &screen, const QString &loginId)

@@ -2,6 +2,7 @@
 #include "ProgramGlobals.h"
 #include "QtUserInterface.h"
 #include "SampleScreen.h"
+#include "ScreenTestReset.h"
 #include "Twips.h"
 #include "frmMain.h"
 
@@ -51,9 +52,7 @@ void tst_MainToolbar::initTestCase()
 
 void tst_MainToolbar::init()
 {
-    MsgBoxScript::setScripted(true);
-    MsgBoxScript::clear();
-    OpenScreenCount = 0;
+    ScreenTestReset::begin();
     m_main = std::make_unique<frmMain>();
     QtUserInterface::instance().setStatusTextRaw(ProductName);
     m_main->show();
@@ -62,8 +61,10 @@ void tst_MainToolbar::init()
 
 void tst_MainToolbar::cleanup()
 {
+    ScreenTestReset::verifyScriptConsumed();
     MsgBoxScript::queueAnswer(MsgBoxAnswer::No);
     m_main.reset();
+    ScreenTestReset::verifyNothingOpen();
 }
 
 void tst_MainToolbar::hover(QWidget *widget)

@@ -4,6 +4,7 @@
 #include "QtUserInterface.h"
 #include "SampleScreen.h"
 #include "ScreenOperations.h"
+#include "ScreenTestReset.h"
 #include "SelectionState.h"
 #include "Twips.h"
 #include "frmAbout32.h"
@@ -66,9 +67,7 @@ void tst_MainWindow::initTestCase()
 
 void tst_MainWindow::init()
 {
-    MsgBoxScript::setScripted(true);
-    MsgBoxScript::clear();
-    OpenScreenCount = 0;
+    ScreenTestReset::begin();
     m_main = std::make_unique<frmMain>();
     HelpFilePath = QStringLiteral(LECTORUM_HELP_FILE);
     QtUserInterface::instance().setStatusTextRaw(ProductName);
@@ -78,11 +77,13 @@ void tst_MainWindow::init()
 
 void tst_MainWindow::cleanup()
 {
+    ScreenTestReset::verifyScriptConsumed();
     MsgBoxScript::queueAnswer(MsgBoxAnswer::No);
     if (HelpWindow *help = HelpWindow::current()) {
         delete help;
     }
     m_main.reset();
+    ScreenTestReset::verifyNothingOpen();
 }
 
 void tst_MainWindow::captionAndMenuBar()

@@ -2,6 +2,7 @@
 #include "PrintCommands.h"
 #include "PrintJob.h"
 #include "QtUserInterface.h"
+#include "ScreenTestReset.h"
 #include "SelectionState.h"
 #include "UserInterface.h"
 #include "frmMain.h"
@@ -125,16 +126,16 @@ void tst_Print::initTestCase()
 
 void tst_Print::init()
 {
-    MsgBoxScript::setScripted(true);
-    MsgBoxScript::clear();
-    ProgramSelection() = SelectionState();
+    ScreenTestReset::begin();
     m_main = std::make_unique<frmMain>();
     RegisterPrintCommands(*m_main);
 }
 
 void tst_Print::cleanup()
 {
+    ScreenTestReset::verifyScriptConsumed();
     m_main.reset();
+    ScreenTestReset::verifyNothingOpen();
 }
 
 template<typename Control>

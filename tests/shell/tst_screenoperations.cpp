@@ -3,6 +3,7 @@
 #include "QtUserInterface.h"
 #include "SampleScreen.h"
 #include "ScreenOperations.h"
+#include "ScreenTestReset.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -54,9 +55,7 @@ void tst_ScreenOperations::initTestCase()
 
 void tst_ScreenOperations::init()
 {
-    MsgBoxScript::setScripted(true);
-    MsgBoxScript::clear();
-    OpenScreenCount = 0;
+    ScreenTestReset::begin();
     m_main = std::make_unique<frmMain>();
     QtUserInterface::instance().setStatusTextRaw(ProductName);
     m_main->show();
@@ -65,12 +64,14 @@ void tst_ScreenOperations::init()
 
 void tst_ScreenOperations::cleanup()
 {
+    ScreenTestReset::verifyScriptConsumed();
     // Unsaved test edits are thrown away without a question.
     MsgBoxScript::queueAnswer(MsgBoxAnswer::No);
     m_main.reset();
     while (QApplication::overrideCursor()) {
         QApplication::restoreOverrideCursor();
     }
+    ScreenTestReset::verifyNothingOpen();
 }
 
 SampleScreen *tst_ScreenOperations::openSample(const QString &caption, bool empty)
@@ -204,6 +205,7 @@ void tst_ScreenOperations::minimisedScreenIsRestoredForTheQuestion()
     screen->txtName->setText(QStringLiteral("changed"));
     screen->subWindow()->showMinimized();
     QVERIFY(screen->subWindow()->isMinimized());
+    MsgBoxScript::queueAnswer(MsgBoxAnswer::Cancel);
     QCOMPARE(AskSaveChanges(screen), int(MsgBoxAnswer::Cancel));
     QVERIFY(!screen->subWindow()->isMinimized());
     QCOMPARE(m_main->workArea()->currentSubWindow(), screen->subWindow());
@@ -376,6 +378,7 @@ void tst_ScreenOperations::confirmDeleteUsesTheActiveCaption()
 {
     openSample(QStringLiteral("Preachers Screen"));
     MsgBoxScript::queueAnswer(MsgBoxAnswer::Yes);
+    MsgBoxScript::queueAnswer(MsgBoxAnswer::No);
     QVERIFY(ConfirmDelete(QStringLiteral("Delete the Current Record")));
     QVERIFY(!ConfirmDelete(QStringLiteral("Delete the Current Record")));
     QCOMPARE(MsgBoxScript::shown().value(0), QStringLiteral("Delete the Current Record"));

@@ -1,6 +1,7 @@
 #include "DbDatabase.h"
 #include "ProgramGlobals.h"
 #include "QtUserInterface.h"
+#include "ScreenTestReset.h"
 #include "StartUp.h"
 #include "TestEnvironment.h"
 #include "UserInterface.h"
@@ -61,8 +62,7 @@ void tst_StartUp::initTestCase()
 
 void tst_StartUp::init()
 {
-    MsgBoxScript::setScripted(true);
-    MsgBoxScript::clear();
+    ScreenTestReset::begin();
     QFile::remove(settingsFile());
     TestEnvironment::isolateSettings(m_dir.path());
     m_config = std::make_unique<clsConfig>();
@@ -74,9 +74,11 @@ void tst_StartUp::init()
 
 void tst_StartUp::cleanup()
 {
+    ScreenTestReset::verifyScriptConsumed();
     setProgramConnection(nullptr);
     m_connection.reset();
     m_config.reset();
+    ScreenTestReset::verifyNothingOpen();
 }
 
 void tst_StartUp::pointSettingsAt(const QString &path)

@@ -2,6 +2,7 @@
 #include "ProgramGlobals.h"
 #include "QtUserInterface.h"
 #include "ScreenCommands.h"
+#include "ScreenTestReset.h"
 #include "TestEnvironment.h"
 #include "UserInterface.h"
 #include "clsConfig.h"
@@ -76,9 +77,7 @@ void tst_ConfigScreens::initTestCase()
 
 void tst_ConfigScreens::init()
 {
-    MsgBoxScript::setScripted(true);
-    MsgBoxScript::clear();
-    OpenScreenCount = 0;
+    ScreenTestReset::begin();
     m_db = std::make_unique<TestDatabase>(Engine::SQLite);
     QVERIFY(m_db->isReady());
     m_main = std::make_unique<frmMain>();
@@ -91,10 +90,12 @@ void tst_ConfigScreens::init()
 
 void tst_ConfigScreens::cleanup()
 {
+    ScreenTestReset::verifyScriptConsumed();
     m_main.reset();
     m_db.reset();
     QFile::remove(programFile(SecondFile));
     QFile::remove(programFile(BrokenFile));
+    ScreenTestReset::verifyNothingOpen();
 }
 
 QDialog *tst_ConfigScreens::openChangeDatabase()

@@ -86,15 +86,16 @@ SermonExportRow awkwardSermon()
 
 void tst_Export::init()
 {
-    MsgBoxScript::setScripted(true);
-    MsgBoxScript::clear();
+    ScreenTestReset::begin();
     ExportPaths::clearAnswers();
 }
 
 void tst_Export::cleanup()
 {
+    ScreenTestReset::verifyScriptConsumed();
     closeAll(m_main);
     ExportPaths::clearAnswers();
+    ScreenTestReset::verifyNothingOpen();
 }
 
 void tst_Export::csvRoundTripsAwkwardTexts_data()

@@ -5,6 +5,7 @@
 #include "ProgramGlobals.h"
 #include "QtUserInterface.h"
 #include "ScreenCommands.h"
+#include "ScreenTestReset.h"
 #include "StartUp.h"
 #include "TestEnvironment.h"
 #include "UserInterface.h"
@@ -75,9 +76,7 @@ void tst_LibraryScreens::initTestCase()
 
 void tst_LibraryScreens::init()
 {
-    MsgBoxScript::setScripted(true);
-    MsgBoxScript::clear();
-    OpenScreenCount = 0;
+    ScreenTestReset::begin();
     m_db = std::make_unique<TestDatabase>(Engine::SQLite, true);
     QVERIFY(m_db->isReady());
     m_main = std::make_unique<frmMain>();
@@ -89,11 +88,13 @@ void tst_LibraryScreens::init()
 
 void tst_LibraryScreens::cleanup()
 {
+    ScreenTestReset::verifyScriptConsumed();
     if (LibraryBackupRunner *running = LibraryBackupRunner::current())
         running->wait();
     m_main.reset();
     m_db.reset();
     QDir(m_home.filePath(QStringLiteral("data"))).removeRecursively();
+    ScreenTestReset::verifyNothingOpen();
 }
 
 void tst_LibraryScreens::serverLibraryChangesNothing_data()
@@ -223,8 +224,8 @@ void tst_LibraryScreens::damagedLibraryOffersTheNewestGoodBackup()
 
     MsgBoxScript::queueAnswer(MsgBoxAnswer::Ok);
     MsgBoxScript::queueAnswer(accept ? MsgBoxAnswer::Yes : MsgBoxAnswer::No);
-    MsgBoxScript::queueAnswer(MsgBoxAnswer::Ok);
-    MsgBoxScript::queueAnswer(MsgBoxAnswer::No); // the configuration offer after a No
+    if (accept)
+        MsgBoxScript::queueAnswer(MsgBoxAnswer::Ok); // the restored message; a No ends the offer
     bool opened = false;
     if (atStartUp) {
         clsConfig config;

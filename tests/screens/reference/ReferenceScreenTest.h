@@ -3,6 +3,7 @@
 #include "ProgramGlobals.h"
 #include "QtUserInterface.h"
 #include "ReferenceCommands.h"
+#include "ScreenTestReset.h"
 #include "SelectionState.h"
 #include "TestEnvironment.h"
 #include "UserInterface.h"
@@ -26,10 +27,7 @@ protected:
     void setUpScreens()
     {
         UserInterface::install(&QtUserInterface::instance());
-        MsgBoxScript::setScripted(true);
-        MsgBoxScript::clear();
-        OpenScreenCount = 0;
-        ProgramSelection() = SelectionState();
+        ScreenTestReset::begin();
         m_db = std::make_unique<TestDatabase>(TestEnvironment::Engine::SQLite, true);
         m_main = std::make_unique<frmMain>();
         QtUserInterface::instance().setStatusTextRaw(ProductName);
@@ -40,9 +38,10 @@ protected:
 
     void tearDownScreens()
     {
-        MsgBoxScript::clear();
+        ScreenTestReset::verifyScriptConsumed();
         m_main.reset();
         m_db.reset();
+        ScreenTestReset::verifyNothingOpen();
     }
 
     // Runs a menu command and returns the screen it opened.

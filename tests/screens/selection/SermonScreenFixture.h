@@ -14,6 +14,7 @@
 #include "DataGrid.h"
 #include "ProgramGlobals.h"
 #include "QtUserInterface.h"
+#include "ScreenTestReset.h"
 #include "SelectionCommands.h"
 #include "SelectionState.h"
 #include "SermonCommands.h"
@@ -72,10 +73,7 @@ inline bool loadLibrary(TestDatabase &db)
 inline std::unique_ptr<frmMain> makeMainWindow()
 {
     UserInterface::install(&QtUserInterface::instance());
-    MsgBoxScript::setScripted(true);
-    MsgBoxScript::clear();
-    OpenScreenCount = 0;
-    ProgramSelection() = SelectionState();
+    ScreenTestReset::begin();
     frmNotes::gboolNotesOpen = false;
     frmNotes::gboolNotesWasOpen = false;
     auto main = std::make_unique<frmMain>();

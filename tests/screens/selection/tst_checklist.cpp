@@ -58,11 +58,13 @@ void tst_Checklist::init()
 
 void tst_Checklist::cleanup()
 {
+    ScreenTestReset::verifyScriptConsumed();
     if (frmSelect *open = selectScreen()) {
         delete open;
     }
     closeAll(m_main);
     m_db.reset();
+    ScreenTestReset::verifyNothingOpen();
 }
 
 void tst_Checklist::framesAndListsPerCommand_data()

@@ -3,6 +3,7 @@
 // search the list holds exactly the sermons the tests keep when they see every sermon.
 
 #include "DbTextContains.h"
+#include "ScreenTestReset.h"
 #include "SelectionState.h"
 #include "SermonListFill.h"
 #include "SermonListFilter.h"
@@ -186,16 +187,13 @@ Choose textSearch(const QString &title, const QString &bigIdea, const QString &o
 
 void tst_ListNarrowing::init()
 {
-    MsgBoxScript::setScripted(true);
-    MsgBoxScript::clear();
-    ProgramSelection() = SelectionState();
+    ScreenTestReset::begin();
 }
 
 void tst_ListNarrowing::cleanup()
 {
-    StatementLog::setRecording(false);
-    StatementLog::clear();
-    ProgramSelection() = SelectionState();
+    ScreenTestReset::verifyScriptConsumed();
+    ScreenTestReset::verifyNothingOpen();
 }
 
 void tst_ListNarrowing::textSearchesListWhatTheTestsKeep()

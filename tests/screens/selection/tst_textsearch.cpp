@@ -48,11 +48,13 @@ void tst_TextSearch::init()
 
 void tst_TextSearch::cleanup()
 {
+    ScreenTestReset::verifyScriptConsumed();
     if (frmFindText *open = findScreen()) {
         delete open;
     }
     closeAll(m_main);
     m_db.reset();
+    ScreenTestReset::verifyNothingOpen();
 }
 
 void tst_TextSearch::screenPerCommand_data()

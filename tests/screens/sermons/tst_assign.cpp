@@ -3,6 +3,7 @@
 #include "QtUserInterface.h"
 #include "ScreenCommands.h"
 #include "ScreenEvents.h"
+#include "ScreenTestReset.h"
 #include "SelectionState.h"
 #include "TestEnvironment.h"
 #include "frmAssignTopics.h"
@@ -104,10 +105,7 @@ void tst_Assign::initTestCase_data()
 void tst_Assign::init()
 {
     QFETCH_GLOBAL(int, engine);
-    MsgBoxScript::setScripted(true);
-    MsgBoxScript::clear();
-    ProgramSelection() = SelectionState();
-    OpenScreenCount = 0;
+    ScreenTestReset::begin();
     m_db = std::make_unique<TestDatabase>(Engine(engine), true);
     REQUIRE_DATABASE(*m_db);
     QVERIFY(m_db->exec(
@@ -124,9 +122,11 @@ void tst_Assign::init()
 
 void tst_Assign::cleanup()
 {
+    ScreenTestReset::verifyScriptConsumed();
     m_screen = nullptr;
     m_main.reset();
     m_db.reset();
+    ScreenTestReset::verifyNothingOpen();
 }
 
 void tst_Assign::screens_data()

@@ -48,8 +48,10 @@ void tst_Notes::init()
 
 void tst_Notes::cleanup()
 {
+    ScreenTestReset::verifyScriptConsumed();
     closeAll(m_main);
     m_db.reset();
+    ScreenTestReset::verifyNothingOpen();
 }
 
 frmSermon *tst_Notes::openAll()

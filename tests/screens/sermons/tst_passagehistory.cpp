@@ -57,8 +57,10 @@ void tst_PassageHistory::init()
 
 void tst_PassageHistory::cleanup()
 {
+    ScreenTestReset::verifyScriptConsumed();
     closeAll(m_main);
     m_db.reset();
+    ScreenTestReset::verifyNothingOpen();
 }
 
 void tst_PassageHistory::chooseRow(int row)

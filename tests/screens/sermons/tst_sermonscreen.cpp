@@ -86,8 +86,10 @@ void tst_SermonScreen::init()
 
 void tst_SermonScreen::cleanup()
 {
+    ScreenTestReset::verifyScriptConsumed();
     closeAll(m_main);
     m_db.reset();
+    ScreenTestReset::verifyNothingOpen();
 }
 
 frmSermon *tst_SermonScreen::openAll()
@@ -494,6 +496,7 @@ void tst_SermonScreen::deleteWithoutASermonShownDoesNothing()
     QTest::mouseClick(widget<QPushButton>(screen, "cmdDelete"), Qt::LeftButton);
     QCOMPARE(MsgBoxScript::shown(), QStringList());
     QCOMPARE(sermonColumn(10, "lngSermonID").toInt(), 10);
+    MsgBoxScript::clear(); // the Yes was only there to delete had the question come
 }
 
 void tst_SermonScreen::failedSaveKeepsTheEdits()

@@ -2,6 +2,7 @@
 #include "ProgramGlobals.h"
 #include "QtUserInterface.h"
 #include "ScreenCommands.h"
+#include "ScreenTestReset.h"
 #include "SelectionState.h"
 #include "TestEnvironment.h"
 #include "clsDateLoc.h"
@@ -72,10 +73,7 @@ void tst_Tracker::initTestCase_data()
 void tst_Tracker::init()
 {
     QFETCH_GLOBAL(int, engine);
-    MsgBoxScript::setScripted(true);
-    MsgBoxScript::clear();
-    ProgramSelection() = SelectionState();
-    OpenScreenCount = 0;
+    ScreenTestReset::begin();
     m_db = std::make_unique<TestDatabase>(Engine(engine), true);
     REQUIRE_DATABASE(*m_db);
     m_main = std::make_unique<frmMain>();
@@ -86,9 +84,11 @@ void tst_Tracker::init()
 
 void tst_Tracker::cleanup()
 {
+    ScreenTestReset::verifyScriptConsumed();
     m_tracker = nullptr;
     m_main.reset();
     m_db.reset();
+    ScreenTestReset::verifyNothingOpen();
 }
 
 frmDateLoc *tst_Tracker::openTracker(qint32 sermonID)
