@@ -4,7 +4,7 @@
 // The rows each side listed are compared in order. Prints figures; it never fails on timing.
 //
 //   lectorum-bench [--sizes 1000,10000,100000] [--postgres-sizes LIST] [--engines sqlite,postgres]
-//                  [--repeat 5] [--data DIR] [--no-keys]
+//                  [--repeat 5] [--data DIR] [--no-keys] [--steps WORDS]
 //
 // PostgreSQL needs LECTORUM_TEST_PG_DSN (tools/bench.sh starts a private server).
 
@@ -36,6 +36,14 @@
 namespace {
 
 int g_repeat = 5;
+// Only the steps whose names hold one of these (all when empty).
+QStringList g_steps;
+
+bool stepWanted(const QString &name)
+{
+    return g_steps.isEmpty()
+        || std::any_of(g_steps.cbegin(), g_steps.cend(), [&](const QString &word) { return name.contains(word); });
+}
 
 // The big idea, or the title and a blank when there is none: the fourth cell of a list row.
 QString bigIdeaOrTitle(const QString &bigIdea, const QString &title)
@@ -148,6 +156,8 @@ void compareSteps(const QString &name, const std::function<void()> &before,
     const std::function<void()> &product, const std::function<QStringList()> &result,
     const QList<Baseline> &baselines)
 {
+    if (!stepWanted(name))
+        return;
     BenchSeries productSeries;
     std::vector<BenchSeries> baselineSeries(size_t(baselines.size()));
     std::vector<QStringList> baselineRows(size_t(baselines.size()));
@@ -424,8 +434,11 @@ int main(int argc, char *argv[])
     parser.addOption({QStringLiteral("postgres-sizes"), QStringLiteral("Library sizes on PostgreSQL (default: --sizes)."), QStringLiteral("list")});
     parser.addOption({QStringLiteral("repeat"), QStringLiteral("Times each step runs."), QStringLiteral("n"), QStringLiteral("5")});
     parser.addOption({QStringLiteral("no-keys"), QStringLiteral("Skip the key-allocation steps.")});
+    parser.addOption({QStringLiteral("steps"), QStringLiteral("Only the steps whose names hold one of these words."), QStringLiteral("list")});
     parser.process(app);
     g_repeat = std::max(1, parser.value(QStringLiteral("repeat")).toInt());
+    if (parser.isSet(QStringLiteral("steps")))
+        g_steps = parser.value(QStringLiteral("steps")).split(QLatin1Char(','), Qt::SkipEmptyParts);
 
     UserInterface::install(&QtUserInterface::instance());
     MsgBoxScript::setScripted(true); // "Number of Records found = N" is answered at once

@@ -134,7 +134,7 @@ void DataGrid::addItem(const QString &tabText, int row)
     m_model->insertRowText(dataRow, tabText);
 }
 
-void DataGrid::addItems(QStringList tabTexts, int row)
+void DataGrid::addItems(GridRowTexts tabTexts, int row)
 {
     const int dataRow = row < 0 ? -1 : qMax(0, row - m_fixedRows);
     m_model->insertRowTexts(dataRow, std::move(tabTexts));

@@ -3,6 +3,7 @@
 #include <QTableView>
 
 class DataGridModel;
+class GridRowTexts;
 
 // The list grid of the screens (sermons, series, preaching occasions). Rows and columns are
 // numbered the way the screens count them: with one fixed row, row 0 is the heading row and
@@ -41,7 +42,7 @@ public:
     void addItem(const QString &tabText, int row = -1);
     // Many rows in front of `row` as addItem would insert them one after another, in one
     // insertion (a long list costs the view one update instead of one per row).
-    void addItems(QStringList tabTexts, int row = -1);
+    void addItems(GridRowTexts tabTexts, int row = -1);
     void removeItem(int row);
     // Removes every data row at once; headings and column settings stay.
     void clearRows();

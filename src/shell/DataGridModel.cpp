@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QPalette>
-#include <iterator>
 
 DataGridModel::DataGridModel(QObject *parent)
     : QAbstractTableModel(parent)
@@ -28,7 +27,7 @@ QVariant DataGridModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
     case Qt::EditRole:
     case Qt::AccessibleTextRole:
-        return cellOf(m_rows[size_t(index.row())], index.column());
+        return cell(index.row(), index.column());
     case Qt::BackgroundRole:
         if (index.column() < m_fixedColumns) {
             return QApplication::palette().button();
@@ -64,7 +63,7 @@ void DataGridModel::setColumns(int columns)
         return;
     }
     if (columns > m_columns) {
-        dropCellsBeyond(m_columns);
+        m_rows.dropCellsBeyond(m_columns);
         beginInsertColumns(QModelIndex(), m_columns, columns - 1);
         m_columns = columns;
         endInsertColumns();
@@ -87,79 +86,31 @@ void DataGridModel::setDataRows(int rows)
     }
     if (rows > current) {
         beginInsertRows(QModelIndex(), current, rows - 1);
-        m_rows.resize(size_t(rows));
+        m_rows.resize(rows);
         endInsertRows();
         return;
     }
     beginRemoveRows(QModelIndex(), rows, current - 1);
-    m_rows.resize(size_t(rows));
+    m_rows.resize(rows);
     endRemoveRows();
 }
 
 void DataGridModel::clearRows()
 {
-    if (m_rows.empty()) {
+    if (m_rows.isEmpty()) {
         return;
     }
     beginResetModel();
-    std::vector<Row>().swap(m_rows);
+    m_rows.clear();
     endResetModel();
-}
-
-QString DataGridModel::cellOf(const Row &row, int column) const
-{
-    if (column < 0 || column >= m_columns) {
-        return {};
-    }
-    if (row.split) {
-        return row.cells.value(column);
-    }
-    const QString &text = row.tabText;
-    qsizetype start = 0;
-    for (int c = 0; c < column; ++c) {
-        const qsizetype tab = text.indexOf(QLatin1Char('\t'), start);
-        if (tab < 0) {
-            return {};
-        }
-        start = tab + 1;
-    }
-    const qsizetype tab = text.indexOf(QLatin1Char('\t'), start);
-    if (start == 0 && tab < 0) {
-        return text;
-    }
-    return text.sliced(start, (tab < 0 ? text.size() : tab) - start);
-}
-
-void DataGridModel::dropCellsBeyond(int columns)
-{
-    for (Row &row : m_rows) {
-        if (row.split) {
-            if (row.cells.size() > columns) {
-                row.cells.resize(columns);
-            }
-            continue;
-        }
-        qsizetype tab = -1;
-        for (int c = 0; c < columns; ++c) {
-            tab = row.tabText.indexOf(QLatin1Char('\t'), tab + 1);
-            if (tab < 0) {
-                break;
-            }
-        }
-        if (columns == 0) {
-            row.tabText.clear();
-        } else if (tab >= 0) {
-            row.tabText.truncate(tab);
-        }
-    }
 }
 
 QString DataGridModel::cell(int row, int column) const
 {
-    if (row < 0 || row >= int(m_rows.size())) {
+    if (column >= m_columns) {
         return {};
     }
-    return cellOf(m_rows[size_t(row)], column);
+    return m_rows.cell(row, column);
 }
 
 void DataGridModel::setCell(int row, int column, const QString &text)
@@ -167,21 +118,7 @@ void DataGridModel::setCell(int row, int column, const QString &text)
     if (row < 0 || row >= int(m_rows.size()) || column < 0 || column >= m_columns) {
         return;
     }
-    Row &changed = m_rows[size_t(row)];
-    if (!changed.split) {
-        if (!changed.tabText.isNull()) {
-            changed.cells = changed.tabText.split(QLatin1Char('\t'));
-            if (changed.cells.size() > m_columns) {
-                changed.cells.resize(m_columns);
-            }
-        }
-        changed.tabText = QString();
-        changed.split = true;
-    }
-    if (changed.cells.size() <= column) {
-        changed.cells.resize(column + 1);
-    }
-    changed.cells[column] = text;
+    m_rows.setCell(row, column, text, m_columns);
     const QModelIndex at = index(row, column);
     Q_EMIT dataChanged(at, at, { Qt::DisplayRole });
 }
@@ -191,25 +128,19 @@ void DataGridModel::insertRowText(int row, const QString &tabText)
     const int count = int(m_rows.size());
     row = (row < 0 || row > count) ? count : row;
     beginInsertRows(QModelIndex(), row, row);
-    m_rows.insert(m_rows.begin() + row, Row { tabText, {}, false });
+    m_rows.insert(row, tabText);
     endInsertRows();
 }
 
-void DataGridModel::insertRowTexts(int row, QStringList tabTexts)
+void DataGridModel::insertRowTexts(int row, GridRowTexts tabTexts)
 {
     if (tabTexts.isEmpty()) {
         return;
     }
     const int count = int(m_rows.size());
     row = (row < 0 || row > count) ? count : row;
-    std::vector<Row> added;
-    added.reserve(size_t(tabTexts.size()));
-    for (QString &tabText : tabTexts) {
-        added.push_back(Row { std::move(tabText), {}, false });
-    }
-    beginInsertRows(QModelIndex(), row, row + int(added.size()) - 1);
-    m_rows.insert(m_rows.begin() + row, std::make_move_iterator(added.begin()),
-        std::make_move_iterator(added.end()));
+    beginInsertRows(QModelIndex(), row, row + int(tabTexts.size()) - 1);
+    m_rows.insert(row, std::move(tabTexts));
     endInsertRows();
 }
 
@@ -219,7 +150,7 @@ void DataGridModel::removeDataRow(int row)
         return;
     }
     beginRemoveRows(QModelIndex(), row, row);
-    m_rows.erase(m_rows.begin() + row);
+    m_rows.remove(row);
     endRemoveRows();
 }
 
@@ -243,7 +174,7 @@ void DataGridModel::setHeading(int column, const QString &text)
 void DataGridModel::setFixedColumns(int columns)
 {
     m_fixedColumns = qMax(0, columns);
-    if (!m_rows.empty() && m_columns > 0) {
+    if (!m_rows.isEmpty() && m_columns > 0) {
         Q_EMIT dataChanged(
             index(0, 0), index(int(m_rows.size()) - 1, m_columns - 1), { Qt::BackgroundRole });
     }

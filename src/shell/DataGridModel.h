@@ -1,13 +1,14 @@
 #pragma once
 
+#include "GridRowTexts.h"
+
 #include <QAbstractTableModel>
 #include <QStringList>
-#include <vector>
 
 // The cells behind a DataGrid. A row is kept as the one tab-separated text it was added as
-// and read cell by cell on demand, so adding a hundred thousand rows copies no cell and
-// emptying them frees one string per row; only a row whose cell was set on its own keeps its
-// cells apart (a cell text may hold a tab). The heading texts live apart from the data rows.
+// (see GridRowTexts) and read cell by cell on demand, so adding a hundred thousand rows
+// copies no cell and emptying them frees a few blocks. The heading texts live apart from the
+// data rows.
 class DataGridModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -33,8 +34,9 @@ public:
     // Inserts a row before `row` (rowCount() appends); the cells are the tab-separated parts
     // of `tabText`, extra parts beyond the column count are dropped.
     void insertRowText(int row, const QString &tabText);
-    // The same for many rows at once, announced to the view as one insertion.
-    void insertRowTexts(int row, QStringList tabTexts);
+    // The same for many rows at once, announced to the view as one insertion; the rows'
+    // texts are taken over, not copied.
+    void insertRowTexts(int row, GridRowTexts tabTexts);
     void removeDataRow(int row);
 
     QString heading(int column) const;
@@ -45,17 +47,7 @@ public:
     int fixedColumns() const { return m_fixedColumns; }
 
 private:
-    struct Row
-    {
-        QString tabText;      // the cells as added, parted by tabs
-        QStringList cells;    // used instead once a cell was set on its own
-        bool split = false;
-    };
-    QString cellOf(const Row &row, int column) const;
-    // Drops the parts of every row beyond `columns`, so that columns added later start empty.
-    void dropCellsBeyond(int columns);
-
-    std::vector<Row> m_rows;
+    GridRowTexts m_rows;
     QStringList m_headings;
     int m_columns = 2;
     int m_fixedColumns = 0;

@@ -1,5 +1,6 @@
 #include "DataGrid.h"
 #include "DataGridModel.h"
+#include "GridRowTexts.h"
 #include "Twips.h"
 
 #include <QAbstractItemModelTester>
@@ -25,6 +26,7 @@ private Q_SLOTS:
     void withoutAFixedRow();
     void fixedColumnsLookLikeHeadings();
     void hundredThousandRows();
+    void batchInTheMiddle();
 };
 
 void tst_Grid::startsWithAHeadingRowAndOneEmptyRow()
@@ -297,6 +299,41 @@ void tst_Grid::hundredThousandRows()
     QCOMPARE(grid.columnWidth(1), TwipsToPixels(1586));
     grid.addItem(QStringLiteral("1\tGen 1:1"), 1);
     QCOMPARE(grid.text(1, 1), QStringLiteral("Gen 1:1"));
+}
+
+void tst_Grid::batchInTheMiddle()
+{
+    // A batch of rows taken over into a grid whose rows already lie in blocks of their own,
+    // one of them kept as separate cells: every row keeps its own text.
+    DataGrid grid;
+    grid.setCols(3);
+    grid.addItem(QStringLiteral("1\tfirst"), 1);
+    grid.addItem(QStringLiteral("2\tsecond"), 2);
+    grid.setText(2, 2, QStringLiteral("tab\tinside"));
+    const QString longCell(70000, QLatin1Char('x')); // more than one block holds
+    GridRowTexts batch;
+    batch.appendRow({ u"10", u"ten" });
+    batch.appendRow({ u"11", longCell, u"eleven" });
+    batch.append(u"");
+    batch.appendRow({ u"12", u"twelve" });
+    batch.setCell(3, 1, QStringLiteral("TWELVE"), 3);
+    batch.keepOnly({ true, true, false, true });
+    grid.addItems(std::move(batch), 2);
+    QCOMPARE(grid.rows(), 1 + 5 + 1);
+    const QStringList expected[] = { { "1", "first", "" }, { "10", "ten", "" },
+        { "11", longCell, "eleven" }, { "12", "TWELVE", "" }, { "2", "second", "tab\tinside" } };
+    for (int row = 1; row <= 5; ++row) {
+        for (int col = 0; col < 3; ++col) {
+            QCOMPARE(grid.text(row, col), expected[row - 1].at(col));
+        }
+    }
+    grid.removeItem(2);
+    grid.setCols(1);
+    grid.setCols(3);
+    QCOMPARE(grid.text(2, 0), QStringLiteral("11"));
+    QCOMPARE(grid.text(2, 2), QString());
+    QCOMPARE(grid.text(4, 0), QStringLiteral("2"));
+    QCOMPARE(grid.text(4, 2), QString());
 }
 
 QTEST_MAIN(tst_Grid)

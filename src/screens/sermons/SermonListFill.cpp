@@ -12,10 +12,10 @@ SermonListFill::SermonListFill(clsSermon &sermon, LastNameLookup lastName)
 {
 }
 
-QStringList SermonListFill::rows(bool *anySermon)
+GridRowTexts SermonListFill::rows(bool *anySermon)
 {
     SelectionState &selection = ProgramSelection();
-    QStringList rows;
+    GridRowTexts rows;
     const bool showAll = selection.gboolShowAll == 1;
     const bool combination = selection.gboolCombination == 1;
     SermonListFilter filter(m_sermon);
@@ -50,9 +50,9 @@ QStringList SermonListFill::rows(bool *anySermon)
             include = passes(filter, combination, outlineLater, &decided);
         }
         if (include || !decided) {
-            rows.append(SQLLong(m_sermon.SermonID()) + QLatin1Char('\t') + m_sermon.Reference()
-                + QLatin1Char('\t') + m_lastName(m_sermon.PreacherID()) + QLatin1Char('\t')
-                + clsSermon::BigIdeaOrTitle(m_sermon.BigIdea(), m_sermon.Title()));
+            rows.appendRow({ SQLLong(m_sermon.SermonID()), m_sermon.Reference(),
+                m_lastName(m_sermon.PreacherID()),
+                clsSermon::BigIdeaOrTitle(m_sermon.BigIdea(), m_sermon.Title()) });
         }
         if (!decided) {
             undecided.push_back(
@@ -94,7 +94,7 @@ bool SermonListFill::passes(SermonListFilter &filter, bool combination, bool out
 }
 
 void SermonListFill::decideWithOutlines(
-    SermonListFilter &filter, const std::vector<Undecided> &undecided, QStringList &rows)
+    SermonListFilter &filter, const std::vector<Undecided> &undecided, GridRowTexts &rows)
 {
     SelectionState &selection = ProgramSelection();
     QList<qint32> keys;
@@ -105,7 +105,7 @@ void SermonListFill::decideWithOutlines(
     // A failure has been shown; the undecided sermons are then left out.
     QHash<qint32, QString> outlines;
     const bool read = m_sermon.ReadOutlines(keys, outlines);
-    std::vector<bool> dropped(size_t(rows.size()), false);
+    std::vector<bool> kept(size_t(rows.size()), true);
     for (const Undecided &sermon : undecided) {
         bool include = false;
         if (read) {
@@ -118,16 +118,9 @@ void SermonListFill::decideWithOutlines(
             filter.SelectComboTest();
             include = selection.gboolInclude == 1;
         }
-        dropped[size_t(sermon.row)] = !include;
+        kept[size_t(sermon.row)] = include;
     }
-    QStringList kept;
-    kept.reserve(rows.size());
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        if (!dropped[size_t(i)]) {
-            kept.append(rows.at(i));
-        }
-    }
-    rows = kept;
+    rows.keepOnly(kept);
 }
 
 void SermonListFill::setUpGrid(DataGrid *grid)
@@ -146,7 +139,7 @@ void SermonListFill::setUpGrid(DataGrid *grid)
     grid->setCol(0);
 }
 
-void SermonListFill::insertRows(DataGrid *grid, QStringList rows)
+void SermonListFill::insertRows(DataGrid *grid, GridRowTexts rows)
 {
     grid->setUpdatesEnabled(false);
     grid->addItems(std::move(rows), grid->rows() - 1);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GridRowTexts.h"
+
 #include <QStringList>
 #include <functional>
 #include <vector>
@@ -22,13 +24,13 @@ public:
 
     // The rows of the sermons that pass; `anySermon` tells whether the database sent any
     // row at all (the grid is set up afresh only then).
-    QStringList rows(bool *anySermon);
+    GridRowTexts rows(bool *anySermon);
 
     // The list's four columns with their headings and widths, and one blank data row (where
     // a new sermon is entered), current at column 0.
     static void setUpGrid(DataGrid *grid);
     // The rows in front of the trailing blank row, in one batch painted once.
-    static void insertRows(DataGrid *grid, QStringList rows);
+    static void insertRows(DataGrid *grid, GridRowTexts rows);
 
 private:
     // A listed row whose verdict waits for the sermon's outline.
@@ -45,7 +47,7 @@ private:
     bool passes(SermonListFilter &filter, bool combination, bool outlineLater, bool *decided);
     // Reads the undecided sermons' outlines, tests them and drops the rows that fail.
     void decideWithOutlines(
-        SermonListFilter &filter, const std::vector<Undecided> &undecided, QStringList &rows);
+        SermonListFilter &filter, const std::vector<Undecided> &undecided, GridRowTexts &rows);
 
     clsSermon &m_sermon;
     LastNameLookup m_lastName;

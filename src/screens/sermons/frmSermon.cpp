@@ -196,7 +196,7 @@ int frmSermon::FillList()
     m_preacherNames.startCache();
     SermonListFill fill(
         *m_sermon, [this](qint32 preacherID) { return lookUpLastName(preacherID); });
-    QStringList rows = fill.rows(&anySermon);
+    GridRowTexts rows = fill.rows(&anySermon);
     const int count = int(rows.size());
     m_preacherNames.stopCache();
     if (anySermon) {

@@ -162,8 +162,9 @@ QStringList listed(const Choose &choose)
     clsSermon sermon;
     SermonListFill fill(sermon, [](qint32) { return QString(); });
     QStringList keys;
-    for (const QString &row : fill.rows(nullptr))
-        keys.append(row.section(QLatin1Char('\t'), 0, 0));
+    const GridRowTexts rows = fill.rows(nullptr);
+    for (qsizetype row = 0; row < rows.size(); ++row)
+        keys.append(rows.cell(row, 0));
     return keys;
 }
 
