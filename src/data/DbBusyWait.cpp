@@ -54,12 +54,22 @@ int DbBusyWait::retryPauseUs(qint64 waitedMs)
 
 bool DbBusyWait::exec(QSqlQuery &query, const QString *sql, bool mayRetry)
 {
+    return retry(
+        [&] {
+            if (sql ? query.exec(*sql) : query.exec())
+                return Attempt::Done;
+            return isBusy(query) ? Attempt::Busy : Attempt::Failed;
+        },
+        mayRetry);
+}
+
+bool DbBusyWait::retry(const std::function<Attempt()> &attempt, bool mayRetry)
+{
     QElapsedTimer waited;
     for (;;) {
-        if (sql ? query.exec(*sql) : query.exec())
-            return true;
-        if (!isBusy(query))
-            return false;
+        const Attempt outcome = attempt();
+        if (outcome != Attempt::Busy)
+            return outcome == Attempt::Done;
         lastContendedMs.store(nowMs());
         if (!mayRetry)
             return false;

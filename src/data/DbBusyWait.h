@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+#include <functional>
+
 class QSqlQuery;
 class QString;
 
@@ -45,6 +47,10 @@ int retryPauseUs(qint64 waitedMs);
 // sets `mayRetry` only where a busy answer left nothing done: any statement outside a
 // transaction, a read, or COMMIT (which stays pending after a busy answer).
 bool exec(QSqlQuery &query, const QString *sql, bool mayRetry);
+
+// The same wait for a statement run through SQLite's own functions: `attempt` runs it once.
+enum class Attempt { Done, Busy, Failed };
+bool retry(const std::function<Attempt()> &attempt, bool mayRetry);
 
 // Executes `sql`, a statement that takes the write lock (BEGIN IMMEDIATE), as exec does with
 // retries, after the courtesy pause when this copy had a busy answer lately.

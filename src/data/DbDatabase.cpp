@@ -2,6 +2,7 @@
 
 #include "DbBusyWait.h"
 #include "DbDriverError.h"
+#include "DbOpenSnapshots.h"
 #include "DbPairLookup.h"
 #include "DbSnapshot.h"
 #include "DbTextContains.h"
@@ -15,6 +16,7 @@
 #include <QSqlQuery>
 #include <QUrl>
 #include <atomic>
+#include <sqlite3.h>
 
 namespace {
 
@@ -62,6 +64,8 @@ DbDatabase::DbDatabase(Engine engine, const QString &connectionName)
 
 DbDatabase::~DbDatabase()
 {
+    if (m_openSnapshots)
+        m_openSnapshots->closeAll();
     {
         QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
         if (db.isOpen())
@@ -121,6 +125,12 @@ std::unique_ptr<DbDatabase> DbDatabase::openSqlite(const QString &path, bool cre
             error = DbDriverError(db.lastError(), QString(), DbErrorNumber::CannotOpenFile);
             return nullptr;
         }
+        // Qt's SQLite driver on Debian uses the system libsqlite3, the one linked here.
+        const QVariant handle = db.driver()->handle();
+        if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0) {
+            database->m_sqlite = *static_cast<sqlite3 *const *>(handle.constData());
+            database->m_openSnapshots = std::make_shared<DbOpenSnapshots>();
+        }
     }
     // SQLite takes an empty file for an empty database. An existing file without tables is
     // a copy broken off before its first byte (or some other file): it is refused here, where
@@ -175,12 +185,7 @@ bool DbDatabase::setUpSession(DbError &error, const QString &fileWithTables)
                       .arg(fileWithTables);
             return false;
         }
-        // Qt's SQLite driver on Debian uses the system libsqlite3, the one linked here.
-        const QVariant handle = QSqlDatabase::database(m_connectionName, false).driver()->handle();
-        if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0) {
-            sqlite3 *connection = *static_cast<sqlite3 *const *>(handle.constData());
-            m_sqliteContains = connection && DbTextContains::addSqliteFunction(connection);
-        }
+        m_sqliteContains = m_sqlite && DbTextContains::addSqliteFunction(m_sqlite);
         return true;
     }
     // Which server is this? Only PostgreSQL needs its session pinned.
@@ -233,6 +238,8 @@ std::unique_ptr<DbSnapshot> DbDatabase::openSnapshot(const QString &text, DbErro
 {
     const QString sql = wellFormed(text);
     StatementLog::note(sql);
+    if (m_sqlite)
+        return openSqliteSnapshot(sql, error);
     auto query = std::make_unique<QSqlQuery>(QSqlDatabase::database(m_connectionName, false));
     query->setForwardOnly(true);
     if (!DbBusyWait::exec(*query, &sql, true)) {
@@ -251,6 +258,59 @@ std::unique_ptr<DbSnapshot> DbDatabase::openSnapshot(const QString &text, DbErro
         return nullptr;
     }
     return snapshot;
+}
+
+std::unique_ptr<DbSnapshot> DbDatabase::openSqliteSnapshot(const QString &sql, DbError &error)
+{
+    const QByteArray utf8 = sql.toUtf8();
+    sqlite3_stmt *statement = nullptr;
+    const char *rest = nullptr;
+    int result = SQLITE_OK;
+    bool prepared = false;
+    // Preparing reads the schema and may meet another copy's lock too. A statement that
+    // answered "busy" is prepared afresh for the next try: stepped again, it answers "busy" at
+    // once each time, without SQLite's own short wait, while a writer works back to back.
+    const bool ran = DbBusyWait::retry(
+        [&] {
+            sqlite3_finalize(statement);
+            statement = nullptr;
+            result = sqlite3_prepare_v2(m_sqlite, utf8.constData(), int(utf8.size()), &statement, &rest);
+            prepared = result == SQLITE_OK;
+            if (prepared && statement)
+                result = sqlite3_step(statement);
+            if (result == SQLITE_ROW || result == SQLITE_DONE || (prepared && !statement))
+                return DbBusyWait::Attempt::Done;
+            return (result & 0xff) == SQLITE_BUSY ? DbBusyWait::Attempt::Busy
+                                                  : DbBusyWait::Attempt::Failed;
+        },
+        true);
+    auto refused = [&](const QString &text) {
+        sqlite3_finalize(statement);
+        error.number = statementFallback(m_engine);
+        error.driverText = text;
+        error.sql = sql;
+        return nullptr;
+    };
+    if (!ran) {
+        // The texts are the ones Qt's driver gives for the same failure.
+        error = DbDriverError(result,
+            QString::fromUtf8(sqlite3_errmsg(m_sqlite))
+                + (prepared ? QStringLiteral(" Unable to fetch row")
+                            : QStringLiteral(" Unable to execute statement")),
+            sql, statementFallback(m_engine));
+        sqlite3_finalize(statement);
+        return nullptr;
+    }
+    // One statement only, as the driver allows: a second one would never run.
+    if (rest && !QByteArrayView(rest, utf8.constData() + utf8.size() - rest).trimmed().isEmpty())
+        return refused(QStringLiteral("Unable to execute multiple statements at a time"));
+    if (!statement || sqlite3_column_count(statement) == 0)
+        return refused(QStringLiteral("The statement returned no rows to read."));
+    // An empty set lets go of the file at once (see DbSnapshot::fetch).
+    if (result == SQLITE_DONE)
+        sqlite3_reset(statement);
+    return std::unique_ptr<DbSnapshot>(
+        new DbSnapshot(statement, result == SQLITE_DONE, m_openSnapshots, sql));
 }
 
 std::unique_ptr<DbPairLookup> DbDatabase::preparePairLookup(const QString &table,

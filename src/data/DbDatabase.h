@@ -5,8 +5,10 @@
 #include <QString>
 #include <memory>
 
+class DbOpenSnapshots;
 class DbSnapshot;
 class DbPairLookup;
+struct sqlite3;
 
 // One open database: a local SQLite file or a server reached through ODBC. This class and its
 // companions (DbSnapshot, DbPairLookup, DbTransaction) are the only code that includes QtSql;
@@ -78,6 +80,8 @@ private:
     // takesWriteLock for the statement that asks for SQLite's write lock.
     bool run(const QString &sql, int *rowsAffected, DbError &error, bool mayWait,
         bool takesWriteLock = false);
+    // openSnapshot() on an SQLite file, through SQLite's own statement (see DbSnapshot).
+    std::unique_ptr<DbSnapshot> openSqliteSnapshot(const QString &sql, DbError &error);
 
     Engine m_engine;
     QString m_connectionName;
@@ -85,4 +89,6 @@ private:
     bool m_inTransaction = false; // between begin()/beginExclusive() and commit()/rollback()
     bool m_sqliteContains = false; // the SQLite connection has the search function
     bool m_unicodeServer = false; // a PostgreSQL database that stores UTF-8
+    sqlite3 *m_sqlite = nullptr; // the SQLite driver's own connection
+    std::shared_ptr<DbOpenSnapshots> m_openSnapshots;
 };

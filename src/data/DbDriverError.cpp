@@ -8,19 +8,32 @@
 // rule asks for it.
 Q_LOGGING_CATEGORY(lcDatabase, "lectorum.db", QtInfoMsg)
 
-DbError DbDriverError(const QSqlError &sqlError, const QString &sql, int fallback)
+namespace {
+
+DbError driverError(const QString &native, const QString &text, const QString &sql, int fallback)
 {
     DbError error;
     error.number = fallback;
-    const QString native = sqlError.nativeErrorCode().section(QLatin1Char(';'), 0, 0).trimmed();
     bool ok = false;
-    const int code = native.toInt(&ok);
+    const int code = native.section(QLatin1Char(';'), 0, 0).trimmed().toInt(&ok);
     if (ok && code > 0 && code <= 32767)
         error.number = code;
-    error.driverText = sqlError.text().trimmed();
+    error.driverText = text.trimmed();
     error.sql = sql;
     qCDebug(lcDatabase).noquote() << "failed:" << (sql.isEmpty() ? QStringLiteral("(no statement)") : sql)
-                                  << "| native error" << sqlError.nativeErrorCode() << "| number"
-                                  << error.number << "|" << error.driverText;
+                                  << "| native error" << native << "| number" << error.number << "|"
+                                  << error.driverText;
     return error;
+}
+
+} // namespace
+
+DbError DbDriverError(const QSqlError &sqlError, const QString &sql, int fallback)
+{
+    return driverError(sqlError.nativeErrorCode(), sqlError.text(), sql, fallback);
+}
+
+DbError DbDriverError(int nativeCode, const QString &text, const QString &sql, int fallback)
+{
+    return driverError(QString::number(nativeCode), text, sql, fallback);
 }

@@ -8,3 +8,5 @@ class QSqlError;
 // 16 bits the error box shows, otherwise the fixed number for this kind of failure. Only the
 // engine layer includes this header.
 DbError DbDriverError(const QSqlError &sqlError, const QString &sql, int fallback);
+// The same for an error SQLite's own functions answered: its result code and its text.
+DbError DbDriverError(int nativeCode, const QString &text, const QString &sql, int fallback);

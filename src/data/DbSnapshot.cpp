@@ -1,10 +1,12 @@
 #include "DbSnapshot.h"
 
 #include "DbDriverError.h"
+#include "DbOpenSnapshots.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <sqlite3.h>
 
 DbSnapshot::DbSnapshot(std::unique_ptr<QSqlQuery> query, const QString &sql)
     : m_query(std::move(query))
@@ -17,8 +19,38 @@ DbSnapshot::DbSnapshot(std::unique_ptr<QSqlQuery> query, const QString &sql)
     fetch();
 }
 
+DbSnapshot::DbSnapshot(sqlite3_stmt *statement, bool atEnd,
+    std::shared_ptr<DbOpenSnapshots> open, const QString &sql)
+    : m_statement(statement)
+    , m_openSnapshots(std::move(open))
+    , m_atEnd(atEnd)
+    , m_sql(sql)
+{
+    m_openSnapshots->add(this);
+    const int columns = sqlite3_column_count(m_statement);
+    m_names.reserve(columns);
+    for (int i = 0; i < columns; ++i)
+        m_names.append(QString::fromUtf8(sqlite3_column_name(m_statement, i)));
+}
+
 void DbSnapshot::fetch()
 {
+    if (m_statement) {
+        const int result = sqlite3_step(m_statement);
+        m_atEnd = result != SQLITE_ROW;
+        // Past the last row the statement lets go of the file at once, as the driver's does:
+        // a snapshot kept open must not hold other copies' commits off.
+        if (m_atEnd)
+            sqlite3_reset(m_statement);
+        // A failed fetch must not pass for the end of the set.
+        if (result != SQLITE_ROW && result != SQLITE_DONE) {
+            m_error = DbDriverError(result,
+                QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_statement)))
+                    + QStringLiteral(" Unable to fetch row"),
+                m_sql, DbErrorNumber::StatementFailed);
+        }
+        return;
+    }
     m_atEnd = !m_query->next();
     // A failed fetch must not pass for the end of the set.
     if (m_atEnd && m_query->lastError().isValid())
@@ -29,7 +61,7 @@ DbSnapshot::~DbSnapshot() { close(); }
 
 bool DbSnapshot::moveNext()
 {
-    if (m_atEnd || !m_query)
+    if (m_atEnd || !isOpen())
         return false;
     if (m_onLastRowCopy) {
         m_onLastRowCopy = false;
@@ -42,14 +74,16 @@ bool DbSnapshot::moveNext()
 
 bool DbSnapshot::moveLast()
 {
-    if (m_atEnd || !m_query)
+    if (m_atEnd || !isOpen())
         return false;
     QVariantList row;
     do {
         row.clear();
         for (int i = 0; i < m_names.size(); ++i)
-            row.append(m_query->value(i));
-    } while (m_query->next());
+            row.append(currentValue(i));
+        fetch();
+    } while (!m_atEnd);
+    m_atEnd = false;
     m_lastRow = row;
     m_onLastRowCopy = true;
     return true;
@@ -78,11 +112,33 @@ QVariant DbSnapshot::field(QStringView name) const
 
 QVariant DbSnapshot::field(int index) const
 {
-    if (m_atEnd || !m_query || index < 0 || index >= m_names.size())
+    if (m_atEnd || !isOpen() || index < 0 || index >= m_names.size())
         return QVariant();
     if (m_onLastRowCopy)
         return m_lastRow.value(index);
-    return m_query->value(index);
+    return currentValue(index);
+}
+
+QVariant DbSnapshot::currentValue(int index) const
+{
+    if (!m_statement)
+        return m_query->value(index);
+    switch (sqlite3_column_type(m_statement, index)) {
+    case SQLITE_INTEGER:
+        return qlonglong(sqlite3_column_int64(m_statement, index));
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(m_statement, index);
+    case SQLITE_NULL:
+        return QVariant(QMetaType::fromType<QString>());
+    case SQLITE_BLOB:
+        return QByteArray(static_cast<const char *>(sqlite3_column_blob(m_statement, index)),
+            sqlite3_column_bytes(m_statement, index));
+    default:
+        // SQLite's own conversion to UTF-16, as the driver reads text: a text another program
+        // stored with broken UTF-8 must read as the search function sees it.
+        return QString(static_cast<const QChar *>(sqlite3_column_text16(m_statement, index)),
+            sqlite3_column_bytes16(m_statement, index) / qsizetype(sizeof(QChar)));
+    }
 }
 
 bool DbSnapshot::isNull(QStringView name) const { return field(name).isNull(); }
@@ -92,6 +148,12 @@ void DbSnapshot::close()
     if (m_query) {
         m_query->finish();
         m_query.reset();
+    }
+    if (m_statement) {
+        sqlite3_finalize(m_statement);
+        m_statement = nullptr;
+        m_openSnapshots->remove(this);
+        m_openSnapshots.reset();
     }
     m_atEnd = true;
     m_onLastRowCopy = false;

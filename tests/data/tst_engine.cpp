@@ -33,6 +33,7 @@ private Q_SLOTS:
     void pairLookupAndStatementLog();
     void failedStatementCarriesNumberAndText_data() { TestEnvironment::addEngineColumn(); TestEnvironment::addEngineRows(); }
     void failedStatementCarriesNumberAndText();
+    void sqliteReadsLetGoOfTheFile();
 };
 
 void tst_Engine::init()
@@ -203,6 +204,35 @@ void tst_Engine::failedStatementCarriesNumberAndText()
     QVERIFY(db.exec(QStringLiteral("INSERT INTO tblSermons (lngSermonID, lngPreacherID, lngSeriesID, strDisplayText) VALUES (1, 0, 0, 'x')")));
     QVERIFY(db.exec(QStringLiteral("INSERT INTO tblSermonTopics (lngSermonID, lngTopicID) VALUES (1, 1)")));
     QVERIFY(!db.database().execute(QStringLiteral("INSERT INTO tblSermonTopics (lngSermonID, lngTopicID) VALUES (1, 1)"), &affected, error));
+}
+
+// Reads on a file go through SQLite's own statements: one that has passed its last row must
+// not hold another connection's commit off, and one still open when its connection closes
+// must read as ended rather than reach into the closed connection.
+void tst_Engine::sqliteReadsLetGoOfTheFile()
+{
+    TestDatabase db{Engine::SQLite};
+    REQUIRE_DATABASE(db);
+    DbError error;
+    auto reader = DbDatabase::openFile(db.filePath(), error);
+    auto writer = DbDatabase::openFile(db.filePath(), error);
+    QVERIFY2(reader && writer, qPrintable(error.driverText));
+    auto walked = reader->openSnapshot(QStringLiteral("SELECT lngStateID FROM tblStates WHERE lngStateID = 1"), error);
+    QVERIFY2(walked && !walked->eof(), qPrintable(error.driverText));
+    QCOMPARE(walked->field(0).toInt(), 1);
+    QVERIFY(!walked->moveNext());
+    int changed = 0;
+    QVERIFY(writer->beginWrite(error));
+    QVERIFY(writer->execute(QStringLiteral("UPDATE tblStates SET strStateCode = strStateCode WHERE lngStateID = 1"), &changed, error));
+    QVERIFY2(writer->commit(error), qPrintable(error.driverText));
+
+    auto open = reader->openSnapshot(QStringLiteral("SELECT lngStateID, NULL FROM tblStates"), error);
+    QVERIFY(open && !open->eof());
+    QVERIFY(open->field(1).isNull());
+    reader.reset();
+    QVERIFY(open->eof());
+    QVERIFY(!open->moveNext());
+    QVERIFY(open->field(0).isNull());
 }
 
 QTEST_GUILESS_MAIN(tst_Engine)
