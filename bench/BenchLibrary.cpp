@@ -25,7 +25,8 @@ bool runMkdb(const QStringList &arguments, QString &problem)
     std::fflush(stdout);
     QProcess mkdb;
     mkdb.setProcessChannelMode(QProcess::ForwardedChannels);
-    mkdb.start(QCoreApplication::applicationDirPath() + QStringLiteral("/lectorum-mkdb"), arguments);
+    mkdb.start(
+        QCoreApplication::applicationDirPath() + QStringLiteral("/lectorum-mkdb"), arguments);
     if (!mkdb.waitForFinished(3600 * 1000) || mkdb.exitCode() != 0) {
         problem = QStringLiteral("lectorum-mkdb failed");
         return false;
@@ -35,7 +36,10 @@ bool runMkdb(const QStringList &arguments, QString &problem)
 
 } // namespace
 
-QString TargetDatabase::address() const { return postgres ? serverAttributes(serverName) : file; }
+QString TargetDatabase::address() const
+{
+    return postgres ? serverAttributes(serverName) : file;
+}
 
 QString TargetDatabase::describe() const
 {
@@ -47,7 +51,8 @@ void TargetDatabase::configure(clsConnect &connection) const
     connection.setOnServer(postgres);
     if (postgres) {
         connection.setDSN(qEnvironmentVariable("LECTORUM_TEST_PG_DSN"));
-        connection.setLoginID(qEnvironmentVariable("LECTORUM_TEST_PG_USER", QStringLiteral("postgres")));
+        connection.setLoginID(
+            qEnvironmentVariable("LECTORUM_TEST_PG_USER", QStringLiteral("postgres")));
         connection.setDatabaseName(serverName);
     } else {
         connection.setDatabaseName(file);
@@ -61,34 +66,42 @@ QVariant BenchLibrary::scalar(DbDatabase &db, const QString &sql)
     return rows && !rows->eof() ? rows->field(0) : QVariant();
 }
 
-bool BenchLibrary::prepare(const QString &engine, int size, const QString &dataFolder, TargetDatabase &target)
+bool BenchLibrary::prepare(
+    const QString &engine, int size, const QString &dataFolder, TargetDatabase &target)
 {
     target.postgres = engine == QLatin1String("postgres");
     if (!target.postgres) {
-        target.file = dataFolder + QStringLiteral("/bench-%1-v%2.mdb").arg(size).arg(LibraryGenerator::Version);
+        target.file = dataFolder
+            + QStringLiteral("/bench-%1-v%2.mdb").arg(size).arg(LibraryGenerator::Version);
         if (QFile::exists(target.file))
             return true;
-        return runMkdb({QStringLiteral("--generate"), QString::number(size), target.file}, target.problem);
+        return runMkdb(
+            { QStringLiteral("--generate"), QString::number(size), target.file }, target.problem);
     }
     if (qEnvironmentVariableIsEmpty("LECTORUM_TEST_PG_DSN")) {
         target.problem = QStringLiteral("LECTORUM_TEST_PG_DSN is not set");
         return false;
     }
-    target.serverName = QStringLiteral("lectorum_bench_%1_v%2").arg(size).arg(LibraryGenerator::Version);
+    target.serverName
+        = QStringLiteral("lectorum_bench_%1_v%2").arg(size).arg(LibraryGenerator::Version);
     DbError error;
     auto admin = DbDatabase::openOdbc(serverAttributes(QStringLiteral("postgres")), error);
     if (!admin) {
         target.problem = error.driverText;
         return false;
     }
-    if (scalar(*admin, QStringLiteral("SELECT 1 FROM pg_database WHERE datname = '%1'").arg(target.serverName)).isValid())
+    if (scalar(*admin,
+            QStringLiteral("SELECT 1 FROM pg_database WHERE datname = '%1'").arg(target.serverName))
+            .isValid())
         return true;
     int affected = 0;
     if (!admin->execute(QStringLiteral("CREATE DATABASE ") + target.serverName, &affected, error)) {
         target.problem = error.driverText;
         return false;
     }
-    if (runMkdb({QStringLiteral("--odbc"), target.address(), QStringLiteral("--generate"), QString::number(size)}, target.problem))
+    if (runMkdb({ QStringLiteral("--odbc"), target.address(), QStringLiteral("--generate"),
+                    QString::number(size) },
+            target.problem))
         return true;
     admin->execute(QStringLiteral("DROP DATABASE ") + target.serverName, &affected, error);
     return false;
@@ -102,6 +115,9 @@ void BenchLibrary::prepareKeyCounters(const TargetDatabase &target)
         return;
     DbError error;
     int affected = 0;
-    connection.DBObject()->execute(QStringLiteral("DELETE FROM tblTableIds WHERE strTableName='tblBench'"), &affected, error);
-    connection.DBObject()->execute(QStringLiteral("INSERT INTO tblTableIds (strTableName, lngNextID) VALUES ('tblBench', 1)"), &affected, error);
+    connection.DBObject()->execute(
+        QStringLiteral("DELETE FROM tblTableIds WHERE strTableName='tblBench'"), &affected, error);
+    connection.DBObject()->execute(
+        QStringLiteral("INSERT INTO tblTableIds (strTableName, lngNextID) VALUES ('tblBench', 1)"),
+        &affected, error);
 }

@@ -10,11 +10,14 @@ class DbDatabase;
 struct TargetDatabase
 {
     bool postgres = false;
-    QString file;          // SQLite
-    QString serverName;    // PostgreSQL database name
+    QString file; // SQLite
+    QString serverName; // PostgreSQL database name
     QString problem;
 
-    QString engineWord() const { return postgres ? QStringLiteral("odbc") : QStringLiteral("sqlite"); }
+    QString engineWord() const
+    {
+        return postgres ? QStringLiteral("odbc") : QStringLiteral("sqlite");
+    }
     // What the bench workers get: the file, or the ODBC attribute text.
     QString address() const;
     QString describe() const;

@@ -31,15 +31,23 @@ int main(int argc, char *argv[])
     for (int i = 0; i < count; ++i) {
         if (returning) {
             DbError error;
-            auto key = connection.DBObject()->openSnapshot(QStringLiteral("UPDATE tblTableIds SET lngNextID=lngNextID+1 WHERE strTableName='tblBench' RETURNING lngNextID"), error);
+            auto key = connection.DBObject()->openSnapshot(
+                QStringLiteral(
+                    "UPDATE tblTableIds SET lngNextID=lngNextID+1 WHERE strTableName='tblBench' RETURNING lngNextID"),
+                error);
             if (key && !key->eof())
                 ++done;
         } else if (plain) {
             DbError error;
             int affected = 0;
-            if (connection.DBObject()->execute(QStringLiteral("UPDATE tblTableIds SET lngNextID=lngNextID+1 WHERE strTableName='tblBench'"), &affected, error) && affected == 1)
+            if (connection.DBObject()->execute(
+                    QStringLiteral(
+                        "UPDATE tblTableIds SET lngNextID=lngNextID+1 WHERE strTableName='tblBench'"),
+                    &affected, error)
+                && affected == 1)
                 ++done;
-        } else if (connection.TableIDGet(QStringLiteral("tblTopics"), QStringLiteral("lngTopicID")) != 0) {
+        } else if (connection.TableIDGet(QStringLiteral("tblTopics"), QStringLiteral("lngTopicID"))
+            != 0) {
             ++done;
         }
     }

@@ -36,8 +36,10 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.addOption({ QStringLiteral("sizes"), QStringLiteral("Library sizes"), QStringLiteral("list"), QStringLiteral("100000") });
-    parser.addOption({ QStringLiteral("data"), QStringLiteral("Folder of generated libraries"), QStringLiteral("dir"),
+    parser.addOption({ QStringLiteral("sizes"), QStringLiteral("Library sizes"),
+        QStringLiteral("list"), QStringLiteral("100000") });
+    parser.addOption({ QStringLiteral("data"), QStringLiteral("Folder of generated libraries"),
+        QStringLiteral("dir"),
         QCoreApplication::applicationDirPath() + QStringLiteral("/../bench-data") });
     parser.process(app);
 
@@ -45,20 +47,21 @@ int main(int argc, char *argv[])
     for (const QString &sizeText : parser.value(QStringLiteral("sizes")).split(QLatin1Char(','))) {
         const int size = sizeText.trimmed().toInt();
         TargetDatabase target;
-        if (!BenchLibrary::prepare(QStringLiteral("sqlite"), size, parser.value(QStringLiteral("data")), target)) {
+        if (!BenchLibrary::prepare(
+                QStringLiteral("sqlite"), size, parser.value(QStringLiteral("data")), target)) {
             std::printf("%d sermons: %s\n", size, qPrintable(target.problem));
             status = 1;
             continue;
         }
-        QTemporaryDir scratch(QFileInfo(target.file).absolutePath() + QStringLiteral("/backup-bench-XXXXXX"));
+        QTemporaryDir scratch(
+            QFileInfo(target.file).absolutePath() + QStringLiteral("/backup-bench-XXXXXX"));
         const QString library = scratch.filePath(QStringLiteral("lectorum.mdb"));
         QFile::copy(target.file, library);
         const qint64 bytes = QFileInfo(library).size();
         std::printf("\nSQLite, %d sermons, %.1f MB\n", size, bytes / 1048576.0);
 
-        const BenchFigure copy = measureStep([&] {
-            QFile::copy(library, scratch.filePath(QStringLiteral("plain-copy.mdb")));
-        });
+        const BenchFigure copy = measureStep(
+            [&] { QFile::copy(library, scratch.filePath(QStringLiteral("plain-copy.mdb"))); });
         printRow("plain file copy (baseline)", copy, bytes);
 
         LibraryBackup::Outcome outcome;
@@ -75,7 +78,8 @@ int main(int argc, char *argv[])
 
         QString error;
         const BenchFigure pagesOnly = measureStep([&] {
-            LibraryBackup::copyDatabase(library, scratch.filePath(QStringLiteral("pages.mdb")), error);
+            LibraryBackup::copyDatabase(
+                library, scratch.filePath(QStringLiteral("pages.mdb")), error);
         });
         printRow("  of which the page copy", pagesOnly, bytes);
 

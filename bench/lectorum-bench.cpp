@@ -14,17 +14,17 @@
 #include "DataGrid.h"
 #include "DbDatabase.h"
 #include "DbSnapshot.h"
+#include "LibraryGenerator.h"
 #include "ProgramGlobals.h"
 #include "QtUserInterface.h"
 #include "ScreenCommands.h"
-#include "SermonListFilter.h"
 #include "SelectionState.h"
+#include "SermonListFilter.h"
 #include "SqlLiterals.h"
 #include "UserInterface.h"
 #include "clsConnect.h"
 #include "frmMain.h"
 #include "frmSermon.h"
-#include "LibraryGenerator.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -42,7 +42,8 @@ QStringList g_steps;
 bool stepWanted(const QString &name)
 {
     return g_steps.isEmpty()
-        || std::any_of(g_steps.cbegin(), g_steps.cend(), [&](const QString &word) { return name.contains(word); });
+        || std::any_of(g_steps.cbegin(), g_steps.cend(),
+            [&](const QString &word) { return name.contains(word); });
 }
 
 // The big idea, or the title and a blank when there is none: the fourth cell of a list row.
@@ -81,10 +82,12 @@ QStringList walkKeys(DbDatabase &db, const QString &sql)
 
 QString baselineList(const QString &where)
 {
-    return QStringLiteral("SELECT s.lngSermonID, s.strDisplayText, p.strLastName, s.strBigIdea, s.strTitle "
-                          "FROM tblSermons s LEFT JOIN tblPreachers p ON p.lngPreacherID = s.lngPreacherID ")
+    return QStringLiteral(
+               "SELECT s.lngSermonID, s.strDisplayText, p.strLastName, s.strBigIdea, s.strTitle "
+               "FROM tblSermons s LEFT JOIN tblPreachers p ON p.lngPreacherID = s.lngPreacherID ")
         + where
-        + QStringLiteral(" ORDER BY s.lngBibleBookID, s.intBeginChapter, s.intBeginVerse, s.strDisplayText");
+        + QStringLiteral(
+            " ORDER BY s.lngBibleBookID, s.intBeginChapter, s.intBeginVerse, s.strDisplayText");
 }
 
 // Two ways a plain query tests "contains, whatever the case": lower() and a substring search
@@ -98,7 +101,8 @@ QString lowerContains(bool postgres, const QString &column, const QString &word)
 
 QString likeContains(bool postgres, const QString &column, const QString &word)
 {
-    return QStringLiteral("%1 %2 '%%3%'").arg(column, postgres ? QStringLiteral("ILIKE") : QStringLiteral("LIKE"), word);
+    return QStringLiteral("%1 %2 '%%3%'")
+        .arg(column, postgres ? QStringLiteral("ILIKE") : QStringLiteral("LIKE"), word);
 }
 
 // "same N" when both listed the same rows in the same order, else where they part.
@@ -107,7 +111,9 @@ QString rowVerdict(const QStringList &product, const QStringList &baseline)
     const qsizetype common = std::min(product.size(), baseline.size());
     for (qsizetype i = 0; i < common; ++i) {
         if (product.at(i) != baseline.at(i))
-            return QStringLiteral("DIFFER at row %1: \"%2\" / \"%3\"").arg(i + 1).arg(product.at(i).left(60), baseline.at(i).left(60));
+            return QStringLiteral("DIFFER at row %1: \"%2\" / \"%3\"")
+                .arg(i + 1)
+                .arg(product.at(i).left(60), baseline.at(i).left(60));
     }
     if (product.size() != baseline.size())
         return QStringLiteral("DIFFER: %1 rows / %2 rows").arg(product.size()).arg(baseline.size());
@@ -165,7 +171,8 @@ void compareSteps(const QString &name, const std::function<void()> &before,
         auto runBaselines = [&] {
             for (qsizetype i = 0; i < baselines.size(); ++i) {
                 baselineRows[size_t(i)].clear();
-                baselineSeries[size_t(i)].add(measureStep([&] { baselineRows[size_t(i)] = baselines.at(i).rows(); }));
+                baselineSeries[size_t(i)].add(
+                    measureStep([&] { baselineRows[size_t(i)] = baselines.at(i).rows(); }));
             }
         };
         auto runProduct = [&] {
@@ -188,7 +195,8 @@ void compareSteps(const QString &name, const std::function<void()> &before,
     const QStringList productRows = result ? result() : QStringList();
     for (qsizetype i = 0; i < baselines.size(); ++i) {
         printSeriesRow(name + QStringLiteral(" / ") + baselines.at(i).name, productSeries,
-            &baselineSeries[size_t(i)], result ? rowVerdict(productRows, baselineRows[size_t(i)]) : QString());
+            &baselineSeries[size_t(i)],
+            result ? rowVerdict(productRows, baselineRows[size_t(i)]) : QString());
     }
 }
 
@@ -198,21 +206,27 @@ void compareList(const Run &run, BareSqliteList *bare, const QString &name,
     const std::function<void(SelectionState &)> &choose, const QString &where,
     const std::function<void()> &before = {}, const QList<Baseline> &extra = {})
 {
-    QList<Baseline> baselines { { QStringLiteral("query"), [&] { return walkRows(*run.db, baselineList(where)); } } };
+    QList<Baseline> baselines { { QStringLiteral("query"),
+        [&] { return walkRows(*run.db, baselineList(where)); } } };
     baselines += extra;
     if (bare)
-        baselines.append({ QStringLiteral("bare C API"), [&] { return bare->rows(baselineList(where)); } });
-    compareSteps(name, before, [&] { productList(run, choose); }, [&] { return gridRows(run.grid); }, baselines);
+        baselines.append(
+            { QStringLiteral("bare C API"), [&] { return bare->rows(baselineList(where)); } });
+    compareSteps(
+        name, before, [&] { productList(run, choose); }, [&] { return gridRows(run.grid); },
+        baselines);
 }
 
-void runKeys(const QString &mode, const TargetDatabase &target, int processes, int keysEach, BenchSeries &series)
+void runKeys(const QString &mode, const TargetDatabase &target, int processes, int keysEach,
+    BenchSeries &series)
 {
     const QString worker = QCoreApplication::applicationDirPath() + QStringLiteral("/bench-worker");
     series.add(measureStep([&] {
         std::vector<std::unique_ptr<QProcess>> running;
         for (int i = 0; i < processes; ++i) {
             auto process = std::make_unique<QProcess>();
-            process->start(worker, {mode, target.engineWord(), target.address(), QString::number(keysEach)});
+            process->start(
+                worker, { mode, target.engineWord(), target.address(), QString::number(keysEach) });
             running.push_back(std::move(process));
         }
         for (auto &process : running)
@@ -225,7 +239,7 @@ void benchKeys(const TargetDatabase &target)
     // Key allocation from separate processes, as several copies of the program would.
     BenchLibrary::prepareKeyCounters(target);
     const int rounds = std::max(1, std::min(g_repeat, 3));
-    for (int processes : {1, 8}) {
+    for (int processes : { 1, 8 }) {
         const int keysEach = processes == 1 ? 2000 : 500;
         const int keys = processes * keysEach;
         BenchSeries product;
@@ -233,18 +247,28 @@ void benchKeys(const TargetDatabase &target)
         BenchSeries returning;
         for (int round = 0; round < rounds; ++round) {
             // A different one goes first each round.
-            const QStringList order = round % 3 == 0 ? QStringList { "plain", "returning", "allocator" }
+            const QStringList order = round % 3 == 0
+                ? QStringList { "plain", "returning", "allocator" }
                 : round % 3 == 1 ? QStringList { "allocator", "plain", "returning" }
                                  : QStringList { "returning", "allocator", "plain" };
             for (const QString &mode : order)
-                runKeys(mode, target, processes, keysEach, mode == QLatin1String("plain") ? plain : mode == QLatin1String("returning") ? returning : product);
+                runKeys(mode, target, processes, keysEach,
+                    mode == QLatin1String("plain")           ? plain
+                        : mode == QLatin1String("returning") ? returning
+                                                             : product);
         }
-        const QString name = QStringLiteral("keys, %1 process%2 (%3 keys)").arg(processes).arg(processes == 1 ? "" : "es").arg(keys);
+        const QString name = QStringLiteral("keys, %1 process%2 (%3 keys)")
+                                 .arg(processes)
+                                 .arg(processes == 1 ? "" : "es")
+                                 .arg(keys);
         printSeriesRow(name + QStringLiteral(" / plain UPDATE"), product, &plain);
         printSeriesRow(name + QStringLiteral(" / UPDATE RETURNING"), product, &returning);
         auto rate = [keys](const BenchSeries &series) { return keys / (series.median() / 1000.0); };
-        printNote(QStringLiteral("%1 keys/s; plain UPDATE %2/s; UPDATE ... RETURNING %3/s (medians)")
-                      .arg(rate(product), 0, 'f', 0).arg(rate(plain), 0, 'f', 0).arg(rate(returning), 0, 'f', 0));
+        printNote(
+            QStringLiteral("%1 keys/s; plain UPDATE %2/s; UPDATE ... RETURNING %3/s (medians)")
+                .arg(rate(product), 0, 'f', 0)
+                .arg(rate(plain), 0, 'f', 0)
+                .arg(rate(returning), 0, 'f', 0));
     }
 }
 
@@ -259,17 +283,24 @@ void benchLibrary(const TargetDatabase &target, int size, bool keys)
     setProgramConnection(&connection);
     DbDatabase &db = *connection.DBObject();
     const bool postgres = db.isPostgres();
-    const int preachers = NullToLong(BenchLibrary::scalar(db, QStringLiteral("SELECT count(*) FROM tblPreachers")));
-    const int book = NullToLong(BenchLibrary::scalar(db, QStringLiteral("SELECT lngBibleBookID FROM tblSermons WHERE lngSermonID = (SELECT Max(lngSermonID) FROM tblSermons)")));
+    const int preachers
+        = NullToLong(BenchLibrary::scalar(db, QStringLiteral("SELECT count(*) FROM tblPreachers")));
+    const int book = NullToLong(BenchLibrary::scalar(db,
+        QStringLiteral(
+            "SELECT lngBibleBookID FROM tblSermons WHERE lngSermonID = (SELECT Max(lngSermonID) FROM tblSermons)")));
     // A topic that the chosen book's sermons use, so the combination finds rows too.
-    const int topic = NullToLong(BenchLibrary::scalar(db, QStringLiteral("SELECT Min(t.lngTopicID) FROM tblSermonTopics t JOIN tblSermons s ON s.lngSermonID = t.lngSermonID WHERE s.lngBibleBookID = %1").arg(book)));
-    const int someSermon = NullToLong(BenchLibrary::scalar(db, QStringLiteral("SELECT Max(lngSermonID) FROM tblSermons")));
+    const int topic = NullToLong(BenchLibrary::scalar(db,
+        QStringLiteral(
+            "SELECT Min(t.lngTopicID) FROM tblSermonTopics t JOIN tblSermons s ON s.lngSermonID = t.lngSermonID WHERE s.lngBibleBookID = %1")
+            .arg(book)));
+    const int someSermon = NullToLong(
+        BenchLibrary::scalar(db, QStringLiteral("SELECT Max(lngSermonID) FROM tblSermons")));
 
     frmMain main;
     RegisterScreenCommands(main);
     auto *screen = new frmSermon;
     main.openScreen(screen);
-    Run run{screen, screen->findChild<DataGrid *>(QStringLiteral("grdSermons")), &db, postgres};
+    Run run { screen, screen->findChild<DataGrid *>(QStringLiteral("grdSermons")), &db, postgres };
     std::unique_ptr<BareSqliteList> bare;
     if (!postgres)
         bare = std::make_unique<BareSqliteList>(target.file);
@@ -280,19 +311,25 @@ void benchLibrary(const TargetDatabase &target, int size, bool keys)
     if (bare)
         bare->rows(baselineList(QString()));
 
-    printFigureHeading(QStringLiteral("%1, %2 sermons, %3 preachers; each step %4 times, median [lowest-highest]")
-                           .arg(target.describe()).arg(size).arg(preachers).arg(g_repeat));
+    printFigureHeading(
+        QStringLiteral("%1, %2 sermons, %3 preachers; each step %4 times, median [lowest-highest]")
+            .arg(target.describe())
+            .arg(size)
+            .arg(preachers)
+            .arg(g_repeat));
     if (postgres) {
         printNote(QStringLiteral("server: fsync=%1, synchronous_commit=%2")
                       .arg(BenchLibrary::scalar(db, QStringLiteral("SHOW fsync")).toString(),
-                          BenchLibrary::scalar(db, QStringLiteral("SHOW synchronous_commit")).toString()));
+                          BenchLibrary::scalar(db, QStringLiteral("SHOW synchronous_commit"))
+                              .toString()));
     }
     if (bare && !bare->problem().isEmpty())
         printNote(QStringLiteral("bare C API baseline: ") + bare->problem());
 
     auto emptyGrid = [&run] { run.grid->clearRows(); };
     auto fillAll = [&run, showAll] { productList(run, showAll); };
-    compareList(run, bare.get(), QStringLiteral("show all, first fill"), showAll, QString(), emptyGrid);
+    compareList(
+        run, bare.get(), QStringLiteral("show all, first fill"), showAll, QString(), emptyGrid);
     fillAll();
     compareList(run, bare.get(), QStringLiteral("show all, refill"), showAll, QString());
     compareSteps(QStringLiteral("emptying the grid of the full list"), fillAll, emptyGrid, {}, {});
@@ -302,16 +339,21 @@ void benchLibrary(const TargetDatabase &target, int size, bool keys)
         s.glngBibleBookID = book;
     };
     const QString bookWhere = QStringLiteral("WHERE s.lngBibleBookID = %1").arg(book);
-    compareList(run, nullptr, QStringLiteral("book checklist after show all"), byBook, bookWhere, fillAll);
+    compareList(
+        run, nullptr, QStringLiteral("book checklist after show all"), byBook, bookWhere, fillAll);
     compareList(run, nullptr, QStringLiteral("book checklist after itself"), byBook, bookWhere);
-    const QString topicWhere = QStringLiteral("EXISTS (SELECT 1 FROM tblSermonTopics t WHERE t.lngSermonID = s.lngSermonID AND t.lngTopicID = %1)").arg(topic);
-    compareList(run, nullptr, QStringLiteral("topic checklist"),
+    const QString topicWhere = QStringLiteral(
+        "EXISTS (SELECT 1 FROM tblSermonTopics t WHERE t.lngSermonID = s.lngSermonID AND t.lngTopicID = %1)")
+                                   .arg(topic);
+    compareList(
+        run, nullptr, QStringLiteral("topic checklist"),
         [topic](SelectionState &s) {
             s.gboolByTopic = 1;
             s.glngTopicID = topic;
         },
         QStringLiteral("WHERE ") + topicWhere);
-    compareList(run, nullptr, QStringLiteral("book + topic combination"),
+    compareList(
+        run, nullptr, QStringLiteral("book + topic combination"),
         [book, topic](SelectionState &s) {
             s.gboolByBibleBook = s.gboolByPreacher = s.gboolBySeries = s.gboolByTopic = 1;
             s.gboolCombination = 1;
@@ -338,42 +380,54 @@ void benchLibrary(const TargetDatabase &target, int size, bool keys)
             s.gboolAndLogic = andLogic ? 1 : 0;
         };
     };
-    auto searchBaselines = [&](const std::function<QString(bool, const QString &, const QString &)> &contains,
-                               const QString &title, const QString &outline, const QString &logic) {
-        const QString where = QStringLiteral("WHERE ")
-            + (title.isEmpty() ? QString() : contains(postgres, QStringLiteral("s.strTitle"), title) + logic)
-            + contains(postgres, QStringLiteral("s.strOutline"), outline);
-        return where;
-    };
-    auto compareSearch = [&](const QString &name, const QString &title, const QString &outline, bool andLogic) {
-        const QString logic = andLogic ? QStringLiteral(" AND ") : QStringLiteral(" OR ");
-        const QString lowerWhere = searchBaselines(lowerContains, title, outline, logic);
-        const QString likeWhere = searchBaselines(likeContains, title, outline, logic);
-        compareList(run, nullptr, name, textSearch(title, outline, andLogic), lowerWhere, {},
-            { { postgres ? QStringLiteral("ILIKE") : QStringLiteral("LIKE"), [&db, likeWhere] { return walkRows(db, baselineList(likeWhere)); } } });
-    };
+    auto searchBaselines
+        = [&](const std::function<QString(bool, const QString &, const QString &)> &contains,
+              const QString &title, const QString &outline, const QString &logic) {
+              const QString where = QStringLiteral("WHERE ")
+                  + (title.isEmpty()
+                          ? QString()
+                          : contains(postgres, QStringLiteral("s.strTitle"), title) + logic)
+                  + contains(postgres, QStringLiteral("s.strOutline"), outline);
+              return where;
+          };
+    auto compareSearch
+        = [&](const QString &name, const QString &title, const QString &outline, bool andLogic) {
+              const QString logic = andLogic ? QStringLiteral(" AND ") : QStringLiteral(" OR ");
+              const QString lowerWhere = searchBaselines(lowerContains, title, outline, logic);
+              const QString likeWhere = searchBaselines(likeContains, title, outline, logic);
+              compareList(run, nullptr, name, textSearch(title, outline, andLogic), lowerWhere, {},
+                  { { postgres ? QStringLiteral("ILIKE") : QStringLiteral("LIKE"),
+                      [&db, likeWhere] { return walkRows(db, baselineList(likeWhere)); } } });
+          };
     const QString common = QLatin1String(LibraryGenerator::CommonWord);
     const QString rare = QLatin1String(LibraryGenerator::RareWord);
     const QString absent = QLatin1String(LibraryGenerator::AbsentWord);
-    compareSearch(QStringLiteral("text search OR title/outline"), QStringLiteral("Grace"), QStringLiteral("Mercy"), false);
-    compareSearch(QStringLiteral("text search AND title/outline"), QStringLiteral("Grace"), QStringLiteral("Mercy"), true);
+    compareSearch(QStringLiteral("text search OR title/outline"), QStringLiteral("Grace"),
+        QStringLiteral("Mercy"), false);
+    compareSearch(QStringLiteral("text search AND title/outline"), QStringLiteral("Grace"),
+        QStringLiteral("Mercy"), true);
     compareSearch(QStringLiteral("outline search, common word"), QString(), common, false);
     compareSearch(QStringLiteral("outline search, rare word"), QString(), rare, false);
     compareSearch(QStringLiteral("outline search, absent word"), QString(), absent, false);
 
     // The database's text test alone, over every outline.
-    for (const QString &word : {common, rare, absent}) {
+    for (const QString &word : { common, rare, absent }) {
         auto keysWhere = [](const QString &condition) {
-            return QStringLiteral("SELECT lngSermonID FROM tblSermons WHERE %1 ORDER BY lngSermonID").arg(condition);
+            return QStringLiteral(
+                "SELECT lngSermonID FROM tblSermons WHERE %1 ORDER BY lngSermonID")
+                .arg(condition);
         };
         const QString own = keysWhere(db.textContainsSql(QStringLiteral("strOutline"), word));
-        const QString lower = keysWhere(lowerContains(postgres, QStringLiteral("strOutline"), word));
+        const QString lower
+            = keysWhere(lowerContains(postgres, QStringLiteral("strOutline"), word));
         const QString like = keysWhere(likeContains(postgres, QStringLiteral("strOutline"), word));
         QStringList ownKeys;
-        compareSteps(QStringLiteral("outline test alone, \"%1\"").arg(word), {},
+        compareSteps(
+            QStringLiteral("outline test alone, \"%1\"").arg(word), {},
             [&] { ownKeys = walkKeys(db, own); }, [&] { return ownKeys; },
             { { QStringLiteral("lower()"), [&] { return walkKeys(db, lower); } },
-                { postgres ? QStringLiteral("ILIKE") : QStringLiteral("LIKE"), [&] { return walkKeys(db, like); } } });
+                { postgres ? QStringLiteral("ILIKE") : QStringLiteral("LIKE"),
+                    [&] { return walkKeys(db, like); } } });
     }
 
     // Passage search (Checklist > By Passage): the plain query on the chapter and verse columns
@@ -385,13 +439,16 @@ void benchLibrary(const TargetDatabase &target, int size, bool keys)
         };
     };
     compareList(run, nullptr, QStringLiteral("passage Romans 5"), byPassage("Romans 5"),
-        QStringLiteral("WHERE s.lngBibleBookID = 45 AND s.intBeginChapter <= 5 AND s.intEndChapter >= 5"));
+        QStringLiteral(
+            "WHERE s.lngBibleBookID = 45 AND s.intBeginChapter <= 5 AND s.intEndChapter >= 5"));
     compareList(run, nullptr, QStringLiteral("passage John 3:16-21"), byPassage("John 3:16-21"),
-        QStringLiteral("WHERE s.lngBibleBookID = 43 AND (s.intBeginChapter < 3 OR (s.intBeginChapter = 3 "
-                       "AND s.intBeginVerse <= 21)) AND (s.intEndChapter > 3 OR (s.intEndChapter = 3 "
-                       "AND s.intEndVerse >= 16))"));
+        QStringLiteral(
+            "WHERE s.lngBibleBookID = 43 AND (s.intBeginChapter < 3 OR (s.intBeginChapter = 3 "
+            "AND s.intBeginVerse <= 21)) AND (s.intEndChapter > 3 OR (s.intEndChapter = 3 "
+            "AND s.intEndVerse >= 16))"));
     compareList(run, nullptr, QStringLiteral("passage Matthew; Mark; Luke; John; Acts"),
-        byPassage("Matthew; Mark; Luke; John; Acts"), QStringLiteral("WHERE s.lngBibleBookID BETWEEN 40 AND 44"));
+        byPassage("Matthew; Mark; Luke; John; Acts"),
+        QStringLiteral("WHERE s.lngBibleBookID BETWEEN 40 AND 44"));
 
     // Opening one sermon: the screen's load of the chosen row, a hundred times.
     constexpr int opens = 100;
@@ -406,7 +463,10 @@ void benchLibrary(const TargetDatabase &target, int size, bool keys)
         { { QStringLiteral("query"), [&] {
                QStringList rows;
                for (int i = 0; i < opens; ++i)
-                   rows += walkRows(db, QStringLiteral("SELECT lngSermonID, strDisplayText, strTitle, strBigIdea, strOutline FROM tblSermons WHERE lngSermonID = %1").arg(someSermon - i % 50));
+                   rows += walkRows(db,
+                       QStringLiteral(
+                           "SELECT lngSermonID, strDisplayText, strTitle, strBigIdea, strOutline FROM tblSermons WHERE lngSermonID = %1")
+                           .arg(someSermon - i % 50));
                return rows;
            } } });
 
@@ -427,14 +487,23 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
-    parser.addOption({QStringLiteral("sizes"), QStringLiteral("Library sizes."), QStringLiteral("list"), QStringLiteral("1000,10000,100000")});
-    parser.addOption({QStringLiteral("engines"), QStringLiteral("sqlite, postgres or both."), QStringLiteral("list"), QStringLiteral("sqlite,postgres")});
-    parser.addOption({QStringLiteral("data"), QStringLiteral("Folder for the generated libraries."), QStringLiteral("dir"),
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../bench-data")});
-    parser.addOption({QStringLiteral("postgres-sizes"), QStringLiteral("Library sizes on PostgreSQL (default: --sizes)."), QStringLiteral("list")});
-    parser.addOption({QStringLiteral("repeat"), QStringLiteral("Times each step runs."), QStringLiteral("n"), QStringLiteral("5")});
-    parser.addOption({QStringLiteral("no-keys"), QStringLiteral("Skip the key-allocation steps.")});
-    parser.addOption({QStringLiteral("steps"), QStringLiteral("Only the steps whose names hold one of these words."), QStringLiteral("list")});
+    parser.addOption({ QStringLiteral("sizes"), QStringLiteral("Library sizes."),
+        QStringLiteral("list"), QStringLiteral("1000,10000,100000") });
+    parser.addOption({ QStringLiteral("engines"), QStringLiteral("sqlite, postgres or both."),
+        QStringLiteral("list"), QStringLiteral("sqlite,postgres") });
+    parser.addOption({ QStringLiteral("data"),
+        QStringLiteral("Folder for the generated libraries."), QStringLiteral("dir"),
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../bench-data") });
+    parser.addOption({ QStringLiteral("postgres-sizes"),
+        QStringLiteral("Library sizes on PostgreSQL (default: --sizes)."),
+        QStringLiteral("list") });
+    parser.addOption({ QStringLiteral("repeat"), QStringLiteral("Times each step runs."),
+        QStringLiteral("n"), QStringLiteral("5") });
+    parser.addOption(
+        { QStringLiteral("no-keys"), QStringLiteral("Skip the key-allocation steps.") });
+    parser.addOption({ QStringLiteral("steps"),
+        QStringLiteral("Only the steps whose names hold one of these words."),
+        QStringLiteral("list") });
     parser.process(app);
     g_repeat = std::max(1, parser.value(QStringLiteral("repeat")).toInt());
     if (parser.isSet(QStringLiteral("steps")))
@@ -444,25 +513,30 @@ int main(int argc, char *argv[])
     MsgBoxScript::setScripted(true); // "Number of Records found = N" is answered at once
     QDir().mkpath(parser.value(QStringLiteral("data")));
 
-    std::printf("Lectorum benchmark: times in ms, median [lowest-highest] of the runs; ratio = product median /\n"
-                "baseline median; stmts = statements through the engine layer in one run; peak = the process's\n"
-                "resident high-water mark; rows = whether both sides listed the same rows in the same order.\n");
+    std::printf(
+        "Lectorum benchmark: times in ms, median [lowest-highest] of the runs; ratio = product median /\n"
+        "baseline median; stmts = statements through the engine layer in one run; peak = the process's\n"
+        "resident high-water mark; rows = whether both sides listed the same rows in the same order.\n");
     const QStringList engines = parser.value(QStringLiteral("engines")).split(QLatin1Char(','));
     for (const QString &engineText : engines) {
         const QString engine = engineText.trimmed();
-        const QString sizes = engine == QLatin1String("postgres") && parser.isSet(QStringLiteral("postgres-sizes"))
+        const QString sizes
+            = engine == QLatin1String("postgres") && parser.isSet(QStringLiteral("postgres-sizes"))
             ? parser.value(QStringLiteral("postgres-sizes"))
             : parser.value(QStringLiteral("sizes"));
         const QStringList sizeList = sizes.split(QLatin1Char(','));
         for (const QString &sizeText : sizeList) {
             const int size = sizeText.toInt();
             TargetDatabase target;
-            if (!BenchLibrary::prepare(engine, size, parser.value(QStringLiteral("data")), target)) {
-                std::printf("\n%s, %d sermons: skipped (%s)\n", qPrintable(engine), size, qPrintable(target.problem));
+            if (!BenchLibrary::prepare(
+                    engine, size, parser.value(QStringLiteral("data")), target)) {
+                std::printf("\n%s, %d sermons: skipped (%s)\n", qPrintable(engine), size,
+                    qPrintable(target.problem));
                 continue;
             }
             // Keys do not depend on the library's size: measured once per engine.
-            benchLibrary(target, size, !parser.isSet(QStringLiteral("no-keys")) && sizeText == sizeList.last());
+            benchLibrary(target, size,
+                !parser.isSet(QStringLiteral("no-keys")) && sizeText == sizeList.last());
             MsgBoxScript::clear();
         }
     }

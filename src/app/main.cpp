@@ -1,6 +1,6 @@
+#include "LibraryCommands.h"
 #include "ProgramGlobals.h"
 #include "QtUserInterface.h"
-#include "LibraryCommands.h"
 #include "ScreenCommands.h"
 #include "SermonCommands.h"
 #include "StartUp.h"
@@ -23,9 +23,9 @@ int main(int argc, char *argv[])
     // On Wayland the window is matched to the desktop entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(LECTORUM_APP_ID));
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-            .arg(LECTORUM_VERSION_MAJOR)
-            .arg(LECTORUM_VERSION_MINOR)
-            .arg(LECTORUM_VERSION_PATCH));
+                                            .arg(LECTORUM_VERSION_MAJOR)
+                                            .arg(LECTORUM_VERSION_MINOR)
+                                            .arg(LECTORUM_VERSION_PATCH));
 
     UserInterface::install(&QtUserInterface::instance());
     clsConfig config;

@@ -64,16 +64,19 @@ QStringList BackupRotation::namesToDelete(
     QSet<QString> keep;
     if (!backups.isEmpty())
         keep.insert(backups.first().name);
-    keepNewestPerBucket(backups, policy.daily, [](const QDate &d) { return d.toJulianDay(); }, keep);
-    keepNewestPerBucket(backups, policy.weekly,
+    keepNewestPerBucket(
+        backups, policy.daily, [](const QDate &d) { return d.toJulianDay(); }, keep);
+    keepNewestPerBucket(
+        backups, policy.weekly,
         [](const QDate &d) {
             int weekYear = 0;
             const int week = d.weekNumber(&weekYear);
             return qint64(weekYear) * 100 + week;
         },
         keep);
-    keepNewestPerBucket(backups, policy.monthly,
-        [](const QDate &d) { return qint64(d.year()) * 100 + d.month(); }, keep);
+    keepNewestPerBucket(
+        backups, policy.monthly, [](const QDate &d) { return qint64(d.year()) * 100 + d.month(); },
+        keep);
 
     QStringList doomed;
     for (const Backup &backup : backups) {

@@ -14,8 +14,8 @@ namespace BackupRotation {
 
 struct Policy
 {
-    int daily = 7;    // the newest backup of each of the last N days that have one
-    int weekly = 4;   // ... of each of the last N ISO weeks that have one
+    int daily = 7; // the newest backup of each of the last N days that have one
+    int weekly = 4; // ... of each of the last N ISO weeks that have one
     int monthly = 12; // ... of each of the last N months that have one
 };
 
@@ -28,6 +28,7 @@ QDateTime stampOf(const QString &fileName, const QString &library);
 
 // Which of `fileNames` (names in one library's backup folder) to delete under `policy`:
 // only backups of `library`, never the newest one, never a name of any other form.
-QStringList namesToDelete(const QStringList &fileNames, const QString &library, const Policy &policy);
+QStringList namesToDelete(
+    const QStringList &fileNames, const QString &library, const Policy &policy);
 
 } // namespace BackupRotation

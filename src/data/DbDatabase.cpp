@@ -22,7 +22,7 @@ namespace {
 
 QString newConnectionName()
 {
-    static std::atomic<int> serial{0};
+    static std::atomic<int> serial { 0 };
     return QStringLiteral("lectorum-%1").arg(++serial);
 }
 
@@ -112,7 +112,8 @@ std::unique_ptr<DbDatabase> DbDatabase::openSqlite(const QString &path, bool cre
 
     std::unique_ptr<DbDatabase> database(new DbDatabase(Engine::SQLite, newConnectionName()));
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), database->m_connectionName);
+        QSqlDatabase db
+            = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), database->m_connectionName);
         // A URI with mode=rw makes the open fail on a missing file instead of creating one.
         QUrl uri = QUrl::fromLocalFile(info.absoluteFilePath());
         db.setDatabaseName(uri.toString(QUrl::FullyEncoded)
@@ -150,7 +151,8 @@ std::unique_ptr<DbDatabase> DbDatabase::openOdbc(const QString &connectText, DbE
     }
     std::unique_ptr<DbDatabase> database(new DbDatabase(Engine::Odbc, newConnectionName()));
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), database->m_connectionName);
+        QSqlDatabase db
+            = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), database->m_connectionName);
         // QODBC puts "DSN=" in front of a text that holds neither DRIVER= nor SERVER=.
         QString text = connectText;
         if (text.startsWith(QLatin1String("DSN="), Qt::CaseInsensitive))
@@ -191,8 +193,8 @@ bool DbDatabase::setUpSession(DbError &error, const QString &fileWithTables)
     // Which server is this? Only PostgreSQL needs its session pinned.
     DbError probeError;
     if (auto version = openSnapshot(QStringLiteral("SELECT version()"), probeError)) {
-        m_postgres = !version->eof()
-            && version->field(0).toString().contains(QLatin1String("PostgreSQL"));
+        m_postgres
+            = !version->eof() && version->field(0).toString().contains(QLatin1String("PostgreSQL"));
     }
     if (m_postgres) {
         // Dates travel as ISO text; a non-ISO output style makes psqlODBC misread them.
@@ -203,7 +205,8 @@ bool DbDatabase::setUpSession(DbError &error, const QString &fileWithTables)
             return false;
         // The search patterns name characters by their Unicode numbers.
         if (auto encoding = openSnapshot(QStringLiteral("SHOW server_encoding"), probeError))
-            m_unicodeServer = !encoding->eof() && encoding->field(0).toString() == QLatin1String("UTF8");
+            m_unicodeServer
+                = !encoding->eof() && encoding->field(0).toString() == QLatin1String("UTF8");
     }
     return true;
 }
@@ -274,7 +277,8 @@ std::unique_ptr<DbSnapshot> DbDatabase::openSqliteSnapshot(const QString &sql, D
         [&] {
             sqlite3_finalize(statement);
             statement = nullptr;
-            result = sqlite3_prepare_v2(m_sqlite, utf8.constData(), int(utf8.size()), &statement, &rest);
+            result = sqlite3_prepare_v2(
+                m_sqlite, utf8.constData(), int(utf8.size()), &statement, &rest);
             prepared = result == SQLITE_OK;
             if (prepared && statement)
                 result = sqlite3_step(statement);
@@ -313,8 +317,8 @@ std::unique_ptr<DbSnapshot> DbDatabase::openSqliteSnapshot(const QString &sql, D
         new DbSnapshot(statement, result == SQLITE_DONE, m_openSnapshots, sql));
 }
 
-std::unique_ptr<DbPairLookup> DbDatabase::preparePairLookup(const QString &table,
-    const QString &firstColumn, const QString &secondColumn, DbError &error)
+std::unique_ptr<DbPairLookup> DbDatabase::preparePairLookup(
+    const QString &table, const QString &firstColumn, const QString &secondColumn, DbError &error)
 {
     const QString sql = QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ? AND %3 = ?")
                             .arg(table, firstColumn, secondColumn);
@@ -338,7 +342,8 @@ bool DbDatabase::begin(DbError &error)
     StatementLog::note(QStringLiteral("BEGIN"));
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
     if (!db.transaction()) {
-        error = DbDriverError(db.lastError(), QStringLiteral("BEGIN"), DbErrorNumber::OdbcCallFailed);
+        error
+            = DbDriverError(db.lastError(), QStringLiteral("BEGIN"), DbErrorNumber::OdbcCallFailed);
         return false;
     }
     m_inTransaction = true;
@@ -390,7 +395,8 @@ bool DbDatabase::commit(DbError &error)
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
     m_inTransaction = false;
     if (!db.commit()) {
-        error = DbDriverError(db.lastError(), QStringLiteral("COMMIT"), DbErrorNumber::OdbcCallFailed);
+        error = DbDriverError(
+            db.lastError(), QStringLiteral("COMMIT"), DbErrorNumber::OdbcCallFailed);
         db.rollback();
         return false;
     }

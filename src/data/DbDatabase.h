@@ -49,8 +49,8 @@ public:
     // Opens a read-only snapshot over a SELECT text; null on failure.
     std::unique_ptr<DbSnapshot> openSnapshot(const QString &sql, DbError &error);
     // Prepares an indexed look-up of one (first, second) pair in a link table.
-    std::unique_ptr<DbPairLookup> preparePairLookup(const QString &table, const QString &firstColumn,
-        const QString &secondColumn, DbError &error);
+    std::unique_ptr<DbPairLookup> preparePairLookup(const QString &table,
+        const QString &firstColumn, const QString &secondColumn, DbError &error);
 
     // A plain transaction (bulk loading).
     bool begin(DbError &error);

@@ -20,7 +20,8 @@ DbError driverError(const QString &native, const QString &text, const QString &s
         error.number = code;
     error.driverText = text.trimmed();
     error.sql = sql;
-    qCDebug(lcDatabase).noquote() << "failed:" << (sql.isEmpty() ? QStringLiteral("(no statement)") : sql)
+    qCDebug(lcDatabase).noquote() << "failed:"
+                                  << (sql.isEmpty() ? QStringLiteral("(no statement)") : sql)
                                   << "| native error" << native << "| number" << error.number << "|"
                                   << error.driverText;
     return error;

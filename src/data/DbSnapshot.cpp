@@ -19,8 +19,8 @@ DbSnapshot::DbSnapshot(std::unique_ptr<QSqlQuery> query, const QString &sql)
     fetch();
 }
 
-DbSnapshot::DbSnapshot(sqlite3_stmt *statement, bool atEnd,
-    std::shared_ptr<DbOpenSnapshots> open, const QString &sql)
+DbSnapshot::DbSnapshot(
+    sqlite3_stmt *statement, bool atEnd, std::shared_ptr<DbOpenSnapshots> open, const QString &sql)
     : m_statement(statement)
     , m_openSnapshots(std::move(open))
     , m_atEnd(atEnd)
@@ -57,7 +57,10 @@ void DbSnapshot::fetch()
         m_error = DbDriverError(m_query->lastError(), m_sql, DbErrorNumber::StatementFailed);
 }
 
-DbSnapshot::~DbSnapshot() { close(); }
+DbSnapshot::~DbSnapshot()
+{
+    close();
+}
 
 bool DbSnapshot::moveNext()
 {
@@ -141,7 +144,10 @@ QVariant DbSnapshot::currentValue(int index) const
     }
 }
 
-bool DbSnapshot::isNull(QStringView name) const { return field(name).isNull(); }
+bool DbSnapshot::isNull(QStringView name) const
+{
+    return field(name).isNull();
+}
 
 void DbSnapshot::close()
 {

@@ -99,9 +99,8 @@ constexpr qsizetype LongestPattern = 200;
 
 bool DbTextContains::addSqliteFunction(sqlite3 *handle)
 {
-    return sqlite3_create_function_v2(handle, SqliteFunction, 2,
-               SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, containsFunction, nullptr, nullptr,
-               nullptr)
+    return sqlite3_create_function_v2(handle, SqliteFunction, 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
+               nullptr, containsFunction, nullptr, nullptr, nullptr)
         == SQLITE_OK;
 }
 

@@ -12,8 +12,8 @@
 // it, and an installed program's bin folder never does.
 bool DeliveredFiles::besideProgram()
 {
-    return QFileInfo::exists(QCoreApplication::applicationDirPath() + QLatin1Char('/')
-        + QLatin1String(HelpFile));
+    return QFileInfo::exists(
+        QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(HelpFile));
 }
 
 QString DeliveredFiles::folder()
@@ -21,7 +21,8 @@ QString DeliveredFiles::folder()
     const QString programFolder = QCoreApplication::applicationDirPath();
     if (besideProgram())
         return programFolder;
-    return QDir::cleanPath(programFolder + QLatin1Char('/') + QStringLiteral(LECTORUM_DATA_FROM_BIN));
+    return QDir::cleanPath(
+        programFolder + QLatin1Char('/') + QStringLiteral(LECTORUM_DATA_FROM_BIN));
 }
 
 QString DeliveredFiles::filePath(const QString &name)

@@ -32,7 +32,8 @@ QString describeWriteFailure(int code, const QString &words)
 {
     const int primary = code & 0xff;
     if (primary == SQLITE_FULL || primary == SQLITE_IOERR)
-        return QStringLiteral("the disk is full or the file grew past the size allowed (%1)").arg(words);
+        return QStringLiteral("the disk is full or the file grew past the size allowed (%1)")
+            .arg(words);
     if (primary == SQLITE_CANTOPEN || primary == SQLITE_READONLY || primary == SQLITE_PERM)
         return QStringLiteral("the file could not be written (%1)").arg(words);
     return words;
@@ -59,7 +60,8 @@ bool makePrivateFolder(const QString &folder, QString &error)
         error = QStringLiteral("The backups folder %1 could not be created.").arg(folder);
         return false;
     }
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(
+        folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     if (!QFileInfo(folder).isWritable()) {
         error = QStringLiteral("The backups folder %1 may not be written to.").arg(folder);
         return false;
@@ -77,9 +79,10 @@ QString LibraryBackup::libraryName(const QString &libraryPath)
 QString LibraryBackup::folderFor(const QString &libraryPath)
 {
     const QString full = QFileInfo(libraryPath).absoluteFilePath();
-    const QByteArray hash = QCryptographicHash::hash(full.toUtf8(), QCryptographicHash::Sha1).toHex();
-    return UserDataFolder::path() + QStringLiteral("/backups") + QLatin1Char('/') + libraryName(libraryPath) + QLatin1Char('-')
-        + QString::fromLatin1(hash.left(8));
+    const QByteArray hash
+        = QCryptographicHash::hash(full.toUtf8(), QCryptographicHash::Sha1).toHex();
+    return UserDataFolder::path() + QStringLiteral("/backups") + QLatin1Char('/')
+        + libraryName(libraryPath) + QLatin1Char('-') + QString::fromLatin1(hash.left(8));
 }
 
 bool LibraryBackup::syncPath(const QString &path)
@@ -186,17 +189,20 @@ LibraryBackup::Outcome LibraryBackup::backUp(const QString &libraryPath, const Q
         if (problems != QStringList { QStringLiteral("ok") }) {
             copy.close();
             // Kept for whoever looks into it, under a name that is never offered or rotated.
-            outcome.path = finalPath.left(finalPath.size() - 4) + QStringLiteral(".failed-check.mdb");
+            outcome.path
+                = finalPath.left(finalPath.size() - 4) + QStringLiteral(".failed-check.mdb");
             QFile::rename(partial, outcome.path);
-            outcome.message = QStringLiteral("The backup of %1 failed its check (%2) and was kept "
-                                             "aside as %3; it will not be offered for restore.")
-                                  .arg(libraryPath, problems.join(QStringLiteral("; ")), outcome.path);
+            outcome.message
+                = QStringLiteral("The backup of %1 failed its check (%2) and was kept "
+                                 "aside as %3; it will not be offered for restore.")
+                      .arg(libraryPath, problems.join(QStringLiteral("; ")), outcome.path);
             return outcome;
         }
     }
     if (!syncPath(partial) || !QFile::rename(partial, finalPath)) {
         QFile::remove(partial);
-        outcome.message = QStringLiteral("The backup of %1 could not be stored in %2.").arg(libraryPath, folder);
+        outcome.message = QStringLiteral("The backup of %1 could not be stored in %2.")
+                              .arg(libraryPath, folder);
         return outcome;
     }
     syncPath(folder);
@@ -212,7 +218,8 @@ LibraryBackup::Outcome LibraryBackup::backUp(const QString &libraryPath, const Q
     return outcome;
 }
 
-QList<LibraryBackup::Entry> LibraryBackup::list(const QString &folder, const QString &library, bool countSermons)
+QList<LibraryBackup::Entry> LibraryBackup::list(
+    const QString &folder, const QString &library, bool countSermons)
 {
     QList<Entry> entries;
     const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files);
@@ -224,18 +231,21 @@ QList<LibraryBackup::Entry> LibraryBackup::list(const QString &folder, const QSt
         if (countSermons) {
             SqliteFile copy;
             if (copy.open(entry.path, SqliteFile::Mode::ReadOnly)) {
-                const QVariant count = copy.scalar(QStringLiteral("SELECT count(*) FROM tblSermons"));
+                const QVariant count
+                    = copy.scalar(QStringLiteral("SELECT count(*) FROM tblSermons"));
                 if (count.isValid())
                     entry.sermons = count.toLongLong();
             }
         }
         entries.append(entry);
     }
-    std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) { return a.when > b.when; });
+    std::sort(entries.begin(), entries.end(),
+        [](const Entry &a, const Entry &b) { return a.when > b.when; });
     return entries;
 }
 
-bool LibraryBackup::isDue(const QString &folder, const QString &library, int intervalDays, const QDateTime &now)
+bool LibraryBackup::isDue(
+    const QString &folder, const QString &library, int intervalDays, const QDateTime &now)
 {
     if (intervalDays <= 0)
         return false;

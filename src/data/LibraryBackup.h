@@ -16,9 +16,9 @@ namespace LibraryBackup {
 struct Outcome
 {
     bool ok = false;
-    QString path;          // the backup written (or, after a failed check, the copy kept aside)
-    QString message;       // for the user when !ok
-    QStringList removed;   // older backups the rotation deleted
+    QString path; // the backup written (or, after a failed check, the copy kept aside)
+    QString message; // for the user when !ok
+    QStringList removed; // older backups the rotation deleted
     qint64 bytes = 0;
 };
 

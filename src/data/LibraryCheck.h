@@ -10,7 +10,7 @@ namespace LibraryCheck {
 
 struct Report
 {
-    int problems = 0;  // 0 when nothing is wrong
+    int problems = 0; // 0 when nothing is wrong
     QStringList lines; // the report as the user reads (and saves) it
 };
 

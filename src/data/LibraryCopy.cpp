@@ -110,13 +110,14 @@ bool LibraryCopy::run()
     scope.m_sourceOpen = true;
     int ignored = 0;
     if (m_source.isPostgres()
-        && !m_source.execute(QStringLiteral("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ"),
-            &ignored, m_error))
+        && !m_source.execute(
+            QStringLiteral("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ"), &ignored, m_error))
         return fail(QStringLiteral("Cannot start reading the source"));
     for (const LibraryTable &table : LibraryTables::all()) {
         m_totals.append(countRows(m_source, table.name, m_error));
         if (m_totals.last() < 0)
-            return fail(QStringLiteral("Cannot count the rows of %1 in the source").arg(table.name));
+            return fail(
+                QStringLiteral("Cannot count the rows of %1 in the source").arg(table.name));
     }
 
     // The key counters' table is held first: copies of the program working on the
@@ -154,8 +155,9 @@ bool LibraryCopy::copyTables()
     const QList<LibraryTable> &tables = LibraryTables::all();
     for (int t = 0; t < tables.size(); ++t) {
         const LibraryTable &table = tables.at(t);
-        const QString head = QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(table.name, table.columnList());
-        LibraryCopyStep step{LibraryCopyStep::Phase::Copying, table.name, 0, m_totals.at(t)};
+        const QString head
+            = QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(table.name, table.columnList());
+        LibraryCopyStep step { LibraryCopyStep::Phase::Copying, table.name, 0, m_totals.at(t) };
         if (!report(step))
             return fail(QStringLiteral("The copy was cancelled; the destination is unchanged"));
         TableDigest digest;
@@ -171,7 +173,8 @@ bool LibraryCopy::copyTables()
             batchRows = 0;
             return sent;
         };
-        const bool read = LibraryRows::read(m_source, table,
+        const bool read = LibraryRows::read(
+            m_source, table,
             [&](const QVariantList &row) {
                 digest.addRow(row);
                 batch += batchRows == 0 ? head : QStringLiteral(", ");
@@ -192,14 +195,16 @@ bool LibraryCopy::copyTables()
         if (read && !flush())
             sent = false;
         if (!sent)
-            return fail(QStringLiteral("Cannot write %1 in the destination; nothing was copied").arg(table.name));
+            return fail(QStringLiteral("Cannot write %1 in the destination; nothing was copied")
+                            .arg(table.name));
         if (m_cancelled)
             return fail(QStringLiteral("The copy was cancelled; the destination is unchanged"));
         if (!read)
-            return fail(QStringLiteral("Cannot read %1 from the source; nothing was copied").arg(table.name));
+            return fail(QStringLiteral("Cannot read %1 from the source; nothing was copied")
+                            .arg(table.name));
         if (!report(step))
             return fail(QStringLiteral("The copy was cancelled; the destination is unchanged"));
-        m_sourceSums.append({table.name, digest.rowCount(), digest.checksum()});
+        m_sourceSums.append({ table.name, digest.rowCount(), digest.checksum() });
     }
     return true;
 }
@@ -210,9 +215,11 @@ bool LibraryCopy::checkTables()
     QStringList differing;
     for (int t = 0; t < tables.size(); ++t) {
         const LibraryTable &table = tables.at(t);
-        LibraryCopyStep step{LibraryCopyStep::Phase::Checking, table.name, 0, m_sourceSums.at(t).rows};
+        LibraryCopyStep step { LibraryCopyStep::Phase::Checking, table.name, 0,
+            m_sourceSums.at(t).rows };
         TableDigest digest;
-        const bool read = LibraryRows::read(m_destination, table,
+        const bool read = LibraryRows::read(
+            m_destination, table,
             [&](const QVariantList &row) {
                 digest.addRow(row);
                 ++step.done;
@@ -222,18 +229,21 @@ bool LibraryCopy::checkTables()
         if (m_cancelled)
             return fail(QStringLiteral("The copy was cancelled; the destination is unchanged"));
         if (!read)
-            return fail(QStringLiteral("Cannot read %1 back from the destination; nothing was copied").arg(table.name));
+            return fail(
+                QStringLiteral("Cannot read %1 back from the destination; nothing was copied")
+                    .arg(table.name));
         if (!report(step))
             return fail(QStringLiteral("The copy was cancelled; the destination is unchanged"));
         const LibraryTableSum &source = m_sourceSums.at(t);
-        m_destinationSums.append({table.name, digest.rowCount(), digest.checksum()});
+        m_destinationSums.append({ table.name, digest.rowCount(), digest.checksum() });
         if (digest.rowCount() != source.rows || digest.checksum() != source.checksum) {
-            differing.append(QStringLiteral("%1 (source %2 rows, checksum %3; destination %4 rows, checksum %5)")
-                                 .arg(table.name)
-                                 .arg(source.rows)
-                                 .arg(source.checksum.left(12))
-                                 .arg(digest.rowCount())
-                                 .arg(digest.checksum().left(12)));
+            differing.append(
+                QStringLiteral("%1 (source %2 rows, checksum %3; destination %4 rows, checksum %5)")
+                    .arg(table.name)
+                    .arg(source.rows)
+                    .arg(source.checksum.left(12))
+                    .arg(digest.rowCount())
+                    .arg(digest.checksum().left(12)));
         }
     }
     if (!differing.isEmpty()) {
@@ -250,14 +260,15 @@ bool LibraryCopy::summarize(DbDatabase &database, QList<LibraryTableSum> &sums, 
     sums.clear();
     for (const LibraryTable &table : LibraryTables::all()) {
         TableDigest digest;
-        if (!LibraryRows::read(database, table,
+        if (!LibraryRows::read(
+                database, table,
                 [&digest](const QVariantList &row) {
                     digest.addRow(row);
                     return true;
                 },
                 error))
             return false;
-        sums.append({table.name, digest.rowCount(), digest.checksum()});
+        sums.append({ table.name, digest.rowCount(), digest.checksum() });
     }
     return true;
 }

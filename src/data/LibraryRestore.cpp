@@ -42,11 +42,13 @@ LibraryRestore::Outcome LibraryRestore::restore(
     const QString name = LibraryBackup::libraryName(libraryPath);
     const QString partial = folder + QStringLiteral("/.") + name
         + QStringLiteral(".restoring.%1.partial").arg(QCoreApplication::applicationPid());
-    if (!LibraryBackup::copyDatabase(backupPath, partial, problem) || !LibraryBackup::syncPath(partial)) {
+    if (!LibraryBackup::copyDatabase(backupPath, partial, problem)
+        || !LibraryBackup::syncPath(partial)) {
         QFile::remove(partial);
-        outcome.message = QStringLiteral("The backup could not be copied beside the library in %1: %2. "
-                                         "The library is unchanged.")
-                              .arg(folder, problem);
+        outcome.message
+            = QStringLiteral("The backup could not be copied beside the library in %1: %2. "
+                             "The library is unchanged.")
+                  .arg(folder, problem);
         return outcome;
     }
     if (library.exists()) {
@@ -75,9 +77,11 @@ LibraryRestore::Outcome LibraryRestore::restore(
         if (QFileInfo::exists(journal))
             QFile::rename(journal, aside + QStringLiteral("-journal"));
     }
-    if (::rename(QFile::encodeName(partial).constData(), QFile::encodeName(libraryPath).constData()) != 0) {
+    if (::rename(QFile::encodeName(partial).constData(), QFile::encodeName(libraryPath).constData())
+        != 0) {
         QFile::remove(partial);
-        outcome.message = QStringLiteral("The library %1 could not be replaced. It is unchanged.").arg(libraryPath);
+        outcome.message = QStringLiteral("The library %1 could not be replaced. It is unchanged.")
+                              .arg(libraryPath);
         return outcome;
     }
     LibraryBackup::syncPath(folder);

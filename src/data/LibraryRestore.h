@@ -14,7 +14,7 @@ struct Outcome
 {
     bool ok = false;
     QString asidePath; // where the file that was replaced now is (empty when there was none)
-    QString message;   // for the user when !ok
+    QString message; // for the user when !ok
 };
 
 // True when `backupPath` is a readable Lectorum database that passes its integrity check;

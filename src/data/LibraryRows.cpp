@@ -59,7 +59,9 @@ bool keyLess(const LibraryTable &table, const QVariantList &a, const QVariantLis
         if (x.isNull() != y.isNull())
             return x.isNull();
         const int order = table.columns.at(i).kind == LibraryColumn::Kind::Integer
-            ? (x.toLongLong() < y.toLongLong() ? -1 : x.toLongLong() > y.toLongLong() ? 1 : 0)
+            ? (x.toLongLong() < y.toLongLong()        ? -1
+                    : x.toLongLong() > y.toLongLong() ? 1
+                                                      : 0)
             : x.toString().compare(y.toString());
         if (order != 0)
             return order < 0;
@@ -69,7 +71,8 @@ bool keyLess(const LibraryTable &table, const QVariantList &a, const QVariantLis
 
 } // namespace
 
-bool LibraryRows::read(DbDatabase &database, const LibraryTable &table, const RowSink &sink, DbError &error)
+bool LibraryRows::read(
+    DbDatabase &database, const LibraryTable &table, const RowSink &sink, DbError &error)
 {
     error.clear();
     const bool sortHere = table.keyIsText();
@@ -108,8 +111,9 @@ bool LibraryRows::read(DbDatabase &database, const LibraryTable &table, const Ro
         return false;
     }
     if (sortHere) {
-        std::sort(held.begin(), held.end(),
-            [&table](const QVariantList &a, const QVariantList &b) { return keyLess(table, a, b); });
+        std::sort(held.begin(), held.end(), [&table](const QVariantList &a, const QVariantList &b) {
+            return keyLess(table, a, b);
+        });
         for (const QVariantList &r : std::as_const(held)) {
             if (!sink(r))
                 return false;

@@ -7,7 +7,9 @@ namespace {
 int readCount(clsConfig &config, const char *key, int fallback)
 {
     bool numeric = false;
-    const int value = config.GetConfig(QStringLiteral("Library"), QString::fromLatin1(key), QString::number(fallback))
+    const int value = config
+                          .GetConfig(QStringLiteral("Library"), QString::fromLatin1(key),
+                              QString::number(fallback))
                           .trimmed()
                           .toInt(&numeric);
     return numeric && value >= 0 ? value : fallback;
@@ -18,7 +20,8 @@ int readCount(clsConfig &config, const char *key, int fallback)
 LibrarySettings LibrarySettings::read(clsConfig &config)
 {
     LibrarySettings settings;
-    settings.backupIntervalDays = readCount(config, "BackupIntervalDays", settings.backupIntervalDays);
+    settings.backupIntervalDays
+        = readCount(config, "BackupIntervalDays", settings.backupIntervalDays);
     settings.keep.daily = readCount(config, "KeepDaily", settings.keep.daily);
     settings.keep.weekly = readCount(config, "KeepWeekly", settings.keep.weekly);
     settings.keep.monthly = readCount(config, "KeepMonthly", settings.keep.monthly);

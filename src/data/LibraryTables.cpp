@@ -37,7 +37,7 @@ LibraryTable parseTable(const QString &statement)
         const auto found = column.match(line);
         if (!found.hasMatch())
             continue;
-        table.columns.append({found.captured(1), kindOf(found.captured(1))});
+        table.columns.append({ found.captured(1), kindOf(found.captured(1)) });
         if (line.contains(QLatin1String("PRIMARY KEY")))
             table.keyColumns.append(found.captured(1));
     }

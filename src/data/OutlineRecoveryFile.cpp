@@ -92,8 +92,8 @@ QStringList OutlineRecoveryFile::candidates(const QString &library)
 {
     const QDir dir(folder());
     QStringList paths;
-    const QStringList names = dir.entryList(
-        { namePrefix(library) + QLatin1Char('*') + Suffix }, QDir::Files, QDir::Time | QDir::Reversed);
+    const QStringList names = dir.entryList({ namePrefix(library) + QLatin1Char('*') + Suffix },
+        QDir::Files, QDir::Time | QDir::Reversed);
     for (const QString &name : names) {
         paths.append(dir.filePath(name));
     }
@@ -149,7 +149,8 @@ bool OutlineRecoveryFile::write(const QString &path, const Outline &outline, QSt
         error = QStringLiteral("%1: %2").arg(partial, file.errorString());
     }
     file.close();
-    if (ok && std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(path).constData())
+    if (ok
+        && std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(path).constData())
             != 0) {
         error = QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
         ok = false;
@@ -179,7 +180,8 @@ OutlineRecoveryFile::Reading OutlineRecoveryFile::read(
     if (lines.size() != 7 || lines.at(0) != Magic) {
         return Reading::Damaged;
     }
-    const char *keys[] = { "library: ", "sermon: ", "title: ", "written: ", "length: ", "sha256: " };
+    const char *keys[]
+        = { "library: ", "sermon: ", "title: ", "written: ", "length: ", "sha256: " };
     QList<QByteArray> values;
     for (int i = 0; i < 6; ++i) {
         if (!lines.at(i + 1).startsWith(keys[i])) {

@@ -27,13 +27,15 @@ bool copyContents(const QString &source, QTemporaryFile &copy, QString &reason)
 {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly)) {
-        reason = QStringLiteral("The delivered library %1 could not be read: %2.").arg(source, in.errorString());
+        reason = QStringLiteral("The delivered library %1 could not be read: %2.")
+                     .arg(source, in.errorString());
         return false;
     }
     while (!in.atEnd()) {
         const QByteArray block = in.read(256 * 1024);
         if (block.isEmpty() && in.error() != QFile::NoError) {
-            reason = QStringLiteral("The delivered library %1 could not be read: %2.").arg(source, in.errorString());
+            reason = QStringLiteral("The delivered library %1 could not be read: %2.")
+                         .arg(source, in.errorString());
             return false;
         }
         if (copy.write(block) != block.size()) {
@@ -52,21 +54,23 @@ bool copyContents(const QString &source, QTemporaryFile &copy, QString &reason)
 
 } // namespace
 
-PersonalLibrary::Result PersonalLibrary::place(const QString &source, const QString &target,
-    QString &reason, int waitMilliseconds)
+PersonalLibrary::Result PersonalLibrary::place(
+    const QString &source, const QString &target, QString &reason, int waitMilliseconds)
 {
     const QFileInfo targetInfo(target);
     QLockFile lock(target + QStringLiteral(".lock"));
     bool waited = false;
     if (!lock.tryLock(0)) {
         if (lock.error() != QLockFile::LockFailedError) {
-            reason = QStringLiteral("The folder %1 may not be written to.").arg(targetInfo.absolutePath());
+            reason = QStringLiteral("The folder %1 may not be written to.")
+                         .arg(targetInfo.absolutePath());
             return Result::Failed;
         }
         waited = true;
         if (!lock.tryLock(waitMilliseconds)) {
             reason = QStringLiteral("Another copy of Lectorum is still preparing the library %1. "
-                                    "Start Lectorum again in a moment.").arg(target);
+                                    "Start Lectorum again in a moment.")
+                         .arg(target);
             return Result::Failed;
         }
     }
@@ -75,7 +79,8 @@ PersonalLibrary::Result PersonalLibrary::place(const QString &source, const QStr
         return waited ? Result::MadeMeanwhile : Result::Found;
 
     if (!QFileInfo(source).isFile()) {
-        reason = QStringLiteral("The empty library delivered with Lectorum is missing: %1.").arg(source);
+        reason = QStringLiteral("The empty library delivered with Lectorum is missing: %1.")
+                     .arg(source);
         return Result::Failed;
     }
     // A hidden name in the same folder, so the rename cannot cross file systems and the
@@ -92,13 +97,16 @@ PersonalLibrary::Result PersonalLibrary::place(const QString &source, const QStr
     DbError error;
     if (!DbDatabase::openFile(copy.fileName(), error)) {
         reason = QStringLiteral("The delivered library %1 is not a usable library (error %2: %3).")
-                     .arg(source).arg(error.number).arg(error.driverText);
+                     .arg(source)
+                     .arg(error.number)
+                     .arg(error.driverText);
         return Result::Failed;
     }
     // The rename never replaces a file that appeared meanwhile (a copy of the program that
     // ignored the lock): it then fails and the file stays as it was.
     if (!copy.rename(target)) {
-        reason = QStringLiteral("The library could not be named %1: %2.").arg(target, copy.errorString());
+        reason = QStringLiteral("The library could not be named %1: %2.")
+                     .arg(target, copy.errorString());
         return Result::Failed;
     }
     // Renamed, the file is the library: the temporary file object must not remove it.

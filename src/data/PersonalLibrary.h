@@ -9,10 +9,10 @@ class PersonalLibrary
 {
 public:
     enum class Result {
-        Copied,        // the delivered library was copied to the target
-        Found,         // a library was already there; it is kept as it is
+        Copied, // the delivered library was copied to the target
+        Found, // a library was already there; it is kept as it is
         MadeMeanwhile, // another copy of the program made it while this one waited
-        Failed,        // nothing was placed; the reason says why
+        Failed, // nothing was placed; the reason says why
     };
 
     static constexpr int DefaultWaitMilliseconds = 20000;

@@ -20,7 +20,10 @@ clsConnect &ProgramConnection()
     return g_connection ? *g_connection : fallback;
 }
 
-void setProgramConnection(clsConnect *connection) { g_connection = connection; }
+void setProgramConnection(clsConnect *connection)
+{
+    g_connection = connection;
+}
 
 clsConfig &ProgramConfig()
 {
@@ -28,4 +31,7 @@ clsConfig &ProgramConfig()
     return g_config ? *g_config : fallback;
 }
 
-void setProgramConfig(clsConfig *config) { g_config = config; }
+void setProgramConfig(clsConfig *config)
+{
+    g_config = config;
+}

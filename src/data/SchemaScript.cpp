@@ -32,9 +32,11 @@ QString SchemaScript::tablesScript(Dialect dialect)
     const bool sqlite = dialect == Dialect::SQLite;
     // SQLite keeps dates as ISO text, which sorts and compares correctly.
     script.replace(QStringLiteral("{lng}"), QStringLiteral("INTEGER"));
-    script.replace(QStringLiteral("{int}"), sqlite ? QStringLiteral("INTEGER") : QStringLiteral("SMALLINT"));
+    script.replace(
+        QStringLiteral("{int}"), sqlite ? QStringLiteral("INTEGER") : QStringLiteral("SMALLINT"));
     script.replace(QStringLiteral("{str}"), QStringLiteral("TEXT"));
-    script.replace(QStringLiteral("{dt}"), sqlite ? QStringLiteral("TEXT") : QStringLiteral("TIMESTAMP"));
+    script.replace(
+        QStringLiteral("{dt}"), sqlite ? QStringLiteral("TEXT") : QStringLiteral("TIMESTAMP"));
     return script;
 }
 
@@ -43,7 +45,10 @@ QString SchemaScript::shippedRowsScript()
     return resourceText(QStringLiteral(":/schema/rows/10-shipped.sql"));
 }
 
-QString SchemaScript::demoRowsScript() { return resourceText(QStringLiteral(":/schema/rows/20-demo.sql")); }
+QString SchemaScript::demoRowsScript()
+{
+    return resourceText(QStringLiteral(":/schema/rows/20-demo.sql"));
+}
 
 QStringList SchemaScript::statements(const QString &script)
 {
@@ -71,8 +76,8 @@ QStringList SchemaScript::statements(const QString &script)
 
 bool SchemaScript::load(DbDatabase &database, bool withDemo, DbError &error)
 {
-    const Dialect dialect = database.engine() == DbDatabase::Engine::SQLite ? Dialect::SQLite
-                                                                            : Dialect::PostgreSQL;
+    const Dialect dialect
+        = database.engine() == DbDatabase::Engine::SQLite ? Dialect::SQLite : Dialect::PostgreSQL;
     if (!database.begin(error))
         return false;
     const bool loaded = runAll(database, tablesScript(dialect), error)

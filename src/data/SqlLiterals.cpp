@@ -67,13 +67,18 @@ QDateTime DateFromValue(const QVariant &value)
     if (text.isEmpty())
         return {};
     static const QStringList dateTimeForms = {
-        QStringLiteral("yyyy-MM-dd hh:mm:ss"), QStringLiteral("yyyy-MM-ddThh:mm:ss"),
-        QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz"), QStringLiteral("yyyy-MM-dd hh:mm"),
-        QStringLiteral("M/d/yyyy h:mm:ss AP"), QStringLiteral("M/d/yyyy h:mm AP"),
-        QStringLiteral("M/d/yyyy H:mm:ss"), QStringLiteral("M/d/yyyy H:mm"),
+        QStringLiteral("yyyy-MM-dd hh:mm:ss"),
+        QStringLiteral("yyyy-MM-ddThh:mm:ss"),
+        QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz"),
+        QStringLiteral("yyyy-MM-dd hh:mm"),
+        QStringLiteral("M/d/yyyy h:mm:ss AP"),
+        QStringLiteral("M/d/yyyy h:mm AP"),
+        QStringLiteral("M/d/yyyy H:mm:ss"),
+        QStringLiteral("M/d/yyyy H:mm"),
     };
     static const QStringList dateForms = {
-        QStringLiteral("yyyy-MM-dd"), QStringLiteral("M/d/yyyy"),
+        QStringLiteral("yyyy-MM-dd"),
+        QStringLiteral("M/d/yyyy"),
     };
     for (const QString &form : dateForms) {
         const QDate date = QDate::fromString(text, form);
@@ -104,11 +109,16 @@ QString SQLDate(const QVariant &value)
         return QStringLiteral("Null");
     const QTime time = moment.time();
     if (time == QTime(0, 0))
-        return QLatin1Char('\'') + moment.date().toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('\'');
-    return QLatin1Char('\'') + moment.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")) + QLatin1Char('\'');
+        return QLatin1Char('\'') + moment.date().toString(QStringLiteral("yyyy-MM-dd"))
+            + QLatin1Char('\'');
+    return QLatin1Char('\'') + moment.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"))
+        + QLatin1Char('\'');
 }
 
-QString SQLLong(qint64 value) { return QString::number(value); }
+QString SQLLong(qint64 value)
+{
+    return QString::number(value);
+}
 
 qint32 NullToLong(const QVariant &value)
 {
@@ -127,7 +137,8 @@ qint32 NullToLong(const QVariant &value)
     case QMetaType::ULongLong:
     case QMetaType::Long: {
         const qlonglong number = value.toLongLong();
-        if (number < std::numeric_limits<qint32>::min() || number > std::numeric_limits<qint32>::max())
+        if (number < std::numeric_limits<qint32>::min()
+            || number > std::numeric_limits<qint32>::max())
             return 0;
         return qint32(number);
     }

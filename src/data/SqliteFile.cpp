@@ -5,16 +5,25 @@
 #include <QFile>
 #include <sqlite3.h>
 
-SqliteFile::~SqliteFile() { close(); }
+SqliteFile::~SqliteFile()
+{
+    close();
+}
 
 bool SqliteFile::open(const QString &path, Mode mode)
 {
     close();
     int flags = SQLITE_OPEN_NOMUTEX;
     switch (mode) {
-    case Mode::ReadOnly: flags |= SQLITE_OPEN_READONLY; break;
-    case Mode::ReadWrite: flags |= SQLITE_OPEN_READWRITE; break;
-    case Mode::Create: flags |= SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE; break;
+    case Mode::ReadOnly:
+        flags |= SQLITE_OPEN_READONLY;
+        break;
+    case Mode::ReadWrite:
+        flags |= SQLITE_OPEN_READWRITE;
+        break;
+    case Mode::Create:
+        flags |= SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+        break;
     }
     const QByteArray name = QFile::encodeName(path);
     const int code = sqlite3_open_v2(name.constData(), &m_handle, flags, nullptr);
@@ -57,7 +66,8 @@ bool SqliteFile::query(const QString &sql, QVector<QVariantList> &rows)
     StatementLog::note(sql);
     const QByteArray text = sql.toUtf8();
     sqlite3_stmt *statement = nullptr;
-    int code = sqlite3_prepare_v2(m_handle, text.constData(), int(text.size()), &statement, nullptr);
+    int code
+        = sqlite3_prepare_v2(m_handle, text.constData(), int(text.size()), &statement, nullptr);
     if (code != SQLITE_OK) {
         takeError(code);
         sqlite3_finalize(statement);
@@ -68,9 +78,15 @@ bool SqliteFile::query(const QString &sql, QVector<QVariantList> &rows)
         const int columns = sqlite3_column_count(statement);
         for (int c = 0; c < columns; ++c) {
             switch (sqlite3_column_type(statement, c)) {
-            case SQLITE_NULL: row.append(QVariant()); break;
-            case SQLITE_INTEGER: row.append(qlonglong(sqlite3_column_int64(statement, c))); break;
-            case SQLITE_FLOAT: row.append(sqlite3_column_double(statement, c)); break;
+            case SQLITE_NULL:
+                row.append(QVariant());
+                break;
+            case SQLITE_INTEGER:
+                row.append(qlonglong(sqlite3_column_int64(statement, c)));
+                break;
+            case SQLITE_FLOAT:
+                row.append(sqlite3_column_double(statement, c));
+                break;
             case SQLITE_BLOB:
                 row.append(QByteArray(static_cast<const char *>(sqlite3_column_blob(statement, c)),
                     sqlite3_column_bytes(statement, c)));

@@ -5,8 +5,8 @@
 #include <atomic>
 
 namespace {
-std::atomic<qint64> g_count{0};
-std::atomic<bool> g_recording{false};
+std::atomic<qint64> g_count { 0 };
+std::atomic<bool> g_recording { false };
 // Backups and checks run on worker threads and note their statements too.
 QMutex g_textsLock;
 QStringList &texts()
@@ -25,9 +25,15 @@ void StatementLog::note(const QString &sql)
     }
 }
 
-qint64 StatementLog::count() { return g_count.load(); }
+qint64 StatementLog::count()
+{
+    return g_count.load();
+}
 
-void StatementLog::setRecording(bool on) { g_recording = on; }
+void StatementLog::setRecording(bool on)
+{
+    g_recording = on;
+}
 
 QStringList StatementLog::recorded()
 {

@@ -29,7 +29,9 @@ bool UserDataFolder::create(QString &reason)
             fs::permissions(leaf, fs::perms::owner_all, fs::perm_options::replace, error);
         if (error || !fs::is_directory(leaf)) {
             reason = QStringLiteral("The folder %1 could not be created: %2.")
-                         .arg(folder, QString::fromStdString(error ? error.message() : std::string("not a folder")));
+                         .arg(folder,
+                             QString::fromStdString(
+                                 error ? error.message() : std::string("not a folder")));
             return false;
         }
     }

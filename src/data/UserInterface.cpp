@@ -58,9 +58,15 @@ int defaultAnswer(int style)
 
 } // namespace
 
-void UserInterface::install(UserInterface *ui) { g_installed = ui; }
+void UserInterface::install(UserInterface *ui)
+{
+    g_installed = ui;
+}
 
-UserInterface &UserInterface::current() { return g_installed ? *g_installed : headless(); }
+UserInterface &UserInterface::current()
+{
+    return g_installed ? *g_installed : headless();
+}
 
 int MsgBox(const QString &text, int style, const QString &caption, const QString &detail)
 {
@@ -80,15 +86,42 @@ int MsgBox(const QString &text, int style, const QString &caption, const QString
     return g_installed->showMessage(text, style, caption, detail);
 }
 
-void MsgBoxScript::setScripted(bool on) { script().scripted = on; }
-bool MsgBoxScript::isScripted() { return script().scripted; }
-void MsgBoxScript::queueAnswer(int answer) { script().answers.enqueue(answer); }
-int MsgBoxScript::pendingAnswers() { return int(script().answers.size()); }
-QStringList MsgBoxScript::shown() { return script().texts; }
-QStringList MsgBoxScript::shownCaptions() { return script().captions; }
-QList<int> MsgBoxScript::shownStyles() { return script().styles; }
-QString MsgBoxScript::lastDetail() { return script().lastDetail; }
-QStringList MsgBoxScript::unscripted() { return script().unscripted; }
+void MsgBoxScript::setScripted(bool on)
+{
+    script().scripted = on;
+}
+bool MsgBoxScript::isScripted()
+{
+    return script().scripted;
+}
+void MsgBoxScript::queueAnswer(int answer)
+{
+    script().answers.enqueue(answer);
+}
+int MsgBoxScript::pendingAnswers()
+{
+    return int(script().answers.size());
+}
+QStringList MsgBoxScript::shown()
+{
+    return script().texts;
+}
+QStringList MsgBoxScript::shownCaptions()
+{
+    return script().captions;
+}
+QList<int> MsgBoxScript::shownStyles()
+{
+    return script().styles;
+}
+QString MsgBoxScript::lastDetail()
+{
+    return script().lastDetail;
+}
+QStringList MsgBoxScript::unscripted()
+{
+    return script().unscripted;
+}
 
 void MsgBoxScript::clear()
 {
@@ -122,7 +155,10 @@ void SetStatusText(const QString &text)
     UserInterface::current().setStatusText(QLatin1Char(' ') + TrimBlanks(text) + QLatin1Char(' '));
 }
 
-QString GetStatusText() { return UserInterface::current().statusText(); }
+QString GetStatusText()
+{
+    return UserInterface::current().statusText();
+}
 
 QString BeginBusy(const QString &text)
 {

@@ -13,7 +13,9 @@ class UserInterface
 {
 public:
     virtual ~UserInterface() = default;
-    virtual int showMessage(const QString &text, int style, const QString &caption, const QString &detail) = 0;
+    virtual int showMessage(
+        const QString &text, int style, const QString &caption, const QString &detail)
+        = 0;
     virtual QString statusText() const = 0;
     virtual void setStatusText(const QString &text) = 0;
     virtual void setHourglass(bool on) = 0;
@@ -51,12 +53,12 @@ void setScripted(bool on);
 bool isScripted();
 void queueAnswer(int answer);
 int pendingAnswers();
-QStringList shown();           // texts in the order shown
+QStringList shown(); // texts in the order shown
 QStringList shownCaptions();
 QList<int> shownStyles();
 QString lastDetail();
-QStringList unscripted();      // questions that found no queued answer and got the default
-void clear();                  // forget texts and queued answers
+QStringList unscripted(); // questions that found no queued answer and got the default
+void clear(); // forget texts and queued answers
 } // namespace MsgBoxScript
 
 // "An Error Occurred in the System " + number, OK only; the driver's message as detail.

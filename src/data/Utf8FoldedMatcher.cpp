@@ -134,7 +134,8 @@ const unsigned char *Utf8FoldedMatcher::nextCandidate(
         while (end - at >= 17) {
             const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i *>(at));
             const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i *>(at + 1));
-            const __m128i first = _mm_or_si128(_mm_cmpeq_epi8(here, firstA), _mm_cmpeq_epi8(here, firstB));
+            const __m128i first
+                = _mm_or_si128(_mm_cmpeq_epi8(here, firstA), _mm_cmpeq_epi8(here, firstB));
             const __m128i second = _mm_or_si128(
                 _mm_or_si128(_mm_cmpeq_epi8(next, secondA), _mm_cmpeq_epi8(next, secondB)), next);
             // The sign bit of each byte: a pair that starts the search, or a non-ASCII byte.
@@ -146,7 +147,8 @@ const unsigned char *Utf8FoldedMatcher::nextCandidate(
     } else {
         while (end - at >= 16) {
             const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i *>(at));
-            const __m128i first = _mm_or_si128(_mm_cmpeq_epi8(here, firstA), _mm_cmpeq_epi8(here, firstB));
+            const __m128i first
+                = _mm_or_si128(_mm_cmpeq_epi8(here, firstA), _mm_cmpeq_epi8(here, firstB));
             const int hits = _mm_movemask_epi8(_mm_or_si128(first, here));
             if (hits != 0)
                 return at + std::countr_zero(unsigned(hits));

@@ -37,7 +37,7 @@ private:
     // Whether the units from `next` on equal the search units from `unit` on.
     Verdict matchesFrom(const unsigned char *next, const unsigned char *end, size_t unit) const;
 
-    std::u16string m_units;   // the search text, folded
+    std::u16string m_units; // the search text, folded
     // The ASCII bytes that fold to the first and second search units (0 when none does).
     std::array<unsigned char, 2> m_first {};
     std::array<unsigned char, 2> m_second {};

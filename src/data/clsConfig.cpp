@@ -26,11 +26,15 @@ QString clsConfig::storeFile() const
 {
     if (!g_storeOverride.isEmpty())
         return g_storeOverride;
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/')
-        + m_configName + QLatin1Char('/') + m_configName + QStringLiteral(".ini");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QLatin1Char('/') + m_configName + QLatin1Char('/') + m_configName
+        + QStringLiteral(".ini");
 }
 
-void clsConfig::setStoreFileOverride(const QString &path) { g_storeOverride = path; }
+void clsConfig::setStoreFileOverride(const QString &path)
+{
+    g_storeOverride = path;
+}
 
 void clsConfig::setConfigurationScreen(ConfigurationScreen screen)
 {
@@ -44,7 +48,8 @@ QString clsConfig::groupKey(const QString &section, const QString &key) const
     return group + QLatin1Char('/') + key;
 }
 
-QString clsConfig::GetConfig(const QString &strSection, const QString &strKeyName, const QString &strDefault)
+QString clsConfig::GetConfig(
+    const QString &strSection, const QString &strKeyName, const QString &strDefault)
 {
     m_section = strSection;
     m_keyName = strKeyName;
@@ -55,7 +60,8 @@ QString clsConfig::GetConfig(const QString &strSection, const QString &strKeyNam
     return m_keyValue;
 }
 
-bool clsConfig::SaveConfig(const QString &strSection, const QString &strKeyName, const QString &strKeyValue)
+bool clsConfig::SaveConfig(
+    const QString &strSection, const QString &strKeyName, const QString &strKeyValue)
 {
     m_section = strSection;
     m_keyName = strKeyName;

@@ -24,9 +24,11 @@ public:
     void setDefaultValue(const QString &value) { m_defaultValue = value; }
     bool Valid() const { return m_valid; }
 
-    QString GetConfig(const QString &strSection, const QString &strKeyName, const QString &strDefault);
+    QString GetConfig(
+        const QString &strSection, const QString &strKeyName, const QString &strDefault);
     // Stores one value; false (and Valid false) when the store refused the write.
-    bool SaveConfig(const QString &strSection, const QString &strKeyName, const QString &strKeyValue);
+    bool SaveConfig(
+        const QString &strSection, const QString &strKeyName, const QString &strKeyValue);
     // When Section holds no value at all, runs the first-run configuration (the screen the
     // shell installed with setConfigurationScreen) and takes its saved flag as Valid.
     bool CheckConfig();

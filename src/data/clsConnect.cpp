@@ -12,7 +12,10 @@
 
 clsConnect::clsConnect() = default;
 
-clsConnect::~clsConnect() { DataClose(); }
+clsConnect::~clsConnect()
+{
+    DataClose();
+}
 
 bool clsConnect::LoadSettings(clsConfig &config)
 {
@@ -22,16 +25,21 @@ bool clsConnect::LoadSettings(clsConfig &config)
         m_validLogon = false;
         return false;
     }
-    const QString loc = config.GetConfig(QStringLiteral("DataSource"), QStringLiteral("DataLoc"), QString());
+    const QString loc
+        = config.GetConfig(QStringLiteral("DataSource"), QStringLiteral("DataLoc"), QString());
     m_dsn = config.GetConfig(loc, QStringLiteral("DSN"), QString());
     // The stored path ends in a separator, so plain concatenation names the file.
     m_databaseName = config.GetConfig(loc, QStringLiteral("DBPath"), QString())
         + config.GetConfig(loc, QStringLiteral("DBName"), QString());
-    m_onServer = NullToLong(config.GetConfig(loc, QStringLiteral("DBServer"), QStringLiteral("0"))) != 0;
+    m_onServer
+        = NullToLong(config.GetConfig(loc, QStringLiteral("DBServer"), QStringLiteral("0"))) != 0;
     m_passThru = m_onServer ? 64 : 0;
-    m_dbSecure = NullToLong(config.GetConfig(loc, QStringLiteral("AccessSecure"), QStringLiteral("0"))) != 0;
+    m_dbSecure
+        = NullToLong(config.GetConfig(loc, QStringLiteral("AccessSecure"), QStringLiteral("0")))
+        != 0;
     m_systemDB = config.GetConfig(QStringLiteral("Options"), QStringLiteral("SystemDB"), QString());
-    m_initLoginID = config.GetConfig(QStringLiteral("UserInfo"), QStringLiteral("WorkgroupUID"), QString());
+    m_initLoginID
+        = config.GetConfig(QStringLiteral("UserInfo"), QStringLiteral("WorkgroupUID"), QString());
     m_loginID = config.GetConfig(QStringLiteral("UserInfo"), QStringLiteral("UID"), QString());
     m_validLogon = true;
     return true;
@@ -160,7 +168,8 @@ bool clsConnect::UserCheck(const QString &strPWD)
 {
     if (!UserGet()) {
         if (!m_lookupFailed)
-            MsgBox(QStringLiteral("No User Exists With the Login ID '") + m_loginID + QLatin1Char('\''));
+            MsgBox(QStringLiteral("No User Exists With the Login ID '") + m_loginID
+                + QLatin1Char('\''));
         return false;
     }
     const QString previous = BeginBusy(QStringLiteral("Checking Employee Name && Password..."));
@@ -177,10 +186,11 @@ bool clsConnect::PasswordChange(
     const QString &strLoginID, const QString &strOldPassword, const QString &strNewPassword)
 {
     const QString previous = BeginBusy(QStringLiteral("Changing Password..."));
-    QString where = QStringLiteral("WHERE strLoginID = ") + SQLQuoted(strLoginID) + QLatin1Char(' ');
+    QString where
+        = QStringLiteral("WHERE strLoginID = ") + SQLQuoted(strLoginID) + QLatin1Char(' ');
     if (strOldPassword.isEmpty()) {
-        where += QStringLiteral("AND (strPassword = ") + SQLQuoted(strOldPassword) + QLatin1Char(' ')
-            + QStringLiteral("OR   strPassword Is Null)");
+        where += QStringLiteral("AND (strPassword = ") + SQLQuoted(strOldPassword)
+            + QLatin1Char(' ') + QStringLiteral("OR   strPassword Is Null)");
     } else {
         where += QStringLiteral("AND  strPassword = ") + SQLQuoted(strOldPassword);
     }
@@ -330,7 +340,8 @@ qint32 clsConnect::allocateKey(const QString &strTable, const QString &strKeyFld
         return fail();
     if (affected != 1) {
         error.number = DbErrorNumber::StatementFailed;
-        error.driverText = QStringLiteral("The key counter row of %1 could not be written.").arg(strTable);
+        error.driverText
+            = QStringLiteral("The key counter row of %1 could not be written.").arg(strTable);
         error.sql = write;
         return fail();
     }

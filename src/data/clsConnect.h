@@ -28,8 +28,8 @@ public:
     // matches a user without one). Both passwords come encoded with PasswordEncode; the
     // login id and the passwords are quoted, so typed text never becomes part of the SQL.
     // True when the user's row was changed.
-    bool PasswordChange(const QString &strLoginID, const QString &strOldPassword,
-        const QString &strNewPassword);
+    bool PasswordChange(
+        const QString &strLoginID, const QString &strOldPassword, const QString &strNewPassword);
     // A new key for `strTable`; 0 after a failure (already reported to the user). One short
     // exclusive transaction, so copies of the program sharing a database never get the
     // same key.

@@ -13,7 +13,6 @@ QString number(int value)
 // chapter * 32768 + verse, which orders as the pair does and stays within 32 bits.
 constexpr int PlaceFactor = 32768;
 
-
 QString placeSql(const QString &chapter, const QString &verse)
 {
     return chapter + QStringLiteral(" * ") + number(PlaceFactor) + QStringLiteral(" + ") + verse;
@@ -106,14 +105,14 @@ QString BiblePassage::overlapSql(const QList<BiblePassage> &passages)
     // chapter above 0.
     const QString first
         = placeSql(bc, QStringLiteral("CASE WHEN %1 > 0 THEN %1 ELSE 0 END").arg(bv));
-    const QString alone = placeSql(
-        bc, QStringLiteral("CASE WHEN %1 > 0 THEN %1 ELSE %2 END").arg(bv, chapterEnd));
-    const QString end = QStringLiteral("CASE WHEN %1 > 0 THEN %2 WHEN %3 > 0 THEN %4 ELSE %5 END")
-                            .arg(ec,
-                                placeSql(ec,
-                                    QStringLiteral("CASE WHEN %1 > 0 THEN %1 ELSE %2 END")
-                                        .arg(ev, chapterEnd)),
-                                ev, placeSql(bc, ev), alone);
+    const QString alone
+        = placeSql(bc, QStringLiteral("CASE WHEN %1 > 0 THEN %1 ELSE %2 END").arg(bv, chapterEnd));
+    const QString end
+        = QStringLiteral("CASE WHEN %1 > 0 THEN %2 WHEN %3 > 0 THEN %4 ELSE %5 END")
+              .arg(ec,
+                  placeSql(ec,
+                      QStringLiteral("CASE WHEN %1 > 0 THEN %1 ELSE %2 END").arg(ev, chapterEnd)),
+                  ev, placeSql(bc, ev), alone);
     const QString last
         = QStringLiteral("CASE WHEN %1 < %2 THEN %3 ELSE %1 END").arg(end, first, alone);
 
@@ -129,7 +128,8 @@ QString BiblePassage::overlapSql(const QList<BiblePassage> &passages)
         }
         // A sermon starting after the passage's last chapter cannot overlap it: book and
         // beginning chapter lead, so that the index on them gives a short range.
-        anyOf.append(QStringLiteral("(%1 AND intBeginChapter <= %2 AND (%3 <= 0 OR (%4 <= %5 AND %6 >= %7)))")
+        anyOf.append(QStringLiteral(
+            "(%1 AND intBeginChapter <= %2 AND (%3 <= 0 OR (%4 <= %5 AND %6 >= %7)))")
                          .arg(book, number(passage.to.chapter), bc, first,
                              QString::number(placeNumber(passage.to)), last,
                              QString::number(placeNumber(passage.from))));

@@ -55,8 +55,8 @@ struct BiblePassage
     // is the beginning chapter; with both ending numbers 0 the passage is its beginning verse
     // alone, or the whole beginning chapter when that verse is 0 too; an end before the
     // beginning is read the same way. Numbers below 0 count as 0.
-    static BiblePassage fromSermonColumns(qint32 bookID, int beginChapter, int beginVerse,
-        int endChapter, int endVerse);
+    static BiblePassage fromSermonColumns(
+        qint32 bookID, int beginChapter, int beginVerse, int endChapter, int endVerse);
 
     // SQL that is true for exactly the rows of tblSermons whose range, read as
     // fromSermonColumns reads it, overlaps one of the passages; "1 = 0" for none.

@@ -43,8 +43,9 @@ bool insertPair(const QString &table, const QString &firstColumn, const QString 
     qint32 first, qint32 second, const QString &failure)
 {
     return runLink(QStringLiteral("INSERT INTO ") + table + QStringLiteral(" (") + firstColumn
-            + QStringLiteral(", ") + secondColumn + QStringLiteral(" ") + QStringLiteral(") VALUES (")
-            + SQLLong(first) + QStringLiteral(", ") + SQLLong(second) + QStringLiteral(")"),
+            + QStringLiteral(", ") + secondColumn + QStringLiteral(" ")
+            + QStringLiteral(") VALUES (") + SQLLong(first) + QStringLiteral(", ") + SQLLong(second)
+            + QStringLiteral(")"),
         failure);
 }
 
@@ -64,19 +65,22 @@ bool deletePair(const QString &table, const QString &firstColumn, const QString 
 bool AddSermonTopic(qint32 sermonID, qint32 topicID)
 {
     return insertPair(QStringLiteral("tblSermonTopics"), QStringLiteral("lngSermonID"),
-        QStringLiteral("lngTopicID"), sermonID, topicID, QStringLiteral("Error adding Sermon/Topic Record"));
+        QStringLiteral("lngTopicID"), sermonID, topicID,
+        QStringLiteral("Error adding Sermon/Topic Record"));
 }
 
 bool RemoveSermonTopic(qint32 sermonID, qint32 topicID)
 {
     return deletePair(QStringLiteral("tblSermonTopics"), QStringLiteral("lngSermonID"),
-        QStringLiteral("lngTopicID"), sermonID, topicID, QStringLiteral("Error deleting Sermon/Topic Record"));
+        QStringLiteral("lngTopicID"), sermonID, topicID,
+        QStringLiteral("Error deleting Sermon/Topic Record"));
 }
 
 bool AddIllustrTopic(qint32 illustrationID, qint32 topicID)
 {
     return insertPair(QStringLiteral("tblIllustrTopics"), QStringLiteral("lngIllustrID"),
-        QStringLiteral("lngTopicID"), illustrationID, topicID, QStringLiteral("Error adding Illustr/Topic Record"));
+        QStringLiteral("lngTopicID"), illustrationID, topicID,
+        QStringLiteral("Error adding Illustr/Topic Record"));
 }
 
 bool RemoveIllustrTopic(qint32 illustrationID, qint32 topicID)

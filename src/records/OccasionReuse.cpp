@@ -56,7 +56,8 @@ bool OccasionReuse::find(qint32 sermonID, const QString &place, const QDateTime 
     }
 
     // The other sermons that share an illustration with this one, and which ones they share.
-    const QString sql = QStringLiteral("SELECT other.lngSermonID, i.strName FROM tblSermonIllustr mine ")
+    const QString sql
+        = QStringLiteral("SELECT other.lngSermonID, i.strName FROM tblSermonIllustr mine ")
         + QStringLiteral("JOIN tblSermonIllustr other ON other.lngIllustrID = mine.lngIllustrID ")
         + QStringLiteral("JOIN tblIllustr i ON i.lngIllustrID = mine.lngIllustrID ")
         + QStringLiteral("WHERE mine.lngSermonID = ") + SQLLong(sermonID)

@@ -15,9 +15,9 @@ class OccasionReuse
 public:
     struct Use
     {
-        QString name;   // the illustration's name; empty for the sermon itself
+        QString name; // the illustration's name; empty for the sermon itself
         QDateTime date; // the latest use within the period
-        QString place;  // as it was recorded
+        QString place; // as it was recorded
     };
 
     struct Finding

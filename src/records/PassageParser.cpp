@@ -17,29 +17,71 @@ struct StandardBook
 };
 
 constexpr StandardBook Canon[] = {
-    { "Genesis", "gen ge gn" }, { "Exodus", "ex exo exod" }, { "Leviticus", "lev le lv" },
-    { "Numbers", "num nu nm nb" }, { "Deuteronomy", "deut de dt" }, { "Joshua", "josh jos jsh" },
-    { "Judges", "judg jdg jg jdgs" }, { "Ruth", "rth ru" }, { "1 Samuel", "1sam 1sa 1sm" },
-    { "2 Samuel", "2sam 2sa 2sm" }, { "1 Kings", "1kgs 1ki 1kg" }, { "2 Kings", "2kgs 2ki 2kg" },
-    { "1 Chronicles", "1chron 1chr 1ch" }, { "2 Chronicles", "2chron 2chr 2ch" },
-    { "Ezra", "ezr" }, { "Nehemiah", "neh ne" }, { "Esther", "esth es" }, { "Job", "jb" },
-    { "Psalms", "ps psalm pss psa psm" }, { "Proverbs", "prov pr prv pro" },
+    { "Genesis", "gen ge gn" },
+    { "Exodus", "ex exo exod" },
+    { "Leviticus", "lev le lv" },
+    { "Numbers", "num nu nm nb" },
+    { "Deuteronomy", "deut de dt" },
+    { "Joshua", "josh jos jsh" },
+    { "Judges", "judg jdg jg jdgs" },
+    { "Ruth", "rth ru" },
+    { "1 Samuel", "1sam 1sa 1sm" },
+    { "2 Samuel", "2sam 2sa 2sm" },
+    { "1 Kings", "1kgs 1ki 1kg" },
+    { "2 Kings", "2kgs 2ki 2kg" },
+    { "1 Chronicles", "1chron 1chr 1ch" },
+    { "2 Chronicles", "2chron 2chr 2ch" },
+    { "Ezra", "ezr" },
+    { "Nehemiah", "neh ne" },
+    { "Esther", "esth es" },
+    { "Job", "jb" },
+    { "Psalms", "ps psalm pss psa psm" },
+    { "Proverbs", "prov pr prv pro" },
     { "Ecclesiastes", "eccl ecc ec qoh" },
-    { "Song of Solomon", "song sos songofsongs canticles cant ss" }, { "Isaiah", "isa is" },
-    { "Jeremiah", "jer je jr" }, { "Lamentations", "lam la" }, { "Ezekiel", "ezek eze ezk" },
-    { "Daniel", "dan da dn" }, { "Hosea", "hos ho" }, { "Joel", "jl" }, { "Amos", "am" },
-    { "Obadiah", "obad ob" }, { "Jonah", "jon jnh" }, { "Micah", "mic mc" },
-    { "Nahum", "nah na" }, { "Habakkuk", "hab hb" }, { "Zephaniah", "zeph zep zp" },
-    { "Haggai", "hag hg" }, { "Zechariah", "zech zec zc" }, { "Malachi", "mal ml" },
-    { "Matthew", "matt mt" }, { "Mark", "mk mrk mar" }, { "Luke", "lk luk" },
-    { "John", "jn jhn" }, { "Acts", "ac act" }, { "Romans", "rom ro rm" },
-    { "1 Corinthians", "1cor 1co" }, { "2 Corinthians", "2cor 2co" }, { "Galatians", "gal ga" },
-    { "Ephesians", "eph ephes" }, { "Philippians", "phil php pp" }, { "Colossians", "col" },
-    { "1 Thessalonians", "1thess 1thes 1th" }, { "2 Thessalonians", "2thess 2thes 2th" },
-    { "1 Timothy", "1tim 1ti" }, { "2 Timothy", "2tim 2ti" }, { "Titus", "tit" },
-    { "Philemon", "philem phm pm" }, { "Hebrews", "heb" }, { "James", "jas jm" },
-    { "1 Peter", "1pet 1pe 1pt" }, { "2 Peter", "2pet 2pe 2pt" }, { "1 John", "1jn 1jhn 1jo" },
-    { "2 John", "2jn 2jhn 2jo" }, { "3 John", "3jn 3jhn 3jo" }, { "Jude", "jd" },
+    { "Song of Solomon", "song sos songofsongs canticles cant ss" },
+    { "Isaiah", "isa is" },
+    { "Jeremiah", "jer je jr" },
+    { "Lamentations", "lam la" },
+    { "Ezekiel", "ezek eze ezk" },
+    { "Daniel", "dan da dn" },
+    { "Hosea", "hos ho" },
+    { "Joel", "jl" },
+    { "Amos", "am" },
+    { "Obadiah", "obad ob" },
+    { "Jonah", "jon jnh" },
+    { "Micah", "mic mc" },
+    { "Nahum", "nah na" },
+    { "Habakkuk", "hab hb" },
+    { "Zephaniah", "zeph zep zp" },
+    { "Haggai", "hag hg" },
+    { "Zechariah", "zech zec zc" },
+    { "Malachi", "mal ml" },
+    { "Matthew", "matt mt" },
+    { "Mark", "mk mrk mar" },
+    { "Luke", "lk luk" },
+    { "John", "jn jhn" },
+    { "Acts", "ac act" },
+    { "Romans", "rom ro rm" },
+    { "1 Corinthians", "1cor 1co" },
+    { "2 Corinthians", "2cor 2co" },
+    { "Galatians", "gal ga" },
+    { "Ephesians", "eph ephes" },
+    { "Philippians", "phil php pp" },
+    { "Colossians", "col" },
+    { "1 Thessalonians", "1thess 1thes 1th" },
+    { "2 Thessalonians", "2thess 2thes 2th" },
+    { "1 Timothy", "1tim 1ti" },
+    { "2 Timothy", "2tim 2ti" },
+    { "Titus", "tit" },
+    { "Philemon", "philem phm pm" },
+    { "Hebrews", "heb" },
+    { "James", "jas jm" },
+    { "1 Peter", "1pet 1pe 1pt" },
+    { "2 Peter", "2pet 2pe 2pt" },
+    { "1 John", "1jn 1jhn 1jo" },
+    { "2 John", "2jn 2jhn 2jo" },
+    { "3 John", "3jn 3jhn 3jo" },
+    { "Jude", "jd" },
     { "Revelation", "rev re rv revelations apocalypse" },
 };
 constexpr int FirstNewTestamentBook = 40;
@@ -59,7 +101,8 @@ QString bookKey(const QString &text)
 // "I Corinthians", "II Kings", "First John": the number written out.
 QString numberedBook(const QString &typed)
 {
-    static const QRegularExpression ordinal(QStringLiteral("^(iii|ii|i|first|second|third)[\\s.]+(\\S.*)$"),
+    static const QRegularExpression ordinal(
+        QStringLiteral("^(iii|ii|i|first|second|third)[\\s.]+(\\S.*)$"),
         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = ordinal.match(typed);
     if (!match.hasMatch()) {
@@ -92,8 +135,8 @@ QString alternatives(const QStringList &names)
 struct Numbers
 {
     QList<int> values; // as written, in order
-    bool chapterVerse = false;   // the first number has a verse ("3:16")
-    bool endHasVerse = false;    // the number after the dash has a verse ("4:2")
+    bool chapterVerse = false; // the first number has a verse ("3:16")
+    bool endHasVerse = false; // the number after the dash has a verse ("4:2")
     bool hasEnd = false;
 };
 
@@ -148,7 +191,8 @@ QList<PassageParser::Book> PassageParser::libraryBooks()
     return books;
 }
 
-const PassageParser::Candidate *PassageParser::findBook(const QString &typed, QString *message) const
+const PassageParser::Candidate *PassageParser::findBook(
+    const QString &typed, QString *message) const
 {
     const QString key = bookKey(numberedBook(typed));
     for (const Candidate &book : m_books) {
@@ -159,7 +203,8 @@ const PassageParser::Candidate *PassageParser::findBook(const QString &typed, QS
     for (const Candidate &book : m_books) {
         if (book.canonical > 0) {
             const QStringList abbreviations
-                = QString::fromLatin1(Canon[book.canonical - 1].abbreviations).split(QLatin1Char(' '));
+                = QString::fromLatin1(Canon[book.canonical - 1].abbreviations)
+                      .split(QLatin1Char(' '));
             if (abbreviations.contains(key)) {
                 return &book;
             }
@@ -210,7 +255,8 @@ PassageParser::Result PassageParser::parse(const QString &text) const
     qsizetype start = 0;
     while (start <= text.size()) {
         qsizetype stop = start;
-        while (stop < text.size() && text.at(stop) != QLatin1Char(';') && text.at(stop) != QLatin1Char(',')) {
+        while (stop < text.size() && text.at(stop) != QLatin1Char(';')
+            && text.at(stop) != QLatin1Char(',')) {
             ++stop;
         }
         const QString part = text.mid(start, stop - start).trimmed();
@@ -228,7 +274,8 @@ PassageParser::Result PassageParser::parse(const QString &text) const
             ++i;
         }
         qsizetype afterNumber = i;
-        while (afterNumber < part.size() && (part.at(afterNumber).isSpace() || part.at(afterNumber) == QLatin1Char('.'))) {
+        while (afterNumber < part.size()
+            && (part.at(afterNumber).isSpace() || part.at(afterNumber) == QLatin1Char('.'))) {
             ++afterNumber;
         }
         if (i > 0 && !(afterNumber < part.size() && part.at(afterNumber).isLetter())) {
@@ -246,7 +293,8 @@ PassageParser::Result PassageParser::parse(const QString &text) const
                 return result;
             }
         } else {
-            if (std::none_of(bookText.begin(), bookText.end(), [](QChar c) { return c.isLetter(); })) {
+            if (std::none_of(
+                    bookText.begin(), bookText.end(), [](QChar c) { return c.isLetter(); })) {
                 result.message = notAReference;
                 return result;
             }
@@ -275,8 +323,8 @@ PassageParser::Result PassageParser::parse(const QString &text) const
         }
         const QList<int> &n = numbers.values;
         // After "," a part of verses only continues the chapter before it.
-        const bool versesOfLastChapter = continues && before == QLatin1Char(',') && lastEndedWithVerse
-            && !numbers.chapterVerse;
+        const bool versesOfLastChapter = continues && before == QLatin1Char(',')
+            && lastEndedWithVerse && !numbers.chapterVerse;
         using Place = BiblePassage::Place;
         const int end = BiblePassage::ChapterEnd;
         if (versesOfLastChapter) {
@@ -317,7 +365,8 @@ PassageParser::Result PassageParser::parse(const QString &text) const
             }
         }
         if ((passage.from.verse == 0 && (numbers.chapterVerse || versesOfLastChapter))
-            || (passage.to.verse == 0 && (numbers.endHasVerse || versesOfLastChapter || numbers.chapterVerse))) {
+            || (passage.to.verse == 0
+                && (numbers.endHasVerse || versesOfLastChapter || numbers.chapterVerse))) {
             result.message = quoted(part) + QStringLiteral(": a verse cannot be 0");
             return result;
         }

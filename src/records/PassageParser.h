@@ -44,8 +44,8 @@ private:
     {
         qint32 bookID;
         QString name;
-        QString key;      // the name without case, dots and blanks
-        int canonical;    // 1..66 for a book of the usual canon, else 0
+        QString key; // the name without case, dots and blanks
+        int canonical; // 1..66 for a book of the usual canon, else 0
     };
     // Finds the book; on failure `message` says why.
     const Candidate *findBook(const QString &typed, QString *message) const;

@@ -6,7 +6,8 @@
 #include "SqlLiterals.h"
 #include "clsConnect.h"
 
-bool PreachingHistory::read(const QList<qint32> &sermonIDs, QList<Occasion> &occasions, DbError &error)
+bool PreachingHistory::read(
+    const QList<qint32> &sermonIDs, QList<Occasion> &occasions, DbError &error)
 {
     if (sermonIDs.isEmpty()) {
         return true;
@@ -17,8 +18,11 @@ bool PreachingHistory::read(const QList<qint32> &sermonIDs, QList<Occasion> &occ
     }
     const QString in = QStringLiteral(" IN (") + keys.join(QLatin1Char(',')) + QLatin1Char(')');
     const QString sql
-        = QStringLiteral("SELECT lngSermonID, dtDatePreached, strLocation FROM tblSermons WHERE lngSermonID")
-        + in + QStringLiteral(" UNION ALL SELECT lngSermonID, dtDatePreached, strLocation FROM tblDateLoc WHERE lngSermonID")
+        = QStringLiteral(
+              "SELECT lngSermonID, dtDatePreached, strLocation FROM tblSermons WHERE lngSermonID")
+        + in
+        + QStringLiteral(
+            " UNION ALL SELECT lngSermonID, dtDatePreached, strLocation FROM tblDateLoc WHERE lngSermonID")
         + in;
     const std::unique_ptr<DbSnapshot> rs = ProgramConnection().openSnapshot(sql, error);
     if (!rs) {

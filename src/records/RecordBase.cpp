@@ -182,7 +182,8 @@ bool RecordBase::deleteRow(const QString &sql, const QString &failureMessage, qi
     return true;
 }
 
-bool RecordBase::writeAndKeep(const QString &sql, const QString &failureMessage, qint32 key, bool check)
+bool RecordBase::writeAndKeep(
+    const QString &sql, const QString &failureMessage, qint32 key, bool check)
 {
     DbError error;
     DbDatabase *db = database(error);

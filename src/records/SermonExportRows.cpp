@@ -28,7 +28,7 @@ QString keyCondition(const QString &column, const QList<qint32> &ids)
 QString fullName(const DbSnapshot &rs)
 {
     QStringList parts;
-    for (const char *column : {"strFirstName", "strMiddleInitial", "strLastName"}) {
+    for (const char *column : { "strFirstName", "strMiddleInitial", "strLastName" }) {
         const QString part = NullToText(rs.field(QString::fromLatin1(column)));
         if (!part.isEmpty())
             parts.append(part);
@@ -38,8 +38,8 @@ QString fullName(const DbSnapshot &rs)
 
 } // namespace
 
-bool SermonExportRows::read(const QList<qint32> &sermonIds, bool withOutlines, QList<SermonExportRow> &rows,
-    DbError &error)
+bool SermonExportRows::read(
+    const QList<qint32> &sermonIds, bool withOutlines, QList<SermonExportRow> &rows, DbError &error)
 {
     rows.clear();
     DbDatabase *database = ProgramConnection().openDatabase(error);
@@ -52,8 +52,9 @@ bool SermonExportRows::read(const QList<qint32> &sermonIds, bool withOutlines, Q
         "s.strLocation, p.strFirstName, p.strMiddleInitial, p.strLastName, r.strName AS strSeriesName");
     if (withOutlines)
         sql += QStringLiteral(", s.strOutline");
-    sql += QStringLiteral(" FROM (tblSermons s LEFT JOIN tblPreachers p ON p.lngPreacherID = s.lngPreacherID)"
-                          " LEFT JOIN tblSeries r ON r.lngSeriesID = s.lngSeriesID")
+    sql += QStringLiteral(
+               " FROM (tblSermons s LEFT JOIN tblPreachers p ON p.lngPreacherID = s.lngPreacherID)"
+               " LEFT JOIN tblSeries r ON r.lngSeriesID = s.lngSeriesID")
         + keyCondition(QStringLiteral("s.lngSermonID"), sermonIds);
     auto rs = database->openSnapshot(sql, error);
     if (!rs)

@@ -27,6 +27,7 @@ namespace SermonExportRows {
 // The sermons with the keys `sermonIds`, in that order, from the open database; a key that
 // no longer has a sermon is left out. A short list is read by its keys, a long one in one
 // pass over every sermon (without outlines, which are read only with `withOutlines`).
-bool read(const QList<qint32> &sermonIds, bool withOutlines, QList<SermonExportRow> &rows, DbError &error);
+bool read(const QList<qint32> &sermonIds, bool withOutlines, QList<SermonExportRow> &rows,
+    DbError &error);
 
 } // namespace SermonExportRows

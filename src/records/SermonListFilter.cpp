@@ -30,7 +30,8 @@ SermonListNarrowing SermonListFilter::narrowing()
         wanted.conditions.append(
             { Field::Passage, 0, QString(), PassageSelection::chosenPassages() });
         if (selection.glngPassageSermonID > 0) {
-            wanted.conditions.append({ Field::OtherThan, selection.glngPassageSermonID, QString() });
+            wanted.conditions.append(
+                { Field::OtherThan, selection.glngPassageSermonID, QString() });
         }
         return wanted;
     }
@@ -48,9 +49,12 @@ SermonListNarrowing SermonListFilter::narrowing()
     if (selection.gboolTextSearch == 1) {
         wanted.join = combination && selection.gboolAndLogic == 1 ? Join::AllOf : Join::AnyOf;
         if (combination) {
-            search(Field::Title, selection.gstrSearchTitle != SearchSentinel, selection.gstrSearchTitle);
-            search(Field::BigIdea, selection.gstrSearchBigIdea != SearchSentinel, selection.gstrSearchBigIdea);
-            search(Field::Outline, selection.gstrSearchOutline != SearchSentinel, selection.gstrSearchOutline);
+            search(Field::Title, selection.gstrSearchTitle != SearchSentinel,
+                selection.gstrSearchTitle);
+            search(Field::BigIdea, selection.gstrSearchBigIdea != SearchSentinel,
+                selection.gstrSearchBigIdea);
+            search(Field::Outline, selection.gstrSearchOutline != SearchSentinel,
+                selection.gstrSearchOutline);
         } else {
             search(Field::Outline, selection.gboolSearchOutline == 1, selection.gstrSearchOutline);
             search(Field::BigIdea, selection.gboolSearchBigIdea == 1, selection.gstrSearchBigIdea);
@@ -191,7 +195,8 @@ void SermonListFilter::SelectComboBinoc0()
     SelectionState &selection = ProgramSelection();
     selection.gboolInclude = 0;
     if (selection.gboolInclude == 0 && selection.gstrSearchTitle != SearchSentinel) {
-        selection.gboolInclude = fieldContains(InTitle, m_sermon.Title(), selection.gstrSearchTitle) ? 1 : 0;
+        selection.gboolInclude
+            = fieldContains(InTitle, m_sermon.Title(), selection.gstrSearchTitle) ? 1 : 0;
     }
     if (selection.gboolInclude == 0 && selection.gstrSearchBigIdea != SearchSentinel) {
         selection.gboolInclude
@@ -208,7 +213,8 @@ void SermonListFilter::SelectComboBinoc1()
     SelectionState &selection = ProgramSelection();
     selection.gboolInclude = 1;
     if (selection.gboolInclude == 1 && selection.gstrSearchTitle != SearchSentinel) {
-        selection.gboolInclude = fieldContains(InTitle, m_sermon.Title(), selection.gstrSearchTitle) ? 1 : 0;
+        selection.gboolInclude
+            = fieldContains(InTitle, m_sermon.Title(), selection.gstrSearchTitle) ? 1 : 0;
     }
     if (selection.gboolInclude == 1 && selection.gstrSearchBigIdea != SearchSentinel) {
         selection.gboolInclude

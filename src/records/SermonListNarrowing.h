@@ -14,7 +14,17 @@ struct SermonListNarrowing
 {
     enum class Join { AllOf, AnyOf };
     // Passage: the sermon's range overlaps one of `passages`; OtherThan: any sermon but `key`.
-    enum class Field { BibleBook, Preacher, Series, Topic, Title, BigIdea, Outline, Passage, OtherThan };
+    enum class Field {
+        BibleBook,
+        Preacher,
+        Series,
+        Topic,
+        Title,
+        BigIdea,
+        Outline,
+        Passage,
+        OtherThan
+    };
 
     struct Condition
     {

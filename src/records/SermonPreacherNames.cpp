@@ -69,7 +69,8 @@ bool SermonPreacherNames::loadEveryName()
 QString SermonPreacherNames::query(qint32 preacherID)
 {
     DbError error;
-    const std::unique_ptr<DbSnapshot> rs = ProgramConnection().openSnapshot(lookupSql(preacherID), error);
+    const std::unique_ptr<DbSnapshot> rs
+        = ProgramConnection().openSnapshot(lookupSql(preacherID), error);
     if (!rs) {
         ShowSystemError(error);
         return QString();

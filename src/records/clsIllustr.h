@@ -27,10 +27,10 @@ public:
     // Text and name are required; the text is tested first, so when both are missing the
     // name's message is the one left in InfoMsg.
     bool Check();
-    using RecordBase::Find;
     using RecordBase::CloseRecordset;
-    using RecordBase::OpenRecordset;
+    using RecordBase::Find;
     using RecordBase::MoveNext;
+    using RecordBase::OpenRecordset;
     // Neither AddNew nor Replace runs Check: the screen validates first.
     bool AddNew();
     bool Replace();

@@ -43,10 +43,10 @@ public:
 
     // Only the last name is required.
     bool Check();
-    using RecordBase::Find;
     using RecordBase::CloseRecordset;
-    using RecordBase::OpenRecordset;
+    using RecordBase::Find;
     using RecordBase::MoveNext;
+    using RecordBase::OpenRecordset;
     // Does not run Check: the screen validates first.
     bool AddNew();
     // Runs Check first.

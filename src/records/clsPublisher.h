@@ -30,8 +30,8 @@ public:
     // The name is required.
     bool Check();
     using RecordBase::CloseRecordset;
-    using RecordBase::OpenRecordset;
     using RecordBase::MoveNext;
+    using RecordBase::OpenRecordset;
     // Neither AddNew nor Replace runs Check: validating is the caller's duty.
     bool AddNew();
     bool Replace();

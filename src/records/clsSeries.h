@@ -29,9 +29,9 @@ public:
     bool Check();
     using RecordBase::InfoMsg;
     // After a false Replace: the row changed or went since it was loaded (see RecordBase).
+    using RecordBase::Find;
     using RecordBase::OverwriteTheirs;
     using RecordBase::SaveConflict;
-    using RecordBase::Find;
     qint32 SeriesID() const { return m_seriesID; }
     void setSeriesID(qint32 value) { m_seriesID = value; }
     QString Name() const { return m_name; }

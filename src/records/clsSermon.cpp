@@ -28,14 +28,28 @@ QString columnPieces()
 
 // The columns as CopyFields reads them; the positions follow columnPieces().
 enum Column : int {
-    Key, Preacher, Type, Book, BeginChapter, BeginVerse, EndChapter, EndVerse, Reference,
-    Series, Title, BigIdea, Date, Location, Outline, ColumnCount
+    Key,
+    Preacher,
+    Type,
+    Book,
+    BeginChapter,
+    BeginVerse,
+    EndChapter,
+    EndVerse,
+    Reference,
+    Series,
+    Title,
+    BigIdea,
+    Date,
+    Location,
+    Outline,
+    ColumnCount
 };
 
-constexpr const char16_t *columnNames[ColumnCount] = { u"lngSermonID", u"lngPreacherID",
-    u"lngTypeID", u"lngBibleBookID", u"intBeginChapter", u"intBeginVerse", u"intEndChapter",
-    u"intEndVerse", u"strDisplayText", u"lngSeriesID", u"strTitle", u"strBigIdea",
-    u"dtDatePreached", u"strLocation", u"strOutline" };
+constexpr const char16_t *columnNames[ColumnCount]
+    = { u"lngSermonID", u"lngPreacherID", u"lngTypeID", u"lngBibleBookID", u"intBeginChapter",
+          u"intBeginVerse", u"intEndChapter", u"intEndVerse", u"strDisplayText", u"lngSeriesID",
+          u"strTitle", u"strBigIdea", u"dtDatePreached", u"strLocation", u"strOutline" };
 
 // A column by its looked-up position; a missing one is read by name, so that the set
 // reports it (FieldNotFound) exactly as a read by name always has.
@@ -95,12 +109,14 @@ QString clsSermon::listSelectSql(bool withOutline, const QStringList &conditions
         + (withOutline ? QStringLiteral(", strOutline ") : QStringLiteral(" "))
         + QStringLiteral("FROM tblSermons ");
     if (!conditions.isEmpty())
-        sql += QStringLiteral("WHERE (") + conditions.join(QStringLiteral(") AND (")) + QStringLiteral(") ");
+        sql += QStringLiteral("WHERE (") + conditions.join(QStringLiteral(") AND ("))
+            + QStringLiteral(") ");
     return sql + QStringLiteral("Order by lngBibleBookID, ")
         + QStringLiteral("intBeginChapter, intBeginVerse, strDisplayText");
 }
 
-QString clsSermon::conditionSql(const DbDatabase &db, const SermonListNarrowing::Condition &condition)
+QString clsSermon::conditionSql(
+    const DbDatabase &db, const SermonListNarrowing::Condition &condition)
 {
     using Field = SermonListNarrowing::Field;
     // The tests read a missing key as 0.
@@ -165,7 +181,8 @@ bool clsSermon::OpenListRecordset(bool withOutline, const SermonListNarrowing &n
     QStringList conditions;
     DbError error;
     if (const DbDatabase *db = database(error)) {
-        for (const SermonListNarrowing::Condition &condition : ListNarrowingInDatabase(narrowing).conditions)
+        for (const SermonListNarrowing::Condition &condition :
+            ListNarrowingInDatabase(narrowing).conditions)
             conditions.append(conditionSql(*db, condition));
     }
     if (narrowing.join == SermonListNarrowing::Join::AnyOf && conditions.size() > 1)
@@ -178,7 +195,8 @@ bool clsSermon::ReadOutlines(const QList<qint32> &keys, QHash<qint32, QString> &
     clearLastError();
     if (keys.isEmpty())
         return true;
-    QString sql = QStringLiteral("SELECT lngSermonID, strOutline FROM tblSermons WHERE lngSermonID IN (");
+    QString sql
+        = QStringLiteral("SELECT lngSermonID, strOutline FROM tblSermons WHERE lngSermonID IN (");
     sql.reserve(sql.size() + keys.size() * 8 + 1);
     for (qsizetype i = 0; i < keys.size(); ++i) {
         if (i > 0)

@@ -68,8 +68,8 @@ public:
 
     // A reference that is empty or one blank is missing; two blanks pass.
     bool Check();
-    using RecordBase::Find;
     using RecordBase::CloseRecordset;
+    using RecordBase::Find;
     bool OpenRecordset();
     using RecordBase::MoveNext;
     // The walk of the sermon list fill: the same sermons in the same order as OpenRecordset,
@@ -107,7 +107,8 @@ private:
     // The list walk's SELECT, with the narrowing's conditions as its WHERE clause.
     static QString listSelectSql(bool withOutline, const QStringList &conditions);
     // One condition as SQL; empty when the database cannot test it exactly.
-    static QString conditionSql(const DbDatabase &db, const SermonListNarrowing::Condition &condition);
+    static QString conditionSql(
+        const DbDatabase &db, const SermonListNarrowing::Condition &condition);
     void keepListAfterInsert();
     void keepListAfterDelete();
 

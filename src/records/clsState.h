@@ -24,10 +24,10 @@ public:
 
     using RecordBase::InfoMsg;
     bool Check();
-    using RecordBase::Find;
     using RecordBase::CloseRecordset;
-    using RecordBase::OpenRecordset;
+    using RecordBase::Find;
     using RecordBase::MoveNext;
+    using RecordBase::OpenRecordset;
 
 private:
     QString BuildSelectSql(bool withKey) const override;

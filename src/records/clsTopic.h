@@ -23,10 +23,10 @@ public:
     using RecordBase::SaveConflict;
     // The text is required.
     bool Check();
-    using RecordBase::Find;
     using RecordBase::CloseRecordset;
-    using RecordBase::OpenRecordset;
+    using RecordBase::Find;
     using RecordBase::MoveNext;
+    using RecordBase::OpenRecordset;
     // Neither AddNew nor Replace runs Check: the screen validates first.
     bool AddNew();
     bool Replace();

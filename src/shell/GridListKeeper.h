@@ -5,8 +5,7 @@
 // A screen's side of a record's list keeping, handed straight to the screen's grid: the
 // screen derives from GridListKeeper<ItsKeeper>, names its grid once with keepListIn(), and
 // implements only what its keeper adds (look-ups, the New action).
-template <class Keeper>
-class GridListKeeper : public Keeper
+template <class Keeper> class GridListKeeper : public Keeper
 {
 public:
     void addListRow(const QString &cells, qint32 row) override { m_grid->addItem(cells, row); }

@@ -10,7 +10,8 @@ QtUserInterface &QtUserInterface::instance()
     return ui;
 }
 
-int QtUserInterface::showMessage(const QString &text, int style, const QString &caption, const QString &detail)
+int QtUserInterface::showMessage(
+    const QString &text, int style, const QString &caption, const QString &detail)
 {
     // A splash window stays on top and takes no clicks: a box shown while it is up (start-up
     // reporting a database it cannot open) could sit under it where the user cannot answer
@@ -58,15 +59,21 @@ int QtUserInterface::showMessage(const QString &text, int style, const QString &
         return MsgBoxAnswer::Cancel;
     default:
         // Escape on a Yes/No box closes it as No would.
-        return style == MsgBoxStyle::YesNoQuestion ? MsgBoxAnswer::No
+        return style == MsgBoxStyle::YesNoQuestion      ? MsgBoxAnswer::No
             : style == MsgBoxStyle::YesNoCancelQuestion ? MsgBoxAnswer::Cancel
                                                         : MsgBoxAnswer::Ok;
     }
 }
 
-QString QtUserInterface::statusText() const { return m_statusBox ? m_statusBox->text() : m_status; }
+QString QtUserInterface::statusText() const
+{
+    return m_statusBox ? m_statusBox->text() : m_status;
+}
 
-void QtUserInterface::setStatusText(const QString &text) { setStatusTextRaw(text); }
+void QtUserInterface::setStatusText(const QString &text)
+{
+    setStatusTextRaw(text);
+}
 
 void QtUserInterface::setStatusTextRaw(const QString &text)
 {

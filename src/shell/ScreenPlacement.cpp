@@ -22,7 +22,8 @@ void CenterForm(QWidget *window)
         return;
     }
     const QSize size = frame->frameGeometry().size();
-    frame->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+    frame->move(area.x() + (area.width() - size.width()) / 2,
+        area.y() + (area.height() - size.height()) / 2);
 }
 
 void KeepInWorkArea(QMdiSubWindow *frame)

@@ -13,6 +13,12 @@ double logicalDpi()
 }
 } // namespace
 
-int TwipsToPixels(double twips) { return int(std::lround(twips * logicalDpi() / 1440.0)); }
+int TwipsToPixels(double twips)
+{
+    return int(std::lround(twips * logicalDpi() / 1440.0));
+}
 
-double PixelsToTwips(int pixels) { return pixels * 1440.0 / logicalDpi(); }
+double PixelsToTwips(int pixels)
+{
+    return pixels * 1440.0 / logicalDpi();
+}

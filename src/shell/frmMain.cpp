@@ -46,7 +46,8 @@ QIcon applicationIcon()
 {
     QIcon icon;
     for (const int size : { 16, 22, 24, 32, 48, 64, 128, 256 })
-        icon.addFile(QStringLiteral(":/appicon/%1x%1/" LECTORUM_APP_ID ".png").arg(size), QSize(size, size));
+        icon.addFile(
+            QStringLiteral(":/appicon/%1x%1/" LECTORUM_APP_ID ".png").arg(size), QSize(size, size));
     return icon;
 }
 

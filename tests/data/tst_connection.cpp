@@ -24,12 +24,24 @@ private Q_SLOTS:
     void noSettingsAndNoConfigurationScreen();
     void connectString_data();
     void connectString();
-    void userCheck_data() { TestEnvironment::addEngineColumn(); TestEnvironment::addEngineRows(); }
+    void userCheck_data()
+    {
+        TestEnvironment::addEngineColumn();
+        TestEnvironment::addEngineRows();
+    }
     void userCheck();
-    void keyAllocation_data() { TestEnvironment::addEngineColumn(); TestEnvironment::addEngineRows(); }
+    void keyAllocation_data()
+    {
+        TestEnvironment::addEngineColumn();
+        TestEnvironment::addEngineRows();
+    }
     void keyAllocation();
     void keyAllocationFailureReturnsZero();
-    void keysAreDistinctAcrossProcesses_data() { TestEnvironment::addEngineColumn(); TestEnvironment::addEngineRows(); }
+    void keysAreDistinctAcrossProcesses_data()
+    {
+        TestEnvironment::addEngineColumn();
+        TestEnvironment::addEngineRows();
+    }
     void keysAreDistinctAcrossProcesses();
 
 private:
@@ -54,11 +66,19 @@ void tst_Connection::settingsLoader_data()
     QTest::addColumn<int>("passThru");
     QTest::addColumn<QString>("accessSecure"); // empty: not in the settings
     QTest::addColumn<bool>("secure");
-    QTest::newRow("local") << "Local" << "0" << "/data/Sermons.mdb" << false << 0 << "0" << false;
-    QTest::newRow("local without flag") << "Local" << "" << "/data/Sermons.mdb" << false << 0 << "" << false;
-    QTest::newRow("server") << "Server" << "-1" << "/data/Sermons.mdb" << true << 64 << "" << false;
+    QTest::newRow("local") << "Local"
+                           << "0"
+                           << "/data/Sermons.mdb" << false << 0 << "0" << false;
+    QTest::newRow("local without flag") << "Local"
+                                        << ""
+                                        << "/data/Sermons.mdb" << false << 0 << "" << false;
+    QTest::newRow("server") << "Server"
+                            << "-1"
+                            << "/data/Sermons.mdb" << true << 64 << "" << false;
     // The configuration screen writes -1 for a secured file.
-    QTest::newRow("secured") << "Local" << "0" << "/data/Sermons.mdb" << false << 0 << "-1" << true;
+    QTest::newRow("secured") << "Local"
+                             << "0"
+                             << "/data/Sermons.mdb" << false << 0 << "-1" << true;
 }
 
 void tst_Connection::settingsLoader()
@@ -80,8 +100,10 @@ void tst_Connection::settingsLoader()
     if (!server.isEmpty())
         config.SaveConfig(loc, QStringLiteral("DBServer"), server);
     config.SaveConfig(QStringLiteral("UserInfo"), QStringLiteral("UID"), QStringLiteral("pastor"));
-    config.SaveConfig(QStringLiteral("UserInfo"), QStringLiteral("WorkgroupUID"), QStringLiteral("wg"));
-    config.SaveConfig(QStringLiteral("Options"), QStringLiteral("SystemDB"), QStringLiteral("system.mdw"));
+    config.SaveConfig(
+        QStringLiteral("UserInfo"), QStringLiteral("WorkgroupUID"), QStringLiteral("wg"));
+    config.SaveConfig(
+        QStringLiteral("Options"), QStringLiteral("SystemDB"), QStringLiteral("system.mdw"));
 
     clsConnect connection;
     QVERIFY(connection.LoadSettings(config));
@@ -106,7 +128,8 @@ void tst_Connection::noSettingsAndNoConfigurationScreen()
 
     // With a configuration screen that saves, the loader goes on with what it wrote.
     clsConfig::setConfigurationScreen([](clsConfig &c) {
-        c.SaveConfig(QStringLiteral("DataSource"), QStringLiteral("DataLoc"), QStringLiteral("Local"));
+        c.SaveConfig(
+            QStringLiteral("DataSource"), QStringLiteral("DataLoc"), QStringLiteral("Local"));
         c.SaveConfig(QStringLiteral("Local"), QStringLiteral("DBPath"), QStringLiteral("/x/"));
         c.SaveConfig(QStringLiteral("Local"), QStringLiteral("DBName"), QStringLiteral("y.mdb"));
         return true;
@@ -122,13 +145,26 @@ void tst_Connection::connectString_data()
     QTest::addColumn<QString>("pwd");
     QTest::addColumn<QString>("database");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("plain") << "church" << "pastor" << "secret" << "sermons"
+    QTest::newRow("plain") << "church"
+                           << "pastor"
+                           << "secret"
+                           << "sermons"
                            << "ODBC;DSN=church;UID=pastor;PWD=secret;DATABASE=sermons";
-    QTest::newRow("empty password") << "church" << "pastor" << "" << "sermons"
+    QTest::newRow("empty password") << "church"
+                                    << "pastor"
+                                    << ""
+                                    << "sermons"
                                     << "ODBC;DSN=church;UID=pastor;PWD=;DATABASE=sermons";
-    QTest::newRow("password with semicolon") << "church" << "pastor" << "a;DRIVER=evil" << "sermons"
-                                             << "ODBC;DSN=church;UID=pastor;PWD={a;DRIVER=evil};DATABASE=sermons";
-    QTest::newRow("braces doubled") << "church" << "pa}st{or" << "x" << "s"
+    QTest::newRow("password with semicolon")
+        << "church"
+        << "pastor"
+        << "a;DRIVER=evil"
+        << "sermons"
+        << "ODBC;DSN=church;UID=pastor;PWD={a;DRIVER=evil};DATABASE=sermons";
+    QTest::newRow("braces doubled") << "church"
+                                    << "pa}st{or"
+                                    << "x"
+                                    << "s"
                                     << "ODBC;DSN=church;UID={pa}}st{or};PWD=x;DATABASE=s";
 }
 
@@ -150,7 +186,7 @@ void tst_Connection::connectString()
 void tst_Connection::userCheck()
 {
     QFETCH(int, engine);
-    TestDatabase db{Engine(engine)};
+    TestDatabase db { Engine(engine) };
     REQUIRE_DATABASE(db);
     clsConnect &c = db.connection();
 
@@ -166,17 +202,20 @@ void tst_Connection::userCheck()
     QVERIFY(!c.UserCheck(PasswordEncode(QStringLiteral("ser mon!"))));
 
     // An id that is not there, and one that tries to widen the statement: no user either way.
-    const QStringList ids = {QStringLiteral("nobody"), QStringLiteral("x' OR '1'='1")};
+    const QStringList ids = { QStringLiteral("nobody"), QStringLiteral("x' OR '1'='1") };
     for (const QString &id : ids) {
         MsgBoxScript::clear();
         c.setLoginID(id);
         QVERIFY(!c.UserCheck(PasswordEncode(QStringLiteral("sermon"))));
         QCOMPARE(c.UserID(), -1);
-        QCOMPARE(MsgBoxScript::shown(), QStringList{QStringLiteral("No User Exists With the Login ID '") + id + QStringLiteral("'")});
+        QCOMPARE(MsgBoxScript::shown(),
+            QStringList {
+                QStringLiteral("No User Exists With the Login ID '") + id + QStringLiteral("'") });
     }
 
     // A user without a password signs in with an empty box.
-    QVERIFY(db.exec(QStringLiteral("INSERT INTO tblUsers (lngUserID, strLoginID, strFirstName, strLastName, strPassword, lngGroupID, intConcurrencyID) VALUES (2, 'guest', Null, 'Visitor', Null, 3, 0)")));
+    QVERIFY(db.exec(QStringLiteral(
+        "INSERT INTO tblUsers (lngUserID, strLoginID, strFirstName, strLastName, strPassword, lngGroupID, intConcurrencyID) VALUES (2, 'guest', Null, 'Visitor', Null, 3, 0)")));
     c.setLoginID(QStringLiteral("guest"));
     QVERIFY(c.UserCheck(PasswordEncode(QString())));
     QCOMPARE(c.UserName(), QStringLiteral(" Visitor"));
@@ -196,11 +235,13 @@ void tst_Connection::userCheck()
 void tst_Connection::keyAllocation()
 {
     QFETCH(int, engine);
-    TestDatabase db{Engine(engine)};
+    TestDatabase db { Engine(engine) };
     REQUIRE_DATABASE(db);
     clsConnect &c = db.connection();
     auto next = [&db](const QString &table) {
-        return NullToLong(db.scalar(QStringLiteral("SELECT lngNextID FROM tblTableIds WHERE strTableName='") + table + QStringLiteral("'")));
+        return NullToLong(
+            db.scalar(QStringLiteral("SELECT lngNextID FROM tblTableIds WHERE strTableName='")
+                + table + QStringLiteral("'")));
     };
 
     // Empty table, no counter row: 1, counter 2; then consecutive keys.
@@ -210,13 +251,16 @@ void tst_Connection::keyAllocation()
     QCOMPARE(c.TableIDGet(QStringLiteral("tblTopics"), QStringLiteral("lngTopicID")), 3);
 
     // Rows up to 57 and no counter row: 58, counter 59.
-    QVERIFY(db.exec(QStringLiteral("INSERT INTO tblSermons (lngSermonID, lngPreacherID, lngSeriesID, strDisplayText) VALUES (57, 0, 0, 'x')")));
+    QVERIFY(db.exec(QStringLiteral(
+        "INSERT INTO tblSermons (lngSermonID, lngPreacherID, lngSeriesID, strDisplayText) VALUES (57, 0, 0, 'x')")));
     QCOMPARE(c.TableIDGet(QStringLiteral("tblSermons"), QStringLiteral("lngSermonID")), 58);
     QCOMPARE(next(QStringLiteral("tblSermons")), 59);
 
     // A counter of 0 or Null hands out 1.
-    QVERIFY(db.exec(QStringLiteral("INSERT INTO tblTableIds (strTableName, lngNextID) VALUES ('tblIllustr', 0)")));
-    QVERIFY(db.exec(QStringLiteral("INSERT INTO tblTableIds (strTableName, lngNextID) VALUES ('tblDateLoc', Null)")));
+    QVERIFY(db.exec(QStringLiteral(
+        "INSERT INTO tblTableIds (strTableName, lngNextID) VALUES ('tblIllustr', 0)")));
+    QVERIFY(db.exec(QStringLiteral(
+        "INSERT INTO tblTableIds (strTableName, lngNextID) VALUES ('tblDateLoc', Null)")));
     QCOMPARE(c.TableIDGet(QStringLiteral("tblIllustr"), QStringLiteral("lngIllustrID")), 1);
     QCOMPARE(c.TableIDGet(QStringLiteral("tblDateLoc"), QStringLiteral("lngDateLocID")), 1);
     QCOMPARE(next(QStringLiteral("tblDateLoc")), 2);
@@ -231,23 +275,28 @@ void tst_Connection::keyAllocation()
         QCOMPARE(StatementLog::recorded().size(), 1);
 
     // The last 32-bit key is the counter's end: the key below it is the last one handed out.
-    QVERIFY(db.exec(QStringLiteral("UPDATE tblTableIds SET lngNextID=2147483646 WHERE strTableName='tblTopics'")));
+    QVERIFY(db.exec(QStringLiteral(
+        "UPDATE tblTableIds SET lngNextID=2147483646 WHERE strTableName='tblTopics'")));
     QCOMPARE(c.TableIDGet(QStringLiteral("tblTopics"), QStringLiteral("lngTopicID")), 2147483646);
     QCOMPARE(c.TableIDGet(QStringLiteral("tblTopics"), QStringLiteral("lngTopicID")), 0);
     QCOMPARE(next(QStringLiteral("tblTopics")), 2147483647);
     QCOMPARE(MsgBoxScript::shown().size(), 1);
-    QVERIFY(MsgBoxScript::shown().first().startsWith(QStringLiteral("An Error Occurred in the System ")));
+    QVERIFY(MsgBoxScript::shown().first().startsWith(
+        QStringLiteral("An Error Occurred in the System ")));
 }
 
 void tst_Connection::keyAllocationFailureReturnsZero()
 {
     TestDatabase db(Engine::SQLite);
     REQUIRE_DATABASE(db);
-    QCOMPARE(db.connection().TableIDGet(QStringLiteral("tblNoSuchTable"), QStringLiteral("lngID")), 0);
+    QCOMPARE(
+        db.connection().TableIDGet(QStringLiteral("tblNoSuchTable"), QStringLiteral("lngID")), 0);
     QCOMPARE(MsgBoxScript::shown().size(), 1);
-    QVERIFY(MsgBoxScript::shown().first().startsWith(QStringLiteral("An Error Occurred in the System ")));
+    QVERIFY(MsgBoxScript::shown().first().startsWith(
+        QStringLiteral("An Error Occurred in the System ")));
     // The failed step left no transaction behind: the next allocation works.
-    QCOMPARE(db.connection().TableIDGet(QStringLiteral("tblTopics"), QStringLiteral("lngTopicID")), 1);
+    QCOMPARE(
+        db.connection().TableIDGet(QStringLiteral("tblTopics"), QStringLiteral("lngTopicID")), 1);
     clsConnect closed;
     QCOMPARE(closed.TableIDGet(QStringLiteral("tblTopics"), QStringLiteral("lngTopicID")), 0);
 }
@@ -255,7 +304,7 @@ void tst_Connection::keyAllocationFailureReturnsZero()
 void tst_Connection::keysAreDistinctAcrossProcesses()
 {
     QFETCH(int, engine);
-    TestDatabase db{Engine(engine)};
+    TestDatabase db { Engine(engine) };
     REQUIRE_DATABASE(db);
     const QString worker = qEnvironmentVariable("LECTORUM_KEY_WORKER");
     QVERIFY2(QFile::exists(worker), "LECTORUM_KEY_WORKER must name the key-worker program");
@@ -265,9 +314,10 @@ void tst_Connection::keysAreDistinctAcrossProcesses()
     std::vector<std::unique_ptr<QProcess>> running;
     for (int i = 0; i < processes; ++i) {
         auto process = std::make_unique<QProcess>();
-        process->start(worker, {sqlite ? QStringLiteral("sqlite") : QStringLiteral("odbc"),
-                                   sqlite ? db.filePath() : db.connectText(), QString::number(keysEach),
-                                   QStringLiteral("tblSermons"), QStringLiteral("lngSermonID")});
+        process->start(worker,
+            { sqlite ? QStringLiteral("sqlite") : QStringLiteral("odbc"),
+                sqlite ? db.filePath() : db.connectText(), QString::number(keysEach),
+                QStringLiteral("tblSermons"), QStringLiteral("lngSermonID") });
         running.push_back(std::move(process));
     }
     QSet<int> keys;

@@ -23,15 +23,35 @@ private Q_SLOTS:
     void missingFileIsReportedAndNeverCreated();
     void damagedFilesGiveANumberedError_data();
     void damagedFilesGiveANumberedError();
-    void fieldNamesIgnoreCase_data() { TestEnvironment::addEngineColumn(); TestEnvironment::addEngineRows(); }
+    void fieldNamesIgnoreCase_data()
+    {
+        TestEnvironment::addEngineColumn();
+        TestEnvironment::addEngineRows();
+    }
     void fieldNamesIgnoreCase();
-    void cascadesOfTheDeliveredSchema_data() { TestEnvironment::addEngineColumn(); TestEnvironment::addEngineRows(); }
+    void cascadesOfTheDeliveredSchema_data()
+    {
+        TestEnvironment::addEngineColumn();
+        TestEnvironment::addEngineRows();
+    }
     void cascadesOfTheDeliveredSchema();
-    void textsAndDatesRoundTrip_data() { TestEnvironment::addEngineColumn(); TestEnvironment::addEngineRows(); }
+    void textsAndDatesRoundTrip_data()
+    {
+        TestEnvironment::addEngineColumn();
+        TestEnvironment::addEngineRows();
+    }
     void textsAndDatesRoundTrip();
-    void pairLookupAndStatementLog_data() { TestEnvironment::addEngineColumn(); TestEnvironment::addEngineRows(); }
+    void pairLookupAndStatementLog_data()
+    {
+        TestEnvironment::addEngineColumn();
+        TestEnvironment::addEngineRows();
+    }
     void pairLookupAndStatementLog();
-    void failedStatementCarriesNumberAndText_data() { TestEnvironment::addEngineColumn(); TestEnvironment::addEngineRows(); }
+    void failedStatementCarriesNumberAndText_data()
+    {
+        TestEnvironment::addEngineColumn();
+        TestEnvironment::addEngineRows();
+    }
     void failedStatementCarriesNumberAndText();
     void sqliteReadsLetGoOfTheFile();
 };
@@ -58,7 +78,8 @@ void tst_Engine::missingFileIsReportedAndNeverCreated()
     QVERIFY(!connection.DataOpen());
     QVERIFY(!connection.ValidLogon());
     QVERIFY(!connection.DBObject());
-    QCOMPARE(MsgBoxScript::shown(), QStringList{QStringLiteral("An Error Occurred in the System 3024")});
+    QCOMPARE(MsgBoxScript::shown(),
+        QStringList { QStringLiteral("An Error Occurred in the System 3024") });
     QVERIFY(MsgBoxScript::lastDetail().contains(path));
     QVERIFY(!QFile::exists(path));
     // Closing twice is harmless.
@@ -69,8 +90,10 @@ void tst_Engine::missingFileIsReportedAndNeverCreated()
 void tst_Engine::damagedFilesGiveANumberedError_data()
 {
     QTest::addColumn<QByteArray>("content");
-    QTest::newRow("text file") << QByteArray("This is not a database at all, just some words.\n").repeated(200);
-    QTest::newRow("truncated header") << QByteArray("SQLite format 3\0", 16) + QByteArray(100, '\x01');
+    QTest::newRow("text file")
+        << QByteArray("This is not a database at all, just some words.\n").repeated(200);
+    QTest::newRow("truncated header")
+        << QByteArray("SQLite format 3\0", 16) + QByteArray(100, '\x01');
 }
 
 void tst_Engine::damagedFilesGiveANumberedError()
@@ -91,10 +114,11 @@ void tst_Engine::damagedFilesGiveANumberedError()
 void tst_Engine::fieldNamesIgnoreCase()
 {
     QFETCH(int, engine);
-    TestDatabase db{Engine(engine)};
+    TestDatabase db { Engine(engine) };
     REQUIRE_DATABASE(db);
     DbError error;
-    auto states = db.database().openSnapshot(QStringLiteral("SELECT * FROM tblStates WHERE lngStateID=1"), error);
+    auto states = db.database().openSnapshot(
+        QStringLiteral("SELECT * FROM tblStates WHERE lngStateID=1"), error);
     QVERIFY2(states, qPrintable(error.driverText));
     QVERIFY(!states->eof());
     QVERIFY(!NullToText(states->field(u"StrStateCode")).isEmpty());
@@ -115,50 +139,74 @@ void tst_Engine::cascadesOfTheDeliveredSchema()
     auto count = [&db](const QString &sql) { return NullToLong(db.scalar(sql)); };
 
     // Deleting a series removes its sermons (and their links and occasions).
-    const int seriesSermons = count(QStringLiteral("SELECT count(*) FROM tblSermons WHERE lngSeriesID=1"));
+    const int seriesSermons
+        = count(QStringLiteral("SELECT count(*) FROM tblSermons WHERE lngSeriesID=1"));
     QVERIFY(seriesSermons > 0);
     const int sermonsBefore = count(QStringLiteral("SELECT count(*) FROM tblSermons"));
     QVERIFY(db.exec(QStringLiteral("DELETE FROM tblSeries WHERE lngSeriesID=1")));
-    QCOMPARE(count(QStringLiteral("SELECT count(*) FROM tblSermons")), sermonsBefore - seriesSermons);
-    QCOMPARE(count(QStringLiteral("SELECT count(*) FROM tblSermonTopics WHERE lngSermonID NOT IN (SELECT lngSermonID FROM tblSermons)")), 0);
-    QCOMPARE(count(QStringLiteral("SELECT count(*) FROM tblDateLoc WHERE lngSermonID NOT IN (SELECT lngSermonID FROM tblSermons)")), 0);
+    QCOMPARE(
+        count(QStringLiteral("SELECT count(*) FROM tblSermons")), sermonsBefore - seriesSermons);
+    QCOMPARE(
+        count(QStringLiteral(
+            "SELECT count(*) FROM tblSermonTopics WHERE lngSermonID NOT IN (SELECT lngSermonID FROM tblSermons)")),
+        0);
+    QCOMPARE(
+        count(QStringLiteral(
+            "SELECT count(*) FROM tblDateLoc WHERE lngSermonID NOT IN (SELECT lngSermonID FROM tblSermons)")),
+        0);
 
     // Deleting a preacher removes the preacher's sermons.
-    const int preacherSermons = count(QStringLiteral("SELECT count(*) FROM tblSermons WHERE lngPreacherID=2"));
+    const int preacherSermons
+        = count(QStringLiteral("SELECT count(*) FROM tblSermons WHERE lngPreacherID=2"));
     QVERIFY(preacherSermons > 0);
     QVERIFY(db.exec(QStringLiteral("DELETE FROM tblPreachers WHERE lngPreacherID=2")));
     QCOMPARE(count(QStringLiteral("SELECT count(*) FROM tblSermons WHERE lngPreacherID=2")), 0);
 
     // Deleting a publisher removes its series and, through them, their sermons.
-    QVERIFY(db.exec(QStringLiteral("INSERT INTO tblPublishers (lngPublisherID, strPublisher, lngStateID) VALUES (90, 'Gone Press', 0)")));
-    QVERIFY(db.exec(QStringLiteral("INSERT INTO tblSeries (lngSeriesID, strName, lngPublisherID, strPubYear) VALUES (90, 'Doomed', 90, '2001')")));
-    QVERIFY(db.exec(QStringLiteral("INSERT INTO tblSermons (lngSermonID, lngPreacherID, lngSeriesID, strDisplayText) VALUES (900, 0, 90, 'John 1:1')")));
+    QVERIFY(db.exec(QStringLiteral(
+        "INSERT INTO tblPublishers (lngPublisherID, strPublisher, lngStateID) VALUES (90, 'Gone Press', 0)")));
+    QVERIFY(db.exec(QStringLiteral(
+        "INSERT INTO tblSeries (lngSeriesID, strName, lngPublisherID, strPubYear) VALUES (90, 'Doomed', 90, '2001')")));
+    QVERIFY(db.exec(QStringLiteral(
+        "INSERT INTO tblSermons (lngSermonID, lngPreacherID, lngSeriesID, strDisplayText) VALUES (900, 0, 90, 'John 1:1')")));
     QVERIFY(db.exec(QStringLiteral("DELETE FROM tblPublishers WHERE lngPublisherID=90")));
     QCOMPARE(count(QStringLiteral("SELECT count(*) FROM tblSeries WHERE lngSeriesID=90")), 0);
     QCOMPARE(count(QStringLiteral("SELECT count(*) FROM tblSermons WHERE lngSermonID=900")), 0);
     // The shipped default rows are still there.
     QCOMPARE(count(QStringLiteral("SELECT count(*) FROM tblPreachers WHERE lngPreacherID=0")), 1);
     QCOMPARE(count(QStringLiteral("SELECT count(*) FROM tblBibleBooks")), 66);
-    QCOMPARE(NullToText(db.scalar(QStringLiteral("SELECT strBibleBook FROM tblBibleBooks WHERE lngBibleBookID=66"))), QStringLiteral("Revelation"));
+    QCOMPARE(NullToText(db.scalar(
+                 QStringLiteral("SELECT strBibleBook FROM tblBibleBooks WHERE lngBibleBookID=66"))),
+        QStringLiteral("Revelation"));
 }
 
 void tst_Engine::textsAndDatesRoundTrip()
 {
     QFETCH(int, engine);
-    TestDatabase db{Engine(engine)};
+    TestDatabase db { Engine(engine) };
     REQUIRE_DATABASE(db);
-    const QString text = QStringLiteral("O'Brien \\ 100% _x_ \"q\" Zoë ἀγάπη שלום e\u0301\nline two");
-    const QString outline = QString(QStringLiteral("Outline line with text.\n")).repeated(45000); // ~1 MB
-    QVERIFY(db.exec(QStringLiteral("INSERT INTO tblSermons (lngSermonID, lngPreacherID, lngSeriesID, strDisplayText, strTitle, dtDatePreached, strOutline, strBigIdea) VALUES (1, 0, 0, ")
-        + SQLText(text) + QStringLiteral(", Null, ") + SQLDate(QDateTime(QDate(1998, 6, 15), QTime(19, 30)))
-        + QStringLiteral(", ") + SQLText(outline) + QStringLiteral(", ") + SQLText(QStringLiteral("   ")) + QStringLiteral(")")));
+    const QString text
+        = QStringLiteral("O'Brien \\ 100% _x_ \"q\" Zoë ἀγάπη שלום e\u0301\nline two");
+    const QString outline
+        = QString(QStringLiteral("Outline line with text.\n")).repeated(45000); // ~1 MB
+    QVERIFY(db.exec(
+        QStringLiteral(
+            "INSERT INTO tblSermons (lngSermonID, lngPreacherID, lngSeriesID, strDisplayText, strTitle, dtDatePreached, strOutline, strBigIdea) VALUES (1, 0, 0, ")
+        + SQLText(text) + QStringLiteral(", Null, ")
+        + SQLDate(QDateTime(QDate(1998, 6, 15), QTime(19, 30))) + QStringLiteral(", ")
+        + SQLText(outline) + QStringLiteral(", ") + SQLText(QStringLiteral("   "))
+        + QStringLiteral(")")));
     DbError error;
-    auto row = db.database().openSnapshot(QStringLiteral("SELECT strDisplayText, strTitle, dtDatePreached, strOutline, strBigIdea FROM tblSermons"), error);
+    auto row = db.database().openSnapshot(
+        QStringLiteral(
+            "SELECT strDisplayText, strTitle, dtDatePreached, strOutline, strBigIdea FROM tblSermons"),
+        error);
     QVERIFY(row && !row->eof());
     QCOMPARE(NullToText(row->field(u"strDisplayText")), text);
     QVERIFY(row->isNull(u"strTitle"));
     QVERIFY(row->isNull(u"strBigIdea"));
-    QCOMPARE(DateFromValue(row->field(u"dtDatePreached")), QDateTime(QDate(1998, 6, 15), QTime(19, 30)));
+    QCOMPARE(
+        DateFromValue(row->field(u"dtDatePreached")), QDateTime(QDate(1998, 6, 15), QTime(19, 30)));
     QCOMPARE(row->field(u"strOutline").toString(), outline);
 }
 
@@ -173,37 +221,49 @@ void tst_Engine::pairLookupAndStatementLog()
     auto lookup = db.database().preparePairLookup(QStringLiteral("tblSermonTopics"),
         QStringLiteral("lngSermonID"), QStringLiteral("lngTopicID"), error);
     QVERIFY2(lookup, qPrintable(error.driverText));
-    const int sermon = NullToLong(db.scalar(QStringLiteral("SELECT min(lngSermonID) FROM tblSermonTopics")));
-    const int topic = NullToLong(db.scalar(QStringLiteral("SELECT min(lngTopicID) FROM tblSermonTopics WHERE lngSermonID=") + SQLLong(sermon)));
+    const int sermon
+        = NullToLong(db.scalar(QStringLiteral("SELECT min(lngSermonID) FROM tblSermonTopics")));
+    const int topic = NullToLong(
+        db.scalar(QStringLiteral("SELECT min(lngTopicID) FROM tblSermonTopics WHERE lngSermonID=")
+            + SQLLong(sermon)));
     QVERIFY(lookup->contains(sermon, topic, error));
     QVERIFY(!lookup->contains(sermon, 99999, error));
     QVERIFY(!error.isSet());
     StatementLog::setRecording(false);
     const QStringList texts = StatementLog::recorded();
-    QCOMPARE(texts.first(), QStringLiteral("SELECT 1 FROM tblSermonTopics WHERE lngSermonID = ? AND lngTopicID = ?"));
+    QCOMPARE(texts.first(),
+        QStringLiteral("SELECT 1 FROM tblSermonTopics WHERE lngSermonID = ? AND lngTopicID = ?"));
     QVERIFY(texts.contains(QStringLiteral("SELECT min(lngSermonID) FROM tblSermonTopics")));
 }
 
 void tst_Engine::failedStatementCarriesNumberAndText()
 {
     QFETCH(int, engine);
-    TestDatabase db{Engine(engine)};
+    TestDatabase db { Engine(engine) };
     REQUIRE_DATABASE(db);
     DbError error;
     int affected = 99;
     // The failure leaves a trace in the "lectorum.db" log, whoever answers its message box.
     QLoggingCategory::setFilterRules(QStringLiteral("lectorum.db.debug=true"));
-    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^failed: UPDATE tblNoSuchTable SET x=1 \\| native error .+\\| number \\d+ \\| .+")));
-    QVERIFY(!db.database().execute(QStringLiteral("UPDATE tblNoSuchTable SET x=1"), &affected, error));
+    QTest::ignoreMessage(QtDebugMsg,
+        QRegularExpression(QStringLiteral(
+            "^failed: UPDATE tblNoSuchTable SET x=1 \\| native error .+\\| number \\d+ \\| .+")));
+    QVERIFY(
+        !db.database().execute(QStringLiteral("UPDATE tblNoSuchTable SET x=1"), &affected, error));
     QVERIFY(error.number > 0 && error.number <= 32767);
     QVERIFY(!error.driverText.isEmpty());
     QCOMPARE(error.sql, QStringLiteral("UPDATE tblNoSuchTable SET x=1"));
     QCOMPARE(affected, 0);
     // Duplicate link pairs are refused by the pair key.
-    QVERIFY(db.exec(QStringLiteral("INSERT INTO tblTopics (lngTopicID, strTopic) VALUES (1, 'GRACE')")));
-    QVERIFY(db.exec(QStringLiteral("INSERT INTO tblSermons (lngSermonID, lngPreacherID, lngSeriesID, strDisplayText) VALUES (1, 0, 0, 'x')")));
-    QVERIFY(db.exec(QStringLiteral("INSERT INTO tblSermonTopics (lngSermonID, lngTopicID) VALUES (1, 1)")));
-    QVERIFY(!db.database().execute(QStringLiteral("INSERT INTO tblSermonTopics (lngSermonID, lngTopicID) VALUES (1, 1)"), &affected, error));
+    QVERIFY(db.exec(
+        QStringLiteral("INSERT INTO tblTopics (lngTopicID, strTopic) VALUES (1, 'GRACE')")));
+    QVERIFY(db.exec(QStringLiteral(
+        "INSERT INTO tblSermons (lngSermonID, lngPreacherID, lngSeriesID, strDisplayText) VALUES (1, 0, 0, 'x')")));
+    QVERIFY(db.exec(
+        QStringLiteral("INSERT INTO tblSermonTopics (lngSermonID, lngTopicID) VALUES (1, 1)")));
+    QVERIFY(!db.database().execute(
+        QStringLiteral("INSERT INTO tblSermonTopics (lngSermonID, lngTopicID) VALUES (1, 1)"),
+        &affected, error));
 }
 
 // Reads on a file go through SQLite's own statements: one that has passed its last row must
@@ -211,22 +271,26 @@ void tst_Engine::failedStatementCarriesNumberAndText()
 // must read as ended rather than reach into the closed connection.
 void tst_Engine::sqliteReadsLetGoOfTheFile()
 {
-    TestDatabase db{Engine::SQLite};
+    TestDatabase db { Engine::SQLite };
     REQUIRE_DATABASE(db);
     DbError error;
     auto reader = DbDatabase::openFile(db.filePath(), error);
     auto writer = DbDatabase::openFile(db.filePath(), error);
     QVERIFY2(reader && writer, qPrintable(error.driverText));
-    auto walked = reader->openSnapshot(QStringLiteral("SELECT lngStateID FROM tblStates WHERE lngStateID = 1"), error);
+    auto walked = reader->openSnapshot(
+        QStringLiteral("SELECT lngStateID FROM tblStates WHERE lngStateID = 1"), error);
     QVERIFY2(walked && !walked->eof(), qPrintable(error.driverText));
     QCOMPARE(walked->field(0).toInt(), 1);
     QVERIFY(!walked->moveNext());
     int changed = 0;
     QVERIFY(writer->beginWrite(error));
-    QVERIFY(writer->execute(QStringLiteral("UPDATE tblStates SET strStateCode = strStateCode WHERE lngStateID = 1"), &changed, error));
+    QVERIFY(writer->execute(
+        QStringLiteral("UPDATE tblStates SET strStateCode = strStateCode WHERE lngStateID = 1"),
+        &changed, error));
     QVERIFY2(writer->commit(error), qPrintable(error.driverText));
 
-    auto open = reader->openSnapshot(QStringLiteral("SELECT lngStateID, NULL FROM tblStates"), error);
+    auto open
+        = reader->openSnapshot(QStringLiteral("SELECT lngStateID, NULL FROM tblStates"), error);
     QVERIFY(open && !open->eof());
     QVERIFY(open->field(1).isNull());
     reader.reset();

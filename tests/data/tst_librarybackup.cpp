@@ -72,7 +72,10 @@ void damage(const QString &path)
     {
         SqliteFile file;
         QVERIFY(file.open(path, SqliteFile::Mode::ReadOnly));
-        page = file.scalar(QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name = 'SermonBibleOrder'")).toLongLong();
+        page
+            = file.scalar(QStringLiteral(
+                              "SELECT rootpage FROM sqlite_master WHERE name = 'SermonBibleOrder'"))
+                  .toLongLong();
         pageSize = file.scalar(QStringLiteral("PRAGMA page_size")).toLongLong();
     }
     QVERIFY(page > 1);
@@ -101,7 +104,7 @@ void tst_LibraryBackup::rotationOverAYear_data()
     QTest::addColumn<int>("weekly");
     QTest::addColumn<int>("monthly");
     QTest::addColumn<bool>("irregular"); // several a day, days without any
-    QTest::addColumn<int>("keptAtEnd");   // -1: not fixed by the schedule
+    QTest::addColumn<int>("keptAtEnd"); // -1: not fixed by the schedule
     // 2026: Dec 25–31 daily, Dec 20 and 13 for the weeks, the ends of Jan–Nov for the months.
     QTest::newRow("daily at noon, 7/4/12") << 7 << 4 << 12 << false << 20;
     QTest::newRow("daily at noon, 2/1/3") << 2 << 1 << 3 << false << 4;
@@ -119,17 +122,23 @@ void tst_LibraryBackup::rotationOverAYear()
     const BackupRotation::Policy policy { daily, weekly, monthly };
     const QString library = QStringLiteral("lectorum");
     // Files the rotation did not write: never touched.
-    const QStringList foreign = { QStringLiteral("notes.txt"), QStringLiteral("lectorum-20260101-1200.mdb"),
-        QStringLiteral("lectorum-before-restore-20260101-120000.mdb"), QStringLiteral("lectorum-20250101-120000.failed-check.mdb"),
-        QStringLiteral("lectorum2-20250101-120000.mdb"), QStringLiteral("other-20250101-120000.mdb"),
-        QStringLiteral(".lectorum-20250101-120000.mdb.99.partial") };
+    const QStringList foreign
+        = { QStringLiteral("notes.txt"), QStringLiteral("lectorum-20260101-1200.mdb"),
+              QStringLiteral("lectorum-before-restore-20260101-120000.mdb"),
+              QStringLiteral("lectorum-20250101-120000.failed-check.mdb"),
+              QStringLiteral("lectorum2-20250101-120000.mdb"),
+              QStringLiteral("other-20250101-120000.mdb"),
+              QStringLiteral(".lectorum-20250101-120000.mdb.99.partial") };
     QStringList folder = foreign;
     QList<QDateTime> made;
     QRandomGenerator random(16);
     for (QDate day(2026, 1, 1); day.year() == 2026; day = day.addDays(1)) {
         const int count = irregular ? int(random.bounded(4)) - 1 : 1; // -1..2: days without any
         for (int i = 0; i < count; ++i) {
-            const QDateTime when(day, irregular ? QTime(int(random.bounded(24)), int(random.bounded(60)), int(random.bounded(60))) : QTime(12, 0));
+            const QDateTime when(day,
+                irregular ? QTime(
+                    int(random.bounded(24)), int(random.bounded(60)), int(random.bounded(60)))
+                          : QTime(12, 0));
             const QString name = BackupRotation::fileName(library, when);
             if (folder.contains(name))
                 continue;
@@ -142,28 +151,38 @@ void tst_LibraryBackup::rotationOverAYear()
             continue;
         for (const QString &name : foreign)
             QVERIFY2(folder.contains(name), qPrintable(name));
-        QVERIFY2(folder.size() - foreign.size() <= 1 + daily + weekly + monthly, qPrintable(day.toString()));
+        QVERIFY2(folder.size() - foreign.size() <= 1 + daily + weekly + monthly,
+            qPrintable(day.toString()));
         std::sort(made.begin(), made.end(), std::greater<>());
         QVERIFY(folder.contains(BackupRotation::fileName(library, made.first())));
         // The newest backup of each of the last N days (weeks, months) with backups is there.
-        const auto checkBuckets = [&](int buckets, const std::function<qint64(const QDate &)> &bucketOf) {
-            QList<qint64> seen;
-            for (const QDateTime &when : std::as_const(made)) {
-                const qint64 bucket = bucketOf(when.date());
-                if (seen.contains(bucket))
-                    continue;
-                if (seen.size() == buckets)
-                    break;
-                seen << bucket;
-                if (!folder.contains(BackupRotation::fileName(library, when)))
-                    return false;
-            }
-            return true;
-        };
-        QVERIFY2(checkBuckets(daily, [](const QDate &d) { return d.toJulianDay(); }), qPrintable(day.toString()));
-        QVERIFY2(checkBuckets(weekly, [](const QDate &d) { int y = 0; const int w = d.weekNumber(&y); return qint64(y) * 100 + w; }),
+        const auto checkBuckets
+            = [&](int buckets, const std::function<qint64(const QDate &)> &bucketOf) {
+                  QList<qint64> seen;
+                  for (const QDateTime &when : std::as_const(made)) {
+                      const qint64 bucket = bucketOf(when.date());
+                      if (seen.contains(bucket))
+                          continue;
+                      if (seen.size() == buckets)
+                          break;
+                      seen << bucket;
+                      if (!folder.contains(BackupRotation::fileName(library, when)))
+                          return false;
+                  }
+                  return true;
+              };
+        QVERIFY2(checkBuckets(daily, [](const QDate &d) { return d.toJulianDay(); }),
             qPrintable(day.toString()));
-        QVERIFY2(checkBuckets(monthly, [](const QDate &d) { return qint64(d.year()) * 100 + d.month(); }), qPrintable(day.toString()));
+        QVERIFY2(checkBuckets(weekly,
+                     [](const QDate &d) {
+                         int y = 0;
+                         const int w = d.weekNumber(&y);
+                         return qint64(y) * 100 + w;
+                     }),
+            qPrintable(day.toString()));
+        QVERIFY2(checkBuckets(
+                     monthly, [](const QDate &d) { return qint64(d.year()) * 100 + d.month(); }),
+            qPrintable(day.toString()));
     }
     if (keptAtEnd >= 0)
         QCOMPARE(folder.size() - foreign.size(), keptAtEnd);
@@ -173,13 +192,20 @@ void tst_LibraryBackup::backupNames_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("stamp"); // empty: not one of lectorum's backups
-    QTest::newRow("a backup") << "lectorum-20261208-235959.mdb" << "2026-12-08T23:59:59";
-    QTest::newRow("another library") << "lectorum2-20261208-235959.mdb" << "";
-    QTest::newRow("failed its check") << "lectorum-20261208-235959.failed-check.mdb" << "";
-    QTest::newRow("kept by a restore") << "lectorum-before-restore-20261208-235959.mdb" << "";
-    QTest::newRow("unfinished") << ".lectorum-20261208-235959.mdb.12.partial" << "";
-    QTest::newRow("no such day") << "lectorum-20261332-120000.mdb" << "";
-    QTest::newRow("upper-case extension") << "lectorum-20261208-235959.MDB" << "";
+    QTest::newRow("a backup") << "lectorum-20261208-235959.mdb"
+                              << "2026-12-08T23:59:59";
+    QTest::newRow("another library") << "lectorum2-20261208-235959.mdb"
+                                     << "";
+    QTest::newRow("failed its check") << "lectorum-20261208-235959.failed-check.mdb"
+                                      << "";
+    QTest::newRow("kept by a restore") << "lectorum-before-restore-20261208-235959.mdb"
+                                       << "";
+    QTest::newRow("unfinished") << ".lectorum-20261208-235959.mdb.12.partial"
+                                << "";
+    QTest::newRow("no such day") << "lectorum-20261332-120000.mdb"
+                                 << "";
+    QTest::newRow("upper-case extension") << "lectorum-20261208-235959.MDB"
+                                          << "";
 }
 
 void tst_LibraryBackup::backupNames()
@@ -213,7 +239,8 @@ void tst_LibraryBackup::backupDue()
     const QDateTime now(QDate(2026, 12, 8), QTime(9, 0));
     QFile(folder.filePath(QStringLiteral("notes.txt"))).open(QIODevice::WriteOnly);
     if (hoursSinceNewest >= 0) {
-        QFile old(folder.filePath(BackupRotation::fileName(QStringLiteral("lectorum"), now.addSecs(-3600 * hoursSinceNewest))));
+        QFile old(folder.filePath(BackupRotation::fileName(
+            QStringLiteral("lectorum"), now.addSecs(-3600 * hoursSinceNewest))));
         QVERIFY(old.open(QIODevice::WriteOnly));
     }
     QCOMPARE(LibraryBackup::isDue(folder.path(), QStringLiteral("lectorum"), interval, now), due);
@@ -228,7 +255,8 @@ void tst_LibraryBackup::backupAndRestoreRoundTrip()
     const QString library = db.filePath();
     const QStringList original = dump(library);
     const QString folder = LibraryBackup::folderFor(library);
-    QVERIFY2(folder.startsWith(UserDataFolder::path() + QStringLiteral("/backups/lectorum-")), qPrintable(folder));
+    QVERIFY2(folder.startsWith(UserDataFolder::path() + QStringLiteral("/backups/lectorum-")),
+        qPrintable(folder));
     QVERIFY(folder.startsWith(m_home.path()));
 
     const QDateTime now(QDate(2026, 12, 8), QTime(22, 30, 5));
@@ -237,9 +265,11 @@ void tst_LibraryBackup::backupAndRestoreRoundTrip()
     QCOMPARE(QFileInfo(made.path).fileName(), QStringLiteral("lectorum-20261208-223005.mdb"));
     QCOMPARE(filesIn(folder), QStringList { QStringLiteral("lectorum-20261208-223005.mdb") });
     QCOMPARE(dump(made.path), original);
-    const QList<LibraryBackup::Entry> entries = LibraryBackup::list(folder, QStringLiteral("lectorum"), true);
+    const QList<LibraryBackup::Entry> entries
+        = LibraryBackup::list(folder, QStringLiteral("lectorum"), true);
     QCOMPARE(entries.size(), 1);
-    QCOMPARE(entries.first().sermons, db.scalar(QStringLiteral("SELECT count(*) FROM tblSermons")).toLongLong());
+    QCOMPARE(entries.first().sermons,
+        db.scalar(QStringLiteral("SELECT count(*) FROM tblSermons")).toLongLong());
     QVERIFY(entries.first().sermons > 0);
 
     // A second backup in the same second gets the next second's name; the day keeps only
@@ -255,15 +285,18 @@ void tst_LibraryBackup::backupAndRestoreRoundTrip()
     QVERIFY(changed != original);
     db.connection().DataClose();
 
-    const LibraryRestore::Outcome restored = LibraryRestore::restore(again.path, library, now.addSecs(60));
+    const LibraryRestore::Outcome restored
+        = LibraryRestore::restore(again.path, library, now.addSecs(60));
     QVERIFY2(restored.ok, qPrintable(restored.message));
-    QCOMPARE(QFileInfo(restored.asidePath).fileName(), QStringLiteral("lectorum-before-restore-20261208-223105.mdb"));
+    QCOMPARE(QFileInfo(restored.asidePath).fileName(),
+        QStringLiteral("lectorum-before-restore-20261208-223105.mdb"));
     QCOMPARE(QFileInfo(restored.asidePath).absolutePath(), QFileInfo(library).absolutePath());
     QCOMPARE(dump(library), original);
     QCOMPARE(dump(restored.asidePath), changed);
     QVERIFY(QFileInfo::exists(again.path)); // the backup itself stays
     // Nothing else is left beside the library.
-    QCOMPARE(QDir(QFileInfo(library).absolutePath()).entryList({ QStringLiteral(".*partial*") }, QDir::Files | QDir::Hidden),
+    QCOMPARE(QDir(QFileInfo(library).absolutePath())
+                 .entryList({ QStringLiteral(".*partial*") }, QDir::Files | QDir::Hidden),
         QStringList());
 }
 
@@ -281,7 +314,8 @@ void tst_LibraryBackup::damagedLibraryIsKeptAsideNeverRestored()
     const LibraryBackup::Outcome made = LibraryBackup::backUp(library, folder, now, {});
     QVERIFY(!made.ok);
     QVERIFY2(made.message.contains(QStringLiteral("failed its check")), qPrintable(made.message));
-    QCOMPARE(filesIn(folder), QStringList { QStringLiteral("lectorum-20261208-080000.failed-check.mdb") });
+    QCOMPARE(filesIn(folder),
+        QStringList { QStringLiteral("lectorum-20261208-080000.failed-check.mdb") });
     QVERIFY(LibraryBackup::list(folder, QStringLiteral("lectorum"), false).isEmpty());
     QVERIFY(LibraryBackup::isDue(folder, QStringLiteral("lectorum"), 1, now));
 
@@ -292,7 +326,8 @@ void tst_LibraryBackup::damagedLibraryIsKeptAsideNeverRestored()
     before.close();
     const LibraryRestore::Outcome restored = LibraryRestore::restore(made.path, library, now);
     QVERIFY(!restored.ok);
-    QVERIFY2(restored.message.contains(QStringLiteral("failed its check and was not restored")), qPrintable(restored.message));
+    QVERIFY2(restored.message.contains(QStringLiteral("failed its check and was not restored")),
+        qPrintable(restored.message));
     QVERIFY(before.open(QIODevice::ReadOnly));
     QCOMPARE(before.readAll(), bytes);
 }
@@ -306,7 +341,8 @@ void tst_LibraryBackup::unwritableBackupsFolder()
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     const QString folder = blocker.fileName() + QStringLiteral("/backups/lectorum");
-    const LibraryBackup::Outcome made = LibraryBackup::backUp(db.filePath(), folder, QDateTime::currentDateTime(), {});
+    const LibraryBackup::Outcome made
+        = LibraryBackup::backUp(db.filePath(), folder, QDateTime::currentDateTime(), {});
     QVERIFY(!made.ok);
     QVERIFY2(made.message.contains(folder), qPrintable(made.message));
     QVERIFY(made.path.isEmpty());
@@ -319,20 +355,22 @@ void tst_LibraryBackup::checkReport_data()
     QTest::addColumn<int>("problems");
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("sound") << "" << 0
-                           << QStringList { "Integrity check: ok", "Foreign-key check: ok", "Sermons whose book is missing: 0",
-                                  "No problems found." };
+                           << QStringList { "Integrity check: ok", "Foreign-key check: ok",
+                                  "Sermons whose book is missing: 0", "No problems found." };
     QTest::newRow("type and book missing")
         << "INSERT INTO tblSermons (lngSermonID, lngTypeID, lngBibleBookID, strTitle) VALUES (9001, 77, 99, 'Lost')"
         << 2
         << QStringList { "Sermons whose type is missing: 1", "    sermon 9001 (lngTypeID 77): Lost",
-               "Sermons whose book is missing: 1", "Sermons whose preacher is missing: 0", "Problems found: 2." };
+               "Sermons whose book is missing: 1", "Sermons whose preacher is missing: 0",
+               "Problems found: 2." };
     QTest::newRow("preacher missing behind the constraints' back")
         << "PRAGMA foreign_keys = OFF; INSERT INTO tblSermons (lngSermonID, lngPreacherID, lngBibleBookID, strTitle) "
            "VALUES (9002, 4242, 1, 'Orphan')"
         << 2
-        << QStringList { "Foreign-key check: 1 rows point to rows that do not exist", "    tblSermons row 9002 -> tblPreachers",
-               "Sermons whose preacher is missing: 1" };
-    QTest::newRow("damaged page") << "damage" << -1 << QStringList { "Integrity check: the file is damaged" };
+        << QStringList { "Foreign-key check: 1 rows point to rows that do not exist",
+               "    tblSermons row 9002 -> tblPreachers", "Sermons whose preacher is missing: 1" };
+    QTest::newRow("damaged page") << "damage" << -1
+                                  << QStringList { "Integrity check: the file is damaged" };
 }
 
 void tst_LibraryBackup::checkReport()
@@ -358,7 +396,8 @@ void tst_LibraryBackup::checkReport()
     else
         QVERIFY(report.problems > 0);
     for (const QString &line : lines)
-        QVERIFY2(report.lines.contains(line), qPrintable(line + QStringLiteral("\n--- in ---\n") + text));
+        QVERIFY2(report.lines.contains(line),
+            qPrintable(line + QStringLiteral("\n--- in ---\n") + text));
     QVERIFY(text.contains(QStringLiteral("tblSermons")));
 }
 

@@ -16,7 +16,11 @@ class tst_LibraryCopy : public QObject
 private Q_SLOTS:
     void init();
     void sqliteToServerAndBackLeavesEveryTableIdentical();
-    void changedRowIsCaughtAndRolledBack_data() { TestEnvironment::addEngineColumn(); TestEnvironment::addEngineRows(); }
+    void changedRowIsCaughtAndRolledBack_data()
+    {
+        TestEnvironment::addEngineColumn();
+        TestEnvironment::addEngineRows();
+    }
     void changedRowIsCaughtAndRolledBack();
     void refusalsLeaveTheDestinationAsItWas_data();
     void refusalsLeaveTheDestinationAsItWas();
@@ -39,7 +43,8 @@ void addAwkwardRows(TestDatabase &library)
     QVERIFY(library.exec(QStringLiteral(
         "INSERT INTO tblDateLoc (lngDateLocID, lngSermonID, dtDatePreached, strLocation) VALUES "
         "(9001, 9001, '1998-06-15', 'Zürich'), (9002, 9001, '2001-01-01 00:00:01', 'Nîmes')")));
-    QVERIFY(library.exec(QStringLiteral("UPDATE tblTableIds SET lngNextID = NULL WHERE strTableName = 'tblTopics'")));
+    QVERIFY(library.exec(QStringLiteral(
+        "UPDATE tblTableIds SET lngNextID = NULL WHERE strTableName = 'tblTopics'")));
     QVERIFY(library.exec(QStringLiteral(
         "INSERT INTO tblTableIds (strTableName, lngNextID) VALUES ('tblSermons', 9003), ('Ztbl', 1), ('atbl', 2)")));
 }
@@ -102,16 +107,30 @@ void tst_LibraryCopy::sqliteToServerAndBackLeavesEveryTableIdentical()
     QVERIFY(sameSums(before, sums(server.database())));
     QVERIFY(sameSums(before, sums(end.database())));
     // Beyond the checksums' canonical form: the stored texts themselves.
-    QCOMPARE(end.scalar(QStringLiteral("SELECT strTitle FROM tblSermons WHERE lngSermonID = 9001")).toString(),
+    QCOMPARE(end.scalar(QStringLiteral("SELECT strTitle FROM tblSermons WHERE lngSermonID = 9001"))
+                 .toString(),
         QStringLiteral("  O'Brien, \"quoted\"  "));
-    QCOMPARE(end.scalar(QStringLiteral("SELECT strBigIdea FROM tblSermons WHERE lngSermonID = 9001")).toString(), QString());
-    QVERIFY(!end.scalar(QStringLiteral("SELECT strBigIdea FROM tblSermons WHERE lngSermonID = 9001")).isNull());
-    QVERIFY(end.scalar(QStringLiteral("SELECT strOutline FROM tblSermons WHERE lngSermonID = 9002")).isNull());
-    QCOMPARE(end.scalar(QStringLiteral("SELECT dtDatePreached FROM tblSermons WHERE lngSermonID = 9001")).toString(),
+    QCOMPARE(
+        end.scalar(QStringLiteral("SELECT strBigIdea FROM tblSermons WHERE lngSermonID = 9001"))
+            .toString(),
+        QString());
+    QVERIFY(
+        !end.scalar(QStringLiteral("SELECT strBigIdea FROM tblSermons WHERE lngSermonID = 9001"))
+             .isNull());
+    QVERIFY(end.scalar(QStringLiteral("SELECT strOutline FROM tblSermons WHERE lngSermonID = 9002"))
+                .isNull());
+    QCOMPARE(
+        end.scalar(QStringLiteral("SELECT dtDatePreached FROM tblSermons WHERE lngSermonID = 9001"))
+            .toString(),
         QStringLiteral("2024-02-29 19:30:05"));
-    QCOMPARE(end.scalar(QStringLiteral("SELECT dtDatePreached FROM tblDateLoc WHERE lngDateLocID = 9001")).toString(),
+    QCOMPARE(end.scalar(QStringLiteral(
+                            "SELECT dtDatePreached FROM tblDateLoc WHERE lngDateLocID = 9001"))
+                 .toString(),
         QStringLiteral("1998-06-15"));
-    QCOMPARE(end.scalar(QStringLiteral("SELECT lngNextID FROM tblTableIds WHERE strTableName = 'tblSermons'")).toInt(), 9003);
+    QCOMPARE(end.scalar(QStringLiteral(
+                            "SELECT lngNextID FROM tblTableIds WHERE strTableName = 'tblSermons'"))
+                 .toInt(),
+        9003);
 }
 
 void tst_LibraryCopy::changedRowIsCaughtAndRolledBack()
@@ -119,7 +138,7 @@ void tst_LibraryCopy::changedRowIsCaughtAndRolledBack()
     QFETCH(int, engine);
     TestDatabase source(Engine::SQLite, true);
     REQUIRE_DATABASE(source);
-    TestDatabase destination{Engine(engine)};
+    TestDatabase destination { Engine(engine) };
     REQUIRE_DATABASE(destination);
     const QList<LibraryTableSum> before = sums(destination.database());
 
@@ -127,21 +146,26 @@ void tst_LibraryCopy::changedRowIsCaughtAndRolledBack()
     changed.setBeforeCheck([](DbDatabase &copy) {
         DbError error;
         int rows = 0;
-        QVERIFY(copy.execute(QStringLiteral("UPDATE tblTopics SET strTopic = 'GRACE ' WHERE strTopic = 'GRACE'"), &rows, error));
+        QVERIFY(copy.execute(
+            QStringLiteral("UPDATE tblTopics SET strTopic = 'GRACE ' WHERE strTopic = 'GRACE'"),
+            &rows, error));
         QCOMPARE(rows, 1);
     });
     QVERIFY(!changed.run());
-    QVERIFY2(changed.message().contains(QLatin1String("differs from the source in tblTopics (")), qPrintable(changed.message()));
+    QVERIFY2(changed.message().contains(QLatin1String("differs from the source in tblTopics (")),
+        qPrintable(changed.message()));
     QVERIFY(!changed.message().contains(QLatin1String("tblSermons")));
     QVERIFY(sameSums(before, sums(destination.database())));
 
     // And after the fact, the comparison of two libraries names the changed table.
     QVERIFY(copy(source.database(), destination.database()));
-    QVERIFY(destination.exec(QStringLiteral("UPDATE tblSermons SET dtDatePreached = '1990-01-01 00:00:01' WHERE lngSermonID = 1")));
+    QVERIFY(destination.exec(QStringLiteral(
+        "UPDATE tblSermons SET dtDatePreached = '1990-01-01 00:00:01' WHERE lngSermonID = 1")));
     const QList<LibraryTableSum> a = sums(source.database());
     const QList<LibraryTableSum> b = sums(destination.database());
     for (int i = 0; i < a.size(); ++i)
-        QCOMPARE(a.at(i).checksum == b.at(i).checksum, a.at(i).table != QLatin1String("tblSermons"));
+        QCOMPARE(
+            a.at(i).checksum == b.at(i).checksum, a.at(i).table != QLatin1String("tblSermons"));
 }
 
 void tst_LibraryCopy::refusalsLeaveTheDestinationAsItWas_data()
@@ -149,12 +173,16 @@ void tst_LibraryCopy::refusalsLeaveTheDestinationAsItWas_data()
     QTest::addColumn<QString>("damage");
     QTest::addColumn<bool>("replace");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("holds sermons") << QString() << false << QStringLiteral("already holds 30 sermons");
-    QTest::newRow("missing column") << QStringLiteral("ALTER TABLE tblSermons DROP COLUMN strOutline") << true
-                                    << QStringLiteral("wrong schema: the table tblSermons has no column strOutline");
-    QTest::newRow("missing table") << QStringLiteral("DROP TABLE tblSermonIllustr") << true
-                                   << QStringLiteral("wrong schema: the table tblSermonIllustr is missing");
-    QTest::newRow("cancelled") << QStringLiteral("cancel") << true << QStringLiteral("cancelled; the destination is unchanged");
+    QTest::newRow("holds sermons")
+        << QString() << false << QStringLiteral("already holds 30 sermons");
+    QTest::newRow("missing column")
+        << QStringLiteral("ALTER TABLE tblSermons DROP COLUMN strOutline") << true
+        << QStringLiteral("wrong schema: the table tblSermons has no column strOutline");
+    QTest::newRow("missing table")
+        << QStringLiteral("DROP TABLE tblSermonIllustr") << true
+        << QStringLiteral("wrong schema: the table tblSermonIllustr is missing");
+    QTest::newRow("cancelled") << QStringLiteral("cancel") << true
+                               << QStringLiteral("cancelled; the destination is unchanged");
 }
 
 void tst_LibraryCopy::refusalsLeaveTheDestinationAsItWas()
@@ -170,7 +198,8 @@ void tst_LibraryCopy::refusalsLeaveTheDestinationAsItWas()
     if (!damage.isEmpty() && damage != QLatin1String("cancel"))
         QVERIFY(destination.exec(damage));
     const QList<LibraryTableSum> before = damage.isEmpty() || damage == QLatin1String("cancel")
-        ? sums(destination.database()) : QList<LibraryTableSum>();
+        ? sums(destination.database())
+        : QList<LibraryTableSum>();
 
     LibraryCopy refused(source.database(), destination.database());
     refused.setReplaceExisting(replace);
@@ -196,16 +225,21 @@ void tst_LibraryCopy::commandLineFailuresSayWhy()
     REQUIRE_DATABASE(source);
     QProcess mkdb;
     mkdb.start(qEnvironmentVariable("LECTORUM_MKDB"),
-        {QStringLiteral("--copy"), source.filePath(), QStringLiteral("DSN=no_such_source;UID=u;PWD=s3cret")});
+        { QStringLiteral("--copy"), source.filePath(),
+            QStringLiteral("DSN=no_such_source;UID=u;PWD=s3cret") });
     QVERIFY(mkdb.waitForFinished(60000));
     const QString said = QString::fromUtf8(mkdb.readAllStandardError());
     QCOMPARE(mkdb.exitCode(), 1);
-    QVERIFY2(said.contains(QLatin1String("cannot reach the destination server (DSN=no_such_source;UID=u;PWD=***)")), qPrintable(said));
+    QVERIFY2(said.contains(QLatin1String(
+                 "cannot reach the destination server (DSN=no_such_source;UID=u;PWD=***)")),
+        qPrintable(said));
     QVERIFY(!said.contains(QLatin1String("s3cret")));
 
-    mkdb.start(qEnvironmentVariable("LECTORUM_MKDB"), {QStringLiteral("--copy"), source.filePath(), source.filePath()});
+    mkdb.start(qEnvironmentVariable("LECTORUM_MKDB"),
+        { QStringLiteral("--copy"), source.filePath(), source.filePath() });
     QVERIFY(mkdb.waitForFinished(60000));
-    QVERIFY(QString::fromUtf8(mkdb.readAllStandardError()).contains(QLatin1String("are the same database")));
+    QVERIFY(QString::fromUtf8(mkdb.readAllStandardError())
+                .contains(QLatin1String("are the same database")));
 }
 
 void tst_LibraryCopy::killedCopyLeavesTheDestinationAsItWas()
@@ -221,7 +255,7 @@ void tst_LibraryCopy::killedCopyLeavesTheDestinationAsItWas()
     QVERIFY(destination.scalar(QStringLiteral("SELECT count(*) FROM tblSermons")).isValid());
     QProcess mkdb;
     mkdb.start(qEnvironmentVariable("LECTORUM_MKDB"),
-        {QStringLiteral("--copy"), source.filePath(), destination.filePath()});
+        { QStringLiteral("--copy"), source.filePath(), destination.filePath() });
     QByteArray out;
     while (!out.contains("checking tblSermonIllustr") && mkdb.waitForReadyRead(30000))
         out += mkdb.readAllStandardOutput();
@@ -230,7 +264,8 @@ void tst_LibraryCopy::killedCopyLeavesTheDestinationAsItWas()
     QVERIFY(mkdb.waitForFinished(10000));
     QCOMPARE(mkdb.exitStatus(), QProcess::CrashExit);
     QVERIFY(destination.exec(QStringLiteral("ROLLBACK")));
-    QCOMPARE(destination.scalar(QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+    QCOMPARE(destination.scalar(QStringLiteral("PRAGMA integrity_check")).toString(),
+        QStringLiteral("ok"));
     QVERIFY(sameSums(before, sums(destination.database())));
 }
 

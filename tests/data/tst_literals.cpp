@@ -23,16 +23,26 @@ void tst_Literals::sqlText_data()
 {
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("literal");
-    QTest::newRow("apostrophe") << "It's" << "'It''s'";
-    QTest::newRow("name") << "O'Brien" << "'O''Brien'";
-    QTest::newRow("surrounding blanks") << "  Psalm 23  " << "'Psalm 23'";
-    QTest::newRow("empty") << "" << "Null";
-    QTest::newRow("three blanks") << "   " << "Null";
-    QTest::newRow("tab kept") << "\tx\t" << "'\tx\t'";
-    QTest::newRow("line breaks kept") << "a\r\nb\n" << "'a\r\nb\n'";
-    QTest::newRow("only quotes") << "''" << "''''''";
-    QTest::newRow("backslash and percent") << "C:\\100% _x" << "'C:\\100% _x'";
-    QTest::newRow("greek and hebrew") << "ἀγάπη שלום" << "'ἀγάπη שלום'";
+    QTest::newRow("apostrophe") << "It's"
+                                << "'It''s'";
+    QTest::newRow("name") << "O'Brien"
+                          << "'O''Brien'";
+    QTest::newRow("surrounding blanks") << "  Psalm 23  "
+                                        << "'Psalm 23'";
+    QTest::newRow("empty") << ""
+                           << "Null";
+    QTest::newRow("three blanks") << "   "
+                                  << "Null";
+    QTest::newRow("tab kept") << "\tx\t"
+                              << "'\tx\t'";
+    QTest::newRow("line breaks kept") << "a\r\nb\n"
+                                      << "'a\r\nb\n'";
+    QTest::newRow("only quotes") << "''"
+                                 << "''''''";
+    QTest::newRow("backslash and percent") << "C:\\100% _x"
+                                           << "'C:\\100% _x'";
+    QTest::newRow("greek and hebrew") << "ἀγάπη שלום"
+                                      << "'ἀγάπη שלום'";
 }
 
 void tst_Literals::sqlText()
@@ -47,17 +57,21 @@ void tst_Literals::sqlDate_data()
     QTest::addColumn<QVariant>("value");
     QTest::addColumn<QString>("literal");
     QTest::newRow("date") << QVariant(QDate(1998, 6, 15)) << "'1998-06-15'";
-    QTest::newRow("midnight") << QVariant(QDateTime(QDate(1998, 6, 15), QTime(0, 0))) << "'1998-06-15'";
-    QTest::newRow("evening") << QVariant(QDateTime(QDate(1998, 6, 15), QTime(19, 30))) << "'1998-06-15 19:30:00'";
+    QTest::newRow("midnight") << QVariant(QDateTime(QDate(1998, 6, 15), QTime(0, 0)))
+                              << "'1998-06-15'";
+    QTest::newRow("evening") << QVariant(QDateTime(QDate(1998, 6, 15), QTime(19, 30)))
+                             << "'1998-06-15 19:30:00'";
     QTest::newRow("us text") << QVariant(QStringLiteral("6/15/1998")) << "'1998-06-15'";
     QTest::newRow("screen text") << QVariant(QStringLiteral("06/15/1998")) << "'1998-06-15'";
-    QTest::newRow("us text with time") << QVariant(QStringLiteral("6/15/1998 7:30:00 PM")) << "'1998-06-15 19:30:00'";
+    QTest::newRow("us text with time")
+        << QVariant(QStringLiteral("6/15/1998 7:30:00 PM")) << "'1998-06-15 19:30:00'";
     QTest::newRow("iso text") << QVariant(QStringLiteral("1998-06-15")) << "'1998-06-15'";
     QTest::newRow("empty") << QVariant(QString()) << "Null";
     QTest::newRow("null") << QVariant() << "Null";
     QTest::newRow("zero date") << QVariant(QDate(1899, 12, 30)) << "Null";
     QTest::newRow("not a date") << QVariant(QStringLiteral("31/31/98")) << "Null";
-    QTest::newRow("injection") << QVariant(QStringLiteral("1/1/2000'); DROP TABLE x; --")) << "Null";
+    QTest::newRow("injection") << QVariant(QStringLiteral("1/1/2000'); DROP TABLE x; --"))
+                               << "Null";
     // Edges found by the fuzz targets (tests/fuzz): a year with no four-digit form becomes
     // Null instead of a text no engine reads as a date.
     QTest::newRow("first year") << QVariant(QDate(1, 1, 1)) << "'0001-01-01'";
@@ -79,9 +93,12 @@ void tst_Literals::sqlDate()
 
 void tst_Literals::replaceAllDoesNotRescan()
 {
-    QCOMPARE(ReplaceAll(QStringLiteral("a'b''c"), QStringLiteral("'"), QStringLiteral("''")), QStringLiteral("a''b''''c"));
-    QCOMPARE(ReplaceAll(QStringLiteral("aaa"), QStringLiteral("a"), QStringLiteral("aa")), QStringLiteral("aaaaaa"));
-    QCOMPARE(ReplaceAll(QStringLiteral("abc"), QString(), QStringLiteral("x")), QStringLiteral("abc"));
+    QCOMPARE(ReplaceAll(QStringLiteral("a'b''c"), QStringLiteral("'"), QStringLiteral("''")),
+        QStringLiteral("a''b''''c"));
+    QCOMPARE(ReplaceAll(QStringLiteral("aaa"), QStringLiteral("a"), QStringLiteral("aa")),
+        QStringLiteral("aaaaaa"));
+    QCOMPARE(
+        ReplaceAll(QStringLiteral("abc"), QString(), QStringLiteral("x")), QStringLiteral("abc"));
 }
 
 void tst_Literals::nullToLong_data()
@@ -116,14 +133,19 @@ void tst_Literals::passwordEncode_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("encoded");
-    QTest::newRow("shipped user") << "sermon" << "Y_1H0V";
+    QTest::newRow("shipped user") << "sermon"
+                                  << "Y_1H0V";
     QTest::newRow("whole alphabet") << "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_"
                                     << "Q7XK_2MLZ9AEHV0RJ1YD5BWN3TCF8GI6OUS4P";
-    QTest::newRow("blanks and case") << " abc " << "Q7X";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("blanks and case") << " abc "
+                                     << "Q7X";
+    QTest::newRow("empty") << ""
+                           << "";
     // No image in the alphabet: encodes to a symbol no stored password holds.
-    QTest::newRow("punctuation") << "a-b" << "Q?7";
-    QTest::newRow("inner blank") << "a b" << "Q?7";
+    QTest::newRow("punctuation") << "a-b"
+                                 << "Q?7";
+    QTest::newRow("inner blank") << "a b"
+                                 << "Q?7";
     // One symbol per character: no letter widens to two ("ß" is not "SS") or becomes a
     // plain capital ("ı" is not "I").
     QTest::newRow("sharp s") << "ß"

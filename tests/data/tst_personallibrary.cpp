@@ -64,10 +64,14 @@ void tst_PersonalLibrary::place_data()
     QTest::addColumn<QString>("setUp");
     QTest::addColumn<int>("expected");
     QTest::newRow("first run copies") << "" << int(PersonalLibrary::Result::Copied);
-    QTest::newRow("library already there is kept") << "own library" << int(PersonalLibrary::Result::Found);
-    QTest::newRow("broken link in its place is kept") << "dangling link" << int(PersonalLibrary::Result::Found);
-    QTest::newRow("delivered library missing") << "no source" << int(PersonalLibrary::Result::Failed);
-    QTest::newRow("delivered library damaged") << "damaged source" << int(PersonalLibrary::Result::Failed);
+    QTest::newRow("library already there is kept")
+        << "own library" << int(PersonalLibrary::Result::Found);
+    QTest::newRow("broken link in its place is kept")
+        << "dangling link" << int(PersonalLibrary::Result::Found);
+    QTest::newRow("delivered library missing")
+        << "no source" << int(PersonalLibrary::Result::Failed);
+    QTest::newRow("delivered library damaged")
+        << "damaged source" << int(PersonalLibrary::Result::Failed);
     QTest::newRow("data folder gone") << "no folder" << int(PersonalLibrary::Result::Failed);
 }
 
@@ -101,14 +105,16 @@ void tst_PersonalLibrary::place()
         QVERIFY(QFileInfo(target()).isSymLink() == (setUp == QLatin1String("dangling link")));
         break;
     default:
-        QVERIFY2(reason.contains(setUp == QLatin1String("no folder") ? m_dir->filePath(QStringLiteral("data"))
-                                                                     : source()),
+        QVERIFY2(reason.contains(setUp == QLatin1String("no folder")
+                         ? m_dir->filePath(QStringLiteral("data"))
+                         : source()),
             qPrintable(reason));
         QVERIFY(!QFileInfo::exists(target()));
     }
     // Neither the lock nor a half-made copy stays behind.
     const QStringList left = dataFolderFiles();
-    QVERIFY2(left.isEmpty() || left == QStringList{ QStringLiteral("lectorum.mdb") }, qPrintable(left.join(u' ')));
+    QVERIFY2(left.isEmpty() || left == QStringList { QStringLiteral("lectorum.mdb") },
+        qPrintable(left.join(u' ')));
 }
 
 void tst_PersonalLibrary::waitsForAnotherCopy_data()
@@ -145,7 +151,8 @@ void tst_PersonalLibrary::waitsForAnotherCopy()
     else if (other == QLatin1String("gives up"))
         QCOMPARE(contents(target()), contents(source()));
     else
-        QVERIFY2(reason.startsWith(QLatin1String("Another copy of Lectorum")) && !QFileInfo::exists(target()),
+        QVERIFY2(reason.startsWith(QLatin1String("Another copy of Lectorum"))
+                && !QFileInfo::exists(target()),
             qPrintable(reason));
 }
 
@@ -170,7 +177,7 @@ void tst_PersonalLibrary::copiesStartingAtOnce()
     QCOMPARE(results.value("copied"), 1);
     QCOMPARE(results.value("copied") + results.value("made meanwhile") + results.value("found"), 6);
     QCOMPARE(contents(target()), contents(source()));
-    QCOMPARE(dataFolderFiles(), QStringList{ QStringLiteral("lectorum.mdb") });
+    QCOMPARE(dataFolderFiles(), QStringList { QStringLiteral("lectorum.mdb") });
 }
 
 int main(int argc, char *argv[])

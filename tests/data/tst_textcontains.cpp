@@ -34,15 +34,39 @@ bool qtFinds(const QString &field, const QString &search)
 // Letters that fold oddly or into ASCII, combining marks, typographic punctuation, and
 // characters beyond the BMP whose folded form cut to 16 bits is an ASCII or Cyrillic letter.
 const QStringList alphabet = {
-    QStringLiteral("a"), QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("K"),
-    QStringLiteral("s"), QStringLiteral("S"), QStringLiteral("i"), QStringLiteral("I"),
-    QStringLiteral(" "), QStringLiteral("\u212A"), QStringLiteral("\u017F"), QStringLiteral("\u00DF"),
-    QStringLiteral("\u1E9E"), QStringLiteral("\u0131"), QStringLiteral("\u0130"), QStringLiteral("\u0301"),
-    QStringLiteral("\u00E9"), QStringLiteral("\u00C9"), QStringLiteral("\u03C3"), QStringLiteral("\u03C2"),
-    QStringLiteral("\u03A3"), QStringLiteral("\u0430"), QStringLiteral("\u0410"), QStringLiteral("\u201C"),
-    QStringLiteral("\u2014"), QStringLiteral("\uFF21"), QStringLiteral("\uFFFE"), QStringLiteral("\U00010400"),
-    QStringLiteral("\U00010428"), QStringLiteral("\U00010430"), QStringLiteral("\U00010061"),
-    QStringLiteral("\U00010041"), QStringLiteral("\U0001F600"),
+    QStringLiteral("a"),
+    QStringLiteral("A"),
+    QStringLiteral("k"),
+    QStringLiteral("K"),
+    QStringLiteral("s"),
+    QStringLiteral("S"),
+    QStringLiteral("i"),
+    QStringLiteral("I"),
+    QStringLiteral(" "),
+    QStringLiteral("\u212A"),
+    QStringLiteral("\u017F"),
+    QStringLiteral("\u00DF"),
+    QStringLiteral("\u1E9E"),
+    QStringLiteral("\u0131"),
+    QStringLiteral("\u0130"),
+    QStringLiteral("\u0301"),
+    QStringLiteral("\u00E9"),
+    QStringLiteral("\u00C9"),
+    QStringLiteral("\u03C3"),
+    QStringLiteral("\u03C2"),
+    QStringLiteral("\u03A3"),
+    QStringLiteral("\u0430"),
+    QStringLiteral("\u0410"),
+    QStringLiteral("\u201C"),
+    QStringLiteral("\u2014"),
+    QStringLiteral("\uFF21"),
+    QStringLiteral("\uFFFE"),
+    QStringLiteral("\U00010400"),
+    QStringLiteral("\U00010428"),
+    QStringLiteral("\U00010430"),
+    QStringLiteral("\U00010061"),
+    QStringLiteral("\U00010041"),
+    QStringLiteral("\U0001F600"),
 };
 
 } // namespace
@@ -57,27 +81,39 @@ void tst_TextContains::agreesWithQt_data()
     };
     text("ASCII, either case", QStringLiteral("Amazing GRACE"), QStringLiteral("grace"));
     text("after a partial match", QStringLiteral("gragrace"), QStringLiteral("grace"));
-    text("at the very end", QStringLiteral("xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxgrac"), QStringLiteral("grace"));
+    text("at the very end", QStringLiteral("xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxgrac"),
+        QStringLiteral("grace"));
     text("Kelvin sign is k", QStringLiteral("300 \u212Aelvin"), QStringLiteral("kelvin"));
     text("Kelvin sign second", QStringLiteral("as\u212A him"), QStringLiteral("ask"));
     text("long s is s", QStringLiteral("Ble\u017F\u017Fed"), QStringLiteral("blessed"));
     text("sharp s is not ss", QStringLiteral("Stra\u00DFe"), QStringLiteral("strasse"));
-    text("capital sharp s is sharp s", QStringLiteral("STRA\u1E9EE"), QStringLiteral("stra\u00DFe"));
+    text(
+        "capital sharp s is sharp s", QStringLiteral("STRA\u1E9EE"), QStringLiteral("stra\u00DFe"));
     text("dotless i is not i", QStringLiteral("\u0131spanak"), QStringLiteral("ispanak"));
     text("dotted capital I", QStringLiteral("\u0130stanbul"), QStringLiteral("istanbul"));
-    text("dotted capital I itself", QStringLiteral("\u0130stanbul"), QStringLiteral("\u0130STANBUL"));
-    text("combining acute is not precomposed", QStringLiteral("Jose\u0301"), QStringLiteral("jos\u00E9"));
-    text("combining acute found as typed", QStringLiteral("JOSE\u0301 said"), QStringLiteral("jose\u0301"));
-    text("final sigma is not sigma", QStringLiteral("\u039B\u038C\u0393\u039F\u03A3"), QStringLiteral("\u03BB\u03CC\u03B3\u03BF\u03C2"));
-    text("Greek capitals", QStringLiteral("\u1F08\u03B3\u03AC\u03C0\u03B7"), QStringLiteral("\u1F00\u0393\u0386\u03A0\u0397"));
+    text("dotted capital I itself", QStringLiteral("\u0130stanbul"),
+        QStringLiteral("\u0130STANBUL"));
+    text("combining acute is not precomposed", QStringLiteral("Jose\u0301"),
+        QStringLiteral("jos\u00E9"));
+    text("combining acute found as typed", QStringLiteral("JOSE\u0301 said"),
+        QStringLiteral("jose\u0301"));
+    text("final sigma is not sigma", QStringLiteral("\u039B\u038C\u0393\u039F\u03A3"),
+        QStringLiteral("\u03BB\u03CC\u03B3\u03BF\u03C2"));
+    text("Greek capitals", QStringLiteral("\u1F08\u03B3\u03AC\u03C0\u03B7"),
+        QStringLiteral("\u1F00\u0393\u0386\u03A0\u0397"));
     text("beyond the BMP: a in U+10061", QStringLiteral("x\U00010061y"), QStringLiteral("ay"));
-    text("beyond the BMP: Cyrillic in Deseret", QStringLiteral("\U00010430"), QStringLiteral("\u0410"));
-    text("typographic quotes", QStringLiteral("\u201CGrace\u201D \u2014 amen"), QStringLiteral("\u201Dgrace"));
-    text("full width", QStringLiteral("\uFF27\uFF32\uFF21\uFF23\uFF25"), QStringLiteral("\uFF47\uFF52\uFF41"));
-    text("non-character U+FFFE reads as U+FFFD", QStringLiteral("a\uFFFEb"), QStringLiteral("a\uFFFDb"));
+    text("beyond the BMP: Cyrillic in Deseret", QStringLiteral("\U00010430"),
+        QStringLiteral("\u0410"));
+    text("typographic quotes", QStringLiteral("\u201CGrace\u201D \u2014 amen"),
+        QStringLiteral("\u201Dgrace"));
+    text("full width", QStringLiteral("\uFF27\uFF32\uFF21\uFF23\uFF25"),
+        QStringLiteral("\uFF47\uFF52\uFF41"));
+    text("non-character U+FFFE reads as U+FFFD", QStringLiteral("a\uFFFEb"),
+        QStringLiteral("a\uFFFDb"));
     text("empty field", QString(), QStringLiteral("a"));
     auto bytes = [](const char *name, const char *hex, const QString &search) {
-        QTest::newRow(name) << QStringLiteral("CAST(X'%1' AS TEXT)").arg(QLatin1String(hex)) << search;
+        QTest::newRow(name) << QStringLiteral("CAST(X'%1' AS TEXT)").arg(QLatin1String(hex))
+                            << search;
     };
     // Text no driver writes, but another program might: SQLite reads it its own way.
     bytes("stray continuation after a letter", "C3A980", QStringLiteral("\u00E9"));
@@ -98,8 +134,9 @@ void tst_TextContains::agreesWithQt()
     TestDatabase db { Engine::SQLite };
     REQUIRE_DATABASE(db);
     DbError error;
-    auto rows = db.database().openSnapshot(QStringLiteral("SELECT %1, %2, lectorum_contains(%1, %2)")
-                                               .arg(field, SQLQuoted(search)), error);
+    auto rows = db.database().openSnapshot(
+        QStringLiteral("SELECT %1, %2, lectorum_contains(%1, %2)").arg(field, SQLQuoted(search)),
+        error);
     QVERIFY2(rows && !rows->eof(), qPrintable(error.driverText));
     const QString fieldRead = rows->field(0).toString();
     const QString searchRead = rows->field(1).toString();
@@ -146,7 +183,8 @@ void tst_TextContains::agreesWithQtOnRandomText()
         // sends it.
         DbError error;
         auto rows = db.database().openSnapshot(
-            QStringLiteral("SELECT t, %1, lectorum_contains(t, %1) FROM tField ORDER BY id").arg(SQLQuoted(search)),
+            QStringLiteral("SELECT t, %1, lectorum_contains(t, %1) FROM tField ORDER BY id")
+                .arg(SQLQuoted(search)),
             error);
         QVERIFY2(rows, qPrintable(error.driverText));
         for (; !rows->eof(); rows->moveNext()) {
@@ -154,7 +192,8 @@ void tst_TextContains::agreesWithQtOnRandomText()
             found += expected ? 1 : 0;
             ++pairs;
             QVERIFY2((rows->field(2).toInt() == 1) == expected,
-                qPrintable(QStringLiteral("\"%1\" in \"%2\"").arg(search, rows->field(0).toString())));
+                qPrintable(
+                    QStringLiteral("\"%1\" in \"%2\"").arg(search, rows->field(0).toString())));
         }
     }
     QCOMPARE(pairs, 400 * int(searches.size()));

@@ -38,8 +38,9 @@ void tst_UserDataFolder::create()
 
     if (setUp == QLatin1String("folder")) {
         QVERIFY(QDir().mkpath(expected));
-        QFile::setPermissions(expected, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                | QFile::ReadGroup | QFile::ExeGroup);
+        QFile::setPermissions(expected,
+            QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
+                | QFile::ExeGroup);
     } else if (setUp == QLatin1String("file")) {
         QFile blocker(dataHome);
         QVERIFY(blocker.open(QIODevice::WriteOnly));

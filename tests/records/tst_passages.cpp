@@ -33,20 +33,20 @@ struct EdgeSermon
     int key, book, bc, bv, ec, ev;
 };
 constexpr EdgeSermon EdgeSermons[] = {
-    { 1, 43, 3, 16, 3, 21 },  // John 3:16-21
-    { 2, 43, 3, 0, 0, 0 },    // John 3, the whole chapter
-    { 3, 43, 0, 0, 0, 0 },    // John, the whole book
-    { 4, 43, 3, 21, 0, 0 },   // John 3:21 alone (no end)
-    { 5, 43, 2, 1, 3, 15 },   // John 2:1-3:15, one verse short of 3:16
-    { 6, 43, 3, 22, 4, 2 },   // John 3:22-4:2, one verse after 3:21
-    { 7, 43, 4, 0, 5, 0 },    // John 4-5, whole chapters
-    { 8, 43, 3, 30, 3, 10 },  // an end before its beginning: John 3:30 alone
-    { 9, 43, 3, 5, 0, 18 },   // no end chapter: John 3:5-18
+    { 1, 43, 3, 16, 3, 21 }, // John 3:16-21
+    { 2, 43, 3, 0, 0, 0 }, // John 3, the whole chapter
+    { 3, 43, 0, 0, 0, 0 }, // John, the whole book
+    { 4, 43, 3, 21, 0, 0 }, // John 3:21 alone (no end)
+    { 5, 43, 2, 1, 3, 15 }, // John 2:1-3:15, one verse short of 3:16
+    { 6, 43, 3, 22, 4, 2 }, // John 3:22-4:2, one verse after 3:21
+    { 7, 43, 4, 0, 5, 0 }, // John 4-5, whole chapters
+    { 8, 43, 3, 30, 3, 10 }, // an end before its beginning: John 3:30 alone
+    { 9, 43, 3, 5, 0, 18 }, // no end chapter: John 3:5-18
     { 10, 45, 4, 23, 5, 11 }, // Romans 4:23-5:11
-    { 11, 43, 2, 0, 3, 0 },   // John 2-3
-    { 12, 0, 3, 16, 3, 16 },  // no book
+    { 11, 43, 2, 0, 3, 0 }, // John 2-3
+    { 12, 0, 3, 16, 3, 16 }, // no book
     { 13, 43, 3, 16, 3, 16 }, // John 3:16
-    { 14, 43, -1, 5, 0, 0 },  // a chapter below 0: the whole book
+    { 14, 43, -1, 5, 0, 0 }, // a chapter below 0: the whole book
     { 15, 42, 3, 16, 3, 21 }, // Luke 3:16-21
 };
 
@@ -130,16 +130,17 @@ void tst_Passages::overlap()
     TestDatabase db { Engine(engine) };
     REQUIRE_DATABASE(db);
     for (const EdgeSermon &s : EdgeSermons) {
-        QVERIFY(db.exec(QStringLiteral("INSERT INTO tblSermons (lngSermonID, lngPreacherID, "
-                                       "lngBibleBookID, intBeginChapter, intBeginVerse, intEndChapter, "
-                                       "intEndVerse, lngSeriesID, strDisplayText) VALUES (%1, 0, %2, %3, "
-                                       "%4, %5, %6, 0, 'edge')")
-                            .arg(s.key)
-                            .arg(s.book)
-                            .arg(s.bc)
-                            .arg(s.bv)
-                            .arg(s.ec)
-                            .arg(s.ev)));
+        QVERIFY(db.exec(
+            QStringLiteral("INSERT INTO tblSermons (lngSermonID, lngPreacherID, "
+                           "lngBibleBookID, intBeginChapter, intBeginVerse, intEndChapter, "
+                           "intEndVerse, lngSeriesID, strDisplayText) VALUES (%1, 0, %2, %3, "
+                           "%4, %5, %6, 0, 'edge')")
+                .arg(s.key)
+                .arg(s.book)
+                .arg(s.bc)
+                .arg(s.bv)
+                .arg(s.ec)
+                .arg(s.ev)));
     }
     // The passage searched for, and the sermons whose range shares a verse with it.
     const struct
@@ -171,7 +172,8 @@ void tst_Passages::overlap()
 
         QList<int> inProgram;
         for (const EdgeSermon &s : EdgeSermons) {
-            const BiblePassage own = BiblePassage::fromSermonColumns(s.book, s.bc, s.bv, s.ec, s.ev);
+            const BiblePassage own
+                = BiblePassage::fromSermonColumns(s.book, s.bc, s.bv, s.ec, s.ev);
             for (const BiblePassage &searched : parsed.passages) {
                 if (own.overlaps(searched)) {
                     inProgram.append(s.key);
@@ -183,10 +185,11 @@ void tst_Passages::overlap()
             qPrintable(passage + QStringLiteral(" in the program: ") + keys(inProgram)));
 
         DbError error;
-        const auto rows = db.database().openSnapshot(
-            QStringLiteral("SELECT lngSermonID FROM tblSermons WHERE ")
-                + BiblePassage::overlapSql(parsed.passages) + QStringLiteral(" ORDER BY lngSermonID"),
-            error);
+        const auto rows
+            = db.database().openSnapshot(QStringLiteral("SELECT lngSermonID FROM tblSermons WHERE ")
+                    + BiblePassage::overlapSql(parsed.passages)
+                    + QStringLiteral(" ORDER BY lngSermonID"),
+                error);
         QVERIFY2(rows, qPrintable(error.driverText));
         QList<int> inDatabase;
         for (; !rows->eof(); rows->moveNext()) {

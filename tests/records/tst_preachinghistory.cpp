@@ -82,7 +82,8 @@ void tst_PreachingHistory::historyAndReuse()
     for (const auto &item : histories) {
         QList<PreachingHistory::Occasion> occasions;
         DbError error;
-        QVERIFY2(PreachingHistory::read({ item.sermon }, occasions, error), qPrintable(error.driverText));
+        QVERIFY2(PreachingHistory::read({ item.sermon }, occasions, error),
+            qPrintable(error.driverText));
         QCOMPARE(PreachingHistory::line(occasions), QString::fromUtf8(item.line));
     }
 
@@ -101,10 +102,14 @@ void tst_PreachingHistory::historyAndReuse()
         { "exactly the period after", 10, "Main Street", "2025-03-01", 3, sermonThere + again },
         { "a day beyond the period", 10, "Main Street", "2025-03-02", 3, QString() },
         { "before, within the period", 10, "main street", "2019-03-01", 3,
-            sermonThere + QStringLiteral("The illustration \"Lost Sheep\" was used at MAIN STREET on 5/5/2021. ")
+            sermonThere
+                + QStringLiteral(
+                    "The illustration \"Lost Sheep\" was used at MAIN STREET on 5/5/2021. ")
                 + again },
         { "case and blanks, illustration at the edge", 10, "  MAIN street ", "2024-05-05", 3,
-            sermonThere + QStringLiteral("The illustration \"Lost Sheep\" was used at MAIN STREET on 5/5/2021. ")
+            sermonThere
+                + QStringLiteral(
+                    "The illustration \"Lost Sheep\" was used at MAIN STREET on 5/5/2021. ")
                 + again },
         { "illustration a day outside", 10, "Main Street", "2024-05-06", 3, sermonThere + again },
         { "period 0 is off", 10, "Main Street", "2022-03-01", 0, QString() },
@@ -112,7 +117,8 @@ void tst_PreachingHistory::historyAndReuse()
         { "one year", 10, "Elm Hall", "2019-06-01", 1,
             QStringLiteral("This sermon was preached at Elm Hall on 1/1/2019. ") + again },
         { "only an illustration", 40, "main street", "2016-01-01", 3,
-            QStringLiteral("The illustration \"Prodigal\" was used at Main Street on 1/1/2015. ") + again },
+            QStringLiteral("The illustration \"Prodigal\" was used at Main Street on 1/1/2015. ")
+                + again },
         { "a place without a date is no occasion", 50, "Main Street", "2024-01-01", 3, QString() },
     };
     for (const auto &item : cases) {
@@ -122,7 +128,8 @@ void tst_PreachingHistory::historyAndReuse()
                      item.years, finding, error),
             qPrintable(error.driverText));
         const QString asked = finding.any() ? OccasionReuse::question(finding) : QString();
-        QVERIFY2(asked == item.question, qPrintable(QLatin1String(item.name) + QStringLiteral(": ") + asked));
+        QVERIFY2(asked == item.question,
+            qPrintable(QLatin1String(item.name) + QStringLiteral(": ") + asked));
     }
 }
 

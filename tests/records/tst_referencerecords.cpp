@@ -197,12 +197,13 @@ void tst_ReferenceRecords::seriesStoreAndListKeeping()
     QVERIFY(series.Replace());
     // The UPDATE comes after its check (the series just added is the version expected).
     QCOMPARE(StatementLog::recorded().filter(QRegularExpression(QStringLiteral("^UPDATE "))),
-        QStringList(QStringLiteral("UPDATE tblSeries SET lngSeriesID=%1, strName='Good News: Luke''s Gospel', "
-                       "lngBibleBookID=0, "
-                       "lngPreacherID=77, lngTypeID=0, strPubTitle='100% Gospel', "
-                       "lngPublisherID=0, strPubYear='1999', "
-                       "strNotes='line 1\nline 2' WHERE lngSeriesID=%1")
-            .arg(first + 2)));
+        QStringList(QStringLiteral(
+            "UPDATE tblSeries SET lngSeriesID=%1, strName='Good News: Luke''s Gospel', "
+            "lngBibleBookID=0, "
+            "lngPreacherID=77, lngTypeID=0, strPubTitle='100% Gospel', "
+            "lngPublisherID=0, strPubYear='1999', "
+            "strNotes='line 1\nline 2' WHERE lngSeriesID=%1")
+                        .arg(first + 2)));
     clsSeries read;
     read.setSeriesID(first + 2);
     QVERIFY(read.Find());
@@ -408,20 +409,24 @@ void tst_ReferenceRecords::noRowWithoutAKey()
     TestDatabase db { Engine(engine) };
     REQUIRE_DATABASE(db);
     const QStringList tables = { QStringLiteral("tblTopics"), QStringLiteral("tblIllustr"),
-        QStringLiteral("tblPreachers"), QStringLiteral("tblPublishers"), QStringLiteral("tblSeries") };
+        QStringLiteral("tblPreachers"), QStringLiteral("tblPublishers"),
+        QStringLiteral("tblSeries") };
     for (const QString &table : tables) {
-        QVERIFY(db.exec(QStringLiteral("DELETE FROM tblTableIds WHERE strTableName='%1'").arg(table)));
+        QVERIFY(
+            db.exec(QStringLiteral("DELETE FROM tblTableIds WHERE strTableName='%1'").arg(table)));
         QVERIFY(db.exec(QStringLiteral(
-            "INSERT INTO tblTableIds (strTableName, lngNextID) VALUES ('%1', 2147483647)").arg(table)));
+            "INSERT INTO tblTableIds (strTableName, lngNextID) VALUES ('%1', 2147483647)")
+                            .arg(table)));
     }
     StatementLog::setRecording(true);
     const auto refused = [](auto &&record, const QString &table) {
         MsgBoxScript::clear();
         StatementLog::clear();
         const bool added = record.AddNew();
-        const bool inserted = !StatementLog::recorded()
-                                   .filter(QStringLiteral("INSERT INTO ") + table + QLatin1Char(' '))
-                                   .isEmpty();
+        const bool inserted
+            = !StatementLog::recorded()
+                   .filter(QStringLiteral("INSERT INTO ") + table + QLatin1Char(' '))
+                   .isEmpty();
         return !added && !inserted && record.InfoMsg() == QLatin1String("Error Adding a New Record")
             && MsgBoxScript::shown().size() == 1;
     };

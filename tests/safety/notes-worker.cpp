@@ -50,7 +50,8 @@ void say(const QByteArray &line)
 void typeCharacter(QWidget *box, const QString &character)
 {
     if (character == QLatin1String("\n")) {
-        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_Return, QStringLiteral("\r"), Qt::NoModifier);
+        QTest::sendKeyEvent(
+            QTest::Click, box, Qt::Key_Return, QStringLiteral("\r"), Qt::NoModifier);
     } else if (character.size() == 2) {
         QInputMethodEvent commit;
         commit.setCommitString(character);

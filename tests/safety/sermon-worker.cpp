@@ -141,14 +141,19 @@ int backUp(const QStringList &args)
         return 2;
     if (args.size() > 4) {
         const rlim_t limit = args.at(4).toULongLong();
-        const struct rlimit fileSize { limit, limit };
+        const struct rlimit fileSize
+        {
+            limit, limit
+        };
         if (setrlimit(RLIMIT_FSIZE, &fileSize) != 0)
             return 2;
     }
     say("started");
     const LibraryBackup::Outcome outcome = LibraryBackup::backUp(
         args.at(2), args.at(3), QDateTime::currentDateTime(), BackupRotation::Policy());
-    say((outcome.ok ? QStringLiteral("ok ") + outcome.path : QStringLiteral("failed ") + outcome.message).toUtf8());
+    say((outcome.ok ? QStringLiteral("ok ") + outcome.path
+                    : QStringLiteral("failed ") + outcome.message)
+            .toUtf8());
     return outcome.ok ? 0 : 5;
 }
 
@@ -177,7 +182,8 @@ int runStatement(const QStringList &args)
     const bool ran = database && database->execute(args.at(4), &affected, error);
     setProgramConnection(nullptr);
     if (!ran) {
-        std::fprintf(stderr, "statement failed: %d %s\n", error.number, qPrintable(error.driverText));
+        std::fprintf(
+            stderr, "statement failed: %d %s\n", error.number, qPrintable(error.driverText));
         return 4;
     }
     say("done " + QByteArray::number(affected));

@@ -50,7 +50,8 @@ qint64 sermons(const QString &path)
 {
     SqliteFile file;
     return file.open(path, SqliteFile::Mode::ReadOnly)
-        ? file.scalar(QStringLiteral("SELECT count(*) FROM tblSermons")).toLongLong() : -1;
+        ? file.scalar(QStringLiteral("SELECT count(*) FROM tblSermons")).toLongLong()
+        : -1;
 }
 
 } // namespace
@@ -71,8 +72,9 @@ void tst_BackupSafety::backupWhileAnotherCopyWrites()
     db.connection().DataClose();
     const QString library = db.filePath();
     QProcess writer;
-    writer.start(Safety::workerPath(), { QStringLiteral("insert"), QStringLiteral("sqlite"), library,
-                                           QStringLiteral("0"), QStringLiteral("W"), QStringLiteral("20000") });
+    writer.start(Safety::workerPath(),
+        { QStringLiteral("insert"), QStringLiteral("sqlite"), library, QStringLiteral("0"),
+            QStringLiteral("W"), QStringLiteral("20000") });
     QVERIFY(writer.waitForReadyRead(20000));
     QCOMPARE(writer.readLine().trimmed(), QByteArray("ready"));
 
@@ -81,22 +83,27 @@ void tst_BackupSafety::backupWhileAnotherCopyWrites()
     QList<qint64> seen;
     for (int i = 0; i < 6; ++i) {
         QThread::msleep(150);
-        const LibraryBackup::Outcome made = LibraryBackup::backUp(library, folder, start.addSecs(i), {});
+        const LibraryBackup::Outcome made
+            = LibraryBackup::backUp(library, folder, start.addSecs(i), {});
         QVERIFY2(made.ok, qPrintable(made.message));
         QVERIFY2(sound(made.path), qPrintable(made.path));
         SqliteFile copy;
         QVERIFY(copy.open(made.path, SqliteFile::Mode::ReadOnly));
         QVector<QVariantList> rows;
-        QVERIFY(copy.query(QStringLiteral("SELECT CAST(substr(strTitle, 3) AS INTEGER) AS n FROM tblSermons "
-                                          "WHERE strTitle LIKE 'W-%' ORDER BY n"),
+        QVERIFY(copy.query(
+            QStringLiteral("SELECT CAST(substr(strTitle, 3) AS INTEGER) AS n FROM tblSermons "
+                           "WHERE strTitle LIKE 'W-%' ORDER BY n"),
             rows));
         for (int n = 0; n < rows.size(); ++n)
             QCOMPARE(rows.at(n).value(0).toLongLong(), qint64(n + 1));
         // The key counter is past every sermon in the copy: the copy is one moment, not a mix.
-        const qint64 maxKey = copy.scalar(QStringLiteral("SELECT max(lngSermonID) FROM tblSermons")).toLongLong();
-        const QVariant counter = copy.scalar(QStringLiteral("SELECT lngNextID FROM tblTableIds WHERE strTableName = 'tblSermons'"));
+        const qint64 maxKey
+            = copy.scalar(QStringLiteral("SELECT max(lngSermonID) FROM tblSermons")).toLongLong();
+        const QVariant counter = copy.scalar(
+            QStringLiteral("SELECT lngNextID FROM tblTableIds WHERE strTableName = 'tblSermons'"));
         if (counter.isValid())
-            QVERIFY2(counter.toLongLong() >= maxKey, qPrintable(QStringLiteral("%1 < %2").arg(counter.toLongLong()).arg(maxKey)));
+            QVERIFY2(counter.toLongLong() >= maxKey,
+                qPrintable(QStringLiteral("%1 < %2").arg(counter.toLongLong()).arg(maxKey)));
         seen << rows.size();
     }
     QCOMPARE(writer.state(), QProcess::Running); // no insert failed meanwhile
@@ -137,12 +144,15 @@ void tst_BackupSafety::killedOrLimitedBackups()
 
     if (how == QLatin1String("limit")) {
         QProcess worker;
-        worker.start(Safety::workerPath(), { QStringLiteral("backup"), library, folder, QStringLiteral("1048576") });
+        worker.start(Safety::workerPath(),
+            { QStringLiteral("backup"), library, folder, QStringLiteral("1048576") });
         QVERIFY(worker.waitForFinished(60000));
         const QByteArray output = worker.readAllStandardOutput();
         QCOMPARE(worker.exitCode(), 5);
-        QVERIFY2(output.contains("the disk is full or the file grew past the size allowed"), output.constData());
-        QVERIFY2(output.contains("The library and the earlier backups are unchanged."), output.constData());
+        QVERIFY2(output.contains("the disk is full or the file grew past the size allowed"),
+            output.constData());
+        QVERIFY2(output.contains("The library and the earlier backups are unchanged."),
+            output.constData());
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList());
     } else {
         QRandomGenerator random(QRandomGenerator::global()->generate());
@@ -168,7 +178,8 @@ void tst_BackupSafety::killedOrLimitedBackups()
     }
     QVERIFY(sound(library));
     QCOMPARE(sermons(library), count);
-    const LibraryBackup::Outcome after = LibraryBackup::backUp(library, folder, QDateTime::currentDateTime().addDays(1), {});
+    const LibraryBackup::Outcome after
+        = LibraryBackup::backUp(library, folder, QDateTime::currentDateTime().addDays(1), {});
     QVERIFY2(after.ok, qPrintable(after.message));
     QCOMPARE(sermons(after.path), count);
 }

@@ -1,7 +1,7 @@
 #include "../screens/selection/SermonScreenFixture.h"
 
-#include "OutlineRecoveryFile.h"
 #include "ConfigCommands.h"
+#include "OutlineRecoveryFile.h"
 #include "SafetySupport.h"
 #include "SqlLiterals.h"
 #include "WidgetLookup.h"
@@ -9,9 +9,9 @@
 
 #include <QDialog>
 #include <QDir>
-#include <QListWidget>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -49,7 +49,8 @@ private:
     QStringList copies() const;
     // A copy as another (stopped) copy of the program left it.
     QString leaveCopy(qint32 sermonID, const QString &text, const QString &library = {});
-    std::unique_ptr<QProcess> startTypist(const QString &sermon, const QString &script, const char *mode);
+    std::unique_ptr<QProcess> startTypist(
+        const QString &sermon, const QString &script, const char *mode);
 
     std::unique_ptr<QTemporaryDir> m_home;
     std::unique_ptr<TestDatabase> m_db;
@@ -65,13 +66,12 @@ namespace {
 
 // Accents, typographic quotes and dashes, Greek, Hebrew, Chinese, an apostrophe, % and _, a
 // character beyond 16 bits, indents, an empty line and line breaks.
-const QString Script = QStringLiteral(
-    "I. Grâce – “abounding” to O'Brien\n"
-    "   a. Ἀγάπη: God’s love (1 Jn 4:8)\n"
-    "   b. אהבה, 恩典 100% _free_ 🙏\n"
-    "\n"
-    "II. Ça ira\n"
-    "End");
+const QString Script = QStringLiteral("I. Grâce – “abounding” to O'Brien\n"
+                                      "   a. Ἀγάπη: God’s love (1 Jn 4:8)\n"
+                                      "   b. אהבה, 恩典 100% _free_ 🙏\n"
+                                      "\n"
+                                      "II. Ça ira\n"
+                                      "End");
 
 const QString TypedTitle = QStringLiteral("Jérusalem – Ἰησοῦς");
 
@@ -125,7 +125,8 @@ void tst_OutlineRecovery::cleanup()
 
 QStringList tst_OutlineRecovery::copies() const
 {
-    return QDir(OutlineRecoveryFile::folder()).entryList({ QStringLiteral("*.outline") }, QDir::Files);
+    return QDir(OutlineRecoveryFile::folder())
+        .entryList({ QStringLiteral("*.outline") }, QDir::Files);
 }
 
 QString tst_OutlineRecovery::leaveCopy(qint32 sermonID, const QString &text, const QString &library)
@@ -138,7 +139,8 @@ QString tst_OutlineRecovery::leaveCopy(qint32 sermonID, const QString &text, con
     outline.text = text;
     // Named as a process that is gone (numbers this high are never handed out).
     QString path = OutlineRecoveryFile::pathFor(outline.library, sermonID);
-    path.replace(QRegularExpression(QStringLiteral("-\\d+\\.outline$")), QStringLiteral("-99999999.outline"));
+    path.replace(QRegularExpression(QStringLiteral("-\\d+\\.outline$")),
+        QStringLiteral("-99999999.outline"));
     QString error;
     if (!OutlineRecoveryFile::write(path, outline, error)) {
         qWarning("%s", qPrintable(error));
@@ -158,7 +160,8 @@ std::unique_ptr<QProcess> tst_OutlineRecovery::startTypist(
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_DATA_HOME"), m_home->path());
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home->filePath(QStringLiteral("config")));
+    environment.insert(
+        QStringLiteral("XDG_CONFIG_HOME"), m_home->filePath(QStringLiteral("config")));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     process->setProcessEnvironment(environment);
     process->start(QStringLiteral(LECTORUM_NOTES_WORKER),
@@ -182,7 +185,8 @@ void tst_OutlineRecovery::killedWhileTypingIsOfferedBack()
     QFETCH(QString, title);
     auto typist = startTypist(sermon, Script, "whole");
     QByteArray line;
-    QVERIFY2(readLine(*typist, line) && line == "ready", typist->readAllStandardError().constData());
+    QVERIFY2(
+        readLine(*typist, line) && line == "ready", typist->readAllStandardError().constData());
     QVERIFY2(readLine(*typist, line) && line.startsWith("typed "), line.constData());
     const QString typed = QString::fromUtf8(QByteArray::fromBase64(line.mid(6)));
     QCOMPARE(typed, Script);
@@ -219,8 +223,9 @@ void tst_OutlineRecovery::killedWhileTypingIsOfferedBack()
     QTest::mouseClick(widget<QPushButton>(screen, "cmdSave"), Qt::LeftButton);
     QVERIFY2(MsgBoxScript::shown().isEmpty(), qPrintable(MsgBoxScript::shown().join('|')));
     QCOMPARE(copies(), QStringList());
-    QCOMPARE(m_db->scalar(QStringLiteral("SELECT strOutline FROM tblSermons WHERE lngSermonID = 10"))
-                 .toString(),
+    QCOMPARE(
+        m_db->scalar(QStringLiteral("SELECT strOutline FROM tblSermons WHERE lngSermonID = 10"))
+            .toString(),
         Script);
 }
 
@@ -239,12 +244,12 @@ void tst_OutlineRecovery::answersToTheOffer_data()
     const QString count = QStringLiteral("Number of Records found = 5");
     const int yes = MsgBoxAnswer::Yes;
     const int no = MsgBoxAnswer::No;
-    QTest::newRow("Yes opens it") << 10 << Script << QList<int> { yes } << QStringList { offer, count }
-                                  << false << true;
+    QTest::newRow("Yes opens it") << 10 << Script << QList<int> { yes }
+                                  << QStringList { offer, count } << false << true;
     QTest::newRow("No, then delete") << 10 << Script << QList<int> { no, yes }
                                      << QStringList { offer, second } << false << false;
-    QTest::newRow("No, then keep") << 10 << Script << QList<int> { no, no }
-                                   << QStringList { offer, second } << true << false;
+    QTest::newRow("No, then keep")
+        << 10 << Script << QList<int> { no, no } << QStringList { offer, second } << true << false;
     QTest::newRow("saved after all: removed, not asked")
         << 10 << QStringLiteral("I. Grace abounds\nII. Love gives ") << QList<int> {}
         << QStringList {} << false << false;
@@ -341,7 +346,8 @@ void tst_OutlineRecovery::aRunningCopysOutlineIsLeftToIt()
 {
     auto typist = startTypist(QStringLiteral("10"), Script, "whole");
     QByteArray line;
-    QVERIFY2(readLine(*typist, line) && line == "ready", typist->readAllStandardError().constData());
+    QVERIFY2(
+        readLine(*typist, line) && line == "ready", typist->readAllStandardError().constData());
     QVERIFY2(readLine(*typist, line) && line.startsWith("typed "), line.constData());
     QCOMPARE(copies().size(), 1);
     OfferRecoveredOutlines();
@@ -371,14 +377,17 @@ void tst_OutlineRecovery::offeredAfterChangeDatabase()
     auto *screen = m_main->findChild<QDialog *>(QStringLiteral("frmChange"));
     QVERIFY(screen && QTest::qWaitForWindowExposed(screen));
     auto *files = screen->findChild<QListWidget *>(QStringLiteral("flbDatabase"));
-    const QList<QListWidgetItem *> found = files->findItems(QFileInfo(second).fileName(), Qt::MatchExactly);
+    const QList<QListWidgetItem *> found
+        = files->findItems(QFileInfo(second).fileName(), Qt::MatchExactly);
     QCOMPARE(found.size(), 1);
     MsgBoxScript::queueAnswer(MsgBoxAnswer::No);
     MsgBoxScript::queueAnswer(MsgBoxAnswer::Yes);
-    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(found.first()).center());
+    QTest::mouseClick(
+        files->viewport(), Qt::LeftButton, {}, files->visualItemRect(found.first()).center());
     QTRY_COMPARE(MsgBoxScript::shown().size(), 2);
     QCOMPARE(MsgBoxScript::shown().first(),
-        QStringLiteral("An unsaved outline of God So Loved from 3/4/2026 5:05 PM was found. Open it?"));
+        QStringLiteral(
+            "An unsaved outline of God So Loved from 3/4/2026 5:05 PM was found. Open it?"));
     QVERIFY(!QFile::exists(path));
     QCOMPARE(ActiveDatabase, second);
     ProgramConnection().DataClose();
@@ -417,7 +426,8 @@ void tst_OutlineRecovery::savedOrDiscardedEditsLeaveNoCopy()
         QTest::mouseClick(widget<QPushButton>(screen, "cmdClose"), Qt::LeftButton);
         QVERIFY(!screen->isEditing());
     } else {
-        MsgBoxScript::queueAnswer(action == QLatin1String("no") ? MsgBoxAnswer::No : MsgBoxAnswer::Cancel);
+        MsgBoxScript::queueAnswer(
+            action == QLatin1String("no") ? MsgBoxAnswer::No : MsgBoxAnswer::Cancel);
         screen->closeScreen();
         QApplication::processEvents();
         QCOMPARE(sermonScreen() != nullptr, copyKept);
@@ -456,7 +466,8 @@ void tst_OutlineRecovery::killsDuringTyping()
     for (int round = 1; round <= rounds; ++round) {
         auto typist = startTypist(QStringLiteral("10"), stream, "steady");
         QByteArray line;
-        QVERIFY2(readLine(*typist, line) && line == "ready", typist->readAllStandardError().constData());
+        QVERIFY2(
+            readLine(*typist, line) && line == "ready", typist->readAllStandardError().constData());
         QVERIFY2(readLine(*typist, line) && line.startsWith("typed "), line.constData());
         QThread::msleep(random.bounded(0, 6000));
         typist->kill();

@@ -114,7 +114,8 @@ void tst_Grid::addItemSplitsAtTabs()
     QFETCH(QString, row);
     QFETCH(QStringList, cells);
     DataGrid grid;
-    QAbstractItemModelTester tester(grid.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester tester(
+        grid.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     grid.setCols(3);
     grid.addItem(row, 1);
     for (int c = 0; c < 3; ++c) {
@@ -152,7 +153,8 @@ void tst_Grid::cellTextsAndBlanking()
 void tst_Grid::cellsBeyondTheColumnsStayDropped()
 {
     DataGrid grid;
-    QAbstractItemModelTester tester(grid.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester tester(
+        grid.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     grid.setCols(3);
     grid.addItem(QStringLiteral("1\t2\t3\t4"), 1);
     grid.addItem(QStringLiteral("5\t6\t7\t8"), 2);
@@ -192,7 +194,8 @@ void tst_Grid::rowsGrowAndShrink()
 void tst_Grid::currentCellAndRowSignals()
 {
     DataGrid grid;
-    QAbstractItemModelTester tester(grid.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester tester(
+        grid.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     grid.setCols(3);
     for (int i = 1; i <= 5; ++i) {
         grid.addItem(QString::number(i), i);
@@ -259,7 +262,8 @@ void tst_Grid::withoutAFixedRow()
 void tst_Grid::fixedColumnsLookLikeHeadings()
 {
     DataGrid grid;
-    QAbstractItemModelTester tester(grid.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester tester(
+        grid.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     grid.addItem(QStringLiteral("1\tone"), 1);
     QVERIFY(!grid.model()->data(grid.model()->index(0, 0), Qt::BackgroundRole).isValid());
     grid.setFixedCols(1);

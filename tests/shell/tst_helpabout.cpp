@@ -10,7 +10,6 @@
 #include "frmAbout32.h"
 
 #include <QLabel>
-#include <algorithm>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
@@ -19,6 +18,7 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <thread>
 
 class tst_HelpAbout : public QObject
@@ -329,15 +329,16 @@ void tst_HelpAbout::aboutScreen()
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     const QList<QLabel *> labels = about.findChildren<QLabel *>();
-    for (const auto &[caption, name] : std::initializer_list<std::pair<const char *, const char *>> {
-             { "Operating System", "lblOS" }, { "Windows Temp Directory:", "lblTempDir" },
-             { "Windows System Directory:", "lblSystemDir" },
-             { "Windows Directory:", "lblWindowsDir" }, { "Memory Load:", "lblMemoryLoad" },
-             { "Total Physical:", "lblTotalPhysical" },
-             { "Available Physical:", "lblAvailablePhysical" },
-             { "Total Virtual:", "lblTotalVirtual" },
-             { "Available Virtual:", "lblAvailableVirtual" }, { "CPU Type", "lblCPUType" },
-             { "Number CPU's:", "lblNumberOfProcessors" } }) {
+    for (const auto &[caption, name] :
+        std::initializer_list<std::pair<const char *, const char *>> {
+            { "Operating System", "lblOS" }, { "Windows Temp Directory:", "lblTempDir" },
+            { "Windows System Directory:", "lblSystemDir" },
+            { "Windows Directory:", "lblWindowsDir" }, { "Memory Load:", "lblMemoryLoad" },
+            { "Total Physical:", "lblTotalPhysical" },
+            { "Available Physical:", "lblAvailablePhysical" },
+            { "Total Virtual:", "lblTotalVirtual" },
+            { "Available Virtual:", "lblAvailableVirtual" }, { "CPU Type", "lblCPUType" },
+            { "Number CPU's:", "lblNumberOfProcessors" } }) {
         const QLabel *value = about.findChild<QLabel *>(QLatin1String(name));
         QVERIFY2(value, name);
         const auto beside = [&](const QLabel *l) {

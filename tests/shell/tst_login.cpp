@@ -29,11 +29,14 @@ const QString FillIn = QStringLiteral("Please Fill In Your User Name");
 // apostrophe.
 bool addUsers(TestDatabase &db)
 {
-    const QString insert = QStringLiteral("INSERT INTO tblUsers (lngUserID, strLoginID, strFirstName, "
-                                          "strLastName, strPassword, lngGroupID, intConcurrencyID) VALUES ");
+    const QString insert
+        = QStringLiteral("INSERT INTO tblUsers (lngUserID, strLoginID, strFirstName, "
+                         "strLastName, strPassword, lngGroupID, intConcurrencyID) VALUES ");
     return db.exec(insert + QStringLiteral("(2, 'pat', 'Pat', 'Pastor', NULL, 2, 0)"))
-        && db.exec(insert + QStringLiteral("(3, 'ab\tcd', 'Tab', 'Hol\tder', '") + PasswordEncode(QStringLiteral("secret")) + QStringLiteral("', 2, 0)"))
-        && db.exec(insert + QStringLiteral("(4, 'o''neil', 'Owen', 'O''Neil', '") + PasswordEncode(QStringLiteral("pw")) + QStringLiteral("', 2, 0)"));
+        && db.exec(insert + QStringLiteral("(3, 'ab\tcd', 'Tab', 'Hol\tder', '")
+            + PasswordEncode(QStringLiteral("secret")) + QStringLiteral("', 2, 0)"))
+        && db.exec(insert + QStringLiteral("(4, 'o''neil', 'Owen', 'O''Neil', '")
+            + PasswordEncode(QStringLiteral("pw")) + QStringLiteral("', 2, 0)"));
 }
 
 } // namespace
@@ -102,15 +105,16 @@ void tst_Login::signIn(frmLogin &screen, const QString &password)
 
 void tst_Login::localModeListsEveryUser()
 {
-    TestDatabase db{Engine::SQLite};
+    TestDatabase db { Engine::SQLite };
     REQUIRE_DATABASE(db);
     QVERIFY(addUsers(db));
     db.connection().setValidLogon(true);
     frmLogin screen(db.connection());
     QVERIFY(!db.connection().ValidLogon());
     QCOMPARE(screen.windowTitle(), QStringLiteral("Login"));
-    QVERIFY(screen.findChild<QLabel *>(QStringLiteral("pnlAppName"))->text().startsWith(
-        QStringLiteral("Lectorum - Version ")));
+    QVERIFY(screen.findChild<QLabel *>(QStringLiteral("pnlAppName"))
+                ->text()
+                .startsWith(QStringLiteral("Lectorum - Version ")));
     auto *names = screen.findChild<QComboBox *>(QStringLiteral("cboNames"));
     QVERIFY(!names->isEditable());
     QCOMPARE(names->currentIndex(), -1);
@@ -118,11 +122,15 @@ void tst_Login::localModeListsEveryUser()
     QVERIFY(screen.findChild<QLineEdit *>(QStringLiteral("txtName"))->isHidden());
     QCOMPARE(names->count(), 4);
     // Alphabetical by name; the login id sits after 70 blanks and a tab.
-    QCOMPARE(names->itemText(0), QStringLiteral("Hol\tder, Tab") + QString(70, ' ') + QStringLiteral("\tab\tcd"));
-    QCOMPARE(names->itemText(1), QStringLiteral("O'Neil, Owen") + QString(70, ' ') + QStringLiteral("\to'neil"));
-    QCOMPARE(names->itemText(2), QStringLiteral("Office, Church") + QString(70, ' ') + QStringLiteral("\tadmin"));
+    QCOMPARE(names->itemText(0),
+        QStringLiteral("Hol\tder, Tab") + QString(70, ' ') + QStringLiteral("\tab\tcd"));
+    QCOMPARE(names->itemText(1),
+        QStringLiteral("O'Neil, Owen") + QString(70, ' ') + QStringLiteral("\to'neil"));
+    QCOMPARE(names->itemText(2),
+        QStringLiteral("Office, Church") + QString(70, ' ') + QStringLiteral("\tadmin"));
     QCOMPARE(names->itemData(2).toInt(), 1);
-    QCOMPARE(screen.findChild<QLineEdit *>(QStringLiteral("txtPassword"))->echoMode(), QLineEdit::Password);
+    QCOMPARE(screen.findChild<QLineEdit *>(QStringLiteral("txtPassword"))->echoMode(),
+        QLineEdit::Password);
     names->setCurrentIndex(3);
     QVERIFY(screen.findChild<QPushButton *>(QStringLiteral("cmdOK"))->isEnabled());
 }
@@ -132,13 +140,27 @@ void tst_Login::localSignIn_data()
     QTest::addColumn<QString>("loginId");
     QTest::addColumn<QString>("password");
     QTest::addColumn<QString>("userName"); // empty: the sign-in fails
-    QTest::newRow("no password, empty box") << "pat" << "" << "Pat Pastor";
-    QTest::newRow("right password, any case") << "admin" << " SerMon " << "Church Office";
-    QTest::newRow("wrong password") << "admin" << "psalm" << "";
-    QTest::newRow("password for a user without one") << "pat" << "x" << "";
-    QTest::newRow("punctuation in the password") << "admin" << "ser-mon!" << "";
-    QTest::newRow("login id with a tab") << "ab\tcd" << "secret" << "Tab Hol\tder";
-    QTest::newRow("login id with an apostrophe") << "o'neil" << "pw" << "Owen O'Neil";
+    QTest::newRow("no password, empty box") << "pat"
+                                            << ""
+                                            << "Pat Pastor";
+    QTest::newRow("right password, any case") << "admin"
+                                              << " SerMon "
+                                              << "Church Office";
+    QTest::newRow("wrong password") << "admin"
+                                    << "psalm"
+                                    << "";
+    QTest::newRow("password for a user without one") << "pat"
+                                                     << "x"
+                                                     << "";
+    QTest::newRow("punctuation in the password") << "admin"
+                                                 << "ser-mon!"
+                                                 << "";
+    QTest::newRow("login id with a tab") << "ab\tcd"
+                                         << "secret"
+                                         << "Tab Hol\tder";
+    QTest::newRow("login id with an apostrophe") << "o'neil"
+                                                 << "pw"
+                                                 << "Owen O'Neil";
 }
 
 void tst_Login::localSignIn()
@@ -146,7 +168,7 @@ void tst_Login::localSignIn()
     QFETCH(QString, loginId);
     QFETCH(QString, password);
     QFETCH(QString, userName);
-    TestDatabase db{Engine::SQLite};
+    TestDatabase db { Engine::SQLite };
     REQUIRE_DATABASE(db);
     QVERIFY(addUsers(db));
     frmLogin screen(db.connection());
@@ -155,7 +177,7 @@ void tst_Login::localSignIn()
     signIn(screen, password);
     QCOMPARE(db.connection().LoginID(), loginId);
     if (userName.isEmpty()) {
-        QCOMPARE(MsgBoxScript::shown(), QStringList{ Invalid });
+        QCOMPARE(MsgBoxScript::shown(), QStringList { Invalid });
         QVERIFY(screen.isVisible());
         QVERIFY(!db.connection().ValidLogon());
         QCOMPARE(screen.attempts(), qint16(1));
@@ -171,14 +193,14 @@ void tst_Login::localSignIn()
 
 void tst_Login::threeFailuresCloseTheScreen()
 {
-    TestDatabase db{Engine::SQLite};
+    TestDatabase db { Engine::SQLite };
     REQUIRE_DATABASE(db);
     frmLogin screen(db.connection());
     screen.show();
     CHECKED_STEP(choose(screen, QStringLiteral("admin")));
     for (int press = 1; press <= 3; ++press)
         signIn(screen, QStringLiteral("wrong"));
-    QCOMPARE(MsgBoxScript::shown(), (QStringList{ Invalid, Invalid, Invalid, Exceeded }));
+    QCOMPARE(MsgBoxScript::shown(), (QStringList { Invalid, Invalid, Invalid, Exceeded }));
     QCOMPARE(MsgBoxScript::shownCaptions().last(), QStringLiteral("Login"));
     QVERIFY(!screen.isVisible());
     QCOMPARE(screen.result(), int(QDialog::Rejected));
@@ -196,7 +218,7 @@ void tst_Login::cancelAndEscapeSignNobodyIn_data()
 void tst_Login::cancelAndEscapeSignNobodyIn()
 {
     QFETCH(bool, escape);
-    TestDatabase db{Engine::SQLite};
+    TestDatabase db { Engine::SQLite };
     REQUIRE_DATABASE(db);
     frmLogin screen(db.connection());
     screen.show();
@@ -206,7 +228,8 @@ void tst_Login::cancelAndEscapeSignNobodyIn()
     if (escape)
         QTest::keyClick(&screen, Qt::Key_Escape);
     else
-        QTest::mouseClick(screen.findChild<QPushButton *>(QStringLiteral("cmdCancel")), Qt::LeftButton);
+        QTest::mouseClick(
+            screen.findChild<QPushButton *>(QStringLiteral("cmdCancel")), Qt::LeftButton);
     QVERIFY(!screen.isVisible());
     QVERIFY(!db.connection().ValidLogon());
     QVERIFY(MsgBoxScript::shown().isEmpty());
@@ -230,15 +253,16 @@ void tst_Login::everyPressCounts()
     QTest::keyClick(name, Qt::Key_Backspace);
     signIn(screen, QString());
     signIn(screen, QString());
-    QCOMPARE(MsgBoxScript::shown(), (QStringList{ FillIn, FillIn }));
-    QCOMPARE(MsgBoxScript::shownCaptions(), (QStringList{ "Login", "Login" }));
+    QCOMPARE(MsgBoxScript::shown(), (QStringList { FillIn, FillIn }));
+    QCOMPARE(MsgBoxScript::shownCaptions(), (QStringList { "Login", "Login" }));
     QVERIFY(screen.isVisible());
     QTest::keyClicks(name, QStringLiteral("postgres"));
     signIn(screen, QStringLiteral("secret"));
     const QStringList shown = MsgBoxScript::shown();
     QCOMPARE(shown.size(), 5);
-    QVERIFY2(shown.at(2).startsWith(QStringLiteral("An Error Occurred in the System ")), qPrintable(shown.at(2)));
-    QCOMPARE(shown.mid(3), (QStringList{ Invalid, Exceeded }));
+    QVERIFY2(shown.at(2).startsWith(QStringLiteral("An Error Occurred in the System ")),
+        qPrintable(shown.at(2)));
+    QCOMPARE(shown.mid(3), (QStringList { Invalid, Exceeded }));
     QVERIFY(!screen.isVisible());
     QVERIFY(!connection.ValidLogon());
     QVERIFY(!connection.DBObject());
@@ -257,14 +281,15 @@ void tst_Login::serverSignIn()
 {
     QFETCH(QString, password);
     QFETCH(bool, signedIn);
-    TestDatabase db{Engine::PostgreSQL};
+    TestDatabase db { Engine::PostgreSQL };
     REQUIRE_DATABASE(db);
     // The server lets every user connect (trust); tblUsers decides who signs in.
     const QString loginId = db.connection().LoginID();
-    QVERIFY(db.exec(QStringLiteral("INSERT INTO tblUsers (lngUserID, strLoginID, strFirstName, strLastName, "
-                                   "strPassword, lngGroupID, intConcurrencyID) VALUES (7, '")
-        + loginId + QStringLiteral("', 'Pat', 'Pastor', '") + PasswordEncode(QStringLiteral("Secret1"))
-        + QStringLiteral("', 3, 0)")));
+    QVERIFY(db.exec(
+        QStringLiteral("INSERT INTO tblUsers (lngUserID, strLoginID, strFirstName, strLastName, "
+                       "strPassword, lngGroupID, intConcurrencyID) VALUES (7, '")
+        + loginId + QStringLiteral("', 'Pat', 'Pastor', '")
+        + PasswordEncode(QStringLiteral("Secret1")) + QStringLiteral("', 3, 0)")));
     clsConnect &connection = db.connection();
     connection.DataClose();
     ActiveDatabase.clear();
@@ -273,7 +298,8 @@ void tst_Login::serverSignIn()
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     // The login id of the settings is offered; the password box has the focus.
     QCOMPARE(screen.findChild<QLineEdit *>(QStringLiteral("txtName"))->text(), loginId);
-    QCOMPARE(QApplication::focusWidget(), screen.findChild<QLineEdit *>(QStringLiteral("txtPassword")));
+    QCOMPARE(
+        QApplication::focusWidget(), screen.findChild<QLineEdit *>(QStringLiteral("txtPassword")));
     signIn(screen, password);
     // Either way the typed password reached the server, which opened the database.
     QVERIFY(connection.DBObject());
@@ -287,7 +313,7 @@ void tst_Login::serverSignIn()
         QCOMPARE(m_main->pnlUser()->text(), QStringLiteral("Pat Pastor"));
         QVERIFY(!screen.isVisible());
     } else {
-        QCOMPARE(MsgBoxScript::shown(), QStringList{ Invalid });
+        QCOMPARE(MsgBoxScript::shown(), QStringList { Invalid });
         QCOMPARE(connection.UserGroup(), -1);
         QVERIFY(screen.isVisible());
         // A second try connects afresh and succeeds.
@@ -308,13 +334,14 @@ void tst_Login::passwordChange_data()
 void tst_Login::passwordChange()
 {
     QFETCH(int, engine);
-    TestDatabase db{Engine(engine)};
+    TestDatabase db { Engine(engine) };
     REQUIRE_DATABASE(db);
     QVERIFY(addUsers(db));
     clsConnect &connection = db.connection();
     auto stored = [&db](const QString &loginId) {
         return db.scalar(QStringLiteral("SELECT strPassword FROM tblUsers WHERE strLoginID = '")
-            + QString(loginId).replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\''));
+            + QString(loginId).replace(QLatin1Char('\''), QStringLiteral("''"))
+            + QLatin1Char('\''));
     };
     const QString sermon = PasswordEncode(QStringLiteral("sermon"));
     const QString psalm = PasswordEncode(QStringLiteral("psalm"));
@@ -337,13 +364,17 @@ void tst_Login::passwordChange()
     QVERIFY(stored(QStringLiteral("pat")).isNull());
     // Apostrophes are quoted: a login id holding one works, and one built to match every
     // row matches none.
-    QVERIFY(connection.PasswordChange(QStringLiteral("o'neil"), PasswordEncode(QStringLiteral("pw")), sermon));
+    QVERIFY(connection.PasswordChange(
+        QStringLiteral("o'neil"), PasswordEncode(QStringLiteral("pw")), sermon));
     QCOMPARE(stored(QStringLiteral("o'neil")).toString(), sermon);
-    QVERIFY(!connection.PasswordChange(QStringLiteral("x' OR '1'='1"), QStringLiteral("' OR '1'='1"), sermon));
+    QVERIFY(!connection.PasswordChange(
+        QStringLiteral("x' OR '1'='1"), QStringLiteral("' OR '1'='1"), sermon));
     QCOMPARE(stored(QStringLiteral("admin")).toString(), psalm);
     QVERIFY(MsgBoxScript::shown().isEmpty());
-    QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM tblUsers WHERE strPassword = '") + sermon
-                 + QLatin1Char('\'')).toInt(), 1);
+    QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM tblUsers WHERE strPassword = '")
+                   + sermon + QLatin1Char('\''))
+                 .toInt(),
+        1);
 }
 
 QTEST_MAIN(tst_Login)

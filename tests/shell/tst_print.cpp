@@ -45,7 +45,8 @@ QList<PdfWord> pdfWords(const QString &file)
             ++page;
             continue;
         }
-        words.append({ page, match.captured(5), match.captured(4).toDouble() - match.captured(2).toDouble() });
+        words.append({ page, match.captured(5),
+            match.captured(4).toDouble() - match.captured(2).toDouble() });
     }
     return words;
 }
@@ -62,7 +63,8 @@ int pdfPages(const QString &file)
 QString pdfText(const QString &file)
 {
     QProcess tool;
-    tool.start(QStringLiteral("pdftotext"), { QStringLiteral("-layout"), file, QStringLiteral("-") });
+    tool.start(
+        QStringLiteral("pdftotext"), { QStringLiteral("-layout"), file, QStringLiteral("-") });
     tool.waitForFinished(30000);
     return QString::fromUtf8(tool.readAllStandardOutput());
 }
@@ -105,7 +107,7 @@ private Q_SLOTS:
 
 private:
     // A screen in the main window's work area holding one named control.
-    template<typename Control>
+    template <typename Control>
     Control *openSource(const char *screenName, const char *controlName);
     // The PDF file the last command wrote, as the message told the user.
     QString writtenFile() const;
@@ -138,7 +140,7 @@ void tst_Print::cleanup()
     ScreenTestReset::verifyNothingOpen();
 }
 
-template<typename Control>
+template <typename Control>
 Control *tst_Print::openSource(const char *screenName, const char *controlName)
 {
     auto *screen = new QWidget;
@@ -155,7 +157,8 @@ QString tst_Print::writtenFile() const
     const QStringList shown = MsgBoxScript::shown();
     if (shown.size() != 1)
         return {};
-    const QString prefix = QStringLiteral("No printer is set up, so the pages were saved as a PDF file:\n");
+    const QString prefix
+        = QStringLiteral("No printer is set up, so the pages were saved as a PDF file:\n");
     if (!shown.first().startsWith(prefix))
         return {};
     return shown.first().mid(prefix.size());
@@ -165,10 +168,11 @@ void tst_Print::piecesBreakIntoLines_data()
 {
     QTest::addColumn<QString>("piece");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("two breaks") << "\r\n\r\n" << QStringList{ "", "" };
-    QTest::newRow("breaks of every kind") << "\r\n\r\nOne\nTwo\rThree" << QStringList{ "", "", "One", "Two", "Three" };
-    QTest::newRow("a final break ends the last line") << "Amen\r\n" << QStringList{ "Amen" };
-    QTest::newRow("nothing") << "" << QStringList{};
+    QTest::newRow("two breaks") << "\r\n\r\n" << QStringList { "", "" };
+    QTest::newRow("breaks of every kind")
+        << "\r\n\r\nOne\nTwo\rThree" << QStringList { "", "", "One", "Two", "Three" };
+    QTest::newRow("a final break ends the last line") << "Amen\r\n" << QStringList { "Amen" };
+    QTest::newRow("nothing") << "" << QStringList {};
 }
 
 void tst_Print::piecesBreakIntoLines()
@@ -184,13 +188,14 @@ void tst_Print::emptyOutlineIsTwoEmptyLines()
 {
     PrintJob job;
     ComposeSermonOutline(job, QString(), QString(), 8);
-    QCOMPARE(lineTexts(job), (QStringList{ "", "" }));
+    QCOMPARE(lineTexts(job), (QStringList { "", "" }));
 
     openSource<QPlainTextEdit>("frmNotes", "txtOutline");
     m_main->runCommand(QStringLiteral("mnuPSermon"));
     const QString file = writtenFile();
     QVERIFY2(QFileInfo(file).isFile(), qPrintable(MsgBoxScript::shown().join('|')));
-    QCOMPARE(QFileInfo(file).absolutePath(), QDir(m_home.path()).filePath(QStringLiteral("Documents")));
+    QCOMPARE(
+        QFileInfo(file).absolutePath(), QDir(m_home.path()).filePath(QStringLiteral("Documents")));
     QCOMPARE(pdfPages(file), 1);
     QVERIFY(pdfText(file).trimmed().isEmpty());
 }
@@ -224,7 +229,8 @@ void tst_Print::outlineInTheChosenFont()
         QVERIFY2(qAbs(word.height - large) < 0.25 * large, qPrintable(word.text));
 
     PrintJob job;
-    ComposeSermonOutline(job, outline->toPlainText(), m_main->outlineFontName(), m_main->outlineFontSize());
+    ComposeSermonOutline(
+        job, outline->toPlainText(), m_main->outlineFontName(), m_main->outlineFontSize());
     QCOMPARE(job.lines().last().fontName, QStringLiteral("Courier New"));
     QCOMPARE(job.lines().last().pointSize, 14.0);
 }
@@ -235,7 +241,7 @@ void tst_Print::listHeadingAndAtMost499Rows()
     grid->setCols(4);
     grid->setRows(1);
     for (int col = 0; col < 4; ++col)
-        grid->setText(0, col, QStringList{ "ID#", "Reference", "Preacher", "Title" }.at(col));
+        grid->setText(0, col, QStringList { "ID#", "Reference", "Preacher", "Title" }.at(col));
     for (int id = 1; id <= 600; ++id)
         grid->addItem(QStringLiteral("%1\tJohn 3:%1\tSmith\tSermon%1").arg(id));
     m_main->runCommand(QStringLiteral("mnuPList"));
@@ -268,7 +274,8 @@ void tst_Print::blankFirstColumnEndsTheList()
     grid.addItem(QStringLiteral("3\tPs 24\tSmith\tKing"));
     PrintJob job;
     ComposeSermonList(job, grid);
-    QCOMPARE(lineTexts(job), (QStringList{ "", "", "", "ID#      ", "", "1  Ps 23  Smith  Shepherd" }));
+    QCOMPARE(
+        lineTexts(job), (QStringList { "", "", "", "ID#      ", "", "1  Ps 23  Smith  Shepherd" }));
     QCOMPARE(job.lines().at(3).pointSize, 14.0);
     QCOMPARE(job.lines().at(5).pointSize, 8.0);
     QCOMPARE(job.lines().at(5).fontName, QString());
@@ -304,7 +311,8 @@ void tst_Print::unwritableFolderIsReported()
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     qputenv("HOME", blocker.fileName().toLocal8Bit() + "/home");
-    openSource<QPlainTextEdit>("frmIllustr", "txtIllustration")->setPlainText(QStringLiteral("Text"));
+    openSource<QPlainTextEdit>("frmIllustr", "txtIllustration")
+        ->setPlainText(QStringLiteral("Text"));
     m_main->runCommand(QStringLiteral("mnuPIllustration"));
     qputenv("HOME", m_home.path().toLocal8Bit());
     QCOMPARE(MsgBoxScript::shown().size(), 1);

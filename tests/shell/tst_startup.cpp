@@ -84,21 +84,27 @@ void tst_StartUp::cleanup()
 void tst_StartUp::pointSettingsAt(const QString &path)
 {
     const QFileInfo info(path);
-    m_config->SaveConfig(QStringLiteral("DataSource"), QStringLiteral("DataLoc"), QStringLiteral("Local"));
-    m_config->SaveConfig(QStringLiteral("Local"), QStringLiteral("DBPath"), info.absolutePath() + QLatin1Char('/'));
+    m_config->SaveConfig(
+        QStringLiteral("DataSource"), QStringLiteral("DataLoc"), QStringLiteral("Local"));
+    m_config->SaveConfig(
+        QStringLiteral("Local"), QStringLiteral("DBPath"), info.absolutePath() + QLatin1Char('/'));
     m_config->SaveConfig(QStringLiteral("Local"), QStringLiteral("DBName"), info.fileName());
 }
 
 void tst_StartUp::firstRunWritesDefaultsAndNeverCreatesTheDatabase()
 {
-    const QString expected = QCoreApplication::applicationDirPath() + QStringLiteral("/tst_startup.mdb");
+    const QString expected
+        = QCoreApplication::applicationDirPath() + QStringLiteral("/tst_startup.mdb");
     QFile::remove(expected);
     QVERIFY(m_connection->LoadSettings(*m_config));
 
     QSettings written(settingsFile(), QSettings::IniFormat);
-    QCOMPARE(written.value(QStringLiteral("DataSource/DataLoc")).toString(), QStringLiteral("Local"));
-    QCOMPARE(written.value(QStringLiteral("Local/DBPath")).toString(), QCoreApplication::applicationDirPath() + QLatin1Char('/'));
-    QCOMPARE(written.value(QStringLiteral("Local/DBName")).toString(), QStringLiteral("tst_startup.mdb"));
+    QCOMPARE(
+        written.value(QStringLiteral("DataSource/DataLoc")).toString(), QStringLiteral("Local"));
+    QCOMPARE(written.value(QStringLiteral("Local/DBPath")).toString(),
+        QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    QCOMPARE(written.value(QStringLiteral("Local/DBName")).toString(),
+        QStringLiteral("tst_startup.mdb"));
     QCOMPARE(written.value(QStringLiteral("Local/AccessSecure")).toString(), QStringLiteral("0"));
     QCOMPARE(written.value(QStringLiteral("Server/DBServer")).toString(), QStringLiteral("-1"));
     QCOMPARE(written.value(QStringLiteral("AppEnv/Toolbar")).toString(), QStringLiteral("-1"));
@@ -115,7 +121,7 @@ void tst_StartUp::firstRunWritesDefaultsAndNeverCreatesTheDatabase()
 
 void tst_StartUp::startUpKeepsTheSplashThenShowsTheMainWindow()
 {
-    TestDatabase db{Engine::SQLite};
+    TestDatabase db { Engine::SQLite };
     REQUIRE_DATABASE(db);
     db.connection().DataClose();
     pointSettingsAt(db.filePath());
@@ -224,7 +230,7 @@ void tst_StartUp::unopenableDatabaseOffersConfigurationOrQuits_data()
 void tst_StartUp::unopenableDatabaseOffersConfigurationOrQuits()
 {
     QFETCH(bool, acceptOffer);
-    TestDatabase db{Engine::SQLite};
+    TestDatabase db { Engine::SQLite };
     REQUIRE_DATABASE(db);
     db.connection().DataClose();
     const QString missing = m_dir.filePath(QStringLiteral("gone/Sermons.mdb"));
@@ -256,12 +262,15 @@ void tst_StartUp::unopenableDatabaseOffersConfigurationOrQuits()
     QVERIFY(!QApplication::overrideCursor());
 }
 
-void tst_StartUp::pointSettingsAtServer(const QString &dsn, const QString &database, const QString &loginId)
+void tst_StartUp::pointSettingsAtServer(
+    const QString &dsn, const QString &database, const QString &loginId)
 {
-    m_config->SaveConfig(QStringLiteral("DataSource"), QStringLiteral("DataLoc"), QStringLiteral("Server"));
+    m_config->SaveConfig(
+        QStringLiteral("DataSource"), QStringLiteral("DataLoc"), QStringLiteral("Server"));
     m_config->SaveConfig(QStringLiteral("Server"), QStringLiteral("DSN"), dsn);
     m_config->SaveConfig(QStringLiteral("Server"), QStringLiteral("DBName"), database);
-    m_config->SaveConfig(QStringLiteral("Server"), QStringLiteral("DBServer"), QStringLiteral("-1"));
+    m_config->SaveConfig(
+        QStringLiteral("Server"), QStringLiteral("DBServer"), QStringLiteral("-1"));
     m_config->SaveConfig(QStringLiteral("UserInfo"), QStringLiteral("UID"), loginId);
 }
 
@@ -269,16 +278,18 @@ void tst_StartUp::serverModeSignsInAfterTheSplash_data()
 {
     QTest::addColumn<bool>("signsIn");
     QTest::addColumn<bool>("offerConfiguration");
-    QTest::addColumn<int>("answer");     // to the configuration offer
+    QTest::addColumn<int>("answer"); // to the configuration offer
     QTest::addColumn<bool>("mainShown");
     QTest::addColumn<QString>("message"); // the start of the one message shown, or ""
     QTest::newRow("signed in") << true << true << 0 << true << "";
-    QTest::newRow("nobody signed in") << false << false << 0 << false
-                                      << "No user has signed in, so Lectorum will now close.";
-    QTest::newRow("server not open, quit") << false << true << int(MsgBoxAnswer::No) << false
-                                           << "No user has signed in to the server database:\nsermons (data source nowhere)";
-    QTest::newRow("server not open, configure a file") << false << true << int(MsgBoxAnswer::Yes) << true
-                                                       << "No user has signed in to the server database:\nsermons (data source nowhere)";
+    QTest::newRow("nobody signed in")
+        << false << false << 0 << false << "No user has signed in, so Lectorum will now close.";
+    QTest::newRow("server not open, quit")
+        << false << true << int(MsgBoxAnswer::No) << false
+        << "No user has signed in to the server database:\nsermons (data source nowhere)";
+    QTest::newRow("server not open, configure a file")
+        << false << true << int(MsgBoxAnswer::Yes) << true
+        << "No user has signed in to the server database:\nsermons (data source nowhere)";
 }
 
 void tst_StartUp::serverModeSignsInAfterTheSplash()
@@ -288,11 +299,12 @@ void tst_StartUp::serverModeSignsInAfterTheSplash()
     QFETCH(int, answer);
     QFETCH(bool, mainShown);
     QFETCH(QString, message);
-    TestDatabase db{Engine::SQLite};
+    TestDatabase db { Engine::SQLite };
     REQUIRE_DATABASE(db);
     db.connection().DataClose();
     setProgramConnection(m_connection.get());
-    pointSettingsAtServer(QStringLiteral("nowhere"), QStringLiteral("sermons"), QStringLiteral("pastor"));
+    pointSettingsAtServer(
+        QStringLiteral("nowhere"), QStringLiteral("sermons"), QStringLiteral("pastor"));
 
     StartUp startUp(*m_connection, *m_config);
     startUp.setMinimumSplashMilliseconds(300);
@@ -319,7 +331,8 @@ void tst_StartUp::serverModeSignsInAfterTheSplash()
         startUp.setConfigurationOffer([&]() {
             ++offers;
             pointSettingsAt(db.filePath());
-            m_config->SaveConfig(QStringLiteral("Local"), QStringLiteral("DBServer"), QStringLiteral("0"));
+            m_config->SaveConfig(
+                QStringLiteral("Local"), QStringLiteral("DBServer"), QStringLiteral("0"));
             return true;
         });
     }
@@ -349,11 +362,12 @@ void tst_StartUp::serverModeSignsInAfterTheSplash()
 
 void tst_StartUp::serverModeSignsInOnTheServer()
 {
-    TestDatabase db{Engine::PostgreSQL};
+    TestDatabase db { Engine::PostgreSQL };
     REQUIRE_DATABASE(db);
     const QString loginId = db.connection().LoginID();
-    QVERIFY(db.exec(QStringLiteral("INSERT INTO tblUsers (lngUserID, strLoginID, strFirstName, strLastName, "
-                                   "strPassword, lngGroupID, intConcurrencyID) VALUES (5, '")
+    QVERIFY(db.exec(
+        QStringLiteral("INSERT INTO tblUsers (lngUserID, strLoginID, strFirstName, strLastName, "
+                       "strPassword, lngGroupID, intConcurrencyID) VALUES (5, '")
         + loginId + QStringLiteral("', 'Pat', 'Pastor', NULL, 1, 0)")));
     const QString database = db.connection().DatabaseName();
     db.connection().DataClose();
@@ -394,8 +408,14 @@ void tst_StartUp::configurationScreenWrites_data()
     QTest::addColumn<QString>("systemDb");
     QTest::addColumn<QString>("storedPath");
     QTest::addColumn<QString>("secure");
-    QTest::newRow("path gets its separator") << "  /srv/church  " << "" << "/srv/church/" << "0";
-    QTest::newRow("secured") << "/srv/church/" << "system.mdw" << "/srv/church/" << "-1";
+    QTest::newRow("path gets its separator") << "  /srv/church  "
+                                             << ""
+                                             << "/srv/church/"
+                                             << "0";
+    QTest::newRow("secured") << "/srv/church/"
+                             << "system.mdw"
+                             << "/srv/church/"
+                             << "-1";
 }
 
 void tst_StartUp::configurationScreenWrites()
@@ -415,8 +435,11 @@ void tst_StartUp::configurationScreenWrites()
     QCOMPARE(written.value(QStringLiteral("Local/AccessSecure")).toString(), secure);
     QCOMPARE(written.contains(QStringLiteral("Engines/Jet/SystemDB")), !systemDb.isEmpty());
     QCOMPARE(written.value(QStringLiteral("UserInfo/UID")).toString(), QStringLiteral("pastor "));
-    QVERIFY(screen.findChild<QLabel *>(QStringLiteral("lblInfo"))->text().startsWith(
-        QStringLiteral("The information here will be stored in the System Registry under the entry ")));
+    QVERIFY(
+        screen.findChild<QLabel *>(QStringLiteral("lblInfo"))
+            ->text()
+            .startsWith(QStringLiteral(
+                "The information here will be stored in the System Registry under the entry ")));
 }
 
 void tst_StartUp::refusedSettingsWriteIsReported()
@@ -430,7 +453,8 @@ void tst_StartUp::refusedSettingsWriteIsReported()
     QVERIFY(!screen.SaveSettings());
     QVERIFY(!screen.saved());
     QCOMPARE(MsgBoxScript::shown().size(), 1);
-    QVERIFY(MsgBoxScript::shown().first().startsWith(QStringLiteral("The settings could not be saved")));
+    QVERIFY(MsgBoxScript::shown().first().startsWith(
+        QStringLiteral("The settings could not be saved")));
     // The first run then reports no settings rather than crashing.
     clsConnect connection;
     QVERIFY(!connection.LoadSettings(*m_config));

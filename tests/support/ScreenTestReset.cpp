@@ -26,8 +26,9 @@ QStringList showingWindows()
     const QList<QWidget *> windows = QApplication::topLevelWidgets();
     for (const QWidget *window : windows) {
         if (window->isVisible())
-            showing.append(QStringLiteral("%1 \"%2\"").arg(
-                QString::fromLatin1(window->metaObject()->className()), window->windowTitle()));
+            showing.append(QStringLiteral("%1 \"%2\"")
+                               .arg(QString::fromLatin1(window->metaObject()->className()),
+                                   window->windowTitle()));
     }
     return showing;
 }
@@ -61,7 +62,9 @@ void ScreenTestReset::verifyNothingOpen()
     const QStringList showing = showingWindows();
     const bool topicLookup = ProgramSelection().grsSermonTopics != nullptr;
     begin();
-    QVERIFY2(counted == 0, qPrintable(QStringLiteral("%1 screen(s) still counted open").arg(counted)));
-    QVERIFY2(showing.isEmpty(), qPrintable(QStringLiteral("still showing: ") + showing.join(QStringLiteral(", "))));
+    QVERIFY2(
+        counted == 0, qPrintable(QStringLiteral("%1 screen(s) still counted open").arg(counted)));
+    QVERIFY2(showing.isEmpty(),
+        qPrintable(QStringLiteral("still showing: ") + showing.join(QStringLiteral(", "))));
     QVERIFY2(!topicLookup, "the sermon-topic look-up of a list fill is still open");
 }

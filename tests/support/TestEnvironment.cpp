@@ -20,7 +20,7 @@ QString adminConnectText()
 
 QString uniqueDatabaseName()
 {
-    static std::atomic<int> serial{0};
+    static std::atomic<int> serial { 0 };
     return QStringLiteral("lectorum_t_%1_%2").arg(QCoreApplication::applicationPid()).arg(++serial);
 }
 
@@ -42,7 +42,10 @@ bool runAdmin(const QString &sql, QString &reason)
 
 } // namespace
 
-bool TestEnvironment::postgresConfigured() { return qEnvironmentVariableIsSet("LECTORUM_TEST_PG_DSN"); }
+bool TestEnvironment::postgresConfigured()
+{
+    return qEnvironmentVariableIsSet("LECTORUM_TEST_PG_DSN");
+}
 
 QString TestEnvironment::postgresConnectText(const QString &database)
 {
@@ -51,12 +54,16 @@ QString TestEnvironment::postgresConnectText(const QString &database)
             qEnvironmentVariable("LECTORUM_TEST_PG_USER", QStringLiteral("postgres")), database);
 }
 
-void TestEnvironment::addEngineColumn() { QTest::addColumn<int>("engine"); }
+void TestEnvironment::addEngineColumn()
+{
+    QTest::addColumn<int>("engine");
+}
 
 void TestEnvironment::addEngineRows(const char *prefix)
 {
     QTest::newRow(QByteArray(QByteArray(prefix) + "sqlite").constData()) << int(Engine::SQLite);
-    QTest::newRow(QByteArray(QByteArray(prefix) + "postgres").constData()) << int(Engine::PostgreSQL);
+    QTest::newRow(QByteArray(QByteArray(prefix) + "postgres").constData())
+        << int(Engine::PostgreSQL);
 }
 
 void TestEnvironment::isolateSettings(const QString &folder)
@@ -97,7 +104,8 @@ TestDatabase::TestDatabase(TestEnvironment::Engine engine, bool withDemo)
         created.reset();
         m_connection->setOnServer(true);
         m_connection->setDSN(qEnvironmentVariable("LECTORUM_TEST_PG_DSN"));
-        m_connection->setLoginID(qEnvironmentVariable("LECTORUM_TEST_PG_USER", QStringLiteral("postgres")));
+        m_connection->setLoginID(
+            qEnvironmentVariable("LECTORUM_TEST_PG_USER", QStringLiteral("postgres")));
         m_connection->setPassword(QString());
         m_connection->setDatabaseName(m_serverDatabase);
     }
@@ -115,11 +123,16 @@ TestDatabase::~TestDatabase()
     m_connection->DataClose();
     if (!m_serverDatabase.isEmpty()) {
         QString ignored;
-        runAdmin(QStringLiteral("DROP DATABASE IF EXISTS ") + m_serverDatabase + QStringLiteral(" WITH (FORCE)"), ignored);
+        runAdmin(QStringLiteral("DROP DATABASE IF EXISTS ") + m_serverDatabase
+                + QStringLiteral(" WITH (FORCE)"),
+            ignored);
     }
 }
 
-DbDatabase &TestDatabase::database() { return *m_connection->DBObject(); }
+DbDatabase &TestDatabase::database()
+{
+    return *m_connection->DBObject();
+}
 
 bool TestDatabase::exec(const QString &sql)
 {

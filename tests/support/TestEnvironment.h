@@ -44,8 +44,8 @@ public:
     TestEnvironment::Engine engine() const { return m_engine; }
     clsConnect &connection() { return *m_connection; }
     DbDatabase &database();
-    QString filePath() const { return m_filePath; }         // SQLite
-    QString connectText() const { return m_connectText; }   // PostgreSQL
+    QString filePath() const { return m_filePath; } // SQLite
+    QString connectText() const { return m_connectText; } // PostgreSQL
     QString folder() const { return m_dir.path(); }
 
     // Runs a statement directly (test set-up and checks), failing loudly.
@@ -67,7 +67,7 @@ private:
 // Skips or fails (see addEngineRows) when the fixture could not be made.
 // Runs a test helper that checks as it goes (QVERIFY inside a helper only leaves the helper)
 // and stops the calling test when the helper failed, so no later step runs on a wrong screen.
-#define CHECKED_STEP(call)                                                                        \
+#define CHECKED_STEP(call)                                                                         \
     do {                                                                                           \
         call;                                                                                      \
         if (QTest::currentTestFailed())                                                            \

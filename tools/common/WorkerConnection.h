@@ -7,7 +7,8 @@
 // The helper programs of the tests and the benchmark (second copies of the program) name
 // their database as "sqlite PATH" or "odbc DSN=…;UID=…;PWD=;DATABASE=…"; this points a
 // connection object at it the way the settings would.
-inline void PointWorkerConnectionAt(clsConnect &connection, const QString &engine, const QString &address)
+inline void PointWorkerConnectionAt(
+    clsConnect &connection, const QString &engine, const QString &address)
 {
     if (engine != QLatin1String("odbc")) {
         connection.setDatabaseName(address);

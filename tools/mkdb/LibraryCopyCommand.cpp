@@ -47,7 +47,7 @@ long peakMegabytes()
 // The processor time this process has used, in seconds.
 double cpuSeconds()
 {
-    rusage usage{};
+    rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
     return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
         + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
@@ -56,7 +56,7 @@ double cpuSeconds()
 struct Side
 {
     std::unique_ptr<DbDatabase> database;
-    QString identity;     // for telling that both sides are the same database
+    QString identity; // for telling that both sides are the same database
     bool created = false; // a new file made for this copy
     QString path;
 };
@@ -148,7 +148,8 @@ int runLibraryCopyCommand(const QString &from, const QString &to, bool replace)
     if (!openSide(from, false, source) || !openSide(to, true, destination))
         return 1;
     if (source.identity == destination.identity) {
-        std::fprintf(stderr, "lectorum-mkdb: the source and the destination are the same database\n");
+        std::fprintf(
+            stderr, "lectorum-mkdb: the source and the destination are the same database\n");
         return 1;
     }
     QElapsedTimer timer;
@@ -171,7 +172,8 @@ int runLibraryCopyCommand(const QString &from, const QString &to, bool replace)
         std::printf("%-17s %9lld rows  checksum %s  same on both sides\n", qPrintable(sum.table),
             static_cast<long long>(sum.rows), qPrintable(sum.checksum.left(16)));
     }
-    std::printf("%s\ncopied in %.1f s (processor time of this program %.1f s), peak memory %ld MB\n",
+    std::printf(
+        "%s\ncopied in %.1f s (processor time of this program %.1f s), peak memory %ld MB\n",
         qPrintable(copy.message()), timer.elapsed() / 1000.0, cpuSeconds(), peakMegabytes());
     return 0;
 }

@@ -10,24 +10,66 @@
 namespace {
 
 const QStringList kWords = {
-    QStringLiteral("grace"), QStringLiteral("faith"), QStringLiteral("hope"), QStringLiteral("love"),
-    QStringLiteral("mercy"), QStringLiteral("covenant"), QStringLiteral("kingdom"), QStringLiteral("prayer"),
-    QStringLiteral("wisdom"), QStringLiteral("repentance"), QStringLiteral("promise"), QStringLiteral("shepherd"),
-    QStringLiteral("light"), QStringLiteral("servant"), QStringLiteral("cross"), QStringLiteral("resurrection"),
-    QStringLiteral("spirit"), QStringLiteral("church"), QStringLiteral("family"), QStringLiteral("worship"),
-    QStringLiteral("patience"), QStringLiteral("justice"), QStringLiteral("peace"), QStringLiteral("joy"),
-    QStringLiteral("truth"), QStringLiteral("gospel"), QStringLiteral("neighbour"), QStringLiteral("bread"),
-    QStringLiteral("water"), QStringLiteral("journey"), QStringLiteral("trust"), QStringLiteral("forgiveness"),
+    QStringLiteral("grace"),
+    QStringLiteral("faith"),
+    QStringLiteral("hope"),
+    QStringLiteral("love"),
+    QStringLiteral("mercy"),
+    QStringLiteral("covenant"),
+    QStringLiteral("kingdom"),
+    QStringLiteral("prayer"),
+    QStringLiteral("wisdom"),
+    QStringLiteral("repentance"),
+    QStringLiteral("promise"),
+    QStringLiteral("shepherd"),
+    QStringLiteral("light"),
+    QStringLiteral("servant"),
+    QStringLiteral("cross"),
+    QStringLiteral("resurrection"),
+    QStringLiteral("spirit"),
+    QStringLiteral("church"),
+    QStringLiteral("family"),
+    QStringLiteral("worship"),
+    QStringLiteral("patience"),
+    QStringLiteral("justice"),
+    QStringLiteral("peace"),
+    QStringLiteral("joy"),
+    QStringLiteral("truth"),
+    QStringLiteral("gospel"),
+    QStringLiteral("neighbour"),
+    QStringLiteral("bread"),
+    QStringLiteral("water"),
+    QStringLiteral("journey"),
+    QStringLiteral("trust"),
+    QStringLiteral("forgiveness"),
 };
 const QStringList kLastNames = {
-    QStringLiteral("Anderson"), QStringLiteral("Baker"), QStringLiteral("Carter"), QStringLiteral("Dawson"),
-    QStringLiteral("Ellis"), QStringLiteral("Fischer"), QStringLiteral("Garcia"), QStringLiteral("Hughes"),
-    QStringLiteral("Ibarra"), QStringLiteral("Jensen"), QStringLiteral("Kowalski"), QStringLiteral("Lindqvist"),
-    QStringLiteral("Morrison"), QStringLiteral("Nakamura"), QStringLiteral("O'Neill"), QStringLiteral("Petrov"),
+    QStringLiteral("Anderson"),
+    QStringLiteral("Baker"),
+    QStringLiteral("Carter"),
+    QStringLiteral("Dawson"),
+    QStringLiteral("Ellis"),
+    QStringLiteral("Fischer"),
+    QStringLiteral("Garcia"),
+    QStringLiteral("Hughes"),
+    QStringLiteral("Ibarra"),
+    QStringLiteral("Jensen"),
+    QStringLiteral("Kowalski"),
+    QStringLiteral("Lindqvist"),
+    QStringLiteral("Morrison"),
+    QStringLiteral("Nakamura"),
+    QStringLiteral("O'Neill"),
+    QStringLiteral("Petrov"),
 };
 const QStringList kFirstNames = {
-    QStringLiteral("Anna"), QStringLiteral("Ben"), QStringLiteral("Clara"), QStringLiteral("David"),
-    QStringLiteral("Esther"), QStringLiteral("Frank"), QStringLiteral("Grace"), QStringLiteral("Henry"),
+    QStringLiteral("Anna"),
+    QStringLiteral("Ben"),
+    QStringLiteral("Clara"),
+    QStringLiteral("David"),
+    QStringLiteral("Esther"),
+    QStringLiteral("Frank"),
+    QStringLiteral("Grace"),
+    QStringLiteral("Henry"),
 };
 
 QString words(QRandomGenerator &random, int count)
@@ -42,16 +84,19 @@ QString words(QRandomGenerator &random, int count)
 // in one of twenty, and the rare word near the end of one in a thousand.
 QString outline(QRandomGenerator &random)
 {
-    QString text = QStringLiteral("Introduction \u2014 \u201c") + words(random, 12) + QStringLiteral("\u201d\n");
-    static const char *const numerals[] = {"I.", "II.", "III.", "IV.", "V."};
+    QString text = QStringLiteral("Introduction \u2014 \u201c") + words(random, 12)
+        + QStringLiteral("\u201d\n");
+    static const char *const numerals[] = { "I.", "II.", "III.", "IV.", "V." };
     const bool greek = random.bounded(20) == 0;
     for (const char *numeral : numerals) {
         text += QLatin1String(numeral) + QLatin1Char(' ') + words(random, 6) + QLatin1Char('\n');
-        for (const char *sub : {"A.", "B.", "C."})
-            text += QStringLiteral("    ") + QLatin1String(sub) + QLatin1Char(' ') + words(random, 30) + QLatin1Char('\n');
+        for (const char *sub : { "A.", "B.", "C." })
+            text += QStringLiteral("    ") + QLatin1String(sub) + QLatin1Char(' ')
+                + words(random, 30) + QLatin1Char('\n');
     }
     if (greek)
-        text += QStringLiteral("    (\u1f00\u03b3\u03ac\u03c0\u03b7, \u03c7\u03ac\u03c1\u03b9\u03c2)\n");
+        text += QStringLiteral(
+            "    (\u1f00\u03b3\u03ac\u03c0\u03b7, \u03c7\u03ac\u03c1\u03b9\u03c2)\n");
     text += QStringLiteral("Conclusion: ") + words(random, 40);
     if (random.bounded(1000) == 0)
         text += QLatin1Char(' ') + QLatin1String(LibraryGenerator::RareWord);
@@ -67,7 +112,8 @@ LibraryGenerator::LibraryGenerator(DbDatabase &database)
 
 qint32 LibraryGenerator::nextKey(const QString &table, const QString &column, DbError &error)
 {
-    auto max = m_database.openSnapshot(QStringLiteral("SELECT Max(%1) FROM %2").arg(column, table), error);
+    auto max = m_database.openSnapshot(
+        QStringLiteral("SELECT Max(%1) FROM %2").arg(column, table), error);
     if (!max)
         return -1;
     return NullToLong(max->field(0)) + 1;
@@ -88,10 +134,14 @@ bool LibraryGenerator::generate(int sermonCount, DbError &error)
     const int seriesCount = qBound(5, sermonCount / 100, 2000);
     const int topicCount = 200;
 
-    const qint32 firstPreacher = nextKey(QStringLiteral("tblPreachers"), QStringLiteral("lngPreacherID"), error);
-    const qint32 firstSeries = nextKey(QStringLiteral("tblSeries"), QStringLiteral("lngSeriesID"), error);
-    const qint32 firstTopic = nextKey(QStringLiteral("tblTopics"), QStringLiteral("lngTopicID"), error);
-    const qint32 firstSermon = nextKey(QStringLiteral("tblSermons"), QStringLiteral("lngSermonID"), error);
+    const qint32 firstPreacher
+        = nextKey(QStringLiteral("tblPreachers"), QStringLiteral("lngPreacherID"), error);
+    const qint32 firstSeries
+        = nextKey(QStringLiteral("tblSeries"), QStringLiteral("lngSeriesID"), error);
+    const qint32 firstTopic
+        = nextKey(QStringLiteral("tblTopics"), QStringLiteral("lngTopicID"), error);
+    const qint32 firstSermon
+        = nextKey(QStringLiteral("tblSermons"), QStringLiteral("lngSermonID"), error);
     if (firstPreacher < 0 || firstSeries < 0 || firstTopic < 0 || firstSermon < 0)
         return false;
 
@@ -104,37 +154,49 @@ bool LibraryGenerator::generate(int sermonCount, DbError &error)
 
     QStringList rows;
     for (int i = 0; i < preacherCount; ++i) {
-        rows.append(QStringLiteral("(%1, %2, %3, %4, %5)")
+        rows.append(
+            QStringLiteral("(%1, %2, %3, %4, %5)")
                 .arg(firstPreacher + i)
                 .arg(SQLText(kFirstNames.at(i % kFirstNames.size())),
                     SQLText(kLastNames.at(i % kLastNames.size()) + QStringLiteral(" %1").arg(i)),
                     SQLText(QStringLiteral("Springfield")))
                 .arg(1 + i % 50));
     }
-    if (!insertBatch(QStringLiteral("INSERT INTO tblPreachers (lngPreacherID, strFirstName, strLastName, strCity, lngStateID) VALUES "), rows, error))
+    if (!insertBatch(
+            QStringLiteral(
+                "INSERT INTO tblPreachers (lngPreacherID, strFirstName, strLastName, strCity, lngStateID) VALUES "),
+            rows, error))
         return fail();
     rows.clear();
     for (int i = 0; i < seriesCount; ++i) {
         rows.append(QStringLiteral("(%1, %2, %3, %4, 1, 0, '%5')")
-                .arg(firstSeries + i)
-                .arg(SQLText(QStringLiteral("Series on ") + words(random, 2)))
-                .arg(1 + random.bounded(66))
-                .arg(firstPreacher + random.bounded(preacherCount))
-                .arg(1990 + random.bounded(35)));
+                        .arg(firstSeries + i)
+                        .arg(SQLText(QStringLiteral("Series on ") + words(random, 2)))
+                        .arg(1 + random.bounded(66))
+                        .arg(firstPreacher + random.bounded(preacherCount))
+                        .arg(1990 + random.bounded(35)));
     }
-    if (!insertBatch(QStringLiteral("INSERT INTO tblSeries (lngSeriesID, strName, lngBibleBookID, lngPreacherID, lngTypeID, lngPublisherID, strPubYear) VALUES "), rows, error))
+    if (!insertBatch(
+            QStringLiteral(
+                "INSERT INTO tblSeries (lngSeriesID, strName, lngBibleBookID, lngPreacherID, lngTypeID, lngPublisherID, strPubYear) VALUES "),
+            rows, error))
         return fail();
     rows.clear();
     for (int i = 0; i < topicCount; ++i)
-        rows.append(QStringLiteral("(%1, %2)").arg(firstTopic + i).arg(SQLText(QStringLiteral("TOPIC %1 ").arg(i, 3, 10, QLatin1Char('0')) + words(random, 1).toUpper())));
-    if (!insertBatch(QStringLiteral("INSERT INTO tblTopics (lngTopicID, strTopic) VALUES "), rows, error))
+        rows.append(QStringLiteral("(%1, %2)")
+                        .arg(firstTopic + i)
+                        .arg(SQLText(QStringLiteral("TOPIC %1 ").arg(i, 3, 10, QLatin1Char('0'))
+                            + words(random, 1).toUpper())));
+    if (!insertBatch(
+            QStringLiteral("INSERT INTO tblTopics (lngTopicID, strTopic) VALUES "), rows, error))
         return fail();
 
     const QString sermonHead = QStringLiteral(
         "INSERT INTO tblSermons (lngSermonID, lngPreacherID, lngTypeID, lngBibleBookID, intBeginChapter, "
         "intBeginVerse, intEndChapter, intEndVerse, strDisplayText, lngSeriesID, strTitle, strBigIdea, "
         "dtDatePreached, strLocation, strOutline) VALUES ");
-    const QString linkHead = QStringLiteral("INSERT INTO tblSermonTopics (lngSermonID, lngTopicID) VALUES ");
+    const QString linkHead
+        = QStringLiteral("INSERT INTO tblSermonTopics (lngSermonID, lngTopicID) VALUES ");
     QStringList sermons;
     QStringList links;
     for (int i = 0; i < sermonCount; ++i) {
@@ -144,7 +206,8 @@ bool LibraryGenerator::generate(int sermonCount, DbError &error)
         const int verse = 1 + random.bounded(30);
         const int endVerse = verse + random.bounded(10);
         const QDate preached = QDate(1990, 1, 7).addDays(7 * random.bounded(1800));
-        sermons.append(QStringLiteral("(%1, %2, %3, %4, %5, %6, %7, %8, %9, 0, %10, %11, %12, %13, %14)")
+        sermons.append(
+            QStringLiteral("(%1, %2, %3, %4, %5, %6, %7, %8, %9, 0, %10, %11, %12, %13, %14)")
                 .arg(key)
                 .arg(firstPreacher + random.bounded(preacherCount))
                 .arg(1 + random.bounded(12))
@@ -153,7 +216,11 @@ bool LibraryGenerator::generate(int sermonCount, DbError &error)
                 .arg(verse)
                 .arg(chapter)
                 .arg(endVerse)
-                .arg(SQLText(QStringLiteral("Book %1 %2:%3-%4").arg(book).arg(chapter).arg(verse).arg(endVerse)),
+                .arg(SQLText(QStringLiteral("Book %1 %2:%3-%4")
+                                 .arg(book)
+                                 .arg(chapter)
+                                 .arg(verse)
+                                 .arg(endVerse)),
                     SQLText(QStringLiteral("On ") + words(random, 3)), SQLText(words(random, 10)),
                     SQLDate(preached), SQLText(QStringLiteral("Chapel %1").arg(random.bounded(20))),
                     SQLText(outline(random))));

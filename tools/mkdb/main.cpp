@@ -30,26 +30,35 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lectorum-mkdb"));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Creates a Lectorum database from the delivered schema."));
+    parser.setApplicationDescription(
+        QStringLiteral("Creates a Lectorum database from the delivered schema."));
     parser.addHelpOption();
-    parser.addOption({QStringLiteral("force"), QStringLiteral("Replace an existing database file.")});
-    parser.addOption({QStringLiteral("demo"), QStringLiteral("Add the demonstration library.")});
-    parser.addOption({QStringLiteral("generate"), QStringLiteral("Add N generated sermons."), QStringLiteral("N")});
-    parser.addOption({QStringLiteral("odbc"), QStringLiteral("Load into an empty server database."), QStringLiteral("connect")});
-    parser.addOption({QStringLiteral("copy"), QStringLiteral("Copy the library FROM into TO (a file or an ODBC connect string each); "
-        "--force replaces a destination that holds sermons.")});
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The database file to create (FROM TO with --copy)."));
+    parser.addOption(
+        { QStringLiteral("force"), QStringLiteral("Replace an existing database file.") });
+    parser.addOption({ QStringLiteral("demo"), QStringLiteral("Add the demonstration library.") });
+    parser.addOption({ QStringLiteral("generate"), QStringLiteral("Add N generated sermons."),
+        QStringLiteral("N") });
+    parser.addOption({ QStringLiteral("odbc"),
+        QStringLiteral("Load into an empty server database."), QStringLiteral("connect") });
+    parser.addOption({ QStringLiteral("copy"),
+        QStringLiteral("Copy the library FROM into TO (a file or an ODBC connect string each); "
+                       "--force replaces a destination that holds sermons.") });
+    parser.addPositionalArgument(QStringLiteral("file"),
+        QStringLiteral("The database file to create (FROM TO with --copy)."));
     parser.process(app);
 
     if (parser.isSet(QStringLiteral("copy"))) {
         const QStringList sides = parser.positionalArguments();
         if (sides.size() != 2)
             parser.showHelp(2);
-        return runLibraryCopyCommand(sides.at(0), sides.at(1), parser.isSet(QStringLiteral("force")));
+        return runLibraryCopyCommand(
+            sides.at(0), sides.at(1), parser.isSet(QStringLiteral("force")));
     }
 
     bool countOk = true;
-    const int generate = parser.isSet(QStringLiteral("generate")) ? parser.value(QStringLiteral("generate")).toInt(&countOk) : 0;
+    const int generate = parser.isSet(QStringLiteral("generate"))
+        ? parser.value(QStringLiteral("generate")).toInt(&countOk)
+        : 0;
     if (!countOk || generate < 0) {
         std::fprintf(stderr, "lectorum-mkdb: --generate needs a number of sermons\n");
         return 2;
@@ -72,7 +81,8 @@ int main(int argc, char *argv[])
         target = files.first();
         if (QFileInfo::exists(target)) {
             if (!parser.isSet(QStringLiteral("force"))) {
-                std::fprintf(stderr, "lectorum-mkdb: %s exists; use --force to replace it\n", qPrintable(target));
+                std::fprintf(stderr, "lectorum-mkdb: %s exists; use --force to replace it\n",
+                    qPrintable(target));
                 return 1;
             }
             if (!QFile::remove(target)) {

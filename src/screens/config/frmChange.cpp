@@ -2,9 +2,9 @@
 
 #include "DbDatabase.h"
 #include "HourglassGuard.h"
+#include "LibraryCommands.h"
 #include "LibraryRecovery.h"
 #include "PersonalLibrary.h"
-#include "LibraryCommands.h"
 #include "ProgramGlobals.h"
 #include "ScreenPlacement.h"
 #include "UserInterface.h"

@@ -41,7 +41,8 @@ const QString EmptyLibrary = QStringLiteral("lectorum.mdb");
 void tellFirstRunFailed(const QString &reason)
 {
     MsgBox(QStringLiteral("Lectorum could not prepare your library.\n\n") + reason
-            + QStringLiteral("\n\nNothing was changed; Lectorum will try again the next time it starts."),
+            + QStringLiteral(
+                "\n\nNothing was changed; Lectorum will try again the next time it starts."),
         MsgBoxStyle::OkExclamation, AppTitle);
 }
 
@@ -179,7 +180,8 @@ void frmConfig::ShowCurrentSettings()
     // Opened by a user, the screen shows the settings in effect, so that Save changes only
     // what the user changed; on a first run there are none and the defaults stay.
     clsConfig &c = m_config;
-    const QString loc = c.GetConfig(QStringLiteral("DataSource"), QStringLiteral("DataLoc"), QString());
+    const QString loc
+        = c.GetConfig(QStringLiteral("DataSource"), QStringLiteral("DataLoc"), QString());
     if (loc.isEmpty())
         return;
     auto show = [&c](QLineEdit *field, const QString &section, const QString &key) {
@@ -209,19 +211,30 @@ bool frmConfig::SaveSettings()
     ok = ok && c.SaveConfig(QStringLiteral("Local"), QStringLiteral("DBName"), txtLDBName->text());
     ok = ok && c.SaveConfig(QStringLiteral("Local"), QStringLiteral("DBPath"), path);
     ok = ok && c.SaveConfig(QStringLiteral("Local"), QStringLiteral("DSN"), txtLDSN->text());
-    ok = ok && c.SaveConfig(QStringLiteral("Local"), QStringLiteral("DBServer"), QStringLiteral("0"));
+    ok = ok
+        && c.SaveConfig(QStringLiteral("Local"), QStringLiteral("DBServer"), QStringLiteral("0"));
     if (secured) {
-        ok = ok && c.SaveConfig(QStringLiteral("Engines\\Jet"), QStringLiteral("SystemDB"), txtSysDB->text());
-        ok = ok && c.SaveConfig(QStringLiteral("Local"), QStringLiteral("AccessSecure"), QStringLiteral("-1"));
+        ok = ok
+            && c.SaveConfig(
+                QStringLiteral("Engines\\Jet"), QStringLiteral("SystemDB"), txtSysDB->text());
+        ok = ok
+            && c.SaveConfig(
+                QStringLiteral("Local"), QStringLiteral("AccessSecure"), QStringLiteral("-1"));
     } else {
-        ok = ok && c.SaveConfig(QStringLiteral("Local"), QStringLiteral("AccessSecure"), QStringLiteral("0"));
+        ok = ok
+            && c.SaveConfig(
+                QStringLiteral("Local"), QStringLiteral("AccessSecure"), QStringLiteral("0"));
     }
     ok = ok && c.SaveConfig(QStringLiteral("Server"), QStringLiteral("DSN"), txtSDSN->text());
     ok = ok && c.SaveConfig(QStringLiteral("Server"), QStringLiteral("DBName"), txtSDBName->text());
-    ok = ok && c.SaveConfig(QStringLiteral("Server"), QStringLiteral("DBServer"), QStringLiteral("-1"));
+    ok = ok
+        && c.SaveConfig(QStringLiteral("Server"), QStringLiteral("DBServer"), QStringLiteral("-1"));
     ok = ok && c.SaveConfig(QStringLiteral("UserInfo"), QStringLiteral("UID"), txtUID->text());
-    ok = ok && c.SaveConfig(QStringLiteral("AppEnv"), QStringLiteral("Toolbar"), QStringLiteral("-1"));
-    ok = ok && c.SaveConfig(QStringLiteral("AppEnv"), QStringLiteral("StatusBar"), QStringLiteral("-1"));
+    ok = ok
+        && c.SaveConfig(QStringLiteral("AppEnv"), QStringLiteral("Toolbar"), QStringLiteral("-1"));
+    ok = ok
+        && c.SaveConfig(
+            QStringLiteral("AppEnv"), QStringLiteral("StatusBar"), QStringLiteral("-1"));
     if (!ok) {
         MsgBox(QStringLiteral("The settings could not be saved to:\n") + c.storeFile()
                 + QStringLiteral("\n\nCheck that the folder exists and may be written to."),
@@ -248,4 +261,7 @@ void frmConfig::cmdSave_Click()
         accept();
 }
 
-void frmConfig::cmdClose_Click() { reject(); }
+void frmConfig::cmdClose_Click()
+{
+    reject();
+}

@@ -38,7 +38,8 @@ QList<qint32> listedSermons(frmMain &main)
 {
     QList<qint32> ids;
     QWidget *screen = sermonScreen(main);
-    const auto *grid = screen ? screen->findChild<DataGrid *>(QStringLiteral("grdSermons")) : nullptr;
+    const auto *grid
+        = screen ? screen->findChild<DataGrid *>(QStringLiteral("grdSermons")) : nullptr;
     if (grid) {
         for (int row = grid->fixedRows(); row < grid->rows(); ++row) {
             bool isKey = false;
@@ -48,8 +49,9 @@ QList<qint32> listedSermons(frmMain &main)
         }
     }
     if (ids.isEmpty())
-        MsgBox(QStringLiteral("There is no sermon list to export. Open the sermon screen (Edit > Sermon) "
-                              "and choose the sermons with a search or checklist first."),
+        MsgBox(QStringLiteral(
+                   "There is no sermon list to export. Open the sermon screen (Edit > Sermon) "
+                   "and choose the sermons with a search or checklist first."),
             MsgBoxStyle::OkExclamation);
     return ids;
 }
@@ -81,10 +83,11 @@ void exportSermonList(frmMain &main)
     const QList<qint32> ids = listedSermons(main);
     if (ids.isEmpty())
         return;
-    const ExportPaths::Choice choice = ExportPaths::saveFile(&main, QStringLiteral("Sermon List as CSV"),
+    const ExportPaths::Choice choice = ExportPaths::saveFile(&main,
+        QStringLiteral("Sermon List as CSV"),
         QDir(documentsFolder()).filePath(QStringLiteral("Sermon List.csv")),
-        {QStringLiteral("CSV (*.csv)"),
-            QStringLiteral("CSV with byte-order mark, for spreadsheets that need one (*.csv)")});
+        { QStringLiteral("CSV (*.csv)"),
+            QStringLiteral("CSV with byte-order mark, for spreadsheets that need one (*.csv)") });
     if (choice.path.isEmpty())
         return;
     const QString path = withSuffix(choice.path, QStringLiteral("csv"));
@@ -101,27 +104,32 @@ void exportSermonList(frmMain &main)
 void exportOutline(frmMain &main)
 {
     QWidget *screen = sermonScreen(main);
-    const auto *shown = screen ? screen->findChild<QLabel *>(QStringLiteral("lblSermonID")) : nullptr;
+    const auto *shown
+        = screen ? screen->findChild<QLabel *>(QStringLiteral("lblSermonID")) : nullptr;
     bool isKey = false;
     const qint32 id = shown ? shown->text().trimmed().toInt(&isKey) : 0;
     if (!isKey) {
-        MsgBox(QStringLiteral("There is no sermon to export. Open the sermon screen (Edit > Sermon) and "
-                              "choose a sermon first."),
+        MsgBox(QStringLiteral(
+                   "There is no sermon to export. Open the sermon screen (Edit > Sermon) and "
+                   "choose a sermon first."),
             MsgBoxStyle::OkExclamation);
         return;
     }
     QList<SermonExportRow> rows;
-    if (!readRows({id}, true, rows) || rows.isEmpty())
+    if (!readRows({ id }, true, rows) || rows.isEmpty())
         return;
-    const QStringList filters = {QStringLiteral("OpenDocument Text (*.odt)"), QStringLiteral("Markdown (*.md)"),
-        QStringLiteral("Plain Text (*.txt)")};
-    const QString suggested = QDir(documentsFolder()).filePath(OutlineFileNames::baseName(rows.first()) + QStringLiteral(".odt"));
-    const ExportPaths::Choice choice = ExportPaths::saveFile(&main, QStringLiteral("Outline as Document"), suggested, filters);
+    const QStringList filters = { QStringLiteral("OpenDocument Text (*.odt)"),
+        QStringLiteral("Markdown (*.md)"), QStringLiteral("Plain Text (*.txt)") };
+    const QString suggested
+        = QDir(documentsFolder())
+              .filePath(OutlineFileNames::baseName(rows.first()) + QStringLiteral(".odt"));
+    const ExportPaths::Choice choice
+        = ExportPaths::saveFile(&main, QStringLiteral("Outline as Document"), suggested, filters);
     if (choice.path.isEmpty())
         return;
     const OutlineDocument::Format chosen = choice.filter == 1 ? OutlineDocument::Format::Markdown
         : choice.filter == 2                                  ? OutlineDocument::Format::PlainText
-                                                              : OutlineDocument::Format::OpenDocument;
+                             : OutlineDocument::Format::OpenDocument;
     const QString path = withSuffix(choice.path, OutlineDocument::suffixFor(chosen));
     if (!ExportPaths::mayReplace(path))
         return;
@@ -146,7 +154,8 @@ void exportAllOutlines(frmMain &main)
     progress.setMinimumDuration(500);
     OutlineFolderExport writer(ask.folder(), ask.format());
     const bool done = writer.run(ids, [&progress](int written, int total) {
-        progress.setLabelText(QStringLiteral("Writing outline %1 of %2...").arg(qMin(written + 1, total)).arg(total));
+        progress.setLabelText(
+            QStringLiteral("Writing outline %1 of %2...").arg(qMin(written + 1, total)).arg(total));
         progress.setValue(written);
         QApplication::processEvents();
         return !progress.wasCanceled();
@@ -158,7 +167,8 @@ void exportAllOutlines(frmMain &main)
                    .arg(ids.size())
                    .arg(QDir::toNativeSeparators(ask.folder())));
     } else if (!done) {
-        MsgBox(writer.failure() + QStringLiteral("\n%1 outlines were written before this.").arg(writer.written()),
+        MsgBox(writer.failure()
+                + QStringLiteral("\n%1 outlines were written before this.").arg(writer.written()),
             MsgBoxStyle::OkExclamation);
     } else {
         MsgBox(QStringLiteral("%1 outlines were written to %2.")

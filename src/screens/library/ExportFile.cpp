@@ -7,7 +7,8 @@
 
 bool ExportFile::write(const QString &path, const QByteArray &content, QString &failure)
 {
-    return write(path,
+    return write(
+        path,
         [&content](QIODevice &device, QString &why) {
             if (device.write(content) == content.size())
                 return true;
@@ -17,12 +18,13 @@ bool ExportFile::write(const QString &path, const QByteArray &content, QString &
         failure);
 }
 
-bool ExportFile::write(const QString &path, const std::function<bool(QIODevice &, QString &)> &writer,
-    QString &failure)
+bool ExportFile::write(const QString &path,
+    const std::function<bool(QIODevice &, QString &)> &writer, QString &failure)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        failure = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        failure = QStringLiteral("Cannot write %1: %2")
+                      .arg(QDir::toNativeSeparators(path), file.errorString());
         return false;
     }
     QString why;
@@ -32,7 +34,8 @@ bool ExportFile::write(const QString &path, const std::function<bool(QIODevice &
         return false;
     }
     if (!file.commit()) {
-        failure = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        failure = QStringLiteral("Cannot write %1: %2")
+                      .arg(QDir::toNativeSeparators(path), file.errorString());
         return false;
     }
     return true;
@@ -42,7 +45,8 @@ bool ExportFile::folderWritable(const QString &folder, QString &failure)
 {
     const QFileInfo info(folder);
     if (!info.isDir()) {
-        failure = QStringLiteral("The folder %1 does not exist.").arg(QDir::toNativeSeparators(folder));
+        failure
+            = QStringLiteral("The folder %1 does not exist.").arg(QDir::toNativeSeparators(folder));
         return false;
     }
     // Permissions alone do not tell (a read-only mount, root): try making a file there.

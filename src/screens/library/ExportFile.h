@@ -13,8 +13,8 @@ namespace ExportFile {
 
 bool write(const QString &path, const QByteArray &content, QString &failure);
 // `writer` fills the device and returns false (with `failure` set) when it cannot.
-bool write(const QString &path, const std::function<bool(QIODevice &device, QString &failure)> &writer,
-    QString &failure);
+bool write(const QString &path,
+    const std::function<bool(QIODevice &device, QString &failure)> &writer, QString &failure);
 // Whether new files can be made in `folder`; false with `failure` saying why.
 bool folderWritable(const QString &folder, QString &failure);
 

@@ -15,8 +15,8 @@ QList<ExportPaths::Choice> &queued()
 }
 } // namespace
 
-ExportPaths::Choice ExportPaths::saveFile(QWidget *parent, const QString &caption, const QString &suggested,
-    const QStringList &filters)
+ExportPaths::Choice ExportPaths::saveFile(
+    QWidget *parent, const QString &caption, const QString &suggested, const QStringList &filters)
 {
     if (MsgBoxScript::isScripted())
         return queued().isEmpty() ? Choice() : queued().takeFirst();
@@ -42,11 +42,18 @@ bool ExportPaths::mayReplace(const QString &path)
 {
     if (!QFileInfo::exists(path))
         return true;
-    return MsgBox(QDir::toNativeSeparators(path) + QStringLiteral(" already exists.\nDo you want to replace it?"),
+    return MsgBox(QDir::toNativeSeparators(path)
+                   + QStringLiteral(" already exists.\nDo you want to replace it?"),
                MsgBoxStyle::YesNoQuestion)
         == MsgBoxAnswer::Yes;
 }
 
-void ExportPaths::queueAnswer(const QString &path, int filter) { queued().append({path, filter}); }
+void ExportPaths::queueAnswer(const QString &path, int filter)
+{
+    queued().append({ path, filter });
+}
 
-void ExportPaths::clearAnswers() { queued().clear(); }
+void ExportPaths::clearAnswers()
+{
+    queued().clear();
+}

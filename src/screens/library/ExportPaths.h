@@ -11,11 +11,12 @@ namespace ExportPaths {
 
 struct Choice
 {
-    QString path;   // empty when cancelled
+    QString path; // empty when cancelled
     int filter = 0; // which of the filters was chosen
 };
 
-Choice saveFile(QWidget *parent, const QString &caption, const QString &suggested, const QStringList &filters);
+Choice saveFile(
+    QWidget *parent, const QString &caption, const QString &suggested, const QStringList &filters);
 QString folder(QWidget *parent, const QString &caption, const QString &start);
 
 // Asks before replacing an existing file; true when `path` may be written.

@@ -13,9 +13,13 @@ namespace {
 QPointer<LibraryBackupRunner> g_running;
 }
 
-LibraryBackupRunner *LibraryBackupRunner::current() { return g_running.data(); }
+LibraryBackupRunner *LibraryBackupRunner::current()
+{
+    return g_running.data();
+}
 
-LibraryBackupRunner *LibraryBackupRunner::start(const QString &libraryPath, bool automatic, bool *busy)
+LibraryBackupRunner *LibraryBackupRunner::start(
+    const QString &libraryPath, bool automatic, bool *busy)
 {
     if (busy)
         *busy = !g_running.isNull();
@@ -23,8 +27,9 @@ LibraryBackupRunner *LibraryBackupRunner::start(const QString &libraryPath, bool
         return nullptr;
     if (automatic) {
         const LibrarySettings settings = LibrarySettings::read(ProgramConfig());
-        if (!LibraryBackup::isDue(LibraryBackup::folderFor(libraryPath), LibraryBackup::libraryName(libraryPath),
-                settings.backupIntervalDays, QDateTime::currentDateTime()))
+        if (!LibraryBackup::isDue(LibraryBackup::folderFor(libraryPath),
+                LibraryBackup::libraryName(libraryPath), settings.backupIntervalDays,
+                QDateTime::currentDateTime()))
             return nullptr;
     }
     auto *runner = new LibraryBackupRunner(libraryPath, automatic);

@@ -17,7 +17,8 @@ public:
     // Starts a backup of `libraryPath` with the "Library" settings. An automatic backup runs
     // only when one is due and stays silent when it succeeds; a failure is always said.
     // Null when nothing was started (not due, or one is running: `busy`).
-    static LibraryBackupRunner *start(const QString &libraryPath, bool automatic, bool *busy = nullptr);
+    static LibraryBackupRunner *start(
+        const QString &libraryPath, bool automatic, bool *busy = nullptr);
     // The backup running now, or null.
     static LibraryBackupRunner *current();
 

@@ -94,11 +94,15 @@ bool g_automaticBackups = false;
 
 } // namespace
 
-void EnableAutomaticBackups(bool on) { g_automaticBackups = on; }
+void EnableAutomaticBackups(bool on)
+{
+    g_automaticBackups = on;
+}
 
 void StartAutomaticBackup()
 {
-    if (!g_automaticBackups || ProgramConnection().OnServer() || !ProgramConnection().DBObject() || ActiveDatabase.isEmpty())
+    if (!g_automaticBackups || ProgramConnection().OnServer() || !ProgramConnection().DBObject()
+        || ActiveDatabase.isEmpty())
         return;
     LibraryBackupRunner::start(ActiveDatabase, true);
 }

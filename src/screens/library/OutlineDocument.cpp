@@ -15,9 +15,9 @@ namespace {
 
 struct Parts
 {
-    QString heading;    // the title, or the reference when there is none
+    QString heading; // the title, or the reference when there is none
     QString subheading; // the reference under a title
-    QStringList facts;  // "Preacher: …", "Preached: …", "Big idea: …"
+    QStringList facts; // "Preacher: …", "Preached: …", "Big idea: …"
 };
 
 Parts partsOf(const SermonExportRow &sermon)
@@ -28,7 +28,7 @@ Parts partsOf(const SermonExportRow &sermon)
         parts.subheading = sermon.reference;
     if (!sermon.preacher.isEmpty())
         parts.facts.append(QStringLiteral("Preacher: ") + sermon.preacher);
-    QStringList when = {DateText(sermon.datePreached), sermon.location};
+    QStringList when = { DateText(sermon.datePreached), sermon.location };
     when.removeAll(QString());
     if (!when.isEmpty())
         parts.facts.append(QStringLiteral("Preached: ") + when.join(QStringLiteral(", ")));
@@ -117,7 +117,7 @@ QString OutlineDocument::suffixFor(Format format)
 QString OutlineDocument::plainText(const SermonExportRow &sermon)
 {
     const Parts parts = partsOf(sermon);
-    QStringList lines = {parts.heading};
+    QStringList lines = { parts.heading };
     if (!parts.subheading.isEmpty())
         lines.append(parts.subheading);
     lines.append(QString());
@@ -146,7 +146,8 @@ QString OutlineDocument::markdown(const SermonExportRow &sermon)
         longest = qMax(longest, run);
     }
     const QString fence(qMax<qsizetype>(3, longest + 1), QLatin1Char('`'));
-    text += fence + QStringLiteral("text\n") + outline + QLatin1Char('\n') + fence + QLatin1Char('\n');
+    text += fence + QStringLiteral("text\n") + outline + QLatin1Char('\n') + fence
+        + QLatin1Char('\n');
     return text;
 }
 
@@ -161,7 +162,8 @@ bool OutlineDocument::write(const QString &path, const SermonExportRow &sermon, 
         QBuffer package;
         QTextDocumentWriter writer(&package, "ODF");
         if (!writer.write(&document)) {
-            failure = QStringLiteral("Cannot make the document for %1.").arg(QDir::toNativeSeparators(path));
+            failure = QStringLiteral("Cannot make the document for %1.")
+                          .arg(QDir::toNativeSeparators(path));
             return false;
         }
         return ExportFile::write(path, package.data(), failure);

@@ -21,8 +21,10 @@ QString OutlineFileNames::baseName(const SermonExportRow &sermon)
     parts.append(sermon.title);
     QString name;
     for (const QChar c : parts.join(QLatin1Char(' '))) {
-        if (c.category() == QChar::Other_Control || c.isSurrogate() || QStringLiteral("/\\:*?\"<>|").contains(c))
-            name += c == QLatin1Char(':') || c == QLatin1Char('/') ? QLatin1Char('-') : QLatin1Char(' ');
+        if (c.category() == QChar::Other_Control || c.isSurrogate()
+            || QStringLiteral("/\\:*?\"<>|").contains(c))
+            name += c == QLatin1Char(':') || c == QLatin1Char('/') ? QLatin1Char('-')
+                                                                   : QLatin1Char(' ');
         else
             name += c;
     }

@@ -26,7 +26,7 @@ bool OutlineFolderExport::run(const QList<qint32> &sermonIds, const Progress &pr
         }
         QList<SermonExportRow> rows;
         DbError error;
-        if (!SermonExportRows::read({sermonIds.at(i)}, true, rows, error)) {
+        if (!SermonExportRows::read({ sermonIds.at(i) }, true, rows, error)) {
             m_failure = QStringLiteral("Cannot read sermon %1: error %2: %3")
                             .arg(sermonIds.at(i))
                             .arg(error.number)

@@ -4,9 +4,9 @@
 
 QStringList SermonListCsv::headings()
 {
-    return {QStringLiteral("ID"), QStringLiteral("Bible Reference"), QStringLiteral("Preacher"),
+    return { QStringLiteral("ID"), QStringLiteral("Bible Reference"), QStringLiteral("Preacher"),
         QStringLiteral("Title"), QStringLiteral("Big Idea"), QStringLiteral("Date Preached"),
-        QStringLiteral("Location"), QStringLiteral("Series"), QStringLiteral("Topics")};
+        QStringLiteral("Location"), QStringLiteral("Series"), QStringLiteral("Topics") };
 }
 
 QString SermonListCsv::field(const QString &text)
@@ -37,15 +37,15 @@ QByteArray SermonListCsv::document(const QList<SermonExportRow> &rows, bool byte
             : row.datePreached.time() == QTime(0, 0)
             ? row.datePreached.toString(QStringLiteral("yyyy-MM-dd"))
             : row.datePreached.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
-        text += line({QString::number(row.sermonId), row.reference, row.preacher, row.title,
-            row.bigIdea, date, row.location, row.series, row.topics.join(QStringLiteral("; "))});
+        text += line({ QString::number(row.sermonId), row.reference, row.preacher, row.title,
+            row.bigIdea, date, row.location, row.series, row.topics.join(QStringLiteral("; ")) });
     }
     QByteArray bytes = byteOrderMark ? QByteArray("\xEF\xBB\xBF") : QByteArray();
     return bytes + text.toUtf8();
 }
 
-bool SermonListCsv::write(const QString &path, const QList<SermonExportRow> &rows, bool byteOrderMark,
-    QString &failure)
+bool SermonListCsv::write(
+    const QString &path, const QList<SermonExportRow> &rows, bool byteOrderMark, QString &failure)
 {
     return ExportFile::write(path, document(rows, byteOrderMark), failure);
 }

@@ -16,6 +16,7 @@ QString field(const QString &text);
 QByteArray document(const QList<SermonExportRow> &rows, bool byteOrderMark);
 // Writes the file through a temporary one, so an existing file is replaced only by a
 // complete new one. False with `failure` saying why.
-bool write(const QString &path, const QList<SermonExportRow> &rows, bool byteOrderMark, QString &failure);
+bool write(
+    const QString &path, const QList<SermonExportRow> &rows, bool byteOrderMark, QString &failure);
 
 } // namespace SermonListCsv

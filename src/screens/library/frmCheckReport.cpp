@@ -42,13 +42,18 @@ frmCheckReport::frmCheckReport(const QStringList &lines, QWidget *parent)
     CenterForm(this);
 }
 
-QString frmCheckReport::reportText() const { return txtReport->toPlainText() + QLatin1Char('\n'); }
+QString frmCheckReport::reportText() const
+{
+    return txtReport->toPlainText() + QLatin1Char('\n');
+}
 
 bool frmCheckReport::saveTo(const QString &path)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(reportText().toUtf8()) < 0 || !file.commit()) {
-        MsgBox(QStringLiteral("The report could not be saved as %1: %2").arg(path, file.errorString()),
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(reportText().toUtf8()) < 0
+        || !file.commit()) {
+        MsgBox(
+            QStringLiteral("The report could not be saved as %1: %2").arg(path, file.errorString()),
             MsgBoxStyle::OkExclamation);
         return false;
     }
@@ -59,7 +64,8 @@ void frmCheckReport::cmdSave_Click()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save Report"),
-        QDir(folder).filePath(QStringLiteral("Lectorum check.txt")), QStringLiteral("Text files (*.txt)"));
+        QDir(folder).filePath(QStringLiteral("Lectorum check.txt")),
+        QStringLiteral("Text files (*.txt)"));
     if (!path.isEmpty())
         saveTo(path);
 }

@@ -26,9 +26,11 @@ frmExportOutlines::frmExportOutlines(QWidget *parent)
     cboFormat = new QComboBox(this);
     cboFormat->setObjectName(QStringLiteral("cboFormat"));
     cboFormat->setAccessibleName(QStringLiteral("Document type"));
-    cboFormat->addItem(QStringLiteral("OpenDocument Text (.odt)"), int(OutlineDocument::Format::OpenDocument));
+    cboFormat->addItem(
+        QStringLiteral("OpenDocument Text (.odt)"), int(OutlineDocument::Format::OpenDocument));
     cboFormat->addItem(QStringLiteral("Markdown (.md)"), int(OutlineDocument::Format::Markdown));
-    cboFormat->addItem(QStringLiteral("Plain Text (.txt)"), int(OutlineDocument::Format::PlainText));
+    cboFormat->addItem(
+        QStringLiteral("Plain Text (.txt)"), int(OutlineDocument::Format::PlainText));
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
@@ -52,7 +54,10 @@ frmExportOutlines::frmExportOutlines(QWidget *parent)
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-QString frmExportOutlines::folder() const { return txtFolder->text().trimmed(); }
+QString frmExportOutlines::folder() const
+{
+    return txtFolder->text().trimmed();
+}
 
 OutlineDocument::Format frmExportOutlines::format() const
 {

@@ -52,15 +52,19 @@ frmRestore::frmRestore(const QString &libraryPath, QWidget *parent)
 void frmRestore::fillList()
 {
     const QString previous = BeginBusy(QStringLiteral("Please Wait While Loading Backups"));
-    m_backups = LibraryBackup::list(LibraryBackup::folderFor(m_libraryPath), LibraryBackup::libraryName(m_libraryPath), true);
+    m_backups = LibraryBackup::list(
+        LibraryBackup::folderFor(m_libraryPath), LibraryBackup::libraryName(m_libraryPath), true);
     EndBusy(previous);
     grdBackups->setRowCount(int(m_backups.size()));
     const QLocale locale;
     for (int row = 0; row < m_backups.size(); ++row) {
         const LibraryBackup::Entry &backup = m_backups.at(row);
-        grdBackups->setItem(row, 0, new QTableWidgetItem(backup.when.toString(QStringLiteral("M/d/yyyy h:mm:ss AP"))));
+        grdBackups->setItem(row, 0,
+            new QTableWidgetItem(backup.when.toString(QStringLiteral("M/d/yyyy h:mm:ss AP"))));
         grdBackups->setItem(row, 1, new QTableWidgetItem(locale.formattedDataSize(backup.bytes)));
-        grdBackups->setItem(row, 2, new QTableWidgetItem(backup.sermons < 0 ? QStringLiteral("unreadable") : QString::number(backup.sermons)));
+        grdBackups->setItem(row, 2,
+            new QTableWidgetItem(backup.sermons < 0 ? QStringLiteral("unreadable")
+                                                    : QString::number(backup.sermons)));
     }
     grdBackups->resizeColumnsToContents();
     if (!m_backups.isEmpty())
@@ -86,7 +90,8 @@ void frmRestore::cmdRestore_Click()
     const QString previous = BeginBusy(QStringLiteral("Restoring the library..."));
     // The program's own connection lets go of the file while it is replaced.
     connection.DataClose();
-    const LibraryRestore::Outcome outcome = LibraryRestore::restore(backup.path, m_libraryPath, QDateTime::currentDateTime());
+    const LibraryRestore::Outcome outcome
+        = LibraryRestore::restore(backup.path, m_libraryPath, QDateTime::currentDateTime());
     connection.DataInit();
     connection.DataOpen2();
     EndBusy(previous);
@@ -94,7 +99,8 @@ void frmRestore::cmdRestore_Click()
         MsgBox(outcome.message, MsgBoxStyle::OkExclamation);
         return;
     }
-    MsgBox(QStringLiteral("The library was restored from the backup of %1.\nThe file it replaced was kept as %2.")
+    MsgBox(QStringLiteral(
+        "The library was restored from the backup of %1.\nThe file it replaced was kept as %2.")
                .arg(when, outcome.asidePath));
     accept();
 }

@@ -3,13 +3,13 @@
 #include "ChangedUnderneath.h"
 #include "DataGrid.h"
 #include "FirstRowQuery.h"
-#include "SeriesLookups.h"
 #include "HourglassGuard.h"
 #include "ReferenceCombos.h"
 #include "ReferenceScreenSupport.h"
 #include "ScreenEvents.h"
 #include "ScreenOperations.h"
 #include "SelectionState.h"
+#include "SeriesLookups.h"
 #include "SqlLiterals.h"
 #include "frmMain.h"
 
@@ -239,7 +239,8 @@ void frmSeries::GetBibleBook()
 void frmSeries::GetPreacher()
 {
     SelectionState &selection = ProgramSelection();
-    const SeriesLookups::PreacherName name = SeriesLookups::preacherName(selection.glngLookupPreacherID);
+    const SeriesLookups::PreacherName name
+        = SeriesLookups::preacherName(selection.glngLookupPreacherID);
     selection.gstrLastName = name.last;
     selection.gstrFirstName = name.first + QLatin1Char(' ');
 }
@@ -528,4 +529,3 @@ void frmSeries::screenClosing()
     selection.gboolSeriesScreenOpen = 0;
     SetMainItemsEnabled(OpeningItems, true);
 }
-

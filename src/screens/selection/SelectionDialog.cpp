@@ -14,11 +14,20 @@ SelectionDialog::SelectionDialog(QWidget *parent)
 }
 
 // However the screen goes, the status text it found is put back.
-SelectionDialog::~SelectionDialog() { restoreStatus(); }
+SelectionDialog::~SelectionDialog()
+{
+    restoreStatus();
+}
 
-void SelectionDialog::reject() { cmdCancel_Click(); }
+void SelectionDialog::reject()
+{
+    cmdCancel_Click();
+}
 
-void SelectionDialog::rememberStatus() { m_rememberedStatus = GetStatusText(); }
+void SelectionDialog::rememberStatus()
+{
+    m_rememberedStatus = GetStatusText();
+}
 
 void SelectionDialog::restoreStatus()
 {

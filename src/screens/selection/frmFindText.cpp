@@ -88,7 +88,6 @@ frmFindText::frmFindText(QWidget *parent)
     UserInterface::current().setHourglass(false);
 }
 
-
 frmFindText *frmFindText::open(Field field)
 {
     auto *screen = new frmFindText(frmMain::instance());
@@ -146,5 +145,3 @@ void frmFindText::cmdCancel_Click()
     selection.gboolTextSearch = 0;
     leaveWithoutSelection();
 }
-
-

@@ -41,5 +41,4 @@ public:
     QLineEdit *txtOutline = nullptr;
     QPushButton *cmdSelect = nullptr;
     QPushButton *cmdCancel = nullptr;
-
 };

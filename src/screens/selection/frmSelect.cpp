@@ -71,7 +71,6 @@ frmSelect::frmSelect(QWidget *parent)
     UserInterface::current().setHourglass(false);
 }
 
-
 frmSelect *frmSelect::open(Criterion criterion)
 {
     auto *screen = new frmSelect(frmMain::instance());
@@ -138,5 +137,3 @@ void frmSelect::cmdCancel_Click()
     selection.gboolByTopic = 0;
     leaveWithoutSelection();
 }
-
-

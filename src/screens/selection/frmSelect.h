@@ -40,5 +40,4 @@ public:
     QComboBox *cboTopic = nullptr;
     QPushButton *cmdSelect = nullptr;
     QPushButton *cmdCancel = nullptr;
-
 };

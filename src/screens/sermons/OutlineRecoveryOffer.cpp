@@ -30,9 +30,8 @@ bool takeLock(QLockFile &lock)
     qint64 pid = 0;
     QString host;
     QString application;
-    return lock.getLockInfo(&pid, &host, &application)
-        && pid == QCoreApplication::applicationPid() && lock.removeStaleLockFile()
-        && lock.tryLock(0);
+    return lock.getLockInfo(&pid, &host, &application) && pid == QCoreApplication::applicationPid()
+        && lock.removeStaleLockFile() && lock.tryLock(0);
 }
 
 // A temporary file whose copy was never completed (the program stopped during its first
@@ -43,8 +42,8 @@ void removeAbandonedPartials(const QString &library)
     const QString anyCopy = OutlineRecoveryFile::pathFor(library, 0);
     // The name up to the sermon part is the library's.
     const QString prefix = QFileInfo(anyCopy).fileName().section(QLatin1Char('-'), 0, -3);
-    const QStringList partials = QDir(folder).entryList(
-        { prefix + QStringLiteral("-*.outline.partial") }, QDir::Files);
+    const QStringList partials
+        = QDir(folder).entryList({ prefix + QStringLiteral("-*.outline.partial") }, QDir::Files);
     for (const QString &name : partials) {
         const QString copy = QDir(folder).filePath(name.chopped(8));
         QLockFile lock(copy + QStringLiteral(".lock"));
@@ -118,7 +117,8 @@ bool OutlineRecoveryOffer::offer(frmMain &main)
                 continue; // the failure was shown; the copy waits for a later start
             }
             stored = outlines.contains(outline.sermonID);
-            if (stored && TrimBlanks(outlines.value(outline.sermonID)) == TrimBlanks(outline.text)) {
+            if (stored
+                && TrimBlanks(outlines.value(outline.sermonID)) == TrimBlanks(outline.text)) {
                 OutlineRecoveryFile::remove(path); // saved after all: nothing was lost
                 continue;
             }

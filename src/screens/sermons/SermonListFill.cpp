@@ -67,7 +67,8 @@ GridRowTexts SermonListFill::rows(bool *anySermon)
     return rows;
 }
 
-bool SermonListFill::passes(SermonListFilter &filter, bool combination, bool outlineLater, bool *decided)
+bool SermonListFill::passes(
+    SermonListFilter &filter, bool combination, bool outlineLater, bool *decided)
 {
     SelectionState &selection = ProgramSelection();
     auto test = [&] {

@@ -9,8 +9,8 @@
 #include "OccasionReuseCheck.h"
 #include "ProgramGlobals.h"
 #include "RecordValues.h"
-#include "ScreenOperations.h"
 #include "ScreenEvents.h"
+#include "ScreenOperations.h"
 #include "ScreenPlacement.h"
 #include "SelectionState.h"
 #include "SqlLiterals.h"
@@ -350,8 +350,8 @@ bool frmDateLoc::saveOccasion()
     // A new occasion where the sermon was heard lately is asked about first; No keeps the
     // typing.
     if ((m_adding || !isKeyCell(lblDateLocID->text()))
-        && !OccasionReuseCheck::confirm(m_record.SermonID(), m_record.Location(),
-            m_record.DatePreached(), windowTitle())) {
+        && !OccasionReuseCheck::confirm(
+            m_record.SermonID(), m_record.Location(), m_record.DatePreached(), windowTitle())) {
         return false;
     }
     HourglassGuard busy;
@@ -408,7 +408,8 @@ bool frmDateLoc::saveOccasion()
 
 void frmDateLoc::showTheirVersion(qint32 key)
 {
-    const QString sql = QStringLiteral("Select * FROM tblDateLoc Where lngDateLocID = ") + SQLLong(key);
+    const QString sql
+        = QStringLiteral("Select * FROM tblDateLoc Where lngDateLocID = ") + SQLLong(key);
     DbError error;
     const std::unique_ptr<DbSnapshot> rs = ProgramConnection().openSnapshot(sql, error);
     if (!rs || rs->eof()) {
@@ -493,4 +494,3 @@ bool frmDateLoc::eventFilter(QObject *watched, QEvent *event)
     }
     return DataScreen::eventFilter(watched, event);
 }
-

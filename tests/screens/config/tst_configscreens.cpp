@@ -1,4 +1,5 @@
 #include "DbDatabase.h"
+#include "PrintJob.h"
 #include "ProgramGlobals.h"
 #include "QtUserInterface.h"
 #include "ScreenCommands.h"
@@ -8,7 +9,6 @@
 #include "clsConfig.h"
 #include "clsConnect.h"
 #include "frmConfig.h"
-#include "PrintJob.h"
 #include "frmMain.h"
 
 #include <QCoreApplication>
@@ -110,12 +110,14 @@ void tst_ConfigScreens::clickFile(QDialog *screen, const QString &name)
     auto *files = screen->findChild<QListWidget *>(QStringLiteral("flbDatabase"));
     const QList<QListWidgetItem *> found = files->findItems(name, Qt::MatchExactly);
     QCOMPARE(found.size(), 1);
-    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(found.first()).center());
+    QTest::mouseClick(
+        files->viewport(), Qt::LeftButton, {}, files->visualItemRect(found.first()).center());
 }
 
 QString tst_ConfigScreens::location(TestDatabase &db)
 {
-    return db.scalar(QStringLiteral("SELECT strLocation FROM tblLocation WHERE lngLocationID = 1")).toString();
+    return db.scalar(QStringLiteral("SELECT strLocation FROM tblLocation WHERE lngLocationID = 1"))
+        .toString();
 }
 
 void tst_ConfigScreens::changeDatabaseSwitchesToAnotherFile_data()
@@ -158,7 +160,7 @@ void tst_ConfigScreens::changeDatabaseSwitchesToAnotherFile()
     QTRY_VERIFY(!m_main->findChild<QDialog *>(QStringLiteral("frmChange")));
     QCOMPARE(GetStatusText().trimmed(), ProductName);
     m_main->runCommand(QStringLiteral("mnuFDisplay"));
-    QCOMPARE(MsgBoxScript::shown(), QStringList{ QStringLiteral("Active Database = ") + path });
+    QCOMPARE(MsgBoxScript::shown(), QStringList { QStringLiteral("Active Database = ") + path });
 }
 
 void tst_ConfigScreens::unopenableFileKeepsTheDatabaseInUse_data()
@@ -191,7 +193,8 @@ void tst_ConfigScreens::unopenableFileKeepsTheDatabaseInUse()
     CHECKED_STEP(clickFile(screen, BrokenFile));
     const QStringList shown = MsgBoxScript::shown();
     QCOMPARE(shown.size(), 1);
-    QVERIFY2(shown.first().startsWith(QStringLiteral("An Error Occurred in the System ")), qPrintable(shown.first()));
+    QVERIFY2(shown.first().startsWith(QStringLiteral("An Error Occurred in the System ")),
+        qPrintable(shown.first()));
     QVERIFY(!QFile::exists(programFile(BrokenFile)) == missing);
     // The program goes on with the database it had.
     QCOMPARE(ActiveDatabase, before);
@@ -207,7 +210,8 @@ void tst_ConfigScreens::cancelChangesNothing()
     const QString before = ActiveDatabase;
     QDialog *screen = openChangeDatabase();
     QVERIFY(screen);
-    QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("cmdCancel")), Qt::LeftButton);
+    QTest::mouseClick(
+        screen->findChild<QPushButton *>(QStringLiteral("cmdCancel")), Qt::LeftButton);
     QTRY_VERIFY(!m_main->findChild<QDialog *>(QStringLiteral("frmChange")));
     QCOMPARE(ActiveDatabase, before);
     QVERIFY(m_db->connection().DBObject());
@@ -220,9 +224,11 @@ void tst_ConfigScreens::defaultLocation_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("update");
     QTest::addColumn<QVariant>("stored");
-    QTest::newRow("trimmed") << "  Grace Chapel, O'Hare  " << true << QVariant(QStringLiteral("Grace Chapel, O'Hare"));
+    QTest::newRow("trimmed") << "  Grace Chapel, O'Hare  " << true
+                             << QVariant(QStringLiteral("Grace Chapel, O'Hare"));
     QTest::newRow("cleared is Null") << "" << true << QVariant();
-    QTest::newRow("cancel") << "Elsewhere" << false << QVariant(QStringLiteral("First Community Church"));
+    QTest::newRow("cancel") << "Elsewhere" << false
+                            << QVariant(QStringLiteral("First Community Church"));
 }
 
 void tst_ConfigScreens::defaultLocation()
@@ -251,7 +257,8 @@ void tst_ConfigScreens::defaultLocation()
     QTRY_VERIFY(m_main->workArea()->subWindowList().isEmpty());
     QVERIFY(MsgBoxScript::shown().isEmpty());
     QCOMPARE(GetStatusText().trimmed(), ProductName);
-    const QVariant value = m_db->scalar(QStringLiteral("SELECT strLocation FROM tblLocation WHERE lngLocationID = 1"));
+    const QVariant value = m_db->scalar(
+        QStringLiteral("SELECT strLocation FROM tblLocation WHERE lngLocationID = 1"));
     QCOMPARE(value.isNull(), stored.isNull());
     if (!stored.isNull())
         QCOMPARE(value.toString(), stored.toString());
@@ -260,12 +267,16 @@ void tst_ConfigScreens::defaultLocation()
 void tst_ConfigScreens::configurationShowsTheSettingsInEffect()
 {
     clsConfig config;
-    config.SaveConfig(QStringLiteral("DataSource"), QStringLiteral("DataLoc"), QStringLiteral("Server"));
+    config.SaveConfig(
+        QStringLiteral("DataSource"), QStringLiteral("DataLoc"), QStringLiteral("Server"));
     config.SaveConfig(QStringLiteral("Local"), QStringLiteral("DBPath"),
         QStringLiteral("/home/office/Documents/Church Library/Sermon Outlines/"));
-    config.SaveConfig(QStringLiteral("Local"), QStringLiteral("DBName"), QStringLiteral("church.mdb"));
-    config.SaveConfig(QStringLiteral("Server"), QStringLiteral("DSN"), QStringLiteral("ChurchOffice"));
-    config.SaveConfig(QStringLiteral("Server"), QStringLiteral("DBName"), QStringLiteral("sermons"));
+    config.SaveConfig(
+        QStringLiteral("Local"), QStringLiteral("DBName"), QStringLiteral("church.mdb"));
+    config.SaveConfig(
+        QStringLiteral("Server"), QStringLiteral("DSN"), QStringLiteral("ChurchOffice"));
+    config.SaveConfig(
+        QStringLiteral("Server"), QStringLiteral("DBName"), QStringLiteral("sermons"));
     config.SaveConfig(QStringLiteral("UserInfo"), QStringLiteral("UID"), QStringLiteral("pastor"));
     frmConfig screen(config);
     auto field = [&screen](const char *name) {
@@ -285,8 +296,10 @@ void tst_ConfigScreens::configurationShowsTheSettingsInEffect()
     QTest::mouseClick(screen.findChild<QPushButton *>(QStringLiteral("cmdSave")), Qt::LeftButton);
     QVERIFY(screen.saved());
     QSettings written(config.storeFile(), QSettings::IniFormat);
-    QCOMPARE(written.value(QStringLiteral("DataSource/DataLoc")).toString(), QStringLiteral("Local"));
-    QCOMPARE(written.value(QStringLiteral("Server/DSN")).toString(), QStringLiteral("ChurchOffice"));
+    QCOMPARE(
+        written.value(QStringLiteral("DataSource/DataLoc")).toString(), QStringLiteral("Local"));
+    QCOMPARE(
+        written.value(QStringLiteral("Server/DSN")).toString(), QStringLiteral("ChurchOffice"));
     QCOMPARE(written.value(QStringLiteral("Local/DBPath")).toString(),
         QStringLiteral("/home/office/Documents/Church Library/Sermon Outlines/"));
     QCOMPARE(written.value(QStringLiteral("UserInfo/UID")).toString(), QStringLiteral("pastor"));
@@ -318,12 +331,14 @@ void tst_ConfigScreens::printMenuPrintsFromTheOpenScreens()
     auto printed = [](const QString &command, frmMain &main) {
         MsgBoxScript::clear();
         main.runCommand(command);
-        const QString prefix = QStringLiteral("No printer is set up, so the pages were saved as a PDF file:\n");
+        const QString prefix
+            = QStringLiteral("No printer is set up, so the pages were saved as a PDF file:\n");
         const QStringList shown = MsgBoxScript::shown();
         if (shown.size() != 1 || !shown.first().startsWith(prefix))
             return QStringLiteral("<%1>").arg(shown.join(QLatin1Char('|')));
         QProcess tool;
-        tool.start(QStringLiteral("pdftotext"), { QStringLiteral("-layout"), shown.first().mid(prefix.size()), QStringLiteral("-") });
+        tool.start(QStringLiteral("pdftotext"),
+            { QStringLiteral("-layout"), shown.first().mid(prefix.size()), QStringLiteral("-") });
         tool.waitForFinished(30000);
         return QString::fromUtf8(tool.readAllStandardOutput());
     };
@@ -344,7 +359,8 @@ void tst_ConfigScreens::printMenuPrintsFromTheOpenScreens()
     QVERIFY(outline);
     const QString outlineWord = outline->toPlainText().simplified().section(QLatin1Char(' '), 0, 0);
     QVERIFY(!outlineWord.isEmpty());
-    QVERIFY2(printed(QStringLiteral("mnuPSermon"), *m_main).contains(outlineWord), qPrintable(outlineWord));
+    QVERIFY2(printed(QStringLiteral("mnuPSermon"), *m_main).contains(outlineWord),
+        qPrintable(outlineWord));
     MsgBoxScript::queueAnswer(MsgBoxAnswer::No);
     m_main->workArea()->closeAllSubWindows();
 
@@ -354,7 +370,8 @@ void tst_ConfigScreens::printMenuPrintsFromTheOpenScreens()
     auto *text = illustration->findChild<QPlainTextEdit *>(QStringLiteral("txtIllustration"));
     QVERIFY(text && !text->toPlainText().isEmpty());
     const QString firstWord = text->toPlainText().simplified().section(QLatin1Char(' '), 0, 0);
-    QVERIFY2(printed(QStringLiteral("mnuPIllustration"), *m_main).contains(firstWord), qPrintable(firstWord));
+    QVERIFY2(printed(QStringLiteral("mnuPIllustration"), *m_main).contains(firstWord),
+        qPrintable(firstWord));
     m_main->workArea()->closeAllSubWindows();
     qputenv("HOME", oldHome);
 }

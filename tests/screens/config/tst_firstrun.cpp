@@ -38,11 +38,13 @@ void tst_FirstRun::initTestCase()
 {
     QProcess install;
     install.start(QStringLiteral(LECTORUM_CMAKE_COMMAND),
-        { QStringLiteral("--install"), QStringLiteral(LECTORUM_BUILD_DIR), QStringLiteral("--prefix"), prefix() });
+        { QStringLiteral("--install"), QStringLiteral(LECTORUM_BUILD_DIR),
+            QStringLiteral("--prefix"), prefix() });
     QVERIFY(install.waitForFinished(120000));
     QVERIFY2(install.exitCode() == 0, install.readAllStandardError().constData());
     QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), installedProbe()));
-    QVERIFY(QFile::setPermissions(installedProbe(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QVERIFY(QFile::setPermissions(
+        installedProbe(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 }
 
 void tst_FirstRun::installedFiles()
@@ -66,16 +68,20 @@ void tst_FirstRun::installedFiles()
         QStringLiteral("share/metainfo/org.lectorum.Lectorum.metainfo.xml"),
     };
     for (const int size : { 16, 22, 24, 32, 48, 64, 128, 256 })
-        expected << QStringLiteral("share/icons/hicolor/%1x%1/apps/org.lectorum.Lectorum.png").arg(size);
+        expected
+            << QStringLiteral("share/icons/hicolor/%1x%1/apps/org.lectorum.Lectorum.png").arg(size);
     expected.sort();
     QCOMPARE(files, expected);
 
     // The delivered library holds only the shipped rows; the demonstration library beside it.
-    for (const auto &[file, sermons] : { std::pair{ "lectorum.mdb", false }, std::pair{ "lectorum-demo.mdb", true } }) {
+    for (const auto &[file, sermons] :
+        { std::pair { "lectorum.mdb", false }, std::pair { "lectorum-demo.mdb", true } }) {
         DbError error;
-        auto library = DbDatabase::openFile(prefix() + QStringLiteral("/share/lectorum/") + QLatin1String(file), error);
+        auto library = DbDatabase::openFile(
+            prefix() + QStringLiteral("/share/lectorum/") + QLatin1String(file), error);
         QVERIFY2(library, qPrintable(error.driverText));
-        auto count = library->openSnapshot(QStringLiteral("SELECT COUNT(*) FROM tblSermons"), error);
+        auto count
+            = library->openSnapshot(QStringLiteral("SELECT COUNT(*) FROM tblSermons"), error);
         QVERIFY(count);
         QCOMPARE(count->field(0).toInt() > 0, sermons);
     }
@@ -87,7 +93,7 @@ void tst_FirstRun::firstRun_data()
     QTest::addColumn<QString>("setUp");
     QTest::addColumn<bool>("loaded");
     QTest::addColumn<QString>("message"); // the start of the one message shown, or ""
-    QTest::addColumn<int>("sermons");     // in the library opened afterwards; -1: none opened
+    QTest::addColumn<int>("sermons"); // in the library opened afterwards; -1: none opened
 
     QTest::newRow("build folder: the program's folder") << false << "" << true << "" << -1;
     QTest::newRow("installed: new user gets an empty library") << true << "" << true << "" << 0;
@@ -109,11 +115,13 @@ void tst_FirstRun::firstRun()
     QTemporaryDir home;
     const QString dataHome = home.filePath(QStringLiteral("data"));
     const QString dataFolder = dataHome + QStringLiteral("/lectorum");
-    const QString programFolder = installed ? prefix() + QStringLiteral("/bin") : QCoreApplication::applicationDirPath();
+    const QString programFolder
+        = installed ? prefix() + QStringLiteral("/bin") : QCoreApplication::applicationDirPath();
     const QString template_ = prefix() + QStringLiteral("/share/lectorum/lectorum.mdb");
     if (setUp == QLatin1String("own library")) {
         QVERIFY(QDir().mkpath(dataFolder));
-        QVERIFY(QFile::copy(prefix() + QStringLiteral("/share/lectorum/lectorum-demo.mdb"), dataFolder + QStringLiteral("/tst_firstrun.mdb")));
+        QVERIFY(QFile::copy(prefix() + QStringLiteral("/share/lectorum/lectorum-demo.mdb"),
+            dataFolder + QStringLiteral("/tst_firstrun.mdb")));
     } else if (setUp == QLatin1String("read-only home")) {
         QFile blocker(dataHome);
         QVERIFY(blocker.open(QIODevice::WriteOnly));
@@ -142,10 +150,11 @@ void tst_FirstRun::firstRun()
     // Where things are: the delivered files and the folder a first run names for the library.
     const QString libraryFolder = installed ? dataFolder : programFolder;
     QCOMPARE(said.value(QStringLiteral("delivered")),
-        QStringList{ installed ? prefix() + QStringLiteral("/share/lectorum") : programFolder });
-    QCOMPARE(said.value(QStringLiteral("libraryFolder")), QStringList{ libraryFolder });
+        QStringList { installed ? prefix() + QStringLiteral("/share/lectorum") : programFolder });
+    QCOMPARE(said.value(QStringLiteral("libraryFolder")), QStringList { libraryFolder });
 
-    QCOMPARE(said.value(QStringLiteral("loaded")), QStringList{ loaded ? QStringLiteral("1") : QStringLiteral("0") });
+    QCOMPARE(said.value(QStringLiteral("loaded")),
+        QStringList { loaded ? QStringLiteral("1") : QStringLiteral("0") });
     const QStringList messages = said.value(QStringLiteral("message"));
     if (message.isEmpty()) {
         QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'|')));
@@ -156,14 +165,17 @@ void tst_FirstRun::firstRun()
     const QString settings = home.filePath(QStringLiteral("config/tst_firstrun/tst_firstrun.ini"));
     QCOMPARE(QFileInfo::exists(settings), loaded);
     if (loaded) {
-        QCOMPARE(said.value(QStringLiteral("database")), QStringList{ libraryFolder + QStringLiteral("/tst_firstrun.mdb") });
-        QCOMPARE(said.value(QStringLiteral("sermons")), QStringList{ QString::number(sermons) });
+        QCOMPARE(said.value(QStringLiteral("database")),
+            QStringList { libraryFolder + QStringLiteral("/tst_firstrun.mdb") });
+        QCOMPARE(said.value(QStringLiteral("sermons")), QStringList { QString::number(sermons) });
     } else {
         // Nothing placed, not even a half-made copy or a lock.
-        QCOMPARE(QDir(dataFolder).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList());
+        QCOMPARE(
+            QDir(dataFolder).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList());
     }
     // An installed program's first run also puts the demonstration library beside the user's.
-    QCOMPARE(QFileInfo::exists(dataFolder + QStringLiteral("/lectorum-demo.mdb")), installed && loaded);
+    QCOMPARE(
+        QFileInfo::exists(dataFolder + QStringLiteral("/lectorum-demo.mdb")), installed && loaded);
     if (!installed)
         QVERIFY(!QFileInfo::exists(dataHome));
 }
@@ -176,7 +188,8 @@ int firstRunProbe()
     QCoreApplication::setApplicationName(QStringLiteral("lectorum"));
     MsgBoxScript::setScripted(true);
     auto say = [](const char *key, const QString &value) {
-        std::printf("%s=%s\n", key, qPrintable(QString(value).replace(QLatin1Char('\n'), QLatin1Char(' '))));
+        std::printf("%s=%s\n", key,
+            qPrintable(QString(value).replace(QLatin1Char('\n'), QLatin1Char(' '))));
     };
     say("delivered", DeliveredFiles::folder());
     say("libraryFolder", PersonalLibrary::firstRunFolder());
@@ -190,7 +203,8 @@ int firstRunProbe()
     DbError error;
     int sermons = -1;
     if (auto library = DbDatabase::openFile(connection.DatabaseName(), error)) {
-        if (auto count = library->openSnapshot(QStringLiteral("SELECT COUNT(*) FROM tblSermons"), error))
+        if (auto count
+            = library->openSnapshot(QStringLiteral("SELECT COUNT(*) FROM tblSermons"), error))
             sermons = count->field(0).toInt();
     }
     say("sermons", QString::number(sermons));

@@ -43,7 +43,8 @@ namespace {
 QByteArray runPython(const QString &program, const QStringList &arguments)
 {
     QProcess python;
-    python.start(QStringLiteral("python3"), QStringList{QStringLiteral("-c"), program} + arguments);
+    python.start(
+        QStringLiteral("python3"), QStringList { QStringLiteral("-c"), program } + arguments);
     if (!python.waitForFinished(30000) || python.exitCode() != 0)
         qWarning("python3: %s", python.readAllStandardError().constData());
     return python.readAllStandardOutput();
@@ -52,10 +53,11 @@ QByteArray runPython(const QString &program, const QStringList &arguments)
 // Rows as Python's csv module reads the file (UTF-8, a byte-order mark taken off).
 QList<QStringList> parsedCsv(const QString &path)
 {
-    const QByteArray json = runPython(QStringLiteral(
-        "import csv, json, sys\n"
-        "with open(sys.argv[1], newline='', encoding='utf-8-sig') as f:\n"
-        "    json.dump(list(csv.reader(f, strict=True)), sys.stdout)\n"), {path});
+    const QByteArray json = runPython(
+        QStringLiteral("import csv, json, sys\n"
+                       "with open(sys.argv[1], newline='', encoding='utf-8-sig') as f:\n"
+                       "    json.dump(list(csv.reader(f, strict=True)), sys.stdout)\n"),
+        { path });
     QList<QStringList> rows;
     for (const QJsonValue &row : QJsonDocument::fromJson(json).array()) {
         QStringList fields;
@@ -77,8 +79,9 @@ SermonExportRow awkwardSermon()
     row.datePreached = QDateTime(QDate(2024, 2, 29), QTime(19, 30, 5));
     row.location = QStringLiteral("Ελληνικά / עברית 🙂");
     row.series = QStringLiteral("\"Quoted\"");
-    row.topics = {QStringLiteral("GRACE"), QStringLiteral("HOPE; LOVE")};
-    row.outline = QStringLiteral("I. First\n    A. Indented *not emphasis* `code`\n\nII. ```fence``` & <b>\n");
+    row.topics = { QStringLiteral("GRACE"), QStringLiteral("HOPE; LOVE") };
+    row.outline = QStringLiteral(
+        "I. First\n    A. Indented *not emphasis* `code`\n\nII. ```fence``` & <b>\n");
     return row;
 }
 
@@ -114,7 +117,8 @@ void tst_Export::csvRoundTripsAwkwardTexts()
     plain.sermonId = 7;
     plain.reference = QStringLiteral("Psalm 23");
     QString failure;
-    QVERIFY2(SermonListCsv::write(path, {awkwardSermon(), plain}, byteOrderMark, failure), qPrintable(failure));
+    QVERIFY2(SermonListCsv::write(path, { awkwardSermon(), plain }, byteOrderMark, failure),
+        qPrintable(failure));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.peek(3) == QByteArray("\xEF\xBB\xBF"), byteOrderMark);
@@ -123,10 +127,13 @@ void tst_Export::csvRoundTripsAwkwardTexts()
     QCOMPARE(rows.size(), 3);
     QCOMPARE(rows.at(0), SermonListCsv::headings());
     const SermonExportRow s = awkwardSermon();
-    QCOMPARE(rows.at(1), (QStringList{QStringLiteral("42"), s.reference, s.preacher, s.title, s.bigIdea,
-                              QStringLiteral("2024-02-29 19:30:05"), s.location, s.series,
-                              QStringLiteral("GRACE; HOPE; LOVE")}));
-    QCOMPARE(rows.at(2), (QStringList{QStringLiteral("7"), QStringLiteral("Psalm 23"), {}, {}, {}, {}, {}, {}, {}}));
+    QCOMPARE(rows.at(1),
+        (QStringList { QStringLiteral("42"), s.reference, s.preacher, s.title, s.bigIdea,
+            QStringLiteral("2024-02-29 19:30:05"), s.location, s.series,
+            QStringLiteral("GRACE; HOPE; LOVE") }));
+    QCOMPARE(rows.at(2),
+        (QStringList {
+            QStringLiteral("7"), QStringLiteral("Psalm 23"), {}, {}, {}, {}, {}, {}, {} }));
 }
 
 void tst_Export::documentsReadBack_data()
@@ -150,20 +157,25 @@ void tst_Export::documentsReadBack()
     const QString text = QString::fromUtf8(file.readAll());
     switch (OutlineDocument::formatFor(path)) {
     case OutlineDocument::Format::PlainText:
-        QVERIFY(text.startsWith(s.title + QLatin1Char('\n') + s.reference + QStringLiteral("\n\nPreacher: ") + s.preacher));
+        QVERIFY(text.startsWith(s.title + QLatin1Char('\n') + s.reference
+            + QStringLiteral("\n\nPreacher: ") + s.preacher));
         QVERIFY(text.contains(QStringLiteral("Preached: 2/29/2024 7:30:05 PM, ") + s.location));
         QVERIFY(text.endsWith(s.outline + QLatin1Char('\n')));
         break;
     case OutlineDocument::Format::Markdown:
-        QVERIFY(text.startsWith(QStringLiteral("# He said \"Come\", and\tthey came\n\n## John 3:16\\-17, 21\n")));
+        QVERIFY(text.startsWith(
+            QStringLiteral("# He said \"Come\", and\tthey came\n\n## John 3:16\\-17, 21\n")));
         // The outline stands in a fence longer than its own run of backticks, unchanged.
-        QVERIFY(text.endsWith(QStringLiteral("````text\n") + s.outline + QStringLiteral("\n````\n")));
+        QVERIFY(
+            text.endsWith(QStringLiteral("````text\n") + s.outline + QStringLiteral("\n````\n")));
         break;
     case OutlineDocument::Format::OpenDocument: {
         const QString content = QString::fromUtf8(runPython(
-            QStringLiteral("import sys, zipfile\nsys.stdout.buffer.write(zipfile.ZipFile(sys.argv[1]).read('content.xml'))"),
-            {path}));
-        QVERIFY2(content.contains(QStringLiteral("He said")) && content.contains(QStringLiteral("they came")),
+            QStringLiteral(
+                "import sys, zipfile\nsys.stdout.buffer.write(zipfile.ZipFile(sys.argv[1]).read('content.xml'))"),
+            { path }));
+        QVERIFY2(content.contains(QStringLiteral("He said"))
+                && content.contains(QStringLiteral("they came")),
             qPrintable(content.left(2000)));
         QVERIFY(content.contains(QStringLiteral("Big idea: Line one")));
         QVERIFY(content.contains(QStringLiteral("II. ```fence``` &amp; &lt;b&gt;")));
@@ -178,7 +190,8 @@ void tst_Export::folderExportNamesFilesAndStopsCleanly()
     TestDatabase db(TestEnvironment::Engine::SQLite);
     REQUIRE_DATABASE(db);
     QVERIFY(loadLibrary(db));
-    QVERIFY(db.exec(QStringLiteral("UPDATE tblSermons SET strTitle = 'Who? What: \"This\"/That' WHERE lngSermonID = 12")));
+    QVERIFY(db.exec(QStringLiteral(
+        "UPDATE tblSermons SET strTitle = 'Who? What: \"This\"/That' WHERE lngSermonID = 12")));
     QTemporaryDir dir;
     // A file of that name already there stays as it is; the new one gets another name.
     QFile existing(dir.filePath(QStringLiteral("1998-06-15 John 3-16 God So Loved.md")));
@@ -186,19 +199,21 @@ void tst_Export::folderExportNamesFilesAndStopsCleanly()
     existing.close();
 
     OutlineFolderExport stopped(dir.path(), OutlineDocument::Format::Markdown);
-    QVERIFY(!stopped.run({10, 12, 13, 14}, [](int done, int) { return done < 2; }));
+    QVERIFY(!stopped.run({ 10, 12, 13, 14 }, [](int done, int) { return done < 2; }));
     QVERIFY(stopped.cancelled());
     QCOMPARE(stopped.written(), 2);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-        (QStringList{QStringLiteral("1998-06-15 John 3-16 God So Loved (2).md"),
-            QStringLiteral("1998-06-15 John 3-16 God So Loved.md"), QStringLiteral("Psalm 23 Who What- This -That.md")}));
+        (QStringList { QStringLiteral("1998-06-15 John 3-16 God So Loved (2).md"),
+            QStringLiteral("1998-06-15 John 3-16 God So Loved.md"),
+            QStringLiteral("Psalm 23 Who What- This -That.md") }));
     QFile mine(existing.fileName());
     QVERIFY(mine.open(QIODevice::ReadOnly));
     QCOMPARE(mine.readAll(), QByteArray("mine"));
 
     OutlineFolderExport refused(QStringLiteral("/proc"), OutlineDocument::Format::PlainText);
-    QVERIFY(!refused.run({10}, {}));
-    QVERIFY2(refused.failure().startsWith(QLatin1String("Cannot write in the folder /proc")), qPrintable(refused.failure()));
+    QVERIFY(!refused.run({ 10 }, {}));
+    QVERIFY2(refused.failure().startsWith(QLatin1String("Cannot write in the folder /proc")),
+        qPrintable(refused.failure()));
 }
 
 void tst_Export::menuCommandsExportTheListShown()
@@ -214,24 +229,29 @@ void tst_Export::menuCommandsExportTheListShown()
     // No sermon screen: nothing to export, and it says so.
     ExportPaths::queueAnswer(csv);
     m_main->runCommand(QStringLiteral("mnuFExportList"));
-    QVERIFY(MsgBoxScript::shown().value(0).startsWith(QLatin1String("There is no sermon list to export.")));
+    QVERIFY(MsgBoxScript::shown().value(0).startsWith(
+        QLatin1String("There is no sermon list to export.")));
     ExportPaths::clearAnswers();
     MsgBoxScript::clear();
 
     m_main->runCommand(QStringLiteral("mnuESermon"));
     QVERIFY(sermonScreen());
     MsgBoxScript::clear(); // the list's own count
-    const QStringList keys = gridKeys(sermonScreen()->findChild<DataGrid *>(QStringLiteral("grdSermons")));
+    const QStringList keys
+        = gridKeys(sermonScreen()->findChild<DataGrid *>(QStringLiteral("grdSermons")));
     ExportPaths::queueAnswer(csv, 1);
     m_main->runCommand(QStringLiteral("mnuFExportList"));
-    QVERIFY2(MsgBoxScript::shown().isEmpty(), qPrintable(MsgBoxScript::shown().join(QLatin1Char('|'))));
+    QVERIFY2(
+        MsgBoxScript::shown().isEmpty(), qPrintable(MsgBoxScript::shown().join(QLatin1Char('|'))));
     QList<QStringList> rows = parsedCsv(csv + QStringLiteral(".csv"));
     QStringList exported;
     for (int i = 1; i < rows.size(); ++i)
         exported.append(rows.at(i).value(0));
     QCOMPARE(exported, keys);
-    QCOMPARE(rows.at(1), (QStringList{QStringLiteral("11"), QStringLiteral("Genesis 1:1-5"), QStringLiteral("Margaret O'Connor"),
-                              QStringLiteral("In the Beginning"), {}, {}, {}, QStringLiteral("Letters"), QStringLiteral("PRAYER")}));
+    QCOMPARE(rows.at(1),
+        (QStringList { QStringLiteral("11"), QStringLiteral("Genesis 1:1-5"),
+            QStringLiteral("Margaret O'Connor"), QStringLiteral("In the Beginning"), {}, {}, {},
+            QStringLiteral("Letters"), QStringLiteral("PRAYER") }));
 
     // An existing file: asked first; No keeps it, Yes replaces it.
     QFile::resize(csv + QStringLiteral(".csv"), 5);
@@ -239,7 +259,8 @@ void tst_Export::menuCommandsExportTheListShown()
     MsgBoxScript::queueAnswer(MsgBoxAnswer::No);
     m_main->runCommand(QStringLiteral("mnuFExportList"));
     QCOMPARE(QFileInfo(csv + QStringLiteral(".csv")).size(), 5);
-    QVERIFY(MsgBoxScript::shown().value(0).endsWith(QLatin1String("list.csv already exists.\nDo you want to replace it?")));
+    QVERIFY(MsgBoxScript::shown().value(0).endsWith(
+        QLatin1String("list.csv already exists.\nDo you want to replace it?")));
     ExportPaths::queueAnswer(csv + QStringLiteral(".csv"));
     MsgBoxScript::queueAnswer(MsgBoxAnswer::Yes);
     m_main->runCommand(QStringLiteral("mnuFExportList"));
@@ -249,7 +270,8 @@ void tst_Export::menuCommandsExportTheListShown()
     // The sermon shown, as a document; a folder that cannot be written is named.
     ExportPaths::queueAnswer(QStringLiteral("/proc/outline"), 2);
     m_main->runCommand(QStringLiteral("mnuFExportOutline"));
-    QVERIFY2(MsgBoxScript::shown().value(0).startsWith(QLatin1String("Cannot write /proc/outline.txt")),
+    QVERIFY2(
+        MsgBoxScript::shown().value(0).startsWith(QLatin1String("Cannot write /proc/outline.txt")),
         qPrintable(MsgBoxScript::shown().join(QLatin1Char('|'))));
     MsgBoxScript::clear();
     ExportPaths::queueAnswer(dir.filePath(QStringLiteral("outline")), 2);
@@ -269,7 +291,9 @@ void tst_Export::menuCommandsExportTheListShown()
         ask->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
     });
     m_main->runCommand(QStringLiteral("mnuFExportAll"));
-    QCOMPARE(MsgBoxScript::shown(), QStringList{QStringLiteral("%1 outlines were written to %2.").arg(keys.size()).arg(folder)});
+    QCOMPARE(MsgBoxScript::shown(),
+        QStringList {
+            QStringLiteral("%1 outlines were written to %2.").arg(keys.size()).arg(folder) });
     QCOMPARE(QDir(folder).entryList(QDir::Files).size(), keys.size());
 }
 

@@ -47,7 +47,10 @@ private Q_SLOTS:
     void damagedLibraryOffersTheNewestGoodBackup();
 
 private:
-    qint64 sermons() { return m_db->scalar(QStringLiteral("SELECT count(*) FROM tblSermons")).toLongLong(); }
+    qint64 sermons()
+    {
+        return m_db->scalar(QStringLiteral("SELECT count(*) FROM tblSermons")).toLongLong();
+    }
 
     QTemporaryDir m_home;
     std::unique_ptr<TestDatabase> m_db;
@@ -111,8 +114,9 @@ void tst_LibraryScreens::serverLibraryChangesNothing()
     m_db->connection().setOnServer(true);
     m_main->runCommand(command);
     QCOMPARE(MsgBoxScript::shown(),
-        QStringList { QStringLiteral("This library is kept on a database server. Its backups are made and "
-                                     "restored by the server's administrator; nothing was changed.") });
+        QStringList {
+            QStringLiteral("This library is kept on a database server. Its backups are made and "
+                           "restored by the server's administrator; nothing was changed.") });
     QVERIFY(!LibraryBackupRunner::current());
     QVERIFY(!QFileInfo::exists(LibraryBackup::folderFor(m_db->filePath())));
     QVERIFY(!m_main->findChild<QDialog *>());
@@ -142,7 +146,8 @@ void tst_LibraryScreens::backUpNowThenRestore()
     const qint64 before = sermons();
     QVERIFY(before > 0);
     m_main->runCommand(QStringLiteral("mnuFRestore"));
-    QVERIFY(MsgBoxScript::shown().value(0).startsWith(QStringLiteral("No backup of this library was found in ")));
+    QVERIFY(MsgBoxScript::shown().value(0).startsWith(
+        QStringLiteral("No backup of this library was found in ")));
     MsgBoxScript::clear();
 
     m_main->runCommand(QStringLiteral("mnuFBackup"));
@@ -155,7 +160,8 @@ void tst_LibraryScreens::backUpNowThenRestore()
     const QStringList shown = MsgBoxScript::shown();
     QCOMPARE(shown.size(), 2);
     QCOMPARE(shown.at(0), QStringLiteral("A backup of the library is being written already."));
-    QVERIFY2(shown.at(1).startsWith(QStringLiteral("The library was backed up to ") + LibraryBackup::folderFor(m_db->filePath())),
+    QVERIFY2(shown.at(1).startsWith(QStringLiteral("The library was backed up to ")
+                 + LibraryBackup::folderFor(m_db->filePath())),
         qPrintable(shown.at(1)));
     QCOMPARE(GetStatusText().trimmed(), ProductName);
 
@@ -168,14 +174,20 @@ void tst_LibraryScreens::backUpNowThenRestore()
     QCOMPARE(list->rowCount(), 1);
     QCOMPARE(list->item(0, 2)->text(), QString::number(before));
     MsgBoxScript::queueAnswer(MsgBoxAnswer::Yes);
-    QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("cmdRestore")), Qt::LeftButton);
+    QTest::mouseClick(
+        screen->findChild<QPushButton *>(QStringLiteral("cmdRestore")), Qt::LeftButton);
     const QStringList restored = MsgBoxScript::shown();
     QCOMPARE(restored.size(), 2);
     QVERIFY(restored.at(0).startsWith(QStringLiteral("Replace the library with the backup from ")));
-    QVERIFY2(restored.at(1).startsWith(QStringLiteral("The library was restored from the backup of ")), qPrintable(restored.at(1)));
+    QVERIFY2(
+        restored.at(1).startsWith(QStringLiteral("The library was restored from the backup of ")),
+        qPrintable(restored.at(1)));
     QVERIFY(m_db->connection().DBObject());
     QCOMPARE(sermons(), before);
-    QCOMPARE(QDir(QFileInfo(m_db->filePath()).absolutePath()).entryList({ QStringLiteral("lectorum-before-restore-*.mdb") }).size(), 1);
+    QCOMPARE(QDir(QFileInfo(m_db->filePath()).absolutePath())
+                 .entryList({ QStringLiteral("lectorum-before-restore-*.mdb") })
+                 .size(),
+        1);
 }
 
 void tst_LibraryScreens::checkDatabaseReportIsSaved()
@@ -184,7 +196,8 @@ void tst_LibraryScreens::checkDatabaseReportIsSaved()
     auto *report = m_main->findChild<frmCheckReport *>(QStringLiteral("frmCheckReport"));
     QVERIFY(report);
     QVERIFY(MsgBoxScript::shown().isEmpty());
-    const QString text = report->findChild<QPlainTextEdit *>(QStringLiteral("txtReport"))->toPlainText();
+    const QString text
+        = report->findChild<QPlainTextEdit *>(QStringLiteral("txtReport"))->toPlainText();
     QVERIFY2(text.contains(QStringLiteral("\nNo problems found.")), qPrintable(text));
     QVERIFY(text.contains(QStringLiteral("Check of ") + m_db->filePath()));
     const QString saved = m_home.filePath(QStringLiteral("report.txt"));
@@ -210,7 +223,8 @@ void tst_LibraryScreens::damagedLibraryOffersTheNewestGoodBackup()
 {
     QFETCH(bool, atStartUp);
     QFETCH(bool, accept);
-    const QString library = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("tst_libraryscreens-damaged.mdb"));
+    const QString library = QDir(QCoreApplication::applicationDirPath())
+                                .filePath(QStringLiteral("tst_libraryscreens-damaged.mdb"));
     QFile::remove(library);
     QVERIFY(QFile::copy(m_db->filePath(), library));
     const qint64 count = sermons();
@@ -218,7 +232,8 @@ void tst_LibraryScreens::damagedLibraryOffersTheNewestGoodBackup()
     const QDateTime made(QDate(2026, 12, 1), QTime(9, 30));
     QVERIFY(LibraryBackup::backUp(library, folder, made, {}).ok);
     // A newer copy that fails its check is passed over.
-    QFile::copy(library, folder + QStringLiteral("/tst_libraryscreens-damaged-20261207-120000.mdb"));
+    QFile::copy(
+        library, folder + QStringLiteral("/tst_libraryscreens-damaged-20261207-120000.mdb"));
     damageHeader(folder + QStringLiteral("/tst_libraryscreens-damaged-20261207-120000.mdb"));
     damageHeader(library);
 
@@ -229,9 +244,12 @@ void tst_LibraryScreens::damagedLibraryOffersTheNewestGoodBackup()
     bool opened = false;
     if (atStartUp) {
         clsConfig config;
-        config.SaveConfig(QStringLiteral("DataSource"), QStringLiteral("DataLoc"), QStringLiteral("Local"));
-        config.SaveConfig(QStringLiteral("Local"), QStringLiteral("DBPath"), QCoreApplication::applicationDirPath() + QLatin1Char('/'));
-        config.SaveConfig(QStringLiteral("Local"), QStringLiteral("DBName"), QFileInfo(library).fileName());
+        config.SaveConfig(
+            QStringLiteral("DataSource"), QStringLiteral("DataLoc"), QStringLiteral("Local"));
+        config.SaveConfig(QStringLiteral("Local"), QStringLiteral("DBPath"),
+            QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+        config.SaveConfig(
+            QStringLiteral("Local"), QStringLiteral("DBName"), QFileInfo(library).fileName());
         clsConnect connection;
         setProgramConnection(&connection);
         StartUp startUp(connection, config);
@@ -243,7 +261,8 @@ void tst_LibraryScreens::damagedLibraryOffersTheNewestGoodBackup()
         m_main->runCommand(QStringLiteral("mnuFChange"));
         auto *files = m_main->findChild<QListWidget *>(QStringLiteral("flbDatabase"));
         QVERIFY(files);
-        const QList<QListWidgetItem *> found = files->findItems(QFileInfo(library).fileName(), Qt::MatchExactly);
+        const QList<QListWidgetItem *> found
+            = files->findItems(QFileInfo(library).fileName(), Qt::MatchExactly);
         QCOMPARE(found.size(), 1);
         Q_EMIT files->itemClicked(found.first());
         opened = ActiveDatabase == library;
@@ -253,9 +272,13 @@ void tst_LibraryScreens::damagedLibraryOffersTheNewestGoodBackup()
     QCOMPARE(shown.at(0), QStringLiteral("An Error Occurred in the System 26"));
     QCOMPARE(shown.at(1), QStringLiteral("Restore the newest good backup from 12/1/2026 9:30 AM?"));
     QCOMPARE(opened, accept);
-    const QStringList aside = QDir(QCoreApplication::applicationDirPath()).entryList({ QStringLiteral("tst_libraryscreens-damaged-before-restore-*") });
+    const QStringList aside
+        = QDir(QCoreApplication::applicationDirPath())
+              .entryList({ QStringLiteral("tst_libraryscreens-damaged-before-restore-*") });
     if (accept) {
-        QVERIFY2(shown.at(2).startsWith(QStringLiteral("The library was restored from the backup of 12/1/2026 9:30 AM.")), qPrintable(shown.at(2)));
+        QVERIFY2(shown.at(2).startsWith(QStringLiteral(
+                     "The library was restored from the backup of 12/1/2026 9:30 AM.")),
+            qPrintable(shown.at(2)));
         QCOMPARE(aside.size(), 1);
         m_db->connection().DataClose();
         ProgramConnection().DataClose();

@@ -302,7 +302,8 @@ void tst_AddressScreens::sermonsButtonListsThePreachersSermons()
     int opened = 0;
     m_main->setCommand(QStringLiteral("frmSermon"), [&opened] { ++opened; });
     QWidget *screen = open("mnuEPreacher", "frmPreachers");
-    CHECKED_STEP(choose(control<QListWidget>(screen, "lstPreachers"), QStringLiteral("MacLeod, Andrew")));
+    CHECKED_STEP(
+        choose(control<QListWidget>(screen, "lstPreachers"), QStringLiteral("MacLeod, Andrew")));
     CHECKED_STEP(click(screen, "cmdSermons"));
     QCOMPARE(opened, 1);
     QCOMPARE(ProgramSelection().gboolByPreacher, qint16(1));

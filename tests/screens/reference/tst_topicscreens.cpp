@@ -255,7 +255,8 @@ void tst_TopicScreens::topicsButtonOpensIllustrationTopics()
             << illustrations->findChild<QLineEdit *>(QStringLiteral("txtName"))->text();
     });
     QWidget *screen = open("mnuEIllustr", "frmIllustr");
-    CHECKED_STEP(choose(control<QListWidget>(screen, "lstIllustrations"), QStringLiteral("The Borrowed Coat")));
+    CHECKED_STEP(choose(
+        control<QListWidget>(screen, "lstIllustrations"), QStringLiteral("The Borrowed Coat")));
     CHECKED_STEP(click(screen, "cmdTopics"));
     QCOMPARE(
         handedOver, (QStringList { QStringLiteral("2"), QStringLiteral("The Borrowed Coat") }));
@@ -276,14 +277,30 @@ void tst_TopicScreens::saveAndDeleteFollowTheKeyShown_data()
     QTest::addColumn<QString>("keyName");
     QTest::addColumn<QString>("fieldName");
     QTest::addColumn<QString>("listName");
-    QTest::newRow("topics") << "mnuETopics" << "frmTopic" << "tblTopics" << "lblTopicID"
-                            << "txtDescription" << "lstTopics";
-    QTest::newRow("illustrations") << "mnuEIllustr" << "frmIllustr" << "tblIllustr"
-                                   << "lblIllustrationID" << "txtName" << "lstIllustrations";
-    QTest::newRow("preachers") << "mnuEPreacher" << "frmPreachers" << "tblPreachers"
-                               << "lblPreacherID" << "txtLast" << "lstPreachers";
-    QTest::newRow("publishers") << "mnuEPublisher" << "frmPublishers" << "tblPublishers"
-                                << "lblPublisherID" << "txtPublisher" << "lstPublishers";
+    QTest::newRow("topics") << "mnuETopics"
+                            << "frmTopic"
+                            << "tblTopics"
+                            << "lblTopicID"
+                            << "txtDescription"
+                            << "lstTopics";
+    QTest::newRow("illustrations") << "mnuEIllustr"
+                                   << "frmIllustr"
+                                   << "tblIllustr"
+                                   << "lblIllustrationID"
+                                   << "txtName"
+                                   << "lstIllustrations";
+    QTest::newRow("preachers") << "mnuEPreacher"
+                               << "frmPreachers"
+                               << "tblPreachers"
+                               << "lblPreacherID"
+                               << "txtLast"
+                               << "lstPreachers";
+    QTest::newRow("publishers") << "mnuEPublisher"
+                                << "frmPublishers"
+                                << "tblPublishers"
+                                << "lblPublisherID"
+                                << "txtPublisher"
+                                << "lstPublishers";
 }
 
 void tst_TopicScreens::saveAndDeleteFollowTheKeyShown()
@@ -299,7 +316,8 @@ void tst_TopicScreens::saveAndDeleteFollowTheKeyShown()
     // An entry of the user's own (key 0 is a shipped default that asks before it changes).
     auto *list = control<QListWidget>(screen, qPrintable(listName));
     QVERIFY(list->count() > 1);
-    CHECKED_STEP(choose(list, list->item(list->item(0)->data(Qt::UserRole).toInt() == 0 ? 1 : 0)->text()));
+    CHECKED_STEP(
+        choose(list, list->item(list->item(0)->data(Qt::UserRole).toInt() == 0 ? 1 : 0)->text()));
     auto *key = control<QLabel>(screen, qPrintable(keyName));
     auto *field = control<QLineEdit>(screen, qPrintable(fieldName));
     auto *save = control<QPushButton>(screen, "cmdSave");
@@ -323,7 +341,8 @@ void tst_TopicScreens::saveAndDeleteFollowTheKeyShown()
     const QString typed = field->text();
     CHECKED_STEP(click(screen, "cmdSave"));
     QVERIFY(!MsgBoxScript::shown().isEmpty());
-    QVERIFY(MsgBoxScript::shown().first().startsWith(QStringLiteral("An Error Occurred in the System ")));
+    QVERIFY(MsgBoxScript::shown().first().startsWith(
+        QStringLiteral("An Error Occurred in the System ")));
     QVERIFY(save->isEnabled());
     QCOMPARE(control<QPushButton>(screen, "cmdClose")->text(), QStringLiteral("&Cancel"));
     QCOMPARE(field->text(), typed);

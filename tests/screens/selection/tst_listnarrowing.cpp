@@ -54,12 +54,12 @@ using Choose = std::function<void(SelectionState &)>;
 const QStringList awkwardTexts = {
     QStringLiteral("Grace abounds"),
     QStringLiteral("AMAZING GRACE"),
-    QStringLiteral("300 \u212A in the furnace"),          // KELVIN SIGN folds to k
-    QStringLiteral("Bleſſed are the meek"),               // LONG S folds to s
-    QStringLiteral("Ἀγάπη and ΛΌΓΟΣ"),                    // polytonic Greek, final sigma
+    QStringLiteral("300 \u212A in the furnace"), // KELVIN SIGN folds to k
+    QStringLiteral("Bleſſed are the meek"), // LONG S folds to s
+    QStringLiteral("Ἀγάπη and ΛΌΓΟΣ"), // polytonic Greek, final sigma
     QStringLiteral("ὁ λόγος σὰρξ ἐγένετο"),
-    QStringLiteral("STRAẞE und Straße, not Strasse"),     // capital sharp s folds to ß
-    QStringLiteral("İstanbul and ıspanak"),               // dotted and dotless i
+    QStringLiteral("STRAẞE und Straße, not Strasse"), // capital sharp s folds to ß
+    QStringLiteral("İstanbul and ıspanak"), // dotted and dotless i
     QStringLiteral("ЁЛКА и ёлка"),
     QStringLiteral("Jose\u0301 with a combining accent"),
     QStringLiteral("ＧＲＡＣＥ in full width"),
@@ -78,19 +78,50 @@ const QStringList awkwardTexts = {
 };
 
 const QStringList awkwardSearches = {
-    QStringLiteral("grace"), QStringLiteral(" GRACE "), QStringLiteral("k"),
-    QStringLiteral("BLESSED"), QStringLiteral("s"), QStringLiteral("ἀγάπη"),
-    QStringLiteral("λόγοσ"), QStringLiteral("λόγος"), QStringLiteral("ΛΌΓΟΣ"), QStringLiteral("ß"), QStringLiteral("ss"),
-    QStringLiteral("i"), QStringLiteral("İ"), QStringLiteral("ı"), QStringLiteral("ёлка"),
-    QStringLiteral("JOSÉ"), QStringLiteral("jose"), QStringLiteral("ｇｒａｃｅ"),
-    QStringLiteral("\u01C6"), QStringLiteral("\uAB70"), QStringLiteral("😀"),
-    QStringLiteral("𐐨"), QStringLiteral("o'brien"), QStringLiteral("%"), QStringLiteral("_"),
-    QStringLiteral("\\"), QStringLiteral(".b*c[d](e)^$|?+{2}\\1"), QStringLiteral("   "),
-    QString(), SearchSentinel, QStringLiteral("nowhere"),
-    QStringLiteral("king"), QStringLiteral("KINGDOMS"), QStringLiteral("mass"), QStringLiteral("grosse"),
-    QStringLiteral("gro\u00DFe gnade"), QStringLiteral("GRO\u1E9EE"), QStringLiteral("d\u0131yar"),
-    QStringLiteral("DIYAR"), QStringLiteral("\u0130zm"), QStringLiteral("ame\u0301lie"),
-    QStringLiteral("am\u00C9lie"), QStringLiteral("\u0301"), QStringLiteral("e\u0300\u0301 with"),
+    QStringLiteral("grace"),
+    QStringLiteral(" GRACE "),
+    QStringLiteral("k"),
+    QStringLiteral("BLESSED"),
+    QStringLiteral("s"),
+    QStringLiteral("ἀγάπη"),
+    QStringLiteral("λόγοσ"),
+    QStringLiteral("λόγος"),
+    QStringLiteral("ΛΌΓΟΣ"),
+    QStringLiteral("ß"),
+    QStringLiteral("ss"),
+    QStringLiteral("i"),
+    QStringLiteral("İ"),
+    QStringLiteral("ı"),
+    QStringLiteral("ёлка"),
+    QStringLiteral("JOSÉ"),
+    QStringLiteral("jose"),
+    QStringLiteral("ｇｒａｃｅ"),
+    QStringLiteral("\u01C6"),
+    QStringLiteral("\uAB70"),
+    QStringLiteral("😀"),
+    QStringLiteral("𐐨"),
+    QStringLiteral("o'brien"),
+    QStringLiteral("%"),
+    QStringLiteral("_"),
+    QStringLiteral("\\"),
+    QStringLiteral(".b*c[d](e)^$|?+{2}\\1"),
+    QStringLiteral("   "),
+    QString(),
+    SearchSentinel,
+    QStringLiteral("nowhere"),
+    QStringLiteral("king"),
+    QStringLiteral("KINGDOMS"),
+    QStringLiteral("mass"),
+    QStringLiteral("grosse"),
+    QStringLiteral("gro\u00DFe gnade"),
+    QStringLiteral("GRO\u1E9EE"),
+    QStringLiteral("d\u0131yar"),
+    QStringLiteral("DIYAR"),
+    QStringLiteral("\u0130zm"),
+    QStringLiteral("ame\u0301lie"),
+    QStringLiteral("am\u00C9lie"),
+    QStringLiteral("\u0301"),
+    QStringLiteral("e\u0300\u0301 with"),
 };
 
 // Sermon n takes text n as title, text n+5 as big idea and texts n+11, n+3 as outline, so
@@ -114,11 +145,14 @@ bool loadAwkwardLibrary(TestDatabase &db)
                         .arg(literal(awkwardTexts.at(n)), literal(awkwardTexts.at((n + 5) % count)),
                             literal(outline)));
     }
-    return db.exec(QStringLiteral("INSERT INTO tblPreachers (lngPreacherID, strFirstName, strLastName, lngStateID) "
-                                  "VALUES (1, 'A', 'One', 0), (2, 'B', 'Two', 0), (3, 'C', 'Three', 0)"))
-        && db.exec(QStringLiteral("INSERT INTO tblSeries (lngSeriesID, strName, lngBibleBookID, lngPreacherID, "
-                                  "lngTypeID, lngPublisherID) VALUES (1, 'One', 40, 1, 1, 0)"))
-        && db.exec(QStringLiteral("INSERT INTO tblTopics (lngTopicID, strTopic) VALUES (1, 'GRACE'), (2, 'HOPE')"))
+    return db.exec(QStringLiteral(
+               "INSERT INTO tblPreachers (lngPreacherID, strFirstName, strLastName, lngStateID) "
+               "VALUES (1, 'A', 'One', 0), (2, 'B', 'Two', 0), (3, 'C', 'Three', 0)"))
+        && db.exec(QStringLiteral(
+            "INSERT INTO tblSeries (lngSeriesID, strName, lngBibleBookID, lngPreacherID, "
+            "lngTypeID, lngPublisherID) VALUES (1, 'One', 40, 1, 1, 0)"))
+        && db.exec(QStringLiteral(
+            "INSERT INTO tblTopics (lngTopicID, strTopic) VALUES (1, 'GRACE'), (2, 'HOPE')"))
         && db.exec(QStringLiteral("INSERT INTO tblSermons (lngSermonID, lngPreacherID, lngTypeID, "
                                   "lngBibleBookID, intBeginChapter, intBeginVerse, intEndChapter, "
                                   "intEndVerse, strDisplayText, lngSeriesID, strTitle, strBigIdea, "
@@ -206,7 +240,8 @@ void tst_ListNarrowing::textSearchesListWhatTheTestsKeep()
 
     int nonEmpty = 0;
     for (const QString &search : awkwardSearches) {
-        const QString other = awkwardSearches.at((awkwardSearches.indexOf(search) + 1) % awkwardSearches.size());
+        const QString other
+            = awkwardSearches.at((awkwardSearches.indexOf(search) + 1) % awkwardSearches.size());
         const QList<std::pair<QString, Choose>> cases = {
             { QStringLiteral("outline"), textSearch({}, {}, search, 0) },
             { QStringLiteral("title"), textSearch(search, {}, {}, 0) },
@@ -234,16 +269,45 @@ void tst_ListNarrowing::checklistsListWhatTheTestsKeep()
     REQUIRE_DATABASE(db);
     QVERIFY(loadAwkwardLibrary(db));
     // A sermon whose book, preacher and series are missing: the tests read them as key 0.
-    QVERIFY(db.exec(QStringLiteral("INSERT INTO tblSermons (lngSermonID, strDisplayText) VALUES (99, 'Loose')")));
+    QVERIFY(db.exec(QStringLiteral(
+        "INSERT INTO tblSermons (lngSermonID, strDisplayText) VALUES (99, 'Loose')")));
 
     const QList<std::pair<QString, Choose>> cases = {
-        { QStringLiteral("book"), [](SelectionState &s) { s.gboolByBibleBook = 1; s.glngBibleBookID = 41; } },
-        { QStringLiteral("book 0"), [](SelectionState &s) { s.gboolByBibleBook = 1; s.glngBibleBookID = 0; } },
-        { QStringLiteral("preacher"), [](SelectionState &s) { s.gboolByPreacher = 1; s.glngPreacherID = 2; } },
-        { QStringLiteral("preacher 0"), [](SelectionState &s) { s.gboolByPreacher = 1; s.glngPreacherID = 0; } },
-        { QStringLiteral("series"), [](SelectionState &s) { s.gboolBySeries = 1; s.glngSeriesID = 1; } },
-        { QStringLiteral("topic"), [](SelectionState &s) { s.gboolByTopic = 1; s.glngTopicID = 1; } },
-        { QStringLiteral("topic -1"), [](SelectionState &s) { s.gboolByTopic = 1; s.glngTopicID = -1; } },
+        { QStringLiteral("book"),
+            [](SelectionState &s) {
+                s.gboolByBibleBook = 1;
+                s.glngBibleBookID = 41;
+            } },
+        { QStringLiteral("book 0"),
+            [](SelectionState &s) {
+                s.gboolByBibleBook = 1;
+                s.glngBibleBookID = 0;
+            } },
+        { QStringLiteral("preacher"),
+            [](SelectionState &s) {
+                s.gboolByPreacher = 1;
+                s.glngPreacherID = 2;
+            } },
+        { QStringLiteral("preacher 0"),
+            [](SelectionState &s) {
+                s.gboolByPreacher = 1;
+                s.glngPreacherID = 0;
+            } },
+        { QStringLiteral("series"),
+            [](SelectionState &s) {
+                s.gboolBySeries = 1;
+                s.glngSeriesID = 1;
+            } },
+        { QStringLiteral("topic"),
+            [](SelectionState &s) {
+                s.gboolByTopic = 1;
+                s.glngTopicID = 1;
+            } },
+        { QStringLiteral("topic -1"),
+            [](SelectionState &s) {
+                s.gboolByTopic = 1;
+                s.glngTopicID = -1;
+            } },
         { QStringLiteral("book then topic: the topic decides"),
             [](SelectionState &s) {
                 s.gboolByBibleBook = s.gboolByTopic = 1;
@@ -286,7 +350,8 @@ void tst_ListNarrowing::checklistsListWhatTheTestsKeep()
     for (const auto &[name, choose] : cases) {
         const QStringList expected = keptByTheTests(choose);
         QVERIFY2(listed(choose) == expected,
-            qPrintable(name + QStringLiteral(": the tests keep ") + expected.join(QLatin1Char(' '))));
+            qPrintable(
+                name + QStringLiteral(": the tests keep ") + expected.join(QLatin1Char(' '))));
     }
 }
 
@@ -305,13 +370,17 @@ void tst_ListNarrowing::whatTheDatabaseIsAskedToTest()
     };
 
     // An AND search is tested in the database alone: no outline is read, no second statement.
-    QStringList sent = statementsOf(textSearch(QStringLiteral("grace"), {}, QStringLiteral("bless"), 2));
+    QStringList sent
+        = statementsOf(textSearch(QStringLiteral("grace"), {}, QStringLiteral("bless"), 2));
     QCOMPARE(sent.size(), 1);
     QVERIFY2(sent.first().contains(QLatin1String("WHERE (")), qPrintable(sent.first()));
     QVERIFY(!sent.first().contains(QLatin1String(", strOutline FROM")));
 
     // A topic checklist needs no pair look-up.
-    sent = statementsOf([](SelectionState &s) { s.gboolByTopic = 1; s.glngTopicID = 1; });
+    sent = statementsOf([](SelectionState &s) {
+        s.gboolByTopic = 1;
+        s.glngTopicID = 1;
+    });
     QCOMPARE(sent.size(), 1);
     QVERIFY(sent.first().contains(QLatin1String("EXISTS (SELECT 1 FROM tblSermonTopics")));
 
@@ -333,7 +402,8 @@ void tst_ListNarrowing::postgresPatternIsPlainAscii()
     const QString kelvin = DbTextContains::postgresPattern(QStringLiteral("k."));
     QCOMPARE(kelvin, QStringLiteral("[\\u004b\\u006b\\u212a]\\u002e"));
     QVERIFY(DbTextContains::postgresPattern(QString(QChar(0xD83D))).isEmpty());
-    QVERIFY(DbTextContains::postgresPattern(QStringLiteral("a") + QChar(0) + QStringLiteral("b")).isEmpty());
+    QVERIFY(DbTextContains::postgresPattern(QStringLiteral("a") + QChar(0) + QStringLiteral("b"))
+                .isEmpty());
     QVERIFY(DbTextContains::postgresPattern(QString(201, QLatin1Char('a'))).isEmpty());
     QVERIFY(DbTextContains::postgresPattern(QString()).isEmpty());
 }

@@ -119,12 +119,12 @@ void tst_TextSearch::searchLists_data()
                                     << "o" << QStringList { "13", "10" } << 1;
     // AND over the outline and another field: the outline decides only where the other
     // field matched.
-    QTest::newRow("AND, outline and title") << "mnuSAll" << true << "prayer" << untouched
-                                            << "the" << QStringList { "11", "13" } << 1;
+    QTest::newRow("AND, outline and title")
+        << "mnuSAll" << true << "prayer" << untouched << "the" << QStringList { "11", "13" } << 1;
     QTest::newRow("AND, outline and title, no sermon has both")
         << "mnuSAll" << true << "grace" << untouched << "the" << QStringList {} << 1;
-    QTest::newRow("AND, outline and big idea") << "mnuSAll" << true << "word" << "light"
-                                               << untouched << QStringList { "13" } << 1;
+    QTest::newRow("AND, outline and big idea") << "mnuSAll" << true << "word"
+                                               << "light" << untouched << QStringList { "13" } << 1;
     QTest::newRow("OR, two boxes") << "mnuSAll" << false << untouched << "hope"
                                    << "shepherd" << QStringList { "12", "14" } << 0;
     QTest::newRow("AND with one box filled is OR")

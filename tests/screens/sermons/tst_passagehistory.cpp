@@ -1,9 +1,9 @@
 #include "../selection/SermonScreenFixture.h"
 
-#include "clsConfig.h"
-#include "frmDateLoc.h"
 #include "OccasionReuseCheck.h"
 #include "WidgetLookup.h"
+#include "clsConfig.h"
+#include "frmDateLoc.h"
 #include "frmPassage.h"
 
 #include <QAction>
@@ -90,14 +90,16 @@ void tst_PassageHistory::passageDialogListsTheOverlappingSermons()
     QAction *item = m_main->action(QStringLiteral("mnuCPassage"));
     QVERIFY(item);
     QCOMPARE(item->text(), QStringLiteral("By &Passage..."));
-    const QList<QAction *> checklist = m_main->action(QStringLiteral("mnuCheck"))->menu()->actions();
+    const QList<QAction *> checklist
+        = m_main->action(QStringLiteral("mnuCheck"))->menu()->actions();
     QCOMPARE(checklist.last(), item);
 
     m_main->runCommand(QStringLiteral("mnuCPassage"));
     auto *dialog = m_main->findChild<frmPassage *>(QStringLiteral("frmPassage"));
     QVERIFY(dialog);
     QTest::keyClicks(dialog->txtPassage, QStringLiteral("Jo 1"));
-    QCOMPARE(dialog->lblReading->text(), QStringLiteral("'Jo' could be John, Job, Joel, Jonah or Joshua"));
+    QCOMPARE(dialog->lblReading->text(),
+        QStringLiteral("'Jo' could be John, Job, Joel, Jonah or Joshua"));
     QTest::mouseClick(dialog->cmdSelect, Qt::LeftButton);
     QCOMPARE(MsgBoxScript::shown(), QStringList { dialog->lblReading->text() });
     QVERIFY(!sermonScreen());
@@ -120,7 +122,8 @@ void tst_PassageHistory::sermonsOnThisPassage()
     m_main->runCommand(QStringLiteral("mnuESermon"));
     frmSermon *screen = sermonScreen();
     QVERIFY(screen);
-    // Bible order: 11 Genesis, 12 Psalm, 13 John 1:1-14, 15 John 1:14-18, 16 John 3, 10 John 3:16, 14
+    // Bible order: 11 Genesis, 12 Psalm, 13 John 1:1-14, 15 John 1:14-18, 16 John 3, 10 John 3:16,
+    // 14
     QCOMPARE(gridKeys(widget<DataGrid>(screen, "grdSermons")),
         QStringList({ "11", "12", "13", "15", "16", "10", "14" }));
     CHECKED_STEP(chooseRow(3));
@@ -167,7 +170,8 @@ void tst_PassageHistory::historyLineAndReuseQuestion()
     MsgBoxScript::queueAnswer(MsgBoxAnswer::No);
     QTest::mouseClick(save, Qt::LeftButton);
     QCOMPARE(MsgBoxScript::shown(),
-        QStringList { QStringLiteral("This sermon was preached at Main Street on 6/15/1998. Record it again?") });
+        QStringList { QStringLiteral(
+            "This sermon was preached at Main Street on 6/15/1998. Record it again?") });
     QCOMPARE(m_db->scalar(QStringLiteral("SELECT count(*) FROM tblDateLoc")).toInt(), 0);
     QCOMPARE(place->text(), QStringLiteral(" MAIN street"));
     QVERIFY(save->isEnabled());

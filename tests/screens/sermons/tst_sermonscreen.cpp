@@ -438,8 +438,9 @@ void tst_SermonScreen::updateRewritesItsRow()
     QCOMPARE(sermonColumn(12, "lngPreacherID").toInt(), 2);
     // SQLite keeps the literal's text; the server a date.
     const QVariant date = sermonColumn(12, "dtDatePreached");
-    QCOMPARE(m_db->engine() == TestEnvironment::Engine::SQLite ? date.toString()
-                                                               : date.toDate().toString(Qt::ISODate),
+    QCOMPARE(m_db->engine() == TestEnvironment::Engine::SQLite
+            ? date.toString()
+            : date.toDate().toString(Qt::ISODate),
         QStringLiteral("2001-03-04"));
     QCOMPARE(sermonColumn(12, "strOutline").toString(), QStringLiteral("The Lord is my shepherd"));
     DataGrid *grid = widget<DataGrid>(screen, "grdSermons");
