@@ -2,6 +2,7 @@
 
 #include "DbDriverError.h"
 #include "DbOpenSnapshots.h"
+#include "StrictUtf8.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -136,11 +137,18 @@ QVariant DbSnapshot::currentValue(int index) const
     case SQLITE_BLOB:
         return QByteArray(static_cast<const char *>(sqlite3_column_blob(m_statement, index)),
             sqlite3_column_bytes(m_statement, index));
-    default:
-        // SQLite's own conversion to UTF-16, as the driver reads text: a text another program
-        // stored with broken UTF-8 must read as the search function sees it.
+    default: {
+        // Text reads as SQLite's own conversion to UTF-16 reads it, as the driver did: a text
+        // another program stored with broken UTF-8 must read as the search function sees it.
+        // Strict UTF-8 reads the same straight from the stored bytes, without SQLite's
+        // byte-by-byte conversion into a buffer of its own that is then copied again.
+        QString text;
+        if (StrictUtf8::toUtf16(sqlite3_column_text(m_statement, index),
+                sqlite3_column_bytes(m_statement, index), text))
+            return text;
         return QString(static_cast<const QChar *>(sqlite3_column_text16(m_statement, index)),
             sqlite3_column_bytes16(m_statement, index) / qsizetype(sizeof(QChar)));
+    }
     }
 }
 

@@ -1,5 +1,7 @@
 #include "Utf8FoldedMatcher.h"
 
+#include "StrictUtf8.h"
+
 #include <QChar>
 #include <bit>
 
@@ -45,51 +47,6 @@ std::array<unsigned char, 2> asciiBytesFoldingTo(char16_t unit)
     if (found == 1)
         bytes[1] = bytes[0];
     return bytes;
-}
-
-inline bool isContinuation(unsigned char byte)
-{
-    return (byte & 0xC0) == 0x80;
-}
-
-// One character of strict UTF-8 at `at` (its first byte >= 0x80), as SQLite's conversion to
-// UTF-16 reads it; 0 bytes when the text is anything but strict UTF-8 there, or when a stray
-// continuation byte follows (SQLite would read it into the same character).
-int decode(const unsigned char *at, const unsigned char *end, char32_t &character)
-{
-    const unsigned char lead = at[0];
-    int length = 0;
-    char32_t value = 0;
-    char32_t least = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        value = lead & 0x1F;
-        least = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        value = lead & 0x0F;
-        least = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        value = lead & 0x07;
-        least = 0x10000;
-    } else {
-        return 0;
-    }
-    if (end - at < length)
-        return 0;
-    for (int i = 1; i < length; ++i) {
-        if (!isContinuation(at[i]))
-            return 0;
-        value = (value << 6) | (at[i] & 0x3F);
-    }
-    if (value < least || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
-        return 0;
-    if (at + length < end && isContinuation(at[length]))
-        return 0;
-    // SQLite turns the two non-characters U+FFFE and U+FFFF into U+FFFD.
-    character = (value & 0xFFFFFFFE) == 0xFFFE ? char32_t(0xFFFD) : value;
-    return length;
 }
 
 } // namespace
@@ -187,7 +144,7 @@ Utf8FoldedMatcher::Verdict Utf8FoldedMatcher::matchesFrom(
             continue;
         }
         char32_t character = 0;
-        const int length = decode(next, end, character);
+        const int length = StrictUtf8::decode(next, end, character);
         if (length == 0)
             return Verdict::Unsure;
         if (character > 0xFFFF || foldedUnit(character) != m_units[unit])
@@ -213,7 +170,7 @@ Utf8FoldedMatcher::Verdict Utf8FoldedMatcher::find(const unsigned char *bytes, q
             continue;
         }
         char32_t character = 0;
-        const int length = decode(at, end, character);
+        const int length = StrictUtf8::decode(at, end, character);
         if (length == 0)
             return Verdict::Unsure;
         if (character <= 0xFFFF && foldedUnit(character) == first) {

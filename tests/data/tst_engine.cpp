@@ -54,6 +54,8 @@ private Q_SLOTS:
     }
     void failedStatementCarriesNumberAndText();
     void sqliteReadsLetGoOfTheFile();
+    void sqliteTextReadsAsSqliteConvertsIt_data();
+    void sqliteTextReadsAsSqliteConvertsIt();
 };
 
 void tst_Engine::init()
@@ -297,6 +299,62 @@ void tst_Engine::sqliteReadsLetGoOfTheFile()
     QVERIFY(open->eof());
     QVERIFY(!open->moveNext());
     QVERIFY(open->field(0).isNull());
+}
+
+// Stored bytes that are not strict UTF-8 (another program wrote them) read exactly as
+// SQLite's own conversion to UTF-16 reads them, which is what the text search compares;
+// the expected units are that conversion's.
+void tst_Engine::sqliteTextReadsAsSqliteConvertsIt_data()
+{
+    QTest::addColumn<QString>("bytes");
+    QTest::addColumn<QString>("units");
+    QTest::newRow("ASCII past a word") << "4142434445464748494a"
+                                       << "41 42 43 44 45 46 47 48 49 4a";
+    QTest::newRow("two, three, four bytes") << "4a73c3bae282acf09d9484"
+                                            << "4a 73 fa 20ac d835 dd04";
+    QTest::newRow("byte order mark kept") << "efbbbf41"
+                                          << "feff 41";
+    QTest::newRow("embedded NUL") << "410042"
+                                  << "41 0 42";
+    QTest::newRow("U+FFFE and U+FFFF") << "efbfbeefbfbf"
+                                       << "fffd fffd";
+    QTest::newRow("encoded surrogate") << "eda080"
+                                       << "fffd";
+    QTest::newRow("overlong") << "c080"
+                              << "fffd";
+    QTest::newRow("stray continuation") << "418042"
+                                        << "41 80 42";
+    QTest::newRow("truncated at the end") << "4142434445464748c3"
+                                          << "41 42 43 44 45 46 47 48 fffd";
+    QTest::newRow("lead before ASCII") << "c341"
+                                       << "fffd 41";
+    QTest::newRow("short sequence") << "e28241e282ac"
+                                    << "82 41 20ac";
+    QTest::newRow("continuation too many") << "c3ba80"
+                                           << "3e80";
+    QTest::newRow("beyond U+10FFFF") << "f4908080"
+                                     << "d800 dc00";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void tst_Engine::sqliteTextReadsAsSqliteConvertsIt()
+{
+    QFETCH(QString, bytes);
+    QFETCH(QString, units);
+    TestDatabase db { Engine::SQLite };
+    REQUIRE_DATABASE(db);
+    DbError error;
+    auto row = db.database().openSnapshot(
+        QStringLiteral("SELECT CAST(x'%1' AS TEXT)").arg(bytes), error);
+    QVERIFY2(row && !row->eof(), qPrintable(error.driverText));
+    const QVariant value = row->field(0);
+    QCOMPARE(value.typeId(), QMetaType::QString);
+    QVERIFY(!value.toString().isNull());
+    QStringList read;
+    for (const QChar unit : value.toString())
+        read.append(QString::number(unit.unicode(), 16));
+    QCOMPARE(read.join(QLatin1Char(' ')), units);
 }
 
 QTEST_GUILESS_MAIN(tst_Engine)
