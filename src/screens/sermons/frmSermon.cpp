@@ -15,8 +15,6 @@
 #include "SelectionState.h"
 #include "SermonChoiceLists.h"
 #include "SermonFieldTransfer.h"
-#include "SermonListFill.h"
-#include "SermonListFilter.h"
 #include "SermonMenuState.h"
 #include "SermonPassageHistory.h"
 #include "SermonRelatedScreens.h"
@@ -178,94 +176,6 @@ void frmSermon::refillKeepingChoice(QComboBox *list, void (frmSermon::*fill)())
     if (chosen) {
         SermonFieldTransfer::selectByKey(list, key);
     }
-}
-
-void frmSermon::SetListHeadings()
-{
-    SermonListFill::setUpGrid(ui.grdSermons);
-}
-
-void frmSermon::ClearSermonList()
-{
-    SetListHeadings();
-}
-
-int frmSermon::FillList()
-{
-    bool anySermon = false;
-    m_preacherNames.startCache();
-    SermonListFill fill(
-        *m_sermon, [this](qint32 preacherID) { return lookUpLastName(preacherID); });
-    GridRowTexts rows = fill.rows(&anySermon);
-    const int count = int(rows.size());
-    m_preacherNames.stopCache();
-    if (anySermon) {
-        ClearSermonList();
-        SermonListFill::insertRows(ui.grdSermons, std::move(rows));
-    }
-    SermonListFilter::releaseTopicLookup();
-    ui.grdSermons->setRow(1);
-    ui.grdSermons->setCol(0);
-    return count;
-}
-
-void frmSermon::LoadSermonList()
-{
-    HourglassGuard busy;
-    SelectionState &selection = ProgramSelection();
-    const int count = FillList();
-    selection.glngListRows = count;
-    MsgBox(QStringLiteral("Number of Records found = ") + QString::number(count),
-        MsgBoxStyle::OkExclamation);
-    if (count == 0) {
-        InitializeGlobals();
-        SetListHeadings();
-        // No sermon is listed, so none may stay in the fields: a Save would write it into
-        // a row the grid no longer shows.
-        FormClear();
-    } else {
-        selection.glngCurrentSermonID = ReferenceNumber(ui.grdSermons->text(1, 0));
-        FormShow();
-        InitializeGlobals();
-    }
-}
-
-void frmSermon::InitializeGlobals()
-{
-    ProgramSelection().InitializeGlobals();
-}
-
-QString frmSermon::lookUpLastName(qint32 preacherID)
-{
-    SelectionState &selection = ProgramSelection();
-    selection.glngLookupPreacherID = preacherID;
-    GetPreacher();
-    selection.glngLookupPreacherID = 0;
-    return selection.gstrLastName;
-}
-
-void frmSermon::GetPreacher()
-{
-    SelectionState &selection = ProgramSelection();
-    selection.gstrLastName = m_preacherNames.lastName(selection.glngLookupPreacherID);
-}
-
-void frmSermon::grdSermons_RowChosen(int row)
-{
-    const QString key = ui.grdSermons->text(row, 0);
-    if (key == QLatin1String("ID#") || SermonFieldTransfer::isBlank(key)) {
-        FormClear();
-        return;
-    }
-    SelectionState &selection = ProgramSelection();
-    selection.glngCurrentSermonID = ReferenceNumber(key);
-    m_sermon->setSermonID(selection.glngCurrentSermonID);
-    FormShow();
-    selection.glngListRow = ui.grdSermons->row();
-    ui.cmdTopics->setEnabled(true);
-    ui.cmdIllustr->setEnabled(true);
-    ui.cmdOutline->setEnabled(true);
-    SermonMenuState::setToolButtonVisible("grpNotes", true);
 }
 
 void frmSermon::FormShow()
@@ -435,15 +345,6 @@ void frmSermon::cmdNew_Click()
     ui.cmdClose->setText(CancelCaption);
 }
 
-void frmSermon::StartEmptyList()
-{
-    pboolAdding = true;
-    ClearSermonList();
-    ProgramSelection().glngListRows = 0;
-    m_outline.clear();
-    cmdNew_Click();
-}
-
 void frmSermon::cmdDelete_Click()
 {
     // Only a sermon that is shown can be deleted; with empty fields the record would still
@@ -468,13 +369,6 @@ void frmSermon::cmdDelete_Click()
     pboolAdding = false;
 }
 
-void frmSermon::reloadForSelection()
-{
-    pboolAdding = false;
-    ResetButtons();
-    LoadSermonList();
-}
-
 void frmSermon::enterNewSermon()
 {
     ui.cboPreacher->setFocus();
@@ -485,23 +379,6 @@ void frmSermon::presetTitle(const QString &title)
 {
     LoadingGuard loading(this);
     ui.txtTitle->setText(title);
-}
-
-bool frmSermon::chooseSermon(qint32 sermonID)
-{
-    for (int row = 1; row < ui.grdSermons->rows(); ++row) {
-        if (ReferenceNumber(ui.grdSermons->text(row, 0)) == sermonID) {
-            ui.grdSermons->setRow(row);
-            grdSermons_RowChosen(row);
-            return shownSermonID() == sermonID;
-        }
-    }
-    return false;
-}
-
-qint32 frmSermon::shownSermonID() const
-{
-    return qMax(0, ReferenceNumber(ui.lblSermonID->text()));
 }
 
 void frmSermon::DataHasChanged()

@@ -22,6 +22,7 @@ class clsSermon;
 //
 // The list fill reads ProgramSelection() (checklist or text search, or every sermon) and
 // resets it at its end, so every selection serves exactly one list.
+// The list side (filling and choosing rows) is defined in frmSermonList.cpp.
 class frmSermon : public DataScreen, public GridListKeeper<SermonListKeeper>
 {
     Q_OBJECT
