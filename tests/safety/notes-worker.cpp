@@ -130,7 +130,7 @@ int main(int argc, char *argv[])
         return 5;
     }
     screen->showNotes(true);
-    QPlainTextEdit *box = frmNotes::instance()->txtOutline;
+    QPlainTextEdit *box = widget<QPlainTextEdit>(frmNotes::instance(), "txtOutline");
     box->setFocus();
     box->selectAll();
     QApplication::processEvents();

@@ -412,7 +412,7 @@ void tst_OutlineRecovery::savedOrDiscardedEditsLeaveNoCopy()
     frmSermon *screen = sermonScreen();
     QVERIFY(screen && frmNotes::instance());
     QCOMPARE(copies(), QStringList());
-    QPlainTextEdit *box = frmNotes::instance()->txtOutline;
+    QPlainTextEdit *box = widget<QPlainTextEdit>(frmNotes::instance(), "txtOutline");
     box->moveCursor(QTextCursor::End);
     QTest::keyClicks(box, QStringLiteral(" amen"));
     QVERIFY(screen->isEditing());

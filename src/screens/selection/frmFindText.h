@@ -30,6 +30,7 @@ public:
     void cmdSelect_Click();
     void cmdCancel_Click() override;
 
+private:
     QGroupBox *fraLogic = nullptr;
     QRadioButton *optOR = nullptr;
     QRadioButton *optAnd = nullptr;

@@ -26,12 +26,12 @@ public:
     void cmdSelect_Click();
     void cmdCancel_Click() override;
 
+private:
     QLineEdit *txtPassage = nullptr;
     QLabel *lblReading = nullptr;
     QPushButton *cmdSelect = nullptr;
     QPushButton *cmdCancel = nullptr;
 
-private:
     void showReading();
 
     PassageParser m_parser;

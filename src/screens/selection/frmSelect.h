@@ -30,6 +30,7 @@ public:
     void cmdSelect_Click();
     void cmdCancel_Click() override;
 
+private:
     QGroupBox *fraBibleBooks = nullptr;
     QGroupBox *fraPreachers = nullptr;
     QGroupBox *fraSeries = nullptr;

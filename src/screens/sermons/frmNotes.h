@@ -46,13 +46,13 @@ public:
     static bool gboolNotesOpen;
     static bool gboolNotesWasOpen;
 
-    QPlainTextEdit *txtOutline = nullptr;
-
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QPlainTextEdit *txtOutline = nullptr;
+
     explicit frmNotes(QWidget *parent = nullptr);
     void outlineReleased();
     void unload();

@@ -108,10 +108,14 @@ void tst_Checklist::framesAndListsPerCommand()
         QComboBox *list;
         QChar letter;
         const char *caption;
-    } criteria[] = { { screen->fraBibleBooks, screen->cboBibleBook, u'B', "By Bible Book" },
-        { screen->fraPreachers, screen->cboPreacher, u'P', "By Preacher" },
-        { screen->fraSeries, screen->cboSeries, u'S', "By Series" },
-        { screen->fraTopics, screen->cboTopic, u'T', "By Topic" } };
+    } criteria[] = { { widget<QGroupBox>(screen, "fraBibleBooks"),
+                         widget<QComboBox>(screen, "cboBibleBook"), u'B', "By Bible Book" },
+        { widget<QGroupBox>(screen, "fraPreachers"), widget<QComboBox>(screen, "cboPreacher"), u'P',
+            "By Preacher" },
+        { widget<QGroupBox>(screen, "fraSeries"), widget<QComboBox>(screen, "cboSeries"), u'S',
+            "By Series" },
+        { widget<QGroupBox>(screen, "fraTopics"), widget<QComboBox>(screen, "cboTopic"), u'T',
+            "By Topic" } };
     for (const auto &criterion : criteria) {
         const bool used = frames.contains(criterion.letter);
         QCOMPARE(criterion.frame->title(), QLatin1String(criterion.caption));
@@ -122,10 +126,11 @@ void tst_Checklist::framesAndListsPerCommand()
     }
     QCOMPARE(screen->focusWidget() ? screen->focusWidget()->objectName() : QString(), focus);
     if (frames.contains(u'P')) {
-        QVERIFY(screen->cboPreacher->findText(QStringLiteral("O'Connor")) >= 0);
+        QVERIFY(
+            widget<QComboBox>(screen, "cboPreacher")->findText(QStringLiteral("O'Connor")) >= 0);
     }
     if (frames.contains(u'S')) {
-        QCOMPARE(screen->cboSeries->itemText(1), QStringLiteral("1"));
+        QCOMPARE(widget<QComboBox>(screen, "cboSeries")->itemText(1), QStringLiteral("1"));
     }
     QCOMPARE(ProgramSelection().gboolCombination, qint16(frames.size() == 4 ? 1 : 0));
 }
@@ -206,11 +211,11 @@ void tst_Checklist::checklistLists()
             QVERIFY(list->currentIndex() >= 0);
         }
     };
-    CHECKED_STEP(choose(screen->cboBibleBook, book));
-    CHECKED_STEP(choose(screen->cboPreacher, preacher));
-    CHECKED_STEP(choose(screen->cboSeries, series));
-    CHECKED_STEP(choose(screen->cboTopic, topic));
-    QTest::mouseClick(screen->cmdSelect, Qt::LeftButton);
+    CHECKED_STEP(choose(widget<QComboBox>(screen, "cboBibleBook"), book));
+    CHECKED_STEP(choose(widget<QComboBox>(screen, "cboPreacher"), preacher));
+    CHECKED_STEP(choose(widget<QComboBox>(screen, "cboSeries"), series));
+    CHECKED_STEP(choose(widget<QComboBox>(screen, "cboTopic"), topic));
+    QTest::mouseClick(widget<QPushButton>(screen, "cmdSelect"), Qt::LeftButton);
     QApplication::processEvents();
     QVERIFY(!selectScreen());
 
@@ -233,8 +238,10 @@ void tst_Checklist::selectionServesOneList()
 {
     m_main->runCommand(QStringLiteral("mnuCPreacher"));
     frmSelect *screen = selectScreen();
-    screen->cboPreacher->setCurrentIndex(screen->cboPreacher->findText(QStringLiteral("Delgado")));
-    QTest::mouseClick(screen->cmdSelect, Qt::LeftButton);
+    widget<QComboBox>(screen, "cboPreacher")
+        ->setCurrentIndex(
+            widget<QComboBox>(screen, "cboPreacher")->findText(QStringLiteral("Delgado")));
+    QTest::mouseClick(widget<QPushButton>(screen, "cmdSelect"), Qt::LeftButton);
     QCOMPARE(gridKeys(widget<DataGrid>(sermonScreen(), "grdSermons")), QStringList { "13" });
     sermonScreen()->closeScreen();
     QApplication::processEvents();
@@ -259,7 +266,7 @@ void tst_Checklist::cancelTurnsTheCriteriaOff()
     if (closeBox) {
         screen->close();
     } else {
-        QTest::mouseClick(screen->cmdCancel, Qt::LeftButton);
+        QTest::mouseClick(widget<QPushButton>(screen, "cmdCancel"), Qt::LeftButton);
     }
     QApplication::processEvents();
     QVERIFY(!selectScreen());

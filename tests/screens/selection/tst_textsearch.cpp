@@ -89,14 +89,14 @@ void tst_TextSearch::screenPerCommand()
     frmFindText *screen = findScreen();
     QVERIFY(screen);
     QCOMPARE(screen->windowTitle(), QStringLiteral("Find Text Screen"));
-    QCOMPARE(!screen->fraOutline->isHidden(), frames.contains(u'O'));
-    QCOMPARE(!screen->fraBigIdea->isHidden(), frames.contains(u'B'));
-    QCOMPARE(!screen->fraTitle->isHidden(), frames.contains(u'T'));
-    QCOMPARE(!screen->fraLogic->isHidden(), frames.contains(u'L'));
-    QCOMPARE(screen->fraTitle->title(), QStringLiteral("Search SermonTitle"));
-    QCOMPARE(screen->fraLogic->title(), QStringLiteral("Type of Logic:"));
-    QVERIFY(screen->optAnd->isChecked());
-    QCOMPARE(screen->txtOutline->text(), QStringLiteral(" "));
+    QCOMPARE(!widget<QGroupBox>(screen, "fraOutline")->isHidden(), frames.contains(u'O'));
+    QCOMPARE(!widget<QGroupBox>(screen, "fraBigIdea")->isHidden(), frames.contains(u'B'));
+    QCOMPARE(!widget<QGroupBox>(screen, "fraTitle")->isHidden(), frames.contains(u'T'));
+    QCOMPARE(!widget<QGroupBox>(screen, "fraLogic")->isHidden(), frames.contains(u'L'));
+    QCOMPARE(widget<QGroupBox>(screen, "fraTitle")->title(), QStringLiteral("Search SermonTitle"));
+    QCOMPARE(widget<QGroupBox>(screen, "fraLogic")->title(), QStringLiteral("Type of Logic:"));
+    QVERIFY(widget<QRadioButton>(screen, "optAnd")->isChecked());
+    QCOMPARE(widget<QLineEdit>(screen, "txtOutline")->text(), QStringLiteral(" "));
     QCOMPARE(screen->focusWidget() ? screen->focusWidget()->objectName() : QString(), focus);
     const SelectionState &selection = ProgramSelection();
     QCOMPARE(selection.gboolTextSearch, qint16(1));
@@ -164,10 +164,11 @@ void tst_TextSearch::searchLists()
             QTest::keyClicks(box, text);
         }
     };
-    type(screen->txtOutline, outline);
-    type(screen->txtBigIdea, bigIdea);
-    type(screen->txtTitle, title);
-    (andLogic ? screen->optAnd : screen->optOR)->setChecked(true);
+    type(widget<QLineEdit>(screen, "txtOutline"), outline);
+    type(widget<QLineEdit>(screen, "txtBigIdea"), bigIdea);
+    type(widget<QLineEdit>(screen, "txtTitle"), title);
+    (andLogic ? widget<QRadioButton>(screen, "optAnd") : widget<QRadioButton>(screen, "optOR"))
+        ->setChecked(true);
     int observedAnd = -1;
     int observedTitleSentinel = -1;
     // The flags as the list fill sees them, before it resets them.
@@ -177,7 +178,7 @@ void tst_TextSearch::searchLists()
         RegisterSermonScreenCommands(*m_main);
         m_main->runCommand(QStringLiteral("frmSermon"));
     });
-    QTest::mouseClick(screen->cmdSelect, Qt::LeftButton);
+    QTest::mouseClick(widget<QPushButton>(screen, "cmdSelect"), Qt::LeftButton);
     QApplication::processEvents();
     QVERIFY(!findScreen());
     QCOMPARE(observedAnd, andFlag);
@@ -197,7 +198,7 @@ void tst_TextSearch::searchLists()
 void tst_TextSearch::cancelTurnsTheSearchOff()
 {
     m_main->runCommand(QStringLiteral("mnuSAll"));
-    QTest::mouseClick(findScreen()->cmdCancel, Qt::LeftButton);
+    QTest::mouseClick(widget<QPushButton>(findScreen(), "cmdCancel"), Qt::LeftButton);
     QApplication::processEvents();
     QVERIFY(!findScreen());
     QVERIFY(!sermonScreen());

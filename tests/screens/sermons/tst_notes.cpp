@@ -77,7 +77,8 @@ QString tst_Notes::storedOutline(int id)
 
 QPlainTextEdit *tst_Notes::outlineBox() const
 {
-    return frmNotes::instance() ? frmNotes::instance()->txtOutline : nullptr;
+    return frmNotes::instance() ? widget<QPlainTextEdit>(frmNotes::instance(), "txtOutline")
+                                : nullptr;
 }
 
 void tst_Notes::outlineWindowAndItsButtons()
@@ -86,14 +87,15 @@ void tst_Notes::outlineWindowAndItsButtons()
     frmNotes *notes = frmNotes::instance();
     QVERIFY(notes);
     QCOMPARE(notes->windowTitle(), QStringLiteral("Sermon Outline & Notes"));
-    QCOMPARE(notes->txtOutline->objectName(), QStringLiteral("txtOutline"));
+    QCOMPARE(
+        widget<QPlainTextEdit>(notes, "txtOutline")->objectName(), QStringLiteral("txtOutline"));
     QVERIFY(frmNotes::gboolNotesOpen);
     // Showing the outline does not take the front from the sermon screen.
     QCOMPARE(m_main->workArea()->activeSubWindow(), screen->subWindow());
 
     QToolButton *save = m_main->toolButton(QStringLiteral("grpSaveNotes"));
     QVERIFY(save->isHidden());
-    notes->txtOutline->setFocus();
+    widget<QPlainTextEdit>(notes, "txtOutline")->setFocus();
     QTRY_VERIFY(!save->isHidden());
 
     QTest::mouseClick(widget<QPushButton>(screen, "cmdOutline"), Qt::LeftButton);
@@ -246,8 +248,8 @@ void tst_Notes::outlineSearchSelectsTheHit()
     m_main->runCommand(QStringLiteral("mnuSOutline"));
     auto *find = m_main->findChild<frmFindText *>(QStringLiteral("frmFindText"));
     QVERIFY(find);
-    find->txtOutline->setText(QStringLiteral("PRAYER"));
-    QTest::mouseClick(find->cmdSelect, Qt::LeftButton);
+    widget<QLineEdit>(find, "txtOutline")->setText(QStringLiteral("PRAYER"));
+    QTest::mouseClick(widget<QPushButton>(find, "cmdSelect"), Qt::LeftButton);
     QCOMPARE(MsgBoxScript::shown(), QStringList { "Number of Records found = 2" });
     QCOMPARE(outlineBox()->textCursor().selectedText(), QStringLiteral("prayer"));
     CHECKED_STEP(chooseRow(2));

@@ -97,18 +97,20 @@ void tst_PassageHistory::passageDialogListsTheOverlappingSermons()
     m_main->runCommand(QStringLiteral("mnuCPassage"));
     auto *dialog = m_main->findChild<frmPassage *>(QStringLiteral("frmPassage"));
     QVERIFY(dialog);
-    QTest::keyClicks(dialog->txtPassage, QStringLiteral("Jo 1"));
-    QCOMPARE(dialog->lblReading->text(),
+    QTest::keyClicks(widget<QLineEdit>(dialog, "txtPassage"), QStringLiteral("Jo 1"));
+    QCOMPARE(widget<QLabel>(dialog, "lblReading")->text(),
         QStringLiteral("'Jo' could be John, Job, Joel, Jonah or Joshua"));
-    QTest::mouseClick(dialog->cmdSelect, Qt::LeftButton);
-    QCOMPARE(MsgBoxScript::shown(), QStringList { dialog->lblReading->text() });
+    QTest::mouseClick(widget<QPushButton>(dialog, "cmdSelect"), Qt::LeftButton);
+    QCOMPARE(MsgBoxScript::shown(), QStringList { widget<QLabel>(dialog, "lblReading")->text() });
     QVERIFY(!sermonScreen());
 
-    dialog->txtPassage->clear();
-    QTest::keyClicks(dialog->txtPassage, QStringLiteral("Jn 1:18; gen 1:5-2:1"));
-    QCOMPARE(dialog->lblReading->text(), QStringLiteral("John 1:18; Genesis 1:5–2:1"));
+    widget<QLineEdit>(dialog, "txtPassage")->clear();
+    QTest::keyClicks(
+        widget<QLineEdit>(dialog, "txtPassage"), QStringLiteral("Jn 1:18; gen 1:5-2:1"));
+    QCOMPARE(
+        widget<QLabel>(dialog, "lblReading")->text(), QStringLiteral("John 1:18; Genesis 1:5–2:1"));
     MsgBoxScript::clear();
-    QTest::mouseClick(dialog->cmdSelect, Qt::LeftButton);
+    QTest::mouseClick(widget<QPushButton>(dialog, "cmdSelect"), Qt::LeftButton);
     QVERIFY(sermonScreen());
     QCOMPARE(gridKeys(widget<DataGrid>(sermonScreen(), "grdSermons")), QStringList({ "11", "15" }));
     QCOMPARE(MsgBoxScript::shown(), QStringList { QStringLiteral("Number of Records found = 2") });
