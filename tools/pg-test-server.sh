@@ -37,16 +37,19 @@ stop_server() {
     fi
 }
 
-free_port() {
-    local port
-    for port in $(seq 54329 54429); do
-        if ! (echo >"/dev/tcp/127.0.0.1/$port") 2>/dev/null; then
-            echo "$port"
-            return 0
-        fi
-    done
-    echo "no free port between 54329 and 54429" >&2
-    return 1
+# Ports below the kernel's ephemeral range (32768 up, by default): a port in that range can be
+# the local end of any client's connection, which a probe cannot see (connecting to it is
+# refused) and which still stops a server from binding it. The tests' own connections to the
+# first server once took the very port a second server then chose.
+candidate_ports() {
+    local low first=25432
+    low="$(cut -f1 /proc/sys/net/ipv4/ip_local_port_range 2>/dev/null || echo 32768)"
+    if [ "$((first + 100))" -gt "$low" ]; then first=$((low - 200)); fi
+    seq "$first" "$((first + 99))"
+}
+
+listening() {
+    (echo >"/dev/tcp/127.0.0.1/$1") 2>/dev/null
 }
 
 odbc_driver() {
@@ -67,7 +70,7 @@ ours() {
     for entry in "$DIR"/* "$DIR"/.[!.]*; do
         [ -e "$entry" ] || [ -L "$entry" ] || continue
         case "${entry##*/}" in
-        data | socket | odbc | env | initdb.log | server.log) ;;
+        data | socket | odbc | env | initdb.log | server.log | pg_ctl.log) ;;
         *) return 1 ;;
         esac
     done
@@ -94,15 +97,29 @@ start_server() {
     if [ "$(id -u)" -eq 0 ]; then chown -R postgres:postgres "$DIR"; fi
     as_pg "$PGBIN/initdb" -D "$DATA" -U postgres -A trust -E UTF8 --locale=C.UTF-8 >"$DIR/initdb.log" 2>&1 \
         || { cat "$DIR/initdb.log"; exit 1; }
-    local port durability
-    port="$(free_port)"
+    local port durability started=""
     durability="-c fsync=off -c synchronous_commit=off -c full_page_writes=off"
     if [ "${LECTORUM_PG_DURABLE:-0}" = 1 ]; then
         durability="-c fsync=on -c synchronous_commit=on -c full_page_writes=on"
     fi
-    as_pg "$PGBIN/pg_ctl" -D "$DATA" -l "$DIR/server.log" -w -t 60 \
-        -o "-p $port -k $SOCK -c listen_addresses=127.0.0.1 $durability -c max_connections=100" \
-        start >/dev/null || { cat "$DIR/server.log"; exit 1; }
+    # Another program may bind a port between the probe and the server's start; then the
+    # server says so and the next free port is tried. Any other failure ends here.
+    for port in $(candidate_ports); do
+        listening "$port" && continue
+        rm -f "$DIR/server.log"
+        if as_pg "$PGBIN/pg_ctl" -D "$DATA" -l "$DIR/server.log" -w -t 60 \
+            -o "-p $port -k $SOCK -c listen_addresses=127.0.0.1 $durability -c max_connections=100" \
+            start >/dev/null 2>"$DIR/pg_ctl.log"; then
+            started=yes
+            break
+        fi
+        grep -q "Address already in use" "$DIR/server.log" 2>/dev/null \
+            || { cat "$DIR/pg_ctl.log" "$DIR/server.log" 2>/dev/null; exit 1; }
+    done
+    if [ -z "$started" ]; then
+        echo "no free port among $(candidate_ports | head -1)-$(candidate_ports | tail -1)" >&2
+        exit 1
+    fi
     local driver
     driver="$(odbc_driver)"
     cat >"$DIR/odbc/odbcinst.ini" <<INI
