@@ -20,30 +20,38 @@ trap cleanup EXIT
 export LECTORUM_PG_DIR="$work/pg"
 port_of() { sed -n 's/^export LECTORUM_TEST_PG_PORT=//p' "$LECTORUM_PG_DIR/env"; }
 
-"$SRC/tools/pg-test-server.sh" start || { echo "FAIL: the server did not start"; exit 1; }
-first="$(port_of)"
-low="$(cut -f1 /proc/sys/net/ipv4/ip_local_port_range)"
-[ "$first" -lt "$low" ] || fail "port $first lies in the ephemeral range from $low"
-"$SRC/tools/pg-test-server.sh" remove
-
-# A client connection whose local end is that port, as the tests' own connections made.
+# The first free port of the script's range (25432 up), held as the local end of a client connection (as the
+# tests' own connections to another server may hold it); held before the start, so that no
+# other server starting meanwhile can take it first.
 python3 -c '
-import socket, sys, time
+import socket, time
 server = socket.socket(); server.bind(("127.0.0.1", 0)); server.listen()
-client = socket.socket(); client.bind(("127.0.0.1", int(sys.argv[1])))
-client.connect(server.getsockname())
-print("held", flush=True)
-time.sleep(300)' "$first" >"$work/held" 2>&1 &
+for port in range(25432, 25532):
+    client = socket.socket()
+    try:
+        client.bind(("127.0.0.1", port))
+        client.connect(server.getsockname())
+        break
+    except OSError:
+        client.close()
+else:
+    raise SystemExit("no port to hold")
+print("held", port, flush=True)
+time.sleep(300)' >"$work/held" 2>&1 &
 holder=$!
 for _ in $(seq 50); do grep -q held "$work/held" && break; sleep 0.1; done
-grep -q held "$work/held" || { cat "$work/held"; echo "FAIL: could not hold port $first"; exit 1; }
+held="$(sed -n 's/^held //p' "$work/held")"
+[ -n "$held" ] || { cat "$work/held"; echo "FAIL: could not hold a port"; exit 1; }
+low="$(cut -f1 /proc/sys/net/ipv4/ip_local_port_range)"
 
 if "$SRC/tools/pg-test-server.sh" start; then
-    [ "$(port_of)" != "$first" ] || fail "the server claims port $first, which a connection holds"
-    psql -q -h 127.0.0.1 -p "$(port_of)" -U postgres -d postgres -c 'SELECT 1' >/dev/null \
-        || fail "no server answers on port $(port_of)"
+    port="$(port_of)"
+    [ "$port" != "$held" ] || fail "the server claims port $held, which a connection holds"
+    [ "$port" -lt "$low" ] || fail "port $port lies in the ephemeral range from $low"
+    psql -q -h 127.0.0.1 -p "$port" -U postgres -d postgres -c 'SELECT 1' >/dev/null \
+        || fail "no server answers on port $port"
 else
-    fail "the server did not start while port $first was held"
+    fail "the server did not start while port $held was held"
 fi
 
 [ "$failures" -eq 0 ] && echo "PASS"
