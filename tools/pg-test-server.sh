@@ -97,14 +97,15 @@ start_server() {
     if [ "$(id -u)" -eq 0 ]; then chown -R postgres:postgres "$DIR"; fi
     as_pg "$PGBIN/initdb" -D "$DATA" -U postgres -A trust -E UTF8 --locale=C.UTF-8 >"$DIR/initdb.log" 2>&1 \
         || { cat "$DIR/initdb.log"; exit 1; }
-    local port durability started=""
+    local port durability started="" ports
+    mapfile -t ports < <(candidate_ports)
     durability="-c fsync=off -c synchronous_commit=off -c full_page_writes=off"
     if [ "${LECTORUM_PG_DURABLE:-0}" = 1 ]; then
         durability="-c fsync=on -c synchronous_commit=on -c full_page_writes=on"
     fi
     # Another program may bind a port between the probe and the server's start; then the
     # server says so and the next free port is tried. Any other failure ends here.
-    for port in $(candidate_ports); do
+    for port in "${ports[@]}"; do
         listening "$port" && continue
         rm -f "$DIR/server.log"
         if as_pg "$PGBIN/pg_ctl" -D "$DATA" -l "$DIR/server.log" -w -t 60 \
@@ -117,7 +118,7 @@ start_server() {
             || { cat "$DIR/pg_ctl.log" "$DIR/server.log" 2>/dev/null; exit 1; }
     done
     if [ -z "$started" ]; then
-        echo "no free port among $(candidate_ports | head -1)-$(candidate_ports | tail -1)" >&2
+        echo "no free port among ${ports[0]}-${ports[-1]}" >&2
         exit 1
     fi
     local driver
