@@ -10,6 +10,20 @@
 MainMenus::MainMenus(QMenuBar *bar, QObject *parent)
     : QObject(parent)
 {
+    // The menu bar in the order the user meets it; a command the original program did not have
+    // goes after that menu's own items, and a new menu before Help.
+    buildFileMenu(bar);
+    buildEditMenu(bar);
+    buildSearchMenu(bar);
+    buildChecklistMenu(bar);
+    buildPrintMenu(bar);
+    buildDefaultsMenu(bar);
+    buildWindowMenu(bar);
+    buildHelpMenu(bar);
+}
+
+void MainMenus::buildFileMenu(QMenuBar *bar)
+{
     QMenu *file = addMenu(bar, "mnufile", "&File", 25);
     addItem(file, "mnuFChange", "&Change Database", 25);
     addItem(file, "mnuFDisplay", "&Display Active Database", 25);
@@ -19,12 +33,14 @@ MainMenus::MainMenus(QMenuBar *bar, QObject *parent)
     addItem(file, "mnuFBackup", "Back &Up Now", 26);
     addItem(file, "mnuFCheck", "Chec&k Database", 27);
     addItem(file, "mnuFRestore", "&Restore from Backup...", 28);
-    // The exports come after the File menu's own items.
     QMenu *exports = addSubmenu(file, "mnuFExport", "Ex&port", 29);
     addItem(exports, "mnuFExportList", "Sermon List as CSV...", 29);
     addItem(exports, "mnuFExportOutline", "Outline as Document...", 29);
     addItem(exports, "mnuFExportAll", "All Outlines as Documents...", 29);
+}
 
+void MainMenus::buildEditMenu(QMenuBar *bar)
+{
     QMenu *edit = addMenu(bar, "mnuEdit", "&Edit", 30);
     addItem(edit, "mnuESermon", "&Sermon", 30);
     addItem(edit, "mnuETopics", "&Topics", 30);
@@ -37,7 +53,10 @@ MainMenus::MainMenus(QMenuBar *bar, QObject *parent)
     addItem(edit, "mnuECut", "C&ut", 30);
     addItem(edit, "mnuECopy", "&Copy", 30);
     addItem(edit, "mnuEPaste", "P&aste", 30);
+}
 
+void MainMenus::buildSearchMenu(QMenuBar *bar)
+{
     QMenu *search = addMenu(bar, "mnuSearch", "&Search-Text", 35);
     addItem(search, "mnuSOutline", "Sermon &Outline", 35);
     addSeparator(search, "mnuSSep1");
@@ -45,7 +64,10 @@ MainMenus::MainMenus(QMenuBar *bar, QObject *parent)
     addItem(search, "mnuSTitle", "&Title", 35);
     addSeparator(search, "mnuSSep2");
     addItem(search, "mnuSAll", "Search &All", 35);
+}
 
+void MainMenus::buildChecklistMenu(QMenuBar *bar)
+{
     QMenu *check = addMenu(bar, "mnuCheck", "&Checklist", 40);
     addItem(check, "mnuCBible", "By &Bible Book", 40);
     addItem(check, "mnuCPreacher", "By &Preacher", 40);
@@ -54,15 +76,22 @@ MainMenus::MainMenus(QMenuBar *bar, QObject *parent)
     addSeparator(check, "mnuCSep1");
     addItem(check, "mnuCCombination", "By &Combination", 40);
     addSeparator(check, "mnuCSep2");
-    addItem(check, "mnuCPassage", "By &Passage...", PassageHelpContext);
+    // Alt+P belongs to By Preacher; the passage search takes the first free letter.
+    addItem(check, "mnuCPassage", "By P&assage...", PassageHelpContext);
+}
 
+void MainMenus::buildPrintMenu(QMenuBar *bar)
+{
     // Shown only while a screen that prints is open.
     QMenu *print = addMenu(bar, "mnuPrint", "   &Print", 45);
     addItem(print, "mnuPSermon", "Selected &Sermon", 45)->setEnabled(false);
     addItem(print, "mnuPList", "Current &List", 45)->setEnabled(false);
     addItem(print, "mnuPIllustration", "&Illustration", 45)->setEnabled(false);
     print->menuAction()->setVisible(false);
+}
 
+void MainMenus::buildDefaultsMenu(QMenuBar *bar)
+{
     QMenu *defaults = addMenu(bar, "mnuDefaults", "&Defaults", 50);
     QAction *status = addItem(defaults, "mnuDStatus", "&Status Bar", 50);
     QAction *toolbar = addItem(defaults, "mnuDToolbar", "&Tool Bar", 50);
@@ -71,32 +100,36 @@ MainMenus::MainMenus(QMenuBar *bar, QObject *parent)
         toggle->setChecked(true);
     }
     addSeparator(defaults, "mnuDsep");
-    QMenu *fontType = addSubmenu(defaults, "mnuDFont", "Outline Font Type", 0);
-    m_fontTypes = new QActionGroup(this);
-    m_fontTypes->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
     const char *const typeNames[][2]
         = { { "mnuDFontArial", "Arial" }, { "mnuDFontArialB", "Arial Bold" },
               { "mnuDFontCent", "Century Gothic" }, { "mnuDFontCour", "Courier New" },
               { "mnuDFontSerif", "MS Sans Serif" }, { "mnuDFontTimes", "Times New Roman" } };
-    for (const auto &type : typeNames) {
-        QAction *item = addItem(fontType, type[0], type[1], 0);
-        item->setCheckable(true);
-        m_fontTypes->addAction(item);
-    }
-    QMenu *fontSize = addSubmenu(defaults, "mnuDFontS", "Outline Font Size", 0);
-    m_fontSizes = new QActionGroup(this);
-    m_fontSizes->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    m_fontTypes = addChoiceSubmenu(defaults, "mnuDFont", "Outline Font Type", typeNames);
     const char *const sizeNames[][2] = { { "mnuDFont8", "8" }, { "mnuDFont10", "10" },
         { "mnuDFont12", "12" }, { "mnuDFont14", "14" } };
-    for (const auto &size : sizeNames) {
-        QAction *item = addItem(fontSize, size[0], size[1], 0);
-        item->setCheckable(true);
-        m_fontSizes->addAction(item);
-    }
+    m_fontSizes = addChoiceSubmenu(defaults, "mnuDFontS", "Outline Font Size", sizeNames);
     action(QStringLiteral("mnuDFont8"))->setChecked(true);
     addSeparator(defaults, "mnuDsep2");
     addItem(defaults, "mnuDLocation", "Set &Location", 50);
+}
 
+template <std::size_t N>
+QActionGroup *MainMenus::addChoiceSubmenu(
+    QMenu *parentMenu, const char *name, const char *caption, const char *const (&choices)[N][2])
+{
+    QMenu *submenu = addSubmenu(parentMenu, name, caption, 0);
+    auto *group = new QActionGroup(this);
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    for (const auto &choice : choices) {
+        QAction *item = addItem(submenu, choice[0], choice[1], 0);
+        item->setCheckable(true);
+        group->addAction(item);
+    }
+    return group;
+}
+
+void MainMenus::buildWindowMenu(QMenuBar *bar)
+{
     // The open child windows are listed at the end when the menu opens (frmMain).
     QMenu *window = addMenu(bar, "mnuWindow", "&Window", 55);
     addItem(window, "mnuWCascade", "&Cascade", 55);
@@ -104,7 +137,10 @@ MainMenus::MainMenus(QMenuBar *bar, QObject *parent)
     addItem(window, "mnuWTileVert", "Tile &Vertical", 55);
     addSeparator(window, "mnuWSep");
     addItem(window, "mnuWArrange", "&Arrange Icons", 55);
+}
 
+void MainMenus::buildHelpMenu(QMenuBar *bar)
+{
     QMenu *help = addMenu(bar, "mnuHelp", "   &Help", 60);
     addItem(help, "mnuHContents", "&Contents", 60)->setShortcut(QKeySequence(Qt::Key_F1));
     addItem(help, "mnuHIndex", "&Index", 60);

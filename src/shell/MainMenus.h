@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <cstddef>
 #include <QObject>
 #include <QString>
 
@@ -41,6 +42,19 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void buildFileMenu(QMenuBar *bar);
+    void buildEditMenu(QMenuBar *bar);
+    void buildSearchMenu(QMenuBar *bar);
+    void buildChecklistMenu(QMenuBar *bar);
+    void buildPrintMenu(QMenuBar *bar);
+    void buildDefaultsMenu(QMenuBar *bar);
+    void buildWindowMenu(QMenuBar *bar);
+    void buildHelpMenu(QMenuBar *bar);
+    // A submenu of exclusive check-marked choices, each {name, caption}.
+    template <std::size_t N>
+    QActionGroup *addChoiceSubmenu(QMenu *parentMenu, const char *name, const char *caption,
+        const char *const (&choices)[N][2]);
+
     QAction *addItem(QMenu *menu, const char *name, const char *caption, int helpId);
     QMenu *addMenu(QMenuBar *bar, const char *name, const char *caption, int helpId);
     QMenu *addSubmenu(QMenu *menu, const char *name, const char *caption, int helpId);

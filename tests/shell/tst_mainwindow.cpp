@@ -137,7 +137,7 @@ void tst_MainWindow::menuItems_data()
         { "mnuCBible", "By &Bible Book", 40 }, { "mnuCPreacher", "By &Preacher", 40 },
         { "mnuCSeries", "By &Series", 40 }, { "mnuCTopic", "By &Topic", 40 }, { "mnuCSep1", "", 0 },
         { "mnuCCombination", "By &Combination", 40 }, { "mnuCSep2", "", 0 },
-        { "mnuCPassage", "By &Passage...", 42 }, { "mnuPrint", "   &Print", 45, false, false },
+        { "mnuCPassage", "By P&assage...", 42 }, { "mnuPrint", "   &Print", 45, false, false },
         { "mnuPSermon", "Selected &Sermon", 45, true, false },
         { "mnuPList", "Current &List", 45, true, false },
         { "mnuPIllustration", "&Illustration", 45, true, false },

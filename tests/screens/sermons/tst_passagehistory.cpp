@@ -89,7 +89,7 @@ void tst_PassageHistory::passageDialogListsTheOverlappingSermons()
 {
     QAction *item = m_main->action(QStringLiteral("mnuCPassage"));
     QVERIFY(item);
-    QCOMPARE(item->text(), QStringLiteral("By &Passage..."));
+    QCOMPARE(item->text(), QStringLiteral("By P&assage..."));
     const QList<QAction *> checklist
         = m_main->action(QStringLiteral("mnuCheck"))->menu()->actions();
     QCOMPARE(checklist.last(), item);
