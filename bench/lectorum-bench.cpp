@@ -128,12 +128,9 @@ struct Run
     bool postgres;
 };
 
-int productList(const Run &run, const std::function<void(SelectionState &)> &choose)
+int productList(const Run &run, const SermonQuery &query)
 {
-    SelectionState &selection = ProgramSelection();
-    selection.InitializeGlobals();
-    choose(selection);
-    run.screen->LoadSermonList();
+    run.screen->LoadSermonList(query);
     return int(ProgramSelection().glngListRows);
 }
 
@@ -203,8 +200,8 @@ void compareSteps(const QString &name, const std::function<void()> &before,
 // A list the screen fills, against the plain query (and, on SQLite, the bare C API) listing
 // the same rows.
 void compareList(const Run &run, BareSqliteList *bare, const QString &name,
-    const std::function<void(SelectionState &)> &choose, const QString &where,
-    const std::function<void()> &before = {}, const QList<Baseline> &extra = {})
+    const SermonQuery &query, const QString &where, const std::function<void()> &before = {},
+    const QList<Baseline> &extra = {})
 {
     QList<Baseline> baselines { { QStringLiteral("query"),
         [&] { return walkRows(*run.db, baselineList(where)); } } };
@@ -213,7 +210,7 @@ void compareList(const Run &run, BareSqliteList *bare, const QString &name,
         baselines.append(
             { QStringLiteral("bare C API"), [&] { return bare->rows(baselineList(where)); } });
     compareSteps(
-        name, before, [&] { productList(run, choose); }, [&] { return gridRows(run.grid); },
+        name, before, [&] { productList(run, query); }, [&] { return gridRows(run.grid); },
         baselines);
 }
 
@@ -304,7 +301,7 @@ void benchLibrary(const TargetDatabase &target, int size, bool keys)
     std::unique_ptr<BareSqliteList> bare;
     if (!postgres)
         bare = std::make_unique<BareSqliteList>(target.file);
-    auto showAll = [](SelectionState &s) { s.gboolShowAll = 1; };
+    const SermonQuery showAll = SermonQuery::everything();
     // The screen's own opening fill warms the caches the baselines' first runs would warm.
     productList(run, showAll);
     walkRows(db, baselineList(QString()));
@@ -334,10 +331,9 @@ void benchLibrary(const TargetDatabase &target, int size, bool keys)
     compareList(run, bare.get(), QStringLiteral("show all, refill"), showAll, QString());
     compareSteps(QStringLiteral("emptying the grid of the full list"), fillAll, emptyGrid, {}, {});
 
-    auto byBook = [book](SelectionState &s) {
-        s.gboolByBibleBook = 1;
-        s.glngBibleBookID = book;
-    };
+    SermonQuery byBook;
+    byBook.kind = SermonQuery::Kind::Checklist;
+    byBook.bibleBook = { true, book };
     const QString bookWhere = QStringLiteral("WHERE s.lngBibleBookID = %1").arg(book);
     compareList(
         run, nullptr, QStringLiteral("book checklist after show all"), byBook, bookWhere, fillAll);
@@ -345,40 +341,33 @@ void benchLibrary(const TargetDatabase &target, int size, bool keys)
     const QString topicWhere = QStringLiteral(
         "EXISTS (SELECT 1 FROM tblSermonTopics t WHERE t.lngSermonID = s.lngSermonID AND t.lngTopicID = %1)")
                                    .arg(topic);
-    compareList(
-        run, nullptr, QStringLiteral("topic checklist"),
-        [topic](SelectionState &s) {
-            s.gboolByTopic = 1;
-            s.glngTopicID = topic;
-        },
+    SermonQuery byTopic;
+    byTopic.kind = SermonQuery::Kind::Checklist;
+    byTopic.topic = { true, topic };
+    compareList(run, nullptr, QStringLiteral("topic checklist"), byTopic,
         QStringLiteral("WHERE ") + topicWhere);
-    compareList(
-        run, nullptr, QStringLiteral("book + topic combination"),
-        [book, topic](SelectionState &s) {
-            s.gboolByBibleBook = s.gboolByPreacher = s.gboolBySeries = s.gboolByTopic = 1;
-            s.gboolCombination = 1;
-            s.glngBibleBookID = book;
-            s.glngPreacherID = -1;
-            s.glngSeriesID = -1;
-            s.glngTopicID = topic;
-        },
+    SermonQuery combination;
+    combination.kind = SermonQuery::Kind::Checklist;
+    combination.combination = true;
+    combination.bibleBook = { true, book };
+    combination.preacher = { true, -1 };
+    combination.series = { true, -1 };
+    combination.topic = { true, topic };
+    compareList(run, nullptr, QStringLiteral("book + topic combination"), combination,
         QStringLiteral("WHERE s.lngBibleBookID = %1 AND ").arg(book) + topicWhere);
 
     // Text searches: the product's list against the same list with lower() + substring search
     // and with LIKE; the small lists come after a small one, so no grid of 100,000 rows is
     // emptied inside them.
     auto textSearch = [](const QString &title, const QString &outline, bool andLogic) {
-        return [=](SelectionState &s) {
-            s.gboolTextSearch = 1;
-            s.gboolSearchTitle = title.isEmpty() ? 0 : 1;
-            s.gboolSearchOutline = 1;
-            s.gboolSearchBigIdea = 0;
-            s.gboolCombination = title.isEmpty() ? 0 : 1;
-            s.gstrSearchTitle = title.isEmpty() ? SearchSentinel : title;
-            s.gstrSearchOutline = outline;
-            s.gstrSearchBigIdea = SearchSentinel;
-            s.gboolAndLogic = andLogic ? 1 : 0;
-        };
+        SermonQuery query;
+        query.kind = SermonQuery::Kind::TextSearch;
+        query.combination = !title.isEmpty();
+        query.title = { !title.isEmpty(), title.isEmpty() ? SearchSentinel : title };
+        query.outline = { true, outline };
+        query.bigIdea = { false, SearchSentinel };
+        query.allFieldsMatch = andLogic;
+        return query;
     };
     auto searchBaselines
         = [&](const std::function<QString(bool, const QString &, const QString &)> &contains,
@@ -433,10 +422,7 @@ void benchLibrary(const TargetDatabase &target, int size, bool keys)
     // Passage search (Checklist > By Passage): the plain query on the chapter and verse columns
     // lists the same rows on the generated library, whose sermons each lie within one chapter.
     auto byPassage = [](const char *reference) {
-        return [reference](SelectionState &s) {
-            s.gboolByPassage = 1;
-            s.gstrPassage = QString::fromUtf8(reference);
-        };
+        return SermonQuery::byPassage(QString::fromUtf8(reference));
     };
     compareList(run, nullptr, QStringLiteral("passage Romans 5"), byPassage("Romans 5"),
         QStringLiteral(

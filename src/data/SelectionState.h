@@ -1,29 +1,18 @@
 #pragma once
 
-#include "DbPairLookup.h"
-
 #include <QString>
-#include <memory>
 
-// The choices the screens hand each other: the checklist and text-search criteria that the
-// sermon screen's next list fill uses, the key of the sermon chosen in the sermon list (read
-// by the assignment screens and the tracker), the outline text travelling to the notes
-// window, the inputs and outputs of the screens' name look-ups, and the row counts of the
-// grids that the sermon, series and date/location records keep in step.
+// What is left of the values the screens once handed each other through program-wide
+// variables: the key of the sermon chosen in the sermon list (read by the assignment screens
+// and the tracker), the inputs and outputs of the screens' name look-ups, and the row counts
+// of the grids that the sermon, series and date/location records keep in step. Which sermons
+// the sermon list shows travels as a value (SermonQuery); the outline the sermon screen and
+// the notes window share lives in the shell (SharedOutline).
 //
-// There is one instance for the whole run, ProgramSelection(). Every key starts at 0, every
-// text empty and every flag 0; a test starts afresh with `ProgramSelection() = SelectionState();`.
-// A chosen key of 0 or -1 means that nothing is chosen. Flags hold 0 or 1 and are tested
-// against 1.
+// There is one instance for the whole run, ProgramSelection(). Every key starts at 0 and
+// every text empty; a test starts afresh with `ProgramSelection() = SelectionState();`.
 struct SelectionState
 {
-    // Checklist choices (the checklist screens write them, the list fill reads them).
-    qint32 glngBibleBookID = 0;
-    qint32 glngPreacherID = 0;
-    qint32 glngSeriesID = 0;
-    qint32 glngTopicID = 0;
-    // The sermon the list fill is testing against the selection.
-    qint32 glngTestSermonID = 0;
     // The sermon selected in the sermon list.
     qint32 glngCurrentSermonID = 0;
     // Data rows of the sermon list, and the list row of the selected sermon.
@@ -36,55 +25,17 @@ struct SelectionState
     qint32 glngLookupPreacherID = 0;
     QString gstrLastName;
     // Inputs and outputs of the series screen's type and Bible-book look-ups.
+    qint32 glngBibleBookID = 0;
     qint32 glngTypeID = 0;
     QString gstrTypeDesc;
     QString gstrBibleBook;
     QString gstrFirstName;
-    // The outline of the sermon shown, handed between the sermon screen and the notes window.
-    QString gstrOutline;
-    // Texts searched for by the text search.
-    QString gstrSearchOutline;
-    QString gstrSearchBigIdea;
-    QString gstrSearchTitle;
-    // Checklist criteria in use.
-    qint16 gboolByBibleBook = 0;
-    qint16 gboolByPreacher = 0;
-    qint16 gboolBySeries = 0;
-    qint16 gboolByTopic = 0;
-    // Text-search fields in use.
-    qint16 gboolSearchOutline = 0;
-    qint16 gboolSearchBigIdea = 0;
-    qint16 gboolSearchTitle = 0;
-    // The selection is a text search; with AND logic every filled field must match.
-    qint16 gboolTextSearch = 0;
-    qint16 gboolAndLogic = 0;
-    // Several criteria combined (Checklist "By Combination" or Search-Text "Search All").
-    qint16 gboolCombination = 0;
-    // List every sermon without a filter.
-    qint16 gboolShowAll = 0;
-    // The verdict of the filters for the sermon under test.
-    qint16 gboolInclude = 0;
-    // Passage search: the sermons whose Bible range overlaps the reference gstrPassage, or,
-    // with glngPassageSermonID above 0, the range of that sermon (which is then left out of
-    // the list). The reference text outlives the reset, so the passage dialog offers it
-    // again.
-    qint16 gboolByPassage = 0;
-    QString gstrPassage;
-    qint32 glngPassageSermonID = 0;
-    // The sermon-topic pair look-up, open only while a list fill filters by topic.
-    std::unique_ptr<DbPairLookup> grsSermonTopics;
 
     // Program-wide values of the series and sermon screens, kept here with the others because
     // the series record updates the count and other screens test the flags.
     qint32 glngSeriesRows = 0; // data rows of the series grid
     qint16 gboolSeriesScreenOpen = 0; // the series screen is open
     qint16 gboolSermonScreenOpen = 0; // the sermon identification screen is open
-
-    // The reset that ends every sermon list fill, so that each selection serves one list:
-    // chosen keys to -1, look-up texts and the outline emptied, criteria flags off. The
-    // text-search field flags and texts, the current sermon, and the list and tracker
-    // counters are kept.
-    void InitializeGlobals();
 };
 
 SelectionState &ProgramSelection();

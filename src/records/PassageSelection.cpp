@@ -1,15 +1,13 @@
 #include "PassageSelection.h"
 
 #include "PassageParser.h"
-#include "SelectionState.h"
 #include "clsSermon.h"
 
-QList<BiblePassage> PassageSelection::chosenPassages()
+QList<BiblePassage> PassageSelection::chosenPassages(const SermonQuery &query)
 {
-    const SelectionState &selection = ProgramSelection();
-    if (selection.glngPassageSermonID > 0) {
+    if (query.passageOfSermon > 0) {
         clsSermon sermon;
-        sermon.setSermonID(selection.glngPassageSermonID);
+        sermon.setSermonID(query.passageOfSermon);
         if (!sermon.Find()) {
             return {};
         }
@@ -17,5 +15,5 @@ QList<BiblePassage> PassageSelection::chosenPassages()
             sermon.BeginChapter(), sermon.BeginVerse(), sermon.EndChapter(), sermon.EndVerse());
         return own.isValid() ? QList<BiblePassage> { own } : QList<BiblePassage> {};
     }
-    return PassageParser(PassageParser::libraryBooks()).parse(selection.gstrPassage).passages;
+    return PassageParser(PassageParser::libraryBooks()).parse(query.passage).passages;
 }

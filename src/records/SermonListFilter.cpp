@@ -4,38 +4,39 @@
 #include "DbPairLookup.h"
 #include "PassageSelection.h"
 #include "ProgramGlobals.h"
-#include "SelectionState.h"
 #include "SqlLiterals.h"
 #include "UserInterface.h"
 #include "clsConnect.h"
 #include "clsSermon.h"
 
-SermonListFilter::SermonListFilter(const clsSermon &sermon)
+SermonListFilter::SermonListFilter(const clsSermon &sermon, const SermonQuery &query)
     : m_sermon(sermon)
+    , m_query(query)
 {
 }
 
-SermonListNarrowing SermonListFilter::narrowing()
+SermonListFilter::~SermonListFilter() = default;
+
+SermonListNarrowing SermonListFilter::narrowing(const SermonQuery &query)
 {
     using Field = SermonListNarrowing::Field;
     using Join = SermonListNarrowing::Join;
-    const SelectionState &selection = ProgramSelection();
+    using Kind = SermonQuery::Kind;
     SermonListNarrowing wanted;
-    if (selection.gboolShowAll == 1) {
+    if (query.kind == Kind::Everything) {
         return wanted;
     }
-    if (selection.gboolByPassage == 1) {
+    if (query.kind == Kind::Passage) {
         // The database alone compares the ranges: the list rows carry no chapters.
         wanted.join = Join::AllOf;
         wanted.conditions.append(
-            { Field::Passage, 0, QString(), PassageSelection::chosenPassages() });
-        if (selection.glngPassageSermonID > 0) {
-            wanted.conditions.append(
-                { Field::OtherThan, selection.glngPassageSermonID, QString() });
+            { Field::Passage, 0, QString(), PassageSelection::chosenPassages(query) });
+        if (query.passageOfSermon > 0) {
+            wanted.conditions.append({ Field::OtherThan, query.passageOfSermon, QString() });
         }
         return wanted;
     }
-    const bool combination = selection.gboolCombination == 1;
+    const bool combination = query.combination;
     auto search = [&wanted](Field field, bool chosen, const QString &text) {
         if (chosen) {
             wanted.conditions.append({ field, 0, TrimBlanks(text) });
@@ -46,39 +47,35 @@ SermonListNarrowing SermonListFilter::narrowing()
             wanted.conditions.append({ field, value, QString() });
         }
     };
-    if (selection.gboolTextSearch == 1) {
-        wanted.join = combination && selection.gboolAndLogic == 1 ? Join::AllOf : Join::AnyOf;
+    if (query.kind == Kind::TextSearch) {
+        wanted.join = combination && query.allFieldsMatch ? Join::AllOf : Join::AnyOf;
         if (combination) {
-            search(Field::Title, selection.gstrSearchTitle != SearchSentinel,
-                selection.gstrSearchTitle);
-            search(Field::BigIdea, selection.gstrSearchBigIdea != SearchSentinel,
-                selection.gstrSearchBigIdea);
-            search(Field::Outline, selection.gstrSearchOutline != SearchSentinel,
-                selection.gstrSearchOutline);
+            search(Field::Title, query.title.text != SearchSentinel, query.title.text);
+            search(Field::BigIdea, query.bigIdea.text != SearchSentinel, query.bigIdea.text);
+            search(Field::Outline, query.outline.text != SearchSentinel, query.outline.text);
         } else {
-            search(Field::Outline, selection.gboolSearchOutline == 1, selection.gstrSearchOutline);
-            search(Field::BigIdea, selection.gboolSearchBigIdea == 1, selection.gstrSearchBigIdea);
-            search(Field::Title, selection.gboolSearchTitle == 1, selection.gstrSearchTitle);
+            search(Field::Outline, query.outline.inUse, query.outline.text);
+            search(Field::BigIdea, query.bigIdea.inUse, query.bigIdea.text);
+            search(Field::Title, query.title.inUse, query.title.text);
         }
         return wanted;
     }
     if (combination) {
         wanted.join = Join::AllOf;
-        key(Field::BibleBook, selection.glngBibleBookID > 0, selection.glngBibleBookID);
-        key(Field::Preacher, selection.glngPreacherID > 0, selection.glngPreacherID);
-        key(Field::Series, selection.glngSeriesID > 0, selection.glngSeriesID);
-        // Without gboolByTopic the fill has no topic look-up and the test finds nothing.
-        key(Field::Topic, selection.glngTopicID > 0 && selection.gboolByTopic == 1,
-            selection.glngTopicID);
-    } else if (selection.gboolByTopic == 1) {
+        key(Field::BibleBook, query.bibleBook.chosen(), query.bibleBook.key);
+        key(Field::Preacher, query.preacher.chosen(), query.preacher.key);
+        key(Field::Series, query.series.chosen(), query.series.key);
+        // Without the topic in use the fill has no topic look-up and the test finds nothing.
+        key(Field::Topic, query.topic.chosen() && query.topic.inUse, query.topic.key);
+    } else if (query.topic.inUse) {
         // The single checklist's topic test comes last and sets the verdict alone.
         wanted.join = Join::AllOf;
-        key(Field::Topic, true, selection.glngTopicID);
+        key(Field::Topic, true, query.topic.key);
     } else {
         wanted.join = Join::AnyOf;
-        key(Field::BibleBook, selection.gboolByBibleBook == 1, selection.glngBibleBookID);
-        key(Field::Preacher, selection.gboolByPreacher == 1, selection.glngPreacherID);
-        key(Field::Series, selection.gboolBySeries == 1, selection.glngSeriesID);
+        key(Field::BibleBook, query.bibleBook.inUse, query.bibleBook.key);
+        key(Field::Preacher, query.preacher.inUse, query.preacher.key);
+        key(Field::Series, query.series.inUse, query.series.key);
     }
     return wanted;
 }
@@ -93,163 +90,132 @@ void SermonListFilter::answerFromDatabase(const SermonListNarrowing &tested)
 
 void SermonListFilter::openTopicLookup()
 {
-    SelectionState &selection = ProgramSelection();
-    selection.grsSermonTopics.reset();
-    if (selection.gboolByTopic != 1 || m_topicAnswered) {
+    m_sermonTopics.reset();
+    if (!m_query.topic.inUse || m_topicAnswered) {
         return;
     }
     DbError error;
     if (DbDatabase *database = ProgramConnection().openDatabase(error)) {
-        selection.grsSermonTopics = database->preparePairLookup(QStringLiteral("tblSermonTopics"),
+        m_sermonTopics = database->preparePairLookup(QStringLiteral("tblSermonTopics"),
             QStringLiteral("lngSermonID"), QStringLiteral("lngTopicID"), error);
     }
-    if (!selection.grsSermonTopics) {
+    if (!m_sermonTopics) {
         ShowSystemError(error);
     }
 }
 
 void SermonListFilter::releaseTopicLookup()
 {
-    ProgramSelection().grsSermonTopics.reset();
+    m_sermonTopics.reset();
 }
 
-void SermonListFilter::SelectSingleTest()
+bool SermonListFilter::includes()
 {
-    if (ProgramSelection().gboolByPassage == 1) {
-        SelectPassageTest();
-    } else if (ProgramSelection().gboolTextSearch == 1) {
-        SelectSingleBinoc();
-    } else {
-        SelectSingleCheck();
-    }
-}
-
-void SermonListFilter::SelectComboTest()
-{
-    const SelectionState &selection = ProgramSelection();
-    if (selection.gboolTextSearch == 1) {
-        if (selection.gboolAndLogic == 1) {
-            SelectComboBinoc1();
-        } else {
-            SelectComboBinoc0();
-        }
-    } else {
-        SelectComboCheck();
+    switch (m_query.kind) {
+    case SermonQuery::Kind::Everything:
+        return true;
+    case SermonQuery::Kind::Nothing:
+        return false;
+    default:
+        return m_query.combination ? SelectComboTest() : SelectSingleTest();
     }
 }
 
-void SermonListFilter::SelectSingleCheck()
+bool SermonListFilter::SelectSingleTest()
 {
-    SelectionState &selection = ProgramSelection();
-    if (selection.gboolByBibleBook == 1 && m_sermon.BibleBookID() == selection.glngBibleBookID) {
-        selection.gboolInclude = 1;
+    if (m_query.kind == SermonQuery::Kind::Passage) {
+        return SelectPassageTest();
     }
-    if (selection.gboolByPreacher == 1 && m_sermon.PreacherID() == selection.glngPreacherID) {
-        selection.gboolInclude = 1;
+    if (m_query.kind == SermonQuery::Kind::TextSearch) {
+        return SelectSingleBinoc();
     }
-    if (selection.gboolBySeries == 1 && m_sermon.SeriesID() == selection.glngSeriesID) {
-        selection.gboolInclude = 1;
-    }
-    if (selection.gboolByTopic == 1) {
-        MatchSermonTopic();
-    }
+    return SelectSingleCheck();
 }
 
-void SermonListFilter::SelectComboCheck()
+bool SermonListFilter::SelectComboTest()
 {
-    SelectionState &selection = ProgramSelection();
-    selection.gboolInclude = 1;
-    if (selection.gboolInclude == 1 && selection.glngBibleBookID > 0) {
-        selection.gboolInclude = m_sermon.BibleBookID() == selection.glngBibleBookID ? 1 : 0;
+    if (m_query.kind == SermonQuery::Kind::TextSearch) {
+        return m_query.allFieldsMatch ? SelectComboBinoc1() : SelectComboBinoc0();
     }
-    if (selection.gboolInclude == 1 && selection.glngPreacherID > 0) {
-        selection.gboolInclude = m_sermon.PreacherID() == selection.glngPreacherID ? 1 : 0;
-    }
-    if (selection.gboolInclude == 1 && selection.glngSeriesID > 0) {
-        selection.gboolInclude = m_sermon.SeriesID() == selection.glngSeriesID ? 1 : 0;
-    }
-    if (selection.gboolInclude == 1 && selection.glngTopicID > 0) {
-        MatchSermonTopic();
-    }
+    return SelectComboCheck();
 }
 
-void SermonListFilter::SelectSingleBinoc()
+bool SermonListFilter::SelectSingleCheck()
 {
-    SelectionState &selection = ProgramSelection();
-    if (selection.gboolSearchOutline == 1
-        && fieldContains(InOutline, m_sermon.Outline(), selection.gstrSearchOutline)) {
-        selection.gboolInclude = 1;
+    // The topic test comes last and, when in use, decides alone.
+    if (m_query.topic.inUse) {
+        return MatchSermonTopic();
     }
-    if (selection.gboolSearchBigIdea == 1
-        && fieldContains(InBigIdea, m_sermon.BigIdea(), selection.gstrSearchBigIdea)) {
-        selection.gboolInclude = 1;
-    }
-    if (selection.gboolSearchTitle == 1
-        && fieldContains(InTitle, m_sermon.Title(), selection.gstrSearchTitle)) {
-        selection.gboolInclude = 1;
-    }
+    return (m_query.bibleBook.inUse && m_sermon.BibleBookID() == m_query.bibleBook.key)
+        || (m_query.preacher.inUse && m_sermon.PreacherID() == m_query.preacher.key)
+        || (m_query.series.inUse && m_sermon.SeriesID() == m_query.series.key);
 }
 
-void SermonListFilter::SelectComboBinoc0()
+bool SermonListFilter::SelectComboCheck()
 {
-    SelectionState &selection = ProgramSelection();
-    selection.gboolInclude = 0;
-    if (selection.gboolInclude == 0 && selection.gstrSearchTitle != SearchSentinel) {
-        selection.gboolInclude
-            = fieldContains(InTitle, m_sermon.Title(), selection.gstrSearchTitle) ? 1 : 0;
+    if (m_query.bibleBook.chosen() && m_sermon.BibleBookID() != m_query.bibleBook.key) {
+        return false;
     }
-    if (selection.gboolInclude == 0 && selection.gstrSearchBigIdea != SearchSentinel) {
-        selection.gboolInclude
-            = fieldContains(InBigIdea, m_sermon.BigIdea(), selection.gstrSearchBigIdea) ? 1 : 0;
+    if (m_query.preacher.chosen() && m_sermon.PreacherID() != m_query.preacher.key) {
+        return false;
     }
-    if (selection.gboolInclude == 0 && selection.gstrSearchOutline != SearchSentinel) {
-        selection.gboolInclude
-            = fieldContains(InOutline, m_sermon.Outline(), selection.gstrSearchOutline) ? 1 : 0;
+    if (m_query.series.chosen() && m_sermon.SeriesID() != m_query.series.key) {
+        return false;
     }
+    return !m_query.topic.chosen() || MatchSermonTopic();
 }
 
-void SermonListFilter::SelectComboBinoc1()
+bool SermonListFilter::SelectSingleBinoc()
 {
-    SelectionState &selection = ProgramSelection();
-    selection.gboolInclude = 1;
-    if (selection.gboolInclude == 1 && selection.gstrSearchTitle != SearchSentinel) {
-        selection.gboolInclude
-            = fieldContains(InTitle, m_sermon.Title(), selection.gstrSearchTitle) ? 1 : 0;
-    }
-    if (selection.gboolInclude == 1 && selection.gstrSearchBigIdea != SearchSentinel) {
-        selection.gboolInclude
-            = fieldContains(InBigIdea, m_sermon.BigIdea(), selection.gstrSearchBigIdea) ? 1 : 0;
-    }
-    if (selection.gboolInclude == 1 && selection.gstrSearchOutline != SearchSentinel) {
-        selection.gboolInclude
-            = fieldContains(InOutline, m_sermon.Outline(), selection.gstrSearchOutline) ? 1 : 0;
-    }
+    return (m_query.outline.inUse
+               && fieldContains(InOutline, m_sermon.Outline(), m_query.outline.text))
+        || (m_query.bigIdea.inUse
+            && fieldContains(InBigIdea, m_sermon.BigIdea(), m_query.bigIdea.text))
+        || (m_query.title.inUse && fieldContains(InTitle, m_sermon.Title(), m_query.title.text));
 }
 
-void SermonListFilter::SelectPassageTest()
+bool SermonListFilter::SelectComboBinoc0()
 {
-    SelectionState &selection = ProgramSelection();
-    selection.gboolInclude
-        = m_passageAnswered && m_sermon.SermonID() != selection.glngPassageSermonID ? 1 : 0;
+    const auto found = [this](SearchField slot, const QString &field, const QString &text) {
+        return text != SearchSentinel && fieldContains(slot, field, text);
+    };
+    return found(InTitle, m_sermon.Title(), m_query.title.text)
+        || found(InBigIdea, m_sermon.BigIdea(), m_query.bigIdea.text)
+        || found(InOutline, m_sermon.Outline(), m_query.outline.text);
 }
 
-void SermonListFilter::MatchSermonTopic()
+bool SermonListFilter::SelectComboBinoc1()
 {
-    SelectionState &selection = ProgramSelection();
-    bool found = m_topicAnswered;
-    if (!found && selection.grsSermonTopics) {
-        DbError error;
-        found = selection.grsSermonTopics->contains(
-            selection.glngTestSermonID, selection.glngTopicID, error);
-        if (error.isSet()) {
-            // Reported once; the rest of this fill finds no topic links.
-            selection.grsSermonTopics.reset();
-            ShowSystemError(error);
-            found = false;
-        }
+    const auto passes = [this](SearchField slot, const QString &field, const QString &text) {
+        return text == SearchSentinel || fieldContains(slot, field, text);
+    };
+    return passes(InTitle, m_sermon.Title(), m_query.title.text)
+        && passes(InBigIdea, m_sermon.BigIdea(), m_query.bigIdea.text)
+        && passes(InOutline, m_sermon.Outline(), m_query.outline.text);
+}
+
+bool SermonListFilter::SelectPassageTest() const
+{
+    return m_passageAnswered && m_sermon.SermonID() != m_query.passageOfSermon;
+}
+
+bool SermonListFilter::MatchSermonTopic()
+{
+    if (m_topicAnswered) {
+        return true;
     }
-    selection.gboolInclude = found ? 1 : 0;
-    selection.glngTestSermonID = 0;
+    if (!m_sermonTopics) {
+        return false;
+    }
+    DbError error;
+    const bool found = m_sermonTopics->contains(m_sermon.SermonID(), m_query.topic.key, error);
+    if (error.isSet()) {
+        // Reported once; the rest of this fill finds no topic links.
+        m_sermonTopics.reset();
+        ShowSystemError(error);
+        return false;
+    }
+    return found;
 }
 
 bool SermonListFilter::fieldContains(SearchField slot, const QString &field, const QString &search)

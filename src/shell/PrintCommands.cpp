@@ -2,7 +2,7 @@
 
 #include "DataGrid.h"
 #include "PrintJob.h"
-#include "SelectionState.h"
+#include "SharedOutline.h"
 #include "frmMain.h"
 
 #include <QLabel>
@@ -73,9 +73,9 @@ void PrintSelectedSermon()
     const frmMain *main = frmMain::instance();
     if (!main)
         return;
-    // A closed notes window has handed its text back to the selection on closing.
+    // A closed notes window has handed its text back on closing.
     const QWidget *outline = screenControl("frmNotes", "txtOutline");
-    const QString text = outline ? textOf(outline) : ProgramSelection().gstrOutline;
+    const QString text = outline ? textOf(outline) : SharedOutline().text;
     PrintJob job;
     ComposeSermonOutline(job, text, main->outlineFontName(), main->outlineFontSize());
     job.end(QStringLiteral("Sermon Outline"));

@@ -7,7 +7,7 @@
 #include "ProgramGlobals.h"
 #include "QtUserInterface.h"
 #include "ScreenPlacement.h"
-#include "SelectionState.h"
+#include "SermonQuery.h"
 #include "Twips.h"
 #include "UserInterface.h"
 #include "WinHelp.h"
@@ -204,6 +204,14 @@ void frmMain::setCommand(const QString &name, Command command)
     }
 }
 
+void frmMain::showSermons(const SermonQuery &query)
+{
+    // A copy: the command may replace itself while it runs.
+    if (const SermonListCommand command = m_sermonList) {
+        command(query);
+    }
+}
+
 void frmMain::runCommand(const QString &name)
 {
     if (runShellCommand(name)) {
@@ -217,15 +225,6 @@ void frmMain::runCommand(const QString &name)
     }
     if (buttonMenuItems().contains(name)) {
         return runCommand(buttonMenuItems().value(name));
-    }
-    if (name == QLatin1String("mnuESermon")) {
-        // The sermon screen lists every sermon when opened from here (and by the globe).
-        if (const Command open = m_commands.value(name)) {
-            ProgramSelection().gboolShowAll = 1;
-            open();
-            ProgramSelection().gboolShowAll = 0;
-        }
-        return;
     }
     if (name == QLatin1String("grpNewSermon")) {
         // The sermon screen shows the button again when it closes.

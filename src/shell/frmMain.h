@@ -5,6 +5,7 @@
 #include <functional>
 
 class MainMenus;
+struct SermonQuery;
 class MainToolbar;
 class QAction;
 class QFrame;
@@ -26,6 +27,7 @@ class frmMain : public QMainWindow
     Q_OBJECT
 public:
     using Command = std::function<void()>;
+    using SermonListCommand = std::function<void(const SermonQuery &)>;
 
     explicit frmMain(QWidget *parent = nullptr);
     ~frmMain() override;
@@ -45,12 +47,18 @@ public:
     // The command behind a menu item (`mnuETopics`) or one of the buttons with a command of
     // their own (`grpNewSermon`, `grpNotes`, `grpSaveNotes`). The other buttons run their
     // menu item's command. For `mnuFChange` the command is the opening of the change-database
-    // screen, run only when no screen is open; `mnuESermon` runs with the selection's
-    // show-all flag set; `grpNewSermon` hides its button first. A null command removes it.
+    // screen, run only when no screen is open; `grpNewSermon` hides its button first. A null
+    // command removes it.
     void setCommand(const QString &name, Command command);
     bool hasCommand(const QString &name) const { return m_commands.contains(name); }
     // Runs a menu item's or a toolbar button's command as if the user chose it.
     void runCommand(const QString &name);
+
+    // The sermon screen, opened or brought to the front, lists the sermons a query finds:
+    // the selection screens' Select, Show All, and the Sermons buttons of other screens hand
+    // their choice over here. The sermon screen registers the command.
+    void setSermonListCommand(SermonListCommand command) { m_sermonList = std::move(command); }
+    void showSermons(const SermonQuery &query);
 
     // Shows a child screen modeless in the work area and makes it the active one. The frame
     // is deleted when the screen closes.
@@ -103,5 +111,6 @@ private:
     QLabel *m_user = nullptr;
     QList<QAction *> m_windowListActions;
     QHash<QString, Command> m_commands;
+    SermonListCommand m_sermonList;
     QString m_statusAtLoad;
 };

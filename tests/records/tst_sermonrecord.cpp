@@ -51,7 +51,6 @@ private Q_SLOTS:
         TestEnvironment::addEngineRows();
     }
     void engineFailuresAreTrapped();
-    void selectionResetAfterAListFill();
 };
 
 namespace {
@@ -384,32 +383,6 @@ void tst_SermonRecord::engineFailuresAreTrapped()
     QCOMPARE(MsgBoxScript::shown().size(), 1);
     QVERIFY(statementStarting(QStringLiteral("INSERT INTO tblSermons")).isEmpty());
     clsSermon::unregisterListKeeper(&screen);
-}
-
-void tst_SermonRecord::selectionResetAfterAListFill()
-{
-    // Nothing is chosen before the first reset (keys 0) nor after it (keys -1); the text
-    // search's fields and texts, the current sermon and the list counters survive it.
-    SelectionState &state = ProgramSelection();
-    QCOMPARE((QList<qint32> { state.glngBibleBookID, state.glngTopicID, state.gboolByTopic }),
-        (QList<qint32> { 0, 0, 0 }));
-    state.glngBibleBookID = state.glngTypeID = state.glngLookupPreacherID = 4;
-    state.gstrLastName = state.gstrOutline = state.gstrSearchTitle = QStringLiteral("x");
-    state.gboolByTopic = state.gboolShowAll = state.gboolCombination = state.gboolSearchTitle = 1;
-    state.glngCurrentSermonID = state.glngListRows = state.glngListRow = state.glngDateLocRows = 9;
-    state.InitializeGlobals();
-    QCOMPARE(
-        (QList<qint32> { state.glngBibleBookID, state.glngTypeID, state.glngLookupPreacherID,
-            state.glngPreacherID, state.glngSeriesID, state.glngTestSermonID, state.glngTopicID }),
-        QList<qint32>(7, -1));
-    QCOMPARE((QStringList { state.gstrLastName, state.gstrOutline, state.gstrSearchTitle }),
-        (QStringList { "", "", "x" }));
-    QCOMPARE((QList<qint32> { state.gboolByTopic, state.gboolShowAll, state.gboolCombination,
-                 state.gboolSearchTitle }),
-        (QList<qint32> { 0, 0, 0, 1 }));
-    QCOMPARE((QList<qint32> { state.glngCurrentSermonID, state.glngListRows, state.glngListRow,
-                 state.glngDateLocRows }),
-        QList<qint32>(4, 9));
 }
 
 QTEST_GUILESS_MAIN(tst_SermonRecord)

@@ -5,7 +5,6 @@
 #include "SampleScreen.h"
 #include "ScreenOperations.h"
 #include "ScreenTestReset.h"
-#include "SelectionState.h"
 #include "Twips.h"
 #include "frmAbout32.h"
 #include "frmMain.h"
@@ -39,7 +38,6 @@ private Q_SLOTS:
     void defaultsToggles_data();
     void defaultsToggles();
     void outlineFontCheckMarks();
-    void sermonScreenOpensWithShowAll();
     void changeDatabaseRefusedWhileAScreenIsOpen();
     void displayActiveDatabase();
     void windowMenuListsOpenScreens();
@@ -272,17 +270,6 @@ void tst_MainWindow::outlineFontCheckMarks()
     item("mnuDFontTimes")->trigger();
     QVERIFY(item("mnuDFontTimes")->isChecked());
     QCOMPARE(m_main->outlineFontSize(), 12);
-}
-
-void tst_MainWindow::sermonScreenOpensWithShowAll()
-{
-    QList<int> flags;
-    m_main->setCommand(
-        QStringLiteral("mnuESermon"), [&flags] { flags.append(ProgramSelection().gboolShowAll); });
-    item("mnuESermon")->trigger();
-    QTest::mouseClick(m_main->toolButton(QStringLiteral("grpGlobe")), Qt::LeftButton);
-    QCOMPARE(flags, (QList<int> { 1, 1 }));
-    QCOMPARE(ProgramSelection().gboolShowAll, qint16(0));
 }
 
 void tst_MainWindow::changeDatabaseRefusedWhileAScreenIsOpen()

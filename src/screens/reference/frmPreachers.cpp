@@ -5,6 +5,7 @@
 #include "ReferenceScreenSupport.h"
 #include "ScreenEvents.h"
 #include "SelectionState.h"
+#include "SermonQuery.h"
 #include "SqlLiterals.h"
 #include "clsState.h"
 #include "frmMain.h"
@@ -93,14 +94,12 @@ frmPreachers::~frmPreachers() = default;
 
 void frmPreachers::cmdSermons_Click()
 {
-    SelectionState &selection = ProgramSelection();
-    selection.gboolByPreacher = 1;
-    selection.glngPreacherID = KeyFromText(lblPreacherID->text());
+    const SermonQuery query = SermonQuery::byPreacher(KeyFromText(lblPreacherID->text()));
     if (QMdiSubWindow *frame = subWindow()) {
         frame->showMinimized();
     }
     if (frmMain *main = frmMain::instance()) {
-        main->runCommand(QStringLiteral("frmSermon"));
+        main->showSermons(query);
     }
 }
 

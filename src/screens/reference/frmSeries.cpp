@@ -10,6 +10,7 @@
 #include "ScreenOperations.h"
 #include "SelectionState.h"
 #include "SeriesLookups.h"
+#include "SermonQuery.h"
 #include "SqlLiterals.h"
 #include "frmMain.h"
 
@@ -212,7 +213,7 @@ void frmSeries::fillGrid()
     if (rows > 0) {
         grdSeries->setRow(1);
         grdSeries->setCol(0);
-        selection.glngSeriesID = KeyFromText(grdSeries->text(1, 0));
+        m_seriesID = KeyFromText(grdSeries->text(1, 0));
     }
 }
 
@@ -255,7 +256,7 @@ void frmSeries::showSeries()
 {
     HourglassGuard busy;
     LoadingGuard loading(this);
-    const qint32 key = ProgramSelection().glngSeriesID;
+    const qint32 key = m_seriesID;
     m_series.setSeriesID(key);
     if (!m_series.Find()) {
         if (m_series.LastError().isSet()) {
@@ -310,7 +311,7 @@ void frmSeries::grdSeries_Click(int row)
         m_adding = false;
         cmdNew->setEnabled(true);
     }
-    ProgramSelection().glngSeriesID = KeyFromText(cell);
+    m_seriesID = KeyFromText(cell);
     showSeries();
 }
 
@@ -510,14 +511,12 @@ void frmSeries::cancelEdit()
 
 void frmSeries::cmdSermons_Click()
 {
-    SelectionState &selection = ProgramSelection();
-    selection.gboolBySeries = 1;
-    selection.glngSeriesID = KeyFromText(lblSeriesID->text());
+    const SermonQuery query = SermonQuery::bySeries(KeyFromText(lblSeriesID->text()));
     if (QMdiSubWindow *frame = subWindow()) {
         frame->showMinimized();
     }
     if (frmMain *main = frmMain::instance()) {
-        main->runCommand(QStringLiteral("frmSermon"));
+        main->showSermons(query);
     }
 }
 

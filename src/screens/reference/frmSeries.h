@@ -65,6 +65,8 @@ private:
 
     clsSeries m_series;
     bool m_adding = false;
+    // The series the fields show (chosen in the grid, or the first row at load).
+    qint32 m_seriesID = 0;
 
     DataGrid *grdSeries = nullptr;
     QLabel *lblSeriesID = nullptr;

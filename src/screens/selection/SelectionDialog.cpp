@@ -1,6 +1,6 @@
 #include "SelectionDialog.h"
 
-#include "SelectionState.h"
+#include "SermonQuery.h"
 #include "UserInterface.h"
 #include "frmMain.h"
 
@@ -38,21 +38,17 @@ void SelectionDialog::restoreStatus()
     EndBusy(m_rememberedStatus);
 }
 
-void SelectionDialog::showSelectedSermons()
+void SelectionDialog::showSelectedSermons(const SermonQuery &query)
 {
     restoreStatus();
     accept();
     if (frmMain *main = frmMain::instance()) {
-        main->runCommand(QStringLiteral("frmSermon"));
+        main->showSermons(query);
     }
 }
 
 void SelectionDialog::leaveWithoutSelection()
 {
-    SelectionState &selection = ProgramSelection();
-    selection.gboolShowAll = 0;
-    selection.gboolInclude = 0;
-    selection.gboolCombination = 0;
     restoreStatus();
     QDialog::reject();
 }

@@ -3,12 +3,12 @@
 #include <QDialog>
 
 class QHBoxLayout;
+struct SermonQuery;
 class QPushButton;
 
 // What the checklist and the text-search screens share: they remember the status text at
-// load and put it back once, Select hands over to the sermon screen, and leaving any other
-// way (Cancel, the close box, Escape) is a Cancel that turns the screen's criteria off, so
-// nothing stays set for a later list fill.
+// load and put it back once, Select hands the choice to the sermon screen, and leaving any
+// other way (Cancel, the close box, Escape) is a Cancel that hands over nothing.
 class SelectionDialog : public QDialog
 {
     Q_OBJECT
@@ -16,7 +16,7 @@ public:
     explicit SelectionDialog(QWidget *parent = nullptr);
     ~SelectionDialog() override;
 
-    // Turns the screen's own criteria off, then leaves with leaveWithoutSelection().
+    // Leaves with leaveWithoutSelection().
     virtual void cmdCancel_Click() = 0;
 
 public Q_SLOTS:
@@ -28,10 +28,9 @@ protected:
     QHBoxLayout *selectCancelRow(QPushButton *&select, QPushButton *&cancel);
     void rememberStatus();
     void restoreStatus();
-    // After Select has written the criteria: close and show the sermon screen, whose next
-    // list fill applies them.
-    void showSelectedSermons();
-    // The end of every Cancel: the flags common to both screens off, the status text back.
+    // Select: close and show the sermon screen listing what the query finds.
+    void showSelectedSermons(const SermonQuery &query);
+    // The end of every Cancel: the status text back.
     void leaveWithoutSelection();
 
 private:

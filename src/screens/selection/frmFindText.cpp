@@ -1,7 +1,8 @@
 #include "frmFindText.h"
 
-#include "SelectionState.h"
+#include "HourglassGuard.h"
 #include "SermonListFilter.h"
+#include "SharedOutline.h"
 #include "UserInterface.h"
 #include "frmMain.h"
 
@@ -39,8 +40,9 @@ bool filled(const QLineEdit *box)
 
 } // namespace
 
-frmFindText::frmFindText(QWidget *parent)
+frmFindText::frmFindText(Field field, QWidget *parent)
     : SelectionDialog(parent)
+    , m_field(field)
 {
     setObjectName(QStringLiteral("frmFindText"));
     setWindowTitle(QStringLiteral("Find Text Screen"));
@@ -76,30 +78,32 @@ frmFindText::frmFindText(QWidget *parent)
     connect(cmdCancel, &QPushButton::clicked, this, &frmFindText::cmdCancel_Click);
 
     // Load.
-    UserInterface::current().setHourglass(true);
+    HourglassGuard busy;
     rememberStatus();
-    SelectionState &selection = ProgramSelection();
-    selection.gstrSearchOutline.clear();
-    selection.gstrSearchBigIdea.clear();
-    selection.gstrSearchTitle.clear();
-    fraOutline->setVisible(selection.gboolSearchOutline == 1);
-    fraBigIdea->setVisible(selection.gboolSearchBigIdea == 1);
-    fraTitle->setVisible(selection.gboolSearchTitle == 1);
-    UserInterface::current().setHourglass(false);
+    // A new search forgets the words the notes window selected for the last one.
+    SharedOutline().searchedWords.clear();
+    fraOutline->setVisible(searches(Field::Outline));
+    fraBigIdea->setVisible(searches(Field::BigIdea));
+    fraTitle->setVisible(searches(Field::Title));
+}
+
+bool frmFindText::searches(Field field) const
+{
+    return m_field == field || m_field == Field::All;
 }
 
 frmFindText *frmFindText::open(Field field)
 {
-    auto *screen = new frmFindText(frmMain::instance());
+    auto *screen = new frmFindText(field, frmMain::instance());
     screen->QDialog::open();
-    screen->showField(field);
+    screen->showField();
     return screen;
 }
 
-void frmFindText::showField(Field field)
+void frmFindText::showField()
 {
-    fraLogic->setVisible(field == Field::All);
-    switch (field) {
+    fraLogic->setVisible(m_field == Field::All);
+    switch (m_field) {
     case Field::BigIdea:
         txtBigIdea->setFocus();
         break;
@@ -114,34 +118,34 @@ void frmFindText::showField(Field field)
     adjustSize();
 }
 
-void frmFindText::cmdSelect_Click()
+SermonQuery frmFindText::query() const
 {
-    SelectionState &selection = ProgramSelection();
-    selection.gstrSearchOutline = selection.gboolSearchOutline == 1 && filled(txtOutline)
-        ? txtOutline->text()
-        : SearchSentinel;
-    selection.gstrSearchBigIdea = selection.gboolSearchBigIdea == 1 && filled(txtBigIdea)
-        ? txtBigIdea->text()
-        : SearchSentinel;
-    selection.gstrSearchTitle
-        = selection.gboolSearchTitle == 1 && filled(txtTitle) ? txtTitle->text() : SearchSentinel;
-    selection.gboolAndLogic = optAnd->isChecked() ? 1 : 0;
+    // A box of a field in use that was left unfilled hands on the sentinel.
+    const auto field = [this](Field which, const QLineEdit *box) {
+        const bool inUse = searches(which);
+        return SermonQuery::TextField { inUse,
+            inUse && filled(box) ? box->text() : SearchSentinel };
+    };
+    SermonQuery query;
+    query.kind = SermonQuery::Kind::TextSearch;
+    query.combination = m_field == Field::All;
+    query.outline = field(Field::Outline, txtOutline);
+    query.bigIdea = field(Field::BigIdea, txtBigIdea);
+    query.title = field(Field::Title, txtTitle);
     // AND over fewer than two filled boxes is OR over the one there is (the boxes count
     // whatever fields the command searches).
     const int filledBoxes
         = int(filled(txtOutline)) + int(filled(txtBigIdea)) + int(filled(txtTitle));
-    if (filledBoxes <= 1) {
-        selection.gboolAndLogic = 0;
-    }
-    showSelectedSermons();
+    query.allFieldsMatch = optAnd->isChecked() && filledBoxes > 1;
+    return query;
+}
+
+void frmFindText::cmdSelect_Click()
+{
+    showSelectedSermons(query());
 }
 
 void frmFindText::cmdCancel_Click()
 {
-    SelectionState &selection = ProgramSelection();
-    selection.gboolSearchOutline = 0;
-    selection.gboolSearchBigIdea = 0;
-    selection.gboolSearchTitle = 0;
-    selection.gboolTextSearch = 0;
     leaveWithoutSelection();
 }

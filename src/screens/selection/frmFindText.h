@@ -1,28 +1,31 @@
 #pragma once
 
 #include "SelectionDialog.h"
+#include "SermonQuery.h"
 
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-// "Find Text Screen": the text search. The Search-Text commands set the field flags in
-// ProgramSelection() first; the screen shows the boxes of the fields in use, each holding one
-// blank (a box left at that blank is "not filled"). Select stores the search texts and the
-// logic and shows the sermon identification screen, whose next list fill applies them;
-// Cancel (also the close box and Escape) turns the search off again.
+// "Find Text Screen": the text search. Each Search-Text command opens it for its field (all
+// three for Search All); the screen shows the boxes of the fields in use, each holding one
+// blank (a box left at that blank is "not filled"). Select hands the search texts and the
+// logic as a SermonQuery to the sermon identification screen, which lists what it finds;
+// Cancel (also the close box and Escape) hands over nothing.
 class frmFindText : public SelectionDialog
 {
     Q_OBJECT
 public:
     enum class Field { Outline, BigIdea, Title, All };
 
-    // Load: empties the three search texts and shows the frames of the fields in use.
-    explicit frmFindText(QWidget *parent = nullptr);
+    // Load: forgets the last outline search and shows the frames of the fields in use.
+    explicit frmFindText(Field field, QWidget *parent = nullptr);
 
     // Shows or hides fraLogic and focuses the box the command searches first.
-    void showField(Field field);
+    void showField();
+    // The search as it stands.
+    SermonQuery query() const;
 
     // Loads the screen over the main window for the command, without blocking the caller.
     static frmFindText *open(Field field);
@@ -31,6 +34,9 @@ public:
     void cmdCancel_Click() override;
 
 private:
+    bool searches(Field field) const;
+
+    Field m_field;
     QGroupBox *fraLogic = nullptr;
     QRadioButton *optOR = nullptr;
     QRadioButton *optAnd = nullptr;

@@ -1,6 +1,7 @@
 #include "frmPassage.h"
 
-#include "SelectionState.h"
+#include "HourglassGuard.h"
+#include "SermonQuery.h"
 #include "UserInterface.h"
 #include "frmMain.h"
 
@@ -9,6 +10,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+QString frmPassage::s_lastReference;
 
 frmPassage::frmPassage(QWidget *parent)
     : SelectionDialog(parent)
@@ -45,13 +48,12 @@ frmPassage::frmPassage(QWidget *parent)
     connect(cmdCancel, &QPushButton::clicked, this, &frmPassage::cmdCancel_Click);
 
     // Load.
-    UserInterface::current().setHourglass(true);
+    HourglassGuard busy;
     rememberStatus();
     m_parser = PassageParser(PassageParser::libraryBooks());
-    txtPassage->setText(ProgramSelection().gstrPassage);
+    txtPassage->setText(s_lastReference);
     txtPassage->selectAll();
     showReading();
-    UserInterface::current().setHourglass(false);
 }
 
 frmPassage *frmPassage::load()
@@ -80,15 +82,11 @@ void frmPassage::cmdSelect_Click()
         txtPassage->setFocus();
         return;
     }
-    SelectionState &selection = ProgramSelection();
-    selection.gboolByPassage = 1;
-    selection.gstrPassage = txtPassage->text().trimmed();
-    selection.glngPassageSermonID = 0;
-    showSelectedSermons();
+    s_lastReference = txtPassage->text().trimmed();
+    showSelectedSermons(SermonQuery::byPassage(s_lastReference));
 }
 
 void frmPassage::cmdCancel_Click()
 {
-    ProgramSelection().gboolByPassage = 0;
     leaveWithoutSelection();
 }

@@ -9,10 +9,9 @@ class QPushButton;
 
 // "Find by Passage": the sermons on a Bible passage. The reference box takes what people type
 // ("Jn 3:16-21; Rom 5"); below it the passage as read ("John 3:16–21; Romans 5") or what is
-// wrong with the text, as it is typed. Select hands the reference to the sermon
-// identification screen through ProgramSelection() and shows it; its list fill then lists
-// every sermon whose range overlaps the passage. Cancel (also the close box and Escape)
-// turns the passage search off.
+// wrong with the text, as it is typed. Select hands the reference as a SermonQuery to the
+// sermon identification screen, which lists every sermon whose range overlaps the passage.
+// Cancel (also the close box and Escape) hands over nothing.
 class frmPassage : public SelectionDialog
 {
     Q_OBJECT
@@ -35,4 +34,6 @@ private:
     void showReading();
 
     PassageParser m_parser;
+    // The last reference searched for in this run, offered again when the dialog opens.
+    static QString s_lastReference;
 };

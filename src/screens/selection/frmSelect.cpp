@@ -1,7 +1,7 @@
 #include "frmSelect.h"
 
+#include "HourglassGuard.h"
 #include "ListOperations.h"
-#include "SelectionState.h"
 #include "SermonChoiceLists.h"
 #include "UserInterface.h"
 #include "frmMain.h"
@@ -30,8 +30,9 @@ QGroupBox *frame(const char *name, const QString &caption, QComboBox *&list, con
 
 } // namespace
 
-frmSelect::frmSelect(QWidget *parent)
+frmSelect::frmSelect(Criterion criterion, QWidget *parent)
     : SelectionDialog(parent)
+    , m_criterion(criterion)
 {
     setObjectName(QStringLiteral("frmSelect"));
     setWindowTitle(QStringLiteral("Sermon Selection Screen"));
@@ -53,40 +54,42 @@ frmSelect::frmSelect(QWidget *parent)
     connect(cmdCancel, &QPushButton::clicked, this, &frmSelect::cmdCancel_Click);
 
     // Load: only the lists of the criteria in use are read.
-    UserInterface::current().setHourglass(true);
+    HourglassGuard busy;
     rememberStatus();
-    const SelectionState &selection = ProgramSelection();
-    if (selection.gboolByBibleBook == 1) {
+    if (uses(Criterion::BibleBook)) {
         SermonChoiceLists::fillBibleBooks(cboBibleBook);
     }
-    if (selection.gboolByPreacher == 1) {
+    if (uses(Criterion::Preacher)) {
         SermonChoiceLists::fillPreachers(cboPreacher, SermonChoiceLists::PreacherText::LastName);
     }
-    if (selection.gboolByTopic == 1) {
+    if (uses(Criterion::Topic)) {
         SermonChoiceLists::fillTopics(cboTopic);
     }
-    if (selection.gboolBySeries == 1) {
+    if (uses(Criterion::Series)) {
         SermonChoiceLists::fillSeries(cboSeries);
     }
-    UserInterface::current().setHourglass(false);
+}
+
+bool frmSelect::uses(Criterion criterion) const
+{
+    return m_criterion == criterion || m_criterion == Criterion::Combination;
 }
 
 frmSelect *frmSelect::open(Criterion criterion)
 {
-    auto *screen = new frmSelect(frmMain::instance());
+    auto *screen = new frmSelect(criterion, frmMain::instance());
     screen->QDialog::open();
-    screen->showCriterion(criterion);
+    screen->showCriterion();
     return screen;
 }
 
-void frmSelect::showCriterion(Criterion criterion)
+void frmSelect::showCriterion()
 {
-    const bool all = criterion == Criterion::Combination;
-    fraBibleBooks->setVisible(all || criterion == Criterion::BibleBook);
-    fraPreachers->setVisible(all || criterion == Criterion::Preacher);
-    fraSeries->setVisible(all || criterion == Criterion::Series);
-    fraTopics->setVisible(all || criterion == Criterion::Topic);
-    switch (criterion) {
+    fraBibleBooks->setVisible(uses(Criterion::BibleBook));
+    fraPreachers->setVisible(uses(Criterion::Preacher));
+    fraSeries->setVisible(uses(Criterion::Series));
+    fraTopics->setVisible(uses(Criterion::Topic));
+    switch (m_criterion) {
     case Criterion::Preacher:
         cboPreacher->setFocus();
         break;
@@ -104,36 +107,33 @@ void frmSelect::showCriterion(Criterion criterion)
     adjustSize();
 }
 
+SermonQuery frmSelect::query() const
+{
+    // A criterion left without a choice gets "nothing chosen" (-1), so that it finds no
+    // sermon on its own and is ignored in a combination.
+    const auto criterion = [this](Criterion which, const QComboBox *list) {
+        if (!uses(which)) {
+            return SermonQuery::Criterion {};
+        }
+        return SermonQuery::Criterion { true,
+            list->currentIndex() >= 0 ? ItemData(list, list->currentIndex()) : -1 };
+    };
+    SermonQuery query;
+    query.kind = SermonQuery::Kind::Checklist;
+    query.combination = m_criterion == Criterion::Combination;
+    query.bibleBook = criterion(Criterion::BibleBook, cboBibleBook);
+    query.preacher = criterion(Criterion::Preacher, cboPreacher);
+    query.series = criterion(Criterion::Series, cboSeries);
+    query.topic = criterion(Criterion::Topic, cboTopic);
+    return query;
+}
+
 void frmSelect::cmdSelect_Click()
 {
-    SelectionState &selection = ProgramSelection();
-    // A criterion left without a choice gets "nothing chosen" (-1), whatever key an earlier
-    // selection left behind, so that it finds no sermon on its own and is ignored in a
-    // combination.
-    const auto chosenKey = [](const QComboBox *list) {
-        return list->currentIndex() >= 0 ? ItemData(list, list->currentIndex()) : -1;
-    };
-    if (selection.gboolByBibleBook == 1) {
-        selection.glngBibleBookID = chosenKey(cboBibleBook);
-    }
-    if (selection.gboolByPreacher == 1) {
-        selection.glngPreacherID = chosenKey(cboPreacher);
-    }
-    if (selection.gboolBySeries == 1) {
-        selection.glngSeriesID = chosenKey(cboSeries);
-    }
-    if (selection.gboolByTopic == 1) {
-        selection.glngTopicID = chosenKey(cboTopic);
-    }
-    showSelectedSermons();
+    showSelectedSermons(query());
 }
 
 void frmSelect::cmdCancel_Click()
 {
-    SelectionState &selection = ProgramSelection();
-    selection.gboolByBibleBook = 0;
-    selection.gboolByPreacher = 0;
-    selection.gboolBySeries = 0;
-    selection.gboolByTopic = 0;
     leaveWithoutSelection();
 }

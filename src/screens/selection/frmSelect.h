@@ -1,28 +1,30 @@
 #pragma once
 
 #include "SelectionDialog.h"
+#include "SermonQuery.h"
 
 class QComboBox;
 class QGroupBox;
 class QPushButton;
 
-// "Sermon Selection Screen": the checklist. The Checklist commands set their criterion flags
-// in ProgramSelection() first; the screen then fills the lists of the criteria that are on
-// and shows their frames. Select copies the chosen keys and shows the sermon identification
-// screen, whose next list fill applies them; Cancel (also the window's close box and Escape)
-// turns the criteria off again.
+// "Sermon Selection Screen": the checklist. Each Checklist command opens it for its criterion
+// (all four for By Combination); the screen fills the lists of the criteria in use and shows
+// their frames. Select hands the chosen keys as a SermonQuery to the sermon identification
+// screen, which lists what it finds; Cancel (also the window's close box and Escape) leaves
+// nothing behind.
 class frmSelect : public SelectionDialog
 {
     Q_OBJECT
 public:
     enum class Criterion { BibleBook, Preacher, Series, Topic, Combination };
 
-    // Load: fills cboBibleBook, cboPreacher, cboTopic and cboSeries for the criteria whose
-    // flag is on.
-    explicit frmSelect(QWidget *parent = nullptr);
+    // Load: fills cboBibleBook, cboPreacher, cboTopic and cboSeries for the criteria in use.
+    explicit frmSelect(Criterion criterion, QWidget *parent = nullptr);
 
     // Shows the frame of the criterion (all four for a combination) and focuses its list.
-    void showCriterion(Criterion criterion);
+    void showCriterion();
+    // The choice as it stands.
+    SermonQuery query() const;
 
     // Loads the screen over the main window for the criterion, without blocking the caller.
     static frmSelect *open(Criterion criterion);
@@ -31,6 +33,9 @@ public:
     void cmdCancel_Click() override;
 
 private:
+    bool uses(Criterion criterion) const;
+
+    Criterion m_criterion;
     QGroupBox *fraBibleBooks = nullptr;
     QGroupBox *fraPreachers = nullptr;
     QGroupBox *fraSeries = nullptr;

@@ -1,38 +1,36 @@
 #include "SermonListFill.h"
 
 #include "DataGrid.h"
-#include "SelectionState.h"
 #include "SermonListFilter.h"
 #include "SqlLiterals.h"
 #include "clsSermon.h"
 
-SermonListFill::SermonListFill(clsSermon &sermon, LastNameLookup lastName)
+SermonListFill::SermonListFill(clsSermon &sermon, const SermonQuery &query, LastNameLookup lastName)
     : m_sermon(sermon)
+    , m_query(query)
     , m_lastName(std::move(lastName))
 {
 }
 
 GridRowTexts SermonListFill::rows(bool *anySermon)
 {
-    SelectionState &selection = ProgramSelection();
     GridRowTexts rows;
-    const bool showAll = selection.gboolShowAll == 1;
-    const bool combination = selection.gboolCombination == 1;
-    SermonListFilter filter(m_sermon);
+    const bool showAll = m_query.kind == SermonQuery::Kind::Everything;
+    SermonListFilter filter(m_sermon, m_query);
     // The database leaves out what it can; the tests below decide on the rest.
-    const SermonListNarrowing inDatabase
-        = showAll ? SermonListNarrowing() : m_sermon.ListNarrowingInDatabase(filter.narrowing());
+    const SermonListNarrowing inDatabase = showAll
+        ? SermonListNarrowing()
+        : m_sermon.ListNarrowingInDatabase(SermonListFilter::narrowing(m_query));
     filter.answerFromDatabase(inDatabase);
     // The outline is the longest column by far: read only when a text search looks into it
     // and the database has not answered that test.
-    const bool outlineSearched = !showAll && selection.gboolTextSearch == 1
-        && (selection.gboolSearchOutline == 1 || selection.gstrSearchOutline != SearchSentinel)
+    const bool outlineSearched = m_query.kind == SermonQuery::Kind::TextSearch
+        && (m_query.outline.inUse || m_query.outline.text != SearchSentinel)
         && !inDatabase.has(SermonListNarrowing::Field::Outline);
     // With AND logic the title and big idea tests come first and usually decide alone: the
     // outlines are then read afterwards, in one statement, for the sermons still undecided.
-    const bool outlineLater = outlineSearched && combination && selection.gboolAndLogic == 1
-        && (selection.gstrSearchTitle != SearchSentinel
-            || selection.gstrSearchBigIdea != SearchSentinel);
+    const bool outlineLater = outlineSearched && m_query.combination && m_query.allFieldsMatch
+        && (m_query.title.text != SearchSentinel || m_query.bigIdea.text != SearchSentinel);
     bool more = m_sermon.OpenListRecordset(outlineSearched && !outlineLater, inDatabase);
     if (anySermon) {
         *anySermon = more;
@@ -43,12 +41,8 @@ GridRowTexts SermonListFill::rows(bool *anySermon)
     filter.openTopicLookup();
     std::vector<Undecided> undecided;
     while (more) {
-        selection.gboolInclude = 0;
-        bool include = showAll;
         bool decided = true;
-        if (!showAll) {
-            include = passes(filter, combination, outlineLater, &decided);
-        }
+        const bool include = passes(filter, outlineLater, &decided);
         if (include || !decided) {
             rows.appendRow({ SQLLong(m_sermon.SermonID()), m_sermon.Reference(),
                 m_lastName(m_sermon.PreacherID()),
@@ -63,32 +57,20 @@ GridRowTexts SermonListFill::rows(bool *anySermon)
     if (!undecided.empty()) {
         decideWithOutlines(filter, undecided, rows);
     }
-    SermonListFilter::releaseTopicLookup();
+    filter.releaseTopicLookup();
     return rows;
 }
 
-bool SermonListFill::passes(
-    SermonListFilter &filter, bool combination, bool outlineLater, bool *decided)
+bool SermonListFill::passes(SermonListFilter &filter, bool outlineLater, bool *decided)
 {
-    SelectionState &selection = ProgramSelection();
-    auto test = [&] {
-        selection.gboolInclude = 0;
-        selection.glngTestSermonID = m_sermon.SermonID();
-        if (combination) {
-            filter.SelectComboTest();
-        } else {
-            filter.SelectSingleTest();
-        }
-        return selection.gboolInclude == 1;
-    };
     if (!outlineLater) {
-        return test();
+        return filter.includes();
     }
     // The verdict with either outline test answer: equal verdicts need no outline.
     filter.setOutlineAnswer(SermonListFilter::OutlineAnswer::NotFound);
-    const bool without = test();
+    const bool without = filter.includes();
     filter.setOutlineAnswer(SermonListFilter::OutlineAnswer::Found);
-    const bool with = test();
+    const bool with = filter.includes();
     filter.setOutlineAnswer(SermonListFilter::OutlineAnswer::Read);
     *decided = without == with;
     return without;
@@ -97,7 +79,6 @@ bool SermonListFill::passes(
 void SermonListFill::decideWithOutlines(
     SermonListFilter &filter, const std::vector<Undecided> &undecided, GridRowTexts &rows)
 {
-    SelectionState &selection = ProgramSelection();
     QList<qint32> keys;
     keys.reserve(qsizetype(undecided.size()));
     for (const Undecided &sermon : undecided) {
@@ -114,10 +95,7 @@ void SermonListFill::decideWithOutlines(
             m_sermon.setTitle(sermon.title);
             m_sermon.setBigIdea(sermon.bigIdea);
             m_sermon.setOutline(outlines.value(sermon.key));
-            selection.gboolInclude = 0;
-            selection.glngTestSermonID = sermon.key;
-            filter.SelectComboTest();
-            include = selection.gboolInclude == 1;
+            include = filter.SelectComboTest();
         }
         kept[size_t(sermon.row)] = include;
     }

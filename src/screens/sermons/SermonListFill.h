@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GridRowTexts.h"
+#include "SermonQuery.h"
 
 #include <QStringList>
 #include <functional>
@@ -11,16 +12,15 @@ class SermonListFilter;
 class clsSermon;
 
 // The walk behind the sermon list: the sermons in the record's list order (Bible order),
-// tested against ProgramSelection() unless every sermon is wanted, and turned into a grid
-// row of four tab-separated cells: key, reference, preacher's last name, big idea or title.
-// The database leaves out beforehand the sermons it can tell the tests would refuse.
-// The selection itself is left as it is; the screen resets it after the fill.
+// tested against a SermonQuery unless every sermon is wanted, and turned into a grid row of
+// four tab-separated cells: key, reference, preacher's last name, big idea or title. The
+// database leaves out beforehand the sermons it can tell the tests would refuse.
 class SermonListFill
 {
 public:
     using LastNameLookup = std::function<QString(qint32 preacherID)>;
 
-    SermonListFill(clsSermon &sermon, LastNameLookup lastName);
+    SermonListFill(clsSermon &sermon, const SermonQuery &query, LastNameLookup lastName);
 
     // The rows of the sermons that pass; `anySermon` tells whether the database sent any
     // row at all (the grid is set up afresh only then).
@@ -44,11 +44,12 @@ private:
 
     // The selection's verdict on the current sermon. With `outlineLater` the outline is not
     // read yet: `decided` turns false when the verdict depends on it.
-    bool passes(SermonListFilter &filter, bool combination, bool outlineLater, bool *decided);
+    bool passes(SermonListFilter &filter, bool outlineLater, bool *decided);
     // Reads the undecided sermons' outlines, tests them and drops the rows that fail.
     void decideWithOutlines(
         SermonListFilter &filter, const std::vector<Undecided> &undecided, GridRowTexts &rows);
 
     clsSermon &m_sermon;
+    const SermonQuery m_query;
     LastNameLookup m_lastName;
 };

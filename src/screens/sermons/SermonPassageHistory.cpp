@@ -4,7 +4,7 @@
 #include "ReferenceText.h"
 #include "ScreenEvents.h"
 #include "ScreenOperations.h"
-#include "SelectionState.h"
+#include "SermonQuery.h"
 #include "SermonScreenWidgets.h"
 #include "UserInterface.h"
 #include "frmSermon.h"
@@ -47,9 +47,5 @@ void SermonPassageHistory::listSamePassage(frmSermon *screen)
         // No: the edits go; the list fill shows another sermon.
         screen->ResetButtons();
     }
-    SelectionState &selection = ProgramSelection();
-    selection.InitializeGlobals();
-    selection.gboolByPassage = 1;
-    selection.glngPassageSermonID = key;
-    screen->LoadSermonList();
+    screen->LoadSermonList(SermonQuery::onPassageOf(key));
 }

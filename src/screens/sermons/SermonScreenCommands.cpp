@@ -1,6 +1,6 @@
 #include "SermonCommands.h"
 
-#include "SelectionState.h"
+#include "SharedOutline.h"
 #include "frmMain.h"
 #include "frmNotes.h"
 #include "frmSermon.h"
@@ -8,29 +8,21 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <optional>
 
 namespace {
 
-// A selection is waiting for a list fill.
-bool selectionWaiting()
-{
-    const SelectionState &selection = ProgramSelection();
-    return selection.gboolShowAll == 1 || selection.gboolByBibleBook == 1
-        || selection.gboolByPreacher == 1 || selection.gboolBySeries == 1
-        || selection.gboolByTopic == 1 || selection.gboolTextSearch == 1;
-}
-
-// "frmSermon" (and Edit > Sermon): opens the sermon screen, whose load fills the list from
-// the current selection; an open one comes to the front and, when a selection is waiting
-// (a Sermons button, a checklist), asks about unsaved edits as closing would, then fills
-// its list again.
-frmSermon *openSermonScreen(frmMain &main)
+// "frmSermon": opens the sermon screen, whose load lists what the query finds (nothing
+// without one); an open one comes to the front and, when a query is handed over (Edit >
+// Sermon, a Sermons button, a checklist), asks about unsaved edits as closing would, then
+// fills its list again.
+frmSermon *openSermonScreen(frmMain &main, const std::optional<SermonQuery> &query = {})
 {
     frmSermon *screen = frmSermon::instance();
     if (!screen) {
         screen = new frmSermon;
         main.openScreen(screen);
-        screen->Form_Load();
+        screen->Form_Load(query.value_or(SermonQuery()));
         return screen;
     }
     if (QMdiSubWindow *frame = screen->subWindow()) {
@@ -39,14 +31,9 @@ frmSermon *openSermonScreen(frmMain &main)
         }
         main.workArea()->setActiveSubWindow(frame);
     }
-    if (selectionWaiting()) {
-        if (screen->askSaveChanges()) {
-            screen->reloadForSelection();
-        } else {
-            // Kept edits keep the list; the selection is not kept for a later one either:
-            // every selection serves one list.
-            screen->InitializeGlobals();
-        }
+    // Kept edits keep the list; the query is not kept for a later one either.
+    if (query && screen->askSaveChanges()) {
+        screen->reloadForSelection(*query);
     }
     return screen;
 }
@@ -60,7 +47,7 @@ void addNewSermon(frmMain &main)
     if (wasOpen) {
         screen->cmdNew_Click();
     }
-    ProgramSelection().gstrOutline.clear();
+    SharedOutline().text.clear();
     screen->enterNewSermon();
 }
 
@@ -81,7 +68,7 @@ void saveNotes()
     if (!notes) {
         return;
     }
-    ProgramSelection().gstrOutline = notes->outline();
+    SharedOutline().text = notes->outline();
     if (frmSermon *screen = frmSermon::instance(); screen && screen->FormCheck()) {
         screen->FormSave();
     }
@@ -93,9 +80,12 @@ void saveNotes()
 void RegisterSermonScreenCommands(frmMain &main)
 {
     frmMain *window = &main;
-    const auto open = [window] { openSermonScreen(*window); };
-    main.setCommand(QStringLiteral("mnuESermon"), open);
-    main.setCommand(QStringLiteral("frmSermon"), open);
+    // Edit > Sermon and the globe list every sermon.
+    main.setCommand(QStringLiteral("mnuESermon"),
+        [window] { openSermonScreen(*window, SermonQuery::everything()); });
+    main.setCommand(QStringLiteral("frmSermon"), [window] { openSermonScreen(*window); });
+    main.setSermonListCommand(
+        [window](const SermonQuery &query) { openSermonScreen(*window, query); });
     main.setCommand(QStringLiteral("grpNewSermon"), [window] { addNewSermon(*window); });
     main.setCommand(QStringLiteral("grpNotes"), showNotes);
     main.setCommand(QStringLiteral("grpSaveNotes"), saveNotes);

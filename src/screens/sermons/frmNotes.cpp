@@ -1,6 +1,6 @@
 #include "frmNotes.h"
 
-#include "SelectionState.h"
+#include "SharedOutline.h"
 #include "SqlLiterals.h"
 #include "UserInterface.h"
 #include "frmMain.h"
@@ -61,7 +61,7 @@ frmNotes::frmNotes(QWidget *parent)
     if (frmMain *main = frmMain::instance()) {
         applyOutlineFont(main->outlineFontName(), main->outlineFontSize());
     }
-    setOutline(ProgramSelection().gstrOutline);
+    setOutline(SharedOutline().text);
     gboolNotesOpen = true;
 }
 
@@ -138,21 +138,19 @@ void frmNotes::closeWindow()
 void frmNotes::setOutline(const QString &text)
 {
     txtOutline->setPlainText(text);
-    const SelectionState &selection = ProgramSelection();
-    if (selection.gboolSearchOutline != 1) {
+    const QString searched = SharedOutline().searchedWords;
+    if (searched.isNull()) {
         return;
     }
     // The hit of an outline search, found without regard to letter case; the selection is
     // as long as the search text was typed.
-    const qsizetype hit
-        = text.indexOf(TrimBlanks(selection.gstrSearchOutline), 0, Qt::CaseInsensitive);
+    const qsizetype hit = text.indexOf(TrimBlanks(searched), 0, Qt::CaseInsensitive);
     if (hit < 0) {
         return;
     }
     QTextCursor cursor(txtOutline->document());
     cursor.setPosition(int(hit));
-    cursor.setPosition(
-        int(qMin(text.size(), hit + selection.gstrSearchOutline.size())), QTextCursor::KeepAnchor);
+    cursor.setPosition(int(qMin(text.size(), hit + searched.size())), QTextCursor::KeepAnchor);
     txtOutline->setTextCursor(cursor);
 }
 
@@ -188,7 +186,7 @@ void frmNotes::outlineFontCommand()
 
 void frmNotes::outlineReleased()
 {
-    if (txtOutline->toPlainText() != ProgramSelection().gstrOutline) {
+    if (txtOutline->toPlainText() != SharedOutline().text) {
         if (frmSermon *sermon = frmSermon::instance()) {
             sermon->DataHasChanged();
         }
@@ -222,7 +220,7 @@ void frmNotes::unload()
     }
     m_unloaded = true;
     const QString text = txtOutline->toPlainText();
-    ProgramSelection().gstrOutline = text;
+    SharedOutline().text = text;
     if (frmSermon *sermon = frmSermon::instance()) {
         sermon->notesClosing(text);
     }

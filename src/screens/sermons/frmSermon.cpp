@@ -20,6 +20,7 @@
 #include "SermonRelatedScreens.h"
 #include "SermonScreenLayout.h"
 #include "SermonTheirVersion.h"
+#include "SharedOutline.h"
 #include "SqlLiterals.h"
 #include "Twips.h"
 #include "clsConnect.h"
@@ -136,7 +137,7 @@ bool frmSermon::eventFilter(QObject *watched, QEvent *event)
     return DataScreen::eventFilter(watched, event);
 }
 
-void frmSermon::Form_Load()
+void frmSermon::Form_Load(const SermonQuery &query)
 {
     HourglassGuard busy;
     if (QMdiSubWindow *frame = subWindow()) {
@@ -148,7 +149,7 @@ void frmSermon::Form_Load()
     SermonMenuState::screenOpened();
     if (!SermonMenuState::toolButtonHidden("grpNewSermon")) {
         SermonMenuState::setToolButtonVisible("grpNewSermon", false);
-        LoadSermonList();
+        LoadSermonList(query);
     } else {
         // "Add New Sermon" hid its button before opening the screen.
         StartEmptyList();
@@ -199,17 +200,18 @@ void frmSermon::FormShow()
                 ShowSystemError(error);
             } else if (!rs->eof()) {
                 SermonFieldTransfer::showRow(ui, *rs);
-                selection.gstrOutline = NullToText(rs->field(u"strOutline"));
-                m_outline = selection.gstrOutline;
+                m_outline = NullToText(rs->field(u"strOutline"));
+                SharedOutline().text = m_outline;
 
                 frmNotes *notes = frmNotes::load();
                 if (frmMain *main = frmMain::instance()) {
                     notes->applyOutlineFont(main->outlineFontName(), main->outlineFontSize());
                 }
-                notes->setOutline(selection.gstrOutline);
+                notes->setOutline(m_outline);
 
                 SermonFieldTransfer::selectChoices(ui, *rs);
-                InitializeGlobals();
+                // The notes window holds the outline now: the hand-over is emptied.
+                SharedOutline().text.clear();
                 rs->close();
                 notes->showWindow(false, false);
                 SermonPassageHistory::showHistory(ui);
@@ -510,9 +512,7 @@ void frmSermon::screenClosing()
     if (frmNotes *notes = frmNotes::instance()) {
         notes->closeWindow();
     }
-    selection.gstrSearchOutline.clear();
-    selection.gstrSearchBigIdea.clear();
-    selection.gstrSearchTitle.clear();
+    SharedOutline().searchedWords.clear();
     SermonMenuState::screenClosed();
     // The notes window put back its own remembered text; the screen's comes last.
     EndBusy(rememberedStatusText());

@@ -4,6 +4,7 @@
 #include "GridListKeeper.h"
 #include "SermonListKeeper.h"
 #include "SermonPreacherNames.h"
+#include "SermonQuery.h"
 #include "SermonScreenWidgets.h"
 
 #include <memory>
@@ -20,8 +21,8 @@ class clsSermon;
 // keeper, so an insert appends its row to grdSermons and a delete blanks it; and it changes
 // the main window's menus and toolbar (Print shown, Checklist and Search-Text hidden ...).
 //
-// The list fill reads ProgramSelection() (checklist or text search, or every sermon) and
-// resets it at its end, so every selection serves exactly one list.
+// The list shows what a SermonQuery finds (checklist, text search, passage, or every sermon),
+// handed over by whoever asked for the list.
 // The list side (filling and choosing rows) is defined in frmSermonList.cpp.
 class frmSermon : public DataScreen, public GridListKeeper<SermonListKeeper>
 {
@@ -34,15 +35,15 @@ public:
     static frmSermon *instance();
 
     // The load steps once the screen is in the work area: placement, main window changes,
-    // and the list (or an empty list and a new sermon when "Add New Sermon" opened it).
-    void Form_Load();
+    // and the list of what the query finds (or an empty list and a new sermon when "Add New
+    // Sermon" opened it).
+    void Form_Load(const SermonQuery &query = {});
 
-    // The full list fill: FillList, "Number of Records found = N", the first sermon loaded,
-    // the selection reset.
-    void LoadSermonList();
-    // Only the walk: every sermon through the filters into grdSermons (one batch), nothing
-    // shown, nothing reset. Returns the number of rows. For the list fill and benchmarks.
-    int FillList();
+    // The full list fill: FillList, "Number of Records found = N", the first sermon loaded.
+    void LoadSermonList(const SermonQuery &query);
+    // Only the walk: every sermon through the query's filters into grdSermons (one batch),
+    // nothing shown. Returns the number of rows. For the list fill and benchmarks.
+    int FillList(const SermonQuery &query);
     void ClearSermonList();
     void SetListHeadings();
 
@@ -57,7 +58,6 @@ public:
     void ResetButtons();
     void lblPreacher_Click();
     void lblSeries_Click();
-    void InitializeGlobals();
 
     // A user's choice of a grid row: loads that sermon, or clears the fields on the trailing
     // blank row.
@@ -85,9 +85,9 @@ public:
 
     // True while a new sermon is being entered.
     bool isAdding() const { return pboolAdding; }
-    // A selection that waits while the screen is open, its edits settled: the new sermon and
+    // A query handed over while the screen is open, its edits settled: the new sermon and
     // the edit state end and the list is filled again.
-    void reloadForSelection();
+    void reloadForSelection(const SermonQuery &query);
     // "Add New Sermon" ends on the new sermon's preacher list.
     void enterNewSermon();
     // A new sermon's title put in by the program; it does not count as an edit.

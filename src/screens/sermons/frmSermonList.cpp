@@ -11,6 +11,7 @@
 #include "SermonListFill.h"
 #include "SermonListFilter.h"
 #include "SermonMenuState.h"
+#include "SharedOutline.h"
 #include "UserInterface.h"
 #include "clsSermon.h"
 
@@ -27,12 +28,12 @@ void frmSermon::ClearSermonList()
     SetListHeadings();
 }
 
-int frmSermon::FillList()
+int frmSermon::FillList(const SermonQuery &query)
 {
     bool anySermon = false;
     m_preacherNames.startCache();
     SermonListFill fill(
-        *m_sermon, [this](qint32 preacherID) { return lookUpLastName(preacherID); });
+        *m_sermon, query, [this](qint32 preacherID) { return lookUpLastName(preacherID); });
     GridRowTexts rows = fill.rows(&anySermon);
     const int count = int(rows.size());
     m_preacherNames.stopCache();
@@ -40,22 +41,25 @@ int frmSermon::FillList()
         ClearSermonList();
         SermonListFill::insertRows(ui.grdSermons, std::move(rows));
     }
-    SermonListFilter::releaseTopicLookup();
     ui.grdSermons->setRow(1);
     ui.grdSermons->setCol(0);
     return count;
 }
 
-void frmSermon::LoadSermonList()
+void frmSermon::LoadSermonList(const SermonQuery &query)
 {
     HourglassGuard busy;
     SelectionState &selection = ProgramSelection();
-    const int count = FillList();
+    if (query.kind == SermonQuery::Kind::TextSearch) {
+        // The notes window selects the words of an outline search in each outline it shows.
+        SharedOutline().searchedWords = query.outline.inUse ? query.outline.text : QString();
+    }
+    const int count = FillList(query);
     selection.glngListRows = count;
     MsgBox(QStringLiteral("Number of Records found = ") + QString::number(count),
         MsgBoxStyle::OkExclamation);
     if (count == 0) {
-        InitializeGlobals();
+        SharedOutline().text.clear();
         SetListHeadings();
         // No sermon is listed, so none may stay in the fields: a Save would write it into
         // a row the grid no longer shows.
@@ -63,13 +67,8 @@ void frmSermon::LoadSermonList()
     } else {
         selection.glngCurrentSermonID = ReferenceNumber(ui.grdSermons->text(1, 0));
         FormShow();
-        InitializeGlobals();
+        SharedOutline().text.clear();
     }
-}
-
-void frmSermon::InitializeGlobals()
-{
-    ProgramSelection().InitializeGlobals();
 }
 
 QString frmSermon::lookUpLastName(qint32 preacherID)
@@ -114,11 +113,11 @@ void frmSermon::StartEmptyList()
     cmdNew_Click();
 }
 
-void frmSermon::reloadForSelection()
+void frmSermon::reloadForSelection(const SermonQuery &query)
 {
     pboolAdding = false;
     ResetButtons();
-    LoadSermonList();
+    LoadSermonList(query);
 }
 
 bool frmSermon::chooseSermon(qint32 sermonID)

@@ -5,6 +5,7 @@
 #include "ReferenceCommands.h"
 #include "ScreenTestReset.h"
 #include "SelectionState.h"
+#include "SermonQuery.h"
 #include "TestEnvironment.h"
 #include "UserInterface.h"
 #include "frmMain.h"

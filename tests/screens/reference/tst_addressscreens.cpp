@@ -299,15 +299,15 @@ void tst_AddressScreens::newRecordsReachTheSeriesScreen()
 
 void tst_AddressScreens::sermonsButtonListsThePreachersSermons()
 {
-    int opened = 0;
-    m_main->setCommand(QStringLiteral("frmSermon"), [&opened] { ++opened; });
+    QList<SermonQuery> handed;
+    m_main->setSermonListCommand([&handed](const SermonQuery &query) { handed.append(query); });
     QWidget *screen = open("mnuEPreacher", "frmPreachers");
     CHECKED_STEP(
         choose(control<QListWidget>(screen, "lstPreachers"), QStringLiteral("MacLeod, Andrew")));
     CHECKED_STEP(click(screen, "cmdSermons"));
-    QCOMPARE(opened, 1);
-    QCOMPARE(ProgramSelection().gboolByPreacher, qint16(1));
-    QCOMPARE(ProgramSelection().glngPreacherID, 4);
+    QCOMPARE(handed.size(), 1);
+    QVERIFY(handed.first().preacher.inUse && !handed.first().series.inUse);
+    QCOMPARE(handed.first().preacher.key, 4);
     QVERIFY(qobject_cast<QMdiSubWindow *>(screen->parentWidget())->isMinimized());
     QVERIFY(!menuEnabled("mnuEPreacher"));
     QVERIFY(!m_main->toolButton(QStringLiteral("grpPreacher"))->isEnabled());

@@ -330,13 +330,13 @@ void tst_SeriesScreen::engineErrorIsReportedAndTheScreenKeepsRunning()
 
 void tst_SeriesScreen::sermonsButtonListsTheSeriesSermons()
 {
-    int opened = 0;
-    m_main->setCommand(QStringLiteral("frmSermon"), [&opened] { ++opened; });
+    QList<SermonQuery> handed;
+    m_main->setSermonListCommand([&handed](const SermonQuery &query) { handed.append(query); });
     CHECKED_STEP(chooseSeries(4));
     CHECKED_STEP(click(m_screen, "cmdSermons"));
-    QCOMPARE(opened, 1);
-    QCOMPARE(ProgramSelection().gboolBySeries, qint16(1));
-    QCOMPARE(ProgramSelection().glngSeriesID, 4);
+    QCOMPARE(handed.size(), 1);
+    QVERIFY(handed.first().series.inUse && !handed.first().preacher.inUse);
+    QCOMPARE(handed.first().series.key, 4);
     QVERIFY(qobject_cast<QMdiSubWindow *>(m_screen->parentWidget())->isMinimized());
 }
 

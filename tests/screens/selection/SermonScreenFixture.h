@@ -18,6 +18,8 @@
 #include "SelectionCommands.h"
 #include "SelectionState.h"
 #include "SermonCommands.h"
+#include "SermonQuery.h"
+#include "SharedOutline.h"
 #include "TestEnvironment.h"
 #include "UserInterface.h"
 #include "frmMain.h"

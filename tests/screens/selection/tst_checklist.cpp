@@ -132,7 +132,7 @@ void tst_Checklist::framesAndListsPerCommand()
     if (frames.contains(u'S')) {
         QCOMPARE(widget<QComboBox>(screen, "cboSeries")->itemText(1), QStringLiteral("1"));
     }
-    QCOMPARE(ProgramSelection().gboolCombination, qint16(frames.size() == 4 ? 1 : 0));
+    QCOMPARE(screen->query().combination, frames.size() == 4);
 }
 
 void tst_Checklist::checklistLists_data()
@@ -225,13 +225,6 @@ void tst_Checklist::checklistLists()
         QStringLiteral("Number of Records found = %1").arg(expected.size()));
     QCOMPARE(gridKeys(widget<DataGrid>(sermons, "grdSermons")), expected);
     QCOMPARE(widget<QLabel>(sermons, "lblSermonID")->text(), expected.value(0));
-    // Every selection serves one list.
-    const SelectionState &selection = ProgramSelection();
-    QCOMPARE(selection.gboolByBibleBook + selection.gboolByPreacher + selection.gboolBySeries
-            + selection.gboolByTopic + selection.gboolCombination,
-        0);
-    QCOMPARE(selection.glngTopicID, -1);
-    QVERIFY(!selection.grsSermonTopics);
 }
 
 void tst_Checklist::selectionServesOneList()
@@ -271,45 +264,33 @@ void tst_Checklist::cancelTurnsTheCriteriaOff()
     QApplication::processEvents();
     QVERIFY(!selectScreen());
     QVERIFY(!sermonScreen());
-    const SelectionState &selection = ProgramSelection();
-    QCOMPARE(selection.gboolByBibleBook + selection.gboolByPreacher + selection.gboolBySeries
-            + selection.gboolByTopic + selection.gboolCombination + selection.gboolShowAll,
-        0);
     QCOMPARE(GetStatusText(), QStringLiteral(" Before "));
 }
 
 void tst_Checklist::topicTestUsesThePairLookup()
 {
     clsSermon sermon;
-    SermonListFilter filter(sermon);
-    SelectionState &selection = ProgramSelection();
-    selection.gboolByTopic = 1;
-    selection.glngTopicID = 3;
+    SermonQuery query;
+    query.kind = SermonQuery::Kind::Checklist;
+    query.topic = { true, 3 };
+    SermonListFilter filter(sermon, query);
     filter.openTopicLookup();
-    QVERIFY(selection.grsSermonTopics);
-    selection.glngTestSermonID = 14;
-    filter.MatchSermonTopic();
-    QCOMPARE(selection.gboolInclude, qint16(1));
-    QCOMPARE(selection.glngTestSermonID, 0);
-    selection.glngTestSermonID = 13;
-    filter.MatchSermonTopic();
-    QCOMPARE(selection.gboolInclude, qint16(0));
-    SermonListFilter::releaseTopicLookup();
-    QVERIFY(!selection.grsSermonTopics);
+    sermon.setSermonID(14);
+    QVERIFY(filter.MatchSermonTopic());
+    sermon.setSermonID(13);
+    QVERIFY(!filter.MatchSermonTopic());
+    filter.releaseTopicLookup();
+    QVERIFY(!filter.MatchSermonTopic());
 }
 
 void tst_Checklist::sermonsButtonOfAnotherScreen()
 {
-    // The series screen's "Sermons": the key is set, no checklist screen.
-    ProgramSelection().gboolBySeries = 1;
-    ProgramSelection().glngSeriesID = 2;
-    m_main->runCommand(QStringLiteral("frmSermon"));
+    // The series screen's "Sermons": the key is handed over, no checklist screen.
+    m_main->showSermons(SermonQuery::bySeries(2));
     QCOMPARE(
         gridKeys(widget<DataGrid>(sermonScreen(), "grdSermons")), (QStringList { "11", "14" }));
     // With the screen open, the next one fills its list again.
-    ProgramSelection().gboolByPreacher = 1;
-    ProgramSelection().glngPreacherID = 1;
-    m_main->runCommand(QStringLiteral("frmSermon"));
+    m_main->showSermons(SermonQuery::byPreacher(1));
     QCOMPARE(
         gridKeys(widget<DataGrid>(sermonScreen(), "grdSermons")), (QStringList { "12", "10" }));
 }

@@ -4,9 +4,9 @@
 
 #include "DbTextContains.h"
 #include "ScreenTestReset.h"
-#include "SelectionState.h"
 #include "SermonListFill.h"
 #include "SermonListFilter.h"
+#include "SermonQuery.h"
 #include "SqlLiterals.h"
 #include "StatementLog.h"
 #include "TestEnvironment.h"
@@ -47,7 +47,24 @@ private Q_SLOTS:
 
 namespace {
 
-using Choose = std::function<void(SelectionState &)>;
+using Choose = SermonQuery;
+using Criterion = SermonQuery::Criterion;
+
+// A checklist query; a criterion not named is out of use with the key a fresh query has.
+SermonQuery checklist(
+    Criterion book, Criterion preacher, Criterion series, Criterion topic, bool combination = false)
+{
+    SermonQuery query;
+    query.kind = SermonQuery::Kind::Checklist;
+    query.combination = combination;
+    query.bibleBook = book;
+    query.preacher = preacher;
+    query.series = series;
+    query.topic = topic;
+    return query;
+}
+
+const Criterion unused { false, 0 };
 
 // Titles, big ideas and outlines whose letters fold in every awkward way Unicode has, and
 // the characters SQL, LIKE and regular expressions treat specially.
@@ -163,38 +180,25 @@ bool loadAwkwardLibrary(TestDatabase &db)
 }
 
 // What the selection tests keep when they see every sermon, in list order.
-QStringList keptByTheTests(const Choose &choose)
+QStringList keptByTheTests(const Choose &query)
 {
-    SelectionState &selection = ProgramSelection();
-    selection = SelectionState();
-    choose(selection);
     clsSermon sermon;
-    SermonListFilter filter(sermon);
+    SermonListFilter filter(sermon, query);
     QStringList kept;
     bool more = sermon.OpenRecordset();
     filter.openTopicLookup();
     for (; more; more = sermon.MoveNext()) {
-        selection.gboolInclude = 0;
-        selection.glngTestSermonID = sermon.SermonID();
-        if (selection.gboolCombination == 1)
-            filter.SelectComboTest();
-        else
-            filter.SelectSingleTest();
-        if (selection.gboolInclude == 1)
+        if (filter.includes())
             kept.append(SQLLong(sermon.SermonID()));
     }
-    SermonListFilter::releaseTopicLookup();
     return kept;
 }
 
 // What the list fill lists.
-QStringList listed(const Choose &choose)
+QStringList listed(const Choose &query)
 {
-    SelectionState &selection = ProgramSelection();
-    selection = SelectionState();
-    choose(selection);
     clsSermon sermon;
-    SermonListFill fill(sermon, [](qint32) { return QString(); });
+    SermonListFill fill(sermon, query, [](qint32) { return QString(); });
     QStringList keys;
     const GridRowTexts rows = fill.rows(nullptr);
     for (qsizetype row = 0; row < rows.size(); ++row)
@@ -205,17 +209,17 @@ QStringList listed(const Choose &choose)
 Choose textSearch(const QString &title, const QString &bigIdea, const QString &outline, int logic)
 {
     // logic: 0 one field (no combination), 1 OR, 2 AND
-    return [=](SelectionState &s) {
-        s.gboolTextSearch = 1;
-        s.gboolSearchTitle = title.isNull() ? 0 : 1;
-        s.gboolSearchBigIdea = bigIdea.isNull() ? 0 : 1;
-        s.gboolSearchOutline = outline.isNull() ? 0 : 1;
-        s.gboolCombination = logic == 0 ? 0 : 1;
-        s.gboolAndLogic = logic == 2 ? 1 : 0;
-        s.gstrSearchTitle = title.isNull() ? SearchSentinel : title;
-        s.gstrSearchBigIdea = bigIdea.isNull() ? SearchSentinel : bigIdea;
-        s.gstrSearchOutline = outline.isNull() ? SearchSentinel : outline;
+    const auto field = [](const QString &text) {
+        return SermonQuery::TextField { !text.isNull(), text.isNull() ? SearchSentinel : text };
     };
+    SermonQuery query;
+    query.kind = SermonQuery::Kind::TextSearch;
+    query.combination = logic != 0;
+    query.allFieldsMatch = logic == 2;
+    query.title = field(title);
+    query.bigIdea = field(bigIdea);
+    query.outline = field(outline);
+    return query;
 }
 
 } // namespace
@@ -273,79 +277,26 @@ void tst_ListNarrowing::checklistsListWhatTheTestsKeep()
         "INSERT INTO tblSermons (lngSermonID, strDisplayText) VALUES (99, 'Loose')")));
 
     const QList<std::pair<QString, Choose>> cases = {
-        { QStringLiteral("book"),
-            [](SelectionState &s) {
-                s.gboolByBibleBook = 1;
-                s.glngBibleBookID = 41;
-            } },
-        { QStringLiteral("book 0"),
-            [](SelectionState &s) {
-                s.gboolByBibleBook = 1;
-                s.glngBibleBookID = 0;
-            } },
-        { QStringLiteral("preacher"),
-            [](SelectionState &s) {
-                s.gboolByPreacher = 1;
-                s.glngPreacherID = 2;
-            } },
-        { QStringLiteral("preacher 0"),
-            [](SelectionState &s) {
-                s.gboolByPreacher = 1;
-                s.glngPreacherID = 0;
-            } },
-        { QStringLiteral("series"),
-            [](SelectionState &s) {
-                s.gboolBySeries = 1;
-                s.glngSeriesID = 1;
-            } },
-        { QStringLiteral("topic"),
-            [](SelectionState &s) {
-                s.gboolByTopic = 1;
-                s.glngTopicID = 1;
-            } },
-        { QStringLiteral("topic -1"),
-            [](SelectionState &s) {
-                s.gboolByTopic = 1;
-                s.glngTopicID = -1;
-            } },
+        { QStringLiteral("book"), checklist({ true, 41 }, unused, unused, unused) },
+        { QStringLiteral("book 0"), checklist({ true, 0 }, unused, unused, unused) },
+        { QStringLiteral("preacher"), checklist(unused, { true, 2 }, unused, unused) },
+        { QStringLiteral("preacher 0"), checklist(unused, { true, 0 }, unused, unused) },
+        { QStringLiteral("series"), checklist(unused, unused, { true, 1 }, unused) },
+        { QStringLiteral("topic"), checklist(unused, unused, unused, { true, 1 }) },
+        { QStringLiteral("topic -1"), checklist(unused, unused, unused, { true, -1 }) },
         { QStringLiteral("book then topic: the topic decides"),
-            [](SelectionState &s) {
-                s.gboolByBibleBook = s.gboolByTopic = 1;
-                s.glngBibleBookID = 40;
-                s.glngTopicID = 2;
-            } },
+            checklist({ true, 40 }, unused, unused, { true, 2 }) },
         { QStringLiteral("book or preacher"),
-            [](SelectionState &s) {
-                s.gboolByBibleBook = s.gboolByPreacher = 1;
-                s.glngBibleBookID = 40;
-                s.glngPreacherID = 3;
-            } },
-        { QStringLiteral("nothing chosen"), [](SelectionState &) {} },
+            checklist({ true, 40 }, { true, 3 }, unused, unused) },
+        { QStringLiteral("nothing chosen"), checklist(unused, unused, unused, unused) },
         { QStringLiteral("combination book + topic"),
-            [](SelectionState &s) {
-                s.gboolCombination = s.gboolByBibleBook = s.gboolByTopic = 1;
-                s.glngBibleBookID = 42;
-                s.glngPreacherID = s.glngSeriesID = -1;
-                s.glngTopicID = 2;
-            } },
+            checklist({ true, 42 }, { false, -1 }, { false, -1 }, { true, 2 }, true) },
         { QStringLiteral("combination topic without its flag"),
-            [](SelectionState &s) {
-                s.gboolCombination = 1;
-                s.glngBibleBookID = s.glngPreacherID = s.glngSeriesID = -1;
-                s.glngTopicID = 1;
-            } },
+            checklist({ false, -1 }, { false, -1 }, { false, -1 }, { false, 1 }, true) },
         { QStringLiteral("combination preacher + series"),
-            [](SelectionState &s) {
-                s.gboolCombination = s.gboolByPreacher = s.gboolBySeries = 1;
-                s.glngBibleBookID = s.glngTopicID = -1;
-                s.glngPreacherID = 1;
-                s.glngSeriesID = 1;
-            } },
+            checklist({ false, -1 }, { true, 1 }, { true, 1 }, { false, -1 }, true) },
         { QStringLiteral("combination, nothing chosen"),
-            [](SelectionState &s) {
-                s.gboolCombination = 1;
-                s.glngBibleBookID = s.glngPreacherID = s.glngSeriesID = s.glngTopicID = -1;
-            } },
+            checklist({ false, -1 }, { false, -1 }, { false, -1 }, { false, -1 }, true) },
     };
     for (const auto &[name, choose] : cases) {
         const QStringList expected = keptByTheTests(choose);
@@ -377,10 +328,7 @@ void tst_ListNarrowing::whatTheDatabaseIsAskedToTest()
     QVERIFY(!sent.first().contains(QLatin1String(", strOutline FROM")));
 
     // A topic checklist needs no pair look-up.
-    sent = statementsOf([](SelectionState &s) {
-        s.gboolByTopic = 1;
-        s.glngTopicID = 1;
-    });
+    sent = statementsOf(checklist(unused, unused, unused, { true, 1 }));
     QCOMPARE(sent.size(), 1);
     QVERIFY(sent.first().contains(QLatin1String("EXISTS (SELECT 1 FROM tblSermonTopics")));
 

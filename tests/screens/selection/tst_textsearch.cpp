@@ -84,7 +84,7 @@ void tst_TextSearch::screenPerCommand()
     QFETCH(QString, command);
     QFETCH(QString, frames);
     QFETCH(QString, focus);
-    ProgramSelection().gstrSearchTitle = QStringLiteral("left over");
+    SharedOutline().searchedWords = QStringLiteral("left over");
     m_main->runCommand(command);
     frmFindText *screen = findScreen();
     QVERIFY(screen);
@@ -98,10 +98,10 @@ void tst_TextSearch::screenPerCommand()
     QVERIFY(widget<QRadioButton>(screen, "optAnd")->isChecked());
     QCOMPARE(widget<QLineEdit>(screen, "txtOutline")->text(), QStringLiteral(" "));
     QCOMPARE(screen->focusWidget() ? screen->focusWidget()->objectName() : QString(), focus);
-    const SelectionState &selection = ProgramSelection();
-    QCOMPARE(selection.gboolTextSearch, qint16(1));
-    QCOMPARE(selection.gboolCombination, qint16(frames.contains(u'L') ? 1 : 0));
-    QCOMPARE(selection.gstrSearchTitle, QString());
+    const SermonQuery query = screen->query();
+    QCOMPARE(query.kind, SermonQuery::Kind::TextSearch);
+    QCOMPARE(query.combination, frames.contains(u'L'));
+    QCOMPARE(SharedOutline().searchedWords, QString());
 }
 
 void tst_TextSearch::searchLists_data()
@@ -171,12 +171,12 @@ void tst_TextSearch::searchLists()
         ->setChecked(true);
     int observedAnd = -1;
     int observedTitleSentinel = -1;
-    // The flags as the list fill sees them, before it resets them.
-    m_main->setCommand(QStringLiteral("frmSermon"), [&] {
-        observedAnd = ProgramSelection().gboolAndLogic;
-        observedTitleSentinel = ProgramSelection().gstrSearchTitle == SearchSentinel ? 1 : 0;
+    // The query as the sermon screen receives it.
+    m_main->setSermonListCommand([&](const SermonQuery &query) {
+        observedAnd = query.allFieldsMatch ? 1 : 0;
+        observedTitleSentinel = query.title.text == SearchSentinel ? 1 : 0;
         RegisterSermonScreenCommands(*m_main);
-        m_main->runCommand(QStringLiteral("frmSermon"));
+        m_main->showSermons(query);
     });
     QTest::mouseClick(widget<QPushButton>(screen, "cmdSelect"), Qt::LeftButton);
     QApplication::processEvents();
@@ -187,12 +187,10 @@ void tst_TextSearch::searchLists()
     QCOMPARE(MsgBoxScript::shown().last(),
         QStringLiteral("Number of Records found = %1").arg(expected.size()));
     QCOMPARE(gridKeys(widget<DataGrid>(sermonScreen(), "grdSermons")), expected);
-    // One list per search; the field flags and texts stay until the sermon screen closes.
-    QCOMPARE(ProgramSelection().gboolTextSearch, qint16(0));
-    QCOMPARE(ProgramSelection().gboolCombination, qint16(0));
+    // The outline search's words stay for the notes window until the sermon screen closes.
     sermonScreen()->closeScreen();
     QApplication::processEvents();
-    QCOMPARE(ProgramSelection().gstrSearchOutline, QString());
+    QCOMPARE(SharedOutline().searchedWords, QString());
 }
 
 void tst_TextSearch::cancelTurnsTheSearchOff()
@@ -202,10 +200,6 @@ void tst_TextSearch::cancelTurnsTheSearchOff()
     QApplication::processEvents();
     QVERIFY(!findScreen());
     QVERIFY(!sermonScreen());
-    const SelectionState &selection = ProgramSelection();
-    QCOMPARE(selection.gboolTextSearch + selection.gboolSearchOutline + selection.gboolSearchBigIdea
-            + selection.gboolSearchTitle + selection.gboolCombination,
-        0);
 }
 
 void tst_TextSearch::substringTest_data()
@@ -234,23 +228,18 @@ void tst_TextSearch::substringTest()
     QFETCH(QString, search);
     QFETCH(bool, contains);
     // The single-criterion search, once for each field it reads.
-    SelectionState &selection = ProgramSelection();
-    qint16 *const chosen[] = { &selection.gboolSearchTitle, &selection.gboolSearchBigIdea,
-        &selection.gboolSearchOutline };
     for (int which = 0; which < 3; ++which) {
         clsSermon sermon;
         sermon.setTitle(which == 0 ? field : QStringLiteral("elsewhere"));
         sermon.setBigIdea(which == 1 ? field : QStringLiteral("elsewhere"));
         sermon.setOutline(which == 2 ? field : QStringLiteral("elsewhere"));
-        SermonListFilter filter(sermon);
-        selection.gstrSearchTitle = selection.gstrSearchBigIdea = selection.gstrSearchOutline
-            = search;
-        for (qint16 *flag : chosen) {
-            *flag = flag == chosen[which] ? 1 : 0;
-        }
-        selection.gboolInclude = 0;
-        filter.SelectSingleBinoc();
-        QCOMPARE(selection.gboolInclude, qint16(contains ? 1 : 0));
+        SermonQuery query;
+        query.kind = SermonQuery::Kind::TextSearch;
+        query.title = { which == 0, search };
+        query.bigIdea = { which == 1, search };
+        query.outline = { which == 2, search };
+        SermonListFilter filter(sermon, query);
+        QCOMPARE(filter.SelectSingleBinoc(), contains);
     }
 }
 

@@ -107,7 +107,7 @@ void tst_Notes::outlineWindowAndItsButtons()
     QVERIFY(!frmNotes::instance());
     QVERIFY(!frmNotes::gboolNotesOpen);
     QVERIFY(save->isHidden());
-    QCOMPARE(ProgramSelection().gstrOutline, QStringLiteral("Creation and prayer"));
+    QCOMPARE(SharedOutline().text, QStringLiteral("Creation and prayer"));
 
     // "Sermon Notes" brings it back with the sermon's outline.
     QTest::mouseClick(m_main->toolButton(QStringLiteral("grpNotes")), Qt::LeftButton);
@@ -125,7 +125,7 @@ void tst_Notes::editingTheOutlineIsAnEdit()
     frmSermon *screen = openAll();
     // After a load the hand-over text is empty, so the first release in a non-empty outline
     // already counts.
-    QCOMPARE(ProgramSelection().gstrOutline, QString());
+    QCOMPARE(SharedOutline().text, QString());
     QTest::mouseClick(outlineBox()->viewport(), Qt::LeftButton);
     QVERIFY(screen->isEditing());
     QCOMPARE(widget<QPushButton>(screen, "cmdClose")->text(), QStringLiteral("&Cancel"));
@@ -206,7 +206,7 @@ void tst_Notes::saveSermonNotesWithoutAReference()
     QCOMPARE(storedOutline(12), QStringLiteral("The Lord is my shepherd"));
     QApplication::processEvents();
     QVERIFY(!frmNotes::instance());
-    QCOMPARE(ProgramSelection().gstrOutline, QStringLiteral("The Lord is my shepherd still"));
+    QCOMPARE(SharedOutline().text, QStringLiteral("The Lord is my shepherd still"));
     // Once the reference is back, the outline typed before goes with the save.
     QTest::keyClicks(widget<QLineEdit>(screen, "txtReference"), QStringLiteral("Psalm 23"));
     QTest::mouseClick(widget<QPushButton>(screen, "cmdSave"), Qt::LeftButton);

@@ -114,9 +114,13 @@ void tst_PassageHistory::passageDialogListsTheOverlappingSermons()
     QVERIFY(sermonScreen());
     QCOMPARE(gridKeys(widget<DataGrid>(sermonScreen(), "grdSermons")), QStringList({ "11", "15" }));
     QCOMPARE(MsgBoxScript::shown(), QStringList { QStringLiteral("Number of Records found = 2") });
-    // One list per selection; the reference is offered again next time.
-    QCOMPARE(ProgramSelection().gboolByPassage, qint16(0));
-    QCOMPARE(ProgramSelection().gstrPassage, QStringLiteral("Jn 1:18; gen 1:5-2:1"));
+    // The reference is offered again next time.
+    m_main->runCommand(QStringLiteral("mnuCPassage"));
+    auto *again = m_main->findChild<frmPassage *>(QStringLiteral("frmPassage"));
+    QVERIFY(again);
+    QCOMPARE(
+        widget<QLineEdit>(again, "txtPassage")->text(), QStringLiteral("Jn 1:18; gen 1:5-2:1"));
+    QTest::mouseClick(widget<QPushButton>(again, "cmdCancel"), Qt::LeftButton);
 }
 
 void tst_PassageHistory::sermonsOnThisPassage()

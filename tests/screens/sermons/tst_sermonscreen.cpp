@@ -164,10 +164,8 @@ void tst_SermonScreen::showAllListsEverySermonInBibleOrder()
     QCOMPARE(ProgramSelection().glngListRows, 2 + 3);
     QVERIFY(frmNotes::instance());
     QCOMPARE(frmNotes::instance()->outline(), QStringLiteral("Creation and prayer"));
-    // The selection served this list and is reset; the outline hand-over is emptied.
-    QCOMPARE(ProgramSelection().glngBibleBookID, -1);
-    QCOMPARE(ProgramSelection().gboolShowAll, qint16(0));
-    QCOMPARE(ProgramSelection().gstrOutline, QString());
+    // The notes window holds the outline; the hand-over is emptied.
+    QCOMPARE(SharedOutline().text, QString());
     QCOMPARE(widget<QPushButton>(screen, "cmdClose")->text(), QStringLiteral("&Close"));
     QVERIFY(!widget<QPushButton>(screen, "cmdSave")->isEnabled());
 
@@ -222,7 +220,7 @@ void tst_SermonScreen::mainWindowWhileOpenAndAfterClosing()
     QCOMPARE(ProgramSelection().gboolSermonScreenOpen, qint16(1));
     QCOMPARE(OpenScreenCount, qint16(1));
 
-    ProgramSelection().gstrSearchTitle = QStringLiteral("x");
+    SharedOutline().searchedWords = QStringLiteral("x");
     QVERIFY(screen->closeScreen());
     QApplication::processEvents();
     QVERIFY(!frmSermon::instance());
@@ -233,7 +231,7 @@ void tst_SermonScreen::mainWindowWhileOpenAndAfterClosing()
     QVERIFY(shown("grpSearch") && shown("grpCheck") && shown("grpGlobe") && shown("grpNewSermon"));
     QVERIFY(!shown("grpNotes") && !shown("grpSaveNotes"));
     QCOMPARE(ProgramSelection().glngListRows, 0);
-    QCOMPARE(ProgramSelection().gstrSearchTitle, QString());
+    QCOMPARE(SharedOutline().searchedWords, QString());
     QCOMPARE(ProgramSelection().gboolSermonScreenOpen, qint16(0));
     QCOMPARE(OpenScreenCount, qint16(0));
     QCOMPARE(GetStatusText(), QStringLiteral(" Lectorum Sermon Outlines "));
@@ -247,7 +245,6 @@ void tst_SermonScreen::emptyLibraryFindsNone()
     QCOMPARE(widget<DataGrid>(screen, "grdSermons")->rows(), 2);
     QCOMPARE(widget<DataGrid>(screen, "grdSermons")->text(0, 1), QStringLiteral("BIBLE REF"));
     QCOMPARE(widget<QLabel>(screen, "lblSermonID")->text(), QString());
-    QCOMPARE(ProgramSelection().glngPreacherID, -1);
 }
 
 void tst_SermonScreen::listFillSendsTwoStatements()
@@ -269,8 +266,7 @@ void tst_SermonScreen::listFillSendsTwoStatements()
     frmSermon *screen = sermonScreen();
     StatementLog::setRecording(true);
     StatementLog::clear();
-    ProgramSelection().gboolShowAll = 1;
-    QCOMPARE(screen->FillList(), 206);
+    QCOMPARE(screen->FillList(SermonQuery::everything()), 206);
     const QStringList sent = StatementLog::recorded();
     StatementLog::setRecording(false);
     QCOMPARE(sent.size(), 2);
@@ -577,9 +573,7 @@ void tst_SermonScreen::emptyRefillLeavesNoSermonBehind()
     chooseRow(4); // 10
     MsgBoxScript::clear();
     // A hand-over that finds nothing: a preacher without sermons.
-    ProgramSelection().gboolByPreacher = 1;
-    ProgramSelection().glngPreacherID = 99;
-    m_main->runCommand(QStringLiteral("frmSermon"));
+    m_main->showSermons(SermonQuery::byPreacher(99));
     QCOMPARE(MsgBoxScript::shown(), QStringList { "Number of Records found = 0" });
     QCOMPARE(widget<DataGrid>(screen, "grdSermons")->rows(), 2);
     QCOMPARE(widget<DataGrid>(screen, "grdSermons")->text(0, 0), QStringLiteral("ID#"));
@@ -679,8 +673,6 @@ void tst_SermonScreen::sermonsButtonsAskAboutUnsavedEdits()
             QStringLiteral("Number of Records found = %1").arg(listed.size()));
         QCOMPARE(widget<QLabel>(screen, "lblSermonID")->text(), listed.constFirst());
     }
-    // Every selection serves one list, also the one that was not shown.
-    QCOMPARE(ProgramSelection().gboolBySeries + ProgramSelection().gboolByPreacher, 0);
 }
 
 void tst_SermonScreen::addNewSermonStartsWithAnEmptyList()
@@ -713,7 +705,7 @@ void tst_SermonScreen::newSermonStartsWithAnEmptyOutline()
     frmSermon *screen = nullptr;
     if (fromToolbar) {
         // A notes text left behind by an earlier sermon.
-        ProgramSelection().gstrOutline = QStringLiteral("Somebody else's outline");
+        SharedOutline().text = QStringLiteral("Somebody else's outline");
         m_main->runCommand(QStringLiteral("grpNewSermon"));
         screen = sermonScreen();
     } else {

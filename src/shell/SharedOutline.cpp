@@ -1,0 +1,7 @@
+#include "SharedOutline.h"
+
+OutlineHandOver &SharedOutline()
+{
+    static OutlineHandOver shared;
+    return shared;
+}
