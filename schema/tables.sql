@@ -157,3 +157,23 @@ CREATE TABLE tblSermonIllustr (
     PRIMARY KEY (lngSermonID, lngIllustrID)
 );
 CREATE INDEX SermonIllustrByIllustr ON tblSermonIllustr (lngIllustrID);
+
+-- The last import of outline files, kept in the library itself so that any copy of the
+-- program can undo it: the batch, and each sermon it added with a digest of the row as
+-- written (a sermon whose row no longer matches was changed since, and is kept). A library
+-- made before these tables works without them; an import into it cannot be undone.
+CREATE TABLE tblImportBatches (
+    lngImportBatchID {lng} NOT NULL PRIMARY KEY,
+    dtImported {dt},
+    strSource {str},
+    strUserName {str}
+);
+
+CREATE TABLE tblImportSermons (
+    lngImportBatchID {lng} NOT NULL
+        REFERENCES tblImportBatches (lngImportBatchID) ON DELETE CASCADE,
+    lngSermonID {lng} NOT NULL
+        REFERENCES tblSermons (lngSermonID) ON DELETE CASCADE,
+    strRowDigest {str},
+    PRIMARY KEY (lngImportBatchID, lngSermonID)
+);

@@ -6,6 +6,8 @@
 #include "LibraryTables.h"
 #include "TableDigest.h"
 
+#include <algorithm>
+
 namespace {
 
 // A batch is sent when it holds this many rows or this many characters, whichever comes
@@ -81,6 +83,13 @@ bool LibraryCopy::prepare()
     missing = LibraryTables::missingPart(m_destination, m_error);
     if (!missing.isEmpty())
         return fail(QStringLiteral("The destination has the wrong schema: ") + missing);
+    m_tables.clear();
+    const QList<LibraryTable> there = LibraryTables::presentIn(m_destination, m_error);
+    for (const LibraryTable &table : LibraryTables::presentIn(m_source, m_error)) {
+        if (std::any_of(there.cbegin(), there.cend(),
+                [&table](const LibraryTable &t) { return t.name == table.name; }))
+            m_tables.append(table);
+    }
     const qint64 sermons = countRows(m_destination, QStringLiteral("tblSermons"), m_error);
     if (sermons < 0)
         return fail(QStringLiteral("Cannot count the destination's sermons"));
@@ -113,7 +122,7 @@ bool LibraryCopy::run()
         && !m_source.execute(
             QStringLiteral("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ"), &ignored, m_error))
         return fail(QStringLiteral("Cannot start reading the source"));
-    for (const LibraryTable &table : LibraryTables::all()) {
+    for (const LibraryTable &table : std::as_const(m_tables)) {
         m_totals.append(countRows(m_source, table.name, m_error));
         if (m_totals.last() < 0)
             return fail(
@@ -125,7 +134,7 @@ bool LibraryCopy::run()
     if (!m_destination.beginExclusive(QStringLiteral("tblTableIds"), m_error))
         return fail(QStringLiteral("Cannot start writing the destination"));
     scope.m_destinationOpen = true;
-    const QList<LibraryTable> &tables = LibraryTables::all();
+    const QList<LibraryTable> &tables = m_tables;
     for (auto table = tables.crbegin(); table != tables.crend(); ++table) {
         if (!m_destination.execute(QStringLiteral("DELETE FROM ") + table->name, &ignored, m_error))
             return fail(QStringLiteral("Cannot empty %1 in the destination").arg(table->name));
@@ -152,7 +161,7 @@ bool LibraryCopy::run()
 
 bool LibraryCopy::copyTables()
 {
-    const QList<LibraryTable> &tables = LibraryTables::all();
+    const QList<LibraryTable> &tables = m_tables;
     for (int t = 0; t < tables.size(); ++t) {
         const LibraryTable &table = tables.at(t);
         const QString head
@@ -211,7 +220,7 @@ bool LibraryCopy::copyTables()
 
 bool LibraryCopy::checkTables()
 {
-    const QList<LibraryTable> &tables = LibraryTables::all();
+    const QList<LibraryTable> &tables = m_tables;
     QStringList differing;
     for (int t = 0; t < tables.size(); ++t) {
         const LibraryTable &table = tables.at(t);
@@ -258,7 +267,8 @@ bool LibraryCopy::checkTables()
 bool LibraryCopy::summarize(DbDatabase &database, QList<LibraryTableSum> &sums, DbError &error)
 {
     sums.clear();
-    for (const LibraryTable &table : LibraryTables::all()) {
+    const QList<LibraryTable> tables = LibraryTables::presentIn(database, error);
+    for (const LibraryTable &table : tables) {
         TableDigest digest;
         if (!LibraryRows::read(
                 database, table,

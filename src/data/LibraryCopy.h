@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DbError.h"
+#include "LibraryTables.h"
 
 #include <QList>
 #include <QString>
@@ -27,7 +28,7 @@ struct LibraryTableSum
     QString checksum;
 };
 
-// Moves a whole library (the sixteen tables with their keys and the key counters) from one
+// Moves a whole library (every table with their keys and the key counters) from one
 // database into another, on any pair of engines, in one transaction on the destination:
 // a destination that holds sermons is refused unless replacing was asked for, and is then
 // emptied inside the same transaction. Before committing, every table is read back from the
@@ -73,6 +74,8 @@ private:
     bool m_replace = false;
     Progress m_progress;
     Hook m_beforeCheck;
+    // The tables both libraries have: an optional table one of them lacks is not copied.
+    QList<LibraryTable> m_tables;
     QList<qint64> m_totals;
     QList<LibraryTableSum> m_sourceSums;
     QList<LibraryTableSum> m_destinationSums;

@@ -50,11 +50,16 @@ LibraryTable parseTable(const QString &statement)
 
 QList<LibraryTable> parseSchema()
 {
+    // Tables added after the first libraries were delivered.
+    static const QStringList later { QStringLiteral("tblImportBatches"),
+        QStringLiteral("tblImportSermons") };
     QList<LibraryTable> tables;
     const QString script = SchemaScript::tablesScript(SchemaScript::Dialect::SQLite);
     for (const QString &statement : SchemaScript::statements(script)) {
-        if (statement.startsWith(QLatin1String("CREATE TABLE")))
+        if (statement.startsWith(QLatin1String("CREATE TABLE"))) {
             tables.append(parseTable(statement));
+            tables.last().optional = later.contains(tables.last().name);
+        }
     }
     return tables;
 }
@@ -88,6 +93,8 @@ QString LibraryTables::missingPart(DbDatabase &database, DbError &error)
 {
     error.clear();
     for (const LibraryTable &table : all()) {
+        if (table.optional && !has(database, table.name))
+            continue;
         auto probe = database.openSnapshot(
             QStringLiteral("SELECT * FROM %1 WHERE 1 = 0").arg(table.name), error);
         if (!probe)
@@ -98,4 +105,22 @@ QString LibraryTables::missingPart(DbDatabase &database, DbError &error)
         }
     }
     return QString();
+}
+
+bool LibraryTables::has(DbDatabase &database, const QString &table)
+{
+    DbError ignored;
+    return database.openSnapshot(QStringLiteral("SELECT * FROM %1 WHERE 1 = 0").arg(table), ignored)
+        != nullptr;
+}
+
+QList<LibraryTable> LibraryTables::presentIn(DbDatabase &database, DbError &error)
+{
+    error.clear();
+    QList<LibraryTable> tables;
+    for (const LibraryTable &table : all()) {
+        if (!table.optional || has(database, table.name))
+            tables.append(table);
+    }
+    return tables;
 }

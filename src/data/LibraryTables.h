@@ -7,7 +7,7 @@
 
 class DbDatabase;
 
-// The sixteen tables of a library as the delivered schema defines them: their columns in
+// The eighteen tables of a library as the delivered schema defines them: their columns in
 // order, with the kind of value each holds (read from the name's prefix), and the columns
 // that order their rows. Moving a library between databases, comparing two libraries and
 // checking that a database has every table and column all start here.
@@ -25,6 +25,10 @@ struct LibraryTable
     // The primary key; all columns for a table without one (a link table keyed by an index).
     QStringList keyColumns;
 
+    // A table added after the first libraries were delivered (the import's batch tables): a
+    // library made before it lacks it and is still a whole library.
+    bool optional = false;
+
     QString columnList() const;
     // Integer keys sort the same on every engine; a text key (tblTableIds) does not, since a
     // server sorts text by its collation: such a table is put in key order by the program.
@@ -40,5 +44,11 @@ const QList<LibraryTable> &all();
 // has no column strOutline"); empty when every one is there. A table that cannot be read at
 // all is reported as missing, with the driver's words in `error`.
 QString missingPart(DbDatabase &database, DbError &error);
+
+// The tables `database` has: every table, less the optional ones it lacks (see
+// LibraryTable::optional). Empty with `error` after an engine failure.
+QList<LibraryTable> presentIn(DbDatabase &database, DbError &error);
+// The database has `table` (a failed probe is taken for a missing table).
+bool has(DbDatabase &database, const QString &table);
 
 } // namespace LibraryTables

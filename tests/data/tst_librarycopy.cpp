@@ -72,7 +72,7 @@ QList<LibraryTableSum> sums(DbDatabase &database)
 
 bool sameSums(const QList<LibraryTableSum> &a, const QList<LibraryTableSum> &b)
 {
-    if (a.size() != 16 || b.size() != 16)
+    if (a.size() != 18 || b.size() != 18)
         return false;
     for (int i = 0; i < a.size(); ++i) {
         if (a.at(i).rows != b.at(i).rows || a.at(i).checksum != b.at(i).checksum) {

@@ -1,0 +1,175 @@
+#include "ImportReview.h"
+
+#include "DbDatabase.h"
+#include "DbSnapshot.h"
+#include "ImportFacts.h"
+#include "SqlLiterals.h"
+
+#include <QFileInfo>
+
+namespace {
+
+void fillPassage(ImportRow &row, const PassageParser::Result &result)
+{
+    if (!result.ok()) {
+        row.bookID = 0;
+        row.beginChapter = row.beginVerse = row.endChapter = row.endVerse = 0;
+        return;
+    }
+    const BiblePassage &p = result.passages.first();
+    const int end = BiblePassage::ChapterEnd;
+    row.bookID = p.bookID;
+    row.beginChapter = p.from.chapter;
+    row.beginVerse = p.from.verse;
+    row.endChapter = p.to.chapter == end ? 0 : p.to.chapter;
+    row.endVerse = p.to.verse == end ? 0 : p.to.verse;
+    row.passage = BiblePassage::reading(result.passages);
+}
+
+// The first line of the text when it can be a title: not too long, not the passage or the
+// date alone.
+QString titleLine(const QString &text)
+{
+    const QString first = ImportFacts::firstLines(text, 1);
+    if (first.size() > 120 || first.startsWith(QLatin1String("Text:"), Qt::CaseInsensitive))
+        return QString();
+    return first;
+}
+
+} // namespace
+
+ImportReview::ImportReview(const QList<PassageParser::Book> &books)
+    : m_parser(books)
+{
+}
+
+bool ImportReview::loadLibrary(DbDatabase &db, DbError &error)
+{
+    m_library.clear();
+    auto rs = db.openSnapshot(
+        QStringLiteral("SELECT strTitle, lngBibleBookID, intBeginChapter, intBeginVerse, "
+                       "intEndChapter, intEndVerse, dtDatePreached FROM tblSermons"),
+        error);
+    if (!rs)
+        return false;
+    for (; !rs->eof(); rs->moveNext()) {
+        m_library.insert(duplicateKey(NullToText(rs->field(0)), NullToLong(rs->field(1)),
+            NullToLong(rs->field(2)), NullToLong(rs->field(3)), NullToLong(rs->field(4)),
+            NullToLong(rs->field(5)), DateFromValue(rs->field(6)).date()));
+    }
+    if (rs->lastError().isSet()) {
+        error = rs->lastError();
+        return false;
+    }
+    return true;
+}
+
+ImportRow ImportReview::makeRow(
+    const ImportSource &source, const ImportedDocument &doc, const Defaults &defaults) const
+{
+    ImportRow row;
+    row.source = source;
+    row.preacherID = defaults.preacherID;
+    row.preacher = defaults.preacher;
+    row.typeID = defaults.typeID;
+    row.type = defaults.type;
+    row.location = defaults.location;
+    if (defaults.seriesFromFolder && m_series.contains(source.folderName)) {
+        row.series = source.folderName;
+        row.seriesID = m_series.value(source.folderName);
+    }
+    const QString name = QFileInfo(source.entry.isEmpty() ? source.path : source.entry).fileName();
+    QString base = QFileInfo(name).completeBaseName();
+    if (!doc.ok()) {
+        row.ticked = false;
+        row.status = ImportRow::Status::Unreadable;
+        row.reason = doc.error;
+        row.title = ImportFacts::titleFromFileName(name);
+        return row;
+    }
+    row.outline = doc.text;
+    const QString head = ImportFacts::firstLines(doc.text, 8);
+    QString dateText;
+    row.date = ImportFacts::findDate(base, &dateText);
+    if (row.date.isValid())
+        base.remove(dateText);
+    else
+        row.date = ImportFacts::findDate(head);
+    if (!row.date.isValid()) {
+        row.date = source.modified.date();
+        row.dateGuessed = true;
+    }
+    PassageParser::Result passage = ImportFacts::findPassage(m_parser, base);
+    if (!passage.ok())
+        passage = ImportFacts::findPassage(m_parser, head);
+    fillPassage(row, passage);
+
+    row.title = doc.titleProperty;
+    if (row.title.isEmpty())
+        row.title = doc.firstHeading;
+    if (row.title.isEmpty())
+        row.title = titleLine(doc.text);
+    if (row.title.isEmpty())
+        row.title = ImportFacts::titleFromFileName(name);
+    return row;
+}
+
+QList<ImportRow> ImportReview::readAll(const QList<ImportSource> &sources, const Defaults &defaults,
+    const std::atomic<bool> &cancel, const Progress &progress) const
+{
+    QList<ImportRow> rows;
+    rows.reserve(sources.size());
+    for (const ImportSource &source : sources) {
+        if (cancel.load())
+            break;
+        rows.append(makeRow(source, ImportSources::read(source), defaults));
+        if (progress)
+            progress(int(rows.size()), int(sources.size()));
+    }
+    return rows;
+}
+
+void ImportReview::setPassage(ImportRow &row, const QString &text) const
+{
+    row.passage = text.trimmed();
+    fillPassage(row, row.passage.isEmpty() ? PassageParser::Result() : m_parser.parse(row.passage));
+}
+
+void ImportReview::refreshStatuses(QList<ImportRow> &rows) const
+{
+    QHash<QString, QString> earlier; // key → the file of the first ticked row with it
+    for (ImportRow &row : rows) {
+        if (row.status == ImportRow::Status::Unreadable)
+            continue;
+        row.reason.clear();
+        const QString key = duplicateKey(row.title, row.bookID, row.beginChapter, row.beginVerse,
+            row.endChapter, row.endVerse, row.date);
+        if (m_library.contains(key)) {
+            row.status = ImportRow::Status::Duplicate;
+            row.reason
+                = QStringLiteral("the same title, passage and date as a sermon in the library");
+        } else if (earlier.contains(key)) {
+            row.status = ImportRow::Status::Duplicate;
+            row.reason
+                = QStringLiteral("the same title, passage and date as %1").arg(earlier.value(key));
+        } else {
+            row.status
+                = row.bookID > 0 ? ImportRow::Status::Ready : ImportRow::Status::NeedsPassage;
+        }
+        if (row.ticked && !earlier.contains(key))
+            earlier.insert(key, row.source.displayName);
+    }
+}
+
+QString ImportReview::duplicateKey(const QString &title, qint32 bookID, int beginChapter,
+    int beginVerse, int endChapter, int endVerse, const QDate &date)
+{
+    return title.simplified().toCaseFolded() + QLatin1Char('|')
+        + QStringLiteral("%1:%2:%3:%4:%5")
+              .arg(bookID)
+              .arg(beginChapter)
+              .arg(beginVerse)
+              .arg(endChapter)
+              .arg(endVerse)
+        + QLatin1Char('|') + date.toString(Qt::ISODate);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "ImportSources.h"
+
+#include <QDate>
+#include <QString>
+
+// One file of an import as the review shows it and the import writes it. Every field can be
+// changed by the user before anything is written.
+struct ImportRow
+{
+    enum class Status { Ready, NeedsPassage, Duplicate, Unreadable };
+
+    bool ticked = true;
+    ImportSource source;
+    QString title;
+    QString passage; // as the user reads it ("Romans 5:1–11"); empty for none
+    qint32 bookID = 0;
+    int beginChapter = 0;
+    int beginVerse = 0;
+    int endChapter = 0;
+    int endVerse = 0;
+    QDate date;
+    bool dateGuessed = false; // the file's modification date, nothing in the file said one
+    qint32 preacherID = 0;
+    QString preacher;
+    qint32 typeID = 0;
+    QString type;
+    qint32 seriesID = 0;
+    QString series;
+    QString location;
+    QString outline;
+    Status status = Status::Ready;
+    QString reason; // why the file is unreadable, or what it duplicates
+
+    bool writable() const { return ticked && status != Status::Unreadable; }
+};

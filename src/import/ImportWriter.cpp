@@ -1,0 +1,185 @@
+#include "ImportWriter.h"
+
+#include "DbDatabase.h"
+#include "DbSnapshot.h"
+#include "DbTransaction.h"
+#include "ImportLogging.h"
+#include "LibraryTables.h"
+#include "SqlLiterals.h"
+#include "TableDigest.h"
+
+#include <QDateTime>
+#include <limits>
+
+namespace {
+
+QString sermonInsert(qint32 key, const ImportRow &row)
+{
+    return QStringLiteral("INSERT INTO tblSermons (lngSermonID, lngPreacherID, lngTypeID, "
+                          "lngBibleBookID, intBeginChapter, intBeginVerse, intEndChapter, "
+                          "intEndVerse, strDisplayText, lngSeriesID, strTitle, strBigIdea, "
+                          "dtDatePreached, strLocation, strOutline) VALUES (")
+        + SQLLong(key) + u", " + SQLLong(row.preacherID) + u", " + SQLLong(row.typeID) + u", "
+        + SQLLong(row.bookID) + u", " + SQLLong(row.beginChapter) + u", " + SQLLong(row.beginVerse)
+        + u", " + SQLLong(row.endChapter) + u", " + SQLLong(row.endVerse) + u", "
+        + SQLText(row.bookID > 0 ? row.passage : QString()) + u", " + SQLLong(row.seriesID) + u", "
+        + SQLText(row.title) + u", Null, " + SQLDate(row.date.startOfDay()) + u", "
+        + SQLText(row.location) + u", " + SQLText(row.outline) + u")";
+}
+
+QString keyList(const QList<qint32> &keys)
+{
+    QStringList texts;
+    for (const qint32 key : keys)
+        texts.append(SQLLong(key));
+    return texts.join(QLatin1Char(','));
+}
+
+bool remember(DbDatabase &db, qint32 batchID, const QString &source, const QString &userName,
+    const QList<qint32> &keys, DbError &error)
+{
+    int affected = 0;
+    if (!db.execute(QStringLiteral("INSERT INTO tblImportBatches (lngImportBatchID, dtImported, "
+                                   "strSource, strUserName) VALUES (")
+                + SQLLong(batchID) + u", " + SQLDate(QDateTime::currentDateTime()) + u", "
+                + SQLText(source.left(250)) + u", " + SQLText(userName) + u")",
+            &affected, error))
+        return false;
+    QHash<qint32, QString> digests;
+    if (!ImportWriter::sermonDigests(db, keys, digests, error))
+        return false;
+    for (const qint32 key : keys) {
+        if (!db.execute(QStringLiteral("INSERT INTO tblImportSermons (lngImportBatchID, "
+                                       "lngSermonID, strRowDigest) VALUES (")
+                    + SQLLong(batchID) + u", " + SQLLong(key) + u", " + SQLText(digests.value(key))
+                    + u")",
+                &affected, error))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+namespace ImportWriter {
+
+qint32 reserveKeys(
+    DbDatabase &db, const QString &table, const QString &keyColumn, int count, DbError &error)
+{
+    auto counter = db.openSnapshot(
+        QStringLiteral("SELECT lngNextID FROM tblTableIds WHERE strTableName = ") + SQLText(table),
+        error);
+    if (!counter)
+        return 0;
+    const bool hasCounter = !counter->eof();
+    qint64 key = hasCounter ? NullToLong(counter->field(0)) : 0;
+    counter->close();
+    if (!hasCounter) {
+        auto largest = db.openSnapshot(
+            QStringLiteral("SELECT Max(%1) AS lMaxValue FROM %2").arg(keyColumn, table), error);
+        if (!largest)
+            return 0;
+        key = largest->field(0).isNull() ? 0 : qint64(NullToLong(largest->field(0))) + 1;
+    }
+    key = qMax<qint64>(key, 1);
+    if (key + count >= std::numeric_limits<qint32>::max()) {
+        error.number = DbErrorNumber::ValueOutOfRange;
+        error.driverText = QStringLiteral("The key counter of %1 is exhausted.").arg(table);
+        return 0;
+    }
+    const QString write = hasCounter
+        ? QString(QStringLiteral("UPDATE tblTableIds SET lngNextID=") + SQLLong(key + count)
+            + QStringLiteral(" WHERE strTableName=") + SQLText(table))
+        : QString(QStringLiteral("INSERT INTO tblTableIds (strTableName, lngNextID) VALUES (")
+            + SQLText(table) + u", " + SQLLong(key + count) + u")");
+    int affected = 0;
+    if (!db.execute(write, &affected, error))
+        return 0;
+    return qint32(key);
+}
+
+bool sermonDigests(
+    DbDatabase &db, const QList<qint32> &keys, QHash<qint32, QString> &digests, DbError &error)
+{
+    // In slices, so that no statement grows without bound on a large batch.
+    for (qsizetype at = 0; at < keys.size(); at += 500) {
+        auto rs = db.openSnapshot(QStringLiteral("SELECT * FROM tblSermons WHERE lngSermonID IN (")
+                + keyList(keys.mid(at, 500)) + u")",
+            error);
+        if (!rs)
+            return false;
+        const int keyField = rs->fieldIndex(u"lngSermonID");
+        for (; !rs->eof(); rs->moveNext()) {
+            QVariantList values;
+            for (int i = 0; i < rs->fieldCount(); ++i)
+                values.append(rs->field(i));
+            TableDigest digest;
+            digest.addRow(values);
+            digests.insert(NullToLong(rs->field(keyField)), digest.checksum());
+        }
+        if (rs->lastError().isSet()) {
+            error = rs->lastError();
+            return false;
+        }
+    }
+    return true;
+}
+
+ImportOutcome write(
+    DbDatabase &db, const QList<ImportRow> &rows, const QString &source, const QString &userName)
+{
+    ImportOutcome outcome;
+    QList<const ImportRow *> chosen;
+    for (const ImportRow &row : rows) {
+        if (row.writable())
+            chosen.append(&row);
+    }
+    // Probed before the transaction: a failed statement would end a server's transaction.
+    const bool keepsBatches = LibraryTables::has(db, QStringLiteral("tblImportSermons"));
+    auto fail = [&outcome](const QString &what) {
+        outcome.message = what + QStringLiteral("; nothing was imported.");
+        qCWarning(lcImport) << outcome.message << outcome.error.number << outcome.error.driverText;
+        outcome.sermonIDs.clear();
+        outcome.written = 0;
+        outcome.batchID = 0;
+        return outcome;
+    };
+    if (chosen.isEmpty()) {
+        outcome.message = QStringLiteral("No file is ticked for import.");
+        return outcome;
+    }
+    DbTransaction transaction(db);
+    if (!transaction.beginExclusive(QStringLiteral("tblTableIds"), outcome.error))
+        return fail(QStringLiteral("The library could not be opened for writing"));
+    const qint32 first = reserveKeys(db, QStringLiteral("tblSermons"),
+        QStringLiteral("lngSermonID"), int(chosen.size()), outcome.error);
+    if (first == 0)
+        return fail(QStringLiteral("No keys could be reserved for the sermons"));
+    for (int i = 0; i < chosen.size(); ++i) {
+        int affected = 0;
+        if (!db.execute(sermonInsert(first + i, *chosen.at(i)), &affected, outcome.error)) {
+            outcome.failedFile = chosen.at(i)->source.displayName;
+            return fail(
+                QStringLiteral("The sermon of %1 could not be written").arg(outcome.failedFile));
+        }
+        outcome.sermonIDs.append(first + i);
+    }
+    if (keepsBatches) {
+        outcome.batchID = reserveKeys(db, QStringLiteral("tblImportBatches"),
+            QStringLiteral("lngImportBatchID"), 1, outcome.error);
+        if (outcome.batchID == 0
+            || !remember(db, outcome.batchID, source, userName, outcome.sermonIDs, outcome.error))
+            return fail(QStringLiteral("The import could not be remembered for undoing"));
+    }
+    if (!transaction.commit(outcome.error))
+        return fail(QStringLiteral("The library did not keep the import"));
+    outcome.ok = true;
+    outcome.written = int(outcome.sermonIDs.size());
+    outcome.message = QStringLiteral("Imported %1 sermons.").arg(outcome.written);
+    if (!keepsBatches)
+        outcome.message += QStringLiteral(" This library was made before imports could be "
+                                          "undone; this one cannot be.");
+    return outcome;
+}
+
+} // namespace ImportWriter

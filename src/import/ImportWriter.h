@@ -1,0 +1,45 @@
+#pragma once
+
+#include "DbError.h"
+#include "ImportRow.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+
+class DbDatabase;
+
+// What an import did: how many sermons it wrote, under which batch, or which file stopped it.
+struct ImportOutcome
+{
+    bool ok = false;
+    int written = 0;
+    qint32 batchID = 0; // 0 when the library keeps no batches (a library made before them)
+    QList<qint32> sermonIDs;
+    QString failedFile; // the file whose sermon could not be written
+    QString message; // for the user
+    DbError error;
+};
+
+// Writes the ticked, readable rows of a review as sermons in one transaction: all of them or,
+// after any failure, none. Keys come from the library's key counters, reserved for the whole
+// batch inside the same transaction. Where the library has the import tables the batch is
+// remembered there, with a digest of each sermon's row as written, so that any copy of the
+// program can undo it later (see ImportUndo).
+namespace ImportWriter {
+
+ImportOutcome write(
+    DbDatabase &db, const QList<ImportRow> &rows, const QString &source, const QString &userName);
+
+// Reserves `count` keys of `table` within the caller's transaction, by the key allocator's
+// rules (a missing counter starts after the largest key held); the first key, or 0 with
+// `error` set.
+qint32 reserveKeys(
+    DbDatabase &db, const QString &table, const QString &keyColumn, int count, DbError &error);
+
+// A digest of each tblSermons row whose key is in `keys`, read back through `db`; two reads
+// of an unchanged row through the same engine give the same digest.
+bool sermonDigests(
+    DbDatabase &db, const QList<qint32> &keys, QHash<qint32, QString> &digests, DbError &error);
+
+} // namespace ImportWriter

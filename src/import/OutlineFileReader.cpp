@@ -1,0 +1,141 @@
+#include "OutlineFileReader.h"
+
+#include "ConverterRun.h"
+#include "ImportLimits.h"
+#include "OdfXmlReader.h"
+#include "TextDecoding.h"
+#include "WordXmlReader.h"
+#include "ZipEntryStream.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+namespace {
+
+QString suffixOf(const QString &fileName)
+{
+    return QFileInfo(fileName).suffix().toLower();
+}
+
+QString tooLarge()
+{
+    return QStringLiteral("the file is larger than %1 MB (refused)")
+        .arg(ImportLimits::FileBytes / (1024 * 1024));
+}
+
+ImportedDocument fromText(const QString &text)
+{
+    ImportedDocument doc;
+    doc.text = text;
+    if (doc.text.trimmed().isEmpty())
+        return ImportedDocument::failure(QStringLiteral("the file holds no text"));
+    return doc;
+}
+
+// unrtf --text starts with comment lines of its own ("### Translation from RTF performed by
+// UnRTF") and a line of dashes before the text.
+QString withoutUnrtfHeader(const QString &text)
+{
+    QStringList lines = text.split(QLatin1Char('\n'));
+    int first = 0;
+    while (first < lines.size()
+        && (lines.at(first).startsWith(QLatin1String("###"))
+            || lines.at(first).trimmed().isEmpty()))
+        ++first;
+    if (first < lines.size() && lines.at(first).startsWith(QLatin1String("-----")))
+        ++first;
+    return lines.mid(first).join(QLatin1Char('\n'));
+}
+
+ImportedDocument convert(const QString &path, const QString &suffix)
+{
+    const bool rtf = suffix == QLatin1String("rtf");
+    const ConverterRun::Result run = rtf
+        ? ConverterRun::run(QStringLiteral("unrtf"), { QStringLiteral("--text"), path },
+            QStringLiteral("unrtf"), ImportLimits::ConverterMilliseconds)
+        : ConverterRun::run(QStringLiteral("catdoc"),
+            { QStringLiteral("-d"), QStringLiteral("utf-8"), path }, QStringLiteral("catdoc"),
+            ImportLimits::ConverterMilliseconds);
+    if (!run.error.isEmpty())
+        return ImportedDocument::failure(run.error);
+    const QString text = TextDecoding::decode(run.output);
+    return fromText(rtf ? withoutUnrtfHeader(text) : text);
+}
+
+ImportedDocument readZipDocument(ZipEntryStream &zip, const QString &suffix)
+{
+    QString error;
+    if (!zip.open(error))
+        return ImportedDocument::failure(error);
+    ImportedDocument doc
+        = suffix == QLatin1String("docx") ? WordXmlReader::read(zip) : OdfXmlReader::read(zip);
+    if (doc.ok() && doc.text.trimmed().isEmpty())
+        return ImportedDocument::failure(QStringLiteral("the document holds no text"));
+    return doc;
+}
+
+} // namespace
+
+namespace OutlineFileReader {
+
+bool readsName(const QString &fileName)
+{
+    static const QStringList kinds { QStringLiteral("txt"), QStringLiteral("md"),
+        QStringLiteral("docx"), QStringLiteral("odt"), QStringLiteral("rtf"),
+        QStringLiteral("doc") };
+    return kinds.contains(suffixOf(fileName));
+}
+
+ImportedDocument readFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.size() > ImportLimits::FileBytes)
+        return ImportedDocument::failure(tooLarge());
+    if (info.size() == 0 && info.exists())
+        return ImportedDocument::failure(QStringLiteral("the file is empty"));
+    const QString suffix = suffixOf(path);
+    if (suffix == QLatin1String("docx") || suffix == QLatin1String("odt")) {
+        if (!info.isReadable())
+            return ImportedDocument::failure(
+                QStringLiteral("the file cannot be read (no permission)"));
+        ZipEntryStream zip(path);
+        return readZipDocument(zip, suffix);
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return ImportedDocument::failure(
+            QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
+    if (suffix == QLatin1String("rtf") || suffix == QLatin1String("doc"))
+        return convert(path, suffix);
+    // The size is checked again on what is read: the file may have grown since.
+    const QByteArray bytes = file.read(ImportLimits::FileBytes + 1);
+    if (bytes.size() > ImportLimits::FileBytes)
+        return ImportedDocument::failure(tooLarge());
+    return readBytes(path, bytes);
+}
+
+ImportedDocument readBytes(const QString &fileName, const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
+        return ImportedDocument::failure(QStringLiteral("the file is empty"));
+    if (bytes.size() > ImportLimits::FileBytes)
+        return ImportedDocument::failure(tooLarge());
+    const QString suffix = suffixOf(fileName);
+    if (suffix == QLatin1String("docx") || suffix == QLatin1String("odt")) {
+        ZipEntryStream zip(bytes);
+        return readZipDocument(zip, suffix);
+    }
+    if (suffix == QLatin1String("rtf") || suffix == QLatin1String("doc")) {
+        // The converters read files: the bytes go to a private temporary file first.
+        QTemporaryFile temporary;
+        if (!temporary.open() || temporary.write(bytes) != bytes.size() || !temporary.flush())
+            return ImportedDocument::failure(QStringLiteral("no temporary file could be written"));
+        return convert(temporary.fileName(), suffix);
+    }
+    if (suffix == QLatin1String("txt") || suffix == QLatin1String("md"))
+        return fromText(TextDecoding::decode(bytes));
+    return ImportedDocument::failure(QStringLiteral("not a kind of file the import reads"));
+}
+
+} // namespace OutlineFileReader

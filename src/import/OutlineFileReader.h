@@ -1,0 +1,20 @@
+#pragma once
+
+#include "ImportedDocument.h"
+
+#include <QByteArray>
+#include <QString>
+
+// One outline file in, its outline and facts out, whatever kind of file it is: .txt and .md
+// as text, .docx and .odt through their XML, .rtf and .doc through Debian's converters.
+// Nothing it meets in a file can make it fail other than by saying why in the result.
+namespace OutlineFileReader {
+
+// The file's kind is one the import reads (by its extension, any letter case).
+bool readsName(const QString &fileName);
+
+ImportedDocument readFile(const QString &path);
+// A file taken from a zip of files, already in memory (at most ImportLimits::FileBytes).
+ImportedDocument readBytes(const QString &fileName, const QByteArray &bytes);
+
+} // namespace OutlineFileReader

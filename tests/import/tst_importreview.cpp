@@ -1,0 +1,222 @@
+#include "DbDatabase.h"
+#include "ImportFacts.h"
+#include "ImportReview.h"
+#include "ImportTestFiles.h"
+#include "ImportUndo.h"
+#include "ImportWriter.h"
+#include "TestEnvironment.h"
+#include "UserInterface.h"
+
+#include <QTest>
+
+using TestEnvironment::Engine;
+
+// The review's rules (dates, passages, titles, duplicates) and the import written and undone
+// on both engines: all or nothing, a changed and a linked sermon kept, a library made before
+// the import tables.
+class tst_ImportReview : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { MsgBoxScript::setScripted(true); }
+    void dates_data();
+    void dates();
+    void passages_data();
+    void passages();
+    void writeAndUndo_data() { engineRows(); }
+    void writeAndUndo();
+    void failureWritesNothing_data() { engineRows(); }
+    void failureWritesNothing();
+    void libraryWithoutBatches_data() { engineRows(); }
+    void libraryWithoutBatches();
+
+private:
+    static void engineRows()
+    {
+        TestEnvironment::addEngineColumn();
+        TestEnvironment::addEngineRows();
+    }
+};
+
+namespace {
+
+const QList<PassageParser::Book> Books { { 19, QStringLiteral("Psalms") },
+    { 43, QStringLiteral("John") }, { 45, QStringLiteral("Romans") },
+    { 46, QStringLiteral("1 Corinthians") } };
+
+// Rows read from text files written into `folder`: name → contents.
+QList<ImportRow> reviewed(
+    ImportReview &review, const QString &folder, const QList<QPair<QString, QByteArray>> &files)
+{
+    QList<ImportSource> sources;
+    for (const auto &f : files) {
+        const QString path = folder + QLatin1Char('/') + f.first;
+        ImportTestFiles::writeFile(path, f.second);
+        sources.append({ path, {}, f.first, {}, QDateTime(QDate(2001, 2, 3), QTime(4, 5)) });
+    }
+    std::atomic<bool> cancel { false };
+    QList<ImportRow> rows = review.readAll(sources, {}, cancel, {});
+    review.refreshStatuses(rows);
+    return rows;
+}
+
+const QList<QPair<QString, QByteArray>> ThreeFiles {
+    { QStringLiteral("2019-05-05 Rom 5 1-11.txt"), "Peace with God\nFirst point" },
+    { QStringLiteral("grace.txt"), "Grace Abounds\nText: John 3:16\nMay 12, 2019" },
+    { QStringLiteral("copy of grace.txt"), "Grace Abounds\nText: John 3:16\nMay 12, 2019" },
+};
+
+} // namespace
+
+void tst_ImportReview::dates_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QDate>("date");
+    QTest::newRow("ISO") << "2019-05-05 Peace" << QDate(2019, 5, 5);
+    QTest::newRow("US with dashes") << "Peace 5-6-2019" << QDate(2019, 5, 6);
+    QTest::newRow("US with slashes") << "preached 12/25/2018" << QDate(2018, 12, 25);
+    QTest::newRow("digits") << "20190505_romans" << QDate(2019, 5, 5);
+    QTest::newRow("month name") << "Preached May 5, 2019 at First" << QDate(2019, 5, 5);
+    QTest::newRow("day first with name") << "5 September 2021" << QDate(2021, 9, 5);
+    QTest::newRow("not a date") << "Romans 13:1-7 and 2019" << QDate();
+    QTest::newRow("impossible day") << "2019-02-30" << QDate();
+}
+
+void tst_ImportReview::dates()
+{
+    QFETCH(QString, text);
+    QFETCH(QDate, date);
+    QCOMPARE(ImportFacts::findDate(text), date);
+}
+
+void tst_ImportReview::passages_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("passage");
+    QTest::newRow("file name, blank for colon") << "Rom 5 1-11 Peace with God"
+                                                << "Romans 5:1–11";
+    QTest::newRow("text line") << "Sermon\nText: Romans 5:1-11"
+                               << "Romans 5:1–11";
+    QTest::newRow("numbered book, dot") << "1 Cor 13.4-7 Love"
+                                        << "1 Corinthians 13:4–7";
+    QTest::newRow("roman numeral") << "I Corinthians 13"
+                                   << "1 Corinthians 13";
+    QTest::newRow("chapter only") << "Psalm 23 Shepherd"
+                                  << "Psalms 23";
+    QTest::newRow("no passage") << "Chapter 3 of the story"
+                                << "";
+}
+
+void tst_ImportReview::passages()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, passage);
+    const PassageParser parser(Books);
+    QCOMPARE(BiblePassage::reading(ImportFacts::findPassage(parser, text).passages), passage);
+}
+
+void tst_ImportReview::writeAndUndo()
+{
+    QFETCH(int, engine);
+    TestDatabase db { Engine(engine) };
+    REQUIRE_DATABASE(db);
+    ImportReview review(PassageParser::libraryBooks());
+    DbError error;
+    QVERIFY(review.loadLibrary(db.database(), error));
+    QList<ImportRow> rows = reviewed(review, db.folder(), ThreeFiles);
+    QCOMPARE(rows.at(0).title, QStringLiteral("Peace with God"));
+    QCOMPARE(rows.at(0).date, QDate(2019, 5, 5));
+    QCOMPARE(rows.at(0).status, ImportRow::Status::Ready);
+    QCOMPARE(rows.at(1).passage, QStringLiteral("John 3:16"));
+    QCOMPARE(rows.at(2).status, ImportRow::Status::Duplicate); // the same as the row before
+    rows[2].ticked = false;
+    rows.append(reviewed(review, db.folder(), { { QStringLiteral("plain.txt"), "No text here" } }));
+    QCOMPARE(rows.last().status, ImportRow::Status::NeedsPassage);
+    QVERIFY(rows.last().dateGuessed);
+
+    const ImportOutcome out = ImportWriter::write(
+        db.database(), rows, QStringLiteral("test"), QStringLiteral("tester"));
+    QVERIFY2(out.ok, qPrintable(out.message + out.error.driverText));
+    QCOMPARE(out.written, 3);
+    QVERIFY(out.batchID > 0);
+    QCOMPARE(db.scalar(QStringLiteral("SELECT Count(*) FROM tblSermons")).toInt(), 3);
+    QCOMPARE(
+        db.scalar(QStringLiteral("SELECT strDisplayText FROM tblSermons WHERE lngSermonID = %1")
+                      .arg(out.sermonIDs.at(1)))
+            .toString(),
+        QStringLiteral("John 3:16"));
+
+    // Read again, the same files are duplicates of the library now.
+    QVERIFY(review.loadLibrary(db.database(), error));
+    QCOMPARE(reviewed(review, db.folder(), ThreeFiles).at(0).status, ImportRow::Status::Duplicate);
+
+    // Someone edits the first sermon and gives the second a topic.
+    QVERIFY(
+        db.exec(QStringLiteral("UPDATE tblSermons SET strBigIdea = 'edited' WHERE lngSermonID = %1")
+                    .arg(out.sermonIDs.at(0))));
+    QVERIFY(db.exec(
+        QStringLiteral("INSERT INTO tblTopics (lngTopicID, strTopic) VALUES (900, 'Grace')")));
+    QVERIFY(db.exec(
+        QStringLiteral("INSERT INTO tblSermonTopics (lngSermonID, lngTopicID) VALUES (%1, 900)")
+            .arg(out.sermonIDs.at(1))));
+    ImportUndo::Plan plan;
+    QVERIFY(ImportUndo::lastBatch(db.database(), plan, error));
+    QVERIFY(plan.available);
+    QCOMPARE(plan.batchID, out.batchID);
+    QCOMPARE(plan.count(ImportUndo::Sermon::State::Changed), 1);
+    QCOMPARE(plan.linkedCount(), 1);
+    int deleted = 0;
+    QVERIFY(ImportUndo::undo(db.database(), plan, false, deleted, error));
+    QCOMPARE(deleted, 1);
+    QCOMPARE(db.scalar(QStringLiteral("SELECT Count(*) FROM tblSermons")).toInt(), 2);
+    QVERIFY(ImportUndo::lastBatch(db.database(), plan, error));
+    QCOMPARE(plan.batchID, 0); // the batch is forgotten
+}
+
+void tst_ImportReview::failureWritesNothing()
+{
+    QFETCH(int, engine);
+    TestDatabase db { Engine(engine) };
+    REQUIRE_DATABASE(db);
+    ImportReview review(PassageParser::libraryBooks());
+    QList<ImportRow> rows = reviewed(review, db.folder(), ThreeFiles);
+    rows[2].ticked = false;
+    // The key counter points at a key already taken by the second sermon's turn.
+    QVERIFY(db.exec(QStringLiteral("INSERT INTO tblSermons (lngSermonID) VALUES (501)")));
+    QVERIFY(db.exec(QStringLiteral("DELETE FROM tblTableIds WHERE strTableName = 'tblSermons'")));
+    QVERIFY(db.exec(QStringLiteral(
+        "INSERT INTO tblTableIds (strTableName, lngNextID) VALUES ('tblSermons', 500)")));
+    const ImportOutcome out = ImportWriter::write(db.database(), rows, QString(), QString());
+    QVERIFY(!out.ok);
+    QCOMPARE(out.failedFile, QStringLiteral("grace.txt"));
+    QVERIFY(out.message.contains(QStringLiteral("grace.txt")));
+    QCOMPARE(db.scalar(QStringLiteral("SELECT Count(*) FROM tblSermons")).toInt(), 1);
+    QCOMPARE(db.scalar(QStringLiteral(
+                           "SELECT lngNextID FROM tblTableIds WHERE strTableName = 'tblSermons'"))
+                 .toInt(),
+        500);
+    QCOMPARE(db.scalar(QStringLiteral("SELECT Count(*) FROM tblImportBatches")).toInt(), 0);
+}
+
+void tst_ImportReview::libraryWithoutBatches()
+{
+    QFETCH(int, engine);
+    TestDatabase db { Engine(engine) };
+    REQUIRE_DATABASE(db);
+    QVERIFY(db.exec(QStringLiteral("DROP TABLE tblImportSermons")));
+    QVERIFY(db.exec(QStringLiteral("DROP TABLE tblImportBatches")));
+    ImportReview review(PassageParser::libraryBooks());
+    const QList<ImportRow> rows = reviewed(review, db.folder(), ThreeFiles.mid(0, 2));
+    const ImportOutcome out = ImportWriter::write(db.database(), rows, QString(), QString());
+    QVERIFY2(out.ok, qPrintable(out.message));
+    QCOMPARE(out.written, 2);
+    QCOMPARE(out.batchID, 0);
+    QVERIFY(out.message.contains(QStringLiteral("cannot be")));
+    ImportUndo::Plan plan;
+    DbError error;
+    QVERIFY(ImportUndo::lastBatch(db.database(), plan, error));
+    QVERIFY(!plan.available);
+}
+
+QTEST_GUILESS_MAIN(tst_ImportReview)
+#include "tst_importreview.moc"
