@@ -27,6 +27,8 @@ void SelectionState::InitializeGlobals()
     gboolInclude = 0;
     gboolCombination = 0;
     gboolByPassage = 0;
+    gboolByKeys = 0;
+    glngChosenSermonIDs.clear();
 }
 
 SelectionState &ProgramSelection()

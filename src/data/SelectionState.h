@@ -2,6 +2,7 @@
 
 #include "DbPairLookup.h"
 
+#include <QList>
 #include <QString>
 #include <memory>
 
@@ -71,6 +72,9 @@ struct SelectionState
     qint16 gboolByPassage = 0;
     QString gstrPassage;
     qint32 glngPassageSermonID = 0;
+    // Sermons chosen by key (a report's cell or row): the list shows exactly these.
+    qint16 gboolByKeys = 0;
+    QList<qint32> glngChosenSermonIDs;
     // The sermon-topic pair look-up, open only while a list fill filters by topic.
     std::unique_ptr<DbPairLookup> grsSermonTopics;
 

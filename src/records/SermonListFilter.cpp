@@ -24,6 +24,11 @@ SermonListNarrowing SermonListFilter::narrowing()
     if (selection.gboolShowAll == 1) {
         return wanted;
     }
+    if (selection.gboolByKeys == 1) {
+        wanted.join = Join::AllOf;
+        wanted.conditions.append({ Field::Keys, 0, QString(), {}, selection.glngChosenSermonIDs });
+        return wanted;
+    }
     if (selection.gboolByPassage == 1) {
         // The database alone compares the ranges: the list rows carry no chapters.
         wanted.join = Join::AllOf;
@@ -89,6 +94,7 @@ void SermonListFilter::answerFromDatabase(const SermonListNarrowing &tested)
                                                                       : OutlineAnswer::Read;
     m_topicAnswered = tested.has(SermonListNarrowing::Field::Topic);
     m_passageAnswered = tested.has(SermonListNarrowing::Field::Passage);
+    m_keysAnswered = tested.has(SermonListNarrowing::Field::Keys);
 }
 
 void SermonListFilter::openTopicLookup()
@@ -115,7 +121,10 @@ void SermonListFilter::releaseTopicLookup()
 
 void SermonListFilter::SelectSingleTest()
 {
-    if (ProgramSelection().gboolByPassage == 1) {
+    if (ProgramSelection().gboolByKeys == 1) {
+        // The database picked exactly the chosen keys.
+        ProgramSelection().gboolInclude = m_keysAnswered ? 1 : 0;
+    } else if (ProgramSelection().gboolByPassage == 1) {
         SelectPassageTest();
     } else if (ProgramSelection().gboolTextSearch == 1) {
         SelectSingleBinoc();

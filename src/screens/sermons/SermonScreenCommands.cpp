@@ -17,7 +17,8 @@ bool selectionWaiting()
     const SelectionState &selection = ProgramSelection();
     return selection.gboolShowAll == 1 || selection.gboolByBibleBook == 1
         || selection.gboolByPreacher == 1 || selection.gboolBySeries == 1
-        || selection.gboolByTopic == 1 || selection.gboolTextSearch == 1;
+        || selection.gboolByTopic == 1 || selection.gboolTextSearch == 1
+        || selection.gboolByKeys == 1;
 }
 
 // "frmSermon" (and Edit > Sermon): opens the sermon screen, whose load fills the list from
