@@ -91,6 +91,10 @@ void frmYearChart::drawChart()
     auto *countAxis = new QValueAxis;
     countAxis->setRange(0, qMax(1, most));
     countAxis->setLabelFormat(QStringLiteral("%d"));
+    // Whole numbers only: a tick between two counts would repeat a label.
+    countAxis->setTickType(QValueAxis::TicksDynamic);
+    countAxis->setTickAnchor(0);
+    countAxis->setTickInterval(qMax(1, (most + 9) / 10));
     countAxis->setTitleText(choices()->filter().countSermonsOnce
             ? QStringLiteral("Sermons")
             : QStringLiteral("Times preached"));
