@@ -13,7 +13,7 @@ packages=(
     libquazip1-qt6-dev unrtf catdoc
     libsword-dev sword-text-web sword-text-kjv
     libhunspell-dev hunspell-en-us
-    qt6-charts-dev qt6-svg-dev
+    qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
 )
 missing=()
 for p in "${packages[@]}"; do

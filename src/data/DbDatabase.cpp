@@ -1,6 +1,7 @@
 #include "DbDatabase.h"
 
 #include "DbBusyWait.h"
+#include "DbDayNumber.h"
 #include "DbDriverError.h"
 #include "DbOpenSnapshots.h"
 #include "DbPairLookup.h"
@@ -413,6 +414,12 @@ bool DbDatabase::rollback()
     }
     StatementLog::note(QStringLiteral("ROLLBACK"));
     return QSqlDatabase::database(m_connectionName, false).rollback();
+}
+
+QString DbDatabase::dayNumberSql(const QString &column) const
+{
+    return m_engine == Engine::SQLite ? DbDayNumber::sqliteSql(column)
+                                      : DbDayNumber::serverSql(column);
 }
 
 QString DbDatabase::textContainsSql(const QString &column, const QString &text) const

@@ -71,6 +71,10 @@ public:
     // the rows itself.
     QString textContainsSql(const QString &column, const QString &text) const;
 
+    // A date column as the integer yyyymmdd, Null where there is no date (see DbDayNumber):
+    // the reports count and compare dates by it on every engine.
+    QString dayNumberSql(const QString &column) const;
+
 private:
     DbDatabase(Engine engine, const QString &connectionName);
     static std::unique_ptr<DbDatabase> openSqlite(const QString &path, bool create, DbError &error);

@@ -26,6 +26,11 @@ SermonListNarrowing SermonListFilter::narrowing(const SermonQuery &query)
     if (query.kind == Kind::Everything) {
         return wanted;
     }
+    if (query.kind == Kind::Sermons) {
+        wanted.join = Join::AllOf;
+        wanted.conditions.append({ Field::Keys, 0, QString(), {}, query.sermonIDs });
+        return wanted;
+    }
     if (query.kind == Kind::Passage) {
         // The database alone compares the ranges: the list rows carry no chapters.
         wanted.join = Join::AllOf;
@@ -86,6 +91,7 @@ void SermonListFilter::answerFromDatabase(const SermonListNarrowing &tested)
                                                                       : OutlineAnswer::Read;
     m_topicAnswered = tested.has(SermonListNarrowing::Field::Topic);
     m_passageAnswered = tested.has(SermonListNarrowing::Field::Passage);
+    m_keysAnswered = tested.has(SermonListNarrowing::Field::Keys);
 }
 
 void SermonListFilter::openTopicLookup()
@@ -116,6 +122,9 @@ bool SermonListFilter::includes()
         return true;
     case SermonQuery::Kind::Nothing:
         return false;
+    case SermonQuery::Kind::Sermons:
+        // The database picked exactly the chosen keys.
+        return m_keysAnswered;
     default:
         return m_query.combination ? SelectComboTest() : SelectSingleTest();
     }

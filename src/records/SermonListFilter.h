@@ -98,4 +98,5 @@ private:
     OutlineAnswer m_outlineAnswer = OutlineAnswer::Read;
     bool m_topicAnswered = false;
     bool m_passageAnswered = false;
+    bool m_keysAnswered = false;
 };

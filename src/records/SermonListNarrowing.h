@@ -13,7 +13,8 @@
 struct SermonListNarrowing
 {
     enum class Join { AllOf, AnyOf };
-    // Passage: the sermon's range overlaps one of `passages`; OtherThan: any sermon but `key`.
+    // Passage: the sermon's range overlaps one of `passages`; OtherThan: any sermon but `key`;
+    // Keys: one of `keys`.
     enum class Field {
         BibleBook,
         Preacher,
@@ -23,7 +24,8 @@ struct SermonListNarrowing
         BigIdea,
         Outline,
         Passage,
-        OtherThan
+        OtherThan,
+        Keys
     };
 
     struct Condition
@@ -35,6 +37,8 @@ struct SermonListNarrowing
         QString text;
         // The passages searched for.
         QList<BiblePassage> passages = {};
+        // The sermons chosen by key.
+        QList<qint32> keys = {};
     };
 
     Join join = Join::AllOf;

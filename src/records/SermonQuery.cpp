@@ -38,3 +38,11 @@ SermonQuery SermonQuery::onPassageOf(qint32 sermonID)
     query.passageOfSermon = sermonID;
     return query;
 }
+
+SermonQuery SermonQuery::bySermons(const QList<qint32> &sermonIDs)
+{
+    SermonQuery query;
+    query.kind = Kind::Sermons;
+    query.sermonIDs = sermonIDs;
+    return query;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 // Which sermons the sermon list shows. The selection screens (checklist, text search,
@@ -14,7 +15,8 @@ struct SermonQuery
         Everything, // every sermon, no filter
         Checklist, // by Bible book, preacher, series and topic
         TextSearch, // words in the title, big idea and outline
-        Passage // sermons whose Bible range shares a verse with a passage
+        Passage, // sermons whose Bible range shares a verse with a passage
+        Sermons // the sermons a report names, by key
     };
 
     // A checklist criterion: in use, with its chosen key; a key of -1 (or 0) means nothing
@@ -55,6 +57,9 @@ struct SermonQuery
     QString passage;
     qint32 passageOfSermon = 0;
 
+    // The sermons a report names.
+    QList<qint32> sermonIDs;
+
     static SermonQuery everything();
     // The single-criterion lists the preacher and series screens' Sermons buttons ask for.
     static SermonQuery byPreacher(qint32 preacherID);
@@ -62,4 +67,5 @@ struct SermonQuery
     static SermonQuery byPassage(const QString &reference);
     // "Sermons on This Passage": the other sermons whose range overlaps this sermon's.
     static SermonQuery onPassageOf(qint32 sermonID);
+    static SermonQuery bySermons(const QList<qint32> &sermonIDs);
 };

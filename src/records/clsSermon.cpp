@@ -147,6 +147,14 @@ QString clsSermon::conditionSql(
         return BiblePassage::overlapSql(condition.passages);
     case Field::OtherThan:
         return QStringLiteral("lngSermonID <> ") + SQLLong(condition.key);
+    case Field::Keys: {
+        if (condition.keys.isEmpty())
+            return QStringLiteral("1 = 0");
+        QStringList keys;
+        for (const qint32 key : condition.keys)
+            keys.append(SQLLong(key));
+        return QStringLiteral("lngSermonID IN (") + keys.join(QLatin1Char(',')) + QLatin1Char(')');
+    }
     }
     return {};
 }

@@ -19,6 +19,7 @@ MainMenus::MainMenus(QMenuBar *bar, QObject *parent)
     buildPrintMenu(bar);
     buildDefaultsMenu(bar);
     buildWindowMenu(bar);
+    buildReportsMenu(bar);
     buildHelpMenu(bar);
 }
 
@@ -137,6 +138,16 @@ void MainMenus::buildWindowMenu(QMenuBar *bar)
     addItem(window, "mnuWTileVert", "Tile &Vertical", 55);
     addSeparator(window, "mnuWSep");
     addItem(window, "mnuWArrange", "&Arrange Icons", 55);
+}
+
+void MainMenus::buildReportsMenu(QMenuBar *bar)
+{
+    QMenu *reports = addMenu(bar, "mnuReports", "&Reports", 80);
+    addItem(reports, "mnuRCoverage", "Scripture Coverage...", 80);
+    addItem(reports, "mnuRPerYear", "Sermons per Year...", 81);
+    addItem(reports, "mnuRUsage", "Topics and Illustrations...", 82);
+    addItem(reports, "mnuRNever", "Books Never Preached...", 83);
+    addItem(reports, "mnuRSince", "Not Preached Since...", 84);
 }
 
 void MainMenus::buildHelpMenu(QMenuBar *bar)

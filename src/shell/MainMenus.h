@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QHash>
-#include <cstddef>
 #include <QObject>
 #include <QString>
+#include <cstddef>
 
 class QAction;
 class QActionGroup;
@@ -49,6 +49,7 @@ private:
     void buildPrintMenu(QMenuBar *bar);
     void buildDefaultsMenu(QMenuBar *bar);
     void buildWindowMenu(QMenuBar *bar);
+    void buildReportsMenu(QMenuBar *bar);
     void buildHelpMenu(QMenuBar *bar);
     // A submenu of exclusive check-marked choices, each {name, caption}.
     template <std::size_t N>

@@ -114,7 +114,29 @@ QString PrintJob::pdfFilePath(const QString &title)
 
 bool PrintJob::end(const QString &title)
 {
+    return send(title, false, [this](QPrinter &printer) { return render(printer); });
+}
+
+bool PrintJob::printDrawing(const QString &title, bool landscape,
+    const std::function<void(QPainter &, const QRect &)> &paint)
+{
+    return send(title, landscape, [&paint](QPrinter &printer) {
+        QPainter painter;
+        if (!painter.begin(&printer))
+            return false;
+        paint(painter,
+            printer.pageLayout()
+                .paintRectPixels(printer.resolution())
+                .translated(-printer.pageLayout().paintRectPixels(printer.resolution()).topLeft()));
+        return painter.end();
+    });
+}
+
+bool PrintJob::send(
+    const QString &title, bool landscape, const std::function<bool(QPrinter &)> &renderPages)
+{
     QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     printer.setDocName(title);
     const QPrinterInfo system = g_ignorePrinters ? QPrinterInfo() : QPrinterInfo::defaultPrinter();
     QString pdfFile;
@@ -126,7 +148,7 @@ bool PrintJob::end(const QString &title)
     } else {
         printer.setPrinterName(system.printerName());
     }
-    if (!render(printer)) {
+    if (!renderPages(printer)) {
         const QString text = pdfFile.isEmpty()
             ? QString(QStringLiteral("The printer ") + system.printerName()
                 + QStringLiteral(" could not print ") + title + QLatin1Char('.'))

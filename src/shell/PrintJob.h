@@ -2,8 +2,11 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
+class QPainter;
 class QPrinter;
+class QRect;
 
 // One print job of plain text lines, each printed in the font name and size in effect when it
 // was printed. The commands print pieces of text and change the font between pieces; end()
@@ -44,6 +47,12 @@ public:
     // False when the printer or the file refused it (the user has been told).
     bool end(const QString &title);
 
+    // Sends one drawing (a chart), scaled to fit one page, by the same way as end(): the
+    // default printer, else a PDF file the user is told of. `paint` draws into the page
+    // rectangle it is given.
+    static bool printDrawing(const QString &title, bool landscape,
+        const std::function<void(QPainter &, const QRect &)> &paint);
+
     // Lays the lines out on an already set-up printer (a PDF file in the tests). False when
     // the printer could not be started.
     bool render(QPrinter &printer) const;
@@ -55,6 +64,9 @@ public:
 
 private:
     static QString pdfFilePath(const QString &title);
+    // Chooses the printer (or a PDF file), runs `render` and tells the user the outcome.
+    static bool send(
+        const QString &title, bool landscape, const std::function<bool(QPrinter &)> &renderPages);
 
     QList<Line> m_lines;
     QString m_fontName;

@@ -94,8 +94,8 @@ void tst_MainWindow::captionAndMenuBar()
         }
     }
     QCOMPARE(captions,
-        (QStringList {
-            "&File", "&Edit", "&Search-Text", "&Checklist", "&Defaults", "&Window", "   &Help" }));
+        (QStringList { "&File", "&Edit", "&Search-Text", "&Checklist", "&Defaults", "&Window",
+            "&Reports", "   &Help" }));
     QCOMPARE(m_main->menuBar()->actions().at(4)->text(), QStringLiteral("   &Print"));
     QCOMPARE(HelpFilePath.endsWith(QStringLiteral("/Lectorum.hlp")), true);
 }
@@ -150,7 +150,12 @@ void tst_MainWindow::menuItems_data()
         { "mnuDLocation", "Set &Location", 50 }, { "mnuWindow", "&Window", 55 },
         { "mnuWCascade", "&Cascade", 55 }, { "mnuWTileHoriz", "Tile &Horizontally", 55 },
         { "mnuWTileVert", "Tile &Vertical", 55 }, { "mnuWSep", "", 0 },
-        { "mnuWArrange", "&Arrange Icons", 55 }, { "mnuHelp", "   &Help", 60 },
+        { "mnuWArrange", "&Arrange Icons", 55 }, { "mnuReports", "&Reports", 80 },
+        { "mnuRCoverage", "Scripture Coverage...", 80 },
+        { "mnuRPerYear", "Sermons per Year...", 81 },
+        { "mnuRUsage", "Topics and Illustrations...", 82 },
+        { "mnuRNever", "Books Never Preached...", 83 },
+        { "mnuRSince", "Not Preached Since...", 84 }, { "mnuHelp", "   &Help", 60 },
         { "mnuHContents", "&Contents", 60 }, { "mnuHIndex", "&Index", 60 },
         { "mnuHSearch", "&Search", 60 }, { "mnuHSep1", "", 0 }, { "mnuHUsing", "&Using Help", 60 },
         { "mnuHSep2", "", 0 }, { "mnuHAbout", "&About...", 60 } };

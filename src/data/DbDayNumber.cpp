@@ -1,0 +1,38 @@
+#include "DbDayNumber.h"
+
+namespace {
+
+// The zero date stands for an empty date field.
+QString withoutZeroDate(const QString &expression)
+{
+    return QStringLiteral("NULLIF(") + expression + QStringLiteral(", 18991230)");
+}
+
+} // namespace
+
+QString DbDayNumber::sqliteSql(const QString &column)
+{
+    const QString c = column;
+    const QString iso = QStringLiteral("CAST(substr(%1, 1, 4) || substr(%1, 6, 2) || "
+                                       "substr(%1, 9, 2) AS INTEGER)")
+                            .arg(c);
+    // M/d/yyyy: the month before the first slash, the day before the second, the year after.
+    const QString rest = QStringLiteral("substr(%1, instr(%1, '/') + 1)").arg(c);
+    const QString us = QStringLiteral("(CAST(substr(%2, instr(%2, '/') + 1, 4) AS INTEGER) * 10000 "
+                                      "+ CAST(substr(%1, 1, instr(%1, '/') - 1) AS INTEGER) * 100 "
+                                      "+ CAST(substr(%2, 1, instr(%2, '/') - 1) AS INTEGER))")
+                           .arg(c, rest);
+    return withoutZeroDate(QStringLiteral("CASE WHEN %1 GLOB "
+                                          "'[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*' THEN ")
+                               .arg(c)
+        + iso + QStringLiteral(" WHEN %1 GLOB '[0-9]*/[0-9]*/[0-9][0-9][0-9][0-9]*' THEN ").arg(c)
+        + us + QStringLiteral(" END"));
+}
+
+QString DbDayNumber::serverSql(const QString &column)
+{
+    return withoutZeroDate(
+        QStringLiteral("CAST(EXTRACT(YEAR FROM %1) * 10000 + EXTRACT(MONTH FROM %1) * 100 "
+                       "+ EXTRACT(DAY FROM %1) AS INTEGER)")
+            .arg(column));
+}

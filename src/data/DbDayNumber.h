@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// A date column as one integer yyyymmdd, computed by the database, so that grouped queries
+// can count by year (the number / 10000), compare ranges and add whole years (+ years * 10000
+// keeps month and day, and a day after it in a year without 29 February still compares
+// later, exactly as QDate::addYears would have it). Null for Null, for text that is no date
+// and for the zero date (30 December 1899, an empty date field).
+namespace DbDayNumber {
+
+// SQLite stores the program's ISO text ("1998-06-15" or "1998-06-15 19:30:00") and may hold
+// US text ("6/15/1998 7:30:00 PM") written by older copies; both are read, as DateFromValue
+// reads them.
+QString sqliteSql(const QString &column);
+// A server's native timestamp column, through standard EXTRACT.
+QString serverSql(const QString &column);
+
+} // namespace DbDayNumber

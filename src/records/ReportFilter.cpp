@@ -1,0 +1,67 @@
+#include "ReportFilter.h"
+
+#include "DbDatabase.h"
+#include "SqlLiterals.h"
+
+#include <QStringList>
+
+QString ReportFilter::sermonConditions() const
+{
+    QStringList conditions { QStringLiteral("s.lngBibleBookID BETWEEN 1 AND 66") };
+    auto key = [&conditions](const char *column, qint32 value) {
+        if (value > 0) {
+            conditions.append(QStringLiteral("s.") + QLatin1String(column) + QStringLiteral(" = ")
+                + SQLLong(value));
+        }
+    };
+    key("lngPreacherID", preacherID);
+    key("lngTypeID", typeID);
+    key("lngSeriesID", seriesID);
+    return conditions.join(QStringLiteral(" AND "));
+}
+
+QString ReportFilter::occasionConditions() const
+{
+    QStringList conditions { QStringLiteral("dn IS NOT NULL") };
+    if (from.isValid()) {
+        conditions.append(QStringLiteral("dn >= ") + SQLLong(dayNumber(from)));
+    }
+    if (to.isValid()) {
+        conditions.append(QStringLiteral("dn <= ") + SQLLong(dayNumber(to)));
+    }
+    if (!location.trimmed().isEmpty()) {
+        conditions.append(
+            QStringLiteral("LOWER(TRIM(place)) = LOWER(") + SQLText(location) + QLatin1Char(')'));
+    }
+    return conditions.join(QStringLiteral(" AND "));
+}
+
+QString ReportFilter::occasionsCte(const DbDatabase &db, const QString &sermonCondition) const
+{
+    const QString sermons = sermonCondition.isEmpty()
+        ? sermonConditions()
+        : sermonConditions() + QStringLiteral(" AND ") + sermonCondition;
+    // The chapters a reference touches, read as BiblePassage::fromSermonColumns reads them: a
+    // beginning chapter of 0 is the whole book; an ending chapter of 0, or one before the
+    // beginning, is the beginning chapter.
+    const QString bc
+        = QStringLiteral("CASE WHEN s.intBeginChapter > 0 THEN s.intBeginChapter ELSE 0 END");
+    const QString ec = QStringLiteral(
+        "CASE WHEN s.intBeginChapter <= 0 THEN 0 WHEN s.intEndChapter > s.intBeginChapter "
+        "THEN s.intEndChapter ELSE s.intBeginChapter END");
+    const QString sermonColumns = QStringLiteral(", s.lngBibleBookID AS book, ") + bc
+        + QStringLiteral(" AS bc, ") + ec
+        + QStringLiteral(" AS ec, s.lngPreacherID AS preacher, s.lngTypeID AS stype");
+    const QString own = QStringLiteral("SELECT s.lngSermonID AS sid, -s.lngSermonID AS occid, ")
+        + db.dayNumberSql(QStringLiteral("s.dtDatePreached"))
+        + QStringLiteral(" AS dn, s.strLocation AS place") + sermonColumns
+        + QStringLiteral(" FROM tblSermons s WHERE s.dtDatePreached IS NOT NULL AND ") + sermons;
+    const QString further = QStringLiteral("SELECT s.lngSermonID, d.lngDateLocID, ")
+        + db.dayNumberSql(QStringLiteral("d.dtDatePreached")) + QStringLiteral(", d.strLocation")
+        + sermonColumns
+        + QStringLiteral(" FROM tblDateLoc d JOIN tblSermons s ON s.lngSermonID = d.lngSermonID "
+                         "WHERE d.dtDatePreached IS NOT NULL AND ")
+        + sermons;
+    return QStringLiteral("occ AS (SELECT * FROM (") + own + QStringLiteral(" UNION ALL ") + further
+        + QStringLiteral(") a WHERE ") + occasionConditions() + QLatin1Char(')');
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+class DbDatabase;
+
+// The choices every report shares: whose sermons, of which type and series, preached where
+// and when. A key of 0 (or less), an empty place and an invalid date choose everything.
+// Places compare as people write them (case and surrounding blanks do not count).
+struct ReportFilter
+{
+    qint32 preacherID = 0;
+    qint32 typeID = 0;
+    qint32 seriesID = 0;
+    QString location;
+    QDate from;
+    QDate to;
+    // Count a sermon once in a cell or bar, however often it was preached there.
+    bool countSermonsOnce = false;
+
+    // The conditions on tblSermons (aliased `s`): preacher, type, series. "1 = 1" for none.
+    QString sermonConditions() const;
+    // The conditions on an occasion (columns dn, place): dates and place. "1 = 1" for none.
+    QString occasionConditions() const;
+    // Whether only some occasions count (a date range or a place was chosen).
+    bool choosesOccasions() const
+    {
+        return from.isValid() || to.isValid() || !location.trimmed().isEmpty();
+    }
+
+    // The common table "occ": one row per time a sermon was preached that meets the filter,
+    // its own date and each of its further occasions (tblDateLoc), dated ones only:
+    // sid (sermon), occid (the sermon's own date -sid, an occasion its key), dn (the day as
+    // yyyymmdd), place, book, bc and ec (the first and last chapter the reference touches; 0
+    // and 0 for a whole book), preacher, type.
+    // `sermonCondition`, when given, narrows the sermons further (one book).
+    QString occasionsCte(const DbDatabase &db, const QString &sermonCondition = {}) const;
+
+    // A date as yyyymmdd.
+    static qint32 dayNumber(const QDate &date)
+    {
+        return date.year() * 10000 + date.month() * 100 + date.day();
+    }
+    static QDate dateOf(qint32 dayNumber)
+    {
+        return QDate(dayNumber / 10000, dayNumber / 100 % 100, dayNumber % 100);
+    }
+};

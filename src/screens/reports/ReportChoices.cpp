@@ -1,0 +1,134 @@
+#include "ReportChoices.h"
+
+#include "SermonChoiceLists.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <functional>
+
+namespace {
+
+// The earliest date stands for "no limit" and shows as "(any)".
+const QDate NoLimit(1753, 1, 1);
+
+// A checklist-style list with "(any)" first, key 0.
+QComboBox *keyList(QWidget *parent, const char *name, const QString &accessible,
+    const std::function<void(QComboBox *)> &fill)
+{
+    auto *list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setAccessibleName(accessible);
+    fill(list);
+    list->insertItem(0, QStringLiteral("(any)"), 0);
+    list->setCurrentIndex(0);
+    return list;
+}
+
+QDateEdit *dateBox(QWidget *parent, const char *name, const QString &accessible)
+{
+    auto *box = new QDateEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setAccessibleName(accessible);
+    box->setDisplayFormat(QStringLiteral("M/d/yyyy"));
+    box->setMinimumDate(NoLimit);
+    box->setSpecialValueText(QStringLiteral("(any)"));
+    box->setCalendarPopup(true);
+    box->setDate(NoLimit);
+    return box;
+}
+
+qint32 chosenKey(const QComboBox *list)
+{
+    return list->currentIndex() > 0 ? list->currentData().toInt() : 0;
+}
+
+void chooseKey(QComboBox *list, qint32 key)
+{
+    const int index = key > 0 ? list->findData(key) : 0;
+    list->setCurrentIndex(index < 0 ? 0 : index);
+}
+
+} // namespace
+
+ReportChoices::ReportChoices(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("ReportChoices"));
+    cboPreacher = keyList(this, "cboPreacher", QStringLiteral("Preacher"), [](QComboBox *list) {
+        SermonChoiceLists::fillPreachers(list, SermonChoiceLists::PreacherText::LastAndFirstName);
+    });
+    cboType = keyList(this, "cboType", QStringLiteral("Type"), &SermonChoiceLists::fillTypes);
+    cboSeries
+        = keyList(this, "cboSeries", QStringLiteral("Series"), &SermonChoiceLists::fillSeries);
+    txtLocation = new QLineEdit(this);
+    txtLocation->setObjectName(QStringLiteral("txtLocation"));
+    txtLocation->setAccessibleName(QStringLiteral("Place"));
+    txtLocation->setPlaceholderText(QStringLiteral("(any)"));
+    dtpFrom = dateBox(this, "dtpFrom", QStringLiteral("From"));
+    dtpTo = dateBox(this, "dtpTo", QStringLiteral("To"));
+    chkOnce = new QCheckBox(QStringLiteral("Count each sermon &once"), this);
+    chkOnce->setObjectName(QStringLiteral("chkOnce"));
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto labelled = [this, layout](const QString &caption, QWidget *field) {
+        auto *label = new QLabel(caption, this);
+        label->setObjectName(QStringLiteral("lbl") + field->objectName().mid(3));
+        label->setBuddy(field);
+        layout->addWidget(label);
+        layout->addWidget(field);
+    };
+    labelled(QStringLiteral("&Preacher:"), cboPreacher);
+    labelled(QStringLiteral("T&ype:"), cboType);
+    labelled(QStringLiteral("Se&ries:"), cboSeries);
+    labelled(QStringLiteral("Pl&ace:"), txtLocation);
+    labelled(QStringLiteral("&From:"), dtpFrom);
+    labelled(QStringLiteral("&To:"), dtpTo);
+    layout->addWidget(chkOnce);
+    layout->addStretch();
+
+    auto announce = [this] {
+        if (!m_loading) {
+            Q_EMIT changed();
+        }
+    };
+    for (QComboBox *list : { cboPreacher, cboType, cboSeries }) {
+        connect(list, &QComboBox::currentIndexChanged, this, announce);
+    }
+    connect(txtLocation, &QLineEdit::editingFinished, this, announce);
+    connect(dtpFrom, &QDateEdit::dateChanged, this, announce);
+    connect(dtpTo, &QDateEdit::dateChanged, this, announce);
+    connect(chkOnce, &QCheckBox::toggled, this, announce);
+}
+
+ReportFilter ReportChoices::filter() const
+{
+    ReportFilter filter;
+    filter.preacherID = chosenKey(cboPreacher);
+    filter.typeID = chosenKey(cboType);
+    filter.seriesID = chosenKey(cboSeries);
+    filter.location = txtLocation->text().trimmed();
+    filter.from = dtpFrom->date() > NoLimit ? dtpFrom->date() : QDate();
+    filter.to = dtpTo->date() > NoLimit ? dtpTo->date() : QDate();
+    filter.countSermonsOnce = chkOnce->isChecked();
+    return filter;
+}
+
+void ReportChoices::setFilter(const ReportFilter &filter)
+{
+    m_loading = true;
+    chooseKey(cboPreacher, filter.preacherID);
+    chooseKey(cboType, filter.typeID);
+    chooseKey(cboSeries, filter.seriesID);
+    txtLocation->setText(filter.location);
+    dtpFrom->setDate(filter.from.isValid() ? filter.from : NoLimit);
+    dtpTo->setDate(filter.to.isValid() ? filter.to : NoLimit);
+    chkOnce->setChecked(filter.countSermonsOnce);
+    m_loading = false;
+    Q_EMIT changed();
+}

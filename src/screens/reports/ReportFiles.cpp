@@ -1,0 +1,87 @@
+#include "ReportFiles.h"
+
+#include "UserInterface.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QLoggingCategory>
+#include <QPainter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+Q_LOGGING_CATEGORY(lcReportFiles, "lectorum.reports")
+
+namespace {
+
+QString field(const QString &text)
+{
+    static const QString special = QStringLiteral(",\"\r\n");
+    for (const QChar c : text) {
+        if (special.contains(c)) {
+            return QLatin1Char('"')
+                + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\""))
+                + QLatin1Char('"');
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+QByteArray ReportFiles::csv(const QList<QStringList> &rows)
+{
+    QString text;
+    for (const QStringList &row : rows) {
+        QStringList fields;
+        for (const QString &cell : row) {
+            fields.append(field(cell));
+        }
+        text += fields.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    }
+    return text.toUtf8();
+}
+
+bool ReportFiles::save(const QString &path, const QByteArray &content)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit()) {
+        return true;
+    }
+    qCWarning(lcReportFiles) << "could not write" << path << file.errorString();
+    MsgBox(QStringLiteral("The report could not be saved to the file:\n") + path,
+        MsgBoxStyle::OkExclamation);
+    return false;
+}
+
+bool ReportFiles::savePng(const QString &path, const QSize &size, const Painter &paint)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        paint(painter, QRect(QPoint(0, 0), size));
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return save(path, bytes);
+}
+
+bool ReportFiles::saveSvg(
+    const QString &path, const QString &title, const QSize &size, const Painter &paint)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
+    generator.setTitle(title);
+    {
+        QPainter painter(&generator);
+        paint(painter, QRect(QPoint(0, 0), size));
+    }
+    return save(path, bytes);
+}

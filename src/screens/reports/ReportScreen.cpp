@@ -1,0 +1,133 @@
+#include "ReportScreen.h"
+
+#include "HourglassGuard.h"
+#include "PrintJob.h"
+#include "ReportChoices.h"
+#include "ReportFiles.h"
+#include "UserInterface.h"
+
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+ReportScreen::ReportScreen(const QString &name, const QString &title, QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(name);
+    setWindowTitle(title);
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_choices = new ReportChoices(this);
+    m_ownRow = new QHBoxLayout;
+    m_pages = new QStackedWidget(this);
+    m_pages->setObjectName(QStringLiteral("pages"));
+    lblNoMatch = new QLabel(noMatchText(), this);
+    lblNoMatch->setObjectName(QStringLiteral("lblNoMatch"));
+    lblNoMatch->setAlignment(Qt::AlignCenter);
+    m_pages->addWidget(lblNoMatch);
+
+    auto button = [this](const QString &caption, const char *buttonName) {
+        auto *b = new QPushButton(caption, this);
+        b->setObjectName(QLatin1String(buttonName));
+        return b;
+    };
+    QPushButton *cmdPrint = button(QStringLiteral("&Print"), "cmdPrint");
+    QPushButton *cmdPng = button(QStringLiteral("Save P&NG..."), "cmdPng");
+    QPushButton *cmdSvg = button(QStringLiteral("Save S&VG..."), "cmdSvg");
+    QPushButton *cmdCsv = button(QStringLiteral("Save &CSV..."), "cmdCsv");
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton *b : { cmdPrint, cmdPng, cmdSvg, cmdCsv }) {
+        buttons->addWidget(b);
+    }
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_choices);
+    layout->addLayout(m_ownRow);
+    layout->addWidget(m_pages, 1);
+    layout->addLayout(buttons);
+
+    connect(m_choices, &ReportChoices::changed, this, &ReportScreen::refresh);
+    connect(cmdPrint, &QPushButton::clicked, this, &ReportScreen::print);
+    connect(cmdPng, &QPushButton::clicked, this,
+        [this] { chooseFile(QStringLiteral("PNG picture (*.png)"), &ReportScreen::exportPng); });
+    connect(cmdSvg, &QPushButton::clicked, this,
+        [this] { chooseFile(QStringLiteral("SVG drawing (*.svg)"), &ReportScreen::exportSvg); });
+    connect(cmdCsv, &QPushButton::clicked, this, [this] {
+        chooseFile(QStringLiteral("Comma-separated values (*.csv)"), &ReportScreen::exportCsv);
+    });
+}
+
+void ReportScreen::setView(QWidget *view)
+{
+    m_pages->insertWidget(0, view);
+}
+
+void ReportScreen::refresh()
+{
+    HourglassGuard busy;
+    bool any = false;
+    DbError error;
+    if (!load(any, error)) {
+        busy.release();
+        ShowSystemError(error);
+        any = false;
+    }
+    m_empty = !any;
+    m_pages->setCurrentIndex(m_empty ? 1 : 0);
+}
+
+bool ReportScreen::print()
+{
+    if (m_empty || !printsAsDrawing()) {
+        PrintJob job;
+        job.setFontSize(12);
+        job.print(windowTitle() + PrintJob::lineBreak());
+        job.setFontSize(PrintJob::StandardPointSize);
+        if (m_empty) {
+            job.print(noMatchText());
+        } else {
+            for (const QStringList &row : table()) {
+                job.print(row.join(QStringLiteral("    ")) + PrintJob::lineBreak());
+            }
+        }
+        return job.end(windowTitle());
+    }
+    return PrintJob::printDrawing(
+        windowTitle(), printsLandscape(), [this](QPainter &painter, const QRect &page) {
+            QFont heading = painter.font();
+            heading.setPointSizeF(12);
+            painter.setFont(heading);
+            const int headingHeight = painter.fontMetrics().height() * 2;
+            painter.drawText(
+                page.left(), page.top() + painter.fontMetrics().ascent(), windowTitle());
+            paintPicture(painter, page.adjusted(0, headingHeight, 0, 0));
+        });
+}
+
+bool ReportScreen::exportCsv(const QString &path)
+{
+    return ReportFiles::save(path, ReportFiles::csv(table()));
+}
+
+bool ReportScreen::exportPng(const QString &path)
+{
+    return ReportFiles::savePng(path, pictureSize(),
+        [this](QPainter &painter, const QRect &target) { paintPicture(painter, target); });
+}
+
+bool ReportScreen::exportSvg(const QString &path)
+{
+    return ReportFiles::saveSvg(path, windowTitle(), pictureSize(),
+        [this](QPainter &painter, const QRect &target) { paintPicture(painter, target); });
+}
+
+void ReportScreen::chooseFile(const QString &filter, bool (ReportScreen::*save)(const QString &))
+{
+    const QString path = QFileDialog::getSaveFileName(this, windowTitle(), QString(), filter);
+    if (!path.isEmpty()) {
+        (this->*save)(path);
+    }
+}

@@ -1,0 +1,78 @@
+#include "frmUsage.h"
+
+#include "ProgramGlobals.h"
+#include "ReportChoices.h"
+#include "ReportQueries.h"
+#include "ReportTableItem.h"
+#include "ReportTableView.h"
+#include "clsConfig.h"
+
+#include <QTableWidget>
+
+frmUsage::frmUsage(QWidget *parent)
+    : ReportScreen(QStringLiteral("frmUsage"), QStringLiteral("Topics and Illustrations"), parent)
+{
+    grdUsage = ReportTableView::make(this, "grdUsage", QStringLiteral("Topics and illustrations"),
+        { QStringLiteral("Kind"), QStringLiteral("Name"), QStringLiteral("Sermons"),
+            QStringLiteral("Times Preached"), QStringLiteral("First Used"), QStringLiteral("Where"),
+            QStringLiteral("Last Used"), QStringLiteral("Where"),
+            QStringLiteral("Reused at One Place") });
+    setView(grdUsage);
+    refresh();
+}
+
+int frmUsage::reusePeriodYears()
+{
+    constexpr int DefaultYears = 3;
+    bool isNumber = false;
+    const int years = ProgramConfig()
+                          .GetConfig(QStringLiteral("Library"), QStringLiteral("ReusePeriodYears"),
+                              QString::number(DefaultYears))
+                          .trimmed()
+                          .toInt(&isNumber);
+    return isNumber ? years : DefaultYears;
+}
+
+bool frmUsage::load(bool &any, DbError &error)
+{
+    const int years = reusePeriodYears();
+    QList<ReportQueries::Usage> uses;
+    const bool ok = ReportQueries::usage(choices()->filter(), years, uses, error);
+    grdUsage->setSortingEnabled(false);
+    grdUsage->setRowCount(int(uses.size()));
+    for (int r = 0; r < uses.size(); ++r) {
+        const ReportQueries::Usage &use = uses.at(r);
+        const bool topic = use.kind == ReportQueries::Usage::Kind::Topic;
+        const QString reused
+            = use.reused ? QStringLiteral("Yes, within %1 years").arg(years) : QString();
+        grdUsage->setItem(r, 0,
+            new ReportTableItem(
+                topic ? QStringLiteral("Topic") : QStringLiteral("Illustration"), topic ? 0 : 1));
+        grdUsage->setItem(r, 1, new QTableWidgetItem(use.name));
+        grdUsage->setItem(r, 2, ReportTableItem::number(use.sermons));
+        grdUsage->setItem(r, 3, ReportTableItem::number(use.times));
+        grdUsage->setItem(r, 4, ReportTableItem::date(use.first));
+        grdUsage->setItem(r, 5, new QTableWidgetItem(use.firstPlace));
+        grdUsage->setItem(r, 6, ReportTableItem::date(use.last));
+        grdUsage->setItem(r, 7, new QTableWidgetItem(use.lastPlace));
+        grdUsage->setItem(r, 8, new QTableWidgetItem(reused));
+    }
+    grdUsage->setSortingEnabled(true);
+    any = !uses.isEmpty();
+    return ok;
+}
+
+QList<QStringList> frmUsage::table() const
+{
+    return ReportTableView::rows(grdUsage);
+}
+
+QSize frmUsage::pictureSize() const
+{
+    return ReportTableView::pictureSize(grdUsage);
+}
+
+void frmUsage::paintPicture(QPainter &painter, const QRect &target) const
+{
+    ReportTableView::paint(grdUsage, painter, target);
+}
