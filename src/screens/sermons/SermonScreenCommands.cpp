@@ -1,5 +1,7 @@
 #include "SermonCommands.h"
 
+#include "NotesEditorAids.h"
+
 #include "SelectionState.h"
 #include "frmMain.h"
 #include "frmNotes.h"
@@ -105,4 +107,5 @@ void RegisterSermonScreenCommands(frmMain &main)
             "mnuDFontTimes", "mnuDFont8", "mnuDFont10", "mnuDFont12", "mnuDFont14" }) {
         main.setCommand(QLatin1String(item), &frmNotes::outlineFontCommand);
     }
+    RegisterOutlineAidCommands(main);
 }
