@@ -141,18 +141,20 @@ void PreachingView::stepRows(int rows)
     if (all.empty()) {
         return;
     }
-    std::size_t i = m_layout.rowAt(m_top);
+    // The row at the top; rows on one height (a marker beside its text) move together.
+    std::size_t i = qMin(m_layout.rowAt(m_top), all.size() - 1);
+    const qreal current = all[i].rect.top();
     if (rows > 0) {
-        // The first row below the top one (rows may sit side by side with a marker).
-        while (i < all.size() && all[i].rect.top() <= m_top + 0.5) {
+        while (i < all.size() && all[i].rect.top() <= qMax(current, m_top) + 0.5) {
             ++i;
         }
         scrollTo(i < all.size() ? all[i].rect.top() : m_layout.height());
     } else {
-        while (i > 0 && all[i - 1].rect.top() >= m_top - 0.5) {
+        while (i > 0 && all[i - 1].rect.top() >= qMin(current, m_top) - 0.5) {
             --i;
         }
-        scrollTo(i > 0 ? all[i - 1].rect.top() : 0);
+        // Back to the first row shows the page from its top, heading and all.
+        scrollTo(i > 1 ? all[i - 1].rect.top() : 0);
     }
 }
 
@@ -174,7 +176,7 @@ void PreachingView::page(int direction)
     } else {
         // Back by a page, landing on a row's top so that no row is cut in half.
         const std::size_t i = m_layout.rowAt(m_top - pageHeight());
-        const qreal top = i < rows.size() ? rows[i].rect.top() : 0;
+        const qreal top = i > 0 && i < rows.size() ? rows[i].rect.top() : 0;
         scrollTo(
             top < m_top - pageHeight() + 0.5 && i + 1 < rows.size() ? rows[i + 1].rect.top() : top);
     }
