@@ -2,6 +2,7 @@
 
 #include "ConfigCommands.h"
 #include "LibraryCommands.h"
+#include "PulpitCommands.h"
 #include "ReferenceCommands.h"
 #include "ReportCommands.h"
 #include "SelectionCommands.h"
@@ -16,4 +17,5 @@ void RegisterScreenCommands(frmMain &main)
     RegisterReferenceScreenCommands(main);
     RegisterLibraryScreenCommands(main);
     RegisterReportScreenCommands(main);
+    RegisterPulpitCommands(main);
 }

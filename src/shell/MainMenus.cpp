@@ -54,6 +54,10 @@ void MainMenus::buildEditMenu(QMenuBar *bar)
     addItem(edit, "mnuECut", "C&ut", 30);
     addItem(edit, "mnuECopy", "&Copy", 30);
     addItem(edit, "mnuEPaste", "P&aste", 30);
+    // The outline full screen for the pulpit (src/screens/pulpit).
+    addSeparator(edit, "mnuESep3");
+    addItem(edit, "mnuEPreach", "Prea&ch", PreachHelpContext)
+        ->setShortcut(QKeySequence(Qt::Key_F5));
 }
 
 void MainMenus::buildSearchMenu(QMenuBar *bar)
@@ -88,6 +92,7 @@ void MainMenus::buildPrintMenu(QMenuBar *bar)
     addItem(print, "mnuPSermon", "Selected &Sermon", 45)->setEnabled(false);
     addItem(print, "mnuPList", "Current &List", 45)->setEnabled(false);
     addItem(print, "mnuPIllustration", "&Illustration", 45)->setEnabled(false);
+    addItem(print, "mnuPPulpit", "Pul&pit Copy...", PulpitCopyHelpContext)->setEnabled(false);
     print->menuAction()->setVisible(false);
 }
 
@@ -112,6 +117,10 @@ void MainMenus::buildDefaultsMenu(QMenuBar *bar)
     action(QStringLiteral("mnuDFont8"))->setChecked(true);
     addSeparator(defaults, "mnuDsep2");
     addItem(defaults, "mnuDLocation", "Set &Location", 50);
+    // The outline editor's aids (src/screens/sermons, src/spelling).
+    addSeparator(defaults, "mnuDsep3");
+    addItem(defaults, "mnuDSpelling", "S&pelling Language...", SpellingHelpContext);
+    addItem(defaults, "mnuDRate", "Speaking &Rate...", WritingHelpContext);
 }
 
 template <std::size_t N>

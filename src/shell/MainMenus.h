@@ -21,6 +21,12 @@ public:
     static constexpr const char *HelpContextProperty = "HelpContextID";
     // The help topic of Checklist > By Passage (the passage search and preaching history).
     static constexpr int PassageHelpContext = 42;
+    // The pulpit and the outline editor's aids: the preaching view, find and count, spelling,
+    // the pulpit copy.
+    static constexpr int PreachHelpContext = 90;
+    static constexpr int WritingHelpContext = 91;
+    static constexpr int SpellingHelpContext = 92;
+    static constexpr int PulpitCopyHelpContext = 93;
 
     MainMenus(QMenuBar *bar, QObject *parent = nullptr);
 

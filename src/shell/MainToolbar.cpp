@@ -35,6 +35,7 @@ constexpr ButtonInfo Buttons[MainToolbar::ButtonCount] = {
     { "grpSeries", "Sermon Series Screen", 1700 },
     { "grpPublisher", "Publisher Screen", 1455 },
     { "grpHelp", "Help", 500 },
+    { "grpPreach", "Preach", 700 },
 };
 
 constexpr int PanelHeight = 555;
@@ -94,8 +95,8 @@ MainToolbar::MainToolbar(QWidget *parent)
         connect(button, &QToolButton::clicked, this,
             [this, number](bool pressed) { buttonClicked(number, pressed); });
         layout->addWidget(button, 0, Qt::AlignTop);
-        // Groups: clipboard, finding, sermons, reference screens, help.
-        if (number == 3 || number == 5 || number == 9 || number == 12) {
+        // Groups: clipboard, finding, sermons, reference screens, help, the pulpit.
+        if (number == 3 || number == 5 || number == 9 || number == 12 || number == 13) {
             layout->addSpacing(TwipsToPixels(120));
         }
         m_buttons[i] = button;

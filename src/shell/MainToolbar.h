@@ -7,7 +7,8 @@ class QLineEdit;
 class QTimer;
 class QToolButton;
 
-// The main window's toolbar panel `pnlToolbar`: 13 picture buttons that stay pressed or
+// The main window's toolbar panel `pnlToolbar`: 14 picture buttons (the 14th, Preach, came
+// after the first 13) that stay pressed or
 // raised, and the delayed tooltip box `txtToolTip`. Resting the mouse on a button starts
 // `Timer1`; every 800 ms tick (re)shows the box for the button hovered last, until the mouse
 // moves onto the bare panel or the work area, or a button is clicked.
@@ -15,12 +16,12 @@ class MainToolbar : public QFrame
 {
     Q_OBJECT
 public:
-    static constexpr int ButtonCount = 13;
+    static constexpr int ButtonCount = 14;
     static constexpr int TimerInterval = 800;
 
     explicit MainToolbar(QWidget *parent = nullptr);
 
-    // Buttons by their number 1..13 (left to right) or by name (`grpCut` ...).
+    // Buttons by their number 1..14 (left to right) or by name (`grpCut` ...).
     QToolButton *button(int number) const;
     QToolButton *button(const QString &name) const;
     static QString buttonName(int number);

@@ -53,19 +53,49 @@ void PrintJob::print(const QString &piece)
         m_lines.append(Line { text, m_fontName, m_pointSize });
 }
 
+void PrintJob::drawPageFrame(QPainter &painter, const QRectF &page, int number, qreal dpi) const
+{
+    QFont font = QGuiApplication::font();
+    font.setPointSizeF(StandardPointSize);
+    painter.setFont(QFont(font, painter.device()));
+    const qreal gap = dpi / 4;
+    if (!m_frame.heading.isEmpty()) {
+        painter.drawText(QRectF(page.left(), page.top() - dpi / 2, page.width(), dpi / 2 - gap / 2),
+            Qt::AlignLeft | Qt::AlignBottom | Qt::TextSingleLine, m_frame.heading);
+    }
+    if (m_frame.pageNumbers) {
+        painter.drawText(QRectF(page.left(), page.bottom() + gap / 2, page.width(), dpi / 2),
+            Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Page %1").arg(number));
+    }
+}
+
 bool PrintJob::render(QPrinter &printer) const
 {
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    // The printable area in device units; the painter's origin is its top left corner.
-    const qreal width = printer.width();
-    const qreal height = printer.height();
+    // The printable area in device units; the painter's origin is its top left corner. A
+    // page frame takes its margins off that area.
+    const qreal dpi = printer.resolution();
+    const qreal margin = m_frame.marginInches * dpi;
+    const QRectF page(margin, margin, printer.width() - 2 * margin, printer.height() - 2 * margin);
+    const qreal width = page.width();
+    const qreal height = page.height();
+    const bool framed = margin > 0 || !m_frame.heading.isEmpty() || m_frame.pageNumbers;
+    int pageNumber = 1;
+    if (framed)
+        drawPageFrame(painter, page, pageNumber, dpi);
+    painter.translate(page.topLeft());
     qreal y = 0;
     auto makeRoom = [&](qreal needed) {
         if (y > 0 && y + needed > height) {
             printer.newPage();
             y = 0;
+            if (framed) {
+                painter.translate(-page.topLeft());
+                drawPageFrame(painter, page, ++pageNumber, dpi);
+                painter.translate(page.topLeft());
+            }
         }
     };
     for (const Line &line : m_lines) {

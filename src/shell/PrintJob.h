@@ -7,6 +7,7 @@
 class QPainter;
 class QPrinter;
 class QRect;
+class QRectF;
 
 // One print job of plain text lines, each printed in the font name and size in effect when it
 // was printed. The commands print pieces of text and change the font between pieces; end()
@@ -43,6 +44,18 @@ public:
 
     const QList<Line> &lines() const { return m_lines; }
 
+    // What every page carries besides the lines (the pulpit copy): margins on all sides, a
+    // heading at the top of each page and "Page N" at its foot. A job without one fills the
+    // printable area as it always has.
+    struct PageFrame
+    {
+        qreal marginInches = 0;
+        QString heading;
+        bool pageNumbers = false;
+    };
+    void setPageFrame(const PageFrame &frame) { m_frame = frame; }
+    const PageFrame &pageFrame() const { return m_frame; }
+
     // Sends the job; `title` names it in the printer queue and in the PDF file's name.
     // False when the printer or the file refused it (the user has been told).
     bool end(const QString &title);
@@ -67,8 +80,10 @@ private:
     // Chooses the printer (or a PDF file), runs `render` and tells the user the outcome.
     static bool send(
         const QString &title, bool landscape, const std::function<bool(QPrinter &)> &renderPages);
+    void drawPageFrame(QPainter &painter, const QRectF &page, int number, qreal dpi) const;
 
     QList<Line> m_lines;
     QString m_fontName;
     qreal m_pointSize = StandardPointSize;
+    PageFrame m_frame;
 };

@@ -180,13 +180,27 @@ void drawHelp(QPainter &p)
     p.drawText(QRectF(3, 3, 26, 26), Qt::AlignCenter, QStringLiteral("?"));
 }
 
+// A lectern with an open page on it.
+void drawPreach(QPainter &p)
+{
+    p.setPen(QPen(Qt::black, 1.5));
+    p.setBrush(QColor(150, 100, 50));
+    p.drawPolygon(QPolygonF({ QPointF(6, 12), QPointF(26, 12), QPointF(22, 18), QPointF(10, 18) }));
+    p.drawRect(QRectF(14, 18, 4, 10));
+    p.drawRect(QRectF(9, 27, 14, 3));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(9, 4, 14, 8));
+    p.drawLine(QPointF(11, 7), QPointF(21, 7));
+    p.drawLine(QPointF(11, 9.5), QPointF(19, 9.5));
+}
+
 const char *themeName(int number)
 {
-    static const char *const names[]
-        = { "edit-cut", "edit-copy", "edit-paste", "edit-find", "view-list-details", "document-new",
-              "applications-internet", "accessories-text-editor", "document-save", "user-identity",
-              "x-office-address-book", "accessories-dictionary", "help-contents" };
-    return (number >= 1 && number <= 13) ? names[number - 1] : "";
+    static const char *const names[] = { "edit-cut", "edit-copy", "edit-paste", "edit-find",
+        "view-list-details", "document-new", "applications-internet", "accessories-text-editor",
+        "document-save", "user-identity", "x-office-address-book", "accessories-dictionary",
+        "help-contents", "x-office-presentation" };
+    return (number >= 1 && number <= 14) ? names[number - 1] : "";
 }
 
 } // namespace
@@ -237,6 +251,9 @@ QPixmap ToolbarPictures::drawing(int number, int size)
         break;
     case 13:
         drawHelp(p);
+        break;
+    case 14:
+        drawPreach(p);
         break;
     default:
         break;

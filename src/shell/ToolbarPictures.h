@@ -2,7 +2,7 @@
 
 #include <QIcon>
 
-// The pictures of the 13 toolbar buttons, numbered 1..13 left to right: the desktop theme's
+// The pictures of the 14 toolbar buttons, numbered 1..14 left to right: the desktop theme's
 // icon where it has one, otherwise a small drawing of our own (so the program ships no
 // picture files).
 class ToolbarPictures

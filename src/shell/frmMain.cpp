@@ -76,6 +76,7 @@ const QHash<QString, QString> &buttonMenuItems()
         { QStringLiteral("grpSeries"), QStringLiteral("mnuESeries") },
         { QStringLiteral("grpPublisher"), QStringLiteral("mnuEPublisher") },
         { QStringLiteral("grpHelp"), QStringLiteral("mnuHContents") },
+        { QStringLiteral("grpPreach"), QStringLiteral("mnuEPreach") },
     };
     return items;
 }

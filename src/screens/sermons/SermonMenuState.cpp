@@ -47,6 +47,7 @@ void SermonMenuState::screenOpened()
     }
     setItem(main, "mnuPrint", true);
     enableItem(main, "mnuPSermon", true);
+    enableItem(main, "mnuPPulpit", true);
     enableItem(main, "mnuPList", true);
     setItem(main, "mnuSearch", false);
     setItem(main, "mnuCheck", false);
@@ -64,6 +65,7 @@ void SermonMenuState::screenClosed()
         return;
     }
     enableItem(main, "mnuPSermon", false);
+    enableItem(main, "mnuPPulpit", false);
     enableItem(main, "mnuPList", false);
     // The illustration screen prints through the same menu: it stays while that one uses it.
     const QAction *illustration = main->action(QStringLiteral("mnuPIllustration"));

@@ -1,5 +1,6 @@
 #include "SermonCommands.h"
 
+#include "NotesEditorAids.h"
 #include "SharedOutline.h"
 #include "frmMain.h"
 #include "frmNotes.h"
@@ -95,4 +96,5 @@ void RegisterSermonScreenCommands(frmMain &main)
             "mnuDFontTimes", "mnuDFont8", "mnuDFont10", "mnuDFont12", "mnuDFont14" }) {
         main.setCommand(QLatin1String(item), &frmNotes::outlineFontCommand);
     }
+    RegisterOutlineAidCommands(main);
 }

@@ -1,5 +1,6 @@
 #include "frmNotes.h"
 
+#include "NotesEditorAids.h"
 #include "SharedOutline.h"
 #include "SqlLiterals.h"
 #include "UserInterface.h"
@@ -55,6 +56,7 @@ frmNotes::frmNotes(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(txtOutline);
+    new NotesEditorAids(txtOutline, layout, this);
 
     // Load.
     m_rememberedStatus = GetStatusText();
