@@ -3,6 +3,7 @@
 #include "ConfigCommands.h"
 #include "LibraryCommands.h"
 #include "ReferenceCommands.h"
+#include "ScriptureCommands.h"
 #include "SelectionCommands.h"
 #include "SermonCommands.h"
 
@@ -14,4 +15,5 @@ void RegisterScreenCommands(frmMain &main)
     RegisterSelectionScreenCommands(main);
     RegisterReferenceScreenCommands(main);
     RegisterLibraryScreenCommands(main);
+    RegisterScriptureScreenCommands(main);
 }

@@ -111,6 +111,8 @@ void MainMenus::buildDefaultsMenu(QMenuBar *bar)
     action(QStringLiteral("mnuDFont8"))->setChecked(true);
     addSeparator(defaults, "mnuDsep2");
     addItem(defaults, "mnuDLocation", "Set &Location", 50);
+    // The Bible text beside the outline (src/screens/scripture).
+    addItem(defaults, "mnuDBible", "&Bible Version...", 101);
 }
 
 template <std::size_t N>

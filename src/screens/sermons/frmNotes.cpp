@@ -1,5 +1,6 @@
 #include "frmNotes.h"
 
+#include "ScripturePane.h"
 #include "SelectionState.h"
 #include "SqlLiterals.h"
 #include "UserInterface.h"
@@ -10,6 +11,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QSplitter>
 #include <QTextCursor>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -55,6 +57,7 @@ frmNotes::frmNotes(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(txtOutline);
+    addScripturePane(layout);
 
     // Load.
     m_rememberedStatus = GetStatusText();
@@ -63,6 +66,30 @@ frmNotes::frmNotes(QWidget *parent)
     }
     setOutline(ProgramSelection().gstrOutline);
     gboolNotesOpen = true;
+}
+
+// The sermon's passage to the right of the outline, following the sermon screen's fields;
+// Insert Passage Text types the passage into the outline.
+void frmNotes::addScripturePane(QLayout *layout)
+{
+    auto *splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setObjectName(QStringLiteral("splScripture"));
+    splitter->setChildrenCollapsible(true);
+    delete layout->replaceWidget(txtOutline, splitter);
+    splitter->addWidget(txtOutline);
+    m_scripture = new ScripturePane(this);
+    splitter->addWidget(m_scripture);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    connect(m_scripture, &ScripturePane::insertRequested, this, [this](const QString &text) {
+        txtOutline->insertPlainText(text);
+        outlineReleased();
+    });
+    if (frmSermon *sermon = frmSermon::instance()) {
+        connect(sermon, &frmSermon::passageChanged, this,
+            [this, sermon] { m_scripture->setPassage(sermon->shownPassage()); });
+        m_scripture->setPassage(sermon->shownPassage());
+    }
 }
 
 frmNotes::~frmNotes()
