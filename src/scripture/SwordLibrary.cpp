@@ -225,9 +225,15 @@ ScripturePassage SwordLibrary::readBook(
         bible->setKey(*verseKey);
         const std::string raw = bible->getRawEntry();
         const sword::SWBuf shown = bible->renderText(raw.c_str(), int(raw.size()));
-        return ScriptureVerse { chapter, verse,
+        ScriptureVerse read { chapter, verse,
             QString::fromUtf8(shown.c_str(), int(shown.length())).simplified(),
             startsParagraph(raw) };
+        // The KJV marks paragraphs with a pilcrow in the text; the layout shows them.
+        if (read.text.startsWith(QChar(0x00B6))) {
+            read.text = read.text.mid(1).trimmed();
+            read.paragraph = true;
+        }
+        return read;
     };
 
     const int chapters = book->getChapterMax();
@@ -260,6 +266,18 @@ ScripturePassage SwordLibrary::readBook(
         }
     }
     if (result.verses.isEmpty()) {
+        // Text that SWORD could not unpack reads as empty: say the module is damaged rather
+        // than that the version lacks the passage.
+        const QString unreadable
+            = SwordModuleCheck::unreadableData(fromSword(bible->getConfigEntry("ModDrv")),
+                fromSword(bible->getConfigEntry("CompressType")),
+                fromSword(bible->getConfigEntry("AbsoluteDataPath")), testament);
+        if (!unreadable.isEmpty()) {
+            qCWarning(lcScripture) << "module" << result.moduleName << "unreadable:" << unreadable;
+            result.message = QStringLiteral("The Bible version %1 cannot be read: %2.")
+                                 .arg(result.moduleName, unreadable);
+            return result;
+        }
         const bool bookHasText = !readVerse(1, 1).text.isEmpty();
         result.message = bookHasText
             ? QStringLiteral("%1 has no text for %2.").arg(result.shortName, result.reading)

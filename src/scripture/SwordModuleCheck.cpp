@@ -101,6 +101,37 @@ QString checkPlain(const QString &base)
 
 } // namespace
 
+QString SwordModuleCheck::unreadableData(
+    const QString &driver, const QString &compression, const QString &dataFolder, int testament)
+{
+    if (driver.toLower() != QLatin1String("ztext")
+        || (!compression.isEmpty() && compression.toUpper() != QLatin1String("ZIP"))) {
+        return {};
+    }
+    const QString base
+        = QDir(dataFolder).filePath(testament == 1 ? QStringLiteral("ot") : QStringLiteral("nt"));
+    QByteArray blockIndex;
+    QFile data(base + QStringLiteral(".bzz"));
+    if (!readIndex(base + QStringLiteral(".bzs"), &blockIndex) || !data.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    for (qsizetype at = 0; at + 12 <= blockIndex.size(); at += 12) {
+        const quint32 size = u32(blockIndex, at + 4);
+        const quint32 unpacked = u32(blockIndex, at + 8);
+        if (size == 0 || !data.seek(u32(blockIndex, at))) {
+            continue;
+        }
+        // qUncompress takes the unpacked size (big-endian) before the zlib stream.
+        QByteArray packed(4, Qt::Uninitialized);
+        qToBigEndian<quint32>(unpacked, packed.data());
+        packed += data.read(size);
+        if (qUncompress(packed).size() != qsizetype(unpacked)) {
+            return damaged(data.fileName());
+        }
+    }
+    return {};
+}
+
 QString SwordModuleCheck::damage(const QString &driver, const QString &dataFolder)
 {
     const QString kind = driver.toLower();

@@ -131,6 +131,9 @@ void tst_Scripture::saysWhatIsMissing_data()
     QTest::newRow("damaged data")
         << "web-truncated" << matthew
         << "The Bible version engWEB2015eb cannot be read: its file %1/nt.bzz is damaged.";
+    QTest::newRow("damaged data, index sound")
+        << "web-zeroed" << matthew
+        << "The Bible version engWEB2015eb cannot be read: its file %1/nt.bzz is damaged.";
     QTest::newRow("damaged index") << "web-bad-index" << matthew
                                    << "The Bible version engWEB2015eb cannot be read: its file "
                                       "%1/ot.bzs is damaged.";
@@ -162,7 +165,13 @@ void tst_Scripture::saysWhatIsMissing()
         data = folders.useCopy(QStringLiteral("engWEB2015eb"));
         const bool index = setup.endsWith(QLatin1String("index"));
         QFile file(data + (index ? QStringLiteral("/ot.bzs") : QStringLiteral("/nt.bzz")));
-        QVERIFY(file.resize(index ? file.size() - 5 : file.size() / 2));
+        if (setup.endsWith(QLatin1String("zeroed"))) {
+            // The same size, its first half overwritten: only unpacking finds it.
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            file.write(QByteArray(int(file.size() / 2), '\0'));
+        } else {
+            QVERIFY(file.resize(index ? file.size() - 5 : file.size() / 2));
+        }
     }
     SwordLibrary library;
     const ScripturePassage read = library.read(QString(), passage);

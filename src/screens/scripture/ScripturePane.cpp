@@ -1,5 +1,6 @@
 #include "ScripturePane.h"
 
+#include "PrintCommands.h"
 #include "ScriptureService.h"
 #include "ScriptureSettings.h"
 #include "ScriptureText.h"
@@ -33,7 +34,7 @@ QString versesHtml(const ScripturePassage &passage, bool versePerLine)
             ? QStringLiteral("%1:%2").arg(verse.chapter).arg(verse.verse)
             : QString::number(verse.verse);
         chapter = verse.chapter;
-        html += QStringLiteral("<sup><b>") + number + QStringLiteral("</b></sup>&nbsp;")
+        html += QStringLiteral("<sup><b>") + number + QStringLiteral("</b></sup> ")
             + verse.text.toHtmlEscaped();
     }
     if (open) {
@@ -68,6 +69,9 @@ ScripturePane::ScripturePane(QWidget *parent)
     chkVersePerLine = new QCheckBox(QStringLiteral("&Verse per line"), this);
     chkVersePerLine->setObjectName(QStringLiteral("chkVersePerLine"));
     chkVersePerLine->setChecked(ScriptureSettings::read().versePerLine);
+    chkPrintPassage = new QCheckBox(QStringLiteral("Passage in p&rint and export"), this);
+    chkPrintPassage->setObjectName(QStringLiteral("chkPrintPassage"));
+    chkPrintPassage->setChecked(ScriptureSettings::read().printPassage);
     cmdInsertPassage = new QPushButton(QStringLiteral("Insert &Passage Text"), this);
     cmdInsertPassage->setObjectName(QStringLiteral("cmdInsertPassage"));
     cmdInsertPassage->setToolTip(QStringLiteral("Insert Passage Text (Ctrl+Shift+P)"));
@@ -75,6 +79,7 @@ ScripturePane::ScripturePane(QWidget *parent)
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(chkVersePerLine);
+    buttons->addWidget(chkPrintPassage);
     buttons->addStretch();
     buttons->addWidget(cmdInsertPassage);
     auto *layout = new QVBoxLayout(this);
@@ -93,9 +98,18 @@ ScripturePane::ScripturePane(QWidget *parent)
         ScriptureSettings::saveVersePerLine(on);
         showPassage();
     });
+    connect(chkPrintPassage, &QCheckBox::toggled, this,
+        [](bool on) { ScriptureSettings::savePrintPassage(on); });
+    SetOutlinePassageSource(
+        [this] { return chkPrintPassage->isChecked() ? passageText() : QString(); });
     ScriptureService &service = ScriptureService::instance();
     connect(&service, &ScriptureService::passageRead, this, &ScripturePane::passageRead);
     connect(&service, &ScriptureService::settingsChanged, this, &ScripturePane::requestPassage);
+}
+
+ScripturePane::~ScripturePane()
+{
+    SetOutlinePassageSource({});
 }
 
 void ScripturePane::setPassage(const BiblePassage &passage)

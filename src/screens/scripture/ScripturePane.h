@@ -15,12 +15,14 @@ class QTextBrowser;
 // or one verse a line (remembered). The text is read on ScriptureService's worker, so
 // the outline beside it stays responsive while a long passage is read; only the latest
 // passage asked for is shown. "Insert Passage Text" hands the passage as plain text to
-// whoever holds the outline (insertRequested).
+// whoever holds the outline (insertRequested). On request (remembered) the passage is also
+// printed and exported before the outline.
 class ScripturePane : public QWidget
 {
     Q_OBJECT
 public:
     explicit ScripturePane(QWidget *parent = nullptr);
+    ~ScripturePane() override;
 
     // The passage to show; an invalid passage (no book) shows nothing.
     void setPassage(const BiblePassage &passage);
@@ -45,6 +47,7 @@ private:
     QLabel *lblScriptureHeading = nullptr;
     QTextBrowser *txtScripture = nullptr;
     QCheckBox *chkVersePerLine = nullptr;
+    QCheckBox *chkPrintPassage = nullptr;
     QPushButton *cmdInsertPassage = nullptr;
 
     BiblePassage m_passage;

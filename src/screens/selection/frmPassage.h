@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PassageParser.h"
+#include "ScriptureTypes.h"
 #include "SelectionDialog.h"
 
 class QLabel;
@@ -9,8 +10,9 @@ class QPushButton;
 
 // "Find by Passage": the sermons on a Bible passage. The reference box takes what people type
 // ("Jn 3:16-21; Rom 5"); below it the passage as read ("John 3:16–21; Romans 5") or what is
-// wrong with the text, as it is typed. Select hands the reference to the sermon
-// identification screen through ProgramSelection() and shows it; its list fill then lists
+// wrong with the text, as it is typed, and under it the first verses of the (first) passage
+// in the chosen Bible version, read off the interface thread. Select hands the reference to the
+// sermon identification screen through ProgramSelection() and shows it; its list fill then lists
 // every sermon whose range overlaps the passage. Cancel (also the close box and Escape)
 // turns the passage search off.
 class frmPassage : public SelectionDialog
@@ -29,10 +31,13 @@ public:
 private:
     QLineEdit *txtPassage = nullptr;
     QLabel *lblReading = nullptr;
+    QLabel *lblPassageText = nullptr;
     QPushButton *cmdSelect = nullptr;
     QPushButton *cmdCancel = nullptr;
 
     void showReading();
+    void showPassageText(quint64 ticket, const ScripturePassage &passage);
 
     PassageParser m_parser;
+    quint64 m_textTicket = 0;
 };

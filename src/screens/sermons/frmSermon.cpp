@@ -240,10 +240,10 @@ void frmSermon::FormClear()
 
 BiblePassage frmSermon::shownPassage() const
 {
-    BiblePassage passage = BiblePassage::fromSermonColumns(
-        SermonFieldTransfer::chosenKey(ui.cboBibleBook), ReferenceNumber(ui.txtBegC->text()),
-        ReferenceNumber(ui.txtBegV->text()), ReferenceNumber(ui.txtEndC->text()),
-        ReferenceNumber(ui.txtEndV->text()));
+    BiblePassage passage
+        = BiblePassage::fromSermonColumns(SermonFieldTransfer::chosenKey(ui.cboBibleBook),
+            ReferenceNumber(ui.txtBegC->text()), ReferenceNumber(ui.txtBegV->text()),
+            ReferenceNumber(ui.txtEndC->text()), ReferenceNumber(ui.txtEndV->text()));
     passage.bookName = ui.cboBibleBook->currentText();
     return passage;
 }
