@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <localemgr.h>
 #include <markupfiltmgr.h>
 #include <swmgr.h>
 #include <swmodule.h>
@@ -15,6 +16,7 @@
 #include <versificationmgr.h>
 
 #include <cstring>
+#include <mutex>
 
 namespace {
 
@@ -54,11 +56,23 @@ bool startsParagraph(const std::string &raw)
         || head.find("<p ") != std::string::npos || head.find("\xC2\xB6") != std::string::npos; // ¶
 }
 
+// SWORD's locale manager reads every translation of the book names (some 100 files) when
+// first used, which is most of the time it takes to open. We never let SWORD name or parse a
+// book (books go by their OSIS names and numbers), so it gets a manager over a folder that
+// cannot exist and keeps only its built-in English.
+void skipLocaleFiles()
+{
+    static std::once_flag once;
+    std::call_once(
+        once, [] { sword::LocaleMgr::setSystemLocaleMgr(new sword::LocaleMgr("/dev/null/")); });
+}
+
 } // namespace
 
 SwordLibrary::SwordLibrary()
     : m_cleanup(std::make_unique<SwordTextCleanup>())
 {
+    skipLocaleFiles();
     const QStringList folders = moduleFolders();
     if (folders.isEmpty()) {
         return;

@@ -11,41 +11,22 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
 
-// The verses as HTML: numbers raised, paragraphs as the version marks them (or one verse a
-// line), a new chapter's first verse numbered "4:1".
-QString versesHtml(const ScripturePassage &passage, bool versePerLine)
+// Verses put into the view per pass of the event loop: a batch lays out in a few
+// milliseconds, so typing in the outline beside it is never held up for long.
+constexpr int FillBatch = 24;
+
+QTextCharFormat numberFormat()
 {
-    QString html;
-    int chapter = passage.verses.isEmpty() ? 0 : passage.verses.first().chapter;
-    bool open = false;
-    for (const ScriptureVerse &verse : passage.verses) {
-        const bool newChapter = verse.chapter != chapter;
-        if (!open || versePerLine || verse.paragraph || newChapter) {
-            html += open ? QStringLiteral("</p><p>") : QStringLiteral("<p>");
-            open = true;
-        } else {
-            html += QLatin1Char(' ');
-        }
-        const QString number = newChapter
-            ? QStringLiteral("%1:%2").arg(verse.chapter).arg(verse.verse)
-            : QString::number(verse.verse);
-        chapter = verse.chapter;
-        html += QStringLiteral("<sup><b>") + number + QStringLiteral("</b></sup> ")
-            + verse.text.toHtmlEscaped();
-    }
-    if (open) {
-        html += QStringLiteral("</p>");
-    }
-    if (passage.moreVerses > 0) {
-        html += QStringLiteral("<p><i>")
-            + ScriptureText::moreLine(passage.moreVerses).toHtmlEscaped()
-            + QStringLiteral("</i></p>");
-    }
-    return html;
+    QTextCharFormat format;
+    format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    format.setFontWeight(QFont::Bold);
+    return format;
 }
 
 } // namespace
@@ -129,7 +110,6 @@ void ScripturePane::requestPassage()
         m_ticket = 0;
         m_shown = ScripturePassage();
         showPassage();
-        Q_EMIT passageShown();
         return;
     }
     m_ticket = ScriptureService::instance().request(ScriptureSettings::read().version, m_passage);
@@ -143,25 +123,76 @@ void ScripturePane::passageRead(quint64 ticket, const ScripturePassage &passage)
     m_ticket = 0;
     m_shown = passage;
     showPassage();
-    Q_EMIT passageShown();
 }
 
 void ScripturePane::showPassage()
 {
+    ++m_fillGeneration;
+    m_filling = false;
     cmdInsertPassage->setEnabled(m_shown.ok());
+    txtScripture->clear();
     if (m_shown.reading.isEmpty()) {
         lblScriptureHeading->clear();
-        txtScripture->clear();
-        return;
+    } else {
+        lblScriptureHeading->setText(m_shown.shortName.isEmpty()
+                ? m_shown.reading
+                : m_shown.reading + QStringLiteral(" — ") + m_shown.shortName);
     }
-    lblScriptureHeading->setText(m_shown.shortName.isEmpty()
-            ? m_shown.reading
-            : m_shown.reading + QStringLiteral(" — ") + m_shown.shortName);
     if (!m_shown.ok()) {
         txtScripture->setPlainText(m_shown.message);
+        Q_EMIT passageShown();
         return;
     }
-    txtScripture->setHtml(versesHtml(m_shown, chkVersePerLine->isChecked()));
+    m_filled = 0;
+    m_filling = true;
+    appendVerses(m_fillGeneration);
+}
+
+// Paragraphs as the version marks them (or one verse a line), numbers raised, a new
+// chapter's first verse numbered "4:1".
+void ScripturePane::appendVerses(quint64 generation)
+{
+    if (generation != m_fillGeneration) {
+        return; // another passage (or layout) came meanwhile
+    }
+    const bool versePerLine = chkVersePerLine->isChecked();
+    const QList<ScriptureVerse> &verses = m_shown.verses;
+    QTextCursor cursor(txtScripture->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.beginEditBlock();
+    const QTextCharFormat plain;
+    const QTextCharFormat number = numberFormat();
+    const int end = qMin(int(verses.size()), m_filled + FillBatch);
+    for (; m_filled < end; ++m_filled) {
+        const ScriptureVerse &verse = verses.at(m_filled);
+        const bool newChapter = m_filled > 0 && verses.at(m_filled - 1).chapter != verse.chapter;
+        if (m_filled > 0) {
+            if (versePerLine || verse.paragraph || newChapter) {
+                cursor.insertBlock();
+            } else {
+                cursor.insertText(QStringLiteral(" "), plain);
+            }
+        }
+        cursor.insertText(newChapter ? QStringLiteral("%1:%2").arg(verse.chapter).arg(verse.verse)
+                                     : QString::number(verse.verse),
+            number);
+        cursor.insertText(QLatin1Char(' ') + verse.text, plain);
+    }
+    if (m_filled < verses.size()) {
+        cursor.endEditBlock();
+        QTimer::singleShot(0, this, [this, generation] { appendVerses(generation); });
+        return;
+    }
+    if (m_shown.moreVerses > 0) {
+        QTextCharFormat italic;
+        italic.setFontItalic(true);
+        cursor.insertBlock();
+        cursor.insertText(ScriptureText::moreLine(m_shown.moreVerses), italic);
+    }
+    cursor.endEditBlock();
+    txtScripture->moveCursor(QTextCursor::Start);
+    m_filling = false;
+    Q_EMIT passageShown();
 }
 
 QString ScripturePane::passageText()

@@ -28,8 +28,8 @@ public:
     void setPassage(const BiblePassage &passage);
     // The passage shown, once read (reading, version, verses or message).
     const ScripturePassage &shown() const { return m_shown; }
-    // True while an answer is awaited.
-    bool isReading() const { return m_ticket != 0; }
+    // True while an answer is awaited or the verses are still being put in.
+    bool isReading() const { return m_ticket != 0 || m_filling; }
     // The passage as plain text for the outline, read now when the pane has not got it yet.
     QString passageText();
 
@@ -42,6 +42,7 @@ private:
     void requestPassage();
     void passageRead(quint64 ticket, const ScripturePassage &passage);
     void showPassage();
+    void appendVerses(quint64 generation);
     void insertPassage();
 
     QLabel *lblScriptureHeading = nullptr;
@@ -53,4 +54,8 @@ private:
     BiblePassage m_passage;
     ScripturePassage m_shown;
     quint64 m_ticket = 0;
+    // The verses go into the view a few at a time, one batch per pass of the event loop.
+    int m_filled = 0;
+    quint64 m_fillGeneration = 0;
+    bool m_filling = false;
 };
