@@ -15,6 +15,7 @@
 #include <versekey.h>
 #include <versificationmgr.h>
 
+#include <cctype>
 #include <cstring>
 #include <mutex>
 
@@ -47,13 +48,27 @@ QString fromSword(const char *text)
     return text ? QString::fromUtf8(text) : QString();
 }
 
-// A paragraph starts in the raw entry before its first word.
+// A paragraph starts in the raw entry before its first word: the markup before the first
+// character of text opens one.
 bool startsParagraph(const std::string &raw)
 {
-    const size_t word = raw.find("<w ");
-    const std::string head = raw.substr(0, word);
-    return head.find("type=\"x-p\"") != std::string::npos || head.find("<p>") != std::string::npos
-        || head.find("<p ") != std::string::npos || head.find("\xC2\xB6") != std::string::npos; // ¶
+    std::size_t text = 0;
+    while (text < raw.size()) {
+        if (raw[text] == '<') {
+            const std::size_t close = raw.find('>', text);
+            text = close == std::string::npos ? raw.size() : close + 1;
+        } else if (std::isspace(static_cast<unsigned char>(raw[text]))) {
+            ++text;
+        } else {
+            break;
+        }
+    }
+    const std::string head = raw.substr(0, text);
+    const bool opensDiv
+        = head.find("type=\"x-p\"") != std::string::npos && head.find("sID=") != std::string::npos;
+    return opensDiv || head.find("<p>") != std::string::npos
+        || head.find("<p ") != std::string::npos
+        || raw.compare(text, 2, "\xC2\xB6") == 0; // the KJV's pilcrow
 }
 
 // SWORD's locale manager reads every translation of the book names (some 100 files) when

@@ -10,7 +10,8 @@
 //    behind when the footnote filter drops it ("Christ, the"); before punctuation it leaves
 //    none;
 //  - nothing after the end of the book belongs to the verse: some modules carry appendices
-//    (the WEB its glossary) inside the last verse's entry.
+//    (the WEB its glossary) inside the last verse's entry;
+//  - word tags (Strong's numbers, morphology) go before SWORD's filters parse them.
 // Included only by the scripture library's own sources (SWORD's headers are system headers
 // there).
 class SwordTextCleanup : public sword::SWFilter

@@ -21,6 +21,8 @@ private Q_SLOTS:
     void readsPassages();
     void saysWhatIsMissing_data();
     void saysWhatIsMissing();
+    void marksParagraphs_data();
+    void marksParagraphs();
     void listsVersions();
     void serviceAnswersOffTheInterfaceThread();
 };
@@ -180,6 +182,35 @@ void tst_Scripture::saysWhatIsMissing()
     QCOMPARE(read.message, message.contains(QLatin1String("%1")) ? message.arg(data) : message);
     // The plain text put into an outline names the passage and says the same.
     QCOMPARE(ScriptureText::plain(read), read.reading + QLatin1Char('\n') + read.message);
+}
+
+void tst_Scripture::marksParagraphs_data()
+{
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<BiblePassage>("passage");
+    QTest::addColumn<bool>("paragraph");
+
+    // The WEB opens paragraphs with markup, the KJV with a pilcrow in the text.
+    QTest::newRow("WEB, opens one")
+        << "engWEB2015eb" << passage(66, "Revelation", 22, 21, 22, 21) << true;
+    QTest::newRow("WEB, runs on") << "engWEB2015eb" << passage(66, "Revelation", 22, 19, 22, 19)
+                                  << false;
+    QTest::newRow("KJV, pilcrow") << "engKJV2006eb" << passage(43, "John", 3, 16, 3, 16) << true;
+    QTest::newRow("KJV, runs on") << "engKJV2006eb" << passage(43, "John", 3, 17, 3, 17) << false;
+}
+
+void tst_Scripture::marksParagraphs()
+{
+    QFETCH(QString, version);
+    QFETCH(BiblePassage, passage);
+    QFETCH(bool, paragraph);
+
+    ScriptureFolders folders;
+    folders.useSystem();
+    const ScripturePassage read = SwordLibrary().read(version, passage);
+    QVERIFY2(read.ok(), qPrintable(read.message));
+    QCOMPARE(read.verses.first().paragraph, paragraph);
+    QVERIFY(read.verses.first().text.front().isLetter());
 }
 
 void tst_Scripture::listsVersions()

@@ -8,9 +8,9 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTextBrowser>
 #include <QTextCursor>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -19,7 +19,7 @@ namespace {
 
 // Verses put into the view per pass of the event loop: a batch lays out in a few
 // milliseconds, so typing in the outline beside it is never held up for long.
-constexpr int FillBatch = 24;
+constexpr int FillBatch = 12;
 
 QTextCharFormat numberFormat()
 {
@@ -43,10 +43,11 @@ ScripturePane::ScripturePane(QWidget *parent)
     QFont bold = lblScriptureHeading->font();
     bold.setBold(true);
     lblScriptureHeading->setFont(bold);
-    txtScripture = new QTextBrowser(this);
+    txtScripture = new QPlainTextEdit(this);
     txtScripture->setObjectName(QStringLiteral("txtScripture"));
     txtScripture->setAccessibleName(QStringLiteral("Passage text"));
-    txtScripture->setOpenLinks(false);
+    txtScripture->setReadOnly(true);
+    txtScripture->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     chkVersePerLine = new QCheckBox(QStringLiteral("&Verse per line"), this);
     chkVersePerLine->setObjectName(QStringLiteral("chkVersePerLine"));
     chkVersePerLine->setChecked(ScriptureSettings::read().versePerLine);

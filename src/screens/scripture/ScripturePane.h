@@ -8,7 +8,7 @@
 class QCheckBox;
 class QLabel;
 class QPushButton;
-class QTextBrowser;
+class QPlainTextEdit;
 
 // The sermon's passage in the chosen Bible version, beside the outline: the reference and
 // the version's short name as heading, then the verses with their numbers, in paragraphs
@@ -46,7 +46,7 @@ private:
     void insertPassage();
 
     QLabel *lblScriptureHeading = nullptr;
-    QTextBrowser *txtScripture = nullptr;
+    QPlainTextEdit *txtScripture = nullptr;
     QCheckBox *chkVersePerLine = nullptr;
     QCheckBox *chkPrintPassage = nullptr;
     QPushButton *cmdInsertPassage = nullptr;
@@ -54,7 +54,9 @@ private:
     BiblePassage m_passage;
     ScripturePassage m_shown;
     quint64 m_ticket = 0;
-    // The verses go into the view a few at a time, one batch per pass of the event loop.
+    // The verses go into the view a few at a time, one batch per pass of the event loop. The
+    // view is a plain text box: it lays out only the lines it shows, so a long passage costs
+    // no more to show than a short one.
     int m_filled = 0;
     quint64 m_fillGeneration = 0;
     bool m_filling = false;

@@ -20,7 +20,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSplitter>
-#include <QTextBrowser>
 
 using namespace SermonScreenFixture;
 
@@ -92,7 +91,7 @@ ScripturePane *tst_ScripturePane::pane() const
 
 QString tst_ScripturePane::paneText() const
 {
-    return widget<QTextBrowser>(pane(), "txtScripture")->toPlainText();
+    return widget<QPlainTextEdit>(pane(), "txtScripture")->toPlainText();
 }
 
 QString tst_ScripturePane::heading() const
