@@ -1,5 +1,7 @@
 #include "../selection/SermonScreenFixture.h"
 
+#include "ExportPaths.h"
+#include "LibraryCommands.h"
 #include "PrintCommands.h"
 #include "PrintJob.h"
 #include "ScriptureFolders.h"
@@ -39,6 +41,7 @@ private Q_SLOTS:
     void insertPassageThenSave();
     void passageDialogShowsTheVerses();
     void bibleVersionIsRemembered();
+    void passagePrintedBeforeTheOutline_data();
     void passagePrintedBeforeTheOutline();
 
 private:
@@ -233,23 +236,43 @@ void tst_ScripturePane::bibleVersionIsRemembered()
                                               "only begotten Son")));
 }
 
+void tst_ScripturePane::passagePrintedBeforeTheOutline_data()
+{
+    QTest::addColumn<bool>("exported"); // File > Export > Outline as Document..., else printed
+    QTest::newRow("printed") << false;
+    QTest::newRow("exported as text") << true;
+}
+
+// The printed page (read back from the PDF) or the exported document: the passage first.
 void tst_ScripturePane::passagePrintedBeforeTheOutline()
 {
+    QFETCH(bool, exported);
     CHECKED_STEP(chooseRow(2)); // Psalm 23
     QCOMPARE(OutlinePassageText(), QString()); // off by default
     widget<QCheckBox>(pane(), "chkPrintPassage")->setChecked(true);
     QVERIFY(ScriptureSettings::read().printPassage);
-    PrintJob::setIgnorePrinters(true);
-    PrintSelectedSermon();
-    PrintJob::setIgnorePrinters(false);
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), { PrintJob::lastPdfFile(), QStringLiteral("-") });
-    QVERIFY(text.waitForFinished(30000));
-    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    QString printed;
+    if (exported) {
+        RegisterExportCommands(*m_main);
+        const QString path = m_folders->path() + QStringLiteral("/psalm.txt");
+        ExportPaths::queueAnswer(path, 2);
+        m_main->runCommand(QStringLiteral("mnuFExportOutline"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        printed = QString::fromUtf8(file.readAll());
+    } else {
+        PrintJob::setIgnorePrinters(true);
+        PrintSelectedSermon();
+        PrintJob::setIgnorePrinters(false);
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), { PrintJob::lastPdfFile(), QStringLiteral("-") });
+        QVERIFY(text.waitForFinished(30000));
+        printed = QString::fromUtf8(text.readAllStandardOutput());
+        QFile::remove(PrintJob::lastPdfFile());
+    }
     const qsizetype psalm = printed.indexOf(QLatin1String("Yahweh is my shepherd"));
     const qsizetype outline = printed.indexOf(QLatin1String("The Lord is my shepherd"));
     QVERIFY2(psalm >= 0 && outline > psalm, qPrintable(printed.left(400)));
-    QFile::remove(PrintJob::lastPdfFile());
 }
 
 QTEST_MAIN(tst_ScripturePane)
