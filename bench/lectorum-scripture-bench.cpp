@@ -241,6 +241,11 @@ int main(int argc, char **argv)
     const double relay = longestStall(pane, [&] { layout->toggle(); });
     row("interface thread held, pane refills Ps 119", relay, idleStall(since(filling)));
     layout->toggle();
+    // Once the pane has shown text (fonts and glyphs ready): another read of the same size.
+    longestStall(pane, [&] { pane.setPassage(passage(19, "Psalms", 118, 0, 0)); });
+    filling.restart();
+    const double again = longestStall(pane, [&] { pane.setPassage(psalm119); });
+    row("interface thread held, later read+fill Ps 119", again, idleStall(since(filling)));
     std::printf("peak memory added by the first passage: %.1f MB (SWORD alone: %.1f MB)\n",
         product.megabytes, baseline.megabytes);
     std::printf(

@@ -130,6 +130,7 @@ void ScripturePane::showPassage()
 {
     ++m_fillGeneration;
     m_filling = false;
+    txtScripture->viewport()->setUpdatesEnabled(true);
     cmdInsertPassage->setEnabled(m_shown.ok());
     txtScripture->clear();
     if (m_shown.reading.isEmpty()) {
@@ -146,6 +147,8 @@ void ScripturePane::showPassage()
     }
     m_filled = 0;
     m_filling = true;
+    // Painted once, when complete: a paint per batch would cost more than the batch.
+    txtScripture->viewport()->setUpdatesEnabled(false);
     appendVerses(m_fillGeneration);
 }
 
@@ -193,6 +196,7 @@ void ScripturePane::appendVerses(quint64 generation)
     cursor.endEditBlock();
     txtScripture->moveCursor(QTextCursor::Start);
     m_filling = false;
+    txtScripture->viewport()->setUpdatesEnabled(true);
     Q_EMIT passageShown();
 }
 
