@@ -5,6 +5,7 @@
 #include "PulpitCommands.h"
 #include "ReferenceCommands.h"
 #include "ReportCommands.h"
+#include "ScriptureCommands.h"
 #include "SelectionCommands.h"
 #include "SermonCommands.h"
 
@@ -18,4 +19,5 @@ void RegisterScreenCommands(frmMain &main)
     RegisterLibraryScreenCommands(main);
     RegisterReportScreenCommands(main);
     RegisterPulpitCommands(main);
+    RegisterScriptureScreenCommands(main);
 }

@@ -121,6 +121,8 @@ void MainMenus::buildDefaultsMenu(QMenuBar *bar)
     addSeparator(defaults, "mnuDsep3");
     addItem(defaults, "mnuDSpelling", "S&pelling Language...", SpellingHelpContext);
     addItem(defaults, "mnuDRate", "Speaking &Rate...", WritingHelpContext);
+    // The Bible text beside the outline (src/screens/scripture).
+    addItem(defaults, "mnuDBible", "&Bible Version...", 101);
 }
 
 template <std::size_t N>

@@ -37,7 +37,23 @@ QString textOf(const QWidget *control)
     return {};
 }
 
+OutlinePassageSource &passageSource()
+{
+    static OutlinePassageSource source;
+    return source;
+}
+
 } // namespace
+
+void SetOutlinePassageSource(OutlinePassageSource source)
+{
+    passageSource() = std::move(source);
+}
+
+QString OutlinePassageText()
+{
+    return passageSource() ? passageSource()() : QString();
+}
 
 void ComposeSermonOutline(
     PrintJob &job, const QString &outline, const QString &fontName, int pointSize)
@@ -75,7 +91,10 @@ void PrintSelectedSermon()
         return;
     // A closed notes window has handed its text back on closing.
     const QWidget *outline = screenControl("frmNotes", "txtOutline");
-    const QString text = outline ? textOf(outline) : SharedOutline().text;
+    QString text = outline ? textOf(outline) : SharedOutline().text;
+    const QString passage = OutlinePassageText();
+    if (!passage.isEmpty())
+        text = passage + PrintJob::lineBreak() + PrintJob::lineBreak() + text;
     PrintJob job;
     ComposeSermonOutline(job, text, main->outlineFontName(), main->outlineFontSize());
     job.end(QStringLiteral("Sermon Outline"));

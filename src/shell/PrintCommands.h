@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class DataGrid;
 class PrintJob;
 class frmMain;
@@ -26,6 +28,13 @@ void ComposeSermonOutline(
     PrintJob &job, const QString &outline, const QString &fontName, int pointSize);
 void ComposeSermonList(PrintJob &job, const DataGrid &grid);
 void ComposeIllustration(PrintJob &job, const QString &illustration);
+
+// The Bible passage put before a printed or exported outline, "" for none. The notes
+// window's passage pane installs the source while it is open (and the user has asked for
+// the passage on paper); an empty source is none.
+using OutlinePassageSource = std::function<QString()>;
+void SetOutlinePassageSource(OutlinePassageSource source);
+QString OutlinePassageText();
 
 // The most rows (heading included) a printed list holds.
 inline constexpr int PrintedListRows = 500;

@@ -5,6 +5,7 @@
 #include "OutlineDocument.h"
 #include "OutlineFileNames.h"
 #include "OutlineFolderExport.h"
+#include "PrintCommands.h"
 #include "SermonListCsv.h"
 #include "UserInterface.h"
 #include "frmExportOutlines.h"
@@ -133,6 +134,10 @@ void exportOutline(frmMain &main)
     const QString path = withSuffix(choice.path, OutlineDocument::suffixFor(chosen));
     if (!ExportPaths::mayReplace(path))
         return;
+    // The passage text first when the user asked for it beside the outline.
+    const QString passage = OutlinePassageText();
+    if (!passage.isEmpty())
+        rows.first().outline = passage + QStringLiteral("\n\n") + rows.first().outline;
     QString failure;
     if (!OutlineDocument::write(path, rows.first(), failure))
         MsgBox(failure, MsgBoxStyle::OkExclamation);

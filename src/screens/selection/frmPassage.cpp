@@ -2,6 +2,9 @@
 
 #include "HourglassGuard.h"
 #include "SermonQuery.h"
+#include "ScriptureService.h"
+#include "ScriptureSettings.h"
+#include "ScriptureText.h"
 #include "UserInterface.h"
 #include "frmMain.h"
 
@@ -12,6 +15,10 @@
 #include <QVBoxLayout>
 
 QString frmPassage::s_lastReference;
+namespace {
+// The dialog shows the beginning of the passage, enough to recognise it.
+constexpr int PassageTextVerses = 3;
+} // namespace
 
 frmPassage::frmPassage(QWidget *parent)
     : SelectionDialog(parent)
@@ -35,15 +42,26 @@ frmPassage::frmPassage(QWidget *parent)
     lblReading->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     lblReading->setMinimumHeight(lblReading->fontMetrics().height() * 2);
 
+    // The first verses as read; its text is what a screen reader reads.
+    lblPassageText = new QLabel(this);
+    lblPassageText->setObjectName(QStringLiteral("lblPassageText"));
+    lblPassageText->setTextFormat(Qt::PlainText);
+    lblPassageText->setWordWrap(true);
+    lblPassageText->setMinimumHeight(lblPassageText->fontMetrics().height() * 4);
+    lblPassageText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
     QHBoxLayout *buttons = selectCancelRow(cmdSelect, cmdCancel);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(caption);
     layout->addWidget(txtPassage);
     layout->addWidget(lblReading);
+    layout->addWidget(lblPassageText);
     layout->addLayout(buttons);
 
     connect(txtPassage, &QLineEdit::textChanged, this, &frmPassage::showReading);
+    connect(&ScriptureService::instance(), &ScriptureService::passageRead, this,
+        &frmPassage::showPassageText);
     connect(cmdSelect, &QPushButton::clicked, this, &frmPassage::cmdSelect_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmPassage::cmdCancel_Click);
 
@@ -66,12 +84,31 @@ frmPassage *frmPassage::load()
 
 void frmPassage::showReading()
 {
+    m_textTicket = 0;
     if (txtPassage->text().trimmed().isEmpty()) {
         lblReading->clear();
+        lblPassageText->clear();
         return;
     }
     const PassageParser::Result result = m_parser.parse(txtPassage->text());
     lblReading->setText(result.ok() ? BiblePassage::reading(result.passages) : result.message);
+    if (!result.ok()) {
+        lblPassageText->clear();
+        return;
+    }
+    m_textTicket = ScriptureService::instance().request(
+        ScriptureSettings::read().version, result.passages.first(), PassageTextVerses);
+}
+
+void frmPassage::showPassageText(quint64 ticket, const ScripturePassage &passage)
+{
+    if (ticket == 0 || ticket != m_textTicket) {
+        return;
+    }
+    m_textTicket = 0;
+    lblPassageText->setText(passage.ok() ? ScriptureText::verses(passage) + QStringLiteral(" (")
+                + passage.shortName + QLatin1Char(')')
+                                         : passage.message);
 }
 
 void frmPassage::cmdSelect_Click()

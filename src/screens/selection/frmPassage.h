@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PassageParser.h"
+#include "ScriptureTypes.h"
 #include "SelectionDialog.h"
 
 class QLabel;
@@ -11,7 +12,8 @@ class QPushButton;
 // ("Jn 3:16-21; Rom 5"); below it the passage as read ("John 3:16–21; Romans 5") or what is
 // wrong with the text, as it is typed. Select hands the reference as a SermonQuery to the
 // sermon identification screen, which lists every sermon whose range overlaps the passage.
-// Cancel (also the close box and Escape) hands over nothing.
+// Cancel (also the close box and Escape) hands over nothing. Under the reading, the first
+// verses of the (first) passage in the chosen Bible version, read off the interface thread.
 class frmPassage : public SelectionDialog
 {
     Q_OBJECT
@@ -28,12 +30,15 @@ public:
 private:
     QLineEdit *txtPassage = nullptr;
     QLabel *lblReading = nullptr;
+    QLabel *lblPassageText = nullptr;
     QPushButton *cmdSelect = nullptr;
     QPushButton *cmdCancel = nullptr;
 
     void showReading();
+    void showPassageText(quint64 ticket, const ScripturePassage &passage);
 
     PassageParser m_parser;
     // The last reference searched for in this run, offered again when the dialog opens.
     static QString s_lastReference;
+    quint64 m_textTicket = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "NotesEditorAids.h"
 #include "SharedOutline.h"
+#include "ScripturePane.h"
 #include "SqlLiterals.h"
 #include "UserInterface.h"
 #include "frmMain.h"
@@ -11,6 +12,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QSplitter>
 #include <QTextCursor>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -56,6 +58,7 @@ frmNotes::frmNotes(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(txtOutline);
+    addScripturePane(layout);
     new NotesEditorAids(txtOutline, layout, this);
 
     // Load.
@@ -65,6 +68,30 @@ frmNotes::frmNotes(QWidget *parent)
     }
     setOutline(SharedOutline().text);
     gboolNotesOpen = true;
+}
+
+// The sermon's passage to the right of the outline, following the sermon screen's fields;
+// Insert Passage Text types the passage into the outline.
+void frmNotes::addScripturePane(QLayout *layout)
+{
+    auto *splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setObjectName(QStringLiteral("splScripture"));
+    splitter->setChildrenCollapsible(true);
+    delete layout->replaceWidget(txtOutline, splitter);
+    splitter->addWidget(txtOutline);
+    m_scripture = new ScripturePane(this);
+    splitter->addWidget(m_scripture);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    connect(m_scripture, &ScripturePane::insertRequested, this, [this](const QString &text) {
+        txtOutline->insertPlainText(text);
+        outlineReleased();
+    });
+    if (frmSermon *sermon = frmSermon::instance()) {
+        connect(sermon, &frmSermon::passageChanged, this,
+            [this, sermon] { m_scripture->setPassage(sermon->shownPassage()); });
+        m_scripture->setPassage(sermon->shownPassage());
+    }
 }
 
 frmNotes::~frmNotes()

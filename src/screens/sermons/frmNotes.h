@@ -3,8 +3,10 @@
 #include <QPointer>
 #include <QWidget>
 
+class QLayout;
 class QMdiSubWindow;
 class QPlainTextEdit;
+class ScripturePane;
 
 // "Sermon Outline & Notes": the outline of the sermon shown on the sermon identification
 // screen, in one multi-line box, txtOutline. The window never writes to the database: the
@@ -52,11 +54,13 @@ protected:
 
 private:
     QPlainTextEdit *txtOutline = nullptr;
+    ScripturePane *m_scripture = nullptr;
 
     explicit frmNotes(QWidget *parent = nullptr);
     void outlineReleased();
     void unload();
     void watchFrame(QMdiSubWindow *frame);
+    void addScripturePane(QLayout *layout);
 
     QPointer<QMdiSubWindow> m_frame;
     QString m_rememberedStatus;

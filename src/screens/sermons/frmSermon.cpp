@@ -109,6 +109,10 @@ void frmSermon::connectControls()
              ui.txtTitle, ui.txtBigIdea, ui.txtDatePreached, ui.txtLocation }) {
         connect(box, &QLineEdit::textEdited, this, &frmSermon::DataHasChanged);
     }
+    for (QLineEdit *box : { ui.txtBegC, ui.txtBegV, ui.txtEndC, ui.txtEndV }) {
+        connect(box, &QLineEdit::editingFinished, this, &frmSermon::passageChanged);
+    }
+    connect(ui.cboBibleBook, &QComboBox::activated, this, &frmSermon::passageChanged);
     ui.txtEndV->installEventFilter(this);
     ui.txtTitle->installEventFilter(this);
     ui.lblPreacher->installEventFilter(this);
@@ -215,6 +219,7 @@ void frmSermon::FormShow()
                 rs->close();
                 notes->showWindow(false, false);
                 SermonPassageHistory::showHistory(ui);
+                Q_EMIT passageChanged();
             }
         }
         selection.glngListRow = 1;
@@ -232,6 +237,17 @@ void frmSermon::FormClear()
     if (frmNotes *notes = frmNotes::instance()) {
         notes->setOutline(QString());
     }
+    Q_EMIT passageChanged();
+}
+
+BiblePassage frmSermon::shownPassage() const
+{
+    BiblePassage passage
+        = BiblePassage::fromSermonColumns(SermonFieldTransfer::chosenKey(ui.cboBibleBook),
+            ReferenceNumber(ui.txtBegC->text()), ReferenceNumber(ui.txtBegV->text()),
+            ReferenceNumber(ui.txtEndC->text()), ReferenceNumber(ui.txtEndV->text()));
+    passage.bookName = ui.cboBibleBook->currentText();
+    return passage;
 }
 
 void frmSermon::FormMove()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BiblePassage.h"
 #include "DataScreen.h"
 #include "GridListKeeper.h"
 #include "SermonListKeeper.h"
@@ -96,6 +97,13 @@ public:
     bool chooseSermon(qint32 sermonID);
     // The key of the sermon shown, 0 without one.
     qint32 shownSermonID() const;
+    // The passage of the reference fields (book, chapters, verses) as they stand.
+    BiblePassage shownPassage() const;
+
+Q_SIGNALS:
+    // A sermon was shown or cleared, or a reference field was left (the notes window shows
+    // the passage's text).
+    void passageChanged();
 
 protected:
     bool saveRecord() override;

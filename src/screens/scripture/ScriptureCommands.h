@@ -1,0 +1,6 @@
+#pragma once
+
+class frmMain;
+
+// Defaults > Bible Version...
+void RegisterScriptureScreenCommands(frmMain &main);

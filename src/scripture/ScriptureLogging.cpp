@@ -1,0 +1,3 @@
+#include "ScriptureLogging.h"
+
+Q_LOGGING_CATEGORY(lcScripture, "lectorum.scripture")
