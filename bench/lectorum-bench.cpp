@@ -134,7 +134,7 @@ int productList(const Run &run, const std::function<void(SelectionState &)> &cho
     selection.InitializeGlobals();
     choose(selection);
     run.screen->LoadSermonList();
-    return int(ProgramSelection().glngListRows);
+    return int(run.screen->listRows());
 }
 
 // The list rows the screen shows, as the baselines build them.

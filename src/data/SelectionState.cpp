@@ -2,15 +2,9 @@
 
 void SelectionState::InitializeGlobals()
 {
-    gstrBibleBook.clear();
-    gstrTypeDesc.clear();
-    gstrLastName.clear();
-    gstrFirstName.clear();
     gstrOutline.clear();
 
     glngBibleBookID = -1;
-    glngTypeID = -1;
-    glngLookupPreacherID = -1;
     glngPreacherID = -1;
     glngSeriesID = -1;
     glngTestSermonID = -1;

@@ -8,8 +8,7 @@
 // The choices the screens hand each other: the checklist and text-search criteria that the
 // sermon screen's next list fill uses, the key of the sermon chosen in the sermon list (read
 // by the assignment screens and the tracker), the outline text travelling to the notes
-// window, the inputs and outputs of the screens' name look-ups, and the row counts of the
-// grids that the sermon, series and date/location records keep in step.
+// window.
 //
 // There is one instance for the whole run, ProgramSelection(). Every key starts at 0, every
 // text empty and every flag 0; a test starts afresh with `ProgramSelection() = SelectionState();`.
@@ -26,20 +25,6 @@ struct SelectionState
     qint32 glngTestSermonID = 0;
     // The sermon selected in the sermon list.
     qint32 glngCurrentSermonID = 0;
-    // Data rows of the sermon list, and the list row of the selected sermon.
-    qint32 glngListRows = 0;
-    qint32 glngListRow = 0;
-    // The occasion shown in the date/location tracker, and the tracker's data rows.
-    qint32 glngDateLocID = 0;
-    qint32 glngDateLocRows = 0;
-    // Input and output of GetPreacher (last name; the series screen's also the first name).
-    qint32 glngLookupPreacherID = 0;
-    QString gstrLastName;
-    // Inputs and outputs of the series screen's type and Bible-book look-ups.
-    qint32 glngTypeID = 0;
-    QString gstrTypeDesc;
-    QString gstrBibleBook;
-    QString gstrFirstName;
     // The outline of the sermon shown, handed between the sermon screen and the notes window.
     QString gstrOutline;
     // Texts searched for by the text search.
@@ -75,15 +60,13 @@ struct SelectionState
     std::unique_ptr<DbPairLookup> grsSermonTopics;
 
     // Program-wide values of the series and sermon screens, kept here with the others because
-    // the series record updates the count and other screens test the flags.
-    qint32 glngSeriesRows = 0; // data rows of the series grid
+    // other screens test the flags.
     qint16 gboolSeriesScreenOpen = 0; // the series screen is open
     qint16 gboolSermonScreenOpen = 0; // the sermon identification screen is open
 
     // The reset that ends every sermon list fill, so that each selection serves one list:
-    // chosen keys to -1, look-up texts and the outline emptied, criteria flags off. The
-    // text-search field flags and texts, the current sermon, and the list and tracker
-    // counters are kept.
+    // chosen keys to -1, the outline emptied, criteria flags off. The text-search field flags
+    // and texts and the current sermon are kept.
     void InitializeGlobals();
 };
 

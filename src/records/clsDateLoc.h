@@ -1,11 +1,10 @@
 #pragma once
 
 #include "RecordBase.h"
+#include "RecordChanges.h"
 
 #include <QDateTime>
 #include <QString>
-
-class DateLocListKeeper;
 
 // One occasion a sermon was preached again: a row of tblDateLoc. The SELECT filters by
 // sermon, not by the row's key, and sorts by location: Find loads the occasion of the
@@ -18,10 +17,9 @@ class DateLocListKeeper;
 // whose reason is in InfoMsg). A failed key allocation is the exception: the allocator has
 // already shown it, so AddNew fails with its InfoMsg and LastError() stays clear.
 //
-// After a successful AddNew or Delete the record keeps the tracker's grid in step through
-// the DateLocListKeeper the tracker registered (nothing happens to a list when none is
-// registered); ProgramSelection().glngDateLocRows counts the grid's rows.
-class clsDateLoc : private RecordBase
+// After a successful AddNew, Replace or Delete the record announces the change to the
+// listening screen (the date/location tracker, see RecordChanges).
+class clsDateLoc : private RecordBase, public AnnouncesChanges<clsDateLoc>
 {
 public:
     clsDateLoc();
@@ -60,16 +58,11 @@ public:
     // The engine failure behind the last false result, if that was one.
     const DbError &LastError() const { return lastError(); }
 
-    // The date/location tracker registers itself while it is open. Unregistering another
-    // keeper than the registered one changes nothing.
-    static void registerListKeeper(DateLocListKeeper *keeper);
-    static void unregisterListKeeper(DateLocListKeeper *keeper);
-
 private:
     QString BuildSelectSql(bool withKey) const override;
     void CopyFields(const DbSnapshot &rs) override;
-    void keepListAfterInsert();
-    void keepListAfterDelete();
+    QList<ColumnValue> columnValues() const override;
+    QList<ColumnValue> updateValues() const override;
 
     qint32 m_dateLocID = 0;
     QString m_location;

@@ -39,6 +39,7 @@ public:
 private:
     QString BuildSelectSql(bool withKey) const override;
     void CopyFields(const DbSnapshot &rs) override;
+    QList<ColumnValue> columnValues() const override;
 
     qint32 m_illustrationID = 0;
     QString m_name;

@@ -3,20 +3,6 @@
 #include "DbSnapshot.h"
 #include "SqlLiterals.h"
 
-namespace {
-
-QString columnPieces()
-{
-    return QStringLiteral("lngPreacherID, ") + QStringLiteral("strFirstName, ")
-        + QStringLiteral("strMiddleInitial, ") + QStringLiteral("strLastName, ")
-        + QStringLiteral("strCity, ") + QStringLiteral("lngStateID, ")
-        + QStringLiteral("strCountry, ") + QStringLiteral("strOrganization, ")
-        + QStringLiteral("strPosition, ") + QStringLiteral("strSeminary, ")
-        + QStringLiteral("strNotes ");
-}
-
-} // namespace
-
 clsPreacher::clsPreacher()
     : RecordBase(EngineErrors::Trapped)
 {
@@ -34,57 +20,41 @@ bool clsPreacher::Check()
     return true;
 }
 
+QList<ColumnValue> clsPreacher::columnValues() const
+{
+    return { { QStringLiteral("lngPreacherID"), SQLLong(m_preacherID) },
+        { QStringLiteral("strFirstName"), SQLText(m_firstName) },
+        { QStringLiteral("strMiddleInitial"), SQLText(m_middleInitial) },
+        { QStringLiteral("strLastName"), SQLText(m_lastName) },
+        { QStringLiteral("strCity"), SQLText(m_city) },
+        { QStringLiteral("lngStateID"), SQLLong(m_stateID) },
+        { QStringLiteral("strCountry"), SQLText(m_country) },
+        { QStringLiteral("strOrganization"), SQLText(m_organization) },
+        { QStringLiteral("strPosition"), SQLText(m_position) },
+        { QStringLiteral("strSeminary"), SQLText(m_seminary) },
+        { QStringLiteral("strNotes"), SQLText(m_notes) } };
+}
+
 bool clsPreacher::AddNew()
 {
-    clearLastError();
-    m_preacherID = newKey(QStringLiteral("tblPreachers"), QStringLiteral("lngPreacherID"));
-    if (m_preacherID == 0) {
-        // The allocator failed and has said so; key 0 is the shipped default preacher.
-        setInfoMessage(QStringLiteral("Error Adding a New Record"));
-        return false;
-    }
-    const QString sql = QStringLiteral("INSERT INTO tblPreachers (") + columnPieces()
-        + QStringLiteral(") VALUES (") + SQLLong(m_preacherID) + QStringLiteral(", ")
-        + SQLText(m_firstName) + QStringLiteral(", ") + SQLText(m_middleInitial)
-        + QStringLiteral(", ") + SQLText(m_lastName) + QStringLiteral(", ") + SQLText(m_city)
-        + QStringLiteral(", ") + SQLLong(m_stateID) + QStringLiteral(", ") + SQLText(m_country)
-        + QStringLiteral(", ") + SQLText(m_organization) + QStringLiteral(", ")
-        + SQLText(m_position) + QStringLiteral(", ") + SQLText(m_seminary) + QStringLiteral(", ")
-        + SQLText(m_notes) + QStringLiteral(")");
-    return insertRow(sql, QStringLiteral("Error Adding a New Record"), m_preacherID);
+    // Key 0 is the shipped default preacher: a failed allocation stores nothing.
+    return addNewRow(m_preacherID);
 }
 
 bool clsPreacher::Replace()
 {
-    clearLastError();
-    if (!Check())
-        return false;
-    const QString sql = QStringLiteral("UPDATE tblPreachers SET ") + QStringLiteral("strFirstName=")
-        + SQLText(m_firstName) + QStringLiteral(", ") + QStringLiteral("strMiddleInitial=")
-        + SQLText(m_middleInitial) + QStringLiteral(", ") + QStringLiteral("strLastName=")
-        + SQLText(m_lastName) + QStringLiteral(", ") + QStringLiteral("strCity=") + SQLText(m_city)
-        + QStringLiteral(", ") + QStringLiteral("lngStateID=") + SQLLong(m_stateID)
-        + QStringLiteral(", ") + QStringLiteral("strCountry=") + SQLText(m_country)
-        + QStringLiteral(", ") + QStringLiteral("strOrganization=") + SQLText(m_organization)
-        + QStringLiteral(", ") + QStringLiteral("strPosition=") + SQLText(m_position)
-        + QStringLiteral(", ") + QStringLiteral("strSeminary=") + SQLText(m_seminary)
-        + QStringLiteral(", ") + QStringLiteral("strNotes=") + SQLText(m_notes)
-        + QStringLiteral(" ") + QStringLiteral("WHERE lngPreacherID=") + SQLLong(m_preacherID);
-    return updateRow(sql, QStringLiteral("Error Updating Current Record"), m_preacherID);
+    return replaceRow(m_preacherID, [this] { return Check(); });
 }
 
 bool clsPreacher::Delete()
 {
-    clearLastError();
     // The preacher's sermons go with the preacher (a cascading relation of the database).
-    const QString sql = QStringLiteral("DELETE FROM tblPreachers ")
-        + QStringLiteral("WHERE lngPreacherID=") + SQLLong(m_preacherID);
-    return deleteRow(sql, QStringLiteral("Error Deleting Current Record"), m_preacherID);
+    return deleteRowWithKey(m_preacherID);
 }
 
 QString clsPreacher::BuildSelectSql(bool withKey) const
 {
-    QString sql = QStringLiteral("SELECT ") + columnPieces() + QStringLiteral("FROM tblPreachers ");
+    QString sql = QStringLiteral("SELECT ") + columnList() + QStringLiteral("FROM tblPreachers ");
     if (withKey)
         sql += QStringLiteral("WHERE lngPreacherID=") + SQLLong(m_preacherID);
     sql += QStringLiteral(" Order by strLastName");

@@ -56,6 +56,7 @@ public:
 private:
     QString BuildSelectSql(bool withKey) const override;
     void CopyFields(const DbSnapshot &rs) override;
+    QList<ColumnValue> columnValues() const override;
 
     qint32 m_preacherID = 0;
     QString m_lastName;

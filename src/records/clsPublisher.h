@@ -41,6 +41,7 @@ public:
 private:
     QString BuildSelectSql(bool withKey) const override;
     void CopyFields(const DbSnapshot &rs) override;
+    QList<ColumnValue> columnValues() const override;
 
     qint32 m_publisherID = 0;
     QString m_publisher;

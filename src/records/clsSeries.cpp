@@ -2,24 +2,7 @@
 
 #include "DbSnapshot.h"
 #include "RecordValues.h"
-#include "SelectionState.h"
-#include "SeriesListKeeper.h"
 #include "SqlLiterals.h"
-
-namespace {
-
-SeriesListKeeper *g_listKeeper = nullptr;
-
-QString columnPieces()
-{
-    return QStringLiteral("lngSeriesID, ") + QStringLiteral("strName, ")
-        + QStringLiteral("lngBibleBookID, ") + QStringLiteral("lngPreacherID, ")
-        + QStringLiteral("lngTypeID, ") + QStringLiteral("strPubTitle, ")
-        + QStringLiteral("lngPublisherID, ") + QStringLiteral("strPubYear, ")
-        + QStringLiteral("strNotes ");
-}
-
-} // namespace
 
 clsSeries::clsSeries()
     : RecordBase(EngineErrors::ToCaller)
@@ -28,17 +11,6 @@ clsSeries::clsSeries()
 }
 
 clsSeries::~clsSeries() = default;
-
-void clsSeries::registerListKeeper(SeriesListKeeper *keeper)
-{
-    g_listKeeper = keeper;
-}
-
-void clsSeries::unregisterListKeeper(SeriesListKeeper *keeper)
-{
-    if (g_listKeeper == keeper)
-        g_listKeeper = nullptr;
-}
 
 bool clsSeries::Check()
 {
@@ -59,101 +31,53 @@ bool clsSeries::Check()
     return true;
 }
 
-bool clsSeries::AddNew()
+QList<ColumnValue> clsSeries::columnValues() const
 {
-    clearLastError();
-    // The key is taken before the check and is not given back when the check fails.
-    m_seriesID = newKey(QStringLiteral("tblSeries"), QStringLiteral("lngSeriesID"));
-    if (!Check())
-        return false;
-    if (m_seriesID == 0) {
-        // The allocator failed and has said so; key 0 is the shipped default series.
-        setInfoMessage(QStringLiteral("Error Adding a New Record"));
-        return false;
-    }
-    const QString sql = QStringLiteral("INSERT INTO tblSeries (") + columnPieces()
-        + QStringLiteral(") VALUES (") + SQLLong(m_seriesID) + QStringLiteral(", ")
-        + SQLText(m_name) + QStringLiteral(", ") + SQLLong(m_bibleBookID) + QStringLiteral(", ")
-        + SQLLong(m_preacherID) + QStringLiteral(", ") + SQLLong(m_typeID) + QStringLiteral(", ")
-        + SQLText(m_pubTitle) + QStringLiteral(", ") + SQLLong(m_publisherID) + QStringLiteral(", ")
-        + SQLText(m_pubYear) + QStringLiteral(", ") + SQLText(m_notes) + QStringLiteral(")");
-    if (!insertRow(sql, QStringLiteral("Error Adding a New Record"), m_seriesID))
-        return false;
-    keepListAfterInsert();
-    return true;
+    return { { QStringLiteral("lngSeriesID"), SQLLong(m_seriesID) },
+        { QStringLiteral("strName"), SQLText(m_name) },
+        { QStringLiteral("lngBibleBookID"), SQLLong(m_bibleBookID) },
+        { QStringLiteral("lngPreacherID"), SQLLong(m_preacherID) },
+        { QStringLiteral("lngTypeID"), SQLLong(m_typeID) },
+        { QStringLiteral("strPubTitle"), SQLText(m_pubTitle) },
+        { QStringLiteral("lngPublisherID"), SQLLong(m_publisherID) },
+        { QStringLiteral("strPubYear"), SQLText(m_pubYear) },
+        { QStringLiteral("strNotes"), SQLText(m_notes) } };
 }
 
-void clsSeries::keepListAfterInsert()
+QList<ColumnValue> clsSeries::updateValues() const
 {
-    SeriesListKeeper *keeper = g_listKeeper;
-    if (!keeper)
-        return;
-    SelectionState &selection = ProgramSelection();
-    selection.glngSeriesRows += 1;
-    selection.glngBibleBookID = m_bibleBookID;
-    keeper->GetBibleBook();
-    selection.glngBibleBookID = 0;
-    selection.glngLookupPreacherID = m_preacherID;
-    keeper->GetPreacher();
-    selection.glngLookupPreacherID = 0;
-    selection.glngTypeID = m_typeID;
-    keeper->GetType();
-    selection.glngTypeID = 0;
-    const QString row = SQLLong(m_seriesID) + QLatin1Char('\t') + m_name + QLatin1Char('\t')
-        + selection.gstrBibleBook + QLatin1Char('\t') + selection.gstrLastName
-        + QStringLiteral(", ") + selection.gstrFirstName + QLatin1Char('\t')
-        + selection.gstrTypeDesc;
-    keeper->addListRow(row, selection.glngSeriesRows);
-    // Keep the new row in sight: six data rows fit the grid.
-    if (selection.glngSeriesRows > 6)
-        keeper->setListTopRow(selection.glngSeriesRows - 5);
+    // The key is assigned its own value as well.
+    return columnValues();
+}
+
+bool clsSeries::AddNew()
+{
+    // The key is taken before the check; key 0 is the shipped default series.
+    if (!addNewRow(m_seriesID, [this] { return Check(); }))
+        return false;
+    announceInserted(*this);
+    return true;
 }
 
 bool clsSeries::Replace()
 {
-    clearLastError();
-    if (!Check())
+    if (!replaceRow(m_seriesID, [this] { return Check(); }))
         return false;
-    const QString sql = QStringLiteral("UPDATE tblSeries SET ") + QStringLiteral("lngSeriesID=")
-        + SQLLong(m_seriesID) + QStringLiteral(", ") + QStringLiteral("strName=") + SQLText(m_name)
-        + QStringLiteral(", ") + QStringLiteral("lngBibleBookID=") + SQLLong(m_bibleBookID)
-        + QStringLiteral(", ") + QStringLiteral("lngPreacherID=") + SQLLong(m_preacherID)
-        + QStringLiteral(", ") + QStringLiteral("lngTypeID=") + SQLLong(m_typeID)
-        + QStringLiteral(", ") + QStringLiteral("strPubTitle=") + SQLText(m_pubTitle)
-        + QStringLiteral(", ") + QStringLiteral("lngPublisherID=") + SQLLong(m_publisherID)
-        + QStringLiteral(", ") + QStringLiteral("strPubYear=") + SQLText(m_pubYear)
-        + QStringLiteral(", ") + QStringLiteral("strNotes=") + SQLText(m_notes)
-        + QStringLiteral(" ") + QStringLiteral("WHERE lngSeriesID=") + SQLLong(m_seriesID);
-    return updateRow(sql, QStringLiteral("Error Updating Current Record"), m_seriesID);
+    announceUpdated(*this);
+    return true;
 }
 
 bool clsSeries::Delete()
 {
-    clearLastError();
-    const QString sql = QStringLiteral("DELETE FROM tblSeries ")
-        + QStringLiteral("WHERE lngSeriesID=") + SQLLong(m_seriesID);
-    if (!deleteRow(sql, QStringLiteral("Error Deleting Current Record"), m_seriesID))
+    if (!deleteRowWithKey(m_seriesID))
         return false;
-    keepListAfterDelete();
+    announceDeleted(m_seriesID);
     return true;
-}
-
-void clsSeries::keepListAfterDelete()
-{
-    SeriesListKeeper *keeper = g_listKeeper;
-    if (!keeper)
-        return;
-    // The grid's current row stays until the screen fills the grid again: its key, name,
-    // book and preacher cells become one blank each; the type cell keeps its text.
-    for (int column = 0; column <= 3; ++column)
-        keeper->setListCellText(column, QStringLiteral(" "));
-    keeper->setListColumn(0);
-    keeper->cmdNew_Click();
 }
 
 QString clsSeries::BuildSelectSql(bool withKey) const
 {
-    QString sql = QStringLiteral("SELECT ") + columnPieces() + QStringLiteral("FROM tblSeries ");
+    QString sql = QStringLiteral("SELECT ") + columnList() + QStringLiteral("FROM tblSeries ");
     if (withKey)
         sql += QStringLiteral("WHERE lngSeriesID=") + SQLLong(m_seriesID);
     return sql;

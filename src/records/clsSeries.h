@@ -1,10 +1,9 @@
 #pragma once
 
 #include "RecordBase.h"
+#include "RecordChanges.h"
 
 #include <QString>
-
-class SeriesListKeeper;
 
 // One row of tblSeries, a series of messages. The list comes in the table's stored order.
 //
@@ -15,10 +14,9 @@ class SeriesListKeeper;
 // allocator has already shown it, so AddNew fails with its InfoMsg and LastError() stays
 // clear.
 //
-// After a successful AddNew or Delete the record keeps the series screen's grid in step
-// through the SeriesListKeeper that screen registered (nothing happens to a list when none
-// is registered); ProgramSelection().glngSeriesRows counts the grid's rows.
-class clsSeries : private RecordBase
+// After a successful AddNew, Replace or Delete the record announces the change to the
+// listening screen (the series screen, see RecordChanges).
+class clsSeries : private RecordBase, public AnnouncesChanges<clsSeries>
 {
 public:
     clsSeries();
@@ -64,16 +62,11 @@ public:
     // The engine failure behind the last false result, if that was one.
     const DbError &LastError() const { return lastError(); }
 
-    // The series screen registers itself while it is open. Unregistering another keeper
-    // than the registered one changes nothing.
-    static void registerListKeeper(SeriesListKeeper *keeper);
-    static void unregisterListKeeper(SeriesListKeeper *keeper);
-
 private:
     QString BuildSelectSql(bool withKey) const override;
     void CopyFields(const DbSnapshot &rs) override;
-    void keepListAfterInsert();
-    void keepListAfterDelete();
+    QList<ColumnValue> columnValues() const override;
+    QList<ColumnValue> updateValues() const override;
 
     qint32 m_seriesID = 0;
     QString m_name;

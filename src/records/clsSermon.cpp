@@ -4,29 +4,13 @@
 #include "DbSnapshot.h"
 #include "RecordValues.h"
 #include "SelectionState.h"
-#include "SermonListKeeper.h"
 #include "SqlLiterals.h"
 
 #include <algorithm>
 
 namespace {
 
-SermonListKeeper *g_listKeeper = nullptr;
-
-// The columns in the order of the SELECT and the INSERT.
-QString columnPieces()
-{
-    return QStringLiteral("lngSermonID, ") + QStringLiteral("lngPreacherID, ")
-        + QStringLiteral("lngTypeID, ") + QStringLiteral("lngBibleBookID, ")
-        + QStringLiteral("intBeginChapter, ") + QStringLiteral("intBeginVerse, ")
-        + QStringLiteral("intEndChapter, ") + QStringLiteral("intEndVerse, ")
-        + QStringLiteral("strDisplayText, ") + QStringLiteral("lngSeriesID, ")
-        + QStringLiteral("strTitle, ") + QStringLiteral("strBigIdea, ")
-        + QStringLiteral("dtDatePreached, ") + QStringLiteral("strLocation, ")
-        + QStringLiteral("strOutline ");
-}
-
-// The columns as CopyFields reads them; the positions follow columnPieces().
+// The columns as CopyFields reads them; the positions follow columnValues().
 enum Column : int {
     Key,
     Preacher,
@@ -67,17 +51,6 @@ clsSermon::clsSermon()
 }
 
 clsSermon::~clsSermon() = default;
-
-void clsSermon::registerListKeeper(SermonListKeeper *keeper)
-{
-    g_listKeeper = keeper;
-}
-
-void clsSermon::unregisterListKeeper(SermonListKeeper *keeper)
-{
-    if (g_listKeeper == keeper)
-        g_listKeeper = nullptr;
-}
 
 QString clsSermon::BigIdeaOrTitle(const QString &bigIdea, const QString &title)
 {
@@ -236,104 +209,54 @@ void clsSermon::setDatePreached(const QDateTime &value)
     m_datePending = false;
 }
 
-bool clsSermon::AddNew()
+QList<ColumnValue> clsSermon::columnValues() const
 {
-    clearLastError();
-    // The key is taken first and stays used up even when the insert fails.
-    m_sermonID = newKey(QStringLiteral("tblSermons"), QStringLiteral("lngSermonID"));
-    if (m_sermonID == 0) {
-        // The allocator failed and has said so; key 0 belongs to no sermon.
-        setInfoMessage(QStringLiteral("Error Adding a New Record"));
-        return false;
-    }
-    const QString sql = QStringLiteral("INSERT INTO tblSermons (") + columnPieces()
-        + QStringLiteral(") VALUES (") + SQLLong(m_sermonID) + QStringLiteral(", ")
-        + SQLLong(m_preacherID) + QStringLiteral(", ") + SQLLong(m_typeID) + QStringLiteral(", ")
-        + SQLLong(m_bibleBookID) + QStringLiteral(", ") + SQLLong(m_beginChapter)
-        + QStringLiteral(", ") + SQLLong(m_beginVerse) + QStringLiteral(", ")
-        + SQLLong(m_endChapter) + QStringLiteral(", ") + SQLLong(m_endVerse) + QStringLiteral(", ")
-        + SQLText(m_reference) + QStringLiteral(", ") + SQLLong(m_seriesID) + QStringLiteral(", ")
-        + SQLText(m_title) + QStringLiteral(", ") + SQLText(m_bigIdea) + QStringLiteral(", ")
-        + DateLiteral(DatePreached()) + QStringLiteral(", ") + SQLText(m_location)
-        + QStringLiteral(", ") + SQLText(m_outline) + QStringLiteral(")");
-    if (!insertRow(sql, QStringLiteral("Error Adding a New Record"), m_sermonID))
-        return false;
-    keepListAfterInsert();
-    return true;
+    return { { QStringLiteral("lngSermonID"), SQLLong(m_sermonID) },
+        { QStringLiteral("lngPreacherID"), SQLLong(m_preacherID) },
+        { QStringLiteral("lngTypeID"), SQLLong(m_typeID) },
+        { QStringLiteral("lngBibleBookID"), SQLLong(m_bibleBookID) },
+        { QStringLiteral("intBeginChapter"), SQLLong(m_beginChapter) },
+        { QStringLiteral("intBeginVerse"), SQLLong(m_beginVerse) },
+        { QStringLiteral("intEndChapter"), SQLLong(m_endChapter) },
+        { QStringLiteral("intEndVerse"), SQLLong(m_endVerse) },
+        { QStringLiteral("strDisplayText"), SQLText(m_reference) },
+        { QStringLiteral("lngSeriesID"), SQLLong(m_seriesID) },
+        { QStringLiteral("strTitle"), SQLText(m_title) },
+        { QStringLiteral("strBigIdea"), SQLText(m_bigIdea) },
+        { QStringLiteral("dtDatePreached"), DateLiteral(DatePreached()) },
+        { QStringLiteral("strLocation"), SQLText(m_location) },
+        { QStringLiteral("strOutline"), SQLText(m_outline) } };
 }
 
-void clsSermon::keepListAfterInsert()
+bool clsSermon::AddNew()
 {
-    SelectionState &selection = ProgramSelection();
-    selection.glngCurrentSermonID = m_sermonID;
-    SermonListKeeper *keeper = g_listKeeper;
-    if (!keeper)
-        return;
-    selection.glngLookupPreacherID = m_preacherID;
-    keeper->GetPreacher();
-    selection.glngLookupPreacherID = 0;
-    const QString row = SQLLong(m_sermonID) + QLatin1Char('\t') + m_reference + QLatin1Char('\t')
-        + selection.gstrLastName + QLatin1Char('\t') + BigIdeaOrTitle(m_bigIdea, m_title);
-    const qint32 position = selection.glngListRows + 1;
-    keeper->addListRow(row, position);
-    selection.glngListRow = position;
-    // Keep the new row in sight: eight data rows fit the grid.
-    if (selection.glngListRows > 8)
-        keeper->setListTopRow(selection.glngListRows - 7);
-    selection.glngListRows += 1;
+    // Key 0 belongs to no sermon: a failed allocation stores nothing.
+    if (!addNewRow(m_sermonID))
+        return false;
+    ProgramSelection().glngCurrentSermonID = m_sermonID;
+    announceInserted(*this);
+    return true;
 }
 
 bool clsSermon::Replace()
 {
-    clearLastError();
-    if (!Check())
+    if (!replaceRow(m_sermonID, [this] { return Check(); }))
         return false;
-    const QString sql = QStringLiteral("UPDATE tblSermons SET ") + QStringLiteral("lngPreacherID=")
-        + SQLLong(m_preacherID) + QStringLiteral(", ") + QStringLiteral("lngTypeID=")
-        + SQLLong(m_typeID) + QStringLiteral(", ") + QStringLiteral("lngBibleBookID=")
-        + SQLLong(m_bibleBookID) + QStringLiteral(", ") + QStringLiteral("intBeginChapter=")
-        + SQLLong(m_beginChapter) + QStringLiteral(", ") + QStringLiteral("intBeginVerse=")
-        + SQLLong(m_beginVerse) + QStringLiteral(", ") + QStringLiteral("intEndChapter=")
-        + SQLLong(m_endChapter) + QStringLiteral(", ") + QStringLiteral("intEndVerse=")
-        + SQLLong(m_endVerse) + QStringLiteral(", ") + QStringLiteral("strDisplayText=")
-        + SQLText(m_reference) + QStringLiteral(", ") + QStringLiteral("lngSeriesID=")
-        + SQLLong(m_seriesID) + QStringLiteral(", ") + QStringLiteral("strTitle=")
-        + SQLText(m_title) + QStringLiteral(", ") + QStringLiteral("strBigIdea=")
-        + SQLText(m_bigIdea) + QStringLiteral(", ") + QStringLiteral("dtDatePreached=")
-        + DateLiteral(DatePreached()) + QStringLiteral(", ") + QStringLiteral("strLocation=")
-        + SQLText(m_location) + QStringLiteral(", ") + QStringLiteral("strOutline=")
-        + SQLText(m_outline) + QStringLiteral(" ") + QStringLiteral("WHERE lngSermonID=")
-        + SQLLong(m_sermonID);
-    return updateRow(sql, QStringLiteral("Error Updating Current Record"), m_sermonID);
+    announceUpdated(*this);
+    return true;
 }
 
 bool clsSermon::Delete()
 {
-    clearLastError();
-    const QString sql = QStringLiteral("DELETE FROM tblSermons ")
-        + QStringLiteral("WHERE lngSermonID=") + SQLLong(m_sermonID);
-    if (!deleteRow(sql, QStringLiteral("Error Deleting Current Record"), m_sermonID))
+    if (!deleteRowWithKey(m_sermonID))
         return false;
-    keepListAfterDelete();
+    announceDeleted(m_sermonID);
     return true;
-}
-
-void clsSermon::keepListAfterDelete()
-{
-    SermonListKeeper *keeper = g_listKeeper;
-    if (!keeper)
-        return;
-    // The row stays, emptied, until the list is filled again.
-    keeper->setListRow(ProgramSelection().glngListRow);
-    for (int column = 0; column <= 3; ++column)
-        keeper->setListCellText(column, QStringLiteral(" "));
-    keeper->setListColumn(0);
-    keeper->cmdNew_Click();
 }
 
 QString clsSermon::BuildSelectSql(bool withKey) const
 {
-    QString sql = QStringLiteral("SELECT ") + columnPieces() + QStringLiteral("FROM tblSermons ");
+    QString sql = QStringLiteral("SELECT ") + columnList() + QStringLiteral("FROM tblSermons ");
     if (withKey)
         sql += QStringLiteral("WHERE lngSermonID=") + SQLLong(m_sermonID);
     sql += QStringLiteral(" Order by lngBibleBookID, ")

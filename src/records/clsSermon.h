@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RecordBase.h"
+#include "RecordChanges.h"
 #include "SermonListNarrowing.h"
 
 #include <QDateTime>
@@ -11,18 +12,16 @@
 #include <array>
 
 class DbDatabase;
-class SermonListKeeper;
 
 // One row of tblSermons. The list comes in Bible order (book key, beginning chapter,
 // beginning verse, reference text). Engine failures are trapped: shown through
 // ShowSystemError, the operation returns false.
 //
 // After a successful AddNew the new sermon becomes the current one
-// (ProgramSelection().glngCurrentSermonID). After a successful AddNew or Delete the record
-// also keeps the sermon identification screen's list in step through the SermonListKeeper
-// that screen registered, with the list's counters in ProgramSelection() (glngListRows,
-// glngListRow); when no screen is registered, no list and no counter is touched.
-class clsSermon : private RecordBase
+// (ProgramSelection().glngCurrentSermonID). After a successful AddNew, Replace or Delete the
+// record announces the change to the listening screen (the sermon identification screen,
+// see RecordChanges).
+class clsSermon : private RecordBase, public AnnouncesChanges<clsSermon>
 {
 public:
     clsSermon();
@@ -95,11 +94,6 @@ public:
     // the title followed by one blank.
     static QString BigIdeaOrTitle(const QString &bigIdea, const QString &title);
 
-    // The sermon identification screen registers itself while it is open. Unregistering
-    // another keeper than the registered one changes nothing.
-    static void registerListKeeper(SermonListKeeper *keeper);
-    static void unregisterListKeeper(SermonListKeeper *keeper);
-
 private:
     QString BuildSelectSql(bool withKey) const override;
     void CopyFields(const DbSnapshot &rs) override;
@@ -109,8 +103,7 @@ private:
     // One condition as SQL; empty when the database cannot test it exactly.
     static QString conditionSql(
         const DbDatabase &db, const SermonListNarrowing::Condition &condition);
-    void keepListAfterInsert();
-    void keepListAfterDelete();
+    QList<ColumnValue> columnValues() const override;
 
     qint32 m_sermonID = 0;
     qint32 m_preacherID = 0;

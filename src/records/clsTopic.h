@@ -35,6 +35,7 @@ public:
 private:
     QString BuildSelectSql(bool withKey) const override;
     void CopyFields(const DbSnapshot &rs) override;
+    QList<ColumnValue> columnValues() const override;
 
     qint32 m_topicID = 0;
     QString m_description;

@@ -50,9 +50,10 @@ GridRowTexts SermonListFill::rows(bool *anySermon)
             include = passes(filter, combination, outlineLater, &decided);
         }
         if (include || !decided) {
-            rows.appendRow({ SQLLong(m_sermon.SermonID()), m_sermon.Reference(),
-                m_lastName(m_sermon.PreacherID()),
-                clsSermon::BigIdeaOrTitle(m_sermon.BigIdea(), m_sermon.Title()) });
+            rows.appendRow(m_sermon.SermonID(),
+                { SQLLong(m_sermon.SermonID()), m_sermon.Reference(),
+                    m_lastName(m_sermon.PreacherID()),
+                    clsSermon::BigIdeaOrTitle(m_sermon.BigIdea(), m_sermon.Title()) });
         }
         if (!decided) {
             undecided.push_back(
