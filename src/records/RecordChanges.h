@@ -8,6 +8,8 @@
 // change (which row, whether to scroll, whether to start a new entry).
 //
 // Nothing is announced after a failed operation, and nothing for a row that only was read.
+enum class StoredChange { Inserted, Updated, Deleted };
+
 template <class Record> class RecordChanges
 {
 public:
@@ -34,20 +36,23 @@ public:
     }
 
 protected:
-    void announceInserted(const Record &row) const
+    // Tells the listener, if any, what was stored: `row` inserted or updated, or the row with
+    // `key` deleted.
+    static void announce(StoredChange change, const Record &row, qint32 key)
     {
-        if (s_listener)
+        if (!s_listener)
+            return;
+        switch (change) {
+        case StoredChange::Inserted:
             s_listener->inserted(row);
-    }
-    void announceUpdated(const Record &row) const
-    {
-        if (s_listener)
+            break;
+        case StoredChange::Updated:
             s_listener->updated(row);
-    }
-    void announceDeleted(qint32 key) const
-    {
-        if (s_listener)
+            break;
+        case StoredChange::Deleted:
             s_listener->deleted(key);
+            break;
+        }
     }
 
 private:

@@ -5,9 +5,13 @@
 #include "SqlLiterals.h"
 
 clsDateLoc::clsDateLoc()
-    : RecordBase(EngineErrors::ToCaller)
+    : TableRecord(EngineErrors::ToCaller, QStringLiteral("tblDateLoc"),
+        { { QStringLiteral("lngDateLocID"), &m_dateLocID },
+            { QStringLiteral("lngSermonID"), &m_sermonID },
+            { QStringLiteral("dtDatePreached"), &m_datePreached },
+            { QStringLiteral("strLocation"), &m_location } },
+        Checks::OnAddAndReplace, QStringLiteral(" ORDER BY strLocation"))
 {
-    checkRowsOf(QStringLiteral("tblDateLoc"), QStringLiteral("lngDateLocID"));
 }
 
 clsDateLoc::~clsDateLoc() = default;
@@ -26,12 +30,9 @@ bool clsDateLoc::Check()
     return valid;
 }
 
-QList<ColumnValue> clsDateLoc::columnValues() const
+void clsDateLoc::stored(StoredChange change)
 {
-    return { { QStringLiteral("lngDateLocID"), SQLLong(m_dateLocID) },
-        { QStringLiteral("lngSermonID"), SQLLong(m_sermonID) },
-        { QStringLiteral("dtDatePreached"), DateLiteral(m_datePreached) },
-        { QStringLiteral("strLocation"), SQLText(m_location) } };
+    announce(change, *this, m_dateLocID);
 }
 
 QList<ColumnValue> clsDateLoc::updateValues() const
@@ -41,31 +42,6 @@ QList<ColumnValue> clsDateLoc::updateValues() const
     return { values.at(0), values.at(1), values.at(3), values.at(2) };
 }
 
-bool clsDateLoc::AddNew()
-{
-    // The key is taken before the check; no occasion is stored under key 0.
-    if (!addNewRow(m_dateLocID, [this] { return Check(); }))
-        return false;
-    announceInserted(*this);
-    return true;
-}
-
-bool clsDateLoc::Replace()
-{
-    if (!replaceRow(m_dateLocID, [this] { return Check(); }))
-        return false;
-    announceUpdated(*this);
-    return true;
-}
-
-bool clsDateLoc::Delete()
-{
-    if (!deleteRowWithKey(m_dateLocID))
-        return false;
-    announceDeleted(m_dateLocID);
-    return true;
-}
-
 QString clsDateLoc::BuildSelectSql(bool withKey) const
 {
     QString sql = QStringLiteral("SELECT ") + columnList() + QStringLiteral("FROM tblDateLoc ");
@@ -73,12 +49,4 @@ QString clsDateLoc::BuildSelectSql(bool withKey) const
         sql += QStringLiteral("WHERE lngSermonID=") + SQLLong(m_sermonID);
     sql += QStringLiteral(" ORDER BY strLocation");
     return sql;
-}
-
-void clsDateLoc::CopyFields(const DbSnapshot &rs)
-{
-    m_dateLocID = NullToLong(rs.field(u"lngDateLocID"));
-    m_sermonID = NullToLong(rs.field(u"lngSermonID"));
-    m_location = NullToText(rs.field(u"strLocation"));
-    m_datePreached = DateField(rs.field(u"dtDatePreached"));
 }

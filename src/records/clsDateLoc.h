@@ -1,7 +1,6 @@
 #pragma once
 
-#include "RecordBase.h"
-#include "RecordChanges.h"
+#include "TableRecord.h"
 
 #include <QDateTime>
 #include <QString>
@@ -19,23 +18,18 @@
 //
 // After a successful AddNew, Replace or Delete the record announces the change to the
 // listening screen (the date/location tracker, see RecordChanges).
-class clsDateLoc : private RecordBase, public AnnouncesChanges<clsDateLoc>
+class clsDateLoc : public TableRecord, public AnnouncesChanges<clsDateLoc>
 {
 public:
     clsDateLoc();
     ~clsDateLoc() override;
 
     // Date and location are both required; when both are missing the location's message is
-    // the one left in InfoMsg.
-    bool Check();
-    using RecordBase::InfoMsg;
-    // After a false Replace: the row changed or went since it was loaded (see RecordBase).
-    using RecordBase::OverwriteTheirs;
-    using RecordBase::SaveConflict;
+    // the one left in InfoMsg. AddNew (after taking the key) and Replace run it.
+    bool Check() override;
     // The tracker reads the occasion it shows itself ("Select *" by key): the current row of
     // that set is the version its save is checked against.
     void KeepLoadedRow(const DbSnapshot &rs) { keepLoadedRow(rs); }
-    using RecordBase::Find;
     qint32 DateLocID() const { return m_dateLocID; }
     void setDateLocID(qint32 value) { m_dateLocID = value; }
     QString Location() const { return m_location; }
@@ -46,23 +40,14 @@ public:
     // An invalid date means no date.
     QDateTime DatePreached() const { return m_datePreached; }
     void setDatePreached(const QDateTime &value) { m_datePreached = value; }
-    using RecordBase::CloseRecordset;
-    using RecordBase::MoveNext;
-    using RecordBase::OpenRecordset;
-    // Takes the key, then runs Check.
-    bool AddNew();
-    // Runs Check; assigns the key column its own value as well.
-    bool Replace();
-    bool Delete();
 
     // The engine failure behind the last false result, if that was one.
     const DbError &LastError() const { return lastError(); }
 
 private:
     QString BuildSelectSql(bool withKey) const override;
-    void CopyFields(const DbSnapshot &rs) override;
-    QList<ColumnValue> columnValues() const override;
     QList<ColumnValue> updateValues() const override;
+    void stored(StoredChange change) override;
 
     qint32 m_dateLocID = 0;
     QString m_location;

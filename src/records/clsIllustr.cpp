@@ -4,9 +4,12 @@
 #include "SqlLiterals.h"
 
 clsIllustr::clsIllustr()
-    : RecordBase(EngineErrors::Trapped)
+    : TableRecord(EngineErrors::Trapped, QStringLiteral("tblIllustr"),
+        { { QStringLiteral("lngIllustrID"), &m_illustrationID },
+            { QStringLiteral("strName"), &m_name },
+            { QStringLiteral("strIllustration"), &m_illustration } },
+        Checks::None, QStringLiteral(" ORDER BY strName"))
 {
-    checkRowsOf(QStringLiteral("tblIllustr"), QStringLiteral("lngIllustrID"));
 }
 
 clsIllustr::~clsIllustr() = default;
@@ -23,42 +26,4 @@ bool clsIllustr::Check()
         valid = false;
     }
     return valid;
-}
-
-QList<ColumnValue> clsIllustr::columnValues() const
-{
-    return { { QStringLiteral("lngIllustrID"), SQLLong(m_illustrationID) },
-        { QStringLiteral("strName"), SQLText(m_name) },
-        { QStringLiteral("strIllustration"), SQLText(m_illustration) } };
-}
-
-bool clsIllustr::AddNew()
-{
-    return addNewRow(m_illustrationID);
-}
-
-bool clsIllustr::Replace()
-{
-    return replaceRow(m_illustrationID);
-}
-
-bool clsIllustr::Delete()
-{
-    return deleteRowWithKey(m_illustrationID);
-}
-
-QString clsIllustr::BuildSelectSql(bool withKey) const
-{
-    QString sql = QStringLiteral("SELECT ") + columnList() + QStringLiteral("FROM tblIllustr ");
-    if (withKey)
-        sql += QStringLiteral("WHERE lngIllustrID=") + SQLLong(m_illustrationID);
-    sql += QStringLiteral(" ORDER BY strName");
-    return sql;
-}
-
-void clsIllustr::CopyFields(const DbSnapshot &rs)
-{
-    m_illustrationID = NullToLong(rs.field(u"lngIllustrID"));
-    m_name = NullToText(rs.field(u"strName"));
-    m_illustration = NullToText(rs.field(u"strIllustration"));
 }

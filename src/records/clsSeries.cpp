@@ -5,9 +5,17 @@
 #include "SqlLiterals.h"
 
 clsSeries::clsSeries()
-    : RecordBase(EngineErrors::ToCaller)
+    : TableRecord(EngineErrors::ToCaller, QStringLiteral("tblSeries"),
+        { { QStringLiteral("lngSeriesID"), &m_seriesID }, { QStringLiteral("strName"), &m_name },
+            { QStringLiteral("lngBibleBookID"), &m_bibleBookID },
+            { QStringLiteral("lngPreacherID"), &m_preacherID },
+            { QStringLiteral("lngTypeID"), &m_typeID },
+            { QStringLiteral("strPubTitle"), &m_pubTitle },
+            { QStringLiteral("lngPublisherID"), &m_publisherID },
+            { QStringLiteral("strPubYear"), &m_pubYear },
+            { QStringLiteral("strNotes"), &m_notes } },
+        Checks::OnAddAndReplace)
 {
-    checkRowsOf(QStringLiteral("tblSeries"), QStringLiteral("lngSeriesID"));
 }
 
 clsSeries::~clsSeries() = default;
@@ -31,67 +39,13 @@ bool clsSeries::Check()
     return true;
 }
 
-QList<ColumnValue> clsSeries::columnValues() const
+void clsSeries::stored(StoredChange change)
 {
-    return { { QStringLiteral("lngSeriesID"), SQLLong(m_seriesID) },
-        { QStringLiteral("strName"), SQLText(m_name) },
-        { QStringLiteral("lngBibleBookID"), SQLLong(m_bibleBookID) },
-        { QStringLiteral("lngPreacherID"), SQLLong(m_preacherID) },
-        { QStringLiteral("lngTypeID"), SQLLong(m_typeID) },
-        { QStringLiteral("strPubTitle"), SQLText(m_pubTitle) },
-        { QStringLiteral("lngPublisherID"), SQLLong(m_publisherID) },
-        { QStringLiteral("strPubYear"), SQLText(m_pubYear) },
-        { QStringLiteral("strNotes"), SQLText(m_notes) } };
+    announce(change, *this, m_seriesID);
 }
 
 QList<ColumnValue> clsSeries::updateValues() const
 {
     // The key is assigned its own value as well.
     return columnValues();
-}
-
-bool clsSeries::AddNew()
-{
-    // The key is taken before the check; key 0 is the shipped default series.
-    if (!addNewRow(m_seriesID, [this] { return Check(); }))
-        return false;
-    announceInserted(*this);
-    return true;
-}
-
-bool clsSeries::Replace()
-{
-    if (!replaceRow(m_seriesID, [this] { return Check(); }))
-        return false;
-    announceUpdated(*this);
-    return true;
-}
-
-bool clsSeries::Delete()
-{
-    if (!deleteRowWithKey(m_seriesID))
-        return false;
-    announceDeleted(m_seriesID);
-    return true;
-}
-
-QString clsSeries::BuildSelectSql(bool withKey) const
-{
-    QString sql = QStringLiteral("SELECT ") + columnList() + QStringLiteral("FROM tblSeries ");
-    if (withKey)
-        sql += QStringLiteral("WHERE lngSeriesID=") + SQLLong(m_seriesID);
-    return sql;
-}
-
-void clsSeries::CopyFields(const DbSnapshot &rs)
-{
-    m_seriesID = NullToLong(rs.field(u"lngSeriesID"));
-    m_name = NullToText(rs.field(u"strName"));
-    m_bibleBookID = NullToLong(rs.field(u"lngBibleBookID"));
-    m_preacherID = NullToLong(rs.field(u"lngPreacherID"));
-    m_typeID = NullToLong(rs.field(u"lngTypeID"));
-    m_pubTitle = NullToText(rs.field(u"strPubTitle"));
-    m_publisherID = NullToLong(rs.field(u"lngPublisherID"));
-    m_pubYear = NullToText(rs.field(u"strPubYear"));
-    m_notes = NullToText(rs.field(u"strNotes"));
 }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "RecordBase.h"
-#include "RecordChanges.h"
+#include "TableRecord.h"
 
 #include <QString>
 
@@ -16,20 +15,16 @@
 //
 // After a successful AddNew, Replace or Delete the record announces the change to the
 // listening screen (the series screen, see RecordChanges).
-class clsSeries : private RecordBase, public AnnouncesChanges<clsSeries>
+class clsSeries : public TableRecord, public AnnouncesChanges<clsSeries>
 {
 public:
     clsSeries();
     ~clsSeries() override;
 
     // A year, when given, must read 1400 to 2100 (its leading digits); then the name is
-    // required.
-    bool Check();
-    using RecordBase::InfoMsg;
-    // After a false Replace: the row changed or went since it was loaded (see RecordBase).
-    using RecordBase::Find;
-    using RecordBase::OverwriteTheirs;
-    using RecordBase::SaveConflict;
+    // required. AddNew (after taking the key) and Replace run it.
+    bool Check() override;
+
     qint32 SeriesID() const { return m_seriesID; }
     void setSeriesID(qint32 value) { m_seriesID = value; }
     QString Name() const { return m_name; }
@@ -50,23 +45,13 @@ public:
     void setPubYear(const QString &value) { m_pubYear = value; }
     QString Notes() const { return m_notes; }
     void setNotes(const QString &value) { m_notes = value; }
-    using RecordBase::CloseRecordset;
-    using RecordBase::MoveNext;
-    using RecordBase::OpenRecordset;
-    // Takes the key, then runs Check.
-    bool AddNew();
-    // Runs Check; assigns the key column its own value as well.
-    bool Replace();
-    bool Delete();
 
     // The engine failure behind the last false result, if that was one.
     const DbError &LastError() const { return lastError(); }
 
 private:
-    QString BuildSelectSql(bool withKey) const override;
-    void CopyFields(const DbSnapshot &rs) override;
-    QList<ColumnValue> columnValues() const override;
     QList<ColumnValue> updateValues() const override;
+    void stored(StoredChange change) override;
 
     qint32 m_seriesID = 0;
     QString m_name;

@@ -45,12 +45,40 @@ QVariant columnValue(const DbSnapshot &rs, int position, Column column)
 } // namespace
 
 clsSermon::clsSermon()
-    : RecordBase(EngineErrors::Trapped)
+    : TableRecord(EngineErrors::Trapped, QStringLiteral("tblSermons"),
+        { { QStringLiteral("lngSermonID"), &m_sermonID },
+            { QStringLiteral("lngPreacherID"), &m_preacherID },
+            { QStringLiteral("lngTypeID"), &m_typeID },
+            { QStringLiteral("lngBibleBookID"), &m_bibleBookID },
+            { QStringLiteral("intBeginChapter"), &m_beginChapter },
+            { QStringLiteral("intBeginVerse"), &m_beginVerse },
+            { QStringLiteral("intEndChapter"), &m_endChapter },
+            { QStringLiteral("intEndVerse"), &m_endVerse },
+            { QStringLiteral("strDisplayText"), &m_reference },
+            { QStringLiteral("lngSeriesID"), &m_seriesID },
+            { QStringLiteral("strTitle"), &m_title }, { QStringLiteral("strBigIdea"), &m_bigIdea },
+            { QStringLiteral("dtDatePreached"), &m_datePreached },
+            { QStringLiteral("strLocation"), &m_location },
+            { QStringLiteral("strOutline"), &m_outline } },
+        Checks::OnReplace,
+        QStringLiteral(" Order by lngBibleBookID, intBeginChapter, intBeginVerse, strDisplayText"))
 {
-    checkRowsOf(QStringLiteral("tblSermons"), QStringLiteral("lngSermonID"));
 }
 
 clsSermon::~clsSermon() = default;
+
+QList<ColumnValue> clsSermon::columnValues() const
+{
+    DatePreached(); // a date read from the database is converted before it is written back
+    return TableRecord::columnValues();
+}
+
+void clsSermon::stored(StoredChange change)
+{
+    if (change == StoredChange::Inserted)
+        ProgramSelection().glngCurrentSermonID = m_sermonID;
+    announce(change, *this, m_sermonID);
+}
 
 QString clsSermon::BigIdeaOrTitle(const QString &bigIdea, const QString &title)
 {
@@ -207,61 +235,6 @@ void clsSermon::setDatePreached(const QDateTime &value)
     m_datePreached = value;
     m_dateValue = QVariant();
     m_datePending = false;
-}
-
-QList<ColumnValue> clsSermon::columnValues() const
-{
-    return { { QStringLiteral("lngSermonID"), SQLLong(m_sermonID) },
-        { QStringLiteral("lngPreacherID"), SQLLong(m_preacherID) },
-        { QStringLiteral("lngTypeID"), SQLLong(m_typeID) },
-        { QStringLiteral("lngBibleBookID"), SQLLong(m_bibleBookID) },
-        { QStringLiteral("intBeginChapter"), SQLLong(m_beginChapter) },
-        { QStringLiteral("intBeginVerse"), SQLLong(m_beginVerse) },
-        { QStringLiteral("intEndChapter"), SQLLong(m_endChapter) },
-        { QStringLiteral("intEndVerse"), SQLLong(m_endVerse) },
-        { QStringLiteral("strDisplayText"), SQLText(m_reference) },
-        { QStringLiteral("lngSeriesID"), SQLLong(m_seriesID) },
-        { QStringLiteral("strTitle"), SQLText(m_title) },
-        { QStringLiteral("strBigIdea"), SQLText(m_bigIdea) },
-        { QStringLiteral("dtDatePreached"), DateLiteral(DatePreached()) },
-        { QStringLiteral("strLocation"), SQLText(m_location) },
-        { QStringLiteral("strOutline"), SQLText(m_outline) } };
-}
-
-bool clsSermon::AddNew()
-{
-    // Key 0 belongs to no sermon: a failed allocation stores nothing.
-    if (!addNewRow(m_sermonID))
-        return false;
-    ProgramSelection().glngCurrentSermonID = m_sermonID;
-    announceInserted(*this);
-    return true;
-}
-
-bool clsSermon::Replace()
-{
-    if (!replaceRow(m_sermonID, [this] { return Check(); }))
-        return false;
-    announceUpdated(*this);
-    return true;
-}
-
-bool clsSermon::Delete()
-{
-    if (!deleteRowWithKey(m_sermonID))
-        return false;
-    announceDeleted(m_sermonID);
-    return true;
-}
-
-QString clsSermon::BuildSelectSql(bool withKey) const
-{
-    QString sql = QStringLiteral("SELECT ") + columnList() + QStringLiteral("FROM tblSermons ");
-    if (withKey)
-        sql += QStringLiteral("WHERE lngSermonID=") + SQLLong(m_sermonID);
-    sql += QStringLiteral(" Order by lngBibleBookID, ")
-        + QStringLiteral("intBeginChapter, intBeginVerse, strDisplayText");
-    return sql;
 }
 
 void clsSermon::CopyFields(const DbSnapshot &rs)

@@ -4,9 +4,11 @@
 #include "SqlLiterals.h"
 
 clsTopic::clsTopic()
-    : RecordBase(EngineErrors::Trapped)
+    : TableRecord(EngineErrors::Trapped, QStringLiteral("tblTopics"),
+        { { QStringLiteral("lngTopicID"), &m_topicID },
+            { QStringLiteral("strTopic"), &m_description } },
+        Checks::None, QStringLiteral(" ORDER BY strTopic"))
 {
-    checkRowsOf(QStringLiteral("tblTopics"), QStringLiteral("lngTopicID"));
 }
 
 clsTopic::~clsTopic() = default;
@@ -18,40 +20,4 @@ bool clsTopic::Check()
         return false;
     }
     return true;
-}
-
-QList<ColumnValue> clsTopic::columnValues() const
-{
-    return { { QStringLiteral("lngTopicID"), SQLLong(m_topicID) },
-        { QStringLiteral("strTopic"), SQLText(m_description) } };
-}
-
-bool clsTopic::AddNew()
-{
-    return addNewRow(m_topicID);
-}
-
-bool clsTopic::Replace()
-{
-    return replaceRow(m_topicID);
-}
-
-bool clsTopic::Delete()
-{
-    return deleteRowWithKey(m_topicID);
-}
-
-QString clsTopic::BuildSelectSql(bool withKey) const
-{
-    QString sql = QStringLiteral("SELECT ") + columnList() + QStringLiteral("FROM tblTopics ");
-    if (withKey)
-        sql += QStringLiteral("WHERE lngTopicID=") + SQLLong(m_topicID);
-    sql += QStringLiteral(" ORDER BY strTopic");
-    return sql;
-}
-
-void clsTopic::CopyFields(const DbSnapshot &rs)
-{
-    m_topicID = NullToLong(rs.field(u"lngTopicID"));
-    m_description = NullToText(rs.field(u"strTopic"));
 }

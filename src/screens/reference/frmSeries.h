@@ -42,11 +42,6 @@ public:
     void lblPublisher_Click();
 
 protected:
-    // RecordChanges: how grdSeries shows what clsSeries stored.
-    void inserted(const clsSeries &series) override;
-    void updated(const clsSeries &series) override;
-    void deleted(qint32 key) override;
-
     bool saveRecord() override;
     void newRecord() override;
     void cancelEdit() override;
@@ -75,6 +70,11 @@ private:
     void copyToRecord();
     bool reportInvalid();
     void reportFailure();
+
+    // RecordChanges: how grdSeries shows what clsSeries stored.
+    void inserted(const clsSeries &series) override;
+    void updated(const clsSeries &series) override;
+    void deleted(qint32 key) override;
 
     clsSeries m_series;
     bool m_adding = false;

@@ -63,11 +63,6 @@ public:
     void cmdDelete_Click();
 
 protected:
-    // RecordChanges: how grdDateLoc shows what clsDateLoc stored.
-    void inserted(const clsDateLoc &occasion) override;
-    void updated(const clsDateLoc &occasion) override;
-    void deleted(qint32 key) override;
-
     bool saveRecord() override;
     void newRecord() override;
     void cancelEdit() override;
@@ -79,6 +74,11 @@ private:
     QGridLayout *buildFields();
     void showPrimaryDateAndLocation();
     void reportFailure();
+
+    // RecordChanges: how grdDateLoc shows what clsDateLoc stored.
+    void inserted(const clsDateLoc &occasion) override;
+    void updated(const clsDateLoc &occasion) override;
+    void deleted(qint32 key) override;
 
     clsDateLoc m_record;
     qint32 m_sermonID = 0;

@@ -101,11 +101,6 @@ public:
     qint32 shownSermonID() const;
 
 protected:
-    // RecordChanges: how grdSermons shows what clsSermon stored.
-    void inserted(const clsSermon &sermon) override;
-    void updated(const clsSermon &sermon) override;
-    void deleted(qint32 key) override;
-
     bool saveRecord() override;
     void newRecord() override;
     void cancelEdit() override;
@@ -124,6 +119,11 @@ private:
     QString lookUpLastName(qint32 preacherID);
     // The list row of a sermon: key, reference, preacher's last name, big idea or title.
     QString listRowText(const clsSermon &sermon);
+
+    // RecordChanges: how grdSermons shows what clsSermon stored.
+    void inserted(const clsSermon &sermon) override;
+    void updated(const clsSermon &sermon) override;
+    void deleted(qint32 key) override;
 
     SermonScreenWidgets ui;
     // True while a new sermon is being entered.
