@@ -131,7 +131,7 @@ struct Run
 int productList(const Run &run, const SermonQuery &query)
 {
     run.screen->LoadSermonList(query);
-    return int(ProgramSelection().glngListRows);
+    return int(run.screen->listRows());
 }
 
 // The list rows the screen shows, as the baselines build them.

@@ -4,6 +4,7 @@
 #include "DbSnapshot.h"
 #include "DbTransaction.h"
 #include "ProgramGlobals.h"
+#include "SqlLiterals.h"
 #include "UserInterface.h"
 #include "clsConnect.h"
 
@@ -146,7 +147,74 @@ qint32 RecordBase::newKey(const QString &table, const QString &keyField)
 
 void RecordBase::checkRowsOf(const QString &table, const QString &keyColumn)
 {
+    m_table = table;
+    m_keyColumn = keyColumn;
     m_version = RowVersion(table, keyColumn);
+}
+
+QList<ColumnValue> RecordBase::updateValues() const
+{
+    QList<ColumnValue> values = columnValues();
+    values.removeIf([this](const ColumnValue &value) { return value.column == m_keyColumn; });
+    return values;
+}
+
+QString RecordBase::columnList() const
+{
+    QString list;
+    for (const ColumnValue &value : columnValues()) {
+        if (!list.isEmpty())
+            list += QStringLiteral(", ");
+        list += value.column;
+    }
+    return list + QLatin1Char(' ');
+}
+
+bool RecordBase::addNewRow(qint32 &key, const std::function<bool()> &check)
+{
+    clearLastError();
+    // The key is taken first and is not given back when the check or the insert fails.
+    key = newKey(m_table, m_keyColumn);
+    if (check && !check())
+        return false;
+    const QString failure = QStringLiteral("Error Adding a New Record");
+    if (key == 0) {
+        setInfoMessage(failure);
+        return false;
+    }
+    QString values;
+    for (const ColumnValue &value : columnValues()) {
+        if (!values.isEmpty())
+            values += QStringLiteral(", ");
+        values += value.literal;
+    }
+    const QString sql = QStringLiteral("INSERT INTO ") + m_table + QStringLiteral(" (")
+        + columnList() + QStringLiteral(") VALUES (") + values + QStringLiteral(")");
+    return insertRow(sql, failure, key);
+}
+
+bool RecordBase::replaceRow(qint32 key, const std::function<bool()> &check)
+{
+    clearLastError();
+    if (check && !check())
+        return false;
+    QString sets;
+    for (const ColumnValue &value : updateValues()) {
+        if (!sets.isEmpty())
+            sets += QStringLiteral(", ");
+        sets += value.column + QLatin1Char('=') + value.literal;
+    }
+    const QString sql = QStringLiteral("UPDATE ") + m_table + QStringLiteral(" SET ") + sets
+        + QStringLiteral(" WHERE ") + m_keyColumn + QLatin1Char('=') + SQLLong(key);
+    return updateRow(sql, QStringLiteral("Error Updating Current Record"), key);
+}
+
+bool RecordBase::deleteRowWithKey(qint32 key)
+{
+    clearLastError();
+    const QString sql = QStringLiteral("DELETE FROM ") + m_table + QStringLiteral(" WHERE ")
+        + m_keyColumn + QLatin1Char('=') + SQLLong(key);
+    return deleteRow(sql, QStringLiteral("Error Deleting Current Record"), key);
 }
 
 void RecordBase::OverwriteTheirs()

@@ -3,11 +3,20 @@
 #include "DbError.h"
 #include "RowVersion.h"
 
+#include <QList>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class DbDatabase;
 class DbSnapshot;
+
+// One column of a record's table and the SQL literal of the value the record holds for it.
+struct ColumnValue
+{
+    QString column;
+    QString literal;
+};
 
 // What every record class shares: the kept list (a read-only snapshot walked forward once),
 // the single-row read of Find, the INSERT/UPDATE/DELETE judged by its affected-row count,
@@ -83,6 +92,26 @@ protected:
     // A new key from the allocator; 0 after a failure, which the allocator has already shown.
     static qint32 newKey(const QString &table, const QString &keyField);
 
+    // The saves every record class with a table of its own makes, built from the table and
+    // key column named by checkRowsOf and the class's columnValues():
+    //   INSERT INTO table (a, b, c ) VALUES (1, 'x', Null)
+    //   UPDATE table SET b='x', c=Null WHERE a=1
+    //   DELETE FROM table WHERE a=1
+    // The columns in the order of the SELECT and the INSERT, the key first.
+    virtual QList<ColumnValue> columnValues() const { return {}; }
+    // The columns the UPDATE sets, in its order: all but the key unless the class says so.
+    virtual QList<ColumnValue> updateValues() const;
+    // "a, b, c " — the column list of the SELECT and the INSERT.
+    QString columnList() const;
+    // AddNew: takes a new key into `key`, runs `check` (when given), and inserts the row.
+    // A failed allocation (key 0) has been shown and ends with "Error Adding a New Record";
+    // no row is stored under key 0.
+    bool addNewRow(qint32 &key, const std::function<bool()> &check = {});
+    // Replace: runs `check` (when given), then updates the row with `key` (see updateRow).
+    bool replaceRow(qint32 key, const std::function<bool()> &check = {});
+    // Delete: the row with `key` (see deleteRow).
+    bool deleteRowWithKey(qint32 key);
+
     // Routes an engine failure as the class's handling says; always false.
     bool engineFailed(const DbError &error);
     // Keeps a failure for the caller without showing it, whatever the class's handling;
@@ -113,6 +142,8 @@ private:
     bool writeAndKeep(const QString &sql, const QString &failureMessage, qint32 key, bool check);
 
     EngineErrors m_handling;
+    QString m_table;
+    QString m_keyColumn;
     RowVersion m_version;
     RowChange m_conflict = RowChange::None;
     std::unique_ptr<DbSnapshot> m_rs;

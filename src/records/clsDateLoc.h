@@ -1,11 +1,9 @@
 #pragma once
 
-#include "RecordBase.h"
+#include "TableRecord.h"
 
 #include <QDateTime>
 #include <QString>
-
-class DateLocListKeeper;
 
 // One occasion a sermon was preached again: a row of tblDateLoc. The SELECT filters by
 // sermon, not by the row's key, and sorts by location: Find loads the occasion of the
@@ -18,26 +16,20 @@ class DateLocListKeeper;
 // whose reason is in InfoMsg). A failed key allocation is the exception: the allocator has
 // already shown it, so AddNew fails with its InfoMsg and LastError() stays clear.
 //
-// After a successful AddNew or Delete the record keeps the tracker's grid in step through
-// the DateLocListKeeper the tracker registered (nothing happens to a list when none is
-// registered); ProgramSelection().glngDateLocRows counts the grid's rows.
-class clsDateLoc : private RecordBase
+// After a successful AddNew, Replace or Delete the record announces the change to the
+// listening screen (the date/location tracker, see RecordChanges).
+class clsDateLoc : public TableRecord, public AnnouncesChanges<clsDateLoc>
 {
 public:
     clsDateLoc();
     ~clsDateLoc() override;
 
     // Date and location are both required; when both are missing the location's message is
-    // the one left in InfoMsg.
-    bool Check();
-    using RecordBase::InfoMsg;
-    // After a false Replace: the row changed or went since it was loaded (see RecordBase).
-    using RecordBase::OverwriteTheirs;
-    using RecordBase::SaveConflict;
+    // the one left in InfoMsg. AddNew (after taking the key) and Replace run it.
+    bool Check() override;
     // The tracker reads the occasion it shows itself ("Select *" by key): the current row of
     // that set is the version its save is checked against.
     void KeepLoadedRow(const DbSnapshot &rs) { keepLoadedRow(rs); }
-    using RecordBase::Find;
     qint32 DateLocID() const { return m_dateLocID; }
     void setDateLocID(qint32 value) { m_dateLocID = value; }
     QString Location() const { return m_location; }
@@ -48,28 +40,14 @@ public:
     // An invalid date means no date.
     QDateTime DatePreached() const { return m_datePreached; }
     void setDatePreached(const QDateTime &value) { m_datePreached = value; }
-    using RecordBase::CloseRecordset;
-    using RecordBase::MoveNext;
-    using RecordBase::OpenRecordset;
-    // Takes the key, then runs Check.
-    bool AddNew();
-    // Runs Check; assigns the key column its own value as well.
-    bool Replace();
-    bool Delete();
 
     // The engine failure behind the last false result, if that was one.
     const DbError &LastError() const { return lastError(); }
 
-    // The date/location tracker registers itself while it is open. Unregistering another
-    // keeper than the registered one changes nothing.
-    static void registerListKeeper(DateLocListKeeper *keeper);
-    static void unregisterListKeeper(DateLocListKeeper *keeper);
-
 private:
     QString BuildSelectSql(bool withKey) const override;
-    void CopyFields(const DbSnapshot &rs) override;
-    void keepListAfterInsert();
-    void keepListAfterDelete();
+    QList<ColumnValue> updateValues() const override;
+    void stored(StoredChange change) override;
 
     qint32 m_dateLocID = 0;
     QString m_location;

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "RecordBase.h"
+#include "TableRecord.h"
 
 #include <QString>
 
 // One row of tblIllustr, an illustration (story or quotation) sermons can use. The list
 // comes sorted by name. Engine failures are trapped: shown through ShowSystemError, the
 // operation returns false.
-class clsIllustr : private RecordBase
+class clsIllustr : public TableRecord
 {
 public:
     clsIllustr();
@@ -20,26 +20,12 @@ public:
     QString Illustration() const { return m_illustration; }
     void setIllustration(const QString &value) { m_illustration = value; }
 
-    using RecordBase::InfoMsg;
-    // After a false Replace: the row changed or went since it was loaded (see RecordBase).
-    using RecordBase::OverwriteTheirs;
-    using RecordBase::SaveConflict;
     // Text and name are required; the text is tested first, so when both are missing the
     // name's message is the one left in InfoMsg.
-    bool Check();
-    using RecordBase::CloseRecordset;
-    using RecordBase::Find;
-    using RecordBase::MoveNext;
-    using RecordBase::OpenRecordset;
-    // Neither AddNew nor Replace runs Check: the screen validates first.
-    bool AddNew();
-    bool Replace();
-    bool Delete();
+    // Neither AddNew nor Replace runs it: the screen validates first.
+    bool Check() override;
 
 private:
-    QString BuildSelectSql(bool withKey) const override;
-    void CopyFields(const DbSnapshot &rs) override;
-
     qint32 m_illustrationID = 0;
     QString m_name;
     QString m_illustration;

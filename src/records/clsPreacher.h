@@ -1,13 +1,13 @@
 #pragma once
 
-#include "RecordBase.h"
+#include "TableRecord.h"
 
 #include <QString>
 
 // One row of tblPreachers. The list comes sorted by last name. Engine failures are
 // trapped: shown through ShowSystemError, the operation returns false. The preachers screen
 // keeps its own list.
-class clsPreacher : private RecordBase
+class clsPreacher : public TableRecord
 {
 public:
     clsPreacher();
@@ -36,27 +36,12 @@ public:
     void setSeminary(const QString &value) { m_seminary = value; }
     QString Notes() const { return m_notes; }
     void setNotes(const QString &value) { m_notes = value; }
-    using RecordBase::InfoMsg;
-    // After a false Replace: the row changed or went since it was loaded (see RecordBase).
-    using RecordBase::OverwriteTheirs;
-    using RecordBase::SaveConflict;
 
     // Only the last name is required.
-    bool Check();
-    using RecordBase::CloseRecordset;
-    using RecordBase::Find;
-    using RecordBase::MoveNext;
-    using RecordBase::OpenRecordset;
-    // Does not run Check: the screen validates first.
-    bool AddNew();
-    // Runs Check first.
-    bool Replace();
-    bool Delete();
+    // Replace runs it first; AddNew does not (the screen validates first).
+    bool Check() override;
 
 private:
-    QString BuildSelectSql(bool withKey) const override;
-    void CopyFields(const DbSnapshot &rs) override;
-
     qint32 m_preacherID = 0;
     QString m_lastName;
     QString m_firstName;

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "RecordBase.h"
+#include "TableRecord.h"
 
 #include <QString>
 
 // One row of tblPublishers. The list comes sorted by name. Engine failures are trapped:
 // shown through ShowSystemError, the operation returns false. The publishers screen keeps
 // its own list.
-class clsPublisher : private RecordBase
+class clsPublisher : public TableRecord
 {
 public:
     clsPublisher();
@@ -22,26 +22,12 @@ public:
     // A state of tblStates; 0 when none was chosen.
     qint32 StateID() const { return m_stateID; }
     void setStateID(qint32 value) { m_stateID = value; }
-    using RecordBase::InfoMsg;
-    // After a false Replace: the row changed or went since it was loaded (see RecordBase).
-    using RecordBase::OverwriteTheirs;
-    using RecordBase::SaveConflict;
 
     // The name is required.
-    bool Check();
-    using RecordBase::CloseRecordset;
-    using RecordBase::MoveNext;
-    using RecordBase::OpenRecordset;
-    // Neither AddNew nor Replace runs Check: validating is the caller's duty.
-    bool AddNew();
-    bool Replace();
-    bool Delete();
-    using RecordBase::Find;
+    // Neither AddNew nor Replace runs it: validating is the caller's duty.
+    bool Check() override;
 
 private:
-    QString BuildSelectSql(bool withKey) const override;
-    void CopyFields(const DbSnapshot &rs) override;
-
     qint32 m_publisherID = 0;
     QString m_publisher;
     QString m_city;

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "RecordBase.h"
+#include "TableRecord.h"
 
 #include <QString>
-
-class SeriesListKeeper;
 
 // One row of tblSeries, a series of messages. The list comes in the table's stored order.
 //
@@ -15,23 +13,18 @@ class SeriesListKeeper;
 // allocator has already shown it, so AddNew fails with its InfoMsg and LastError() stays
 // clear.
 //
-// After a successful AddNew or Delete the record keeps the series screen's grid in step
-// through the SeriesListKeeper that screen registered (nothing happens to a list when none
-// is registered); ProgramSelection().glngSeriesRows counts the grid's rows.
-class clsSeries : private RecordBase
+// After a successful AddNew, Replace or Delete the record announces the change to the
+// listening screen (the series screen, see RecordChanges).
+class clsSeries : public TableRecord, public AnnouncesChanges<clsSeries>
 {
 public:
     clsSeries();
     ~clsSeries() override;
 
     // A year, when given, must read 1400 to 2100 (its leading digits); then the name is
-    // required.
-    bool Check();
-    using RecordBase::InfoMsg;
-    // After a false Replace: the row changed or went since it was loaded (see RecordBase).
-    using RecordBase::Find;
-    using RecordBase::OverwriteTheirs;
-    using RecordBase::SaveConflict;
+    // required. AddNew (after taking the key) and Replace run it.
+    bool Check() override;
+
     qint32 SeriesID() const { return m_seriesID; }
     void setSeriesID(qint32 value) { m_seriesID = value; }
     QString Name() const { return m_name; }
@@ -52,28 +45,13 @@ public:
     void setPubYear(const QString &value) { m_pubYear = value; }
     QString Notes() const { return m_notes; }
     void setNotes(const QString &value) { m_notes = value; }
-    using RecordBase::CloseRecordset;
-    using RecordBase::MoveNext;
-    using RecordBase::OpenRecordset;
-    // Takes the key, then runs Check.
-    bool AddNew();
-    // Runs Check; assigns the key column its own value as well.
-    bool Replace();
-    bool Delete();
 
     // The engine failure behind the last false result, if that was one.
     const DbError &LastError() const { return lastError(); }
 
-    // The series screen registers itself while it is open. Unregistering another keeper
-    // than the registered one changes nothing.
-    static void registerListKeeper(SeriesListKeeper *keeper);
-    static void unregisterListKeeper(SeriesListKeeper *keeper);
-
 private:
-    QString BuildSelectSql(bool withKey) const override;
-    void CopyFields(const DbSnapshot &rs) override;
-    void keepListAfterInsert();
-    void keepListAfterDelete();
+    QList<ColumnValue> updateValues() const override;
+    void stored(StoredChange change) override;
 
     qint32 m_seriesID = 0;
     QString m_name;

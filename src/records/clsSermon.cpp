@@ -4,29 +4,13 @@
 #include "DbSnapshot.h"
 #include "RecordValues.h"
 #include "SelectionState.h"
-#include "SermonListKeeper.h"
 #include "SqlLiterals.h"
 
 #include <algorithm>
 
 namespace {
 
-SermonListKeeper *g_listKeeper = nullptr;
-
-// The columns in the order of the SELECT and the INSERT.
-QString columnPieces()
-{
-    return QStringLiteral("lngSermonID, ") + QStringLiteral("lngPreacherID, ")
-        + QStringLiteral("lngTypeID, ") + QStringLiteral("lngBibleBookID, ")
-        + QStringLiteral("intBeginChapter, ") + QStringLiteral("intBeginVerse, ")
-        + QStringLiteral("intEndChapter, ") + QStringLiteral("intEndVerse, ")
-        + QStringLiteral("strDisplayText, ") + QStringLiteral("lngSeriesID, ")
-        + QStringLiteral("strTitle, ") + QStringLiteral("strBigIdea, ")
-        + QStringLiteral("dtDatePreached, ") + QStringLiteral("strLocation, ")
-        + QStringLiteral("strOutline ");
-}
-
-// The columns as CopyFields reads them; the positions follow columnPieces().
+// The columns as CopyFields reads them; the positions follow columnValues().
 enum Column : int {
     Key,
     Preacher,
@@ -61,22 +45,39 @@ QVariant columnValue(const DbSnapshot &rs, int position, Column column)
 } // namespace
 
 clsSermon::clsSermon()
-    : RecordBase(EngineErrors::Trapped)
+    : TableRecord(EngineErrors::Trapped, QStringLiteral("tblSermons"),
+        { { QStringLiteral("lngSermonID"), &m_sermonID },
+            { QStringLiteral("lngPreacherID"), &m_preacherID },
+            { QStringLiteral("lngTypeID"), &m_typeID },
+            { QStringLiteral("lngBibleBookID"), &m_bibleBookID },
+            { QStringLiteral("intBeginChapter"), &m_beginChapter },
+            { QStringLiteral("intBeginVerse"), &m_beginVerse },
+            { QStringLiteral("intEndChapter"), &m_endChapter },
+            { QStringLiteral("intEndVerse"), &m_endVerse },
+            { QStringLiteral("strDisplayText"), &m_reference },
+            { QStringLiteral("lngSeriesID"), &m_seriesID },
+            { QStringLiteral("strTitle"), &m_title }, { QStringLiteral("strBigIdea"), &m_bigIdea },
+            { QStringLiteral("dtDatePreached"), &m_datePreached },
+            { QStringLiteral("strLocation"), &m_location },
+            { QStringLiteral("strOutline"), &m_outline } },
+        Checks::OnReplace,
+        QStringLiteral(" Order by lngBibleBookID, intBeginChapter, intBeginVerse, strDisplayText"))
 {
-    checkRowsOf(QStringLiteral("tblSermons"), QStringLiteral("lngSermonID"));
 }
 
 clsSermon::~clsSermon() = default;
 
-void clsSermon::registerListKeeper(SermonListKeeper *keeper)
+QList<ColumnValue> clsSermon::columnValues() const
 {
-    g_listKeeper = keeper;
+    DatePreached(); // a date read from the database is converted before it is written back
+    return TableRecord::columnValues();
 }
 
-void clsSermon::unregisterListKeeper(SermonListKeeper *keeper)
+void clsSermon::stored(StoredChange change)
 {
-    if (g_listKeeper == keeper)
-        g_listKeeper = nullptr;
+    if (change == StoredChange::Inserted)
+        ProgramSelection().glngCurrentSermonID = m_sermonID;
+    announce(change, *this, m_sermonID);
 }
 
 QString clsSermon::BigIdeaOrTitle(const QString &bigIdea, const QString &title)
@@ -242,111 +243,6 @@ void clsSermon::setDatePreached(const QDateTime &value)
     m_datePreached = value;
     m_dateValue = QVariant();
     m_datePending = false;
-}
-
-bool clsSermon::AddNew()
-{
-    clearLastError();
-    // The key is taken first and stays used up even when the insert fails.
-    m_sermonID = newKey(QStringLiteral("tblSermons"), QStringLiteral("lngSermonID"));
-    if (m_sermonID == 0) {
-        // The allocator failed and has said so; key 0 belongs to no sermon.
-        setInfoMessage(QStringLiteral("Error Adding a New Record"));
-        return false;
-    }
-    const QString sql = QStringLiteral("INSERT INTO tblSermons (") + columnPieces()
-        + QStringLiteral(") VALUES (") + SQLLong(m_sermonID) + QStringLiteral(", ")
-        + SQLLong(m_preacherID) + QStringLiteral(", ") + SQLLong(m_typeID) + QStringLiteral(", ")
-        + SQLLong(m_bibleBookID) + QStringLiteral(", ") + SQLLong(m_beginChapter)
-        + QStringLiteral(", ") + SQLLong(m_beginVerse) + QStringLiteral(", ")
-        + SQLLong(m_endChapter) + QStringLiteral(", ") + SQLLong(m_endVerse) + QStringLiteral(", ")
-        + SQLText(m_reference) + QStringLiteral(", ") + SQLLong(m_seriesID) + QStringLiteral(", ")
-        + SQLText(m_title) + QStringLiteral(", ") + SQLText(m_bigIdea) + QStringLiteral(", ")
-        + DateLiteral(DatePreached()) + QStringLiteral(", ") + SQLText(m_location)
-        + QStringLiteral(", ") + SQLText(m_outline) + QStringLiteral(")");
-    if (!insertRow(sql, QStringLiteral("Error Adding a New Record"), m_sermonID))
-        return false;
-    keepListAfterInsert();
-    return true;
-}
-
-void clsSermon::keepListAfterInsert()
-{
-    SelectionState &selection = ProgramSelection();
-    selection.glngCurrentSermonID = m_sermonID;
-    SermonListKeeper *keeper = g_listKeeper;
-    if (!keeper)
-        return;
-    selection.glngLookupPreacherID = m_preacherID;
-    keeper->GetPreacher();
-    selection.glngLookupPreacherID = 0;
-    const QString row = SQLLong(m_sermonID) + QLatin1Char('\t') + m_reference + QLatin1Char('\t')
-        + selection.gstrLastName + QLatin1Char('\t') + BigIdeaOrTitle(m_bigIdea, m_title);
-    const qint32 position = selection.glngListRows + 1;
-    keeper->addListRow(row, position);
-    selection.glngListRow = position;
-    // Keep the new row in sight: eight data rows fit the grid.
-    if (selection.glngListRows > 8)
-        keeper->setListTopRow(selection.glngListRows - 7);
-    selection.glngListRows += 1;
-}
-
-bool clsSermon::Replace()
-{
-    clearLastError();
-    if (!Check())
-        return false;
-    const QString sql = QStringLiteral("UPDATE tblSermons SET ") + QStringLiteral("lngPreacherID=")
-        + SQLLong(m_preacherID) + QStringLiteral(", ") + QStringLiteral("lngTypeID=")
-        + SQLLong(m_typeID) + QStringLiteral(", ") + QStringLiteral("lngBibleBookID=")
-        + SQLLong(m_bibleBookID) + QStringLiteral(", ") + QStringLiteral("intBeginChapter=")
-        + SQLLong(m_beginChapter) + QStringLiteral(", ") + QStringLiteral("intBeginVerse=")
-        + SQLLong(m_beginVerse) + QStringLiteral(", ") + QStringLiteral("intEndChapter=")
-        + SQLLong(m_endChapter) + QStringLiteral(", ") + QStringLiteral("intEndVerse=")
-        + SQLLong(m_endVerse) + QStringLiteral(", ") + QStringLiteral("strDisplayText=")
-        + SQLText(m_reference) + QStringLiteral(", ") + QStringLiteral("lngSeriesID=")
-        + SQLLong(m_seriesID) + QStringLiteral(", ") + QStringLiteral("strTitle=")
-        + SQLText(m_title) + QStringLiteral(", ") + QStringLiteral("strBigIdea=")
-        + SQLText(m_bigIdea) + QStringLiteral(", ") + QStringLiteral("dtDatePreached=")
-        + DateLiteral(DatePreached()) + QStringLiteral(", ") + QStringLiteral("strLocation=")
-        + SQLText(m_location) + QStringLiteral(", ") + QStringLiteral("strOutline=")
-        + SQLText(m_outline) + QStringLiteral(" ") + QStringLiteral("WHERE lngSermonID=")
-        + SQLLong(m_sermonID);
-    return updateRow(sql, QStringLiteral("Error Updating Current Record"), m_sermonID);
-}
-
-bool clsSermon::Delete()
-{
-    clearLastError();
-    const QString sql = QStringLiteral("DELETE FROM tblSermons ")
-        + QStringLiteral("WHERE lngSermonID=") + SQLLong(m_sermonID);
-    if (!deleteRow(sql, QStringLiteral("Error Deleting Current Record"), m_sermonID))
-        return false;
-    keepListAfterDelete();
-    return true;
-}
-
-void clsSermon::keepListAfterDelete()
-{
-    SermonListKeeper *keeper = g_listKeeper;
-    if (!keeper)
-        return;
-    // The row stays, emptied, until the list is filled again.
-    keeper->setListRow(ProgramSelection().glngListRow);
-    for (int column = 0; column <= 3; ++column)
-        keeper->setListCellText(column, QStringLiteral(" "));
-    keeper->setListColumn(0);
-    keeper->cmdNew_Click();
-}
-
-QString clsSermon::BuildSelectSql(bool withKey) const
-{
-    QString sql = QStringLiteral("SELECT ") + columnPieces() + QStringLiteral("FROM tblSermons ");
-    if (withKey)
-        sql += QStringLiteral("WHERE lngSermonID=") + SQLLong(m_sermonID);
-    sql += QStringLiteral(" Order by lngBibleBookID, ")
-        + QStringLiteral("intBeginChapter, intBeginVerse, strDisplayText");
-    return sql;
 }
 
 void clsSermon::CopyFields(const DbSnapshot &rs)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "RecordBase.h"
 #include "SermonListNarrowing.h"
+#include "TableRecord.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -11,18 +11,16 @@
 #include <array>
 
 class DbDatabase;
-class SermonListKeeper;
 
 // One row of tblSermons. The list comes in Bible order (book key, beginning chapter,
 // beginning verse, reference text). Engine failures are trapped: shown through
 // ShowSystemError, the operation returns false.
 //
 // After a successful AddNew the new sermon becomes the current one
-// (ProgramSelection().glngCurrentSermonID). After a successful AddNew or Delete the record
-// also keeps the sermon identification screen's list in step through the SermonListKeeper
-// that screen registered, with the list's counters in ProgramSelection() (glngListRows,
-// glngListRow); when no screen is registered, no list and no counter is touched.
-class clsSermon : private RecordBase
+// (ProgramSelection().glngCurrentSermonID). After a successful AddNew, Replace or Delete the
+// record announces the change to the listening screen (the sermon identification screen,
+// see RecordChanges).
+class clsSermon : public TableRecord, public AnnouncesChanges<clsSermon>
 {
 public:
     clsSermon();
@@ -61,17 +59,11 @@ public:
     void setOutline(const QString &value) { m_outline = value; }
     QString Location() const { return m_location; }
     void setLocation(const QString &value) { m_location = value; }
-    using RecordBase::InfoMsg;
-    // After a false Replace: the row changed or went since it was loaded (see RecordBase).
-    using RecordBase::OverwriteTheirs;
-    using RecordBase::SaveConflict;
 
-    // A reference that is empty or one blank is missing; two blanks pass.
-    bool Check();
-    using RecordBase::CloseRecordset;
-    using RecordBase::Find;
+    // A reference that is empty or one blank is missing; two blanks pass. AddNew does not
+    // run it (the screen validates first); Replace does.
+    bool Check() override;
     bool OpenRecordset();
-    using RecordBase::MoveNext;
     // The walk of the sermon list fill: the same sermons in the same order as OpenRecordset,
     // but each row carries only what a list row and the selection tests read: key, preacher,
     // Bible book, series, reference, title, big idea, and the outline only when
@@ -86,31 +78,20 @@ public:
     // The outlines of the given sermons in one statement, by key (a key no sermon has is
     // left out). False after an engine failure, which has been shown.
     bool ReadOutlines(const QList<qint32> &keys, QHash<qint32, QString> &outlines);
-    // Does not run Check: the screen validates first.
-    bool AddNew();
-    bool Replace();
-    bool Delete();
-
     // The fourth cell of a sermon list row: the big idea, or when it is empty or one blank
     // the title followed by one blank.
     static QString BigIdeaOrTitle(const QString &bigIdea, const QString &title);
 
-    // The sermon identification screen registers itself while it is open. Unregistering
-    // another keeper than the registered one changes nothing.
-    static void registerListKeeper(SermonListKeeper *keeper);
-    static void unregisterListKeeper(SermonListKeeper *keeper);
-
 private:
-    QString BuildSelectSql(bool withKey) const override;
     void CopyFields(const DbSnapshot &rs) override;
+    QList<ColumnValue> columnValues() const override;
+    void stored(StoredChange change) override;
     void copyListFields(const DbSnapshot &rs);
     // The list walk's SELECT, with the narrowing's conditions as its WHERE clause.
     static QString listSelectSql(bool withOutline, const QStringList &conditions);
     // One condition as SQL; empty when the database cannot test it exactly.
     static QString conditionSql(
         const DbDatabase &db, const SermonListNarrowing::Condition &condition);
-    void keepListAfterInsert();
-    void keepListAfterDelete();
 
     qint32 m_sermonID = 0;
     qint32 m_preacherID = 0;

@@ -134,6 +134,43 @@ void DataGrid::addItem(const QString &tabText, int row)
     m_model->insertRowText(dataRow, tabText);
 }
 
+void DataGrid::addRow(qint32 key, const QString &tabText, int row)
+{
+    const int dataRow = row < 0 ? -1 : qMax(0, row - m_fixedRows);
+    m_model->insertRowText(dataRow, tabText, key);
+}
+
+qint32 DataGrid::key(int row) const
+{
+    return row < m_fixedRows ? NoKey : m_model->rowKey(row - m_fixedRows);
+}
+
+void DataGrid::setKey(int row, qint32 key)
+{
+    if (row >= m_fixedRows) {
+        m_model->setRowKey(row - m_fixedRows, key);
+    }
+}
+
+int DataGrid::rowOfKey(qint32 key) const
+{
+    const int count = m_model->rowCount();
+    for (int dataRow = 0; dataRow < count; ++dataRow) {
+        if (m_model->rowKey(dataRow) == key) {
+            return dataRow + m_fixedRows;
+        }
+    }
+    return -1;
+}
+
+void DataGrid::blankRow(int row, int lastColumn)
+{
+    for (int column = 0; column <= lastColumn; ++column) {
+        setText(row, column, QStringLiteral(" "));
+    }
+    setKey(row, NoKey);
+}
+
 void DataGrid::addItems(GridRowTexts tabTexts, int row)
 {
     const int dataRow = row < 0 ? -1 : qMax(0, row - m_fixedRows);

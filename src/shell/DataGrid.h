@@ -1,14 +1,15 @@
 #pragma once
 
+#include "GridRowTexts.h"
+
 #include <QTableView>
 
 class DataGridModel;
-class GridRowTexts;
 
 // The list grid of the screens (sermons, series, preaching occasions). Rows and columns are
 // numbered the way the screens count them: with one fixed row, row 0 is the heading row and
-// the data starts at row 1. Cells hold text only; a row is added as one tab-separated text.
-// Column widths are in twips.
+// the data starts at row 1. Cells hold text only; a row is added as one tab-separated text,
+// with the key of the record it lists (see key()). Column widths are in twips.
 class DataGrid : public QTableView
 {
     Q_OBJECT
@@ -40,10 +41,23 @@ public:
 
     // Inserts a row of tab-separated cells in front of `row`; -1 (or the row count) appends.
     void addItem(const QString &tabText, int row = -1);
+    // The same for the row listing the record with `key`.
+    void addRow(qint32 key, const QString &tabText, int row = -1);
     // Many rows in front of `row` as addItem would insert them one after another, in one
     // insertion (a long list costs the view one update instead of one per row).
     void addItems(GridRowTexts tabTexts, int row = -1);
     void removeItem(int row);
+
+    // The key of the record that `row` lists; NoKey for the heading row, blank rows and rows
+    // beyond the grid.
+    static constexpr qint32 NoKey = GridRowTexts::NoKey;
+    qint32 key(int row) const;
+    void setKey(int row, qint32 key);
+    // The first data row listing `key`; -1 when no row does.
+    int rowOfKey(qint32 key) const;
+    // Empties the cells of `row` (each becomes one blank, up to `lastColumn`) and forgets its
+    // key: the row of a record that is gone stays in its place until the list is filled again.
+    void blankRow(int row, int lastColumn);
     // Removes every data row at once; headings and column settings stay.
     void clearRows();
 

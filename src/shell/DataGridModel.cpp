@@ -123,12 +123,12 @@ void DataGridModel::setCell(int row, int column, const QString &text)
     Q_EMIT dataChanged(at, at, { Qt::DisplayRole });
 }
 
-void DataGridModel::insertRowText(int row, const QString &tabText)
+void DataGridModel::insertRowText(int row, const QString &tabText, qint32 key)
 {
     const int count = int(m_rows.size());
     row = (row < 0 || row > count) ? count : row;
     beginInsertRows(QModelIndex(), row, row);
-    m_rows.insert(row, tabText);
+    m_rows.insert(row, tabText, key);
     endInsertRows();
 }
 

@@ -32,12 +32,15 @@ public:
     QString cell(int row, int column) const;
     void setCell(int row, int column, const QString &text);
     // Inserts a row before `row` (rowCount() appends); the cells are the tab-separated parts
-    // of `tabText`, extra parts beyond the column count are dropped.
-    void insertRowText(int row, const QString &tabText);
+    // of `tabText`, extra parts beyond the column count are dropped. `key` is the record the
+    // row lists (GridRowTexts::NoKey for none).
+    void insertRowText(int row, const QString &tabText, qint32 key = GridRowTexts::NoKey);
     // The same for many rows at once, announced to the view as one insertion; the rows'
     // texts are taken over, not copied.
     void insertRowTexts(int row, GridRowTexts tabTexts);
     void removeDataRow(int row);
+    qint32 rowKey(int row) const { return m_rows.key(row); }
+    void setRowKey(int row, qint32 key) { m_rows.setKey(row, key); }
 
     QString heading(int column) const;
     void setHeading(int column, const QString &text);

@@ -39,31 +39,31 @@ qint32 GridRowTexts::roomFor(qsizetype characters)
     return qint32(m_blocks.size() - 1);
 }
 
-GridRowTexts::Span GridRowTexts::store(QStringView tabText)
+GridRowTexts::Span GridRowTexts::store(QStringView tabText, qint32 key)
 {
     if (tabText.isEmpty()) {
-        return {};
+        return { 0, 0, 0, key };
     }
     const qint32 block = roomFor(tabText.size());
     QString &text = m_blocks[size_t(block)];
-    const Span span { block, qint32(text.size()), qint32(tabText.size()) };
+    const Span span { block, qint32(text.size()), qint32(tabText.size()), key };
     text.append(tabText);
     return span;
 }
 
-void GridRowTexts::appendRow(std::initializer_list<QStringView> cells)
+void GridRowTexts::appendRow(qint32 key, std::initializer_list<QStringView> cells)
 {
     qsizetype length = qsizetype(cells.size()) - 1;
     for (QStringView cell : cells) {
         length += cell.size();
     }
     if (length <= 0) {
-        m_rows.push_back({});
+        m_rows.push_back({ 0, 0, 0, key });
         return;
     }
     const qint32 block = roomFor(length);
     QString &text = m_blocks[size_t(block)];
-    const Span span { block, qint32(text.size()), qint32(length) };
+    const Span span { block, qint32(text.size()), qint32(length), key };
     bool first = true;
     for (QStringView cell : cells) {
         if (!first) {
@@ -75,10 +75,10 @@ void GridRowTexts::appendRow(std::initializer_list<QStringView> cells)
     m_rows.push_back(span);
 }
 
-void GridRowTexts::insert(qsizetype at, QStringView tabText)
+void GridRowTexts::insert(qsizetype at, QStringView tabText, qint32 key)
 {
     at = qBound(qsizetype(0), at, size());
-    const Span span = store(tabText);
+    const Span span = store(tabText, key);
     m_rows.insert(m_rows.begin() + at, span);
 }
 
@@ -144,6 +144,21 @@ void GridRowTexts::keepOnly(const std::vector<bool> &keep)
     m_rows.swap(kept);
 }
 
+qint32 GridRowTexts::key(qsizetype row) const
+{
+    if (row < 0 || row >= size()) {
+        return NoKey;
+    }
+    return m_rows[size_t(row)].key;
+}
+
+void GridRowTexts::setKey(qsizetype row, qint32 key)
+{
+    if (row >= 0 && row < size()) {
+        m_rows[size_t(row)].key = key;
+    }
+}
+
 QString GridRowTexts::rowText(qsizetype row) const
 {
     if (row < 0 || row >= size()) {
@@ -183,7 +198,7 @@ void GridRowTexts::setCell(qsizetype row, int column, const QString &text, int c
             }
         }
         m_splitRows.push_back(std::move(cells));
-        span = { SplitRow, qint32(m_splitRows.size() - 1), 0 };
+        span = { SplitRow, qint32(m_splitRows.size() - 1), 0, span.key };
     }
     QStringList &cells = m_splitRows[size_t(span.offset)];
     if (cells.size() <= column) {
@@ -203,7 +218,7 @@ void GridRowTexts::dropCellsBeyond(int columns)
             continue;
         }
         if (columns == 0) {
-            span = {};
+            span = { 0, 0, 0, span.key };
             continue;
         }
         // Shortening the span is enough: the dropped cells' text is never read again.

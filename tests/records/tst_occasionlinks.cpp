@@ -1,5 +1,6 @@
 #include "LinkOperations.h"
-#include "RecordingKeepers.h"
+#include "RecordingListener.h"
+#include "SelectionState.h"
 #include "SqlLiterals.h"
 #include "StatementLog.h"
 #include "TestEnvironment.h"
@@ -70,8 +71,7 @@ void tst_OccasionLinks::occasionsByLocation()
     QVERIFY(addSermon(db, 10));
     QVERIFY(addSermon(db, 20));
     RecordingScreen screen;
-    clsDateLoc::registerListKeeper(&screen);
-    ProgramSelection().glngDateLocRows = 5;
+    clsDateLoc::listen(&screen);
 
     clsDateLoc occasion;
     QVERIFY(!occasion.OpenRecordset());
@@ -89,12 +89,11 @@ void tst_OccasionLinks::occasionsByLocation()
         occasion.setDatePreached(row.date);
         QVERIFY(occasion.AddNew());
     }
-    // Rows as the tracker shows them, scrolled into sight beyond six.
+    // Each insert is announced with its key and values, whatever sermon it belongs to.
     QCOMPARE(screen.calls,
-        (QStringList { "add 6: 1\tZion Chapel\t6/15/1998",
-            "add 7: 2\tBethel, O'Hare Road\t12/2/2001 7:30:00 PM", "top 2",
-            "add 8: 3\tAntioch\t1/3/2010", "top 3", "add 9: 4\tCorinth\t2/29/2024", "top 4" }));
-    QCOMPARE(ProgramSelection().glngDateLocRows, 9);
+        (QStringList { "inserted 1: Zion Chapel\t6/15/1998",
+            "inserted 2: Bethel, O'Hare Road\t12/2/2001 7:30:00 PM",
+            "inserted 3: Antioch\t1/3/2010", "inserted 4: Corinth\t2/29/2024" }));
 
     // Find loads the sermon's occasion whose location sorts first; the walk lists every
     // sermon's occasions by location.
@@ -115,18 +114,19 @@ void tst_OccasionLinks::occasionsByLocation()
     occasion.setSermonID(10);
     occasion.setLocation(QStringLiteral(" Zion Chapel, Ohio "));
     occasion.setDatePreached(day(1998, 6, 14));
+    screen.calls.clear();
     QVERIFY(occasion.Replace());
+    QCOMPARE(screen.calls, QStringList { "updated 1:  Zion Chapel, Ohio \t6/14/1998" });
     QCOMPARE(StatementLog::recorded().last(),
         QStringLiteral("UPDATE tblDateLoc SET lngDateLocID=1, lngSermonID=10, strLocation='Zion "
                        "Chapel, Ohio', "
                        "dtDatePreached='1998-06-14' WHERE lngDateLocID=1"));
 
-    // A delete empties the current row's three cells and stays there.
     screen.calls.clear();
     QVERIFY(occasion.Delete());
-    QCOMPARE(screen.calls, (QStringList { "cell 0 ' '", "cell 1 ' '", "cell 2 ' '", "column 0" }));
+    QCOMPARE(screen.calls, QStringList { "deleted 1" });
     QVERIFY(MsgBoxScript::shown().isEmpty());
-    clsDateLoc::unregisterListKeeper(&screen);
+    clsDateLoc::stopListening(&screen);
 }
 
 void tst_OccasionLinks::occasionFailures()
@@ -136,7 +136,7 @@ void tst_OccasionLinks::occasionFailures()
     REQUIRE_DATABASE(db);
     QVERIFY(addSermon(db, 1));
     RecordingScreen screen;
-    clsDateLoc::registerListKeeper(&screen);
+    clsDateLoc::listen(&screen);
 
     // Both fields are tested; with both missing the location's message is left.
     clsDateLoc occasion;
@@ -170,9 +170,9 @@ void tst_OccasionLinks::occasionFailures()
     QVERIFY(!occasion.LastError().isSet());
     QCOMPARE(MsgBoxScript::shown().size(), 1);
     QCOMPARE(NullToLong(db.scalar(QStringLiteral("SELECT count(*) FROM tblDateLoc"))), 0);
+    // Nothing failed is announced.
     QVERIFY(screen.calls.isEmpty());
-    QCOMPARE(ProgramSelection().glngDateLocRows, 0);
-    clsDateLoc::unregisterListKeeper(&screen);
+    clsDateLoc::stopListening(&screen);
 }
 
 void tst_OccasionLinks::linkOperations()

@@ -1,4 +1,5 @@
-#include "RecordingKeepers.h"
+#include "RecordingListener.h"
+#include "SelectionState.h"
 #include "SqlLiterals.h"
 #include "StatementLog.h"
 #include "TestEnvironment.h"
@@ -292,58 +293,49 @@ void tst_SermonRecord::keepsTheSermonListInStep()
     REQUIRE_DATABASE(db);
     SelectionState &state = ProgramSelection();
 
-    // Without a registered screen only the current sermon changes.
+    // Without a listening screen only the current sermon changes.
     clsSermon s;
     fillSermon(s, 43, 3, 16, QStringLiteral("John 3:16"));
     QVERIFY(s.AddNew());
     QCOMPARE(state.glngCurrentSermonID, s.SermonID());
-    QCOMPARE(state.glngListRows, 0);
 
     RecordingScreen screen;
-    screen.lastNames.insert(0, QStringLiteral("(No Preacher)"));
-    clsSermon::registerListKeeper(&screen);
-    state.glngListRows = 8;
-    // A big idea of one blank or none gives way to the title and a blank; two blanks do not.
-    const QStringList bigIdeas
-        = { QStringLiteral(" "), QString(), QStringLiteral("  "), QStringLiteral("Love gives") };
-    const QStringList shown = { QStringLiteral("Title "), QStringLiteral("Title "),
-        QStringLiteral("  "), QStringLiteral("Love gives") };
-    for (int i = 0; i < bigIdeas.size(); ++i) {
-        screen.calls.clear();
-        s.setTitle(QStringLiteral("Title"));
-        s.setBigIdea(bigIdeas.at(i));
-        QVERIFY(s.AddNew());
-        QStringList expected = { QStringLiteral("GetPreacher 0"),
-            QStringLiteral("add %1: %2\tJohn 3:16\t(No Preacher)\t%3")
-                .arg(QString::number(9 + i), QString::number(s.SermonID()), shown.at(i)) };
-        if (i > 0) // more than eight rows before the insert: the new one is scrolled into sight
-            expected << QStringLiteral("top %1").arg(i + 1);
-        QCOMPARE(screen.calls, expected);
-        QCOMPARE(
-            (QList<qint32> { state.glngListRow, state.glngListRows, state.glngLookupPreacherID }),
-            (QList<qint32> { 9 + i, 9 + i, 0 }));
-        QCOMPARE(state.glngCurrentSermonID, s.SermonID());
-    }
-
-    // A delete empties the selected row and starts a new sermon; a failed one touches nothing.
-    screen.calls.clear();
-    state.glngListRow = 10;
-    QVERIFY(s.Delete());
+    clsSermon::listen(&screen);
+    // Each insert is announced with the values of its list row.
+    s.setTitle(QStringLiteral("Title"));
+    s.setBigIdea(QStringLiteral(" "));
+    QVERIFY(s.AddNew());
     QCOMPARE(screen.calls,
-        (QStringList {
-            "row 10", "cell 0 ' '", "cell 1 ' '", "cell 2 ' '", "cell 3 ' '", "column 0", "New" }));
+        QStringList(QStringLiteral("inserted %1: John 3:16\t0\tTitle ").arg(s.SermonID())));
+    QCOMPARE(state.glngCurrentSermonID, s.SermonID());
+
+    // So is a change; a failed one is not.
+    screen.calls.clear();
+    s.setBigIdea(QStringLiteral("Love gives"));
+    QVERIFY(s.Replace());
+    QCOMPARE(screen.calls,
+        QStringList(QStringLiteral("updated %1: John 3:16\t0\tLove gives").arg(s.SermonID())));
+    screen.calls.clear();
+    s.setReference(QString());
+    QVERIFY(!s.Replace());
+    QVERIFY(screen.calls.isEmpty());
+
+    // A delete announces the key that went; a failed one nothing.
+    QVERIFY(s.Delete());
+    QCOMPARE(screen.calls, QStringList(QStringLiteral("deleted %1").arg(s.SermonID())));
     screen.calls.clear();
     QVERIFY(!s.Delete());
     QVERIFY(screen.calls.isEmpty());
 
-    // Only the registered screen can unregister itself.
+    // Only the listening screen can stop listening.
     RecordingScreen stranger;
-    clsSermon::unregisterListKeeper(&stranger);
+    clsSermon::stopListening(&stranger);
+    s.setReference(QStringLiteral("John 3:16"));
     QVERIFY(s.AddNew());
-    QCOMPARE(screen.calls.size(), 3);
-    clsSermon::unregisterListKeeper(&screen);
+    QCOMPARE(screen.calls.size(), 1);
+    clsSermon::stopListening(&screen);
     QVERIFY(s.AddNew());
-    QCOMPARE(screen.calls.size(), 3);
+    QCOMPARE(screen.calls.size(), 1);
 }
 
 void tst_SermonRecord::engineFailuresAreTrapped()
@@ -359,7 +351,7 @@ void tst_SermonRecord::engineFailuresAreTrapped()
     TestDatabase db { Engine(engine) };
     REQUIRE_DATABASE(db);
     RecordingScreen screen;
-    clsSermon::registerListKeeper(&screen);
+    clsSermon::listen(&screen);
 
     // A preacher that does not exist breaks the sermon's relation: shown, false, no list row.
     clsSermon s;
@@ -382,7 +374,8 @@ void tst_SermonRecord::engineFailuresAreTrapped()
     QCOMPARE(s.InfoMsg(), QStringLiteral("Error Adding a New Record"));
     QCOMPARE(MsgBoxScript::shown().size(), 1);
     QVERIFY(statementStarting(QStringLiteral("INSERT INTO tblSermons")).isEmpty());
-    clsSermon::unregisterListKeeper(&screen);
+    QVERIFY(screen.calls.isEmpty());
+    clsSermon::stopListening(&screen);
 }
 
 QTEST_GUILESS_MAIN(tst_SermonRecord)

@@ -27,6 +27,7 @@ private Q_SLOTS:
     void fixedColumnsLookLikeHeadings();
     void hundredThousandRows();
     void batchInTheMiddle();
+    void rowsCarryTheirKeys();
 };
 
 void tst_Grid::startsWithAHeadingRowAndOneEmptyRow()
@@ -338,6 +339,45 @@ void tst_Grid::batchInTheMiddle()
     QCOMPARE(grid.text(2, 2), QString());
     QCOMPARE(grid.text(4, 0), QStringLiteral("2"));
     QCOMPARE(grid.text(4, 2), QString());
+}
+
+void tst_Grid::rowsCarryTheirKeys()
+{
+    // The key goes with its row wherever the row moves, whatever its cells show; the heading,
+    // the blank row and a row added without a key list no record. Key 0 is a key like any.
+    DataGrid grid;
+    grid.setCols(3);
+    grid.addRow(0, QStringLiteral("0\tdefault"), 1);
+    grid.addItem(QStringLiteral("no key"), 2);
+    GridRowTexts batch;
+    batch.appendRow(20, { u"20", u"twenty" });
+    batch.appendRow(21, { u"21", u"twenty-one" });
+    grid.addItems(std::move(batch), 2);
+    grid.addRow(10, QStringLiteral("10\tten"), 2);
+    QCOMPARE(grid.rows(), 1 + 5 + 1);
+    const QList<qint32> keys = { DataGrid::NoKey, 0, 10, 20, 21, DataGrid::NoKey, DataGrid::NoKey };
+    for (int row = 0; row < grid.rows(); ++row) {
+        QCOMPARE(grid.key(row), keys.at(row));
+    }
+    QCOMPARE(grid.rowOfKey(21), 4);
+    QCOMPARE(grid.rowOfKey(0), 1);
+    QCOMPARE(grid.rowOfKey(99), -1);
+
+    // A cell set on its own, columns dropped and added again: the key stays.
+    grid.setText(3, 1, QStringLiteral("TWENTY"));
+    grid.setCols(0);
+    grid.setCols(3);
+    QCOMPARE(grid.key(3), 20);
+    grid.removeItem(2);
+    QCOMPARE(grid.rowOfKey(20), 2);
+
+    // A blanked row keeps its place and loses its key.
+    grid.blankRow(2, 1);
+    QCOMPARE((QStringList { grid.text(2, 0), grid.text(2, 1), grid.text(2, 2) }),
+        (QStringList { " ", " ", "" }));
+    QCOMPARE(grid.key(2), DataGrid::NoKey);
+    QCOMPARE(grid.rowOfKey(20), -1);
+    QCOMPARE(grid.rowOfKey(21), 3);
 }
 
 QTEST_MAIN(tst_Grid)

@@ -3,6 +3,7 @@
 #include "ReferenceCombos.h"
 #include "ReferenceScreenSupport.h"
 #include "ScreenOperations.h"
+#include "clsState.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -71,4 +72,11 @@ int AddressListScreen::placeEntry(const QString &text, qint32 key, bool added)
 void AddressListScreen::reportCheckFailure(const QString &message, QWidget *field)
 {
     reportInvalid(message, field, true);
+}
+
+QString AddressListScreen::stateCode(qint32 key)
+{
+    clsState state;
+    state.setStateID(key);
+    return key != 0 && state.Find() ? state.StateCode() : QString();
 }

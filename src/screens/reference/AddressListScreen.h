@@ -23,6 +23,9 @@ protected:
     // The state list (filled here, before the record list) and the text boxes in tab order.
     void setAddressControls(QComboBox *cboState, const QList<QWidget *> &textBoxes);
 
+    // A state's code as the State list shows it; empty for none.
+    static QString stateCode(qint32 key);
+
     // The warning shown before the confirmation.
     virtual QString deleteWarning() const = 0;
 

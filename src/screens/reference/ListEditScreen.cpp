@@ -46,6 +46,17 @@ ListEditScreen::ListEditScreen(QWidget *parent)
 
 ListEditScreen::~ListEditScreen() = default;
 
+QListWidget *ListEditScreen::createRecordList(const QString &screenName, const QString &title,
+    const QString &listName, const QString &listCaption)
+{
+    setObjectName(screenName);
+    setWindowTitle(title);
+    auto *list = new QListWidget(this);
+    list->setObjectName(listName);
+    list->setAccessibleName(listCaption);
+    return list;
+}
+
 QFrame *ListEditScreen::createButtonPanel(const QString &saveCaption)
 {
     auto *panel = new QFrame(this);

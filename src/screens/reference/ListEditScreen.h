@@ -33,6 +33,10 @@ protected:
     // Construction: the button panel `pnlButtons` with the four buttons (Save with its
     // caption), and the list and key label the steps work on.
     QFrame *createButtonPanel(const QString &saveCaption);
+    // The screen's names (objectName and caption) and its list box, named `listName` and
+    // read by screen readers as `listCaption`.
+    QListWidget *createRecordList(const QString &screenName, const QString &title,
+        const QString &listName, const QString &listCaption);
     void setListControls(QListWidget *list, QLabel *keyLabel);
     // Opening, once the controls exist: fills the list from the record walk, shows the first
     // entry or raises the no-records flag, and disables the main window's items that open

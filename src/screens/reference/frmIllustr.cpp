@@ -52,14 +52,11 @@ void offerPrinting(bool offered)
 } // namespace
 
 frmIllustr::frmIllustr(QWidget *parent)
-    : ListEditScreen(parent)
+    : IllustrationEditScreen(parent)
 {
-    setObjectName(QStringLiteral("frmIllustr"));
-    setWindowTitle(QStringLiteral("Illustration Screen"));
-
-    lstIllustrations = new QListWidget(this);
-    lstIllustrations->setObjectName(QStringLiteral("lstIllustrations"));
-    lstIllustrations->setAccessibleName(QStringLiteral("Illustrations"));
+    lstIllustrations
+        = createRecordList(QStringLiteral("frmIllustr"), QStringLiteral("Illustration Screen"),
+            QStringLiteral("lstIllustrations"), QStringLiteral("Illustrations"));
 
     auto *fields = new QFormLayout;
     txtName = AddTextRow(
@@ -113,19 +110,13 @@ void frmIllustr::cmdTopics_Click()
 
 QString frmIllustr::recordText() const
 {
-    return TrimBlanks(m_illustr.Name());
-}
-
-bool frmIllustr::findRecord(qint32 key)
-{
-    m_illustr.setIllustrationID(key);
-    return m_illustr.Find();
+    return TrimBlanks(m_record.Name());
 }
 
 void frmIllustr::showFields()
 {
-    txtName->setText(m_illustr.Name());
-    txtIllustration->setPlainText(m_illustr.Illustration());
+    txtName->setText(m_record.Name());
+    txtIllustration->setPlainText(m_record.Illustration());
 }
 
 void frmIllustr::clearFields()
@@ -141,10 +132,10 @@ QWidget *frmIllustr::firstField() const
 
 bool frmIllustr::checkFields()
 {
-    m_illustr.setName(txtName->text());
-    m_illustr.setIllustration(txtIllustration->toPlainText());
-    if (!m_illustr.Check()) {
-        const QString message = m_illustr.InfoMsg();
+    m_record.setName(txtName->text());
+    m_record.setIllustration(txtIllustration->toPlainText());
+    if (!m_record.Check()) {
+        const QString message = m_record.InfoMsg();
         const bool aboutText = message.startsWith(QStringLiteral("Illustration "));
         reportInvalid(message, aboutText ? txtIllustration : nullptr, false);
         return false;
@@ -152,40 +143,13 @@ bool frmIllustr::checkFields()
     return true;
 }
 
-bool frmIllustr::replaceRecord(qint32 key)
+ChangedUnderneath::TheirVersion frmIllustr::theirVersion(const clsIllustr &theirs) const
 {
-    m_illustr.setIllustrationID(key);
-    return m_illustr.Replace();
-}
-
-bool frmIllustr::deleteRecord(qint32 key)
-{
-    m_illustr.setIllustrationID(key);
-    return m_illustr.Delete();
-}
-
-RowChange frmIllustr::replaceConflict() const
-{
-    return m_illustr.SaveConflict();
-}
-
-void frmIllustr::overwriteTheirs()
-{
-    m_illustr.OverwriteTheirs();
-}
-
-void frmIllustr::showTheirVersion(qint32 key)
-{
-    clsIllustr theirs;
-    theirs.setIllustrationID(key);
-    if (!theirs.Find()) {
-        return;
-    }
     ChangedUnderneath::TheirVersion version;
     version.fields = { { QStringLiteral("Name:"), theirs.Name() } };
     version.longLabel = QStringLiteral("Illustration:");
     version.longText = theirs.Illustration();
-    ChangedUnderneath::showTheirVersion(this, version);
+    return version;
 }
 
 void frmIllustr::announceChange(bool deleted)

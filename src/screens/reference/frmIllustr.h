@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ListEditScreen.h"
+#include "RecordEditScreen.h"
 #include "clsIllustr.h"
 
 class QLabel;
@@ -9,11 +10,14 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 
+using IllustrationEditScreen = RecordEditScreen<clsIllustr, &clsIllustr::IllustrationID,
+    &clsIllustr::setIllustrationID, ListEditScreen>;
+
 // "Illustration Screen": the illustration library, each illustration a name and its text.
 // While it is open the main window's Print menu offers the illustration (the print command
 // reads `txtIllustration`), and its Topics button opens the illustration-topics screen for
 // the shown illustration (that screen reads `lblIllustrationID` and `txtName`).
-class frmIllustr : public ListEditScreen
+class frmIllustr : public IllustrationEditScreen
 {
     Q_OBJECT
 public:
@@ -23,27 +27,16 @@ public:
     void cmdTopics_Click();
 
 protected:
-    bool firstRecord() override { return m_illustr.OpenRecordset(); }
-    bool nextRecord() override { return m_illustr.MoveNext(); }
-    qint32 recordKey() const override { return m_illustr.IllustrationID(); }
     QString recordText() const override;
-    bool findRecord(qint32 key) override;
     void showFields() override;
     void clearFields() override;
     QWidget *firstField() const override;
     bool checkFields() override;
-    bool insertRecord() override { return m_illustr.AddNew(); }
-    bool replaceRecord(qint32 key) override;
-    bool deleteRecord(qint32 key) override;
-    RowChange replaceConflict() const override;
-    void overwriteTheirs() override;
-    void showTheirVersion(qint32 key) override;
-    QString recordInfoMsg() const override { return m_illustr.InfoMsg(); }
+    ChangedUnderneath::TheirVersion theirVersion(const clsIllustr &theirs) const override;
     void announceChange(bool deleted) override;
     void closingExtras() override;
 
 private:
-    clsIllustr m_illustr;
     QListWidget *lstIllustrations = nullptr;
     QLineEdit *txtName = nullptr;
     QPlainTextEdit *txtIllustration = nullptr;

@@ -23,27 +23,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-// A state's code as the State list shows it; empty for none.
-QString stateCode(qint32 key)
-{
-    clsState state;
-    state.setStateID(key);
-    return key != 0 && state.Find() ? state.StateCode() : QString();
-}
-
-} // namespace
-
 frmPreachers::frmPreachers(QWidget *parent)
-    : AddressListScreen(parent)
+    : PreacherEditScreen(parent)
 {
-    setObjectName(QStringLiteral("frmPreachers"));
-    setWindowTitle(QStringLiteral("Preachers Screen"));
-
-    lstPreachers = new QListWidget(this);
-    lstPreachers->setObjectName(QStringLiteral("lstPreachers"));
-    lstPreachers->setAccessibleName(QStringLiteral("Preachers"));
+    lstPreachers
+        = createRecordList(QStringLiteral("frmPreachers"), QStringLiteral("Preachers Screen"),
+            QStringLiteral("lstPreachers"), QStringLiteral("Preachers"));
 
     auto *fields = new QFormLayout;
     lblPreacherID = AddKeyRow(fields, QStringLiteral("lblPreacherID"), QStringLiteral("Label1"),
@@ -105,44 +90,38 @@ void frmPreachers::cmdSermons_Click()
 
 QString frmPreachers::recordText() const
 {
-    return TrimBlanks(m_preacher.LastName()) + QStringLiteral(", ")
-        + TrimBlanks(m_preacher.FirstName());
-}
-
-bool frmPreachers::findRecord(qint32 key)
-{
-    m_preacher.setPreacherID(key);
-    return m_preacher.Find();
+    return TrimBlanks(m_record.LastName()) + QStringLiteral(", ")
+        + TrimBlanks(m_record.FirstName());
 }
 
 void frmPreachers::showFields()
 {
-    txtFirst->setText(m_preacher.FirstName());
-    txtMiddle->setText(m_preacher.MiddleInitial());
-    txtLast->setText(m_preacher.LastName());
-    txtCity->setText(m_preacher.City());
-    txtCountry->setText(m_preacher.Country());
-    txtOrganization->setText(m_preacher.Organization());
-    txtPosition->setText(m_preacher.Position());
-    txtSeminary->setText(m_preacher.Seminary());
-    txtNotes->setPlainText(m_preacher.Notes());
-    ShowState(cboState, m_preacher.StateID());
+    txtFirst->setText(m_record.FirstName());
+    txtMiddle->setText(m_record.MiddleInitial());
+    txtLast->setText(m_record.LastName());
+    txtCity->setText(m_record.City());
+    txtCountry->setText(m_record.Country());
+    txtOrganization->setText(m_record.Organization());
+    txtPosition->setText(m_record.Position());
+    txtSeminary->setText(m_record.Seminary());
+    txtNotes->setPlainText(m_record.Notes());
+    ShowState(cboState, m_record.StateID());
 }
 
 bool frmPreachers::checkFields()
 {
-    m_preacher.setFirstName(txtFirst->text());
-    m_preacher.setMiddleInitial(txtMiddle->text().toUpper());
-    m_preacher.setLastName(txtLast->text());
-    m_preacher.setCity(txtCity->text());
-    m_preacher.setStateID(SelectedKey(cboState));
-    m_preacher.setCountry(txtCountry->text());
-    m_preacher.setOrganization(txtOrganization->text());
-    m_preacher.setPosition(txtPosition->text());
-    m_preacher.setSeminary(txtSeminary->text());
-    m_preacher.setNotes(txtNotes->toPlainText());
-    if (!m_preacher.Check()) {
-        const QString message = m_preacher.InfoMsg();
+    m_record.setFirstName(txtFirst->text());
+    m_record.setMiddleInitial(txtMiddle->text().toUpper());
+    m_record.setLastName(txtLast->text());
+    m_record.setCity(txtCity->text());
+    m_record.setStateID(SelectedKey(cboState));
+    m_record.setCountry(txtCountry->text());
+    m_record.setOrganization(txtOrganization->text());
+    m_record.setPosition(txtPosition->text());
+    m_record.setSeminary(txtSeminary->text());
+    m_record.setNotes(txtNotes->toPlainText());
+    if (!m_record.Check()) {
+        const QString message = m_record.InfoMsg();
         reportCheckFailure(
             message, message.contains(QStringLiteral("Last Name")) ? txtLast : nullptr);
         return false;
@@ -150,35 +129,8 @@ bool frmPreachers::checkFields()
     return true;
 }
 
-bool frmPreachers::replaceRecord(qint32 key)
+ChangedUnderneath::TheirVersion frmPreachers::theirVersion(const clsPreacher &theirs) const
 {
-    m_preacher.setPreacherID(key);
-    return m_preacher.Replace();
-}
-
-bool frmPreachers::deleteRecord(qint32 key)
-{
-    m_preacher.setPreacherID(key);
-    return m_preacher.Delete();
-}
-
-RowChange frmPreachers::replaceConflict() const
-{
-    return m_preacher.SaveConflict();
-}
-
-void frmPreachers::overwriteTheirs()
-{
-    m_preacher.OverwriteTheirs();
-}
-
-void frmPreachers::showTheirVersion(qint32 key)
-{
-    clsPreacher theirs;
-    theirs.setPreacherID(key);
-    if (!theirs.Find()) {
-        return;
-    }
     ChangedUnderneath::TheirVersion version;
     version.fields = { { QStringLiteral("First:"), theirs.FirstName() },
         { QStringLiteral("Middle:"), theirs.MiddleInitial() },
@@ -190,7 +142,7 @@ void frmPreachers::showTheirVersion(qint32 key)
         { QStringLiteral("Seminary:"), theirs.Seminary() } };
     version.longLabel = QStringLiteral("Notes:");
     version.longText = theirs.Notes();
-    ChangedUnderneath::showTheirVersion(this, version);
+    return version;
 }
 
 void frmPreachers::announceChange(bool deleted)

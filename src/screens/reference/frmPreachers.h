@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AddressListScreen.h"
+#include "RecordEditScreen.h"
 #include "clsPreacher.h"
 
 class QComboBox;
@@ -10,11 +11,14 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 
+using PreacherEditScreen = RecordEditScreen<clsPreacher, &clsPreacher::PreacherID,
+    &clsPreacher::setPreacherID, AddressListScreen>;
+
 // "Preachers Screen": the preachers in last-name order ("Last, First") and the shown
 // preacher's details. Deleting a preacher deletes that preacher's sermons (the database's
 // cascade); the default preacher with key 0 cannot be deleted. The Sermons button opens the
 // sermon screen listing this preacher's sermons.
-class frmPreachers : public AddressListScreen
+class frmPreachers : public PreacherEditScreen
 {
     Q_OBJECT
 public:
@@ -24,25 +28,14 @@ public:
     void cmdSermons_Click();
 
 protected:
-    bool firstRecord() override { return m_preacher.OpenRecordset(); }
-    bool nextRecord() override { return m_preacher.MoveNext(); }
-    qint32 recordKey() const override { return m_preacher.PreacherID(); }
     QString recordText() const override;
-    bool findRecord(qint32 key) override;
     void showFields() override;
     bool checkFields() override;
-    bool insertRecord() override { return m_preacher.AddNew(); }
-    bool replaceRecord(qint32 key) override;
-    bool deleteRecord(qint32 key) override;
-    RowChange replaceConflict() const override;
-    void overwriteTheirs() override;
-    void showTheirVersion(qint32 key) override;
-    QString recordInfoMsg() const override { return m_preacher.InfoMsg(); }
+    ChangedUnderneath::TheirVersion theirVersion(const clsPreacher &theirs) const override;
     void announceChange(bool deleted) override;
     QString deleteWarning() const override;
 
 private:
-    clsPreacher m_preacher;
     QListWidget *lstPreachers = nullptr;
     QLabel *lblPreacherID = nullptr;
     QLineEdit *txtFirst = nullptr;

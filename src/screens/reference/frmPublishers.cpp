@@ -16,27 +16,12 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-// A state's code as the State list shows it; empty for none.
-QString stateCode(qint32 key)
-{
-    clsState state;
-    state.setStateID(key);
-    return key != 0 && state.Find() ? state.StateCode() : QString();
-}
-
-} // namespace
-
 frmPublishers::frmPublishers(QWidget *parent)
-    : AddressListScreen(parent)
+    : PublisherEditScreen(parent)
 {
-    setObjectName(QStringLiteral("frmPublishers"));
-    setWindowTitle(QStringLiteral("Publishers Screen"));
-
-    lstPublishers = new QListWidget(this);
-    lstPublishers->setObjectName(QStringLiteral("lstPublishers"));
-    lstPublishers->setAccessibleName(QStringLiteral("Publishers"));
+    lstPublishers
+        = createRecordList(QStringLiteral("frmPublishers"), QStringLiteral("Publishers Screen"),
+            QStringLiteral("lstPublishers"), QStringLiteral("Publishers"));
 
     auto *fields = new QFormLayout;
     lblPublisherID = AddKeyRow(fields, QStringLiteral("lblPublisherID"), QStringLiteral("Label1"),
@@ -66,29 +51,23 @@ frmPublishers::~frmPublishers() = default;
 
 QString frmPublishers::recordText() const
 {
-    return TrimBlanks(m_publisher.Publisher());
-}
-
-bool frmPublishers::findRecord(qint32 key)
-{
-    m_publisher.setPublisherID(key);
-    return m_publisher.Find();
+    return TrimBlanks(m_record.Publisher());
 }
 
 void frmPublishers::showFields()
 {
-    txtPublisher->setText(m_publisher.Publisher());
-    txtCity->setText(m_publisher.City());
-    ShowState(cboState, m_publisher.StateID());
+    txtPublisher->setText(m_record.Publisher());
+    txtCity->setText(m_record.City());
+    ShowState(cboState, m_record.StateID());
 }
 
 bool frmPublishers::checkFields()
 {
-    m_publisher.setPublisher(txtPublisher->text());
-    m_publisher.setCity(txtCity->text());
-    m_publisher.setStateID(SelectedKey(cboState));
-    if (!m_publisher.Check()) {
-        reportCheckFailure(m_publisher.InfoMsg(), fieldForMessage(m_publisher.InfoMsg()));
+    m_record.setPublisher(txtPublisher->text());
+    m_record.setCity(txtCity->text());
+    m_record.setStateID(SelectedKey(cboState));
+    if (!m_record.Check()) {
+        reportCheckFailure(m_record.InfoMsg(), fieldForMessage(m_record.InfoMsg()));
         return false;
     }
     return true;
@@ -108,40 +87,13 @@ QWidget *frmPublishers::fieldForMessage(const QString &message) const
     return nullptr;
 }
 
-bool frmPublishers::replaceRecord(qint32 key)
+ChangedUnderneath::TheirVersion frmPublishers::theirVersion(const clsPublisher &theirs) const
 {
-    m_publisher.setPublisherID(key);
-    return m_publisher.Replace();
-}
-
-bool frmPublishers::deleteRecord(qint32 key)
-{
-    m_publisher.setPublisherID(key);
-    return m_publisher.Delete();
-}
-
-RowChange frmPublishers::replaceConflict() const
-{
-    return m_publisher.SaveConflict();
-}
-
-void frmPublishers::overwriteTheirs()
-{
-    m_publisher.OverwriteTheirs();
-}
-
-void frmPublishers::showTheirVersion(qint32 key)
-{
-    clsPublisher theirs;
-    theirs.setPublisherID(key);
-    if (!theirs.Find()) {
-        return;
-    }
     ChangedUnderneath::TheirVersion version;
     version.fields = { { QStringLiteral("Publisher:"), theirs.Publisher() },
         { QStringLiteral("City:"), theirs.City() },
         { QStringLiteral("State:"), stateCode(theirs.StateID()) } };
-    ChangedUnderneath::showTheirVersion(this, version);
+    return version;
 }
 
 void frmPublishers::announceChange(bool deleted)

@@ -39,19 +39,6 @@ QPushButton *button(QWidget *parent, QHBoxLayout *row, const QString &name, cons
     return push;
 }
 
-// A grid cell that stands for no series: the heading, the empty row after the last series,
-// or the row of a deleted series.
-bool namesNoSeries(const QString &cell)
-{
-    return cell == QLatin1String("ID#") || cell.isEmpty() || cell == QLatin1String(" ");
-}
-
-QString preacherCell()
-{
-    const SelectionState &selection = ProgramSelection();
-    return selection.gstrLastName + QStringLiteral(", ") + selection.gstrFirstName;
-}
-
 } // namespace
 
 frmSeries::frmSeries(QWidget *parent)
@@ -60,8 +47,7 @@ frmSeries::frmSeries(QWidget *parent)
     setObjectName(QStringLiteral("frmSeries"));
     setWindowTitle(QStringLiteral("Series of Messages Screen"));
     buildControls();
-    keepListIn(grdSeries);
-    clsSeries::registerListKeeper(this);
+    clsSeries::listen(this);
 
     HourglassGuard busy;
     m_adding = false;
@@ -74,7 +60,7 @@ frmSeries::frmSeries(QWidget *parent)
     }
     fillGrid();
     SetMainItemsEnabled(OpeningItems, false);
-    if (ProgramSelection().glngSeriesRows > 0) {
+    if (m_listRows > 0) {
         showSeries();
     } else {
         // An emptied table asks "No Records, Add Some ?" on activation, as the other
@@ -93,7 +79,7 @@ frmSeries::frmSeries(QWidget *parent)
 
 frmSeries::~frmSeries()
 {
-    clsSeries::unregisterListKeeper(this);
+    clsSeries::stopListening(this);
 }
 
 void frmSeries::buildControls()
@@ -152,17 +138,7 @@ void frmSeries::buildControls()
     }
 
     auto *buttons = new QHBoxLayout;
-    cmdNew = button(this, buttons, QStringLiteral("cmdNew"), QStringLiteral("&New"));
-    cmdDelete = button(this, buttons, QStringLiteral("cmdDelete"), QStringLiteral("&Delete"));
-    cmdSave = button(this, buttons, QStringLiteral("cmdSave"), QStringLiteral("S&ave"));
-    cmdClose = button(this, buttons, QStringLiteral("cmdClose"), QStringLiteral("&Close"));
-    cmdSermons = button(this, buttons, QStringLiteral("cmdSermons"), QStringLiteral("&Sermons"));
-    connect(cmdNew, &QPushButton::clicked, this, &frmSeries::cmdNew_Click);
-    connect(cmdSave, &QPushButton::clicked, this, &frmSeries::cmdSave_Click);
-    connect(cmdDelete, &QPushButton::clicked, this, &frmSeries::cmdDelete_Click);
-    connect(cmdSermons, &QPushButton::clicked, this, &frmSeries::cmdSermons_Click);
-    setEditButtons(cmdNew, cmdDelete, cmdSave, cmdClose);
-    setRecordList(grdSeries);
+    buildButtons(buttons);
 
     auto *detail = new QHBoxLayout;
     detail->addLayout(fields, 1);
@@ -175,81 +151,19 @@ void frmSeries::buildControls()
     resize(760, 560);
 }
 
-void frmSeries::setUpGrid()
+void frmSeries::buildButtons(QHBoxLayout *buttons)
 {
-    static const QStringList headings = { QStringLiteral("ID#"), QStringLiteral("Series Name"),
-        QStringLiteral("Bible Book"), QStringLiteral("Preacher"), QStringLiteral("Type") };
-    static const int widths[] = { 480, 2372, 1226, 1106, 1186 };
-    grdSeries->setFixedRows(1);
-    grdSeries->setCols(int(headings.size()));
-    for (int col = 0; col < headings.size(); ++col) {
-        grdSeries->setText(0, col, headings.at(col));
-        grdSeries->setColWidth(col, widths[col]);
-    }
-    // The heading row and the empty row that New moves to; the series go in between.
-    grdSeries->clearRows();
-    grdSeries->setRows(2);
-}
-
-void frmSeries::fillGrid()
-{
-    SelectionState &selection = ProgramSelection();
-    setUpGrid();
-    qint32 rows = 0;
-    if (m_series.OpenRecordset()) {
-        do {
-            lookUpNames(m_series.BibleBookID(), m_series.PreacherID(), m_series.TypeID());
-            ++rows;
-            addListRow(SQLLong(m_series.SeriesID()) + QLatin1Char('\t') + m_series.Name()
-                    + QLatin1Char('\t') + selection.gstrBibleBook + QLatin1Char('\t')
-                    + preacherCell() + QLatin1Char('\t') + selection.gstrTypeDesc,
-                rows);
-        } while (m_series.MoveNext());
-    }
-    if (m_series.LastError().isSet()) {
-        ShowSystemError(m_series.LastError());
-    }
-    selection.glngSeriesRows = rows;
-    if (rows > 0) {
-        grdSeries->setRow(1);
-        grdSeries->setCol(0);
-        m_seriesID = KeyFromText(grdSeries->text(1, 0));
-    }
-}
-
-void frmSeries::lookUpNames(qint32 bibleBookID, qint32 preacherID, qint32 typeID)
-{
-    SelectionState &selection = ProgramSelection();
-    selection.glngBibleBookID = bibleBookID;
-    GetBibleBook();
-    selection.glngBibleBookID = 0;
-    selection.glngLookupPreacherID = preacherID;
-    GetPreacher();
-    selection.glngLookupPreacherID = 0;
-    selection.glngTypeID = typeID;
-    GetType();
-    selection.glngTypeID = 0;
-}
-
-void frmSeries::GetBibleBook()
-{
-    SelectionState &selection = ProgramSelection();
-    selection.gstrBibleBook = SeriesLookups::bibleBookName(selection.glngBibleBookID);
-}
-
-void frmSeries::GetPreacher()
-{
-    SelectionState &selection = ProgramSelection();
-    const SeriesLookups::PreacherName name
-        = SeriesLookups::preacherName(selection.glngLookupPreacherID);
-    selection.gstrLastName = name.last;
-    selection.gstrFirstName = name.first + QLatin1Char(' ');
-}
-
-void frmSeries::GetType()
-{
-    SelectionState &selection = ProgramSelection();
-    selection.gstrTypeDesc = SeriesLookups::typeDescription(selection.glngTypeID);
+    cmdNew = button(this, buttons, QStringLiteral("cmdNew"), QStringLiteral("&New"));
+    cmdDelete = button(this, buttons, QStringLiteral("cmdDelete"), QStringLiteral("&Delete"));
+    cmdSave = button(this, buttons, QStringLiteral("cmdSave"), QStringLiteral("S&ave"));
+    cmdClose = button(this, buttons, QStringLiteral("cmdClose"), QStringLiteral("&Close"));
+    cmdSermons = button(this, buttons, QStringLiteral("cmdSermons"), QStringLiteral("&Sermons"));
+    connect(cmdNew, &QPushButton::clicked, this, &frmSeries::cmdNew_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmSeries::cmdSave_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmSeries::cmdDelete_Click);
+    connect(cmdSermons, &QPushButton::clicked, this, &frmSeries::cmdSermons_Click);
+    setEditButtons(cmdNew, cmdDelete, cmdSave, cmdClose);
+    setRecordList(grdSeries);
 }
 
 void frmSeries::showSeries()
@@ -295,26 +209,6 @@ void frmSeries::clearFields()
     }
 }
 
-void frmSeries::grdSeries_Click(int row)
-{
-    if (row >= grdSeries->fixedRows()) {
-        grdSeries->setCol(0);
-    }
-    const QString cell = grdSeries->text(row, 0);
-    if (namesNoSeries(cell)) {
-        clearFields();
-        return;
-    }
-    // Choosing a series abandons a New that was never typed into: editing the series shown
-    // must update it, not store a copy of it.
-    if (!isEditing()) {
-        m_adding = false;
-        cmdNew->setEnabled(true);
-    }
-    m_seriesID = KeyFromText(cell);
-    showSeries();
-}
-
 void frmSeries::lblPreacher_Click()
 {
     LoadingGuard loading(this);
@@ -343,7 +237,7 @@ void frmSeries::cmdNew_Click()
 {
     m_adding = true;
     clearFields();
-    grdSeries->setRow(ProgramSelection().glngSeriesRows + 1);
+    grdSeries->setRow(m_listRows + 1);
     grdSeries->setCol(0);
     txtName->setFocus();
     cmdNew->setEnabled(false);
@@ -400,7 +294,6 @@ bool frmSeries::saveRecord()
         return reportInvalid();
     }
     HourglassGuard busy;
-    SelectionState &selection = ProgramSelection();
     // Fields that belong to no stored series (the heading row was clicked) make a new one
     // instead of overwriting the default series with key 0; so does a series that another
     // copy deleted meanwhile, when the user wants the version on the screen kept.
@@ -425,17 +318,10 @@ bool frmSeries::saveRecord()
             reportFailure();
             return false;
         }
-        // The record has added the row; it is the series now shown.
-        grdSeries->setRow(selection.glngSeriesRows);
+        // The new series' row is the one now shown.
+        grdSeries->setRow(grdSeries->rowOfKey(m_series.SeriesID()));
         grdSeries->setCol(0);
         lblSeriesID->setText(SQLLong(m_series.SeriesID()));
-    } else {
-        lookUpNames(m_series.BibleBookID(), m_series.PreacherID(), m_series.TypeID());
-        setListCellText(1, txtName->text() + QLatin1Char(' '));
-        setListCellText(2, selection.gstrBibleBook);
-        setListCellText(3, preacherCell());
-        setListCellText(4, selection.gstrTypeDesc);
-        setListColumn(0);
     }
     Q_EMIT ScreenEvents::instance().seriesChanged();
     m_adding = false;
@@ -488,7 +374,7 @@ void frmSeries::cmdDelete_Click()
         return;
     }
     m_series.setSeriesID(KeyFromText(lblSeriesID->text()));
-    // On success the record blanks the grid row and starts a new series (cmdNew_Click).
+    // On success the grid row is blanked and a new series started (deleted()).
     if (!m_series.Delete()) {
         reportFailure();
         return;
@@ -522,9 +408,8 @@ void frmSeries::cmdSermons_Click()
 
 void frmSeries::screenClosing()
 {
-    clsSeries::unregisterListKeeper(this);
+    clsSeries::stopListening(this);
     SelectionState &selection = ProgramSelection();
-    selection.glngSeriesRows = 0;
     selection.gboolSeriesScreenOpen = 0;
     SetMainItemsEnabled(OpeningItems, true);
 }

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "DataScreen.h"
-#include "GridListKeeper.h"
-#include "SeriesListKeeper.h"
+#include "RecordChanges.h"
 #include "clsSeries.h"
 
 class DataGrid;
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -18,22 +18,20 @@ class QPushButton;
 // type and publisher picked from drop-down lists.
 //
 // The grid keeps one empty row after the last series, where New puts the current cell. The
-// record clsSeries adds the grid row of a new series and blanks the row of a deleted one
-// through this screen (SeriesListKeeper), so deleted series stay as blank rows until the
-// screen opens again. The record shows no engine errors: this screen reports them.
-class frmSeries : public DataScreen, public GridListKeeper<SeriesListKeeper>
+// screen listens to clsSeries: a new series gets its row in front of the empty row, a changed
+// one its new texts, and a deleted one stays as a blank row until the screen opens again
+// (New starts at once). The record shows no engine errors: this screen reports them.
+class frmSeries : public DataScreen, public RecordChanges<clsSeries>
 {
     Q_OBJECT
 public:
     explicit frmSeries(QWidget *parent = nullptr);
     ~frmSeries() override;
 
-    // The look-ups that name a series' references (inputs and outputs in ProgramSelection()).
-    void GetBibleBook() override;
-    void GetPreacher() override;
-    void GetType() override;
+    // The grid's data rows (series listed, blank rows of deleted ones included).
+    qint32 listRows() const { return m_listRows; }
 
-    void cmdNew_Click() override;
+    void cmdNew_Click();
     void cmdSave_Click();
     void cmdDelete_Click();
     void cmdSermons_Click();
@@ -51,7 +49,18 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // What the grid shows for a series' Bible book, preacher ("Last, First ") and type.
+    struct RowNames
+    {
+        QString bibleBook;
+        QString preacher;
+        QString type;
+    };
+    static RowNames lookUpNames(const clsSeries &series);
+    static QString rowText(const clsSeries &series);
+
     void buildControls();
+    void buildButtons(QHBoxLayout *buttons);
     void setUpGrid();
     void fillGrid();
     void showSeries();
@@ -61,12 +70,17 @@ private:
     void copyToRecord();
     bool reportInvalid();
     void reportFailure();
-    void lookUpNames(qint32 bibleBookID, qint32 preacherID, qint32 typeID);
+
+    // RecordChanges: how grdSeries shows what clsSeries stored.
+    void inserted(const clsSeries &series) override;
+    void updated(const clsSeries &series) override;
+    void deleted(qint32 key) override;
 
     clsSeries m_series;
     bool m_adding = false;
     // The series the fields show (chosen in the grid, or the first row at load).
     qint32 m_seriesID = 0;
+    qint32 m_listRows = 0;
 
     DataGrid *grdSeries = nullptr;
     QLabel *lblSeriesID = nullptr;

@@ -15,14 +15,10 @@
 #include <QVBoxLayout>
 
 frmTopic::frmTopic(QWidget *parent)
-    : ListEditScreen(parent)
+    : TopicEditScreen(parent)
 {
-    setObjectName(QStringLiteral("frmTopic"));
-    setWindowTitle(QStringLiteral("Topic Screen"));
-
-    lstTopics = new QListWidget(this);
-    lstTopics->setObjectName(QStringLiteral("lstTopics"));
-    lstTopics->setAccessibleName(QStringLiteral("Topics"));
+    lstTopics = createRecordList(QStringLiteral("frmTopic"), QStringLiteral("Topic Screen"),
+        QStringLiteral("lstTopics"), QStringLiteral("Topics"));
 
     auto *fields = new QFormLayout;
     txtDescription = AddTextRow(fields, QStringLiteral("txtDescription"), QStringLiteral("Label1"),
@@ -67,18 +63,12 @@ void frmTopic::raiseToCapitals()
 
 QString frmTopic::recordText() const
 {
-    return TrimBlanks(m_topic.Description());
-}
-
-bool frmTopic::findRecord(qint32 key)
-{
-    m_topic.setTopicID(key);
-    return m_topic.Find();
+    return TrimBlanks(m_record.Description());
 }
 
 void frmTopic::showFields()
 {
-    txtDescription->setText(m_topic.Description());
+    txtDescription->setText(m_record.Description());
 }
 
 void frmTopic::clearFields()
@@ -95,46 +85,19 @@ bool frmTopic::checkFields()
 {
     // A save by keyboard shortcut leaves the focus in the box, so capitals are made here too.
     raiseToCapitals();
-    m_topic.setDescription(txtDescription->text());
-    if (!m_topic.Check()) {
-        reportInvalid(m_topic.InfoMsg(), nullptr, false);
+    m_record.setDescription(txtDescription->text());
+    if (!m_record.Check()) {
+        reportInvalid(m_record.InfoMsg(), nullptr, false);
         return false;
     }
     return true;
 }
 
-bool frmTopic::replaceRecord(qint32 key)
+ChangedUnderneath::TheirVersion frmTopic::theirVersion(const clsTopic &theirs) const
 {
-    m_topic.setTopicID(key);
-    return m_topic.Replace();
-}
-
-bool frmTopic::deleteRecord(qint32 key)
-{
-    m_topic.setTopicID(key);
-    return m_topic.Delete();
-}
-
-RowChange frmTopic::replaceConflict() const
-{
-    return m_topic.SaveConflict();
-}
-
-void frmTopic::overwriteTheirs()
-{
-    m_topic.OverwriteTheirs();
-}
-
-void frmTopic::showTheirVersion(qint32 key)
-{
-    clsTopic theirs;
-    theirs.setTopicID(key);
-    if (!theirs.Find()) {
-        return;
-    }
     ChangedUnderneath::TheirVersion version;
     version.fields = { { QStringLiteral("Description"), theirs.Description() } };
-    ChangedUnderneath::showTheirVersion(this, version);
+    return version;
 }
 
 void frmTopic::announceChange(bool deleted)

@@ -44,9 +44,10 @@ GridRowTexts SermonListFill::rows(bool *anySermon)
         bool decided = true;
         const bool include = passes(filter, outlineLater, &decided);
         if (include || !decided) {
-            rows.appendRow({ SQLLong(m_sermon.SermonID()), m_sermon.Reference(),
-                m_lastName(m_sermon.PreacherID()),
-                clsSermon::BigIdeaOrTitle(m_sermon.BigIdea(), m_sermon.Title()) });
+            rows.appendRow(m_sermon.SermonID(),
+                { SQLLong(m_sermon.SermonID()), m_sermon.Reference(),
+                    m_lastName(m_sermon.PreacherID()),
+                    clsSermon::BigIdeaOrTitle(m_sermon.BigIdea(), m_sermon.Title()) });
         }
         if (!decided) {
             undecided.push_back(

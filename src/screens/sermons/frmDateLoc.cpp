@@ -12,7 +12,6 @@
 #include "ScreenEvents.h"
 #include "ScreenOperations.h"
 #include "ScreenPlacement.h"
-#include "SelectionState.h"
 #include "SqlLiterals.h"
 #include "TrackingWorkArea.h"
 #include "Twips.h"
@@ -33,13 +32,6 @@ namespace {
 
 const QString SermonScreenName = QStringLiteral("frmSermon");
 const QString ProceduralError = QStringLiteral("Procedural error; Please try again");
-
-// The heading row, the blank row where a new occasion is entered, and a cell a deleted
-// occasion left behind carry no key.
-bool isKeyCell(const QString &text)
-{
-    return text != QLatin1String("ID#") && !TrimBlanks(text).isEmpty();
-}
 
 QLabel *captionLabel(const QString &text, const QString &name, QWidget *parent)
 {
@@ -79,8 +71,7 @@ frmDateLoc::frmDateLoc(qint32 sermonID, QWidget *parent)
     setWindowTitle(QStringLiteral("Date / Location Tracker"));
     HourglassGuard busy;
     buildControls();
-    keepListIn(grdDateLoc);
-    clsDateLoc::registerListKeeper(this);
+    clsDateLoc::listen(this);
 
     LoadingGuard loading(this);
     enterBrowseState();
@@ -91,7 +82,7 @@ frmDateLoc::frmDateLoc(qint32 sermonID, QWidget *parent)
 
 frmDateLoc::~frmDateLoc()
 {
-    clsDateLoc::unregisterListKeeper(this);
+    clsDateLoc::stopListening(this);
 }
 
 void frmDateLoc::buildControls()
@@ -107,7 +98,39 @@ void frmDateLoc::buildControls()
     grdDateLoc->setAccessibleName(QStringLiteral("Dates and Locations"));
     grdDateLoc->setMinimumWidth(TwipsToPixels(480 + 5400 + 1226 + 400));
     grdDateLoc->setMinimumHeight(TwipsToPixels(2200));
+    QGridLayout *fields = buildFields();
 
+    cmdNew = button(QStringLiteral("&New"), QStringLiteral("cmdNew"), this);
+    cmdSave = button(QStringLiteral("S&ave"), QStringLiteral("cmdSave"), this);
+    cmdDelete = button(QStringLiteral("&Delete"), QStringLiteral("cmdDelete"), this);
+    cmdClose = button(QStringLiteral("&Close"), QStringLiteral("cmdClose"), this);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton *push : { cmdNew, cmdSave, cmdDelete, cmdClose }) {
+        buttons->addWidget(push);
+    }
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Label9);
+    layout->addWidget(grdDateLoc, 1);
+    layout->addLayout(fields);
+    layout->addLayout(buttons);
+    setTabOrder(grdDateLoc, txtLocation);
+    setTabOrder(txtLocation, txtDate);
+    setTabOrder(txtDate, cmdNew);
+
+    setEditButtons(cmdNew, cmdDelete, cmdSave, cmdClose);
+    setRecordList(grdDateLoc);
+    connect(cmdNew, &QPushButton::clicked, this, &frmDateLoc::cmdNew_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmDateLoc::cmdSave_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmDateLoc::cmdDelete_Click);
+    connect(grdDateLoc, &DataGrid::rowChosen, this, &frmDateLoc::chooseRow);
+    connect(txtLocation, &QLineEdit::textChanged, this, &DataScreen::dataHasChanged);
+    connect(txtDate, &QLineEdit::textChanged, this, &DataScreen::dataHasChanged);
+}
+
+QGridLayout *frmDateLoc::buildFields()
+{
     txtLocation = new QLineEdit(this);
     txtLocation->setObjectName(QStringLiteral("txtLocation"));
     txtDate = new QLineEdit(this);
@@ -146,34 +169,7 @@ void frmDateLoc::buildControls()
         0);
     fields->addWidget(lblDate1, 3, 1);
     fields->setColumnStretch(1, 1);
-
-    cmdNew = button(QStringLiteral("&New"), QStringLiteral("cmdNew"), this);
-    cmdSave = button(QStringLiteral("S&ave"), QStringLiteral("cmdSave"), this);
-    cmdDelete = button(QStringLiteral("&Delete"), QStringLiteral("cmdDelete"), this);
-    cmdClose = button(QStringLiteral("&Close"), QStringLiteral("cmdClose"), this);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton *push : { cmdNew, cmdSave, cmdDelete, cmdClose }) {
-        buttons->addWidget(push);
-    }
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(Label9);
-    layout->addWidget(grdDateLoc, 1);
-    layout->addLayout(fields);
-    layout->addLayout(buttons);
-    setTabOrder(grdDateLoc, txtLocation);
-    setTabOrder(txtLocation, txtDate);
-    setTabOrder(txtDate, cmdNew);
-
-    setEditButtons(cmdNew, cmdDelete, cmdSave, cmdClose);
-    setRecordList(grdDateLoc);
-    connect(cmdNew, &QPushButton::clicked, this, &frmDateLoc::cmdNew_Click);
-    connect(cmdSave, &QPushButton::clicked, this, &frmDateLoc::cmdSave_Click);
-    connect(cmdDelete, &QPushButton::clicked, this, &frmDateLoc::cmdDelete_Click);
-    connect(grdDateLoc, &DataGrid::rowChosen, this, &frmDateLoc::chooseRow);
-    connect(txtLocation, &QLineEdit::textChanged, this, &DataScreen::dataHasChanged);
-    connect(txtDate, &QLineEdit::textChanged, this, &DataScreen::dataHasChanged);
+    return fields;
 }
 
 void frmDateLoc::placeWindow()
@@ -181,53 +177,6 @@ void frmDateLoc::placeWindow()
     QWidget *window = subWindow() ? static_cast<QWidget *>(subWindow()) : this;
     window->move(TwipsToPixels(20), TwipsToPixels(20));
     KeepInWorkArea(subWindow());
-}
-
-void frmDateLoc::clearList()
-{
-    grdDateLoc->clearRows();
-    grdDateLoc->setCols(3);
-    grdDateLoc->setFixedRows(1);
-    grdDateLoc->setRows(2);
-    grdDateLoc->setColWidth(0, 480);
-    grdDateLoc->setColWidth(1, 5400);
-    grdDateLoc->setColWidth(2, 1226);
-    grdDateLoc->setText(0, 0, QStringLiteral("ID#"));
-    grdDateLoc->setText(0, 1, QStringLiteral("Location"));
-    grdDateLoc->setText(0, 2, QStringLiteral("Date Preached"));
-}
-
-void frmDateLoc::fillList()
-{
-    LoadingGuard loading(this);
-    SelectionState &selection = ProgramSelection();
-    clearList();
-
-    // The record walks the occasions of every sermon; this sermon's are kept.
-    qint32 count = 0;
-    for (bool found = m_record.OpenRecordset(); found; found = m_record.MoveNext()) {
-        if (m_record.SermonID() != m_sermonID) {
-            continue;
-        }
-        const QString row = SQLLong(m_record.DateLocID()) + QLatin1Char('\t')
-            + TrimBlanks(m_record.Location()) + QLatin1Char('\t')
-            + DateText(m_record.DatePreached());
-        grdDateLoc->addItem(row, count + 1);
-        ++count;
-    }
-    m_record.CloseRecordset();
-    if (m_record.LastError().isSet()) {
-        ShowSystemError(m_record.LastError());
-    }
-
-    grdDateLoc->setRow(1);
-    grdDateLoc->setCol(0);
-    selection.glngDateLocID = NullToLong(grdDateLoc->text(1, 0));
-    selection.glngDateLocRows = count;
-    if (count < 1) {
-        selection.glngDateLocRows = 0;
-        cmdNew_Click();
-    }
 }
 
 void frmDateLoc::showPrimaryDateAndLocation()
@@ -256,7 +205,7 @@ void frmDateLoc::showOccasion()
     showPrimaryDateAndLocation();
 
     const QString sql = QStringLiteral("Select *") + QStringLiteral(" FROM tblDateLoc")
-        + QStringLiteral(" Where lngDateLocID = ") + SQLLong(ProgramSelection().glngDateLocID);
+        + QStringLiteral(" Where lngDateLocID = ") + SQLLong(m_occasionID);
     DbError error;
     const std::unique_ptr<DbSnapshot> rs = ProgramConnection().openSnapshot(sql, error);
     if (!rs) {
@@ -267,7 +216,8 @@ void frmDateLoc::showOccasion()
         // No occasion to show (a new one, or one that is gone): the fields stay empty.
         clearFields();
     } else {
-        lblDateLocID->setText(SQLLong(NullToLong(rs->field(u"lngDateLocID"))) + QLatin1Char(' '));
+        m_shownID = NullToLong(rs->field(u"lngDateLocID"));
+        lblDateLocID->setText(SQLLong(m_shownID) + QLatin1Char(' '));
         txtDate->setText(DateText(DateFromValue(rs->field(u"dtDatePreached"))) + QLatin1Char(' '));
         txtLocation->setText(NullToText(rs->field(u"strLocation")) + QLatin1Char(' '));
         // What a save of this occasion is checked against.
@@ -282,18 +232,7 @@ void frmDateLoc::clearFields()
     txtDate->clear();
     txtLocation->clear();
     lblDateLocID->clear();
-}
-
-void frmDateLoc::chooseRow(int row)
-{
-    const QString key = grdDateLoc->text(row, 0);
-    if (!isKeyCell(key)) {
-        clearFields();
-        return;
-    }
-    ProgramSelection().glngDateLocID = NullToLong(key);
-    m_record.setDateLocID(ProgramSelection().glngDateLocID);
-    showOccasion();
+    m_shownID = 0;
 }
 
 void frmDateLoc::cmdNew_Click()
@@ -301,7 +240,7 @@ void frmDateLoc::cmdNew_Click()
     m_adding = true;
     enterEditState();
     clearFields();
-    grdDateLoc->setRow(ProgramSelection().glngDateLocRows + 1);
+    grdDateLoc->setRow(m_listRows + 1);
     grdDateLoc->setCol(0);
     cmdNew->setEnabled(false);
 }
@@ -322,7 +261,7 @@ bool frmDateLoc::transferFields()
     }
     m_record.setDatePreached(preached);
     m_record.setLocation(txtLocation->text());
-    m_record.setSermonID(NullToLong(lblSermonID->text()));
+    m_record.setSermonID(m_sermonID);
     return true;
 }
 
@@ -349,21 +288,20 @@ bool frmDateLoc::saveOccasion()
 {
     // A new occasion where the sermon was heard lately is asked about first; No keeps the
     // typing.
-    if ((m_adding || !isKeyCell(lblDateLocID->text()))
+    if ((m_adding || m_shownID <= 0)
         && !OccasionReuseCheck::confirm(
             m_record.SermonID(), m_record.Location(), m_record.DatePreached(), windowTitle())) {
         return false;
     }
     HourglassGuard busy;
-    SelectionState &selection = ProgramSelection();
     // Fields typed after a Cancel on the blank row have no occasion behind them: they make a
     // new one, as New would.
-    const bool adding = m_adding || !isKeyCell(lblDateLocID->text());
+    const bool adding = m_adding || m_shownID <= 0;
     bool saved = false;
     using ChangedUnderneath::Outcome;
     Outcome outcome = Outcome::SaveAsNew;
     if (!adding) {
-        const qint32 key = NullToLong(lblDateLocID->text());
+        const qint32 key = m_shownID;
         m_record.setDateLocID(key);
         outcome = ChangedUnderneath::replace(
             m_record, [this, key] { showTheirVersion(key); }, windowTitle());
@@ -371,21 +309,15 @@ bool frmDateLoc::saveOccasion()
             return false; // the typing stays for another try, or for Cancel
         }
         saved = outcome == Outcome::Saved;
-        if (saved) {
-            const int row = grdDateLoc->row();
-            grdDateLoc->setText(row, 1, txtLocation->text() + QLatin1Char(' '));
-            grdDateLoc->setText(row, 2, txtDate->text() + QLatin1Char(' '));
-            grdDateLoc->setCol(0);
-        }
     }
     // A new occasion, or one another copy deleted while the user changed it.
     if (outcome == Outcome::SaveAsNew) {
         saved = m_record.AddNew();
         if (saved) {
-            lblDateLocID->setText(SQLLong(m_record.DateLocID()));
-            // The record inserted the row in front of the blank row; the saved occasion is
-            // the one a later change or delete works on.
-            grdDateLoc->setRow(selection.glngDateLocRows);
+            m_shownID = m_record.DateLocID();
+            lblDateLocID->setText(SQLLong(m_shownID));
+            // The saved occasion's row is the one a later change or delete works on.
+            grdDateLoc->setRow(grdDateLoc->rowOfKey(m_shownID));
             grdDateLoc->setCol(0);
         }
     }
@@ -441,7 +373,7 @@ void frmDateLoc::cmdDelete_Click()
 {
     // The occasion shown is the one deleted (the record itself last held whichever row the
     // list fill read last).
-    const qint32 key = NullToLong(lblDateLocID->text());
+    const qint32 key = m_shownID;
     if (key <= 0) {
         return;
     }
@@ -481,7 +413,7 @@ void frmDateLoc::cancelEdit()
 
 void frmDateLoc::screenClosing()
 {
-    clsDateLoc::unregisterListKeeper(this);
+    clsDateLoc::stopListening(this);
 }
 
 bool frmDateLoc::eventFilter(QObject *watched, QEvent *event)

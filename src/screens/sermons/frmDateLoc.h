@@ -1,11 +1,11 @@
 #pragma once
 
 #include "DataScreen.h"
-#include "DateLocListKeeper.h"
-#include "GridListKeeper.h"
+#include "RecordChanges.h"
 #include "clsDateLoc.h"
 
 class DataGrid;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -13,12 +13,13 @@ class QPushButton;
 // "Date / Location Tracker": every further occasion (date and place) a sermon was preached,
 // beside the primary date and location that the sermon screen shows. The grid lists the
 // sermon's occasions; the fields below show the chosen one for change, and New, Save and
-// Delete work on it. The screen is the list keeper of clsDateLoc while it is open: the record
-// appends a saved new occasion to grdDateLoc and empties the row of a deleted one.
+// Delete work on it. The screen listens to clsDateLoc while it is open: a saved new occasion
+// goes in front of the blank row (scrolled into sight), a changed one takes its new texts, and
+// the row of a deleted one stays, emptied, until the list is filled again.
 //
 // The sermon is fixed when the screen opens (the current sermon of the sermon list); the
 // program opens a fresh tracker when the user asks for another sermon's occasions.
-class frmDateLoc : public DataScreen, public GridListKeeper<DateLocListKeeper>
+class frmDateLoc : public DataScreen, public RecordChanges<clsDateLoc>
 {
     Q_OBJECT
 public:
@@ -36,9 +37,12 @@ public:
     void fillList();
     // The heading row and one blank row, nothing else.
     void clearList();
-    // Shows the occasion ProgramSelection().glngDateLocID with the sermon's key and the
+    // Shows the occasion chosen in the list (occasionID()) with the sermon's key and the
     // primary date and location of the sermon screen.
     void showOccasion();
+    // The occasion chosen in the list, 0 when none; the list's data rows.
+    qint32 occasionID() const { return m_occasionID; }
+    qint32 listRows() const { return m_listRows; }
     // The occasion as another copy saved it, in the read-only window.
     void showTheirVersion(qint32 key);
     // Empties the occasion's fields and key.
@@ -67,11 +71,22 @@ protected:
 
 private:
     void buildControls();
+    QGridLayout *buildFields();
     void showPrimaryDateAndLocation();
     void reportFailure();
 
+    // RecordChanges: how grdDateLoc shows what clsDateLoc stored.
+    void inserted(const clsDateLoc &occasion) override;
+    void updated(const clsDateLoc &occasion) override;
+    void deleted(qint32 key) override;
+
     clsDateLoc m_record;
     qint32 m_sermonID = 0;
+    // The occasion chosen in the list and the one the fields show (0: none), and the data
+    // rows of the list (the blank row for a new occasion follows them).
+    qint32 m_occasionID = 0;
+    qint32 m_shownID = 0;
+    qint32 m_listRows = 0;
     bool m_adding = false;
 
     DataGrid *grdDateLoc = nullptr;

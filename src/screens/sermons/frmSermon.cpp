@@ -17,7 +17,6 @@
 #include "SermonFieldTransfer.h"
 #include "SermonMenuState.h"
 #include "SermonPassageHistory.h"
-#include "SermonRelatedScreens.h"
 #include "SermonScreenLayout.h"
 #include "SermonTheirVersion.h"
 #include "SharedOutline.h"
@@ -72,14 +71,13 @@ frmSermon::frmSermon(QWidget *parent)
         SetListHeadings();
     }
     enterBrowseState();
-    keepListIn(ui.grdSermons);
-    clsSermon::registerListKeeper(this);
+    clsSermon::listen(this);
     ProgramSelection().gboolSermonScreenOpen = 1;
 }
 
 frmSermon::~frmSermon()
 {
-    clsSermon::unregisterListKeeper(this);
+    clsSermon::stopListening(this);
     if (g_sermonScreen == this) {
         g_sermonScreen = nullptr;
         ProgramSelection().gboolSermonScreenOpen = 0;
@@ -222,7 +220,7 @@ void frmSermon::FormShow()
                 Q_EMIT passageChanged();
             }
         }
-        selection.glngListRow = 1;
+        m_listRow = 1;
     }
 }
 
@@ -273,14 +271,13 @@ bool frmSermon::FormCheck()
 bool frmSermon::FormSave()
 {
     HourglassGuard busy;
-    SelectionState &selection = ProgramSelection();
     bool saved = false;
     using ChangedUnderneath::Outcome;
     // A sermon without a key is inserted; so is one that another copy deleted meanwhile, when
     // the user wants the version on the screen kept.
     Outcome outcome = Outcome::SaveAsNew;
     if (!SermonFieldTransfer::isBlank(ui.lblSermonID->text())) {
-        ui.grdSermons->setRow(selection.glngListRow);
+        ui.grdSermons->setRow(m_listRow);
         m_sermon->setSermonID(ReferenceNumber(ui.lblSermonID->text()));
         const auto showTheirs = [this] {
             SermonTheirVersion::show(this, m_sermon->SermonID(),
@@ -288,25 +285,13 @@ bool frmSermon::FormSave()
         };
         outcome = ChangedUnderneath::replace(*m_sermon, showTheirs, windowTitle());
         saved = outcome == Outcome::Saved;
-        // Only the row that lists this sermon takes its new texts; after a refill the row
-        // may show another sermon or none.
-        if (saved
-            && ReferenceNumber(ui.grdSermons->text(ui.grdSermons->row(), 0))
-                == m_sermon->SermonID()) {
-            const int row = ui.grdSermons->row();
-            ui.grdSermons->setText(row, 1, m_sermon->Reference() + Blank);
-            ui.grdSermons->setText(row, 2, lookUpLastName(m_sermon->PreacherID()) + Blank);
-            ui.grdSermons->setText(
-                row, 3, clsSermon::BigIdeaOrTitle(m_sermon->BigIdea(), m_sermon->Title()));
-            ui.grdSermons->setCol(0);
-        }
     }
     if (outcome == Outcome::SaveAsNew) {
         saved = m_sermon->AddNew();
         if (saved) {
             ui.lblSermonID->setText(SQLLong(m_sermon->SermonID()));
-            // The new row, which the record put in front of the blank row, is the one chosen.
-            ui.grdSermons->setRow(selection.glngListRow);
+            // The new row, put in front of the blank row (inserted()), is the one chosen.
+            ui.grdSermons->setRow(m_listRow);
         }
     }
     if (saved) {
@@ -339,7 +324,7 @@ void frmSermon::cmdNew_Click()
 {
     pboolAdding = true;
     FormClear();
-    const qint32 blankRow = ProgramSelection().glngListRows + 1;
+    const qint32 blankRow = m_listRows + 1;
     ui.grdSermons->setRow(blankRow);
     ui.grdSermons->setCol(0);
     {
@@ -448,34 +433,6 @@ void frmSermon::txtEndV_LostFocus()
         ui.txtBegV->text(), ui.txtEndC->text(), ui.txtEndV->text()));
 }
 
-void frmSermon::openForSelectedRow(const QString &command, bool withTitle)
-{
-    const qint32 row = ProgramSelection().glngListRow;
-    const QString key = ui.grdSermons->text(row, 0);
-    const qint32 sermonID = ReferenceNumber(key);
-    if (SermonFieldTransfer::isBlank(key) || key == QLatin1String("ID#") || sermonID == 0) {
-        return;
-    }
-    ProgramSelection().glngCurrentSermonID = sermonID;
-    const QString title = Blank + ui.grdSermons->text(row, 3);
-    SermonRelatedScreens::open(command, sermonID, withTitle ? &title : nullptr);
-}
-
-void frmSermon::cmdTopics_Click()
-{
-    openForSelectedRow(QStringLiteral("frmSermonTopics"), true);
-}
-
-void frmSermon::cmdIllustr_Click()
-{
-    openForSelectedRow(QStringLiteral("frmSermIllu"), true);
-}
-
-void frmSermon::cmdTrack_Click()
-{
-    openForSelectedRow(QStringLiteral("frmDateLoc"), false);
-}
-
 void frmSermon::cmdOutline_Click()
 {
     showNotes(true);
@@ -522,9 +479,9 @@ void frmSermon::cancelEdit()
 
 void frmSermon::screenClosing()
 {
-    clsSermon::unregisterListKeeper(this);
+    clsSermon::stopListening(this);
     SelectionState &selection = ProgramSelection();
-    selection.glngListRows = 0;
+    m_listRows = 0;
     if (frmNotes *notes = frmNotes::instance()) {
         notes->closeWindow();
     }

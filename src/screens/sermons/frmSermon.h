@@ -2,30 +2,31 @@
 
 #include "BiblePassage.h"
 #include "DataScreen.h"
-#include "GridListKeeper.h"
-#include "SermonListKeeper.h"
+#include "RecordChanges.h"
 #include "SermonPreacherNames.h"
 #include "SermonQuery.h"
 #include "SermonScreenWidgets.h"
 
+#include "clsSermon.h"
+
 #include <memory>
 
 class QComboBox;
-class clsSermon;
 
 // "Sermon Identification Screen": the sermon list grdSermons (every sermon the current
 // selection passes, in Bible order) above the fields of one sermon, whose outline shows in
 // the notes window (frmNotes). New, Save, Delete and Cancel follow the common data-screen
 // life; Track, Topics and Illustrations open the screens that work on the selected sermon.
 //
-// There is one sermon screen at a time (instance()). While it is open it is clsSermon's list
-// keeper, so an insert appends its row to grdSermons and a delete blanks it; and it changes
-// the main window's menus and toolbar (Print shown, Checklist and Search-Text hidden ...).
+// There is one sermon screen at a time (instance()). While it is open it listens to
+// clsSermon, so a new sermon's row goes in front of the blank row, a changed sermon's row
+// takes its new texts and a deleted sermon's row is blanked; and it changes the main window's
+// menus and toolbar (Print shown, Checklist and Search-Text hidden ...).
 //
 // The list shows what a SermonQuery finds (checklist, text search, passage, or every sermon),
 // handed over by whoever asked for the list.
 // The list side (filling and choosing rows) is defined in frmSermonList.cpp.
-class frmSermon : public DataScreen, public GridListKeeper<SermonListKeeper>
+class frmSermon : public DataScreen, public RecordChanges<clsSermon>
 {
     Q_OBJECT
 public:
@@ -80,9 +81,11 @@ public:
     // The notes window is closing with this text.
     void notesClosing(const QString &text);
 
-    // SermonListKeeper: what clsSermon asks of this screen beyond the grid operations.
-    void cmdNew_Click() override;
-    void GetPreacher() override;
+    void cmdNew_Click();
+    // The data rows of the list (the blank row for a new sermon follows them), and the list
+    // row of the sermon chosen.
+    qint32 listRows() const { return m_listRows; }
+    qint32 listRow() const { return m_listRow; }
 
     // True while a new sermon is being entered.
     bool isAdding() const { return pboolAdding; }
@@ -122,10 +125,19 @@ private:
     void openForSelectedRow(const QString &command, bool withTitle);
     void showRecordFailure();
     QString lookUpLastName(qint32 preacherID);
+    // The list row of a sermon: key, reference, preacher's last name, big idea or title.
+    QString listRowText(const clsSermon &sermon);
+
+    // RecordChanges: how grdSermons shows what clsSermon stored.
+    void inserted(const clsSermon &sermon) override;
+    void updated(const clsSermon &sermon) override;
+    void deleted(qint32 key) override;
 
     SermonScreenWidgets ui;
     // True while a new sermon is being entered.
     bool pboolAdding = false;
+    qint32 m_listRows = 0;
+    qint32 m_listRow = 0;
     std::unique_ptr<clsSermon> m_sermon;
     SermonPreacherNames m_preacherNames;
     QString m_outline;

@@ -1,5 +1,6 @@
 // The sermon screen's list side: filling the grid for the current selection, choosing a row
-// of it, and the preachers' names the list shows. The form and its editing live in
+// of it and opening the screens that work on its sermon, showing what clsSermon announces,
+// and the preachers' names the list shows. The form and its editing live in
 // frmSermon.cpp.
 #include "frmSermon.h"
 
@@ -12,6 +13,8 @@
 #include "SermonListFilter.h"
 #include "SermonMenuState.h"
 #include "SharedOutline.h"
+#include "SermonRelatedScreens.h"
+#include "SqlLiterals.h"
 #include "UserInterface.h"
 #include "clsSermon.h"
 
@@ -55,7 +58,7 @@ void frmSermon::LoadSermonList(const SermonQuery &query)
         SharedOutline().searchedWords = query.outline.inUse ? query.outline.text : QString();
     }
     const int count = FillList(query);
-    selection.glngListRows = count;
+    m_listRows = count;
     MsgBox(QStringLiteral("Number of Records found = ") + QString::number(count),
         MsgBoxStyle::OkExclamation);
     if (count == 0) {
@@ -65,7 +68,7 @@ void frmSermon::LoadSermonList(const SermonQuery &query)
         // a row the grid no longer shows.
         FormClear();
     } else {
-        selection.glngCurrentSermonID = ReferenceNumber(ui.grdSermons->text(1, 0));
+        selection.glngCurrentSermonID = ui.grdSermons->key(1);
         FormShow();
         SharedOutline().text.clear();
     }
@@ -73,31 +76,22 @@ void frmSermon::LoadSermonList(const SermonQuery &query)
 
 QString frmSermon::lookUpLastName(qint32 preacherID)
 {
-    SelectionState &selection = ProgramSelection();
-    selection.glngLookupPreacherID = preacherID;
-    GetPreacher();
-    selection.glngLookupPreacherID = 0;
-    return selection.gstrLastName;
-}
-
-void frmSermon::GetPreacher()
-{
-    SelectionState &selection = ProgramSelection();
-    selection.gstrLastName = m_preacherNames.lastName(selection.glngLookupPreacherID);
+    return m_preacherNames.lastName(preacherID);
 }
 
 void frmSermon::grdSermons_RowChosen(int row)
 {
-    const QString key = ui.grdSermons->text(row, 0);
-    if (key == QLatin1String("ID#") || SermonFieldTransfer::isBlank(key)) {
+    // The heading row, the blank row and the row of a deleted sermon list none.
+    const qint32 key = ui.grdSermons->key(row);
+    if (key == DataGrid::NoKey) {
         FormClear();
         return;
     }
     SelectionState &selection = ProgramSelection();
-    selection.glngCurrentSermonID = ReferenceNumber(key);
-    m_sermon->setSermonID(selection.glngCurrentSermonID);
+    selection.glngCurrentSermonID = key;
+    m_sermon->setSermonID(key);
     FormShow();
-    selection.glngListRow = ui.grdSermons->row();
+    m_listRow = ui.grdSermons->row();
     ui.cmdTopics->setEnabled(true);
     ui.cmdIllustr->setEnabled(true);
     ui.cmdOutline->setEnabled(true);
@@ -108,7 +102,7 @@ void frmSermon::StartEmptyList()
 {
     pboolAdding = true;
     ClearSermonList();
-    ProgramSelection().glngListRows = 0;
+    m_listRows = 0;
     m_outline.clear();
     cmdNew_Click();
 }
@@ -122,17 +116,90 @@ void frmSermon::reloadForSelection(const SermonQuery &query)
 
 bool frmSermon::chooseSermon(qint32 sermonID)
 {
-    for (int row = 1; row < ui.grdSermons->rows(); ++row) {
-        if (ReferenceNumber(ui.grdSermons->text(row, 0)) == sermonID) {
-            ui.grdSermons->setRow(row);
-            grdSermons_RowChosen(row);
-            return shownSermonID() == sermonID;
-        }
+    const int row = ui.grdSermons->rowOfKey(sermonID);
+    if (row < 0) {
+        return false;
     }
-    return false;
+    ui.grdSermons->setRow(row);
+    grdSermons_RowChosen(row);
+    return shownSermonID() == sermonID;
+}
+
+QString frmSermon::listRowText(const clsSermon &sermon)
+{
+    return SQLLong(sermon.SermonID()) + QLatin1Char('\t') + sermon.Reference() + QLatin1Char('\t')
+        + lookUpLastName(sermon.PreacherID()) + QLatin1Char('\t')
+        + clsSermon::BigIdeaOrTitle(sermon.BigIdea(), sermon.Title());
+}
+
+void frmSermon::inserted(const clsSermon &sermon)
+{
+    // In front of the blank row, and chosen.
+    const qint32 position = m_listRows + 1;
+    ui.grdSermons->addRow(sermon.SermonID(), listRowText(sermon), position);
+    m_listRow = position;
+    // Keep the new row in sight: eight data rows fit the grid.
+    if (m_listRows > 8) {
+        ui.grdSermons->setTopRow(m_listRows - 7);
+    }
+    m_listRows += 1;
+}
+
+void frmSermon::updated(const clsSermon &sermon)
+{
+    // Only the row that lists this sermon takes its new texts; after a refill it may be
+    // another row, or none.
+    const int row = ui.grdSermons->rowOfKey(sermon.SermonID());
+    if (row < 0) {
+        return;
+    }
+    const QString blank = QStringLiteral(" ");
+    ui.grdSermons->setText(row, 1, sermon.Reference() + blank);
+    ui.grdSermons->setText(row, 2, lookUpLastName(sermon.PreacherID()) + blank);
+    ui.grdSermons->setText(row, 3, clsSermon::BigIdeaOrTitle(sermon.BigIdea(), sermon.Title()));
+    ui.grdSermons->setCol(0);
+}
+
+void frmSermon::deleted(qint32 key)
+{
+    // The row stays, emptied, until the list is filled again; a new sermon starts.
+    const int row = ui.grdSermons->rowOfKey(key);
+    if (row >= 0) {
+        ui.grdSermons->setRow(row);
+        ui.grdSermons->blankRow(row, 3);
+        ui.grdSermons->setCol(0);
+    }
+    cmdNew_Click();
 }
 
 qint32 frmSermon::shownSermonID() const
 {
     return qMax(0, ReferenceNumber(ui.lblSermonID->text()));
+}
+
+void frmSermon::openForSelectedRow(const QString &command, bool withTitle)
+{
+    const qint32 row = m_listRow;
+    const qint32 sermonID = ui.grdSermons->key(row);
+    if (sermonID == DataGrid::NoKey || sermonID == 0) {
+        return;
+    }
+    ProgramSelection().glngCurrentSermonID = sermonID;
+    const QString title = QLatin1Char(' ') + ui.grdSermons->text(row, 3);
+    SermonRelatedScreens::open(command, sermonID, withTitle ? &title : nullptr);
+}
+
+void frmSermon::cmdTopics_Click()
+{
+    openForSelectedRow(QStringLiteral("frmSermonTopics"), true);
+}
+
+void frmSermon::cmdIllustr_Click()
+{
+    openForSelectedRow(QStringLiteral("frmSermIllu"), true);
+}
+
+void frmSermon::cmdTrack_Click()
+{
+    openForSelectedRow(QStringLiteral("frmDateLoc"), false);
 }

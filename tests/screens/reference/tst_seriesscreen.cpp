@@ -1,6 +1,7 @@
 #include "DataGrid.h"
 #include "ReferenceScreenTest.h"
 #include "ScreenEvents.h"
+#include "frmSeries.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -70,7 +71,7 @@ void tst_SeriesScreen::opensWithEverySeriesInTheGrid()
     QCOMPARE((QStringList { cell(0, 0), cell(0, 1), cell(0, 2), cell(0, 3), cell(0, 4) }),
         (QStringList { "ID#", "Series Name", "Bible Book", "Preacher", "Type" }));
     // Six series (the default one first) and the empty row after them.
-    QCOMPARE(ProgramSelection().glngSeriesRows, 6);
+    QCOMPARE(qobject_cast<frmSeries *>(m_screen)->listRows(), 6);
     QCOMPARE(m_grid->rows(), 8);
     QCOMPARE((QStringList { cell(2, 0), cell(2, 1), cell(2, 2), cell(2, 3), cell(2, 4) }),
         (QStringList { "1", "Walking with God: Studies in Genesis", "Genesis", "Harper, Daniel ",
@@ -105,7 +106,6 @@ void tst_SeriesScreen::opensWithEverySeriesInTheGrid()
     QVERIFY(menuEnabled("mnuESeries"));
     QVERIFY(m_main->toolButton(QStringLiteral("grpSeries"))->isEnabled());
     QCOMPARE(ProgramSelection().gboolSeriesScreenOpen, qint16(0));
-    QCOMPARE(ProgramSelection().glngSeriesRows, 0);
 }
 
 void tst_SeriesScreen::yearOutsideTheRangeIsRefused_data()
@@ -188,7 +188,7 @@ void tst_SeriesScreen::deleteBlanksTheRowAndTheDatabaseCascades()
     // The row stays, blanked, until the screen is opened again; only Cancel is left.
     QCOMPARE((QStringList { cell(row, 0), cell(row, 1), cell(row, 2), cell(row, 3), cell(row, 4) }),
         (QStringList { " ", " ", " ", " ", "Expository" }));
-    QCOMPARE(ProgramSelection().glngSeriesRows, 6);
+    QCOMPARE(qobject_cast<frmSeries *>(m_screen)->listRows(), 6);
     QVERIFY(!m_grid->isEnabled());
     for (const char *name : { "cmdNew", "cmdDelete", "cmdSave" })
         QVERIFY2(!control<QPushButton>(m_screen, name)->isEnabled(), name);
@@ -264,7 +264,7 @@ void tst_SeriesScreen::newSeriesGetsItsGridRow()
     QCOMPARE(scalarInt(
                  QStringLiteral("SELECT lngBibleBookID FROM tblSeries WHERE lngSeriesID = ") + key),
         45);
-    QCOMPARE(ProgramSelection().glngSeriesRows, 7);
+    QCOMPARE(qobject_cast<frmSeries *>(m_screen)->listRows(), 7);
     QCOMPARE(m_grid->row(), 7);
     QCOMPARE((QStringList { cell(7, 0), cell(7, 1), cell(7, 2) }),
         (QStringList { key, "Romans: The Righteous Shall Live", "Romans" }));

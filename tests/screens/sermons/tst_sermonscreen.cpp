@@ -161,7 +161,7 @@ void tst_SermonScreen::showAllListsEverySermonInBibleOrder()
         QStringLiteral("O'Connor, Margaret"));
     QCOMPARE(widget<QComboBox>(screen, "cboBibleBook")->currentText(), QStringLiteral("Genesis"));
     QCOMPARE(widget<QComboBox>(screen, "cboSeries")->currentText(), QStringLiteral("2"));
-    QCOMPARE(ProgramSelection().glngListRows, 2 + 3);
+    QCOMPARE(screen->listRows(), 2 + 3);
     QVERIFY(frmNotes::instance());
     QCOMPARE(frmNotes::instance()->outline(), QStringLiteral("Creation and prayer"));
     // The notes window holds the outline; the hand-over is emptied.
@@ -174,7 +174,7 @@ void tst_SermonScreen::showAllListsEverySermonInBibleOrder()
     QCOMPARE(widget<QLabel>(screen, "lblSermonID")->text(), QStringLiteral("10"));
     QCOMPARE(widget<QLineEdit>(screen, "txtDatePreached")->text(), QStringLiteral("06/15/1998"));
     QCOMPARE(widget<QLineEdit>(screen, "txtLocation")->text(), QStringLiteral("Main Street "));
-    QCOMPARE(ProgramSelection().glngListRow, 4);
+    QCOMPARE(screen->listRow(), 4);
     QCOMPARE(ProgramSelection().glngCurrentSermonID, 10);
     QCOMPARE(frmNotes::instance()->outline(), QStringLiteral("I. Grace abounds\nII. Love gives"));
     QVERIFY(!screen->isEditing());
@@ -230,7 +230,6 @@ void tst_SermonScreen::mainWindowWhileOpenAndAfterClosing()
     QVERIFY(visible("mnuSearch") && visible("mnuCheck") && visible("mnuESermon"));
     QVERIFY(shown("grpSearch") && shown("grpCheck") && shown("grpGlobe") && shown("grpNewSermon"));
     QVERIFY(!shown("grpNotes") && !shown("grpSaveNotes"));
-    QCOMPARE(ProgramSelection().glngListRows, 0);
     QCOMPARE(SharedOutline().searchedWords, QString());
     QCOMPARE(ProgramSelection().gboolSermonScreenOpen, qint16(0));
     QCOMPARE(OpenScreenCount, qint16(0));
@@ -390,8 +389,8 @@ void tst_SermonScreen::newSermonIsInsertedAndListed()
     QCOMPARE(grid->text(6, 3), QStringLiteral("Pentecost "));
     QCOMPARE(grid->text(7, 0), QString());
     QCOMPARE(grid->row(), 6);
-    QCOMPARE(ProgramSelection().glngListRows, 6);
-    QCOMPARE(ProgramSelection().glngListRow, 6);
+    QCOMPARE(screen->listRows(), 6);
+    QCOMPARE(screen->listRow(), 6);
     QCOMPARE(ProgramSelection().glngCurrentSermonID, 15);
     QVERIFY(!screen->isAdding());
     QVERIFY(!screen->isEditing());

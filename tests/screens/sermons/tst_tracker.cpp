@@ -129,7 +129,7 @@ void tst_Tracker::sermonWithoutOccasionsStartsANewOne()
     auto *grid = child<DataGrid>("grdDateLoc");
     QCOMPARE(grid->rows(), 2);
     QCOMPARE(grid->row(), 1);
-    QCOMPARE(ProgramSelection().glngDateLocRows, 0);
+    QCOMPARE(m_tracker->listRows(), 0);
     QVERIFY(child<QPushButton>("cmdSave")->isEnabled());
     QVERIFY(!child<QPushButton>("cmdNew")->isEnabled());
     QCOMPARE(child<QPushButton>("cmdClose")->text(), QStringLiteral("&Cancel"));
@@ -155,8 +155,8 @@ void tst_Tracker::listsOnlyTheSermonsOccasions()
     QCOMPARE(grid->text(1, 2), QStringLiteral("5/3/2015"));
     QCOMPARE(grid->text(2, 1), QStringLiteral("Grace Fellowship Church"));
     QCOMPARE(grid->text(3, 0), QString());
-    QCOMPARE(ProgramSelection().glngDateLocRows, 2);
-    QCOMPARE(ProgramSelection().glngDateLocID, 3);
+    QCOMPARE(m_tracker->listRows(), 2);
+    QCOMPARE(m_tracker->occasionID(), 3);
     // Browsing the first occasion, each field followed by one blank.
     QVERIFY(!child<QPushButton>("cmdSave")->isEnabled());
     QCOMPARE(child<QLabel>("lblDateLocID")->text(), QStringLiteral("3 "));
@@ -209,7 +209,7 @@ void tst_Tracker::newOccasionIsAppendedAndStaysCurrent()
     QCOMPARE(grid->rows(), 3);
     QCOMPARE(grid->text(1, 0), QString::number(key));
     QCOMPARE(grid->text(1, 2), QStringLiteral("6/15/1998"));
-    QCOMPARE(ProgramSelection().glngDateLocRows, 1);
+    QCOMPARE(m_tracker->listRows(), 1);
 
     // A change right after the insert updates the new occasion, not the blank row.
     QTest::keyClicks(child<QLineEdit>("txtLocation"), QStringLiteral(" Annex"));
