@@ -1,6 +1,7 @@
 #include "ScreenCommands.h"
 
 #include "ConfigCommands.h"
+#include "ImportCommands.h"
 #include "LibraryCommands.h"
 #include "ReferenceCommands.h"
 #include "SelectionCommands.h"
@@ -14,4 +15,5 @@ void RegisterScreenCommands(frmMain &main)
     RegisterSelectionScreenCommands(main);
     RegisterReferenceScreenCommands(main);
     RegisterLibraryScreenCommands(main);
+    RegisterImportScreenCommands(main);
 }
