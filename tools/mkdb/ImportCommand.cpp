@@ -9,6 +9,7 @@
 #include "LibraryBackup.h"
 #include "SqlLiterals.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <cstdio>
@@ -87,6 +88,8 @@ bool backUp(const QString &library)
 {
     if (!QFileInfo::exists(library))
         return true;
+    // Where the program keeps its backups, so Restore from Backup offers this one too.
+    QCoreApplication::setApplicationName(QStringLiteral("lectorum"));
     const LibraryBackup::Outcome outcome = LibraryBackup::backUp(library,
         LibraryBackup::folderFor(library), QDateTime::currentDateTime(), BackupRotation::Policy());
     if (!outcome.ok) {
