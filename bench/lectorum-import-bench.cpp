@@ -34,8 +34,8 @@
 
 namespace {
 
-const char *const Words[] = { "grace", "faith", "hope", "love", "peace", "mercy", "truth",
-    "light", "shepherd", "kingdom", "covenant", "promise", "justice", "prayer", "joy" };
+const char *const Words[] = { "grace", "faith", "hope", "love", "peace", "mercy", "truth", "light",
+    "shepherd", "kingdom", "covenant", "promise", "justice", "prayer", "joy" };
 
 QByteArray outlineText(int n)
 {
@@ -97,7 +97,8 @@ void generate(const QString &folder, int count)
                         "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
                         "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\">"
                         "<office:body><office:text><text:p>"
-                            + body + "</text:p></office:text></office:body></office:document-content>" } });
+                            + body
+                            + "</text:p></office:text></office:body></office:document-content>" } });
         } else {
             QFile file(base + QStringLiteral(".txt"));
             if (file.open(QIODevice::WriteOnly))
@@ -134,16 +135,14 @@ Read readOnWorker(const ImportReview &review, const QString &folder)
 {
     Read out;
     const std::atomic<bool> cancel { false };
-    QThread *worker = QThread::create([&] {
-        out.rows = review.readAll(ImportSources::collect({ folder }), {}, cancel, {});
-    });
+    QThread *worker = QThread::create(
+        [&] { out.rows = review.readAll(ImportSources::collect({ folder }), {}, cancel, {}); });
     QEventLoop loop;
     QTimer tick;
     QElapsedTimer since;
     tick.setInterval(2);
-    QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
-        out.longestGapMs = qMax(out.longestGapMs, since.restart());
-    });
+    QObject::connect(&tick, &QTimer::timeout, &loop,
+        [&] { out.longestGapMs = qMax(out.longestGapMs, since.restart()); });
     QObject::connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
     since.start();
     tick.start();
@@ -158,9 +157,10 @@ bool emptyLibrary(DbDatabase &db)
 {
     DbError error;
     int affected = 0;
-    for (const char *sql : { "DELETE FROM tblImportSermons", "DELETE FROM tblImportBatches",
-             "DELETE FROM tblSermons", "DELETE FROM tblTableIds WHERE strTableName IN "
-                                       "('tblSermons', 'tblImportBatches')" }) {
+    for (const char *sql :
+        { "DELETE FROM tblImportSermons", "DELETE FROM tblImportBatches", "DELETE FROM tblSermons",
+            "DELETE FROM tblTableIds WHERE strTableName IN "
+            "('tblSermons', 'tblImportBatches')" }) {
         if (!db.execute(QString::fromLatin1(sql), &affected, error))
             return false;
     }
@@ -191,12 +191,13 @@ void importRows(const QString &engine, DbDatabase &db, const QList<ImportRow> &r
     BenchSeries baseline;
     for (int round = 0; round < 3; ++round) {
         emptyLibrary(db);
-        product.add(measureStep([&] { ImportWriter::write(db, rows, QStringLiteral("bench"), {}); }));
+        product.add(
+            measureStep([&] { ImportWriter::write(db, rows, QStringLiteral("bench"), {}); }));
         emptyLibrary(db);
         baseline.add(measureStep([&] { plainInserts(db, rows); }));
     }
-    printSeriesRow(QStringLiteral("import %1 rows, %2").arg(rows.size()).arg(engine), product,
-        &baseline);
+    printSeriesRow(
+        QStringLiteral("import %1 rows, %2").arg(rows.size()).arg(engine), product, &baseline);
 }
 
 } // namespace
@@ -271,7 +272,8 @@ int main(int argc, char *argv[])
         if (f.open(QIODevice::ReadOnly))
             f.readAll();
     }));
-    printSeriesRow(QStringLiteral("zip bomb (400 MB of XML in %1 KB)").arg(QFileInfo(bomb).size() / 1024),
+    printSeriesRow(
+        QStringLiteral("zip bomb (400 MB of XML in %1 KB)").arg(QFileInfo(bomb).size() / 1024),
         bombRead, &bombBytes, refusal);
     return 0;
 }

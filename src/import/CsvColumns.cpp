@@ -52,8 +52,8 @@ namespace CsvColumns {
 QList<CsvField> fields()
 {
     return { CsvField::Ignore, CsvField::Key, CsvField::Title, CsvField::Passage, CsvField::Date,
-        CsvField::Preacher, CsvField::Type, CsvField::Series, CsvField::BigIdea,
-        CsvField::Location, CsvField::Outline, CsvField::Topics };
+        CsvField::Preacher, CsvField::Type, CsvField::Series, CsvField::BigIdea, CsvField::Location,
+        CsvField::Outline, CsvField::Topics };
 }
 
 QString name(CsvField field)

@@ -65,9 +65,9 @@ QList<ImportRow> rows(const Sheet &sheet, const QList<CsvField> &columns,
     for (const QStringList &record : sheet.records) {
         ++line;
         ImportRow row;
-        row.source = { sheet.path, QString(),
-            QStringLiteral("%1, row %2").arg(info.fileName()).arg(line), QString(),
-            info.lastModified() };
+        row.source
+            = { sheet.path, QString(), QStringLiteral("%1, row %2").arg(info.fileName()).arg(line),
+                  QString(), info.lastModified() };
         row.preacher = defaults.preacher;
         row.type = defaults.type;
         row.location = defaults.location;

@@ -72,7 +72,8 @@ qint64 nextSermonKey(DbDatabase &db, DbError &error)
     if (!rs->eof())
         return NullToLong(rs->field(0));
     rs->close();
-    auto largest = db.openSnapshot(QStringLiteral("SELECT Max(lngSermonID) FROM tblSermons"), error);
+    auto largest
+        = db.openSnapshot(QStringLiteral("SELECT Max(lngSermonID) FROM tblSermons"), error);
     if (!largest)
         return -1;
     return largest->field(0).isNull() ? 1 : qint64(NullToLong(largest->field(0))) + 1;

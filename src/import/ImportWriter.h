@@ -33,8 +33,7 @@ namespace ImportWriter {
 // topics are linked; the preachers, series and topics in `create` are made first, in the same
 // transaction. A row's wanted key is kept when the library has never handed it out.
 ImportOutcome write(DbDatabase &db, const QList<ImportRow> &rows, const QString &source,
-    const QString &userName, ImportNames *names = nullptr,
-    const ImportNames::Missing &create = {});
+    const QString &userName, ImportNames *names = nullptr, const ImportNames::Missing &create = {});
 
 // Reserves `count` keys of `table` within the caller's transaction, by the key allocator's
 // rules (a missing counter starts after the largest key held; never below `atLeast`); the

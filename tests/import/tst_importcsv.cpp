@@ -46,15 +46,15 @@ void tst_ImportCsv::parse_data()
         << Records { { "a", "b" }, { "one\r\ntwo\nthree", "x" } };
     QTest::newRow("semicolons") << QByteArray("Title;Date\nGrace;2019-05-05\n") << ";"
                                 << Records { { "Title", "Date" }, { "Grace", "2019-05-05" } };
-    QTest::newRow("tabs, empty fields") << QByteArray("a\tb\tc\n\t\tz\n") << "\t"
-                                        << Records { { "a", "b", "c" }, { "", "", "z" } };
+    QTest::newRow("tabs, empty fields")
+        << QByteArray("a\tb\tc\n\t\tz\n") << "\t" << Records { { "a", "b", "c" }, { "", "", "z" } };
     QTest::newRow("byte-order mark, blank lines")
         << QByteArray("\xEF\xBB\xBFTitle,Topics\r\n\r\nΕλπίς,\"A; B\"\r\n\r\n") << ","
         << Records { { "Title", "Topics" }, { "Ελπίς", "A; B" } };
     QTest::newRow("Windows-1252") << QByteArray("Title\nSe\xe1n's \x93quote\x94\n") << ","
                                   << Records { { "Title" }, { "Seán's “quote”" } };
-    QTest::newRow("quoted empty field is a record") << QByteArray("a\n\"\"\n") << ","
-                                                    << Records { { "a" }, { "" } };
+    QTest::newRow("quoted empty field is a record")
+        << QByteArray("a\n\"\"\n") << "," << Records { { "a" }, { "" } };
 }
 
 void tst_ImportCsv::parse()
@@ -96,15 +96,15 @@ void tst_ImportCsv::guessColumns_data()
     QTest::addColumn<QList<CsvField>>("fields");
     QTest::newRow("the exported list")
         << CsvColumns::exportHeadings()
-        << QList<CsvField> { CsvField::Key, CsvField::Passage, CsvField::Preacher,
-               CsvField::Title, CsvField::BigIdea, CsvField::Date, CsvField::Location,
-               CsvField::Series, CsvField::Topics };
+        << QList<CsvField> { CsvField::Key, CsvField::Passage, CsvField::Preacher, CsvField::Title,
+               CsvField::BigIdea, CsvField::Date, CsvField::Location, CsvField::Series,
+               CsvField::Topics };
     QTest::newRow("other names, twice, unknown")
         << QStringList { "Sermon Title", "Scripture", "Speaker", "Preached", "Title", "Colour",
                "Notes", "Keywords", "Sermon Type" }
-        << QList<CsvField> { CsvField::Title, CsvField::Passage, CsvField::Preacher,
-               CsvField::Date, CsvField::Ignore, CsvField::Ignore, CsvField::Outline,
-               CsvField::Topics, CsvField::Type };
+        << QList<CsvField> { CsvField::Title, CsvField::Passage, CsvField::Preacher, CsvField::Date,
+               CsvField::Ignore, CsvField::Ignore, CsvField::Outline, CsvField::Topics,
+               CsvField::Type };
 }
 
 void tst_ImportCsv::guessColumns()
@@ -120,8 +120,10 @@ void tst_ImportCsv::personNames_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("parts");
     QTest::newRow("two words") << "Seán O'Brien" << QStringList { "Seán", "", "O'Brien" };
-    QTest::newRow("middle initial") << "Daniel J. Harper" << QStringList { "Daniel", "J.", "Harper" };
-    QTest::newRow("two first names") << "Mary Anne Smith" << QStringList { "Mary Anne", "", "Smith" };
+    QTest::newRow("middle initial")
+        << "Daniel J. Harper" << QStringList { "Daniel", "J.", "Harper" };
+    QTest::newRow("two first names")
+        << "Mary Anne Smith" << QStringList { "Mary Anne", "", "Smith" };
     QTest::newRow("one word") << "(No Preacher)" << QStringList { "(No", "", "Preacher)" };
     QTest::newRow("single") << "Augustine" << QStringList { "", "", "Augustine" };
 }

@@ -25,16 +25,16 @@ void tst_MkdbImport::run_data()
     QTest::addColumn<QString>("printed");
     QTest::newRow("dry run") << QStringList { "--dry-run" } << false << 0 << 0
                              << "2 files, 2 to import, 0 unreadable";
-    QTest::newRow("dry run, unreadable file") << QStringList { "--dry-run" } << true << 1 << 0
-                                              << "unreadable  ";
-    QTest::newRow("unreadable file stops all") << QStringList {} << true << 1 << 0
-                                               << "3 files, 2 to import, 1 unreadable";
-    QTest::newRow("unreadable file skipped") << QStringList { "--skip-unreadable" } << true << 0
-                                             << 2 << "Imported 2 sermons.";
+    QTest::newRow("dry run, unreadable file")
+        << QStringList { "--dry-run" } << true << 1 << 0 << "unreadable  ";
+    QTest::newRow("unreadable file stops all")
+        << QStringList {} << true << 1 << 0 << "3 files, 2 to import, 1 unreadable";
+    QTest::newRow("unreadable file skipped")
+        << QStringList { "--skip-unreadable" } << true << 0 << 2 << "Imported 2 sermons.";
     QTest::newRow("preacher named") << QStringList { "--preacher", "(No Preacher)" } << false << 0
                                     << 2 << "ready       2019-05-05   Romans 5:1–11";
-    QTest::newRow("unknown preacher") << QStringList { "--preacher", "Nobody" } << false << 2 << 0
-                                      << "";
+    QTest::newRow("unknown preacher")
+        << QStringList { "--preacher", "Nobody" } << false << 2 << 0 << "";
 }
 
 void tst_MkdbImport::run()
@@ -48,7 +48,8 @@ void tst_MkdbImport::run()
     REQUIRE_DATABASE(db);
     const QString folder = db.folder() + QStringLiteral("/outlines");
     QDir().mkpath(folder);
-    ImportTestFiles::writeFile(folder + QStringLiteral("/2019-05-05 Rom 5 1-11.txt"), "Peace with God");
+    ImportTestFiles::writeFile(
+        folder + QStringLiteral("/2019-05-05 Rom 5 1-11.txt"), "Peace with God");
     ImportTestFiles::writeFile(folder + QStringLiteral("/grace.txt"), "Grace\nText: John 1:16");
     if (withBadFile)
         ImportTestFiles::writeFile(folder + QStringLiteral("/broken.docx"), "not a zip");
@@ -57,7 +58,8 @@ void tst_MkdbImport::run()
     env.insert(QStringLiteral("XDG_DATA_HOME"), db.folder() + QStringLiteral("/data"));
     mkdb.setProcessEnvironment(env);
     mkdb.start(QStringLiteral(LECTORUM_MKDB),
-        QStringList { QStringLiteral("--import") } + options + QStringList { folder, db.filePath() });
+        QStringList { QStringLiteral("--import") } + options
+            + QStringList { folder, db.filePath() });
     QVERIFY(mkdb.waitForFinished(60000));
     const QString out = QString::fromUtf8(mkdb.readAllStandardOutput());
     QVERIFY2(out.contains(printed), qPrintable(out));

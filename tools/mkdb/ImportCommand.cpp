@@ -44,8 +44,7 @@ bool readBooks(DbDatabase &db, QList<PassageParser::Book> &books, DbError &error
 QString cut(const QString &text, int width)
 {
     const QString one = text.simplified();
-    return one.size() <= width ? one.leftJustified(width)
-                               : one.left(width - 1) + QChar(0x2026);
+    return one.size() <= width ? one.leftJustified(width) : one.left(width - 1) + QChar(0x2026);
 }
 
 QString statusWord(const ImportRow &row)
@@ -65,11 +64,11 @@ QString statusWord(const ImportRow &row)
 
 void printReview(const QList<ImportRow> &rows)
 {
-    std::printf("%s\n", qPrintable(QStringLiteral("%1  %2  %3  %4  %5")
-                                      .arg(cut(QStringLiteral("Status"), 10),
-                                          cut(QStringLiteral("Date"), 11),
-                                          cut(QStringLiteral("Passage"), 22),
-                                          cut(QStringLiteral("Title"), 34), QStringLiteral("File"))));
+    std::printf("%s\n",
+        qPrintable(QStringLiteral("%1  %2  %3  %4  %5")
+                       .arg(cut(QStringLiteral("Status"), 10), cut(QStringLiteral("Date"), 11),
+                           cut(QStringLiteral("Passage"), 22), cut(QStringLiteral("Title"), 34),
+                           QStringLiteral("File"))));
     for (const ImportRow &row : rows) {
         const QString date = row.date.isValid()
             ? row.date.toString(Qt::ISODate) + (row.dateGuessed ? QStringLiteral("?") : QString())
@@ -77,9 +76,10 @@ void printReview(const QList<ImportRow> &rows)
         QString file = row.source.displayName;
         if (!row.reason.isEmpty())
             file += QStringLiteral(" (") + row.reason + QLatin1Char(')');
-        std::printf("%s\n", qPrintable(QStringLiteral("%1  %2  %3  %4  %5")
-                                          .arg(cut(statusWord(row), 10), cut(date, 11),
-                                              cut(row.passage, 22), cut(row.title, 34), file)));
+        std::printf("%s\n",
+            qPrintable(QStringLiteral("%1  %2  %3  %4  %5")
+                           .arg(cut(statusWord(row), 10), cut(date, 11), cut(row.passage, 22),
+                               cut(row.title, 34), file)));
     }
 }
 
@@ -116,8 +116,8 @@ int runImportCommand(const ImportCommandOptions &options)
     ImportReview review(books);
     ImportNames names;
     if (!review.loadLibrary(*db, error) || !names.load(*db, error)) {
-        std::fprintf(stderr, "lectorum-mkdb: cannot read the library: error %d: %s\n",
-            error.number, qPrintable(error.driverText));
+        std::fprintf(stderr, "lectorum-mkdb: cannot read the library: error %d: %s\n", error.number,
+            qPrintable(error.driverText));
         return 1;
     }
     ImportReview::Defaults defaults;
@@ -143,13 +143,14 @@ int runImportCommand(const ImportCommandOptions &options)
     printReview(rows);
     const auto unreadable = std::count_if(rows.cbegin(), rows.cend(),
         [](const ImportRow &r) { return r.status == ImportRow::Status::Unreadable; });
-    const auto writable
-        = std::count_if(rows.cbegin(), rows.cend(), [](const ImportRow &r) { return r.writable(); });
+    const auto writable = std::count_if(
+        rows.cbegin(), rows.cend(), [](const ImportRow &r) { return r.writable(); });
     std::printf("%lld files, %lld to import, %lld unreadable\n", qlonglong(rows.size()),
         qlonglong(writable), qlonglong(unreadable));
     if (unreadable > 0 && !options.skipUnreadable) {
-        std::fprintf(stderr, "lectorum-mkdb: %lld files could not be read; nothing was imported "
-                             "(--skip-unreadable imports the rest)\n",
+        std::fprintf(stderr,
+            "lectorum-mkdb: %lld files could not be read; nothing was imported "
+            "(--skip-unreadable imports the rest)\n",
             qlonglong(unreadable));
         return 1;
     }
@@ -157,8 +158,8 @@ int runImportCommand(const ImportCommandOptions &options)
         return 0;
     if (!backUp(options.library))
         return 1;
-    const ImportOutcome outcome = ImportWriter::write(*db, rows,
-        options.paths.join(QStringLiteral(", ")), QStringLiteral("lectorum-mkdb"));
+    const ImportOutcome outcome = ImportWriter::write(
+        *db, rows, options.paths.join(QStringLiteral(", ")), QStringLiteral("lectorum-mkdb"));
     if (!outcome.ok) {
         std::fprintf(stderr, "lectorum-mkdb: %s (error %d: %s)\n", qPrintable(outcome.message),
             outcome.error.number, qPrintable(outcome.error.driverText));

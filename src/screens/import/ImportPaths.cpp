@@ -55,8 +55,8 @@ QString csvFile(QWidget *parent)
     QStringList answer;
     if (scripted(answer))
         return answer.value(0);
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Import a Sermon List"),
-        documents(), QStringLiteral("CSV (*.csv *.txt);;All files (*)"));
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("Import a Sermon List"), documents(),
+        QStringLiteral("CSV (*.csv *.txt);;All files (*)"));
 }
 
 void queueAnswer(const QStringList &paths)

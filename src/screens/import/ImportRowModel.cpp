@@ -26,7 +26,8 @@ bool readDate(const QString &text, QDate &date)
 
 } // namespace
 
-ImportRowModel::ImportRowModel(const ImportReview &review, const ImportNames &names, QObject *parent)
+ImportRowModel::ImportRowModel(
+    const ImportReview &review, const ImportNames &names, QObject *parent)
     : QAbstractTableModel(parent)
     , m_review(review)
     , m_names(names)
@@ -124,8 +125,8 @@ QVariant ImportRowModel::headerData(int section, Qt::Orientation orientation, in
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char *const headings[ColumnCount] = { "Import", "File", "Title", "Passage",
-        "Date", "Preacher", "Type", "Series", "Location", "Status" };
+    static const char *const headings[ColumnCount] = { "Import", "File", "Title", "Passage", "Date",
+        "Preacher", "Type", "Series", "Location", "Status" };
     return section >= 0 && section < ColumnCount ? QString::fromLatin1(headings[section])
                                                  : QVariant();
 }
@@ -249,7 +250,8 @@ void ImportRowModel::setSeriesFromFolder(bool on)
 {
     for (ImportRow &row : m_rows) {
         const QString folder = on ? row.source.folderName : QString();
-        if (!setName(row, Series, m_names.has(ImportNames::Kind::Series, folder) ? folder : QString()))
+        if (!setName(
+                row, Series, m_names.has(ImportNames::Kind::Series, folder) ? folder : QString()))
             setName(row, Series, QString());
     }
     if (!m_rows.isEmpty())

@@ -13,8 +13,19 @@ class ImportRowModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    enum Column { Tick, File, Title, Passage, Date, Preacher, Type, Series, Location, Status,
-        ColumnCount };
+    enum Column {
+        Tick,
+        File,
+        Title,
+        Passage,
+        Date,
+        Preacher,
+        Type,
+        Series,
+        Location,
+        Status,
+        ColumnCount
+    };
     // The role a column sorts by (dates as dates, ticks as numbers).
     static constexpr int SortRole = Qt::UserRole + 1;
 

@@ -87,10 +87,11 @@ QString planText(const ImportUndo::Plan &plan)
     const int unchanged = plan.count(ImportUndo::Sermon::State::Unchanged);
     const int changed = plan.count(ImportUndo::Sermon::State::Changed);
     const int gone = plan.count(ImportUndo::Sermon::State::Gone);
-    QString text = QStringLiteral("The last import (%1, %2 by %3) added %4 sermons.")
-                       .arg(plan.source, plan.imported.toString(QStringLiteral("M/d/yyyy h:mm")),
-                           plan.userName.isEmpty() ? QStringLiteral("an unnamed user") : plan.userName)
-                       .arg(plan.sermons.size());
+    QString text
+        = QStringLiteral("The last import (%1, %2 by %3) added %4 sermons.")
+              .arg(plan.source, plan.imported.toString(QStringLiteral("M/d/yyyy h:mm")),
+                  plan.userName.isEmpty() ? QStringLiteral("an unnamed user") : plan.userName)
+              .arg(plan.sermons.size());
     if (unchanged > 0)
         text += QStringLiteral("\n\nTo be deleted (%1):\n").arg(unchanged)
             + titles(plan.sermons, ImportUndo::Sermon::State::Unchanged);
@@ -141,8 +142,11 @@ void mnuFImportUndo_Click()
         ShowSystemError(error);
         return;
     }
-    const int kept = int(plan.sermons.size()) - deleted - plan.count(ImportUndo::Sermon::State::Gone);
-    MsgBox(QStringLiteral("The import was undone: %1 sermons deleted, %2 kept.").arg(deleted).arg(kept));
+    const int kept
+        = int(plan.sermons.size()) - deleted - plan.count(ImportUndo::Sermon::State::Gone);
+    MsgBox(QStringLiteral("The import was undone: %1 sermons deleted, %2 kept.")
+               .arg(deleted)
+               .arg(kept));
 }
 
 } // namespace

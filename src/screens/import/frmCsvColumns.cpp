@@ -17,10 +17,10 @@ frmCsvColumns::frmCsvColumns(
     setObjectName(QStringLiteral("frmCsvColumns"));
     setWindowTitle(QStringLiteral("Match the Columns"));
     auto *layout = new QVBoxLayout(this);
-    auto *intro = new QLabel(
-        QStringLiteral("Choose what each column of the list holds. Columns left as "
-                       "\"(not imported)\" are passed over."),
-        this);
+    auto *intro
+        = new QLabel(QStringLiteral("Choose what each column of the list holds. Columns left as "
+                                    "\"(not imported)\" are passed over."),
+            this);
     intro->setObjectName(QStringLiteral("lblIntro"));
     intro->setWordWrap(true);
     layout->addWidget(intro);
@@ -33,9 +33,10 @@ frmCsvColumns::frmCsvColumns(
             choice->addItem(CsvColumns::name(field), int(field));
         choice->setCurrentIndex(choice->findData(int(guessed.at(i))));
         const QString sample = firstRecord.value(i).left(40).simplified();
-        auto *label = new QLabel(
-            sample.isEmpty() ? headings.at(i) : QStringLiteral("%1 (%2)").arg(headings.at(i), sample),
-            this);
+        auto *label
+            = new QLabel(sample.isEmpty() ? headings.at(i)
+                                          : QStringLiteral("%1 (%2)").arg(headings.at(i), sample),
+                this);
         label->setObjectName(QStringLiteral("lblColumn%1").arg(i));
         label->setBuddy(choice);
         choice->setAccessibleName(headings.at(i));
@@ -85,7 +86,8 @@ void frmCsvColumns::checkChoice()
         }
     }
     if (!chosen.contains(CsvField::Title)) {
-        MsgBox(QStringLiteral("Choose the column that holds the titles."), MsgBoxStyle::OkExclamation);
+        MsgBox(
+            QStringLiteral("Choose the column that holds the titles."), MsgBoxStyle::OkExclamation);
         return;
     }
     accept();

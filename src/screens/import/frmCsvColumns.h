@@ -13,8 +13,8 @@ class frmCsvColumns : public QDialog
 {
     Q_OBJECT
 public:
-    frmCsvColumns(const QStringList &headings, const QStringList &firstRecord,
-        QWidget *parent = nullptr);
+    frmCsvColumns(
+        const QStringList &headings, const QStringList &firstRecord, QWidget *parent = nullptr);
 
     QList<CsvField> columns() const;
     // The combo of column `index` (cboColumn0, cboColumn1, ...).

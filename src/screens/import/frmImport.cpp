@@ -113,7 +113,8 @@ void frmImport::buildControls(Mode mode)
     connect(m_cancelRead, &QPushButton::clicked, this, &frmImport::cmdCancelRead_Click);
     connect(allRows, &QPushButton::clicked, this, [this] { cmdPreacher_Click(true); });
     connect(someRows, &QPushButton::clicked, this, [this] { cmdPreacher_Click(false); });
-    connect(m_seriesFromFolder, &QCheckBox::toggled, &m_model, &ImportRowModel::setSeriesFromFolder);
+    connect(
+        m_seriesFromFolder, &QCheckBox::toggled, &m_model, &ImportRowModel::setSeriesFromFolder);
     connect(m_import, &QPushButton::clicked, this, &frmImport::cmdImport_Click);
     connect(close, &QPushButton::clicked, this, &frmImport::reject);
     connect(&m_model, &QAbstractItemModel::dataChanged, this, &frmImport::updateSummary);
@@ -171,8 +172,9 @@ void frmImport::readPaths(const QStringList &paths)
 {
     if (m_worker || paths.isEmpty())
         return;
-    m_source = paths.size() == 1 ? paths.first()
-                                 : QStringLiteral("%1 and %2 more").arg(paths.first()).arg(paths.size() - 1);
+    m_source = paths.size() == 1
+        ? paths.first()
+        : QStringLiteral("%1 and %2 more").arg(paths.first()).arg(paths.size() - 1);
     m_cancel = false;
     m_readRows.clear();
     m_progress->setRange(0, 0); // until the files are counted
@@ -297,8 +299,8 @@ bool frmImport::backUpFirst()
     if (ProgramConnection().OnServer() || ActiveDatabase.isEmpty())
         return true;
     if (LibraryBackupRunner::current()) {
-        MsgBox(QStringLiteral(
-            "A backup of the library is being written. Try again when it is done."));
+        MsgBox(
+            QStringLiteral("A backup of the library is being written. Try again when it is done."));
         return false;
     }
     LibraryBackupRunner *runner = LibraryBackupRunner::start(ActiveDatabase, false);
@@ -329,10 +331,10 @@ void frmImport::cmdImport_Click()
     }
     ImportNames::Missing create = m_names.missing(m_model.rows());
     if (!create.isEmpty()) {
-        const int answer = MsgBox(
-            QStringLiteral("These are not in the library yet:\n\n") + create.describe()
-                + QStringLiteral("\n\nCreate them? (No imports the sermons without them.)"),
-            MsgBoxStyle::YesNoCancelQuestion);
+        const int answer
+            = MsgBox(QStringLiteral("These are not in the library yet:\n\n") + create.describe()
+                    + QStringLiteral("\n\nCreate them? (No imports the sermons without them.)"),
+                MsgBoxStyle::YesNoCancelQuestion);
         if (answer == MsgBoxAnswer::Cancel)
             return;
         if (answer == MsgBoxAnswer::No)

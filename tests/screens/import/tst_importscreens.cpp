@@ -1,11 +1,10 @@
 #include "CsvColumns.h"
 #include "DbDatabase.h"
 #include "DbSnapshot.h"
-#include "ProgramGlobals.h"
-#include "clsConnect.h"
 #include "ImportPaths.h"
 #include "ImportTestFiles.h"
 #include "LibraryBackupRunner.h"
+#include "ProgramGlobals.h"
 #include "QtUserInterface.h"
 #include "ScreenCommands.h"
 #include "ScreenTestReset.h"
@@ -13,6 +12,7 @@
 #include "SermonListCsv.h"
 #include "TestEnvironment.h"
 #include "UserInterface.h"
+#include "clsConnect.h"
 #include "frmCsvColumns.h"
 #include "frmImport.h"
 #include "frmMain.h"
@@ -37,10 +37,16 @@ private Q_SLOTS:
     void initTestCase();
     void init() { ScreenTestReset::begin(); }
     void cleanup();
-    void folderReviewedImportedAndUndone_data() { TestEnvironment::addEngineColumn(), TestEnvironment::addEngineRows(); }
+    void folderReviewedImportedAndUndone_data()
+    {
+        TestEnvironment::addEngineColumn(), TestEnvironment::addEngineRows();
+    }
     void folderReviewedImportedAndUndone();
     void cancelStopsReading();
-    void sermonListRoundTrip_data() { TestEnvironment::addEngineColumn(), TestEnvironment::addEngineRows(); }
+    void sermonListRoundTrip_data()
+    {
+        TestEnvironment::addEngineColumn(), TestEnvironment::addEngineRows();
+    }
     void sermonListRoundTrip();
     void otherListsAreMatched();
 
@@ -156,7 +162,8 @@ frmImport *tst_ImportScreens::review()
 void tst_ImportScreens::clickImport(frmImport *screen, const QStringList &expected)
 {
     MsgBoxScript::clear();
-    QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("cmdImport")), Qt::LeftButton);
+    QTest::mouseClick(
+        screen->findChild<QPushButton *>(QStringLiteral("cmdImport")), Qt::LeftButton);
     QStringList shown = MsgBoxScript::shown();
     if (m_db->engine() == Engine::SQLite) {
         QVERIFY2(shown.value(0).startsWith(QStringLiteral("The library was backed up to ")),
@@ -184,8 +191,9 @@ void tst_ImportScreens::folderReviewedImportedAndUndone()
 
     // Sorted by title: each row's facts as read.
     table->sortByColumn(ImportRowModel::Title, Qt::AscendingOrder);
-    QCOMPARE(sortedTitles(sorted), (QStringList { "empty", "Grace Abounds", "Grace Abounds",
-                                       "Hope Does Not Shame", "Peace with God" }));
+    QCOMPARE(sortedTitles(sorted),
+        (QStringList {
+            "empty", "Grace Abounds", "Grace Abounds", "Hope Does Not Shame", "Peace with God" }));
     QVERIFY(text(sorted, 0, ImportRowModel::Status).startsWith(QStringLiteral("unreadable: ")));
     QCOMPARE(column(sorted, 0, ImportRowModel::Tick, Qt::CheckStateRole), int(Qt::Unchecked));
     QCOMPARE(text(sorted, 2, ImportRowModel::Status).left(10), QStringLiteral("duplicate:"));
@@ -195,16 +203,19 @@ void tst_ImportScreens::folderReviewedImportedAndUndone()
     QCOMPARE(text(sorted, 4, ImportRowModel::Date), QStringLiteral("5/5/2019"));
 
     // Edits: a passage typed into a row, a title changed, a preacher for every row.
-    QVERIFY(sorted->setData(sorted->index(4, ImportRowModel::Passage), QStringLiteral("Rom 5:1-2")));
+    QVERIFY(
+        sorted->setData(sorted->index(4, ImportRowModel::Passage), QStringLiteral("Rom 5:1-2")));
     QCOMPARE(text(sorted, 4, ImportRowModel::Passage), QStringLiteral("Romans 5:1–2"));
     QVERIFY(!sorted->setData(sorted->index(4, ImportRowModel::Preacher), QStringLiteral("Nobody")));
-    QVERIFY(sorted->setData(sorted->index(1, ImportRowModel::Title), QStringLiteral("Grace Upon Grace")));
+    QVERIFY(sorted->setData(
+        sorted->index(1, ImportRowModel::Title), QStringLiteral("Grace Upon Grace")));
     QVERIFY(m_db->exec(QStringLiteral("INSERT INTO tblPreachers (lngPreacherID, strFirstName, "
                                       "strLastName, lngStateID) VALUES (7, 'Ann', 'Lee', 0)")));
     QVERIFY(screen->load()); // the preacher list again
     auto *preacher = screen->findChild<QComboBox *>(QStringLiteral("cboPreacher"));
     preacher->setCurrentText(QStringLiteral("Ann Lee"));
-    QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("cmdPreacherAll")), Qt::LeftButton);
+    QTest::mouseClick(
+        screen->findChild<QPushButton *>(QStringLiteral("cmdPreacherAll")), Qt::LeftButton);
     QCOMPARE(text(sorted, 3, ImportRowModel::Preacher), QStringLiteral("Ann Lee"));
 
     CHECKED_STEP(clickImport(screen, { QStringLiteral("Imported 3 sermons.") }));
@@ -218,8 +229,8 @@ void tst_ImportScreens::folderReviewedImportedAndUndone()
         QStringLiteral("Romans 5:1–2"));
 
     // Someone changes one of them; Undo keeps it and deletes the other two.
-    QVERIFY(m_db->exec(
-        QStringLiteral("UPDATE tblSermons SET strBigIdea = 'mine' WHERE strTitle = 'Peace with God'")));
+    QVERIFY(m_db->exec(QStringLiteral(
+        "UPDATE tblSermons SET strBigIdea = 'mine' WHERE strTitle = 'Peace with God'")));
     MsgBoxScript::clear();
     MsgBoxScript::queueAnswer(MsgBoxAnswer::Yes);
     m_main->runCommand(QStringLiteral("mnuFImportUndo"));
@@ -256,15 +267,16 @@ void tst_ImportScreens::cancelStopsReading()
     for (int i = 0; i < 40; ++i)
         ImportTestFiles::writeFile(folder + QStringLiteral("/c%1.txt").arg(i), "More");
 
-    ImportPaths::queueAnswer({ folder + QStringLiteral("/a.txt"),
-        folder + QStringLiteral("/b.rtf"), folder });
+    ImportPaths::queueAnswer(
+        { folder + QStringLiteral("/a.txt"), folder + QStringLiteral("/b.rtf"), folder });
     m_main->runCommand(QStringLiteral("mnuFImportFiles"));
     frmImport *screen = review();
     auto *progress = screen->findChild<QProgressBar *>(QStringLiteral("prgRead"));
     QTRY_COMPARE(progress->value(), 1); // the window is answering while the worker waits
     QVERIFY(screen->isReading());
     QVERIFY(!screen->findChild<QPushButton *>(QStringLiteral("cmdImport"))->isEnabled());
-    QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("cmdCancelRead")), Qt::LeftButton);
+    QTest::mouseClick(
+        screen->findChild<QPushButton *>(QStringLiteral("cmdCancelRead")), Qt::LeftButton);
     ImportTestFiles::writeFile(mark, "go");
     screen->waitForReading();
     qputenv("PATH", path);
@@ -299,9 +311,11 @@ void tst_ImportScreens::sermonListRoundTrip()
     MsgBoxScript::queueAnswer(MsgBoxAnswer::Yes); // create the preachers, series and topics
     MsgBoxScript::clear();
     MsgBoxScript::queueAnswer(MsgBoxAnswer::Yes);
-    QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("cmdImport")), Qt::LeftButton);
+    QTest::mouseClick(
+        screen->findChild<QPushButton *>(QStringLiteral("cmdImport")), Qt::LeftButton);
     QStringList shown = MsgBoxScript::shown();
-    QVERIFY2(shown.value(0).startsWith(QStringLiteral("These are not in the library yet:\n\nPreachers: ")),
+    QVERIFY2(shown.value(0).startsWith(
+                 QStringLiteral("These are not in the library yet:\n\nPreachers: ")),
         qPrintable(shown.value(0)));
     QCOMPARE(shown.last(), QStringLiteral("Imported %1 sermons.").arg(ids.size()));
     QTRY_VERIFY(!review());
@@ -314,14 +328,15 @@ void tst_ImportScreens::otherListsAreMatched()
     REQUIRE_DATABASE(*m_db);
     CHECKED_STEP(openMain());
     const QString csv = m_home.filePath(QStringLiteral("other.csv"));
-    QVERIFY(ImportTestFiles::writeFile(csv,
-        "Sermon Title;Scripture;Colour;When\r\n\"Light; Life\";Jn 1:1-5;blue;1/5/2020\r\n"));
+    QVERIFY(ImportTestFiles::writeFile(
+        csv, "Sermon Title;Scripture;Colour;When\r\n\"Light; Life\";Jn 1:1-5;blue;1/5/2020\r\n"));
     bool matched = false;
     QTimer::singleShot(0, this, [&matched] {
         auto *match = qobject_cast<frmCsvColumns *>(QApplication::activeModalWidget());
         QVERIFY(match);
-        QCOMPARE(match->columns(), (QList<CsvField> { CsvField::Title, CsvField::Passage,
-                                       CsvField::Ignore, CsvField::Ignore }));
+        QCOMPARE(match->columns(),
+            (QList<CsvField> {
+                CsvField::Title, CsvField::Passage, CsvField::Ignore, CsvField::Ignore }));
         match->findChild<QComboBox *>(QStringLiteral("cboColumn3"))
             ->setCurrentText(CsvColumns::name(CsvField::Date));
         QTest::mouseClick(match->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
@@ -332,7 +347,8 @@ void tst_ImportScreens::otherListsAreMatched()
     QVERIFY(matched);
     frmImport *screen = review();
     QVERIFY(screen);
-    const QAbstractItemModel *rows = screen->findChild<QTableView *>(QStringLiteral("grdImport"))->model();
+    const QAbstractItemModel *rows
+        = screen->findChild<QTableView *>(QStringLiteral("grdImport"))->model();
     QCOMPARE(rows->rowCount(), 1);
     QCOMPARE(text(rows, 0, ImportRowModel::Title), QStringLiteral("Light; Life"));
     QCOMPARE(text(rows, 0, ImportRowModel::Passage), QStringLiteral("Jn 1:1-5"));
