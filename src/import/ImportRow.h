@@ -4,6 +4,8 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
+#include <QTime>
 
 // One file of an import as the review shows it and the import writes it. Every field can be
 // changed by the user before anything is written.
@@ -21,6 +23,7 @@ struct ImportRow
     int endChapter = 0;
     int endVerse = 0;
     QDate date;
+    QTime timeOfDay; // a list of sermons can give the hour a sermon was preached
     bool dateGuessed = false; // the file's modification date, nothing in the file said one
     qint32 preacherID = 0;
     QString preacher;
@@ -30,6 +33,11 @@ struct ImportRow
     QString series;
     QString location;
     QString outline;
+    QString bigIdea;
+    QStringList topics; // names; a list of sermons can give them, an outline file does not
+    // The key the sermon had where the list came from: kept when the library has it free, so
+    // a list exported and imported into an empty library keeps its keys.
+    qint32 wantedKey = 0;
     Status status = Status::Ready;
     QString reason; // why the file is unreadable, or what it duplicates
 

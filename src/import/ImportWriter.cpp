@@ -9,6 +9,7 @@
 #include "TableDigest.h"
 
 #include <QDateTime>
+#include <QSet>
 #include <limits>
 
 namespace {
@@ -23,8 +24,9 @@ QString sermonInsert(qint32 key, const ImportRow &row)
         + SQLLong(row.bookID) + u", " + SQLLong(row.beginChapter) + u", " + SQLLong(row.beginVerse)
         + u", " + SQLLong(row.endChapter) + u", " + SQLLong(row.endVerse) + u", "
         + SQLText(row.bookID > 0 ? row.passage : QString()) + u", " + SQLLong(row.seriesID) + u", "
-        + SQLText(row.title) + u", Null, " + SQLDate(row.date.startOfDay()) + u", "
-        + SQLText(row.location) + u", " + SQLText(row.outline) + u")";
+        + SQLText(row.title) + u", " + SQLText(row.bigIdea) + u", "
+        + SQLDate(QDateTime(row.date, row.timeOfDay)) + u", " + SQLText(row.location) + u", "
+        + SQLText(row.outline) + u")";
 }
 
 QString keyList(const QList<qint32> &keys)
@@ -59,12 +61,77 @@ bool remember(DbDatabase &db, qint32 batchID, const QString &source, const QStri
     return true;
 }
 
+// The next key the counter of tblSermons would hand out, without taking it.
+qint64 nextSermonKey(DbDatabase &db, DbError &error)
+{
+    auto rs = db.openSnapshot(QStringLiteral("SELECT lngNextID FROM tblTableIds WHERE "
+                                             "strTableName = 'tblSermons'"),
+        error);
+    if (!rs)
+        return -1;
+    if (!rs->eof())
+        return NullToLong(rs->field(0));
+    rs->close();
+    auto largest
+        = db.openSnapshot(QStringLiteral("SELECT Max(lngSermonID) FROM tblSermons"), error);
+    if (!largest)
+        return -1;
+    return largest->field(0).isNull() ? 1 : qint64(NullToLong(largest->field(0))) + 1;
+}
+
+// The key of each row: its wanted key where the counter has not handed it out yet and no
+// other row wants it, else one reserved from the counter (above every kept key, so the
+// counter never hands a kept key out later).
+bool assignKeys(DbDatabase &db, const QList<ImportRow> &rows, QList<qint32> &keys, DbError &error)
+{
+    keys = QList<qint32>(rows.size(), 0);
+    const qint64 next = nextSermonKey(db, error);
+    if (next < 0)
+        return false;
+    QSet<qint32> kept;
+    qint32 largestKept = 0;
+    for (int i = 0; i < rows.size(); ++i) {
+        const qint32 wanted = rows.at(i).wantedKey;
+        if (wanted > 0 && wanted >= next && !kept.contains(wanted)) {
+            kept.insert(wanted);
+            keys[i] = wanted;
+            largestKept = qMax(largestKept, wanted);
+        }
+    }
+    const int count = int(rows.size() - kept.size());
+    if (count == 0 && kept.isEmpty())
+        return true;
+    const qint32 first = ImportWriter::reserveKeys(db, QStringLiteral("tblSermons"),
+        QStringLiteral("lngSermonID"), count, error, largestKept + 1);
+    if (first == 0)
+        return false;
+    qint32 given = first;
+    for (qint32 &key : keys) {
+        if (key == 0)
+            key = given++;
+    }
+    return true;
+}
+
+bool linkTopics(DbDatabase &db, qint32 sermonID, const QList<qint32> &topics, DbError &error)
+{
+    int affected = 0;
+    for (const qint32 topic : topics) {
+        if (!db.execute(QStringLiteral("INSERT INTO tblSermonTopics (lngSermonID, lngTopicID) "
+                                       "VALUES (")
+                    + SQLLong(sermonID) + u", " + SQLLong(topic) + u")",
+                &affected, error))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 namespace ImportWriter {
 
-qint32 reserveKeys(
-    DbDatabase &db, const QString &table, const QString &keyColumn, int count, DbError &error)
+qint32 reserveKeys(DbDatabase &db, const QString &table, const QString &keyColumn, int count,
+    DbError &error, qint32 atLeast)
 {
     auto counter = db.openSnapshot(
         QStringLiteral("SELECT lngNextID FROM tblTableIds WHERE strTableName = ") + SQLText(table),
@@ -81,7 +148,7 @@ qint32 reserveKeys(
             return 0;
         key = largest->field(0).isNull() ? 0 : qint64(NullToLong(largest->field(0))) + 1;
     }
-    key = qMax<qint64>(key, 1);
+    key = qMax<qint64>(key, qMax(atLeast, 1));
     if (key + count >= std::numeric_limits<qint32>::max()) {
         error.number = DbErrorNumber::ValueOutOfRange;
         error.driverText = QStringLiteral("The key counter of %1 is exhausted.").arg(table);
@@ -125,14 +192,14 @@ bool sermonDigests(
     return true;
 }
 
-ImportOutcome write(
-    DbDatabase &db, const QList<ImportRow> &rows, const QString &source, const QString &userName)
+ImportOutcome write(DbDatabase &db, const QList<ImportRow> &rows, const QString &source,
+    const QString &userName, ImportNames *names, const ImportNames::Missing &create)
 {
     ImportOutcome outcome;
-    QList<const ImportRow *> chosen;
+    QList<ImportRow> chosen;
     for (const ImportRow &row : rows) {
         if (row.writable())
-            chosen.append(&row);
+            chosen.append(row);
     }
     // Probed before the transaction: a failed statement would end a server's transaction.
     const bool keepsBatches = LibraryTables::has(db, QStringLiteral("tblImportSermons"));
@@ -151,18 +218,23 @@ ImportOutcome write(
     DbTransaction transaction(db);
     if (!transaction.beginExclusive(QStringLiteral("tblTableIds"), outcome.error))
         return fail(QStringLiteral("The library could not be opened for writing"));
-    const qint32 first = reserveKeys(db, QStringLiteral("tblSermons"),
-        QStringLiteral("lngSermonID"), int(chosen.size()), outcome.error);
-    if (first == 0)
+    if (names && !create.isEmpty() && !names->create(db, create, outcome.error))
+        return fail(QStringLiteral("The new preachers, series and topics could not be written"));
+    QList<qint32> keys;
+    if (!assignKeys(db, chosen, keys, outcome.error))
         return fail(QStringLiteral("No keys could be reserved for the sermons"));
     for (int i = 0; i < chosen.size(); ++i) {
+        ImportRow &row = chosen[i];
+        if (names)
+            names->resolve(row);
         int affected = 0;
-        if (!db.execute(sermonInsert(first + i, *chosen.at(i)), &affected, outcome.error)) {
-            outcome.failedFile = chosen.at(i)->source.displayName;
+        if (!db.execute(sermonInsert(keys.at(i), row), &affected, outcome.error)
+            || (names && !linkTopics(db, keys.at(i), names->topicKeys(row), outcome.error))) {
+            outcome.failedFile = row.source.displayName;
             return fail(
                 QStringLiteral("The sermon of %1 could not be written").arg(outcome.failedFile));
         }
-        outcome.sermonIDs.append(first + i);
+        outcome.sermonIDs.append(keys.at(i));
     }
     if (keepsBatches) {
         outcome.batchID = reserveKeys(db, QStringLiteral("tblImportBatches"),

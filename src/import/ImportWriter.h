@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DbError.h"
+#include "ImportNames.h"
 #include "ImportRow.h"
 
 #include <QHash>
@@ -28,14 +29,17 @@ struct ImportOutcome
 // program can undo it later (see ImportUndo).
 namespace ImportWriter {
 
-ImportOutcome write(
-    DbDatabase &db, const QList<ImportRow> &rows, const QString &source, const QString &userName);
+// With `names`, each row's preacher, type and series keys are taken from its names and its
+// topics are linked; the preachers, series and topics in `create` are made first, in the same
+// transaction. A row's wanted key is kept when the library has never handed it out.
+ImportOutcome write(DbDatabase &db, const QList<ImportRow> &rows, const QString &source,
+    const QString &userName, ImportNames *names = nullptr, const ImportNames::Missing &create = {});
 
 // Reserves `count` keys of `table` within the caller's transaction, by the key allocator's
-// rules (a missing counter starts after the largest key held); the first key, or 0 with
-// `error` set.
-qint32 reserveKeys(
-    DbDatabase &db, const QString &table, const QString &keyColumn, int count, DbError &error);
+// rules (a missing counter starts after the largest key held; never below `atLeast`); the
+// first key, or 0 with `error` set.
+qint32 reserveKeys(DbDatabase &db, const QString &table, const QString &keyColumn, int count,
+    DbError &error, qint32 atLeast = 1);
 
 // A digest of each tblSermons row whose key is in `keys`, read back through `db`; two reads
 // of an unchanged row through the same engine give the same digest.

@@ -1,6 +1,7 @@
 #include "ScreenCommands.h"
 
 #include "ConfigCommands.h"
+#include "ImportCommands.h"
 #include "LibraryCommands.h"
 #include "PulpitCommands.h"
 #include "ReferenceCommands.h"
@@ -20,4 +21,5 @@ void RegisterScreenCommands(frmMain &main)
     RegisterReportScreenCommands(main);
     RegisterPulpitCommands(main);
     RegisterScriptureScreenCommands(main);
+    RegisterImportScreenCommands(main);
 }

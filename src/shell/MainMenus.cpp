@@ -38,6 +38,11 @@ void MainMenus::buildFileMenu(QMenuBar *bar)
     addItem(exports, "mnuFExportList", "Sermon List as CSV...", 29);
     addItem(exports, "mnuFExportOutline", "Outline as Document...", 29);
     addItem(exports, "mnuFExportAll", "All Outlines as Documents...", 29);
+    // Bringing outlines in (src/screens/import).
+    QMenu *imports = addSubmenu(file, "mnuFImport", "&Import", 70);
+    addItem(imports, "mnuFImportFiles", "Outline Files...", 70);
+    addItem(imports, "mnuFImportCsv", "Sermon List from CSV...", 71);
+    addItem(imports, "mnuFImportUndo", "Undo Last Import...", 72);
 }
 
 void MainMenus::buildEditMenu(QMenuBar *bar)

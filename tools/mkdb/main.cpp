@@ -3,8 +3,10 @@
 //   lectorum-mkdb [--force] [--demo] [--generate N] FILE
 //   lectorum-mkdb --odbc "DSN=...;UID=...;PWD=...;DATABASE=..." [--demo] [--generate N]
 //   lectorum-mkdb --copy [--force] FROM TO      (each side a file or an ODBC connect string)
+//   lectorum-mkdb --import [--preacher NAME] [--dry-run] [--skip-unreadable] PATH... LIBRARY
 
 #include "DbDatabase.h"
+#include "ImportCommand.h"
 #include "LibraryCopyCommand.h"
 #include "LibraryGenerator.h"
 #include "SchemaScript.h"
@@ -43,9 +45,33 @@ int main(int argc, char *argv[])
     parser.addOption({ QStringLiteral("copy"),
         QStringLiteral("Copy the library FROM into TO (a file or an ODBC connect string each); "
                        "--force replaces a destination that holds sermons.") });
+    parser.addOption({ QStringLiteral("import"),
+        QStringLiteral("Import outline files, folders and zips (PATH...) into LIBRARY (a file or "
+                       "an ODBC connect string), after printing what was read.") });
+    parser.addOption({ QStringLiteral("preacher"),
+        QStringLiteral("With --import: the preacher of every sermon (a name the library has)."),
+        QStringLiteral("NAME") });
+    parser.addOption({ QStringLiteral("dry-run"),
+        QStringLiteral("With --import: print what would be imported and write nothing.") });
+    parser.addOption({ QStringLiteral("skip-unreadable"),
+        QStringLiteral("With --import: import the files that could be read even when some could "
+                       "not (otherwise nothing is imported and the exit code is 1).") });
     parser.addPositionalArgument(QStringLiteral("file"),
-        QStringLiteral("The database file to create (FROM TO with --copy)."));
+        QStringLiteral("The database file to create (FROM TO with --copy; PATH... LIBRARY with "
+                       "--import)."));
     parser.process(app);
+
+    if (parser.isSet(QStringLiteral("import"))) {
+        ImportCommandOptions options;
+        options.paths = parser.positionalArguments();
+        if (options.paths.size() < 2)
+            parser.showHelp(2);
+        options.library = options.paths.takeLast();
+        options.preacher = parser.value(QStringLiteral("preacher"));
+        options.dryRun = parser.isSet(QStringLiteral("dry-run"));
+        options.skipUnreadable = parser.isSet(QStringLiteral("skip-unreadable"));
+        return runImportCommand(options);
+    }
 
     if (parser.isSet(QStringLiteral("copy"))) {
         const QStringList sides = parser.positionalArguments();
