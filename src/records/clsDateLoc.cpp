@@ -59,7 +59,7 @@ bool clsDateLoc::AddNew()
     if (!Check())
         return false;
     if (m_dateLocID == 0) {
-        // The allocator failed and has said so; no occasion is stored under key 0.
+        // The allocator failed (its failure is in lastError()); no occasion is stored under key 0.
         setInfoMessage(QStringLiteral("Error Adding a New Record"));
         return false;
     }

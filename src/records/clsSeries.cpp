@@ -67,7 +67,8 @@ bool clsSeries::AddNew()
     if (!Check())
         return false;
     if (m_seriesID == 0) {
-        // The allocator failed and has said so; key 0 is the shipped default series.
+        // The allocator failed (its failure is in lastError()); key 0 is the shipped default
+        // series.
         setInfoMessage(QStringLiteral("Error Adding a New Record"));
         return false;
     }

@@ -3,7 +3,9 @@
 #include "TestEnvironment.h"
 #include "UserInterface.h"
 
+#include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 using TestEnvironment::Engine;
@@ -25,6 +27,7 @@ private Q_SLOTS:
     void refusalsLeaveTheDestinationAsItWas_data();
     void refusalsLeaveTheDestinationAsItWas();
     void commandLineFailuresSayWhy();
+    void helpAndManualPageDescribeEveryOption();
     void killedCopyLeavesTheDestinationAsItWas();
 };
 
@@ -95,7 +98,7 @@ void tst_LibraryCopy::sqliteToServerAndBackLeavesEveryTableIdentical()
 {
     TestDatabase start(Engine::SQLite, true);
     REQUIRE_DATABASE(start);
-    addAwkwardRows(start);
+    CHECKED_STEP(addAwkwardRows(start));
     TestDatabase server(Engine::PostgreSQL);
     REQUIRE_DATABASE(server);
     TestDatabase end(Engine::SQLite);
@@ -192,7 +195,7 @@ void tst_LibraryCopy::refusalsLeaveTheDestinationAsItWas()
     QFETCH(QString, expected);
     TestDatabase source(Engine::SQLite, true);
     REQUIRE_DATABASE(source);
-    addAwkwardRows(source);
+    CHECKED_STEP(addAwkwardRows(source));
     TestDatabase destination(Engine::SQLite, true);
     REQUIRE_DATABASE(destination);
     if (!damage.isEmpty() && damage != QLatin1String("cancel"))
@@ -240,6 +243,33 @@ void tst_LibraryCopy::commandLineFailuresSayWhy()
     QVERIFY(mkdb.waitForFinished(60000));
     QVERIFY(QString::fromUtf8(mkdb.readAllStandardError())
                 .contains(QLatin1String("are the same database")));
+}
+
+void tst_LibraryCopy::helpAndManualPageDescribeEveryOption()
+{
+    QProcess mkdb;
+    mkdb.start(qEnvironmentVariable("LECTORUM_MKDB"), { QStringLiteral("--help") });
+    QVERIFY(mkdb.waitForFinished(60000));
+    const QString help = QString::fromUtf8(mkdb.readAllStandardOutput());
+    // The description, under the usage line, says both things the tool does.
+    const QString opening = help.section(QLatin1Char('\n'), 1, 1);
+    QVERIFY2(
+        opening.contains(QLatin1String("Creates")) && opening.contains(QLatin1String("copies")),
+        qPrintable(help));
+    QFile manual(qEnvironmentVariable("LECTORUM_MKDB_MANUAL"));
+    QVERIFY(manual.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(manual.readAll());
+    const QString optionsSection
+        = page.section(QLatin1String(".SH OPTIONS"), 1).section(QLatin1String(".SH "), 0, 0);
+    // Every option the parser knows (the help's option lines) has its entry in the manual page.
+    static const QRegularExpression optionLine(
+        QStringLiteral("^\\s+(?:-\\w, )?--(\\w+)"), QRegularExpression::MultilineOption);
+    QStringList options;
+    for (const QRegularExpressionMatch &match : optionLine.globalMatch(help))
+        options << match.captured(1);
+    QVERIFY2(options.contains(QLatin1String("copy")), qPrintable(help));
+    for (const QString &option : std::as_const(options))
+        QVERIFY2(optionsSection.contains(QLatin1String("\\-\\-") + option), qPrintable(option));
 }
 
 void tst_LibraryCopy::killedCopyLeavesTheDestinationAsItWas()

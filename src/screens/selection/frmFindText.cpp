@@ -1,5 +1,6 @@
 #include "frmFindText.h"
 
+#include "HourglassGuard.h"
 #include "SelectionState.h"
 #include "SermonListFilter.h"
 #include "UserInterface.h"
@@ -76,7 +77,7 @@ frmFindText::frmFindText(QWidget *parent)
     connect(cmdCancel, &QPushButton::clicked, this, &frmFindText::cmdCancel_Click);
 
     // Load.
-    UserInterface::current().setHourglass(true);
+    HourglassGuard busy;
     rememberStatus();
     SelectionState &selection = ProgramSelection();
     selection.gstrSearchOutline.clear();
@@ -85,7 +86,6 @@ frmFindText::frmFindText(QWidget *parent)
     fraOutline->setVisible(selection.gboolSearchOutline == 1);
     fraBigIdea->setVisible(selection.gboolSearchBigIdea == 1);
     fraTitle->setVisible(selection.gboolSearchTitle == 1);
-    UserInterface::current().setHourglass(false);
 }
 
 frmFindText *frmFindText::open(Field field)

@@ -1,5 +1,6 @@
 #include "frmPassage.h"
 
+#include "HourglassGuard.h"
 #include "SelectionState.h"
 #include "UserInterface.h"
 #include "frmMain.h"
@@ -26,7 +27,8 @@ frmPassage::frmPassage(QWidget *parent)
     caption->setBuddy(txtPassage);
     lblReading = new QLabel(this);
     lblReading->setObjectName(QStringLiteral("lblReading"));
-    lblReading->setAccessibleName(QStringLiteral("Passage as read"));
+    // Read out as it shows (the parsed reading or why it cannot be read); described, not named.
+    lblReading->setAccessibleDescription(QStringLiteral("Passage as read"));
     lblReading->setTextFormat(Qt::PlainText);
     lblReading->setWordWrap(true);
     lblReading->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -45,13 +47,12 @@ frmPassage::frmPassage(QWidget *parent)
     connect(cmdCancel, &QPushButton::clicked, this, &frmPassage::cmdCancel_Click);
 
     // Load.
-    UserInterface::current().setHourglass(true);
+    HourglassGuard busy;
     rememberStatus();
     m_parser = PassageParser(PassageParser::libraryBooks());
     txtPassage->setText(ProgramSelection().gstrPassage);
     txtPassage->selectAll();
     showReading();
-    UserInterface::current().setHourglass(false);
 }
 
 frmPassage *frmPassage::load()

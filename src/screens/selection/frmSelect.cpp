@@ -1,5 +1,6 @@
 #include "frmSelect.h"
 
+#include "HourglassGuard.h"
 #include "ListOperations.h"
 #include "SelectionState.h"
 #include "SermonChoiceLists.h"
@@ -53,7 +54,7 @@ frmSelect::frmSelect(QWidget *parent)
     connect(cmdCancel, &QPushButton::clicked, this, &frmSelect::cmdCancel_Click);
 
     // Load: only the lists of the criteria in use are read.
-    UserInterface::current().setHourglass(true);
+    HourglassGuard busy;
     rememberStatus();
     const SelectionState &selection = ProgramSelection();
     if (selection.gboolByBibleBook == 1) {
@@ -68,7 +69,6 @@ frmSelect::frmSelect(QWidget *parent)
     if (selection.gboolBySeries == 1) {
         SermonChoiceLists::fillSeries(cboSeries);
     }
-    UserInterface::current().setHourglass(false);
 }
 
 frmSelect *frmSelect::open(Criterion criterion)
