@@ -549,19 +549,30 @@ void tst_SermonScreen::cancelReloadsFromTheDatabase()
 void tst_SermonScreen::blankRowClearsTheFields_data()
 {
     QTest::addColumn<bool>("heading");
-    QTest::newRow("trailing blank row") << false;
-    QTest::newRow("heading row") << true;
+    QTest::addColumn<bool>("justOpened"); // the screen shows its first sermon, nothing chosen
+    QTest::addColumn<int>("column"); // the heading clicked
+    QTest::newRow("trailing blank row") << false << false << 0;
+    QTest::newRow("heading row") << true << false << 1;
+    QTest::newRow("heading over ID#, just opened") << true << true << 0;
+    QTest::newRow("heading over BIBLE REF, just opened") << true << true << 1;
 }
 
 void tst_SermonScreen::blankRowClearsTheFields()
 {
     QFETCH(bool, heading);
+    QFETCH(bool, justOpened);
+    QFETCH(int, column);
     frmSermon *screen = openAll();
-    CHECKED_STEP(chooseRow(4));
+    if (!justOpened)
+        CHECKED_STEP(chooseRow(4));
+    QVERIFY(!widget<QLabel>(screen, "lblSermonID")->text().isEmpty());
     if (heading) {
+        // Over the heading's text, where a user points.
         QHeaderView *header = widget<DataGrid>(screen, "grdSermons")->horizontalHeader();
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-            QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
+        const QPoint point(
+            header->sectionViewportPosition(column) + header->fontMetrics().averageCharWidth() + 4,
+            header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, point);
     } else {
         CHECKED_STEP(chooseRow(6));
     }
