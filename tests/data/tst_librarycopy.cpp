@@ -5,7 +5,9 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 using TestEnvironment::Engine;
@@ -29,6 +31,7 @@ private Q_SLOTS:
     void commandLineFailuresSayWhy();
     void helpAndManualPageDescribeEveryOption();
     void killedCopyLeavesTheDestinationAsItWas();
+    void stoppedServerLeavesTheDestinationAsItWas();
 };
 
 namespace {
@@ -294,6 +297,102 @@ void tst_LibraryCopy::killedCopyLeavesTheDestinationAsItWas()
     QVERIFY(mkdb.waitForFinished(10000));
     QCOMPARE(mkdb.exitStatus(), QProcess::CrashExit);
     QVERIFY(destination.exec(QStringLiteral("ROLLBACK")));
+    QCOMPARE(destination.scalar(QStringLiteral("PRAGMA integrity_check")).toString(),
+        QStringLiteral("ok"));
+    QVERIFY(sameSums(before, sums(destination.database())));
+}
+
+namespace {
+// A PostgreSQL server of its own for one test, which it may stop: started by the tests'
+// server script in a temporary folder and removed again however the test ends.
+class OwnServer
+{
+public:
+    explicit OwnServer(const QString &folder)
+    {
+        m_environment.insert(QStringLiteral("LECTORUM_PG_DIR"), folder);
+        m_started = script(QStringLiteral("start"));
+        QFile settings(folder + QStringLiteral("/env"));
+        if (!m_started || !settings.open(QIODevice::ReadOnly))
+            return;
+        // "export NAME=value" lines, values possibly in double quotes.
+        for (const QByteArray &line : settings.readAll().split('\n')) {
+            const QString text = QString::fromUtf8(line).remove(QStringLiteral("export "));
+            const qsizetype equals = text.indexOf(QLatin1Char('='));
+            if (equals > 0)
+                m_environment.insert(
+                    text.left(equals), text.mid(equals + 1).remove(QLatin1Char('"')));
+        }
+    }
+    ~OwnServer() { script(QStringLiteral("remove")); }
+    bool started() const { return m_started; }
+    bool stop() { return script(QStringLiteral("stop")); }
+    QProcessEnvironment environment() const { return m_environment; }
+    QString connectText() const
+    {
+        return QStringLiteral("DSN=%1;UID=%2;DATABASE=postgres")
+            .arg(m_environment.value(QStringLiteral("LECTORUM_TEST_PG_DSN")),
+                m_environment.value(QStringLiteral("LECTORUM_TEST_PG_USER")));
+    }
+
+private:
+    bool script(const QString &command)
+    {
+        QProcess run;
+        run.setProcessEnvironment(m_environment);
+        run.start(
+            QStringLiteral("bash"), { qEnvironmentVariable("LECTORUM_PG_SERVER_SCRIPT"), command });
+        return run.waitForFinished(180000) && run.exitStatus() == QProcess::NormalExit
+            && run.exitCode() == 0;
+    }
+
+    QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
+    bool m_started = false;
+};
+} // namespace
+
+// The source server stops in the middle of a copy: the copy fails naming what failed, and the
+// destination (a library with sermons, replaced on request) is as it was.
+void tst_LibraryCopy::stoppedServerLeavesTheDestinationAsItWas()
+{
+    QTemporaryDir folder;
+    // The server runs as postgres when the tests run as root.
+    QVERIFY(QFile::setPermissions(folder.path(),
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
+            | QFile::ReadOther | QFile::ExeOther));
+    OwnServer server(folder.filePath(QStringLiteral("pg")));
+    QVERIFY2(server.started(), "the test's own PostgreSQL server did not start");
+    QProcess mkdb;
+    mkdb.setProcessEnvironment(server.environment());
+    mkdb.start(qEnvironmentVariable("LECTORUM_MKDB"),
+        { QStringLiteral("--odbc"), server.connectText(), QStringLiteral("--generate"),
+            QStringLiteral("3000") });
+    QVERIFY(mkdb.waitForFinished(600000));
+    QVERIFY2(mkdb.exitCode() == 0, mkdb.readAllStandardError().constData());
+
+    TestDatabase destination(Engine::SQLite, true);
+    REQUIRE_DATABASE(destination);
+    const QList<LibraryTableSum> before = sums(destination.database());
+    mkdb.start(qEnvironmentVariable("LECTORUM_MKDB"),
+        { QStringLiteral("--copy"), QStringLiteral("--force"), server.connectText(),
+            destination.filePath() });
+    // Stopped once the first table has gone across, while the sermons are on their way.
+    QByteArray out;
+    while (!out.contains("copying ") && mkdb.waitForReadyRead(60000))
+        out += mkdb.readAllStandardOutput();
+    QVERIFY2(out.contains("copying "), out.constData());
+    QVERIFY(server.stop());
+    QVERIFY(mkdb.waitForFinished(120000));
+    out += mkdb.readAllStandardOutput();
+    const QString said = QString::fromUtf8(mkdb.readAllStandardError());
+    QVERIFY2(!out.contains("copying tblSermons:"), "the sermons were copied before the stop");
+    QCOMPARE(mkdb.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(mkdb.exitCode(), 1);
+    // The table being read when the connection went, and that nothing was copied (below
+    // the failed statements' trace when the "lectorum.db" log is on).
+    QVERIFY2(said.contains(QLatin1String("lectorum-mkdb: Cannot read tbl"))
+            && said.contains(QLatin1String("from the source; nothing was copied: error ")),
+        qPrintable(said));
     QCOMPARE(destination.scalar(QStringLiteral("PRAGMA integrity_check")).toString(),
         QStringLiteral("ok"));
     QVERIFY(sameSums(before, sums(destination.database())));
