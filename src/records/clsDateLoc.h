@@ -15,8 +15,8 @@ class DateLocListKeeper;
 // Engine failures are not trapped here: an operation that meets one shows nothing, returns
 // false and keeps the failure, which the tracker reads with LastError() right after the false
 // result and reports (LastError().isSet() tells it from a validation or row-count failure,
-// whose reason is in InfoMsg). A failed key allocation is the exception: the allocator has
-// already shown it, so AddNew fails with its InfoMsg and LastError() stays clear.
+// whose reason is in InfoMsg). A failed key allocation takes the same way: AddNew fails with
+// its InfoMsg and the allocator's failure in LastError().
 //
 // After a successful AddNew or Delete the record keeps the tracker's grid in step through
 // the DateLocListKeeper the tracker registered (nothing happens to a list when none is
