@@ -1,3 +1,4 @@
+#include "LibraryBackupRunner.h"
 #include "LibraryCommands.h"
 #include "ProgramGlobals.h"
 #include "QtUserInterface.h"
@@ -51,6 +52,8 @@ int main(int argc, char *argv[])
     EnableOutlineRecovery(true);
     OfferRecoveredOutlines();
     const int code = app.exec();
+    // A backup still being written is finished in sight, or cancelled, before the end.
+    LibraryBackupRunner::finishBeforeQuit();
     main.reset();
     setProgramConnection(nullptr);
     setProgramConfig(nullptr);

@@ -96,8 +96,27 @@ bool LibraryBackup::syncPath(const QString &path)
     return synced;
 }
 
-bool LibraryBackup::copyDatabase(const QString &source, const QString &target, QString &error)
+namespace {
+// The page size from the file's header (bytes 16-17, big-endian; 1 stands for 65,536), read
+// without a lock, so a copy that waits for another copy's lock still tells its size.
+qint64 pageSizeOf(const QString &path)
 {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(16))
+        return 4096;
+    const QByteArray bytes = file.read(2);
+    if (bytes.size() != 2)
+        return 4096;
+    const qint64 size = (qint64(quint8(bytes.at(0))) << 8) | quint8(bytes.at(1));
+    return size == 1 ? 65536 : qMax<qint64>(512, size);
+}
+} // namespace
+
+bool LibraryBackup::copyDatabase(const QString &source, const QString &target, QString &error,
+    const CopyProgress &progress, bool *cancelled)
+{
+    if (cancelled)
+        *cancelled = false;
     ignoreFileSizeSignal();
     SqliteFile from;
     if (!from.open(source, SqliteFile::Mode::ReadOnly)) {
@@ -129,13 +148,23 @@ bool LibraryBackup::copyDatabase(const QString &source, const QString &target, Q
     int restarts = 0;
     int lastRemaining = -1;
     int code = SQLITE_OK;
+    const qint64 pageSize = progress ? pageSizeOf(source) : 1;
+    bool stopped = false;
     for (;;) {
         code = sqlite3_backup_step(backup, restarts >= 3 ? -1 : 1024);
+        const int remaining = sqlite3_backup_remaining(backup);
+        // Asked also while the source is busy, so a copy waiting for a lock can be cancelled.
+        if (progress) {
+            const qint64 total = qint64(sqlite3_backup_pagecount(backup)) * pageSize;
+            if (!progress(total - remaining * pageSize, total)) {
+                stopped = true;
+                break;
+            }
+        }
         if (code == SQLITE_DONE)
             break;
         if (code != SQLITE_OK && code != SQLITE_BUSY && code != SQLITE_LOCKED)
             break;
-        const int remaining = sqlite3_backup_remaining(backup);
         if (lastRemaining >= 0 && remaining > lastRemaining)
             ++restarts;
         lastRemaining = remaining;
@@ -143,6 +172,14 @@ bool LibraryBackup::copyDatabase(const QString &source, const QString &target, Q
             QThread::msleep(5);
     }
     sqlite3_backup_finish(backup);
+    if (stopped) {
+        if (cancelled)
+            *cancelled = true;
+        error = QStringLiteral("cancelled");
+        to.close();
+        QFile::remove(target);
+        return false;
+    }
     if (code != SQLITE_DONE) {
         to.takeError(sqlite3_errcode(to.handle()));
         error = describeWriteFailure(code, QString::fromUtf8(sqlite3_errstr(code)));
@@ -155,7 +192,7 @@ bool LibraryBackup::copyDatabase(const QString &source, const QString &target, Q
 }
 
 LibraryBackup::Outcome LibraryBackup::backUp(const QString &libraryPath, const QString &folder,
-    const QDateTime &now, const BackupRotation::Policy &policy)
+    const QDateTime &now, const BackupRotation::Policy &policy, const CopyProgress &progress)
 {
     Outcome outcome;
     if (!makePrivateFolder(folder, outcome.message))
@@ -173,7 +210,7 @@ LibraryBackup::Outcome LibraryBackup::backUp(const QString &libraryPath, const Q
         + QStringLiteral(".%1.partial").arg(QCoreApplication::applicationPid());
 
     QString error;
-    if (!copyDatabase(libraryPath, partial, error)) {
+    if (!copyDatabase(libraryPath, partial, error, progress, &outcome.cancelled)) {
         outcome.message = QStringLiteral("The backup of %1 could not be written: %2. "
                                          "The library and the earlier backups are unchanged.")
                               .arg(libraryPath, error);

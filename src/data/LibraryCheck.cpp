@@ -2,6 +2,8 @@
 
 #include "SqliteFile.h"
 
+#include <algorithm>
+
 #include <QDateTime>
 #include <QLocale>
 
@@ -10,112 +12,223 @@ namespace {
 struct MissingParent
 {
     const char *what;
+    const char *named; // as the office calls it
     const char *column;
     const char *table;
     bool zeroIsNone; // a key of 0 or less says none was chosen (no shipped row carries it)
+    const char *remedy; // what the office does about it, on the screens it knows
 };
 
 // The references of a sermon that the schema does not enforce (type, book) and those it does
 // (preacher, series), so a file changed by other tools is judged too. Preacher and series 0
 // are shipped rows, so a missing one is a fault; a sermon saved without a type or book keeps 0.
 const MissingParent sermonParents[] = {
-    { "preacher", "lngPreacherID", "tblPreachers", false },
-    { "type", "lngTypeID", "tblType", true },
-    { "book", "lngBibleBookID", "tblBibleBooks", true },
-    { "series", "lngSeriesID", "tblSeries", false },
+    { "preacher", "preacher", "lngPreacherID", "tblPreachers", false,
+        "Open each on the Sermons screen and choose its preacher again, or add the preacher "
+        "on the Preachers screen." },
+    { "type", "sermon type", "lngTypeID", "tblType", true,
+        "Open each on the Sermons screen and choose its type again." },
+    { "book", "Bible book", "lngBibleBookID", "tblBibleBooks", true,
+        "Open each on the Sermons screen and choose its Bible book again." },
+    { "series", "series", "lngSeriesID", "tblSeries", false,
+        "Open each on the Sermons screen and choose its series again, or add the series on "
+        "the Series screen." },
 };
+
+constexpr int ListedAtMost = 50;
+const QString Indent = QStringLiteral("    ");
+
+// "1 sermon" / "2 sermons"; the verb agrees ("names" / "name").
+QString counted(qsizetype count, const char *one, const char *many)
+{
+    return QLocale::c().toString(qlonglong(count)) + QLatin1Char(' ')
+        + QLatin1String(count == 1 ? one : many);
+}
+
+// The check as it goes: the lines for the office above, the table-level lines below.
+struct Findings
+{
+    LibraryCheck::Report report;
+    QStringList details;
+
+    // One finding: its sentence, the records it names (on the same line when there is one),
+    // and what to do about it.
+    void add(
+        const QString &sentence, const QStringList &records, const QString &remedy, int problems)
+    {
+        report.problems += problems;
+        if (records.size() == 1) {
+            report.lines << sentence + QStringLiteral(": ") + records.first();
+        } else {
+            report.lines << sentence
+                    + (records.isEmpty() ? QStringLiteral(".") : QStringLiteral(":"));
+            for (const QString &record : records.mid(0, ListedAtMost))
+                report.lines << Indent + record;
+            if (records.size() > ListedAtMost)
+                report.lines << Indent
+                        + QStringLiteral("… and %1 more").arg(records.size() - ListedAtMost);
+        }
+        if (!remedy.isEmpty())
+            report.lines << Indent + remedy;
+        report.lines << QString();
+    }
+};
+
+void checkIntegrity(SqliteFile &file, Findings &found)
+{
+    const QStringList integrity = file.integrityProblems(100);
+    if (integrity == QStringList { QStringLiteral("ok") }) {
+        found.details << QStringLiteral("Integrity check: ok");
+        return;
+    }
+    found.add(QStringLiteral("The library file is damaged"), {},
+        QStringLiteral("Restore it from a backup (File > Restore from Backup...), or ask "
+                       "whoever supports your installation."),
+        1);
+    found.details << QStringLiteral("Integrity check: the file is damaged");
+    for (const QString &line : integrity)
+        found.details << Indent + line;
+}
+
+// A sermon row without its preacher or series is also named among the sermons below; every
+// other broken link is reported here.
+bool coveredBySermonChecks(const QVariantList &row)
+{
+    return row.value(0).toString() == QLatin1String("tblSermons")
+        && (row.value(2).toString() == QLatin1String("tblPreachers")
+            || row.value(2).toString() == QLatin1String("tblSeries"));
+}
+
+void checkForeignKeys(SqliteFile &file, Findings &found)
+{
+    QVector<QVariantList> rows;
+    if (!file.query(QStringLiteral("PRAGMA foreign_key_check"), rows)) {
+        found.add(QStringLiteral("The links between records could not be checked"), {},
+            QStringLiteral("See the details below."), 1);
+        found.details << QStringLiteral("Foreign-key check failed: %1").arg(file.lastError());
+        return;
+    }
+    if (rows.isEmpty()) {
+        found.details << QStringLiteral("Foreign-key check: ok");
+        return;
+    }
+    const qsizetype others = std::count_if(rows.cbegin(), rows.cend(),
+        [](const QVariantList &row) { return !coveredBySermonChecks(row); });
+    if (others > 0)
+        found.add(counted(others, "link between records points", "links between records point")
+                + QStringLiteral(" to a record that is no longer in the library"),
+            {},
+            QStringLiteral(
+                "The table lines under Details below name them for whoever supports your installation."),
+            int(others));
+    found.details << QStringLiteral("Foreign-key check: %1 rows point to rows that do not exist")
+                         .arg(rows.size());
+    for (const QVariantList &row : rows.mid(0, ListedAtMost))
+        found.details << Indent
+                + QStringLiteral("%1 row %2 -> %3")
+                      .arg(row.value(0).toString(), row.value(1).toString(),
+                          row.value(2).toString());
+}
+
+void countRows(SqliteFile &file, const QStringList &tables, Findings &found)
+{
+    found.details << QString() << QStringLiteral("Rows per table:");
+    QStringList unreadable;
+    for (const QString &table : tables) {
+        const QVariant count
+            = file.scalar(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(table));
+        if (!count.isValid())
+            unreadable << table;
+        found.details << Indent
+                + QStringLiteral("%1 %2")
+                      .arg(table, -24)
+                      .arg(count.isValid() ? QLocale::c().toString(count.toLongLong())
+                                           : QStringLiteral("unreadable: ") + file.lastError());
+    }
+    if (!unreadable.isEmpty())
+        found.add(counted(unreadable.size(), "part of the library cannot be read",
+                      "parts of the library cannot be read"),
+            {},
+            QStringLiteral("Restore the library from a backup (File > Restore from Backup...)."),
+            int(unreadable.size()));
+}
+
+void checkSermonParents(SqliteFile &file, Findings &found)
+{
+    found.details << QString();
+    QVector<QVariantList> rows;
+    for (const MissingParent &parent : sermonParents) {
+        const QString sql
+            = QStringLiteral(
+                "SELECT s.lngSermonID, s.%1, s.strTitle FROM tblSermons s WHERE %3NOT EXISTS "
+                "(SELECT 1 FROM %2 p WHERE p.%1 = s.%1) ORDER BY s.lngSermonID")
+                  .arg(QLatin1String(parent.column), QLatin1String(parent.table),
+                      parent.zeroIsNone
+                          ? QStringLiteral("s.%1 > 0 AND ").arg(QLatin1String(parent.column))
+                          : QString());
+        if (!file.query(sql, rows)) {
+            found.add(QStringLiteral("The sermons' %1 links could not be checked")
+                          .arg(QLatin1String(parent.named)),
+                {}, QStringLiteral("See the details below."), 1);
+            found.details << QStringLiteral("Sermons whose %1 is missing: unreadable (%2)")
+                                 .arg(QLatin1String(parent.what), file.lastError());
+            continue;
+        }
+        found.details << QStringLiteral("Sermons whose %1 is missing: %2")
+                             .arg(QLatin1String(parent.what))
+                             .arg(rows.size());
+        QStringList sermons;
+        for (const QVariantList &row : rows) {
+            sermons << row.value(0).toString() + QLatin1Char(' ') + row.value(2).toString();
+            if (sermons.size() <= ListedAtMost)
+                found.details << Indent
+                        + QStringLiteral("sermon %1 (%2 %3): %4")
+                              .arg(row.value(0).toString(), QLatin1String(parent.column),
+                                  row.value(1).toString(), row.value(2).toString());
+        }
+        if (rows.size() > ListedAtMost)
+            found.details << Indent
+                    + QStringLiteral("… and %1 more").arg(rows.size() - ListedAtMost);
+        if (!rows.isEmpty())
+            found.add(counted(rows.size(), "sermon names a", "sermons name a") + QLatin1Char(' ')
+                    + QLatin1String(parent.named) + QStringLiteral(" that is not in the library"),
+                sermons, QLatin1String(parent.remedy), int(rows.size()));
+    }
+}
 
 } // namespace
 
 LibraryCheck::Report LibraryCheck::run(const QString &libraryPath)
 {
-    Report report;
-    report.lines << QStringLiteral("Check of %1").arg(libraryPath)
-                 << QStringLiteral("Made %1").arg(
-                        QDateTime::currentDateTime().toString(Qt::ISODate))
-                 << QString();
+    Findings found;
+    found.report.lines << QStringLiteral("Check of %1").arg(libraryPath)
+                       << QStringLiteral("Made %1").arg(
+                              QDateTime::currentDateTime().toString(Qt::ISODate))
+                       << QString();
     SqliteFile file;
     if (!file.open(libraryPath, SqliteFile::Mode::ReadOnly)) {
-        ++report.problems;
-        report.lines << QStringLiteral("The file cannot be opened: %1").arg(file.lastError());
-        return report;
+        found.add(QStringLiteral("The library file cannot be opened"), {},
+            QStringLiteral("Make sure the file is there and readable, or restore it from a "
+                           "backup (File > Restore from Backup...)."),
+            1);
+        found.report.lines << QStringLiteral("Details") << file.lastError();
+        return found.report;
     }
-
-    const QStringList integrity = file.integrityProblems(100);
-    if (integrity == QStringList { QStringLiteral("ok") }) {
-        report.lines << QStringLiteral("Integrity check: ok");
-    } else {
-        ++report.problems;
-        report.lines << QStringLiteral("Integrity check: the file is damaged");
-        for (const QString &line : integrity)
-            report.lines << QStringLiteral("    ") + line;
-    }
-
-    QVector<QVariantList> rows;
-    if (!file.query(QStringLiteral("PRAGMA foreign_key_check"), rows)) {
-        ++report.problems;
-        report.lines << QStringLiteral("Foreign-key check failed: %1").arg(file.lastError());
-    } else if (rows.isEmpty()) {
-        report.lines << QStringLiteral("Foreign-key check: ok");
-    } else {
-        ++report.problems;
-        report.lines << QStringLiteral("Foreign-key check: %1 rows point to rows that do not exist")
-                            .arg(rows.size());
-        for (const QVariantList &row : rows.mid(0, 50))
-            report.lines << QStringLiteral("    %1 row %2 -> %3")
-                                .arg(row.value(0).toString(), row.value(1).toString(),
-                                    row.value(2).toString());
-    }
-
-    report.lines << QString() << QStringLiteral("Rows per table:");
+    checkIntegrity(file, found);
+    checkForeignKeys(file, found);
     const QStringList tables = file.tableNames();
-    for (const QString &table : tables) {
-        const QVariant count
-            = file.scalar(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(table));
-        if (!count.isValid())
-            ++report.problems;
-        report.lines << QStringLiteral("    %1 %2")
-                            .arg(table, -24)
-                            .arg(count.isValid()
-                                    ? QLocale::c().toString(count.toLongLong())
-                                    : QStringLiteral("unreadable: ") + file.lastError());
-    }
-
-    report.lines << QString();
+    countRows(file, tables, found);
     if (!tables.contains(QStringLiteral("tblSermons"))) {
-        ++report.problems;
-        report.lines << QStringLiteral("The file holds no sermons table.");
+        found.add(QStringLiteral("The file is not a Lectorum library: it holds no sermons"), {},
+            QStringLiteral("Choose the library file again with File > Change Database."), 1);
+        found.details << QString() << QStringLiteral("The file holds no sermons table.");
     } else {
-        for (const MissingParent &parent : sermonParents) {
-            const QString sql
-                = QStringLiteral(
-                    "SELECT s.lngSermonID, s.%1, s.strTitle FROM tblSermons s WHERE %3NOT EXISTS "
-                    "(SELECT 1 FROM %2 p WHERE p.%1 = s.%1) ORDER BY s.lngSermonID")
-                      .arg(QLatin1String(parent.column), QLatin1String(parent.table),
-                          parent.zeroIsNone
-                              ? QStringLiteral("s.%1 > 0 AND ").arg(QLatin1String(parent.column))
-                              : QString());
-            if (!file.query(sql, rows)) {
-                ++report.problems;
-                report.lines << QStringLiteral("Sermons whose %1 is missing: unreadable (%2)")
-                                    .arg(QLatin1String(parent.what), file.lastError());
-                continue;
-            }
-            report.lines << QStringLiteral("Sermons whose %1 is missing: %2")
-                                .arg(QLatin1String(parent.what))
-                                .arg(rows.size());
-            report.problems += int(rows.size());
-            for (const QVariantList &row : rows.mid(0, 50))
-                report.lines << QStringLiteral("    sermon %1 (%2 %3): %4")
-                                    .arg(row.value(0).toString(), QLatin1String(parent.column),
-                                        row.value(1).toString(), row.value(2).toString());
-            if (rows.size() > 50)
-                report.lines << QStringLiteral("    … and %1 more").arg(rows.size() - 50);
-        }
+        checkSermonParents(file, found);
     }
-    report.lines << QString()
-                 << (report.problems == 0
-                            ? QStringLiteral("No problems found.")
-                            : QStringLiteral("Problems found: %1.").arg(report.problems));
+    Report report = found.report;
+    report.lines << (report.problems == 0
+            ? QStringLiteral("No problems found.")
+            : counted(report.problems, "problem found.", "problems found."));
+    report.lines << QString() << QStringLiteral("Details") << found.details;
     return report;
 }

@@ -4,8 +4,10 @@
 #include <QStringList>
 
 // Check Database: reads a local library on a private read-only connection and reports, as
-// plain text lines, its integrity check, its foreign-key check, the rows of every table and
-// the sermons whose preacher, type, book or series is missing.
+// plain text lines, first in the words of a church office (what is wrong, counted, the sermons
+// by key and title, what to do about it), then under "Details" the table-level lines for
+// whoever supports the installation: its integrity check, its foreign-key check, the rows of
+// every table and the sermons whose preacher, type, book or series is missing.
 namespace LibraryCheck {
 
 struct Report

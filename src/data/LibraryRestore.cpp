@@ -27,8 +27,8 @@ bool LibraryRestore::verify(const QString &backupPath, QString &problem)
     return true;
 }
 
-LibraryRestore::Outcome LibraryRestore::restore(
-    const QString &backupPath, const QString &libraryPath, const QDateTime &now)
+LibraryRestore::Outcome LibraryRestore::restore(const QString &backupPath,
+    const QString &libraryPath, const QDateTime &now, const LibraryBackup::CopyProgress &progress)
 {
     Outcome outcome;
     QString problem;
@@ -42,13 +42,27 @@ LibraryRestore::Outcome LibraryRestore::restore(
     const QString name = LibraryBackup::libraryName(libraryPath);
     const QString partial = folder + QStringLiteral("/.") + name
         + QStringLiteral(".restoring.%1.partial").arg(QCoreApplication::applicationPid());
-    if (!LibraryBackup::copyDatabase(backupPath, partial, problem)
+    const QString cancelledText
+        = QStringLiteral("The restore was cancelled. The library is unchanged.");
+    if (!LibraryBackup::copyDatabase(backupPath, partial, problem, progress, &outcome.cancelled)
         || !LibraryBackup::syncPath(partial)) {
         QFile::remove(partial);
+        if (outcome.cancelled) {
+            outcome.message = cancelledText;
+            return outcome;
+        }
         outcome.message
             = QStringLiteral("The backup could not be copied beside the library in %1: %2. "
                              "The library is unchanged.")
                   .arg(folder, problem);
+        return outcome;
+    }
+    // The last moment a cancel is taken: from here on the library is replaced.
+    const qint64 copied = QFileInfo(partial).size();
+    if (progress && !progress(copied, copied)) {
+        QFile::remove(partial);
+        outcome.cancelled = true;
+        outcome.message = cancelledText;
         return outcome;
     }
     if (library.exists()) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LibraryBackup.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -13,6 +15,7 @@ namespace LibraryRestore {
 struct Outcome
 {
     bool ok = false;
+    bool cancelled = false; // stopped through the progress callback: the library is unchanged
     QString asidePath; // where the file that was replaced now is (empty when there was none)
     QString message; // for the user when !ok
 };
@@ -21,6 +24,11 @@ struct Outcome
 // otherwise `problem` says what is wrong.
 bool verify(const QString &backupPath, QString &problem);
 
-Outcome restore(const QString &backupPath, const QString &libraryPath, const QDateTime &now);
+// `progress` follows the copy of the backup beside the library and is asked once more, with
+// the whole size copied, right before the library is replaced: false from it up to then
+// cancels the restore, which leaves the library as it was. The replacing itself (one rename)
+// is never cut short.
+Outcome restore(const QString &backupPath, const QString &libraryPath, const QDateTime &now,
+    const LibraryBackup::CopyProgress &progress = {});
 
 } // namespace LibraryRestore

@@ -244,7 +244,16 @@ std::unique_ptr<DbSnapshot> clsConnect::openSnapshot(const QString &sql, DbError
 
 qint32 clsConnect::TableIDGet(const QString &strTable, const QString &strKeyFld)
 {
-    return allocateKey(strTable, strKeyFld);
+    DbError error;
+    const qint32 key = allocateKey(strTable, strKeyFld, error);
+    if (key == 0 && error.isSet())
+        ShowSystemError(error);
+    return key;
+}
+
+qint32 clsConnect::TableIDGet(const QString &strTable, const QString &strKeyFld, DbError &error)
+{
+    return allocateKey(strTable, strKeyFld, error);
 }
 
 bool clsConnect::advanceCounterAtOnce(
@@ -270,30 +279,22 @@ bool clsConnect::advanceCounterAtOnce(
     return true;
 }
 
-qint32 clsConnect::allocateKey(const QString &strTable, const QString &strKeyFld)
+qint32 clsConnect::allocateKey(const QString &strTable, const QString &strKeyFld, DbError &error)
 {
-    DbError error;
-    if (!openDatabase(error)) {
-        ShowSystemError(error);
+    if (!openDatabase(error))
         return 0;
-    }
     DbDatabase &db = *m_database;
     if (db.isPostgres()) {
         qint32 key = 0;
         if (advanceCounterAtOnce(db, strTable, key, error))
             return key;
-        if (error.isSet()) {
-            ShowSystemError(error);
+        if (error.isSet())
             return 0;
-        }
     }
     // Reading and rewriting the counter is one exclusive step: two copies of the program
     // allocating at the same moment queue up instead of handing out the same key.
     DbTransaction transaction(db);
-    auto fail = [&error]() {
-        ShowSystemError(error);
-        return 0;
-    };
+    auto fail = [] { return 0; };
     if (!transaction.beginExclusive(QStringLiteral("tblTableIds"), error))
         return fail();
 

@@ -34,6 +34,8 @@ public:
     // exclusive transaction, so copies of the program sharing a database never get the
     // same key.
     qint32 TableIDGet(const QString &strTable, const QString &strKeyFld);
+    // The same, showing nothing: a failure is left in `error` for the caller to report.
+    qint32 TableIDGet(const QString &strTable, const QString &strKeyFld, DbError &error);
     // "ODBC;DSN=…;UID=…;PWD=…;DATABASE=…". A value holding ";", "{" or "}" is brace-quoted
     // so it cannot add attributes of its own.
     QString ConnectString() const;
@@ -80,7 +82,7 @@ public:
 private:
     bool UserGet();
     bool openDatabase(const QString &localPath);
-    qint32 allocateKey(const QString &strTable, const QString &strKeyFld);
+    qint32 allocateKey(const QString &strTable, const QString &strKeyFld, DbError &error);
     // PostgreSQL: advances an existing counter with keys left in one statement; false with
     // no error when the long way must decide (no counter row, or the counter exhausted).
     bool advanceCounterAtOnce(DbDatabase &db, const QString &strTable, qint32 &key, DbError &error);

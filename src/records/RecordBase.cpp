@@ -142,7 +142,11 @@ bool RecordBase::writeRow(const QString &sql, const QString &failureMessage)
 
 qint32 RecordBase::newKey(const QString &table, const QString &keyField)
 {
-    return ProgramConnection().TableIDGet(table, keyField);
+    DbError error;
+    const qint32 key = ProgramConnection().TableIDGet(table, keyField, error);
+    if (key == 0 && error.isSet())
+        engineFailed(error);
+    return key;
 }
 
 void RecordBase::checkRowsOf(const QString &table, const QString &keyColumn)

@@ -89,8 +89,9 @@ protected:
     // the last check found. A third version saved meanwhile is met as a change again.
     void OverwriteTheirs();
 
-    // A new key from the allocator; 0 after a failure, which the allocator has already shown.
-    static qint32 newKey(const QString &table, const QString &keyField);
+    // A new key from the allocator; 0 after a failure, routed as the class's handling says
+    // (shown at once, or kept in lastError() for the screen's own message).
+    qint32 newKey(const QString &table, const QString &keyField);
 
     // The saves every record class with a table of its own makes, built from the table and
     // key column named by checkRowsOf and the class's columnValues():

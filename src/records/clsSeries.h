@@ -9,9 +9,8 @@
 // Engine failures are not trapped here: an operation that meets one shows nothing, returns
 // false and keeps the failure, which the series screen reads with LastError() right after
 // the false result and reports (LastError().isSet() tells it from a validation or row-count
-// failure, whose reason is in InfoMsg). A failed key allocation is the exception: the
-// allocator has already shown it, so AddNew fails with its InfoMsg and LastError() stays
-// clear.
+// failure, whose reason is in InfoMsg). A failed key allocation takes the same way: AddNew
+// fails with its InfoMsg and the allocator's failure in LastError().
 //
 // After a successful AddNew, Replace or Delete the record announces the change to the
 // listening screen (the series screen, see RecordChanges).

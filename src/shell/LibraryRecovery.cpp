@@ -4,6 +4,7 @@
 #include "DbError.h"
 #include "LibraryBackup.h"
 #include "LibraryRestore.h"
+#include "LibraryRestoreRunner.h"
 #include "UserInterface.h"
 
 bool LibraryRecovery::isDamage(int errorNumber)
@@ -25,10 +26,11 @@ bool LibraryRecovery::offerRestore(const QString &libraryPath)
                 MsgBoxStyle::YesNoQuestion)
             != MsgBoxAnswer::Yes)
             return false;
-        const QString previous = BeginBusy(QStringLiteral("Restoring the library..."));
+        const QString previous = GetStatusText();
+        SetStatusText(QStringLiteral("Restoring the library..."));
         const LibraryRestore::Outcome outcome
-            = LibraryRestore::restore(backup.path, libraryPath, QDateTime::currentDateTime());
-        EndBusy(previous);
+            = LibraryRestoreRunner::run(backup.path, libraryPath, nullptr);
+        SetStatusText(previous);
         if (!outcome.ok) {
             MsgBox(outcome.message, MsgBoxStyle::OkExclamation);
             return false;

@@ -61,7 +61,7 @@ void MainMenus::buildEditMenu(QMenuBar *bar)
     addItem(edit, "mnuEPaste", "P&aste", 30);
     // The outline full screen for the pulpit (src/screens/pulpit).
     addSeparator(edit, "mnuESep3");
-    addItem(edit, "mnuEPreach", "Prea&ch", PreachHelpContext)
+    addItem(edit, "mnuEPreach", "Pr&each", PreachHelpContext)
         ->setShortcut(QKeySequence(Qt::Key_F5));
 }
 

@@ -1,5 +1,6 @@
 #include "StartUp.h"
 
+#include "HourglassGuard.h"
 #include "LibraryRecovery.h"
 #include "ProgramGlobals.h"
 #include "QtUserInterface.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QTimer>
 #include <memory>
+#include <optional>
 
 StartUp::StartUp(clsConnect &connection, clsConfig &config)
     : m_connection(connection)
@@ -69,8 +71,8 @@ bool StartUp::signInToServer()
 
 frmMain *StartUp::run()
 {
-    UserInterface &ui = UserInterface::current();
-    ui.setHourglass(true);
+    // Up while the database opens; down for the splash's end, a prompt or the sign-in.
+    std::optional<HourglassGuard> busy(std::in_place);
     QElapsedTimer sinceStart;
     sinceStart.start();
 
@@ -99,7 +101,7 @@ frmMain *StartUp::run()
         }
         QtUserInterface::instance().setStatusTextRaw(ProductName);
         main->pnlUser()->setText(ActiveDatabase);
-        ui.setHourglass(false);
+        busy.reset();
     };
 
     bool ready = false;
@@ -132,10 +134,10 @@ frmMain *StartUp::run()
             break;
         if (splash)
             splash->hide();
-        ui.setHourglass(false);
+        busy.reset();
         if (!offerConfiguration(reason))
             break;
-        ui.setHourglass(true);
+        busy.emplace();
         m_connection.DataClose();
     }
 

@@ -2,6 +2,7 @@
 
 #include "DbDatabase.h"
 #include "DbSnapshot.h"
+#include "HourglassGuard.h"
 #include "ListOperations.h"
 #include "PasswordEncode.h"
 #include "ScreenOperations.h"
@@ -37,7 +38,7 @@ frmLogin::frmLogin(clsConnect &connection, QWidget *parent)
     : QDialog(parent)
     , m_connection(connection)
 {
-    UserInterface::current().setHourglass(true);
+    HourglassGuard busy;
     setObjectName(QStringLiteral("frmLogin"));
     setWindowTitle(Caption);
 
@@ -122,7 +123,6 @@ frmLogin::frmLogin(clsConnect &connection, QWidget *parent)
     pnlAppName->setText(AppTitle + QStringLiteral(" - Version ") + AppVersionText());
     adjustSize();
     CenterForm(this);
-    UserInterface::current().setHourglass(false);
 }
 
 frmLogin::~frmLogin() = default;

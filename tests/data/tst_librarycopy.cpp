@@ -3,7 +3,11 @@
 #include "TestEnvironment.h"
 #include "UserInterface.h"
 
+#include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 using TestEnvironment::Engine;
@@ -25,7 +29,9 @@ private Q_SLOTS:
     void refusalsLeaveTheDestinationAsItWas_data();
     void refusalsLeaveTheDestinationAsItWas();
     void commandLineFailuresSayWhy();
+    void helpAndManualPageDescribeEveryOption();
     void killedCopyLeavesTheDestinationAsItWas();
+    void stoppedServerLeavesTheDestinationAsItWas();
 };
 
 namespace {
@@ -95,7 +101,7 @@ void tst_LibraryCopy::sqliteToServerAndBackLeavesEveryTableIdentical()
 {
     TestDatabase start(Engine::SQLite, true);
     REQUIRE_DATABASE(start);
-    addAwkwardRows(start);
+    CHECKED_STEP(addAwkwardRows(start));
     TestDatabase server(Engine::PostgreSQL);
     REQUIRE_DATABASE(server);
     TestDatabase end(Engine::SQLite);
@@ -192,7 +198,7 @@ void tst_LibraryCopy::refusalsLeaveTheDestinationAsItWas()
     QFETCH(QString, expected);
     TestDatabase source(Engine::SQLite, true);
     REQUIRE_DATABASE(source);
-    addAwkwardRows(source);
+    CHECKED_STEP(addAwkwardRows(source));
     TestDatabase destination(Engine::SQLite, true);
     REQUIRE_DATABASE(destination);
     if (!damage.isEmpty() && damage != QLatin1String("cancel"))
@@ -242,6 +248,33 @@ void tst_LibraryCopy::commandLineFailuresSayWhy()
                 .contains(QLatin1String("are the same database")));
 }
 
+void tst_LibraryCopy::helpAndManualPageDescribeEveryOption()
+{
+    QProcess mkdb;
+    mkdb.start(qEnvironmentVariable("LECTORUM_MKDB"), { QStringLiteral("--help") });
+    QVERIFY(mkdb.waitForFinished(60000));
+    const QString help = QString::fromUtf8(mkdb.readAllStandardOutput());
+    // The description, under the usage line, says both things the tool does.
+    const QString opening = help.section(QLatin1Char('\n'), 1, 1);
+    QVERIFY2(
+        opening.contains(QLatin1String("Creates")) && opening.contains(QLatin1String("copies")),
+        qPrintable(help));
+    QFile manual(qEnvironmentVariable("LECTORUM_MKDB_MANUAL"));
+    QVERIFY(manual.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(manual.readAll());
+    const QString optionsSection
+        = page.section(QLatin1String(".SH OPTIONS"), 1).section(QLatin1String(".SH "), 0, 0);
+    // Every option the parser knows (the help's option lines) has its entry in the manual page.
+    static const QRegularExpression optionLine(
+        QStringLiteral("^\\s+(?:-\\w, )?--(\\w+)"), QRegularExpression::MultilineOption);
+    QStringList options;
+    for (const QRegularExpressionMatch &match : optionLine.globalMatch(help))
+        options << match.captured(1);
+    QVERIFY2(options.contains(QLatin1String("copy")), qPrintable(help));
+    for (const QString &option : std::as_const(options))
+        QVERIFY2(optionsSection.contains(QLatin1String("\\-\\-") + option), qPrintable(option));
+}
+
 void tst_LibraryCopy::killedCopyLeavesTheDestinationAsItWas()
 {
     TestDatabase source(Engine::SQLite, true);
@@ -264,6 +297,102 @@ void tst_LibraryCopy::killedCopyLeavesTheDestinationAsItWas()
     QVERIFY(mkdb.waitForFinished(10000));
     QCOMPARE(mkdb.exitStatus(), QProcess::CrashExit);
     QVERIFY(destination.exec(QStringLiteral("ROLLBACK")));
+    QCOMPARE(destination.scalar(QStringLiteral("PRAGMA integrity_check")).toString(),
+        QStringLiteral("ok"));
+    QVERIFY(sameSums(before, sums(destination.database())));
+}
+
+namespace {
+// A PostgreSQL server of its own for one test, which it may stop: started by the tests'
+// server script in a temporary folder and removed again however the test ends.
+class OwnServer
+{
+public:
+    explicit OwnServer(const QString &folder)
+    {
+        m_environment.insert(QStringLiteral("LECTORUM_PG_DIR"), folder);
+        m_started = script(QStringLiteral("start"));
+        QFile settings(folder + QStringLiteral("/env"));
+        if (!m_started || !settings.open(QIODevice::ReadOnly))
+            return;
+        // "export NAME=value" lines, values possibly in double quotes.
+        for (const QByteArray &line : settings.readAll().split('\n')) {
+            const QString text = QString::fromUtf8(line).remove(QStringLiteral("export "));
+            const qsizetype equals = text.indexOf(QLatin1Char('='));
+            if (equals > 0)
+                m_environment.insert(
+                    text.left(equals), text.mid(equals + 1).remove(QLatin1Char('"')));
+        }
+    }
+    ~OwnServer() { script(QStringLiteral("remove")); }
+    bool started() const { return m_started; }
+    bool stop() { return script(QStringLiteral("stop")); }
+    QProcessEnvironment environment() const { return m_environment; }
+    QString connectText() const
+    {
+        return QStringLiteral("DSN=%1;UID=%2;DATABASE=postgres")
+            .arg(m_environment.value(QStringLiteral("LECTORUM_TEST_PG_DSN")),
+                m_environment.value(QStringLiteral("LECTORUM_TEST_PG_USER")));
+    }
+
+private:
+    bool script(const QString &command)
+    {
+        QProcess run;
+        run.setProcessEnvironment(m_environment);
+        run.start(
+            QStringLiteral("bash"), { qEnvironmentVariable("LECTORUM_PG_SERVER_SCRIPT"), command });
+        return run.waitForFinished(180000) && run.exitStatus() == QProcess::NormalExit
+            && run.exitCode() == 0;
+    }
+
+    QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
+    bool m_started = false;
+};
+} // namespace
+
+// The source server stops in the middle of a copy: the copy fails naming what failed, and the
+// destination (a library with sermons, replaced on request) is as it was.
+void tst_LibraryCopy::stoppedServerLeavesTheDestinationAsItWas()
+{
+    QTemporaryDir folder;
+    // The server runs as postgres when the tests run as root.
+    QVERIFY(QFile::setPermissions(folder.path(),
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
+            | QFile::ReadOther | QFile::ExeOther));
+    OwnServer server(folder.filePath(QStringLiteral("pg")));
+    QVERIFY2(server.started(), "the test's own PostgreSQL server did not start");
+    QProcess mkdb;
+    mkdb.setProcessEnvironment(server.environment());
+    mkdb.start(qEnvironmentVariable("LECTORUM_MKDB"),
+        { QStringLiteral("--odbc"), server.connectText(), QStringLiteral("--generate"),
+            QStringLiteral("3000") });
+    QVERIFY(mkdb.waitForFinished(600000));
+    QVERIFY2(mkdb.exitCode() == 0, mkdb.readAllStandardError().constData());
+
+    TestDatabase destination(Engine::SQLite, true);
+    REQUIRE_DATABASE(destination);
+    const QList<LibraryTableSum> before = sums(destination.database());
+    mkdb.start(qEnvironmentVariable("LECTORUM_MKDB"),
+        { QStringLiteral("--copy"), QStringLiteral("--force"), server.connectText(),
+            destination.filePath() });
+    // Stopped once the first table has gone across, while the sermons are on their way.
+    QByteArray out;
+    while (!out.contains("copying ") && mkdb.waitForReadyRead(60000))
+        out += mkdb.readAllStandardOutput();
+    QVERIFY2(out.contains("copying "), out.constData());
+    QVERIFY(server.stop());
+    QVERIFY(mkdb.waitForFinished(120000));
+    out += mkdb.readAllStandardOutput();
+    const QString said = QString::fromUtf8(mkdb.readAllStandardError());
+    QVERIFY2(!out.contains("copying tblSermons:"), "the sermons were copied before the stop");
+    QCOMPARE(mkdb.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(mkdb.exitCode(), 1);
+    // The table being read when the connection went, and that nothing was copied (below
+    // the failed statements' trace when the "lectorum.db" log is on).
+    QVERIFY2(said.contains(QLatin1String("lectorum-mkdb: Cannot read tbl"))
+            && said.contains(QLatin1String("from the source; nothing was copied: error ")),
+        qPrintable(said));
     QCOMPARE(destination.scalar(QStringLiteral("PRAGMA integrity_check")).toString(),
         QStringLiteral("ok"));
     QVERIFY(sameSums(before, sums(destination.database())));

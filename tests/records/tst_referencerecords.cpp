@@ -409,7 +409,9 @@ void tst_ReferenceRecords::noRowWithoutAKey()
                             .arg(table)));
     }
     StatementLog::setRecording(true);
-    const auto refused = [](auto &&record, const QString &table) {
+    // The exhausted counter is shown at once by a class that shows its failures, and kept for
+    // the screen by one that leaves them to it (the series).
+    const auto refused = [](auto &&record, const QString &table, bool shown = true) {
         MsgBoxScript::clear();
         StatementLog::clear();
         const bool added = record.AddNew();
@@ -418,7 +420,7 @@ void tst_ReferenceRecords::noRowWithoutAKey()
                    .filter(QStringLiteral("INSERT INTO ") + table + QLatin1Char(' '))
                    .isEmpty();
         return !added && !inserted && record.InfoMsg() == QLatin1String("Error Adding a New Record")
-            && MsgBoxScript::shown().size() == 1;
+            && MsgBoxScript::shown().size() == (shown ? 1 : 0);
     };
     QVERIFY(refused(clsTopic(), tables[0]));
     QVERIFY(refused(clsIllustr(), tables[1]));
@@ -426,7 +428,8 @@ void tst_ReferenceRecords::noRowWithoutAKey()
     QVERIFY(refused(clsPublisher(), tables[3]));
     clsSeries series; // a series passes its check before the key is looked at
     series.setName(QStringLiteral("Psalms"));
-    QVERIFY(refused(series, tables[4]));
+    QVERIFY(refused(series, tables[4], false));
+    QCOMPARE(series.LastError().number, DbErrorNumber::ValueOutOfRange);
 }
 
 QTEST_GUILESS_MAIN(tst_ReferenceRecords)

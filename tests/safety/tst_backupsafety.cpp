@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTest>
@@ -25,6 +27,7 @@ private Q_SLOTS:
     void backupWhileAnotherCopyWrites();
     void killedOrLimitedBackups_data();
     void killedOrLimitedBackups();
+    void programKilledWhileFinishingItsBackup();
 
 private:
     QTemporaryDir m_home;
@@ -182,6 +185,46 @@ void tst_BackupSafety::killedOrLimitedBackups()
         = LibraryBackup::backUp(library, folder, QDateTime::currentDateTime().addDays(1), {});
     QVERIFY2(after.ok, qPrintable(after.message));
     QCOMPARE(sermons(after.path), count);
+}
+
+// The program is closed while its backup of a library of about 40 MB runs: it shows
+// "Finishing the backup…" and is killed there. Any backup in sight is whole and sound, the
+// library is untouched, and the next backup clears what the killed one left.
+void tst_BackupSafety::programKilledWhileFinishingItsBackup()
+{
+    TestDatabase db(Engine::SQLite, true);
+    REQUIRE_DATABASE(db);
+    QVERIFY(db.exec(QStringLiteral(
+        "INSERT INTO tblSermons (lngSermonID, lngBibleBookID, strTitle, strOutline) "
+        "WITH RECURSIVE n(i) AS (SELECT 1000 UNION ALL SELECT i + 1 FROM n WHERE i < 11000) "
+        "SELECT i, 1 + i % 66, 'Bulk ' || i, hex(randomblob(2000)) FROM n")));
+    db.connection().DataClose();
+    const QString library = db.filePath();
+    const qint64 count = sermons(library);
+    const QString folder = LibraryBackup::folderFor(library);
+
+    QProcess worker;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    worker.setProcessEnvironment(environment);
+    worker.start(QStringLiteral(LECTORUM_BACKUP_QUIT_WORKER), { library });
+    QByteArray said;
+    while (!said.contains('\n') && worker.waitForReadyRead(30000))
+        said += worker.readAllStandardOutput();
+    worker.kill();
+    QVERIFY(worker.waitForFinished(10000));
+    QCOMPARE(QString::fromUtf8(said).trimmed(), QStringLiteral("finishing Finishing the backup…"));
+
+    for (const QString &name : visibleBackups(folder))
+        QVERIFY2(sound(folder + QLatin1Char('/') + name), qPrintable(name));
+    QVERIFY(sound(library));
+    QCOMPARE(sermons(library), count);
+    const LibraryBackup::Outcome after
+        = LibraryBackup::backUp(library, folder, QDateTime::currentDateTime().addDays(1), {});
+    QVERIFY2(after.ok, qPrintable(after.message));
+    QCOMPARE(sermons(after.path), count);
+    const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    QVERIFY2(left.filter(QStringLiteral("partial")).isEmpty(), qPrintable(left.join(' ')));
 }
 
 QTEST_GUILESS_MAIN(tst_BackupSafety)

@@ -109,7 +109,11 @@ void tst_Login::localModeListsEveryUser()
     REQUIRE_DATABASE(db);
     QVERIFY(addUsers(db));
     db.connection().setValidLogon(true);
+    // Opened during a longer step (start-up), it leaves that step's hourglass up.
+    UserInterface::current().setHourglass(true);
     frmLogin screen(db.connection());
+    QVERIFY(UserInterface::current().hourglassShown());
+    UserInterface::current().setHourglass(false);
     QVERIFY(!db.connection().ValidLogon());
     QCOMPARE(screen.windowTitle(), QStringLiteral("Login"));
     QVERIFY(screen.findChild<QLabel *>(QStringLiteral("pnlAppName"))

@@ -33,6 +33,7 @@ private Q_SLOTS:
     void captionAndMenuBar();
     void menuItems_data();
     void menuItems();
+    void noMenuRepeatsAMnemonic();
     void contentsHasF1();
     void statusBarPanelsAndResize();
     void defaultsToggles_data();
@@ -189,6 +190,48 @@ void tst_MainWindow::menuItems()
     // A hidden item also reports itself disabled.
     QCOMPARE(action->isEnabled(), enabled);
     QCOMPARE(action->isChecked(), checked);
+}
+
+namespace {
+// The Alt letter of a caption ("By P&assage..." -> 'a'); "&&" is a plain ampersand.
+QChar mnemonic(const QString &caption)
+{
+    for (qsizetype at = caption.indexOf(QLatin1Char('&')); at >= 0 && at + 1 < caption.size();
+         at = caption.indexOf(QLatin1Char('&'), at + 2)) {
+        if (caption.at(at + 1) != QLatin1Char('&'))
+            return caption.at(at + 1).toLower();
+    }
+    return {};
+}
+
+// The letters used twice among a menu's items, as "letter: caption, caption".
+QStringList repeatedMnemonics(const QList<QAction *> &items)
+{
+    QMultiHash<QChar, QString> byLetter;
+    for (const QAction *action : items) {
+        if (!action->isSeparator() && !mnemonic(action->text()).isNull())
+            byLetter.insert(mnemonic(action->text()), action->text());
+    }
+    QStringList repeated;
+    for (const QChar letter : byLetter.uniqueKeys()) {
+        if (byLetter.count(letter) > 1)
+            repeated << QString(letter) + QLatin1String(": ") + byLetter.values(letter).join(", ");
+    }
+    return repeated;
+}
+} // namespace
+
+void tst_MainWindow::noMenuRepeatsAMnemonic()
+{
+    // The menu bar and every menu and submenu the program builds, hidden ones included.
+    QStringList repeated = repeatedMnemonics(m_main->menuBar()->actions());
+    const QList<QMenu *> menus = m_main->findChildren<QMenu *>();
+    QVERIFY(menus.size() >= 8);
+    for (const QMenu *menu : menus) {
+        for (const QString &clash : repeatedMnemonics(menu->actions()))
+            repeated << menu->title() + QLatin1String(" - ") + clash;
+    }
+    QVERIFY2(repeated.isEmpty(), qPrintable(repeated.join(QLatin1String("; "))));
 }
 
 void tst_MainWindow::contentsHasF1()

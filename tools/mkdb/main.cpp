@@ -1,4 +1,5 @@
-// lectorum-mkdb: creates a Lectorum database from the delivered schema.
+// lectorum-mkdb: creates a Lectorum library from the delivered schema, or copies a whole
+// library between a file and a server.
 //
 //   lectorum-mkdb [--force] [--demo] [--generate N] FILE
 //   lectorum-mkdb --odbc "DSN=...;UID=...;PWD=...;DATABASE=..." [--demo] [--generate N]
@@ -32,19 +33,31 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lectorum-mkdb"));
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Creates a Lectorum database from the delivered schema."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Creates a new Lectorum library (a SQLite file, or an empty server database through "
+        "ODBC) from the delivered schema, copies a whole library between a file and a "
+        "server, or imports outline files into a library.\n\n"
+        "  lectorum-mkdb [--force] [--demo] [--generate N] FILE.mdb\n"
+        "  lectorum-mkdb --odbc CONNECT [--demo] [--generate N]\n"
+        "  lectorum-mkdb --copy [--force] FROM TO\n"
+        "  lectorum-mkdb --import [--preacher NAME] [--dry-run] [--skip-unreadable] PATH... "
+        "LIBRARY"));
     parser.addHelpOption();
-    parser.addOption(
-        { QStringLiteral("force"), QStringLiteral("Replace an existing database file.") });
+    parser.addOption({ QStringLiteral("force"),
+        QStringLiteral("Replace an existing database file; with --copy, empty a destination "
+                       "that already holds sermons (inside the copy's transaction).") });
     parser.addOption({ QStringLiteral("demo"), QStringLiteral("Add the demonstration library.") });
-    parser.addOption({ QStringLiteral("generate"), QStringLiteral("Add N generated sermons."),
+    parser.addOption({ QStringLiteral("generate"),
+        QStringLiteral("Add N generated sermons with outlines (for benchmarks)."),
         QStringLiteral("N") });
     parser.addOption({ QStringLiteral("odbc"),
-        QStringLiteral("Load into an empty server database."), QStringLiteral("connect") });
+        QStringLiteral("Load the schema into the empty server database named by the ODBC "
+                       "connect string (DSN=...;UID=...;PWD=...;DATABASE=...)."),
+        QStringLiteral("connect") });
     parser.addOption({ QStringLiteral("copy"),
-        QStringLiteral("Copy the library FROM into TO (a file or an ODBC connect string each); "
-                       "--force replaces a destination that holds sermons.") });
+        QStringLiteral("Copy every table of the library FROM into TO, each a library file or "
+                       "an ODBC connect string (starting DSN=, DRIVER= or ODBC;), checked "
+                       "table by table before it commits.") });
     parser.addOption({ QStringLiteral("import"),
         QStringLiteral("Import outline files, folders and zips (PATH...) into LIBRARY (a file or "
                        "an ODBC connect string), after printing what was read.") });

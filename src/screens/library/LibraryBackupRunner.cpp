@@ -6,12 +6,25 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QEventLoop>
 #include <QPointer>
+#include <QProgressDialog>
 #include <QThread>
+#include <QTimer>
+#include <atomic>
 
 namespace {
 QPointer<LibraryBackupRunner> g_running;
+constexpr int Steps = 1000;
 }
+
+// What the worker tells a dialog watching it, and that dialog's Cancel for the worker.
+struct LibraryBackupRunner::Progress
+{
+    std::atomic<qint64> copied { 0 };
+    std::atomic<qint64> total { 0 };
+    std::atomic<bool> cancel { false };
+};
 
 LibraryBackupRunner *LibraryBackupRunner::current()
 {
@@ -41,14 +54,21 @@ LibraryBackupRunner::LibraryBackupRunner(const QString &libraryPath, bool automa
     : QObject(QCoreApplication::instance())
     , m_libraryPath(libraryPath)
     , m_automatic(automatic)
+    , m_progress(std::make_shared<Progress>())
 {
     const LibrarySettings settings = LibrarySettings::read(ProgramConfig());
     m_previousStatus = GetStatusText();
     SetStatusText(statusText());
     const QString folder = LibraryBackup::folderFor(libraryPath);
-    m_thread = QThread::create([this, libraryPath, folder, keep = settings.keep] {
-        m_outcome = LibraryBackup::backUp(libraryPath, folder, QDateTime::currentDateTime(), keep);
-    });
+    m_thread
+        = QThread::create([this, libraryPath, folder, keep = settings.keep, progress = m_progress] {
+              m_outcome = LibraryBackup::backUp(libraryPath, folder, QDateTime::currentDateTime(),
+                  keep, [progress](qint64 copied, qint64 total) {
+                      progress->copied = copied;
+                      progress->total = total;
+                      return !progress->cancel;
+                  });
+          });
     // Delivered on the interface thread, after the worker has stored its outcome.
     connect(m_thread, &QThread::finished, this, &LibraryBackupRunner::workerDone);
     m_thread->start(QThread::LowPriority);
@@ -70,6 +90,41 @@ void LibraryBackupRunner::wait()
     QCoreApplication::processEvents();
 }
 
+void LibraryBackupRunner::finishBeforeQuit()
+{
+    QPointer<LibraryBackupRunner> runner = g_running.data();
+    if (!runner)
+        return;
+    runner->m_quiet = true;
+    QThread *thread = runner->m_thread;
+    if (thread && !thread->isFinished()) {
+        const std::shared_ptr<Progress> progress = runner->m_progress;
+        QProgressDialog dialog(finishingText(), QStringLiteral("Cancel"), 0, Steps);
+        dialog.setObjectName(QLatin1String(FinishingDialogName));
+        dialog.setWindowTitle(QStringLiteral("Back Up Now"));
+        dialog.setAutoClose(false);
+        dialog.setAutoReset(false);
+        dialog.setMinimumDuration(0);
+        QObject::connect(
+            &dialog, &QProgressDialog::canceled, &dialog, [progress] { progress->cancel = true; });
+        QTimer tick;
+        QObject::connect(&tick, &QTimer::timeout, &dialog, [&dialog, progress] {
+            if (progress->total > 0 && !dialog.wasCanceled())
+                dialog.setValue(int(progress->copied * Steps / progress->total));
+        });
+        QEventLoop loop;
+        QObject::connect(thread, &QThread::finished, &loop, &QEventLoop::quit);
+        dialog.show();
+        tick.start(100);
+        // Connected first, then asked: a worker that finished in between is not waited for.
+        if (!thread->isFinished())
+            loop.exec();
+    }
+    // The runner reports and deletes itself once its worker has finished.
+    if (runner)
+        runner->wait();
+}
+
 void LibraryBackupRunner::workerDone()
 {
     if (g_running != this)
@@ -78,9 +133,11 @@ void LibraryBackupRunner::workerDone()
     // A screen opened meanwhile has put its own caption in the status box: leave it.
     if (GetStatusText().trimmed() == statusText())
         SetStatusText(m_previousStatus);
-    if (!m_outcome.ok)
+    // A program ending (or a backup cancelled as it ended) has nothing more to say.
+    const bool silent = m_quiet || m_outcome.cancelled;
+    if (!silent && !m_outcome.ok)
         MsgBox(m_outcome.message, MsgBoxStyle::OkExclamation);
-    else if (!m_automatic)
+    else if (!silent && !m_automatic)
         MsgBox(QStringLiteral("The library was backed up to %1.").arg(m_outcome.path));
     Q_EMIT finished(m_outcome.ok);
     deleteLater();

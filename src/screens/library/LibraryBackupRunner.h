@@ -4,12 +4,15 @@
 
 #include <QObject>
 
+#include <memory>
+
 class QThread;
 
 // Runs one backup of a local library on a worker thread with its own connection, so the
-// user keeps working; the status box says so while it runs. At most one runs at a time. The
-// program waits for a running backup before it ends (its work file is hidden until done, so
-// even a program killed meanwhile leaves nothing half-written in sight).
+// user keeps working; the status box says so while it runs. At most one runs at a time. A
+// program ending while a backup runs finishes it in sight, "Finishing the backup…" with its
+// progress, or cancels it from there (its work file is hidden until done and removed on a
+// cancel, so even a program killed meanwhile leaves nothing half-written in sight).
 class LibraryBackupRunner : public QObject
 {
     Q_OBJECT
@@ -24,8 +27,13 @@ public:
 
     ~LibraryBackupRunner() override;
 
-    // Waits for the worker (tests; the program's end).
+    // Waits for the worker (tests).
     void wait();
+    // The program is ending: a backup still running is finished under a dialog that shows
+    // its progress and whose Cancel stops it, leaving no backup behind. No message follows.
+    static void finishBeforeQuit();
+    static QString finishingText() { return QStringLiteral("Finishing the backup…"); }
+    static constexpr const char *FinishingDialogName = "dlgFinishingBackup";
     const LibraryBackup::Outcome &outcome() const { return m_outcome; }
 
     static QString statusText() { return QStringLiteral("Backing up the library..."); }
@@ -42,4 +50,7 @@ private:
     QString m_previousStatus;
     QThread *m_thread = nullptr;
     LibraryBackup::Outcome m_outcome;
+    struct Progress;
+    std::shared_ptr<Progress> m_progress;
+    bool m_quiet = false; // the program is ending: no message
 };

@@ -1,6 +1,7 @@
 #include "frmRestore.h"
 
 #include "LibraryRestore.h"
+#include "LibraryRestoreRunner.h"
 #include "ProgramGlobals.h"
 #include "ScreenPlacement.h"
 #include "UserInterface.h"
@@ -87,14 +88,15 @@ void frmRestore::cmdRestore_Click()
         return;
 
     clsConnect &connection = ProgramConnection();
-    const QString previous = BeginBusy(QStringLiteral("Restoring the library..."));
+    const QString previous = GetStatusText();
+    SetStatusText(QStringLiteral("Restoring the library..."));
     // The program's own connection lets go of the file while it is replaced.
     connection.DataClose();
     const LibraryRestore::Outcome outcome
-        = LibraryRestore::restore(backup.path, m_libraryPath, QDateTime::currentDateTime());
+        = LibraryRestoreRunner::run(backup.path, m_libraryPath, this);
     connection.DataInit();
     connection.DataOpen2();
-    EndBusy(previous);
+    SetStatusText(previous);
     if (!outcome.ok) {
         MsgBox(outcome.message, MsgBoxStyle::OkExclamation);
         return;

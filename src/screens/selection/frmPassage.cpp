@@ -1,10 +1,10 @@
 #include "frmPassage.h"
 
 #include "HourglassGuard.h"
-#include "SermonQuery.h"
 #include "ScriptureService.h"
 #include "ScriptureSettings.h"
 #include "ScriptureText.h"
+#include "SermonQuery.h"
 #include "UserInterface.h"
 #include "frmMain.h"
 
@@ -36,7 +36,8 @@ frmPassage::frmPassage(QWidget *parent)
     caption->setBuddy(txtPassage);
     lblReading = new QLabel(this);
     lblReading->setObjectName(QStringLiteral("lblReading"));
-    lblReading->setAccessibleName(QStringLiteral("Passage as read"));
+    // Read out as it shows (the parsed reading or why it cannot be read); described, not named.
+    lblReading->setAccessibleDescription(QStringLiteral("Passage as read"));
     lblReading->setTextFormat(Qt::PlainText);
     lblReading->setWordWrap(true);
     lblReading->setFrameStyle(QFrame::Panel | QFrame::Sunken);

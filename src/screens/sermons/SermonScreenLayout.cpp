@@ -105,7 +105,9 @@ void SermonScreenLayout::build(QWidget *screen, SermonScreenWidgets &w)
     w.cmdSamePassage = button("cmdSamePassage", QStringLiteral("Sermons on This &Passage"), screen);
     w.lblHistory = new QLabel(screen);
     w.lblHistory->setObjectName(QStringLiteral("lblHistory"));
-    w.lblHistory->setAccessibleName(QStringLiteral("Preaching history"));
+    // A screen reader reads the line itself ("Last preached ..."); the description says what
+    // it is.
+    w.lblHistory->setAccessibleDescription(QStringLiteral("Preaching history"));
     w.lblHistory->setTextFormat(Qt::PlainText);
     // A long place name must not widen the screen: the line takes the width it is given.
     w.lblHistory->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);

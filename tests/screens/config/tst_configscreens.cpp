@@ -166,26 +166,26 @@ void tst_ConfigScreens::changeDatabaseSwitchesToAnotherFile()
 void tst_ConfigScreens::unopenableFileKeepsTheDatabaseInUse_data()
 {
     QTest::addColumn<bool>("missing");
-    QTest::addColumn<bool>("unreadable");
-    QTest::newRow("not a database") << false << false;
-    QTest::newRow("gone since the list was shown") << true << false;
-    QTest::newRow("unreadable") << false << true;
+    QTest::addColumn<QByteArray>("content");
+    const QByteArray text = QByteArray("Not a library of sermons, just text.\n").repeated(200);
+    QTest::newRow("not a database") << false << text;
+    QTest::newRow("gone since the list was shown") << true << text;
+    // SQLite would take an empty file for an empty database and open it, whoever runs the
+    // test (permissions cannot stop root).
+    QTest::newRow("empty, broken off before its first byte") << false << QByteArray();
 }
 
 void tst_ConfigScreens::unopenableFileKeepsTheDatabaseInUse()
 {
     QFETCH(bool, missing);
-    QFETCH(bool, unreadable);
+    QFETCH(QByteArray, content);
     QFile broken(programFile(BrokenFile));
     QVERIFY(broken.open(QIODevice::WriteOnly));
-    broken.write(QByteArray("Not a library of sermons, just text.\n").repeated(200));
+    broken.write(content);
     broken.close();
-    if (unreadable)
-        QVERIFY(broken.setPermissions({}));
     QVERIFY(m_db->exec(QStringLiteral("UPDATE tblLocation SET strLocation = 'First Church'")));
     const QString before = ActiveDatabase;
 
-    // (Run by root, every file is readable: the row then checks only that it is listed.)
     QDialog *screen = openChangeDatabase();
     QVERIFY(screen);
     if (missing)

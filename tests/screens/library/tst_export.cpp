@@ -1,7 +1,10 @@
+#include "DbDatabase.h"
+#include "DbSnapshot.h"
 #include "ExportPaths.h"
 #include "LibraryCommands.h"
 #include "OutlineDocument.h"
 #include "OutlineFolderExport.h"
+#include "SermonExportRows.h"
 #include "SermonListCsv.h"
 #include "SermonScreenFixture.h"
 
@@ -12,6 +15,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLineEdit>
+#include <QMap>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -33,6 +37,8 @@ private Q_SLOTS:
     void documentsReadBack();
     void folderExportNamesFilesAndStopsCleanly();
     void menuCommandsExportTheListShown();
+    void serverLibraryExportsAsTheFileDoes_data();
+    void serverLibraryExportsAsTheFileDoes();
 
 private:
     std::unique_ptr<frmMain> m_main;
@@ -295,6 +301,63 @@ void tst_Export::menuCommandsExportTheListShown()
         QStringList {
             QStringLiteral("%1 outlines were written to %2.").arg(keys.size()).arg(folder) });
     QCOMPARE(QDir(folder).entryList(QDir::Files).size(), keys.size());
+}
+
+void tst_Export::serverLibraryExportsAsTheFileDoes_data()
+{
+    QTest::addColumn<int>("count"); // sermons exported: a few are read by their keys, many in
+                                    // one pass over every sermon
+    QTest::newRow("three sermons") << 3;
+    QTest::newRow("every sermon") << 0;
+}
+
+// The demonstration library on the PostgreSQL test server and as a file: the list and every
+// outline document come out the same, byte for byte.
+void tst_Export::serverLibraryExportsAsTheFileDoes()
+{
+    QFETCH(int, count);
+    QTemporaryDir dir;
+    QMap<QString, QByteArray> written[2];
+    const TestEnvironment::Engine engines[]
+        = { TestEnvironment::Engine::SQLite, TestEnvironment::Engine::PostgreSQL };
+    for (int side = 0; side < 2; ++side) {
+        TestDatabase db(engines[side], true);
+        REQUIRE_DATABASE(db);
+        DbError error;
+        QList<qint32> keys;
+        const std::unique_ptr<DbSnapshot> list = db.database().openSnapshot(
+            QStringLiteral("SELECT lngSermonID FROM tblSermons ORDER BY lngSermonID"), error);
+        QVERIFY(list);
+        for (; !list->eof(); list->moveNext())
+            keys.append(list->field(0).toInt());
+        list->close();
+        QVERIFY(keys.size() > 20);
+        if (count > 0)
+            keys = keys.mid(keys.size() / 2, count);
+        const QString folder = dir.filePath(QString::number(side));
+        QVERIFY(QDir().mkpath(folder));
+        QList<SermonExportRow> rows;
+        QVERIFY2(SermonExportRows::read(keys, false, rows, error), qPrintable(error.driverText));
+        QCOMPARE(rows.size(), keys.size());
+        QString failure;
+        QVERIFY2(SermonListCsv::write(folder + QStringLiteral("/list.csv"), rows, false, failure),
+            qPrintable(failure));
+        for (const auto format :
+            { OutlineDocument::Format::Markdown, OutlineDocument::Format::PlainText }) {
+            OutlineFolderExport outlines(folder, format);
+            QVERIFY2(outlines.run(keys, {}), qPrintable(outlines.failure()));
+        }
+        for (const QString &name : QDir(folder).entryList(QDir::Files, QDir::Name)) {
+            QFile file(folder + QLatin1Char('/') + name);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            written[side].insert(name, file.readAll());
+        }
+    }
+    QCOMPARE(written[1].keys(), written[0].keys());
+    if (count > 0)
+        QCOMPARE(written[0].size(), count * 2 + 1);
+    for (auto it = written[0].cbegin(); it != written[0].cend(); ++it)
+        QVERIFY2(written[1].value(it.key()) == it.value(), qPrintable(it.key()));
 }
 
 QTEST_MAIN(tst_Export)

@@ -2,10 +2,12 @@
 #include "DbSnapshot.h"
 #include "LibraryBackup.h"
 #include "LibraryBackupRunner.h"
+#include "LibraryRestoreRunner.h"
 #include "ProgramGlobals.h"
 #include "QtUserInterface.h"
 #include "ScreenCommands.h"
 #include "ScreenTestReset.h"
+#include "SqliteFile.h"
 #include "StartUp.h"
 #include "TestEnvironment.h"
 #include "UserInterface.h"
@@ -14,15 +16,18 @@
 #include "frmCheckReport.h"
 #include "frmMain.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <functional>
 
 using TestEnvironment::Engine;
 
@@ -42,11 +47,37 @@ private Q_SLOTS:
     void refusedWhileScreensAreOpen_data();
     void refusedWhileScreensAreOpen();
     void backUpNowThenRestore();
+    void restoreCancelledFromItsProgress();
+    void endingWhileABackupRuns_data();
+    void endingWhileABackupRuns();
     void checkDatabaseReportIsSaved();
     void damagedLibraryOffersTheNewestGoodBackup_data();
     void damagedLibraryOffersTheNewestGoodBackup();
 
 private:
+    // The copies a restore kept aside beside the library.
+    QStringList asideCopies() const
+    {
+        return QDir(QFileInfo(m_db->filePath()).absolutePath())
+            .entryList({ QStringLiteral("lectorum-before-restore-*.mdb") });
+    }
+    // Runs `step` with the restore's progress dialog once the restore has shown it (null
+    // when there is none by then).
+    static void whileRestoring(const std::function<void(QProgressDialog *)> &step)
+    {
+        QMetaObject::invokeMethod(
+            qApp,
+            [step] {
+                QProgressDialog *progress = nullptr;
+                for (QWidget *widget : QApplication::allWidgets()) {
+                    if (widget->objectName() == QLatin1String(LibraryRestoreRunner::DialogName))
+                        progress = qobject_cast<QProgressDialog *>(widget);
+                }
+                step(progress);
+            },
+            Qt::QueuedConnection);
+    }
+
     qint64 sermons()
     {
         return m_db->scalar(QStringLiteral("SELECT count(*) FROM tblSermons")).toLongLong();
@@ -174,8 +205,17 @@ void tst_LibraryScreens::backUpNowThenRestore()
     QCOMPARE(list->rowCount(), 1);
     QCOMPARE(list->item(0, 2)->text(), QString::number(before));
     MsgBoxScript::queueAnswer(MsgBoxAnswer::Yes);
+    // While the copy runs the window is served: its progress shows, the library not yet
+    // replaced.
+    bool progressShown = false;
+    whileRestoring([this, &progressShown](QProgressDialog *progress) {
+        progressShown = progress && progress->isVisible()
+            && progress->labelText().startsWith(QStringLiteral("Restoring the library..."))
+            && asideCopies().isEmpty();
+    });
     QTest::mouseClick(
         screen->findChild<QPushButton *>(QStringLiteral("cmdRestore")), Qt::LeftButton);
+    QVERIFY(progressShown);
     const QStringList restored = MsgBoxScript::shown();
     QCOMPARE(restored.size(), 2);
     QVERIFY(restored.at(0).startsWith(QStringLiteral("Replace the library with the backup from ")));
@@ -184,10 +224,84 @@ void tst_LibraryScreens::backUpNowThenRestore()
         qPrintable(restored.at(1)));
     QVERIFY(m_db->connection().DBObject());
     QCOMPARE(sermons(), before);
+    QCOMPARE(asideCopies().size(), 1);
+}
+
+void tst_LibraryScreens::restoreCancelledFromItsProgress()
+{
+    m_main->runCommand(QStringLiteral("mnuFBackup"));
+    QPointer<LibraryBackupRunner> runner = LibraryBackupRunner::current();
+    QVERIFY(runner);
+    runner->wait();
+    QVERIFY(m_db->exec(QStringLiteral("DELETE FROM tblSermons")));
+    MsgBoxScript::clear();
+    m_main->runCommand(QStringLiteral("mnuFRestore"));
+    auto *screen = m_main->findChild<QDialog *>(QStringLiteral("frmRestore"));
+    QVERIFY(screen);
+    MsgBoxScript::queueAnswer(MsgBoxAnswer::Yes);
+    whileRestoring([](QProgressDialog *progress) {
+        QVERIFY(progress);
+        QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
+    });
+    QTest::mouseClick(
+        screen->findChild<QPushButton *>(QStringLiteral("cmdRestore")), Qt::LeftButton);
+    QCOMPARE(MsgBoxScript::shown().value(1),
+        QStringLiteral("The restore was cancelled. The library is unchanged."));
+    QVERIFY(m_db->connection().DBObject());
+    QCOMPARE(sermons(), 0);
+    QVERIFY(asideCopies().isEmpty());
     QCOMPARE(QDir(QFileInfo(m_db->filePath()).absolutePath())
-                 .entryList({ QStringLiteral("lectorum-before-restore-*.mdb") })
-                 .size(),
-        1);
+                 .entryList({ QStringLiteral("*partial*") }, QDir::Files | QDir::Hidden),
+        QStringList());
+    QVERIFY(screen->isVisible()); // another backup may be chosen
+}
+
+void tst_LibraryScreens::endingWhileABackupRuns_data()
+{
+    QTest::addColumn<bool>("cancel");
+    QTest::newRow("finished in sight") << false;
+    QTest::newRow("cancelled") << true;
+}
+
+// The program ends while a backup waits for another copy's lock: the backup is finished under
+// "Finishing the backup…" once the lock goes, or cancelled there, leaving no backup behind.
+void tst_LibraryScreens::endingWhileABackupRuns()
+{
+    QFETCH(bool, cancel);
+    SqliteFile otherCopy;
+    QVERIFY(otherCopy.open(m_db->filePath(), SqliteFile::Mode::ReadWrite));
+    QVERIFY2(
+        otherCopy.execute(QStringLiteral("BEGIN EXCLUSIVE")), qPrintable(otherCopy.lastError()));
+    m_main->runCommand(QStringLiteral("mnuFBackup"));
+    QVERIFY(LibraryBackupRunner::current());
+    QString shownText;
+    QMetaObject::invokeMethod(
+        qApp,
+        [&] {
+            QProgressDialog *progress = nullptr;
+            for (QWidget *window : QApplication::topLevelWidgets()) {
+                if (window->objectName() == QLatin1String(LibraryBackupRunner::FinishingDialogName))
+                    progress = qobject_cast<QProgressDialog *>(window);
+            }
+            QVERIFY(progress && progress->isVisible());
+            shownText = progress->labelText();
+            if (cancel)
+                QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
+            else
+                QVERIFY(otherCopy.execute(QStringLiteral("COMMIT")));
+        },
+        Qt::QueuedConnection);
+    LibraryBackupRunner::finishBeforeQuit();
+    QCOMPARE(shownText, LibraryBackupRunner::finishingText());
+    QVERIFY(!LibraryBackupRunner::current());
+    QVERIFY(MsgBoxScript::shown().isEmpty());
+    if (cancel)
+        QVERIFY(otherCopy.execute(QStringLiteral("COMMIT")));
+    const QString folder = LibraryBackup::folderFor(m_db->filePath());
+    const QStringList written = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    QCOMPARE(written.size(), cancel ? 0 : 1);
+    if (!cancel)
+        QVERIFY(written.first().endsWith(QLatin1String(".mdb")));
 }
 
 void tst_LibraryScreens::checkDatabaseReportIsSaved()
@@ -234,8 +348,9 @@ void tst_LibraryScreens::damagedLibraryOffersTheNewestGoodBackup()
     // A newer copy that fails its check is passed over.
     QFile::copy(
         library, folder + QStringLiteral("/tst_libraryscreens-damaged-20261207-120000.mdb"));
-    damageHeader(folder + QStringLiteral("/tst_libraryscreens-damaged-20261207-120000.mdb"));
-    damageHeader(library);
+    CHECKED_STEP(
+        damageHeader(folder + QStringLiteral("/tst_libraryscreens-damaged-20261207-120000.mdb")));
+    CHECKED_STEP(damageHeader(library));
 
     MsgBoxScript::queueAnswer(MsgBoxAnswer::Ok);
     MsgBoxScript::queueAnswer(accept ? MsgBoxAnswer::Yes : MsgBoxAnswer::No);

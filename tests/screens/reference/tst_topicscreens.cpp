@@ -349,7 +349,7 @@ void tst_TopicScreens::saveAndDeleteFollowTheKeyShown()
     QCOMPARE(key->text(), shownKey);
     QVERIFY(m_db->exec(QStringLiteral("DROP TRIGGER refuseINSERT")));
     QVERIFY(m_db->exec(QStringLiteral("DROP TRIGGER refuseUPDATE")));
-    click(screen, "cmdClose"); // Cancel: the stored record again
+    CHECKED_STEP(click(screen, "cmdClose")); // Cancel: the stored record again
     QVERIFY(!save->isEnabled());
 
     // No key shown: Delete asks nothing and deletes nothing.

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 
 using namespace SermonScreenFixture;
@@ -23,6 +24,8 @@ private Q_SLOTS:
 
     void framesAndListsPerCommand_data();
     void framesAndListsPerCommand();
+    void openingKeepsAnOuterHourglass_data();
+    void openingKeepsAnOuterHourglass();
     void checklistLists_data();
     void checklistLists();
     void selectionServesOneList();
@@ -133,6 +136,37 @@ void tst_Checklist::framesAndListsPerCommand()
         QCOMPARE(widget<QComboBox>(screen, "cboSeries")->itemText(1), QStringLiteral("1"));
     }
     QCOMPARE(screen->query().combination, frames.size() == 4);
+}
+
+void tst_Checklist::openingKeepsAnOuterHourglass_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("dialog");
+    QTest::newRow("checklist") << "mnuCCombination"
+                               << "frmSelect";
+    QTest::newRow("passage") << "mnuCPassage"
+                             << "frmPassage";
+    QTest::newRow("text search") << "mnuSAll"
+                                 << "frmFindText";
+}
+
+// A dialog's loading shows the hourglass and then puts back the pointer it found: an outer
+// step's hourglass stays up, and none is left behind.
+void tst_Checklist::openingKeepsAnOuterHourglass()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, dialog);
+    for (const bool outer : { true, false }) {
+        UserInterface::current().setHourglass(outer);
+        m_main->runCommand(command);
+        QPointer<QDialog> shown = m_main->findChild<QDialog *>(dialog);
+        QVERIFY(shown);
+        QCOMPARE(UserInterface::current().hourglassShown(), outer);
+        UserInterface::current().setHourglass(false);
+        shown->reject();
+        QApplication::processEvents();
+        delete shown.data();
+    }
 }
 
 void tst_Checklist::checklistLists_data()

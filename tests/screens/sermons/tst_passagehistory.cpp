@@ -158,7 +158,7 @@ void tst_PassageHistory::historyLineAndReuseQuestion()
 {
     m_main->runCommand(QStringLiteral("mnuESermon"));
     frmSermon *screen = sermonScreen();
-    chooseRow(6); // 10, preached 6/15/1998 at Main Street
+    CHECKED_STEP(chooseRow(6)); // 10, preached 6/15/1998 at Main Street
     QCOMPARE(widget<QLabel>(screen, "lblHistory")->text(),
         QStringLiteral("Last preached 6/15/1998 at Main Street; 1 time in all"));
     CHECKED_STEP(chooseRow(3));

@@ -18,6 +18,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QToolButton>
 
 using namespace SermonScreenFixture;
@@ -59,6 +60,8 @@ private Q_SLOTS:
     void preacherListFollowsOtherScreens();
     void everyScreenOpensWhollyVisibleAndReadable_data();
     void everyScreenOpensWhollyVisibleAndReadable();
+    void everyLabelShowingAValueReadsIt_data();
+    void everyLabelShowingAValueReadsIt();
 
 private:
     frmSermon *openAll();
@@ -420,7 +423,7 @@ void tst_SermonScreen::emptyChapterAndVerseAreSavedAsZero()
 void tst_SermonScreen::updateRewritesItsRow()
 {
     frmSermon *screen = openAll();
-    chooseRow(2); // Psalm 23
+    CHECKED_STEP(chooseRow(2)); // Psalm 23
     widget<QLineEdit>(screen, "txtBigIdea")->selectAll();
     QTest::keyClicks(widget<QLineEdit>(screen, "txtBigIdea"), QStringLiteral("Rest in Him"));
     QVERIFY(screen->isEditing());
@@ -453,7 +456,7 @@ void tst_SermonScreen::updateRewritesItsRow()
 void tst_SermonScreen::deleteBlanksTheRowAndStartsANewSermon()
 {
     frmSermon *screen = openAll();
-    chooseRow(3); // 13
+    CHECKED_STEP(chooseRow(3)); // 13
     MsgBoxScript::clear();
     MsgBoxScript::queueAnswer(MsgBoxAnswer::Yes);
     QTest::mouseClick(widget<QPushButton>(screen, "cmdDelete"), Qt::LeftButton);
@@ -485,7 +488,7 @@ void tst_SermonScreen::deleteBlanksTheRowAndStartsANewSermon()
 void tst_SermonScreen::deleteWithoutASermonShownDoesNothing()
 {
     frmSermon *screen = openAll();
-    chooseRow(4); // 10
+    CHECKED_STEP(chooseRow(4)); // 10
     QTest::mouseClick(widget<QPushButton>(screen, "cmdNew"), Qt::LeftButton);
     MsgBoxScript::clear();
     MsgBoxScript::queueAnswer(MsgBoxAnswer::Yes);
@@ -541,19 +544,30 @@ void tst_SermonScreen::cancelReloadsFromTheDatabase()
 void tst_SermonScreen::blankRowClearsTheFields_data()
 {
     QTest::addColumn<bool>("heading");
-    QTest::newRow("trailing blank row") << false;
-    QTest::newRow("heading row") << true;
+    QTest::addColumn<bool>("justOpened"); // the screen shows its first sermon, nothing chosen
+    QTest::addColumn<int>("column"); // the heading clicked
+    QTest::newRow("trailing blank row") << false << false << 0;
+    QTest::newRow("heading row") << true << false << 1;
+    QTest::newRow("heading over ID#, just opened") << true << true << 0;
+    QTest::newRow("heading over BIBLE REF, just opened") << true << true << 1;
 }
 
 void tst_SermonScreen::blankRowClearsTheFields()
 {
     QFETCH(bool, heading);
+    QFETCH(bool, justOpened);
+    QFETCH(int, column);
     frmSermon *screen = openAll();
-    CHECKED_STEP(chooseRow(4));
+    if (!justOpened)
+        CHECKED_STEP(chooseRow(4));
+    QVERIFY(!widget<QLabel>(screen, "lblSermonID")->text().isEmpty());
     if (heading) {
+        // Over the heading's text, where a user points.
         QHeaderView *header = widget<DataGrid>(screen, "grdSermons")->horizontalHeader();
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-            QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
+        const QPoint point(
+            header->sectionViewportPosition(column) + header->fontMetrics().averageCharWidth() + 4,
+            header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, point);
     } else {
         CHECKED_STEP(chooseRow(6));
     }
@@ -569,7 +583,7 @@ void tst_SermonScreen::blankRowClearsTheFields()
 void tst_SermonScreen::emptyRefillLeavesNoSermonBehind()
 {
     frmSermon *screen = openAll();
-    chooseRow(4); // 10
+    CHECKED_STEP(chooseRow(4)); // 10
     MsgBoxScript::clear();
     // A hand-over that finds nothing: a preacher without sermons.
     m_main->showSermons(SermonQuery::byPreacher(99));
@@ -615,7 +629,7 @@ void tst_SermonScreen::sermonsButtonsAskAboutUnsavedEdits()
     QFETCH(QString, storedTitle);
     RegisterReferenceScreenCommands(*m_main);
     frmSermon *screen = openAll();
-    chooseRow(4); // 10, Harper, series 1
+    CHECKED_STEP(chooseRow(4)); // 10, Harper, series 1
     widget<QLineEdit>(screen, "txtTitle")->selectAll();
     QTest::keyClicks(widget<QLineEdit>(screen, "txtTitle"), QStringLiteral("Edited"));
     QVERIFY(screen->isEditing());
@@ -723,7 +737,7 @@ void tst_SermonScreen::newSermonStartsWithAnEmptyOutline()
 void tst_SermonScreen::clearingTheSeriesIsAChange()
 {
     frmSermon *screen = openAll();
-    chooseRow(4); // series 1
+    CHECKED_STEP(chooseRow(4)); // series 1
     const int entries = widget<QComboBox>(screen, "cboSeries")->count();
     QTest::mouseClick(widget<QLabel>(screen, "lblSeries"), Qt::LeftButton);
     QCOMPARE(widget<QComboBox>(screen, "cboSeries")->currentIndex(), -1);
@@ -739,7 +753,7 @@ void tst_SermonScreen::clearingTheSeriesIsAChange()
 void tst_SermonScreen::preacherListFollowsOtherScreens()
 {
     frmSermon *screen = openAll();
-    chooseRow(4); // Harper
+    CHECKED_STEP(chooseRow(4)); // Harper
     QVERIFY(m_db->exec(QStringLiteral("INSERT INTO tblPreachers (lngPreacherID, strFirstName, "
                                       "strLastName) VALUES (4, 'Ann', 'Able')")));
     Q_EMIT ScreenEvents::instance().preachersChanged();
@@ -818,15 +832,96 @@ void tst_SermonScreen::everyScreenOpensWhollyVisibleAndReadable()
             continue;
         const QRect shown(control->mapTo(screen, QPoint(0, 0)), control->size());
         QVERIFY2(screen->rect().contains(shown), qPrintable(control->objectName()));
+    }
+}
 
-        // A label reads out what it shows, not a fixed name.
-        if (auto *label = qobject_cast<QLabel *>(control); label && !label->text().isEmpty()) {
-            QString text = label->text();
-            if (label->buddy())
-                text.remove(QLatin1Char('&'));
-            QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), text);
+void tst_SermonScreen::everyLabelShowingAValueReadsIt_data()
+{
+    // Every screen and dialog: the menu commands that open one, and the sermon screen's buttons.
+    QTest::addColumn<QString>("command");
+    for (const char *command : { "mnuESermon", "cmdTrack", "cmdTopics", "cmdIllustr", "cmdOutline",
+             "mnuETopics", "mnuEIllustr", "mnuEPreacher", "mnuESeries", "mnuEPublisher",
+             "mnuDLocation", "mnuCBible", "mnuCPreacher", "mnuCSeries", "mnuCTopic",
+             "mnuCCombination", "mnuCPassage", "mnuSOutline", "mnuSBigIdea", "mnuSTitle", "mnuSAll",
+             "mnuFChange", "mnuFCheck", "mnuFRestore", "mnuHAbout" })
+        QTest::newRow(command) << QString::fromLatin1(command);
+}
+
+namespace {
+// The texts each label showing text (not a picture) had, in every window now shown.
+void noteLabelTexts(QHash<QLabel *, QStringList> &seen)
+{
+    for (QWidget *widget : QApplication::allWidgets()) {
+        auto *label = qobject_cast<QLabel *>(widget);
+        if (label && label->isVisible() && label->pixmap().isNull())
+            seen[label].append(label->text());
+    }
+}
+
+// Types into every box of the dialogs now shown, as a user fills them before choosing.
+void fillDialogs()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (!qobject_cast<QDialog *>(window) || !window->isVisible())
+            continue;
+        for (QLineEdit *box : window->findChildren<QLineEdit *>()) {
+            if (box->isVisible() && box->isEnabled() && !box->isReadOnly())
+                QTest::keyClicks(box, QStringLiteral("John 3:16"));
         }
     }
+}
+} // namespace
+
+void tst_SermonScreen::everyLabelShowingAValueReadsIt()
+{
+    QFETCH(QString, command);
+    // The first sermon in the list and the one chosen later were both preached: the history
+    // line changes between them.
+    QVERIFY(m_db->exec(QStringLiteral(
+        "INSERT INTO tblDateLoc (lngDateLocID, lngSermonID, dtDatePreached, strLocation) VALUES "
+        "(1, 11, '2001-03-04', 'Main Street'), (2, 10, '2010-05-06', 'Hillside'), "
+        "(3, 10, '2012-07-08', 'Main Street')")));
+    QVERIFY(m_db->exec(QStringLiteral("INSERT INTO tblIllustr (lngIllustrID, strName, "
+                                      "strIllustration) VALUES (1, 'Lighthouse', 'x')")));
+    RegisterScreenCommands(*m_main);
+    QHash<QLabel *, QStringList> seen;
+    if (command.startsWith(QLatin1String("cmd"))) {
+        frmSermon *sermons = openAll();
+        QVERIFY(sermons);
+        noteLabelTexts(seen);
+        QTest::mouseClick(sermons->findChild<QPushButton *>(command), Qt::LeftButton);
+    } else {
+        m_main->runCommand(command);
+    }
+    QApplication::processEvents();
+    noteLabelTexts(seen);
+    // Filled with data: another sermon on the sermon screen, text in the dialogs' boxes.
+    if (command == QLatin1String("mnuESermon"))
+        CHECKED_STEP(chooseRow(4));
+    fillDialogs();
+    QApplication::processEvents();
+    noteLabelTexts(seen);
+    MsgBoxScript::clear();
+
+    QStringList wrong;
+    for (auto it = seen.cbegin(); it != seen.cend(); ++it) {
+        QLabel *label = it.key();
+        const QStringList &texts = it.value();
+        // A label that was empty at some point or whose text changed shows a value: a screen
+        // reader must hear that value, so no fixed name may stand in for it.
+        const bool showsAValue
+            = texts.contains(QString()) || QSet<QString>(texts.begin(), texts.end()).size() > 1;
+        if (!showsAValue)
+            continue;
+        QString text = label->text();
+        if (label->buddy())
+            text.remove(QLatin1Char('&'));
+        const QString heard = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+        if (!label->accessibleName().isEmpty() || heard != text)
+            wrong << label->objectName() + QLatin1String(" reads \"") + heard
+                    + QLatin1String("\" but shows \"") + text + QLatin1Char('"');
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1String("; "))));
 }
 
 QTEST_MAIN(tst_SermonScreen)
