@@ -1,8 +1,8 @@
 #include "frmNotes.h"
 
 #include "NotesEditorAids.h"
-#include "SharedOutline.h"
 #include "ScripturePane.h"
+#include "SharedOutline.h"
 #include "SqlLiterals.h"
 #include "UserInterface.h"
 #include "frmMain.h"
