@@ -441,8 +441,7 @@ void benchLibrary(const TargetDatabase &target, int size, bool keys)
     compareSteps(QStringLiteral("open one sermon (x%1)").arg(opens), {},
         [&] {
             for (int i = 0; i < opens; ++i) {
-                ProgramSelection().glngCurrentSermonID = someSermon - i % 50;
-                screen->FormShow();
+                screen->showSermon(someSermon - i % 50);
             }
         },
         {},

@@ -3,7 +3,6 @@
 #include "DbDatabase.h"
 #include "DbSnapshot.h"
 #include "RecordValues.h"
-#include "SelectionState.h"
 #include "SqlLiterals.h"
 
 #include <algorithm>
@@ -75,8 +74,6 @@ QList<ColumnValue> clsSermon::columnValues() const
 
 void clsSermon::stored(StoredChange change)
 {
-    if (change == StoredChange::Inserted)
-        ProgramSelection().glngCurrentSermonID = m_sermonID;
     announce(change, *this, m_sermonID);
 }
 

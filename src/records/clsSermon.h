@@ -16,8 +16,7 @@ class DbDatabase;
 // beginning verse, reference text). Engine failures are trapped: shown through
 // ShowSystemError, the operation returns false.
 //
-// After a successful AddNew the new sermon becomes the current one
-// (ProgramSelection().glngCurrentSermonID). After a successful AddNew, Replace or Delete the
+// After a successful AddNew, Replace or Delete the
 // record announces the change to the listening screen (the sermon identification screen,
 // see RecordChanges).
 class clsSermon : public TableRecord, public AnnouncesChanges<clsSermon>

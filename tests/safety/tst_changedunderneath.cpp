@@ -131,8 +131,9 @@ QWidget *tst_ChangedUnderneath::openScreen(const Kind &kind)
         // The tracker of the first sermon with occasions, opened over the sermon screen.
         m_main->runCommand(QStringLiteral("mnuESermon"));
         QApplication::processEvents();
-        ProgramSelection().glngCurrentSermonID
-            = m_db->scalar(QStringLiteral("SELECT MIN(lngSermonID) FROM tblDateLoc")).toInt();
+        // The tracker opens for the sermon chosen in the list.
+        frmSermon::instance()->chooseSermon(
+            m_db->scalar(QStringLiteral("SELECT MIN(lngSermonID) FROM tblDateLoc")).toInt());
     }
     m_main->runCommand(QLatin1String(kind.command));
     QApplication::processEvents();
@@ -331,8 +332,7 @@ void tst_ChangedUnderneath::races()
                        .toLatin1());
         copy.waitForBytesWritten(10000);
         QThread::usleep(random.bounded(4000));
-        ProgramSelection().glngCurrentSermonID = sermonID;
-        screen->FormShow();
+        screen->showSermon(sermonID);
         QThread::usleep(random.bounded(3000));
         frmNotes *notes = frmNotes::instance();
         QVERIFY(notes);

@@ -1,12 +1,12 @@
 #include "SermonCommands.h"
 
-#include "SelectionState.h"
 #include "SqlLiterals.h"
 #include "TrackingWorkArea.h"
 #include "clsSermon.h"
 #include "frmAssignTopics.h"
 #include "frmDateLoc.h"
 #include "frmMain.h"
+#include "frmSermon.h"
 
 namespace {
 
@@ -22,23 +22,11 @@ QString sermonTitle(qint32 sermonID)
     return QLatin1Char(' ') + clsSermon::BigIdeaOrTitle(sermon.BigIdea(), sermon.Title());
 }
 
-// The tracker for the current sermon. A tracker open for another sermon is closed first
-// (asking about its unsaved changes); when the user keeps it, it stays in front.
-void openDateLoc(frmMain &main)
+// The sermon chosen in the sermon screen's list; 0 without one.
+qint32 currentSermon()
 {
-    const qint32 sermonID = ProgramSelection().glngCurrentSermonID;
-    if (sermonID <= 0) {
-        return;
-    }
-    if (auto *open = qobject_cast<frmDateLoc *>(FindOpenScreen(QStringLiteral("frmDateLoc")))) {
-        if (open->sermonID() == sermonID || !open->closeScreen()) {
-            ActivateOpenScreen(open);
-            return;
-        }
-    }
-    auto *screen = new frmDateLoc(sermonID);
-    main.openScreen(screen);
-    screen->placeWindow();
+    const frmSermon *screen = frmSermon::instance();
+    return screen ? screen->currentSermonID() : 0;
 }
 
 // An assignment screen for `ownerKey`; one already open for another owner reads its lists
@@ -72,14 +60,38 @@ void openAssignment(frmMain &main, frmAssignTopics::Kind kind, const QString &sc
     screen->placeWindow();
 }
 
-void openSermonAssignment(frmMain &main, frmAssignTopics::Kind kind, const QString &screenName)
+} // namespace
+
+// A tracker open for another sermon is closed first (asking about its unsaved changes); when
+// the user keeps it, it stays in front.
+void OpenSermonTracker(frmMain &main, qint32 sermonID)
 {
-    const qint32 sermonID = ProgramSelection().glngCurrentSermonID;
     if (sermonID <= 0) {
         return;
     }
+    if (auto *open = qobject_cast<frmDateLoc *>(FindOpenScreen(QStringLiteral("frmDateLoc")))) {
+        if (open->sermonID() == sermonID || !open->closeScreen()) {
+            ActivateOpenScreen(open);
+            return;
+        }
+    }
+    auto *screen = new frmDateLoc(sermonID);
+    main.openScreen(screen);
+    screen->placeWindow();
+}
+
+void OpenSermonAssignment(frmMain &main, const QString &screenName, qint32 sermonID)
+{
+    if (sermonID <= 0) {
+        return;
+    }
+    const auto kind = screenName == QLatin1String("frmSermIllu")
+        ? frmAssignTopics::Kind::SermonIllustrations
+        : frmAssignTopics::Kind::SermonTopics;
     openAssignment(main, kind, screenName, sermonID, sermonTitle(sermonID));
 }
+
+namespace {
 
 // The illustration screen hands over the illustration it shows: the key in its key label and
 // the name followed by one blank. A new illustration not yet saved has no key and no topics.
@@ -99,15 +111,13 @@ void openIllustrationTopics(frmMain &main)
 void RegisterTrackingScreenCommands(frmMain &main)
 {
     frmMain *window = &main;
-    main.setCommand(QStringLiteral("frmDateLoc"), [window] { openDateLoc(*window); });
-    main.setCommand(QStringLiteral("frmSermonTopics"), [window] {
-        openSermonAssignment(
-            *window, frmAssignTopics::Kind::SermonTopics, QStringLiteral("frmSermonTopics"));
-    });
-    main.setCommand(QStringLiteral("frmSermIllu"), [window] {
-        openSermonAssignment(
-            *window, frmAssignTopics::Kind::SermonIllustrations, QStringLiteral("frmSermIllu"));
-    });
+    main.setCommand(
+        QStringLiteral("frmDateLoc"), [window] { OpenSermonTracker(*window, currentSermon()); });
+    for (const char *name : { "frmSermonTopics", "frmSermIllu" }) {
+        const QString screenName = QLatin1String(name);
+        main.setCommand(screenName,
+            [window, screenName] { OpenSermonAssignment(*window, screenName, currentSermon()); });
+    }
     main.setCommand(
         QStringLiteral("frmIllustrTopic"), [window] { openIllustrationTopics(*window); });
 }

@@ -12,7 +12,6 @@
 #include "ScreenEvents.h"
 #include "ScreenOperations.h"
 #include "ScreenPlacement.h"
-#include "SelectionState.h"
 #include "SermonChoiceLists.h"
 #include "SermonFieldTransfer.h"
 #include "SermonMenuState.h"
@@ -72,7 +71,6 @@ frmSermon::frmSermon(QWidget *parent)
     }
     enterBrowseState();
     clsSermon::listen(this);
-    ProgramSelection().gboolSermonScreenOpen = 1;
 }
 
 frmSermon::~frmSermon()
@@ -80,7 +78,6 @@ frmSermon::~frmSermon()
     clsSermon::stopListening(this);
     if (g_sermonScreen == this) {
         g_sermonScreen = nullptr;
-        ProgramSelection().gboolSermonScreenOpen = 0;
     }
 }
 
@@ -184,13 +181,12 @@ void frmSermon::refillKeepingChoice(QComboBox *list, void (frmSermon::*fill)())
 void frmSermon::FormShow()
 {
     HourglassGuard busy;
-    SelectionState &selection = ProgramSelection();
     {
         LoadingGuard loading(this);
-        // The sermon named by glngCurrentSermonID, whoever asked.
-        m_sermon->setSermonID(selection.glngCurrentSermonID);
+        // The current sermon, whoever chose it.
+        m_sermon->setSermonID(m_currentSermonID);
         if (m_sermon->Find()) {
-            const QString key = SQLLong(selection.glngCurrentSermonID);
+            const QString key = SQLLong(m_currentSermonID);
             ui.lblSermonID->setText(key);
             const QString sql = QStringLiteral("Select *") + QStringLiteral(" FROM tblSermons")
                 + QStringLiteral(" Where lngSermonID = ") + key;
@@ -480,7 +476,6 @@ void frmSermon::cancelEdit()
 void frmSermon::screenClosing()
 {
     clsSermon::stopListening(this);
-    SelectionState &selection = ProgramSelection();
     m_listRows = 0;
     if (frmNotes *notes = frmNotes::instance()) {
         notes->closeWindow();
@@ -491,6 +486,5 @@ void frmSermon::screenClosing()
     EndBusy(rememberedStatusText());
     if (g_sermonScreen == this) {
         g_sermonScreen = nullptr;
-        selection.gboolSermonScreenOpen = 0;
     }
 }

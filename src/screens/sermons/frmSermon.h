@@ -49,7 +49,10 @@ public:
     void ClearSermonList();
     void SetListHeadings();
 
+    // Loads the current sermon's fields and outline.
     void FormShow();
+    // Makes `sermonID` the current sermon and shows it, whether the list shows it or not.
+    void showSermon(qint32 sermonID);
     void FormClear();
     void FormMove();
     bool FormCheck();
@@ -85,6 +88,9 @@ public:
     // The data rows of the list (the blank row for a new sermon follows them), and the list
     // row of the sermon chosen.
     qint32 listRows() const { return m_listRows; }
+    // The sermon chosen in the list (or just added), which the tracker and the assignment
+    // screens work on; 0 without one.
+    qint32 currentSermonID() const { return m_currentSermonID; }
     qint32 listRow() const { return m_listRow; }
 
     // True while a new sermon is being entered.
@@ -137,6 +143,7 @@ private:
     // True while a new sermon is being entered.
     bool pboolAdding = false;
     qint32 m_listRows = 0;
+    qint32 m_currentSermonID = 0;
     qint32 m_listRow = 0;
     std::unique_ptr<clsSermon> m_sermon;
     SermonPreacherNames m_preacherNames;

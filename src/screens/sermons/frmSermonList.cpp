@@ -7,7 +7,6 @@
 #include "DataGrid.h"
 #include "HourglassGuard.h"
 #include "ReferenceText.h"
-#include "SelectionState.h"
 #include "SermonFieldTransfer.h"
 #include "SermonListFill.h"
 #include "SermonListFilter.h"
@@ -52,7 +51,6 @@ int frmSermon::FillList(const SermonQuery &query)
 void frmSermon::LoadSermonList(const SermonQuery &query)
 {
     HourglassGuard busy;
-    SelectionState &selection = ProgramSelection();
     if (query.kind == SermonQuery::Kind::TextSearch) {
         // The notes window selects the words of an outline search in each outline it shows.
         SharedOutline().searchedWords = query.outline.inUse ? query.outline.text : QString();
@@ -68,10 +66,16 @@ void frmSermon::LoadSermonList(const SermonQuery &query)
         // a row the grid no longer shows.
         FormClear();
     } else {
-        selection.glngCurrentSermonID = ui.grdSermons->key(1);
+        m_currentSermonID = ui.grdSermons->key(1);
         FormShow();
         SharedOutline().text.clear();
     }
+}
+
+void frmSermon::showSermon(qint32 sermonID)
+{
+    m_currentSermonID = sermonID;
+    FormShow();
 }
 
 QString frmSermon::lookUpLastName(qint32 preacherID)
@@ -87,8 +91,7 @@ void frmSermon::grdSermons_RowChosen(int row)
         FormClear();
         return;
     }
-    SelectionState &selection = ProgramSelection();
-    selection.glngCurrentSermonID = key;
+    m_currentSermonID = key;
     m_sermon->setSermonID(key);
     FormShow();
     m_listRow = ui.grdSermons->row();
@@ -134,6 +137,7 @@ QString frmSermon::listRowText(const clsSermon &sermon)
 
 void frmSermon::inserted(const clsSermon &sermon)
 {
+    m_currentSermonID = sermon.SermonID();
     // In front of the blank row, and chosen.
     const qint32 position = m_listRows + 1;
     ui.grdSermons->addRow(sermon.SermonID(), listRowText(sermon), position);
@@ -184,7 +188,7 @@ void frmSermon::openForSelectedRow(const QString &command, bool withTitle)
     if (sermonID == DataGrid::NoKey || sermonID == 0) {
         return;
     }
-    ProgramSelection().glngCurrentSermonID = sermonID;
+    m_currentSermonID = sermonID;
     const QString title = QLatin1Char(' ') + ui.grdSermons->text(row, 3);
     SermonRelatedScreens::open(command, sermonID, withTitle ? &title : nullptr);
 }

@@ -5,6 +5,7 @@
 #include "ScreenEvents.h"
 #include "ScreenTestReset.h"
 #include "SelectionState.h"
+#include "SermonCommands.h"
 #include "TestEnvironment.h"
 #include "frmAssignTopics.h"
 #include "frmMain.h"
@@ -157,9 +158,11 @@ frmAssignTopics *tst_Assign::openScreen(int kind, qint32 ownerKey)
     if (Kind(kind) == Kind::IllustrationTopics) {
         openOpener(QLatin1String(s.opener), ownerKey);
     } else {
-        ProgramSelection().glngCurrentSermonID = ownerKey;
+        OpenSermonAssignment(*m_main, QLatin1String(s.command), ownerKey);
     }
-    m_main->runCommand(QLatin1String(s.command));
+    if (Kind(kind) == Kind::IllustrationTopics) {
+        m_main->runCommand(QLatin1String(s.command));
+    }
     QMdiSubWindow *frame = m_main->workArea()->activeSubWindow();
     m_screen = frame ? qobject_cast<frmAssignTopics *>(frame->widget()) : nullptr;
     return m_screen;
@@ -320,7 +323,6 @@ void tst_Assign::commandFollowsTheCurrentOwner()
 
     // Without a sermon or a saved illustration nothing opens.
     const int open = int(m_main->workArea()->subWindowList().size());
-    ProgramSelection().glngCurrentSermonID = 0;
     m_main->runCommand(QStringLiteral("frmSermIllu"));
     openOpener(QStringLiteral("frmIllustr"), 0);
     m_main->runCommand(QStringLiteral("frmIllustrTopic"));

@@ -178,7 +178,7 @@ void tst_SermonScreen::showAllListsEverySermonInBibleOrder()
     QCOMPARE(widget<QLineEdit>(screen, "txtDatePreached")->text(), QStringLiteral("06/15/1998"));
     QCOMPARE(widget<QLineEdit>(screen, "txtLocation")->text(), QStringLiteral("Main Street "));
     QCOMPARE(screen->listRow(), 4);
-    QCOMPARE(ProgramSelection().glngCurrentSermonID, 10);
+    QCOMPARE(screen->currentSermonID(), 10);
     QCOMPARE(frmNotes::instance()->outline(), QStringLiteral("I. Grace abounds\nII. Love gives"));
     QVERIFY(!screen->isEditing());
 }
@@ -220,7 +220,6 @@ void tst_SermonScreen::mainWindowWhileOpenAndAfterClosing()
     QVERIFY(!shown("grpSearch") && !shown("grpCheck") && !shown("grpGlobe"));
     QVERIFY(!shown("grpNewSermon"));
     QVERIFY(shown("grpNotes"));
-    QCOMPARE(ProgramSelection().gboolSermonScreenOpen, qint16(1));
     QCOMPARE(OpenScreenCount, qint16(1));
 
     SharedOutline().searchedWords = QStringLiteral("x");
@@ -234,7 +233,6 @@ void tst_SermonScreen::mainWindowWhileOpenAndAfterClosing()
     QVERIFY(shown("grpSearch") && shown("grpCheck") && shown("grpGlobe") && shown("grpNewSermon"));
     QVERIFY(!shown("grpNotes") && !shown("grpSaveNotes"));
     QCOMPARE(SharedOutline().searchedWords, QString());
-    QCOMPARE(ProgramSelection().gboolSermonScreenOpen, qint16(0));
     QCOMPARE(OpenScreenCount, qint16(0));
     QCOMPARE(GetStatusText(), QStringLiteral(" Lectorum Sermon Outlines "));
 }
@@ -394,7 +392,7 @@ void tst_SermonScreen::newSermonIsInsertedAndListed()
     QCOMPARE(grid->row(), 6);
     QCOMPARE(screen->listRows(), 6);
     QCOMPARE(screen->listRow(), 6);
-    QCOMPARE(ProgramSelection().glngCurrentSermonID, 15);
+    QCOMPARE(screen->currentSermonID(), 15);
     QVERIFY(!screen->isAdding());
     QVERIFY(!screen->isEditing());
     QCOMPARE(widget<QPushButton>(screen, "cmdClose")->text(), QStringLiteral("&Close"));

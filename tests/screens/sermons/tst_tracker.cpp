@@ -5,6 +5,7 @@
 #include "ScreenCommands.h"
 #include "ScreenTestReset.h"
 #include "SelectionState.h"
+#include "SermonCommands.h"
 #include "TestEnvironment.h"
 #include "clsDateLoc.h"
 #include "frmDateLoc.h"
@@ -97,8 +98,7 @@ void tst_Tracker::cleanup()
 
 frmDateLoc *tst_Tracker::openTracker(qint32 sermonID)
 {
-    ProgramSelection().glngCurrentSermonID = sermonID;
-    m_main->runCommand(QStringLiteral("frmDateLoc"));
+    OpenSermonTracker(*m_main, sermonID);
     auto *frame = m_main->workArea()->activeSubWindow();
     m_tracker = frame ? qobject_cast<frmDateLoc *>(frame->widget()) : nullptr;
     return m_tracker;
@@ -430,7 +430,6 @@ void tst_Tracker::commandKeepsOneTrackerPerSermon()
 
     // Without a chosen sermon nothing opens.
     const int open = m_main->workArea()->subWindowList().size();
-    ProgramSelection().glngCurrentSermonID = 0;
     m_main->runCommand(QStringLiteral("frmDateLoc"));
     QCOMPARE(m_main->workArea()->subWindowList().size(), open);
 }
