@@ -18,7 +18,6 @@
 #include "ProgramGlobals.h"
 #include "QtUserInterface.h"
 #include "ScreenCommands.h"
-#include "SelectionState.h"
 #include "SermonListFilter.h"
 #include "SqlLiterals.h"
 #include "UserInterface.h"

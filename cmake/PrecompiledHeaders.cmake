@@ -3,12 +3,12 @@
 # every library, program and test reuses it (REUSE_FROM). A precompiled header only serves a
 # compile whose Qt module macros (QT_GUI_LIB, QT_TESTLIB_LIB, ...) are those it was made with,
 # hence four sets, by the Qt modules a target sees:
-#   core         QtCore: src/data, src/records, the command-line programs and workers
+#   core         QtCore: src/settings, src/db, src/library, src/records, the command-line programs and workers
 #   widgets      core + QtGui/QtWidgets: src/shell, src/screens, the program
 #   test-core    core + QtTest: the data, records and safety suites
 #   test-widgets widgets + QtTest: the shell and screen suites
 # A compile that cannot use its set gets GCC's -Winvalid-pch, an error under -Werror, so a
-# set that silently stops serving fails CI. QtSql is in no set: only src/data includes it.
+# set that silently stops serving fails CI. QtSql is in no set: only src/db includes it.
 # Every source still includes what it uses, so -DLECTORUM_PCH=OFF builds the same program.
 option(LECTORUM_PCH "Precompile the Qt and standard headers most sources include" ON)
 

@@ -1,6 +1,5 @@
 #include "LinkOperations.h"
 #include "RecordingListener.h"
-#include "SelectionState.h"
 #include "SqlLiterals.h"
 #include "StatementLog.h"
 #include "TestEnvironment.h"
@@ -58,7 +57,6 @@ void tst_OccasionLinks::init()
 {
     MsgBoxScript::setScripted(true);
     MsgBoxScript::clear();
-    ProgramSelection() = SelectionState();
     StatementLog::setRecording(false);
     StatementLog::clear();
 }

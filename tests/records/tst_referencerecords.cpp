@@ -1,5 +1,4 @@
 #include "RecordingListener.h"
-#include "SelectionState.h"
 #include "SqlLiterals.h"
 #include "StatementLog.h"
 #include "TestEnvironment.h"
@@ -86,7 +85,6 @@ void tst_ReferenceRecords::init()
 {
     MsgBoxScript::setScripted(true);
     MsgBoxScript::clear();
-    ProgramSelection() = SelectionState();
     StatementLog::setRecording(false);
     StatementLog::clear();
 }

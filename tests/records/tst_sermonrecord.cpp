@@ -1,5 +1,4 @@
 #include "RecordingListener.h"
-#include "SelectionState.h"
 #include "SqlLiterals.h"
 #include "StatementLog.h"
 #include "TestEnvironment.h"
@@ -82,7 +81,6 @@ void tst_SermonRecord::init()
 {
     MsgBoxScript::setScripted(true);
     MsgBoxScript::clear();
-    ProgramSelection() = SelectionState();
 }
 
 void tst_SermonRecord::cleanup()

@@ -4,7 +4,6 @@
 #include "SafetySupport.h"
 #include "ScreenCommands.h"
 #include "ScreenTestReset.h"
-#include "SelectionState.h"
 #include "StatementLog.h"
 #include "TestEnvironment.h"
 #include "UserInterface.h"

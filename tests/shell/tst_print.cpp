@@ -3,7 +3,6 @@
 #include "PrintJob.h"
 #include "QtUserInterface.h"
 #include "ScreenTestReset.h"
-#include "SelectionState.h"
 #include "UserInterface.h"
 #include "frmMain.h"
 

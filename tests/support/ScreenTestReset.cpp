@@ -1,7 +1,6 @@
 #include "ScreenTestReset.h"
 
 #include "ProgramGlobals.h"
-#include "SelectionState.h"
 #include "StatementLog.h"
 #include "UserInterface.h"
 
@@ -15,7 +14,6 @@ void wipe()
 {
     MsgBoxScript::setScripted(true);
     MsgBoxScript::clear();
-    ProgramSelection() = SelectionState();
     StatementLog::setRecording(false);
     StatementLog::clear();
 }

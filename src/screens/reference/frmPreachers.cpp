@@ -4,7 +4,6 @@
 #include "ReferenceCombos.h"
 #include "ReferenceScreenSupport.h"
 #include "ScreenEvents.h"
-#include "SelectionState.h"
 #include "SermonQuery.h"
 #include "SqlLiterals.h"
 #include "clsState.h"

@@ -3,7 +3,6 @@
 #include "frmSeries.h"
 
 #include "DataGrid.h"
-#include "SelectionState.h"
 #include "SeriesLookups.h"
 #include "SqlLiterals.h"
 #include "UserInterface.h"

@@ -14,8 +14,8 @@ class ScripturePane;
 // runs that save). There is at most one notes window; it lives in the main window's work area.
 //
 // Edits here put the sermon screen into its edit state (a key or mouse release that leaves
-// the text different from ProgramSelection().gstrOutline). Closing copies the text into
-// gstrOutline and hands it to the sermon screen, so an outline edited and then closed is still
+// the text different from SharedOutline().text). Closing copies the text into the
+// shared outline and hands it to the sermon screen, so an outline edited and then closed is still
 // the one saved.
 class frmNotes : public QWidget
 {

@@ -4,7 +4,6 @@
 #include "QtUserInterface.h"
 #include "ReferenceCommands.h"
 #include "ScreenTestReset.h"
-#include "SelectionState.h"
 #include "SermonQuery.h"
 #include "TestEnvironment.h"
 #include "UserInterface.h"

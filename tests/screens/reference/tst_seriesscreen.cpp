@@ -99,13 +99,11 @@ void tst_SeriesScreen::opensWithEverySeriesInTheGrid()
 
     QVERIFY(!menuEnabled("mnuESeries"));
     QVERIFY(!m_main->toolButton(QStringLiteral("grpSeries"))->isEnabled());
-    QCOMPARE(ProgramSelection().gboolSeriesScreenOpen, qint16(1));
     QPointer<QWidget> screen(m_screen);
     CHECKED_STEP(click(m_screen, "cmdClose"));
     QTRY_VERIFY(screen.isNull());
     QVERIFY(menuEnabled("mnuESeries"));
     QVERIFY(m_main->toolButton(QStringLiteral("grpSeries"))->isEnabled());
-    QCOMPARE(ProgramSelection().gboolSeriesScreenOpen, qint16(0));
 }
 
 void tst_SeriesScreen::yearOutsideTheRangeIsRefused_data()

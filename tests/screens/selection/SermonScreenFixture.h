@@ -16,7 +16,6 @@
 #include "QtUserInterface.h"
 #include "ScreenTestReset.h"
 #include "SelectionCommands.h"
-#include "SelectionState.h"
 #include "SermonCommands.h"
 #include "SermonQuery.h"
 #include "SharedOutline.h"

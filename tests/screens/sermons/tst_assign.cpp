@@ -4,7 +4,6 @@
 #include "ScreenCommands.h"
 #include "ScreenEvents.h"
 #include "ScreenTestReset.h"
-#include "SelectionState.h"
 #include "SermonCommands.h"
 #include "TestEnvironment.h"
 #include "frmAssignTopics.h"

@@ -4,7 +4,6 @@
 #include "QtUserInterface.h"
 #include "ScreenCommands.h"
 #include "ScreenTestReset.h"
-#include "SelectionState.h"
 #include "SermonCommands.h"
 #include "TestEnvironment.h"
 #include "clsDateLoc.h"

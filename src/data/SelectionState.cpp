@@ -1,7 +1,0 @@
-#include "SelectionState.h"
-
-SelectionState &ProgramSelection()
-{
-    static SelectionState selection;
-    return selection;
-}

@@ -1,0 +1,3 @@
+#include "LibraryLogging.h"
+
+Q_LOGGING_CATEGORY(lcLibrary, "lectorum.library", QtInfoMsg)
