@@ -14,7 +14,6 @@ struct SelectionState
 {
     // The sermon selected in the sermon list.
     qint32 glngCurrentSermonID = 0;
-    qint16 gboolSeriesScreenOpen = 0; // the series screen is open
     qint16 gboolSermonScreenOpen = 0; // the sermon identification screen is open
 };
 

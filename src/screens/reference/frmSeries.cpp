@@ -8,7 +8,6 @@
 #include "ReferenceScreenSupport.h"
 #include "ScreenEvents.h"
 #include "ScreenOperations.h"
-#include "SelectionState.h"
 #include "SeriesLookups.h"
 #include "SermonQuery.h"
 #include "SqlLiterals.h"
@@ -67,7 +66,6 @@ frmSeries::frmSeries(QWidget *parent)
         // reference screens do.
         setNoRecords(true);
     }
-    ProgramSelection().gboolSeriesScreenOpen = 1;
     enterBrowseState();
 
     // New preachers and publishers appear in the lists while the screen is open.
@@ -409,7 +407,5 @@ void frmSeries::cmdSermons_Click()
 void frmSeries::screenClosing()
 {
     clsSeries::stopListening(this);
-    SelectionState &selection = ProgramSelection();
-    selection.gboolSeriesScreenOpen = 0;
     SetMainItemsEnabled(OpeningItems, true);
 }
