@@ -10,7 +10,8 @@ namespace {
 class HeadlessInterface : public UserInterface
 {
 public:
-    int showMessage(const QString &, int style, const QString &, const QString &) override
+    MsgBoxAnswer showMessage(
+        const QString &, MsgBoxStyle style, const QString &, const QString &) override
     {
         return style == MsgBoxStyle::YesNoCancelQuestion ? MsgBoxAnswer::Cancel
             : style == MsgBoxStyle::YesNoQuestion        ? MsgBoxAnswer::No
@@ -37,10 +38,10 @@ UserInterface *g_installed = nullptr;
 struct Script
 {
     bool scripted = false;
-    QQueue<int> answers;
+    QQueue<MsgBoxAnswer> answers;
     QStringList texts;
     QStringList captions;
-    QList<int> styles;
+    QList<MsgBoxStyle> styles;
     QString lastDetail;
     QStringList unscripted;
 };
@@ -51,7 +52,7 @@ Script &script()
     return s;
 }
 
-int defaultAnswer(int style)
+MsgBoxAnswer defaultAnswer(MsgBoxStyle style)
 {
     return headless().showMessage(QString(), style, QString(), QString());
 }
@@ -68,7 +69,8 @@ UserInterface &UserInterface::current()
     return g_installed ? *g_installed : headless();
 }
 
-int MsgBox(const QString &text, int style, const QString &caption, const QString &detail)
+MsgBoxAnswer MsgBox(
+    const QString &text, MsgBoxStyle style, const QString &caption, const QString &detail)
 {
     Script &s = script();
     s.texts.append(text);
@@ -94,7 +96,7 @@ bool MsgBoxScript::isScripted()
 {
     return script().scripted;
 }
-void MsgBoxScript::queueAnswer(int answer)
+void MsgBoxScript::queueAnswer(MsgBoxAnswer answer)
 {
     script().answers.enqueue(answer);
 }
@@ -110,7 +112,7 @@ QStringList MsgBoxScript::shownCaptions()
 {
     return script().captions;
 }
-QList<int> MsgBoxScript::shownStyles()
+QList<MsgBoxStyle> MsgBoxScript::shownStyles()
 {
     return script().styles;
 }

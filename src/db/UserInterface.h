@@ -5,6 +5,18 @@
 #include <QString>
 #include <QStringList>
 
+// The kinds of message box: buttons and icon. The numbers are the style numbers the program
+// has always used for them.
+enum class MsgBoxStyle {
+    OkOnly = 0,
+    YesNoCancelQuestion = 35,
+    YesNoQuestion = 36,
+    OkExclamation = 48,
+};
+
+// The button the user pressed (Escape counts as the box's No or Cancel).
+enum class MsgBoxAnswer { Ok, Cancel, Yes, No };
+
 // The few things the lower layers need from the screen: message boxes, the status box and
 // the hourglass. The shell installs the real presenter at start-up; without one (in the
 // data and record tests) messages are recorded and answered by MsgBoxScript, and the status
@@ -13,8 +25,8 @@ class UserInterface
 {
 public:
     virtual ~UserInterface() = default;
-    virtual int showMessage(
-        const QString &text, int style, const QString &caption, const QString &detail)
+    virtual MsgBoxAnswer showMessage(
+        const QString &text, MsgBoxStyle style, const QString &caption, const QString &detail)
         = 0;
     virtual QString statusText() const = 0;
     virtual void setStatusText(const QString &text) = 0;
@@ -25,37 +37,23 @@ public:
     static UserInterface &current();
 };
 
-// Message box styles and answers.
-namespace MsgBoxStyle {
-constexpr int OkOnly = 0;
-constexpr int YesNoCancelQuestion = 35;
-constexpr int YesNoQuestion = 36;
-constexpr int OkExclamation = 48;
-} // namespace MsgBoxStyle
-namespace MsgBoxAnswer {
-constexpr int Ok = 1;
-constexpr int Cancel = 2;
-constexpr int Yes = 6;
-constexpr int No = 7;
-} // namespace MsgBoxAnswer
-
 inline const QString AppTitle = QStringLiteral("Lectorum");
 inline const QString ProductName = QStringLiteral("Lectorum Sermon Outlines");
 
 // Every modal prompt of the program goes through here.
-int MsgBox(const QString &text, int style = MsgBoxStyle::OkOnly, const QString &caption = AppTitle,
-    const QString &detail = QString());
+MsgBoxAnswer MsgBox(const QString &text, MsgBoxStyle style = MsgBoxStyle::OkOnly,
+    const QString &caption = AppTitle, const QString &detail = QString());
 
 // Tests answer prompts ahead of time and read what was shown; while scripted, no real box
 // ever opens. An unanswered prompt gets OK, No, or Cancel (for Yes/No/Cancel).
 namespace MsgBoxScript {
 void setScripted(bool on);
 bool isScripted();
-void queueAnswer(int answer);
+void queueAnswer(MsgBoxAnswer answer);
 int pendingAnswers();
 QStringList shown(); // texts in the order shown
 QStringList shownCaptions();
-QList<int> shownStyles();
+QList<MsgBoxStyle> shownStyles();
 QString lastDetail();
 QStringList unscripted(); // questions that found no queued answer and got the default
 void clear(); // forget texts and queued answers

@@ -1,12 +1,12 @@
 #include "clsConnect.h"
 
+#include "ConnectionSettings.h"
 #include "DbDatabase.h"
 #include "DbSnapshot.h"
 #include "DbTransaction.h"
 #include "ProgramGlobals.h"
 #include "SqlLiterals.h"
 #include "UserInterface.h"
-#include "clsConfig.h"
 
 #include <limits>
 
@@ -19,28 +19,15 @@ clsConnect::~clsConnect()
 
 bool clsConnect::LoadSettings(clsConfig &config)
 {
-    config.setSection(QStringLiteral("DataSource"));
-    config.setKeyName(QStringLiteral("DataLoc"));
-    if (!config.CheckConfig()) {
+    if (!ConnectionSettings::ensureStored(config)) {
         m_validLogon = false;
         return false;
     }
-    const QString loc
-        = config.GetConfig(QStringLiteral("DataSource"), QStringLiteral("DataLoc"), QString());
-    m_dsn = config.GetConfig(loc, QStringLiteral("DSN"), QString());
-    // The stored path ends in a separator, so plain concatenation names the file.
-    m_databaseName = config.GetConfig(loc, QStringLiteral("DBPath"), QString())
-        + config.GetConfig(loc, QStringLiteral("DBName"), QString());
-    m_onServer
-        = NullToLong(config.GetConfig(loc, QStringLiteral("DBServer"), QStringLiteral("0"))) != 0;
-    m_passThru = m_onServer ? 64 : 0;
-    m_dbSecure
-        = NullToLong(config.GetConfig(loc, QStringLiteral("AccessSecure"), QStringLiteral("0")))
-        != 0;
-    m_systemDB = config.GetConfig(QStringLiteral("Options"), QStringLiteral("SystemDB"), QString());
-    m_initLoginID
-        = config.GetConfig(QStringLiteral("UserInfo"), QStringLiteral("WorkgroupUID"), QString());
-    m_loginID = config.GetConfig(QStringLiteral("UserInfo"), QStringLiteral("UID"), QString());
+    const ConnectionSettings::Source source = ConnectionSettings::source(config);
+    m_dsn = source.dsn;
+    m_databaseName = source.databaseName;
+    m_onServer = source.onServer;
+    m_loginID = source.loginId;
     m_validLogon = true;
     return true;
 }
@@ -120,11 +107,10 @@ bool clsConnect::DataOpen2()
     return opened;
 }
 
-bool clsConnect::DataClose()
+void clsConnect::DataClose()
 {
     m_database.reset();
     m_workspace = false;
-    return false;
 }
 
 bool clsConnect::UserGet()

@@ -42,7 +42,8 @@ public:
 
     QString DatabaseName() const { return m_databaseName; }
     void setDatabaseName(const QString &value) { m_databaseName = value; }
-    bool DataClose();
+    // Closes the database and lets go of the engine; harmless when nothing is open.
+    void DataClose();
     bool DataInit();
     bool DataOpen();
     bool DataOpen2();
@@ -52,24 +53,14 @@ public:
     // A read-only snapshot over `sql` on the open database; null with `error` set when no
     // database is open or the statement fails.
     std::unique_ptr<DbSnapshot> openSnapshot(const QString &sql, DbError &error) const;
-    bool DBSecure() const { return m_dbSecure; }
-    void setDBSecure(bool value) { m_dbSecure = value; }
     QString DSN() const { return m_dsn; }
     void setDSN(const QString &value) { m_dsn = value; }
-    QString InitLoginID() const { return m_initLoginID; }
-    void setInitLoginID(const QString &value) { m_initLoginID = value; }
-    QString InitPassword() const { return m_initPassword; }
-    void setInitPassword(const QString &value) { m_initPassword = value; }
     QString LoginID() const { return m_loginID; }
     void setLoginID(const QString &value) { m_loginID = value; }
     bool OnServer() const { return m_onServer; }
     void setOnServer(bool value) { m_onServer = value; }
-    qint16 PassThru() const { return m_passThru; }
-    void setPassThru(qint16 value) { m_passThru = value; }
     QString Password() const { return m_password; }
     void setPassword(const QString &value) { m_password = value; }
-    QString SystemDB() const { return m_systemDB; }
-    void setSystemDB(const QString &value) { m_systemDB = value; }
     qint32 UserGroup() const { return m_userGroup; }
     void setUserGroup(qint32 value) { m_userGroup = value; }
     qint32 UserID() const { return m_userID; }
@@ -90,18 +81,13 @@ private:
     bool m_workspace = false;
     std::unique_ptr<DbDatabase> m_database;
     QString m_databaseName;
-    QString m_systemDB;
     QString m_dsn;
     QString m_userName;
-    QString m_initLoginID;
-    QString m_initPassword;
     QString m_loginID;
     QString m_password;
     qint32 m_userID = 0;
     qint32 m_userGroup = 0;
-    qint16 m_passThru = 0;
     bool m_onServer = false;
-    bool m_dbSecure = false;
     bool m_validLogon = false;
     bool m_lookupFailed = false; // the last user look-up failed with an error already shown
 };

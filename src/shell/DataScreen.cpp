@@ -124,7 +124,8 @@ void DataScreen::askAddRecords()
         return;
     }
     m_asking = true;
-    const int answer = MsgBox(QStringLiteral("No Records, Add Some ?"), MsgBoxStyle::YesNoQuestion);
+    const MsgBoxAnswer answer
+        = MsgBox(QStringLiteral("No Records, Add Some ?"), MsgBoxStyle::YesNoQuestion);
     m_asking = false;
     if (answer == MsgBoxAnswer::Yes) {
         newRecord();
@@ -138,7 +139,7 @@ bool DataScreen::askSaveChanges()
     if (!isEditing()) {
         return true;
     }
-    const int answer = AskSaveChanges(this);
+    const MsgBoxAnswer answer = AskSaveChanges(this);
     return answer == MsgBoxAnswer::No || (answer == MsgBoxAnswer::Yes && saveRecord());
 }
 

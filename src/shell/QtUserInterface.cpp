@@ -10,8 +10,8 @@ QtUserInterface &QtUserInterface::instance()
     return ui;
 }
 
-int QtUserInterface::showMessage(
-    const QString &text, int style, const QString &caption, const QString &detail)
+MsgBoxAnswer QtUserInterface::showMessage(
+    const QString &text, MsgBoxStyle style, const QString &caption, const QString &detail)
 {
     // A splash window stays on top and takes no clicks: a box shown while it is up (start-up
     // reporting a database it cannot open) could sit under it where the user cannot answer
@@ -39,7 +39,7 @@ int QtUserInterface::showMessage(
         box.setIcon(QMessageBox::Warning);
         box.setStandardButtons(QMessageBox::Ok);
         break;
-    default:
+    case MsgBoxStyle::OkOnly:
         box.setStandardButtons(QMessageBox::Ok);
         break;
     }

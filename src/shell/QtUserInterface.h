@@ -11,8 +11,8 @@ class QLabel;
 class QtUserInterface : public UserInterface
 {
 public:
-    int showMessage(
-        const QString &text, int style, const QString &caption, const QString &detail) override;
+    MsgBoxAnswer showMessage(const QString &text, MsgBoxStyle style, const QString &caption,
+        const QString &detail) override;
     QString statusText() const override;
     void setStatusText(const QString &text) override;
     void setHourglass(bool on) override;

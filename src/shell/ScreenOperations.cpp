@@ -27,7 +27,7 @@ void ScreenClosed()
     }
 }
 
-int AskSaveChanges(QWidget *screen)
+MsgBoxAnswer AskSaveChanges(QWidget *screen)
 {
     QString caption = AppTitle;
     if (screen) {

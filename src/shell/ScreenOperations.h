@@ -19,7 +19,7 @@ void ScreenClosed();
 // "Data Has Been Changed" / "Save Changes ?" with Yes, No and Cancel, titled with the
 // screen's caption. A minimised screen is restored and brought to the front first, so the
 // user sees what the question is about. Returns MsgBoxAnswer::Yes, No or Cancel.
-int AskSaveChanges(QWidget *screen);
+MsgBoxAnswer AskSaveChanges(QWidget *screen);
 
 // A Yes/No question titled with the active window's caption; true on Yes.
 bool ConfirmDelete(const QString &question);

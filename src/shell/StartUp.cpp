@@ -53,7 +53,7 @@ bool StartUp::offerConfiguration(const QString &reason)
         return false;
     // Never leave a running program without a window: say what failed and where, then let
     // the user point the program at another database or quit.
-    const int answer = MsgBox(reason
+    const MsgBoxAnswer answer = MsgBox(reason
             + QStringLiteral("\n\nDo you want to change the configuration now?\n"
                              "Choose No to quit Lectorum."),
         MsgBoxStyle::YesNoQuestion, AppTitle);

@@ -63,22 +63,15 @@ void tst_Connection::settingsLoader_data()
     QTest::addColumn<QString>("server");
     QTest::addColumn<QString>("databaseName");
     QTest::addColumn<bool>("onServer");
-    QTest::addColumn<int>("passThru");
-    QTest::addColumn<QString>("accessSecure"); // empty: not in the settings
-    QTest::addColumn<bool>("secure");
     QTest::newRow("local") << "Local"
                            << "0"
-                           << "/data/Sermons.mdb" << false << 0 << "0" << false;
+                           << "/data/Sermons.mdb" << false;
     QTest::newRow("local without flag") << "Local"
                                         << ""
-                                        << "/data/Sermons.mdb" << false << 0 << "" << false;
+                                        << "/data/Sermons.mdb" << false;
     QTest::newRow("server") << "Server"
                             << "-1"
-                            << "/data/Sermons.mdb" << true << 64 << "" << false;
-    // The configuration screen writes -1 for a secured file.
-    QTest::newRow("secured") << "Local"
-                             << "0"
-                             << "/data/Sermons.mdb" << false << 0 << "-1" << true;
+                            << "/data/Sermons.mdb" << true;
 }
 
 void tst_Connection::settingsLoader()
@@ -87,12 +80,7 @@ void tst_Connection::settingsLoader()
     QFETCH(QString, server);
     QFETCH(QString, databaseName);
     QFETCH(bool, onServer);
-    QFETCH(int, passThru);
-    QFETCH(QString, accessSecure);
-    QFETCH(bool, secure);
     clsConfig config;
-    if (!accessSecure.isEmpty())
-        config.SaveConfig(loc, QStringLiteral("AccessSecure"), accessSecure);
     config.SaveConfig(QStringLiteral("DataSource"), QStringLiteral("DataLoc"), loc);
     config.SaveConfig(loc, QStringLiteral("DBPath"), QStringLiteral("/data/"));
     config.SaveConfig(loc, QStringLiteral("DBName"), QStringLiteral("Sermons.mdb"));
@@ -100,22 +88,14 @@ void tst_Connection::settingsLoader()
     if (!server.isEmpty())
         config.SaveConfig(loc, QStringLiteral("DBServer"), server);
     config.SaveConfig(QStringLiteral("UserInfo"), QStringLiteral("UID"), QStringLiteral("pastor"));
-    config.SaveConfig(
-        QStringLiteral("UserInfo"), QStringLiteral("WorkgroupUID"), QStringLiteral("wg"));
-    config.SaveConfig(
-        QStringLiteral("Options"), QStringLiteral("SystemDB"), QStringLiteral("system.mdw"));
 
     clsConnect connection;
     QVERIFY(connection.LoadSettings(config));
     QVERIFY(connection.ValidLogon());
     QCOMPARE(connection.DatabaseName(), databaseName);
     QCOMPARE(connection.OnServer(), onServer);
-    QCOMPARE(int(connection.PassThru()), passThru);
     QCOMPARE(connection.DSN(), QStringLiteral("church"));
     QCOMPARE(connection.LoginID(), QStringLiteral("pastor"));
-    QCOMPARE(connection.InitLoginID(), QStringLiteral("wg"));
-    QCOMPARE(connection.SystemDB(), QStringLiteral("system.mdw"));
-    QCOMPARE(connection.DBSecure(), secure);
 }
 
 void tst_Connection::noSettingsAndNoConfigurationScreen()

@@ -84,9 +84,11 @@ void tst_Engine::missingFileIsReportedAndNeverCreated()
         QStringList { QStringLiteral("An Error Occurred in the System 3024") });
     QVERIFY(MsgBoxScript::lastDetail().contains(path));
     QVERIFY(!QFile::exists(path));
-    // Closing twice is harmless.
-    QVERIFY(!connection.DataClose());
-    QVERIFY(!connection.DataClose());
+    // Closing twice is harmless, and lets go of the engine.
+    connection.DataClose();
+    connection.DataClose();
+    QVERIFY(!connection.DBObject());
+    QVERIFY(connection.DataInit());
 }
 
 void tst_Engine::damagedFilesGiveANumberedError_data()

@@ -233,7 +233,7 @@ void tst_OutlineRecovery::answersToTheOffer_data()
 {
     QTest::addColumn<int>("sermonID");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<QList<MsgBoxAnswer>>("answers");
     QTest::addColumn<QStringList>("expectedShown");
     QTest::addColumn<bool>("copyKept");
     QTest::addColumn<bool>("opened");
@@ -242,21 +242,22 @@ void tst_OutlineRecovery::answersToTheOffer_data()
     const QString second = QStringLiteral("Delete the unsaved outline of God So Loved from "
                                           "3/4/2026 5:05 PM? It cannot be recovered afterwards.");
     const QString count = QStringLiteral("Number of Records found = 5");
-    const int yes = MsgBoxAnswer::Yes;
-    const int no = MsgBoxAnswer::No;
-    QTest::newRow("Yes opens it") << 10 << Script << QList<int> { yes }
+    const MsgBoxAnswer yes = MsgBoxAnswer::Yes;
+    const MsgBoxAnswer no = MsgBoxAnswer::No;
+    QTest::newRow("Yes opens it") << 10 << Script << QList<MsgBoxAnswer> { yes }
                                   << QStringList { offer, count } << false << true;
-    QTest::newRow("No, then delete") << 10 << Script << QList<int> { no, yes }
+    QTest::newRow("No, then delete") << 10 << Script << QList<MsgBoxAnswer> { no, yes }
                                      << QStringList { offer, second } << false << false;
-    QTest::newRow("No, then keep")
-        << 10 << Script << QList<int> { no, no } << QStringList { offer, second } << true << false;
+    QTest::newRow("No, then keep") << 10 << Script << QList<MsgBoxAnswer> { no, no }
+                                   << QStringList { offer, second } << true << false;
     QTest::newRow("saved after all: removed, not asked")
-        << 10 << QStringLiteral("I. Grace abounds\nII. Love gives ") << QList<int> {}
+        << 10 << QStringLiteral("I. Grace abounds\nII. Love gives ") << QList<MsgBoxAnswer> {}
         << QStringList {} << false << false;
     QTest::newRow("only blanks: removed, not asked")
-        << 10 << QStringLiteral("  \n ") << QList<int> {} << QStringList {} << false << false;
+        << 10 << QStringLiteral("  \n ") << QList<MsgBoxAnswer> {} << QStringList {} << false
+        << false;
     QTest::newRow("a sermon deleted since opens as a new one")
-        << 77 << Script << QList<int> { yes }
+        << 77 << Script << QList<MsgBoxAnswer> { yes }
         << QStringList { QStringLiteral("An unsaved outline of Typed title from 3/4/2026 5:05 PM "
                                         "was found. Open it?"),
                QStringLiteral("Typed title is no longer in this library, so its outline opens "
@@ -268,12 +269,12 @@ void tst_OutlineRecovery::answersToTheOffer()
 {
     QFETCH(int, sermonID);
     QFETCH(QString, text);
-    QFETCH(QList<int>, answers);
+    QFETCH(QList<MsgBoxAnswer>, answers);
     QFETCH(QStringList, expectedShown);
     QFETCH(bool, copyKept);
     QFETCH(bool, opened);
     const QString path = leaveCopy(sermonID, text);
-    for (const int answer : answers) {
+    for (const MsgBoxAnswer answer : answers) {
         MsgBoxScript::queueAnswer(answer);
     }
     OfferRecoveredOutlines();

@@ -156,19 +156,19 @@ void tst_ScreenOperations::openScreenCounterAcrossTwoScreens()
 
 void tst_ScreenOperations::saveChangesOnClose_data()
 {
-    QTest::addColumn<int>("answer");
+    QTest::addColumn<MsgBoxAnswer>("answer");
     QTest::addColumn<bool>("saveSucceeds");
     QTest::addColumn<bool>("closed");
     QTest::addColumn<int>("saves");
-    QTest::newRow("yes saves and closes") << int(MsgBoxAnswer::Yes) << true << true << 1;
-    QTest::newRow("yes with a failed save stays") << int(MsgBoxAnswer::Yes) << false << false << 1;
-    QTest::newRow("no closes without saving") << int(MsgBoxAnswer::No) << true << true << 0;
-    QTest::newRow("cancel keeps the edits") << int(MsgBoxAnswer::Cancel) << true << false << 0;
+    QTest::newRow("yes saves and closes") << MsgBoxAnswer::Yes << true << true << 1;
+    QTest::newRow("yes with a failed save stays") << MsgBoxAnswer::Yes << false << false << 1;
+    QTest::newRow("no closes without saving") << MsgBoxAnswer::No << true << true << 0;
+    QTest::newRow("cancel keeps the edits") << MsgBoxAnswer::Cancel << true << false << 0;
 }
 
 void tst_ScreenOperations::saveChangesOnClose()
 {
-    QFETCH(int, answer);
+    QFETCH(MsgBoxAnswer, answer);
     QFETCH(bool, saveSucceeds);
     QFETCH(bool, closed);
     QFETCH(int, saves);
@@ -206,7 +206,7 @@ void tst_ScreenOperations::minimisedScreenIsRestoredForTheQuestion()
     screen->subWindow()->showMinimized();
     QVERIFY(screen->subWindow()->isMinimized());
     MsgBoxScript::queueAnswer(MsgBoxAnswer::Cancel);
-    QCOMPARE(AskSaveChanges(screen), int(MsgBoxAnswer::Cancel));
+    QCOMPARE(AskSaveChanges(screen), MsgBoxAnswer::Cancel);
     QVERIFY(!screen->subWindow()->isMinimized());
     QCOMPARE(m_main->workArea()->currentSubWindow(), screen->subWindow());
     QCOMPARE(MsgBoxScript::shownCaptions().value(0), QStringLiteral("Series of Messages Screen"));
@@ -342,14 +342,14 @@ void tst_ScreenOperations::changeKeyTest()
 
 void tst_ScreenOperations::noRecordsQuestion_data()
 {
-    QTest::addColumn<int>("answer");
-    QTest::newRow("yes adds") << int(MsgBoxAnswer::Yes);
-    QTest::newRow("no closes") << int(MsgBoxAnswer::No);
+    QTest::addColumn<MsgBoxAnswer>("answer");
+    QTest::newRow("yes adds") << MsgBoxAnswer::Yes;
+    QTest::newRow("no closes") << MsgBoxAnswer::No;
 }
 
 void tst_ScreenOperations::noRecordsQuestion()
 {
-    QFETCH(int, answer);
+    QFETCH(MsgBoxAnswer, answer);
     MsgBoxScript::queueAnswer(answer);
     // No closes the screen, which is then deleted: it is only read through the guard.
     QPointer<SampleScreen> screen = openSample(QStringLiteral("Topic Screen"), true);

@@ -17,13 +17,17 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
 
+#include <optional>
+
 using TestEnvironment::Engine;
+using Answer = std::optional<MsgBoxAnswer>;
 
 class tst_StartUp : public QObject
 {
@@ -43,6 +47,8 @@ private Q_SLOTS:
     void serverModeSignsInOnTheServer();
     void configurationScreenWrites_data();
     void configurationScreenWrites();
+    void configurationScreenReachesTheConnection_data();
+    void configurationScreenReachesTheConnection();
     void refusedSettingsWriteIsReported();
 
 private:
@@ -278,17 +284,18 @@ void tst_StartUp::serverModeSignsInAfterTheSplash_data()
 {
     QTest::addColumn<bool>("signsIn");
     QTest::addColumn<bool>("offerConfiguration");
-    QTest::addColumn<int>("answer"); // to the configuration offer
+    QTest::addColumn<Answer>("answer"); // to the configuration offer, if it is asked
     QTest::addColumn<bool>("mainShown");
     QTest::addColumn<QString>("message"); // the start of the one message shown, or ""
-    QTest::newRow("signed in") << true << true << 0 << true << "";
-    QTest::newRow("nobody signed in")
-        << false << false << 0 << false << "No user has signed in, so Lectorum will now close.";
+    const Answer notAsked;
+    QTest::newRow("signed in") << true << true << notAsked << true << "";
+    QTest::newRow("nobody signed in") << false << false << notAsked << false
+                                      << "No user has signed in, so Lectorum will now close.";
     QTest::newRow("server not open, quit")
-        << false << true << int(MsgBoxAnswer::No) << false
+        << false << true << Answer(MsgBoxAnswer::No) << false
         << "No user has signed in to the server database:\nsermons (data source nowhere)";
     QTest::newRow("server not open, configure a file")
-        << false << true << int(MsgBoxAnswer::Yes) << true
+        << false << true << Answer(MsgBoxAnswer::Yes) << true
         << "No user has signed in to the server database:\nsermons (data source nowhere)";
 }
 
@@ -296,7 +303,7 @@ void tst_StartUp::serverModeSignsInAfterTheSplash()
 {
     QFETCH(bool, signsIn);
     QFETCH(bool, offerConfiguration);
-    QFETCH(int, answer);
+    QFETCH(Answer, answer);
     QFETCH(bool, mainShown);
     QFETCH(QString, message);
     TestDatabase db { Engine::SQLite };
@@ -337,7 +344,7 @@ void tst_StartUp::serverModeSignsInAfterTheSplash()
         });
     }
     if (answer)
-        MsgBoxScript::queueAnswer(answer);
+        MsgBoxScript::queueAnswer(*answer);
     std::unique_ptr<frmMain> main(startUp.run());
 
     QCOMPARE(signIns, 1);
@@ -440,6 +447,56 @@ void tst_StartUp::configurationScreenWrites()
             ->text()
             .startsWith(QStringLiteral(
                 "The information here will be stored in the System Registry under the entry ")));
+}
+
+void tst_StartUp::configurationScreenReachesTheConnection_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("databaseName");
+    QTest::addColumn<QString>("dsn");
+    QTest::addColumn<bool>("onServer");
+    QTest::newRow("local file") << "optLocal"
+                                << "/srv/church/church.mdb"
+                                << "LocalDsn" << false;
+    QTest::newRow("server") << "optServer"
+                            << "sermons"
+                            << "ChurchOffice" << true;
+}
+
+void tst_StartUp::configurationScreenReachesTheConnection()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, databaseName);
+    QFETCH(QString, dsn);
+    QFETCH(bool, onServer);
+    frmConfig screen(*m_config);
+    auto type = [&screen](const char *name, const QString &text) {
+        screen.findChild<QLineEdit *>(QLatin1String(name))->setText(text);
+    };
+    type("txtDBPath", QStringLiteral("/srv/church"));
+    type("txtLDBName", QStringLiteral("church.mdb"));
+    type("txtLDSN", QStringLiteral("LocalDsn"));
+    type("txtSDSN", QStringLiteral("ChurchOffice"));
+    type("txtSDBName", QStringLiteral("sermons"));
+    type("txtUID", QStringLiteral("pastor"));
+    type("txtSysDB", QStringLiteral("system.mdw"));
+    screen.findChild<QRadioButton *>(option)->setChecked(true);
+    QVERIFY(screen.SaveSettings());
+
+    QVERIFY(m_connection->LoadSettings(*m_config));
+    QCOMPARE(m_connection->DatabaseName(), databaseName);
+    QCOMPARE(m_connection->DSN(), dsn);
+    QCOMPARE(m_connection->OnServer(), onServer);
+    QCOMPARE(m_connection->LoginID(), QStringLiteral("pastor"));
+    // Opened again, the screen shows what it saved, the system database too.
+    frmConfig reopened(*m_config);
+    auto shown = [&reopened](const char *name) {
+        return reopened.findChild<QLineEdit *>(QLatin1String(name))->text();
+    };
+    QVERIFY(reopened.findChild<QRadioButton *>(option)->isChecked());
+    QCOMPARE(shown("txtDBPath"), QStringLiteral("/srv/church/"));
+    QCOMPARE(shown("txtSysDB"), QStringLiteral("system.mdw"));
+    QCOMPARE(shown("txtUID"), QStringLiteral("pastor"));
 }
 
 void tst_StartUp::refusedSettingsWriteIsReported()

@@ -90,7 +90,6 @@ void frmChange::flbDatabase_Click(QListWidgetItem *item)
     clsConnect &connection = ProgramConnection();
     // A database file is a local database, even for a program that started on a server.
     connection.setOnServer(false);
-    connection.setPassThru(0);
     connection.DataClose();
     connection.DataInit();
     connection.DataOpen2();

@@ -1,8 +1,8 @@
 #include "frmConfig.h"
 
+#include "ConnectionSettings.h"
 #include "DeliveredFiles.h"
 #include "PersonalLibrary.h"
-#include "SqlLiterals.h"
 #include "UserDataFolder.h"
 #include "UserInterface.h"
 #include "clsConfig.h"
@@ -175,68 +175,41 @@ void frmConfig::FillDefaults()
     lblInfo->setToolTip(m_config.storeFile());
 }
 
+ConnectionSettings frmConfig::fields() const
+{
+    ConnectionSettings settings;
+    settings.dataLoc = optLocal->isChecked() ? QStringLiteral("Local") : QStringLiteral("Server");
+    settings.localPath = txtDBPath->text();
+    settings.localName = txtLDBName->text();
+    settings.localDsn = txtLDSN->text();
+    settings.systemDatabase = txtSysDB->text();
+    settings.serverDsn = txtSDSN->text();
+    settings.serverName = txtSDBName->text();
+    settings.loginId = txtUID->text();
+    return settings;
+}
+
 void frmConfig::ShowCurrentSettings()
 {
     // Opened by a user, the screen shows the settings in effect, so that Save changes only
     // what the user changed; on a first run there are none and the defaults stay.
-    clsConfig &c = m_config;
-    const QString loc
-        = c.GetConfig(QStringLiteral("DataSource"), QStringLiteral("DataLoc"), QString());
-    if (loc.isEmpty())
-        return;
-    auto show = [&c](QLineEdit *field, const QString &section, const QString &key) {
-        field->setText(c.GetConfig(section, key, field->text()));
-    };
-    optServer->setChecked(loc.compare(QStringLiteral("Server"), Qt::CaseInsensitive) == 0);
+    const ConnectionSettings settings = ConnectionSettings::read(m_config, fields());
+    optServer->setChecked(
+        settings.dataLoc.compare(QStringLiteral("Server"), Qt::CaseInsensitive) == 0);
     optLocal->setChecked(!optServer->isChecked());
-    show(txtDBPath, QStringLiteral("Local"), QStringLiteral("DBPath"));
-    show(txtLDBName, QStringLiteral("Local"), QStringLiteral("DBName"));
-    show(txtLDSN, QStringLiteral("Local"), QStringLiteral("DSN"));
-    show(txtSysDB, QStringLiteral("Engines\\Jet"), QStringLiteral("SystemDB"));
-    show(txtSDSN, QStringLiteral("Server"), QStringLiteral("DSN"));
-    show(txtSDBName, QStringLiteral("Server"), QStringLiteral("DBName"));
-    show(txtUID, QStringLiteral("UserInfo"), QStringLiteral("UID"));
+    txtDBPath->setText(settings.localPath);
+    txtLDBName->setText(settings.localName);
+    txtLDSN->setText(settings.localDsn);
+    txtSysDB->setText(settings.systemDatabase);
+    txtSDSN->setText(settings.serverDsn);
+    txtSDBName->setText(settings.serverName);
+    txtUID->setText(settings.loginId);
 }
 
 bool frmConfig::SaveSettings()
 {
-    clsConfig &c = m_config;
-    QString path = TrimBlanks(txtDBPath->text());
-    if (!path.endsWith(QLatin1Char('/')))
-        path += QLatin1Char('/');
-    const bool secured = !TrimBlanks(txtSysDB->text()).isEmpty();
-
-    bool ok = c.SaveConfig(QStringLiteral("DataSource"), QStringLiteral("DataLoc"),
-        optLocal->isChecked() ? QStringLiteral("Local") : QStringLiteral("Server"));
-    ok = ok && c.SaveConfig(QStringLiteral("Local"), QStringLiteral("DBName"), txtLDBName->text());
-    ok = ok && c.SaveConfig(QStringLiteral("Local"), QStringLiteral("DBPath"), path);
-    ok = ok && c.SaveConfig(QStringLiteral("Local"), QStringLiteral("DSN"), txtLDSN->text());
-    ok = ok
-        && c.SaveConfig(QStringLiteral("Local"), QStringLiteral("DBServer"), QStringLiteral("0"));
-    if (secured) {
-        ok = ok
-            && c.SaveConfig(
-                QStringLiteral("Engines\\Jet"), QStringLiteral("SystemDB"), txtSysDB->text());
-        ok = ok
-            && c.SaveConfig(
-                QStringLiteral("Local"), QStringLiteral("AccessSecure"), QStringLiteral("-1"));
-    } else {
-        ok = ok
-            && c.SaveConfig(
-                QStringLiteral("Local"), QStringLiteral("AccessSecure"), QStringLiteral("0"));
-    }
-    ok = ok && c.SaveConfig(QStringLiteral("Server"), QStringLiteral("DSN"), txtSDSN->text());
-    ok = ok && c.SaveConfig(QStringLiteral("Server"), QStringLiteral("DBName"), txtSDBName->text());
-    ok = ok
-        && c.SaveConfig(QStringLiteral("Server"), QStringLiteral("DBServer"), QStringLiteral("-1"));
-    ok = ok && c.SaveConfig(QStringLiteral("UserInfo"), QStringLiteral("UID"), txtUID->text());
-    ok = ok
-        && c.SaveConfig(QStringLiteral("AppEnv"), QStringLiteral("Toolbar"), QStringLiteral("-1"));
-    ok = ok
-        && c.SaveConfig(
-            QStringLiteral("AppEnv"), QStringLiteral("StatusBar"), QStringLiteral("-1"));
-    if (!ok) {
-        MsgBox(QStringLiteral("The settings could not be saved to:\n") + c.storeFile()
+    if (!fields().write(m_config)) {
+        MsgBox(QStringLiteral("The settings could not be saved to:\n") + m_config.storeFile()
                 + QStringLiteral("\n\nCheck that the folder exists and may be written to."),
             MsgBoxStyle::OkExclamation, AppTitle);
         return false;

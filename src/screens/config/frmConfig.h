@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class clsConfig;
+struct ConnectionSettings;
 class QLineEdit;
 class QRadioButton;
 class QLabel;
@@ -32,6 +33,8 @@ public:
 private:
     void FillDefaults();
     void ShowCurrentSettings();
+    // The settings as the fields hold them.
+    ConnectionSettings fields() const;
     void showWholePath();
     void cmdSave_Click();
     void cmdClose_Click();

@@ -125,7 +125,7 @@ void mnuFImportUndo_Click()
         return;
     bool deleteLinked = false;
     if (plan.linkedCount() > 0) {
-        const int answer = MsgBox(
+        const MsgBoxAnswer answer = MsgBox(
             QStringLiteral("%1 of these sermons have topics, illustrations or occasions now. "
                            "Delete them too?\n(No keeps them.)")
                 .arg(plan.linkedCount()),

@@ -331,7 +331,7 @@ void frmImport::cmdImport_Click()
     }
     ImportNames::Missing create = m_names.missing(m_model.rows());
     if (!create.isEmpty()) {
-        const int answer
+        const MsgBoxAnswer answer
             = MsgBox(QStringLiteral("These are not in the library yet:\n\n") + create.describe()
                     + QStringLiteral("\n\nCreate them? (No imports the sermons without them.)"),
                 MsgBoxStyle::YesNoCancelQuestion);

@@ -136,7 +136,7 @@ bool OutlineRecoveryOffer::offer(frmMain &main)
                                          : QStringLiteral("a new sermon");
         }
         const QString date = outline.written.toString(QStringLiteral("M/d/yyyy h:mm AP"));
-        const int answer = MsgBox(QStringLiteral("An unsaved outline of ") + title
+        const MsgBoxAnswer answer = MsgBox(QStringLiteral("An unsaved outline of ") + title
                 + QStringLiteral(" from ") + date + QStringLiteral(" was found. Open it?"),
             MsgBoxStyle::YesNoQuestion);
         if (answer == MsgBoxAnswer::Yes) {

@@ -39,7 +39,7 @@ void SermonPassageHistory::listSamePassage(frmSermon *screen)
         return;
     }
     if (screen->isEditing()) {
-        const int answer = AskSaveChanges(screen);
+        const MsgBoxAnswer answer = AskSaveChanges(screen);
         if (answer == MsgBoxAnswer::Cancel
             || (answer == MsgBoxAnswer::Yes && !(screen->FormCheck() && screen->FormSave()))) {
             return;

@@ -137,10 +137,8 @@ void tst_ConfigScreens::changeDatabaseSwitchesToAnotherFile()
     QVERIFY(QFile::copy(m_db->filePath(), programFile(SecondFile)));
     QVERIFY(m_db->connection().DataInit() && m_db->connection().DataOpen());
     QVERIFY(m_db->exec(QStringLiteral("UPDATE tblLocation SET strLocation = 'First Church'")));
-    if (startedOnServer) {
+    if (startedOnServer)
         m_db->connection().setOnServer(true);
-        m_db->connection().setPassThru(64);
-    }
 
     QDialog *screen = openChangeDatabase();
     QVERIFY(screen);
@@ -156,7 +154,6 @@ void tst_ConfigScreens::changeDatabaseSwitchesToAnotherFile()
     QCOMPARE(m_main->pnlUser()->text(), path);
     QCOMPARE(location(*m_db), QStringLiteral("Second Church"));
     QVERIFY(!m_db->connection().OnServer());
-    QCOMPARE(int(m_db->connection().PassThru()), 0);
     QTRY_VERIFY(!m_main->findChild<QDialog *>(QStringLiteral("frmChange")));
     QCOMPARE(GetStatusText().trimmed(), ProductName);
     m_main->runCommand(QStringLiteral("mnuFDisplay"));

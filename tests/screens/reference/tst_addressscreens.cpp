@@ -87,7 +87,7 @@ void tst_AddressScreens::defaultRecordIsRefusedAfterWarningAndConfirmation()
         (QStringList { warning, QStringLiteral("Delete the Current Record"),
             QStringLiteral("You are not allowed to delete this default record") }));
     QCOMPARE(MsgBoxScript::shownStyles(),
-        (QList<int> {
+        (QList<MsgBoxStyle> {
             MsgBoxStyle::OkExclamation, MsgBoxStyle::YesNoQuestion, MsgBoxStyle::OkOnly }));
     QCOMPARE(list->count(), entries);
     const QString table = screenName == QLatin1String("frmPreachers")
@@ -146,7 +146,7 @@ void tst_AddressScreens::deleteIsAnnouncedAndCascadesInTheDatabase()
         (QStringList { warning, QStringLiteral("Delete the Current Record"),
             QStringLiteral("Delete was successful") }));
     QCOMPARE(MsgBoxScript::shownStyles(),
-        (QList<int> {
+        (QList<MsgBoxStyle> {
             MsgBoxStyle::OkExclamation, MsgBoxStyle::YesNoQuestion, MsgBoxStyle::OkExclamation }));
     // The database removed the dependent rows; the screens only announced it.
     for (const QString &sql : emptiedCounts)
@@ -221,7 +221,7 @@ void tst_AddressScreens::missingNameMovesTheFocus()
     QTest::keyClicks(box, QStringLiteral("Boston"));
     control<QPushButton>(screen, "cmdSave")->click();
     QCOMPARE(MsgBoxScript::shown(), QStringList { message });
-    QCOMPARE(MsgBoxScript::shownStyles(), QList<int> { MsgBoxStyle::OkOnly });
+    QCOMPARE(MsgBoxScript::shownStyles(), QList<MsgBoxStyle> { MsgBoxStyle::OkOnly });
     QCOMPARE(QApplication::focusWidget()->objectName(), focusName);
     QVERIFY(control<QPushButton>(screen, "cmdSave")->isEnabled());
 }

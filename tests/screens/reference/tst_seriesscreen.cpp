@@ -160,7 +160,7 @@ void tst_SeriesScreen::defaultSeriesIsRefusedAfterWarningAndConfirmation()
     QCOMPARE(shown.at(1), QStringLiteral("Delete the Current Record"));
     QCOMPARE(shown.at(2), QStringLiteral("You are not allowed to delete this record"));
     QCOMPARE(MsgBoxScript::shownStyles(),
-        (QList<int> {
+        (QList<MsgBoxStyle> {
             MsgBoxStyle::OkExclamation, MsgBoxStyle::YesNoQuestion, MsgBoxStyle::OkOnly }));
     QCOMPARE(scalarInt(QStringLiteral("SELECT COUNT(*) FROM tblSeries WHERE lngSeriesID = 0")), 1);
     QCOMPARE(cell(1, 0), QStringLiteral("0"));

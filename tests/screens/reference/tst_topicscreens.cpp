@@ -69,7 +69,7 @@ void tst_TopicScreens::emptyTableAnsweredNoCloses()
     QVERIFY(screen);
     QTRY_VERIFY(screen.isNull());
     QCOMPARE(MsgBoxScript::shown(), QStringList { QStringLiteral("No Records, Add Some ?") });
-    QCOMPARE(MsgBoxScript::shownStyles(), QList<int> { MsgBoxStyle::YesNoQuestion });
+    QCOMPARE(MsgBoxScript::shownStyles(), QList<MsgBoxStyle> { MsgBoxStyle::YesNoQuestion });
     QCOMPARE(OpenScreenCount, qint16(0));
     QVERIFY(menuEnabled(qPrintable(command)));
 }
@@ -219,7 +219,7 @@ void tst_TopicScreens::illustrationCheck()
     // Saved by the button's own action, so that the focus is where the user left it.
     control<QPushButton>(screen, "cmdSave")->click();
     QCOMPARE(MsgBoxScript::shown(), QStringList { message });
-    QCOMPARE(MsgBoxScript::shownStyles(), QList<int> { MsgBoxStyle::OkOnly });
+    QCOMPARE(MsgBoxScript::shownStyles(), QList<MsgBoxStyle> { MsgBoxStyle::OkOnly });
     QCOMPARE(QApplication::focusWidget()->objectName(), focusName);
     QVERIFY(control<QPushButton>(screen, "cmdSave")->isEnabled());
     QCOMPARE(scalarInt(QStringLiteral("SELECT COUNT(*) FROM tblIllustr")), before);

@@ -125,7 +125,7 @@ void tst_SermonScreen::showAllListsEverySermonInBibleOrder()
     frmSermon *screen = openAll();
     QVERIFY(screen);
     QCOMPARE(MsgBoxScript::shown(), QStringList { "Number of Records found = 5" });
-    QCOMPARE(MsgBoxScript::shownStyles(), QList<int> { MsgBoxStyle::OkExclamation });
+    QCOMPARE(MsgBoxScript::shownStyles(), QList<MsgBoxStyle> { MsgBoxStyle::OkExclamation });
     QCOMPARE(screen->windowTitle(), QStringLiteral("Sermon Identification Screen"));
 
     DataGrid *grid = widget<DataGrid>(screen, "grdSermons");
@@ -461,7 +461,7 @@ void tst_SermonScreen::deleteBlanksTheRowAndStartsANewSermon()
     QCOMPARE(MsgBoxScript::shown(),
         (QStringList { "Delete the Current Record", "Delete was successful" }));
     QCOMPARE(MsgBoxScript::shownStyles(),
-        (QList<int> { MsgBoxStyle::YesNoQuestion, MsgBoxStyle::OkExclamation }));
+        (QList<MsgBoxStyle> { MsgBoxStyle::YesNoQuestion, MsgBoxStyle::OkExclamation }));
     QVERIFY(!sermonColumn(13, "lngSermonID").isValid());
     DataGrid *grid = widget<DataGrid>(screen, "grdSermons");
     QCOMPARE(grid->rows(), 7);
@@ -605,24 +605,23 @@ void tst_SermonScreen::emptyRefillLeavesNoSermonBehind()
 void tst_SermonScreen::sermonsButtonsAskAboutUnsavedEdits_data()
 {
     QTest::addColumn<QString>("from"); // the screen whose button hands the sermons over
-    QTest::addColumn<int>("answer");
+    QTest::addColumn<MsgBoxAnswer>("answer");
     QTest::addColumn<QStringList>("listed");
     QTest::addColumn<QString>("storedTitle");
     const QStringList all { "11", "12", "13", "10", "14" };
-    QTest::newRow("series, No") << "frmSeries" << int(MsgBoxAnswer::No)
-                                << QStringList { "11", "14" } << "God So Loved";
+    QTest::newRow("series, No") << "frmSeries" << MsgBoxAnswer::No << QStringList { "11", "14" }
+                                << "God So Loved";
     QTest::newRow("preacher, Yes")
-        << "frmPreachers" << int(MsgBoxAnswer::Yes) << QStringList { "12", "10" } << "Edited";
-    QTest::newRow("series, Cancel")
-        << "frmSeries" << int(MsgBoxAnswer::Cancel) << all << "God So Loved";
+        << "frmPreachers" << MsgBoxAnswer::Yes << QStringList { "12", "10" } << "Edited";
+    QTest::newRow("series, Cancel") << "frmSeries" << MsgBoxAnswer::Cancel << all << "God So Loved";
     QTest::newRow("checklist, No")
-        << "frmSelect" << int(MsgBoxAnswer::No) << QStringList { "13" } << "God So Loved";
+        << "frmSelect" << MsgBoxAnswer::No << QStringList { "13" } << "God So Loved";
 }
 
 void tst_SermonScreen::sermonsButtonsAskAboutUnsavedEdits()
 {
     QFETCH(QString, from);
-    QFETCH(int, answer);
+    QFETCH(MsgBoxAnswer, answer);
     QFETCH(QStringList, listed);
     QFETCH(QString, storedTitle);
     RegisterReferenceScreenCommands(*m_main);

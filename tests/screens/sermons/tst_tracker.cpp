@@ -231,18 +231,21 @@ void tst_Tracker::refusedInput_data()
     QTest::addColumn<QString>("date");
     QTest::addColumn<QString>("location");
     QTest::addColumn<QString>("message");
-    QTest::addColumn<int>("style");
+    QTest::addColumn<MsgBoxStyle>("style");
     QTest::addColumn<QString>("focus");
     QTest::addColumn<bool>("fieldsKept");
     QTest::newRow("not a date") << "31/31/98"
                                 << "Chapel"
-                                << "Procedural error; Please try again" << 48 << "" << false;
+                                << "Procedural error; Please try again"
+                                << MsgBoxStyle::OkExclamation << "" << false;
     QTest::newRow("no date") << ""
                              << "Chapel"
-                             << "Date Preached Must Be Filled In." << 0 << "txtDate" << true;
+                             << "Date Preached Must Be Filled In." << MsgBoxStyle::OkOnly
+                             << "txtDate" << true;
     QTest::newRow("no location") << "6/15/98"
                                  << "  "
-                                 << "Location Must Be Filled In." << 0 << "txtLocation" << true;
+                                 << "Location Must Be Filled In." << MsgBoxStyle::OkOnly
+                                 << "txtLocation" << true;
 }
 
 void tst_Tracker::refusedInput()
@@ -250,7 +253,7 @@ void tst_Tracker::refusedInput()
     QFETCH(QString, date);
     QFETCH(QString, location);
     QFETCH(QString, message);
-    QFETCH(int, style);
+    QFETCH(MsgBoxStyle, style);
     QFETCH(QString, focus);
     QFETCH(bool, fieldsKept);
     QVERIFY(openTracker(2));
@@ -259,7 +262,7 @@ void tst_Tracker::refusedInput()
     QTest::keyClicks(child<QLineEdit>("txtDate"), date);
     CHECKED_STEP(click("cmdSave"));
     QCOMPARE(MsgBoxScript::shown(), QStringList { message });
-    QCOMPARE(MsgBoxScript::shownStyles(), QList<int> { style });
+    QCOMPARE(MsgBoxScript::shownStyles(), QList<MsgBoxStyle> { style });
     QCOMPARE(
         m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM tblDateLoc WHERE lngSermonID=2")).toInt(),
         0);
@@ -277,7 +280,8 @@ void tst_Tracker::deleteRemovesTheShownOccasion()
     CHECKED_STEP(click("cmdDelete"));
     QCOMPARE(MsgBoxScript::shown(),
         (QStringList { "Delete the Current Record", "Delete was successful" }));
-    QCOMPARE(MsgBoxScript::shownStyles(), (QList<int> { 36, 48 }));
+    QCOMPARE(MsgBoxScript::shownStyles(),
+        (QList<MsgBoxStyle> { MsgBoxStyle::YesNoQuestion, MsgBoxStyle::OkExclamation }));
     // The occasion shown (key 3), not the row the list fill read last.
     QCOMPARE(m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM tblDateLoc WHERE lngDateLocID=3"))
                  .toInt(),
@@ -364,7 +368,7 @@ void tst_Tracker::engineErrorIsReportedAndTheScreenStays()
     CHECKED_STEP(click("cmdSave"));
     // The tracker's own words are the only message; the engine's are in its details.
     QCOMPARE(MsgBoxScript::shown(), QStringList { "Procedural error; Please try again" });
-    QCOMPARE(MsgBoxScript::shownStyles(), QList<int> { MsgBoxStyle::OkExclamation });
+    QCOMPARE(MsgBoxScript::shownStyles(), QList<MsgBoxStyle> { MsgBoxStyle::OkExclamation });
     QVERIFY2(MsgBoxScript::lastDetail().contains(detail, Qt::CaseInsensitive),
         qPrintable(MsgBoxScript::lastDetail()));
     // Still editing, with what was typed (entering the field selected its text).
