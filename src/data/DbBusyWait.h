@@ -26,9 +26,10 @@ class QString;
 // transaction after transaction while another copy waits out its limit (seen on a loaded
 // two-core machine). Two rules share the lock out:
 // - the longer a copy has waited, the more often it looks (retryPauseUs);
-// - a copy that had a busy answer lately lets a moment pass before it asks for the write
-//   lock again (takeWriteLock), so that a waiter can take it in between. A copy that writes
-//   alone never has a busy answer and never pauses.
+// - a copy that had a busy answer lately lets a moment pass before one in CourtesyEvery of its
+//   asks for the write lock (takeWriteLock), so that a waiter, looking every few tenths of a
+//   millisecond (driverBusyHandler), can take it in between. A copy that writes alone never
+//   has a busy answer and never pauses.
 namespace DbBusyWait {
 
 constexpr int TimeoutMs = 5000;
