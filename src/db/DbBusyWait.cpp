@@ -45,6 +45,16 @@ int jitterUs(int lowest, int highest)
 
 } // namespace
 
+int DbBusyWait::driverBusyHandler(void *, int count)
+{
+    // The sleeps average two thirds of DriverLookUs: this many of them fill the driver's wait.
+    constexpr int looks = DriverWaitMs * 1000 / (DriverLookUs * 2 / 3);
+    if (count >= looks)
+        return 0;
+    QThread::usleep(ulong(jitterUs(DriverLookUs / 3, DriverLookUs)));
+    return 1;
+}
+
 int DbBusyWait::retryPauseUs(qint64 waitedMs)
 {
     // From 1-3 ms at first down to 0.17-0.5 ms once a second has passed.
@@ -83,7 +93,12 @@ bool DbBusyWait::retry(const std::function<Attempt()> &attempt, bool mayRetry)
 
 bool DbBusyWait::takeWriteLock(QSqlQuery &query, const QString &sql)
 {
-    if (nowMs() - lastContendedMs.load() <= CourtesyWindowMs)
+    // Every CourtesyEvery-th take of a contended copy pauses: waiters look every few tenths
+    // of a millisecond, so one gap now and then from each copy lets the longest waiter in,
+    // while a pause before every take left the lock idle for most of each pause.
+    static std::atomic<int> takes { 0 };
+    if (nowMs() - lastContendedMs.load() <= CourtesyWindowMs
+        && takes.fetch_add(1) % CourtesyEvery == 0)
         QThread::usleep(ulong(jitterUs(CourtesyPauseUs / 2, CourtesyPauseUs)));
     return exec(query, &sql, true);
 }

@@ -26,9 +26,10 @@ class QString;
 // transaction after transaction while another copy waits out its limit (seen on a loaded
 // two-core machine). Two rules share the lock out:
 // - the longer a copy has waited, the more often it looks (retryPauseUs);
-// - a copy that had a busy answer lately lets a moment pass before it asks for the write
-//   lock again (takeWriteLock), so that a waiter can take it in between. A copy that writes
-//   alone never has a busy answer and never pauses.
+// - a copy that had a busy answer lately lets a moment pass before one in CourtesyEvery of its
+//   asks for the write lock (takeWriteLock), so that a waiter, looking every few tenths of a
+//   millisecond (driverBusyHandler), can take it in between. A copy that writes alone never
+//   has a busy answer and never pauses.
 namespace DbBusyWait {
 
 constexpr int TimeoutMs = 5000;
@@ -36,7 +37,19 @@ constexpr int DriverWaitMs = 20;
 // How long after a busy answer this copy keeps pausing before it asks for the write lock,
 // and how long a pause lasts at most: long enough for the longest waiter to look.
 constexpr int CourtesyWindowMs = TimeoutMs;
-constexpr int CourtesyPauseUs = 1000;
+constexpr int CourtesyPauseUs = 500;
+// A contended copy pauses before one in this many takes of the write lock.
+constexpr int CourtesyEvery = 4;
+// The sleep between the driver's looks at a lock another copy holds, at most.
+constexpr int DriverLookUs = 300;
+
+// SQLite's busy handler on every connection, in place of its own timed wait: looks again
+// after a short jittered sleep (0.1-0.3 ms) until DriverWaitMs have passed. SQLite's own
+// handler sleeps up to 10 ms between looks, so a copy pausing for courtesy would mostly
+// leave the lock free with nobody looking; looking often, a waiter takes it within the pause.
+// `count` is how many times the handler was called for this statement; returns nonzero to
+// look again.
+int driverBusyHandler(void *unused, int count);
 
 // The pause before the next look, jittered so that copies waiting together do not look in
 // step: 1-3 ms at first, shrinking to 0.17-0.5 ms after a second of waiting.

@@ -131,6 +131,7 @@ std::unique_ptr<DbDatabase> DbDatabase::openSqlite(const QString &path, bool cre
         const QVariant handle = db.driver()->handle();
         if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0) {
             database->m_sqlite = *static_cast<sqlite3 *const *>(handle.constData());
+            sqlite3_busy_handler(database->m_sqlite, &DbBusyWait::driverBusyHandler, nullptr);
             database->m_openSnapshots = std::make_shared<DbOpenSnapshots>();
         }
     }

@@ -26,6 +26,7 @@ public:
     using RecordBase::CloseRecordset;
     using RecordBase::Find;
     using RecordBase::InfoMsg;
+    using RecordBase::lastError;
     using RecordBase::MoveNext;
     using RecordBase::OpenRecordset;
     bool Check();

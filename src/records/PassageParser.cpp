@@ -1,7 +1,11 @@
 #include "PassageParser.h"
 
+#include "DbDatabase.h"
+#include "ProgramGlobals.h"
 #include "clsBibleBook.h"
+#include "clsConnect.h"
 
+#include <QHash>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -167,27 +171,47 @@ bool readNumbers(QString text, Numbers &numbers)
 
 PassageParser::PassageParser(const QList<Book> &books)
 {
+    // The usual canon's names by their keys, worked out once: a parser is made for every
+    // passage list, and the keys of 66 names for each of 66 books cost more than the parse.
+    static const QHash<QString, int> canonicalByKey = [] {
+        QHash<QString, int> keys;
+        for (int i = int(std::size(Canon)) - 1; i >= 0; --i) {
+            keys.insert(bookKey(QLatin1String(Canon[i].name)), i + 1);
+        }
+        return keys;
+    }();
+    m_books.reserve(books.size());
     for (const Book &book : books) {
         const QString key = bookKey(book.name);
-        int canonical = 0;
-        for (int i = 0; i < int(std::size(Canon)); ++i) {
-            if (bookKey(QLatin1String(Canon[i].name)) == key) {
-                canonical = i + 1;
-                break;
-            }
-        }
-        m_books.append({ book.bookID, book.name, key, canonical });
+        m_books.append({ book.bookID, book.name, key, canonicalByKey.value(key, 0) });
     }
 }
 
 QList<PassageParser::Book> PassageParser::libraryBooks()
 {
+    // The program never writes tblBibleBooks (it comes with the library), so its rows are read
+    // once per open library. Each opening gets a connection name of its own, so another
+    // library (File > Change Database), or the same one reopened, is read afresh.
+    static QString readFrom;
+    static QList<Book> read;
+    DbError error;
+    const DbDatabase *db = ProgramConnection().openDatabase(error);
+    const QString connection = db ? db->connectionName() : QString();
+    if (!connection.isEmpty() && connection == readFrom) {
+        return read;
+    }
     QList<Book> books;
     clsBibleBook reader;
     for (bool more = reader.OpenRecordset(); more; more = reader.MoveNext()) {
         books.append({ reader.BibleBookID(), reader.BibleBook() });
     }
+    const bool failed = reader.lastError().isSet();
     reader.CloseRecordset();
+    // A failed or empty read is not kept: the next parse asks again.
+    if (!books.isEmpty() && !failed) {
+        readFrom = connection;
+        read = books;
+    }
     return books;
 }
 

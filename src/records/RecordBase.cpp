@@ -44,6 +44,11 @@ bool RecordBase::copyCurrentRow(const DbSnapshot &rs)
 
 bool RecordBase::Find()
 {
+    return Find(nullptr);
+}
+
+bool RecordBase::Find(const std::function<void(const DbSnapshot &)> &sameRow)
+{
     clearLastError();
     DbError error;
     DbDatabase *db = database(error);
@@ -58,6 +63,8 @@ bool RecordBase::Find()
     if (!copyCurrentRow(*rs))
         return false;
     m_version.keep(*rs);
+    if (sameRow)
+        sameRow(*rs);
     return true;
 }
 

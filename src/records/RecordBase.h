@@ -51,6 +51,9 @@ protected:
     // The pattern's operations under their usual names. A record class offers those it has
     // with a using-declaration, or declares its own where it does more.
     bool Find();
+    // Find, handing the row it read to `sameRow` as well: a screen that shows more of the row
+    // than the properties hold reads it from the one statement.
+    bool Find(const std::function<void(const DbSnapshot &)> &sameRow);
     bool OpenRecordset();
     // OpenRecordset over another SELECT than BuildSelectSql(false): a class's narrower list for
     // one purpose. CopyFields then gets rows of that set (see keptSnapshot()).

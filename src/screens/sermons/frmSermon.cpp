@@ -185,36 +185,27 @@ void frmSermon::FormShow()
         LoadingGuard loading(this);
         // The current sermon, whoever chose it.
         m_sermon->setSermonID(m_currentSermonID);
-        if (m_sermon->Find()) {
-            const QString key = SQLLong(m_currentSermonID);
-            ui.lblSermonID->setText(key);
-            const QString sql = QStringLiteral("Select *") + QStringLiteral(" FROM tblSermons")
-                + QStringLiteral(" Where lngSermonID = ") + key;
-            DbError error;
-            DbDatabase *database = ProgramConnection().DBObject();
-            std::unique_ptr<DbSnapshot> rs
-                = database ? database->openSnapshot(sql, error) : nullptr;
-            if (!rs) {
-                ShowSystemError(error);
-            } else if (!rs->eof()) {
-                SermonFieldTransfer::showRow(ui, *rs);
-                m_outline = NullToText(rs->field(u"strOutline"));
-                SharedOutline().text = m_outline;
-
-                frmNotes *notes = frmNotes::load();
-                if (frmMain *main = frmMain::instance()) {
-                    notes->applyOutlineFont(main->outlineFontName(), main->outlineFontSize());
-                }
-                notes->setOutline(m_outline);
-
-                SermonFieldTransfer::selectChoices(ui, *rs);
-                // The notes window holds the outline now: the hand-over is emptied.
-                SharedOutline().text.clear();
-                rs->close();
-                notes->showWindow(false, false);
-                SermonPassageHistory::showHistory(ui);
-                Q_EMIT passageChanged();
+        // The row the record reads is the row the form shows: one statement for both.
+        bool shown = false;
+        const bool found = m_sermon->Find([&](const DbSnapshot &rs) {
+            ui.lblSermonID->setText(SQLLong(m_currentSermonID));
+            SermonFieldTransfer::showRow(ui, rs);
+            SermonFieldTransfer::selectChoices(ui, rs);
+            m_outline = NullToText(rs.field(u"strOutline"));
+            shown = true;
+        });
+        if (found && shown) {
+            SharedOutline().text = m_outline;
+            frmNotes *notes = frmNotes::load();
+            if (frmMain *main = frmMain::instance()) {
+                notes->applyOutlineFont(main->outlineFontName(), main->outlineFontSize());
             }
+            notes->setOutline(m_outline);
+            // The notes window holds the outline now: nothing waits in the hand-over.
+            SharedOutline().text.clear();
+            notes->showWindow(false, false);
+            SermonPassageHistory::showHistory(ui);
+            Q_EMIT passageChanged();
         }
         m_listRow = 1;
     }

@@ -37,6 +37,7 @@ private Q_SLOTS:
     void mainWindowWhileOpenAndAfterClosing();
     void emptyLibraryFindsNone();
     void listFillSendsTwoStatements();
+    void passageFillSendsTheListsStatementsOnly();
     void referenceText_data();
     void referenceText();
     void referenceRuleOnTheScreen_data();
@@ -275,6 +276,45 @@ void tst_SermonScreen::listFillSendsTwoStatements()
     QCOMPARE(widget<DataGrid>(screen, "grdSermons")->text(205, 2), QStringLiteral("O'Connor"));
     QCOMPARE(widget<DataGrid>(screen, "grdSermons")->text(206, 0), QStringLiteral("300"));
     QCOMPARE(widget<DataGrid>(screen, "grdSermons")->text(206, 2), QString());
+}
+
+// A passage list with its first sermon shown: the list query, the preachers' names, the
+// sermon's row (read once for the record and the form) and its preaching history. The book
+// names the reference is read with come from the database on the first fill of an open
+// library only.
+void tst_SermonScreen::passageFillSendsTheListsStatementsOnly()
+{
+    QVERIFY(m_db->exec(QStringLiteral(
+        "INSERT INTO tblSermons (lngSermonID, lngPreacherID, lngBibleBookID, intBeginChapter, "
+        "intBeginVerse, intEndChapter, intEndVerse, strDisplayText, lngSeriesID, strTitle) "
+        "VALUES (400, 1, 40, 5, 1, 5, 12, 'Matthew 5:1-12', 0, 'Blessed')")));
+    frmSermon *screen = openAll();
+    const QString listed
+        = QStringLiteral("Number of Records found = %1")
+              .arg(m_db->scalar(QStringLiteral(
+                                    "SELECT count(*) FROM tblSermons WHERE lngBibleBookID = 40"))
+                       .toInt());
+    for (int fill = 1; fill <= 2; ++fill) {
+        MsgBoxScript::clear();
+        StatementLog::setRecording(true);
+        StatementLog::clear();
+        screen->LoadSermonList(SermonQuery::byPassage(QStringLiteral("Matthew")));
+        const QStringList sent = StatementLog::recorded();
+        StatementLog::setRecording(false);
+        QCOMPARE(MsgBoxScript::shown(), QStringList { listed });
+        const QStringList books = sent.filter(QStringLiteral("tblBibleBooks"));
+        QCOMPARE(books.size(), fill == 1 ? 1 : 0);
+        QStringList rest = sent;
+        rest.removeAll(books.value(0));
+        QCOMPARE(rest.size(), 4);
+        QVERIFY2(rest.at(0).contains(QStringLiteral("lngBibleBookID")), qPrintable(rest.at(0)));
+        QCOMPARE(rest.at(1), QStringLiteral("Select lngPreacherID, strLastName FROM tblPreachers"));
+        QVERIFY2(rest.at(2).contains(QStringLiteral("FROM tblSermons WHERE lngSermonID=")),
+            qPrintable(rest.at(2)));
+        QVERIFY2(rest.at(3).contains(QStringLiteral("FROM tblDateLoc")), qPrintable(rest.at(3)));
+    }
+    QCOMPARE(screen->shownSermonID(), widget<DataGrid>(screen, "grdSermons")->key(1));
+    QVERIFY(!widget<QLineEdit>(screen, "txtTitle")->text().isEmpty());
 }
 
 void tst_SermonScreen::referenceText_data()
