@@ -167,6 +167,90 @@ bool readNumbers(QString text, Numbers &numbers)
     return true;
 }
 
+// Splits one part of a reference into its book ("1 Cor", or empty when the part continues
+// the book before it) and its numbers ("13:4-7"): the book is everything before the first
+// digit that is not a book's own number.
+void splitBookAndNumbers(const QString &part, QString &bookText, QString &numberText)
+{
+    qsizetype i = 0;
+    while (i < part.size() && i < 1 && part.at(i).isDigit()) {
+        ++i;
+    }
+    qsizetype afterNumber = i;
+    while (afterNumber < part.size()
+        && (part.at(afterNumber).isSpace() || part.at(afterNumber) == QLatin1Char('.'))) {
+        ++afterNumber;
+    }
+    if (i > 0 && !(afterNumber < part.size() && part.at(afterNumber).isLetter())) {
+        i = 0; // "3:16" or "8": numbers only
+    }
+    while (i < part.size() && !part.at(i).isDigit()) {
+        ++i;
+    }
+    bookText = part.left(i).trimmed();
+    numberText = part.mid(i).trimmed();
+}
+
+// The range the numbers name. After "," a part of verses only continues the chapter before it
+// (versesOfLastChapter).
+void placeRange(
+    const Numbers &numbers, bool versesOfLastChapter, int lastChapter, BiblePassage &passage)
+{
+    const QList<int> &n = numbers.values;
+    const int end = BiblePassage::ChapterEnd;
+    if (versesOfLastChapter) {
+        // "8", "8-10", "8-9:2"
+        passage.from = { lastChapter, n[0] };
+        if (!numbers.hasEnd) {
+            passage.to = passage.from;
+        } else if (numbers.endHasVerse) {
+            passage.to = { n[1], n[2] };
+        } else {
+            passage.to = { lastChapter, n[1] };
+        }
+    } else if (numbers.chapterVerse) {
+        // "3:16", "3:16-21", "3:16-4:2"
+        passage.from = { n[0], n[1] };
+        if (!numbers.hasEnd) {
+            passage.to = passage.from;
+        } else if (numbers.endHasVerse) {
+            passage.to = { n[2], n[3] };
+        } else {
+            passage.to = { n[0], n[2] };
+        }
+    } else {
+        // "3", "1-3", "3-4:2"
+        passage.from = { n[0], 0 };
+        if (!numbers.hasEnd) {
+            passage.to = { n[0], end };
+        } else if (numbers.endHasVerse) {
+            passage.to = { n[1], n[2] };
+        } else {
+            passage.to = { n[1], end };
+        }
+    }
+}
+
+// What is wrong with a range as placed, or nothing.
+QString rangeProblem(const QString &part, const BiblePassage &passage, const Numbers &numbers,
+    bool versesOfLastChapter)
+{
+    for (const BiblePassage::Place &place : { passage.from, passage.to }) {
+        if (place.chapter == 0) {
+            return quoted(part) + QStringLiteral(": a chapter cannot be 0");
+        }
+    }
+    if ((passage.from.verse == 0 && (numbers.chapterVerse || versesOfLastChapter))
+        || (passage.to.verse == 0
+            && (numbers.endHasVerse || versesOfLastChapter || numbers.chapterVerse))) {
+        return quoted(part) + QStringLiteral(": a verse cannot be 0");
+    }
+    if (passage.to < passage.from) {
+        return quoted(part) + QStringLiteral(": the end comes before the beginning");
+    }
+    return QString();
+}
+
 } // namespace
 
 PassageParser::PassageParser(const QList<Book> &books)
@@ -292,42 +376,19 @@ PassageParser::Result PassageParser::parse(const QString &text) const
         }
         const QString notAReference = quoted(part) + QStringLiteral(" is not a reference");
 
-        // The book: everything before the first digit that is not a book's own number.
-        qsizetype i = 0;
-        while (i < part.size() && i < 1 && part.at(i).isDigit()) {
-            ++i;
-        }
-        qsizetype afterNumber = i;
-        while (afterNumber < part.size()
-            && (part.at(afterNumber).isSpace() || part.at(afterNumber) == QLatin1Char('.'))) {
-            ++afterNumber;
-        }
-        if (i > 0 && !(afterNumber < part.size() && part.at(afterNumber).isLetter())) {
-            i = 0; // "3:16" or "8": numbers only
-        }
-        while (i < part.size() && !part.at(i).isDigit()) {
-            ++i;
-        }
-        const QString bookText = part.left(i).trimmed();
-        const QString numberText = part.mid(i).trimmed();
+        QString bookText;
+        QString numberText;
+        splitBookAndNumbers(part, bookText, numberText);
+        // A part without a book continues the book before it; a book needs a letter.
         const bool continues = bookText.isEmpty();
-        if (continues) {
-            if (!book) {
-                result.message = notAReference;
-                return result;
-            }
-        } else {
-            if (std::none_of(
-                    bookText.begin(), bookText.end(), [](QChar c) { return c.isLetter(); })) {
-                result.message = notAReference;
-                return result;
-            }
-            QString message;
-            book = findBook(bookText, &message);
-            if (!book) {
-                result.message = message;
-                return result;
-            }
+        if (continues ? !book : std::none_of(bookText.begin(), bookText.end(), [](QChar c) {
+                return c.isLetter();
+            })) {
+            result.message = notAReference;
+            return result;
+        }
+        if (!continues && !(book = findBook(bookText, &result.message))) {
+            return result;
         }
 
         BiblePassage passage;
@@ -345,61 +406,15 @@ PassageParser::Result PassageParser::parse(const QString &text) const
             result.message = notAReference;
             return result;
         }
-        const QList<int> &n = numbers.values;
-        // After "," a part of verses only continues the chapter before it.
         const bool versesOfLastChapter = continues && before == QLatin1Char(',')
             && lastEndedWithVerse && !numbers.chapterVerse;
-        using Place = BiblePassage::Place;
-        const int end = BiblePassage::ChapterEnd;
-        if (versesOfLastChapter) {
-            // "8", "8-10", "8-9:2"
-            passage.from = { lastChapter, n[0] };
-            if (!numbers.hasEnd) {
-                passage.to = passage.from;
-            } else if (numbers.endHasVerse) {
-                passage.to = { n[1], n[2] };
-            } else {
-                passage.to = { lastChapter, n[1] };
-            }
-        } else if (numbers.chapterVerse) {
-            // "3:16", "3:16-21", "3:16-4:2"
-            passage.from = { n[0], n[1] };
-            if (!numbers.hasEnd) {
-                passage.to = passage.from;
-            } else if (numbers.endHasVerse) {
-                passage.to = { n[2], n[3] };
-            } else {
-                passage.to = { n[0], n[2] };
-            }
-        } else {
-            // "3", "1-3", "3-4:2"
-            passage.from = { n[0], 0 };
-            if (!numbers.hasEnd) {
-                passage.to = { n[0], end };
-            } else if (numbers.endHasVerse) {
-                passage.to = { n[1], n[2] };
-            } else {
-                passage.to = { n[1], end };
-            }
-        }
-        for (const Place &place : { passage.from, passage.to }) {
-            if (place.chapter == 0) {
-                result.message = quoted(part) + QStringLiteral(": a chapter cannot be 0");
-                return result;
-            }
-        }
-        if ((passage.from.verse == 0 && (numbers.chapterVerse || versesOfLastChapter))
-            || (passage.to.verse == 0
-                && (numbers.endHasVerse || versesOfLastChapter || numbers.chapterVerse))) {
-            result.message = quoted(part) + QStringLiteral(": a verse cannot be 0");
-            return result;
-        }
-        if (passage.to < passage.from) {
-            result.message = quoted(part) + QStringLiteral(": the end comes before the beginning");
+        placeRange(numbers, versesOfLastChapter, lastChapter, passage);
+        result.message = rangeProblem(part, passage, numbers, versesOfLastChapter);
+        if (!result.message.isEmpty()) {
             return result;
         }
         lastChapter = passage.to.chapter;
-        lastEndedWithVerse = passage.to.verse != end;
+        lastEndedWithVerse = passage.to.verse != BiblePassage::ChapterEnd;
         result.passages.append(passage);
     }
     if (result.passages.isEmpty()) {

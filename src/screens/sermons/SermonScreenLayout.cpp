@@ -58,7 +58,10 @@ void narrow(QLineEdit *box)
 
 } // namespace
 
-void SermonScreenLayout::build(QWidget *screen, SermonScreenWidgets &w)
+namespace {
+
+// The list, the choices and the fields of one sermon.
+void createFields(QWidget *screen, SermonScreenWidgets &w)
 {
     w.grdSermons = new DataGrid(screen);
     w.grdSermons->setObjectName(QStringLiteral("grdSermons"));
@@ -93,7 +96,11 @@ void SermonScreenLayout::build(QWidget *screen, SermonScreenWidgets &w)
     w.lblSermonID->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     w.lblSermonID->setMinimumWidth(w.lblSermonID->fontMetrics().averageCharWidth() * 8);
     w.lblSermonID->setTextFormat(Qt::PlainText);
+}
 
+// The buttons and the preaching-history line.
+void createButtons(QWidget *screen, SermonScreenWidgets &w)
+{
     w.cmdSave = button("cmdSave", QStringLiteral("&Save"), screen);
     w.cmdNew = button("cmdNew", QStringLiteral("&New"), screen);
     w.cmdDelete = button("cmdDelete", QStringLiteral("&Delete"), screen);
@@ -111,7 +118,10 @@ void SermonScreenLayout::build(QWidget *screen, SermonScreenWidgets &w)
     w.lblHistory->setTextFormat(Qt::PlainText);
     // A long place name must not widen the screen: the line takes the width it is given.
     w.lblHistory->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+}
 
+void layOutReference(SermonScreenWidgets &w)
+{
     // The reference frame: the book, the chapter/verse pairs under their headings, the text.
     auto *reference = new QGridLayout(w.fraReference);
     reference->addWidget(w.cboBibleBook, 1, 0);
@@ -125,7 +135,10 @@ void SermonScreenLayout::build(QWidget *screen, SermonScreenWidgets &w)
     reference->addWidget(w.txtEndV, 2, 3);
     reference->addWidget(w.txtReference, 1, 4, 1, 1);
     reference->setColumnStretch(4, 1);
+}
 
+QGridLayout *layOutFields(QWidget *screen, SermonScreenWidgets &w)
+{
     w.lblPreacher = label(QStringLiteral("Preacher:"), w.cboPreacher, screen, "lblPreacher");
     w.lblSeries = label(QStringLiteral("Series ID:"), w.cboSeries, screen, "lblSeries");
     for (QLabel *clickable : { w.lblPreacher, w.lblSeries }) {
@@ -160,6 +173,11 @@ void SermonScreenLayout::build(QWidget *screen, SermonScreenWidgets &w)
     fields->setColumnStretch(1, 1);
     fields->setColumnStretch(3, 1);
 
+    return fields;
+}
+
+QHBoxLayout *buttonRow(SermonScreenWidgets &w)
+{
     auto *buttons = new QHBoxLayout;
     for (QPushButton *b : { w.cmdTrack, w.cmdIllustr, w.cmdTopics, w.cmdOutline }) {
         buttons->addWidget(b);
@@ -169,11 +187,11 @@ void SermonScreenLayout::build(QWidget *screen, SermonScreenWidgets &w)
         buttons->addWidget(b);
     }
 
-    auto *layout = new QVBoxLayout(screen);
-    layout->addWidget(w.grdSermons, 1);
-    layout->addLayout(fields);
-    layout->addLayout(buttons);
+    return buttons;
+}
 
+void setTabOrder(const SermonScreenWidgets &w)
+{
     const QList<QWidget *> order = { w.grdSermons, w.cboPreacher, w.cboType, w.cboSeries,
         w.cboBibleBook, w.txtBegC, w.txtBegV, w.txtEndC, w.txtEndV, w.txtReference, w.txtTitle,
         w.txtBigIdea, w.txtLocation, w.txtDatePreached, w.cmdSave, w.cmdNew, w.cmdDelete,
@@ -181,4 +199,19 @@ void SermonScreenLayout::build(QWidget *screen, SermonScreenWidgets &w)
     for (qsizetype i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }
+}
+
+} // namespace
+
+void SermonScreenLayout::build(QWidget *screen, SermonScreenWidgets &w)
+{
+    createFields(screen, w);
+    createButtons(screen, w);
+    layOutReference(w);
+    auto *layout = new QVBoxLayout(screen);
+    layout->addWidget(w.grdSermons, 1);
+    layout->addLayout(layOutFields(screen, w));
+    layout->addLayout(buttonRow(w));
+
+    setTabOrder(w);
 }
