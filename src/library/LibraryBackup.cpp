@@ -1,5 +1,6 @@
 #include "LibraryBackup.h"
 
+#include "LibraryLogging.h"
 #include "SqliteFile.h"
 #include "UserDataFolder.h"
 
@@ -191,9 +192,13 @@ bool LibraryBackup::copyDatabase(const QString &source, const QString &target, Q
     return true;
 }
 
-LibraryBackup::Outcome LibraryBackup::backUp(const QString &libraryPath, const QString &folder,
-    const QDateTime &now, const BackupRotation::Policy &policy, const CopyProgress &progress)
+namespace {
+
+LibraryBackup::Outcome backUpUnlogged(const QString &libraryPath, const QString &folder,
+    const QDateTime &now, const BackupRotation::Policy &policy,
+    const LibraryBackup::CopyProgress &progress)
 {
+    using namespace LibraryBackup;
     Outcome outcome;
     if (!makePrivateFolder(folder, outcome.message))
         return outcome;
@@ -251,6 +256,19 @@ LibraryBackup::Outcome LibraryBackup::backUp(const QString &libraryPath, const Q
     for (const QString &name : BackupRotation::namesToDelete(names, library, policy)) {
         if (QFile::remove(folder + QLatin1Char('/') + name))
             outcome.removed.append(name);
+    }
+    return outcome;
+}
+
+} // namespace
+
+LibraryBackup::Outcome LibraryBackup::backUp(const QString &libraryPath, const QString &folder,
+    const QDateTime &now, const BackupRotation::Policy &policy, const CopyProgress &progress)
+{
+    Outcome outcome = backUpUnlogged(libraryPath, folder, now, policy, progress);
+    if (!outcome.ok && !outcome.cancelled) {
+        qCWarning(lcLibrary) << "backup of" << libraryPath << "into" << folder
+                             << "failed:" << outcome.message;
     }
     return outcome;
 }

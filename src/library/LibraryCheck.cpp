@@ -1,5 +1,6 @@
 #include "LibraryCheck.h"
 
+#include "LibraryLogging.h"
 #include "SqliteFile.h"
 
 #include <algorithm>
@@ -207,6 +208,7 @@ LibraryCheck::Report LibraryCheck::run(const QString &libraryPath)
                        << QString();
     SqliteFile file;
     if (!file.open(libraryPath, SqliteFile::Mode::ReadOnly)) {
+        qCWarning(lcLibrary) << "check could not open" << libraryPath << ":" << file.lastError();
         found.add(QStringLiteral("The library file cannot be opened"), {},
             QStringLiteral("Make sure the file is there and readable, or restore it from a "
                            "backup (File > Restore from Backup...)."),

@@ -2,6 +2,7 @@
 
 #include "DbDatabase.h"
 #include "DbSnapshot.h"
+#include "LibraryLogging.h"
 #include "LibraryRows.h"
 #include "LibraryTables.h"
 #include "TableDigest.h"
@@ -63,6 +64,7 @@ bool LibraryCopy::fail(const QString &what)
     m_message = what;
     if (m_error.isSet())
         m_message += QStringLiteral(": error %1: %2").arg(m_error.number).arg(m_error.driverText);
+    qCWarning(lcLibrary) << "library copy failed:" << m_message;
     return false;
 }
 

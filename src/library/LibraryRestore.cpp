@@ -1,6 +1,7 @@
 #include "LibraryRestore.h"
 
 #include "LibraryBackup.h"
+#include "LibraryLogging.h"
 #include "SqliteFile.h"
 
 #include <QCoreApplication>
@@ -27,9 +28,12 @@ bool LibraryRestore::verify(const QString &backupPath, QString &problem)
     return true;
 }
 
-LibraryRestore::Outcome LibraryRestore::restore(const QString &backupPath,
-    const QString &libraryPath, const QDateTime &now, const LibraryBackup::CopyProgress &progress)
+namespace {
+
+LibraryRestore::Outcome restoreUnlogged(const QString &backupPath, const QString &libraryPath,
+    const QDateTime &now, const LibraryBackup::CopyProgress &progress)
 {
+    using namespace LibraryRestore;
     Outcome outcome;
     QString problem;
     if (!verify(backupPath, problem)) {
@@ -100,5 +104,18 @@ LibraryRestore::Outcome LibraryRestore::restore(const QString &backupPath,
     }
     LibraryBackup::syncPath(folder);
     outcome.ok = true;
+    return outcome;
+}
+
+} // namespace
+
+LibraryRestore::Outcome LibraryRestore::restore(const QString &backupPath,
+    const QString &libraryPath, const QDateTime &now, const LibraryBackup::CopyProgress &progress)
+{
+    Outcome outcome = restoreUnlogged(backupPath, libraryPath, now, progress);
+    if (!outcome.ok && !outcome.cancelled) {
+        qCWarning(lcLibrary) << "restore of" << libraryPath << "from" << backupPath
+                             << "failed:" << outcome.message;
+    }
     return outcome;
 }
