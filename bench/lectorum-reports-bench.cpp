@@ -5,7 +5,7 @@
 // The rows both sides return are compared. Prints figures; it never fails on timing.
 //
 //   lectorum-reports-bench [--size 100000] [--engines sqlite,postgres] [--repeat 7]
-//                          [--data DIR] [--steps WORDS]
+//                          [--data DIR] [--steps WORDS] [--print-sql]
 //
 // PostgreSQL needs LECTORUM_TEST_PG_DSN (tools/bench.sh --reports starts a private server).
 
@@ -17,6 +17,7 @@
 #include "ProgramGlobals.h"
 #include "ReportQueries.h"
 #include "SqlLiterals.h"
+#include "StatementLog.h"
 #include "clsConnect.h"
 
 #include <QApplication>
@@ -32,6 +33,8 @@ namespace {
 
 int g_repeat = 7;
 QStringList g_steps;
+// Print the statements the product sent (to read their plans).
+bool g_printSql = false;
 
 // The book of the chapter view and the year of "Not Preached Since".
 constexpr qint32 ChapterBook = 45; // Romans
@@ -122,6 +125,14 @@ void compare(const QString &name, const std::function<QStringList()> &product,
         }
     }
     printSeriesRow(name, productSeries, &baselineSeries, rowVerdict(productRows, baselineRows));
+    if (g_printSql) {
+        StatementLog::clear();
+        StatementLog::setRecording(true);
+        product();
+        StatementLog::setRecording(false);
+        for (const QString &sql : StatementLog::recorded())
+            printNote(QStringLiteral("sql: ") + sql);
+    }
 }
 
 // The plain queries' building blocks: every time a sermon was preached, its own date and its
@@ -376,7 +387,10 @@ int main(int argc, char *argv[])
     parser.addOption({ QStringLiteral("steps"),
         QStringLiteral("Only the steps whose names hold one of these words."),
         QStringLiteral("list") });
+    parser.addOption({ QStringLiteral("print-sql"),
+        QStringLiteral("Print the statements of each report (to read their plans).") });
     parser.process(app);
+    g_printSql = parser.isSet(QStringLiteral("print-sql"));
     g_repeat = std::max(1, parser.value(QStringLiteral("repeat")).toInt());
     if (parser.isSet(QStringLiteral("steps")))
         g_steps = parser.value(QStringLiteral("steps")).split(QLatin1Char(','), Qt::SkipEmptyParts);

@@ -108,6 +108,10 @@ CREATE TABLE tblSermons (
 CREATE INDEX SermonBibleOrder ON tblSermons (lngBibleBookID, intBeginChapter, intBeginVerse);
 CREATE INDEX SermonPreacher ON tblSermons (lngPreacherID);
 CREATE INDEX SermonSeries ON tblSermons (lngSeriesID);
+-- The reports read only these columns of every sermon: from this index they need not read
+-- the rows themselves (outlines of several kilobytes) in book order.
+CREATE INDEX SermonReport ON tblSermons (lngBibleBookID, dtDatePreached, intBeginChapter,
+    intEndChapter, lngPreacherID, lngTypeID, lngSeriesID, strLocation);
 CREATE INDEX SeriesPublisher ON tblSeries (lngPublisherID);
 
 CREATE TABLE tblTopics (

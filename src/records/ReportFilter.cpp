@@ -62,6 +62,11 @@ QString ReportFilter::occasionsCte(const DbDatabase &db, const QString &sermonCo
         + QStringLiteral(" FROM tblDateLoc d JOIN tblSermons s ON s.lngSermonID = d.lngSermonID "
                          "WHERE d.dtDatePreached IS NOT NULL AND ")
         + sermons;
+    // SQLite would otherwise merge the day number's expression into every place that reads
+    // dn (the filter, the grouping, the output) and parse each date several times; a LIMIT
+    // keeps the union a subquery of its own, so each date is parsed once. PostgreSQL
+    // computes it once either way, and a fence there would cost it its parallel scan.
+    const QString once = db.isPostgres() ? QString() : QStringLiteral(" LIMIT -1 OFFSET 0");
     return QStringLiteral("occ AS (SELECT * FROM (") + own + QStringLiteral(" UNION ALL ") + further
-        + QStringLiteral(") a WHERE ") + occasionConditions() + QLatin1Char(')');
+        + once + QStringLiteral(") a WHERE ") + occasionConditions() + QLatin1Char(')');
 }

@@ -11,9 +11,9 @@ class DbDatabase;
 class LibraryGenerator
 {
 public:
-    // Bumped whenever the generated text changes, so kept libraries of an older text are
-    // never measured as if they were the new one.
-    static constexpr int Version = 3;
+    // Bumped whenever the generated text or the schema's indexes change, so kept libraries of
+    // an older make are never measured as if they were the new one.
+    static constexpr int Version = 4;
     // Words a text search can look for: every outline uses the common words many times; the
     // rare word stands near the end of about one outline in a thousand; the absent word is in
     // no outline.
