@@ -239,8 +239,7 @@ void benchReports(DbDatabase &db, QList<ReportQueries::Cell> &coverageCells)
                                "MIN(t.dt), MAX(t.dt) FROM (SELECT 0 AS kind, lngTopicID AS item, "
                                "lngSermonID AS sid FROM tblSermonTopics UNION ALL SELECT 1, "
                                "lngIllustrID, lngSermonID FROM tblSermonIllustr) k LEFT JOIN ")
-                    + plain.times()
-                    + QStringLiteral(" ON t.sid = k.sid GROUP BY k.kind, k.item"),
+                    + plain.times() + QStringLiteral(" ON t.sid = k.sid GROUP BY k.kind, k.item"),
                 { 4, 5 });
         });
     for (const int since : { 0, SinceYear }) {
@@ -320,14 +319,15 @@ void benchHeatMap(DbDatabase &db, const QList<ReportQueries::Cell> &cells)
                         Qt::AlignCenter, QString::number(years.at(c)));
                 for (qsizetype r = 0; r < rows.size(); ++r) {
                     const int top = 20 + int(r) * cellHeight;
-                    painter.drawText(QRect(0, top, left, cellHeight), Qt::AlignLeft, rows.at(r).label);
+                    painter.drawText(
+                        QRect(0, top, left, cellHeight), Qt::AlignLeft, rows.at(r).label);
                     for (qsizetype c = 0; c < years.size(); ++c) {
                         const QRect cell(left + int(c) * cellWidth, top, cellWidth, cellHeight);
                         painter.fillRect(cell, QColor(120, 160, 255));
                         painter.drawRect(cell);
                         painter.drawText(cell, Qt::AlignCenter,
-                            QString::number(counts.value(CoverageHeatMap::cellKey(
-                                rows.at(r).key, years.at(c)))));
+                            QString::number(counts.value(
+                                CoverageHeatMap::cellKey(rows.at(r).key, years.at(c)))));
                     }
                 }
             });
@@ -346,8 +346,8 @@ void benchLibrary(const TargetDatabase &target, int size, bool drawMap)
     setProgramConnection(&connection);
     DbDatabase &db = *connection.DBObject();
     auto count = [&db](const char *table) {
-        return NullToLong(
-            BenchLibrary::scalar(db, QStringLiteral("SELECT count(*) FROM ") + QLatin1String(table)));
+        return NullToLong(BenchLibrary::scalar(
+            db, QStringLiteral("SELECT count(*) FROM ") + QLatin1String(table)));
     };
     printFigureHeading(QStringLiteral("%1, %2 sermons, %3 further occasions, %4 topic and %5 "
                                       "illustration links; each step %6 times, median "
@@ -403,7 +403,8 @@ int main(int argc, char *argv[])
         "GROUP BY counting the same thing (plain QPainter calls); ratio = product / baseline median;\n"
         "rows = whether both returned the same rows.\n");
     bool drawMap = true;
-    for (const QString &engineText : parser.value(QStringLiteral("engines")).split(QLatin1Char(','))) {
+    for (const QString &engineText :
+        parser.value(QStringLiteral("engines")).split(QLatin1Char(','))) {
         const QString engine = engineText.trimmed();
         TargetDatabase target;
         if (!BenchLibrary::prepare(engine, size, parser.value(QStringLiteral("data")), target)) {

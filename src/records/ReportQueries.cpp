@@ -84,14 +84,18 @@ bool ReportQueries::chapters(
     cells.clear();
     return run(
         [&](const DbDatabase &db) -> QString {
-            // Chapter 0 is the row of the references to the whole book.
-            return QStringLiteral("WITH RECURSIVE ch(n) AS (SELECT 0 UNION ALL SELECT n + 1 FROM "
+            // Chapter 0 is the row of the references to the whole book. Most references lie
+            // within one chapter and count there directly; only those across chapters are
+            // spread over the chapters they touch.
+            return QStringLiteral("WITH RECURSIVE ch(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM "
                                   "ch WHERE n < ")
                 + SQLLong(MostChapters) + QStringLiteral("), ")
                 + filter.occasionsCte(db, bookIs(bookID))
-                + QStringLiteral(" SELECT ch.n, dn / 10000, ") + countSql(filter)
-                + QStringLiteral(" FROM occ JOIN ch ON ch.n BETWEEN occ.bc AND occ.ec "
-                                 "GROUP BY ch.n, dn / 10000 ORDER BY 1, 2");
+                + QStringLiteral(", x AS (SELECT bc AS n, dn, sid FROM occ WHERE bc = ec UNION "
+                                 "ALL SELECT ch.n, occ.dn, occ.sid FROM occ JOIN ch ON ch.n "
+                                 "BETWEEN occ.bc AND occ.ec WHERE occ.bc < occ.ec) SELECT n, "
+                                 "dn / 10000, ")
+                + countSql(filter) + QStringLiteral(" FROM x GROUP BY n, dn / 10000 ORDER BY 1, 2");
         },
         [&](const DbSnapshot &rs) {
             cells.append(

@@ -220,9 +220,8 @@ bool LibraryGenerator::generate(int sermonCount, DbError &error)
                         .arg(firstIllustration + i)
                         .arg(SQLText(QStringLiteral("Story %1 of ").arg(i) + words(history, 2)),
                             SQLText(words(history, 40))));
-    if (!insertBatch(
-            QStringLiteral(
-                "INSERT INTO tblIllustr (lngIllustrID, strName, strIllustration) VALUES "),
+    if (!insertBatch(QStringLiteral(
+                         "INSERT INTO tblIllustr (lngIllustrID, strName, strIllustration) VALUES "),
             rows, error))
         return fail();
 
@@ -277,16 +276,17 @@ bool LibraryGenerator::generate(int sermonCount, DbError &error)
             const QDate date = preached.addDays(7 * (1 + history.bounded(400)));
             const int chapel = history.bounded(20);
             if (date <= QDate(2025, 6, 29))
-                occasions.append(QStringLiteral("(%1, %2, %3, %4)")
-                                     .arg(nextOccasion++)
-                                     .arg(key)
-                                     .arg(SQLDate(date),
-                                         SQLText(QStringLiteral("Chapel %1").arg(chapel))));
+                occasions.append(
+                    QStringLiteral("(%1, %2, %3, %4)")
+                        .arg(nextOccasion++)
+                        .arg(key)
+                        .arg(SQLDate(date), SQLText(QStringLiteral("Chapel %1").arg(chapel))));
         }
         if (history.bounded(3) == 0)
-            illustrationLinks.append(QStringLiteral("(%1, %2)")
-                                         .arg(key)
-                                         .arg(firstIllustration + history.bounded(illustrationCount)));
+            illustrationLinks.append(
+                QStringLiteral("(%1, %2)")
+                    .arg(key)
+                    .arg(firstIllustration + history.bounded(illustrationCount)));
         if (sermons.size() == 50) {
             if (!insertBatches(sermonHead, sermons, linkHead, links, occasionHead, occasions,
                     illustrationHead, illustrationLinks, error))
