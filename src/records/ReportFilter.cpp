@@ -36,8 +36,14 @@ QString ReportFilter::occasionConditions() const
     return conditions.join(QStringLiteral(" AND "));
 }
 
-QString ReportFilter::occasionsCte(const DbDatabase &db, const QString &sermonCondition) const
+QString ReportFilter::occasionsCte(
+    const DbDatabase &db, const QString &sermonCondition, Places places) const
 {
+    const bool readPlaces = places == Places::Read || !location.trimmed().isEmpty();
+    auto place = [readPlaces](const char *alias) {
+        return readPlaces ? QLatin1String(alias) + QStringLiteral(".strLocation")
+                          : QStringLiteral("CAST(NULL AS VARCHAR(1))");
+    };
     const QString sermons = sermonCondition.isEmpty()
         ? sermonConditions()
         : sermonConditions() + QStringLiteral(" AND ") + sermonCondition;
@@ -53,11 +59,11 @@ QString ReportFilter::occasionsCte(const DbDatabase &db, const QString &sermonCo
         + QStringLiteral(" AS bc, ") + ec
         + QStringLiteral(" AS ec, s.lngPreacherID AS preacher, s.lngTypeID AS stype");
     const QString own = QStringLiteral("SELECT s.lngSermonID AS sid, -s.lngSermonID AS occid, ")
-        + db.dayNumberSql(QStringLiteral("s.dtDatePreached"))
-        + QStringLiteral(" AS dn, s.strLocation AS place") + sermonColumns
+        + db.dayNumberSql(QStringLiteral("s.dtDatePreached")) + QStringLiteral(" AS dn, ")
+        + place("s") + QStringLiteral(" AS place") + sermonColumns
         + QStringLiteral(" FROM tblSermons s WHERE s.dtDatePreached IS NOT NULL AND ") + sermons;
     const QString further = QStringLiteral("SELECT s.lngSermonID, d.lngDateLocID, ")
-        + db.dayNumberSql(QStringLiteral("d.dtDatePreached")) + QStringLiteral(", d.strLocation")
+        + db.dayNumberSql(QStringLiteral("d.dtDatePreached")) + QStringLiteral(", ") + place("d")
         + sermonColumns
         + QStringLiteral(" FROM tblDateLoc d JOIN tblSermons s ON s.lngSermonID = d.lngSermonID "
                          "WHERE d.dtDatePreached IS NOT NULL AND ")

@@ -67,7 +67,7 @@ bool ReportQueries::coverage(const ReportFilter &filter, QList<Cell> &cells, DbE
     cells.clear();
     return run(
         [&](const DbDatabase &db) -> QString {
-            return QStringLiteral("WITH ") + filter.occasionsCte(db)
+            return QStringLiteral("WITH ") + filter.occasionsCte(db, {}, ReportFilter::Places::Skip)
                 + QStringLiteral(" SELECT book, dn / 10000, ") + countSql(filter)
                 + QStringLiteral(" FROM occ GROUP BY book, dn / 10000 ORDER BY 1, 2");
         },
@@ -90,7 +90,7 @@ bool ReportQueries::chapters(
             return QStringLiteral("WITH RECURSIVE ch(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM "
                                   "ch WHERE n < ")
                 + SQLLong(MostChapters) + QStringLiteral("), ")
-                + filter.occasionsCte(db, bookIs(bookID))
+                + filter.occasionsCte(db, bookIs(bookID), ReportFilter::Places::Skip)
                 + QStringLiteral(", x AS (SELECT bc AS n, dn, sid FROM occ WHERE bc = ec UNION "
                                  "ALL SELECT ch.n, occ.dn, occ.sid FROM occ JOIN ch ON ch.n "
                                  "BETWEEN occ.bc AND occ.ec WHERE occ.bc < occ.ec) SELECT n, "
@@ -116,7 +116,7 @@ bool ReportQueries::perYear(
                                  "ON p.lngPreacherID = g.k")
                 : QStringLiteral("t.strTypeDesc, '' FROM g LEFT JOIN tblType t ON t.lngTypeID "
                                  "= g.k");
-            return QStringLiteral("WITH ") + filter.occasionsCte(db)
+            return QStringLiteral("WITH ") + filter.occasionsCte(db, {}, ReportFilter::Places::Skip)
                 + QStringLiteral(", g AS (SELECT dn / 10000 AS yr, ")
                 + (byPreacher ? QStringLiteral("preacher") : QStringLiteral("stype"))
                 + QStringLiteral(" AS k, ") + countSql(filter)
