@@ -4,7 +4,7 @@
 // coverage heat map's drawing beside plain QPainter calls drawing as many cells and texts.
 // The rows both sides return are compared. Prints figures; it never fails on timing.
 //
-//   lectorum-reports-bench [--size 100000] [--engines sqlite,postgres] [--repeat 7]
+//   lectorum-reports-bench [--size 100000] [--engines sqlite,postgres] [--repeat 5]
 //                          [--data DIR] [--steps WORDS] [--print-sql]
 //
 // PostgreSQL needs LECTORUM_TEST_PG_DSN (tools/bench.sh --reports starts a private server).
@@ -31,7 +31,7 @@
 
 namespace {
 
-int g_repeat = 7;
+int g_repeat = 5;
 QStringList g_steps;
 // Print the statements the product sent (to read their plans).
 bool g_printSql = false;
@@ -383,7 +383,7 @@ int main(int argc, char *argv[])
         QStringLiteral("Folder for the generated libraries."), QStringLiteral("dir"),
         QCoreApplication::applicationDirPath() + QStringLiteral("/../bench-data") });
     parser.addOption({ QStringLiteral("repeat"), QStringLiteral("Times each step runs."),
-        QStringLiteral("n"), QStringLiteral("7") });
+        QStringLiteral("n"), QStringLiteral("5") });
     parser.addOption({ QStringLiteral("steps"),
         QStringLiteral("Only the steps whose names hold one of these words."),
         QStringLiteral("list") });
