@@ -7,6 +7,7 @@
 #   tools/bench.sh --sizes 1000,10000   # options go to lectorum-bench
 #   tools/bench.sh --copy [N]           # lectorum-mkdb --copy: N sermons (100,000) file ->
 #                                       # PostgreSQL -> file, time and peak memory each way
+#   tools/bench.sh --reports [OPTIONS]  # the reports (lectorum-reports-bench) on 100,000 sermons
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
@@ -51,6 +52,11 @@ if [ "${1:-}" = "--copy" ]; then
     rm -f "$back"
     copy "$server" "$back"
     pg "DROP DATABASE $db"
+    exit 0
+fi
+if [ "${1:-}" = "--reports" ]; then
+    shift
+    build/bin/lectorum-reports-bench "$@"
     exit 0
 fi
 build/bin/lectorum-bench "$@"

@@ -36,8 +36,14 @@ QString ReportFilter::occasionConditions() const
     return conditions.join(QStringLiteral(" AND "));
 }
 
-QString ReportFilter::occasionsCte(const DbDatabase &db, const QString &sermonCondition) const
+QString ReportFilter::occasionsCte(
+    const DbDatabase &db, const QString &sermonCondition, Places places) const
 {
+    const bool readPlaces = places == Places::Read || !location.trimmed().isEmpty();
+    auto place = [readPlaces](const char *alias) {
+        return readPlaces ? QLatin1String(alias) + QStringLiteral(".strLocation")
+                          : QStringLiteral("CAST(NULL AS VARCHAR(1))");
+    };
     const QString sermons = sermonCondition.isEmpty()
         ? sermonConditions()
         : sermonConditions() + QStringLiteral(" AND ") + sermonCondition;
@@ -53,15 +59,20 @@ QString ReportFilter::occasionsCte(const DbDatabase &db, const QString &sermonCo
         + QStringLiteral(" AS bc, ") + ec
         + QStringLiteral(" AS ec, s.lngPreacherID AS preacher, s.lngTypeID AS stype");
     const QString own = QStringLiteral("SELECT s.lngSermonID AS sid, -s.lngSermonID AS occid, ")
-        + db.dayNumberSql(QStringLiteral("s.dtDatePreached"))
-        + QStringLiteral(" AS dn, s.strLocation AS place") + sermonColumns
+        + db.dayNumberSql(QStringLiteral("s.dtDatePreached")) + QStringLiteral(" AS dn, ")
+        + place("s") + QStringLiteral(" AS place") + sermonColumns
         + QStringLiteral(" FROM tblSermons s WHERE s.dtDatePreached IS NOT NULL AND ") + sermons;
     const QString further = QStringLiteral("SELECT s.lngSermonID, d.lngDateLocID, ")
-        + db.dayNumberSql(QStringLiteral("d.dtDatePreached")) + QStringLiteral(", d.strLocation")
+        + db.dayNumberSql(QStringLiteral("d.dtDatePreached")) + QStringLiteral(", ") + place("d")
         + sermonColumns
         + QStringLiteral(" FROM tblDateLoc d JOIN tblSermons s ON s.lngSermonID = d.lngSermonID "
                          "WHERE d.dtDatePreached IS NOT NULL AND ")
         + sermons;
+    // SQLite would otherwise merge the day number's expression into every place that reads
+    // dn (the filter, the grouping, the output) and parse each date several times; a LIMIT
+    // keeps the union a subquery of its own, so each date is parsed once. PostgreSQL
+    // computes it once either way, and a fence there would cost it its parallel scan.
+    const QString once = db.isPostgres() ? QString() : QStringLiteral(" LIMIT -1 OFFSET 0");
     return QStringLiteral("occ AS (SELECT * FROM (") + own + QStringLiteral(" UNION ALL ") + further
-        + QStringLiteral(") a WHERE ") + occasionConditions() + QLatin1Char(')');
+        + once + QStringLiteral(") a WHERE ") + occasionConditions() + QLatin1Char(')');
 }

@@ -34,8 +34,12 @@ struct ReportFilter
     // sid (sermon), occid (the sermon's own date -sid, an occasion its key), dn (the day as
     // yyyymmdd), place, book, bc and ec (the first and last chapter the reference touches; 0
     // and 0 for a whole book), preacher, type.
-    // `sermonCondition`, when given, narrows the sermons further (one book).
-    QString occasionsCte(const DbDatabase &db, const QString &sermonCondition = {}) const;
+    // `sermonCondition`, when given, narrows the sermons further (one book). With
+    // Places::Skip, place is Null unless a place was chosen: a report that shows no places
+    // then reads the sermons' columns from the index SermonReport alone.
+    enum class Places { Read, Skip };
+    QString occasionsCte(const DbDatabase &db, const QString &sermonCondition = {},
+        Places places = Places::Read) const;
 
     // A date as yyyymmdd.
     static qint32 dayNumber(const QDate &date)

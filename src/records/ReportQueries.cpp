@@ -67,7 +67,7 @@ bool ReportQueries::coverage(const ReportFilter &filter, QList<Cell> &cells, DbE
     cells.clear();
     return run(
         [&](const DbDatabase &db) -> QString {
-            return QStringLiteral("WITH ") + filter.occasionsCte(db)
+            return QStringLiteral("WITH ") + filter.occasionsCte(db, {}, ReportFilter::Places::Skip)
                 + QStringLiteral(" SELECT book, dn / 10000, ") + countSql(filter)
                 + QStringLiteral(" FROM occ GROUP BY book, dn / 10000 ORDER BY 1, 2");
         },
@@ -84,14 +84,18 @@ bool ReportQueries::chapters(
     cells.clear();
     return run(
         [&](const DbDatabase &db) -> QString {
-            // Chapter 0 is the row of the references to the whole book.
-            return QStringLiteral("WITH RECURSIVE ch(n) AS (SELECT 0 UNION ALL SELECT n + 1 FROM "
+            // Chapter 0 is the row of the references to the whole book. Most references lie
+            // within one chapter and count there directly; only those across chapters are
+            // spread over the chapters they touch.
+            return QStringLiteral("WITH RECURSIVE ch(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM "
                                   "ch WHERE n < ")
                 + SQLLong(MostChapters) + QStringLiteral("), ")
-                + filter.occasionsCte(db, bookIs(bookID))
-                + QStringLiteral(" SELECT ch.n, dn / 10000, ") + countSql(filter)
-                + QStringLiteral(" FROM occ JOIN ch ON ch.n BETWEEN occ.bc AND occ.ec "
-                                 "GROUP BY ch.n, dn / 10000 ORDER BY 1, 2");
+                + filter.occasionsCte(db, bookIs(bookID), ReportFilter::Places::Skip)
+                + QStringLiteral(", x AS (SELECT bc AS n, dn, sid FROM occ WHERE bc = ec UNION "
+                                 "ALL SELECT ch.n, occ.dn, occ.sid FROM occ JOIN ch ON ch.n "
+                                 "BETWEEN occ.bc AND occ.ec WHERE occ.bc < occ.ec) SELECT n, "
+                                 "dn / 10000, ")
+                + countSql(filter) + QStringLiteral(" FROM x GROUP BY n, dn / 10000 ORDER BY 1, 2");
         },
         [&](const DbSnapshot &rs) {
             cells.append(
@@ -112,7 +116,7 @@ bool ReportQueries::perYear(
                                  "ON p.lngPreacherID = g.k")
                 : QStringLiteral("t.strTypeDesc, '' FROM g LEFT JOIN tblType t ON t.lngTypeID "
                                  "= g.k");
-            return QStringLiteral("WITH ") + filter.occasionsCte(db)
+            return QStringLiteral("WITH ") + filter.occasionsCte(db, {}, ReportFilter::Places::Skip)
                 + QStringLiteral(", g AS (SELECT dn / 10000 AS yr, ")
                 + (byPreacher ? QStringLiteral("preacher") : QStringLiteral("stype"))
                 + QStringLiteral(" AS k, ") + countSql(filter)
@@ -208,20 +212,21 @@ bool ReportQueries::bookSermons(
 
 namespace {
 
-// Uses of an illustration at one place whose days lie within `years` of each other: the
-// reuse period of the occasion tracker's question, compared the same way (by calendar day).
+// Illustrations used twice at one place with days within `years` of each other: the reuse
+// period of the occasion tracker's question, compared the same way (by calendar day). If any
+// two uses at a place lie that close, two uses next to each other in date order do, so each
+// use is compared only with the one before it at that place (one sort, not a pairing of every
+// use with every other).
 QString reuseCte(int years)
 {
     if (years <= 0) {
         return QStringLiteral("reuse AS (SELECT 0 AS item WHERE 1 = 0)");
     }
-    return QStringLiteral(
-               "reuse AS (SELECT DISTINCT a.item FROM used a JOIN used b ON b.kind = 1 AND "
-               "b.item = a.item AND b.occid <> a.occid AND LOWER(TRIM(a.place)) = "
-               "LOWER(TRIM(b.place)) AND (a.dn < b.dn OR (a.dn = b.dn AND a.occid < b.occid)) "
-               "AND b.dn <= a.dn + ")
-        + SQLLong(qint64(years) * 10000)
-        + QStringLiteral(" WHERE a.kind = 1 AND TRIM(a.place) <> '')");
+    return QStringLiteral("reuse AS (SELECT DISTINCT item FROM (SELECT item, dn, LAG(dn) OVER "
+                          "(PARTITION BY item, LOWER(TRIM(place)) ORDER BY dn, occid) AS prevdn "
+                          "FROM used WHERE kind = 1 AND dn IS NOT NULL AND TRIM(place) <> '') w "
+                          "WHERE dn <= prevdn + ")
+        + SQLLong(qint64(years) * 10000) + QLatin1Char(')');
 }
 
 } // namespace
@@ -240,23 +245,28 @@ bool ReportQueries::usage(
                     ", links AS (SELECT 0 AS kind, lngTopicID AS item, lngSermonID AS sid FROM "
                     "tblSermonTopics UNION ALL SELECT 1, lngIllustrID, lngSermonID FROM "
                     "tblSermonIllustr), used AS (SELECT k.kind, k.item, k.sid, o.occid, o.dn, "
-                    "o.place FROM links k JOIN tblSermons s ON s.lngSermonID = k.sid LEFT JOIN "
-                    "occ o ON o.sid = k.sid WHERE ")
-                + filter.sermonConditions() + preachedOnly
+                    "o.place FROM links k LEFT JOIN occ o ON o.sid = k.sid WHERE k.sid IN "
+                    // A set of keys, not a join: the sermons' rows are read once, not once
+                    // per link.
+                    "(SELECT s.lngSermonID FROM tblSermons s WHERE ")
+                + filter.sermonConditions() + QLatin1Char(')') + preachedOnly
                 + QStringLiteral(
                     "), agg AS (SELECT kind, item, COUNT(DISTINCT sid) AS nsermons, COUNT(occid) "
                     "AS ntimes, MIN(dn) AS firstdn, MAX(dn) AS lastdn FROM used GROUP BY kind, "
-                    "item), ranked AS (SELECT kind, item, place, ROW_NUMBER() OVER (PARTITION BY "
-                    "kind, item ORDER BY dn, COALESCE(place, '')) AS rf, ROW_NUMBER() OVER "
-                    "(PARTITION BY kind, item ORDER BY dn DESC, COALESCE(place, '')) AS rl FROM "
-                    "used WHERE dn IS NOT NULL), ")
+                    "item), "
+                    // The place of the first and last use: of several that day, the first by
+                    // name (a use without a place first).
+                    "ends AS (SELECT u.kind, u.item, MIN(CASE WHEN u.dn = a.firstdn THEN "
+                    "COALESCE(u.place, '') END) AS firstplace, MIN(CASE WHEN u.dn = a.lastdn "
+                    "THEN COALESCE(u.place, '') END) AS lastplace FROM used u JOIN agg a ON "
+                    "a.kind = u.kind AND a.item = u.item WHERE u.dn = a.firstdn OR u.dn = "
+                    "a.lastdn GROUP BY u.kind, u.item), ")
                 + reuseCte(reuseYears)
                 + QStringLiteral(
                     " SELECT agg.kind, agg.item, COALESCE(t.strTopic, i.strName), agg.nsermons, "
-                    "agg.ntimes, agg.firstdn, f.place, agg.lastdn, l.place, CASE WHEN r.item IS "
-                    "NULL THEN 0 ELSE 1 END FROM agg LEFT JOIN ranked f ON f.kind = agg.kind AND "
-                    "f.item = agg.item AND f.rf = 1 LEFT JOIN ranked l ON l.kind = agg.kind AND "
-                    "l.item = agg.item AND l.rl = 1 LEFT JOIN tblTopics t ON agg.kind = 0 AND "
+                    "agg.ntimes, agg.firstdn, e.firstplace, agg.lastdn, e.lastplace, CASE WHEN "
+                    "r.item IS NULL THEN 0 ELSE 1 END FROM agg LEFT JOIN ends e ON e.kind = "
+                    "agg.kind AND e.item = agg.item LEFT JOIN tblTopics t ON agg.kind = 0 AND "
                     "t.lngTopicID = agg.item LEFT JOIN tblIllustr i ON agg.kind = 1 AND "
                     "i.lngIllustrID = agg.item LEFT JOIN reuse r ON agg.kind = 1 AND r.item = "
                     "agg.item ORDER BY agg.kind, 3, agg.item");

@@ -127,12 +127,31 @@ bool LibraryGenerator::insertBatch(const QString &head, const QStringList &rows,
     return m_database.execute(head + rows.join(QStringLiteral(", ")), &affected, error);
 }
 
+bool LibraryGenerator::insertBatches(const QString &sermonHead, QStringList &sermons,
+    const QString &linkHead, QStringList &links, const QString &occasionHead,
+    QStringList &occasions, const QString &illustrationHead, QStringList &illustrationLinks,
+    DbError &error)
+{
+    const bool ok = insertBatch(sermonHead, sermons, error) && insertBatch(linkHead, links, error)
+        && insertBatch(occasionHead, occasions, error)
+        && insertBatch(illustrationHead, illustrationLinks, error);
+    sermons.clear();
+    links.clear();
+    occasions.clear();
+    illustrationLinks.clear();
+    return ok;
+}
+
 bool LibraryGenerator::generate(int sermonCount, DbError &error)
 {
     QRandomGenerator random(20261208u + quint32(sermonCount));
     const int preacherCount = qBound(5, sermonCount / 250, 400);
     const int seriesCount = qBound(5, sermonCount / 100, 2000);
     const int topicCount = 200;
+    const int illustrationCount = qBound(5, sermonCount / 200, 500);
+    // The preaching history (further occasions, illustrations) draws from its own stream, so
+    // the sermons and topic links are the same as in libraries made without it.
+    QRandomGenerator history(19900107u + quint32(sermonCount));
 
     const qint32 firstPreacher
         = nextKey(QStringLiteral("tblPreachers"), QStringLiteral("lngPreacherID"), error);
@@ -142,7 +161,12 @@ bool LibraryGenerator::generate(int sermonCount, DbError &error)
         = nextKey(QStringLiteral("tblTopics"), QStringLiteral("lngTopicID"), error);
     const qint32 firstSermon
         = nextKey(QStringLiteral("tblSermons"), QStringLiteral("lngSermonID"), error);
-    if (firstPreacher < 0 || firstSeries < 0 || firstTopic < 0 || firstSermon < 0)
+    const qint32 firstIllustration
+        = nextKey(QStringLiteral("tblIllustr"), QStringLiteral("lngIllustrID"), error);
+    qint32 nextOccasion
+        = nextKey(QStringLiteral("tblDateLoc"), QStringLiteral("lngDateLocID"), error);
+    if (firstPreacher < 0 || firstSeries < 0 || firstTopic < 0 || firstSermon < 0
+        || firstIllustration < 0 || nextOccasion < 0)
         return false;
 
     if (!m_database.begin(error))
@@ -190,6 +214,16 @@ bool LibraryGenerator::generate(int sermonCount, DbError &error)
     if (!insertBatch(
             QStringLiteral("INSERT INTO tblTopics (lngTopicID, strTopic) VALUES "), rows, error))
         return fail();
+    rows.clear();
+    for (int i = 0; i < illustrationCount; ++i)
+        rows.append(QStringLiteral("(%1, %2, %3)")
+                        .arg(firstIllustration + i)
+                        .arg(SQLText(QStringLiteral("Story %1 of ").arg(i) + words(history, 2)),
+                            SQLText(words(history, 40))));
+    if (!insertBatch(QStringLiteral(
+                         "INSERT INTO tblIllustr (lngIllustrID, strName, strIllustration) VALUES "),
+            rows, error))
+        return fail();
 
     const QString sermonHead = QStringLiteral(
         "INSERT INTO tblSermons (lngSermonID, lngPreacherID, lngTypeID, lngBibleBookID, intBeginChapter, "
@@ -197,8 +231,14 @@ bool LibraryGenerator::generate(int sermonCount, DbError &error)
         "dtDatePreached, strLocation, strOutline) VALUES ");
     const QString linkHead
         = QStringLiteral("INSERT INTO tblSermonTopics (lngSermonID, lngTopicID) VALUES ");
+    const QString occasionHead = QStringLiteral(
+        "INSERT INTO tblDateLoc (lngDateLocID, lngSermonID, dtDatePreached, strLocation) VALUES ");
+    const QString illustrationHead
+        = QStringLiteral("INSERT INTO tblSermonIllustr (lngSermonID, lngIllustrID) VALUES ");
     QStringList sermons;
     QStringList links;
+    QStringList occasions;
+    QStringList illustrationLinks;
     for (int i = 0; i < sermonCount; ++i) {
         const qint32 key = firstSermon + i;
         const int book = 1 + random.bounded(66);
@@ -229,14 +269,32 @@ bool LibraryGenerator::generate(int sermonCount, DbError &error)
         const int topicB = (topicA + 1 + random.bounded(topicCount - 1)) % topicCount;
         links.append(QStringLiteral("(%1, %2)").arg(key).arg(firstTopic + topicA));
         links.append(QStringLiteral("(%1, %2)").arg(key).arg(firstTopic + topicB));
+        // Preached again zero to three times in the following years, at another chapel (never
+        // in the future), and one in three sermons tells an illustration.
+        const int again = history.bounded(4);
+        for (int j = 0; j < again; ++j) {
+            const QDate date = preached.addDays(7 * (1 + history.bounded(400)));
+            const int chapel = history.bounded(20);
+            if (date <= QDate(2025, 6, 29))
+                occasions.append(
+                    QStringLiteral("(%1, %2, %3, %4)")
+                        .arg(nextOccasion++)
+                        .arg(key)
+                        .arg(SQLDate(date), SQLText(QStringLiteral("Chapel %1").arg(chapel))));
+        }
+        if (history.bounded(3) == 0)
+            illustrationLinks.append(
+                QStringLiteral("(%1, %2)")
+                    .arg(key)
+                    .arg(firstIllustration + history.bounded(illustrationCount)));
         if (sermons.size() == 50) {
-            if (!insertBatch(sermonHead, sermons, error) || !insertBatch(linkHead, links, error))
+            if (!insertBatches(sermonHead, sermons, linkHead, links, occasionHead, occasions,
+                    illustrationHead, illustrationLinks, error))
                 return fail();
-            sermons.clear();
-            links.clear();
         }
     }
-    if (!insertBatch(sermonHead, sermons, error) || !insertBatch(linkHead, links, error))
+    if (!insertBatches(sermonHead, sermons, linkHead, links, occasionHead, occasions,
+            illustrationHead, illustrationLinks, error))
         return fail();
     return m_database.commit(error);
 }

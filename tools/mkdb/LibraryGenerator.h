@@ -5,14 +5,15 @@
 class DbDatabase;
 
 // Fills a database with a large made-up library for benchmarks: sermons with outlines of
-// about 4 KB, a few hundred preachers, series, topics and topic links. Deterministic: the same
-// count gives the same library.
+// about 4 KB, a few hundred preachers, series, topics and topic links, and a preaching
+// history: each sermon preached again up to three times (tblDateLoc) and one in three telling
+// one of a few hundred illustrations. Deterministic: the same count gives the same library.
 class LibraryGenerator
 {
 public:
-    // Bumped whenever the generated text changes, so kept libraries of an older text are
-    // never measured as if they were the new one.
-    static constexpr int Version = 2;
+    // Bumped whenever the generated text or the schema's indexes change, so kept libraries of
+    // an older make are never measured as if they were the new one.
+    static constexpr int Version = 5;
     // Words a text search can look for: every outline uses the common words many times; the
     // rare word stands near the end of about one outline in a thousand; the absent word is in
     // no outline.
@@ -25,6 +26,10 @@ public:
 
 private:
     bool insertBatch(const QString &head, const QStringList &rows, DbError &error);
+    // Writes and empties the rows gathered for one batch of sermons.
+    bool insertBatches(const QString &sermonHead, QStringList &sermons, const QString &linkHead,
+        QStringList &links, const QString &occasionHead, QStringList &occasions,
+        const QString &illustrationHead, QStringList &illustrationLinks, DbError &error);
     qint32 nextKey(const QString &table, const QString &column, DbError &error);
 
     DbDatabase &m_database;
