@@ -31,8 +31,10 @@ QString DbDayNumber::sqliteSql(const QString &column)
 
 QString DbDayNumber::serverSql(const QString &column)
 {
+    // date_part computes in double precision, which holds these whole numbers exactly; EXTRACT
+    // would compute in PostgreSQL's much slower numeric type.
     return withoutZeroDate(
-        QStringLiteral("CAST(EXTRACT(YEAR FROM %1) * 10000 + EXTRACT(MONTH FROM %1) * 100 "
-                       "+ EXTRACT(DAY FROM %1) AS INTEGER)")
+        QStringLiteral("CAST(date_part('year', %1) * 10000 + date_part('month', %1) * 100 "
+                       "+ date_part('day', %1) AS INTEGER)")
             .arg(column));
 }
