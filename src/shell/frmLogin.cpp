@@ -42,6 +42,36 @@ frmLogin::frmLogin(clsConnect &connection, QWidget *parent)
     setObjectName(QStringLiteral("frmLogin"));
     setWindowTitle(Caption);
 
+    buildControls();
+
+    // Typing a login id enables OK (the one put in below counts too).
+    connect(txtName, &QLineEdit::textChanged, this, &frmLogin::enableOK);
+
+    m_rememberedStatus = GetStatusText();
+    if (m_connection.OnServer()) {
+        // The typed login id takes the place of the list.
+        cboNames->hide();
+        cboNames->setFixedWidth(0);
+        lblLoginId->setBuddy(txtName);
+        txtName->setText(m_connection.LoginID());
+        txtName->show();
+    } else {
+        lblLoginId->setBuddy(cboNames);
+        FillUserList();
+        m_connection.setValidLogon(false);
+    }
+    // Choosing a name enables OK (filling the list is not a choice).
+    connect(cboNames, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0)
+            enableOK();
+    });
+    pnlAppName->setText(AppTitle + QStringLiteral(" - Version ") + AppVersionText());
+    adjustSize();
+    CenterForm(this);
+}
+
+void frmLogin::buildControls()
+{
     pnlAppName = new QLabel(this);
     pnlAppName->setObjectName(QStringLiteral("pnlAppName"));
     pnlAppName->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -98,31 +128,6 @@ frmLogin::frmLogin(clsConnect &connection, QWidget *parent)
     layout->addWidget(pnlAppName);
     layout->addLayout(grid);
     layout->addLayout(buttons);
-
-    // Typing a login id enables OK (the one put in below counts too).
-    connect(txtName, &QLineEdit::textChanged, this, &frmLogin::enableOK);
-
-    m_rememberedStatus = GetStatusText();
-    if (m_connection.OnServer()) {
-        // The typed login id takes the place of the list.
-        cboNames->hide();
-        cboNames->setFixedWidth(0);
-        lblLoginId->setBuddy(txtName);
-        txtName->setText(m_connection.LoginID());
-        txtName->show();
-    } else {
-        lblLoginId->setBuddy(cboNames);
-        FillUserList();
-        m_connection.setValidLogon(false);
-    }
-    // Choosing a name enables OK (filling the list is not a choice).
-    connect(cboNames, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (index >= 0)
-            enableOK();
-    });
-    pnlAppName->setText(AppTitle + QStringLiteral(" - Version ") + AppVersionText());
-    adjustSize();
-    CenterForm(this);
 }
 
 frmLogin::~frmLogin() = default;

@@ -39,6 +39,7 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    void buildControls();
     void FillUserList();
     bool ValidateSignIn();
     void ShowSignedInUser();
