@@ -120,7 +120,12 @@ void tst_PassageHistory::passageDialogListsTheOverlappingSermons()
     QVERIFY(again);
     QCOMPARE(
         widget<QLineEdit>(again, "txtPassage")->text(), QStringLiteral("Jn 1:18; gen 1:5-2:1"));
-    QTest::mouseClick(widget<QPushButton>(again, "cmdCancel"), Qt::LeftButton);
+    // A second passage search while the sermon screen is open lists its own sermons.
+    widget<QLineEdit>(again, "txtPassage")->setText(QStringLiteral("Romans 8"));
+    MsgBoxScript::clear();
+    QTest::mouseClick(widget<QPushButton>(again, "cmdSelect"), Qt::LeftButton);
+    QCOMPARE(gridKeys(widget<DataGrid>(sermonScreen(), "grdSermons")), QStringList { "14" });
+    QCOMPARE(MsgBoxScript::shown(), QStringList { QStringLiteral("Number of Records found = 1") });
 }
 
 void tst_PassageHistory::sermonsOnThisPassage()
