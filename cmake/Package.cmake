@@ -19,7 +19,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
 # The passage text beside the outline reads the World English Bible when it is installed.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6sql6-odbc, sword-text-web")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6sql6-odbc, sword-text-web, hunspell-en-us, unrtf, catdoc")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "odbc-postgresql")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://lectorum.org/")
 set(CPACK_STRIP_FILES ON)
