@@ -10,6 +10,7 @@
 
 #include "BareSqliteList.h"
 #include "BenchLibrary.h"
+#include "BenchListSteps.h"
 #include "BenchMeasure.h"
 #include "DataGrid.h"
 #include "DbDatabase.h"
@@ -34,185 +35,6 @@
 
 namespace {
 
-int g_repeat = 5;
-// Only the steps whose names hold one of these (all when empty).
-QStringList g_steps;
-
-bool stepWanted(const QString &name)
-{
-    return g_steps.isEmpty()
-        || std::any_of(g_steps.cbegin(), g_steps.cend(),
-            [&](const QString &word) { return name.contains(word); });
-}
-
-// The big idea, or the title and a blank when there is none: the fourth cell of a list row.
-QString bigIdeaOrTitle(const QString &bigIdea, const QString &title)
-{
-    return bigIdea.isEmpty() || bigIdea == QLatin1String(" ") ? title + QLatin1Char(' ') : bigIdea;
-}
-
-// The baseline's per-row work matches a grid row: four cells joined by tabs.
-QStringList walkRows(DbDatabase &db, const QString &sql)
-{
-    DbError error;
-    auto rows = db.openSnapshot(sql, error);
-    QStringList grid;
-    if (!rows) {
-        std::fprintf(stderr, "baseline failed: %s\n", qPrintable(error.driverText));
-        return grid;
-    }
-    for (; !rows->eof(); rows->moveNext()) {
-        grid.append(NullToText(rows->field(0)) + QLatin1Char('\t') + NullToText(rows->field(1))
-            + QLatin1Char('\t') + NullToText(rows->field(2)) + QLatin1Char('\t')
-            + bigIdeaOrTitle(NullToText(rows->field(3)), NullToText(rows->field(4))));
-    }
-    return grid;
-}
-
-QStringList walkKeys(DbDatabase &db, const QString &sql)
-{
-    DbError error;
-    auto rows = db.openSnapshot(sql, error);
-    QStringList keys;
-    for (; rows && !rows->eof(); rows->moveNext())
-        keys.append(NullToText(rows->field(0)));
-    return keys;
-}
-
-QString baselineList(const QString &where)
-{
-    return QStringLiteral(
-               "SELECT s.lngSermonID, s.strDisplayText, p.strLastName, s.strBigIdea, s.strTitle "
-               "FROM tblSermons s LEFT JOIN tblPreachers p ON p.lngPreacherID = s.lngPreacherID ")
-        + where
-        + QStringLiteral(
-            " ORDER BY s.lngBibleBookID, s.intBeginChapter, s.intBeginVerse, s.strDisplayText");
-}
-
-// Two ways a plain query tests "contains, whatever the case": lower() and a substring search
-// (which copies every text first), and LIKE (ILIKE on PostgreSQL), which folds ASCII letters
-// only; the row check below shows whether that made a difference on this library.
-QString lowerContains(bool postgres, const QString &column, const QString &word)
-{
-    return postgres ? QStringLiteral("strpos(lower(%1), '%2') > 0").arg(column, word.toLower())
-                    : QStringLiteral("instr(lower(%1), '%2') > 0").arg(column, word.toLower());
-}
-
-QString likeContains(bool postgres, const QString &column, const QString &word)
-{
-    return QStringLiteral("%1 %2 '%%3%'")
-        .arg(column, postgres ? QStringLiteral("ILIKE") : QStringLiteral("LIKE"), word);
-}
-
-// "same N" when both listed the same rows in the same order, else where they part.
-QString rowVerdict(const QStringList &product, const QStringList &baseline)
-{
-    const qsizetype common = std::min(product.size(), baseline.size());
-    for (qsizetype i = 0; i < common; ++i) {
-        if (product.at(i) != baseline.at(i))
-            return QStringLiteral("DIFFER at row %1: \"%2\" / \"%3\"")
-                .arg(i + 1)
-                .arg(product.at(i).left(60), baseline.at(i).left(60));
-    }
-    if (product.size() != baseline.size())
-        return QStringLiteral("DIFFER: %1 rows / %2 rows").arg(product.size()).arg(baseline.size());
-    return QStringLiteral("same %1").arg(product.size());
-}
-
-struct Run
-{
-    frmSermon *screen;
-    DataGrid *grid;
-    DbDatabase *db;
-    bool postgres;
-};
-
-int productList(const Run &run, const SermonQuery &query)
-{
-    run.screen->LoadSermonList(query);
-    return int(run.screen->listRows());
-}
-
-// The list rows the screen shows, as the baselines build them.
-QStringList gridRows(DataGrid *grid)
-{
-    QStringList rows;
-    // Row 0 holds the headings; the last row is the blank row for a new sermon.
-    for (int row = 1; row < grid->rows() - 1; ++row) {
-        rows.append(grid->text(row, 0) + QLatin1Char('\t') + grid->text(row, 1) + QLatin1Char('\t')
-            + grid->text(row, 2) + QLatin1Char('\t') + grid->text(row, 3));
-    }
-    return rows;
-}
-
-struct Baseline
-{
-    QString name;
-    std::function<QStringList()> rows;
-};
-
-// Measures the product and each baseline g_repeat times, alternating which goes first, and
-// prints one line per baseline. `before` runs untimed ahead of each product run; `result`
-// reads the product's rows afterwards for the row check.
-void compareSteps(const QString &name, const std::function<void()> &before,
-    const std::function<void()> &product, const std::function<QStringList()> &result,
-    const QList<Baseline> &baselines)
-{
-    if (!stepWanted(name))
-        return;
-    BenchSeries productSeries;
-    std::vector<BenchSeries> baselineSeries(size_t(baselines.size()));
-    std::vector<QStringList> baselineRows(size_t(baselines.size()));
-    for (int round = 0; round < g_repeat; ++round) {
-        auto runBaselines = [&] {
-            for (qsizetype i = 0; i < baselines.size(); ++i) {
-                baselineRows[size_t(i)].clear();
-                baselineSeries[size_t(i)].add(
-                    measureStep([&] { baselineRows[size_t(i)] = baselines.at(i).rows(); }));
-            }
-        };
-        auto runProduct = [&] {
-            if (before)
-                before();
-            productSeries.add(measureStep(product));
-        };
-        if (round % 2 == 0) {
-            runBaselines();
-            runProduct();
-        } else {
-            runProduct();
-            runBaselines();
-        }
-    }
-    if (baselines.isEmpty()) {
-        printSeriesRow(name, productSeries, nullptr);
-        return;
-    }
-    const QStringList productRows = result ? result() : QStringList();
-    for (qsizetype i = 0; i < baselines.size(); ++i) {
-        printSeriesRow(name + QStringLiteral(" / ") + baselines.at(i).name, productSeries,
-            &baselineSeries[size_t(i)],
-            result ? rowVerdict(productRows, baselineRows[size_t(i)]) : QString());
-    }
-}
-
-// A list the screen fills, against the plain query (and, on SQLite, the bare C API) listing
-// the same rows.
-void compareList(const Run &run, BareSqliteList *bare, const QString &name,
-    const SermonQuery &query, const QString &where, const std::function<void()> &before = {},
-    const QList<Baseline> &extra = {})
-{
-    QList<Baseline> baselines { { QStringLiteral("query"),
-        [&] { return walkRows(*run.db, baselineList(where)); } } };
-    baselines += extra;
-    if (bare)
-        baselines.append(
-            { QStringLiteral("bare C API"), [&] { return bare->rows(baselineList(where)); } });
-    compareSteps(
-        name, before, [&] { productList(run, query); }, [&] { return gridRows(run.grid); },
-        baselines);
-}
-
 void runKeys(const QString &mode, const TargetDatabase &target, int processes, int keysEach,
     BenchSeries &series)
 {
@@ -234,7 +56,7 @@ void benchKeys(const TargetDatabase &target)
 {
     // Key allocation from separate processes, as several copies of the program would.
     BenchLibrary::prepareKeyCounters(target);
-    const int rounds = std::max(1, std::min(g_repeat, 3));
+    const int rounds = std::max(1, std::min(stepRepeat(), 3));
     for (int processes : { 1, 8 }) {
         const int keysEach = processes == 1 ? 2000 : 500;
         const int keys = processes * keysEach;
@@ -268,17 +90,18 @@ void benchKeys(const TargetDatabase &target)
     }
 }
 
-void benchLibrary(const TargetDatabase &target, int size, bool keys)
+// The figures the steps pick their rows by: the library's preachers, the book of its last
+// sermon, a topic that book's sermons use, and the last sermon.
+struct LibraryProbe
 {
-    clsConnect connection;
-    target.configure(connection);
-    if (!connection.DataInit() || !connection.DataOpen()) {
-        std::printf("cannot open %s\n", qPrintable(target.describe()));
-        return;
-    }
-    setProgramConnection(&connection);
-    DbDatabase &db = *connection.DBObject();
-    const bool postgres = db.isPostgres();
+    int preachers;
+    int book;
+    int topic;
+    int someSermon;
+};
+
+LibraryProbe probeLibrary(DbDatabase &db)
+{
     const int preachers
         = NullToLong(BenchLibrary::scalar(db, QStringLiteral("SELECT count(*) FROM tblPreachers")));
     const int book = NullToLong(BenchLibrary::scalar(db,
@@ -292,42 +115,18 @@ void benchLibrary(const TargetDatabase &target, int size, bool keys)
     const int someSermon = NullToLong(
         BenchLibrary::scalar(db, QStringLiteral("SELECT Max(lngSermonID) FROM tblSermons")));
 
-    frmMain main;
-    RegisterScreenCommands(main);
-    auto *screen = new frmSermon;
-    main.openScreen(screen);
-    Run run { screen, screen->findChild<DataGrid *>(QStringLiteral("grdSermons")), &db, postgres };
-    std::unique_ptr<BareSqliteList> bare;
-    if (!postgres)
-        bare = std::make_unique<BareSqliteList>(target.file);
-    const SermonQuery showAll = SermonQuery::everything();
-    // The screen's own opening fill warms the caches the baselines' first runs would warm.
-    productList(run, showAll);
-    walkRows(db, baselineList(QString()));
-    if (bare)
-        bare->rows(baselineList(QString()));
+    return { preachers, book, topic, someSermon };
+}
 
-    printFigureHeading(
-        QStringLiteral("%1, %2 sermons, %3 preachers; each step %4 times, median [lowest-highest]")
-            .arg(target.describe())
-            .arg(size)
-            .arg(preachers)
-            .arg(g_repeat));
-    if (postgres) {
-        printNote(QStringLiteral("server: fsync=%1, synchronous_commit=%2")
-                      .arg(BenchLibrary::scalar(db, QStringLiteral("SHOW fsync")).toString(),
-                          BenchLibrary::scalar(db, QStringLiteral("SHOW synchronous_commit"))
-                              .toString()));
-    }
-    if (bare && !bare->problem().isEmpty())
-        printNote(QStringLiteral("bare C API baseline: ") + bare->problem());
-
+// Show all, emptying the grid, and the checklists by book, topic and both.
+void benchChecklists(
+    const ListRun &run, BareSqliteList *bare, const SermonQuery &showAll, int book, int topic)
+{
     auto emptyGrid = [&run] { run.grid->clearRows(); };
-    auto fillAll = [&run, showAll] { productList(run, showAll); };
-    compareList(
-        run, bare.get(), QStringLiteral("show all, first fill"), showAll, QString(), emptyGrid);
+    auto fillAll = [&run, &showAll] { productList(run, showAll); };
+    compareList(run, bare, QStringLiteral("show all, first fill"), showAll, QString(), emptyGrid);
     fillAll();
-    compareList(run, bare.get(), QStringLiteral("show all, refill"), showAll, QString());
+    compareList(run, bare, QStringLiteral("show all, refill"), showAll, QString());
     compareSteps(QStringLiteral("emptying the grid of the full list"), fillAll, emptyGrid, {}, {});
 
     SermonQuery byBook;
@@ -354,7 +153,12 @@ void benchLibrary(const TargetDatabase &target, int size, bool keys)
     combination.topic = { true, topic };
     compareList(run, nullptr, QStringLiteral("book + topic combination"), combination,
         QStringLiteral("WHERE s.lngBibleBookID = %1 AND ").arg(book) + topicWhere);
+}
 
+void benchTextSearches(const ListRun &run)
+{
+    DbDatabase &db = *run.db;
+    const bool postgres = run.postgres;
     // Text searches: the product's list against the same list with lower() + substring search
     // and with LIKE; the small lists come after a small one, so no grid of 100,000 rows is
     // emptied inside them.
@@ -417,7 +221,13 @@ void benchLibrary(const TargetDatabase &target, int size, bool keys)
                 { postgres ? QStringLiteral("ILIKE") : QStringLiteral("LIKE"),
                     [&] { return walkKeys(db, like); } } });
     }
+}
 
+// Passage searches, and opening one sermon.
+void benchPassagesAndOpening(const ListRun &run, int someSermon)
+{
+    DbDatabase &db = *run.db;
+    frmSermon *screen = run.screen;
     // Passage search (Checklist > By Passage): the plain query on the chapter and verse columns
     // lists the same rows on the generated library, whose sermons each lie within one chapter.
     auto byPassage = [](const char *reference) {
@@ -453,6 +263,55 @@ void benchLibrary(const TargetDatabase &target, int size, bool keys)
                            .arg(someSermon - i % 50));
                return rows;
            } } });
+}
+
+void benchLibrary(const TargetDatabase &target, int size, bool keys)
+{
+    clsConnect connection;
+    target.configure(connection);
+    if (!connection.DataInit() || !connection.DataOpen()) {
+        std::printf("cannot open %s\n", qPrintable(target.describe()));
+        return;
+    }
+    setProgramConnection(&connection);
+    DbDatabase &db = *connection.DBObject();
+    const bool postgres = db.isPostgres();
+    const LibraryProbe probe = probeLibrary(db);
+
+    frmMain main;
+    RegisterScreenCommands(main);
+    auto *screen = new frmSermon;
+    main.openScreen(screen);
+    ListRun run { screen, screen->findChild<DataGrid *>(QStringLiteral("grdSermons")), &db,
+        postgres };
+    std::unique_ptr<BareSqliteList> bare;
+    if (!postgres)
+        bare = std::make_unique<BareSqliteList>(target.file);
+    const SermonQuery showAll = SermonQuery::everything();
+    // The screen's own opening fill warms the caches the baselines' first runs would warm.
+    productList(run, showAll);
+    walkRows(db, baselineList(QString()));
+    if (bare)
+        bare->rows(baselineList(QString()));
+
+    printFigureHeading(
+        QStringLiteral("%1, %2 sermons, %3 preachers; each step %4 times, median [lowest-highest]")
+            .arg(target.describe())
+            .arg(size)
+            .arg(probe.preachers)
+            .arg(stepRepeat()));
+    if (postgres) {
+        printNote(QStringLiteral("server: fsync=%1, synchronous_commit=%2")
+                      .arg(BenchLibrary::scalar(db, QStringLiteral("SHOW fsync")).toString(),
+                          BenchLibrary::scalar(db, QStringLiteral("SHOW synchronous_commit"))
+                              .toString()));
+    }
+    if (bare && !bare->problem().isEmpty())
+        printNote(QStringLiteral("bare C API baseline: ") + bare->problem());
+
+    benchChecklists(run, bare.get(), showAll, probe.book, probe.topic);
+    benchTextSearches(run);
+    benchPassagesAndOpening(run, probe.someSermon);
 
     bare.reset();
     screen->close();
@@ -489,9 +348,10 @@ int main(int argc, char *argv[])
         QStringLiteral("Only the steps whose names hold one of these words."),
         QStringLiteral("list") });
     parser.process(app);
-    g_repeat = std::max(1, parser.value(QStringLiteral("repeat")).toInt());
-    if (parser.isSet(QStringLiteral("steps")))
-        g_steps = parser.value(QStringLiteral("steps")).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    setStepChoice(std::max(1, parser.value(QStringLiteral("repeat")).toInt()),
+        parser.isSet(QStringLiteral("steps"))
+            ? parser.value(QStringLiteral("steps")).split(QLatin1Char(','), Qt::SkipEmptyParts)
+            : QStringList());
 
     UserInterface::install(&QtUserInterface::instance());
     MsgBoxScript::setScripted(true); // "Number of Records found = N" is answered at once

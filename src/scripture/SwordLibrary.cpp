@@ -82,6 +82,27 @@ void skipLocaleFiles()
         once, [] { sword::LocaleMgr::setSystemLocaleMgr(new sword::LocaleMgr("/dev/null/")); });
 }
 
+// One verse as printed: the text rendered by the module's filters, with its paragraph mark.
+ScriptureVerse readOneVerse(sword::SWModule *bible, sword::VerseKey &verseKey, int testament,
+    int bookInTestament, int chapter, int verse)
+{
+    verseKey.setTestament(char(testament));
+    verseKey.setBook(char(bookInTestament));
+    verseKey.setChapter(chapter);
+    verseKey.setVerse(verse);
+    bible->setKey(verseKey);
+    const std::string raw = bible->getRawEntry();
+    const sword::SWBuf shown = bible->renderText(raw.c_str(), int(raw.size()));
+    ScriptureVerse read { chapter, verse,
+        QString::fromUtf8(shown.c_str(), int(shown.length())).simplified(), startsParagraph(raw) };
+    // The KJV marks paragraphs with a pilcrow in the text; the layout shows them.
+    if (read.text.startsWith(QChar(0x00B6))) {
+        read.text = read.text.mid(1).trimmed();
+        read.paragraph = true;
+    }
+    return read;
+}
+
 } // namespace
 
 SwordLibrary::SwordLibrary()
@@ -247,22 +268,7 @@ ScripturePassage SwordLibrary::readBook(
     const int testament = number <= firstTestamentBooks ? 1 : 2;
     const int bookInTestament = testament == 1 ? number : number - firstTestamentBooks;
     const auto readVerse = [&](int chapter, int verse) {
-        verseKey->setTestament(char(testament));
-        verseKey->setBook(char(bookInTestament));
-        verseKey->setChapter(chapter);
-        verseKey->setVerse(verse);
-        bible->setKey(*verseKey);
-        const std::string raw = bible->getRawEntry();
-        const sword::SWBuf shown = bible->renderText(raw.c_str(), int(raw.size()));
-        ScriptureVerse read { chapter, verse,
-            QString::fromUtf8(shown.c_str(), int(shown.length())).simplified(),
-            startsParagraph(raw) };
-        // The KJV marks paragraphs with a pilcrow in the text; the layout shows them.
-        if (read.text.startsWith(QChar(0x00B6))) {
-            read.text = read.text.mid(1).trimmed();
-            read.paragraph = true;
-        }
-        return read;
+        return readOneVerse(bible, *verseKey, testament, bookInTestament, chapter, verse);
     };
 
     const int chapters = book->getChapterMax();

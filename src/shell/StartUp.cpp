@@ -19,6 +19,28 @@
 #include <memory>
 #include <optional>
 
+namespace {
+
+// Closes the splash (if still up) once it has been shown for at least minimumMs, with the
+// event loop running meanwhile so it repaints.
+void closeSplash(
+    std::unique_ptr<frmCopyright> &splash, const QElapsedTimer &sinceStart, qint64 minimumMs)
+{
+    if (!splash)
+        return;
+    while (splash->isVisible()) {
+        const qint64 remaining = minimumMs - sinceStart.elapsed();
+        if (remaining <= 0)
+            break;
+        QEventLoop wait;
+        QTimer::singleShot(int(remaining), Qt::PreciseTimer, &wait, &QEventLoop::quit);
+        wait.exec();
+    }
+    splash.reset();
+}
+
+} // namespace
+
 StartUp::StartUp(clsConnect &connection, clsConfig &config)
     : m_connection(connection)
     , m_config(config)
@@ -88,17 +110,7 @@ frmMain *StartUp::run()
     // The clock decides, not the timer: a timer may fire a little early, so the wait goes on
     // until the time has really passed.
     auto finishSplash = [&](bool waitForMinimum) {
-        if (splash) {
-            while (waitForMinimum && splash->isVisible()) {
-                const qint64 remaining = m_minimumSplash - sinceStart.elapsed();
-                if (remaining <= 0)
-                    break;
-                QEventLoop wait;
-                QTimer::singleShot(int(remaining), Qt::PreciseTimer, &wait, &QEventLoop::quit);
-                wait.exec();
-            }
-            splash.reset();
-        }
+        closeSplash(splash, sinceStart, waitForMinimum ? m_minimumSplash : 0);
         QtUserInterface::instance().setStatusTextRaw(ProductName);
         main->pnlUser()->setText(ActiveDatabase);
         busy.reset();

@@ -103,6 +103,78 @@ QString outline(QRandomGenerator &random)
     return text + QStringLiteral(" \u2014 amen.");
 }
 
+// The keys and counts a generated sermon draws its preacher, topics and illustration from.
+struct SermonPlan
+{
+    qint32 firstPreacher;
+    int preacherCount;
+    qint32 firstTopic;
+    int topicCount;
+    qint32 firstIllustration;
+    int illustrationCount;
+};
+
+// The rows gathered for the batch of sermons being written.
+struct SermonRows
+{
+    QStringList sermons;
+    QStringList links;
+    QStringList occasions;
+    QStringList illustrationLinks;
+};
+
+// One sermon with its topic links, further occasions and illustration link.
+void appendSermon(QRandomGenerator &random, QRandomGenerator &history, const SermonPlan &plan,
+    qint32 key, qint32 &nextOccasion, SermonRows &rows)
+{
+    const int book = 1 + random.bounded(66);
+    const int chapter = 1 + random.bounded(30);
+    const int verse = 1 + random.bounded(30);
+    const int endVerse = verse + random.bounded(10);
+    const QDate preached = QDate(1990, 1, 7).addDays(7 * random.bounded(1800));
+    rows.sermons.append(
+        QStringLiteral("(%1, %2, %3, %4, %5, %6, %7, %8, %9, 0, %10, %11, %12, %13, %14)")
+            .arg(key)
+            .arg(plan.firstPreacher + random.bounded(plan.preacherCount))
+            .arg(1 + random.bounded(12))
+            .arg(book)
+            .arg(chapter)
+            .arg(verse)
+            .arg(chapter)
+            .arg(endVerse)
+            .arg(SQLText(QStringLiteral("Book %1 %2:%3-%4")
+                             .arg(book)
+                             .arg(chapter)
+                             .arg(verse)
+                             .arg(endVerse)),
+                SQLText(QStringLiteral("On ") + words(random, 3)), SQLText(words(random, 10)),
+                SQLDate(preached), SQLText(QStringLiteral("Chapel %1").arg(random.bounded(20))),
+                SQLText(outline(random))));
+    // Two or three topics per sermon, distinct.
+    const int topicA = random.bounded(plan.topicCount);
+    const int topicB = (topicA + 1 + random.bounded(plan.topicCount - 1)) % plan.topicCount;
+    rows.links.append(QStringLiteral("(%1, %2)").arg(key).arg(plan.firstTopic + topicA));
+    rows.links.append(QStringLiteral("(%1, %2)").arg(key).arg(plan.firstTopic + topicB));
+    // Preached again zero to three times in the following years, at another chapel (never
+    // in the future), and one in three sermons tells an illustration.
+    const int again = history.bounded(4);
+    for (int j = 0; j < again; ++j) {
+        const QDate date = preached.addDays(7 * (1 + history.bounded(400)));
+        const int chapel = history.bounded(20);
+        if (date <= QDate(2025, 6, 29))
+            rows.occasions.append(
+                QStringLiteral("(%1, %2, %3, %4)")
+                    .arg(nextOccasion++)
+                    .arg(key)
+                    .arg(SQLDate(date), SQLText(QStringLiteral("Chapel %1").arg(chapel))));
+    }
+    if (history.bounded(3) == 0)
+        rows.illustrationLinks.append(
+            QStringLiteral("(%1, %2)")
+                .arg(key)
+                .arg(plan.firstIllustration + history.bounded(plan.illustrationCount)));
+}
+
 } // namespace
 
 LibraryGenerator::LibraryGenerator(DbDatabase &database)
@@ -142,6 +214,69 @@ bool LibraryGenerator::insertBatches(const QString &sermonHead, QStringList &ser
     return ok;
 }
 
+bool LibraryGenerator::insertPreachers(qint32 first, int count, DbError &error)
+{
+    QStringList rows;
+    for (int i = 0; i < count; ++i) {
+        rows.append(
+            QStringLiteral("(%1, %2, %3, %4, %5)")
+                .arg(first + i)
+                .arg(SQLText(kFirstNames.at(i % kFirstNames.size())),
+                    SQLText(kLastNames.at(i % kLastNames.size()) + QStringLiteral(" %1").arg(i)),
+                    SQLText(QStringLiteral("Springfield")))
+                .arg(1 + i % 50));
+    }
+    return insertBatch(
+        QStringLiteral(
+            "INSERT INTO tblPreachers (lngPreacherID, strFirstName, strLastName, strCity, lngStateID) VALUES "),
+        rows, error);
+}
+
+bool LibraryGenerator::insertSeries(QRandomGenerator &random, qint32 first, int count,
+    qint32 firstPreacher, int preacherCount, DbError &error)
+{
+    QStringList rows;
+    for (int i = 0; i < count; ++i) {
+        rows.append(QStringLiteral("(%1, %2, %3, %4, 1, 0, '%5')")
+                        .arg(first + i)
+                        .arg(SQLText(QStringLiteral("Series on ") + words(random, 2)))
+                        .arg(1 + random.bounded(66))
+                        .arg(firstPreacher + random.bounded(preacherCount))
+                        .arg(1990 + random.bounded(35)));
+    }
+    return insertBatch(
+        QStringLiteral(
+            "INSERT INTO tblSeries (lngSeriesID, strName, lngBibleBookID, lngPreacherID, lngTypeID, lngPublisherID, strPubYear) VALUES "),
+        rows, error);
+}
+
+bool LibraryGenerator::insertTopics(
+    QRandomGenerator &random, qint32 first, int count, DbError &error)
+{
+    QStringList rows;
+    for (int i = 0; i < count; ++i)
+        rows.append(QStringLiteral("(%1, %2)")
+                        .arg(first + i)
+                        .arg(SQLText(QStringLiteral("TOPIC %1 ").arg(i, 3, 10, QLatin1Char('0'))
+                            + words(random, 1).toUpper())));
+    return insertBatch(
+        QStringLiteral("INSERT INTO tblTopics (lngTopicID, strTopic) VALUES "), rows, error);
+}
+
+bool LibraryGenerator::insertIllustrations(
+    QRandomGenerator &history, qint32 first, int count, DbError &error)
+{
+    QStringList rows;
+    for (int i = 0; i < count; ++i)
+        rows.append(QStringLiteral("(%1, %2, %3)")
+                        .arg(first + i)
+                        .arg(SQLText(QStringLiteral("Story %1 of ").arg(i) + words(history, 2)),
+                            SQLText(words(history, 40))));
+    return insertBatch(
+        QStringLiteral("INSERT INTO tblIllustr (lngIllustrID, strName, strIllustration) VALUES "),
+        rows, error);
+}
+
 bool LibraryGenerator::generate(int sermonCount, DbError &error)
 {
     QRandomGenerator random(20261208u + quint32(sermonCount));
@@ -176,53 +311,10 @@ bool LibraryGenerator::generate(int sermonCount, DbError &error)
         return false;
     };
 
-    QStringList rows;
-    for (int i = 0; i < preacherCount; ++i) {
-        rows.append(
-            QStringLiteral("(%1, %2, %3, %4, %5)")
-                .arg(firstPreacher + i)
-                .arg(SQLText(kFirstNames.at(i % kFirstNames.size())),
-                    SQLText(kLastNames.at(i % kLastNames.size()) + QStringLiteral(" %1").arg(i)),
-                    SQLText(QStringLiteral("Springfield")))
-                .arg(1 + i % 50));
-    }
-    if (!insertBatch(
-            QStringLiteral(
-                "INSERT INTO tblPreachers (lngPreacherID, strFirstName, strLastName, strCity, lngStateID) VALUES "),
-            rows, error))
-        return fail();
-    rows.clear();
-    for (int i = 0; i < seriesCount; ++i) {
-        rows.append(QStringLiteral("(%1, %2, %3, %4, 1, 0, '%5')")
-                        .arg(firstSeries + i)
-                        .arg(SQLText(QStringLiteral("Series on ") + words(random, 2)))
-                        .arg(1 + random.bounded(66))
-                        .arg(firstPreacher + random.bounded(preacherCount))
-                        .arg(1990 + random.bounded(35)));
-    }
-    if (!insertBatch(
-            QStringLiteral(
-                "INSERT INTO tblSeries (lngSeriesID, strName, lngBibleBookID, lngPreacherID, lngTypeID, lngPublisherID, strPubYear) VALUES "),
-            rows, error))
-        return fail();
-    rows.clear();
-    for (int i = 0; i < topicCount; ++i)
-        rows.append(QStringLiteral("(%1, %2)")
-                        .arg(firstTopic + i)
-                        .arg(SQLText(QStringLiteral("TOPIC %1 ").arg(i, 3, 10, QLatin1Char('0'))
-                            + words(random, 1).toUpper())));
-    if (!insertBatch(
-            QStringLiteral("INSERT INTO tblTopics (lngTopicID, strTopic) VALUES "), rows, error))
-        return fail();
-    rows.clear();
-    for (int i = 0; i < illustrationCount; ++i)
-        rows.append(QStringLiteral("(%1, %2, %3)")
-                        .arg(firstIllustration + i)
-                        .arg(SQLText(QStringLiteral("Story %1 of ").arg(i) + words(history, 2)),
-                            SQLText(words(history, 40))));
-    if (!insertBatch(QStringLiteral(
-                         "INSERT INTO tblIllustr (lngIllustrID, strName, strIllustration) VALUES "),
-            rows, error))
+    if (!insertPreachers(firstPreacher, preacherCount, error)
+        || !insertSeries(random, firstSeries, seriesCount, firstPreacher, preacherCount, error)
+        || !insertTopics(random, firstTopic, topicCount, error)
+        || !insertIllustrations(history, firstIllustration, illustrationCount, error))
         return fail();
 
     const QString sermonHead = QStringLiteral(
@@ -235,66 +327,20 @@ bool LibraryGenerator::generate(int sermonCount, DbError &error)
         "INSERT INTO tblDateLoc (lngDateLocID, lngSermonID, dtDatePreached, strLocation) VALUES ");
     const QString illustrationHead
         = QStringLiteral("INSERT INTO tblSermonIllustr (lngSermonID, lngIllustrID) VALUES ");
-    QStringList sermons;
-    QStringList links;
-    QStringList occasions;
-    QStringList illustrationLinks;
+    const SermonPlan plan { firstPreacher, preacherCount, firstTopic, topicCount, firstIllustration,
+        illustrationCount };
+    SermonRows rows;
     for (int i = 0; i < sermonCount; ++i) {
         const qint32 key = firstSermon + i;
-        const int book = 1 + random.bounded(66);
-        const int chapter = 1 + random.bounded(30);
-        const int verse = 1 + random.bounded(30);
-        const int endVerse = verse + random.bounded(10);
-        const QDate preached = QDate(1990, 1, 7).addDays(7 * random.bounded(1800));
-        sermons.append(
-            QStringLiteral("(%1, %2, %3, %4, %5, %6, %7, %8, %9, 0, %10, %11, %12, %13, %14)")
-                .arg(key)
-                .arg(firstPreacher + random.bounded(preacherCount))
-                .arg(1 + random.bounded(12))
-                .arg(book)
-                .arg(chapter)
-                .arg(verse)
-                .arg(chapter)
-                .arg(endVerse)
-                .arg(SQLText(QStringLiteral("Book %1 %2:%3-%4")
-                                 .arg(book)
-                                 .arg(chapter)
-                                 .arg(verse)
-                                 .arg(endVerse)),
-                    SQLText(QStringLiteral("On ") + words(random, 3)), SQLText(words(random, 10)),
-                    SQLDate(preached), SQLText(QStringLiteral("Chapel %1").arg(random.bounded(20))),
-                    SQLText(outline(random))));
-        // Two or three topics per sermon, distinct.
-        const int topicA = random.bounded(topicCount);
-        const int topicB = (topicA + 1 + random.bounded(topicCount - 1)) % topicCount;
-        links.append(QStringLiteral("(%1, %2)").arg(key).arg(firstTopic + topicA));
-        links.append(QStringLiteral("(%1, %2)").arg(key).arg(firstTopic + topicB));
-        // Preached again zero to three times in the following years, at another chapel (never
-        // in the future), and one in three sermons tells an illustration.
-        const int again = history.bounded(4);
-        for (int j = 0; j < again; ++j) {
-            const QDate date = preached.addDays(7 * (1 + history.bounded(400)));
-            const int chapel = history.bounded(20);
-            if (date <= QDate(2025, 6, 29))
-                occasions.append(
-                    QStringLiteral("(%1, %2, %3, %4)")
-                        .arg(nextOccasion++)
-                        .arg(key)
-                        .arg(SQLDate(date), SQLText(QStringLiteral("Chapel %1").arg(chapel))));
-        }
-        if (history.bounded(3) == 0)
-            illustrationLinks.append(
-                QStringLiteral("(%1, %2)")
-                    .arg(key)
-                    .arg(firstIllustration + history.bounded(illustrationCount)));
-        if (sermons.size() == 50) {
-            if (!insertBatches(sermonHead, sermons, linkHead, links, occasionHead, occasions,
-                    illustrationHead, illustrationLinks, error))
+        appendSermon(random, history, plan, key, nextOccasion, rows);
+        if (rows.sermons.size() == 50) {
+            if (!insertBatches(sermonHead, rows.sermons, linkHead, rows.links, occasionHead,
+                    rows.occasions, illustrationHead, rows.illustrationLinks, error))
                 return fail();
         }
     }
-    if (!insertBatches(sermonHead, sermons, linkHead, links, occasionHead, occasions,
-            illustrationHead, illustrationLinks, error))
+    if (!insertBatches(sermonHead, rows.sermons, linkHead, rows.links, occasionHead, rows.occasions,
+            illustrationHead, rows.illustrationLinks, error))
         return fail();
     return m_database.commit(error);
 }

@@ -3,6 +3,7 @@
 #include "DbError.h"
 
 class DbDatabase;
+class QRandomGenerator;
 
 // Fills a database with a large made-up library for benchmarks: sermons with outlines of
 // about 4 KB, a few hundred preachers, series, topics and topic links, and a preaching
@@ -31,6 +32,12 @@ private:
         QStringList &links, const QString &occasionHead, QStringList &occasions,
         const QString &illustrationHead, QStringList &illustrationLinks, DbError &error);
     qint32 nextKey(const QString &table, const QString &column, DbError &error);
+    // The rows the sermons refer to, each table in one batch.
+    bool insertPreachers(qint32 first, int count, DbError &error);
+    bool insertSeries(QRandomGenerator &random, qint32 first, int count, qint32 firstPreacher,
+        int preacherCount, DbError &error);
+    bool insertTopics(QRandomGenerator &random, qint32 first, int count, DbError &error);
+    bool insertIllustrations(QRandomGenerator &history, qint32 first, int count, DbError &error);
 
     DbDatabase &m_database;
 };

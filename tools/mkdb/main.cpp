@@ -26,13 +26,10 @@ int fail(const QString &what, const DbError &error)
         qPrintable(error.driverText));
     return 1;
 }
-} // namespace
 
-int main(int argc, char *argv[])
+// The program's description, options and arguments, as --help prints them.
+void defineOptions(QCommandLineParser &parser)
 {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("lectorum-mkdb"));
-    QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Creates a new Lectorum library (a SQLite file, or an empty server database through "
         "ODBC) from the delivered schema, copies a whole library between a file and a "
@@ -72,28 +69,35 @@ int main(int argc, char *argv[])
     parser.addPositionalArgument(QStringLiteral("file"),
         QStringLiteral("The database file to create (FROM TO with --copy; PATH... LIBRARY with "
                        "--import)."));
-    parser.process(app);
+}
 
-    if (parser.isSet(QStringLiteral("import"))) {
-        ImportCommandOptions options;
-        options.paths = parser.positionalArguments();
-        if (options.paths.size() < 2)
-            parser.showHelp(2);
-        options.library = options.paths.takeLast();
-        options.preacher = parser.value(QStringLiteral("preacher"));
-        options.dryRun = parser.isSet(QStringLiteral("dry-run"));
-        options.skipUnreadable = parser.isSet(QStringLiteral("skip-unreadable"));
-        return runImportCommand(options);
-    }
+// --import: outline files, folders and zips into a library.
+int runImport(QCommandLineParser &parser)
+{
+    ImportCommandOptions options;
+    options.paths = parser.positionalArguments();
+    if (options.paths.size() < 2)
+        parser.showHelp(2);
+    options.library = options.paths.takeLast();
+    options.preacher = parser.value(QStringLiteral("preacher"));
+    options.dryRun = parser.isSet(QStringLiteral("dry-run"));
+    options.skipUnreadable = parser.isSet(QStringLiteral("skip-unreadable"));
+    return runImportCommand(options);
+}
 
-    if (parser.isSet(QStringLiteral("copy"))) {
-        const QStringList sides = parser.positionalArguments();
-        if (sides.size() != 2)
-            parser.showHelp(2);
-        return runLibraryCopyCommand(
-            sides.at(0), sides.at(1), parser.isSet(QStringLiteral("force")));
-    }
+// --copy: a whole library between a file and a server.
+int runCopy(QCommandLineParser &parser)
+{
+    const QStringList sides = parser.positionalArguments();
+    if (sides.size() != 2)
+        parser.showHelp(2);
+    return runLibraryCopyCommand(sides.at(0), sides.at(1), parser.isSet(QStringLiteral("force")));
+}
 
+// The default mode: a new library from the schema, with the demonstration rows or generated
+// sermons when asked for.
+int runCreate(QCommandLineParser &parser)
+{
     bool countOk = true;
     const int generate = parser.isSet(QStringLiteral("generate"))
         ? parser.value(QStringLiteral("generate")).toInt(&countOk)
@@ -145,4 +149,21 @@ int main(int argc, char *argv[])
         std::printf("generated %d sermons in %.1f s\n", generate, timer.elapsed() / 1000.0);
     }
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("lectorum-mkdb"));
+    QCommandLineParser parser;
+    defineOptions(parser);
+    parser.process(app);
+
+    if (parser.isSet(QStringLiteral("import")))
+        return runImport(parser);
+    if (parser.isSet(QStringLiteral("copy")))
+        return runCopy(parser);
+    return runCreate(parser);
 }
