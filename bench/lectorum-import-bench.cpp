@@ -116,7 +116,7 @@ void writeZipBomb(const QString &path, int megabytes)
     file.open(QIODevice::WriteOnly, QuaZipNewInfo(QStringLiteral("word/document.xml")));
     file.write("<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/"
                "main\"><w:body><w:p><w:r><w:t>");
-    const QByteArray chunk(1024 * 1024, 'a');
+    const QByteArray chunk(qsizetype(1024) * 1024, 'a');
     for (int i = 0; i < megabytes; ++i)
         file.write(chunk);
     file.write("</w:t></w:r></w:p></w:body></w:document>");

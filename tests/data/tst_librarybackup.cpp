@@ -242,7 +242,7 @@ void tst_LibraryBackup::backupDue()
     QFile(folder.filePath(QStringLiteral("notes.txt"))).open(QIODevice::WriteOnly);
     if (hoursSinceNewest >= 0) {
         QFile old(folder.filePath(BackupRotation::fileName(
-            QStringLiteral("lectorum"), now.addSecs(-3600 * hoursSinceNewest))));
+            QStringLiteral("lectorum"), now.addSecs(qint64(-3600) * hoursSinceNewest))));
         QVERIFY(old.open(QIODevice::WriteOnly));
     }
     QCOMPARE(LibraryBackup::isDue(folder.path(), QStringLiteral("lectorum"), interval, now), due);

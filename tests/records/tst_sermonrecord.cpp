@@ -96,7 +96,7 @@ void tst_SermonRecord::textsSurviveARoundTrip()
     REQUIRE_DATABASE(db);
 
     QString outline;
-    while (outline.size() < 1024 * 1024)
+    while (outline.size() < qsizetype(1024) * 1024)
         outline += QStringLiteral(
             "I. God's love is patient — Ἀγάπη μακροθυμεῖ; 100% sure.\r\n\tA. Point\n");
     const QStringList texts = {

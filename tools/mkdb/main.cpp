@@ -146,7 +146,7 @@ int runCreate(QCommandLineParser &parser)
         LibraryGenerator generator(*database);
         if (!generator.generate(generate, error))
             return fail(QStringLiteral("cannot generate the library"), error);
-        std::printf("generated %d sermons in %.1f s\n", generate, timer.elapsed() / 1000.0);
+        std::printf("generated %d sermons in %.1f s\n", generate, double(timer.elapsed()) / 1000.0);
     }
     return 0;
 }

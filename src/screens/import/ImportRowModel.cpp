@@ -173,10 +173,11 @@ bool ImportRowModel::setData(const QModelIndex &index, const QVariant &value, in
         return false;
     ImportRow &row = m_rows[index.row()];
     const QString text = value.toString();
-    if (role == Qt::CheckStateRole && index.column() == Tick) {
-        row.ticked = value.toInt() == Qt::Checked;
-    } else if (role != Qt::EditRole) {
+    const bool tick = role == Qt::CheckStateRole && index.column() == Tick;
+    if (!tick && role != Qt::EditRole)
         return false;
+    if (tick) {
+        row.ticked = value.toInt() == Qt::Checked;
     } else if (index.column() == Title) {
         row.title = text;
     } else if (index.column() == Passage) {

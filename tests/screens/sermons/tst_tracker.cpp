@@ -432,7 +432,7 @@ void tst_Tracker::commandKeepsOneTrackerPerSermon()
             "Data Has Been Changed\r\nSave Changes ?" }));
 
     // Without a chosen sermon nothing opens.
-    const int open = m_main->workArea()->subWindowList().size();
+    const qsizetype open = m_main->workArea()->subWindowList().size();
     m_main->runCommand(QStringLiteral("frmDateLoc"));
     QCOMPARE(m_main->workArea()->subWindowList().size(), open);
 }
