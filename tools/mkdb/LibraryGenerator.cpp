@@ -131,7 +131,7 @@ void appendSermon(QRandomGenerator &random, QRandomGenerator &history, const Ser
     const int chapter = 1 + random.bounded(30);
     const int verse = 1 + random.bounded(30);
     const int endVerse = verse + random.bounded(10);
-    const QDate preached = QDate(1990, 1, 7).addDays(7 * random.bounded(1800));
+    const QDate preached = QDate(1990, 1, 7).addDays(qint64(7) * random.bounded(1800));
     rows.sermons.append(
         QStringLiteral("(%1, %2, %3, %4, %5, %6, %7, %8, %9, 0, %10, %11, %12, %13, %14)")
             .arg(key)
@@ -159,7 +159,7 @@ void appendSermon(QRandomGenerator &random, QRandomGenerator &history, const Ser
     // in the future), and one in three sermons tells an illustration.
     const int again = history.bounded(4);
     for (int j = 0; j < again; ++j) {
-        const QDate date = preached.addDays(7 * (1 + history.bounded(400)));
+        const QDate date = preached.addDays(qint64(7) * (1 + history.bounded(400)));
         const int chapel = history.bounded(20);
         if (date <= QDate(2025, 6, 29))
             rows.occasions.append(
