@@ -369,7 +369,7 @@ void tst_BadInput::everyTextFieldTakesIt_data()
     QTest::addColumn<QString>("storedAs");
 
     QString megabyte;
-    while (megabyte.size() < 1024 * 1024)
+    while (megabyte.size() < qsizetype(1024) * 1024)
         megabyte += QStringLiteral("O'Brien \\ 100% _x_ \"q\" \u05e9\u05dc\u05d5\u05dd e\u0301 "
                                    "\u1f00\u03b3\u03ac\u03c0\u03b7 {fn x} ?\n");
     QString nul = QStringLiteral("before");

@@ -341,11 +341,14 @@ void tst_HelpAbout::aboutScreen()
             { "Number CPU's:", "lblNumberOfProcessors" } }) {
         const QLabel *value = about.findChild<QLabel *>(QLatin1String(name));
         QVERIFY2(value, name);
+        // A structured binding is copied before a lambda uses it (clang before 16 cannot
+        // capture one).
+        const QLatin1String captionText(caption);
         const auto beside = [&](const QLabel *l) {
             const QRect c(l->mapTo(&about, QPoint(0, 0)), l->size());
             const QRect v(value->mapTo(&about, QPoint(0, 0)), value->size());
-            return l->text() == QLatin1String(caption) && c.right() < v.left()
-                && c.center().y() >= v.top() && c.center().y() <= v.bottom();
+            return l->text() == captionText && c.right() < v.left() && c.center().y() >= v.top()
+                && c.center().y() <= v.bottom();
         };
         QVERIFY2(std::any_of(labels.begin(), labels.end(), beside), caption);
     }

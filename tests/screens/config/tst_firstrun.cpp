@@ -142,7 +142,7 @@ void tst_FirstRun::firstRun()
     QCOMPARE(probe.exitCode(), 0);
     QMap<QString, QStringList> said;
     for (const QByteArray &line : probe.readAllStandardOutput().split('\n')) {
-        const int equals = line.indexOf('=');
+        const qsizetype equals = line.indexOf('=');
         if (equals > 0)
             said[QString::fromUtf8(line.left(equals))] << QString::fromUtf8(line.mid(equals + 1));
     }
