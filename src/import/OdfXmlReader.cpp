@@ -121,28 +121,6 @@ private:
     bool m_citation = false;
 };
 
-QString metaTitle(ZipEntryStream &zip)
-{
-    const QString part = QStringLiteral("meta.xml");
-    if (!zip.hasEntry(part))
-        return QString();
-    QString title;
-    bool inTitle = false;
-    QString ignored;
-    zip.readXml(
-        part, ImportLimits::XmlBytes,
-        [&](QXmlStreamReader &xml) {
-            if (xml.isStartElement() && xml.name() == u"title")
-                inTitle = true;
-            else if (xml.isEndElement() && xml.name() == u"title")
-                inTitle = false;
-            else if (inTitle && xml.isCharacters())
-                title += xml.text();
-        },
-        ignored);
-    return title.simplified();
-}
-
 } // namespace
 
 namespace OdfXmlReader {
@@ -165,7 +143,7 @@ ImportedDocument read(ZipEntryStream &zip)
         return ImportedDocument::failure(QStringLiteral("the document's text is too long"));
     doc.text = out.text();
     doc.firstHeading = out.firstHeading();
-    doc.titleProperty = metaTitle(zip);
+    doc.titleProperty = zip.elementText(QStringLiteral("meta.xml"), u"title");
     return doc;
 }
 

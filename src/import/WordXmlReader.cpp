@@ -120,28 +120,6 @@ private:
     bool m_inRun = false;
 };
 
-QString coreTitle(ZipEntryStream &zip)
-{
-    const QString part = QStringLiteral("docProps/core.xml");
-    if (!zip.hasEntry(part))
-        return QString();
-    QString title;
-    bool inTitle = false;
-    QString ignored;
-    zip.readXml(
-        part, ImportLimits::XmlBytes,
-        [&](QXmlStreamReader &xml) {
-            if (xml.isStartElement() && xml.name() == u"title")
-                inTitle = true;
-            else if (xml.isEndElement() && xml.name() == u"title")
-                inTitle = false;
-            else if (inTitle && xml.isCharacters())
-                title += xml.text();
-        },
-        ignored);
-    return title.simplified();
-}
-
 } // namespace
 
 namespace WordXmlReader {
@@ -167,7 +145,7 @@ ImportedDocument read(ZipEntryStream &zip)
         return ImportedDocument::failure(QStringLiteral("the document's text is too long"));
     doc.text = out.text();
     doc.firstHeading = out.firstHeading();
-    doc.titleProperty = coreTitle(zip);
+    doc.titleProperty = zip.elementText(QStringLiteral("docProps/core.xml"), u"title");
     return doc;
 }
 

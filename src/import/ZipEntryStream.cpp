@@ -1,5 +1,6 @@
 #include "ZipEntryStream.h"
 
+#include "ImportLimits.h"
 #include "ImportLogging.h"
 
 #include <QBuffer>
@@ -163,4 +164,25 @@ bool ZipEntryStream::readXml(const QString &name, qint64 limit,
         return false;
     }
     return true;
+}
+
+QString ZipEntryStream::elementText(const QString &name, QStringView element)
+{
+    if (!hasEntry(name))
+        return QString();
+    QString text;
+    bool inside = false;
+    QString ignored;
+    readXml(
+        name, ImportLimits::XmlBytes,
+        [&](QXmlStreamReader &xml) {
+            if (xml.isStartElement() && xml.name() == element)
+                inside = true;
+            else if (xml.isEndElement() && xml.name() == element)
+                inside = false;
+            else if (inside && xml.isCharacters())
+                text += xml.text();
+        },
+        ignored);
+    return text.simplified();
 }

@@ -36,6 +36,9 @@ public:
     bool open(QString &error);
     QList<Entry> entries() const;
     bool hasEntry(const QString &name) const;
+    // The text of the first element named `element` in the XML entry `name` (a document's
+    // title property), simplified; empty when the entry or element is missing.
+    QString elementText(const QString &name, QStringView element);
 
     // Hands the entry's inflated bytes to `chunk` piece by piece; false with the reason when
     // the entry is missing, damaged (including a wrong checksum at its end), larger than

@@ -27,3 +27,15 @@ LibrarySettings LibrarySettings::read(clsConfig &config)
     settings.keep.monthly = readCount(config, "KeepMonthly", settings.keep.monthly);
     return settings;
 }
+
+int LibrarySettings::reusePeriodYears(clsConfig &config)
+{
+    constexpr int DefaultYears = 3;
+    bool isNumber = false;
+    const int years = config
+                          .GetConfig(QStringLiteral("Library"), QStringLiteral("ReusePeriodYears"),
+                              QString::number(DefaultYears))
+                          .trimmed()
+                          .toInt(&isNumber);
+    return isNumber ? years : DefaultYears;
+}

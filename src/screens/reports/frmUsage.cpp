@@ -1,5 +1,6 @@
 #include "frmUsage.h"
 
+#include "LibrarySettings.h"
 #include "ProgramGlobals.h"
 #include "ReportChoices.h"
 #include "ReportQueries.h"
@@ -23,14 +24,7 @@ frmUsage::frmUsage(QWidget *parent)
 
 int frmUsage::reusePeriodYears()
 {
-    constexpr int DefaultYears = 3;
-    bool isNumber = false;
-    const int years = ProgramConfig()
-                          .GetConfig(QStringLiteral("Library"), QStringLiteral("ReusePeriodYears"),
-                              QString::number(DefaultYears))
-                          .trimmed()
-                          .toInt(&isNumber);
-    return isNumber ? years : DefaultYears;
+    return LibrarySettings::reusePeriodYears(ProgramConfig());
 }
 
 bool frmUsage::load(bool &any, DbError &error)

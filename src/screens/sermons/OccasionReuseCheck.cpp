@@ -1,5 +1,6 @@
 #include "OccasionReuseCheck.h"
 
+#include "LibrarySettings.h"
 #include "OccasionReuse.h"
 #include "ProgramGlobals.h"
 #include "UserInterface.h"
@@ -7,14 +8,7 @@
 
 int OccasionReuseCheck::reusePeriodYears()
 {
-    constexpr int DefaultYears = 3;
-    bool isNumber = false;
-    const int years = ProgramConfig()
-                          .GetConfig(QStringLiteral("Library"), QStringLiteral("ReusePeriodYears"),
-                              QString::number(DefaultYears))
-                          .trimmed()
-                          .toInt(&isNumber);
-    return isNumber ? years : DefaultYears;
+    return LibrarySettings::reusePeriodYears(ProgramConfig());
 }
 
 bool OccasionReuseCheck::confirm(
