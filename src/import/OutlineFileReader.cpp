@@ -21,7 +21,7 @@ QString suffixOf(const QString &fileName)
 QString tooLarge()
 {
     return QStringLiteral("the file is larger than %1 MB (refused)")
-        .arg(ImportLimits::FileBytes / (1024 * 1024));
+        .arg(ImportLimits::FileBytes / ImportLimits::MegaByte);
 }
 
 ImportedDocument fromText(const QString &text)

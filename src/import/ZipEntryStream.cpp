@@ -11,11 +11,11 @@
 
 namespace {
 
-constexpr qint64 ChunkBytes = 64 * 1024;
+constexpr qint64 ChunkBytes = qint64{64} * 1024;
 
 QString megabytes(qint64 bytes)
 {
-    return QString::number(bytes / (1024 * 1024));
+    return QString::number(bytes / ImportLimits::MegaByte);
 }
 
 } // namespace
