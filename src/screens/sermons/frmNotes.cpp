@@ -215,10 +215,12 @@ void frmNotes::outlineFontCommand()
 
 void frmNotes::outlineReleased()
 {
-    if (txtOutline->toPlainText() != SharedOutline().text) {
-        if (frmSermon *sermon = frmSermon::instance()) {
-            sermon->DataHasChanged();
-        }
+    // Compared with the outline the sermon screen holds, not the hand-over: that is emptied once
+    // this window has the text, and a key's release arriving here as the window opens would
+    // otherwise count as an edit and leave the screen's list unable to choose.
+    frmSermon *sermon = frmSermon::instance();
+    if (sermon && txtOutline->toPlainText() != sermon->storedOutline()) {
+        sermon->DataHasChanged();
     }
 }
 

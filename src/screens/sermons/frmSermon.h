@@ -79,6 +79,8 @@ public:
     // The outline the next save stores: the notes window's text while it is open, else the
     // text it had when it closed (or the stored outline when it was not opened since).
     QString outlineText() const;
+    // The outline as the library holds it: as shown from the sermon row, or as last saved.
+    const QString &storedOutline() const { return m_outline; }
     // Opens the notes window with this sermon's outline, maximized on request.
     void showNotes(bool maximized);
     // The notes window is closing with this text.

@@ -584,10 +584,15 @@ void tst_SermonScreen::blankRowClearsTheFields_data()
     QTest::addColumn<bool>("heading");
     QTest::addColumn<bool>("justOpened"); // the screen shows its first sermon, nothing chosen
     QTest::addColumn<int>("column"); // the heading clicked
-    QTest::newRow("trailing blank row") << false << false << 0;
-    QTest::newRow("heading row") << true << false << 1;
-    QTest::newRow("heading over ID#, just opened") << true << true << 0;
-    QTest::newRow("heading over BIBLE REF, just opened") << true << true << 1;
+    // A key released and a click in the notes window, its text unchanged: the release of the
+    // key that opened the screen lands there when the window takes the focus.
+    QTest::addColumn<bool>("notesTouched");
+    QTest::newRow("trailing blank row") << false << false << 0 << false;
+    QTest::newRow("heading row") << true << false << 1 << false;
+    QTest::newRow("heading over ID#, just opened") << true << true << 0 << false;
+    QTest::newRow("heading over BIBLE REF, just opened") << true << true << 1 << false;
+    QTest::newRow("heading over ID#, just opened, notes touched") << true << true << 0 << true;
+    QTest::newRow("trailing blank row, notes touched") << false << false << 0 << true;
 }
 
 void tst_SermonScreen::blankRowClearsTheFields()
@@ -595,9 +600,16 @@ void tst_SermonScreen::blankRowClearsTheFields()
     QFETCH(bool, heading);
     QFETCH(bool, justOpened);
     QFETCH(int, column);
+    QFETCH(bool, notesTouched);
     frmSermon *screen = openAll();
     if (!justOpened)
         CHECKED_STEP(chooseRow(4));
+    if (notesTouched) {
+        QPlainTextEdit *outline = frmNotes::instance()->findChild<QPlainTextEdit *>("txtOutline");
+        QTest::keyRelease(outline, Qt::Key_Return);
+        QTest::mouseClick(outline->viewport(), Qt::LeftButton);
+        QVERIFY(!screen->isEditing());
+    }
     QVERIFY(!widget<QLabel>(screen, "lblSermonID")->text().isEmpty());
     if (heading) {
         // Over the heading's text, where a user points.
