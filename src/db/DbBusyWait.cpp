@@ -91,7 +91,7 @@ bool DbBusyWait::retry(const std::function<Attempt()> &attempt, bool mayRetry)
     }
 }
 
-bool DbBusyWait::takeWriteLock(QSqlQuery &query, const QString &sql)
+bool DbBusyWait::takeWriteLock(const std::function<Attempt()> &attempt)
 {
     // Every CourtesyEvery-th take of a contended copy pauses: waiters look every few tenths
     // of a millisecond, so one gap now and then from each copy lets the longest waiter in,
@@ -100,5 +100,5 @@ bool DbBusyWait::takeWriteLock(QSqlQuery &query, const QString &sql)
     if (nowMs() - lastContendedMs.load() <= CourtesyWindowMs
         && takes.fetch_add(1) % CourtesyEvery == 0)
         QThread::usleep(ulong(jitterUs(CourtesyPauseUs / 2, CourtesyPauseUs)));
-    return exec(query, &sql, true);
+    return retry(attempt, true);
 }

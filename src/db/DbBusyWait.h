@@ -65,8 +65,8 @@ bool exec(QSqlQuery &query, const QString *sql, bool mayRetry);
 enum class Attempt { Done, Busy, Failed };
 bool retry(const std::function<Attempt()> &attempt, bool mayRetry);
 
-// Executes `sql`, a statement that takes the write lock (BEGIN IMMEDIATE), as exec does with
-// retries, after the courtesy pause when this copy had a busy answer lately.
-bool takeWriteLock(QSqlQuery &query, const QString &sql);
+// Runs `attempt`, a statement that takes the write lock (BEGIN IMMEDIATE), as retry does,
+// after the courtesy pause when this copy had a busy answer lately.
+bool takeWriteLock(const std::function<Attempt()> &attempt);
 
 } // namespace DbBusyWait

@@ -8,6 +8,7 @@
 #include "DbSnapshot.h"
 #include "DbTextContains.h"
 #include "SqlLiterals.h"
+#include "SqliteStatement.h"
 #include "StatementLog.h"
 
 #include <QFileInfo>
@@ -224,11 +225,21 @@ bool DbDatabase::run(
 {
     const QString sql = wellFormed(text);
     StatementLog::note(sql);
+    if (m_sqlite) {
+        SqliteStatement statement(m_sqlite, sql);
+        if (!statement.run(mayWait, takesWriteLock)) {
+            error = statement.error(statementFallback(m_engine));
+            if (rowsAffected)
+                *rowsAffected = 0;
+            return false;
+        }
+        if (rowsAffected)
+            *rowsAffected = statement.changes();
+        return true;
+    }
     QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
     query.setForwardOnly(true);
-    const bool ran = takesWriteLock ? DbBusyWait::takeWriteLock(query, sql)
-                                    : DbBusyWait::exec(query, &sql, mayWait);
-    if (!ran) {
+    if (!DbBusyWait::exec(query, &sql, mayWait)) {
         error = DbDriverError(query.lastError(), sql, statementFallback(m_engine));
         if (rowsAffected)
             *rowsAffected = 0;
@@ -267,56 +278,23 @@ std::unique_ptr<DbSnapshot> DbDatabase::openSnapshot(const QString &text, DbErro
 
 std::unique_ptr<DbSnapshot> DbDatabase::openSqliteSnapshot(const QString &sql, DbError &error)
 {
-    const QByteArray utf8 = sql.toUtf8();
-    sqlite3_stmt *statement = nullptr;
-    const char *rest = nullptr;
-    int result = SQLITE_OK;
-    bool prepared = false;
-    // Preparing reads the schema and may meet another copy's lock too. A statement that
-    // answered "busy" is prepared afresh for the next try: stepped again, it answers "busy" at
-    // once each time, without SQLite's own short wait, while a writer works back to back.
-    const bool ran = DbBusyWait::retry(
-        [&] {
-            sqlite3_finalize(statement);
-            statement = nullptr;
-            result = sqlite3_prepare_v2(
-                m_sqlite, utf8.constData(), int(utf8.size()), &statement, &rest);
-            prepared = result == SQLITE_OK;
-            if (prepared && statement)
-                result = sqlite3_step(statement);
-            if (result == SQLITE_ROW || result == SQLITE_DONE || (prepared && !statement))
-                return DbBusyWait::Attempt::Done;
-            return (result & 0xff) == SQLITE_BUSY ? DbBusyWait::Attempt::Busy
-                                                  : DbBusyWait::Attempt::Failed;
-        },
-        true);
-    auto refused = [&](const QString &text) {
-        sqlite3_finalize(statement);
-        error.number = statementFallback(m_engine);
-        error.driverText = text;
-        error.sql = sql;
-        return nullptr;
-    };
-    if (!ran) {
-        // The texts are the ones Qt's driver gives for the same failure.
-        error = DbDriverError(result,
-            QString::fromUtf8(sqlite3_errmsg(m_sqlite))
-                + (prepared ? QStringLiteral(" Unable to fetch row")
-                            : QStringLiteral(" Unable to execute statement")),
-            sql, statementFallback(m_engine));
-        sqlite3_finalize(statement);
+    SqliteStatement statement(m_sqlite, sql);
+    if (!statement.run(true)) {
+        error = statement.error(statementFallback(m_engine));
         return nullptr;
     }
-    // One statement only, as the driver allows: a second one would never run.
-    if (rest && !QByteArrayView(rest, utf8.constData() + utf8.size() - rest).trimmed().isEmpty())
-        return refused(QStringLiteral("Unable to execute multiple statements at a time"));
-    if (!statement || sqlite3_column_count(statement) == 0)
-        return refused(QStringLiteral("The statement returned no rows to read."));
+    if (!statement.returnsColumns()) {
+        error.number = statementFallback(m_engine);
+        error.driverText = QStringLiteral("The statement returned no rows to read.");
+        error.sql = sql;
+        return nullptr;
+    }
+    const bool empty = !statement.hasRow();
+    sqlite3_stmt *stepped = statement.release();
     // An empty set lets go of the file at once (see DbSnapshot::fetch).
-    if (result == SQLITE_DONE)
-        sqlite3_reset(statement);
-    return std::unique_ptr<DbSnapshot>(
-        new DbSnapshot(statement, result == SQLITE_DONE, m_openSnapshots, sql));
+    if (empty)
+        sqlite3_reset(stepped);
+    return std::unique_ptr<DbSnapshot>(new DbSnapshot(stepped, empty, m_openSnapshots, sql));
 }
 
 std::unique_ptr<DbPairLookup> DbDatabase::preparePairLookup(

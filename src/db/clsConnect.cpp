@@ -270,10 +270,10 @@ qint32 clsConnect::allocateKey(const QString &strTable, const QString &strKeyFld
     if (!openDatabase(error))
         return 0;
     DbDatabase &db = *m_database;
+    qint32 advancedKey = 0;
     if (db.isPostgres()) {
-        qint32 key = 0;
-        if (advanceCounterAtOnce(db, strTable, key, error))
-            return key;
+        if (advanceCounterAtOnce(db, strTable, advancedKey, error))
+            return advancedKey;
         if (error.isSet())
             return 0;
     }
@@ -283,6 +283,15 @@ qint32 clsConnect::allocateKey(const QString &strTable, const QString &strKeyFld
     auto fail = [] { return 0; };
     if (!transaction.beginExclusive(QStringLiteral("tblTableIds"), error))
         return fail();
+    // A file library advances its counter inside the write lock: a statement committed on its
+    // own could be undone by a busy answer at its commit after its key was read. The long way
+    // below is left for the first key of a table and for a counter at its end.
+    if (!db.isPostgres()) {
+        if (advanceCounterAtOnce(db, strTable, advancedKey, error))
+            return transaction.commit(error) ? advancedKey : fail();
+        if (error.isSet())
+            return fail();
+    }
 
     const QString counterSql = QStringLiteral("SELECT * FROM tblTableIds ")
         + QStringLiteral(" WHERE strTableName = ") + SQLText(strTable);

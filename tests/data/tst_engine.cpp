@@ -54,6 +54,8 @@ private Q_SLOTS:
     }
     void failedStatementCarriesNumberAndText();
     void sqliteReadsLetGoOfTheFile();
+    void sqliteRefusesASecondStatement_data();
+    void sqliteRefusesASecondStatement();
     void sqliteTextReadsAsSqliteConvertsIt_data();
     void sqliteTextReadsAsSqliteConvertsIt();
 };
@@ -301,6 +303,45 @@ void tst_Engine::sqliteReadsLetGoOfTheFile()
     QVERIFY(open->eof());
     QVERIFY(!open->moveNext());
     QVERIFY(open->field(0).isNull());
+}
+
+// A text holding a second statement (a typed value that broke out of its quotes) is refused
+// before either statement runs, whether it is executed or read.
+void tst_Engine::sqliteRefusesASecondStatement_data()
+{
+    QTest::addColumn<bool>("read");
+    QTest::addColumn<QString>("sql");
+    QTest::newRow("executed") << false
+                              << "UPDATE tblStates SET strStateCode = 'XX'; DELETE FROM tblStates";
+    QTest::newRow("read") << true
+                          << "UPDATE tblStates SET strStateCode = 'XX' RETURNING lngStateID; "
+                             "DELETE FROM tblStates";
+}
+
+void tst_Engine::sqliteRefusesASecondStatement()
+{
+    QFETCH(bool, read);
+    QFETCH(QString, sql);
+    TestDatabase db { Engine::SQLite };
+    REQUIRE_DATABASE(db);
+    const auto states = [&] {
+        DbError error;
+        auto rows = db.database().openSnapshot(
+            QStringLiteral("SELECT Count(*) FROM tblStates WHERE strStateCode <> 'XX'"), error);
+        return rows ? rows->field(0).toInt() : -1;
+    };
+    const int before = states();
+    QVERIFY(before > 0);
+    DbError error;
+    int affected = 0;
+    if (read)
+        QVERIFY(!db.database().openSnapshot(sql, error));
+    else
+        QVERIFY(!db.database().execute(sql, &affected, error));
+    QVERIFY2(error.driverText.contains(QLatin1String("multiple statements")),
+        qPrintable(error.driverText));
+    QCOMPARE(error.sql, sql);
+    QCOMPARE(states(), before);
 }
 
 // Stored bytes that are not strict UTF-8 (another program wrote them) read exactly as
