@@ -34,10 +34,12 @@ QString timeText(const BenchSeries &series)
 {
     if (series.isEmpty())
         return QString();
+    // Steps under 10 ms (a passage, a key) are read to the hundredth, where their goals lie.
+    const int decimals = series.median() < 10 ? 2 : 1;
     return QStringLiteral("%1 [%2-%3]")
-        .arg(series.median(), 0, 'f', 1)
-        .arg(series.lowest(), 0, 'f', 1)
-        .arg(series.highest(), 0, 'f', 1);
+        .arg(series.median(), 0, 'f', decimals)
+        .arg(series.lowest(), 0, 'f', decimals)
+        .arg(series.highest(), 0, 'f', decimals);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "DataGridModel.h"
 #include "Twips.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <cmath>
@@ -95,15 +96,37 @@ int DataGrid::colWidth(int col) const
 
 void DataGrid::setColWidth(int col, int twips)
 {
-    setColumnWidth(col, TwipsToPixels(twips));
-    widenToHeading(col);
+    // The width is set once, already widened: a column resized twice lays the grid out twice.
+    setColumnWidth(col, qMax(TwipsToPixels(twips), headingWidth(col)));
+}
+
+int DataGrid::headingWidth(int col) const
+{
+    // A heading is never cut: a column narrower than its heading needs widens just enough.
+    if (m_fixedRows != 1 || col < 0 || col >= cols()) {
+        return 0;
+    }
+    const QString heading = m_model->heading(col);
+    auto known = m_headingWidths.constFind(heading);
+    if (known == m_headingWidths.cend()) {
+        known = m_headingWidths.insert(heading, horizontalHeader()->sectionSizeHint(col));
+    }
+    return known.value();
+}
+
+void DataGrid::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        m_headingWidths.clear();
+    }
+    QTableView::changeEvent(event);
 }
 
 void DataGrid::widenToHeading(int col)
 {
-    // A heading is never cut: a column narrower than its heading needs widens just enough.
-    if (m_fixedRows == 1 && col >= 0 && col < cols()) {
-        setColumnWidth(col, qMax(columnWidth(col), horizontalHeader()->sectionSizeHint(col)));
+    const int needed = headingWidth(col);
+    if (needed > columnWidth(col)) {
+        setColumnWidth(col, needed);
     }
 }
 
@@ -121,8 +144,10 @@ void DataGrid::setText(int row, int col, const QString &text)
         return;
     }
     if (row < m_fixedRows) {
-        m_model->setHeading(col, text);
-        widenToHeading(col);
+        if (m_model->heading(col) != text) {
+            m_model->setHeading(col, text);
+            widenToHeading(col);
+        }
     } else {
         m_model->setCell(row - m_fixedRows, col, text);
     }

@@ -2,6 +2,7 @@
 
 #include "GridRowTexts.h"
 
+#include <QHash>
 #include <QTableView>
 
 class DataGridModel;
@@ -76,6 +77,9 @@ public:
 
     DataGridModel *gridModel() const { return m_model; }
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 Q_SIGNALS:
     // The current cell moved to another row, by the user or by setRow().
     void currentRowChanged(int row);
@@ -85,6 +89,7 @@ Q_SIGNALS:
 private:
     void moveCurrent(int row, int col);
     void chooseHeadingRow();
+    int headingWidth(int col) const;
     void widenToHeading(int col);
     void onCurrentChanged(const QModelIndex &current, const QModelIndex &previous);
 
@@ -92,4 +97,7 @@ private:
     int m_fixedRows = 1;
     bool m_movingByCode = false;
     bool m_headingChosen = false;
+    // The width each heading text needs, measured once per font and style: a list that sets
+    // its headings up for every fill would otherwise measure them for every fill.
+    mutable QHash<QString, int> m_headingWidths;
 };

@@ -166,6 +166,8 @@ void DataGridModel::setHeading(int column, const QString &text)
     }
     if (m_headings.size() <= column) {
         m_headings.resize(column + 1);
+    } else if (m_headings.at(column) == text) {
+        return; // a list set up again for each fill keeps its headings
     }
     m_headings[column] = text;
     Q_EMIT headerDataChanged(Qt::Horizontal, column, column);

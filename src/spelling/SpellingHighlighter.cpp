@@ -56,6 +56,16 @@ void SpellingHighlighter::setChecker(SpellChecker *checker)
     recheck();
 }
 
+void SpellingHighlighter::replaceText(const std::function<void()> &replace)
+{
+    // Detached, the highlighter leaves the document's changes alone; attached again, it
+    // schedules its pass over the whole document for the event loop.
+    QTextDocument *text = document();
+    setDocument(nullptr);
+    replace();
+    setDocument(text);
+}
+
 void SpellingHighlighter::recheck()
 {
     m_known.clear();

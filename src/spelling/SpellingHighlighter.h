@@ -4,6 +4,8 @@
 #include <QSet>
 #include <QSyntaxHighlighter>
 
+#include <functional>
+
 class QTimer;
 class SpellChecker;
 
@@ -23,6 +25,10 @@ public:
     // The checker to use (not owned); null or a closed checker turns underlining off.
     void setChecker(SpellChecker *checker);
     SpellChecker *checker() const { return m_checker; }
+    // Runs `replace`, which puts a whole new text into the document, without underlining it
+    // there and then: the underlining pass runs from the event loop, so a screen that shows a
+    // new text (a sermon chosen in a list) is not held up by it.
+    void replaceText(const std::function<void()> &replace);
     // Forgets every answer (after a word was added or the dictionary changed) and checks again.
     void recheck();
 

@@ -5,7 +5,6 @@
 #include "OutlineWordCount.h"
 #include "PulpitSettings.h"
 #include "SermonChoiceLists.h"
-#include "SharedOutline.h"
 #include "SpellChecker.h"
 #include "SpellingHighlighter.h"
 #include "clsConfig.h"
@@ -120,10 +119,8 @@ void NotesEditorAids::updateWordCount()
 void NotesEditorAids::markEdited()
 {
     // As a key typed in the box would: an outline that differs from the one loaded is an edit.
-    if (m_box->toPlainText() != SharedOutline().text) {
-        if (frmSermon *sermon = frmSermon::instance()) {
-            sermon->DataHasChanged();
-        }
+    if (frmSermon *sermon = frmSermon::instance()) {
+        sermon->outlineEdited(m_box->toPlainText());
     }
 }
 

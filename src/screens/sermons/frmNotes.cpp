@@ -3,6 +3,7 @@
 #include "NotesEditorAids.h"
 #include "ScripturePane.h"
 #include "SharedOutline.h"
+#include "SpellingHighlighter.h"
 #include "SqlLiterals.h"
 #include "UserInterface.h"
 #include "frmMain.h"
@@ -59,7 +60,7 @@ frmNotes::frmNotes(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(txtOutline);
     addScripturePane(layout);
-    new NotesEditorAids(txtOutline, layout, this);
+    m_aids = new NotesEditorAids(txtOutline, layout, this);
 
     // Load.
     m_rememberedStatus = GetStatusText();
@@ -166,7 +167,8 @@ void frmNotes::closeWindow()
 
 void frmNotes::setOutline(const QString &text)
 {
-    txtOutline->setPlainText(text);
+    // The sermon and its list show first; the new outline is underlined from the event loop.
+    m_aids->highlighter()->replaceText([&] { txtOutline->setPlainText(text); });
     const QString searched = SharedOutline().searchedWords;
     if (searched.isNull()) {
         return;
@@ -215,12 +217,8 @@ void frmNotes::outlineFontCommand()
 
 void frmNotes::outlineReleased()
 {
-    // Compared with the outline the sermon screen holds, not the hand-over: that is emptied once
-    // this window has the text, and a key's release arriving here as the window opens would
-    // otherwise count as an edit and leave the screen's list unable to choose.
-    frmSermon *sermon = frmSermon::instance();
-    if (sermon && txtOutline->toPlainText() != sermon->storedOutline()) {
-        sermon->DataHasChanged();
+    if (frmSermon *sermon = frmSermon::instance()) {
+        sermon->outlineEdited(txtOutline->toPlainText());
     }
 }
 

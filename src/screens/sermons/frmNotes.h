@@ -6,6 +6,7 @@
 class QLayout;
 class QMdiSubWindow;
 class QPlainTextEdit;
+class NotesEditorAids;
 class ScripturePane;
 
 // "Sermon Outline & Notes": the outline of the sermon shown on the sermon identification
@@ -55,6 +56,7 @@ protected:
 private:
     QPlainTextEdit *txtOutline = nullptr;
     ScripturePane *m_scripture = nullptr;
+    NotesEditorAids *m_aids = nullptr;
 
     explicit frmNotes(QWidget *parent = nullptr);
     void outlineReleased();

@@ -443,6 +443,13 @@ void frmSermon::showNotes(bool maximized)
     notes->showWindow(maximized, true);
 }
 
+void frmSermon::outlineEdited(const QString &text)
+{
+    if (text != m_outline) {
+        DataHasChanged();
+    }
+}
+
 void frmSermon::notesClosing(const QString &text)
 {
     m_outline = text;

@@ -79,8 +79,11 @@ public:
     // The outline the next save stores: the notes window's text while it is open, else the
     // text it had when it closed (or the stored outline when it was not opened since).
     QString outlineText() const;
-    // The outline as the library holds it: as shown from the sermon row, or as last saved.
-    const QString &storedOutline() const { return m_outline; }
+    // The notes window's text after a key, a click or a replacement: an edit when it differs
+    // from the outline as shown from the sermon row or last saved. Not the hand-over, which
+    // is emptied once the notes window has the text: a key's release arriving there as the
+    // window opens would otherwise count as an edit and leave the list unable to choose.
+    void outlineEdited(const QString &text);
     // Opens the notes window with this sermon's outline, maximized on request.
     void showNotes(bool maximized);
     // The notes window is closing with this text.

@@ -289,6 +289,16 @@ void tst_OutlineAids::underlinesAndSuggestions()
     QVERIFY(settled.wait(5000));
     QVERIFY(box->document()->findBlockByNumber(1).layout()->formats().isEmpty());
 
+    // A sermon chosen in the list shows its outline at once; the underlines follow from the
+    // event loop.
+    QVERIFY(m_db->exec(QStringLiteral(
+        "UPDATE tblSermons SET strOutline = 'The Lord is my shepherdd' WHERE lngSermonID = 12")));
+    QVERIFY(sermonScreen()->chooseSermon(12));
+    QCOMPARE(box->toPlainText(), QStringLiteral("The Lord is my shepherdd"));
+    QVERIFY(box->document()->firstBlock().layout()->formats().isEmpty());
+    QVERIFY(settled.wait(5000));
+    QCOMPARE(box->document()->firstBlock().layout()->formats().size(), 1);
+
     // A suggestion replaces the word, and that is an edit.
     box->setPlainText(QStringLiteral("Grace abundss"));
     std::unique_ptr<QMenu> again(aids->buildContextMenu(8));
