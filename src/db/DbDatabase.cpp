@@ -8,6 +8,7 @@
 #include "DbSnapshot.h"
 #include "DbTextContains.h"
 #include "SqlLiterals.h"
+#include "SqliteDayNumber.h"
 #include "SqliteStatement.h"
 #include "StatementLog.h"
 
@@ -191,6 +192,7 @@ bool DbDatabase::setUpSession(DbError &error, const QString &fileWithTables)
             return false;
         }
         m_sqliteContains = m_sqlite && DbTextContains::addSqliteFunction(m_sqlite);
+        m_sqliteDayNumber = m_sqlite && SqliteDayNumber::addSqliteFunction(m_sqlite);
         return true;
     }
     // Which server is this? Only PostgreSQL needs its session pinned.
@@ -397,8 +399,11 @@ bool DbDatabase::rollback()
 
 QString DbDatabase::dayNumberSql(const QString &column) const
 {
-    return m_engine == Engine::SQLite ? DbDayNumber::sqliteSql(column)
-                                      : DbDayNumber::serverSql(column);
+    if (m_engine != Engine::SQLite)
+        return DbDayNumber::serverSql(column);
+    return m_sqliteDayNumber ? QLatin1String(SqliteDayNumber::SqliteFunction) + QLatin1Char('(')
+            + column + QLatin1Char(')')
+                             : DbDayNumber::sqliteSql(column);
 }
 
 QString DbDatabase::textContainsSql(const QString &column, const QString &text) const

@@ -92,6 +92,7 @@ private:
     bool m_postgres = false;
     bool m_inTransaction = false; // between begin()/beginExclusive() and commit()/rollback()
     bool m_sqliteContains = false; // the SQLite connection has the search function
+    bool m_sqliteDayNumber = false; // ... and the day-number function
     bool m_unicodeServer = false; // a PostgreSQL database that stores UTF-8
     sqlite3 *m_sqlite = nullptr; // the SQLite driver's own connection
     std::shared_ptr<DbOpenSnapshots> m_openSnapshots;

@@ -1,4 +1,5 @@
 #include "DbDatabase.h"
+#include "DbDayNumber.h"
 #include "DbPairLookup.h"
 #include "DbSnapshot.h"
 #include "SqlLiterals.h"
@@ -54,6 +55,8 @@ private Q_SLOTS:
     }
     void failedStatementCarriesNumberAndText();
     void sqliteReadsLetGoOfTheFile();
+    void sqliteDayNumberFunctionIsTheExpression_data();
+    void sqliteDayNumberFunctionIsTheExpression();
     void sqliteRefusesASecondStatement_data();
     void sqliteRefusesASecondStatement();
     void sqliteTextReadsAsSqliteConvertsIt_data();
@@ -303,6 +306,54 @@ void tst_Engine::sqliteReadsLetGoOfTheFile()
     QVERIFY(open->eof());
     QVERIFY(!open->moveNext());
     QVERIFY(open->field(0).isNull());
+}
+
+// The reports count dates through a function of the program's own; it must give what the
+// expression it replaces gives for every stored value, dates or not.
+void tst_Engine::sqliteDayNumberFunctionIsTheExpression_data()
+{
+    QTest::addColumn<QString>("value"); // an SQL literal, as stored
+    QTest::addColumn<QVariant>("expected"); // invalid for Null; true where only equality counts
+    QTest::newRow("ISO") << "'1998-06-15'" << QVariant(19980615);
+    QTest::newRow("ISO with time") << "'1998-06-15 19:30:00'" << QVariant(19980615);
+    QTest::newRow("ISO out of range") << "'2020-13-45'" << QVariant(20201345);
+    QTest::newRow("US with time") << "'6/15/1998 7:30:00 PM'" << QVariant(19980615);
+    QTest::newRow("US padded") << "'06/07/2020'" << QVariant(20200607);
+    QTest::newRow("US, more slashes") << "'1/2/3/2020'" << QVariant(30102);
+    QTest::newRow("US, year cut short") << "'1/2/3x/2020'" << QVariant(30102);
+    QTest::newRow("US, two-digit year") << "'6/15/98'" << QVariant();
+    QTest::newRow("US, blank first") << "' 6/15/1998'" << QVariant();
+    QTest::newRow("US, blank after slash") << "'1/ 2/2020'" << QVariant();
+    QTest::newRow("US, letters in the day") << "'1/2a/2020'" << QVariant(20200102);
+    QTest::newRow("US, huge month") << "'12345678901234567890/1/2020'" << QVariant(true);
+    QTest::newRow("zero date ISO") << "'1899-12-30'" << QVariant();
+    QTest::newRow("zero date US") << "'12/30/1899 00:00:00'" << QVariant();
+    QTest::newRow("accented text") << "'1/\u00e9/2020'" << QVariant();
+    QTest::newRow("empty") << "''" << QVariant();
+    QTest::newRow("words") << "'Easter 2020'" << QVariant();
+    QTest::newRow("number") << "20200101" << QVariant();
+    QTest::newRow("Null") << "NULL" << QVariant();
+}
+
+void tst_Engine::sqliteDayNumberFunctionIsTheExpression()
+{
+    QFETCH(QString, value);
+    QFETCH(QVariant, expected);
+    TestDatabase db { Engine::SQLite };
+    REQUIRE_DATABASE(db);
+    DbError error;
+    auto row = db.database().openSnapshot(
+        QStringLiteral("SELECT %1, %2")
+            .arg(db.database().dayNumberSql(value), DbDayNumber::sqliteSql(value)),
+        error);
+    QVERIFY2(row && !row->eof(), qPrintable(error.driverText));
+    QVERIFY2(db.database().dayNumberSql(value).startsWith(QLatin1String("lectorum_daynumber")),
+        "the function is in use");
+    QCOMPARE(row->field(0), row->field(1));
+    if (!expected.isValid())
+        QVERIFY(row->field(0).isNull());
+    else if (expected.typeId() != QMetaType::Bool)
+        QCOMPARE(row->field(0).toLongLong(), expected.toLongLong());
 }
 
 // A text holding a second statement (a typed value that broke out of its quotes) is refused
