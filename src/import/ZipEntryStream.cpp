@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr qint64 ChunkBytes = qint64{64} * 1024;
+constexpr qint64 ChunkBytes = qint64 { 64 } * 1024;
 
 QString megabytes(qint64 bytes)
 {
