@@ -52,7 +52,7 @@ BenchFigure measureStep(const std::function<void()> &step)
     timer.start();
     step();
     BenchFigure figure;
-    figure.milliseconds = timer.nsecsElapsed() / 1.0e6;
+    figure.milliseconds = double(timer.nsecsElapsed()) / 1.0e6;
     figure.statements = StatementLog::count() - statementsBefore;
     figure.peakKilobytes = peakMemoryKilobytes();
     return figure;
@@ -103,7 +103,7 @@ void printSeriesRow(const QString &name, const BenchSeries &product, const Bench
         qPrintable(timeText(product)), qPrintable(paired ? timeText(*baseline) : QString()),
         qPrintable(ratio), static_cast<long long>(product.statements),
         qPrintable(paired ? QString::number(baseline->statements) : QString()),
-        product.peakKilobytes / 1024.0, qPrintable(verdict));
+        double(product.peakKilobytes) / 1024.0, qPrintable(verdict));
     std::fflush(stdout);
 }
 

@@ -40,7 +40,7 @@ QString sixtyKilobyteOutline()
     int grace = 0;
     const QStringList markers = { QStringLiteral("I."), QStringLiteral("A."), QStringLiteral("1."),
         QStringLiteral("a."), QStringLiteral("-") };
-    for (int line = 0; text.size() < 60 * 1024; ++line) {
+    for (int line = 0; text.size() < qsizetype { 60 } * 1024; ++line) {
         if (line % 12 == 0 && line > 0) {
             text += QLatin1Char('\n');
         }

@@ -32,7 +32,7 @@ bool copyContents(const QString &source, QTemporaryFile &copy, QString &reason)
         return false;
     }
     while (!in.atEnd()) {
-        const QByteArray block = in.read(256 * 1024);
+        const QByteArray block = in.read(qint64 { 256 } * 1024);
         if (block.isEmpty() && in.error() != QFile::NoError) {
             reason = QStringLiteral("The delivered library %1 could not be read: %2.")
                          .arg(source, in.errorString());

@@ -163,7 +163,7 @@ void tst_TextContains::agreesWithQtOnRandomText()
     }
     QStringList searches;
     for (int i = 0; i < 40; ++i) {
-        const QString &field = fields.at(i * 7);
+        const QString &field = fields.at(qsizetype { i } * 7);
         // Half are pieces of a field, so that many pairs are found.
         const QString search = i % 2 == 0 && field.size() > 3
             ? field.mid(random.bounded(int(field.size()) - 2), 1 + random.bounded(3))

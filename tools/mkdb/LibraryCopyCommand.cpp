@@ -174,6 +174,7 @@ int runLibraryCopyCommand(const QString &from, const QString &to, bool replace)
     }
     std::printf(
         "%s\ncopied in %.1f s (processor time of this program %.1f s), peak memory %ld MB\n",
-        qPrintable(copy.message()), timer.elapsed() / 1000.0, cpuSeconds(), peakMegabytes());
+        qPrintable(copy.message()), double(timer.elapsed()) / 1000.0, cpuSeconds(),
+        peakMegabytes());
     return 0;
 }
