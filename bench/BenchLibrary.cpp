@@ -59,6 +59,12 @@ void TargetDatabase::configure(clsConnect &connection) const
     }
 }
 
+bool TargetDatabase::open(clsConnect &connection) const
+{
+    configure(connection);
+    return connection.DataInit() && connection.DataOpen();
+}
+
 QVariant BenchLibrary::scalar(DbDatabase &db, const QString &sql)
 {
     DbError error;
@@ -110,8 +116,7 @@ bool BenchLibrary::prepare(
 void BenchLibrary::prepareKeyCounters(const TargetDatabase &target)
 {
     clsConnect connection;
-    target.configure(connection);
-    if (!connection.DataInit() || !connection.DataOpen())
+    if (!target.open(connection))
         return;
     DbError error;
     int affected = 0;

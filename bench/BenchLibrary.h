@@ -22,6 +22,8 @@ struct TargetDatabase
     QString address() const;
     QString describe() const;
     void configure(clsConnect &connection) const;
+    // Configures `connection` for this library and opens it.
+    bool open(clsConnect &connection) const;
 };
 
 namespace BenchLibrary {

@@ -268,8 +268,7 @@ void benchPassagesAndOpening(const ListRun &run, int someSermon)
 void benchLibrary(const TargetDatabase &target, int size, bool keys)
 {
     clsConnect connection;
-    target.configure(connection);
-    if (!connection.DataInit() || !connection.DataOpen()) {
+    if (!target.open(connection)) {
         std::printf("cannot open %s\n", qPrintable(target.describe()));
         return;
     }

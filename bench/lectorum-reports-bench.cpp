@@ -338,8 +338,7 @@ void benchHeatMap(DbDatabase &db, const QList<ReportQueries::Cell> &cells)
 void benchLibrary(const TargetDatabase &target, int size, bool drawMap)
 {
     clsConnect connection;
-    target.configure(connection);
-    if (!connection.DataInit() || !connection.DataOpen()) {
+    if (!target.open(connection)) {
         std::printf("cannot open %s\n", qPrintable(target.describe()));
         return;
     }

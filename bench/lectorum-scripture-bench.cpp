@@ -48,7 +48,7 @@ BiblePassage passage(int book, const char *name, int chapter, int from, int to)
     return read;
 }
 
-double since(QElapsedTimer &timer)
+double since(const QElapsedTimer &timer)
 {
     return double(timer.nsecsElapsed()) / 1e6;
 }
@@ -76,53 +76,59 @@ double plainLoop(
     return since(timer);
 }
 
+// A 1 ms timer on the interface thread, and the longest time between its runs: how long the
+// thread was held from handling anything else.
+class TimerGaps
+{
+public:
+    TimerGaps()
+    {
+        m_clock.start();
+        m_tick.setInterval(1);
+        QObject::connect(&m_tick, &QTimer::timeout, [this] {
+            const double now = elapsed();
+            m_longest = qMax(m_longest, now - m_last);
+            m_last = now;
+        });
+        m_tick.start();
+    }
+    double elapsed() const { return since(m_clock); }
+    double longest() const { return m_longest; }
+    // Counting the time since the timer last ran as a gap too.
+    double longestToNow() const { return qMax(m_longest, elapsed() - m_last); }
+
+private:
+    QElapsedTimer m_clock;
+    QTimer m_tick;
+    double m_last = 0;
+    double m_longest = 0;
+};
+
 // The longest the interface thread went without running a 1 ms timer for `milliseconds`
 // with nothing else to do: what the machine itself holds a thread back (the baseline of the
 // stall below).
 double idleStall(double milliseconds)
 {
-    QElapsedTimer clock;
-    clock.start();
-    double last = 0;
-    double longest = 0;
-    QTimer tick;
-    tick.setInterval(1);
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        const double now = since(clock);
-        longest = qMax(longest, now - last);
-        last = now;
-    });
-    tick.start();
-    while (since(clock) < milliseconds)
+    TimerGaps gaps;
+    while (gaps.elapsed() < milliseconds)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    return longest;
+    return gaps.longest();
 }
 
 // The longest the interface thread went without running a 1 ms timer while `start` made the
 // pane read or lay out Psalm 119, until it was shown.
 double longestStall(ScripturePane &pane, const std::function<void()> &start)
 {
-    QElapsedTimer clock;
-    clock.start();
-    double last = 0;
-    double longest = 0;
-    QTimer tick;
-    tick.setInterval(1);
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        const double now = since(clock);
-        longest = qMax(longest, now - last);
-        last = now;
-    });
+    TimerGaps gaps;
     bool shown = false;
-    QObject::connect(&pane, &ScripturePane::passageShown, [&] { shown = true; });
-    tick.start();
-    last = since(clock);
+    // Disconnected when this call returns: `shown` lives only as long as it.
+    QObject call;
+    QObject::connect(&pane, &ScripturePane::passageShown, &call, [&] { shown = true; });
     start();
     while (!shown)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     QCoreApplication::processEvents();
-    longest = qMax(longest, since(clock) - last);
-    return longest;
+    return gaps.longestToNow();
 }
 
 // A fresh process's first passage (John 3:16) with the modules' loading: "ms kB" on stdout,

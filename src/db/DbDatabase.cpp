@@ -401,9 +401,7 @@ QString DbDatabase::dayNumberSql(const QString &column) const
 {
     if (m_engine != Engine::SQLite)
         return DbDayNumber::serverSql(column);
-    return m_sqliteDayNumber ? QLatin1String(SqliteDayNumber::SqliteFunction) + QLatin1Char('(')
-            + column + QLatin1Char(')')
-                             : DbDayNumber::sqliteSql(column);
+    return m_sqliteDayNumber ? SqliteDayNumber::sql(column) : DbDayNumber::sqliteSql(column);
 }
 
 QString DbDatabase::textContainsSql(const QString &column, const QString &text) const

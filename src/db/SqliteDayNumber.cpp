@@ -130,3 +130,8 @@ bool SqliteDayNumber::addSqliteFunction(sqlite3 *handle)
                nullptr, nullptr, nullptr)
         == SQLITE_OK;
 }
+
+QString SqliteDayNumber::sql(const QString &column)
+{
+    return QLatin1String(SqliteFunction) + QLatin1Char('(') + column + QLatin1Char(')');
+}

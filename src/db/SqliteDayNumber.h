@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 struct sqlite3;
 
 // DbDayNumber's rule for a text date as a function of SQLite's: lectorum_daynumber(column)
@@ -10,5 +12,7 @@ namespace SqliteDayNumber {
 
 inline constexpr char SqliteFunction[] = "lectorum_daynumber";
 bool addSqliteFunction(sqlite3 *handle);
+// The function applied to `column`.
+QString sql(const QString &column);
 
 } // namespace SqliteDayNumber

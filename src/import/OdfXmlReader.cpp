@@ -8,15 +8,6 @@
 
 namespace {
 
-QString attribute(const QXmlStreamReader &xml, QLatin1StringView name)
-{
-    for (const QXmlStreamAttribute &a : xml.attributes()) {
-        if (a.name() == name)
-            return a.value().toString();
-    }
-    return QString();
-}
-
 class OdfWalk
 {
 public:
@@ -47,14 +38,16 @@ private:
             return;
         }
         if (name == u"h") {
-            const int level = qMax(1, attribute(xml, QLatin1StringView("outline-level")).toInt());
+            const int level = qMax(
+                1, ZipEntryStream::attribute(xml, QLatin1StringView("outline-level")).toInt());
             beginParagraph(level - 1, true);
         } else if (name == u"p") {
             beginParagraph(qMax(0, m_lists - 1), false);
         } else if (name == u"list") {
             ++m_lists;
         } else if (name == u"s") {
-            const int count = qMax(1, attribute(xml, QLatin1StringView("c")).toInt());
+            const int count
+                = qMax(1, ZipEntryStream::attribute(xml, QLatin1StringView("c")).toInt());
             m_out.addText(QString(qMin(count, 1000), QLatin1Char(' ')));
         } else if (name == u"tab") {
             m_out.addText(QStringLiteral("\t"));

@@ -9,15 +9,6 @@
 
 namespace {
 
-QString attribute(const QXmlStreamReader &xml, QLatin1StringView name)
-{
-    for (const QXmlStreamAttribute &a : xml.attributes()) {
-        if (a.name() == name)
-            return a.value().toString();
-    }
-    return QString();
-}
-
 // The walk over one part: what the paragraph being read has said about itself so far.
 class WordWalk
 {
@@ -52,7 +43,7 @@ private:
         } else if (name == u"pStyle") {
             static const QRegularExpression heading(
                 QStringLiteral("^(?:heading|Heading)\\s*(\\d)$"));
-            const QString style = attribute(xml, QLatin1StringView("val"));
+            const QString style = ZipEntryStream::attribute(xml, QLatin1StringView("val"));
             if (const auto m = heading.match(style); m.hasMatch()) {
                 m_heading = true;
                 m_level = m.captured(1).toInt() - 1;
@@ -61,7 +52,7 @@ private:
                 m_level = 0;
             }
         } else if (name == u"ilvl" && !m_heading) {
-            m_level = attribute(xml, QLatin1StringView("val")).toInt();
+            m_level = ZipEntryStream::attribute(xml, QLatin1StringView("val")).toInt();
         } else if (name == u"t") {
             m_inText = true;
         } else if (name == u"tab" && m_inRun) {
@@ -73,14 +64,14 @@ private:
         } else if (name == u"tr") {
             m_out.beginRow();
         } else if (name == u"footnoteReference") {
-            m_pending
-                += QLatin1Char('[') + attribute(xml, QLatin1StringView("id")) + QLatin1Char(']');
+            m_pending += QLatin1Char('[') + ZipEntryStream::attribute(xml, QLatin1StringView("id"))
+                + QLatin1Char(']');
         } else if (name == u"footnote" && m_footnotes) {
-            const QString type = attribute(xml, QLatin1StringView("type"));
+            const QString type = ZipEntryStream::attribute(xml, QLatin1StringView("type"));
             if (!type.isEmpty() && type != QLatin1String("normal"))
                 ++m_skip; // the separator lines Word keeps among the footnotes
             else
-                m_out.beginFootnote(attribute(xml, QLatin1StringView("id")));
+                m_out.beginFootnote(ZipEntryStream::attribute(xml, QLatin1StringView("id")));
         }
     }
 

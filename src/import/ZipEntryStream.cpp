@@ -186,3 +186,12 @@ QString ZipEntryStream::elementText(const QString &name, QStringView element)
         ignored);
     return text.simplified();
 }
+
+QString ZipEntryStream::attribute(const QXmlStreamReader &xml, QLatin1StringView name)
+{
+    for (const QXmlStreamAttribute &a : xml.attributes()) {
+        if (a.name() == name)
+            return a.value().toString();
+    }
+    return QString();
+}

@@ -52,6 +52,9 @@ public:
     // XML past `limit` bytes. `token` sees each token with the reader positioned on it.
     bool readXml(const QString &name, qint64 limit,
         const std::function<void(QXmlStreamReader &)> &token, QString &error);
+    // The value of the attribute `name` (its local name, in any namespace) on the element the
+    // reader is on; empty when it has none.
+    static QString attribute(const QXmlStreamReader &xml, QLatin1StringView name);
 
 private:
     std::unique_ptr<QIODevice> m_buffer;

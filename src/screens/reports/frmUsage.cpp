@@ -22,14 +22,9 @@ frmUsage::frmUsage(QWidget *parent)
     refresh();
 }
 
-int frmUsage::reusePeriodYears()
-{
-    return LibrarySettings::reusePeriodYears(ProgramConfig());
-}
-
 bool frmUsage::load(bool &any, DbError &error)
 {
-    const int years = reusePeriodYears();
+    const int years = LibrarySettings::reusePeriodYears(ProgramConfig());
     QList<ReportQueries::Usage> uses;
     const bool ok = ReportQueries::usage(choices()->filter(), years, uses, error);
     grdUsage->setSortingEnabled(false);

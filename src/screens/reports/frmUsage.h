@@ -16,8 +16,6 @@ public:
 
     QTableWidget *grid() const { return grdUsage; }
     QList<QStringList> table() const override;
-    // The setting "ReusePeriodYears" of section "Library" (3 when missing or not a number).
-    static int reusePeriodYears();
 
 protected:
     bool load(bool &any, DbError &error) override;

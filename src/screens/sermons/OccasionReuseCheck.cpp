@@ -6,17 +6,13 @@
 #include "UserInterface.h"
 #include "clsConfig.h"
 
-int OccasionReuseCheck::reusePeriodYears()
-{
-    return LibrarySettings::reusePeriodYears(ProgramConfig());
-}
-
 bool OccasionReuseCheck::confirm(
     qint32 sermonID, const QString &place, const QDateTime &date, const QString &caption)
 {
     OccasionReuse::Finding finding;
     DbError error;
-    if (!OccasionReuse::find(sermonID, place, date, reusePeriodYears(), finding, error)
+    if (!OccasionReuse::find(sermonID, place, date,
+            LibrarySettings::reusePeriodYears(ProgramConfig()), finding, error)
         || !finding.any()) {
         return true;
     }

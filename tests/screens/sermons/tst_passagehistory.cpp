@@ -1,6 +1,7 @@
 #include "../selection/SermonScreenFixture.h"
 
-#include "OccasionReuseCheck.h"
+#include "LibrarySettings.h"
+#include "ProgramGlobals.h"
 #include "WidgetLookup.h"
 #include "clsConfig.h"
 #include "frmDateLoc.h"
@@ -206,9 +207,9 @@ void tst_PassageHistory::historyLineAndReuseQuestion()
     QTest::mouseClick(save, Qt::LeftButton);
     QCOMPARE(MsgBoxScript::shown(), QStringList());
     QCOMPARE(m_db->scalar(QStringLiteral("SELECT count(*) FROM tblDateLoc")).toInt(), 3);
-    QCOMPARE(OccasionReuseCheck::reusePeriodYears(), 0);
+    QCOMPARE(LibrarySettings::reusePeriodYears(ProgramConfig()), 0);
     setReusePeriod(QStringLiteral("two"));
-    QCOMPARE(OccasionReuseCheck::reusePeriodYears(), 3);
+    QCOMPARE(LibrarySettings::reusePeriodYears(ProgramConfig()), 3);
 }
 
 QTEST_MAIN(tst_PassageHistory)
