@@ -26,7 +26,7 @@ void printRow(const char *step, const BenchFigure &figure, qint64 bytes)
 {
     const double seconds = figure.milliseconds / 1000.0;
     std::printf("  %-34s %10.1f ms %9.1f MB/s %9.1f MB peak\n", step, figure.milliseconds,
-        seconds > 0 ? bytes / 1048576.0 / seconds : 0.0, figure.peakKilobytes / 1024.0);
+        seconds > 0 ? double(bytes) / 1048576.0 / seconds : 0.0, double(figure.peakKilobytes) / 1024.0);
     std::fflush(stdout);
 }
 
@@ -58,7 +58,7 @@ int main(int argc, char *argv[])
         const QString library = scratch.filePath(QStringLiteral("lectorum.mdb"));
         QFile::copy(target.file, library);
         const qint64 bytes = QFileInfo(library).size();
-        std::printf("\nSQLite, %d sermons, %.1f MB\n", size, bytes / 1048576.0);
+        std::printf("\nSQLite, %d sermons, %.1f MB\n", size, double(bytes) / 1048576.0);
 
         const BenchFigure copy = measureStep(
             [&] { QFile::copy(library, scratch.filePath(QStringLiteral("plain-copy.mdb"))); });
