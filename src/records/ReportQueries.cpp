@@ -216,17 +216,43 @@ namespace {
 // period of the occasion tracker's question, compared the same way (by calendar day). If any
 // two uses at a place lie that close, two uses next to each other in date order do, so each
 // use is compared only with the one before it at that place (one sort, not a pairing of every
-// use with every other).
+// use with every other). Only illustrations are spread over their occasions: the occasions of
+// "occ" belong to the chosen sermons already.
 QString reuseCte(int years)
 {
     if (years <= 0) {
         return QStringLiteral("reuse AS (SELECT 0 AS item WHERE 1 = 0)");
     }
-    return QStringLiteral("reuse AS (SELECT DISTINCT item FROM (SELECT item, dn, LAG(dn) OVER "
-                          "(PARTITION BY item, LOWER(TRIM(place)) ORDER BY dn, occid) AS prevdn "
-                          "FROM used WHERE kind = 1 AND dn IS NOT NULL AND TRIM(place) <> '') w "
-                          "WHERE dn <= prevdn + ")
+    return QStringLiteral(
+               "reuse AS (SELECT DISTINCT item FROM (SELECT k.lngIllustrID AS item, "
+               "o.dn, LAG(o.dn) OVER (PARTITION BY k.lngIllustrID, LOWER(TRIM(o.place)) "
+               "ORDER BY o.dn, o.occid) AS prevdn FROM tblSermonIllustr k JOIN occ o ON "
+               "o.sid = k.lngSermonID WHERE TRIM(o.place) <> '') w WHERE dn <= prevdn + ")
         + SQLLong(qint64(years) * 10000) + QLatin1Char(')');
+}
+
+// The place of the first (or last) day among rows that each have a day and a place: of
+// several that day, the first by name. Neither engine has a cheap "value at the least day",
+// so each row gets a key that sorts by day (nine digits, counted down for the last day) and
+// then by place, and the least key holds the place: on SQLite a text whose place starts at
+// its tenth character, on PostgreSQL a pair of texts compared in turn, the place with the
+// server's collation as a plain MIN(place) compares it. An ordered ARRAY_AGG would sort
+// within each sermon, several times slower.
+enum class End { First, Last };
+QString placeKey(const DbDatabase &db, End end)
+{
+    const QString day
+        = end == End::Last ? QStringLiteral("200000000 - dn") : QStringLiteral("dn + 100000000");
+    return db.isPostgres()
+        ? QStringLiteral("MIN(ARRAY[CAST(%1 AS TEXT), COALESCE(place, '')])").arg(day)
+        : QStringLiteral("MIN(CAST(%1 AS TEXT) || COALESCE(place, ''))").arg(day);
+}
+
+// The place held by the least of the keys above in the column `key`.
+QString placeOfKey(const DbDatabase &db, const QString &key)
+{
+    return db.isPostgres() ? QStringLiteral("(MIN(%1))[2]").arg(key)
+                           : QStringLiteral("substr(MIN(%1), 10)").arg(key);
 }
 
 } // namespace
@@ -237,39 +263,41 @@ bool ReportQueries::usage(
     rows.clear();
     return run(
         [&](const DbDatabase &db) -> QString {
-            // Without a date range or place, a sermon never preached still uses its topics.
-            const QString preachedOnly
-                = filter.choosesOccasions() ? QStringLiteral(" AND o.sid IS NOT NULL") : QString();
+            // Each sermon's occasions are summed up once (how many, the first and last day and
+            // their places), so that an item's figures come from its links alone instead of
+            // from every link spread over every occasion of its sermon.
             return QStringLiteral("WITH ") + filter.occasionsCte(db)
+                + QStringLiteral(", per AS (SELECT sid, COUNT(*) AS n, MIN(dn) AS firstdn, "
+                                 "MAX(dn) AS lastdn, ")
+                + placeKey(db, End::First) + QStringLiteral(" AS firstkey, ")
+                + placeKey(db, End::Last)
                 + QStringLiteral(
-                    ", links AS (SELECT 0 AS kind, lngTopicID AS item, lngSermonID AS sid FROM "
-                    "tblSermonTopics UNION ALL SELECT 1, lngIllustrID, lngSermonID FROM "
-                    "tblSermonIllustr), used AS (SELECT k.kind, k.item, k.sid, o.occid, o.dn, "
-                    "o.place FROM links k LEFT JOIN occ o ON o.sid = k.sid WHERE k.sid IN "
-                    // A set of keys, not a join: the sermons' rows are read once, not once
-                    // per link.
-                    "(SELECT s.lngSermonID FROM tblSermons s WHERE ")
-                + filter.sermonConditions() + QLatin1Char(')') + preachedOnly
-                + QStringLiteral(
-                    "), agg AS (SELECT kind, item, COUNT(DISTINCT sid) AS nsermons, COUNT(occid) "
-                    "AS ntimes, MIN(dn) AS firstdn, MAX(dn) AS lastdn FROM used GROUP BY kind, "
-                    "item), "
-                    // The place of the first and last use: of several that day, the first by
-                    // name (a use without a place first).
-                    "ends AS (SELECT u.kind, u.item, MIN(CASE WHEN u.dn = a.firstdn THEN "
-                    "COALESCE(u.place, '') END) AS firstplace, MIN(CASE WHEN u.dn = a.lastdn "
-                    "THEN COALESCE(u.place, '') END) AS lastplace FROM used u JOIN agg a ON "
-                    "a.kind = u.kind AND a.item = u.item WHERE u.dn = a.firstdn OR u.dn = "
-                    "a.lastdn GROUP BY u.kind, u.item), ")
-                + reuseCte(reuseYears)
+                    " AS lastkey FROM occ GROUP BY sid), links AS (SELECT 0 AS kind, lngTopicID "
+                    "AS item, lngSermonID AS sid FROM tblSermonTopics UNION ALL SELECT 1, "
+                    "lngIllustrID, lngSermonID FROM tblSermonIllustr), agg AS (SELECT k.kind, "
+                    "k.item, COUNT(*) AS nsermons, COALESCE(SUM(p.n), 0) AS ntimes, "
+                    "MIN(p.firstdn) AS firstdn, MAX(p.lastdn) AS lastdn, ")
+                + placeOfKey(db, QStringLiteral("p.firstkey")) + QStringLiteral(" AS firstplace, ")
+                + placeOfKey(db, QStringLiteral("p.lastkey"))
+                + QStringLiteral(" AS lastplace FROM links k LEFT JOIN per p ON p.sid = k.sid "
+                                 "WHERE ")
+                + (filter.choosesOccasions()
+                        // Only a sermon preached then or there counts, and occ holds no other.
+                        ? QStringLiteral("p.sid IS NOT NULL")
+                        // A sermon with occasions in occ is one of the chosen; one without is
+                        // looked up in a set of keys (built only then), not joined, so that the
+                        // sermons' rows are read once, not once per link.
+                        : QStringLiteral("(p.sid IS NOT NULL OR k.sid IN (SELECT s.lngSermonID "
+                                         "FROM tblSermons s WHERE ")
+                            + filter.sermonConditions() + QStringLiteral("))"))
+                + QStringLiteral(" GROUP BY k.kind, k.item), ") + reuseCte(reuseYears)
                 + QStringLiteral(
                     " SELECT agg.kind, agg.item, COALESCE(t.strTopic, i.strName), agg.nsermons, "
-                    "agg.ntimes, agg.firstdn, e.firstplace, agg.lastdn, e.lastplace, CASE WHEN "
-                    "r.item IS NULL THEN 0 ELSE 1 END FROM agg LEFT JOIN ends e ON e.kind = "
-                    "agg.kind AND e.item = agg.item LEFT JOIN tblTopics t ON agg.kind = 0 AND "
-                    "t.lngTopicID = agg.item LEFT JOIN tblIllustr i ON agg.kind = 1 AND "
-                    "i.lngIllustrID = agg.item LEFT JOIN reuse r ON agg.kind = 1 AND r.item = "
-                    "agg.item ORDER BY agg.kind, 3, agg.item");
+                    "agg.ntimes, agg.firstdn, agg.firstplace, agg.lastdn, agg.lastplace, CASE "
+                    "WHEN r.item IS NULL THEN 0 ELSE 1 END FROM agg LEFT JOIN tblTopics t ON "
+                    "agg.kind = 0 AND t.lngTopicID = agg.item LEFT JOIN tblIllustr i ON agg.kind "
+                    "= 1 AND i.lngIllustrID = agg.item LEFT JOIN reuse r ON agg.kind = 1 AND "
+                    "r.item = agg.item ORDER BY agg.kind, 3, agg.item");
         },
         [&](const DbSnapshot &rs) {
             Usage use;

@@ -342,6 +342,44 @@ void tst_ReportQueries::usageAndCells()
     QVERIFY(ReportQueries::bookSermons({}, 1, sermons, error));
     QCOMPARE(sermons.size(), 1);
     QCOMPARE(sermons.at(0).sermonID, 12);
+
+    // The place of an item's first and last use when several uses share that day, in one
+    // sermon or across sermons: the first by name, a use without a place before any.
+    QVERIFY(db.exec(QStringLiteral(
+        "INSERT INTO tblDateLoc (lngDateLocID, lngSermonID, dtDatePreached, strLocation) VALUES "
+        "(90, 13, '2019-12-31', NULL), (91, 11, '2023-01-01', 'Chapel'), "
+        "(92, 14, '2020-03-01', 'Annex')")));
+    QVERIFY(db.exec(QStringLiteral("INSERT INTO tblTopics (lngTopicID, strTopic) VALUES "
+                                   "(3, 'PEACE'), (4, 'JOY')")));
+    QVERIFY(db.exec(QStringLiteral("INSERT INTO tblSermonTopics (lngSermonID, lngTopicID) VALUES "
+                                   "(11, 3), (13, 3), (10, 4), (14, 4)")));
+    ReportFilter to2020;
+    to2020.to = QDate(2020, 12, 31);
+    const struct
+    {
+        const char *topic;
+        ReportFilter filter;
+        int times;
+        QDate first;
+        const char *firstPlace;
+        QDate last;
+        const char *lastPlace;
+    } ends[] = {
+        { "PEACE", {}, 5, { 2019, 12, 31 }, "", { 2023, 1, 1 }, "Chapel" },
+        { "JOY", {}, 5, { 2020, 3, 1 }, "Annex", { 2022, 6, 1 }, "MAIN STREET" },
+        { "JOY", to2020, 3, { 2020, 3, 1 }, "Annex", { 2020, 11, 1 }, "main street" },
+    };
+    for (const auto &e : ends) {
+        QVERIFY2(ReportQueries::usage(e.filter, 3, uses, error), qPrintable(error.driverText));
+        const auto use = std::find_if(uses.cbegin(), uses.cend(),
+            [&e](const auto &u) { return u.name == QLatin1String(e.topic); });
+        QVERIFY2(use != uses.cend(), e.topic);
+        QCOMPARE(use->times, e.times);
+        QCOMPARE(use->first, e.first);
+        QCOMPARE(use->firstPlace, QString::fromUtf8(e.firstPlace));
+        QCOMPARE(use->last, e.last);
+        QCOMPARE(use->lastPlace, QString::fromUtf8(e.lastPlace));
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_ReportQueries)
