@@ -6,6 +6,7 @@
 #include "SqlLiterals.h"
 #include "clsConnect.h"
 
+#include <QHash>
 #include <QLoggingCategory>
 #include <functional>
 
@@ -109,30 +110,39 @@ bool ReportQueries::perYear(
 {
     counts.clear();
     const bool byPreacher = grouping == Grouping::Preacher;
-    return run(
-        [&](const DbDatabase &db) -> QString {
-            const QString names = byPreacher
-                ? QStringLiteral("p.strFirstName, p.strLastName FROM g LEFT JOIN tblPreachers p "
-                                 "ON p.lngPreacherID = g.k")
-                : QStringLiteral("t.strTypeDesc, '' FROM g LEFT JOIN tblType t ON t.lngTypeID "
-                                 "= g.k");
-            return QStringLiteral("WITH ") + filter.occasionsCte(db, {}, ReportFilter::Places::Skip)
-                + QStringLiteral(", g AS (SELECT dn / 10000 AS yr, ")
-                + (byPreacher ? QStringLiteral("preacher") : QStringLiteral("stype"))
-                + QStringLiteral(" AS k, ") + countSql(filter)
-                + QStringLiteral(" AS n FROM occ GROUP BY dn / 10000, ")
-                + (byPreacher ? QStringLiteral("preacher") : QStringLiteral("stype"))
-                + QStringLiteral(") SELECT g.yr, g.k, g.n, ") + names
-                + QStringLiteral(" ORDER BY g.yr, g.k");
+    // The names are read once, apart from the counts: joined to them, the same few names
+    // came back on each of the thousands of rows (a year and a preacher each).
+    QHash<qint32, QString> names;
+    const bool namesRead = run(
+        [&](const DbDatabase &) -> QString {
+            return byPreacher ? QStringLiteral("SELECT lngPreacherID, strFirstName, strLastName "
+                                               "FROM tblPreachers")
+                              : QStringLiteral("SELECT lngTypeID, strTypeDesc, '' FROM tblType");
         },
         [&](const DbSnapshot &rs) {
-            QString name = QStringList { NullToText(rs.field(3)), NullToText(rs.field(4)) }
-                               .join(QLatin1Char(' '))
-                               .trimmed();
-            if (name.isEmpty()) {
-                name = byPreacher ? QStringLiteral("(no preacher)") : QStringLiteral("(no type)");
-            }
-            counts.append({ NullToLong(rs.field(0)), NullToLong(rs.field(1)), name,
+            names.insert(NullToLong(rs.field(0)),
+                QStringList { NullToText(rs.field(1)), NullToText(rs.field(2)) }
+                    .join(QLatin1Char(' '))
+                    .trimmed());
+        },
+        error);
+    if (!namesRead) {
+        return false;
+    }
+    const QString unnamed
+        = byPreacher ? QStringLiteral("(no preacher)") : QStringLiteral("(no type)");
+    return run(
+        [&](const DbDatabase &db) -> QString {
+            const QString key = byPreacher ? QStringLiteral("preacher") : QStringLiteral("stype");
+            return QStringLiteral("WITH ") + filter.occasionsCte(db, {}, ReportFilter::Places::Skip)
+                + QStringLiteral(" SELECT dn / 10000 AS yr, ") + key + QStringLiteral(", ")
+                + countSql(filter) + QStringLiteral(" FROM occ GROUP BY dn / 10000, ") + key
+                + QStringLiteral(" ORDER BY 1, 2");
+        },
+        [&](const DbSnapshot &rs) {
+            const qint32 key = NullToLong(rs.field(1));
+            const QString name = names.value(key);
+            counts.append({ NullToLong(rs.field(0)), key, name.isEmpty() ? unnamed : name,
                 NullToLong(rs.field(2)) });
         },
         error);
