@@ -66,6 +66,24 @@ QDateTime DateFromValue(const QVariant &value)
     const QString text = value.toString().trimmed();
     if (text.isEmpty())
         return {};
+    // The form every engine stores a day in, read by hand: QDate::fromString interprets its
+    // format anew on each call, which showed in the time a sermon takes to open.
+    if (text.size() == 10 && text.at(4) == QLatin1Char('-') && text.at(7) == QLatin1Char('-')) {
+        int parts[3] = { 0, 0, 0 };
+        bool digits = true;
+        for (qsizetype i = 0; i < 10 && digits; ++i) {
+            if (i == 4 || i == 7)
+                continue;
+            const char16_t c = text.at(i).unicode();
+            digits = c >= u'0' && c <= u'9';
+            int &part = parts[i < 4 ? 0 : i < 7 ? 1 : 2];
+            part = part * 10 + (c - u'0');
+        }
+        if (digits) {
+            const QDate date(parts[0], parts[1], parts[2]);
+            return date.isValid() ? QDateTime(date, QTime(0, 0)) : QDateTime();
+        }
+    }
     static const QStringList dateTimeForms = {
         QStringLiteral("yyyy-MM-dd hh:mm:ss"),
         QStringLiteral("yyyy-MM-ddThh:mm:ss"),

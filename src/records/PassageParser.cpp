@@ -299,6 +299,23 @@ QList<PassageParser::Book> PassageParser::libraryBooks()
     return books;
 }
 
+PassageParser PassageParser::forLibrary()
+{
+    // libraryBooks hands back the list it keeps, shared, for as long as the library stays
+    // open: the same list needs no new keys.
+    static QList<Book> madeFrom;
+    static PassageParser made { {} };
+    const QList<Book> books = libraryBooks();
+    if (books.isEmpty()) {
+        return PassageParser(books);
+    }
+    if (!books.isSharedWith(madeFrom)) {
+        made = PassageParser(books);
+        madeFrom = books;
+    }
+    return made;
+}
+
 const PassageParser::Candidate *PassageParser::findBook(
     const QString &typed, QString *message) const
 {

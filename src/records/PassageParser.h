@@ -36,6 +36,8 @@ public:
     // The books of the open library, in key order; an engine failure has been shown and
     // leaves the list empty.
     static QList<Book> libraryBooks();
+    // A parser of the open library's books, made once for each reading of them.
+    static PassageParser forLibrary();
 
     Result parse(const QString &text) const;
 

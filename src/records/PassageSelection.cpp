@@ -15,5 +15,5 @@ QList<BiblePassage> PassageSelection::chosenPassages(const SermonQuery &query)
             sermon.BeginChapter(), sermon.BeginVerse(), sermon.EndChapter(), sermon.EndVerse());
         return own.isValid() ? QList<BiblePassage> { own } : QList<BiblePassage> {};
     }
-    return PassageParser(PassageParser::libraryBooks()).parse(query.passage).passages;
+    return PassageParser::forLibrary().parse(query.passage).passages;
 }

@@ -66,6 +66,12 @@ void tst_Literals::sqlDate_data()
     QTest::newRow("us text with time")
         << QVariant(QStringLiteral("6/15/1998 7:30:00 PM")) << "'1998-06-15 19:30:00'";
     QTest::newRow("iso text") << QVariant(QStringLiteral("1998-06-15")) << "'1998-06-15'";
+    QTest::newRow("iso leap day") << QVariant(QStringLiteral("2024-02-29")) << "'2024-02-29'";
+    QTest::newRow("iso first day") << QVariant(QStringLiteral("0001-01-01")) << "'0001-01-01'";
+    QTest::newRow("iso no such day") << QVariant(QStringLiteral("2021-02-29")) << "Null";
+    QTest::newRow("iso year 0") << QVariant(QStringLiteral("0000-06-15")) << "Null";
+    QTest::newRow("iso month 13") << QVariant(QStringLiteral("1998-13-15")) << "Null";
+    QTest::newRow("iso with a letter") << QVariant(QStringLiteral("1998-0a-15")) << "Null";
     QTest::newRow("empty") << QVariant(QString()) << "Null";
     QTest::newRow("null") << QVariant() << "Null";
     QTest::newRow("zero date") << QVariant(QDate(1899, 12, 30)) << "Null";

@@ -69,7 +69,7 @@ frmPassage::frmPassage(QWidget *parent)
     // Load.
     HourglassGuard busy;
     rememberStatus();
-    m_parser = PassageParser(PassageParser::libraryBooks());
+    m_parser = PassageParser::forLibrary();
     txtPassage->setText(s_lastReference);
     txtPassage->selectAll();
     showReading();
