@@ -7,6 +7,8 @@
 #include "UserInterface.h"
 #include "clsConnect.h"
 
+#include <QStringList>
+
 QString SermonPreacherNames::lookupSql(qint32 preacherID)
 {
     return QStringLiteral("Select strLastName") + QStringLiteral(" FROM tblPreachers")
@@ -16,6 +18,17 @@ QString SermonPreacherNames::lookupSql(qint32 preacherID)
 QString SermonPreacherNames::everyNameSql()
 {
     return QStringLiteral("Select lngPreacherID, strLastName FROM tblPreachers");
+}
+
+QString SermonPreacherNames::someNamesSql(const QList<qint32> &preacherIDs)
+{
+    QStringList keys;
+    keys.reserve(preacherIDs.size());
+    for (const qint32 key : preacherIDs) {
+        keys.append(SQLLong(key));
+    }
+    return everyNameSql() + QStringLiteral(" Where lngPreacherID IN (")
+        + keys.join(QLatin1Char(',')) + QLatin1Char(')');
 }
 
 void SermonPreacherNames::startCache()
@@ -40,17 +53,26 @@ QString SermonPreacherNames::lastName(qint32 preacherID)
         return query(preacherID);
     }
     if (!m_loaded && !m_failedInFill) {
-        m_loaded = loadEveryName();
+        m_loaded = load(everyNameSql());
         m_failedInFill = !m_loaded;
     }
     // A key no preacher has, or a failed load, answers empty text.
     return m_cache.value(preacherID);
 }
 
-bool SermonPreacherNames::loadEveryName()
+void SermonPreacherNames::readNames(const QList<qint32> &preacherIDs)
+{
+    if (!m_caching || m_loaded || m_failedInFill || preacherIDs.isEmpty()) {
+        return;
+    }
+    m_loaded = load(someNamesSql(preacherIDs));
+    m_failedInFill = !m_loaded;
+}
+
+bool SermonPreacherNames::load(const QString &sql)
 {
     DbError error;
-    const std::unique_ptr<DbSnapshot> rs = ProgramConnection().openSnapshot(everyNameSql(), error);
+    const std::unique_ptr<DbSnapshot> rs = ProgramConnection().openSnapshot(sql, error);
     if (rs) {
         for (; !rs->eof(); rs->moveNext()) {
             m_cache.insert(NullToLong(rs->field(0)), NullToText(rs->field(1)));

@@ -2,14 +2,22 @@
 
 #include "DataGrid.h"
 #include "SermonListFilter.h"
+#include "SermonPreacherNames.h"
 #include "SqlLiterals.h"
 #include "clsSermon.h"
 
-SermonListFill::SermonListFill(clsSermon &sermon, const SermonQuery &query, LastNameLookup lastName)
+SermonListFill::SermonListFill(
+    clsSermon &sermon, const SermonQuery &query, SermonPreacherNames &names)
     : m_sermon(sermon)
     , m_query(query)
-    , m_lastName(std::move(lastName))
+    , m_names(names)
 {
+}
+
+void SermonListFill::appendRow(GridRowTexts &rows, const ListedRow &row)
+{
+    rows.appendRow(row.key,
+        { SQLLong(row.key), row.reference, m_names.lastName(row.preacherID), row.bigIdeaOrTitle });
 }
 
 GridRowTexts SermonListFill::rows(bool *anySermon)
@@ -40,20 +48,41 @@ GridRowTexts SermonListFill::rows(bool *anySermon)
     }
     filter.openTopicLookup();
     std::vector<Undecided> undecided;
+    std::vector<ListedRow> waiting; // for their names, while the list is short
+    bool namesWait = true;
     while (more) {
         bool decided = true;
         const bool include = passes(filter, outlineLater, &decided);
         if (include || !decided) {
-            rows.appendRow(m_sermon.SermonID(),
-                { SQLLong(m_sermon.SermonID()), m_sermon.Reference(),
-                    m_lastName(m_sermon.PreacherID()),
-                    clsSermon::BigIdeaOrTitle(m_sermon.BigIdea(), m_sermon.Title()) });
+            ListedRow row { m_sermon.SermonID(), m_sermon.Reference(), m_sermon.PreacherID(),
+                clsSermon::BigIdeaOrTitle(m_sermon.BigIdea(), m_sermon.Title()) };
+            if (!namesWait) {
+                appendRow(rows, row);
+            } else if (waiting.push_back(std::move(row)); waiting.size() > FewRows) {
+                namesWait = false;
+                for (const ListedRow &listed : waiting) {
+                    appendRow(rows, listed);
+                }
+                waiting.clear();
+            }
         }
         if (!decided) {
-            undecided.push_back(
-                { rows.size() - 1, m_sermon.SermonID(), m_sermon.Title(), m_sermon.BigIdea() });
+            undecided.push_back({ rows.size() + qsizetype(waiting.size()) - 1, m_sermon.SermonID(),
+                m_sermon.Title(), m_sermon.BigIdea() });
         }
         more = m_sermon.MoveNext();
+    }
+    if (!waiting.empty()) {
+        QList<qint32> preachers;
+        for (const ListedRow &listed : waiting) {
+            if (!preachers.contains(listed.preacherID)) {
+                preachers.append(listed.preacherID);
+            }
+        }
+        m_names.readNames(preachers);
+        for (const ListedRow &listed : waiting) {
+            appendRow(rows, listed);
+        }
     }
     if (!undecided.empty()) {
         decideWithOutlines(filter, undecided, rows);

@@ -4,11 +4,11 @@
 #include "SermonQuery.h"
 
 #include <QStringList>
-#include <functional>
 #include <vector>
 
 class DataGrid;
 class SermonListFilter;
+class SermonPreacherNames;
 class clsSermon;
 
 // The walk behind the sermon list: the sermons in the record's list order (Bible order),
@@ -18,9 +18,8 @@ class clsSermon;
 class SermonListFill
 {
 public:
-    using LastNameLookup = std::function<QString(qint32 preacherID)>;
-
-    SermonListFill(clsSermon &sermon, const SermonQuery &query, LastNameLookup lastName);
+    // `names` has its cache on for the fill.
+    SermonListFill(clsSermon &sermon, const SermonQuery &query, SermonPreacherNames &names);
 
     // The rows of the sermons that pass; `anySermon` tells whether the database sent any
     // row at all (the grid is set up afresh only then).
@@ -33,6 +32,19 @@ public:
     static void insertRows(DataGrid *grid, GridRowTexts rows);
 
 private:
+    // A listed row before its preacher's name is known.
+    struct ListedRow
+    {
+        qint32 key;
+        QString reference;
+        qint32 preacherID;
+        QString bigIdeaOrTitle;
+    };
+    // A list of up to this many rows waits for its own preachers' names, read in one
+    // statement; a longer one reads every name, which costs less than a long list of keys.
+    static constexpr size_t FewRows = 64;
+
+    void appendRow(GridRowTexts &rows, const ListedRow &row);
     // A listed row whose verdict waits for the sermon's outline.
     struct Undecided
     {
@@ -51,5 +63,5 @@ private:
 
     clsSermon &m_sermon;
     const SermonQuery m_query;
-    LastNameLookup m_lastName;
+    SermonPreacherNames &m_names;
 };

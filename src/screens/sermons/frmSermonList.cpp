@@ -34,8 +34,7 @@ int frmSermon::FillList(const SermonQuery &query)
 {
     bool anySermon = false;
     m_preacherNames.startCache();
-    SermonListFill fill(
-        *m_sermon, query, [this](qint32 preacherID) { return lookUpLastName(preacherID); });
+    SermonListFill fill(*m_sermon, query, m_preacherNames);
     GridRowTexts rows = fill.rows(&anySermon);
     const int count = int(rows.size());
     m_preacherNames.stopCache();

@@ -6,6 +6,7 @@
 #include "ScreenTestReset.h"
 #include "SermonListFill.h"
 #include "SermonListFilter.h"
+#include "SermonPreacherNames.h"
 #include "SermonQuery.h"
 #include "SqlLiterals.h"
 #include "StatementLog.h"
@@ -198,7 +199,9 @@ QStringList keptByTheTests(const Choose &query)
 QStringList listed(const Choose &query)
 {
     clsSermon sermon;
-    SermonListFill fill(sermon, query, [](qint32) { return QString(); });
+    SermonPreacherNames names;
+    names.startCache();
+    SermonListFill fill(sermon, query, names);
     QStringList keys;
     const GridRowTexts rows = fill.rows(nullptr);
     for (qsizetype row = 0; row < rows.size(); ++row)
@@ -317,7 +320,11 @@ void tst_ListNarrowing::whatTheDatabaseIsAskedToTest()
         StatementLog::setRecording(true);
         listed(choose);
         StatementLog::setRecording(false);
-        return StatementLog::recorded();
+        // The preachers' names aside, read once whatever the selection.
+        QStringList sent = StatementLog::recorded();
+        sent.removeIf(
+            [](const QString &sql) { return sql.startsWith(SermonPreacherNames::everyNameSql()); });
+        return sent;
     };
 
     // An AND search is tested in the database alone: no outline is read, no second statement.
