@@ -26,7 +26,8 @@ void printRow(const char *step, const BenchFigure &figure, qint64 bytes)
 {
     const double seconds = figure.milliseconds / 1000.0;
     std::printf("  %-34s %10.1f ms %9.1f MB/s %9.1f MB peak\n", step, figure.milliseconds,
-        seconds > 0 ? double(bytes) / 1048576.0 / seconds : 0.0, double(figure.peakKilobytes) / 1024.0);
+        seconds > 0 ? double(bytes) / 1048576.0 / seconds : 0.0,
+        double(figure.peakKilobytes) / 1024.0);
     std::fflush(stdout);
 }
 
