@@ -58,12 +58,16 @@ GridRowTexts SermonListFill::rows(bool *anySermon)
                 clsSermon::BigIdeaOrTitle(m_sermon.BigIdea(), m_sermon.Title()) };
             if (!namesWait) {
                 appendRow(rows, row);
-            } else if (waiting.push_back(std::move(row)); waiting.size() > FewRows) {
-                namesWait = false;
-                for (const ListedRow &listed : waiting) {
-                    appendRow(rows, listed);
+            } else {
+                waiting.push_back(std::move(row));
+                if (waiting.size() > FewRows) {
+                    // A long list: every name, asked for by the first of these rows.
+                    namesWait = false;
+                    for (const ListedRow &listed : waiting) {
+                        appendRow(rows, listed);
+                    }
+                    waiting.clear();
                 }
-                waiting.clear();
             }
         }
         if (!decided) {
