@@ -227,9 +227,9 @@ namespace {
 // two uses at a place lie that close, two uses next to each other in date order do, so each
 // use is compared only with the one before it at that place (one sort, not a pairing of every
 // use with every other). Only illustrations are spread over their occasions: the occasions of
-// "occ" belong to the chosen sermons already. The links are a table of their own: joined to
-// occ, whose size PostgreSQL cannot foresee, the links' table itself was looked up once for
-// every occasion through its index, where one hash of the links costs a tenth.
+// "occ" belong to the chosen sermons already. The links are read as a table of their own:
+// joined to occ, whose size PostgreSQL cannot foresee, their table was otherwise looked up
+// through its index once for every occasion, a quarter of a million look-ups.
 QString reuseCte(int years)
 {
     if (years <= 0) {
@@ -278,7 +278,9 @@ bool ReportQueries::usage(
         [&](const DbDatabase &db) -> QString {
             // Each sermon's occasions are summed up once (how many, the first and last day and
             // their places), so that an item's figures come from its links alone instead of
-            // from every link spread over every occasion of its sermon.
+            // from every link spread over every occasion of its sermon. A sermon links to an
+            // item once (the unique index SermonTopic, tblSermonIllustr's primary key), so an
+            // item's links count its sermons.
             return QStringLiteral("WITH ") + filter.occasionsCte(db)
                 + QStringLiteral(", per AS (SELECT sid, COUNT(*) AS n, MIN(dn) AS firstdn, "
                                  "MAX(dn) AS lastdn, ")
