@@ -404,6 +404,11 @@ QString DbDatabase::dayNumberSql(const QString &column) const
     return m_sqliteDayNumber ? SqliteDayNumber::sql(column) : DbDayNumber::sqliteSql(column);
 }
 
+QString DbDatabase::yearNumberSql(const QString &column) const
+{
+    return m_engine == Engine::SQLite ? dayNumberSql(column) : DbDayNumber::serverYearSql(column);
+}
+
 QString DbDatabase::textContainsSql(const QString &column, const QString &text) const
 {
     // The program's test sees a lone surrogate or a NUL as it is; a statement would not.

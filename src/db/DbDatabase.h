@@ -74,6 +74,10 @@ public:
     // A date column as the integer yyyymmdd, Null where there is no date (see DbDayNumber):
     // the reports count and compare dates by it on every engine.
     QString dayNumberSql(const QString &column) const;
+    // The day number for a query that reads only its year (the number / 10000) and compares
+    // it with whole years' bounds: on a server yyyy0000, which costs a third; on SQLite,
+    // whose day number is cheap already, the day number itself.
+    QString yearNumberSql(const QString &column) const;
 
 private:
     DbDatabase(Engine engine, const QString &connectionName);

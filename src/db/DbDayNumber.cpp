@@ -38,3 +38,13 @@ QString DbDayNumber::serverSql(const QString &column)
                        "+ date_part('day', %1) AS INTEGER)")
             .arg(column));
 }
+
+QString DbDayNumber::serverYearSql(const QString &column)
+{
+    // The zero date is tested on the column itself (any time of that day), as serverSql's
+    // NULLIF tests its day number.
+    return QStringLiteral("CASE WHEN %1 >= TIMESTAMP '1899-12-30 00:00:00' AND %1 < TIMESTAMP "
+                          "'1899-12-31 00:00:00' THEN NULL ELSE CAST(date_part('year', %1) AS "
+                          "INTEGER) * 10000 END")
+        .arg(column);
+}

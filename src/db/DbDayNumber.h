@@ -15,5 +15,8 @@ namespace DbDayNumber {
 QString sqliteSql(const QString &column);
 // A server's native timestamp column, through standard EXTRACT.
 QString serverSql(const QString &column);
+// The same with month and day left out (yyyy0000), Null where serverSql is Null: for a
+// query that reads only the year, one date part instead of three.
+QString serverYearSql(const QString &column);
 
 } // namespace DbDayNumber

@@ -41,8 +41,12 @@ QString ReportFilter::occasionConditions() const
 }
 
 QString ReportFilter::occasionsCte(
-    const DbDatabase &db, const QString &sermonCondition, Places places) const
+    const DbDatabase &db, const QString &sermonCondition, Places places, Days days) const
 {
+    const bool yearsOnly = days == Days::Years && !from.isValid() && !to.isValid();
+    auto dayOf = [&db, yearsOnly](const QString &column) {
+        return yearsOnly ? db.yearNumberSql(column) : db.dayNumberSql(column);
+    };
     const bool readPlaces = places == Places::Read || !location.trimmed().isEmpty();
     auto place = [readPlaces](const char *alias) {
         return readPlaces ? QLatin1String(alias) + QStringLiteral(".strLocation")
@@ -63,11 +67,11 @@ QString ReportFilter::occasionsCte(
         + QStringLiteral(" AS bc, ") + ec
         + QStringLiteral(" AS ec, s.lngPreacherID AS preacher, s.lngTypeID AS stype");
     const QString own = QStringLiteral("SELECT s.lngSermonID AS sid, -s.lngSermonID AS occid, ")
-        + db.dayNumberSql(QStringLiteral("s.dtDatePreached")) + QStringLiteral(" AS dn, ")
-        + place("s") + QStringLiteral(" AS place") + sermonColumns
+        + dayOf(QStringLiteral("s.dtDatePreached")) + QStringLiteral(" AS dn, ") + place("s")
+        + QStringLiteral(" AS place") + sermonColumns
         + QStringLiteral(" FROM tblSermons s WHERE s.dtDatePreached IS NOT NULL AND ") + sermons;
     const QString further = QStringLiteral("SELECT s.lngSermonID, d.lngDateLocID, ")
-        + db.dayNumberSql(QStringLiteral("d.dtDatePreached")) + QStringLiteral(", ") + place("d")
+        + dayOf(QStringLiteral("d.dtDatePreached")) + QStringLiteral(", ") + place("d")
         + sermonColumns
         + QStringLiteral(" FROM tblDateLoc d JOIN tblSermons s ON s.lngSermonID = d.lngSermonID "
                          "WHERE d.dtDatePreached IS NOT NULL AND ")

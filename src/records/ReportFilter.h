@@ -36,10 +36,13 @@ struct ReportFilter
     // and 0 for a whole book), preacher, type.
     // `sermonCondition`, when given, narrows the sermons further (one book). With
     // Places::Skip, place is Null unless a place was chosen: a report that shows no places
-    // then reads the sermons' columns from the index SermonReport alone.
+    // then reads the sermons' columns from the index SermonReport alone. With Days::Years,
+    // for a report that reads only dn's year and compares it with whole years' bounds, dn
+    // may leave month and day out (DbDatabase::yearNumberSql) unless dates were chosen.
     enum class Places { Read, Skip };
+    enum class Days { Exact, Years };
     QString occasionsCte(const DbDatabase &db, const QString &sermonCondition = {},
-        Places places = Places::Read) const;
+        Places places = Places::Read, Days days = Days::Exact) const;
 
     // A date as yyyymmdd.
     static qint32 dayNumber(const QDate &date)

@@ -68,7 +68,8 @@ bool ReportQueries::coverage(const ReportFilter &filter, QList<Cell> &cells, DbE
     cells.clear();
     return run(
         [&](const DbDatabase &db) -> QString {
-            return QStringLiteral("WITH ") + filter.occasionsCte(db, {}, ReportFilter::Places::Skip)
+            return QStringLiteral("WITH ")
+                + filter.occasionsCte(db, {}, ReportFilter::Places::Skip, ReportFilter::Days::Years)
                 + QStringLiteral(" SELECT book, dn / 10000, ") + countSql(filter)
                 + QStringLiteral(" FROM occ GROUP BY book, dn / 10000 ORDER BY 1, 2");
         },
@@ -91,7 +92,8 @@ bool ReportQueries::chapters(
             return QStringLiteral("WITH RECURSIVE ch(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM "
                                   "ch WHERE n < ")
                 + SQLLong(MostChapters) + QStringLiteral("), ")
-                + filter.occasionsCte(db, bookIs(bookID), ReportFilter::Places::Skip)
+                + filter.occasionsCte(
+                    db, bookIs(bookID), ReportFilter::Places::Skip, ReportFilter::Days::Years)
                 + QStringLiteral(", x AS (SELECT bc AS n, dn, sid FROM occ WHERE bc = ec UNION "
                                  "ALL SELECT ch.n, occ.dn, occ.sid FROM occ JOIN ch ON ch.n "
                                  "BETWEEN occ.bc AND occ.ec WHERE occ.bc < occ.ec) SELECT n, "
@@ -134,7 +136,8 @@ bool ReportQueries::perYear(
     return run(
         [&](const DbDatabase &db) -> QString {
             const QString key = byPreacher ? QStringLiteral("preacher") : QStringLiteral("stype");
-            return QStringLiteral("WITH ") + filter.occasionsCte(db, {}, ReportFilter::Places::Skip)
+            return QStringLiteral("WITH ")
+                + filter.occasionsCte(db, {}, ReportFilter::Places::Skip, ReportFilter::Days::Years)
                 + QStringLiteral(" SELECT dn / 10000 AS yr, ") + key + QStringLiteral(", ")
                 + countSql(filter) + QStringLiteral(" FROM occ GROUP BY dn / 10000, ") + key
                 + QStringLiteral(" ORDER BY 1, 2");
@@ -187,7 +190,9 @@ bool ReportQueries::cellSermons(const ReportFilter &filter, qint32 bookID, int c
     sermons.clear();
     return run(
         [&](const DbDatabase &db) -> QString {
-            QString sql = QStringLiteral("WITH ") + filter.occasionsCte(db, bookIs(bookID))
+            QString sql = QStringLiteral("WITH ")
+                + filter.occasionsCte(
+                    db, bookIs(bookID), ReportFilter::Places::Read, ReportFilter::Days::Years)
                 + QStringLiteral(" SELECT DISTINCT occ.sid, t.strTitle FROM occ JOIN tblSermons "
                                  "t ON t.lngSermonID = occ.sid WHERE occ.dn >= ")
                 + SQLLong(qint64(year) * 10000) + QStringLiteral(" AND occ.dn < ")

@@ -57,6 +57,7 @@ private Q_SLOTS:
     void sqliteReadsLetGoOfTheFile();
     void sqliteDayNumberFunctionIsTheExpression_data();
     void sqliteDayNumberFunctionIsTheExpression();
+    void serverYearNumberIsTheDayNumbersYear();
     void sqliteRefusesASecondStatement_data();
     void sqliteRefusesASecondStatement();
     void sqliteTextReadsAsSqliteConvertsIt_data();
@@ -354,6 +355,31 @@ void tst_Engine::sqliteDayNumberFunctionIsTheExpression()
         QVERIFY(row->field(0).isNull());
     else if (expected.typeId() != QMetaType::Bool)
         QCOMPARE(row->field(0).toLongLong(), expected.toLongLong());
+}
+
+// A report that reads only the year takes a cheaper number on the server: the day number
+// with month and day left out, Null exactly where the day number is (the zero date at any
+// time of its day).
+void tst_Engine::serverYearNumberIsTheDayNumbersYear()
+{
+    TestDatabase db { Engine::PostgreSQL };
+    REQUIRE_DATABASE(db);
+    const char *const stamps[] = { "1998-06-15 00:00:00", "1998-12-31 23:59:59",
+        "0001-01-01 00:00:00", "1899-12-30 00:00:00", "1899-12-30 19:30:00", "1899-12-29 23:59:59",
+        "1899-12-31 00:00:00", nullptr };
+    for (const char *stamp : stamps) {
+        const QString value = stamp
+            ? QStringLiteral("CAST('%1' AS TIMESTAMP)").arg(QLatin1String(stamp))
+            : QStringLiteral("CAST(NULL AS TIMESTAMP)");
+        DbError error;
+        auto row = db.database().openSnapshot(
+            QStringLiteral("SELECT %1, (%2) / 10000 * 10000")
+                .arg(db.database().yearNumberSql(value), db.database().dayNumberSql(value)),
+            error);
+        QVERIFY2(row && !row->eof(), qPrintable(error.driverText));
+        QCOMPARE(row->field(0).isNull(), row->field(1).isNull());
+        QCOMPARE(row->field(0).toLongLong(), row->field(1).toLongLong());
+    }
 }
 
 // A text holding a second statement (a typed value that broke out of its quotes) is refused
