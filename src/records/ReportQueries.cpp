@@ -164,15 +164,26 @@ bool ReportQueries::booksNotPreached(
             ReportFilter sermonsOnly = filter;
             sermonsOnly.from = sermonsOnly.to = QDate();
             sermonsOnly.location.clear();
-            return QStringLiteral("WITH ") + filter.occasionsCte(db)
+            // A book never preached has no last day or place to show: that list only needs
+            // to know which books were preached, and reads the occasions once, without their
+            // places or days.
+            const bool never = sinceYear <= 0;
+            const QString lastPlace = never
+                ? QStringLiteral("NULL")
+                : QStringLiteral("(SELECT MIN(COALESCE(o.place, '')) FROM occ o WHERE o.book = "
+                                 "l.book AND o.dn = l.lastdn)");
+            return QStringLiteral("WITH ")
+                + filter.occasionsCte(db, {},
+                    never ? ReportFilter::Places::Skip : ReportFilter::Places::Read,
+                    never ? ReportFilter::Days::Years : ReportFilter::Days::Exact)
                 + QStringLiteral(", l AS (SELECT book, MAX(dn) AS lastdn FROM occ GROUP BY book), "
                                  "c AS (SELECT s.lngBibleBookID AS book, COUNT(*) AS n FROM "
                                  "tblSermons s WHERE ")
                 + sermonsOnly.sermonConditions()
                 + QStringLiteral(" GROUP BY s.lngBibleBookID) SELECT b.lngBibleBookID, "
-                                 "b.strBibleBook, l.lastdn, (SELECT MIN(COALESCE(o.place, '')) "
-                                 "FROM occ o WHERE o.book = l.book AND o.dn = l.lastdn), "
-                                 "COALESCE(c.n, 0) FROM tblBibleBooks b LEFT JOIN l ON l.book = "
+                                 "b.strBibleBook, l.lastdn, ")
+                + lastPlace
+                + QStringLiteral(", COALESCE(c.n, 0) FROM tblBibleBooks b LEFT JOIN l ON l.book = "
                                  "b.lngBibleBookID LEFT JOIN c ON c.book = b.lngBibleBookID "
                                  "WHERE b.lngBibleBookID BETWEEN 1 AND 66 AND (")
                 + notSince + QStringLiteral(") ORDER BY b.lngBibleBookID");
