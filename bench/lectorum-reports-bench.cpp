@@ -242,7 +242,8 @@ void benchReports(DbDatabase &db, QList<ReportQueries::Cell> &coverageCells)
                     + plain.times() + QStringLiteral(" ON t.sid = k.sid GROUP BY k.kind, k.item"),
                 { 4, 5 });
         });
-    for (const int since : { 0, SinceYear }) {
+    // Since the last year of the dates, every book is listed and each one's last place read.
+    for (const int since : { 0, SinceYear, SinceYear + 1 }) {
         compare(
             since == 0 ? QStringLiteral("books never preached")
                        : QStringLiteral("books not preached since %1").arg(since),

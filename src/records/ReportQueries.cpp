@@ -19,6 +19,36 @@ constexpr int MostChapters = 150;
 
 using Row = std::function<void(const DbSnapshot &)>;
 
+// The place of the first (or last) day among rows that each have a day and a place: of
+// several that day, the first by name. Neither engine has a cheap "value at the least day",
+// so each row gets a key that sorts by day (nine digits, counted down for the last day) and
+// then by place, and the least key holds the place: on SQLite a text whose place starts at
+// its tenth character, on PostgreSQL a pair of texts compared in turn, the place with the
+// server's collation as a plain MIN(place) compares it. An ordered ARRAY_AGG would sort
+// within each sermon, several times slower.
+enum class End { First, Last };
+QString placeKey(const DbDatabase &db, End end)
+{
+    const QString day
+        = end == End::Last ? QStringLiteral("200000000 - dn") : QStringLiteral("dn + 100000000");
+    return db.isPostgres()
+        ? QStringLiteral("MIN(ARRAY[CAST(%1 AS TEXT), COALESCE(place, '')])").arg(day)
+        : QStringLiteral("MIN(CAST(%1 AS TEXT) || COALESCE(place, ''))").arg(day);
+}
+
+// The place a key above holds.
+QString keyPlace(const DbDatabase &db, const QString &key)
+{
+    return db.isPostgres() ? QStringLiteral("(%1)[2]").arg(key)
+                           : QStringLiteral("substr(%1, 10)").arg(key);
+}
+
+// The place held by the least of the keys above in the column `key`.
+QString placeOfKey(const DbDatabase &db, const QString &key)
+{
+    return keyPlace(db, QStringLiteral("MIN(%1)").arg(key));
+}
+
 // Runs one report statement, the WITH clause built for the program's open database.
 bool run(
     const std::function<QString(const DbDatabase &)> &statement, const Row &row, DbError &error)
@@ -157,32 +187,30 @@ bool ReportQueries::booksNotPreached(
     books.clear();
     return run(
         [&](const DbDatabase &db) -> QString {
+            // A book never preached has no last day or place to show: that list only needs to
+            // know which books were preached, and reads the occasions without days or places.
+            // The other takes each book's last day and its place in the same one pass (a
+            // place looked up afterwards read the occasions of every listed book again).
+            const bool never = sinceYear <= 0;
             QString notSince = QStringLiteral("l.lastdn IS NULL");
-            if (sinceYear > 0) {
+            if (!never) {
                 notSince += QStringLiteral(" OR l.lastdn < ") + SQLLong(qint64(sinceYear) * 10000);
             }
             ReportFilter sermonsOnly = filter;
             sermonsOnly.from = sermonsOnly.to = QDate();
             sermonsOnly.location.clear();
-            // A book never preached has no last day or place to show: that list only needs
-            // to know which books were preached, and reads the occasions once, without their
-            // places or days.
-            const bool never = sinceYear <= 0;
-            const QString lastPlace = never
-                ? QStringLiteral("NULL")
-                : QStringLiteral("(SELECT MIN(COALESCE(o.place, '')) FROM occ o WHERE o.book = "
-                                 "l.book AND o.dn = l.lastdn)");
             return QStringLiteral("WITH ")
                 + filter.occasionsCte(db, {},
                     never ? ReportFilter::Places::Skip : ReportFilter::Places::Read,
                     never ? ReportFilter::Days::Years : ReportFilter::Days::Exact)
-                + QStringLiteral(", l AS (SELECT book, MAX(dn) AS lastdn FROM occ GROUP BY book), "
-                                 "c AS (SELECT s.lngBibleBookID AS book, COUNT(*) AS n FROM "
-                                 "tblSermons s WHERE ")
+                + QStringLiteral(", l AS (SELECT book, MAX(dn) AS lastdn, ")
+                + (never ? QStringLiteral("NULL") : placeKey(db, End::Last))
+                + QStringLiteral(" AS lastkey FROM occ GROUP BY book), c AS (SELECT "
+                                 "s.lngBibleBookID AS book, COUNT(*) AS n FROM tblSermons s WHERE ")
                 + sermonsOnly.sermonConditions()
                 + QStringLiteral(" GROUP BY s.lngBibleBookID) SELECT b.lngBibleBookID, "
                                  "b.strBibleBook, l.lastdn, ")
-                + lastPlace
+                + (never ? QStringLiteral("NULL") : keyPlace(db, QStringLiteral("l.lastkey")))
                 + QStringLiteral(", COALESCE(c.n, 0) FROM tblBibleBooks b LEFT JOIN l ON l.book = "
                                  "b.lngBibleBookID LEFT JOIN c ON c.book = b.lngBibleBookID "
                                  "WHERE b.lngBibleBookID BETWEEN 1 AND 66 AND (")
@@ -258,30 +286,6 @@ QString reuseCte(int years)
                "ORDER BY o.dn, o.occid) AS prevdn FROM ill k JOIN occ o ON "
                "o.sid = k.lngSermonID WHERE TRIM(o.place) <> '') w WHERE dn <= prevdn + ")
         + SQLLong(qint64(years) * 10000) + QLatin1Char(')');
-}
-
-// The place of the first (or last) day among rows that each have a day and a place: of
-// several that day, the first by name. Neither engine has a cheap "value at the least day",
-// so each row gets a key that sorts by day (nine digits, counted down for the last day) and
-// then by place, and the least key holds the place: on SQLite a text whose place starts at
-// its tenth character, on PostgreSQL a pair of texts compared in turn, the place with the
-// server's collation as a plain MIN(place) compares it. An ordered ARRAY_AGG would sort
-// within each sermon, several times slower.
-enum class End { First, Last };
-QString placeKey(const DbDatabase &db, End end)
-{
-    const QString day
-        = end == End::Last ? QStringLiteral("200000000 - dn") : QStringLiteral("dn + 100000000");
-    return db.isPostgres()
-        ? QStringLiteral("MIN(ARRAY[CAST(%1 AS TEXT), COALESCE(place, '')])").arg(day)
-        : QStringLiteral("MIN(CAST(%1 AS TEXT) || COALESCE(place, ''))").arg(day);
-}
-
-// The place held by the least of the keys above in the column `key`.
-QString placeOfKey(const DbDatabase &db, const QString &key)
-{
-    return db.isPostgres() ? QStringLiteral("(MIN(%1))[2]").arg(key)
-                           : QStringLiteral("substr(MIN(%1), 10)").arg(key);
 }
 
 } // namespace

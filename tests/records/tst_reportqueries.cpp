@@ -134,7 +134,7 @@ template <typename Visit> void eachOccasion(const ReportFilter &filter, Visit vi
                     == 0;
             if (day.isValid() && placeOk && (!filter.from.isValid() || day >= filter.from)
                 && (!filter.to.isValid() || day <= filter.to)) {
-                visit(s, day);
+                visit(s, day, QString::fromUtf8(o.place));
             }
         }
     }
@@ -145,7 +145,7 @@ QMap<QPair<int, int>, int> expected(const ReportFilter &filter, int chaptersOf)
 {
     QMap<QPair<int, int>, QSet<int>> sermons;
     QMap<QPair<int, int>, int> times;
-    eachOccasion(filter, [&](const Sermon &s, const QDate &day) {
+    eachOccasion(filter, [&](const Sermon &s, const QDate &day, const QString &) {
         QList<int> rows { s.book };
         if (chaptersOf > 0) {
             if (s.book != chaptersOf) {
@@ -232,8 +232,9 @@ void tst_ReportQueries::counts()
     }
     if (filter.countSermonsOnce) {
         QMap<int, QSet<int>> sermons;
-        eachOccasion(
-            filter, [&](const Sermon &s, const QDate &day) { sermons[day.year()].insert(s.id); });
+        eachOccasion(filter, [&](const Sermon &s, const QDate &day, const QString &) {
+            sermons[day.year()].insert(s.id);
+        });
         for (auto it = sermons.cbegin(); it != sermons.cend(); ++it) {
             perYear[it.key()] = int(it.value().size());
         }
@@ -253,10 +254,17 @@ void tst_ReportQueries::counts()
         }
     }
 
-    // Books never preached, and not since 2021.
-    for (const int since : { 0, 2021 }) {
+    // Books never preached, and not since 2021: the last day and its place (of several that
+    // day, the first by name).
+    for (const int since : { 0, 2021, 2030 }) {
         QMap<int, QDate> last;
-        eachOccasion(filter, [&](const Sermon &s, const QDate &day) {
+        QMap<int, QString> lastPlace;
+        eachOccasion(filter, [&](const Sermon &s, const QDate &day, const QString &typed) {
+            const QString place = typed.trimmed(); // as the library stores it
+            if (!last.contains(s.book) || day > last.value(s.book)
+                || (day == last.value(s.book) && place < lastPlace.value(s.book))) {
+                lastPlace[s.book] = place;
+            }
             last[s.book] = qMax(last.value(s.book), day);
         });
         QList<int> wanted;
@@ -272,6 +280,7 @@ void tst_ReportQueries::counts()
         for (const ReportQueries::BookHistory &book : books) {
             got.append(book.bookID);
             QCOMPARE(book.last, last.value(book.bookID));
+            QCOMPARE(book.lastPlace, since > 0 ? lastPlace.value(book.bookID) : QString());
         }
         QCOMPARE(got, wanted);
     }
