@@ -14,17 +14,6 @@
 
 namespace {
 
-int g_repeat = 5;
-// Only the steps whose names hold one of these (all when empty).
-QStringList g_steps;
-
-bool stepWanted(const QString &name)
-{
-    return g_steps.isEmpty()
-        || std::any_of(g_steps.cbegin(), g_steps.cend(),
-            [&](const QString &word) { return name.contains(word); });
-}
-
 // The big idea, or the title and a blank when there is none: the fourth cell of a list row.
 QString bigIdeaOrTitle(const QString &bigIdea, const QString &title)
 {
@@ -59,17 +48,6 @@ QStringList gridRows(DataGrid *grid)
 }
 
 } // namespace
-
-void setStepChoice(int repeat, const QStringList &steps)
-{
-    g_repeat = repeat;
-    g_steps = steps;
-}
-
-int stepRepeat()
-{
-    return g_repeat;
-}
 
 // The baseline's per-row work matches a grid row: four cells joined by tabs.
 QStringList walkRows(DbDatabase &db, const QString &sql)
@@ -130,7 +108,7 @@ int productList(const ListRun &run, const SermonQuery &query)
     return int(run.screen->listRows());
 }
 
-// Measures the product and each baseline g_repeat times, alternating which goes first, and
+// Measures the product and each baseline stepRepeat() times, alternating which goes first, and
 // prints one line per baseline. `before` runs untimed ahead of each product run; `result`
 // reads the product's rows afterwards for the row check.
 void compareSteps(const QString &name, const std::function<void()> &before,
@@ -142,7 +120,7 @@ void compareSteps(const QString &name, const std::function<void()> &before,
     BenchSeries productSeries;
     std::vector<BenchSeries> baselineSeries(size_t(baselines.size()));
     std::vector<QStringList> baselineRows(size_t(baselines.size()));
-    for (int round = 0; round < g_repeat; ++round) {
+    for (int round = 0; round < stepRepeat(); ++round) {
         auto runBaselines = [&] {
             for (qsizetype i = 0; i < baselines.size(); ++i) {
                 baselineRows[size_t(i)].clear();

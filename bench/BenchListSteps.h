@@ -27,10 +27,6 @@ struct Baseline
     std::function<QStringList()> rows;
 };
 
-// How many times each step runs, and the words of the steps to run (all when empty).
-void setStepChoice(int repeat, const QStringList &steps);
-int stepRepeat();
-
 // The baseline's per-row work matches a grid row: four cells joined by tabs.
 QStringList walkRows(DbDatabase &db, const QString &sql);
 QStringList walkKeys(DbDatabase &db, const QString &sql);

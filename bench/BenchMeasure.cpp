@@ -2,12 +2,20 @@
 
 #include "StatementLog.h"
 
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QStringList>
 #include <algorithm>
 #include <cstdio>
 
 namespace {
+
+int g_repeat = 5;
+// Only the steps whose names hold one of these (all when empty).
+QStringList g_steps;
 
 void resetPeakMemory()
 {
@@ -111,4 +119,39 @@ void printNote(const QString &text)
 {
     std::printf("  %s\n", qPrintable(text));
     std::fflush(stdout);
+}
+
+void addLibraryOptions(QCommandLineParser &parser)
+{
+    parser.addOption({ QStringLiteral("engines"), QStringLiteral("sqlite, postgres or both."),
+        QStringLiteral("list"), QStringLiteral("sqlite,postgres") });
+    parser.addOption({ QStringLiteral("data"),
+        QStringLiteral("Folder for the generated libraries."), QStringLiteral("dir"),
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../bench-data") });
+    parser.addOption({ QStringLiteral("repeat"), QStringLiteral("Times each step runs."),
+        QStringLiteral("n"), QStringLiteral("5") });
+    parser.addOption({ QStringLiteral("steps"),
+        QStringLiteral("Only the steps whose names hold one of these words."),
+        QStringLiteral("list") });
+}
+
+void readLibraryOptions(const QCommandLineParser &parser)
+{
+    g_repeat = std::max(1, parser.value(QStringLiteral("repeat")).toInt());
+    g_steps = parser.isSet(QStringLiteral("steps"))
+        ? parser.value(QStringLiteral("steps")).split(QLatin1Char(','), Qt::SkipEmptyParts)
+        : QStringList();
+    QDir().mkpath(parser.value(QStringLiteral("data")));
+}
+
+int stepRepeat()
+{
+    return g_repeat;
+}
+
+bool stepWanted(const QString &name)
+{
+    return g_steps.isEmpty()
+        || std::any_of(g_steps.cbegin(), g_steps.cend(),
+            [&](const QString &word) { return name.contains(word); });
 }

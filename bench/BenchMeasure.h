@@ -4,6 +4,8 @@
 #include <functional>
 #include <vector>
 
+class QCommandLineParser;
+
 // One measured step: wall time, statements sent through the engine layer, and the peak
 // resident memory while it ran (the kernel's high-water mark, reset before each step).
 struct BenchFigure
@@ -37,3 +39,13 @@ void printSeriesRow(const QString &name, const BenchSeries &product, const Bench
     const QString &verdict = QString());
 void printFigureHeading(const QString &title);
 void printNote(const QString &text);
+
+// The options every benchmark of the libraries shares: --engines, --data (the folder of the
+// generated libraries), --repeat and --steps.
+void addLibraryOptions(QCommandLineParser &parser);
+// Reads --repeat and --steps after the parser has run, and makes the --data folder.
+void readLibraryOptions(const QCommandLineParser &parser);
+// How many times each step runs, and whether the step of this name is to run (its name holds
+// one of the words of --steps, or none were given).
+int stepRepeat();
+bool stepWanted(const QString &name);

@@ -28,7 +28,6 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
 #include <QProcess>
 #include <algorithm>
 #include <cstdio>
@@ -331,30 +330,17 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     parser.addOption({ QStringLiteral("sizes"), QStringLiteral("Library sizes."),
         QStringLiteral("list"), QStringLiteral("1000,10000,100000") });
-    parser.addOption({ QStringLiteral("engines"), QStringLiteral("sqlite, postgres or both."),
-        QStringLiteral("list"), QStringLiteral("sqlite,postgres") });
-    parser.addOption({ QStringLiteral("data"),
-        QStringLiteral("Folder for the generated libraries."), QStringLiteral("dir"),
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../bench-data") });
+    addLibraryOptions(parser);
     parser.addOption({ QStringLiteral("postgres-sizes"),
         QStringLiteral("Library sizes on PostgreSQL (default: --sizes)."),
         QStringLiteral("list") });
-    parser.addOption({ QStringLiteral("repeat"), QStringLiteral("Times each step runs."),
-        QStringLiteral("n"), QStringLiteral("5") });
     parser.addOption(
         { QStringLiteral("no-keys"), QStringLiteral("Skip the key-allocation steps.") });
-    parser.addOption({ QStringLiteral("steps"),
-        QStringLiteral("Only the steps whose names hold one of these words."),
-        QStringLiteral("list") });
     parser.process(app);
-    setStepChoice(std::max(1, parser.value(QStringLiteral("repeat")).toInt()),
-        parser.isSet(QStringLiteral("steps"))
-            ? parser.value(QStringLiteral("steps")).split(QLatin1Char(','), Qt::SkipEmptyParts)
-            : QStringList());
+    readLibraryOptions(parser);
 
     UserInterface::install(&QtUserInterface::instance());
     MsgBoxScript::setScripted(true); // "Number of Records found = N" is answered at once
-    QDir().mkpath(parser.value(QStringLiteral("data")));
 
     std::printf(
         "Lectorum benchmark: times in ms, median [lowest-highest] of the runs; ratio = product median /\n"

@@ -22,7 +22,6 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
@@ -31,8 +30,6 @@
 
 namespace {
 
-int g_repeat = 5;
-QStringList g_steps;
 // Print the statements the product sent (to read their plans).
 bool g_printSql = false;
 
@@ -40,13 +37,6 @@ bool g_printSql = false;
 constexpr qint32 ChapterBook = 45; // Romans
 constexpr int SinceYear = 2025;
 constexpr int ReuseYears = 3;
-
-bool stepWanted(const QString &name)
-{
-    return g_steps.isEmpty()
-        || std::any_of(g_steps.cbegin(), g_steps.cend(),
-            [&](const QString &word) { return name.contains(word); });
-}
 
 QString tab(const QList<QVariant> &values)
 {
@@ -101,7 +91,7 @@ QString rowVerdict(QStringList product, QStringList baseline)
     return QStringLiteral("DIFFER: %1 rows / %2 rows").arg(product.size()).arg(baseline.size());
 }
 
-// Runs the product and the baseline g_repeat times each, alternating which goes first, and
+// Runs the product and the baseline stepRepeat() times each, alternating which goes first, and
 // prints one line with both, their ratio and whether they returned the same rows.
 void compare(const QString &name, const std::function<QStringList()> &product,
     const std::function<QStringList()> &baseline)
@@ -112,7 +102,7 @@ void compare(const QString &name, const std::function<QStringList()> &product,
     BenchSeries baselineSeries;
     QStringList productRows;
     QStringList baselineRows;
-    for (int round = 0; round < g_repeat; ++round) {
+    for (int round = 0; round < stepRepeat(); ++round) {
         auto runProduct = [&] { productSeries.add(measureStep([&] { productRows = product(); })); };
         auto runBaseline
             = [&] { baselineSeries.add(measureStep([&] { baselineRows = baseline(); })); };
@@ -357,7 +347,7 @@ void benchLibrary(const TargetDatabase &target, int size, bool drawMap)
                            .arg(count("tblDateLoc"))
                            .arg(count("tblSermonTopics"))
                            .arg(count("tblSermonIllustr"))
-                           .arg(g_repeat));
+                           .arg(stepRepeat()));
     QList<ReportQueries::Cell> coverageCells;
     benchReports(db, coverageCells);
     if (drawMap)
@@ -377,24 +367,12 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     parser.addOption({ QStringLiteral("size"), QStringLiteral("Sermons in the library."),
         QStringLiteral("n"), QStringLiteral("100000") });
-    parser.addOption({ QStringLiteral("engines"), QStringLiteral("sqlite, postgres or both."),
-        QStringLiteral("list"), QStringLiteral("sqlite,postgres") });
-    parser.addOption({ QStringLiteral("data"),
-        QStringLiteral("Folder for the generated libraries."), QStringLiteral("dir"),
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../bench-data") });
-    parser.addOption({ QStringLiteral("repeat"), QStringLiteral("Times each step runs."),
-        QStringLiteral("n"), QStringLiteral("5") });
-    parser.addOption({ QStringLiteral("steps"),
-        QStringLiteral("Only the steps whose names hold one of these words."),
-        QStringLiteral("list") });
+    addLibraryOptions(parser);
     parser.addOption({ QStringLiteral("print-sql"),
         QStringLiteral("Print the statements of each report (to read their plans).") });
     parser.process(app);
     g_printSql = parser.isSet(QStringLiteral("print-sql"));
-    g_repeat = std::max(1, parser.value(QStringLiteral("repeat")).toInt());
-    if (parser.isSet(QStringLiteral("steps")))
-        g_steps = parser.value(QStringLiteral("steps")).split(QLatin1Char(','), Qt::SkipEmptyParts);
-    QDir().mkpath(parser.value(QStringLiteral("data")));
+    readLibraryOptions(parser);
     const int size = parser.value(QStringLiteral("size")).toInt();
 
     std::printf(
