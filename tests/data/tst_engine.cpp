@@ -2,6 +2,7 @@
 #include "DbDayNumber.h"
 #include "DbPairLookup.h"
 #include "DbSnapshot.h"
+#include "DbWorkMemory.h"
 #include "SqlLiterals.h"
 #include "StatementLog.h"
 #include "TestEnvironment.h"
@@ -58,6 +59,8 @@ private Q_SLOTS:
     void sqliteDayNumberFunctionIsTheExpression_data();
     void sqliteDayNumberFunctionIsTheExpression();
     void serverYearNumberIsTheDayNumbersYear();
+    void serverSessionSettings_data();
+    void serverSessionSettings();
     void sqliteRefusesASecondStatement_data();
     void sqliteRefusesASecondStatement();
     void sqliteTextReadsAsSqliteConvertsIt_data();
@@ -380,6 +383,36 @@ void tst_Engine::serverYearNumberIsTheDayNumbersYear()
         QCOMPARE(row->field(0).isNull(), row->field(1).isNull());
         QCOMPARE(row->field(0).toLongLong(), row->field(1).toLongLong());
     }
+}
+
+void tst_Engine::serverSessionSettings_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("during");
+    QTest::newRow("the default is raised") << QStringLiteral("4MB") << QStringLiteral("32MB");
+    QTest::newRow("odd units come back as written")
+        << QStringLiteral("5000kB") << QStringLiteral("32MB");
+    QTest::newRow("as large already") << QStringLiteral("32MB") << QStringLiteral("32MB");
+    QTest::newRow("larger is kept") << QStringLiteral("1GB") << QStringLiteral("1GB");
+}
+
+// The program's session runs without the JIT compiler, and a report's extra sort memory is
+// the session's for that report alone.
+void tst_Engine::serverSessionSettings()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, during);
+    TestDatabase db { Engine::PostgreSQL };
+    REQUIRE_DATABASE(db);
+    const QVariant jit = db.scalar(QStringLiteral("SELECT current_setting('jit', true)"));
+    QVERIFY(jit.isNull() || jit.toString() == QLatin1String("off"));
+    QVERIFY(db.exec(QStringLiteral("SET work_mem TO '%1'").arg(before)));
+    const QString shown = db.scalar(QStringLiteral("SHOW work_mem")).toString();
+    {
+        DbWorkMemory raised(db.database(), 32);
+        QCOMPARE(db.scalar(QStringLiteral("SHOW work_mem")).toString(), during);
+    }
+    QCOMPARE(db.scalar(QStringLiteral("SHOW work_mem")).toString(), shown);
 }
 
 // A text holding a second statement (a typed value that broke out of its quotes) is refused
