@@ -416,6 +416,35 @@ QString DbDatabase::yearNumberSql(const QString &column) const
     return m_engine == Engine::SQLite ? dayNumberSql(column) : DbDayNumber::serverYearSql(column);
 }
 
+QString DbDatabase::dayValueSql(const QString &column) const
+{
+    return m_engine == Engine::SQLite ? dayNumberSql(column) : DbDayNumber::serverDateSql(column);
+}
+
+QString DbDatabase::dayValueLiteral(const QDate &day) const
+{
+    return m_engine == Engine::SQLite
+        ? QString::number(day.year() * 10000 + day.month() * 100 + day.day())
+        : QStringLiteral("DATE '%1'").arg(day.toString(Qt::ISODate));
+}
+
+QString DbDatabase::dayNumberOfValueSql(const QString &dayValue) const
+{
+    // The server's day number of a date is that of its midnight.
+    return m_engine == Engine::SQLite ? dayValue : DbDayNumber::serverSql(dayValue);
+}
+
+QString DbDatabase::onDaySql(const QString &column, const QString &dayValue) const
+{
+    // On SQLite the bound on the column itself (every stored date is a non-empty text) lets an
+    // index that holds the column after the others tested (SermonReport: book, date) answer
+    // the test from its entries, reading only the matching rows.
+    if (m_engine == Engine::SQLite)
+        return column + QStringLiteral(" > '' AND ") + dayNumberSql(column) + QStringLiteral(" = ")
+            + dayValue;
+    return QStringLiteral("%1 >= %2 AND %1 < %2 + 1").arg(column, dayValue);
+}
+
 QString DbDatabase::textContainsSql(const QString &column, const QString &text) const
 {
     // The program's test sees a lone surrogate or a NUL as it is; a statement would not.

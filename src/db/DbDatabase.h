@@ -2,6 +2,7 @@
 
 #include "DbError.h"
 
+#include <QDate>
 #include <QString>
 #include <memory>
 
@@ -78,6 +79,18 @@ public:
     // it with whole years' bounds: on a server yyyy0000, which costs a third; on SQLite,
     // whose day number is cheap already, the day number itself.
     QString yearNumberSql(const QString &column) const;
+    // A date column as its day, for a query that only compares days, takes the least or the
+    // greatest and shows few of them: on a server the date itself (a cast, where the day
+    // number costs three date parts on every row), on SQLite the day number. Null where the
+    // day number is Null.
+    QString dayValueSql(const QString &column) const;
+    // A day as a literal that compares with dayValueSql's values.
+    QString dayValueLiteral(const QDate &day) const;
+    // A dayValueSql value (one of the few a query shows) as the day number.
+    QString dayNumberOfValueSql(const QString &dayValue) const;
+    // Holds where `column` falls on the day `dayValue` (a dayValueSql value): on a server a
+    // range of the column itself, which an index on it answers.
+    QString onDaySql(const QString &column, const QString &dayValue) const;
 
 private:
     DbDatabase(Engine engine, const QString &connectionName);

@@ -48,3 +48,8 @@ QString DbDayNumber::serverYearSql(const QString &column)
                           "INTEGER) * 10000 END")
         .arg(column);
 }
+
+QString DbDayNumber::serverDateSql(const QString &column)
+{
+    return QStringLiteral("NULLIF(CAST(%1 AS DATE), DATE '1899-12-30')").arg(column);
+}

@@ -18,5 +18,8 @@ QString serverSql(const QString &column);
 // The same with month and day left out (yyyy0000), Null where serverSql is Null: for a
 // query that reads only the year, one date part instead of three.
 QString serverYearSql(const QString &column);
+// A server's timestamp column as its date, Null where serverSql is Null: it orders as the day
+// numbers do, at the cost of a cast.
+QString serverDateSql(const QString &column);
 
 } // namespace DbDayNumber

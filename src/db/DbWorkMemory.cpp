@@ -10,10 +10,10 @@ DbWorkMemory::DbWorkMemory(DbDatabase &database, int megabytes)
     if (!database.isPostgres())
         return;
     DbError error;
-    const auto setting = database.openSnapshot(
-        QStringLiteral("SELECT current_setting('work_mem'), "
-                       "pg_size_bytes(current_setting('work_mem'))"),
-        error);
+    const auto setting
+        = database.openSnapshot(QStringLiteral("SELECT current_setting('work_mem'), "
+                                               "pg_size_bytes(current_setting('work_mem'))"),
+            error);
     // A server that cannot say (before 9.6) keeps its setting.
     if (!setting || setting->eof()
         || setting->field(1).toLongLong() >= qint64(megabytes) * 1024 * 1024)

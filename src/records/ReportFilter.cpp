@@ -24,29 +24,33 @@ QString ReportFilter::sermonConditions() const
     return conditions.join(QStringLiteral(" AND "));
 }
 
-QString ReportFilter::occasionConditions() const
+QString ReportFilter::placeCondition(const QString &place) const
 {
-    QStringList conditions { QStringLiteral("dn IS NOT NULL") };
-    if (from.isValid()) {
-        conditions.append(QStringLiteral("dn >= ") + SQLLong(dayNumber(from)));
-    }
-    if (to.isValid()) {
-        conditions.append(QStringLiteral("dn <= ") + SQLLong(dayNumber(to)));
-    }
-    if (!location.trimmed().isEmpty()) {
-        conditions.append(
-            QStringLiteral("LOWER(TRIM(place)) = LOWER(") + SQLText(location) + QLatin1Char(')'));
-    }
-    return conditions.join(QStringLiteral(" AND "));
+    if (location.trimmed().isEmpty())
+        return QStringLiteral("1 = 1");
+    return QStringLiteral("LOWER(TRIM(%1)) = LOWER(").arg(place) + SQLText(location)
+        + QLatin1Char(')');
 }
 
 QString ReportFilter::occasionsCte(
     const DbDatabase &db, const QString &sermonCondition, Places places, Days days) const
 {
     const bool yearsOnly = days == Days::Years && !from.isValid() && !to.isValid();
-    auto dayOf = [&db, yearsOnly](const QString &column) {
+    auto dayOf = [&db, days, yearsOnly](const QString &column) {
+        if (days == Days::Values)
+            return db.dayValueSql(column);
         return yearsOnly ? db.yearNumberSql(column) : db.dayNumberSql(column);
     };
+    auto dayLiteral = [&db, days](const QDate &day) {
+        return days == Days::Values ? db.dayValueLiteral(day) : SQLLong(dayNumber(day));
+    };
+    QStringList occasionConditions { QStringLiteral("dn IS NOT NULL") };
+    if (from.isValid())
+        occasionConditions.append(QStringLiteral("dn >= ") + dayLiteral(from));
+    if (to.isValid())
+        occasionConditions.append(QStringLiteral("dn <= ") + dayLiteral(to));
+    if (!location.trimmed().isEmpty())
+        occasionConditions.append(placeCondition(QStringLiteral("place")));
     const bool readPlaces = places == Places::Read || !location.trimmed().isEmpty();
     auto place = [readPlaces](const char *alias) {
         return readPlaces ? QLatin1String(alias) + QStringLiteral(".strLocation")
@@ -82,5 +86,6 @@ QString ReportFilter::occasionsCte(
     // computes it once either way, and a fence there would cost it its parallel scan.
     const QString once = db.isPostgres() ? QString() : QStringLiteral(" LIMIT -1 OFFSET 0");
     return QStringLiteral("occ AS (SELECT * FROM (") + own + QStringLiteral(" UNION ALL ") + further
-        + once + QStringLiteral(") a WHERE ") + occasionConditions() + QLatin1Char(')');
+        + once + QStringLiteral(") a WHERE ") + occasionConditions.join(QStringLiteral(" AND "))
+        + QLatin1Char(')');
 }

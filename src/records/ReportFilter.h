@@ -21,8 +21,8 @@ struct ReportFilter
 
     // The conditions on tblSermons (aliased `s`): preacher, type, series. "1 = 1" for none.
     QString sermonConditions() const;
-    // The conditions on an occasion (columns dn, place): dates and place. "1 = 1" for none.
-    QString occasionConditions() const;
+    // The condition that a place (the column `place`) is the chosen one; "1 = 1" for none.
+    QString placeCondition(const QString &place) const;
     // Whether only some occasions count (a date range or a place was chosen).
     bool choosesOccasions() const
     {
@@ -38,9 +38,11 @@ struct ReportFilter
     // Places::Skip, place is Null unless a place was chosen: a report that shows no places
     // then reads the sermons' columns from the index SermonReport alone. With Days::Years,
     // for a report that reads only dn's year and compares it with whole years' bounds, dn
-    // may leave month and day out (DbDatabase::yearNumberSql) unless dates were chosen.
+    // may leave month and day out (DbDatabase::yearNumberSql) unless dates were chosen. With
+    // Days::Values, for a report that only compares days and takes the least or greatest, dn is
+    // DbDatabase::dayValueSql's value, not the day number.
     enum class Places { Read, Skip };
-    enum class Days { Exact, Years };
+    enum class Days { Exact, Years, Values };
     QString occasionsCte(const DbDatabase &db, const QString &sermonCondition = {},
         Places places = Places::Read, Days days = Days::Exact) const;
 

@@ -199,32 +199,58 @@ bool ReportQueries::booksNotPreached(
         [&](const DbDatabase &db) -> QString {
             // A book never preached has no last day or place to show: that list only needs to
             // know which books were preached, and reads the occasions without days or places.
-            // The other takes each book's last day and its place in the same one pass (a
-            // place looked up afterwards read the occasions of every listed book again).
+            // The other finds each book's last day from the days alone (on a server compared
+            // as dates), and then the place among the occasions of the listed books on that
+            // day: through the book and date index for the sermons' own dates, and by the day
+            // for the further occasions. Carrying each occasion's place along with its day
+            // cost the server two thirds more than the days alone.
             const bool never = sinceYear <= 0;
             QString notSince = QStringLiteral("l.lastdn IS NULL");
             if (!never) {
-                notSince += QStringLiteral(" OR l.lastdn < ") + SQLLong(qint64(sinceYear) * 10000);
+                notSince += QStringLiteral(" OR l.lastdn < ")
+                    + db.dayValueLiteral(QDate(sinceYear, 1, 1));
             }
             ReportFilter sermonsOnly = filter;
             sermonsOnly.from = sermonsOnly.to = QDate();
             sermonsOnly.location.clear();
-            return QStringLiteral("WITH ")
-                + filter.occasionsCte(db, {},
-                    never ? ReportFilter::Places::Skip : ReportFilter::Places::Read,
-                    never ? ReportFilter::Days::Years : ReportFilter::Days::Exact)
-                + QStringLiteral(", l AS (SELECT book, MAX(dn) AS lastdn, ")
-                + (never ? QStringLiteral("NULL") : placeKey(db, End::Last))
-                + QStringLiteral(" AS lastkey FROM occ GROUP BY book), c AS (SELECT "
-                                 "s.lngBibleBookID AS book, COUNT(*) AS n FROM tblSermons s WHERE ")
-                + sermonsOnly.sermonConditions()
-                + QStringLiteral(" GROUP BY s.lngBibleBookID) SELECT b.lngBibleBookID, "
-                                 "b.strBibleBook, l.lastdn, ")
-                + (never ? QStringLiteral("NULL") : keyPlace(db, QStringLiteral("l.lastkey")))
-                + QStringLiteral(", COALESCE(c.n, 0) FROM tblBibleBooks b LEFT JOIN l ON l.book = "
-                                 "b.lngBibleBookID LEFT JOIN c ON c.book = b.lngBibleBookID "
-                                 "WHERE b.lngBibleBookID BETWEEN 1 AND 66 AND (")
-                + notSince + QStringLiteral(") ORDER BY b.lngBibleBookID");
+            QString sql = QStringLiteral("WITH ")
+                + filter.occasionsCte(db, {}, ReportFilter::Places::Skip,
+                    never ? ReportFilter::Days::Years : ReportFilter::Days::Values)
+                + QStringLiteral(", l AS (SELECT book, MAX(dn) AS lastdn FROM occ GROUP BY book), "
+                                 "listed AS (SELECT b.lngBibleBookID AS book, b.strBibleBook AS "
+                                 "name, l.lastdn FROM tblBibleBooks b LEFT JOIN l ON l.book = "
+                                 "b.lngBibleBookID WHERE b.lngBibleBookID BETWEEN 1 AND 66 AND (")
+                + notSince
+                + QStringLiteral(")), c AS (SELECT s.lngBibleBookID AS book, COUNT(*) AS n FROM "
+                                 "tblSermons s WHERE ")
+                + sermonsOnly.sermonConditions() + QStringLiteral(" GROUP BY s.lngBibleBookID)");
+            if (never) {
+                return sql
+                    + QStringLiteral(" SELECT listed.book, listed.name, NULL, NULL, COALESCE(c.n, "
+                                     "0) FROM listed LEFT JOIN c ON c.book = listed.book ORDER "
+                                     "BY listed.book");
+            }
+            const QString sermons = sermonsOnly.sermonConditions();
+            const QString dayOfOccasion = db.dayValueSql(QStringLiteral("d.dtDatePreached"));
+            return sql
+                + QStringLiteral(", lastocc AS (SELECT listed.book, s.strLocation AS place FROM "
+                                 "listed JOIN tblSermons s ON s.lngBibleBookID = listed.book AND ")
+                + db.onDaySql(QStringLiteral("s.dtDatePreached"), QStringLiteral("listed.lastdn"))
+                + QStringLiteral(" WHERE ") + sermons + QStringLiteral(" AND ")
+                + filter.placeCondition(QStringLiteral("s.strLocation"))
+                // Only the occasions on one of the last days are joined to their sermons.
+                + QStringLiteral(" UNION ALL SELECT listed.book, d.strLocation FROM tblDateLoc d "
+                                 "JOIN tblSermons s ON s.lngSermonID = d.lngSermonID JOIN listed "
+                                 "ON listed.book = s.lngBibleBookID AND listed.lastdn = ")
+                + dayOfOccasion + QStringLiteral(" WHERE ") + dayOfOccasion
+                + QStringLiteral(" IN (SELECT lastdn FROM listed) AND ") + sermons
+                + QStringLiteral(" AND ") + filter.placeCondition(QStringLiteral("d.strLocation"))
+                + QStringLiteral("), lp AS (SELECT book, MIN(COALESCE(place, '')) AS place FROM "
+                                 "lastocc GROUP BY book) SELECT listed.book, listed.name, ")
+                + db.dayNumberOfValueSql(QStringLiteral("listed.lastdn"))
+                + QStringLiteral(", lp.place, COALESCE(c.n, 0) FROM listed LEFT JOIN lp ON "
+                                 "lp.book = listed.book LEFT JOIN c ON c.book = listed.book "
+                                 "ORDER BY listed.book");
         },
         [&](const DbSnapshot &rs) {
             books.append({ NullToLong(rs.field(0)), NullToText(rs.field(1)), dateOf(rs.field(2)),

@@ -44,7 +44,8 @@ struct Sermon
 
 // 10 John 3:16-4:2 (cross-chapter) three times; 11 Romans (whole book) twice; 12 Genesis 1
 // never preached; 13 John 1 once; 14 Psalm 23 only through an occasion; 15 John 4 at an
-// evening service.
+// evening service; 16 John 2 on the morning of sermon 10's last day, at a place that sorts
+// first.
 const QList<Sermon> &library()
 {
     static const QList<Sermon> sermons = {
@@ -57,6 +58,7 @@ const QList<Sermon> &library()
         { 13, 2, 1, 43, 1, 1, 1, 14, { { "2019-12-31", "Main Street" } } },
         { 14, 1, 1, 19, 23, 0, 0, 0, { { "", "" }, { "2022-06-01", "MAIN STREET" } } },
         { 15, 1, 1, 43, 4, 0, 0, 0, { { "2020-07-04 19:30:00", "Main Street" } } },
+        { 16, 2, 2, 43, 2, 1, 2, 11, { { "2021-05-05 08:00:00", "Chapel" } } },
     };
     return sermons;
 }
@@ -195,6 +197,9 @@ void tst_ReportQueries::counts_data()
         { "one preacher", { 1, 0, 0, {}, {}, {}, false } },
         { "one type", { 0, 2, 0, {}, {}, {}, false } },
         { "a place in other case", { 0, 0, 0, QStringLiteral("MAIN street"), {}, {}, false } },
+        // John's last day there is also sermon 16's at a place that sorts before it.
+        { "a place shared with another that day",
+            { 0, 0, 0, QStringLiteral("ELM hall"), {}, {}, false } },
         { "a date range", { 0, 0, 0, {}, QDate(2020, 7, 4), QDate(2021, 5, 4), false } },
         { "each sermon once", { 0, 0, 0, {}, {}, {}, true } },
     };
