@@ -428,6 +428,15 @@ QString DbDatabase::dayValueLiteral(const QDate &day) const
         : QStringLiteral("DATE '%1'").arg(day.toString(Qt::ISODate));
 }
 
+QString DbDatabase::dayValuePlusYearsSql(const QString &dayValue, int years) const
+{
+    // yyyymmdd + years * 10000 keeps month and day; a 29 February whose year has none
+    // compares after the 28th and before 1 March, as the 28th would.
+    if (m_engine == Engine::SQLite)
+        return QStringLiteral("(%1 + %2)").arg(dayValue).arg(qint64(years) * 10000);
+    return QStringLiteral("(%1 + INTERVAL '%2 years')").arg(dayValue).arg(years);
+}
+
 QString DbDatabase::dayNumberOfValueSql(const QString &dayValue) const
 {
     // The server's day number of a date is that of its midnight.

@@ -86,6 +86,9 @@ public:
     QString dayValueSql(const QString &column) const;
     // A day as a literal that compares with dayValueSql's values.
     QString dayValueLiteral(const QDate &day) const;
+    // The day value `years` whole years after `dayValue`, as QDate::addYears counts (29
+    // February to 28 February): a later day compares greater.
+    QString dayValuePlusYearsSql(const QString &dayValue, int years) const;
     // A dayValueSql value (one of the few a query shows) as the day number.
     QString dayNumberOfValueSql(const QString &dayValue) const;
     // Holds where `column` falls on the day `dayValue` (a dayValueSql value): on a server a

@@ -59,6 +59,12 @@ private Q_SLOTS:
     void sqliteDayNumberFunctionIsTheExpression_data();
     void sqliteDayNumberFunctionIsTheExpression();
     void serverYearNumberIsTheDayNumbersYear();
+    void dayValuesCompareAsDays_data()
+    {
+        TestEnvironment::addEngineColumn();
+        TestEnvironment::addEngineRows();
+    }
+    void dayValuesCompareAsDays();
     void serverSessionSettings_data();
     void serverSessionSettings();
     void sqliteRefusesASecondStatement_data();
@@ -382,6 +388,56 @@ void tst_Engine::serverYearNumberIsTheDayNumbersYear()
         QVERIFY2(row && !row->eof(), qPrintable(error.driverText));
         QCOMPARE(row->field(0).isNull(), row->field(1).isNull());
         QCOMPARE(row->field(0).toLongLong(), row->field(1).toLongLong());
+    }
+}
+
+// The reports' cheaper day values (dates on a server) order, shift by whole years and turn
+// back into day numbers as the day numbers themselves do; a time of day does not count.
+void tst_Engine::dayValuesCompareAsDays()
+{
+    QFETCH(int, engine);
+    TestDatabase db { Engine(engine) };
+    REQUIRE_DATABASE(db);
+    DbDatabase &database = db.database();
+    const struct
+    {
+        const char *stored, *other;
+        int years;
+    } cases[] = {
+        { "2020-02-29", "2023-02-28 23:59:59", 3 }, // no 29 February in 2023: the 28th counts
+        { "2020-02-29", "2023-03-01", 3 },
+        { "2020-02-29 10:00:00", "2024-02-29 23:00:00", 4 },
+        { "2021-06-15 19:30:00", "2022-06-15", 1 },
+        { "2021-06-15", "2022-06-16", 1 },
+        { "2021-06-15", "2021-06-14", 0 },
+    };
+    auto column = [engine](const char *stored) {
+        const QString text = SQLText(QString::fromLatin1(stored));
+        return Engine(engine) == Engine::PostgreSQL
+            ? QStringLiteral("CAST(%1 AS TIMESTAMP)").arg(text)
+            : text;
+    };
+    for (const auto &c : cases) {
+        const QDateTime stored = DateFromValue(QString::fromLatin1(c.stored));
+        const QDateTime other = DateFromValue(QString::fromLatin1(c.other));
+        const QString value = database.dayValueSql(column(c.stored));
+        DbError error;
+        auto row = database.openSnapshot(
+            QStringLiteral("SELECT CASE WHEN %1 <= %2 THEN 1 ELSE 0 END, %3, CASE WHEN %4 THEN "
+                           "1 ELSE 0 END, CASE WHEN %5 THEN 1 ELSE 0 END")
+                .arg(database.dayValueSql(column(c.other)),
+                    database.dayValuePlusYearsSql(value, c.years),
+                    database.dayNumberOfValueSql(value),
+                    database.onDaySql(column(c.other), database.dayValueLiteral(other.date())),
+                    database.onDaySql(
+                        column(c.other), database.dayValueLiteral(other.date().addDays(1)))),
+            error);
+        QVERIFY2(row && !row->eof(), qPrintable(error.driverText));
+        QCOMPARE(row->field(0).toInt() == 1, other.date() <= stored.date().addYears(c.years));
+        const QDate day = stored.date();
+        QCOMPARE(row->field(1).toLongLong(), day.year() * 10000 + day.month() * 100 + day.day());
+        QCOMPARE(row->field(2).toInt(), 1);
+        QCOMPARE(row->field(3).toInt(), 0);
     }
 }
 
