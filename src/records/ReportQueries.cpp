@@ -22,8 +22,9 @@ constexpr int MostChapters = 150;
 using Row = std::function<void(const DbSnapshot &)>;
 
 // The server memory a report's sorts and hashes may use: the topics report groups every
-// sermon's occasions and then every link (at the server's default of 4 MB both spill to disk,
-// a sixth of its time over 100,000 sermons). 0 leaves the server's setting.
+// sermon's occasions (at the server's default of 4 MB, 100,000 sermons' groups go to
+// temporary files on disk, a few percent of the report's time). 0 leaves the server's
+// setting.
 enum class Memory { ServerDefault = 0, Grouping = 32 };
 
 // Runs one report statement, the WITH clause built for the program's open database.
