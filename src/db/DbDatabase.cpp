@@ -423,9 +423,8 @@ QString DbDatabase::dayValueSql(const QString &column) const
 
 QString DbDatabase::dayValueLiteral(const QDate &day) const
 {
-    return m_engine == Engine::SQLite
-        ? QString::number(day.year() * 10000 + day.month() * 100 + day.day())
-        : QStringLiteral("DATE '%1'").arg(day.toString(Qt::ISODate));
+    return m_engine == Engine::SQLite ? QString::number(DbDayNumber::of(day))
+                                      : QStringLiteral("DATE '%1'").arg(day.toString(Qt::ISODate));
 }
 
 QString DbDatabase::dayValuePlusYearsSql(const QString &dayValue, int years) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 
 // A date column as one integer yyyymmdd, computed by the database, so that grouped queries
@@ -8,6 +9,16 @@
 // later, exactly as QDate::addYears would have it). Null for Null, for text that is no date
 // and for the zero date (30 December 1899, an empty date field).
 namespace DbDayNumber {
+
+// A day's number as the statements compute it, and the day of a number.
+inline qint32 of(const QDate &date)
+{
+    return date.year() * 10000 + date.month() * 100 + date.day();
+}
+inline QDate dateOf(qint32 dayNumber)
+{
+    return QDate(dayNumber / 10000, dayNumber / 100 % 100, dayNumber % 100);
+}
 
 // SQLite stores the program's ISO text ("1998-06-15" or "1998-06-15 19:30:00") and may hold
 // US text ("6/15/1998 7:30:00 PM") written by older copies; both are read, as DateFromValue

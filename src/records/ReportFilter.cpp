@@ -1,6 +1,7 @@
 #include "ReportFilter.h"
 
 #include "DbDatabase.h"
+#include "DbDayNumber.h"
 #include "SqlLiterals.h"
 
 #include <QStringList>
@@ -42,7 +43,7 @@ QString ReportFilter::occasionsCte(
         return yearsOnly ? db.yearNumberSql(column) : db.dayNumberSql(column);
     };
     auto dayLiteral = [&db, days](const QDate &day) {
-        return days == Days::Values ? db.dayValueLiteral(day) : SQLLong(dayNumber(day));
+        return days == Days::Values ? db.dayValueLiteral(day) : SQLLong(DbDayNumber::of(day));
     };
     QStringList occasionConditions { QStringLiteral("dn IS NOT NULL") };
     if (from.isValid())

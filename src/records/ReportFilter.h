@@ -45,14 +45,4 @@ struct ReportFilter
     enum class Days { Exact, Years, Values };
     QString occasionsCte(const DbDatabase &db, const QString &sermonCondition = {},
         Places places = Places::Read, Days days = Days::Exact) const;
-
-    // A date as yyyymmdd.
-    static qint32 dayNumber(const QDate &date)
-    {
-        return date.year() * 10000 + date.month() * 100 + date.day();
-    }
-    static QDate dateOf(qint32 dayNumber)
-    {
-        return QDate(dayNumber / 10000, dayNumber / 100 % 100, dayNumber % 100);
-    }
 };

@@ -1,6 +1,7 @@
 #include "ReportQueries.h"
 
 #include "DbDatabase.h"
+#include "DbDayNumber.h"
 #include "DbSnapshot.h"
 #include "DbWorkMemory.h"
 #include "ProgramGlobals.h"
@@ -64,7 +65,7 @@ QString countSql(const ReportFilter &filter)
 QDate dateOf(const QVariant &value)
 {
     const qint32 number = NullToLong(value);
-    return number > 0 ? ReportFilter::dateOf(number) : QDate();
+    return number > 0 ? DbDayNumber::dateOf(number) : QDate();
 }
 
 QString bookIs(qint32 bookID)
@@ -184,6 +185,7 @@ bool ReportQueries::booksNotPreached(
             ReportFilter sermonsOnly = filter;
             sermonsOnly.from = sermonsOnly.to = QDate();
             sermonsOnly.location.clear();
+            const QString sermons = sermonsOnly.sermonConditions();
             QString sql = QStringLiteral("WITH ")
                 + filter.occasionsCte(db, {}, ReportFilter::Places::Skip,
                     never ? ReportFilter::Days::Years : ReportFilter::Days::Values)
@@ -194,14 +196,13 @@ bool ReportQueries::booksNotPreached(
                 + notSince
                 + QStringLiteral(")), c AS (SELECT s.lngBibleBookID AS book, COUNT(*) AS n FROM "
                                  "tblSermons s WHERE ")
-                + sermonsOnly.sermonConditions() + QStringLiteral(" GROUP BY s.lngBibleBookID)");
+                + sermons + QStringLiteral(" GROUP BY s.lngBibleBookID)");
             if (never) {
                 return sql
                     + QStringLiteral(" SELECT listed.book, listed.name, NULL, NULL, COALESCE(c.n, "
                                      "0) FROM listed LEFT JOIN c ON c.book = listed.book ORDER "
                                      "BY listed.book");
             }
-            const QString sermons = sermonsOnly.sermonConditions();
             const QString dayOfOccasion = db.dayValueSql(QStringLiteral("d.dtDatePreached"));
             return sql
                 + QStringLiteral(", lastocc AS (SELECT listed.book, s.strLocation AS place FROM "

@@ -144,8 +144,7 @@ void DataGrid::setText(int row, int col, const QString &text)
         return;
     }
     if (row < m_fixedRows) {
-        if (m_model->heading(col) != text) {
-            m_model->setHeading(col, text);
+        if (m_model->setHeading(col, text)) {
             widenToHeading(col);
         }
     } else {

@@ -159,18 +159,18 @@ QString DataGridModel::heading(int column) const
     return m_headings.value(column);
 }
 
-void DataGridModel::setHeading(int column, const QString &text)
+bool DataGridModel::setHeading(int column, const QString &text)
 {
-    if (column < 0 || column >= m_columns) {
-        return;
+    // A list set up again for each fill keeps its headings.
+    if (column < 0 || column >= m_columns || heading(column) == text) {
+        return false;
     }
     if (m_headings.size() <= column) {
         m_headings.resize(column + 1);
-    } else if (m_headings.at(column) == text) {
-        return; // a list set up again for each fill keeps its headings
     }
     m_headings[column] = text;
     Q_EMIT headerDataChanged(Qt::Horizontal, column, column);
+    return true;
 }
 
 void DataGridModel::setFixedColumns(int columns)

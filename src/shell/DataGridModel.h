@@ -43,7 +43,8 @@ public:
     void setRowKey(int row, qint32 key) { m_rows.setKey(row, key); }
 
     QString heading(int column) const;
-    void setHeading(int column, const QString &text);
+    // False when the column has that heading already (or is none of the grid's).
+    bool setHeading(int column, const QString &text);
 
     // Columns drawn like headings (the grid's fixed columns).
     void setFixedColumns(int columns);
