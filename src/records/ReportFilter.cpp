@@ -33,8 +33,8 @@ QString ReportFilter::placeCondition(const QString &place) const
         + QLatin1Char(')');
 }
 
-QString ReportFilter::occasionsCte(
-    const DbDatabase &db, const QString &sermonCondition, Places places, Days days) const
+QString ReportFilter::occasionsCte(const DbDatabase &db, const QString &sermonCondition,
+    Places places, Days days, const QString &name) const
 {
     const bool yearsOnly = days == Days::Years && !from.isValid() && !to.isValid();
     auto dayOf = [&db, days, yearsOnly](const QString &column) {
@@ -86,7 +86,7 @@ QString ReportFilter::occasionsCte(
     // keeps the union a subquery of its own, so each date is parsed once. PostgreSQL
     // computes it once either way, and a fence there would cost it its parallel scan.
     const QString once = db.isPostgres() ? QString() : QStringLiteral(" LIMIT -1 OFFSET 0");
-    return QStringLiteral("occ AS (SELECT * FROM (") + own + QStringLiteral(" UNION ALL ") + further
-        + once + QStringLiteral(") a WHERE ") + occasionConditions.join(QStringLiteral(" AND "))
-        + QLatin1Char(')');
+    return name + QStringLiteral(" AS (SELECT * FROM (") + own + QStringLiteral(" UNION ALL ")
+        + further + once + QStringLiteral(") a WHERE ")
+        + occasionConditions.join(QStringLiteral(" AND ")) + QLatin1Char(')');
 }

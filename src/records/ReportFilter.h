@@ -29,11 +29,11 @@ struct ReportFilter
         return from.isValid() || to.isValid() || !location.trimmed().isEmpty();
     }
 
-    // The common table "occ": one row per time a sermon was preached that meets the filter,
-    // its own date and each of its further occasions (tblDateLoc), dated ones only:
-    // sid (sermon), occid (the sermon's own date -sid, an occasion its key), dn (the day as
-    // yyyymmdd), place, book, bc and ec (the first and last chapter the reference touches; 0
-    // and 0 for a whole book), preacher, type.
+    // The common table `name` ("occ" unless given): one row per time a sermon was preached
+    // that meets the filter, its own date and each of its further occasions (tblDateLoc),
+    // dated ones only: sid (sermon), occid (the sermon's own date -sid, an occasion its key),
+    // dn (the day as yyyymmdd), place, book, bc and ec (the first and last chapter the
+    // reference touches; 0 and 0 for a whole book), preacher, type.
     // `sermonCondition`, when given, narrows the sermons further (one book). With
     // Places::Skip, place is Null unless a place was chosen: a report that shows no places
     // then reads the sermons' columns from the index SermonReport alone. With Days::Years,
@@ -44,5 +44,6 @@ struct ReportFilter
     enum class Places { Read, Skip };
     enum class Days { Exact, Years, Values };
     QString occasionsCte(const DbDatabase &db, const QString &sermonCondition = {},
-        Places places = Places::Read, Days days = Days::Exact) const;
+        Places places = Places::Read, Days days = Days::Exact,
+        const QString &name = QStringLiteral("occ")) const;
 };

@@ -100,16 +100,28 @@ bool ReportQueries::chapters(
         [&](const DbDatabase &db) -> QString {
             // Chapter 0 is the row of the references to the whole book. Most references lie
             // within one chapter and count there directly; only those across chapters are
-            // spread over the chapters they touch.
+            // spread over the chapters they touch. SQLite reads those few apart, through the
+            // same index (the unary plus keeps the chapter test off the Bible-order index,
+            // which holds no dates), so that the book's occasions are read once as they come
+            // rather than written out to be read a second time: a fifth of the view's time.
+            // PostgreSQL reads the book's occasions once and keeps them, a tenth faster there.
+            const QString across = db.isPostgres()
+                ? QStringLiteral("across AS (SELECT * FROM occ WHERE bc < ec)")
+                : filter.occasionsCte(db,
+                    bookIs(bookID)
+                        + QStringLiteral(" AND +s.intBeginChapter > 0 AND s.intEndChapter > "
+                                         "s.intBeginChapter"),
+                    ReportFilter::Places::Skip, ReportFilter::Days::Years,
+                    QStringLiteral("across"));
             return QStringLiteral("WITH RECURSIVE ch(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM "
                                   "ch WHERE n < ")
                 + SQLLong(MostChapters) + QStringLiteral("), ")
                 + filter.occasionsCte(
                     db, bookIs(bookID), ReportFilter::Places::Skip, ReportFilter::Days::Years)
+                + QStringLiteral(", ") + across
                 + QStringLiteral(", x AS (SELECT bc AS n, dn, sid FROM occ WHERE bc = ec UNION "
-                                 "ALL SELECT ch.n, occ.dn, occ.sid FROM occ JOIN ch ON ch.n "
-                                 "BETWEEN occ.bc AND occ.ec WHERE occ.bc < occ.ec) SELECT n, "
-                                 "dn / 10000, ")
+                                 "ALL SELECT ch.n, a.dn, a.sid FROM across a JOIN ch ON ch.n "
+                                 "BETWEEN a.bc AND a.ec) SELECT n, dn / 10000, ")
                 + countSql(filter) + QStringLiteral(" FROM x GROUP BY n, dn / 10000 ORDER BY 1, 2");
         },
         [&](const DbSnapshot &rs) {
