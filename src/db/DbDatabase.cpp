@@ -453,6 +453,12 @@ QString DbDatabase::onDaySql(const QString &column, const QString &dayValue) con
     return QStringLiteral("%1 >= %2 AND %1 < %2 + 1").arg(column, dayValue);
 }
 
+QString DbDatabase::bytewiseSql(const QString &text) const
+{
+    return m_engine == Engine::SQLite ? text
+                                      : QLatin1Char('(') + text + QStringLiteral(") COLLATE \"C\"");
+}
+
 QString DbDatabase::textContainsSql(const QString &column, const QString &text) const
 {
     // The program's test sees a lone surrogate or a NUL as it is; a statement would not.

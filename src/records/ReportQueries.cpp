@@ -2,8 +2,8 @@
 
 #include "DbDatabase.h"
 #include "DbDayNumber.h"
+#include "DbLargeGrouping.h"
 #include "DbSnapshot.h"
-#include "DbWorkMemory.h"
 #include "ProgramGlobals.h"
 #include "SqlLiterals.h"
 #include "clsConnect.h"
@@ -22,23 +22,24 @@ constexpr int MostChapters = 150;
 
 using Row = std::function<void(const DbSnapshot &)>;
 
-// The server memory a report's sorts and hashes may use: the topics report groups every
-// sermon's occasions (at the server's default of 4 MB, 100,000 sermons' groups go to
-// temporary files on disk, a few percent of the report's time). 0 leaves the server's
-// setting.
-enum class Memory { ServerDefault = 0, Grouping = 32 };
+// How the server plans a report's statement: the topics report groups every sermon's
+// occasions, planned as DbLargeGrouping says, with this much sort memory (at the server's
+// default of 4 MB, 100,000 sermons' groups go to temporary files on disk); the others as the
+// session would.
+enum class Plan { AsSession, LargeGrouping };
+constexpr int GroupingMegabytes = 32;
 
 // Runs one report statement, the WITH clause built for the program's open database.
 bool run(const std::function<QString(const DbDatabase &)> &statement, const Row &row,
-    DbError &error, Memory memory = Memory::ServerDefault)
+    DbError &error, Plan plan = Plan::AsSession)
 {
     DbDatabase *db = ProgramConnection().openDatabase(error);
     if (!db) {
         return false;
     }
-    std::optional<DbWorkMemory> workMemory;
-    if (memory != Memory::ServerDefault)
-        workMemory.emplace(*db, int(memory));
+    std::optional<DbLargeGrouping> grouping;
+    if (plan == Plan::LargeGrouping)
+        grouping.emplace(*db, GroupingMegabytes);
     const QString sql = statement(*db);
     const std::unique_ptr<DbSnapshot> rs = db->openSnapshot(sql, error);
     if (!rs) {
@@ -290,10 +291,11 @@ namespace {
 // period of the occasion tracker's question, compared the same way (by calendar day). If any
 // two uses at a place lie that close, two uses next to each other in date order do, so each
 // use is compared only with the one before it at that place (one sort, not a pairing of every
-// use with every other). Only illustrations are spread over their occasions: the occasions of
-// "occ" belong to the chosen sermons already. The links are read as a table of their own:
-// joined to occ, whose size PostgreSQL cannot foresee, their table was otherwise looked up
-// through its index once for every occasion, a quarter of a million look-ups.
+// use with every other); which of two uses on one day comes first does not matter. Only
+// illustrations are spread over their occasions: the occasions of "occ" belong to the chosen
+// sermons already. The links are read as a table of their own: joined to occ, whose size
+// PostgreSQL cannot foresee, their table was otherwise looked up through its index once for
+// every occasion, a quarter of a million look-ups.
 QString reuseCte(const DbDatabase &db, int years)
 {
     if (years <= 0) {
@@ -301,10 +303,11 @@ QString reuseCte(const DbDatabase &db, int years)
     }
     return QStringLiteral(
                "ill AS MATERIALIZED (SELECT lngSermonID, lngIllustrID FROM tblSermonIllustr), "
-               "reuse AS (SELECT DISTINCT item FROM (SELECT k.lngIllustrID AS item, "
-               "o.dn, LAG(o.dn) OVER (PARTITION BY k.lngIllustrID, LOWER(TRIM(o.place)) "
-               "ORDER BY o.dn, o.occid) AS prevdn FROM ill k JOIN occ o ON "
-               "o.sid = k.lngSermonID WHERE TRIM(o.place) <> '') w WHERE dn <= ")
+               "reuse AS (SELECT DISTINCT item FROM (SELECT k.lngIllustrID AS item, o.dn, "
+               "LAG(o.dn) OVER (PARTITION BY k.lngIllustrID, ")
+        + db.bytewiseSql(QStringLiteral("LOWER(TRIM(o.place))"))
+        + QStringLiteral(" ORDER BY o.dn) AS prevdn FROM ill k JOIN occ o ON o.sid = "
+                         "k.lngSermonID WHERE TRIM(o.place) <> '') w WHERE dn <= ")
         + db.dayValuePlusYearsSql(QStringLiteral("prevdn"), years) + QLatin1Char(')');
 }
 
@@ -382,7 +385,7 @@ bool ReportQueries::usage(
             use.reused = NullToLong(rs.field(9)) == 1;
             rows.append(use);
         },
-        error, Memory::Grouping);
+        error, Plan::LargeGrouping);
 }
 
 int ReportQueries::chapterCount(qint32 bookID)

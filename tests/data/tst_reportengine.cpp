@@ -1,7 +1,7 @@
 #include "DbDatabase.h"
 #include "DbDayNumber.h"
+#include "DbLargeGrouping.h"
 #include "DbSnapshot.h"
-#include "DbWorkMemory.h"
 #include "SqlLiterals.h"
 #include "TestEnvironment.h"
 #include "UserInterface.h"
@@ -157,30 +157,39 @@ void tst_ReportEngine::serverSessionSettings_data()
 {
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("during");
-    QTest::newRow("the default is raised") << QStringLiteral("4MB") << QStringLiteral("32MB");
+    QTest::addColumn<QString>("mergeJoins");
+    QTest::newRow("the default is raised")
+        << QStringLiteral("4MB") << QStringLiteral("32MB") << QStringLiteral("on");
     QTest::newRow("odd units come back as written")
-        << QStringLiteral("5000kB") << QStringLiteral("32MB");
-    QTest::newRow("as large already") << QStringLiteral("32MB") << QStringLiteral("32MB");
-    QTest::newRow("larger is kept") << QStringLiteral("1GB") << QStringLiteral("1GB");
+        << QStringLiteral("5000kB") << QStringLiteral("32MB") << QStringLiteral("on");
+    QTest::newRow("as large already")
+        << QStringLiteral("32MB") << QStringLiteral("32MB") << QStringLiteral("on");
+    QTest::newRow("larger is kept, merge joins off already")
+        << QStringLiteral("1GB") << QStringLiteral("1GB") << QStringLiteral("off");
 }
 
-// The program's session runs without the JIT compiler, and a report's extra sort memory is
-// the session's for that report alone.
+// The program's session runs without the JIT compiler, and a large grouping's extra sort
+// memory and hash joins are the session's for that report alone.
 void tst_ReportEngine::serverSessionSettings()
 {
     QFETCH(QString, before);
     QFETCH(QString, during);
+    QFETCH(QString, mergeJoins);
     TestDatabase db { Engine::PostgreSQL };
     REQUIRE_DATABASE(db);
     const QVariant jit = db.scalar(QStringLiteral("SELECT current_setting('jit', true)"));
     QVERIFY(jit.isNull() || jit.toString() == QLatin1String("off"));
     QVERIFY(db.exec(QStringLiteral("SET work_mem TO '%1'").arg(before)));
+    QVERIFY(db.exec(QStringLiteral("SET enable_mergejoin TO ") + mergeJoins));
     const QString shown = db.scalar(QStringLiteral("SHOW work_mem")).toString();
     {
-        DbWorkMemory raised(db.database(), 32);
+        DbLargeGrouping grouping(db.database(), 32);
         QCOMPARE(db.scalar(QStringLiteral("SHOW work_mem")).toString(), during);
+        QCOMPARE(
+            db.scalar(QStringLiteral("SHOW enable_mergejoin")).toString(), QStringLiteral("off"));
     }
     QCOMPARE(db.scalar(QStringLiteral("SHOW work_mem")).toString(), shown);
+    QCOMPARE(db.scalar(QStringLiteral("SHOW enable_mergejoin")).toString(), mergeJoins);
 }
 
 QTEST_GUILESS_MAIN(tst_ReportEngine)
