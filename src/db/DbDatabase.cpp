@@ -8,6 +8,7 @@
 #include "DbSnapshot.h"
 #include "DbTextContains.h"
 #include "SqlLiterals.h"
+#include "SqliteCaseFold.h"
 #include "SqliteDayNumber.h"
 #include "SqliteStatement.h"
 #include "StatementLog.h"
@@ -193,6 +194,7 @@ bool DbDatabase::setUpSession(DbError &error, const QString &fileWithTables)
         }
         m_sqliteContains = m_sqlite && DbTextContains::addSqliteFunction(m_sqlite);
         m_sqliteDayNumber = m_sqlite && SqliteDayNumber::addSqliteFunction(m_sqlite);
+        m_sqliteCaseFold = m_sqlite && SqliteCaseFold::addSqliteFunction(m_sqlite);
         return true;
     }
     // Which server is this? Only PostgreSQL needs its session pinned.
@@ -457,6 +459,14 @@ QString DbDatabase::bytewiseSql(const QString &text) const
 {
     return m_engine == Engine::SQLite ? text
                                       : QLatin1Char('(') + text + QStringLiteral(") COLLATE \"C\"");
+}
+
+QString DbDatabase::caselessSql(const QString &text) const
+{
+    if (m_engine == Engine::SQLite && m_sqliteCaseFold)
+        return QLatin1String(SqliteCaseFold::SqliteFunction) + QLatin1Char('(') + text
+            + QLatin1Char(')');
+    return QStringLiteral("LOWER(") + text + QLatin1Char(')');
 }
 
 QString DbDatabase::textContainsSql(const QString &column, const QString &text) const

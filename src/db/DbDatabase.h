@@ -98,6 +98,9 @@ public:
     // a server compares text by its locale otherwise, several times slower. Equal texts are
     // equal either way. SQLite compares bytes already.
     QString bytewiseSql(const QString &text) const;
+    // A text expression with letter case folded away, so that texts the program takes for the
+    // same without regard to case compare equal (SqliteCaseFold on SQLite, LOWER on a server).
+    QString caselessSql(const QString &text) const;
 
 private:
     DbDatabase(Engine engine, const QString &connectionName);
@@ -117,6 +120,7 @@ private:
     bool m_inTransaction = false; // between begin()/beginExclusive() and commit()/rollback()
     bool m_sqliteContains = false; // the SQLite connection has the search function
     bool m_sqliteDayNumber = false; // ... and the day-number function
+    bool m_sqliteCaseFold = false; // ... and the case-folding function
     bool m_unicodeServer = false; // a PostgreSQL database that stores UTF-8
     sqlite3 *m_sqlite = nullptr; // the SQLite driver's own connection
     std::shared_ptr<DbOpenSnapshots> m_openSnapshots;

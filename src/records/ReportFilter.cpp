@@ -25,12 +25,12 @@ QString ReportFilter::sermonConditions() const
     return conditions.join(QStringLiteral(" AND "));
 }
 
-QString ReportFilter::placeCondition(const QString &place) const
+QString ReportFilter::placeCondition(const DbDatabase &db, const QString &place) const
 {
     if (location.trimmed().isEmpty())
         return QStringLiteral("1 = 1");
-    return QStringLiteral("LOWER(TRIM(%1)) = LOWER(").arg(place) + SQLText(location)
-        + QLatin1Char(')');
+    return db.caselessSql(QStringLiteral("TRIM(") + place + QLatin1Char(')'))
+        + QStringLiteral(" = ") + db.caselessSql(SQLText(location));
 }
 
 QString ReportFilter::occasionsCte(const DbDatabase &db, const QString &sermonCondition,
@@ -51,7 +51,7 @@ QString ReportFilter::occasionsCte(const DbDatabase &db, const QString &sermonCo
     if (to.isValid())
         occasionConditions.append(QStringLiteral("dn <= ") + dayLiteral(to));
     if (!location.trimmed().isEmpty())
-        occasionConditions.append(placeCondition(QStringLiteral("place")));
+        occasionConditions.append(placeCondition(db, QStringLiteral("place")));
     const bool readPlaces = places == Places::Read || !location.trimmed().isEmpty();
     auto place = [readPlaces](const char *alias) {
         return readPlaces ? QLatin1String(alias) + QStringLiteral(".strLocation")

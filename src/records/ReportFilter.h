@@ -22,7 +22,7 @@ struct ReportFilter
     // The conditions on tblSermons (aliased `s`): preacher, type, series. "1 = 1" for none.
     QString sermonConditions() const;
     // The condition that a place (the column `place`) is the chosen one; "1 = 1" for none.
-    QString placeCondition(const QString &place) const;
+    QString placeCondition(const DbDatabase &db, const QString &place) const;
     // Whether only some occasions count (a date range or a place was chosen).
     bool choosesOccasions() const
     {

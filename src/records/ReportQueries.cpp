@@ -222,14 +222,15 @@ bool ReportQueries::booksNotPreached(
                                  "listed JOIN tblSermons s ON s.lngBibleBookID = listed.book AND ")
                 + db.onDaySql(QStringLiteral("s.dtDatePreached"), QStringLiteral("listed.lastdn"))
                 + QStringLiteral(" WHERE ") + sermons + QStringLiteral(" AND ")
-                + filter.placeCondition(QStringLiteral("s.strLocation"))
+                + filter.placeCondition(db, QStringLiteral("s.strLocation"))
                 // Only the occasions on one of the last days are joined to their sermons.
                 + QStringLiteral(" UNION ALL SELECT listed.book, d.strLocation FROM tblDateLoc d "
                                  "JOIN tblSermons s ON s.lngSermonID = d.lngSermonID JOIN listed "
                                  "ON listed.book = s.lngBibleBookID AND listed.lastdn = ")
                 + dayOfOccasion + QStringLiteral(" WHERE ") + dayOfOccasion
                 + QStringLiteral(" IN (SELECT lastdn FROM listed) AND ") + sermons
-                + QStringLiteral(" AND ") + filter.placeCondition(QStringLiteral("d.strLocation"))
+                + QStringLiteral(" AND ")
+                + filter.placeCondition(db, QStringLiteral("d.strLocation"))
                 + QStringLiteral("), lp AS (SELECT book, MIN(COALESCE(place, '')) AS place FROM "
                                  "lastocc GROUP BY book) SELECT listed.book, listed.name, ")
                 + db.dayNumberOfValueSql(QStringLiteral("listed.lastdn"))
@@ -305,7 +306,7 @@ QString reuseCte(const DbDatabase &db, int years)
                "ill AS MATERIALIZED (SELECT lngSermonID, lngIllustrID FROM tblSermonIllustr), "
                "reuse AS (SELECT DISTINCT item FROM (SELECT k.lngIllustrID AS item, o.dn, "
                "LAG(o.dn) OVER (PARTITION BY k.lngIllustrID, ")
-        + db.bytewiseSql(QStringLiteral("LOWER(TRIM(o.place))"))
+        + db.bytewiseSql(db.caselessSql(QStringLiteral("TRIM(o.place)")))
         + QStringLiteral(" ORDER BY o.dn) AS prevdn FROM ill k JOIN occ o ON o.sid = "
                          "k.lngSermonID WHERE TRIM(o.place) <> '') w WHERE dn <= ")
         + db.dayValuePlusYearsSql(QStringLiteral("prevdn"), years) + QLatin1Char(')');

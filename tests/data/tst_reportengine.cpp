@@ -26,6 +26,12 @@ private Q_SLOTS:
         TestEnvironment::addEngineRows();
     }
     void dayValuesCompareAsDays();
+    void caselessTextsAreTheProgramsRule_data()
+    {
+        TestEnvironment::addEngineColumn();
+        TestEnvironment::addEngineRows();
+    }
+    void caselessTextsAreTheProgramsRule();
     void serverSessionSettings_data();
     void serverSessionSettings();
 };
@@ -151,6 +157,37 @@ void tst_ReportEngine::dayValuesCompareAsDays()
         QCOMPARE(row->field(2).toInt(), 1);
         QCOMPARE(row->field(3).toInt(), 0);
     }
+}
+
+// Places the program takes for one without regard to case (QString::compare) are one to the
+// reports' statements on both engines, letters beyond ASCII too, and others stay apart.
+void tst_ReportEngine::caselessTextsAreTheProgramsRule()
+{
+    QFETCH(int, engine);
+    TestDatabase db { Engine(engine) };
+    REQUIRE_DATABASE(db);
+    const DbDatabase &database = db.database();
+    const struct
+    {
+        const char *a, *b;
+    } pairs[] = {
+        { "MAIN street", "main STREET" },
+        { "église Saint-Jean", "ÉGLISE SAINT-JEAN" },
+        { "Ärger", "ärger" },
+        { "Straße", "STRASSE" },
+        { "Elm Hall", "Elm Hal" },
+    };
+    for (const auto &pair : pairs) {
+        const QString a = QString::fromUtf8(pair.a);
+        const QString b = QString::fromUtf8(pair.b);
+        const QVariant same
+            = db.scalar(QStringLiteral("SELECT CASE WHEN %1 = %2 THEN 1 ELSE 0 END")
+                            .arg(database.caselessSql(SQLText(a)),
+                                database.bytewiseSql(database.caselessSql(SQLText(b)))));
+        QCOMPARE(same.toInt() == 1, a.compare(b, Qt::CaseInsensitive) == 0);
+    }
+    QVERIFY(db.scalar(QStringLiteral("SELECT ") + database.caselessSql(QStringLiteral("NULL")))
+                .isNull());
 }
 
 void tst_ReportEngine::serverSessionSettings_data()

@@ -45,7 +45,7 @@ struct Sermon
 // 10 John 3:16-4:2 (cross-chapter) three times; 11 Romans (whole book) twice; 12 Genesis 1
 // never preached; 13 John 1 once; 14 Psalm 23 only through an occasion; 15 John 4 at an
 // evening service; 16 John 2 on the morning of sermon 10's last day, at a place that sorts
-// first.
+// first; 17 Revelation 1 twice at one church, its name written with other case beyond ASCII.
 const QList<Sermon> &library()
 {
     static const QList<Sermon> sermons = {
@@ -59,6 +59,9 @@ const QList<Sermon> &library()
         { 14, 1, 1, 19, 23, 0, 0, 0, { { "", "" }, { "2022-06-01", "MAIN STREET" } } },
         { 15, 1, 1, 43, 4, 0, 0, 0, { { "2020-07-04 19:30:00", "Main Street" } } },
         { 16, 2, 2, 43, 2, 1, 2, 11, { { "2021-05-05 08:00:00", "Chapel" } } },
+        { 17, 1, 2, 66, 1, 1, 1, 8,
+            { { "2018-04-01", "\u00e9glise Saint-Jean" },
+                { "2018-09-09", "\u00c9GLISE SAINT-JEAN" } } },
     };
     return sermons;
 }
@@ -197,6 +200,8 @@ void tst_ReportQueries::counts_data()
         { "one preacher", { 1, 0, 0, {}, {}, {}, false } },
         { "one type", { 0, 2, 0, {}, {}, {}, false } },
         { "a place in other case", { 0, 0, 0, QStringLiteral("MAIN street"), {}, {}, false } },
+        { "a place in other case beyond ASCII",
+            { 0, 0, 0, QString::fromUtf8("\u00e9glise saint-jean"), {}, {}, false } },
         // John's last day there is also sermon 16's at a place that sorts before it.
         { "a place shared with another that day",
             { 0, 0, 0, QStringLiteral("ELM hall"), {}, {}, false } },
@@ -328,6 +333,14 @@ void tst_ReportQueries::usageAndCells()
     QVERIFY2(ReportQueries::usage(place, 3, uses, error), qPrintable(error.driverText));
     QCOMPARE(uses.size(), 3); // HOPE's sermon was never preached there
     QCOMPARE(uses.at(0).times, 1);
+    // Mustard Seed was heard twice in 2018 at one church, written "église" and "ÉGLISE".
+    QVERIFY(db.exec(QStringLiteral("INSERT INTO tblIllustr (lngIllustrID, strName) VALUES "
+                                   "(9, 'Mustard Seed')")));
+    QVERIFY(db.exec(QStringLiteral("INSERT INTO tblSermonIllustr (lngSermonID, lngIllustrID) "
+                                   "VALUES (17, 9)")));
+    QVERIFY2(ReportQueries::usage({}, 1, uses, error), qPrintable(error.driverText));
+    QCOMPARE(uses.at(3).name, QStringLiteral("Mustard Seed"));
+    QVERIFY(uses.at(3).reused);
 
     // The sermons behind cells: a whole year of John, one chapter, the whole-book row.
     const struct
