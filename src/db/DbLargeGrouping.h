@@ -10,8 +10,8 @@ class DbDatabase;
 //   sermons' groups go to temporary files on disk. A setting already as large is kept.
 // - Hash joins rather than merge joins: the server cannot foresee how many occasions a union
 //   of sermons and their further dates yields (it guesses about a thousand of a quarter of a
-//   million), and sorted all of them to merge them with a few thousand links, where a hash of
-//   them costs half as much.
+//   million), and sorted all of them to merge them with the illustrations' links, where
+//   hashing them took a tenth less of the topics report's time.
 class DbLargeGrouping
 {
 public:

@@ -71,11 +71,11 @@ QString ReportFilter::occasionsCte(const DbDatabase &db, const QString &sermonCo
     const QString sermonColumns = QStringLiteral(", s.lngBibleBookID AS book, ") + bc
         + QStringLiteral(" AS bc, ") + ec
         + QStringLiteral(" AS ec, s.lngPreacherID AS preacher, s.lngTypeID AS stype");
-    const QString own = QStringLiteral("SELECT s.lngSermonID AS sid, -s.lngSermonID AS occid, ")
+    const QString own = QStringLiteral("SELECT s.lngSermonID AS sid, ")
         + dayOf(QStringLiteral("s.dtDatePreached")) + QStringLiteral(" AS dn, ") + place("s")
         + QStringLiteral(" AS place") + sermonColumns
         + QStringLiteral(" FROM tblSermons s WHERE s.dtDatePreached IS NOT NULL AND ") + sermons;
-    const QString further = QStringLiteral("SELECT s.lngSermonID, d.lngDateLocID, ")
+    const QString further = QStringLiteral("SELECT s.lngSermonID, ")
         + dayOf(QStringLiteral("d.dtDatePreached")) + QStringLiteral(", ") + place("d")
         + sermonColumns
         + QStringLiteral(" FROM tblDateLoc d JOIN tblSermons s ON s.lngSermonID = d.lngSermonID "

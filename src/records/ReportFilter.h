@@ -31,9 +31,8 @@ struct ReportFilter
 
     // The common table `name` ("occ" unless given): one row per time a sermon was preached
     // that meets the filter, its own date and each of its further occasions (tblDateLoc),
-    // dated ones only: sid (sermon), occid (the sermon's own date -sid, an occasion its key),
-    // dn (the day as yyyymmdd), place, book, bc and ec (the first and last chapter the
-    // reference touches; 0 and 0 for a whole book), preacher, type.
+    // dated ones only: sid (sermon), dn (the day as yyyymmdd), place, book, bc and ec (the
+    // first and last chapter the reference touches; 0 and 0 for a whole book), preacher, type.
     // `sermonCondition`, when given, narrows the sermons further (one book). With
     // Places::Skip, place is Null unless a place was chosen: a report that shows no places
     // then reads the sermons' columns from the index SermonReport alone. With Days::Years,
