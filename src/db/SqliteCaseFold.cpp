@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <algorithm>
 #include <sqlite3.h>
 
 namespace {
@@ -21,15 +22,10 @@ void caseFoldFunction(sqlite3_context *context, int, sqlite3_value **arguments)
         return;
     }
     // Nearly every place is ASCII, folded byte by byte; other text goes through Qt.
-    QByteArray folded(text, size);
-    for (char &c : folded) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            folded = QString::fromUtf8(text, size).toCaseFolded().toUtf8();
-            break;
-        }
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    }
+    const bool ascii = std::all_of(
+        text, text + size, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    const QByteArray folded = ascii ? QByteArray(text, size).toLower()
+                                    : QString::fromUtf8(text, size).toCaseFolded().toUtf8();
     sqlite3_result_text(context, folded.constData(), int(folded.size()), SQLITE_TRANSIENT);
 }
 
