@@ -293,6 +293,5 @@ void tst_SermonEntry::preacherListFollowsOtherScreens()
     QVERIFY(!screen->isEditing());
 }
 
-
 QTEST_MAIN(tst_SermonEntry)
 #include "tst_sermonentry.moc"

@@ -307,6 +307,5 @@ void tst_SermonSaving::emptyRefillLeavesNoSermonBehind()
     QCOMPARE(sermonColumn(10, "strDisplayText").toString(), QStringLiteral("John 3:16"));
 }
 
-
 QTEST_MAIN(tst_SermonSaving)
 #include "tst_sermonsaving.moc"
