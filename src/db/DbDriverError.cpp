@@ -4,8 +4,9 @@
 
 #include <QSqlError>
 
-// Warnings and above would reach every user's terminal; the category speaks only when a
-// rule asks for it.
+// A failed statement is a warning: a failure that a caller swallows or a message box words
+// plainly still leaves its statement and the driver's words on the terminal or in the journal
+// of the person who reports it.
 Q_LOGGING_CATEGORY(lcDatabase, "lectorum.db", QtInfoMsg)
 
 namespace {
@@ -20,10 +21,9 @@ DbError driverError(const QString &native, const QString &text, const QString &s
         error.number = code;
     error.driverText = text.trimmed();
     error.sql = sql;
-    qCDebug(lcDatabase).noquote() << "failed:"
-                                  << (sql.isEmpty() ? QStringLiteral("(no statement)") : sql)
-                                  << "| native error" << native << "| number" << error.number << "|"
-                                  << error.driverText;
+    qCWarning(lcDatabase).noquote()
+        << "failed:" << (sql.isEmpty() ? QStringLiteral("(no statement)") : sql) << "| native error"
+        << native << "| number" << error.number << "|" << error.driverText;
     return error;
 }
 
