@@ -84,7 +84,8 @@ QString baselineList(const QString &where)
                "FROM tblSermons s LEFT JOIN tblPreachers p ON p.lngPreacherID = s.lngPreacherID ")
         + where
         + QStringLiteral(
-            " ORDER BY s.lngBibleBookID, s.intBeginChapter, s.intBeginVerse, s.strDisplayText");
+            " ORDER BY s.lngBibleBookID, s.intBeginChapter, s.intBeginVerse, s.strDisplayText, "
+            "s.lngSermonID");
 }
 
 // Two ways a plain query tests "contains, whatever the case": lower() and a substring search

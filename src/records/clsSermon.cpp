@@ -109,8 +109,11 @@ QString clsSermon::listSelectSql(bool withOutline, const QStringList &conditions
     if (!conditions.isEmpty())
         sql += QStringLiteral("WHERE (") + conditions.join(QStringLiteral(") AND ("))
             + QStringLiteral(") ");
+    // The key last: sermons on the same reference tie on every other column, and a server's
+    // sort (unlike SQLite's walk of the table) returns ties in no settled order, so that the
+    // list, its printout and a remembered row would change from one fill to the next.
     return sql + QStringLiteral("Order by lngBibleBookID, ")
-        + QStringLiteral("intBeginChapter, intBeginVerse, strDisplayText");
+        + QStringLiteral("intBeginChapter, intBeginVerse, strDisplayText, lngSermonID");
 }
 
 QString clsSermon::conditionSql(

@@ -201,6 +201,21 @@ void tst_SermonRecord::listWalkInBibleOrder()
     QCOMPARE(s.Reference(), QStringLiteral("Genesis 1:1"));
     s.CloseRecordset();
     QVERIFY(!s.MoveNext());
+
+    // Sermons on one reference, stored in falling key order: the list gives them in key order
+    // on every engine (a server's sort alone keeps no order among ties).
+    for (int key = 40; key > 30; --key)
+        QVERIFY(db.exec(QStringLiteral("INSERT INTO tblSermons (lngSermonID, lngPreacherID, "
+                                       "lngSeriesID, lngBibleBookID, intBeginChapter, "
+                                       "intBeginVerse, strDisplayText) VALUES (%1, 0, 0, 45, 8, "
+                                       "28, 'Romans 8:28')")
+                            .arg(key)));
+    QList<qint32> tied;
+    for (bool more = s.OpenListRecordset(false); more; more = s.MoveNext()) {
+        if (s.Reference() == QLatin1String("Romans 8:28"))
+            tied << s.SermonID();
+    }
+    QCOMPARE(tied, (QList<qint32> { 31, 32, 33, 34, 35, 36, 37, 38, 39, 40 }));
     QVERIFY(MsgBoxScript::shown().isEmpty());
 }
 

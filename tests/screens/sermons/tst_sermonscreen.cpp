@@ -134,12 +134,12 @@ void tst_SermonScreen::demoLibraryListsEverySermon()
         QStringLiteral("Number of Records found = 30"));
     QStringList expected;
     for (int row = 0; row < 30; ++row) {
-        expected.append(
-            m_db->scalar(QStringLiteral("SELECT lngSermonID FROM tblSermons ORDER BY "
-                                        "lngBibleBookID, intBeginChapter, "
-                                        "intBeginVerse, strDisplayText LIMIT 1 OFFSET %1")
-                             .arg(row))
-                .toString());
+        expected.append(m_db->scalar(QStringLiteral("SELECT lngSermonID FROM tblSermons ORDER BY "
+                                                    "lngBibleBookID, intBeginChapter, "
+                                                    "intBeginVerse, strDisplayText, lngSermonID "
+                                                    "LIMIT 1 OFFSET %1")
+                                         .arg(row))
+                            .toString());
     }
     QCOMPARE(gridKeys(widget<DataGrid>(screen, "grdSermons")), expected);
 }
