@@ -1,5 +1,7 @@
 #include "clsConnect.h"
 
+#include "KeyCounter.h"
+
 #include "ConnectionSettings.h"
 #include "DbDatabase.h"
 #include "DbSnapshot.h"
@@ -293,54 +295,9 @@ qint32 clsConnect::allocateKey(const QString &strTable, const QString &strKeyFld
             return fail();
     }
 
-    const QString counterSql = QStringLiteral("SELECT * FROM tblTableIds ")
-        + QStringLiteral(" WHERE strTableName = ") + SQLText(strTable);
-    auto counter = db.openSnapshot(counterSql, error);
-    if (!counter)
-        return fail();
-    const bool hasCounter = !counter->eof();
-    qint64 key = 0;
-    if (hasCounter) {
-        key = NullToLong(counter->field(u"lngNextID"));
-        if (counter->lastError().isSet()) {
-            error = counter->lastError();
-            return fail();
-        }
-    } else {
-        // First key ever for this table: one more than the largest key it already holds.
-        auto maximum = db.openSnapshot(QStringLiteral("SELECT Max(") + strKeyFld
-                + QStringLiteral(") As lMaxValue FROM ") + strTable,
-            error);
-        if (!maximum)
-            return fail();
-        const QVariant largest = maximum->field(u"lMaxValue");
-        key = largest.isNull() ? 0 : qint64(NullToLong(largest)) + 1;
-        maximum->close();
-    }
-    counter->close();
+    const qint32 key = KeyCounter::take(db, strTable, strKeyFld, 1, 1, error);
     if (key == 0)
-        key = 1;
-    if (key >= std::numeric_limits<qint32>::max()) {
-        error.number = DbErrorNumber::ValueOutOfRange;
-        error.driverText = QStringLiteral("The key counter of %1 is exhausted.").arg(strTable);
         return fail();
-    }
-
-    int affected = 0;
-    const QString write = hasCounter
-        ? QString(QStringLiteral("UPDATE tblTableIds SET lngNextID=") + SQLLong(key + 1)
-            + QStringLiteral(" WHERE strTableName=") + SQLText(strTable))
-        : QString(QStringLiteral("INSERT INTO tblTableIds (strTableName, lngNextID) VALUES (")
-            + SQLText(strTable) + QStringLiteral(", ") + SQLLong(key + 1) + QLatin1Char(')'));
-    if (!db.execute(write, &affected, error))
-        return fail();
-    if (affected != 1) {
-        error.number = DbErrorNumber::StatementFailed;
-        error.driverText
-            = QStringLiteral("The key counter row of %1 could not be written.").arg(strTable);
-        error.sql = write;
-        return fail();
-    }
     if (!transaction.commit(error))
         return fail();
     return qint32(key);

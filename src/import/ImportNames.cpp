@@ -2,7 +2,7 @@
 
 #include "DbDatabase.h"
 #include "DbSnapshot.h"
-#include "ImportWriter.h"
+#include "KeyCounter.h"
 #include "SqlLiterals.h"
 
 namespace {
@@ -122,8 +122,8 @@ bool ImportNames::create(DbDatabase &db, const Missing &missing, DbError &error)
         if (names.isEmpty())
             continue;
         const Source &source = Sources[int(kind)];
-        const qint32 first = ImportWriter::reserveKeys(db, QString::fromLatin1(source.table),
-            QString::fromLatin1(source.keyColumn), int(names.size()), error);
+        const qint32 first = KeyCounter::take(db, QString::fromLatin1(source.table),
+            QString::fromLatin1(source.keyColumn), int(names.size()), 1, error);
         if (first == 0)
             return false;
         for (int i = 0; i < names.size(); ++i) {

@@ -4,6 +4,7 @@
 #include "DbSnapshot.h"
 #include "DbTransaction.h"
 #include "ImportLogging.h"
+#include "KeyCounter.h"
 #include "LibraryTables.h"
 #include "SqlLiterals.h"
 #include "TableDigest.h"
@@ -101,8 +102,8 @@ bool assignKeys(DbDatabase &db, const QList<ImportRow> &rows, QList<qint32> &key
     const int count = int(rows.size() - kept.size());
     if (count == 0 && kept.isEmpty())
         return true;
-    const qint32 first = ImportWriter::reserveKeys(db, QStringLiteral("tblSermons"),
-        QStringLiteral("lngSermonID"), count, error, largestKept + 1);
+    const qint32 first = KeyCounter::take(db, QStringLiteral("tblSermons"),
+        QStringLiteral("lngSermonID"), count, largestKept + 1, error);
     if (first == 0)
         return false;
     qint32 given = first;
@@ -129,41 +130,6 @@ bool linkTopics(DbDatabase &db, qint32 sermonID, const QList<qint32> &topics, Db
 } // namespace
 
 namespace ImportWriter {
-
-qint32 reserveKeys(DbDatabase &db, const QString &table, const QString &keyColumn, int count,
-    DbError &error, qint32 atLeast)
-{
-    auto counter = db.openSnapshot(
-        QStringLiteral("SELECT lngNextID FROM tblTableIds WHERE strTableName = ") + SQLText(table),
-        error);
-    if (!counter)
-        return 0;
-    const bool hasCounter = !counter->eof();
-    qint64 key = hasCounter ? NullToLong(counter->field(0)) : 0;
-    counter->close();
-    if (!hasCounter) {
-        auto largest = db.openSnapshot(
-            QStringLiteral("SELECT Max(%1) AS lMaxValue FROM %2").arg(keyColumn, table), error);
-        if (!largest)
-            return 0;
-        key = largest->field(0).isNull() ? 0 : qint64(NullToLong(largest->field(0))) + 1;
-    }
-    key = qMax<qint64>(key, qMax(atLeast, 1));
-    if (key + count >= std::numeric_limits<qint32>::max()) {
-        error.number = DbErrorNumber::ValueOutOfRange;
-        error.driverText = QStringLiteral("The key counter of %1 is exhausted.").arg(table);
-        return 0;
-    }
-    const QString write = hasCounter
-        ? QString(QStringLiteral("UPDATE tblTableIds SET lngNextID=") + SQLLong(key + count)
-            + QStringLiteral(" WHERE strTableName=") + SQLText(table))
-        : QString(QStringLiteral("INSERT INTO tblTableIds (strTableName, lngNextID) VALUES (")
-            + SQLText(table) + u", " + SQLLong(key + count) + u")");
-    int affected = 0;
-    if (!db.execute(write, &affected, error))
-        return 0;
-    return qint32(key);
-}
 
 bool sermonDigests(
     DbDatabase &db, const QList<qint32> &keys, QHash<qint32, QString> &digests, DbError &error)
@@ -237,8 +203,8 @@ ImportOutcome write(DbDatabase &db, const QList<ImportRow> &rows, const QString 
         outcome.sermonIDs.append(keys.at(i));
     }
     if (keepsBatches) {
-        outcome.batchID = reserveKeys(db, QStringLiteral("tblImportBatches"),
-            QStringLiteral("lngImportBatchID"), 1, outcome.error);
+        outcome.batchID = KeyCounter::take(db, QStringLiteral("tblImportBatches"),
+            QStringLiteral("lngImportBatchID"), 1, 1, outcome.error);
         if (outcome.batchID == 0
             || !remember(db, outcome.batchID, source, userName, outcome.sermonIDs, outcome.error))
             return fail(QStringLiteral("The import could not be remembered for undoing"));

@@ -35,12 +35,6 @@ namespace ImportWriter {
 ImportOutcome write(DbDatabase &db, const QList<ImportRow> &rows, const QString &source,
     const QString &userName, ImportNames *names = nullptr, const ImportNames::Missing &create = {});
 
-// Reserves `count` keys of `table` within the caller's transaction, by the key allocator's
-// rules (a missing counter starts after the largest key held; never below `atLeast`); the
-// first key, or 0 with `error` set.
-qint32 reserveKeys(DbDatabase &db, const QString &table, const QString &keyColumn, int count,
-    DbError &error, qint32 atLeast = 1);
-
 // A digest of each tblSermons row whose key is in `keys`, read back through `db`; two reads
 // of an unchanged row through the same engine give the same digest.
 bool sermonDigests(

@@ -1,4 +1,6 @@
 #include "DbDatabase.h"
+#include "DbTransaction.h"
+#include "KeyCounter.h"
 #include "PasswordEncode.h"
 #include "SqlLiterals.h"
 #include "StatementLog.h"
@@ -263,6 +265,27 @@ void tst_Connection::keyAllocation()
     QCOMPARE(MsgBoxScript::shown().size(), 1);
     QVERIFY(MsgBoxScript::shown().first().startsWith(
         QStringLiteral("An Error Occurred in the System ")));
+
+    // A batch (an import's) takes its keys by the same counter, never below a floor it names;
+    // a batch of none only lifts the counter; one past the end takes nothing.
+    struct Batch
+    {
+        int count;
+        qint32 atLeast, first;
+        qint64 counterAfter;
+    };
+    for (const Batch &batch : { Batch { 3, 1, 59, 62 }, Batch { 2, 100, 100, 102 },
+             Batch { 0, 200, 200, 200 }, Batch { 2147483647 - 199, 1, 0, 200 } }) {
+        DbTransaction transaction(db.database());
+        DbError error;
+        QVERIFY(transaction.beginExclusive(QStringLiteral("tblTableIds"), error));
+        QCOMPARE(KeyCounter::take(db.database(), QStringLiteral("tblSermons"),
+                     QStringLiteral("lngSermonID"), batch.count, batch.atLeast, error),
+            batch.first);
+        QCOMPARE(error.isSet(), batch.first == 0);
+        QVERIFY(transaction.commit(error));
+        QCOMPARE(next(QStringLiteral("tblSermons")), batch.counterAfter);
+    }
 }
 
 void tst_Connection::keyAllocationFailureReturnsZero()

@@ -94,7 +94,6 @@ void tst_ChangedUnderneath::init()
 {
     ScreenTestReset::begin();
     frmNotes::gboolNotesOpen = false;
-    frmNotes::gboolNotesWasOpen = false;
 }
 
 void tst_ChangedUnderneath::cleanup()

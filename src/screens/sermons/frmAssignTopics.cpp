@@ -43,8 +43,8 @@ struct AssignmentTable
     QString ownerColumn;
     QString unassignedLoading;
     QString assignedLoading;
-    bool (*assign)(qint32 ownerKey, qint32 itemKey);
-    bool (*unassign)(qint32 ownerKey, qint32 itemKey);
+    LinkResult (*assign)(qint32 ownerKey, qint32 itemKey);
+    LinkResult (*unassign)(qint32 ownerKey, qint32 itemKey);
     // The screen that opened this one, maximised again when this one closes.
     QString openerName;
     bool listsIllustrations;
@@ -295,12 +295,13 @@ void frmAssignTopics::moveSelected(QListWidget *from, QListWidget *to, bool assi
     }
     const AssignmentTable &t = table(m_kind);
     const qint32 itemKey = ItemData(from, index);
-    const bool linked = assigning ? t.assign(m_ownerKey, itemKey) : t.unassign(m_ownerKey, itemKey);
+    const LinkResult linked
+        = assigning ? t.assign(m_ownerKey, itemKey) : t.unassign(m_ownerKey, itemKey);
     if (!linked) {
-        // A row-count failure has shown its message already; an engine failure has not.
-        const DbError error = LinkLastError();
-        if (error.isSet()) {
-            ShowSystemError(error);
+        if (linked.error.isSet()) {
+            ShowSystemError(linked.error);
+        } else {
+            MsgBox(linked.message);
         }
         return;
     }

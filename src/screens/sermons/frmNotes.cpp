@@ -19,7 +19,6 @@
 #include <QVBoxLayout>
 
 bool frmNotes::gboolNotesOpen = false;
-bool frmNotes::gboolNotesWasOpen = false;
 
 namespace {
 
@@ -204,15 +203,13 @@ void frmNotes::applyOutlineFont(const QString &name, int pointSize)
 
 void frmNotes::outlineFontCommand()
 {
-    gboolNotesWasOpen = gboolNotesOpen;
-    // A closed window is not loaded just to take the font: the sermon screen applies the
-    // marked font whenever it shows an outline.
+    // A closed window is not loaded just to take the font (and closed again): the sermon
+    // screen applies the marked font whenever it shows an outline.
     if (g_notes) {
         if (frmMain *main = frmMain::instance()) {
             g_notes->applyOutlineFont(main->outlineFontName(), main->outlineFontSize());
         }
     }
-    gboolNotesWasOpen = false;
 }
 
 void frmNotes::outlineReleased()

@@ -45,9 +45,8 @@ public:
     // mark): the open window takes the marked font at once; a closed window stays closed.
     static void outlineFontCommand();
 
-    // True while the window is loaded; the font commands' memory of that.
+    // True while the window is loaded.
     static bool gboolNotesOpen;
-    static bool gboolNotesWasOpen;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

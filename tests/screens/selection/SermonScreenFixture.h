@@ -76,7 +76,6 @@ inline std::unique_ptr<frmMain> makeMainWindow()
     UserInterface::install(&QtUserInterface::instance());
     ScreenTestReset::begin();
     frmNotes::gboolNotesOpen = false;
-    frmNotes::gboolNotesWasOpen = false;
     auto main = std::make_unique<frmMain>();
     QtUserInterface::instance().setStatusTextRaw(ProductName);
     RegisterSermonScreenCommands(*main);

@@ -227,7 +227,7 @@ void tst_Notes::fontCommands()
     m_main->runCommand(QStringLiteral("mnuDFont12"));
     QVERIFY(checked("mnuDFont12") && !checked("mnuDFont8"));
     QVERIFY(!frmNotes::instance());
-    QVERIFY(!frmNotes::gboolNotesOpen && !frmNotes::gboolNotesWasOpen);
+    QVERIFY(!frmNotes::gboolNotesOpen);
 
     // The next outline shown takes the marked size.
     CHECKED_STEP(chooseRow(3));
@@ -241,7 +241,6 @@ void tst_Notes::fontCommands()
     QCOMPARE(outlineBox()->font().pointSize(), 14);
     QCOMPARE(outlineBox()->font().family(), QStringLiteral("Arial Bold"));
     QVERIFY(frmNotes::instance());
-    QVERIFY(!frmNotes::gboolNotesWasOpen);
     Q_UNUSED(screen);
 }
 
