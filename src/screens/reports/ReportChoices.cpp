@@ -6,7 +6,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFormLayout>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <functional>
@@ -74,14 +74,20 @@ ReportChoices::ReportChoices(QWidget *parent)
     chkOnce = new QCheckBox(QStringLiteral("Count each sermon &once"), this);
     chkOnce->setObjectName(QStringLiteral("chkOnce"));
 
-    auto *layout = new QHBoxLayout(this);
+    // Two rows of three choices: in one row they would make every report wider than the
+    // smallest main window's work area.
+    auto *layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto labelled = [this, layout](const QString &caption, QWidget *field) {
+    int placed = 0;
+    auto labelled = [this, layout, &placed](const QString &caption, QWidget *field) {
         auto *label = new QLabel(caption, this);
         label->setObjectName(QStringLiteral("lbl") + field->objectName().mid(3));
         label->setBuddy(field);
-        layout->addWidget(label);
-        layout->addWidget(field);
+        const int row = placed / 3;
+        const int column = 2 * (placed % 3);
+        layout->addWidget(label, row, column);
+        layout->addWidget(field, row, column + 1);
+        ++placed;
     };
     labelled(QStringLiteral("&Preacher:"), cboPreacher);
     labelled(QStringLiteral("T&ype:"), cboType);
@@ -89,8 +95,8 @@ ReportChoices::ReportChoices(QWidget *parent)
     labelled(QStringLiteral("Pl&ace:"), txtLocation);
     labelled(QStringLiteral("&From:"), dtpFrom);
     labelled(QStringLiteral("&To:"), dtpTo);
-    layout->addWidget(chkOnce);
-    layout->addStretch();
+    layout->addWidget(chkOnce, 0, 6);
+    layout->setColumnStretch(7, 1);
 
     auto announce = [this] {
         if (!m_loading) {

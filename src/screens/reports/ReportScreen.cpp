@@ -34,7 +34,7 @@ ReportScreen::ReportScreen(const QString &name, const QString &title, QWidget *p
         b->setObjectName(QLatin1String(buttonName));
         return b;
     };
-    QPushButton *cmdPrint = button(QStringLiteral("&Print"), "cmdPrint");
+    QPushButton *cmdPrint = button(QStringLiteral("Pr&int"), "cmdPrint");
     QPushButton *cmdPng = button(QStringLiteral("Save P&NG..."), "cmdPng");
     QPushButton *cmdSvg = button(QStringLiteral("Save S&VG..."), "cmdSvg");
     QPushButton *cmdCsv = button(QStringLiteral("Save &CSV..."), "cmdCsv");

@@ -25,7 +25,7 @@ frmBookHistory::frmBookHistory(Kind kind, QWidget *parent)
         spnSince->setAccessibleName(QStringLiteral("Not preached since"));
         spnSince->setRange(1753, 9999);
         spnSince->setValue(QDate::currentDate().year() - 5);
-        auto *caption = new QLabel(QStringLiteral("Not preached since the start of &year:"), this);
+        auto *caption = new QLabel(QStringLiteral("Not preached since the start of y&ear:"), this);
         caption->setObjectName(QStringLiteral("lblSince"));
         caption->setBuddy(spnSince);
         ownRow()->addWidget(caption);

@@ -48,10 +48,10 @@ ScripturePane::ScripturePane(QWidget *parent)
     txtScripture->setAccessibleName(QStringLiteral("Passage text"));
     txtScripture->setReadOnly(true);
     txtScripture->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    chkVersePerLine = new QCheckBox(QStringLiteral("&Verse per line"), this);
+    chkVersePerLine = new QCheckBox(QStringLiteral("Verse per &line"), this);
     chkVersePerLine->setObjectName(QStringLiteral("chkVersePerLine"));
     chkVersePerLine->setChecked(ScriptureSettings::read().versePerLine);
-    chkPrintPassage = new QCheckBox(QStringLiteral("Passage in p&rint and export"), this);
+    chkPrintPassage = new QCheckBox(QStringLiteral("Passage in print and &export"), this);
     chkPrintPassage->setObjectName(QStringLiteral("chkPrintPassage"));
     chkPrintPassage->setChecked(ScriptureSettings::read().printPassage);
     cmdInsertPassage = new QPushButton(QStringLiteral("Insert &Passage Text"), this);

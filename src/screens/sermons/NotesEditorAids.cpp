@@ -86,6 +86,8 @@ NotesEditorAids::NotesEditorAids(QPlainTextEdit *box, QBoxLayout *layout, QWidge
     m_wordCount = new QLabel(window);
     m_wordCount->setObjectName(QStringLiteral("lblWordCount"));
     m_wordCount->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // A screen reader reads the count as the label's text; the description says what it is.
+    m_wordCount->setAccessibleDescription(QStringLiteral("Word count and speaking time"));
     layout->addWidget(m_wordCount);
     m_countTimer = new QTimer(this);
     m_countTimer->setSingleShot(true);

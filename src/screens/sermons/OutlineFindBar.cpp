@@ -46,7 +46,7 @@ OutlineFindBar::OutlineFindBar(QPlainTextEdit *box, QWidget *parent)
     QPushButton *previous = button(this, "cmdFindPrevious", QStringLiteral("Pre&vious"));
     chkMatchCase = option(this, "chkMatchCase", QStringLiteral("Match &case"));
     chkWholeWord = option(this, "chkWholeWord", QStringLiteral("Whole w&ord"));
-    chkWrap = option(this, "chkWrap", QStringLiteral("Wra&p around"));
+    chkWrap = option(this, "chkWrap", QStringLiteral("Wrap aro&und"));
     chkWrap->setChecked(true);
     lblMatches = new QLabel(this);
     lblMatches->setObjectName(QStringLiteral("lblMatches"));

@@ -1,6 +1,7 @@
 #include "frmNotes.h"
 
 #include "NotesEditorAids.h"
+#include "NotesScriptureSplit.h"
 #include "ScripturePane.h"
 #include "SharedOutline.h"
 #include "SpellingHighlighter.h"
@@ -9,11 +10,11 @@
 #include "frmMain.h"
 #include "frmSermon.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
-#include <QSplitter>
 #include <QTextCursor>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -74,15 +75,9 @@ frmNotes::frmNotes(QWidget *parent)
 // Insert Passage Text types the passage into the outline.
 void frmNotes::addScripturePane(QLayout *layout)
 {
-    auto *splitter = new QSplitter(Qt::Horizontal, this);
-    splitter->setObjectName(QStringLiteral("splScripture"));
-    splitter->setChildrenCollapsible(true);
-    delete layout->replaceWidget(txtOutline, splitter);
-    splitter->addWidget(txtOutline);
     m_scripture = new ScripturePane(this);
-    splitter->addWidget(m_scripture);
-    splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 2);
+    auto *split = new NotesScriptureSplit(txtOutline, m_scripture, this);
+    layout->addWidget(split->showBox());
     connect(m_scripture, &ScripturePane::insertRequested, this, [this](const QString &text) {
         txtOutline->insertPlainText(text);
         outlineReleased();
@@ -145,6 +140,7 @@ void frmNotes::showWindow(bool maximized, bool activate)
         window->showMaximized();
     } else if (window->isHidden()) {
         window->show();
+        placeBesideSermonScreen();
     }
     if (area && activate) {
         area->setActiveSubWindow(m_frame);
@@ -153,6 +149,27 @@ void frmNotes::showWindow(bool maximized, bool activate)
         // The box had the focus only in passing; the user has not gone there.
         showSaveNotesButton(saveShown);
     }
+}
+
+void frmNotes::placeBesideSermonScreen()
+{
+    // Shown with the sermon screen on a wide work area, the two stand side by side, so that
+    // the outline and its passage are seen beside the sermon's fields; otherwise the window
+    // opens where the work area puts it.
+    constexpr int WideEnough = 1200;
+    const frmSermon *sermon = frmSermon::instance();
+    QMdiSubWindow *sermonFrame = sermon ? sermon->subWindow() : nullptr;
+    QMdiArea *area = m_frame ? m_frame->mdiArea() : nullptr;
+    if (!area || !sermonFrame || sermonFrame->isHidden() || sermonFrame->isMaximized())
+        return;
+    const QRect room = area->viewport()->rect();
+    if (room.width() < WideEnough)
+        return;
+    const QRect left = sermonFrame->geometry();
+    const int x = left.x() + left.width();
+    if (room.width() - x < room.width() / 3)
+        return;
+    m_frame->setGeometry(x, room.top(), room.width() - x, room.height());
 }
 
 void frmNotes::closeWindow()

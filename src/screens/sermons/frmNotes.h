@@ -61,6 +61,7 @@ private:
     void outlineReleased();
     void unload();
     void watchFrame(QMdiSubWindow *frame);
+    void placeBesideSermonScreen();
     void addScripturePane(QLayout *layout);
 
     QPointer<QMdiSubWindow> m_frame;

@@ -63,15 +63,6 @@ QString pdfText(const QString &file)
     return QString::fromUtf8(tool.readAllStandardOutput());
 }
 
-void shoot(ReportScreen *screen, const char *file)
-{
-    screen->resize(1100, 700);
-    const QString folder = QStringLiteral("/work/briefs/shots");
-    if (QDir(folder).exists()) {
-        screen->grab().save(folder + QLatin1Char('/') + QLatin1String(file));
-    }
-}
-
 } // namespace
 
 void tst_Reports::reports()
@@ -104,7 +95,6 @@ void tst_Reports::reports()
     QCOMPARE(csv.size(), 67);
     QCOMPARE(csv.at(0), (QStringList { "Book", "1998", "2001" }));
     QCOMPARE(csv.at(43), (QStringList { "John", "2", "1" }));
-    shoot(coverage, "scripture-coverage.png");
 
     // Printed without a printer: a landscape PDF whose text names the books.
     MsgBoxScript::clear();
@@ -138,23 +128,19 @@ void tst_Reports::reports()
     coverage->showBook(43);
     QCOMPARE(map->count(1, 1998), 1);
     QCOMPARE(map->count(3, 1998), 1);
-    shoot(coverage, "scripture-coverage-john.png");
 
     auto *years = qobject_cast<frmYearChart *>(open("mnuRPerYear", "frmYearChart"));
     QVERIFY(years);
     QCOMPARE(years->table().size(), 1 + 4); // 1998 and 2001, each Harper and Delgado
-    shoot(years, "sermons-per-year.png");
     QVERIFY(years->exportSvg(dir.filePath(QStringLiteral("y.svg"))));
 
     auto *usage = qobject_cast<frmUsage *>(open("mnuRUsage", "frmUsage"));
     QVERIFY(usage);
     QCOMPARE(usage->grid()->rowCount(), 4); // GRACE, HOPE, PRAYER, Lost Sheep
-    shoot(usage, "topics-and-illustrations.png");
 
     auto *never = qobject_cast<frmBookHistory *>(open("mnuRNever", "frmNeverPreached"));
     QVERIFY(never);
     QCOMPARE(never->grid()->rowCount(), 66 - 2); // Psalms and John were preached
-    shoot(never, "books-never-preached.png");
     MsgBoxScript::clear();
     MsgBoxScript::queueAnswer(MsgBoxAnswer::No);
     never->listSermons(0); // Genesis: sermon 11, never preached
@@ -168,7 +154,6 @@ void tst_Reports::reports()
     QCOMPARE(since->grid()->rowCount(), 66 - 2);
     since->setSinceYear(2002);
     QCOMPARE(since->grid()->rowCount(), 66);
-    shoot(since, "not-preached-since.png");
 }
 
 void tst_Reports::emptyLibrary()

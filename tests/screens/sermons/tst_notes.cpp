@@ -4,9 +4,13 @@
 #include "frmFindText.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSplitter>
 #include <QToolButton>
 
 using namespace SermonScreenFixture;
@@ -27,8 +31,11 @@ private Q_SLOTS:
     void saveSermonNotesWithoutAReference();
     void fontCommands();
     void outlineSearchSelectsTheHit();
+    void outlineIsTheLargerSide_data();
+    void outlineIsTheLargerSide();
 
 private:
+    QTemporaryDir m_settings;
     frmSermon *openAll();
     void chooseRow(int row);
     QString storedOutline(int id);
@@ -40,6 +47,7 @@ private:
 
 void tst_Notes::init()
 {
+    TestEnvironment::isolateSettings(m_settings.path());
     m_db = std::make_unique<TestDatabase>(TestEnvironment::Engine::SQLite);
     QVERIFY2(m_db->isReady(), qPrintable(m_db->reason()));
     QVERIFY(loadLibrary(*m_db));
@@ -256,6 +264,60 @@ void tst_Notes::outlineSearchSelectsTheHit()
     CHECKED_STEP(chooseRow(2));
     QCOMPARE(outlineBox()->toPlainText(), QStringLiteral("Prayer and hope in the Word"));
     QCOMPARE(outlineBox()->textCursor().selectedText(), QStringLiteral("Prayer"));
+}
+
+void tst_Notes::outlineIsTheLargerSide_data()
+{
+    QTest::addColumn<int>("mainWidth");
+    QTest::addColumn<bool>("sideBySide");
+    QTest::newRow("wide work area") << 1400 << true;
+    QTest::newRow("narrow work area") << 1024 << false;
+}
+
+void tst_Notes::outlineIsTheLargerSide()
+{
+    QFETCH(int, mainWidth);
+    QFETCH(bool, sideBySide);
+    m_main->resize(mainWidth, 800);
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    frmSermon *sermon = openAll();
+    CHECKED_STEP(chooseRow(1));
+    QApplication::processEvents();
+    frmNotes *notes = frmNotes::instance();
+    QVERIFY(notes);
+    const QRect sermonFrame = sermon->subWindow()->geometry();
+    const QRect notesFrame = notes->parentWidget()->geometry();
+    QCOMPARE(
+        notesFrame.left() >= sermonFrame.right() && notesFrame.right() <= mainWidth, sideBySide);
+
+    // The outline keeps three fifths of the width, whichever way the divider is dragged.
+    auto *split = widget<QSplitter>(notes, "splScripture");
+    auto outlineShare = [split] {
+        const QList<int> sizes = split->sizes();
+        return double(sizes.value(0)) / (sizes.value(0) + sizes.value(1));
+    };
+    QVERIFY2(outlineShare() >= 0.6, qPrintable(QString::number(outlineShare())));
+    QWidget *handle = split->handle(1);
+    const QPoint grip = handle->rect().center();
+    QTest::mousePress(handle, Qt::LeftButton, {}, grip);
+    QTest::mouseMove(handle, grip - QPoint(split->width() / 2, 0));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, grip - QPoint(split->width() / 2, 0));
+    QVERIFY2(outlineShare() >= 0.6, qPrintable(QString::number(outlineShare())));
+
+    // Hidden, the pane stays hidden in the next notes window; the settings remember it.
+    auto *show = widget<QCheckBox>(notes, "chkShowScripture");
+    show->click();
+    QVERIFY(widget<QWidget>(notes, "fraScripture")->isHidden());
+    notes->closeWindow();
+    QApplication::processEvents();
+    sermon->showNotes(false);
+    notes = frmNotes::instance();
+    QVERIFY(!widget<QCheckBox>(notes, "chkShowScripture")->isChecked());
+    QVERIFY(widget<QWidget>(notes, "fraScripture")->isHidden());
+    widget<QCheckBox>(notes, "chkShowScripture")->click();
+    QVERIFY(!widget<QWidget>(notes, "fraScripture")->isHidden());
+    QVERIFY2(outlineShare() >= 0.6, qPrintable(QString::number(outlineShare())));
 }
 
 QTEST_MAIN(tst_Notes)

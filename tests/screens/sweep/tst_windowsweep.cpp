@@ -1,0 +1,89 @@
+#include "ProgramGlobals.h"
+#include "QtUserInterface.h"
+#include "ScreenCommands.h"
+#include "ScreenTestReset.h"
+#include "TestEnvironment.h"
+#include "UserInterface.h"
+#include "WindowSweep.h"
+#include "frmMain.h"
+
+#include <QTest>
+
+using TestEnvironment::Engine;
+
+// Every window the program opens, swept at the smallest main window it supports and at the
+// size it takes on a first start: each lies wholly inside the main window's work area, no two
+// controls of one window answer to the same Alt letter, and every label that shows a value
+// tells a screen reader what the value is.
+class tst_WindowSweep : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void everyWindowFitsAndSpeaks_data();
+    void everyWindowFitsAndSpeaks();
+
+private:
+    QTemporaryDir m_home;
+    std::unique_ptr<TestDatabase> m_db;
+    std::unique_ptr<frmMain> m_main;
+};
+
+void tst_WindowSweep::initTestCase()
+{
+    UserInterface::install(&QtUserInterface::instance());
+    TestEnvironment::isolateSettings(m_home.filePath(QStringLiteral("settings")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.filePath(QStringLiteral("data"))));
+}
+
+void tst_WindowSweep::init()
+{
+    ScreenTestReset::begin();
+    m_db = std::make_unique<TestDatabase>(Engine::SQLite, true);
+    QVERIFY(m_db->isReady());
+    m_main = std::make_unique<frmMain>();
+    RegisterScreenCommands(*m_main);
+    QtUserInterface::instance().setStatusTextRaw(ProductName);
+}
+
+void tst_WindowSweep::cleanup()
+{
+    m_main.reset();
+    m_db.reset();
+    MsgBoxScript::clear();
+}
+
+void tst_WindowSweep::everyWindowFitsAndSpeaks_data()
+{
+    QTest::addColumn<QSize>("mainSize");
+    QTest::newRow("smallest") << QSize(1024, 700);
+    QTest::newRow("first start, 1366x768") << QSize(1229, 664);
+    QTest::newRow("first start, 1280x1024") << QSize(1152, 894);
+}
+
+void tst_WindowSweep::everyWindowFitsAndSpeaks()
+{
+    QFETCH(QSize, mainSize);
+    m_main->resize(mainSize);
+    m_main->move(0, 0);
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    QStringList faults;
+    WindowSweep sweep(*m_main, [this, &faults](QWidget *window, const QString &how) {
+        const QString where = how + QStringLiteral(" > ") + window->objectName() + u' ';
+        for (const QString &fault :
+            { WindowChecks::outsideWorkArea(window, *m_main), WindowChecks::mnemonicClashes(window),
+                WindowChecks::unnamedValueLabels(window) }) {
+            if (!fault.isEmpty())
+                faults.append(where + fault);
+        }
+    });
+    sweep.run();
+    qInfo().noquote() << "windows:" << sweep.windowsSeen().join(u' ');
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+}
+
+QTEST_MAIN(tst_WindowSweep)
+#include "tst_windowsweep.moc"
