@@ -2,6 +2,7 @@
 
 #include "HourglassGuard.h"
 #include "LibraryRecovery.h"
+#include "MainWindowPlacement.h"
 #include "ProgramGlobals.h"
 #include "QtUserInterface.h"
 #include "UserInterface.h"
@@ -162,6 +163,8 @@ frmMain *StartUp::run()
         finishSplash(ready);
     if (!ready)
         return nullptr;
+    // Most of the screen on a first start, then where the user left it.
+    new MainWindowPlacement(main.get());
     main->show();
     return main.release();
 }

@@ -10,6 +10,7 @@
 #include "SermonQuery.h"
 #include "Twips.h"
 #include "UserInterface.h"
+#include "WelcomePanel.h"
 #include "WinHelp.h"
 #include "WindowArrangement.h"
 #include "frmAbout32.h"
@@ -108,6 +109,7 @@ frmMain::frmMain(QWidget *parent)
     layout->addWidget(m_statusBar);
     setCentralWidget(client);
 
+    m_welcome = new WelcomePanel(this);
     m_menus = new MainMenus(menuBar(), this);
     connectMenus();
     connect(m_toolbar, &MainToolbar::commandRequested, this, &frmMain::runToolbarCommand);

@@ -13,6 +13,7 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QToolButton;
+class WelcomePanel;
 
 // The multiple-document main window "Lectorum Sermon Outlines": the menu tree (MainMenus),
 // the toolbar panel with its delayed tooltip (MainToolbar), the work area that holds the
@@ -38,6 +39,8 @@ public:
     QFrame *pnlStatusBar() const { return m_statusBar; }
     MainToolbar *pnlToolbar() const { return m_toolbar; }
     MainMenus *menus() const { return m_menus; }
+    // The work area's welcome while no screen is open.
+    WelcomePanel *welcome() const { return m_welcome; }
 
     // A menu item, menu (its menu action) or separator by name (`mnuPrint`, `mnuPSermon`).
     QAction *action(const QString &name) const;
@@ -106,6 +109,7 @@ private:
     QMdiArea *m_workArea = nullptr;
     MainToolbar *m_toolbar = nullptr;
     MainMenus *m_menus = nullptr;
+    WelcomePanel *m_welcome = nullptr;
     QFrame *m_statusBar = nullptr;
     QLabel *m_statusBox = nullptr;
     QLabel *m_user = nullptr;
