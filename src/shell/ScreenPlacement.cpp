@@ -4,6 +4,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <QWidget>
 
 void CenterForm(QWidget *window)
@@ -26,46 +28,61 @@ void CenterForm(QWidget *window)
         area.y() + (area.height() - size.height()) / 2);
 }
 
+namespace {
+
+constexpr const char *ScrolledContentsName = "scrScreenContents";
+
+// Moves the screen's own layout onto a page inside a scroll area that becomes the screen's
+// only child, so that a screen larger than the room it gets scrolls instead of hiding its
+// controls. The screen stays the frame's widget, and every control stays its descendant, so
+// nothing that looks a control up by name or walks up to the screen notices the change.
+bool scrollContents(QWidget *screen)
+{
+    if (screen->findChild<QScrollArea *>(
+            QLatin1String(ScrolledContentsName), Qt::FindDirectChildrenOnly))
+        return true;
+    QLayout *own = screen->layout();
+    if (!own)
+        return false;
+    const QSize natural = screen->sizeHint();
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("pagScreenContents"));
+    page->setLayout(own); // takes the layout from the screen, and its widgets with it
+    auto *scroll = new QScrollArea(screen);
+    scroll->setObjectName(QLatin1String(ScrolledContentsName));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(page);
+    auto *outer = new QVBoxLayout(screen);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    screen->resize(natural);
+    return true;
+}
+
+} // namespace
+
 void KeepInWorkArea(QMdiSubWindow *frame)
 {
     QMdiArea *area = frame ? frame->mdiArea() : nullptr;
     if (!area || !area->isVisible() || frame->isMaximized() || frame->isMinimized())
         return;
-    QSize room = area->viewport()->size();
-    const QRect wanted = frame->geometry();
-    const QSize overflow(qMax(0, wanted.x() + wanted.width() - room.width()),
-        qMax(0, wanted.y() + wanted.height() - room.height()));
-    if (overflow.isNull())
+    const QSize room = area->viewport()->size();
+    QRect wanted = frame->geometry();
+    if (QRect(QPoint(0, 0), room).contains(wanted))
         return;
-
-    QWidget *window = area->window();
-    const QScreen *screen = window->screen();
-    if (screen
-        && !(window->windowState()
-            & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))) {
-        const QRect desktop = screen->availableGeometry();
-        const QRect outer = window->frameGeometry();
-        const QSize decoration = outer.size() - window->size();
-        const QSize largest = desktop.size() - decoration;
-        const QSize grown
-            = (window->size() + overflow).boundedTo(largest).expandedTo(window->size());
-        if (grown != window->size()) {
-            room += grown - window->size();
-            window->resize(grown);
-            // A window grown past the desktop's edge moves back onto it.
-            const int left = qMax(desktop.left(),
-                qMin(outer.left(),
-                    desktop.left() + desktop.width() - grown.width() - decoration.width()));
-            const int top = qMax(desktop.top(),
-                qMin(outer.top(),
-                    desktop.top() + desktop.height() - grown.height() - decoration.height()));
-            if (left != outer.left() || top != outer.top())
-                window->move(left, top);
-        }
+    // Larger than the room in either direction: the frame takes the room there is and its
+    // contents scroll (a screen without a layout of its own keeps its least size).
+    QWidget *screen = frame->widget();
+    const QSize decoration = frame->size() - (screen ? screen->size() : frame->size());
+    if (screen && (wanted.width() > room.width() || wanted.height() > room.height())
+        && scrollContents(screen)) {
+        screen->setMinimumSize(0, 0);
+        frame->setMinimumSize(0, 0);
+        wanted.setSize((screen->size() + decoration).boundedTo(room));
     }
-
     const QSize least = frame->minimumSizeHint().expandedTo(frame->minimumSize());
-    const QSize size = frame->size().boundedTo(room).expandedTo(least);
+    const QSize size = wanted.size().boundedTo(room).expandedTo(least);
     const int x = qBound(0, wanted.x(), qMax(0, room.width() - size.width()));
     const int y = qBound(0, wanted.y(), qMax(0, room.height() - size.height()));
     frame->setGeometry(x, y, size.width(), size.height());

@@ -8,8 +8,9 @@ class QWidget;
 void CenterForm(QWidget *window);
 
 // Keeps a child screen's frame wholly inside the main window's work area, so that none of
-// its controls hides under the status bar or past the right edge. The main window grows
-// first, as far as the desktop allows (it never shrinks); then the frame moves in and, where
-// it still does not fit, takes the room there is, never less than its controls need. A
-// maximized or minimized frame, or a work area not on screen, is left alone.
+// its controls hides under the status bar or past the right edge: the frame moves in and,
+// where it still does not fit, takes the room there is with its contents scrolling (the
+// screen's layout moves onto a page in a scroll area; the screen stays the frame's widget).
+// The main window keeps its size. A maximized or minimized frame, or a work area not on
+// screen, is left alone.
 void KeepInWorkArea(QMdiSubWindow *frame);

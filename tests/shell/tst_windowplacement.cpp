@@ -1,5 +1,6 @@
 #include "MainWindowPlacement.h"
 #include "QtUserInterface.h"
+#include "ScreenPlacement.h"
 #include "TestEnvironment.h"
 #include "UserInterface.h"
 #include "WelcomePanel.h"
@@ -8,8 +9,12 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTest>
+#include <QVBoxLayout>
 
 // The main window's first place on a screen, a remembered place that is used or refused, and
 // the settings written when the user has moved or resized the window, never at the end.
@@ -22,6 +27,8 @@ private Q_SLOTS:
     void choice();
     void writtenOnceTheUserHasMovedIt();
     void welcomeWhileNoScreenIsOpen();
+    void screenInsideTheWorkArea_data();
+    void screenInsideTheWorkArea();
 
 private:
     QTemporaryDir m_home;
@@ -139,6 +146,60 @@ void tst_WindowPlacement::welcomeWhileNoScreenIsOpen()
     // Its links run the menu items' commands.
     Q_EMIT welcome->linkActivated(QStringLiteral("mnuESermon"));
     QCOMPARE(ran, QStringList { QStringLiteral("sermons") });
+}
+
+void tst_WindowPlacement::screenInsideTheWorkArea_data()
+{
+    QTest::addColumn<QSize>("least");
+    QTest::addColumn<QPoint>("openedAt");
+    QTest::addColumn<bool>("scrolls");
+    QTest::newRow("fits where it opened") << QSize(500, 300) << QPoint(10, 10) << false;
+    QTest::newRow("fits once moved in") << QSize(500, 300) << QPoint(800, 500) << false;
+    QTest::newRow("wider than the work area") << QSize(1400, 300) << QPoint(0, 0) << true;
+    QTest::newRow("taller than the work area") << QSize(500, 1200) << QPoint(30, 30) << true;
+}
+
+void tst_WindowPlacement::screenInsideTheWorkArea()
+{
+    QFETCH(QSize, least);
+    QFETCH(QPoint, openedAt);
+    QFETCH(bool, scrolls);
+    frmMain main;
+    main.resize(1024, 700);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    auto *screen = new QWidget;
+    screen->setObjectName(QStringLiteral("frmLarge"));
+    auto *layout = new QVBoxLayout(screen);
+    auto *body = new QWidget(screen);
+    body->setMinimumSize(least);
+    layout->addWidget(body);
+    auto *cmdClose = new QPushButton(QStringLiteral("&Close"), screen);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    layout->addWidget(cmdClose);
+    QMdiSubWindow *frame = main.openScreen(screen);
+    frame->move(openedAt);
+    KeepInWorkArea(frame);
+
+    const QRect room = main.workArea()->viewport()->rect();
+    QVERIFY2(room.contains(frame->geometry()),
+        qPrintable(QStringLiteral("%1,%2 %3x%4")
+                       .arg(frame->x())
+                       .arg(frame->y())
+                       .arg(frame->width())
+                       .arg(frame->height())));
+    QCOMPARE(main.size(), QSize(1024, 700));
+    // The screen is still the frame's, its controls still found by name.
+    QCOMPARE(frame->widget(), screen);
+    QCOMPARE(screen->findChild<QPushButton *>(QStringLiteral("cmdClose")), cmdClose);
+    auto *scroll = screen->findChild<QScrollArea *>(QStringLiteral("scrScreenContents"));
+    QCOMPARE(scroll != nullptr, scrolls);
+    if (scroll) {
+        QApplication::processEvents();
+        QVERIFY(scroll->horizontalScrollBar()->maximum() > 0
+            || scroll->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(body->size().expandedTo(least), body->size());
+    }
 }
 
 QTEST_MAIN(tst_WindowPlacement)

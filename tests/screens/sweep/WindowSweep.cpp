@@ -216,6 +216,12 @@ QString outsideWorkArea(QWidget *window, frmMain &main)
 {
     if (auto *frame = qobject_cast<QMdiSubWindow *>(window->parentWidget())) {
         const QRect area = main.workArea()->viewport()->rect();
+        // Scrolling is the way out for a main window made smaller than any supported size;
+        // at a supported size every screen fits as it is.
+        if (window->findChild<QWidget *>(QStringLiteral("scrScreenContents")))
+            return QStringLiteral("its contents scroll in a work area of %1x%2")
+                .arg(area.width())
+                .arg(area.height());
         if (frame->isMaximized() || area.contains(frame->geometry()))
             return {};
         return QStringLiteral("frame %1,%2 %3x%4 outside the work area %5x%6")

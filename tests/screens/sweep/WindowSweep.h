@@ -51,8 +51,8 @@ QString mnemonicClashes(QWidget *window);
 // Labels that show a value (framed panels) without an accessible name or description that
 // says what the value is.
 QString unnamedValueLabels(QWidget *window);
-// A child screen not wholly inside the main window's work area, or a dialog not inside the
-// main window.
+// A child screen not wholly inside the main window's work area or scrolling to fit it, or a
+// dialog not inside the main window.
 QString outsideWorkArea(QWidget *window, frmMain &main);
 
 } // namespace WindowChecks

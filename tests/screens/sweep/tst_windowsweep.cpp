@@ -1,3 +1,4 @@
+#include "MainWindowPlacement.h"
 #include "ProgramGlobals.h"
 #include "QtUserInterface.h"
 #include "ScreenCommands.h"
@@ -59,8 +60,12 @@ void tst_WindowSweep::everyWindowFitsAndSpeaks_data()
 {
     QTest::addColumn<QSize>("mainSize");
     QTest::newRow("smallest") << QSize(1024, 700);
-    QTest::newRow("first start, 1366x768") << QSize(1229, 664);
-    QTest::newRow("first start, 1280x1024") << QSize(1152, 894);
+    // The sizes a first start takes on the common small screens (their panels take 30 pixels).
+    for (const QSize screen : { QSize(1366, 768), QSize(1280, 1024) }) {
+        const QRect free(0, 30, screen.width(), screen.height() - 30);
+        QTest::addRow("first start, %dx%d", screen.width(), screen.height())
+            << MainWindowPlacement::firstStart(QRect(QPoint(0, 0), screen), free).geometry.size();
+    }
 }
 
 void tst_WindowSweep::everyWindowFitsAndSpeaks()
