@@ -239,18 +239,27 @@ void tst_ScripturePane::bibleVersionIsRemembered()
 void tst_ScripturePane::passagePrintedBeforeTheOutline_data()
 {
     QTest::addColumn<bool>("exported"); // File > Export > Outline as Document..., else printed
-    QTest::newRow("printed") << false;
-    QTest::newRow("exported as text") << true;
+    // The notes window, where the choice is made, closed before printing: the setting counts.
+    QTest::addColumn<bool>("notesClosed");
+    QTest::newRow("printed") << false << false;
+    QTest::newRow("exported as text") << true << false;
+    QTest::newRow("printed, notes window closed") << false << true;
+    QTest::newRow("exported as text, notes window closed") << true << true;
 }
 
 // The printed page (read back from the PDF) or the exported document: the passage first.
 void tst_ScripturePane::passagePrintedBeforeTheOutline()
 {
     QFETCH(bool, exported);
+    QFETCH(bool, notesClosed);
     CHECKED_STEP(chooseRow(2)); // Psalm 23
     QCOMPARE(OutlinePassageText(), QString()); // off by default
     widget<QCheckBox>(pane(), "chkPrintPassage")->setChecked(true);
     QVERIFY(ScriptureSettings::read().printPassage);
+    if (notesClosed) {
+        frmNotes::instance()->closeWindow();
+        QTRY_VERIFY(!frmNotes::instance());
+    }
     QString printed;
     if (exported) {
         RegisterExportCommands(*m_main);
