@@ -79,7 +79,7 @@ void paintTimes(const QString &outline, const QString &shot)
     QElapsedTimer open;
     open.start();
     PreachingView view(
-        { QStringLiteral("The Lord Is My Shepherd"), QStringLiteral("Psalm 23"), outline, 0 });
+        { QStringLiteral("The Lord Is My Shepherd"), QStringLiteral("Psalm 23"), outline, 0, {} });
     view.resize(1280, 800);
     view.show();
     view.grab();

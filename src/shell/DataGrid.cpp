@@ -122,6 +122,23 @@ void DataGrid::changeEvent(QEvent *event)
     QTableView::changeEvent(event);
 }
 
+void DataGrid::focusInEvent(QFocusEvent *event)
+{
+    if (currentIndex().isValid()) {
+        QTableView::focusInEvent(event);
+        return;
+    }
+    // A view without a current cell makes its first cell current when it takes the focus by
+    // any means but a click: its window activated (the window manager answers a click on an
+    // inactive window after the click has arrived), the focus given back to the sermon screen
+    // from the notes window, Tab. Here that is the heading row chosen, or no row chosen yet:
+    // the grid would announce row 1 as the user's choice, and the screen would show its record
+    // again right after the heading row emptied the fields. Rows change only by a click, a key
+    // or the program.
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+}
+
 void DataGrid::widenToHeading(int col)
 {
     const int needed = headingWidth(col);

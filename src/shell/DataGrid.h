@@ -79,6 +79,7 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 Q_SIGNALS:
     // The current cell moved to another row, by the user or by setRow().

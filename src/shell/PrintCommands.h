@@ -29,9 +29,9 @@ void ComposeSermonOutline(
 void ComposeSermonList(PrintJob &job, const DataGrid &grid);
 void ComposeIllustration(PrintJob &job, const QString &illustration);
 
-// The Bible passage put before a printed or exported outline, "" for none. The notes
-// window's passage pane installs the source while it is open (and the user has asked for
-// the passage on paper); an empty source is none.
+// The Bible passage put before a printed or exported outline, "" for none. The sermon
+// screens install the source (the shown sermon's passage when the user has asked for the
+// passage on paper); an empty source is none.
 using OutlinePassageSource = std::function<QString()>;
 void SetOutlinePassageSource(OutlinePassageSource source);
 QString OutlinePassageText();

@@ -172,17 +172,23 @@ void SpellChecker::loadPersonalList()
     }
 }
 
-bool SpellChecker::addToPersonalList(const QString &word)
+bool SpellChecker::addToPersonalList(const QString &word, QString *error)
 {
     const QString clean = word.trimmed();
     if (clean.isEmpty()) {
         return false;
     }
-    m_accepted.insert(clean);
+    const auto fail = [error](const QString &reason) {
+        qCWarning(lcSpelling) << "the personal word list" << personalListPath()
+                              << "could not be written:" << reason;
+        if (error) {
+            *error = reason;
+        }
+        return false;
+    };
     QString reason;
     if (g_personalListPath.isEmpty() && !UserDataFolder::create(reason)) {
-        qCWarning(lcSpelling) << reason;
-        return false;
+        return fail(reason);
     }
     // The whole list is written to a new file that replaces the old one only when complete.
     QStringList words;
@@ -197,9 +203,8 @@ bool SpellChecker::addToPersonalList(const QString &word)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)
         || file.write((words.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8()) < 0
         || !file.commit()) {
-        qCWarning(lcSpelling) << "the personal word list" << personalListPath()
-                              << "could not be written:" << file.errorString();
-        return false;
+        return fail(file.errorString());
     }
+    m_accepted.insert(clean);
     return true;
 }

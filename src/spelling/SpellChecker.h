@@ -39,9 +39,10 @@ public:
 
     bool isCorrect(const QString &word) const;
     QStringList suggestions(const QString &word) const;
-    // Adds a word to the personal word list (the file and this checker); false when the
-    // file could not be written.
-    bool addToPersonalList(const QString &word);
+    // Adds a word to the personal word list (the file and this checker); false, with the
+    // reason in `error`, when the file could not be written: the word is then not taken
+    // either, so that what the user sees (still underlined) matches what was kept.
+    bool addToPersonalList(const QString &word, QString *error = nullptr);
     // Words taken as correct while the program runs (not written anywhere).
     void acceptWords(const QStringList &words);
 

@@ -4,6 +4,7 @@
 #include "Twips.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QTest>
@@ -28,6 +29,8 @@ private Q_SLOTS:
     void hundredThousandRows();
     void batchInTheMiddle();
     void rowsCarryTheirKeys();
+    void focusKeepsTheHeadingRowChosen_data();
+    void focusKeepsTheHeadingRowChosen();
 };
 
 void tst_Grid::startsWithAHeadingRowAndOneEmptyRow()
@@ -378,6 +381,46 @@ void tst_Grid::rowsCarryTheirKeys()
     QCOMPARE(grid.key(2), DataGrid::NoKey);
     QCOMPARE(grid.rowOfKey(20), -1);
     QCOMPARE(grid.rowOfKey(21), 3);
+}
+
+void tst_Grid::focusKeepsTheHeadingRowChosen_data()
+{
+    QTest::addColumn<Qt::FocusReason>("reason");
+    QTest::newRow("window activated") << Qt::ActiveWindowFocusReason;
+    QTest::newRow("Tab") << Qt::TabFocusReason;
+    QTest::newRow("given by the program") << Qt::OtherFocusReason;
+}
+
+void tst_Grid::focusKeepsTheHeadingRowChosen()
+{
+    QFETCH(Qt::FocusReason, reason);
+    QWidget window;
+    auto *grid = new DataGrid(&window);
+    auto *other = new QWidget(&window);
+    other->setFocusPolicy(Qt::StrongFocus);
+    grid->setCols(2);
+    grid->addItem(QStringLiteral("1\tone"), 1);
+    grid->addItem(QStringLiteral("2\ttwo"), 2);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    grid->setRow(1);
+    other->setFocus();
+    QHeaderView *header = grid->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+        QPoint(header->sectionViewportPosition(1) + 4, header->height() / 2));
+    QCOMPARE(grid->row(), 0);
+    // The focus coming to the grid afterwards chooses nothing.
+    other->setFocus();
+    QSignalSpy chosen(grid, &DataGrid::rowChosen);
+    grid->setFocus(reason);
+    QVERIFY(grid->hasFocus());
+    QCOMPARE(grid->row(), 0);
+    QCOMPARE(chosen.count(), 0);
+    // A key still moves onto the first data row, as the user's choice.
+    QTest::keyClick(grid, Qt::Key_Down);
+    QCOMPARE(grid->row(), 1);
+    QCOMPARE(chosen.count(), 1);
 }
 
 QTEST_MAIN(tst_Grid)

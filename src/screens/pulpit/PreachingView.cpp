@@ -3,6 +3,7 @@
 #include "PulpitSettings.h"
 #include "clsConfig.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -10,6 +11,7 @@
 #include <QScreen>
 #include <QTime>
 #include <QTimer>
+#include <QToolBar>
 
 namespace {
 
@@ -41,6 +43,17 @@ PreachingView::PreachingView(const Content &content, QWidget *parent)
     connect(m_clock, &QTimer::timeout, this,
         [this] { update(0, int(height() - footHeight()), width(), int(footHeight()) + 1); });
     m_clock->start();
+    // The passage as lines of plain text, each wrapping on its own (verses or paragraphs).
+    const QStringList scripture = content.scripture.split(QLatin1Char('\n'));
+    for (int i = 0; i < scripture.size(); ++i) {
+        if (!scripture.at(i).trimmed().isEmpty()) {
+            OutlineLine line;
+            line.sourceLine = i;
+            line.body = scripture.at(i).trimmed();
+            m_scriptureLines.append(line);
+        }
+    }
+    buildPassageBar();
     relayout(content.startLine);
 }
 
@@ -104,7 +117,8 @@ void PreachingView::relayout(int keepLine)
 {
     QFont type = font();
     type.setPointSize(m_points);
-    m_layout.build(m_content.title, m_content.passage, m_lines, type, qMax(200, width()));
+    m_layout.build(m_content.title, m_content.passage,
+        m_showingPassage ? m_scriptureLines : m_lines, type, qMax(200, width()));
     scrollTo(keepLine > 0 ? m_layout.topOfSourceLine(keepLine) : 0);
 }
 
@@ -129,10 +143,95 @@ void PreachingView::scrollTo(qreal top)
 
 void PreachingView::describeTop()
 {
-    // A screen reader hears the line at the top of the page.
-    const auto &rows = m_layout.rows();
-    const std::size_t i = m_layout.rowAt(m_top);
-    setAccessibleDescription(i < rows.size() ? rows[i].text : QString());
+    // A screen reader hears which page is shown and the text in sight, from its top; setting
+    // either sends the change to it (QAccessible::NameChanged, DescriptionChanged).
+    const QString name = m_showingPassage ? tr("Preaching view: passage") : tr("Preaching view");
+    QStringList lines;
+    qreal lineTop = -1;
+    const qreal bottom = m_top + pageHeight();
+    for (const PreachingLayout::Row &row : m_layout.rows()) {
+        if (row.rect.bottom() <= m_top + 0.5 || row.rect.top() >= bottom - 0.5) {
+            continue;
+        }
+        // A marker and its text stand on one height: one line.
+        if (!lines.isEmpty() && qAbs(row.rect.top() - lineTop) < 0.5) {
+            lines.last() += QLatin1Char(' ') + row.text;
+        } else {
+            lines.append(row.text);
+        }
+        lineTop = row.rect.top();
+    }
+    const QString text = lines.join(QLatin1Char('\n'));
+    if (accessibleName() != name) {
+        setAccessibleName(name);
+    }
+    if (accessibleDescription() != text) {
+        setAccessibleDescription(text);
+    }
+}
+
+void PreachingView::buildPassageBar()
+{
+    m_bar = new QToolBar(this);
+    m_bar->setObjectName(QStringLiteral("tbrPreach"));
+    m_bar->setAccessibleName(tr("Preaching view tools"));
+    m_bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_passageAction = m_bar->addAction(tr("Passage"));
+    m_passageAction->setObjectName(QStringLiteral("mnuPreachPassage"));
+    m_passageAction->setCheckable(true);
+    m_passageAction->setToolTip(tr("Show the passage instead of the outline (P)"));
+    connect(m_passageAction, &QAction::triggered, this, &PreachingView::showPassage);
+    // The keys stay with the view: a click on the bar must not take them away.
+    for (QWidget *button : m_bar->findChildren<QWidget *>()) {
+        button->setFocusPolicy(Qt::NoFocus);
+    }
+    m_bar->setFocusPolicy(Qt::NoFocus);
+    colourPassageBar();
+}
+
+void PreachingView::placePassageBar()
+{
+    if (!m_bar) {
+        return;
+    }
+    m_bar->adjustSize();
+    const qreal foot = footHeight();
+    m_bar->move(qMax(0, (width() - m_bar->width()) / 2),
+        int(height() - foot + qMax<qreal>(0, (foot - m_bar->height()) / 2)));
+    m_bar->setVisible(!m_blank);
+}
+
+void PreachingView::colourPassageBar()
+{
+    // The view's own colours: the foot's band and text.
+    QPalette colours = m_bar->palette();
+    const QColor band = m_dark ? QColor(24, 24, 24) : QColor(232, 232, 232);
+    const QColor ink = m_dark ? QColor(200, 200, 200) : QColor(60, 60, 60);
+    for (const QPalette::ColorRole role : { QPalette::Window, QPalette::Button }) {
+        colours.setColor(role, band);
+    }
+    for (const QPalette::ColorRole role : { QPalette::WindowText, QPalette::ButtonText }) {
+        colours.setColor(role, ink);
+    }
+    m_bar->setPalette(colours);
+    m_bar->setAutoFillBackground(true);
+    QFont small = font();
+    small.setPointSizeF(qMax(12.0, m_points * 0.4));
+    m_bar->setFont(small);
+    placePassageBar();
+}
+
+void PreachingView::showPassage(bool on)
+{
+    if (on == m_showingPassage) {
+        return;
+    }
+    if (on) {
+        m_outlineLine = topSourceLine();
+    }
+    m_showingPassage = on;
+    m_passageAction->setChecked(on);
+    relayout(on ? 0 : m_outlineLine);
 }
 
 void PreachingView::stepRows(int rows)
@@ -192,6 +291,7 @@ void PreachingView::setPoints(int points)
     m_points = points;
     clsConfig config;
     PulpitSettings::write(config, "FontPoints", QString::number(points));
+    colourPassageBar();
     relayout(keep);
 }
 
@@ -266,12 +366,17 @@ void PreachingView::keyPressEvent(QKeyEvent *event)
     case Qt::Key_B:
     case Qt::Key_Period:
         m_blank = !m_blank;
+        placePassageBar();
         update();
+        break;
+    case Qt::Key_P:
+        showPassage(!m_showingPassage);
         break;
     case Qt::Key_D: {
         m_dark = !m_dark;
         clsConfig config;
         PulpitSettings::write(config, "Dark", m_dark ? QStringLiteral("1") : QStringLiteral("0"));
+        colourPassageBar();
         update();
         break;
     }
@@ -288,6 +393,7 @@ void PreachingView::keyPressEvent(QKeyEvent *event)
 void PreachingView::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    placePassageBar();
     relayout(topSourceLine());
 }
 
@@ -295,7 +401,8 @@ void PreachingView::closeEvent(QCloseEvent *event)
 {
     if (!m_left) {
         m_left = true;
-        Q_EMIT leaving(topSourceLine());
+        // The notes window goes back to the outline line, also when the passage was shown.
+        Q_EMIT leaving(m_showingPassage ? m_outlineLine : topSourceLine());
     }
     event->accept();
 }

@@ -5,8 +5,10 @@
 #include <QElapsedTimer>
 #include <QWidget>
 
+class QAction;
 class QScreen;
 class QTimer;
+class QToolBar;
 
 // The preaching view: a sermon's outline full screen in large type for the pulpit, with the
 // title and passage as its heading, a clock and an elapsed timer at the foot. It holds a copy
@@ -15,7 +17,10 @@ class QTimer;
 // Keys: Page Down, space, Down and Right go on; Page Up, Up and Left go back; Home and End;
 // B or period blank the screen (and bring it back), as presenter remotes send them; Ctrl+=,
 // Ctrl+- and Ctrl+0 make the type larger, smaller and the standard size; D switches light and
-// dark; S moves the view to the next screen; Esc leaves. The timer starts with the first key.
+// dark; S moves the view to the next screen; P (or the Passage item at the foot) shows the
+// sermon's passage in the chosen Bible version instead of the outline, and back; Esc leaves.
+// The timer starts with the first key. A screen reader is told the page: the accessible name
+// says whether the outline or the passage is shown, the description holds the text in sight.
 class PreachingView : public QWidget
 {
     Q_OBJECT
@@ -26,6 +31,9 @@ public:
         QString passage;
         QString outline;
         int startLine = 0; // the outline line shown first
+        // The passage's text in the chosen version (reading, verses, version), or why it
+        // cannot be shown; empty without a passage.
+        QString scripture;
     };
 
     explicit PreachingView(const Content &content, QWidget *parent = nullptr);
@@ -40,6 +48,9 @@ public:
     int fontPoints() const { return m_points; }
     bool isDark() const { return m_dark; }
     bool isBlank() const { return m_blank; }
+    bool isShowingPassage() const { return m_showingPassage; }
+    // Shows the passage instead of the outline (P), or the outline again where it was left.
+    void showPassage(bool on);
     bool timerRunning() const { return m_elapsed.isValid(); }
     qint64 elapsedSeconds() const;
     void setTargetMinutes(int minutes) { m_targetMinutes = minutes; }
@@ -79,9 +90,13 @@ private:
     qreal footHeight() const;
     void paintFoot(QPainter &painter);
     void describeTop();
+    void buildPassageBar();
+    void placePassageBar();
+    void colourPassageBar();
 
     Content m_content;
     QList<OutlineLine> m_lines;
+    QList<OutlineLine> m_scriptureLines;
     PreachingLayout m_layout;
     std::vector<PreachingLayout::Row> m_painted;
     QTimer *m_clock = nullptr;
@@ -92,5 +107,10 @@ private:
     bool m_dark = false;
     bool m_blank = false;
     bool m_left = false;
+    bool m_showingPassage = false;
+    // The outline line at the top when the passage was brought up: the outline comes back there.
+    int m_outlineLine = 0;
+    QToolBar *m_bar = nullptr;
+    QAction *m_passageAction = nullptr;
     double m_lastPaintMs = 0;
 };

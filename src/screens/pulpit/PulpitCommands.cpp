@@ -1,8 +1,11 @@
 #include "PulpitCommands.h"
 
 #include "OutlineLevels.h"
+#include "PassageOnPaper.h"
 #include "PrintJob.h"
 #include "PulpitSettings.h"
+#include "ScriptureSettings.h"
+#include "ScriptureText.h"
 #include "UserInterface.h"
 #include "clsConfig.h"
 #include "frmMain.h"
@@ -67,7 +70,7 @@ void preach()
 
 void printPulpitCopy()
 {
-    const PreachingView::Content content = CurrentPreachingContent();
+    const PreachingView::Content content = PulpitCopyContent();
     if (content.outline.trimmed().isEmpty()) {
         MsgBox(
             QStringLiteral("There is no outline to print: open a sermon with an outline first."));
@@ -111,6 +114,26 @@ PreachingView::Content CurrentPreachingContent()
         // The sermon screen's outline as the next save would store it.
         content.outline = frmSermon::instance() ? frmSermon::instance()->outlineText() : QString();
     }
+    if (frmSermon *screen = frmSermon::instance()) {
+        const BiblePassage passage = screen->shownPassage();
+        if (passage.isValid()) {
+            // Read now, in the chosen version: the view shows it at a key, without a wait.
+            content.scripture = ScriptureText::plain(
+                PassageOnPaper::read(passage), ScriptureSettings::read().versePerLine);
+        }
+    }
+    return content;
+}
+
+PreachingView::Content PulpitCopyContent()
+{
+    PreachingView::Content content = CurrentPreachingContent();
+    // The passage goes on paper only when the user asked for it ("Passage in print and
+    // export"), as with the printed outline.
+    content.scripture.clear();
+    if (const frmSermon *sermon = frmSermon::instance()) {
+        content.scripture = PassageOnPaper::forPrint(sermon->shownPassage());
+    }
     return content;
 }
 
@@ -140,6 +163,9 @@ void ComposePulpitCopy(PrintJob &job, const PreachingView::Content &content, int
     }
     job.setPageFrame(frame);
     job.setFontSize(pointSize);
+    if (!content.scripture.isEmpty()) {
+        job.print(content.scripture + PrintJob::lineBreak() + PrintJob::lineBreak());
+    }
     const QString indent(4, QChar::Nbsp);
     for (const OutlineLine &line : OutlineLevels::parse(content.outline)) {
         if (line.sectionStart) {

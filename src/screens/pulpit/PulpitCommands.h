@@ -18,7 +18,12 @@ PreachingView::Content CurrentPreachingContent();
 // Opens the preaching view on this content (null when there is nothing to show, after telling
 // the user). On leaving, the notes window (when open) shows the line the view showed.
 PreachingView *OpenPreachingView(const PreachingView::Content &content);
+// What Pulpit Copy prints: the same, the passage's text only when the user chose "Passage in
+// print and export".
+PreachingView::Content PulpitCopyContent();
 
 // The pulpit copy: one-inch-and-a-quarter margins, "title - passage" at the top of every page,
-// page numbers at the foot, the outline at `pointSize` with each point indented by level.
+// page numbers at the foot, the outline at `pointSize` with each point indented by level, the
+// passage's text before it when the content holds one (Pulpit Copy puts it there when the user
+// chose "Passage in print and export").
 void ComposePulpitCopy(PrintJob &job, const PreachingView::Content &content, int pointSize);

@@ -3,6 +3,7 @@
 #include "UserInterface.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QImage>
 #include <QLoggingCategory>
 #include <QPainter>
@@ -41,6 +42,18 @@ QByteArray ReportFiles::csv(const QList<QStringList> &rows)
     return text.toUtf8();
 }
 
+QString ReportFiles::withSuffix(const QString &path, const QString &suffix)
+{
+    const QFileInfo info(path);
+    if (!info.suffix().isEmpty() || info.fileName().isEmpty()) {
+        return path;
+    }
+    if (path.endsWith(QLatin1Char('.'))) {
+        return path + suffix;
+    }
+    return path + QLatin1Char('.') + suffix;
+}
+
 bool ReportFiles::save(const QString &path, const QByteArray &content)
 {
     QSaveFile file(path);
@@ -48,7 +61,8 @@ bool ReportFiles::save(const QString &path, const QByteArray &content)
         return true;
     }
     qCWarning(lcReportFiles) << "could not write" << path << file.errorString();
-    MsgBox(QStringLiteral("The report could not be saved to the file:\n") + path,
+    MsgBox(QStringLiteral("The report could not be saved to the file:\n") + path
+            + QStringLiteral("\n\n") + file.errorString(),
         MsgBoxStyle::OkExclamation);
     return false;
 }
@@ -64,7 +78,14 @@ bool ReportFiles::savePng(const QString &path, const QSize &size, const Painter 
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    if (image.isNull() || !image.save(&buffer, "PNG")) {
+        // Too large a picture for memory: nothing is written, and the user hears why.
+        qCWarning(lcReportFiles) << "could not draw the picture for" << path << size;
+        MsgBox(QStringLiteral("The report could not be saved to the file:\n") + path
+                + QStringLiteral("\n\nThe picture could not be drawn."),
+            MsgBoxStyle::OkExclamation);
+        return false;
+    }
     return save(path, bytes);
 }
 

@@ -18,6 +18,10 @@ namespace ReportFiles {
 using Painter = std::function<void(QPainter &, const QRect &)>;
 
 QByteArray csv(const QList<QStringList> &rows);
+// The name with ".suffix" added when it has no extension of its own ("Coverage" becomes
+// "Coverage.png"; "Coverage.v2" stays): a file named without one would not open in the
+// program meant for it.
+QString withSuffix(const QString &path, const QString &suffix);
 bool save(const QString &path, const QByteArray &content);
 bool savePng(const QString &path, const QSize &size, const Painter &paint);
 bool saveSvg(const QString &path, const QString &title, const QSize &size, const Painter &paint);

@@ -6,7 +6,9 @@
 #include "ReportFiles.h"
 #include "UserInterface.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -51,12 +53,15 @@ ReportScreen::ReportScreen(const QString &name, const QString &title, QWidget *p
 
     connect(m_choices, &ReportChoices::changed, this, &ReportScreen::refresh);
     connect(cmdPrint, &QPushButton::clicked, this, &ReportScreen::print);
-    connect(cmdPng, &QPushButton::clicked, this,
-        [this] { chooseFile(QStringLiteral("PNG picture (*.png)"), &ReportScreen::exportPng); });
-    connect(cmdSvg, &QPushButton::clicked, this,
-        [this] { chooseFile(QStringLiteral("SVG drawing (*.svg)"), &ReportScreen::exportSvg); });
+    connect(cmdPng, &QPushButton::clicked, this, [this] {
+        chooseFile(tr("PNG picture (*.png)"), QStringLiteral("png"), &ReportScreen::exportPng);
+    });
+    connect(cmdSvg, &QPushButton::clicked, this, [this] {
+        chooseFile(tr("SVG drawing (*.svg)"), QStringLiteral("svg"), &ReportScreen::exportSvg);
+    });
     connect(cmdCsv, &QPushButton::clicked, this, [this] {
-        chooseFile(QStringLiteral("Comma-separated values (*.csv)"), &ReportScreen::exportCsv);
+        chooseFile(
+            tr("Comma-separated values (*.csv)"), QStringLiteral("csv"), &ReportScreen::exportCsv);
     });
 }
 
@@ -109,25 +114,42 @@ bool ReportScreen::print()
 
 bool ReportScreen::exportCsv(const QString &path)
 {
-    return ReportFiles::save(path, ReportFiles::csv(table()));
+    return ReportFiles::save(
+        ReportFiles::withSuffix(path, QStringLiteral("csv")), ReportFiles::csv(table()));
 }
 
 bool ReportScreen::exportPng(const QString &path)
 {
-    return ReportFiles::savePng(path, pictureSize(),
+    return ReportFiles::savePng(ReportFiles::withSuffix(path, QStringLiteral("png")), pictureSize(),
         [this](QPainter &painter, const QRect &target) { paintPicture(painter, target); });
 }
 
 bool ReportScreen::exportSvg(const QString &path)
 {
-    return ReportFiles::saveSvg(path, windowTitle(), pictureSize(),
+    return ReportFiles::saveSvg(ReportFiles::withSuffix(path, QStringLiteral("svg")), windowTitle(),
+        pictureSize(),
         [this](QPainter &painter, const QRect &target) { paintPicture(painter, target); });
 }
 
-void ReportScreen::chooseFile(const QString &filter, bool (ReportScreen::*save)(const QString &))
+void ReportScreen::chooseFile(
+    const QString &filter, const QString &suffix, bool (ReportScreen::*save)(const QString &))
 {
     const QString path = QFileDialog::getSaveFileName(this, windowTitle(), QString(), filter);
-    if (!path.isEmpty()) {
-        (this->*save)(path);
+    if (path.isEmpty() || !mayReplace(path, ReportFiles::withSuffix(path, suffix))) {
+        return;
     }
+    (this->*save)(path);
+}
+
+bool ReportScreen::mayReplace(const QString &chosen, const QString &written)
+{
+    // The file dialog asked about replacing the name the user typed; the extension added to
+    // it can name another file that is already there.
+    if (written == chosen || !QFileInfo::exists(written)) {
+        return true;
+    }
+    return MsgBox(tr("%1 already exists.\nDo you want to replace it?")
+                      .arg(QDir::toNativeSeparators(written)),
+               MsgBoxStyle::YesNoQuestion, windowTitle())
+        == MsgBoxAnswer::Yes;
 }

@@ -32,11 +32,15 @@ public:
     // The numbers as rows of cells, the headings first (the CSV file, the printed list).
     virtual QList<QStringList> table() const = 0;
 
-    // Printing and exports; false after a failure the user has been told of.
+    // Printing and exports; false after a failure the user has been told of. A name without
+    // an extension gets the file type's own.
     bool print();
     bool exportCsv(const QString &path);
     bool exportPng(const QString &path);
     bool exportSvg(const QString &path);
+    // Whether a save chosen as `chosen` may write `written` (the name with the extension
+    // added): asks before replacing a file the file dialog did not ask about.
+    bool mayReplace(const QString &chosen, const QString &written);
 
 protected:
     // Fills the report; false after an engine failure. `any` tells whether anything matched.
@@ -54,7 +58,8 @@ protected:
     QHBoxLayout *ownRow() const { return m_ownRow; }
 
 private:
-    void chooseFile(const QString &filter, bool (ReportScreen::*save)(const QString &));
+    void chooseFile(
+        const QString &filter, const QString &suffix, bool (ReportScreen::*save)(const QString &));
 
     ReportChoices *m_choices = nullptr;
     QHBoxLayout *m_ownRow = nullptr;

@@ -1,6 +1,5 @@
 #include "ScripturePane.h"
 
-#include "PrintCommands.h"
 #include "ScriptureService.h"
 #include "ScriptureSettings.h"
 #include "ScriptureText.h"
@@ -82,17 +81,12 @@ ScripturePane::ScripturePane(QWidget *parent)
     });
     connect(chkPrintPassage, &QCheckBox::toggled, this,
         [](bool on) { ScriptureSettings::savePrintPassage(on); });
-    SetOutlinePassageSource(
-        [this] { return chkPrintPassage->isChecked() ? passageText() : QString(); });
     ScriptureService &service = ScriptureService::instance();
     connect(&service, &ScriptureService::passageRead, this, &ScripturePane::passageRead);
     connect(&service, &ScriptureService::settingsChanged, this, &ScripturePane::requestPassage);
 }
 
-ScripturePane::~ScripturePane()
-{
-    SetOutlinePassageSource({});
-}
+ScripturePane::~ScripturePane() = default;
 
 void ScripturePane::setPassage(const BiblePassage &passage)
 {

@@ -7,12 +7,14 @@
 #include "SermonChoiceLists.h"
 #include "SpellChecker.h"
 #include "SpellingHighlighter.h"
+#include "UserInterface.h"
 #include "clsConfig.h"
 #include "frmSermon.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -159,7 +161,15 @@ QMenu *NotesEditorAids::buildContextMenu(int position)
     auto *add = new QAction(QStringLiteral("Add to Dictionary"), standard);
     add->setObjectName(QStringLiteral("mnuAddToDictionary"));
     connect(add, &QAction::triggered, this, [this, text = word.text] {
-        checker().addToPersonalList(text);
+        QString error;
+        if (!checker().addToPersonalList(text, &error)) {
+            MsgBox(
+                tr("\"%1\" was not added to the dictionary: your word list could not be "
+                   "written.\n\n%2\n%3")
+                    .arg(text, QDir::toNativeSeparators(SpellChecker::personalListPath()), error),
+                MsgBoxStyle::OkExclamation, tr("Add to Dictionary"));
+            return;
+        }
         m_highlighter->recheck();
     });
     added.append(add);

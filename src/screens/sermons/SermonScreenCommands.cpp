@@ -1,6 +1,8 @@
 #include "SermonCommands.h"
 
 #include "NotesEditorAids.h"
+#include "PassageOnPaper.h"
+#include "PrintCommands.h"
 #include "SharedOutline.h"
 #include "frmMain.h"
 #include "frmNotes.h"
@@ -91,6 +93,12 @@ void RegisterSermonScreenCommands(frmMain &main)
     main.setCommand(QStringLiteral("grpNotes"), showNotes);
     main.setCommand(QStringLiteral("grpSaveNotes"), saveNotes);
     main.setCommand(QStringLiteral("OfferRecoveredOutlines"), &OfferRecoveredOutlines);
+    // The passage before a printed or exported outline is the sermon's as the screen shows
+    // it, whether the notes window (where the choice is made) is open or not.
+    SetOutlinePassageSource([] {
+        const frmSermon *screen = frmSermon::instance();
+        return screen ? PassageOnPaper::forPrint(screen->shownPassage()) : QString();
+    });
     for (const char *item :
         { "mnuDFontArial", "mnuDFontArialB", "mnuDFontCent", "mnuDFontCour", "mnuDFontSerif",
             "mnuDFontTimes", "mnuDFont8", "mnuDFont10", "mnuDFont12", "mnuDFont14" }) {

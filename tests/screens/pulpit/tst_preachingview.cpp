@@ -7,12 +7,14 @@
 #include "WidgetLookup.h"
 #include "clsConfig.h"
 
+#include <QAction>
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QToolBar>
 
 using namespace SermonScreenFixture;
 
@@ -35,6 +37,12 @@ QString scriptedOutline()
 
 const QString Title = QStringLiteral("Speak, Lord");
 const QString Passage = QStringLiteral("1 Samuel 3:1-10");
+// The passage as the chosen version gives it (ScriptureText::plain).
+const QString Scripture
+    = QStringLiteral("1 Samuel 3:1\u201310\n"
+                     "1 The child Samuel served Yahweh before Eli.\n"
+                     "10 Yahweh came, and stood, and called as at other times.\n"
+                     "WEB");
 
 } // namespace
 
@@ -57,6 +65,8 @@ private Q_SLOTS:
     void timer();
     void nothingIsWrittenAndNotesReturnToThePlace();
     void pulpitCopyReadBackFromItsPdf();
+    void passageAndBack_data();
+    void passageAndBack();
 
 private:
     PreachingView *makeView(int startLine = 0);
@@ -90,7 +100,7 @@ void tst_PreachingView::cleanup()
 
 PreachingView *tst_PreachingView::makeView(int startLine)
 {
-    m_view = new PreachingView({ Title, Passage, scriptedOutline(), startLine });
+    m_view = new PreachingView({ Title, Passage, scriptedOutline(), startLine, Scripture });
     m_view->resize(800, 600);
     m_view->show();
     m_view->setFocus();
@@ -200,7 +210,9 @@ void tst_PreachingView::headingAndFirstLineAreDrawn()
         QVERIFY2(QRectF(view->rect()).intersects(row.rect), qPrintable(row.text));
     }
     QCOMPARE(view->accessibleName(), QStringLiteral("Preaching view"));
-    QCOMPARE(view->accessibleDescription(), Title);
+    // The page in sight, from its top.
+    QVERIFY(view->accessibleDescription().startsWith(
+        Title + QLatin1Char('\n') + Passage + QStringLiteral("\nThe call of God")));
 }
 
 void tst_PreachingView::keys_data()
@@ -367,7 +379,7 @@ void tst_PreachingView::pulpitCopyReadBackFromItsPdf()
     QTemporaryDir folder;
     const QString file = QDir(folder.path()).filePath(QStringLiteral("pulpit.pdf"));
     PrintJob job;
-    ComposePulpitCopy(job, { Title, Passage, scriptedOutline(), 0 }, 24);
+    ComposePulpitCopy(job, { Title, Passage, scriptedOutline(), 0, Scripture }, 24);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(file);
@@ -385,8 +397,70 @@ void tst_PreachingView::pulpitCopyReadBackFromItsPdf()
             qPrintable(pages.at(i)));
         QVERIFY(pages.at(i).contains(QStringLiteral("Page %1").arg(i + 1)));
     }
-    QVERIFY(pages.at(0).contains(QStringLiteral("I. The call of God")));
+    // The passage first, when the content holds it (Pulpit Copy puts it there on request).
+    const qsizetype verse = pages.at(0).indexOf(QStringLiteral("The child Samuel served"));
+    QVERIFY(verse >= 0 && verse < pages.at(0).indexOf(QStringLiteral("I. The call of God")));
     QVERIFY(pages.constLast().contains(QStringLiteral("60. Point number 60")));
+}
+
+void tst_PreachingView::passageAndBack_data()
+{
+    QTest::addColumn<bool>("byKey"); // P, else the Passage item at the foot
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("key P") << true << false;
+    QTest::newRow("Passage item") << false << false;
+    QTest::newRow("key P, dark") << true << true;
+}
+
+void tst_PreachingView::passageAndBack()
+{
+    QFETCH(bool, byKey);
+    QFETCH(bool, dark);
+    PreachingView *view = makeView();
+    if (dark) {
+        QTest::keyClick(view, Qt::Key_D);
+    }
+    QTest::keyClick(view, Qt::Key_PageDown);
+    const int outlineLine = view->topSourceLine();
+    QVERIFY(outlineLine > 0);
+    const int points = view->fontPoints();
+    auto *item
+        = view->findChild<QToolBar *>(QStringLiteral("tbrPreach"))
+              ->widgetForAction(view->findChild<QAction *>(QStringLiteral("mnuPreachPassage")));
+    QVERIFY(item && item->isVisible());
+    const auto toggle = [&] {
+        if (byKey) {
+            QTest::keyClick(view, Qt::Key_P);
+        } else {
+            QTest::mouseClick(item, Qt::LeftButton);
+        }
+    };
+    toggle();
+    QVERIFY(view->isShowingPassage());
+    QCOMPARE(item->focusPolicy(), Qt::NoFocus); // the keys stay with the view
+    // The passage under the same heading, at the view's size and colours.
+    view->grab();
+    const auto &painted = view->lastPainted();
+    QCOMPARE(painted.at(0).text, Title);
+    QCOMPARE(painted.at(1).text, Passage);
+    QCOMPARE(painted.at(2).text, QStringLiteral("1 Samuel 3:1\u201310"));
+    QVERIFY(painted.at(3).text.startsWith(QStringLiteral("1 The child Samuel")));
+    QCOMPARE(view->fontPoints(), points);
+    QCOMPARE(view->isDark(), dark);
+    // A screen reader is told the page changed, and what it now shows (Qt sends NameChanged
+    // and DescriptionChanged with these; the offscreen platform has no accessibility bridge
+    // that would let a test see them).
+    QCOMPARE(view->accessibleName(), QStringLiteral("Preaching view: passage"));
+    QVERIFY2(view->accessibleDescription().contains(QStringLiteral("10 Yahweh came")),
+        qPrintable(view->accessibleDescription()));
+    QVERIFY(!view->accessibleDescription().contains(QStringLiteral("Point number")));
+
+    // Back: the outline where it was left.
+    toggle();
+    QVERIFY(!view->isShowingPassage());
+    QCOMPARE(view->topSourceLine(), outlineLine);
+    QCOMPARE(view->accessibleName(), QStringLiteral("Preaching view"));
+    QVERIFY(view->accessibleDescription().contains(QStringLiteral("Point number")));
 }
 
 QTEST_MAIN(tst_PreachingView)

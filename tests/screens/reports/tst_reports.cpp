@@ -9,6 +9,7 @@
 #include "frmUsage.h"
 #include "frmYearChart.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QProcess>
 #include <QTableWidget>
@@ -39,6 +40,9 @@ private Q_SLOTS:
     void reports();
     void emptyLibrary_data() { reports_data(); }
     void emptyLibrary();
+    void savesSayWhatHappened_data();
+    void savesSayWhatHappened();
+    void replacingAFileTheDialogDidNotName();
 
 private:
     ReportScreen *open(const char *command, const char *name)
@@ -178,6 +182,90 @@ void tst_Reports::emptyLibrary()
         QVERIFY(label->isVisible());
         QCOMPARE(label->text(), QStringLiteral("No sermons match these choices."));
     }
+}
+
+void tst_Reports::savesSayWhatHappened_data()
+{
+    QTest::addColumn<QString>("kind"); // csv, png or svg
+    QTest::addColumn<QString>("typed"); // the name chosen, in the test's folder
+    QTest::addColumn<QString>("written"); // the file that appears; empty when none may
+    for (const QString &kind :
+        { QStringLiteral("csv"), QStringLiteral("png"), QStringLiteral("svg") }) {
+        const QByteArray k = kind.toLatin1();
+        QTest::addRow("%s, no extension", k.constData()) << kind << "Coverage"
+                                                         << "Coverage." + kind;
+        QTest::addRow("%s, ending in a dot", k.constData()) << kind << "Coverage."
+                                                            << "Coverage." + kind;
+        QTest::addRow("%s, own extension", k.constData())
+            << kind << "Coverage." + kind << "Coverage." + kind;
+        QTest::addRow("%s, another extension", k.constData()) << kind << "Cover ège.v2"
+                                                              << "Cover ège.v2";
+        QTest::addRow("%s, folder missing", k.constData()) << kind << "gone/Coverage" << QString();
+    }
+}
+
+void tst_Reports::savesSayWhatHappened()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    TestDatabase db { Engine::SQLite };
+    REQUIRE_DATABASE(db);
+    QVERIFY(loadLibrary(db));
+    m_main = makeMainWindow();
+    RegisterReportScreenCommands(*m_main);
+    ReportScreen *coverage = open("mnuRCoverage", "frmCoverage");
+    QVERIFY(coverage);
+    QTemporaryDir dir;
+    MsgBoxScript::clear();
+    const QString path = dir.filePath(typed);
+    const bool saved = kind == QLatin1String("csv") ? coverage->exportCsv(path)
+        : kind == QLatin1String("png")              ? coverage->exportPng(path)
+                                                    : coverage->exportSvg(path);
+    QCOMPARE(saved, !written.isEmpty());
+    if (saved) {
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { written });
+        QVERIFY(QFileInfo(dir.filePath(written)).size() > 100);
+        QCOMPARE(MsgBoxScript::shown(), QStringList());
+    } else {
+        // Said, with the name and the reason; nothing left behind.
+        QCOMPARE(MsgBoxScript::shown().size(), 1);
+        QVERIFY(MsgBoxScript::shown().constFirst().startsWith(
+            QStringLiteral("The report could not be saved to the file:\n") + path + QLatin1Char('.')
+            + kind));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+            QStringList());
+    }
+}
+
+void tst_Reports::replacingAFileTheDialogDidNotName()
+{
+    TestDatabase db { Engine::SQLite };
+    REQUIRE_DATABASE(db);
+    m_main = makeMainWindow();
+    RegisterReportScreenCommands(*m_main);
+    ReportScreen *coverage = open("mnuRCoverage", "frmCoverage");
+    QVERIFY(coverage);
+    QTemporaryDir dir;
+    const QString typed = dir.filePath(QStringLiteral("Coverage"));
+    const QString written = typed + QStringLiteral(".png");
+    MsgBoxScript::clear();
+    // Nothing there: no question.
+    QVERIFY(coverage->mayReplace(typed, written));
+    QVERIFY(coverage->mayReplace(written, written));
+    QCOMPARE(MsgBoxScript::shown(), QStringList());
+    QFile existing(written);
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    // The dialog asked about the name typed, not about the file the extension names.
+    QVERIFY(coverage->mayReplace(written, written));
+    MsgBoxScript::queueAnswer(MsgBoxAnswer::No);
+    QVERIFY(!coverage->mayReplace(typed, written));
+    MsgBoxScript::queueAnswer(MsgBoxAnswer::Yes);
+    QVERIFY(coverage->mayReplace(typed, written));
+    QCOMPARE(MsgBoxScript::shown().size(), 2);
+    QVERIFY(
+        MsgBoxScript::shown().constFirst().contains(QStringLiteral("Coverage.png already exists")));
 }
 
 QTEST_MAIN(tst_Reports)

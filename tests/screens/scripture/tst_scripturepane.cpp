@@ -4,6 +4,7 @@
 #include "LibraryCommands.h"
 #include "PrintCommands.h"
 #include "PrintJob.h"
+#include "PulpitCommands.h"
 #include "ScriptureFolders.h"
 #include "ScripturePane.h"
 #include "ScriptureService.h"
@@ -43,6 +44,8 @@ private Q_SLOTS:
     void bibleVersionIsRemembered();
     void passagePrintedBeforeTheOutline_data();
     void passagePrintedBeforeTheOutline();
+    void preachingViewAndPulpitCopy_data();
+    void preachingViewAndPulpitCopy();
 
 private:
     void chooseRow(int row);
@@ -239,18 +242,27 @@ void tst_ScripturePane::bibleVersionIsRemembered()
 void tst_ScripturePane::passagePrintedBeforeTheOutline_data()
 {
     QTest::addColumn<bool>("exported"); // File > Export > Outline as Document..., else printed
-    QTest::newRow("printed") << false;
-    QTest::newRow("exported as text") << true;
+    // The notes window, where the choice is made, closed before printing: the setting counts.
+    QTest::addColumn<bool>("notesClosed");
+    QTest::newRow("printed") << false << false;
+    QTest::newRow("exported as text") << true << false;
+    QTest::newRow("printed, notes window closed") << false << true;
+    QTest::newRow("exported as text, notes window closed") << true << true;
 }
 
 // The printed page (read back from the PDF) or the exported document: the passage first.
 void tst_ScripturePane::passagePrintedBeforeTheOutline()
 {
     QFETCH(bool, exported);
+    QFETCH(bool, notesClosed);
     CHECKED_STEP(chooseRow(2)); // Psalm 23
     QCOMPARE(OutlinePassageText(), QString()); // off by default
     widget<QCheckBox>(pane(), "chkPrintPassage")->setChecked(true);
     QVERIFY(ScriptureSettings::read().printPassage);
+    if (notesClosed) {
+        frmNotes::instance()->closeWindow();
+        QTRY_VERIFY(!frmNotes::instance());
+    }
     QString printed;
     if (exported) {
         RegisterExportCommands(*m_main);
@@ -273,6 +285,36 @@ void tst_ScripturePane::passagePrintedBeforeTheOutline()
     const qsizetype psalm = printed.indexOf(QLatin1String("Yahweh is my shepherd"));
     const qsizetype outline = printed.indexOf(QLatin1String("The Lord is my shepherd"));
     QVERIFY2(psalm >= 0 && outline > psalm, qPrintable(printed.left(400)));
+}
+
+void tst_ScripturePane::preachingViewAndPulpitCopy_data()
+{
+    QTest::addColumn<bool>("onPaper"); // "Passage in print and export"
+    QTest::addColumn<bool>("notesClosed");
+    QTest::newRow("not on paper") << false << false;
+    QTest::newRow("on paper") << true << false;
+    QTest::newRow("on paper, notes window closed") << true << true;
+}
+
+// The preaching view always has the passage at hand (P); the pulpit copy only on request.
+void tst_ScripturePane::preachingViewAndPulpitCopy()
+{
+    QFETCH(bool, onPaper);
+    QFETCH(bool, notesClosed);
+    CHECKED_STEP(chooseRow(2)); // Psalm 23
+    widget<QCheckBox>(pane(), "chkPrintPassage")->setChecked(onPaper);
+    if (notesClosed) {
+        frmNotes::instance()->closeWindow();
+        QTRY_VERIFY(!frmNotes::instance());
+    }
+    const QString psalm = QStringLiteral("Yahweh is my shepherd");
+    const PreachingView::Content preached = CurrentPreachingContent();
+    QVERIFY2(preached.scripture.startsWith(QStringLiteral("Psalms 23:1")),
+        qPrintable(preached.scripture.left(200)));
+    QVERIFY(preached.scripture.contains(psalm));
+    const PreachingView::Content printed = PulpitCopyContent();
+    QCOMPARE(printed.scripture.contains(psalm), onPaper);
+    QCOMPARE(printed.outline, preached.outline);
 }
 
 QTEST_MAIN(tst_ScripturePane)

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -42,6 +43,8 @@ private Q_SLOTS:
     void spellingWords();
     void underlinesAndSuggestions();
     void noDictionary();
+    void wordListNotWritten_data();
+    void wordListNotWritten();
 
 private:
     QPlainTextEdit *openNotes();
@@ -334,6 +337,42 @@ void tst_OutlineAids::noDictionary()
     QVERIFY(box->document()->firstBlock().layout()->formats().isEmpty());
     std::unique_ptr<QMenu> menu(NotesEditorAids::instance()->buildContextMenu(8));
     QVERIFY(!menu->findChild<QAction *>(QStringLiteral("mnuAddToDictionary")));
+}
+
+void tst_OutlineAids::wordListNotWritten_data()
+{
+    QTest::addColumn<QString>("listPath"); // in the test's folder
+    QTest::newRow("folder missing") << "gone/words.txt";
+    QTest::newRow("a folder in the way") << "taken";
+}
+
+void tst_OutlineAids::wordListNotWritten()
+{
+    QFETCH(QString, listPath);
+    QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("taken")));
+    const QString path = m_folder->filePath(listPath);
+    SpellChecker::setPersonalListPath(path);
+    NotesEditorAids::reopenChecker();
+    QPlainTextEdit *box = openNotes();
+    auto *aids = NotesEditorAids::instance();
+    QSignalSpy settled(aids->highlighter(), &SpellingHighlighter::settled);
+    // A word no other case has added to the shared checker.
+    box->setPlainText(QStringLiteral("Love forgivz"));
+    QVERIFY(settled.wait(5000));
+    std::unique_ptr<QMenu> menu(aids->buildContextMenu(7));
+    QAction *add = menu->findChild<QAction *>(QStringLiteral("mnuAddToDictionary"));
+    QVERIFY(add);
+    add->trigger();
+    // Said, with the word and the file; the word is not taken and stays underlined.
+    QCOMPARE(MsgBoxScript::shown().size(), 1);
+    const QString said = MsgBoxScript::shown().constFirst();
+    QVERIFY2(said.startsWith(QStringLiteral("\"forgivz\" was not added to the dictionary")),
+        qPrintable(said));
+    QVERIFY2(said.contains(QDir::toNativeSeparators(path)), qPrintable(said));
+    MsgBoxScript::clear();
+    QVERIFY(!NotesEditorAids::checker().isCorrect(QStringLiteral("forgivz")));
+    QCOMPARE(box->document()->firstBlock().layout()->formats().size(), 1);
+    QVERIFY(!QFileInfo(path).isFile());
 }
 
 QTEST_MAIN(tst_OutlineAids)

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace SermonScreenFixture;
@@ -30,6 +31,8 @@ private Q_SLOTS:
     void cancelReloadsFromTheDatabase();
     void blankRowClearsTheFields_data();
     void blankRowClearsTheFields();
+    void headingClickAfterTheOpen_data();
+    void headingClickAfterTheOpen();
     void emptyRefillLeavesNoSermonBehind();
 };
 
@@ -281,6 +284,52 @@ void tst_SermonSaving::blankRowClearsTheFields()
     // The row chosen before loads again.
     CHECKED_STEP(chooseRow(4));
     QCOMPARE(widget<QLabel>(screen, "lblSermonID")->text(), QStringLiteral("10"));
+}
+
+void tst_SermonSaving::headingClickAfterTheOpen_data()
+{
+    QTest::addColumn<int>("delayMs"); // from the end of the open to the click
+    // The window manager activates a window that was clicked while inactive (the message box
+    // of the open, or another program, had the activation) once the click has arrived.
+    QTest::addColumn<bool>("activatedAfter");
+    for (const int delay : { 0, 50, 300, 1000 }) {
+        QTest::addRow("%d ms, window active", delay) << delay << false;
+        QTest::addRow("%d ms, window activated after the click", delay) << delay << true;
+    }
+}
+
+void tst_SermonSaving::headingClickAfterTheOpen()
+{
+    QFETCH(int, delayMs);
+    QFETCH(bool, activatedAfter);
+    frmSermon *screen = openAll();
+    DataGrid *grid = widget<DataGrid>(screen, "grdSermons");
+    QHeaderView *header = grid->horizontalHeader();
+    QWidget elsewhere;
+    if (activatedAfter) {
+        elsewhere.show();
+        QApplication::setActiveWindow(&elsewhere);
+    }
+    // The click arrives as a user's does: from the event loop, after whatever the open left
+    // queued (showing and activating the windows, the notes window's outline).
+    bool clicked = false;
+    QTimer::singleShot(delayMs, screen, [&] {
+        const QPoint point(header->sectionViewportPosition(1) + 8, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, point);
+        clicked = true;
+        if (activatedAfter) {
+            m_main->activateWindow();
+        }
+    });
+    QTRY_VERIFY(clicked);
+    QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+    // Whatever the event loop still holds has run too.
+    QTest::qWait(100);
+    QCOMPARE(grid->row(), 0);
+    QVERIFY(grid->selectionModel()->selectedIndexes().isEmpty());
+    QCOMPARE(widget<QLabel>(screen, "lblSermonID")->text(), QString());
+    QCOMPARE(widget<QLineEdit>(screen, "txtTitle")->text(), QString());
+    QCOMPARE(frmNotes::instance()->outline(), QString());
 }
 
 void tst_SermonSaving::emptyRefillLeavesNoSermonBehind()
