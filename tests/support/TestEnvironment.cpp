@@ -8,6 +8,8 @@
 #include "clsConnect.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QTest>
 #include <atomic>
 
@@ -64,6 +66,16 @@ void TestEnvironment::addEngineRows(const char *prefix)
     QTest::newRow(QByteArray(QByteArray(prefix) + "sqlite").constData()) << int(Engine::SQLite);
     QTest::newRow(QByteArray(QByteArray(prefix) + "postgres").constData())
         << int(Engine::PostgreSQL);
+}
+
+void TestEnvironment::isolateHome(const QString &folder)
+{
+    for (const char *name : { "config", "data", "cache" })
+        QDir(folder).mkpath(QLatin1String(name));
+    qputenv("HOME", QFile::encodeName(folder));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder + QStringLiteral("/config")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(folder + QStringLiteral("/data")));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(folder + QStringLiteral("/cache")));
 }
 
 void TestEnvironment::isolateSettings(const QString &folder)

@@ -26,6 +26,10 @@ QString postgresConnectText(const QString &database);
 
 // Settings go to a file in `folder`, never to the user's own.
 void isolateSettings(const QString &folder);
+// The home folder and the XDG folders (settings, data, cache, documents) inside `folder`:
+// whatever the program writes there by default (a PDF printed without a printer, a backup)
+// stays in the test's own folder.
+void isolateHome(const QString &folder);
 
 } // namespace TestEnvironment
 

@@ -30,6 +30,8 @@ private Q_SLOTS:
     {
         MsgBoxScript::setScripted(true);
         PrintJob::setIgnorePrinters(true);
+        // Printed without a printer, a report goes to the documents folder: the test's own.
+        TestEnvironment::isolateHome(m_home.path());
     }
     void cleanup() { closeAll(m_main); }
     void reports_data()
@@ -45,6 +47,7 @@ private Q_SLOTS:
     void replacingAFileTheDialogDidNotName();
 
 private:
+    QTemporaryDir m_home;
     ReportScreen *open(const char *command, const char *name)
     {
         m_main->runCommand(QLatin1String(command));
