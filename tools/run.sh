@@ -10,29 +10,8 @@ tools/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j2 --target lectorum lectorum-mkdb delivered-files
 home="$PWD/build/run-home"
-mkdir -p "$home/config/lectorum" "$home/data"
-# The settings a first run writes, pointed at the demonstration library.
-cat > "$home/config/lectorum/lectorum.ini" <<INI
-[AppEnv]
-StatusBar=-1
-Toolbar=-1
-
-[DataSource]
-DataLoc=Local
-
-[Local]
-AccessSecure=0
-DBName=lectorum-demo.mdb
-DBPath="$PWD/build/bin/"
-DBServer=0
-DSN=
-
-[Server]
-DBName=lectorum
-DBServer=-1
-DSN=
-
-[UserInfo]
-UID=
-INI
+mkdir -p "$home/config" "$home/data"
+# shellcheck source=tools/common/demo-settings.sh
+source tools/common/demo-settings.sh
+write_demo_settings "$home/config" "$PWD/build/bin" lectorum-demo.mdb
 XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" exec build/bin/lectorum

@@ -13,6 +13,8 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 mkdir -p "$work/tree/tools" "$work/stubs"
 cp "$SRC/tools/run.sh" "$work/tree/tools/run.sh"
+mkdir -p "$work/tree/tools/common"
+cp "$SRC/tools/common/demo-settings.sh" "$work/tree/tools/common/"
 printf '#!/bin/sh\nexit 0\n' >"$work/tree/tools/install-deps.sh"
 cat >"$work/stubs/cmake" <<'STUB'
 #!/bin/sh

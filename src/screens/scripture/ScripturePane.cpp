@@ -5,7 +5,6 @@
 #include "ScriptureText.h"
 
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -58,11 +57,12 @@ ScripturePane::ScripturePane(QWidget *parent)
     cmdInsertPassage->setToolTip(QStringLiteral("Insert Passage Text (Ctrl+Shift+P)"));
     cmdInsertPassage->setEnabled(false);
 
-    auto *buttons = new QHBoxLayout;
+    // One above the other: the pane is the narrow side of the notes window, and a row of all
+    // three would be cut off there.
+    auto *buttons = new QVBoxLayout;
     buttons->addWidget(chkVersePerLine);
     buttons->addWidget(chkPrintPassage);
-    buttons->addStretch();
-    buttons->addWidget(cmdInsertPassage);
+    buttons->addWidget(cmdInsertPassage, 0, Qt::AlignLeft);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 0, 0, 0);
     layout->addWidget(lblScriptureHeading);

@@ -10,11 +10,13 @@
 #include "frmMain.h"
 #include "frmSermon.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QSplitter>
 #include <QTextCursor>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -77,6 +79,8 @@ void frmNotes::addScripturePane(QLayout *layout)
 {
     m_scripture = new ScripturePane(this);
     auto *split = new NotesScriptureSplit(txtOutline, m_scripture, this);
+    if (auto *box = qobject_cast<QBoxLayout *>(layout))
+        box->setStretchFactor(split->splitter(), 1);
     layout->addWidget(split->showBox());
     connect(m_scripture, &ScripturePane::insertRequested, this, [this](const QString &text) {
         txtOutline->insertPlainText(text);
