@@ -12,10 +12,43 @@
 #include "frmMain.h"
 
 #include <QApplication>
+#include <cstdio>
 #include <memory>
+
+namespace {
+
+// --help and --version are answered before any window system is reached, so that they work
+// on a terminal without a display (a server, a package check).
+int answerWithoutWindow(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--version" || arg == "-v") {
+            std::printf("lectorum %d.%d.%d\n", LECTORUM_VERSION_MAJOR, LECTORUM_VERSION_MINOR,
+                LECTORUM_VERSION_PATCH);
+            return 0;
+        }
+        if (arg == "--help" || arg == "-h") {
+            std::printf("Usage: lectorum [options]\n"
+                        "Keeps, finds and prints sermon outlines. The library, the settings and "
+                        "the language\nare chosen in the program; press F1 there for its help.\n"
+                        "\n"
+                        "Options:\n"
+                        "  -h, --help     Displays this help.\n"
+                        "  -v, --version  Displays the version.\n"
+                        "Qt's own options (-platform NAME, -style NAME, ...) are accepted too.\n");
+            return 0;
+        }
+    }
+    return -1;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    if (const int answered = answerWithoutWindow(argc, argv); answered >= 0)
+        return answered;
     QApplication app(argc, argv);
     // The program's name for the system: it names the user's data folder
     // (~/.local/share/lectorum, see UserDataFolder) and the window class the desktop entry
