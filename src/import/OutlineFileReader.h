@@ -6,7 +6,7 @@
 #include <QString>
 
 // One outline file in, its outline and facts out, whatever kind of file it is: .txt and .md
-// as text, .docx and .odt through their XML, .rtf and .doc through Debian's converters.
+// as text, .docx and .odt through their XML, .rtf by its own reader, .doc through catdoc.
 // Nothing it meets in a file can make it fail other than by saying why in the result.
 namespace OutlineFileReader {
 

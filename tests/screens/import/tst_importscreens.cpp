@@ -254,21 +254,21 @@ void tst_ImportScreens::cancelStopsReading()
     const QString bin = m_db->folder() + QStringLiteral("/bin");
     const QString mark = m_db->folder() + QStringLiteral("/go");
     QDir().mkpath(bin);
-    ImportTestFiles::writeFile(bin + QStringLiteral("/unrtf"),
+    ImportTestFiles::writeFile(bin + QStringLiteral("/catdoc"),
         "#!/bin/sh\nwhile [ ! -e \"$IMPORT_TEST_MARK\" ]; do sleep 0.02; done\necho Held\n");
-    QFile::setPermissions(bin + QStringLiteral("/unrtf"), QFile::ReadOwner | QFile::ExeOwner);
+    QFile::setPermissions(bin + QStringLiteral("/catdoc"), QFile::ReadOwner | QFile::ExeOwner);
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(bin) + ':' + path);
     qputenv("IMPORT_TEST_MARK", QFile::encodeName(mark));
     const QString folder = m_db->folder() + QStringLiteral("/many");
     QDir().mkpath(folder);
     ImportTestFiles::writeFile(folder + QStringLiteral("/a.txt"), "First");
-    ImportTestFiles::writeFile(folder + QStringLiteral("/b.rtf"), "{\\rtf1 Held}");
+    ImportTestFiles::writeFile(folder + QStringLiteral("/b.doc"), "not really Word");
     for (int i = 0; i < 40; ++i)
         ImportTestFiles::writeFile(folder + QStringLiteral("/c%1.txt").arg(i), "More");
 
     ImportPaths::queueAnswer(
-        { folder + QStringLiteral("/a.txt"), folder + QStringLiteral("/b.rtf"), folder });
+        { folder + QStringLiteral("/a.txt"), folder + QStringLiteral("/b.doc"), folder });
     m_main->runCommand(QStringLiteral("mnuFImportFiles"));
     frmImport *screen = review();
     auto *progress = screen->findChild<QProgressBar *>(QStringLiteral("prgRead"));
