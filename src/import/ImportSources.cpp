@@ -96,21 +96,21 @@ QList<ImportSource> collect(const QStringList &chosen)
     return out;
 }
 
-ImportedDocument read(const ImportSource &source)
+ImportedDocument read(const ImportSource &source, const std::atomic<bool> *cancel)
 {
     if (source.entry.isEmpty()) {
         if (isZip(source.path))
             return ImportedDocument::failure(QStringLiteral("not a zip file, or a damaged one"));
         if (!OutlineFileReader::readsName(source.path))
             return ImportedDocument::failure(QStringLiteral("not a kind of file the import reads"));
-        return OutlineFileReader::readFile(source.path);
+        return OutlineFileReader::readFile(source.path, cancel);
     }
     ZipEntryStream zip(source.path);
     QString error;
     QByteArray bytes;
     if (!zip.open(error) || !zip.read(source.entry, ImportLimits::FileBytes, bytes, error))
         return ImportedDocument::failure(error);
-    return OutlineFileReader::readBytes(source.entry, bytes);
+    return OutlineFileReader::readBytes(source.entry, bytes, cancel);
 }
 
 } // namespace ImportSources

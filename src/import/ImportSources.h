@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 
 // One outline file to import: a file on disk, or an entry of a zip of files.
 struct ImportSource
@@ -25,6 +26,7 @@ struct ImportSource
 namespace ImportSources {
 
 QList<ImportSource> collect(const QStringList &chosen);
-ImportedDocument read(const ImportSource &source);
+// `cancel` stops a converter still running on the file.
+ImportedDocument read(const ImportSource &source, const std::atomic<bool> *cancel = nullptr);
 
 } // namespace ImportSources

@@ -49,6 +49,7 @@ void OdfStyles::token(const QXmlStreamReader &xml)
             const int start = attribute(xml, "start-value").toInt(&ok);
             l.start = ok ? start : 1;
             l.displayLevels = qBound(1, attribute(xml, "display-levels").toInt(), 10);
+            l.listFormat = attribute(xml, "num-list-format");
         } else {
             l.format = ListMarks::Format::Bullet;
             l.bullet = ListMarks::bullet(attribute(xml, "bullet-char"));

@@ -20,6 +20,9 @@ public:
         QString prefix;
         QString suffix = QStringLiteral(".");
         QString bullet;
+        // Writer's own form of the whole mark ("%1%.%2%)"), which it prints in preference to
+        // prefix, levels shown and suffix when a file has it (loext:num-list-format).
+        QString listFormat;
         int start = 1;
         int displayLevels = 1;
         bool defined = false;

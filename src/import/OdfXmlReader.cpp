@@ -5,6 +5,7 @@
 #include "OutlineTextBuilder.h"
 #include "ZipEntryStream.h"
 
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 
 namespace {
@@ -238,6 +239,23 @@ private:
             return level.bullet;
         if (level.format == ListMarks::Format::None)
             return level.prefix + level.suffix;
+        const auto shownNumber = [&](int l) {
+            const OdfStyles::ListLevel shown = m_styles.level(style, l);
+            return ListMarks::number(c.used[l] ? c.values[l] : shown.start, shown.format);
+        };
+        if (!level.listFormat.isEmpty()) {
+            static const QRegularExpression placeholder(QStringLiteral("%(\\d{1,2})%"));
+            QString printed;
+            qsizetype from = 0;
+            auto it = placeholder.globalMatch(level.listFormat);
+            while (it.hasNext()) {
+                const auto m = it.next();
+                printed += level.listFormat.mid(from, m.capturedStart() - from)
+                    + shownNumber(qBound(1, m.captured(1).toInt(), 10));
+                from = m.capturedEnd();
+            }
+            return printed + level.listFormat.mid(from);
+        }
         QStringList numbers;
         for (int l = qMax(1, depth - level.displayLevels + 1); l <= depth; ++l) {
             const OdfStyles::ListLevel shown = m_styles.level(style, l);

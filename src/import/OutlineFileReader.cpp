@@ -35,14 +35,16 @@ ImportedDocument fromText(const QString &text)
 }
 
 // catdoc -w keeps each paragraph on one line (its default wraps them at 72 columns).
-ImportedDocument convertDoc(const QString &path)
+ImportedDocument convertDoc(const QString &path, const std::atomic<bool> *cancel)
 {
     const ConverterRun::Result run = ConverterRun::run(QStringLiteral("catdoc"),
         { QStringLiteral("-w"), QStringLiteral("-d"), QStringLiteral("utf-8"), path },
-        QStringLiteral("catdoc"), ImportLimits::ConverterMilliseconds);
+        QStringLiteral("catdoc"), ImportLimits::ConverterMilliseconds, cancel);
     if (!run.error.isEmpty())
         return ImportedDocument::failure(run.error);
-    return fromText(TextDecoding::decode(run.output));
+    ImportedDocument doc = fromText(TextDecoding::decode(run.output));
+    doc.route = QStringLiteral("catdoc");
+    return doc;
 }
 
 ImportedDocument readZipDocument(ZipEntryStream &zip, const QString &suffix)
@@ -69,7 +71,7 @@ bool readsName(const QString &fileName)
     return kinds.contains(suffixOf(fileName));
 }
 
-ImportedDocument readFile(const QString &path)
+ImportedDocument readFile(const QString &path, const std::atomic<bool> *cancel)
 {
     const QFileInfo info(path);
     if (info.size() > ImportLimits::FileBytes)
@@ -89,15 +91,16 @@ ImportedDocument readFile(const QString &path)
         return ImportedDocument::failure(
             QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
     if (suffix == QLatin1String("doc"))
-        return convertDoc(path);
+        return convertDoc(path, cancel);
     // The size is checked again on what is read: the file may have grown since.
     const QByteArray bytes = file.read(ImportLimits::FileBytes + 1);
     if (bytes.size() > ImportLimits::FileBytes)
         return ImportedDocument::failure(tooLarge());
-    return readBytes(path, bytes);
+    return readBytes(path, bytes, cancel);
 }
 
-ImportedDocument readBytes(const QString &fileName, const QByteArray &bytes)
+ImportedDocument readBytes(
+    const QString &fileName, const QByteArray &bytes, const std::atomic<bool> *cancel)
 {
     if (bytes.isEmpty())
         return ImportedDocument::failure(QStringLiteral("the file is empty"));
@@ -115,7 +118,7 @@ ImportedDocument readBytes(const QString &fileName, const QByteArray &bytes)
         QTemporaryFile temporary;
         if (!temporary.open() || temporary.write(bytes) != bytes.size() || !temporary.flush())
             return ImportedDocument::failure(QStringLiteral("no temporary file could be written"));
-        return convertDoc(temporary.fileName());
+        return convertDoc(temporary.fileName(), cancel);
     }
     if (suffix == QLatin1String("txt") || suffix == QLatin1String("md"))
         return fromText(TextDecoding::decode(bytes));

@@ -32,7 +32,7 @@ void tst_MkdbImport::run_data()
     QTest::newRow("unreadable file skipped")
         << QStringList { "--skip-unreadable" } << true << 0 << 2 << "Imported 2 sermons.";
     QTest::newRow("preacher named") << QStringList { "--preacher", "(No Preacher)" } << false << 0
-                                    << 2 << "ready       2019-05-05   Romans 5:1–11";
+                                    << 2 << "ready       2019-05-05   Romans 5:1-11";
     QTest::newRow("unknown preacher")
         << QStringList { "--preacher", "Nobody" } << false << 2 << 0 << "";
 }
