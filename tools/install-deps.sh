@@ -14,6 +14,7 @@ packages=(
     libsword-dev sword-text-web sword-text-kjv
     libhunspell-dev hunspell-en-us
     qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
+    qt6-l10n-tools qt6-tools-dev
 )
 missing=()
 for p in "${packages[@]}"; do

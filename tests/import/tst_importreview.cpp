@@ -2,6 +2,7 @@
 #include "ImportFacts.h"
 #include "ImportReview.h"
 #include "ImportTestFiles.h"
+#include "ImportTranslation.h"
 #include "ImportUndo.h"
 #include "ImportWriter.h"
 #include "TestEnvironment.h"
@@ -18,7 +19,13 @@ class tst_ImportReview : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { MsgBoxScript::setScripted(true); }
+    void initTestCase()
+    {
+        MsgBoxScript::setScripted(true);
+        QVERIFY(ImportTranslation::install());
+    }
+    void countMessages_data();
+    void countMessages();
     void dates_data();
     void dates();
     void passages_data();
@@ -215,6 +222,30 @@ void tst_ImportReview::titles()
     QCOMPARE(review.makeRow(source, doc, {}).title, title);
 }
 
+void tst_ImportReview::countMessages_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("one sermon") << "Imported %n sermon(s)." << 1 << "Imported 1 sermon.";
+    QTest::newRow("two sermons") << "Imported %n sermon(s)." << 2 << "Imported 2 sermons.";
+    QTest::newRow("no sermons") << "Imported %n sermon(s)." << 0 << "Imported 0 sermons.";
+    QTest::newRow("one file unread")
+        << "%n file(s) could not be read; nothing was imported (--skip-unreadable imports the "
+           "rest)"
+        << 1
+        << "1 file could not be read; nothing was imported (--skip-unreadable imports the rest)";
+}
+
+// The English translation gives every count message its singular and plural form.
+void tst_ImportReview::countMessages()
+{
+    QFETCH(QString, source);
+    QFETCH(int, count);
+    QFETCH(QString, shown);
+    QCOMPARE(QObject::tr(qPrintable(source), nullptr, count), shown);
+}
+
 void tst_ImportReview::writeAndUndo()
 {
     QFETCH(int, engine);
@@ -238,6 +269,7 @@ void tst_ImportReview::writeAndUndo()
         db.database(), rows, QStringLiteral("test"), QStringLiteral("tester"));
     QVERIFY2(out.ok, qPrintable(out.message + out.error.driverText));
     QCOMPARE(out.written, 3);
+    QCOMPARE(out.message, QStringLiteral("Imported 3 sermons."));
     QVERIFY(out.batchID > 0);
     QCOMPARE(db.scalar(QStringLiteral("SELECT Count(*) FROM tblSermons")).toInt(), 3);
     QCOMPARE(

@@ -3,6 +3,7 @@
 #include "DbSnapshot.h"
 #include "ImportPaths.h"
 #include "ImportTestFiles.h"
+#include "ImportTranslation.h"
 #include "LibraryBackupRunner.h"
 #include "ProgramGlobals.h"
 #include "QtUserInterface.h"
@@ -129,6 +130,7 @@ QByteArray exportedList(QList<qint32> *ids = nullptr)
 void tst_ImportScreens::initTestCase()
 {
     UserInterface::install(&QtUserInterface::instance());
+    QVERIFY(ImportTranslation::install()); // as the program does at its start
     TestEnvironment::isolateSettings(m_home.filePath(QStringLiteral("settings")));
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.filePath(QStringLiteral("data"))));
 }
