@@ -76,6 +76,13 @@
             <numerusform>%n files could not be read; nothing was imported (--skip-unreadable imports the rest)</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n more outline file(s) in the zip left out: an import takes %1 from one zip</source>
+        <translation>
+            <numerusform>%n more outline file in the zip left out: an import takes %1 from one zip</numerusform>
+            <numerusform>%n more outline files in the zip left out: an import takes %1 from one zip</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>frmImport</name>

@@ -68,7 +68,7 @@ QList<ImportRow> rows(const Sheet &sheet, const QList<CsvField> &columns,
         ImportRow row;
         row.source
             = { sheet.path, QString(), QStringLiteral("%1, row %2").arg(info.fileName()).arg(line),
-                  QString(), info.lastModified() };
+                  QString(), info.lastModified(), QString() };
         row.preacher = defaults.preacher;
         row.type = defaults.type;
         row.location = defaults.location;

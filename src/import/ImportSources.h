@@ -16,6 +16,8 @@ struct ImportSource
     QString displayName; // as the review shows it: relative to the folder or zip chosen
     QString folderName; // the folder (or zip folder) holding it, for the series
     QDateTime modified;
+    // Set when the source stands for files that are not read (past a zip's limit): why.
+    QString refusal;
 };
 
 // Turns what the user chose (files, folders, .zip files) into the files to read. Folders

@@ -65,7 +65,7 @@ void tst_ImportCorpus::corpus()
 {
     QFETCH(QString, file);
     const QString path = corpusFolder() + QLatin1Char('/') + file;
-    const ImportSource source { path, {}, file, {}, QDateTime(QDate(2001, 2, 3), QTime(4, 5)) };
+    const ImportSource source { path, {}, file, {}, QDateTime(QDate(2001, 2, 3), QTime(4, 5)), {} };
     const std::atomic<bool> cancel { false };
     const QList<ImportRow> rows = m_review->readAll({ source }, {}, cancel, {});
     QCOMPARE(rows.size(), 1);

@@ -1,6 +1,8 @@
 #include "ConverterRun.h"
+#include "ImportLimits.h"
 #include "ImportSources.h"
 #include "ImportTestFiles.h"
+#include "ImportTranslation.h"
 #include "OutlineFileReader.h"
 
 #include <QDir>
@@ -16,6 +18,7 @@ class tst_ImportReaders : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { QVERIFY(ImportTranslation::install()); }
     void formats_data();
     void formats();
     void badInput_data();
@@ -23,6 +26,7 @@ private Q_SLOTS:
     void converters_data();
     void converters();
     void folderWalk();
+    void zipEntryLimit();
 
 private:
     QTemporaryDir m_dir;
@@ -135,6 +139,21 @@ const QByteArray OdtListBody
       "<text:p>dash</text:p></text:list-item></text:list>"
       "<text:p>Anchor<draw:frame><draw:text-box><text:p>In the box</text:p></draw:text-box>"
       "</draw:frame> goes on</text:p>";
+
+// The zip with every entry's inflated size in its local and central headers set to 1 KB: a
+// reader that trusted them would inflate without a limit.
+QByteArray understated(QByteArray zip)
+{
+    const auto put32 = [&zip](qsizetype at, quint32 value) {
+        for (int i = 0; i < 4; ++i)
+            zip[at + i] = char((value >> (8 * i)) & 0xFF);
+    };
+    for (qsizetype at = 0; (at = zip.indexOf("PK\x03\x04", at)) >= 0; at += 4)
+        put32(at + 22, 1024);
+    for (qsizetype at = 0; (at = zip.indexOf("PK\x01\x02", at)) >= 0; at += 4)
+        put32(at + 24, 1024);
+    return zip;
+}
 
 } // namespace
 
@@ -251,6 +270,10 @@ void tst_ImportReaders::badInput_data()
     QTest::newRow("XML bomb") << "i.docx"
                               << zipBytes(docx(para("x") + QByteArray(60 * 1024 * 1024, ' ')))
                               << "past 50 MB (refused)";
+    // The same with headers that say 1 KB: inflated no further than that, its checksum fails.
+    QTest::newRow("XML bomb whose headers understate it")
+        << "i2.docx" << understated(zipBytes(docx(para("x") + QByteArray(60 * 1024 * 1024, ' '))))
+        << "word/document.xml is damaged";
     QTest::newRow("unknown kind") << "j.pdf" << QByteArray("%PDF-1.4") << "not a kind of file";
 }
 
@@ -264,7 +287,7 @@ void tst_ImportReaders::badInput()
     QVERIFY2(doc.error.contains(reason), qPrintable(doc.error));
     const QString path = m_dir.filePath(name);
     QVERIFY(writeFile(path, bytes));
-    const ImportedDocument fromDisk = ImportSources::read({ path, {}, name, {}, {} });
+    const ImportedDocument fromDisk = ImportSources::read({ path, {}, name, {}, {}, {} });
     QVERIFY2(fromDisk.error.contains(reason), qPrintable(fromDisk.error));
 }
 
@@ -319,6 +342,23 @@ void tst_ImportReaders::folderWalk()
     QCOMPARE(found,
         QStringList({ "Romans/b.docx@Romans=B", "a.txt@" + root.dirName() + "=A",
             "old.zip/Psalms/c.txt@Psalms=C" }));
+}
+
+// A zip of more outline files than an import takes from one: the rest are left out, and a
+// row says how many.
+void tst_ImportReaders::zipEntryLimit()
+{
+    Parts parts;
+    for (int i = 0; i < ImportLimits::ZipFiles + 3; ++i)
+        parts.append({ QStringLiteral("o%1.txt").arg(i), "x" });
+    const QString path = m_dir.filePath(QStringLiteral("many.zip"));
+    QVERIFY(writeZip(path, parts));
+    const QList<ImportSource> sources = ImportSources::collect({ path });
+    QCOMPARE(sources.size(), ImportLimits::ZipFiles + 1);
+    QCOMPARE(ImportSources::read(sources.first()).text, QStringLiteral("x"));
+    QCOMPARE(ImportSources::read(sources.last()).error,
+        QStringLiteral("3 more outline files in the zip left out: an import takes 20000 from one "
+                       "zip"));
 }
 
 QTEST_GUILESS_MAIN(tst_ImportReaders)

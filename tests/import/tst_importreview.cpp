@@ -63,7 +63,7 @@ QList<ImportRow> reviewed(
     for (const auto &f : files) {
         const QString path = folder + QLatin1Char('/') + f.first;
         ImportTestFiles::writeFile(path, f.second);
-        sources.append({ path, {}, f.first, {}, QDateTime(QDate(2001, 2, 3), QTime(4, 5)) });
+        sources.append({ path, {}, f.first, {}, QDateTime(QDate(2001, 2, 3), QTime(4, 5)), {} });
     }
     std::atomic<bool> cancel { false };
     QList<ImportRow> rows = review.readAll(sources, {}, cancel, {});
@@ -218,7 +218,7 @@ void tst_ImportReview::titles()
     doc.text = text;
     doc.firstHeading = heading;
     doc.titleProperty = property;
-    const ImportSource source { QStringLiteral("/outlines/") + file, {}, file, {}, {} };
+    const ImportSource source { QStringLiteral("/outlines/") + file, {}, file, {}, {}, {} };
     QCOMPARE(review.makeRow(source, doc, {}).title, title);
 }
 
