@@ -68,7 +68,7 @@ private:
 
     void characters(const QString &text)
     {
-        if (m_citation)
+        if (m_citation || m_number)
             m_citationText += text;
         else if (m_skip == 0 && m_inBody && m_paragraphs > 0)
             m_out.addText(text);
@@ -77,14 +77,17 @@ private:
     void start(const QXmlStreamReader &xml)
     {
         const QStringView name = xml.name();
+        // text:number is the number a producer wrote as it was displayed: it replaces ours.
         if (m_skip > 0 || name == u"tracked-changes" || name == u"annotation"
-            || name == u"note-citation" || name == u"hidden-text" || name == u"title"
-            || name == u"desc" || name == u"sequence-decls"
+            || name == u"note-citation" || (name == u"number" && m_paragraphs > 0)
+            || name == u"hidden-text" || name == u"title" || name == u"desc"
+            || name == u"sequence-decls"
             || (name == u"hidden-paragraph" && attribute(xml, "is-hidden") != u"false")
             || ((name == u"span" || name == u"p" || name == u"h")
                 && m_styles.hides(attribute(xml, "style-name")))) {
-            if (name == u"note-citation" && m_skip == 0) {
-                m_citation = true;
+            if ((name == u"note-citation" || name == u"number") && m_skip == 0) {
+                m_citation = name == u"note-citation";
+                m_number = !m_citation;
                 m_citationText.clear();
             }
             ++m_skip;
@@ -137,6 +140,9 @@ private:
             if (m_skip == 0 && name == u"note-citation") {
                 m_citation = false;
                 m_noteMark = m_citationText.trimmed();
+            } else if (m_skip == 0 && name == u"number") {
+                m_number = false;
+                m_out.setMark(m_citationText.trimmed());
             }
             return;
         }
@@ -289,6 +295,7 @@ private:
     int m_paragraphs = 0; // nesting of paragraphs being read (a note's paragraph inside one)
     int m_skip = 0;
     bool m_citation = false;
+    bool m_number = false;
     bool m_inBody = false;
 };
 

@@ -26,6 +26,12 @@ void OutlineTextBuilder::addText(const QString &text)
     m_paragraph.text += text;
 }
 
+void OutlineTextBuilder::setMark(const QString &mark)
+{
+    if (m_paragraph.open)
+        m_paragraph.mark = mark;
+}
+
 void OutlineTextBuilder::appendLine(const QString &line)
 {
     (m_nestedDepth > 0 ? m_deferred : m_lines).append(line);

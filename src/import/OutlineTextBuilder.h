@@ -17,6 +17,8 @@ public:
     // `level` is the list nesting (0 for the margin); `mark` the number or bullet as printed.
     void beginParagraph(int level, Kind kind = Kind::Body, const QString &mark = QString());
     void addText(const QString &text);
+    // The mark as the document itself says it was printed, in place of the one worked out.
+    void setMark(const QString &mark);
     void endParagraph();
 
     void beginRow();

@@ -138,7 +138,9 @@ const QByteArray OdtListBody
       "</text:p></text:list-item></text:list><text:list text:style-name=\"L2\"><text:list-item>"
       "<text:p>dash</text:p></text:list-item></text:list>"
       "<text:p>Anchor<draw:frame><draw:text-box><text:p>In the box</text:p></draw:text-box>"
-      "</draw:frame> goes on</text:p>";
+      "</draw:frame> goes on</text:p>"
+      "<text:list text:style-name=\"L1\"><text:list-item><text:h text:outline-level=\"1\">"
+      "<text:number>§ 1</text:number>Numbered heading</text:h></text:list-item></text:list>";
 
 // The zip with every entry's inflated size in its local and central headers set to 1 KB: a
 // reader that trusted them would inflate without a limit.
@@ -198,7 +200,7 @@ void tst_ImportReaders::formats_data()
                                << QStringLiteral("The Title\n1. One\n\t(a) sub\n\t\t1.a.1. deep\n"
                                                  "unnumbered\n2. Two\nmore of two\nBetween\n"
                                                  "3. Three\n7. Seven\n– dash\nAnchor goes on\n"
-                                                 "In the box")
+                                                 "In the box\n§ 1 Numbered heading")
                                << QString() << QStringLiteral("The Title");
     QTest::newRow("rtf: characters, lists, hidden, notes")
         << "h.rtf"
