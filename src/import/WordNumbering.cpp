@@ -49,6 +49,10 @@ void WordNumbering::numberingToken(const QXmlStreamReader &xml)
         m_nums.insert(m_num, Num());
         return;
     }
+    if (name == u"numStyleLink" && !m_abstract.isEmpty()) {
+        m_abstracts[m_abstract].styleLink = value(xml);
+        return;
+    }
     if (!m_num.isEmpty()) {
         Num &num = m_nums[m_num];
         if (name == u"abstractNumId") {
@@ -98,9 +102,13 @@ void WordNumbering::stylesToken(const QXmlStreamReader &xml)
         return;
     const QStringView name = xml.name();
     if (name == u"style") {
-        m_style = ZipEntryStream::attribute(xml, QLatin1StringView("type")) == u"paragraph"
-            ? ZipEntryStream::attribute(xml, QLatin1StringView("styleId"))
-            : QString();
+        // Paragraph styles by their id; list (numbering) styles apart, as a list's definition
+        // may be only a link to one.
+        const QString type = ZipEntryStream::attribute(xml, QLatin1StringView("type"));
+        const QString id = ZipEntryStream::attribute(xml, QLatin1StringView("styleId"));
+        m_style = type == u"paragraph" ? id
+            : type == u"numbering"     ? QStringLiteral("numbering:") + id
+                                       : QString();
         if (!m_style.isEmpty())
             m_styles.insert(m_style, RawStyle());
         return;
@@ -167,8 +175,19 @@ QString WordNumbering::next(const QString &numId, int ilvl)
         return QString();
     ilvl = qBound(0, ilvl, 8);
     Num &num = m_nums[numId];
-    const Abstract abstract = m_abstracts.value(num.abstractId);
-    const QString key = num.restarts ? QStringLiteral("num:") + numId : num.abstractId;
+    // A definition that only links to a list style takes the style's list: its levels, and its
+    // counters, which every list of that style shares.
+    QString abstractId = num.abstractId;
+    for (int step = 0; step < 3 && !m_abstracts.value(abstractId).styleLink.isEmpty(); ++step) {
+        const QString linked
+            = m_styles.value(QStringLiteral("numbering:") + m_abstracts.value(abstractId).styleLink)
+                  .numId;
+        if (!m_nums.contains(linked))
+            break;
+        abstractId = m_nums.value(linked).abstractId;
+    }
+    const Abstract abstract = m_abstracts.value(abstractId);
+    const QString key = num.restarts ? QStringLiteral("num:") + numId : abstractId;
     Counters &counters = m_counters[key];
     if (num.restarts && !num.started) {
         num.started = true;

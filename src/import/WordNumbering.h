@@ -44,6 +44,7 @@ private:
     struct Abstract
     {
         Level levels[9];
+        QString styleLink; // w:numStyleLink: the list style that defines it
     };
     struct Num
     {

@@ -47,6 +47,7 @@ private:
         QString styleId;
         QString numId;
         int ilvl = -1;
+        int outline = -1; // w:outlineLvl set on the paragraph itself
         bool begun = false;
         bool inProperties = false;
     };
@@ -68,8 +69,9 @@ private:
         const QString numId = p.numId.isNull() ? style.numId : p.numId;
         const int ilvl = p.ilvl >= 0 ? p.ilvl : qMax(0, style.ilvl);
         const QString mark = m_numbering.next(numId, ilvl);
+        const bool heading = style.heading || (p.outline >= 0 && p.outline < 9);
         const auto kind = style.title ? OutlineTextBuilder::Kind::Title
-            : style.heading           ? OutlineTextBuilder::Kind::Heading
+            : heading                 ? OutlineTextBuilder::Kind::Heading
                                       : OutlineTextBuilder::Kind::Body;
         const bool listed = !numId.isEmpty() && numId != u"0";
         m_out.beginParagraph(listed ? ilvl : 0, kind, mark);
@@ -109,6 +111,8 @@ private:
                     0, ZipEntryStream::attribute(xml, QLatin1StringView("val")).toInt(), 8);
             else if (name == u"numId")
                 p.numId = ZipEntryStream::attribute(xml, QLatin1StringView("val"));
+            else if (name == u"outlineLvl")
+                p.outline = ZipEntryStream::attribute(xml, QLatin1StringView("val")).toInt();
         } else if (name == u"r") {
             begin();
             m_hidden = false;

@@ -61,7 +61,8 @@ const QByteArray OdtBody = "<text:h text:outline-level=\"2\">Hope</text:h>"
 
 // Lists as Word numbers them: levels through numbering.xml, "%1.%2" texts, a restart
 // below a higher level, a second list continuing the first's abstract numbering, a start
-// override, a bullet from a symbol font carried by a paragraph style; hidden runs, field
+// override, a bullet from a symbol font carried by a paragraph style, a definition that links
+// to a list style (counting on with that style's own list); hidden runs, field
 // codes and the fallback copy of a text box left out.
 const QByteArray WordNumbering
     = "<w:abstractNum w:abstractNumId=\"0\">"
@@ -77,14 +78,21 @@ const QByteArray WordNumbering
       "<w:num w:numId=\"2\"><w:abstractNumId w:val=\"0\"/><w:lvlOverride w:ilvl=\"0\">"
       "<w:startOverride w:val=\"4\"/></w:lvlOverride></w:num>"
       "<w:num w:numId=\"3\"><w:abstractNumId w:val=\"1\"/></w:num>"
-      "<w:num w:numId=\"4\"><w:abstractNumId w:val=\"0\"/></w:num>";
+      "<w:num w:numId=\"4\"><w:abstractNumId w:val=\"0\"/></w:num>"
+      "<w:abstractNum w:abstractNumId=\"5\"><w:numStyleLink w:val=\"Points\"/></w:abstractNum>"
+      "<w:abstractNum w:abstractNumId=\"6\"><w:styleLink w:val=\"Points\"/><w:lvl w:ilvl=\"0\">"
+      "<w:start w:val=\"1\"/><w:numFmt w:val=\"upperLetter\"/><w:lvlText w:val=\"(%1)\"/>"
+      "</w:lvl></w:abstractNum><w:num w:numId=\"6\"><w:abstractNumId w:val=\"6\"/></w:num>"
+      "<w:num w:numId=\"5\"><w:abstractNumId w:val=\"5\"/></w:num>";
 const QByteArray WordStyles
     = "<w:style w:type=\"paragraph\" w:styleId=\"Title\"><w:name w:val=\"Title\"/></w:style>"
       "<w:style w:type=\"paragraph\" w:styleId=\"Heading2\"><w:name w:val=\"heading 2\"/>"
       "</w:style><w:style w:type=\"paragraph\" w:styleId=\"MyHead\"><w:name w:val=\"Mine\"/>"
       "<w:basedOn w:val=\"Heading2\"/></w:style>"
       "<w:style w:type=\"paragraph\" w:styleId=\"Point\"><w:name w:val=\"Point\"/><w:pPr>"
-      "<w:numPr><w:numId w:val=\"3\"/></w:numPr></w:pPr></w:style>";
+      "<w:numPr><w:numId w:val=\"3\"/></w:numPr></w:pPr></w:style>"
+      "<w:style w:type=\"numbering\" w:styleId=\"Points\"><w:pPr><w:numPr>"
+      "<w:numId w:val=\"6\"/></w:numPr></w:pPr></w:style>";
 
 QByteArray item(const QByteArray &text, int numId, int ilvl)
 {
@@ -97,6 +105,8 @@ const QByteArray WordListBody = para("Saved by Grace", "<w:pStyle w:val=\"Title\
     + para("Intro", "<w:pStyle w:val=\"MyHead\"/>") + item("Grace", 1, 0) + item("Given", 1, 1)
     + item("freely", 1, 2) + item("fully", 1, 2) + item("Received", 1, 1) + item("again", 1, 2)
     + item("Faith", 4, 0) + item("Works", 2, 0) + para("point", "<w:pStyle w:val=\"Point\"/>")
+    + item("linked", 5, 0) + item("styled", 6, 0)
+    + para("Outline level", "<w:outlineLvl w:val=\"1\"/>")
     + "<w:p><w:r><w:t>Shown</w:t></w:r><w:r><w:rPr><w:vanish/></w:rPr><w:t> hidden</w:t>"
       "</w:r></w:p>"
       "<w:p><w:r><w:t>Anchor</w:t></w:r><w:r><mc:AlternateContent xmlns:mc=\"urn:mc\">"
@@ -190,7 +200,8 @@ void tst_ImportReaders::formats_data()
         << "f2.docx" << zipBytes(docx(WordListBody, {}, {}, WordNumbering, WordStyles))
         << QStringLiteral("Saved by Grace\nIntro\nI. Grace\n\tI.1 Given\n\t\ta) freely\n"
                           "\t\tb) fully\n\tI.2 Received\n\t\ta) again\nII. Faith\nIV. Works\n"
-                          "• point\nShown\nAnchor\nBox text\nPage 1")
+                          "• point\n(A) linked\n(B) styled\nOutline level\nShown\nAnchor\n"
+                          "Box text\nPage 1")
         << QString() << QStringLiteral("Saved by Grace");
     QTest::newRow("odt") << "g.odt" << zipBytes(odt(OdtBody, QStringLiteral("Hope Returns")))
                          << QStringLiteral("Hope\n\tSuffering  produces\nLove[1] poured\nA\nB"
