@@ -89,6 +89,8 @@ void WordNumbering::numberingToken(const QXmlStreamReader &xml)
         level->text = value(xml);
     } else if (name == u"isLgl") {
         level->legal = value(xml) != QLatin1String("0") && value(xml) != QLatin1String("false");
+    } else if (name == u"lvlRestart") {
+        level->restartAfter = qMax(0, value(xml).toInt());
     }
 }
 
@@ -196,9 +198,13 @@ QString WordNumbering::next(const QString &numId, int ilvl)
     const Level current = level(num, abstract, ilvl);
     counters.values[ilvl] = counters.used[ilvl] ? counters.values[ilvl] + 1 : current.start;
     counters.used[ilvl] = true;
-    // A level's counter starts again below every item above it, as Word restarts it.
-    for (int deeper = ilvl + 1; deeper < 9; ++deeper)
-        counters.used[deeper] = false;
+    // A level's counter starts again below an item above it, as Word restarts it (unless the
+    // level says otherwise).
+    for (int deeper = ilvl + 1; deeper < 9; ++deeper) {
+        const int after = level(num, abstract, deeper).restartAfter;
+        if (after < 0 || (after > 0 && ilvl + 1 <= after))
+            counters.used[deeper] = false;
+    }
 
     const ListMarks::Format format = ListMarks::fromWord(current.format);
     if (format == ListMarks::Format::None)

@@ -39,6 +39,9 @@ private:
         QString text;
         int start = 1;
         bool legal = false; // w:isLgl: the other levels' numbers print as decimals
+        // w:lvlRestart: the counter starts again after an item of this level (1-based) or one
+        // above it; 0 never; -1 (unsaid) after any level above.
+        int restartAfter = -1;
         bool defined = false;
     };
     struct Abstract

@@ -83,7 +83,11 @@ const QByteArray WordNumbering
       "<w:abstractNum w:abstractNumId=\"6\"><w:styleLink w:val=\"Points\"/><w:lvl w:ilvl=\"0\">"
       "<w:start w:val=\"1\"/><w:numFmt w:val=\"upperLetter\"/><w:lvlText w:val=\"(%1)\"/>"
       "</w:lvl></w:abstractNum><w:num w:numId=\"6\"><w:abstractNumId w:val=\"6\"/></w:num>"
-      "<w:num w:numId=\"5\"><w:abstractNumId w:val=\"5\"/></w:num>";
+      "<w:num w:numId=\"5\"><w:abstractNumId w:val=\"5\"/></w:num>"
+      "<w:abstractNum w:abstractNumId=\"7\"><w:lvl w:ilvl=\"0\"><w:lvlText w:val=\"%1.\"/>"
+      "</w:lvl><w:lvl w:ilvl=\"1\"><w:lvlRestart w:val=\"0\"/><w:numFmt w:val=\"lowerRoman\"/>"
+      "<w:lvlText w:val=\"%2.\"/></w:lvl></w:abstractNum>"
+      "<w:num w:numId=\"7\"><w:abstractNumId w:val=\"7\"/></w:num>";
 const QByteArray WordStyles
     = "<w:style w:type=\"paragraph\" w:styleId=\"Title\"><w:name w:val=\"Title\"/></w:style>"
       "<w:style w:type=\"paragraph\" w:styleId=\"Heading2\"><w:name w:val=\"heading 2\"/>"
@@ -105,7 +109,8 @@ const QByteArray WordListBody = para("Saved by Grace", "<w:pStyle w:val=\"Title\
     + para("Intro", "<w:pStyle w:val=\"MyHead\"/>") + item("Grace", 1, 0) + item("Given", 1, 1)
     + item("freely", 1, 2) + item("fully", 1, 2) + item("Received", 1, 1) + item("again", 1, 2)
     + item("Faith", 4, 0) + item("Works", 2, 0) + para("point", "<w:pStyle w:val=\"Point\"/>")
-    + item("linked", 5, 0) + item("styled", 6, 0)
+    + item("linked", 5, 0) + item("styled", 6, 0) + item("one", 7, 0) + item("i", 7, 1)
+    + item("two", 7, 0) + item("never restarted", 7, 1)
     + para("Outline level", "<w:outlineLvl w:val=\"1\"/>")
     + "<w:p><w:r><w:t>Shown</w:t></w:r><w:r><w:rPr><w:vanish/></w:rPr><w:t> hidden</w:t>"
       "</w:r></w:p>"
@@ -200,7 +205,8 @@ void tst_ImportReaders::formats_data()
         << "f2.docx" << zipBytes(docx(WordListBody, {}, {}, WordNumbering, WordStyles))
         << QStringLiteral("Saved by Grace\nIntro\nI. Grace\n\tI.1 Given\n\t\ta) freely\n"
                           "\t\tb) fully\n\tI.2 Received\n\t\ta) again\nII. Faith\nIV. Works\n"
-                          "• point\n(A) linked\n(B) styled\nOutline level\nShown\nAnchor\n"
+                          "• point\n(A) linked\n(B) styled\n1. one\n\ti. i\n2. two\n"
+                          "\tii. never restarted\nOutline level\nShown\nAnchor\n"
                           "Box text\nPage 1")
         << QString() << QStringLiteral("Saved by Grace");
     QTest::newRow("odt") << "g.odt" << zipBytes(odt(OdtBody, QStringLiteral("Hope Returns")))
