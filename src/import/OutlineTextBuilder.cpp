@@ -124,12 +124,9 @@ void OutlineTextBuilder::endNested()
     if (m_nestedDepth == 0 || m_held.isEmpty())
         return;
     --m_nestedDepth;
+    // Its lines wait for the end of the paragraph it is anchored in (one read later, when the
+    // reader hands a paragraph over only at its end).
     m_paragraph = m_held.takeLast();
-    // A text box outside any paragraph has nothing to wait for.
-    if (!m_paragraph.open && m_nestedDepth == 0) {
-        m_lines.append(m_deferred);
-        m_deferred.clear();
-    }
 }
 
 QString OutlineTextBuilder::text() const

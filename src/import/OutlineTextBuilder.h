@@ -30,7 +30,8 @@ public:
     void endFootnote();
 
     // Paragraphs inside the one being read (a text box anchored in it): they come in as lines
-    // of their own right after it.
+    // of their own right after it (after the next paragraph to end, for a reader that begins
+    // a paragraph only at its end).
     void beginNested();
     void endNested();
 

@@ -11,7 +11,18 @@
 
 namespace {
 
-enum class Destination { Body, Skip, ListText, Footnote, Info, Title, StyleSheet, StyleEntry };
+enum class Destination {
+    Body,
+    Skip,
+    ListText,
+    Footnote,
+    Info,
+    Title,
+    StyleSheet,
+    StyleEntry,
+    Shape, // a drawing (\shp): only its text box is read
+    TextBox // \shptxt: paragraphs of their own, after the one the shape is anchored in
+};
 
 // What a group carries; RTF restores it at the group's end.
 struct GroupState
@@ -104,6 +115,10 @@ private:
             finishParagraph();
             m_out.endFootnote();
             m_paragraph = m_heldParagraph;
+        } else if (closed.destination == Destination::TextBox && outer != Destination::TextBox) {
+            finishParagraph();
+            m_out.endNested();
+            m_paragraph = m_boxParagraph;
         } else if (closed.destination == Destination::StyleEntry
             && outer == Destination::StyleSheet) {
             QString name = m_styleName.trimmed();
@@ -294,11 +309,28 @@ private:
         static const QList<QByteArray> skipped { "fonttbl", "colortbl", "pict", "header", "headerl",
             "headerr", "headerf", "footer", "footerl", "footerr", "footerf", "object", "listtable",
             "listoverridetable", "rsidtbl", "generator", "xmlnstbl", "pn", "pntxta", "pntxtb",
-            "annotation", "atnid", "atnauthor", "fldinst", "shp", "nonshppict", "revtbl", "filetbl",
+            "annotation", "atnid", "atnauthor", "fldinst", "nonshppict", "revtbl", "filetbl",
             "userprops", "docvar", "datastore", "themedata", "latentstyles", "mmathPr", "bkmkstart",
             "bkmkend", "txe", "xe", "tc" };
         if (s.destination == Destination::Skip)
             return true;
+        if (word == "shp" && !starred) {
+            s.destination = Destination::Shape;
+            return true;
+        }
+        if (s.destination == Destination::Shape) {
+            // The shape's properties and the picture of its result are no text.
+            if (word == "shptxt") {
+                s.destination = Destination::TextBox;
+                flushBytes();
+                m_boxParagraph = m_paragraph;
+                m_paragraph = Paragraph();
+                m_out.beginNested();
+            } else if (word != "shpinst") {
+                s.destination = Destination::Skip;
+            }
+            return true;
+        }
         if (word == "footnote") {
             if (s.destination == Destination::Footnote)
                 return true;
@@ -369,6 +401,7 @@ private:
         switch (s.destination) {
         case Destination::Body:
         case Destination::Footnote:
+        case Destination::TextBox:
             if (m_paragraph.text.size() < ImportLimits::TextChars)
                 m_paragraph.text += t;
             else
@@ -393,7 +426,7 @@ private:
     {
         const GroupState &s = state();
         const Destination d = s.destination;
-        if (d != Destination::Body && d != Destination::Footnote)
+        if (d != Destination::Body && d != Destination::Footnote && d != Destination::TextBox)
             return;
         if ((s.inTable || cell) && !m_inRow && d == Destination::Body) {
             m_out.beginRow();
@@ -434,6 +467,7 @@ private:
     QStringDecoder m_decoder;
     Paragraph m_paragraph;
     Paragraph m_heldParagraph; // the body's paragraph a footnote interrupted
+    Paragraph m_boxParagraph; // the one a text box's shape is anchored in
     QHash<int, QString> m_styleNames;
     QString m_styleName;
     QString m_title;

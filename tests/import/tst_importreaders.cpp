@@ -232,12 +232,15 @@ void tst_ImportReaders::formats_data()
         << QStringLiteral("Saved by Grace\nGod’s “unmerited” favour — χάρις\n1. First\n\ta) Sub\n"
                           "Note[1]\n\nNotes\n[1] A note.")
         << QStringLiteral("Grace") << QStringLiteral("Saved by Grace");
-    QTest::newRow("rtf: a code page, a typed mark, a table")
+    QTest::newRow("rtf: a code page, a typed mark, a table, a text box")
         << "i.rtf"
         << QByteArray("{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2\\par"
                       "{\\pard\\li720\\fi-360 a.\\tx360\\tab Not of works\\par}"
-                      "\\trowd\\cellx1000\\cellx2000\\pard\\intbl A\\cell B\\cell\\row}")
-        << QStringLiteral("Привет\n\ta. Not of works\nA\nB") << QString() << QString();
+                      "\\trowd\\cellx1000\\cellx2000\\pard\\intbl A\\cell B\\cell\\row"
+                      "\\pard Anchor{\\shp{\\*\\shpinst{\\sp{\\sn fillColor}{\\sv 255}}{\\shptxt "
+                      "\\pard Boxed\\par}}{\\shprslt{\\*\\do Boxed}}} text\\par}")
+        << QStringLiteral("Привет\n\ta. Not of works\nA\nB\nAnchor text\nBoxed") << QString()
+        << QString();
 }
 
 void tst_ImportReaders::formats()
