@@ -72,6 +72,8 @@ private:
             m_citationText += text;
         else if (m_skip == 0 && m_inBody && m_paragraphs > 0)
             m_out.addText(text);
+        else if (m_inBody && m_paragraphs > 0)
+            m_out.markHidden(); // hidden, or a comment: not printed
     }
 
     void start(const QXmlStreamReader &xml)
@@ -122,6 +124,8 @@ private:
             characters(QStringLiteral("\n"));
         } else if (name == u"table-row") {
             m_out.beginRow();
+        } else if (name == u"change" && m_paragraphs > 0) {
+            m_out.markHidden(); // where tracked deleted text stood
         } else if (name == u"note-body") {
             // The note sits inside a paragraph of the body: that paragraph goes on after it.
             characters(QLatin1Char('[') + m_noteMark + QLatin1Char(']'));

@@ -32,6 +32,12 @@ void OutlineTextBuilder::setMark(const QString &mark)
         m_paragraph.mark = mark;
 }
 
+void OutlineTextBuilder::markHidden()
+{
+    if (m_paragraph.open)
+        m_paragraph.hidden = true;
+}
+
 void OutlineTextBuilder::appendLine(const QString &line)
 {
     (m_nestedDepth > 0 ? m_deferred : m_lines).append(line);
@@ -57,7 +63,8 @@ void OutlineTextBuilder::endParagraph()
         return;
     }
     if (body.isEmpty() && mark.isEmpty()) {
-        appendLine(QString());
+        if (!m_paragraph.hidden)
+            appendLine(QString());
     } else {
         if (m_paragraph.kind == Kind::Title && m_title.isEmpty())
             m_title = body;

@@ -19,6 +19,9 @@ public:
     void addText(const QString &text);
     // The mark as the document itself says it was printed, in place of the one worked out.
     void setMark(const QString &mark);
+    // The reader passed over text of this paragraph that is not printed (hidden, deleted, a
+    // comment): left with nothing else, the paragraph makes no blank line.
+    void markHidden();
     void endParagraph();
 
     void beginRow();
@@ -49,6 +52,7 @@ private:
         int level = 0;
         Kind kind = Kind::Body;
         bool open = false;
+        bool hidden = false;
     };
     void appendLine(const QString &line);
 

@@ -46,6 +46,7 @@ struct Paragraph
 {
     QString text;
     QString mark;
+    bool hidden = false; // hidden or deleted text was passed over
 };
 
 constexpr int MaxDepth = 2000; // groups open at once; deeper is no document
@@ -396,8 +397,10 @@ private:
     {
         flushBytes();
         const GroupState &s = state();
-        if (s.hidden || s.deleted)
+        if (s.hidden || s.deleted) {
+            m_paragraph.hidden = true;
             return;
+        }
         switch (s.destination) {
         case Destination::Body:
         case Destination::Footnote:
@@ -455,6 +458,8 @@ private:
             ? OutlineTextBuilder::Kind::Heading
             : OutlineTextBuilder::Kind::Body;
         m_out.beginParagraph(level, kind, mark);
+        if (m_paragraph.hidden)
+            m_out.markHidden();
         m_out.addText(body);
         m_out.endParagraph();
         m_paragraph = Paragraph();

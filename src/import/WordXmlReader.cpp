@@ -39,6 +39,10 @@ public:
             end(xml.name());
         else if (xml.isCharacters() && m_inText && m_skip == 0 && !m_hidden)
             add(xml.text().toString());
+        else if (xml.isCharacters() && !xml.isWhitespace() && !m_paragraphs.isEmpty()) {
+            begin();
+            m_out.markHidden(); // deleted, hidden, a field code: not printed
+        }
     }
 
 private:

@@ -113,7 +113,8 @@ const QByteArray WordListBody = para("Saved by Grace", "<w:pStyle w:val=\"Title\
     + item("two", 7, 0) + item("never restarted", 7, 1)
     + para("Outline level", "<w:outlineLvl w:val=\"1\"/>")
     + "<w:p><w:r><w:t>Shown</w:t></w:r><w:r><w:rPr><w:vanish/></w:rPr><w:t> hidden</w:t>"
-      "</w:r></w:p>"
+      "</w:r></w:p><w:p><w:r><w:rPr><w:vanish/></w:rPr><w:t>all hidden</w:t></w:r></w:p>"
+      "<w:p><w:del><w:r><w:delText>all deleted</w:delText></w:r></w:del></w:p>"
       "<w:p><w:r><w:t>Anchor</w:t></w:r><w:r><mc:AlternateContent xmlns:mc=\"urn:mc\">"
       "<mc:Choice><w:drawing><w:txbxContent>"
     + para("Box text") + "</w:txbxContent></w:drawing></mc:Choice><mc:Fallback><w:pict>"
@@ -147,6 +148,7 @@ const QByteArray OdtListBody
       "<text:list-header><text:p>unnumbered</text:p></text:list-header>"
       "<text:list-item><text:p>Two</text:p><text:p>more of two</text:p></text:list-item>"
       "</text:list><text:p>Between<text:span text:style-name=\"T1\"> hidden</text:span></text:p>"
+      "<text:p><text:span text:style-name=\"T1\">all hidden</text:span></text:p>"
       "<text:list text:style-name=\"L1\" text:continue-numbering=\"true\"><text:list-item>"
       "<text:p>Three</text:p></text:list-item></text:list>"
       "<text:list text:style-name=\"L1\"><text:list-item text:start-value=\"7\"><text:p>Seven"
@@ -221,14 +223,15 @@ void tst_ImportReaders::formats_data()
                                << QString() << QStringLiteral("The Title");
     QTest::newRow("rtf: characters, lists, hidden, notes")
         << "h.rtf"
-        << QByteArray("{\\rtf1\\ansi\\ansicpg1252\\uc1{\\fonttbl{\\f0 Arial;}}{\\colortbl;"
-                      "\\red0\\green0\\blue0;}{\\info{\\title Grace}{\\author Me}}{\\stylesheet{"
-                      "\\s0 Normal;}{\\s1 heading 1;}}{\\s1 Saved by Grace\\par}\\pard God\\rquote "
-                      "s \\'93unmerited\\'94 favour \\u8212? \\u967?\\u940?\\u961?\\u953?\\u962?"
-                      "{\\v hidden} {\\deleted gone}\\par{\\*\\bkmkstart x}{\\pict abcdef}"
-                      "{\\listtext 1.\\tab}\\ls1\\ilvl0 First\\par{\\listtext\\tab a)\\tab}\\ls1"
-                      "\\ilvl1 Sub\\par\\pard Note{\\super\\chftn}{\\*\\footnote\\chftn A note.}"
-                      "\\par}")
+        << QByteArray(
+               "{\\rtf1\\ansi\\ansicpg1252\\uc1{\\fonttbl{\\f0 Arial;}}{\\colortbl;"
+               "\\red0\\green0\\blue0;}{\\info{\\title Grace}{\\author Me}}{\\stylesheet{"
+               "\\s0 Normal;}{\\s1 heading 1;}}{\\s1 Saved by Grace\\par}\\pard God\\rquote "
+               "s \\'93unmerited\\'94 favour \\u8212? \\u967?\\u940?\\u961?\\u953?\\u962?"
+               "{\\v hidden} {\\deleted gone}\\par{\\v all hidden}\\par{\\*\\bkmkstart x}{\\pict abcdef}"
+               "{\\listtext 1.\\tab}\\ls1\\ilvl0 First\\par{\\listtext\\tab a)\\tab}\\ls1"
+               "\\ilvl1 Sub\\par\\pard Note{\\super\\chftn}{\\*\\footnote\\chftn A note.}"
+               "\\par}")
         << QStringLiteral("Saved by Grace\nGod’s “unmerited” favour — χάρις\n1. First\n\ta) Sub\n"
                           "Note[1]\n\nNotes\n[1] A note.")
         << QStringLiteral("Grace") << QStringLiteral("Saved by Grace");
