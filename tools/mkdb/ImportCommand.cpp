@@ -77,6 +77,8 @@ void printReview(const QList<ImportRow> &rows)
         QString file = row.source.displayName;
         if (!row.reason.isEmpty())
             file += QStringLiteral(" (") + row.reason + QLatin1Char(')');
+        if (!row.route.isEmpty())
+            file += QStringLiteral(" [read by ") + row.route + QLatin1Char(']');
         std::printf("%s\n",
             qPrintable(QStringLiteral("%1  %2  %3  %4  %5")
                            .arg(cut(statusWord(row), 10), cut(date, 11), cut(row.passage, 22),
