@@ -13,13 +13,15 @@ QString attribute(const QXmlStreamReader &xml, const char *name)
 
 } // namespace
 
+const QString OdfStyles::OutlineStyle = QStringLiteral("\x01outline");
+
 void OdfStyles::token(const QXmlStreamReader &xml)
 {
     const QStringView name = xml.name();
     if (xml.isEndElement()) {
         if (name == u"style")
             m_style.clear();
-        else if (name == u"list-style")
+        else if (name == u"list-style" || name == u"outline-style")
             m_list.clear();
         return;
     }
@@ -33,17 +35,17 @@ void OdfStyles::token(const QXmlStreamReader &xml)
     } else if (name == u"text-properties" && !m_style.isEmpty()) {
         if (attribute(xml, "display") == u"none")
             m_styles[m_style].hidden = true;
-    } else if (name == u"list-style") {
-        m_list = attribute(xml, "name");
+    } else if (name == u"list-style" || name == u"outline-style") {
+        m_list = name == u"list-style" ? attribute(xml, "name") : OutlineStyle;
         m_lists[m_list].clear();
     } else if (!m_list.isEmpty()
         && (name == u"list-level-style-number" || name == u"list-level-style-bullet"
-            || name == u"list-level-style-image")) {
+            || name == u"list-level-style-image" || name == u"outline-level-style")) {
         ListLevel l;
         l.defined = true;
         l.prefix = attribute(xml, "num-prefix");
         l.suffix = attribute(xml, "num-suffix");
-        if (name == u"list-level-style-number") {
+        if (name == u"list-level-style-number" || name == u"outline-level-style") {
             l.format = ListMarks::fromOdf(attribute(xml, "num-format"));
             bool ok = false;
             const int start = attribute(xml, "start-value").toInt(&ok);

@@ -28,6 +28,9 @@ public:
         bool defined = false;
     };
 
+    // The outline numbering of headings (text:outline-style), as a list style of this name.
+    static const QString OutlineStyle;
+
     void token(const QXmlStreamReader &xml);
 
     // Level 1 is the outermost; a level no style defines has no mark.

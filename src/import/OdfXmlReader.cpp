@@ -231,14 +231,20 @@ private:
         item.marked = true;
         if (item.header)
             return QString();
-        const int depth = qMin(int(m_lists.size()), 10);
         QString style = m_lists.last().style;
         if (style.isEmpty())
             style = m_styles.listStyleOf(paragraphStyle);
-        ListCounters &c = m_counters[m_lists.last().counters];
+        return counted(
+            style, m_counters[m_lists.last().counters], int(m_lists.size()), item.startValue);
+    }
+
+    // Counts an item at `depth` (1 the outermost) of a list of `style`, and gives its mark.
+    QString counted(const QString &style, ListCounters &c, int depth, int startValue) const
+    {
+        depth = qBound(1, depth, 10);
         const OdfStyles::ListLevel level = m_styles.level(style, depth);
-        if (item.startValue >= 0)
-            c.values[depth] = item.startValue;
+        if (startValue >= 0)
+            c.values[depth] = startValue;
         else
             c.values[depth] = c.used[depth] ? c.values[depth] + 1 : level.start;
         c.used[depth] = true;
@@ -279,7 +285,11 @@ private:
         if (m_paragraphs++ > 0)
             return;
         const QString style = attribute(xml, "style-name");
-        const QString printed = mark(style);
+        QString printed = mark(style);
+        // A heading outside any list is numbered by the document's outline numbering.
+        if (heading && m_lists.isEmpty() && attribute(xml, "is-list-header") != u"true")
+            printed = counted(OdfStyles::OutlineStyle, m_outline,
+                qMax(1, attribute(xml, "outline-level").toInt()), -1);
         const auto kind = heading     ? OutlineTextBuilder::Kind::Heading
             : m_styles.isTitle(style) ? OutlineTextBuilder::Kind::Title
                                       : OutlineTextBuilder::Kind::Body;
@@ -291,6 +301,7 @@ private:
     QList<List> m_lists;
     QList<Item> m_items;
     QList<ListCounters> m_counters;
+    ListCounters m_outline; // the headings' numbers
     QHash<QString, int> m_byId; // a list's xml:id → its counters, for text:continue-list
     QHash<QString, int> m_lastByStyle; // the last list of a style, for continue-numbering
     QList<Held> m_held;

@@ -127,7 +127,8 @@ const QByteArray WordListBody = para("Saved by Grace", "<w:pStyle w:val=\"Title\
 
 // Lists as Writer numbers them: a list style's levels with prefixes and suffixes, levels shown
 // together, a header without a number, a list continuing another, a start value, a bullet
-// (whose suffix Writer does not print), hidden text, a text box after its paragraph.
+// (whose suffix Writer does not print), hidden text, a text box after its paragraph, headings
+// numbered by the outline numbering.
 const QByteArray OdtStyles
     = "<text:list-style style:name=\"L1\">"
       "<text:list-level-style-number text:level=\"1\" style:num-format=\"1\" "
@@ -139,7 +140,11 @@ const QByteArray OdtStyles
       "text:bullet-char=\"–\" style:num-suffix=\".\"/></text:list-style>"
       "<style:style style:name=\"T1\" style:family=\"text\"><style:text-properties "
       "text:display=\"none\"/></style:style><style:style style:name=\"P1\" "
-      "style:family=\"paragraph\" style:parent-style-name=\"Title\"/>";
+      "style:family=\"paragraph\" style:parent-style-name=\"Title\"/>"
+      "<text:outline-style style:name=\"Outline\"><text:outline-level-style text:level=\"1\" "
+      "style:num-format=\"1\" style:num-suffix=\".\"/><text:outline-level-style "
+      "text:level=\"2\" style:num-format=\"1\" text:display-levels=\"2\"/>"
+      "</text:outline-style>";
 const QByteArray OdtListBody
     = "<text:p text:style-name=\"P1\">The Title</text:p>"
       "<text:list text:style-name=\"L1\"><text:list-item><text:p>One</text:p><text:list>"
@@ -157,7 +162,9 @@ const QByteArray OdtListBody
       "<text:p>Anchor<draw:frame><draw:text-box><text:p>In the box</text:p></draw:text-box>"
       "</draw:frame> goes on</text:p>"
       "<text:list text:style-name=\"L1\"><text:list-item><text:h text:outline-level=\"1\">"
-      "<text:number>§ 1</text:number>Numbered heading</text:h></text:list-item></text:list>";
+      "<text:number>§ 1</text:number>Numbered heading</text:h></text:list-item></text:list>"
+      "<text:h text:outline-level=\"1\">Part</text:h><text:h text:outline-level=\"2\">Sub</text:h>"
+      "<text:h text:outline-level=\"1\">Part two</text:h>";
 
 // The zip with every entry's inflated size in its local and central headers set to 1 KB: a
 // reader that trusted them would inflate without a limit.
@@ -216,10 +223,12 @@ void tst_ImportReaders::formats_data()
                                            "\n\nNotes\n[1] Rom 5:5")
                          << QStringLiteral("Hope Returns") << QStringLiteral("Hope");
     QTest::newRow("odt lists") << "g2.odt" << zipBytes(odt(OdtListBody, {}, OdtStyles))
-                               << QStringLiteral("The Title\n1. One\n\t(a) sub\n\t\t1.a.1. deep\n"
-                                                 "unnumbered\n2. Two\nmore of two\nBetween\n"
-                                                 "3. Three\n7. Seven\n– dash\nAnchor goes on\n"
-                                                 "In the box\n§ 1 Numbered heading")
+                               << QStringLiteral(
+                                      "The Title\n1. One\n\t(a) sub\n\t\t1.a.1. deep\n"
+                                      "unnumbered\n2. Two\nmore of two\nBetween\n"
+                                      "3. Three\n7. Seven\n– dash\nAnchor goes on\n"
+                                      "In the box\n§ 1 Numbered heading\n1. Part\n1.1 Sub\n"
+                                      "2. Part two")
                                << QString() << QStringLiteral("The Title");
     QTest::newRow("rtf: characters, lists, hidden, notes")
         << "h.rtf"
