@@ -88,11 +88,14 @@ QString titleLine(const PassageParser &parser, const QString &text)
 
 // Word and Writer fill the title property with file names, template names and "Microsoft
 // Word - ..." more often than with a title: such a property is no title.
-bool usableTitleProperty(const QString &property, const QString &fileBase)
+bool usableTitleProperty(const QString &property, const QString &fileName)
 {
     const QString simplified = property.simplified();
     return !simplified.isEmpty()
-        && simplified.compare(fileBase.simplified(), Qt::CaseInsensitive) != 0
+        && simplified.compare(
+               QFileInfo(fileName).completeBaseName().simplified(), Qt::CaseInsensitive)
+        != 0
+        && simplified.compare(fileName.simplified(), Qt::CaseInsensitive) != 0
         && !simplified.startsWith(QLatin1String("Microsoft Word -"), Qt::CaseInsensitive);
 }
 
@@ -169,8 +172,7 @@ ImportRow ImportReview::makeRow(
     row.title = doc.firstHeading;
     if (row.title.isEmpty())
         row.title = titleLine(m_parser, doc.text);
-    if (row.title.isEmpty()
-        && usableTitleProperty(doc.titleProperty, QFileInfo(name).completeBaseName()))
+    if (row.title.isEmpty() && usableTitleProperty(doc.titleProperty, name))
         row.title = doc.titleProperty.simplified();
     if (row.title.isEmpty())
         row.title = ImportFacts::titleFromFileName(name);

@@ -204,6 +204,11 @@ void tst_ImportReview::titles_data()
                                                        << ""
                                                        << "love given"
                                                        << "Love Given";
+    QTest::newRow("property equal to the file's name with its extension") << "Love Given.docx"
+                                                                          << "John 3:16"
+                                                                          << ""
+                                                                          << "Love Given.docx"
+                                                                          << "Love Given";
 }
 
 void tst_ImportReview::titles()
