@@ -7,15 +7,19 @@
 // review rows on a worker thread, beside reading the same files' bytes with QFile, with the
 // longest time the interface thread went without running its timer while the worker read;
 // the rows imported on SQLite (and on the server given with --odbc, a database that holds the
-// schema) beside a plain INSERT loop in one transaction; and a zip bomb's peak memory.
+// schema) beside a plain INSERT loop in one transaction; a zip bomb's peak memory; and, where
+// LibreOffice is installed, old Word files (--doc-files of the generated .txt files saved as
+// .doc by it first) read through it in one batch, beside the same files read by catdoc.
 
 #include "BenchMeasure.h"
+#include "ConverterRun.h"
 #include "DbDatabase.h"
 #include "DbSnapshot.h"
 #include "DbTransaction.h"
 #include "ImportReview.h"
 #include "ImportSources.h"
 #include "ImportWriter.h"
+#include "OfficeConversion.h"
 #include "OutlineFileReader.h"
 #include "SchemaScript.h"
 #include "SqlLiterals.h"
@@ -29,6 +33,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
+#include <QUrl>
 #include <quazip.h>
 #include <quazipfile.h>
 
@@ -153,6 +158,44 @@ Read readOnWorker(const ImportReview &review, const QString &folder)
     return out;
 }
 
+// Old Word files made from the generated text files by LibreOffice (not measured), then read
+// as an import reads them: through LibreOffice in one batch, beside catdoc file by file.
+void measureOfficeRoute(
+    const ImportReview &review, const QTemporaryDir &dir, const QString &folder, int count)
+{
+    const QString docs = dir.filePath(QStringLiteral("doc"));
+    QDir().mkpath(docs);
+    QStringList arguments { QStringLiteral("-env:UserInstallation=")
+            + QUrl::fromLocalFile(dir.filePath(QStringLiteral("profile"))).toString(),
+        QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("doc"),
+        QStringLiteral("--outdir"), docs };
+    // The generated text files (the generated documents hold only what the import reads,
+    // which is too little for LibreOffice to open).
+    const QStringList texts = QDir(folder).entryList({ QStringLiteral("*.txt") }, QDir::Files);
+    for (int i = 0; i < count && i < texts.size(); ++i)
+        arguments.append(QDir(folder).filePath(texts.at(i)));
+    ConverterRun::run(QStringLiteral("soffice"), arguments, QString(), 600000);
+    const QList<ImportSource> sources = ImportSources::collect({ docs });
+    const std::atomic<bool> cancel { false };
+    BenchSeries office;
+    BenchSeries catdoc;
+    QList<ImportRow> rows;
+    office.add(measureStep([&] { rows = review.readAll(sources, {}, cancel, {}); }));
+    catdoc.add(measureStep([&] {
+        for (const ImportSource &source : sources)
+            ImportSources::read(source);
+    }));
+    const qint64 read = std::count_if(rows.cbegin(), rows.cend(),
+        [](const ImportRow &row) { return row.route == u"LibreOffice"; });
+    printSeriesRow(
+        QStringLiteral("%1 .doc files through LibreOffice (one batch)").arg(sources.size()), office,
+        &catdoc,
+        QStringLiteral("%1 read through it; %2 files/s")
+            .arg(read)
+            .arg(office.median() > 0 ? double(sources.size()) * 1000.0 / office.median() : 0.0, 0,
+                'f', 1));
+}
+
 bool emptyLibrary(DbDatabase &db)
 {
     DbError error;
@@ -208,6 +251,9 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.addOption({ QStringLiteral("files"), QStringLiteral("Files to generate."),
         QStringLiteral("N"), QStringLiteral("2000") });
+    parser.addOption(
+        { QStringLiteral("doc-files"), QStringLiteral("Old Word files for the LibreOffice route."),
+            QStringLiteral("N"), QStringLiteral("60") });
     parser.addOption({ QStringLiteral("odbc"),
         QStringLiteral("A server database holding the schema, emptied for each round."),
         QStringLiteral("connect") });
@@ -275,5 +321,9 @@ int main(int argc, char *argv[])
     printSeriesRow(
         QStringLiteral("zip bomb (400 MB of XML in %1 KB)").arg(QFileInfo(bomb).size() / 1024),
         bombRead, &bombBytes, refusal);
+    if (OfficeConversion::available())
+        measureOfficeRoute(review, dir, folder, parser.value(QStringLiteral("doc-files")).toInt());
+    else
+        printNote(QStringLiteral("LibreOffice (soffice) is not installed: no .doc line"));
     return 0;
 }

@@ -19,8 +19,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
 # The passage text beside the outline reads the World English Bible when it is installed.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6sql6-odbc, sword-text-web, hunspell-en-us, unrtf, catdoc")
-set(CPACK_DEBIAN_PACKAGE_SUGGESTS "odbc-postgresql")
+# catdoc reads old Word files for the import; with LibreOffice Writer installed the import
+# reads them (and RTF files) through it instead, numbers and all.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6sql6-odbc, sword-text-web, hunspell-en-us, catdoc")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "odbc-postgresql, libreoffice-writer-nogui")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://lectorum.org/")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -10,10 +10,11 @@ packages=(
     libsqlite3-dev unixodbc unixodbc-dev odbc-postgresql postgresql-15
     poppler-utils sqlite3 xauth fonts-dejavu-core python3
     librsvg2-bin desktop-file-utils appstream dpkg-dev file xvfb x11-utils
-    libquazip1-qt6-dev unrtf catdoc
+    libquazip1-qt6-dev catdoc
     libsword-dev sword-text-web sword-text-kjv
     libhunspell-dev hunspell-en-us
     qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
+    qt6-l10n-tools qt6-tools-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,3 +1,4 @@
+#include "ImportTranslation.h"
 #include "LibraryBackupRunner.h"
 #include "LibraryCommands.h"
 #include "ProgramGlobals.h"
@@ -61,6 +62,8 @@ int main(int argc, char *argv[])
                                             .arg(LECTORUM_VERSION_MINOR)
                                             .arg(LECTORUM_VERSION_PATCH));
 
+    // The English forms of the messages that count ("1 sermon", "2 sermons").
+    ImportTranslation::install();
     UserInterface::install(&QtUserInterface::instance());
     clsConfig config;
     clsConnect connection;

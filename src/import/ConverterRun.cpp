@@ -3,13 +3,16 @@
 #include "ImportLimits.h"
 #include "ImportLogging.h"
 
+#include <QDeadlineTimer>
 #include <QProcess>
 #include <QStandardPaths>
+#include <csignal>
+#include <unistd.h>
 
 namespace ConverterRun {
 
-Result run(
-    const QString &program, const QStringList &arguments, const QString &package, int milliseconds)
+Result run(const QString &program, const QStringList &arguments, const QString &package,
+    int milliseconds, const std::atomic<bool> *cancel)
 {
     Result result;
     const QString path = QStandardPaths::findExecutable(program);
@@ -22,19 +25,34 @@ Result run(
     process.setArguments(arguments);
     process.setStandardInputFile(QProcess::nullDevice());
     process.setProcessChannelMode(QProcess::SeparateChannels);
+    // A group of its own: LibreOffice's starter runs the real program as a child, and a kill
+    // must reach it too.
+    process.setChildProcessModifier([] { ::setpgid(0, 0); });
     process.start();
     if (!process.waitForStarted(milliseconds)) {
         result.error = QStringLiteral("%1 could not be started").arg(program);
         qCWarning(lcImport) << program << "did not start:" << process.errorString();
         return result;
     }
-    if (!process.waitForFinished(milliseconds)) {
+    const qint64 group = process.processId();
+    const QDeadlineTimer deadline(milliseconds);
+    bool cancelled = false;
+    while (!process.waitForFinished(50)) {
+        cancelled = cancel && cancel->load();
+        if (cancelled || deadline.hasExpired() || process.state() == QProcess::NotRunning)
+            break;
+    }
+    if (process.state() != QProcess::NotRunning) {
+        if (group > 0)
+            ::kill(pid_t(-group), SIGKILL);
         process.kill();
         process.waitForFinished(1000);
-        result.error = QStringLiteral("%1 took longer than %2 seconds (stopped)")
-                           .arg(program)
-                           .arg(milliseconds / 1000);
-        qCWarning(lcImport) << program << "killed at its time limit";
+        result.error = cancelled ? QStringLiteral("%1 was stopped (reading cancelled)").arg(program)
+                                 : QStringLiteral("%1 took longer than %2 seconds (stopped)")
+                                       .arg(program)
+                                       .arg(milliseconds / 1000);
+        qCWarning(lcImport) << program
+                            << (cancelled ? "stopped: cancelled" : "killed at its time limit");
         return result;
     }
     result.output = process.readAllStandardOutput();

@@ -61,13 +61,14 @@ QList<ImportRow> rows(const Sheet &sheet, const QList<CsvField> &columns,
 {
     QList<ImportRow> out;
     const QFileInfo info(sheet.path);
+    const bool ownList = CsvColumns::isExportedList(sheet.headings);
     int line = 1;
     for (const QStringList &record : sheet.records) {
         ++line;
         ImportRow row;
         row.source
             = { sheet.path, QString(), QStringLiteral("%1, row %2").arg(info.fileName()).arg(line),
-                  QString(), info.lastModified() };
+                  QString(), info.lastModified(), QString() };
         row.preacher = defaults.preacher;
         row.type = defaults.type;
         row.location = defaults.location;
@@ -113,9 +114,10 @@ QList<ImportRow> rows(const Sheet &sheet, const QList<CsvField> &columns,
                 break;
             }
         }
-        // The reference as the list wrote it stays the sermon's shown reference.
+        // A list from elsewhere gets the program's own form of the reference; the program's own
+        // list keeps the reference as it was stored, so export and import give the same bytes.
         review.setPassage(row, passage);
-        if (row.bookID > 0)
+        if (row.bookID > 0 && ownList)
             row.passage = passage.trimmed();
         names.resolve(row);
         out.append(row);

@@ -48,11 +48,59 @@ QString ImportNames::Missing::describe() const
 
 void ImportNames::add(Kind kind, const QString &name, qint32 key)
 {
+    if (kind == Kind::Preacher) {
+        addPreacher(splitPersonName(name), key);
+        return;
+    }
     const QString folded = fold(name);
     if (folded.isEmpty() || table(kind).keys.contains(folded))
         return;
     table(kind).keys.insert(folded, key);
+    table(kind).names.insert(key, name.simplified());
     table(kind).written.append(name.simplified());
+}
+
+QStringList ImportNames::personKeys(const QString &name)
+{
+    return partKeys(splitPersonName(name));
+}
+
+QStringList ImportNames::partKeys(QStringList parts)
+{
+    QStringList keys;
+    for (QString &part : parts) {
+        QString plain;
+        for (const QChar c : part.normalized(QString::NormalizationForm_D)) {
+            if (c.category() != QChar::Mark_NonSpacing && c != QLatin1Char('.'))
+                plain += c;
+        }
+        part = fold(plain);
+    }
+    const QString full = QStringList({ parts.at(0), parts.at(1), parts.at(2) })
+                             .join(QLatin1Char(' '))
+                             .simplified();
+    if (!full.isEmpty())
+        keys.append(full);
+    const QString shortForm = QString(parts.at(0) + QLatin1Char(' ') + parts.at(2)).simplified();
+    if (!parts.at(1).isEmpty() && !shortForm.isEmpty())
+        keys.append(shortForm);
+    return keys;
+}
+
+void ImportNames::addPreacher(const QStringList &parts, qint32 key)
+{
+    Table &t = table(Kind::Preacher);
+    const QString written = parts.join(QLatin1Char(' ')).simplified();
+    if (written.isEmpty() || t.names.contains(key))
+        return;
+    // The full form of one preacher wins over another's form without a middle initial.
+    const QStringList keys = partKeys(parts);
+    for (int i = 0; i < keys.size(); ++i) {
+        if (!t.keys.contains(keys.at(i)) || i == 0)
+            t.keys.insert(keys.at(i), key);
+    }
+    t.names.insert(key, written);
+    t.written.append(written);
 }
 
 bool ImportNames::load(DbDatabase &db, DbError &error)
@@ -64,12 +112,12 @@ bool ImportNames::load(DbDatabase &db, DbError &error)
             return false;
         for (; !rs->eof(); rs->moveNext()) {
             QStringList parts;
-            for (int i = 1; i < rs->fieldCount(); ++i) {
-                const QString part = NullToText(rs->field(i));
-                if (!part.isEmpty())
-                    parts.append(part);
-            }
-            add(Kind(kind), parts.join(QLatin1Char(' ')), NullToLong(rs->field(0)));
+            for (int i = 1; i < rs->fieldCount(); ++i)
+                parts.append(NullToText(rs->field(i)).simplified());
+            if (Kind(kind) == Kind::Preacher)
+                addPreacher(parts, NullToLong(rs->field(0)));
+            else
+                add(Kind(kind), parts.join(QLatin1Char(' ')), NullToLong(rs->field(0)));
         }
         if (rs->lastError().isSet()) {
             error = rs->lastError();
@@ -82,12 +130,27 @@ bool ImportNames::load(DbDatabase &db, DbError &error)
 
 qint32 ImportNames::find(Kind kind, const QString &name) const
 {
-    return table(kind).keys.value(fold(name), 0);
+    if (kind != Kind::Preacher)
+        return table(kind).keys.value(fold(name), 0);
+    for (const QString &key : personKeys(name)) {
+        if (const auto it = table(kind).keys.constFind(key); it != table(kind).keys.cend())
+            return *it;
+    }
+    return 0;
 }
 
 bool ImportNames::has(Kind kind, const QString &name) const
 {
-    return table(kind).keys.contains(fold(name));
+    if (kind != Kind::Preacher)
+        return table(kind).keys.contains(fold(name));
+    const QStringList keys = personKeys(name);
+    return std::any_of(keys.cbegin(), keys.cend(),
+        [this, kind](const QString &key) { return table(kind).keys.contains(key); });
+}
+
+QString ImportNames::written(Kind kind, const QString &name) const
+{
+    return has(kind, name) ? table(kind).names.value(find(kind, name)) : QString();
 }
 
 QStringList ImportNames::names(Kind kind) const
@@ -153,6 +216,8 @@ bool ImportNames::create(DbDatabase &db, const Missing &missing, DbError &error)
 
 void ImportNames::resolve(ImportRow &row) const
 {
+    if (const QString name = written(Kind::Preacher, row.preacher); !name.isEmpty())
+        row.preacher = name;
     row.preacherID = find(Kind::Preacher, row.preacher);
     row.typeID = find(Kind::Type, row.type);
     row.seriesID = find(Kind::Series, row.series);
@@ -171,8 +236,16 @@ QList<qint32> ImportNames::topicKeys(const ImportRow &row) const
 
 QStringList ImportNames::splitPersonName(const QString &name)
 {
-    QStringList words = name.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    QString last = words.isEmpty() ? QString() : words.takeLast();
+    QString simplified = name.simplified();
+    QString last;
+    // "Last, First M." as preacher lists show names (a comma in a last name is not known).
+    if (const qsizetype comma = simplified.indexOf(QLatin1Char(',')); comma >= 0) {
+        last = simplified.left(comma).trimmed();
+        simplified = simplified.mid(comma + 1).simplified();
+    }
+    QStringList words = simplified.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (last.isEmpty() && !words.isEmpty())
+        last = words.takeLast();
     QString middle;
     if (words.size() >= 2 && words.last().size() <= 2)
         middle = words.takeLast();

@@ -32,8 +32,13 @@ public:
     bool load(DbDatabase &db, DbError &error);
 
     // The key of a name (blanks and letter case do not count); 0 when the library lacks it.
+    // A preacher is found in every form the program writes or a person types: "Last, First",
+    // "First Last", with or without the middle initial, accents and dots aside.
     qint32 find(Kind kind, const QString &name) const;
     bool has(Kind kind, const QString &name) const;
+    // The name as the library writes it ("Anna Zimmer" for "Zimmer, Anna"); empty when the
+    // library lacks it.
+    QString written(Kind kind, const QString &name) const;
     // The names as the library writes them, sorted, for lists to choose from.
     QStringList names(Kind kind) const;
 
@@ -43,20 +48,27 @@ public:
     // are the library's own and never created.
     bool create(DbDatabase &db, const Missing &missing, DbError &error);
     // Sets the row's preacher, type and series keys from its names (0 for one the library
-    // lacks: the row then has none).
+    // lacks: the row then has none), and each name found as the library writes it, so the
+    // review shows which one the row got.
     void resolve(ImportRow &row) const;
     QList<qint32> topicKeys(const ImportRow &row) const;
 
-    // "First M. Last" into its parts (first name, middle initial, last name): the last word
-    // is the last name, a short word before it the middle initial; joined with blanks the parts
-    // give the name again.
+    // "First M. Last" (or "Last, First M.") into its parts (first name, middle initial, last
+    // name): the last word is the last name, a short word before it the middle initial;
+    // joined with blanks the parts give the name again.
     static QStringList splitPersonName(const QString &name);
 
 private:
     static QString fold(const QString &name) { return name.simplified().toCaseFolded(); }
+    // The forms a preacher's name is looked up by: without case, accents or dots, first name
+    // first, with and without the middle initial.
+    static QStringList personKeys(const QString &name);
+    static QStringList partKeys(QStringList parts); // first name, middle initial, last name
+    void addPreacher(const QStringList &parts, qint32 key);
     struct Table
     {
         QHash<QString, qint32> keys; // folded name → key
+        QHash<qint32, QString> names; // key → the name as stored
         QStringList written; // names as stored
     };
     Table &table(Kind kind) { return m_tables[int(kind)]; }

@@ -3,11 +3,37 @@
 #include "DbDatabase.h"
 #include "DbSnapshot.h"
 #include "ImportFacts.h"
+#include "OfficeConversion.h"
+#include "ReferenceText.h"
 #include "SqlLiterals.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace {
+
+// A passage in the form the sermon screen gives a reference it composes from the book, the
+// chapters and the verses ("Ephesians 2:8-10", "John 3:16 - 4:2"); whole chapters and books,
+// which that screen never composes, as "Romans 8", "Genesis 1-3", "Jude".
+QString storedReference(const BiblePassage &p)
+{
+    const int end = BiblePassage::ChapterEnd;
+    if (p.isWholeBook())
+        return p.bookName;
+    if (p.from.verse == 0 && p.to.verse == end) {
+        const QString start = p.bookName + QLatin1Char(' ') + QString::number(p.from.chapter);
+        return p.to.chapter == p.from.chapter
+            ? start
+            : start + QLatin1Char('-') + QString::number(p.to.chapter);
+    }
+    const int beginVerse = qMax(1, p.from.verse);
+    if (p.to.verse == end)
+        return ReferenceText(p.bookName, QString::number(p.from.chapter),
+                   QString::number(beginVerse), QString::number(p.to.chapter), QString())
+            + QStringLiteral("end");
+    return ReferenceText(p.bookName, QString::number(p.from.chapter), QString::number(beginVerse),
+        QString::number(p.to.chapter), QString::number(p.to.verse));
+}
 
 void fillPassage(ImportRow &row, const PassageParser::Result &result)
 {
@@ -23,17 +49,54 @@ void fillPassage(ImportRow &row, const PassageParser::Result &result)
     row.beginVerse = p.from.verse;
     row.endChapter = p.to.chapter == end ? 0 : p.to.chapter;
     row.endVerse = p.to.verse == end ? 0 : p.to.verse;
-    row.passage = BiblePassage::reading(result.passages);
+    QStringList parts;
+    for (const BiblePassage &passage : result.passages)
+        parts.append(storedReference(passage));
+    row.passage = parts.join(QStringLiteral("; "));
 }
 
-// The first line of the text when it can be a title: not too long, not the passage or the
-// date alone.
-QString titleLine(const QString &text)
+// A line is no title when it is only a passage ("Text: Romans 5:1-11") or only a date
+// ("Preached May 5, 2019"): what is left once they are taken out is a word at most.
+bool onlyPassageOrDate(const PassageParser &parser, const QString &line)
 {
-    const QString first = ImportFacts::firstLines(text, 1);
-    if (first.size() > 120 || first.startsWith(QLatin1String("Text:"), Qt::CaseInsensitive))
-        return QString();
-    return first;
+    QString rest = line;
+    QString matched;
+    if (ImportFacts::findPassage(parser, rest, &matched).ok())
+        rest.remove(matched);
+    if (ImportFacts::findDate(rest, &matched).isValid())
+        rest.remove(matched);
+    if (rest.size() == line.size())
+        return false;
+    static const QRegularExpression words(QStringLiteral("[\\w']+"));
+    qsizetype count = 0;
+    for (auto it = words.globalMatch(rest); it.hasNext(); it.next())
+        ++count;
+    return count <= 1;
+}
+
+// The first short line of the text that is neither a passage nor a date alone.
+QString titleLine(const PassageParser &parser, const QString &text)
+{
+    const QStringList lines = ImportFacts::firstLines(text, 6).split(QLatin1Char('\n'));
+    for (const QString &line : lines) {
+        if (line.isEmpty() || line.size() > 120 || onlyPassageOrDate(parser, line))
+            continue;
+        return line;
+    }
+    return QString();
+}
+
+// Word and Writer fill the title property with file names, template names and "Microsoft
+// Word - ..." more often than with a title: such a property is no title.
+bool usableTitleProperty(const QString &property, const QString &fileName)
+{
+    const QString simplified = property.simplified();
+    return !simplified.isEmpty()
+        && simplified.compare(
+               QFileInfo(fileName).completeBaseName().simplified(), Qt::CaseInsensitive)
+        != 0
+        && simplified.compare(fileName.simplified(), Qt::CaseInsensitive) != 0
+        && !simplified.startsWith(QLatin1String("Microsoft Word -"), Qt::CaseInsensitive);
 }
 
 } // namespace
@@ -80,6 +143,7 @@ ImportRow ImportReview::makeRow(
     }
     const QString name = QFileInfo(source.entry.isEmpty() ? source.path : source.entry).fileName();
     QString base = QFileInfo(name).completeBaseName();
+    row.route = doc.route;
     if (!doc.ok()) {
         row.ticked = false;
         row.status = ImportRow::Status::Unreadable;
@@ -104,11 +168,12 @@ ImportRow ImportReview::makeRow(
         passage = ImportFacts::findPassage(m_parser, head);
     fillPassage(row, passage);
 
-    row.title = doc.titleProperty;
+    // The writer's own heading first; the title property only for a document without one.
+    row.title = doc.firstHeading;
     if (row.title.isEmpty())
-        row.title = doc.firstHeading;
-    if (row.title.isEmpty())
-        row.title = titleLine(doc.text);
+        row.title = titleLine(m_parser, doc.text);
+    if (row.title.isEmpty() && usableTitleProperty(doc.titleProperty, name))
+        row.title = doc.titleProperty.simplified();
     if (row.title.isEmpty())
         row.title = ImportFacts::titleFromFileName(name);
     return row;
@@ -119,10 +184,13 @@ QList<ImportRow> ImportReview::readAll(const QList<ImportSource> &sources, const
 {
     QList<ImportRow> rows;
     rows.reserve(sources.size());
+    OfficeConversion office;
+    if (OfficeConversion::available())
+        office.convert(sources, cancel);
     for (const ImportSource &source : sources) {
         if (cancel.load())
             break;
-        rows.append(makeRow(source, ImportSources::read(source), defaults));
+        rows.append(makeRow(source, office.read(source, &cancel), defaults));
         if (progress)
             progress(int(rows.size()), int(sources.size()));
     }

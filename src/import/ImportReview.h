@@ -47,8 +47,9 @@ public:
     QList<ImportRow> readAll(const QList<ImportSource> &sources, const Defaults &defaults,
         const std::atomic<bool> &cancel, const Progress &progress) const;
 
-    // The user typed a passage: fills the row's book, chapters and verses, or empties them
-    // when the text is no passage (the row then needs one).
+    // The user typed a passage: fills the row's book, chapters and verses and gives the
+    // reference the program's own form, or empties them when the text is no passage (the row
+    // then needs one).
     void setPassage(ImportRow &row, const QString &text) const;
     void refreshStatuses(QList<ImportRow> &rows) const;
 

@@ -40,6 +40,7 @@ struct ImportRow
     qint32 wantedKey = 0;
     Status status = Status::Ready;
     QString reason; // why the file is unreadable, or what it duplicates
+    QString route; // the outside program that read the file, if one did
 
     bool writable() const { return ticked && status != Status::Unreadable; }
 };

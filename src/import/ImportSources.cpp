@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QObject>
 #include <QSet>
 
 namespace {
@@ -32,18 +33,32 @@ void collectZip(const QString &path, QList<ImportSource> &out)
     if (!zip.open(error)) {
         // The zip itself becomes the row that says it cannot be read.
         out.append({ path, QString(), QFileInfo(path).fileName(), QString(),
-            QFileInfo(path).lastModified() });
+            QFileInfo(path).lastModified(), QString() });
         return;
     }
     int taken = 0;
+    int leftOut = 0;
     for (const ZipEntryStream::Entry &e : zip.entries()) {
         if (e.isFolder || hiddenPart(e.name) || !OutlineFileReader::readsName(e.name))
             continue;
-        if (++taken > ImportLimits::ZipFiles)
-            break;
+        if (++taken > ImportLimits::ZipFiles) {
+            ++leftOut;
+            continue;
+        }
         const QString folder = e.name.section(QLatin1Char('/'), -2, -2);
         out.append({ path, e.name, QFileInfo(path).fileName() + QLatin1Char('/') + e.name,
-            folder.isEmpty() ? QFileInfo(path).completeBaseName() : folder, e.modified });
+            folder.isEmpty() ? QFileInfo(path).completeBaseName() : folder, e.modified,
+            QString() });
+    }
+    // The files past the limit are not read, and a row of the review says how many.
+    if (leftOut > 0) {
+        ImportSource over { path, QString(), QFileInfo(path).fileName(), QString(),
+            QFileInfo(path).lastModified(), QString() };
+        over.refusal = QObject::tr("%n more outline file(s) in the zip left out: an import "
+                                   "takes %1 from one zip",
+            nullptr, leftOut)
+                           .arg(ImportLimits::ZipFiles);
+        out.append(over);
     }
 }
 
@@ -71,8 +86,8 @@ void collectFolder(const QString &root, QList<ImportSource> &out)
         }
         if (!OutlineFileReader::readsName(info.fileName()))
             continue;
-        out.append(
-            { info.filePath(), QString(), relative, info.dir().dirName(), info.lastModified() });
+        out.append({ info.filePath(), QString(), relative, info.dir().dirName(),
+            info.lastModified(), QString() });
     }
 }
 
@@ -90,27 +105,29 @@ QList<ImportSource> collect(const QStringList &chosen)
         else if (isZip(path))
             collectZip(path, out);
         else
-            out.append(
-                { path, QString(), info.fileName(), info.dir().dirName(), info.lastModified() });
+            out.append({ path, QString(), info.fileName(), info.dir().dirName(),
+                info.lastModified(), QString() });
     }
     return out;
 }
 
-ImportedDocument read(const ImportSource &source)
+ImportedDocument read(const ImportSource &source, const std::atomic<bool> *cancel)
 {
+    if (!source.refusal.isEmpty())
+        return ImportedDocument::failure(source.refusal);
     if (source.entry.isEmpty()) {
         if (isZip(source.path))
             return ImportedDocument::failure(QStringLiteral("not a zip file, or a damaged one"));
         if (!OutlineFileReader::readsName(source.path))
             return ImportedDocument::failure(QStringLiteral("not a kind of file the import reads"));
-        return OutlineFileReader::readFile(source.path);
+        return OutlineFileReader::readFile(source.path, cancel);
     }
     ZipEntryStream zip(source.path);
     QString error;
     QByteArray bytes;
     if (!zip.open(error) || !zip.read(source.entry, ImportLimits::FileBytes, bytes, error))
         return ImportedDocument::failure(error);
-    return OutlineFileReader::readBytes(source.entry, bytes);
+    return OutlineFileReader::readBytes(source.entry, bytes, cancel);
 }
 
 } // namespace ImportSources

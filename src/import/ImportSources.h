@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 
 // One outline file to import: a file on disk, or an entry of a zip of files.
 struct ImportSource
@@ -15,6 +16,8 @@ struct ImportSource
     QString displayName; // as the review shows it: relative to the folder or zip chosen
     QString folderName; // the folder (or zip folder) holding it, for the series
     QDateTime modified;
+    // Set when the source stands for files that are not read (past a zip's limit): why.
+    QString refusal;
 };
 
 // Turns what the user chose (files, folders, .zip files) into the files to read. Folders
@@ -25,6 +28,7 @@ struct ImportSource
 namespace ImportSources {
 
 QList<ImportSource> collect(const QStringList &chosen);
-ImportedDocument read(const ImportSource &source);
+// `cancel` stops a converter still running on the file.
+ImportedDocument read(const ImportSource &source, const std::atomic<bool> *cancel = nullptr);
 
 } // namespace ImportSources

@@ -10,6 +10,7 @@
 #include "TableDigest.h"
 
 #include <QDateTime>
+#include <QObject>
 #include <QSet>
 #include <limits>
 
@@ -213,7 +214,7 @@ ImportOutcome write(DbDatabase &db, const QList<ImportRow> &rows, const QString 
         return fail(QStringLiteral("The library did not keep the import"));
     outcome.ok = true;
     outcome.written = int(outcome.sermonIDs.size());
-    outcome.message = QStringLiteral("Imported %1 sermons.").arg(outcome.written);
+    outcome.message = QObject::tr("Imported %n sermon(s).", nullptr, outcome.written);
     if (!keepsBatches)
         outcome.message += QStringLiteral(" This library was made before imports could be "
                                           "undone; this one cannot be.");

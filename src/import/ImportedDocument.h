@@ -9,6 +9,9 @@ struct ImportedDocument
     QString text;
     QString titleProperty;
     QString firstHeading;
+    // The outside program that read the file ("LibreOffice", "catdoc"); empty for the
+    // program's own readers.
+    QString route;
     // Empty when the file was read; otherwise the reason, as a row of the review shows it.
     QString error;
 

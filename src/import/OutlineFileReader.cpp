@@ -3,6 +3,7 @@
 #include "ConverterRun.h"
 #include "ImportLimits.h"
 #include "OdfXmlReader.h"
+#include "RtfReader.h"
 #include "TextDecoding.h"
 #include "WordXmlReader.h"
 #include "ZipEntryStream.h"
@@ -33,34 +34,17 @@ ImportedDocument fromText(const QString &text)
     return doc;
 }
 
-// unrtf --text starts with comment lines of its own ("### Translation from RTF performed by
-// UnRTF") and a line of dashes before the text.
-QString withoutUnrtfHeader(const QString &text)
+// catdoc -w keeps each paragraph on one line (its default wraps them at 72 columns).
+ImportedDocument convertDoc(const QString &path, const std::atomic<bool> *cancel)
 {
-    QStringList lines = text.split(QLatin1Char('\n'));
-    int first = 0;
-    while (first < lines.size()
-        && (lines.at(first).startsWith(QLatin1String("###"))
-            || lines.at(first).trimmed().isEmpty()))
-        ++first;
-    if (first < lines.size() && lines.at(first).startsWith(QLatin1String("-----")))
-        ++first;
-    return lines.mid(first).join(QLatin1Char('\n'));
-}
-
-ImportedDocument convert(const QString &path, const QString &suffix)
-{
-    const bool rtf = suffix == QLatin1String("rtf");
-    const ConverterRun::Result run = rtf
-        ? ConverterRun::run(QStringLiteral("unrtf"), { QStringLiteral("--text"), path },
-            QStringLiteral("unrtf"), ImportLimits::ConverterMilliseconds)
-        : ConverterRun::run(QStringLiteral("catdoc"),
-            { QStringLiteral("-d"), QStringLiteral("utf-8"), path }, QStringLiteral("catdoc"),
-            ImportLimits::ConverterMilliseconds);
+    const ConverterRun::Result run = ConverterRun::run(QStringLiteral("catdoc"),
+        { QStringLiteral("-w"), QStringLiteral("-d"), QStringLiteral("utf-8"), path },
+        QStringLiteral("catdoc"), ImportLimits::ConverterMilliseconds, cancel);
     if (!run.error.isEmpty())
         return ImportedDocument::failure(run.error);
-    const QString text = TextDecoding::decode(run.output);
-    return fromText(rtf ? withoutUnrtfHeader(text) : text);
+    ImportedDocument doc = fromText(TextDecoding::decode(run.output));
+    doc.route = QStringLiteral("catdoc");
+    return doc;
 }
 
 ImportedDocument readZipDocument(ZipEntryStream &zip, const QString &suffix)
@@ -87,7 +71,7 @@ bool readsName(const QString &fileName)
     return kinds.contains(suffixOf(fileName));
 }
 
-ImportedDocument readFile(const QString &path)
+ImportedDocument readFile(const QString &path, const std::atomic<bool> *cancel)
 {
     const QFileInfo info(path);
     if (info.size() > ImportLimits::FileBytes)
@@ -106,16 +90,17 @@ ImportedDocument readFile(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return ImportedDocument::failure(
             QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
-    if (suffix == QLatin1String("rtf") || suffix == QLatin1String("doc"))
-        return convert(path, suffix);
+    if (suffix == QLatin1String("doc"))
+        return convertDoc(path, cancel);
     // The size is checked again on what is read: the file may have grown since.
     const QByteArray bytes = file.read(ImportLimits::FileBytes + 1);
     if (bytes.size() > ImportLimits::FileBytes)
         return ImportedDocument::failure(tooLarge());
-    return readBytes(path, bytes);
+    return readBytes(path, bytes, cancel);
 }
 
-ImportedDocument readBytes(const QString &fileName, const QByteArray &bytes)
+ImportedDocument readBytes(
+    const QString &fileName, const QByteArray &bytes, const std::atomic<bool> *cancel)
 {
     if (bytes.isEmpty())
         return ImportedDocument::failure(QStringLiteral("the file is empty"));
@@ -126,12 +111,14 @@ ImportedDocument readBytes(const QString &fileName, const QByteArray &bytes)
         ZipEntryStream zip(bytes);
         return readZipDocument(zip, suffix);
     }
-    if (suffix == QLatin1String("rtf") || suffix == QLatin1String("doc")) {
-        // The converters read files: the bytes go to a private temporary file first.
+    if (suffix == QLatin1String("rtf"))
+        return RtfReader::read(bytes);
+    if (suffix == QLatin1String("doc")) {
+        // The converter reads files: the bytes go to a private temporary file first.
         QTemporaryFile temporary;
         if (!temporary.open() || temporary.write(bytes) != bytes.size() || !temporary.flush())
             return ImportedDocument::failure(QStringLiteral("no temporary file could be written"));
-        return convert(temporary.fileName(), suffix);
+        return convertDoc(temporary.fileName(), cancel);
     }
     if (suffix == QLatin1String("txt") || suffix == QLatin1String("md"))
         return fromText(TextDecoding::decode(bytes));

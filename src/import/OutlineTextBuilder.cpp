@@ -2,12 +2,16 @@
 
 #include "ImportLimits.h"
 
-void OutlineTextBuilder::beginParagraph(int indent, bool heading)
+#include <QCoreApplication>
+
+void OutlineTextBuilder::beginParagraph(int level, Kind kind, const QString &mark)
 {
-    m_paragraph.clear();
-    m_indent = qBound(0, indent, 9);
-    m_heading = heading;
-    m_inParagraph = true;
+    m_paragraph = Paragraph();
+    // Headings start at the margin whatever their level: the outline's levels are its lists'.
+    m_paragraph.level = kind == Kind::Body ? qBound(0, level, 9) : 0;
+    m_paragraph.kind = kind;
+    m_paragraph.mark = mark;
+    m_paragraph.open = true;
 }
 
 void OutlineTextBuilder::addText(const QString &text)
@@ -19,87 +23,127 @@ void OutlineTextBuilder::addText(const QString &text)
         m_tooLong = true;
         return;
     }
-    m_paragraph += text;
+    m_paragraph.text += text;
+}
+
+void OutlineTextBuilder::setMark(const QString &mark)
+{
+    if (m_paragraph.open)
+        m_paragraph.mark = mark;
+}
+
+void OutlineTextBuilder::markHidden()
+{
+    if (m_paragraph.open)
+        m_paragraph.hidden = true;
+}
+
+void OutlineTextBuilder::appendLine(const QString &line)
+{
+    (m_nestedDepth > 0 ? m_deferred : m_lines).append(line);
 }
 
 void OutlineTextBuilder::endParagraph()
 {
-    if (!m_inParagraph)
+    if (!m_paragraph.open)
         return;
-    m_inParagraph = false;
-    const QString body = m_paragraph.trimmed();
+    m_paragraph.open = false;
+    const QString body = m_paragraph.text.trimmed();
+    const QString mark = m_paragraph.mark.trimmed();
     if (m_footnoteDepth > 0) {
         if (!body.isEmpty())
             m_footnotes.last()
                 += (m_footnotes.last().endsWith(QLatin1Char(']')) ? u" " : u"\n") + body;
         return;
     }
+    // A cell's paragraphs share its one line.
     if (m_rowDepth > 0) {
-        // A cell's paragraphs share its one place in the row.
         if (!body.isEmpty())
             m_cell += (m_cell.isEmpty() ? QString() : QStringLiteral(" ")) + body;
         return;
     }
-    if (m_heading && m_firstHeading.isEmpty() && !body.isEmpty())
-        m_firstHeading = body;
-    if (m_firstLine.isEmpty() && !body.isEmpty())
-        m_firstLine = body;
-    m_lines.append(body.isEmpty() ? QString() : QString(m_indent, QLatin1Char('\t')) + body);
+    if (body.isEmpty() && mark.isEmpty()) {
+        if (!m_paragraph.hidden)
+            appendLine(QString());
+    } else {
+        if (m_paragraph.kind == Kind::Title && m_title.isEmpty())
+            m_title = body;
+        if (m_paragraph.kind != Kind::Body && m_firstHeading.isEmpty())
+            m_firstHeading = body;
+        if (m_firstLine.isEmpty() && !body.isEmpty())
+            m_firstLine = body;
+        QString line(m_paragraph.level, QLatin1Char('\t'));
+        if (!mark.isEmpty())
+            line += mark + (body.isEmpty() ? QString() : QStringLiteral(" "));
+        appendLine(line + body);
+    }
+    if (m_nestedDepth == 0 && !m_deferred.isEmpty()) {
+        m_lines.append(m_deferred);
+        m_deferred.clear();
+    }
 }
 
 void OutlineTextBuilder::beginRow()
 {
-    if (m_rowDepth++ == 0) {
-        m_cells.clear();
+    if (m_rowDepth++ == 0)
         m_cell.clear();
-    }
 }
 
 void OutlineTextBuilder::endCell()
 {
     if (m_rowDepth == 1) {
-        m_cells.append(m_cell);
+        if (!m_cell.trimmed().isEmpty())
+            appendLine(m_cell);
         m_cell.clear();
     }
 }
 
 void OutlineTextBuilder::endRow()
 {
-    if (m_rowDepth == 0 || --m_rowDepth > 0)
-        return;
-    const QString line = m_cells.join(QLatin1Char('\t'));
-    if (!line.trimmed().isEmpty())
-        m_lines.append(line);
-    m_cells.clear();
+    if (m_rowDepth > 0)
+        --m_rowDepth;
 }
 
 void OutlineTextBuilder::beginFootnote(const QString &mark)
 {
     if (m_footnoteDepth++ == 0) {
         m_footnotes.append(QLatin1Char('[') + mark + QLatin1Char(']'));
-        m_heldParagraph = m_paragraph;
-        m_heldIndent = m_indent;
-        m_heldHeading = m_heading;
-        m_heldInParagraph = m_inParagraph;
-        m_inParagraph = false;
+        m_held.append(m_paragraph);
+        m_paragraph = Paragraph();
     }
 }
 
 void OutlineTextBuilder::endFootnote()
 {
-    if (m_footnoteDepth > 0 && --m_footnoteDepth == 0) {
-        m_paragraph = m_heldParagraph;
-        m_indent = m_heldIndent;
-        m_heading = m_heldHeading;
-        m_inParagraph = m_heldInParagraph;
-    }
+    if (m_footnoteDepth > 0 && --m_footnoteDepth == 0 && !m_held.isEmpty())
+        m_paragraph = m_held.takeLast();
+}
+
+void OutlineTextBuilder::beginNested()
+{
+    ++m_nestedDepth;
+    m_held.append(m_paragraph);
+    m_paragraph = Paragraph();
+}
+
+void OutlineTextBuilder::endNested()
+{
+    if (m_nestedDepth == 0 || m_held.isEmpty())
+        return;
+    --m_nestedDepth;
+    // Its lines wait for the end of the paragraph it is anchored in (one read later, when the
+    // reader hands a paragraph over only at its end).
+    m_paragraph = m_held.takeLast();
 }
 
 QString OutlineTextBuilder::text() const
 {
     QStringList lines = m_lines;
+    lines.append(m_deferred);
     while (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
+    while (!lines.isEmpty() && lines.first().isEmpty())
+        lines.removeFirst();
     QStringList notes;
     for (const QString &note : m_footnotes) {
         if (note.contains(QLatin1Char(' ')) || note.contains(QLatin1Char('\n')))
@@ -107,6 +151,7 @@ QString OutlineTextBuilder::text() const
     }
     if (!notes.isEmpty()) {
         lines.append(QString());
+        lines.append(QCoreApplication::translate("OutlineTextBuilder", "Notes"));
         lines.append(notes);
     }
     return lines.join(QLatin1Char('\n'));

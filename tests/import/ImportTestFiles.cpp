@@ -43,7 +43,8 @@ QByteArray zipBytes(const Parts &parts)
     return buffer.data();
 }
 
-Parts docx(const QByteArray &body, const QByteArray &footnotes, const QString &title)
+Parts docx(const QByteArray &body, const QByteArray &footnotes, const QString &title,
+    const QByteArray &numbering, const QByteArray &styles)
 {
     const QByteArray ns
         = "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"";
@@ -54,6 +55,12 @@ Parts docx(const QByteArray &body, const QByteArray &footnotes, const QString &t
     if (!footnotes.isEmpty())
         parts.append({ QStringLiteral("word/footnotes.xml"),
             "<?xml version=\"1.0\"?><w:footnotes " + ns + ">" + footnotes + "</w:footnotes>" });
+    if (!numbering.isEmpty())
+        parts.append({ QStringLiteral("word/numbering.xml"),
+            "<?xml version=\"1.0\"?><w:numbering " + ns + ">" + numbering + "</w:numbering>" });
+    if (!styles.isEmpty())
+        parts.append({ QStringLiteral("word/styles.xml"),
+            "<?xml version=\"1.0\"?><w:styles " + ns + ">" + styles + "</w:styles>" });
     if (!title.isEmpty())
         parts.append({ QStringLiteral("docProps/core.xml"),
             "<?xml version=\"1.0\"?><cp:coreProperties xmlns:cp=\"urn:cp\" "
@@ -62,16 +69,19 @@ Parts docx(const QByteArray &body, const QByteArray &footnotes, const QString &t
     return parts;
 }
 
-Parts odt(const QByteArray &body, const QString &title)
+Parts odt(const QByteArray &body, const QString &title, const QByteArray &styles)
 {
     Parts parts { { QStringLiteral("mimetype"), "application/vnd.oasis.opendocument.text" },
         { QStringLiteral("content.xml"),
             "<?xml version=\"1.0\" encoding=\"UTF-8\"?><office:document-content "
             "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
             "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\" "
-            "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\"><office:body>"
-            "<office:text>"
-                + body + "</office:text></office:body></office:document-content>" } };
+            "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
+            "xmlns:style=\"urn:oasis:names:tc:opendocument:xmlns:style:1.0\" "
+            "xmlns:draw=\"urn:oasis:names:tc:opendocument:xmlns:drawing:1.0\">"
+            "<office:automatic-styles>"
+                + styles + "</office:automatic-styles><office:body><office:text>" + body
+                + "</office:text></office:body></office:document-content>" } };
     if (!title.isEmpty())
         parts.append({ QStringLiteral("meta.xml"),
             "<?xml version=\"1.0\"?><office:document-meta "

@@ -27,6 +27,8 @@ private Q_SLOTS:
     void guessColumns();
     void personNames_data();
     void personNames();
+    void preacherMatch_data();
+    void preacherMatch();
     void writeList_data();
     void writeList();
 };
@@ -146,6 +148,46 @@ void tst_ImportCsv::writeList_data()
         const QByteArray prefix = create ? "names made, " : "names refused, ";
         TestEnvironment::addEngineRows(prefix.constData());
     }
+}
+
+void tst_ImportCsv::preacherMatch_data()
+{
+    QTest::addColumn<QString>("listed");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("as the preacher lists show him") << "Zimmer, Anna"
+                                                    << "Anna Zimmer";
+    QTest::newRow("first name first") << "Anna Zimmer"
+                                      << "Anna Zimmer";
+    QTest::newRow("case and blanks") << "  ZIMMER ,  anna "
+                                     << "Anna Zimmer";
+    QTest::newRow("accents aside, no middle initial") << "Sean O'Brien"
+                                                      << "Seán M. O'Brien";
+    QTest::newRow("last name first, with the initial") << "O'Brien, Seán M"
+                                                       << "Seán M. O'Brien";
+    QTest::newRow("another preacher") << "Zimmer, Anne"
+                                      << "";
+}
+
+// A list names a preacher in any form the program shows or a person types; only a name that
+// matches nobody is offered as new, and the row shows the preacher it got.
+void tst_ImportCsv::preacherMatch()
+{
+    QFETCH(QString, listed);
+    QFETCH(QString, found);
+    TestDatabase db { Engine::SQLite };
+    REQUIRE_DATABASE(db);
+    QVERIFY(db.exec(QStringLiteral("INSERT INTO tblPreachers (lngPreacherID, strFirstName, "
+                                   "strMiddleInitial, strLastName, lngStateID) VALUES (7, 'Anna', "
+                                   "'', 'Zimmer', 0), (8, 'Seán', 'M.', 'O''Brien', 0)")));
+    ImportNames names;
+    DbError error;
+    QVERIFY(names.load(db.database(), error));
+    ImportRow row;
+    row.preacher = listed;
+    names.resolve(row);
+    QCOMPARE(row.preacherID, found.isEmpty() ? 0 : (found.startsWith(u'A') ? 7 : 8));
+    QCOMPARE(row.preacher, found.isEmpty() ? listed : found);
+    QCOMPARE(names.missing({ row }).preachers.size(), found.isEmpty() ? 1 : 0);
 }
 
 void tst_ImportCsv::writeList()

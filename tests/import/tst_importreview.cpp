@@ -2,6 +2,7 @@
 #include "ImportFacts.h"
 #include "ImportReview.h"
 #include "ImportTestFiles.h"
+#include "ImportTranslation.h"
 #include "ImportUndo.h"
 #include "ImportWriter.h"
 #include "TestEnvironment.h"
@@ -18,11 +19,21 @@ class tst_ImportReview : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { MsgBoxScript::setScripted(true); }
+    void initTestCase()
+    {
+        MsgBoxScript::setScripted(true);
+        QVERIFY(ImportTranslation::install());
+    }
+    void countMessages_data();
+    void countMessages();
     void dates_data();
     void dates();
     void passages_data();
     void passages();
+    void storedPassages_data();
+    void storedPassages();
+    void titles_data();
+    void titles();
     void writeAndUndo_data() { engineRows(); }
     void writeAndUndo();
     void failureWritesNothing_data() { engineRows(); }
@@ -52,7 +63,7 @@ QList<ImportRow> reviewed(
     for (const auto &f : files) {
         const QString path = folder + QLatin1Char('/') + f.first;
         ImportTestFiles::writeFile(path, f.second);
-        sources.append({ path, {}, f.first, {}, QDateTime(QDate(2001, 2, 3), QTime(4, 5)) });
+        sources.append({ path, {}, f.first, {}, QDateTime(QDate(2001, 2, 3), QTime(4, 5)), {} });
     }
     std::atomic<bool> cancel { false };
     QList<ImportRow> rows = review.readAll(sources, {}, cancel, {});
@@ -115,6 +126,131 @@ void tst_ImportReview::passages()
     QCOMPARE(BiblePassage::reading(ImportFacts::findPassage(parser, text).passages), passage);
 }
 
+void tst_ImportReview::storedPassages_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("en dash") << "Ephesians 2:8–10"
+                             << "Ephesians 2:8-10";
+    QTest::newRow("abbreviation with a dot") << "Matt. 28:1-10"
+                                             << "Matthew 28:1-10";
+    QTest::newRow("short name") << "Jn 1:1-14"
+                                << "John 1:1-14";
+    QTest::newRow("one verse") << "John 3:16"
+                               << "John 3:16";
+    QTest::newRow("across chapters") << "John 3:16–4:2"
+                                     << "John 3:16 - 4:2";
+    QTest::newRow("a chapter") << "Rom 8"
+                               << "Romans 8";
+    QTest::newRow("chapters") << "Gen 1–3"
+                              << "Genesis 1-3";
+    QTest::newRow("two passages") << "Rom 5:1-5; 8:28"
+                                  << "Romans 5:1-5; Romans 8:28";
+    QTest::newRow("no passage: kept as typed") << "Jo 3"
+                                               << "Jo 3";
+}
+
+// The reference an import stores is the one the sermon screen composes from the same book,
+// chapters and verses, so imported and typed sermons read, sort and search alike.
+void tst_ImportReview::storedPassages()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    const ImportReview review({ { 1, QStringLiteral("Genesis") }, { 18, QStringLiteral("Job") },
+        { 32, QStringLiteral("Jonah") }, { 40, QStringLiteral("Matthew") },
+        { 43, QStringLiteral("John") }, { 45, QStringLiteral("Romans") },
+        { 49, QStringLiteral("Ephesians") } });
+    ImportRow row;
+    review.setPassage(row, typed);
+    QCOMPARE(row.passage, stored);
+}
+
+void tst_ImportReview::titles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QString>("property");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("heading over a property that is the file's name")
+        << "grace.docx"
+        << "Saved by Grace\nText: Eph 2:8"
+        << "Saved by Grace"
+        << "grace"
+        << "Saved by Grace";
+    QTest::newRow("heading over a real property") << "a.odt"
+                                                  << "x"
+                                                  << "Saved by Grace"
+                                                  << "Grace Alone"
+                                                  << "Saved by Grace";
+    QTest::newRow("first line that is neither a passage nor a date")
+        << "b.docx"
+        << "Text: John 3:16\nPreached May 12, 2019\nGod So Loved\nI. Love"
+        << ""
+        << ""
+        << "God So Loved";
+    QTest::newRow("property when no line will do") << "c.docx"
+                                                   << "John 3:16\n2019-05-12"
+                                                   << ""
+                                                   << "For God So Loved"
+                                                   << "For God So Loved";
+    QTest::newRow("Word's own property is no title") << "2019-05-12 Love Given.doc"
+                                                     << "John 3:16"
+                                                     << ""
+                                                     << "Microsoft Word - sermon.doc"
+                                                     << "Love Given";
+    QTest::newRow("property equal to the file's name") << "Love Given.rtf"
+                                                       << "John 3:16"
+                                                       << ""
+                                                       << "love given"
+                                                       << "Love Given";
+    QTest::newRow("property equal to the file's name with its extension") << "Love Given.docx"
+                                                                          << "John 3:16"
+                                                                          << ""
+                                                                          << "Love Given.docx"
+                                                                          << "Love Given";
+}
+
+void tst_ImportReview::titles()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, text);
+    QFETCH(QString, heading);
+    QFETCH(QString, property);
+    QFETCH(QString, title);
+    const ImportReview review(Books);
+    ImportedDocument doc;
+    doc.text = text;
+    doc.firstHeading = heading;
+    doc.titleProperty = property;
+    const ImportSource source { QStringLiteral("/outlines/") + file, {}, file, {}, {}, {} };
+    QCOMPARE(review.makeRow(source, doc, {}).title, title);
+}
+
+void tst_ImportReview::countMessages_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("one sermon") << "Imported %n sermon(s)." << 1 << "Imported 1 sermon.";
+    QTest::newRow("two sermons") << "Imported %n sermon(s)." << 2 << "Imported 2 sermons.";
+    QTest::newRow("no sermons") << "Imported %n sermon(s)." << 0 << "Imported 0 sermons.";
+    QTest::newRow("one file unread")
+        << "%n file(s) could not be read; nothing was imported (--skip-unreadable imports the "
+           "rest)"
+        << 1
+        << "1 file could not be read; nothing was imported (--skip-unreadable imports the rest)";
+}
+
+// The English translation gives every count message its singular and plural form.
+void tst_ImportReview::countMessages()
+{
+    QFETCH(QString, source);
+    QFETCH(int, count);
+    QFETCH(QString, shown);
+    QCOMPARE(QObject::tr(qPrintable(source), nullptr, count), shown);
+}
+
 void tst_ImportReview::writeAndUndo()
 {
     QFETCH(int, engine);
@@ -138,6 +274,7 @@ void tst_ImportReview::writeAndUndo()
         db.database(), rows, QStringLiteral("test"), QStringLiteral("tester"));
     QVERIFY2(out.ok, qPrintable(out.message + out.error.driverText));
     QCOMPARE(out.written, 3);
+    QCOMPARE(out.message, QStringLiteral("Imported 3 sermons."));
     QVERIFY(out.batchID > 0);
     QCOMPARE(db.scalar(QStringLiteral("SELECT Count(*) FROM tblSermons")).toInt(), 3);
     QCOMPARE(

@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QObject>
 #include <QRegularExpression>
 #include <cstdio>
 
@@ -76,6 +77,8 @@ void printReview(const QList<ImportRow> &rows)
         QString file = row.source.displayName;
         if (!row.reason.isEmpty())
             file += QStringLiteral(" (") + row.reason + QLatin1Char(')');
+        if (!row.route.isEmpty())
+            file += QStringLiteral(" [read by ") + row.route + QLatin1Char(']');
         std::printf("%s\n",
             qPrintable(QStringLiteral("%1  %2  %3  %4  %5")
                            .arg(cut(statusWord(row), 10), cut(date, 11), cut(row.passage, 22),
@@ -145,13 +148,15 @@ int runImportCommand(const ImportCommandOptions &options)
         [](const ImportRow &r) { return r.status == ImportRow::Status::Unreadable; });
     const auto writable = std::count_if(
         rows.cbegin(), rows.cend(), [](const ImportRow &r) { return r.writable(); });
-    std::printf("%lld files, %lld to import, %lld unreadable\n", qlonglong(rows.size()),
-        qlonglong(writable), qlonglong(unreadable));
+    const QString counts = QObject::tr("%n file(s), ", nullptr, int(rows.size()))
+        + QObject::tr("%n to import, ", nullptr, int(writable))
+        + QObject::tr("%n unreadable", nullptr, int(unreadable));
+    std::printf("%s\n", qPrintable(counts));
     if (unreadable > 0 && !options.skipUnreadable) {
-        std::fprintf(stderr,
-            "lectorum-mkdb: %lld files could not be read; nothing was imported "
-            "(--skip-unreadable imports the rest)\n",
-            qlonglong(unreadable));
+        std::fprintf(stderr, "lectorum-mkdb: %s\n",
+            qPrintable(QObject::tr("%n file(s) could not be read; nothing was imported "
+                                   "(--skip-unreadable imports the rest)",
+                nullptr, int(unreadable))));
         return 1;
     }
     if (options.dryRun || writable == 0)

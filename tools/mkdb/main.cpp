@@ -8,6 +8,7 @@
 
 #include "DbDatabase.h"
 #include "ImportCommand.h"
+#include "ImportTranslation.h"
 #include "LibraryCopyCommand.h"
 #include "LibraryGenerator.h"
 #include "SchemaScript.h"
@@ -161,8 +162,10 @@ int main(int argc, char *argv[])
     defineOptions(parser);
     parser.process(app);
 
-    if (parser.isSet(QStringLiteral("import")))
+    if (parser.isSet(QStringLiteral("import"))) {
+        ImportTranslation::install(); // "1 file", "2 files"
         return runImport(parser);
+    }
     if (parser.isSet(QStringLiteral("copy")))
         return runCopy(parser);
     return runCreate(parser);

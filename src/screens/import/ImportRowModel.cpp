@@ -46,6 +46,12 @@ int ImportRowModel::columnCount(const QModelIndex &parent) const
 
 QString ImportRowModel::statusText(const ImportRow &row)
 {
+    const QString state = stateText(row);
+    return row.route.isEmpty() ? state : state + QStringLiteral(" (read by %1)").arg(row.route);
+}
+
+QString ImportRowModel::stateText(const ImportRow &row)
+{
     switch (row.status) {
     case ImportRow::Status::Ready:
         return row.dateGuessed ? QStringLiteral("ready (date from the file's time)")

@@ -49,9 +49,11 @@ public:
     // Each row's series from the name of its folder, where the library has such a series.
     void setSeriesFromFolder(bool on);
     int tickedCount() const;
+    // The row's state, and the outside program that read its file when one did.
     static QString statusText(const ImportRow &row);
 
 private:
+    static QString stateText(const ImportRow &row);
     QVariant cell(const ImportRow &row, int column) const;
     QVariant sortKey(const ImportRow &row, int column) const;
     bool setName(ImportRow &row, int column, const QString &text);

@@ -13,6 +13,7 @@
 #include "frmMain.h"
 
 #include <QFileInfo>
+#include <QObject>
 
 namespace {
 
@@ -88,10 +89,10 @@ QString planText(const ImportUndo::Plan &plan)
     const int changed = plan.count(ImportUndo::Sermon::State::Changed);
     const int gone = plan.count(ImportUndo::Sermon::State::Gone);
     QString text
-        = QStringLiteral("The last import (%1, %2 by %3) added %4 sermons.")
+        = QObject::tr(
+            "The last import (%1, %2 by %3) added %n sermon(s).", nullptr, int(plan.sermons.size()))
               .arg(plan.source, plan.imported.toString(QStringLiteral("M/d/yyyy h:mm")),
-                  plan.userName.isEmpty() ? QStringLiteral("an unnamed user") : plan.userName)
-              .arg(plan.sermons.size());
+                  plan.userName.isEmpty() ? QStringLiteral("an unnamed user") : plan.userName);
     if (unchanged > 0)
         text += QStringLiteral("\n\nTo be deleted (%1):\n").arg(unchanged)
             + titles(plan.sermons, ImportUndo::Sermon::State::Unchanged);
@@ -125,11 +126,11 @@ void mnuFImportUndo_Click()
         return;
     bool deleteLinked = false;
     if (plan.linkedCount() > 0) {
-        const MsgBoxAnswer answer = MsgBox(
-            QStringLiteral("%1 of these sermons have topics, illustrations or occasions now. "
-                           "Delete them too?\n(No keeps them.)")
-                .arg(plan.linkedCount()),
-            MsgBoxStyle::YesNoCancelQuestion);
+        const MsgBoxAnswer answer
+            = MsgBox(QObject::tr("%n of these sermons have topics, illustrations or occasions now. "
+                                 "Delete them too?\n(No keeps them.)",
+                         nullptr, plan.linkedCount()),
+                MsgBoxStyle::YesNoCancelQuestion);
         if (answer == MsgBoxAnswer::Cancel)
             return;
         deleteLinked = answer == MsgBoxAnswer::Yes;
@@ -144,9 +145,8 @@ void mnuFImportUndo_Click()
     }
     const int kept
         = int(plan.sermons.size()) - deleted - plan.count(ImportUndo::Sermon::State::Gone);
-    MsgBox(QStringLiteral("The import was undone: %1 sermons deleted, %2 kept.")
-               .arg(deleted)
-               .arg(kept));
+    MsgBox(QObject::tr("The import was undone: %n sermon(s) deleted, ", nullptr, deleted)
+        + QObject::tr("%n kept.", nullptr, kept));
 }
 
 } // namespace

@@ -229,9 +229,9 @@ void frmImport::readDone()
         w->setEnabled(true);
     updateSummary();
     if (m_cancel) {
-        m_summary->setText(QStringLiteral("Reading was cancelled after %1 of %2 files. ")
-                               .arg(rows.size())
-                               .arg(m_readTotal)
+        m_summary->setText(
+            tr("Reading was cancelled after %1 of %n file(s). ", nullptr, m_readTotal)
+                .arg(rows.size())
             + m_summary->text());
     }
     Q_EMIT readingFinished();
@@ -273,13 +273,10 @@ void frmImport::updateSummary()
         needPassage += row.status == ImportRow::Status::NeedsPassage ? 1 : 0;
         duplicates += row.status == ImportRow::Status::Duplicate ? 1 : 0;
     }
-    m_summary->setText(QStringLiteral("%1 rows, %2 ticked; %3 need a passage, %4 duplicates, "
-                                      "%5 unreadable.")
-                           .arg(m_model.rowCount())
-                           .arg(m_model.tickedCount())
-                           .arg(needPassage)
-                           .arg(duplicates)
-                           .arg(unreadable));
+    m_summary->setText(tr("%n row(s), ", nullptr, m_model.rowCount())
+        + tr("%n ticked; ", nullptr, m_model.tickedCount())
+        + tr("%n need(s) a passage, ", nullptr, needPassage)
+        + tr("%n duplicate(s), ", nullptr, duplicates) + tr("%n unreadable.", nullptr, unreadable));
 }
 
 void frmImport::cmdPreacher_Click(bool allRows)

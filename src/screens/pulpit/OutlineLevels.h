@@ -6,8 +6,12 @@
 // The levels a preacher's outline shows by its own markers, derived from the plain text each
 // time it is shown (nothing is stored beside the outline). A line that begins with "I." (a
 // Roman numeral), "A." (a capital), "1." (a number), "a." (a small letter), "-" or "*" is a
-// point of level 0 to 4; a line without a marker continues the point above it (its text hangs
-// under that point's text); a blank line ends a section, and the next line starts one.
+// point of level 0 to 4; "a)", "(a)", "1.2" and the bullets an import brings in ("•", "◦",
+// "▪", "–") are markers too. An outline whose marked lines are indented with tabs (the
+// plain-text outline convention, README: one tab per nesting level, as the import writes
+// lists) takes each marked line's level from its tabs instead. A line without a marker
+// continues the point above it (its text hangs under that point's text); a blank line ends a
+// section, and the next line starts one.
 struct OutlineLine
 {
     int sourceLine = 0; // 0-based line number in the outline text

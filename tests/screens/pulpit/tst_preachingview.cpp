@@ -55,6 +55,7 @@ private Q_SLOTS:
 
     void levels_data();
     void levels();
+    void tabLevels();
     void settingsReadWithDefaults_data();
     void settingsReadWithDefaults();
     void headingAndFirstLineAreDrawn();
@@ -129,6 +130,14 @@ void tst_PreachingView::levels_data()
                           << "a dash";
     QTest::newRow("star") << "* a star" << 4 << "*"
                           << "a star";
+    QTest::newRow("letter and parenthesis") << "a) freely" << 3 << "a)"
+                                            << "freely";
+    QTest::newRow("in parentheses") << "(b) fully" << 3 << "(b)"
+                                    << "fully";
+    QTest::newRow("compound number") << "I.1 Given" << 1 << "I.1"
+                                     << "Given";
+    QTest::newRow("bullet") << "• Rest" << 4 << "•"
+                            << "Rest";
     QTest::newRow("plain text") << "Grace, not works." << -1 << ""
                                 << "Grace, not works.";
     QTest::newRow("no space after marker") << "A.Word" << -1 << ""
@@ -153,6 +162,22 @@ void tst_PreachingView::levels()
     QCOMPARE(outline.at(6).level, 4);
     QVERIFY(outline.at(7).sectionStart);
     QCOMPARE(outline.at(7).sourceLine, 8);
+}
+
+// An outline by the plain-text convention (as the import writes lists): tabs give the levels,
+// whatever the marks.
+void tst_PreachingView::tabLevels()
+{
+    const QList<OutlineLine> outline = OutlineLevels::parse(QStringLiteral(
+        "Saved by Grace\nI. Grace\n\tA. Given\n\t\ta) freely\n\tmore of A\n\n• Rest\n\t◦ Not"));
+    QList<int> levels;
+    QStringList markers;
+    for (const OutlineLine &line : outline) {
+        levels.append(line.level);
+        markers.append(line.marker);
+    }
+    QCOMPARE(levels, (QList<int> { -1, 0, 1, 2, 2, 0, 1 }));
+    QCOMPARE(markers, (QStringList { "", "I.", "A.", "a)", "", "•", "◦" }));
 }
 
 void tst_PreachingView::settingsReadWithDefaults_data()

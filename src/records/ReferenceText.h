@@ -4,7 +4,8 @@
 #include <QtGlobal>
 
 // The Bible reference as the sermon list shows it, composed from the book's name and the
-// chapter and verse fields when the user has not typed one:
+// chapter and verse fields when the user has not typed one (the sermon screen), and for every
+// sermon an import writes, so imported and typed sermons read, sort and search alike:
 //   "John 3:16"        beginning and end are the same verse;
 //   "John 3:16-18"     the passage ends in the same chapter;
 //   "John 3:16 - 4:2"  anything else, also with empty ending fields ("John 3:16 - :").
