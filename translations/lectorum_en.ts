@@ -2,10 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>NotesEditorAids</name>
+    <message>
+        <source>&quot;%1&quot; was not added to the dictionary: your word list could not be written.
+
+%2
+%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>OutlineTextBuilder</name>
     <message>
         <source>Notes</source>
         <translation>Notes</translation>
+    </message>
+</context>
+<context>
+    <name>PreachingView</name>
+    <message>
+        <source>Preaching view: passage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preaching view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preaching view tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the passage instead of the outline (P)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -82,6 +119,68 @@
             <numerusform>%n more outline file in the zip left out: an import takes %1 from one zip</numerusform>
             <numerusform>%n more outline files in the zip left out: an import takes %1 from one zip</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ReportScreen</name>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WelcomePanel</name>
+    <message>
+        <source>Welcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sermon(s)</source>
+        <translation>
+            <numerusform>%n sermon</numerusform>
+            <numerusform>%n sermons</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Welcome to Lectorum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Library: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Library: %1, holding %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the sermons (Edit &gt; Sermon)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bring in your outlines (File &gt; Import)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read &quot;Getting started&quot; in the help</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

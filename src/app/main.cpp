@@ -1,7 +1,7 @@
-#include "ImportTranslation.h"
 #include "LibraryBackupRunner.h"
 #include "LibraryCommands.h"
 #include "ProgramGlobals.h"
+#include "ProgramTranslation.h"
 #include "QtUserInterface.h"
 #include "ScreenCommands.h"
 #include "SermonCommands.h"
@@ -63,7 +63,7 @@ int main(int argc, char *argv[])
                                             .arg(LECTORUM_VERSION_PATCH));
 
     // The English forms of the messages that count ("1 sermon", "2 sermons").
-    ImportTranslation::install();
+    ProgramTranslation::install();
     UserInterface::install(&QtUserInterface::instance());
     clsConfig config;
     clsConnect connection;

@@ -2,8 +2,8 @@
 #include "ImportLimits.h"
 #include "ImportSources.h"
 #include "ImportTestFiles.h"
-#include "ImportTranslation.h"
 #include "OutlineFileReader.h"
+#include "ProgramTranslation.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,7 +18,7 @@ class tst_ImportReaders : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { QVERIFY(ImportTranslation::install()); }
+    void initTestCase() { QVERIFY(ProgramTranslation::install()); }
     void formats_data();
     void formats();
     void badInput_data();

@@ -2,9 +2,9 @@
 #include "ImportFacts.h"
 #include "ImportReview.h"
 #include "ImportTestFiles.h"
-#include "ImportTranslation.h"
 #include "ImportUndo.h"
 #include "ImportWriter.h"
+#include "ProgramTranslation.h"
 #include "TestEnvironment.h"
 #include "UserInterface.h"
 
@@ -22,7 +22,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         MsgBoxScript::setScripted(true);
-        QVERIFY(ImportTranslation::install());
+        QVERIFY(ProgramTranslation::install());
     }
     void countMessages_data();
     void countMessages();

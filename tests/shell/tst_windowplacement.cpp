@@ -1,4 +1,5 @@
 #include "MainWindowPlacement.h"
+#include "ProgramTranslation.h"
 #include "QtUserInterface.h"
 #include "ScreenPlacement.h"
 #include "TestEnvironment.h"
@@ -121,6 +122,7 @@ void tst_WindowPlacement::writtenOnceTheUserHasMovedIt()
 void tst_WindowPlacement::welcomeWhileNoScreenIsOpen()
 {
     UserInterface::install(&QtUserInterface::instance());
+    QVERIFY(ProgramTranslation::install()); // "1 sermon", "30 sermons"
     TestDatabase db(TestEnvironment::Engine::SQLite, true);
     QVERIFY(db.isReady());
     const int sermons = db.scalar(QStringLiteral("SELECT count(*) FROM tblSermons")).toInt();
@@ -131,7 +133,7 @@ void tst_WindowPlacement::welcomeWhileNoScreenIsOpen()
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     WelcomePanel *welcome = main.welcome();
     QTRY_VERIFY(welcome->isVisible());
-    QVERIFY2(welcome->text().contains(QStringLiteral("holding %1 sermon").arg(sermons)),
+    QVERIFY2(welcome->text().contains(QStringLiteral("holding %1 sermons").arg(sermons)),
         qPrintable(welcome->text()));
 
     // A screen open: the welcome is gone, never over the screen; back when it closes.

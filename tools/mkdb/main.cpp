@@ -8,9 +8,9 @@
 
 #include "DbDatabase.h"
 #include "ImportCommand.h"
-#include "ImportTranslation.h"
 #include "LibraryCopyCommand.h"
 #include "LibraryGenerator.h"
+#include "ProgramTranslation.h"
 #include "SchemaScript.h"
 
 #include <QCommandLineParser>
@@ -163,7 +163,7 @@ int main(int argc, char *argv[])
     parser.process(app);
 
     if (parser.isSet(QStringLiteral("import"))) {
-        ImportTranslation::install(); // "1 file", "2 files"
+        ProgramTranslation::install(); // "1 file", "2 files"
         return runImport(parser);
     }
     if (parser.isSet(QStringLiteral("copy")))

@@ -3,6 +3,7 @@
 // exit code is 1 when a picture could not be taken or came out blank.
 #include "MainWindowPlacement.h"
 #include "ProgramGlobals.h"
+#include "ProgramTranslation.h"
 #include "QtUserInterface.h"
 #include "ScreenCommands.h"
 #include "ScreenshotTour.h"
@@ -23,6 +24,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lectorum"));
+    ProgramTranslation::install();
     const QStringList args = QApplication::arguments();
     if (args.size() < 2) {
         std::fprintf(

@@ -3,9 +3,9 @@
 #include "DbSnapshot.h"
 #include "ImportPaths.h"
 #include "ImportTestFiles.h"
-#include "ImportTranslation.h"
 #include "LibraryBackupRunner.h"
 #include "ProgramGlobals.h"
+#include "ProgramTranslation.h"
 #include "QtUserInterface.h"
 #include "ScreenCommands.h"
 #include "ScreenTestReset.h"
@@ -130,7 +130,7 @@ QByteArray exportedList(QList<qint32> *ids = nullptr)
 void tst_ImportScreens::initTestCase()
 {
     UserInterface::install(&QtUserInterface::instance());
-    QVERIFY(ImportTranslation::install()); // as the program does at its start
+    QVERIFY(ProgramTranslation::install()); // as the program does at its start
     TestEnvironment::isolateSettings(m_home.filePath(QStringLiteral("settings")));
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.filePath(QStringLiteral("data"))));
 }

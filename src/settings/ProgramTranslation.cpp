@@ -1,11 +1,11 @@
-#include "ImportTranslation.h"
+#include "ProgramTranslation.h"
 
-#include "ImportLogging.h"
+#include <QLoggingCategory>
 
 #include <QCoreApplication>
 #include <QTranslator>
 
-namespace ImportTranslation {
+namespace ProgramTranslation {
 
 bool install()
 {
@@ -14,7 +14,7 @@ bool install()
         return true;
     auto *loaded = new QTranslator(QCoreApplication::instance());
     if (!loaded->load(QStringLiteral(":/i18n/lectorum_en.qm"))) {
-        qCWarning(lcImport) << "the English plural forms could not be loaded";
+        qWarning() << "the program's translation could not be loaded";
         delete loaded;
         return false;
     }
@@ -23,4 +23,4 @@ bool install()
     return true;
 }
 
-} // namespace ImportTranslation
+} // namespace ProgramTranslation
