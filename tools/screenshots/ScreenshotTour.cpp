@@ -97,5 +97,8 @@ void ScreenshotTour::closeEverything()
                 window->close();
         }
         settle(200);
+        // A closed screen is deleted later; until then it would be found in place of the
+        // next step's screen of the same name.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }

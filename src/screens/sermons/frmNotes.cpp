@@ -220,6 +220,9 @@ void frmNotes::applyOutlineFont(const QString &name, int pointSize)
         font.setPointSize(pointSize);
     }
     txtOutline->setFont(font);
+    // A sub-point is one tab further in than its point: a tab as wide as four blanks keeps the
+    // levels plain without pushing the text half across the box.
+    txtOutline->setTabStopDistance(4 * QFontMetricsF(font).horizontalAdvance(QLatin1Char(' ')));
 }
 
 void frmNotes::outlineFontCommand()
