@@ -66,7 +66,7 @@ bool PublishSource::readSermons(DbDatabase &db, const PublishChoices &choices,
         "SELECT s.lngSermonID, s.strTitle, s.strDisplayText, s.lngBibleBookID, b.strBibleBook, "
         "s.intBeginChapter, s.intBeginVerse, s.strBigIdea, s.dtDatePreached, s.strLocation, "
         "s.lngPreacherID, p.strFirstName, p.strMiddleInitial, p.strLastName, s.lngSeriesID, "
-        "r.strName AS strSeriesName");
+        "r.strName AS strSeriesName, s.intEndChapter, s.intEndVerse");
     if (choices.outlines)
         sql += QStringLiteral(", s.strOutline");
     sql += QStringLiteral(
@@ -108,8 +108,10 @@ bool PublishSource::readSermons(DbDatabase &db, const PublishChoices &choices,
             s.preacher = fullName(*rs, 11);
         if (NullToLong(rs->field(14)) != 0)
             s.series = NullToText(rs->field(15));
+        s.endChapter = NullToLong(rs->field(16));
+        s.endVerse = NullToLong(rs->field(17));
         if (choices.outlines)
-            s.outline = rs->field(16).toString();
+            s.outline = rs->field(18).toString();
         index.insert(s.id, int(sermons.size()));
         sermons.append(s);
     }

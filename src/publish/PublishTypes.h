@@ -37,6 +37,8 @@ struct PublishSermon
     int bookOrder = 0; // the book's place in the Bible (1 Genesis ... 66 Revelation)
     int chapter = 0; // where the passage begins, for the order of a book's page
     int verse = 0;
+    int endChapter = 0; // where it ends (the passage's text is read from the first to this)
+    int endVerse = 0;
     QString passageText; // the passage's text, only where the Bible's licence allows it
     QString passageVersion; // the Bible the text comes from ("World English Bible")
     QString bigIdea;
