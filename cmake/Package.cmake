@@ -17,8 +17,7 @@ set(CPACK_PACKAGE_CONTACT "The Lectorum developers <maintainers@lectorum.org>"
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# TagLib (a recording's type and length) is linked and found by dpkg-shlibdeps as well; it is
-# named so the package states it even where the library is linked statically.
+# TagLib reads a recording's type and length; dpkg-shlibdeps finds it from the link as well.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libtag1v5")
 # The passage text beside the outline reads the World English Bible when it is installed.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6sql6-odbc, sword-text-web, hunspell-en-us, unrtf, catdoc")
