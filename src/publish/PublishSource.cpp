@@ -6,6 +6,7 @@
 #include "RecordValues.h"
 #include "SqlLiterals.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
@@ -112,6 +113,11 @@ bool PublishSource::readSermons(DbDatabase &db, const PublishChoices &choices,
         s.endVerse = NullToLong(rs->field(17));
         if (choices.outlines)
             s.outline = rs->field(18).toString();
+        // A page and an episode need a title: an untitled sermon goes by its passage.
+        if (s.title.trimmed().isEmpty())
+            s.title = s.passage.isEmpty()
+                ? QCoreApplication::translate("PublishSource", "Sermon %1").arg(s.id)
+                : s.passage;
         index.insert(s.id, int(sermons.size()));
         sermons.append(s);
     }

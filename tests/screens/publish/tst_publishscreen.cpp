@@ -28,6 +28,7 @@ private Q_SLOTS:
     void publishChoices_data();
     void publishChoices();
     void refusesWithoutFolder();
+    void passageText();
 
 private:
     frmPublish *openPublish();
@@ -145,6 +146,29 @@ void tst_PublishScreen::refusesWithoutFolder()
     QVERIFY(MsgBoxScript::shown().last().startsWith(QStringLiteral("The web address must")));
     QVERIFY(dialog->isVisible());
     closePublish(dialog);
+}
+
+void tst_PublishScreen::passageText()
+{
+    frmPublish *dialog = openPublish();
+    QVERIFY(dialog);
+    // Only Bibles whose licence allows publishing are offered (the WEB and the KJV installed
+    // for the tests are in the public domain).
+    auto *bibles = widget<QComboBox>(dialog, "cboBible");
+    QVERIFY(bibles->findText(QStringLiteral("WEB"), Qt::MatchStartsWith) >= 0);
+    bibles->setCurrentIndex(bibles->findText(QStringLiteral("WEB"), Qt::MatchStartsWith));
+    auto *passage = widget<QCheckBox>(dialog, "chkPassageText");
+    QVERIFY(passage->isEnabled());
+    passage->setChecked(true);
+    QTest::keyClicks(widget<QLineEdit>(dialog, "txtTitle"), QStringLiteral("Sermons"));
+    const QString site = m_db->folder() + QStringLiteral("/site");
+    QTest::keyClicks(widget<QLineEdit>(dialog, "txtFolder"), site);
+    QTest::mouseClick(widget<QPushButton>(dialog, "cmdPublish"), Qt::LeftButton);
+    QFile page(site + QStringLiteral("/sermons/10.html"));
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(page.readAll());
+    QVERIFY2(html.contains(QStringLiteral("3:16 For God so loved the world")), qPrintable(html));
+    QApplication::processEvents();
 }
 
 QTEST_MAIN(tst_PublishScreen)
