@@ -173,7 +173,8 @@ void tst_PublishSource::mkdbPublish()
                         .arg(first)
                         .arg(wav, db.folder() + QStringLiteral("/moved.wav"))));
     QVERIFY(db.exec(QStringLiteral("INSERT INTO tblPublishSettings (strSetting, strValue) "
-                                   "VALUES ('Title', 'Grace Chapel')")));
+                                   "VALUES ('Title', 'Grace Chapel'), ('PassageText', '1'), "
+                                   "('BibleVersion', 'engWEB2015eb')")));
     const int dated = db.scalar(QStringLiteral("SELECT Count(*) FROM tblSermons WHERE "
                                                "dtDatePreached IS NOT NULL"))
                           .toInt();
@@ -192,6 +193,13 @@ void tst_PublishSource::mkdbPublish()
     QVERIFY(PublishTestData::read(site + QStringLiteral("/index.html")).contains("Grace Chapel"));
     QVERIFY(PublishTestData::read(site + QStringLiteral("/podcast.xml"))
                 .contains("https://grace.example/media/"));
+    // The library's choice of the WEB (in the public domain) puts the passages on the pages.
+    bool withText = false;
+    for (const QString &page : QDir(site + QStringLiteral("/sermons")).entryList(QDir::Files))
+        withText = withText
+            || PublishTestData::read(site + QStringLiteral("/sermons/") + page)
+                   .contains("<blockquote>\n<p dir=\"auto\">1:1 In the beginning, God created");
+    QVERIFY(withText);
 
     out = run({ QStringLiteral("--publish"), site, db.filePath(), QStringLiteral("--base-url"),
                   QStringLiteral("https://grace.example/") },

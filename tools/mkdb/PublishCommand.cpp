@@ -2,6 +2,7 @@
 
 #include "DbDatabase.h"
 #include "LibraryArgument.h"
+#include "PublishPassages.h"
 #include "PublishSource.h"
 #include "SitePublisher.h"
 
@@ -31,6 +32,11 @@ int runPublishCommand(const PublishCommandOptions &options)
         return 1;
     }
     db.reset();
+    if (choices.passageText && !PublishPassages::add(sermons, choices.bibleVersion))
+        std::fprintf(stderr,
+            "lectorum-mkdb: the passages' text is left out: %s is not installed, or its licence "
+            "does not allow publishing it\n",
+            qPrintable(choices.bibleVersion));
     const PublishOutcome outcome = SitePublisher::publish(choices.site, sermons, options.folder);
     for (const QString &problem : outcome.problems)
         std::fprintf(stderr, "lectorum-mkdb: %s\n", qPrintable(problem));

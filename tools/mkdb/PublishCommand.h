@@ -4,7 +4,8 @@
 
 // lectorum-mkdb --publish FOLDER LIBRARY [--base-url URL]: writes the sermon website and
 // podcast feeds of every sermon with a date into FOLDER, with the library's publishing
-// choices (title, description, picture, outlines), rewriting only the files that changed.
+// choices (title, description, picture, outlines, the passages' text from a Bible whose licence
+// allows it), rewriting only the files that changed.
 struct PublishCommandOptions
 {
     QString folder;

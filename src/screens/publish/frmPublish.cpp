@@ -1,8 +1,8 @@
 #include "frmPublish.h"
 
-#include "BiblePassage.h"
 #include "HourglassGuard.h"
 #include "ProgramGlobals.h"
+#include "PublishPassages.h"
 #include "PublishPaths.h"
 #include "ScriptureService.h"
 #include "SitePublisher.h"
@@ -200,24 +200,6 @@ void frmPublish::cmdPicture_Click()
         txtPicture->setText(QDir::toNativeSeparators(chosen));
 }
 
-void frmPublish::addPassageTexts(QList<PublishSermon> &sermons, const QString &version)
-{
-    for (PublishSermon &s : sermons) {
-        if (s.bookOrder <= 0)
-            continue;
-        const BiblePassage passage = BiblePassage::fromSermonColumns(
-            s.bookOrder, s.chapter, s.verse, s.endChapter, s.endVerse);
-        const ScripturePassage read = ScriptureService::instance().readNow(version, passage);
-        if (!read.ok())
-            continue;
-        QStringList lines;
-        for (const ScriptureVerse &v : read.verses)
-            lines << QStringLiteral("%1:%2 %3").arg(v.chapter).arg(v.verse).arg(v.text);
-        s.passageText = lines.join(QLatin1Char('\n'));
-        s.passageVersion = read.shortName;
-    }
-}
-
 void frmPublish::cmdPublish_Click()
 {
     const PublishChoices c = choicesShown();
@@ -251,7 +233,7 @@ void frmPublish::cmdPublish_Click()
         return;
     }
     if (c.passageText)
-        addPassageTexts(sermons, c.bibleVersion);
+        PublishPassages::add(sermons, c.bibleVersion);
     m_outcome = SitePublisher::publish(c.site, sermons, QDir::fromNativeSeparators(c.folder));
     hourglass.release();
     QString text = tr("Published %n sermons to %1: ", nullptr, m_outcome.sermons)

@@ -36,8 +36,6 @@ private:
     void cmdFolder_Click();
     void cmdPicture_Click();
     void cmdPublish_Click();
-    // Adds each sermon's passage text from `version` (a Bible whose licence allows it).
-    static void addPassageTexts(QList<PublishSermon> &sermons, const QString &version);
 
     QList<qint32> m_currentList;
     PublishChoices m_kept;
