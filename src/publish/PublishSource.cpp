@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QSet>
+#include <algorithm>
 
 namespace {
 
@@ -53,8 +54,19 @@ bool eachRow(DbDatabase &db, const QString &sql, const QHash<qint32, int> &index
     return !failed(*rs, error);
 }
 
-const char *const kSettings[] = { "Title", "Description", "Author", "Picture", "BaseUrl",
-    "Language", "Folder", "Sermons", "SeriesID", "Outlines", "PassageText", "BibleVersion" };
+const char *const kSettings[]
+    = { "Title", "Description", "Author", "Picture", "BaseUrl", "Language", "Folder", "Sermons",
+          "SeriesID", "Outlines", "PassageText", "BibleVersion", "OutlineWithheld" };
+
+QString withheldList(QList<qint32> keys)
+{
+    std::sort(keys.begin(), keys.end());
+    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+    QStringList texts;
+    for (qint32 key : keys)
+        texts.append(QString::number(key));
+    return texts.join(QLatin1Char(' '));
+}
 
 } // namespace
 
@@ -86,6 +98,7 @@ bool PublishSource::readSermons(DbDatabase &db, const PublishChoices &choices,
     }
     sql += QStringLiteral(" ORDER BY s.lngSermonID");
     const QSet<qint32> wanted(keys.cbegin(), keys.cend());
+    const QSet<qint32> withheld(choices.outlineWithheld.cbegin(), choices.outlineWithheld.cend());
     auto rs = db.openSnapshot(sql, error);
     if (!rs)
         return false;
@@ -111,7 +124,7 @@ bool PublishSource::readSermons(DbDatabase &db, const PublishChoices &choices,
             s.series = NullToText(rs->field(15));
         s.endChapter = NullToLong(rs->field(16));
         s.endVerse = NullToLong(rs->field(17));
-        if (choices.outlines)
+        if (choices.outlines && !withheld.contains(s.id))
             s.outline = rs->field(18).toString();
         // A page and an episode need a title: an untitled sermon goes by its passage.
         if (s.title.trimmed().isEmpty())
@@ -166,6 +179,11 @@ bool PublishSource::readSermons(DbDatabase &db, const PublishChoices &choices,
     return true;
 }
 
+bool PublishSource::keepsChoices(DbDatabase &db)
+{
+    return hasTable(db, QStringLiteral("tblPublishSettings"));
+}
+
 bool PublishSource::readChoices(DbDatabase &db, PublishChoices &choices, DbError &error)
 {
     error.clear();
@@ -206,6 +224,10 @@ bool PublishSource::readChoices(DbDatabase &db, PublishChoices &choices, DbError
     else if (sermonsChoice == QLatin1String("CurrentList"))
         choices.sermons = PublishChoices::Sermons::CurrentList;
     choices.seriesId = kept.value(QStringLiteral("SeriesID")).toInt();
+    choices.outlineWithheld.clear();
+    for (const QString &key :
+        kept.value(QStringLiteral("OutlineWithheld")).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        choices.outlineWithheld.append(key.toInt());
     if (choices.site.language.isEmpty())
         choices.site.language = QStringLiteral("en");
     return true;
@@ -224,7 +246,8 @@ bool PublishSource::writeChoices(DbDatabase &db, const PublishChoices &choices, 
         choices.site.imagePath, choices.site.baseUrl, choices.site.language, choices.folder,
         sermonsChoice, QString::number(choices.seriesId),
         choices.outlines ? QStringLiteral("1") : QStringLiteral("0"),
-        choices.passageText ? QStringLiteral("1") : QStringLiteral("0"), choices.bibleVersion };
+        choices.passageText ? QStringLiteral("1") : QStringLiteral("0"), choices.bibleVersion,
+        withheldList(choices.outlineWithheld) };
     DbTransaction transaction(db);
     if (!transaction.beginWrite(error))
         return false;

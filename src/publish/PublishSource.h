@@ -16,6 +16,7 @@ struct PublishChoices
     Sermons sermons = Sermons::AllDated;
     qint32 seriesId = 0;
     bool outlines = true;
+    QList<qint32> outlineWithheld; // sermons whose outline stays off the site all the same
     bool passageText = false; // only where the chosen Bible's licence allows it
     QString bibleVersion;
 };
@@ -27,10 +28,13 @@ struct PublishChoices
 namespace PublishSource {
 
 // The sermons the choice names: every sermon with a date, the sermons of `seriesId`, or the
-// keys in `keys` (a list a checklist showed). Outlines are read only with `outlines`.
+// keys in `keys` (a list a checklist showed). Outlines are read only with `outlines`, and
+// never for a sermon in `outlineWithheld`.
 bool readSermons(DbDatabase &db, const PublishChoices &choices, const QList<qint32> &keys,
     QList<PublishSermon> &sermons, DbError &error);
 
+// The library has the table that keeps the choices (a library made before it has not).
+bool keepsChoices(DbDatabase &db);
 // The choices kept in the library; the defaults where it keeps none.
 bool readChoices(DbDatabase &db, PublishChoices &choices, DbError &error);
 // Keeps `choices` in the library; false with `error` after an engine failure, and false

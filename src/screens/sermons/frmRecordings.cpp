@@ -1,10 +1,14 @@
 #include "frmRecordings.h"
 
 #include "MediaProbe.h"
+#include "ProgramGlobals.h"
+#include "PublishSource.h"
 #include "RecordingFiles.h"
 #include "UserInterface.h"
+#include "clsConnect.h"
 #include "clsRecording.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -70,6 +74,8 @@ frmRecordings::frmRecordings(qint32 sermonID, const QString &title, QWidget *par
     cmdAddAddress->setObjectName(QStringLiteral("cmdAddAddress"));
     cmdRemove = new QPushButton(tr("&Remove"), this);
     cmdRemove->setObjectName(QStringLiteral("cmdRemove"));
+    chkPublishOutline = new QCheckBox(tr("Publish this sermon's &outline on the website"), this);
+    chkPublishOutline->setObjectName(QStringLiteral("chkPublishOutline"));
     cmdClose = new QPushButton(tr("&Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
 
@@ -86,6 +92,7 @@ frmRecordings::frmRecordings(qint32 sermonID, const QString &title, QWidget *par
     layout->addWidget(lblTitle);
     layout->addWidget(lstRecordings, 1);
     layout->addLayout(address);
+    layout->addWidget(chkPublishOutline);
     layout->addLayout(buttons);
     resize(560, 320);
 
@@ -94,6 +101,9 @@ frmRecordings::frmRecordings(qint32 sermonID, const QString &title, QWidget *par
     connect(cmdRemove, &QPushButton::clicked, this, &frmRecordings::cmdRemove_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
     fill();
+    loadOutlineChoice();
+    connect(
+        chkPublishOutline, &QCheckBox::toggled, this, &frmRecordings::chkPublishOutline_Toggled);
 }
 
 frmRecordings::~frmRecordings() = default;
@@ -200,4 +210,43 @@ void frmRecordings::cmdRemove_Click()
             MsgBox(r.InfoMsg(), MsgBoxStyle::OkExclamation);
     }
     fill();
+}
+
+void frmRecordings::loadOutlineChoice()
+{
+    DbError error;
+    DbDatabase *db = ProgramConnection().openDatabase(error);
+    PublishChoices choices;
+    if (!db || !PublishSource::keepsChoices(*db)
+        || !PublishSource::readChoices(*db, choices, error)) {
+        chkPublishOutline->setEnabled(false);
+        return;
+    }
+    chkPublishOutline->setChecked(!choices.outlineWithheld.contains(m_sermonID));
+}
+
+void frmRecordings::chkPublishOutline_Toggled(bool publish)
+{
+    // Read again just before writing: the window may have been open while the library's
+    // choices were saved elsewhere.
+    DbError error;
+    DbDatabase *db = ProgramConnection().openDatabase(error);
+    PublishChoices choices;
+    if (!db || !PublishSource::readChoices(*db, choices, error)) {
+        ShowSystemError(error);
+        return;
+    }
+    choices.outlineWithheld.removeAll(m_sermonID);
+    if (!publish)
+        choices.outlineWithheld.append(m_sermonID);
+    if (PublishSource::writeChoices(*db, choices, error))
+        return;
+    if (error.isSet())
+        ShowSystemError(error);
+    else
+        MsgBox(tr("This library was made before it could keep publishing choices; copy it into a "
+                  "new library (lectorum-mkdb --copy) to keep them."),
+            MsgBoxStyle::OkExclamation);
+    const QSignalBlocker quiet(chkPublishOutline);
+    chkPublishOutline->setChecked(!publish);
 }

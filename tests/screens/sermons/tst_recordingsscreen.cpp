@@ -3,6 +3,7 @@
 #include "RecordingFiles.h"
 #include "frmRecordings.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -147,6 +148,19 @@ void tst_RecordingsScreen::addListRemove()
     QTest::mouseClick(widget<QPushButton>(dialog, "cmdRemove"), Qt::LeftButton);
     QCOMPARE(dialog->listedLines(),
         QStringList { QStringLiteral("https://church.example/genesis.mp3") });
+
+    // The sermon's outline goes on the website unless it is kept off here.
+    QCheckBox *outline = widget<QCheckBox>(dialog, "chkPublishOutline");
+    QVERIFY(outline->isChecked());
+    QTest::mouseClick(outline, Qt::LeftButton);
+    QCOMPARE(m_db->scalar(QStringLiteral("SELECT strValue FROM tblPublishSettings WHERE "
+                                         "strSetting = 'OutlineWithheld'"))
+                 .toString(),
+        QStringLiteral("11"));
+    QTest::mouseClick(widget<QPushButton>(dialog, "cmdClose"), Qt::LeftButton);
+    QApplication::processEvents();
+    dialog = openRecordings();
+    QVERIFY(!widget<QCheckBox>(dialog, "chkPublishOutline")->isChecked());
     QTest::mouseClick(widget<QPushButton>(dialog, "cmdClose"), Qt::LeftButton);
     QApplication::processEvents();
 }
