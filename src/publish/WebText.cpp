@@ -193,7 +193,7 @@ QString WebText::duration(qint64 milliseconds)
 
 QString WebText::size(qint64 bytes)
 {
-    if (bytes < 1024 * 1024)
+    if (bytes < qint64(1024) * 1024)
         return QStringLiteral("%1 KB").arg(qMax<qint64>(1, (bytes + 1023) / 1024));
     return QStringLiteral("%1 MB").arg(double(bytes) / (1024.0 * 1024.0), 0, 'f', 1);
 }
