@@ -15,9 +15,9 @@
 // The published site read by the programs that will read it: the feed by Python's feedparser
 // (as gPodder reads feeds), every page by tidy, and the pages by headless Chromium with its
 // scripts: the index lists the sermons, the player reports the recording's length, the search
-// finds a sermon by a word of its outline. CI installs the three (tools/install-deps.sh) and
-// sets LECTORUM_REQUIRE_CLIENTS, so a missing one fails there; a developer machine without
-// one skips, naming the package to install.
+// finds a sermon by a word of its outline. tools/test.sh (which CI runs) installs the three
+// (tools/install-deps.sh) and sets LECTORUM_REQUIRE_CLIENTS, so a missing one fails there; a
+// suite run by hand on a machine without one skips, naming the package to install.
 class tst_PublishClients : public QObject
 {
     Q_OBJECT

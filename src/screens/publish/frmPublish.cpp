@@ -58,7 +58,7 @@ void frmPublish::buildControls()
 {
     auto *which = new QGroupBox(tr("Sermons"), this);
     optAllDated = named(new QRadioButton(tr("&All sermons with a date"), which), "optAllDated");
-    optCurrentList = named(new QRadioButton(tr("The sermon list's current sermons (%n)", nullptr,
+    optCurrentList = named(new QRadioButton(tr("The sermon &list's current sermons (%n)", nullptr,
                                                 int(m_currentList.size())),
                                which),
         "optCurrentList");
@@ -81,7 +81,7 @@ void frmPublish::buildControls()
 
     chkOutlines = named(new QCheckBox(tr("Show the &outlines"), this), "chkOutlines");
     chkPassageText
-        = named(new QCheckBox(tr("Show the passage's &text from"), this), "chkPassageText");
+        = named(new QCheckBox(tr("Show the passage's te&xt from"), this), "chkPassageText");
     cboBible = named(new QComboBox(this), "cboBible");
     cboBible->setAccessibleName(tr("Bible version"));
     // Only versions whose licence allows publishing are offered.
@@ -105,7 +105,7 @@ void frmPublish::buildControls()
     txtDescription->setTabChangesFocus(true);
     txtDescription->setMaximumHeight(txtDescription->fontMetrics().lineSpacing() * 4);
     txtPicture = named(new QLineEdit(this), "txtPicture");
-    cmdPicture = named(new QPushButton(tr("Br&owse..."), this), "cmdPicture");
+    cmdPicture = named(new QPushButton(tr("Brows&e..."), this), "cmdPicture");
     cmdPicture->setAccessibleName(tr("Choose the picture"));
     txtBaseUrl = named(new QLineEdit(this), "txtBaseUrl");
     txtBaseUrl->setPlaceholderText(QStringLiteral("https://"));
@@ -115,8 +115,8 @@ void frmPublish::buildControls()
     auto *form = new QFormLayout;
     form->addRow(tr("Site &title:"), txtTitle);
     form->addRow(tr("&Description:"), txtDescription);
-    form->addRow(tr("&Picture:"), withButton(txtPicture, cmdPicture));
-    form->addRow(tr("Web &address:"), txtBaseUrl);
+    form->addRow(tr("Pict&ure:"), withButton(txtPicture, cmdPicture));
+    form->addRow(tr("Web add&ress:"), txtBaseUrl);
     form->addRow(tr("Output &folder:"), withButton(txtFolder, cmdFolder));
 
     cmdPublish = named(new QPushButton(tr("&Publish"), this), "cmdPublish");

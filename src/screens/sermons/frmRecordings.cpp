@@ -70,7 +70,7 @@ frmRecordings::frmRecordings(qint32 sermonID, const QString &title, QWidget *par
     addressLabel->setBuddy(txtAddress);
     cmdAdd = new QPushButton(tr("&Add Files..."), this);
     cmdAdd->setObjectName(QStringLiteral("cmdAdd"));
-    cmdAddAddress = new QPushButton(tr("Add Add&ress"), this);
+    cmdAddAddress = new QPushButton(tr("Add A&ddress"), this);
     cmdAddAddress->setObjectName(QStringLiteral("cmdAddAddress"));
     cmdRemove = new QPushButton(tr("&Remove"), this);
     cmdRemove->setObjectName(QStringLiteral("cmdRemove"));

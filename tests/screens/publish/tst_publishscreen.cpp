@@ -98,7 +98,7 @@ void tst_PublishScreen::publishChoices()
     QVERIFY(dialog);
     QVERIFY(widget<QRadioButton>(dialog, "optAllDated")->isChecked());
     QCOMPARE(widget<QRadioButton>(dialog, "optCurrentList")->text(),
-        QStringLiteral("The sermon list's current sermons (5)"));
+        QStringLiteral("The sermon &list's current sermons (5)"));
     QTest::keyClicks(widget<QLineEdit>(dialog, "txtTitle"), QStringLiteral("St. Mary's <Sermons>"));
     const QString site = m_db->folder() + QStringLiteral("/site");
     PublishPaths::queueAnswer(site);
