@@ -7,7 +7,16 @@
 
 QStringList SearchIndex::words(const QString &text)
 {
-    const QString folded = text.normalized(QString::NormalizationForm_KD).toLower();
+    // Plain ASCII text (most outlines) is folded without decomposing it first.
+    bool ascii = true;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80) {
+            ascii = false;
+            break;
+        }
+    }
+    const QString folded
+        = ascii ? text.toLower() : text.normalized(QString::NormalizationForm_KD).toLower();
     QStringList out;
     QSet<QString> seen;
     QString word;
@@ -19,10 +28,13 @@ QStringList SearchIndex::words(const QString &text)
         word.clear();
     };
     for (const QChar c : folded) {
-        if (c.category() == QChar::Mark_NonSpacing)
-            continue;
-        if (c.isLetterOrNumber())
+        const char16_t u = c.unicode();
+        const bool letter = u < 0x80 ? (u >= u'a' && u <= u'z') || (u >= u'0' && u <= u'9')
+                                     : c.isLetterOrNumber();
+        if (letter)
             word.append(c);
+        else if (u >= 0x80 && c.category() == QChar::Mark_NonSpacing)
+            continue;
         else
             flush();
     }

@@ -18,16 +18,29 @@ bool xmlForbidden(char32_t c)
 
 QString WebText::escape(const QString &text)
 {
+    // Most text needs nothing escaped: it is copied in runs between the characters that do.
     QString out;
-    out.reserve(text.size() + text.size() / 8);
+    qsizetype runStart = 0;
+    const auto flush = [&](qsizetype upTo) {
+        if (upTo > runStart)
+            out.append(QStringView(text).mid(runStart, upTo - runStart));
+    };
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-            out.append(c);
-            out.append(text.at(++i));
+        const char16_t c = text.at(i).unicode();
+        if (c >= 0x20 && c < 0xD800 && c != u'&' && c != u'<' && c != u'>' && c != u'"'
+            && c != u'\'')
+            continue;
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            ++i;
             continue;
         }
-        switch (c.unicode()) {
+        if (c > 0xDFFF && !xmlForbidden(c))
+            continue;
+        if (out.isEmpty())
+            out.reserve(text.size() + text.size() / 8);
+        flush(i);
+        runStart = i + 1;
+        switch (c) {
         case u'&':
             out.append(u"&amp;");
             break;
@@ -44,10 +57,13 @@ QString WebText::escape(const QString &text)
             out.append(u"&#39;");
             break;
         default:
-            if (!xmlForbidden(c.unicode()))
-                out.append(c);
+            if (!xmlForbidden(c))
+                out.append(QChar(c));
         }
     }
+    if (runStart == 0)
+        return text; // shared, not copied
+    flush(text.size());
     return out;
 }
 
