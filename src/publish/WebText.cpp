@@ -57,8 +57,10 @@ QString WebText::escape(const QString &text)
             out.append(u"&#39;");
             break;
         default:
-            if (!xmlForbidden(c))
-                out.append(QChar(c));
+            // Tab and line ends as references: an attribute keeps them (a reader turns a
+            // literal one into a space there). Every other control is refused by XML.
+            if (c == u'\t' || c == u'\n' || c == u'\r')
+                out.append(QStringLiteral("&#%1;").arg(int(c)));
         }
     }
     if (runStart == 0)

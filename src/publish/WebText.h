@@ -8,7 +8,8 @@
 namespace WebText {
 
 // Escapes &, <, >, " and ' so that the text stays text in an element or a quoted attribute
-// (HTML or XML); characters XML 1.0 forbids (controls, lone surrogates) are dropped.
+// (HTML or XML), and tab and line ends so that an attribute keeps them; characters XML 1.0
+// forbids (other controls, lone surrogates) are dropped.
 QString escape(const QString &text);
 // A JSON string literal with its quotes; <, > and & are written as \u escapes, so that the
 // text stays inert wherever the JSON is put (a script element, a page that shows it raw).

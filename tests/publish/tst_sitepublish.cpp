@@ -1,10 +1,14 @@
 #include "PublishTestData.h"
+#include "SiteFolder.h"
 #include "SitePublisher.h"
+#include "WebText.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -17,6 +21,10 @@ class tst_SitePublish : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void init();
+    void escapedTextReadsBack_data();
+    void escapedTextReadsBack();
+    void safeFileNames_data();
+    void safeFileNames();
     void hostileText_data();
     void hostileText();
     void recordingRefused_data();
@@ -47,6 +55,75 @@ QStringList tst_SitePublish::files() const
         found.append(QDir(site()).relativeFilePath(it.next()));
     found.sort();
     return found;
+}
+
+void tst_SitePublish::escapedTextReadsBack_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("readBack"); // what an XML or JSON reader gets
+    QTest::newRow("plain") << "Peace with God"
+                           << "Peace with God";
+    QTest::newRow("markup and quotes") << "<script>alert('x & \"y\"')</script>"
+                                       << "<script>alert('x & \"y\"')</script>";
+    QTest::newRow("right to left and accents") << "שלום – Génesis ‏١٢"
+                                               << "שלום – Génesis ‏١٢";
+    QTest::newRow("outside the basic plane") << "Praise 🙌 Him"
+                                             << "Praise 🙌 Him";
+    QTest::newRow("controls XML refuses")
+        << QString::fromUtf16(u"bell\u0007 nul-free\u0001 tab\t end")
+        << QString::fromUtf16(u"bell nul-free tab\t end");
+    QTest::newRow("lone surrogate")
+        << QString::fromUtf16(u"half \xD83D here") << QStringLiteral("half  here");
+}
+
+void tst_SitePublish::escapedTextReadsBack()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, readBack);
+    // In an attribute and in an element, as the pages and the feed put it.
+    QXmlStreamReader xml(QStringLiteral("<a t=\"%1\">%1</a>").arg(WebText::escape(text)));
+    QVERIFY(xml.readNextStartElement());
+    QCOMPARE(xml.attributes().value(QStringLiteral("t")).toString(), readBack);
+    QCOMPARE(xml.readElementText(), readBack);
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    // A JSON string holds the text as it is, and nothing in it can close a script element.
+    const QString json = WebText::json(text);
+    QVERIFY(!json.contains(QLatin1Char('<')) && !json.contains(QLatin1Char('>')));
+    const QJsonDocument parsed = QJsonDocument::fromJson(QByteArray("[") + json.toUtf8() + "]");
+    QVERIFY(parsed.isArray());
+    if (!text.contains(QChar(0xD83D)))
+        QCOMPARE(parsed.array().first().toString(), text);
+}
+
+void tst_SitePublish::safeFileNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("safe");
+    QTest::newRow("spaces and accents") << "Sermón del día 1.mp3"
+                                        << "Sermon-del-dia-1.mp3";
+    QTest::newRow("climbing") << "../../etc/passwd"
+                              << "etc-passwd";
+    QTest::newRow("dots only") << ".."
+                               << "file";
+    QTest::newRow("hidden") << ".htaccess"
+                            << "htaccess";
+    QTest::newRow("markup") << "<script>.mp3"
+                            << "script-.mp3";
+    QTest::newRow("other scripts") << "שלום.mp3"
+                                   << "mp3";
+    QTest::newRow("empty") << ""
+                           << "file";
+}
+
+void tst_SitePublish::safeFileNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, safe);
+    const QString made = WebText::safeFileName(name);
+    QCOMPARE(made, safe);
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9][A-Za-z0-9._-]*$"));
+    QVERIFY(plain.match(made).hasMatch());
+    QVERIFY(SiteFolder::isPlainPath(QStringLiteral("media/") + made));
 }
 
 void tst_SitePublish::hostileText_data()
