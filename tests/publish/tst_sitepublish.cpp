@@ -32,6 +32,7 @@ private Q_SLOTS:
     void linkInFolderRefused();
     void recordingWithAccentedName();
     void publishAgain();
+    void stoppedThenFinished();
 
 private:
     // Every file of the site by its path relative to the site folder.
@@ -302,6 +303,27 @@ void tst_SitePublish::publishAgain()
     QVERIFY(!QFileInfo::exists(site() + QStringLiteral("/sermons/12.html")));
     QVERIFY(!QFileInfo::exists(site() + QStringLiteral("/media/12-3-a.wav")));
     QVERIFY(QFileInfo::exists(site() + QStringLiteral("/robots.txt")));
+}
+
+void tst_SitePublish::stoppedThenFinished()
+{
+    const QList<PublishSermon> sermons = PublishTestData::sermons();
+    int told = 0;
+    const PublishOutcome stopped = SitePublisher::publish(
+        PublishTestData::site(), sermons, site(), [&told](int done, int total) {
+            ++told;
+            return done < 1 && total == 3;
+        });
+    QVERIFY(stopped.cancelled);
+    QCOMPARE(told, 1);
+    // One page was written whole, and the site's other files wait for the next run.
+    QCOMPARE(QDir(site() + QStringLiteral("/sermons")).entryList(QDir::Files).size(), 1);
+    QVERIFY(!QFileInfo::exists(site() + QStringLiteral("/index.html")));
+    const PublishOutcome finished
+        = SitePublisher::publish(PublishTestData::site(), sermons, site());
+    QVERIFY(finished.ok && !finished.cancelled);
+    QCOMPARE(finished.unchanged, 1);
+    QCOMPARE(QDir(site() + QStringLiteral("/sermons")).entryList(QDir::Files).size(), 3);
 }
 
 QTEST_GUILESS_MAIN(tst_SitePublish)

@@ -19,8 +19,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QThread>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -52,7 +54,14 @@ frmPublish::frmPublish(const QList<qint32> &currentList, QWidget *parent)
     loadChoices();
 }
 
-frmPublish::~frmPublish() = default;
+frmPublish::~frmPublish()
+{
+    if (m_worker) {
+        *m_cancel = true;
+        m_worker->wait();
+        delete m_worker;
+    }
+}
 
 void frmPublish::buildControls()
 {
@@ -234,21 +243,74 @@ void frmPublish::cmdPublish_Click()
     }
     if (c.passageText)
         PublishPassages::add(sermons, c.bibleVersion);
-    m_outcome = SitePublisher::publish(c.site, sermons, QDir::fromNativeSeparators(c.folder));
     hourglass.release();
-    QString text = tr("Published %n sermons to %1: ", nullptr, m_outcome.sermons)
-                       .arg(QDir::toNativeSeparators(c.folder))
-        + tr("%n files written, ", nullptr, m_outcome.written)
-        + tr("%n unchanged.", nullptr, m_outcome.unchanged);
+    startWriting(c, std::move(sermons), kept);
+}
+
+void frmPublish::startWriting(const PublishChoices &c, QList<PublishSermon> sermons, bool kept)
+{
+    // The files are written on a thread of their own (they need no database), with a progress
+    // window that can stop between two sermons; every file is whole either way.
+    const int count = int(sermons.size());
+    m_cancel = std::make_shared<std::atomic<bool>>(false);
+    m_progress = new QProgressDialog(tr("Writing the website..."), tr("Stop"), 0, count, this);
+    m_progress->setObjectName(QStringLiteral("prgPublish"));
+    m_progress->setWindowModality(Qt::WindowModal);
+    m_progress->setMinimumDuration(500);
+    m_progress->setAutoReset(false);
+    connect(m_progress, &QProgressDialog::canceled, this, [cancel = m_cancel] { *cancel = true; });
+    cmdPublish->setEnabled(false);
+    cmdCancel->setEnabled(false);
+    const QString folder = QDir::fromNativeSeparators(c.folder);
+    m_worker = QThread::create(
+        [this, site = c.site, folder, kept, cancel = m_cancel, sermons = std::move(sermons)] {
+            const PublishOutcome outcome
+                = SitePublisher::publish(site, sermons, folder, [this, cancel](int done, int) {
+                      QMetaObject::invokeMethod(
+                          this, [this, done] { m_progress->setValue(done); }, Qt::QueuedConnection);
+                      return !cancel->load();
+                  });
+            QMetaObject::invokeMethod(
+                this, [this, outcome, folder, kept] { written(outcome, folder, kept); },
+                Qt::QueuedConnection);
+        });
+    m_worker->start();
+}
+
+void frmPublish::written(const PublishOutcome &outcome, const QString &folder, bool kept)
+{
+    m_worker->wait();
+    delete m_worker;
+    m_worker = nullptr;
+    m_progress->deleteLater();
+    m_progress = nullptr;
+    cmdPublish->setEnabled(true);
+    cmdCancel->setEnabled(true);
+    m_outcome = outcome;
+    QString text = outcome.cancelled
+        ? tr("Publishing was stopped; the files written so far are whole. Publish again to "
+             "finish the website in %1.")
+              .arg(QDir::toNativeSeparators(folder))
+        : tr("Published %n sermons to %1: ", nullptr, outcome.sermons)
+                .arg(QDir::toNativeSeparators(folder))
+            + tr("%n files written, ", nullptr, outcome.written)
+            + tr("%n unchanged.", nullptr, outcome.unchanged);
     if (!kept)
         text += QLatin1Char(' ')
             + tr("This library was made before it could keep publishing choices; they were not "
                  "kept.");
-    if (!m_outcome.problems.isEmpty())
+    if (!outcome.problems.isEmpty())
         text += QLatin1Char(' ')
-            + tr("%n problems: see the details.", nullptr, int(m_outcome.problems.size()));
-    MsgBox(text, m_outcome.problems.isEmpty() ? MsgBoxStyle::OkOnly : MsgBoxStyle::OkExclamation,
-        AppTitle, m_outcome.problems.join(QLatin1Char('\n')));
-    if (m_outcome.ok)
+            + tr("%n problems: see the details.", nullptr, int(outcome.problems.size()));
+    MsgBox(text, outcome.problems.isEmpty() ? MsgBoxStyle::OkOnly : MsgBoxStyle::OkExclamation,
+        AppTitle, outcome.problems.join(QLatin1Char('\n')));
+    if (outcome.ok && !outcome.cancelled)
         accept();
+}
+
+void frmPublish::reject()
+{
+    // While the files are written the window stays; Stop in the progress window ends it.
+    if (!m_worker)
+        QDialog::reject();
 }

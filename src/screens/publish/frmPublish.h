@@ -4,12 +4,16 @@
 #include "SitePublisher.h"
 
 #include <QDialog>
+#include <atomic>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QProgressDialog;
+class QThread;
 class QRadioButton;
 class QPushButton;
 
@@ -28,6 +32,10 @@ public:
 
     // The last publishing's outcome (tests).
     const PublishOutcome &lastOutcome() const { return m_outcome; }
+    // The files are being written.
+    bool isWriting() const { return m_worker != nullptr; }
+
+    void reject() override;
 
 private:
     void buildControls();
@@ -36,10 +44,15 @@ private:
     void cmdFolder_Click();
     void cmdPicture_Click();
     void cmdPublish_Click();
+    void startWriting(const PublishChoices &c, QList<PublishSermon> sermons, bool kept);
+    void written(const PublishOutcome &outcome, const QString &folder, bool kept);
 
     QList<qint32> m_currentList;
     PublishChoices m_kept;
     PublishOutcome m_outcome;
+    QThread *m_worker = nullptr;
+    QProgressDialog *m_progress = nullptr;
+    std::shared_ptr<std::atomic<bool>> m_cancel;
     QRadioButton *optAllDated = nullptr;
     QRadioButton *optCurrentList = nullptr;
     QRadioButton *optSeries = nullptr;

@@ -109,7 +109,8 @@ void tst_PublishScreen::publishChoices()
     series->setCurrentIndex(series->findText(QStringLiteral("Letters")));
     MsgBoxScript::clear();
     QTest::mouseClick(widget<QPushButton>(dialog, "cmdPublish"), Qt::LeftButton);
-    QCOMPARE(MsgBoxScript::shown().size(), 1);
+    // The files are written on a thread of their own; the window answers when they are.
+    QTRY_COMPARE_WITH_TIMEOUT(MsgBoxScript::shown().size(), 1, 60000);
     QVERIFY2(MsgBoxScript::shown().first().startsWith(
                  QStringLiteral("Published %1 sermons").arg(pages.size()))
             || MsgBoxScript::shown().first().startsWith(QStringLiteral("Published 1 sermon")),
@@ -163,7 +164,9 @@ void tst_PublishScreen::passageText()
     QTest::keyClicks(widget<QLineEdit>(dialog, "txtTitle"), QStringLiteral("Sermons"));
     const QString site = m_db->folder() + QStringLiteral("/site");
     QTest::keyClicks(widget<QLineEdit>(dialog, "txtFolder"), site);
+    MsgBoxScript::clear();
     QTest::mouseClick(widget<QPushButton>(dialog, "cmdPublish"), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(MsgBoxScript::shown().size(), 1, 60000);
     QFile page(site + QStringLiteral("/sermons/10.html"));
     QVERIFY(page.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(page.readAll());
