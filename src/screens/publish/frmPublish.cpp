@@ -267,7 +267,12 @@ void frmPublish::startWriting(const PublishChoices &c, QList<PublishSermon> serm
             const PublishOutcome outcome
                 = SitePublisher::publish(site, sermons, folder, [this, cancel](int done, int) {
                       QMetaObject::invokeMethod(
-                          this, [this, done] { m_progress->setValue(done); }, Qt::QueuedConnection);
+                          this,
+                          [this, done] {
+                              if (m_progress)
+                                  m_progress->setValue(done);
+                          },
+                          Qt::QueuedConnection);
                       return !cancel->load();
                   });
             QMetaObject::invokeMethod(
