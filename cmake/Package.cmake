@@ -17,7 +17,8 @@ set(CPACK_PACKAGE_CONTACT "The Lectorum developers <maintainers@lectorum.org>"
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
+# TagLib reads a recording's type and length; dpkg-shlibdeps finds it from the link as well.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libtag1v5")
 # The passage text beside the outline reads the World English Bible when it is installed.
 # catdoc reads old Word files for the import; with LibreOffice Writer installed the import
 # reads them (and RTF files) through it instead, numbers and all.

@@ -182,3 +182,25 @@ CREATE TABLE tblImportSermons (
     strRowDigest {str},
     PRIMARY KEY (lngImportBatchID, lngSermonID)
 );
+
+-- A sermon's recordings: audio or video files on this computer (copied into a published
+-- site) or web addresses (linked), with what was read from each file when it was added: its
+-- type, length and size. A file moved away keeps its row and is named as missing. The
+-- website's and podcast's choices live beside them, in the library, so the office's program
+-- and a weekly `lectorum-mkdb --publish` on the server publish alike. A library made before
+-- these tables works without them: its sermons have no recordings.
+CREATE TABLE tblRecordings (
+    lngRecordingID {lng} NOT NULL PRIMARY KEY,
+    lngSermonID {lng} NOT NULL DEFAULT 0
+        REFERENCES tblSermons (lngSermonID) ON DELETE CASCADE,
+    strSource {str},
+    strMimeType {str},
+    lngMilliseconds {lng} NOT NULL DEFAULT 0,
+    lngKilobytes {lng} NOT NULL DEFAULT 0
+);
+CREATE INDEX RecordingSermon ON tblRecordings (lngSermonID);
+
+CREATE TABLE tblPublishSettings (
+    strSetting {str} NOT NULL PRIMARY KEY,
+    strValue {str}
+);

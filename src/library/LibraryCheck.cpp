@@ -6,7 +6,9 @@
 #include <algorithm>
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QLocale>
+#include <QRegularExpression>
 
 namespace {
 
@@ -197,6 +199,39 @@ void checkSermonParents(SqliteFile &file, Findings &found)
     }
 }
 
+// A recording whose file is no longer where it was added cannot be played or published; it
+// is named here, never dropped, so the office can find the file again.
+void checkRecordings(SqliteFile &file, Findings &found)
+{
+    QVector<QVariantList> rows;
+    if (!file.query(QStringLiteral("SELECT r.lngSermonID, s.strTitle, r.strSource FROM "
+                                   "tblRecordings r LEFT JOIN tblSermons s ON s.lngSermonID = "
+                                   "r.lngSermonID ORDER BY r.lngSermonID, r.lngRecordingID"),
+            rows)) {
+        found.details << QStringLiteral("Recordings: unreadable (%1)").arg(file.lastError());
+        return;
+    }
+    static const QRegularExpression webAddress(
+        QStringLiteral("^https?://"), QRegularExpression::CaseInsensitiveOption);
+    QStringList missing;
+    for (const QVariantList &row : std::as_const(rows)) {
+        const QString source = row.value(2).toString();
+        if (!webAddress.match(source).hasMatch() && !QFileInfo(source).isFile())
+            missing << QStringLiteral("sermon %1 %2: %3")
+                           .arg(row.value(0).toString(), row.value(1).toString(), source);
+    }
+    found.details << QStringLiteral("Recordings whose file is missing: %1 of %2")
+                         .arg(missing.size())
+                         .arg(rows.size());
+    if (!missing.isEmpty())
+        found.add(
+            counted(missing.size(), "recording's file is missing", "recordings' files are missing"),
+            missing,
+            QStringLiteral("Put the file back, or remove the recording and add the file again "
+                           "from where it is now (the sermon screen's Recordings... button)."),
+            int(missing.size()));
+}
+
 } // namespace
 
 LibraryCheck::Report LibraryCheck::run(const QString &libraryPath)
@@ -227,6 +262,8 @@ LibraryCheck::Report LibraryCheck::run(const QString &libraryPath)
     } else {
         checkSermonParents(file, found);
     }
+    if (tables.contains(QStringLiteral("tblRecordings")))
+        checkRecordings(file, found);
     Report report = found.report;
     report.lines << (report.problems == 0
             ? QStringLiteral("No problems found.")

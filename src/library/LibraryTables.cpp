@@ -52,7 +52,8 @@ QList<LibraryTable> parseSchema()
 {
     // Tables added after the first libraries were delivered.
     static const QStringList later { QStringLiteral("tblImportBatches"),
-        QStringLiteral("tblImportSermons") };
+        QStringLiteral("tblImportSermons"), QStringLiteral("tblRecordings"),
+        QStringLiteral("tblPublishSettings") };
     QList<LibraryTable> tables;
     const QString script = SchemaScript::tablesScript(SchemaScript::Dialect::SQLite);
     for (const QString &statement : SchemaScript::statements(script)) {

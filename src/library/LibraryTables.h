@@ -7,7 +7,7 @@
 
 class DbDatabase;
 
-// The eighteen tables of a library as the delivered schema defines them: their columns in
+// The twenty tables of a library as the delivered schema defines them: their columns in
 // order, with the kind of value each holds (read from the name's prefix), and the columns
 // that order their rows. Moving a library between databases, comparing two libraries and
 // checking that a database has every table and column all start here.
@@ -25,8 +25,9 @@ struct LibraryTable
     // The primary key; all columns for a table without one (a link table keyed by an index).
     QStringList keyColumns;
 
-    // A table added after the first libraries were delivered (the import's batch tables): a
-    // library made before it lacks it and is still a whole library.
+    // A table added after the first libraries were delivered (the import's batch tables, the
+    // recordings and the publishing choices): a library made before it lacks it and is still
+    // a whole library.
     bool optional = false;
 
     QString columnList() const;

@@ -3,6 +3,7 @@
 #include "ConfigCommands.h"
 #include "ImportCommands.h"
 #include "LibraryCommands.h"
+#include "PublishCommands.h"
 #include "PulpitCommands.h"
 #include "ReferenceCommands.h"
 #include "ReportCommands.h"
@@ -22,4 +23,5 @@ void RegisterScreenCommands(frmMain &main)
     RegisterPulpitCommands(main);
     RegisterScriptureScreenCommands(main);
     RegisterImportScreenCommands(main);
+    RegisterPublishScreenCommands(main);
 }

@@ -10,6 +10,22 @@ struct BibleVersion
     QString name;
     QString shortName;
     QString description;
+    QString licence; // the module's DistributionLicense ("Public Domain", "Copyrighted; ...")
+
+    // The licence lets a church put the text on its website: public domain, or a free licence
+    // that asks no more than naming the source (CC0, CC BY, CC BY-SA, GPL). A version whose
+    // licence says nothing, or limits copying, is never published.
+    bool mayPublish() const
+    {
+        const QString l = licence.trimmed();
+        for (const char *free :
+            { "Public Domain", "Creative Commons: BY", "Creative Commons: BY-SA",
+                "Creative Commons: CC0", "CC0", "GPL", "General Public License" }) {
+            if (l.compare(QLatin1String(free), Qt::CaseInsensitive) == 0)
+                return true;
+        }
+        return false;
+    }
 };
 
 // One verse as printed in a Bible: plain text, no notes, no markup.

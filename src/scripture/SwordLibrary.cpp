@@ -136,6 +136,7 @@ SwordLibrary::SwordLibrary()
             version.shortName = version.name;
         }
         version.description = fromSword(bible->getDescription());
+        version.licence = fromSword(bible->getConfigEntry("DistributionLicense"));
         m_versions.append(version);
     }
     if (m_versions.isEmpty()) {

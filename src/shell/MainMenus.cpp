@@ -43,6 +43,9 @@ void MainMenus::buildFileMenu(QMenuBar *bar)
     addItem(imports, "mnuFImportFiles", "Outline Files...", 70);
     addItem(imports, "mnuFImportCsv", "Sermon List from CSV...", 71);
     addItem(imports, "mnuFImportUndo", "Undo Last Import...", 72);
+    // The sermons out to the congregation (src/screens/publish).
+    QMenu *publish = addSubmenu(file, "mnuFPublish", "Pu&blish", 73);
+    addItem(publish, "mnuFPublishSite", "Sermon Website and Podcast...", 73);
 }
 
 void MainMenus::buildEditMenu(QMenuBar *bar)

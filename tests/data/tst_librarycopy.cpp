@@ -78,7 +78,7 @@ QList<LibraryTableSum> sums(DbDatabase &database)
 
 bool sameSums(const QList<LibraryTableSum> &a, const QList<LibraryTableSum> &b)
 {
-    if (a.size() != 18 || b.size() != 18)
+    if (a.size() != 20 || b.size() != 20)
         return false;
     for (int i = 0; i < a.size(); ++i) {
         if (a.at(i).rows != b.at(i).rows || a.at(i).checksum != b.at(i).checksum) {

@@ -6,28 +6,20 @@
 #include "ImportReview.h"
 #include "ImportSources.h"
 #include "ImportWriter.h"
+#include "LibraryArgument.h"
 #include "LibraryBackup.h"
 #include "SqlLiterals.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+<<<<<<< HEAD
 #include <QObject>
 #include <QRegularExpression>
+=======
+>>>>>>> publish
 #include <cstdio>
 
 namespace {
-
-std::unique_ptr<DbDatabase> openLibrary(const QString &text, DbError &error)
-{
-    static const QRegularExpression odbc(QStringLiteral("^(ODBC;|DSN=|DRIVER=|FILEDSN=)"),
-        QRegularExpression::CaseInsensitiveOption);
-    if (!odbc.match(text).hasMatch())
-        return DbDatabase::openFile(text, error);
-    QString connect = text;
-    if (connect.startsWith(QLatin1String("ODBC;"), Qt::CaseInsensitive))
-        connect = connect.mid(5);
-    return DbDatabase::openOdbc(connect, error);
-}
 
 bool readBooks(DbDatabase &db, QList<PassageParser::Book> &books, DbError &error)
 {
@@ -109,7 +101,7 @@ bool backUp(const QString &library)
 int runImportCommand(const ImportCommandOptions &options)
 {
     DbError error;
-    std::unique_ptr<DbDatabase> db = openLibrary(options.library, error);
+    std::unique_ptr<DbDatabase> db = openLibraryArgument(options.library, error);
     QList<PassageParser::Book> books;
     if (!db || !readBooks(*db, books, error)) {
         std::fprintf(stderr, "lectorum-mkdb: cannot open %s: error %d: %s\n",

@@ -5,12 +5,14 @@
 //   lectorum-mkdb --odbc "DSN=...;UID=...;PWD=...;DATABASE=..." [--demo] [--generate N]
 //   lectorum-mkdb --copy [--force] FROM TO      (each side a file or an ODBC connect string)
 //   lectorum-mkdb --import [--preacher NAME] [--dry-run] [--skip-unreadable] PATH... LIBRARY
+//   lectorum-mkdb --publish [--base-url URL] FOLDER LIBRARY
 
 #include "DbDatabase.h"
 #include "ImportCommand.h"
 #include "LibraryCopyCommand.h"
 #include "LibraryGenerator.h"
 #include "ProgramTranslation.h"
+#include "PublishCommand.h"
 #include "SchemaScript.h"
 
 #include <QCommandLineParser>
@@ -34,12 +36,14 @@ void defineOptions(QCommandLineParser &parser)
     parser.setApplicationDescription(QStringLiteral(
         "Creates a new Lectorum library (a SQLite file, or an empty server database through "
         "ODBC) from the delivered schema, copies a whole library between a file and a "
-        "server, or imports outline files into a library.\n\n"
+        "server, imports outline files into a library, or publishes its sermons as a website "
+        "with podcast feeds.\n\n"
         "  lectorum-mkdb [--force] [--demo] [--generate N] FILE.mdb\n"
         "  lectorum-mkdb --odbc CONNECT [--demo] [--generate N]\n"
         "  lectorum-mkdb --copy [--force] FROM TO\n"
         "  lectorum-mkdb --import [--preacher NAME] [--dry-run] [--skip-unreadable] PATH... "
-        "LIBRARY"));
+        "LIBRARY\n"
+        "  lectorum-mkdb --publish [--base-url URL] FOLDER LIBRARY"));
     parser.addHelpOption();
     parser.addOption({ QStringLiteral("force"),
         QStringLiteral("Replace an existing database file; with --copy, empty a destination "
@@ -67,9 +71,17 @@ void defineOptions(QCommandLineParser &parser)
     parser.addOption({ QStringLiteral("skip-unreadable"),
         QStringLiteral("With --import: import the files that could be read even when some could "
                        "not (otherwise nothing is imported and the exit code is 1).") });
+    parser.addOption({ QStringLiteral("publish"),
+        QStringLiteral("Publish every sermon of LIBRARY (a file or an ODBC connect string) with "
+                       "a date as a website with podcast feeds into FOLDER, with the library's "
+                       "publishing choices; only changed files are rewritten.") });
+    parser.addOption({ QStringLiteral("base-url"),
+        QStringLiteral("With --publish: the address the folder is served from (the feeds' links "
+                       "need it), instead of the library's choice."),
+        QStringLiteral("URL") });
     parser.addPositionalArgument(QStringLiteral("file"),
         QStringLiteral("The database file to create (FROM TO with --copy; PATH... LIBRARY with "
-                       "--import)."));
+                       "--import; FOLDER LIBRARY with --publish)."));
 }
 
 // --import: outline files, folders and zips into a library.
@@ -84,6 +96,16 @@ int runImport(QCommandLineParser &parser)
     options.dryRun = parser.isSet(QStringLiteral("dry-run"));
     options.skipUnreadable = parser.isSet(QStringLiteral("skip-unreadable"));
     return runImportCommand(options);
+}
+
+// --publish: the website and podcast feeds.
+int runPublish(QCommandLineParser &parser)
+{
+    const QStringList arguments = parser.positionalArguments();
+    if (arguments.size() != 2)
+        parser.showHelp(2);
+    return runPublishCommand(
+        { arguments.at(0), arguments.at(1), parser.value(QStringLiteral("base-url")) });
 }
 
 // --copy: a whole library between a file and a server.
@@ -162,11 +184,12 @@ int main(int argc, char *argv[])
     defineOptions(parser);
     parser.process(app);
 
-    if (parser.isSet(QStringLiteral("import"))) {
-        ProgramTranslation::install(); // "1 file", "2 files"
+    ProgramTranslation::install(); // "1 file", "2 files"
+    if (parser.isSet(QStringLiteral("import")))
         return runImport(parser);
-    }
     if (parser.isSet(QStringLiteral("copy")))
         return runCopy(parser);
+    if (parser.isSet(QStringLiteral("publish")))
+        return runPublish(parser);
     return runCreate(parser);
 }

@@ -4,6 +4,7 @@
 #include "SermonScreenWidgets.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -109,6 +110,8 @@ void createButtons(QWidget *screen, SermonScreenWidgets &w)
     w.cmdIllustr = button("cmdIllustr", QStringLiteral("&Illustrations"), screen);
     w.cmdTrack = button("cmdTrack", QStringLiteral("Track"), screen);
     w.cmdOutline = button("cmdOutline", QStringLiteral("&Outline"), screen);
+    w.cmdRecordings = button(
+        "cmdRecordings", QCoreApplication::translate("frmSermon", "Recordings..."), screen);
     w.cmdSamePassage = button("cmdSamePassage", QStringLiteral("Sermons on This &Passage"), screen);
     w.lblHistory = new QLabel(screen);
     w.lblHistory->setObjectName(QStringLiteral("lblHistory"));
@@ -179,7 +182,8 @@ QGridLayout *layOutFields(QWidget *screen, SermonScreenWidgets &w)
 QHBoxLayout *buttonRow(SermonScreenWidgets &w)
 {
     auto *buttons = new QHBoxLayout;
-    for (QPushButton *b : { w.cmdTrack, w.cmdIllustr, w.cmdTopics, w.cmdOutline }) {
+    for (QPushButton *b :
+        { w.cmdTrack, w.cmdIllustr, w.cmdTopics, w.cmdOutline, w.cmdRecordings }) {
         buttons->addWidget(b);
     }
     buttons->addStretch();
@@ -195,7 +199,8 @@ void setTabOrder(const SermonScreenWidgets &w)
     const QList<QWidget *> order = { w.grdSermons, w.cboPreacher, w.cboType, w.cboSeries,
         w.cboBibleBook, w.txtBegC, w.txtBegV, w.txtEndC, w.txtEndV, w.txtReference, w.txtTitle,
         w.txtBigIdea, w.txtLocation, w.txtDatePreached, w.cmdSave, w.cmdNew, w.cmdDelete,
-        w.cmdClose, w.cmdTopics, w.cmdIllustr, w.cmdTrack, w.cmdOutline, w.cmdSamePassage };
+        w.cmdClose, w.cmdTopics, w.cmdIllustr, w.cmdTrack, w.cmdOutline, w.cmdSamePassage,
+        w.cmdRecordings };
     for (qsizetype i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }

@@ -38,6 +38,7 @@ struct SermonScreenWidgets
     QPushButton *cmdIllustr = nullptr;
     QPushButton *cmdTopics = nullptr;
     QPushButton *cmdOutline = nullptr;
+    QPushButton *cmdRecordings = nullptr;
     QPushButton *cmdNew = nullptr;
     QPushButton *cmdClose = nullptr;
     QPushButton *cmdSave = nullptr;

@@ -96,6 +96,7 @@ void frmSermon::connectControls()
     connect(ui.cmdIllustr, &QPushButton::clicked, this, &frmSermon::cmdIllustr_Click);
     connect(ui.cmdTrack, &QPushButton::clicked, this, &frmSermon::cmdTrack_Click);
     connect(ui.cmdOutline, &QPushButton::clicked, this, &frmSermon::cmdOutline_Click);
+    connect(ui.cmdRecordings, &QPushButton::clicked, this, &frmSermon::cmdRecordings_Click);
     for (QComboBox *list : { ui.cboType, ui.cboSeries, ui.cboPreacher, ui.cboBibleBook }) {
         connect(list, &QComboBox::activated, this, &frmSermon::DataHasChanged);
     }
@@ -331,6 +332,7 @@ void frmSermon::cmdNew_Click()
     ui.cmdTopics->setEnabled(false);
     ui.cmdIllustr->setEnabled(false);
     ui.cmdOutline->setEnabled(false);
+    ui.cmdRecordings->setEnabled(false);
     SermonMenuState::setToolButtonVisible("grpNotes", false);
     ui.cmdClose->setText(CancelCaption);
 }
@@ -382,6 +384,7 @@ void frmSermon::ResetButtons()
     ui.cmdTopics->setEnabled(true);
     ui.cmdIllustr->setEnabled(true);
     ui.cmdOutline->setEnabled(true);
+    ui.cmdRecordings->setEnabled(true);
     SermonMenuState::setToolButtonVisible("grpNotes", true);
 }
 

@@ -73,6 +73,7 @@ public:
     void cmdIllustr_Click();
     void cmdTrack_Click();
     void cmdOutline_Click();
+    void cmdRecordings_Click();
     // Composes txtReference from book, chapters and verses unless the user typed one.
     void txtEndV_LostFocus();
 

@@ -16,6 +16,7 @@
 #include "SqlLiterals.h"
 #include "UserInterface.h"
 #include "clsSermon.h"
+#include "frmRecordings.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -97,6 +98,7 @@ void frmSermon::grdSermons_RowChosen(int row)
     ui.cmdTopics->setEnabled(true);
     ui.cmdIllustr->setEnabled(true);
     ui.cmdOutline->setEnabled(true);
+    ui.cmdRecordings->setEnabled(true);
     SermonMenuState::setToolButtonVisible("grpNotes", true);
 }
 
@@ -205,4 +207,15 @@ void frmSermon::cmdIllustr_Click()
 void frmSermon::cmdTrack_Click()
 {
     openForSelectedRow(QStringLiteral("frmDateLoc"), false);
+}
+
+void frmSermon::cmdRecordings_Click()
+{
+    const qint32 sermonID = ui.grdSermons->key(m_listRow);
+    if (sermonID == DataGrid::NoKey || sermonID == 0) {
+        return;
+    }
+    auto *dialog = new frmRecordings(sermonID, ui.grdSermons->text(m_listRow, 3), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
 }

@@ -1,0 +1,6 @@
+#pragma once
+
+class frmMain;
+
+// File > Publish > Sermon Website and Podcast...
+void RegisterPublishScreenCommands(frmMain &main);
