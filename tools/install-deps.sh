@@ -14,13 +14,10 @@ packages=(
     libsword-dev sword-text-web sword-text-kjv
     libhunspell-dev hunspell-en-us
     qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
-<<<<<<< HEAD
     qt6-l10n-tools qt6-tools-dev
-=======
     libtag1-dev
     # The published site's readers in the tests: the feed, the pages' markup, the pages run.
     python3-feedparser tidy chromium
->>>>>>> publish
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -12,11 +12,8 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-<<<<<<< HEAD
 #include <QObject>
 #include <QRegularExpression>
-=======
->>>>>>> publish
 #include <cstdio>
 
 namespace {
