@@ -94,6 +94,12 @@ void ScreenshotTour::addGuideShots(ScreenshotTour &tour)
         [](frmMain &main) { main.runCommand(QStringLiteral("mnuRCoverage")); });
     tour.add(QStringLiteral("sermons-per-year.png"),
         [](frmMain &main) { main.runCommand(QStringLiteral("mnuRPerYear")); });
+    tour.add(QStringLiteral("recordings.png"), [](frmMain &main) {
+        showSermon(main, QStringLiteral("Psalms 23"));
+        clickButton(main, "cmdRecordings");
+    });
+    tour.add(QStringLiteral("publish.png"),
+        [](frmMain &main) { main.runCommand(QStringLiteral("mnuFPublishSite")); });
     tour.add(QStringLiteral("check-database.png"),
         [](frmMain &main) { main.runCommand(QStringLiteral("mnuFCheck")); });
     tour.add(QStringLiteral("restore.png"),

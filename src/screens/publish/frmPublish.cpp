@@ -124,9 +124,16 @@ void frmPublish::buildControls()
     auto *form = new QFormLayout;
     form->addRow(tr("Site &title:"), txtTitle);
     form->addRow(tr("&Description:"), txtDescription);
-    form->addRow(tr("Pict&ure:"), withButton(txtPicture, cmdPicture));
+    // A row of a box and its button: the label names the box itself, or its Alt letter
+    // would lead nowhere (and show as a plain "&").
+    auto boxRow = [this, form](const QString &caption, QLineEdit *box, QPushButton *button) {
+        auto *label = new QLabel(caption, this);
+        label->setBuddy(box);
+        form->addRow(label, withButton(box, button));
+    };
+    boxRow(tr("Pict&ure:"), txtPicture, cmdPicture);
     form->addRow(tr("Web add&ress:"), txtBaseUrl);
-    form->addRow(tr("Output &folder:"), withButton(txtFolder, cmdFolder));
+    boxRow(tr("Output &folder:"), txtFolder, cmdFolder);
 
     cmdPublish = named(new QPushButton(tr("&Publish"), this), "cmdPublish");
     cmdPublish->setDefault(true);

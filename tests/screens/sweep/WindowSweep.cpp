@@ -186,6 +186,13 @@ QString mnemonicClashes(QWidget *window)
 {
     QHash<QKeySequence, QString> owners;
     QStringList clashes;
+    // A label's Alt letter leads to its buddy; without one the "&" shows as it is typed.
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        if (label->isVisibleTo(window) && !label->buddy() && label->textFormat() != Qt::RichText
+            && !QKeySequence::mnemonic(label->text()).isEmpty())
+            clashes.append(label->objectName() + QStringLiteral(" \"") + label->text()
+                + QStringLiteral("\" has an Alt letter and no control to lead to"));
+    }
     for (const auto &[widget, text] : mnemonicTexts(window)) {
         const QKeySequence key = QKeySequence::mnemonic(text);
         if (key.isEmpty())
