@@ -2,6 +2,364 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>LanguageChoice</name>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The language of Lectorum&apos;s windows and messages.
+The change applies the next time Lectorum starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Change Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Display Active Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back &amp;Up Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chec&amp;k Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Restore from Backup...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ex&amp;port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermon List as CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline as Document...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Outlines as Documents...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline Files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermon List from CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo Last Import...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sermon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Topics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Illustrations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Preacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Se&amp;ries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pu&amp;blisher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;ut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;aste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pr&amp;each</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search-Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermon &amp;Outline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Big Idea</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search &amp;All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Checklist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By &amp;Bible Book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By &amp;Preacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By &amp;Series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By &amp;Topic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By &amp;Combination</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By P&amp;assage...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   &amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected &amp;Sermon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current &amp;List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Illustration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pul&amp;pit Copy...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Defaults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tool Bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline Font Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline Font Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set &amp;Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;pelling Language...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speaking &amp;Rate...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bible Version...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lan&amp;guage...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tile &amp;Horizontally</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tile &amp;Vertical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Icons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scripture Coverage...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermons per Year...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topics and Illustrations...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Books Never Preached...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not Preached Since...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   &amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Using Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainToolbar</name>
+    <message>
+        <source>Cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selection Criteria</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add New Sermon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display All Sermons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermon Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Sermon Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preacher Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermon Series Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publisher Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preach</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>NotesEditorAids</name>
     <message>
         <source>&quot;%1&quot; was not added to the dictionary: your word list could not be written.
@@ -42,6 +400,13 @@
     </message>
     <message>
         <source>Show the passage instead of the outline (P)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgramTranslation</name>
+    <message>
+        <source>English</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

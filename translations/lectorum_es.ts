@@ -1,0 +1,601 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>LanguageChoice</name>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>The language of Lectorum&apos;s windows and messages.
+The change applies the next time Lectorum starts.</source>
+        <translation>El idioma de las ventanas y los mensajes de Lectorum.
+El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Change Database</source>
+        <translation>&amp;Cambiar base de datos</translation>
+    </message>
+    <message>
+        <source>&amp;Display Active Database</source>
+        <translation>&amp;Mostrar base de datos activa</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Back &amp;Up Now</source>
+        <translation>Hacer copia de seguridad a&amp;hora</translation>
+    </message>
+    <message>
+        <source>Chec&amp;k Database</source>
+        <translation>Com&amp;probar base de datos</translation>
+    </message>
+    <message>
+        <source>&amp;Restore from Backup...</source>
+        <translation>&amp;Restaurar desde copia de seguridad...</translation>
+    </message>
+    <message>
+        <source>Ex&amp;port</source>
+        <translation>&amp;Exportar</translation>
+    </message>
+    <message>
+        <source>Sermon List as CSV...</source>
+        <translation>Lista de sermones como CSV...</translation>
+    </message>
+    <message>
+        <source>Outline as Document...</source>
+        <translation>Bosquejo como documento...</translation>
+    </message>
+    <message>
+        <source>All Outlines as Documents...</source>
+        <translation>Todos los bosquejos como documentos...</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importar</translation>
+    </message>
+    <message>
+        <source>Outline Files...</source>
+        <translation>Archivos de bosquejos...</translation>
+    </message>
+    <message>
+        <source>Sermon List from CSV...</source>
+        <translation>Lista de sermones desde CSV...</translation>
+    </message>
+    <message>
+        <source>Undo Last Import...</source>
+        <translation>Deshacer la última importación...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Sermon</source>
+        <translation>&amp;Sermón</translation>
+    </message>
+    <message>
+        <source>&amp;Topics</source>
+        <translation>&amp;Temas</translation>
+    </message>
+    <message>
+        <source>&amp;Illustrations</source>
+        <translation>&amp;Ilustraciones</translation>
+    </message>
+    <message>
+        <source>&amp;Preacher</source>
+        <translation>&amp;Predicador</translation>
+    </message>
+    <message>
+        <source>Se&amp;ries</source>
+        <translation>Se&amp;ries</translation>
+    </message>
+    <message>
+        <source>Pu&amp;blisher</source>
+        <translation>E&amp;ditorial</translation>
+    </message>
+    <message>
+        <source>C&amp;ut</source>
+        <translation>C&amp;ortar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>P&amp;aste</source>
+        <translation>Pe&amp;gar</translation>
+    </message>
+    <message>
+        <source>Pr&amp;each</source>
+        <translation>Pr&amp;edicar</translation>
+    </message>
+    <message>
+        <source>&amp;Search-Text</source>
+        <translation>&amp;Buscar texto</translation>
+    </message>
+    <message>
+        <source>Sermon &amp;Outline</source>
+        <translation>&amp;Bosquejo del sermón</translation>
+    </message>
+    <message>
+        <source>&amp;Big Idea</source>
+        <translation>&amp;Idea central</translation>
+    </message>
+    <message>
+        <source>&amp;Title</source>
+        <translation>&amp;Título</translation>
+    </message>
+    <message>
+        <source>Search &amp;All</source>
+        <translation>Buscar en t&amp;odo</translation>
+    </message>
+    <message>
+        <source>&amp;Checklist</source>
+        <translation>&amp;Consultar</translation>
+    </message>
+    <message>
+        <source>By &amp;Bible Book</source>
+        <translation>Por libro de la &amp;Biblia</translation>
+    </message>
+    <message>
+        <source>By &amp;Preacher</source>
+        <translation>Por &amp;predicador</translation>
+    </message>
+    <message>
+        <source>By &amp;Series</source>
+        <translation>Por &amp;serie</translation>
+    </message>
+    <message>
+        <source>By &amp;Topic</source>
+        <translation>Por &amp;tema</translation>
+    </message>
+    <message>
+        <source>By &amp;Combination</source>
+        <translation>Por &amp;combinación</translation>
+    </message>
+    <message>
+        <source>By P&amp;assage...</source>
+        <translation>Por p&amp;asaje...</translation>
+    </message>
+    <message>
+        <source>   &amp;Print</source>
+        <translation>   &amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>Selected &amp;Sermon</source>
+        <translation>&amp;Sermón seleccionado</translation>
+    </message>
+    <message>
+        <source>Current &amp;List</source>
+        <translation>&amp;Lista actual</translation>
+    </message>
+    <message>
+        <source>&amp;Illustration</source>
+        <translation>&amp;Ilustración</translation>
+    </message>
+    <message>
+        <source>Pul&amp;pit Copy...</source>
+        <translation>Copia para el &amp;púlpito...</translation>
+    </message>
+    <message>
+        <source>&amp;Defaults</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Barra de e&amp;stado</translation>
+    </message>
+    <message>
+        <source>&amp;Tool Bar</source>
+        <translation>Barra de &amp;herramientas</translation>
+    </message>
+    <message>
+        <source>Outline Font Type</source>
+        <translation>Tipo de letra del bosquejo</translation>
+    </message>
+    <message>
+        <source>Outline Font Size</source>
+        <translation>Tamaño de letra del bosquejo</translation>
+    </message>
+    <message>
+        <source>Set &amp;Location</source>
+        <translation>Fijar &amp;lugar</translation>
+    </message>
+    <message>
+        <source>S&amp;pelling Language...</source>
+        <translation>Idioma de o&amp;rtografía...</translation>
+    </message>
+    <message>
+        <source>Speaking &amp;Rate...</source>
+        <translation>&amp;Velocidad al hablar...</translation>
+    </message>
+    <message>
+        <source>&amp;Bible Version...</source>
+        <translation>Versión de la &amp;Biblia...</translation>
+    </message>
+    <message>
+        <source>Lan&amp;guage...</source>
+        <translation>I&amp;dioma...</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>Ve&amp;ntana</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Cascada</translation>
+    </message>
+    <message>
+        <source>Tile &amp;Horizontally</source>
+        <translation>Mosaico &amp;horizontal</translation>
+    </message>
+    <message>
+        <source>Tile &amp;Vertical</source>
+        <translation>Mosaico &amp;vertical</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Icons</source>
+        <translation>&amp;Organizar iconos</translation>
+    </message>
+    <message>
+        <source>&amp;Reports</source>
+        <translation>In&amp;formes</translation>
+    </message>
+    <message>
+        <source>Scripture Coverage...</source>
+        <translation>Cobertura de las Escrituras...</translation>
+    </message>
+    <message>
+        <source>Sermons per Year...</source>
+        <translation>Sermones por año...</translation>
+    </message>
+    <message>
+        <source>Topics and Illustrations...</source>
+        <translation>Temas e ilustraciones...</translation>
+    </message>
+    <message>
+        <source>Books Never Preached...</source>
+        <translation>Libros nunca predicados...</translation>
+    </message>
+    <message>
+        <source>Not Preached Since...</source>
+        <translation>No predicados desde...</translation>
+    </message>
+    <message>
+        <source>   &amp;Help</source>
+        <translation>   A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>Í&amp;ndice</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>&amp;Using Help</source>
+        <translation>&amp;Uso de la ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Acerca de...</translation>
+    </message>
+</context>
+<context>
+    <name>MainToolbar</name>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Search Text</source>
+        <translation>Buscar texto</translation>
+    </message>
+    <message>
+        <source>Selection Criteria</source>
+        <translation>Criterios de selección</translation>
+    </message>
+    <message>
+        <source>Add New Sermon</source>
+        <translation>Añadir sermón nuevo</translation>
+    </message>
+    <message>
+        <source>Display All Sermons</source>
+        <translation>Mostrar todos los sermones</translation>
+    </message>
+    <message>
+        <source>Sermon Notes</source>
+        <translation>Notas del sermón</translation>
+    </message>
+    <message>
+        <source>Save Sermon Notes</source>
+        <translation>Guardar notas del sermón</translation>
+    </message>
+    <message>
+        <source>Preacher Screen</source>
+        <translation>Pantalla de predicadores</translation>
+    </message>
+    <message>
+        <source>Sermon Series Screen</source>
+        <translation>Pantalla de series de sermones</translation>
+    </message>
+    <message>
+        <source>Publisher Screen</source>
+        <translation>Pantalla de editoriales</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Preach</source>
+        <translation>Predicar</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra de herramientas</translation>
+    </message>
+</context>
+<context>
+    <name>NotesEditorAids</name>
+    <message>
+        <source>&quot;%1&quot; was not added to the dictionary: your word list could not be written.
+
+%2
+%3</source>
+        <translation>«%1» no se añadió al diccionario: no se pudo escribir su lista de palabras.
+
+%2
+%3</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Añadir al diccionario</translation>
+    </message>
+</context>
+<context>
+    <name>OutlineTextBuilder</name>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+</context>
+<context>
+    <name>PreachingView</name>
+    <message>
+        <source>Preaching view: passage</source>
+        <translation>Vista de predicación: pasaje</translation>
+    </message>
+    <message>
+        <source>Preaching view</source>
+        <translation>Vista de predicación</translation>
+    </message>
+    <message>
+        <source>Preaching view tools</source>
+        <translation>Herramientas de la vista de predicación</translation>
+    </message>
+    <message>
+        <source>Passage</source>
+        <translation>Pasaje</translation>
+    </message>
+    <message>
+        <source>Show the passage instead of the outline (P)</source>
+        <translation>Mostrar el pasaje en lugar del bosquejo (P)</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramTranslation</name>
+    <message>
+        <source>English</source>
+        <translation>Español</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message numerus="yes">
+        <source>Imported %n sermon(s).</source>
+        <translation>
+            <numerusform>Se importó %n sermón.</numerusform>
+            <numerusform>Se importaron %n sermones.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The last import (%1, %2 by %3) added %n sermon(s).</source>
+        <translation>
+            <numerusform>La última importación (%1, %2 por %3) añadió %n sermón.</numerusform>
+            <numerusform>La última importación (%1, %2 por %3) añadió %n sermones.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of these sermons have topics, illustrations or occasions now. Delete them too?
+(No keeps them.)</source>
+        <translation>
+            <numerusform>%n de estos sermones tiene ahora temas, ilustraciones u ocasiones. ¿Eliminarlo también?
+(No lo conserva.)</numerusform>
+            <numerusform>%n de estos sermones tienen ahora temas, ilustraciones u ocasiones. ¿Eliminarlos también?
+(No los conserva.)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The import was undone: %n sermon(s) deleted, </source>
+        <translation>
+            <numerusform>Se deshizo la importación: %n sermón eliminado, </numerusform>
+            <numerusform>Se deshizo la importación: %n sermones eliminados, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept.</source>
+        <translation>
+            <numerusform>%n conservado.</numerusform>
+            <numerusform>%n conservados.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s), </source>
+        <translation>
+            <numerusform>%n archivo, </numerusform>
+            <numerusform>%n archivos, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n to import, </source>
+        <translation>
+            <numerusform>%n para importar, </numerusform>
+            <numerusform>%n para importar, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unreadable</source>
+        <translation>
+            <numerusform>%n ilegible</numerusform>
+            <numerusform>%n ilegibles</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be read; nothing was imported (--skip-unreadable imports the rest)</source>
+        <translation>
+            <numerusform>No se pudo leer %n archivo; no se importó nada (--skip-unreadable importa el resto)</numerusform>
+            <numerusform>No se pudieron leer %n archivos; no se importó nada (--skip-unreadable importa el resto)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more outline file(s) in the zip left out: an import takes %1 from one zip</source>
+        <translation>
+            <numerusform>%n archivo de bosquejo más del zip quedó fuera: una importación toma %1 de un zip</numerusform>
+            <numerusform>%n archivos de bosquejos más del zip quedaron fuera: una importación toma %1 de un zip</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReportScreen</name>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Dibujo SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Valores separados por comas (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ya existe.
+¿Desea reemplazarlo?</translation>
+    </message>
+</context>
+<context>
+    <name>WelcomePanel</name>
+    <message>
+        <source>Welcome</source>
+        <translation>Bienvenida</translation>
+    </message>
+    <message>
+        <source>no library</source>
+        <translation>ninguna biblioteca</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sermon(s)</source>
+        <translation>
+            <numerusform>%n sermón</numerusform>
+            <numerusform>%n sermones</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Welcome to Lectorum</source>
+        <translation>Bienvenido a Lectorum</translation>
+    </message>
+    <message>
+        <source>Library: %1</source>
+        <translation>Biblioteca: %1</translation>
+    </message>
+    <message>
+        <source>Library: %1, holding %2</source>
+        <translation>Biblioteca: %1, con %2</translation>
+    </message>
+    <message>
+        <source>Open the sermons (Edit &gt; Sermon)</source>
+        <translation>Abrir los sermones (Editar &gt; Sermón)</translation>
+    </message>
+    <message>
+        <source>Bring in your outlines (File &gt; Import)</source>
+        <translation>Traer sus bosquejos (Archivo &gt; Importar)</translation>
+    </message>
+    <message>
+        <source>Read &quot;Getting started&quot; in the help</source>
+        <translation>Leer «Primeros pasos» en la ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>frmImport</name>
+    <message numerus="yes">
+        <source>Reading was cancelled after %1 of %n file(s). </source>
+        <translation>
+            <numerusform>La lectura se canceló tras %1 de %n archivo. </numerusform>
+            <numerusform>La lectura se canceló tras %1 de %n archivos. </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s), </source>
+        <translation>
+            <numerusform>%n fila, </numerusform>
+            <numerusform>%n filas, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ticked; </source>
+        <translation>
+            <numerusform>%n marcada; </numerusform>
+            <numerusform>%n marcadas; </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n need(s) a passage, </source>
+        <translation>
+            <numerusform>%n necesita un pasaje, </numerusform>
+            <numerusform>%n necesitan un pasaje, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s), </source>
+        <translation>
+            <numerusform>%n duplicado, </numerusform>
+            <numerusform>%n duplicados, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unreadable.</source>
+        <translation>
+            <numerusform>%n ilegible.</numerusform>
+            <numerusform>%n ilegibles.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
