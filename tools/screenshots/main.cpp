@@ -54,7 +54,10 @@ int main(int argc, char *argv[])
         return 1;
     }
     RegisterScreenCommands(*main);
-    QTest::qWaitForWindowExposed(main.get());
+    if (!QTest::qWaitForWindowExposed(main.get())) {
+        std::fprintf(stderr, "lectorum-screenshots: the main window was never shown\n");
+        return 1;
+    }
     QTest::qWait(1000);
 
     ScreenshotTour tour(*main, output);
