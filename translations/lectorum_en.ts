@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>ChangedUnderneath</name>
+    <message>
+        <source>This record was deleted by someone else since you opened it. Save your version as a new record?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This record was changed by someone else since you opened it. Save your version over theirs?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your version stays on the screen. Show their version?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClipboardOperations</name>
+    <message>
+        <source>Make sure text has been properly selected first!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataScreen</name>
+    <message>
+        <source>No Records, Add Some ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DateEntry</name>
+    <message>
+        <source>Enter a valid date: dd/mm/yyyy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a valid date: mm/dd/yyyy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Cannot find or open the help file </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LanguageChoice</name>
     <message>
         <source>Language</source>
@@ -381,6 +436,41 @@ The change applies the next time Lectorum starts.</source>
     </message>
 </context>
 <context>
+    <name>PassageParser</name>
+    <message>
+        <source>%1 or %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: a chapter cannot be 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: a verse cannot be 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the end comes before the beginning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a book of the Bible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could be %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a reference, for example John 3:16</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PreachingView</name>
     <message>
         <source>Preaching view: passage</source>
@@ -400,6 +490,14 @@ The change applies the next time Lectorum starts.</source>
     </message>
     <message>
         <source>Show the passage instead of the outline (P)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintJob</name>
+    <message>
+        <source>No printer is set up, so the pages were saved as a PDF file:
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -507,6 +605,17 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>ScreenOperations</name>
+    <message>
+        <source>Data Has Been Changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Changes ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WelcomePanel</name>
     <message>
         <source>Welcome</source>
@@ -591,6 +700,17 @@ Do you want to replace it?</source>
             <numerusform>%n unreadable.</numerusform>
             <numerusform>%n unreadable.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>First close all open windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active Database = </source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>ChangedUnderneath</name>
+    <message>
+        <source>This record was deleted by someone else since you opened it. Save your version as a new record?</source>
+        <translation>Otra persona eliminó este registro después de que usted lo abriera. ¿Guardar su versión como un registro nuevo?</translation>
+    </message>
+    <message>
+        <source>This record was changed by someone else since you opened it. Save your version over theirs?</source>
+        <translation>Otra persona cambió este registro después de que usted lo abriera. ¿Guardar su versión sobre la suya?</translation>
+    </message>
+    <message>
+        <source>Your version stays on the screen. Show their version?</source>
+        <translation>Su versión sigue en la pantalla. ¿Mostrar la otra versión?</translation>
+    </message>
+</context>
+<context>
+    <name>ClipboardOperations</name>
+    <message>
+        <source>Make sure text has been properly selected first!</source>
+        <translation>¡Asegúrese primero de haber seleccionado bien el texto!</translation>
+    </message>
+</context>
+<context>
+    <name>DataScreen</name>
+    <message>
+        <source>No Records, Add Some ?</source>
+        <translation>No hay registros. ¿Añadir alguno?</translation>
+    </message>
+</context>
+<context>
+    <name>DateEntry</name>
+    <message>
+        <source>Enter a valid date: dd/mm/yyyy</source>
+        <translation>Escriba una fecha válida: dd/mm/aaaa</translation>
+    </message>
+    <message>
+        <source>Enter a valid date: mm/dd/yyyy</source>
+        <translation>Escriba una fecha válida: mm/dd/aaaa</translation>
+    </message>
+    <message>
+        <source>Invalid Date</source>
+        <translation>Fecha no válida</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Cannot find or open the help file </source>
+        <translation>No se puede encontrar o abrir el archivo de ayuda </translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+</context>
+<context>
     <name>LanguageChoice</name>
     <message>
         <source>Language</source>
@@ -385,6 +440,41 @@ El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
     </message>
 </context>
 <context>
+    <name>PassageParser</name>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>%1: a chapter cannot be 0</source>
+        <translation>%1: un capítulo no puede ser 0</translation>
+    </message>
+    <message>
+        <source>%1: a verse cannot be 0</source>
+        <translation>%1: un versículo no puede ser 0</translation>
+    </message>
+    <message>
+        <source>%1: the end comes before the beginning</source>
+        <translation>%1: el final está antes del comienzo</translation>
+    </message>
+    <message>
+        <source>%1 is not a book of the Bible</source>
+        <translation>%1 no es un libro de la Biblia</translation>
+    </message>
+    <message>
+        <source>%1 could be %2</source>
+        <translation>%1 puede ser %2</translation>
+    </message>
+    <message>
+        <source>Type a reference, for example John 3:16</source>
+        <translation>Escriba una referencia, por ejemplo Juan 3:16</translation>
+    </message>
+    <message>
+        <source>%1 is not a reference</source>
+        <translation>%1 no es una referencia</translation>
+    </message>
+</context>
+<context>
     <name>PreachingView</name>
     <message>
         <source>Preaching view: passage</source>
@@ -405,6 +495,15 @@ El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
     <message>
         <source>Show the passage instead of the outline (P)</source>
         <translation>Mostrar el pasaje en lugar del bosquejo (P)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintJob</name>
+    <message>
+        <source>No printer is set up, so the pages were saved as a PDF file:
+</source>
+        <translation>No hay ninguna impresora configurada, así que las páginas se guardaron como archivo PDF:
+</translation>
     </message>
 </context>
 <context>
@@ -512,6 +611,17 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>ScreenOperations</name>
+    <message>
+        <source>Data Has Been Changed</source>
+        <translation>Los datos han cambiado</translation>
+    </message>
+    <message>
+        <source>Save Changes ?</source>
+        <translation>¿Guardar los cambios?</translation>
+    </message>
+</context>
+<context>
     <name>WelcomePanel</name>
     <message>
         <source>Welcome</source>
@@ -596,6 +706,17 @@ Do you want to replace it?</source>
             <numerusform>%n ilegible.</numerusform>
             <numerusform>%n ilegibles.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>First close all open windows</source>
+        <translation>Cierre primero todas las ventanas abiertas</translation>
+    </message>
+    <message>
+        <source>Active Database = </source>
+        <translation>Base de datos activa = </translation>
     </message>
 </context>
 </TS>
