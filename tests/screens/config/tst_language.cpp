@@ -1,6 +1,7 @@
 #include "LanguageChoice.h"
 #include "MainMenus.h"
 #include "ProgramTranslation.h"
+#include "SpellChecker.h"
 #include "TestEnvironment.h"
 #include "clsConfig.h"
 
@@ -31,6 +32,7 @@ private Q_SLOTS:
     void everyMenuTextIsTranslated();
     void dialogWritesOnlyAChange_data();
     void dialogWritesOnlyAChange();
+    void spanishDictionaryByDefault();
 
 private:
     QString storedLanguage() const;
@@ -218,6 +220,20 @@ void tst_Language::dialogWritesOnlyAChange()
     ask->accept();
     QTRY_VERIFY(ask.isNull());
     QCOMPARE(storedLanguage(), stored);
+}
+
+void tst_Language::spanishDictionaryByDefault()
+{
+    // hunspell-es brings es_ES and the dictionaries of the Americas.
+    QVERIFY(SpellChecker::availableLanguages().contains(QStringLiteral("es_ES")));
+    const QString english = SpellChecker::defaultLanguage();
+    QVERIFY(ProgramTranslation::install(QStringLiteral("es")));
+    const QString system = QLocale::system().name();
+    QCOMPARE(SpellChecker::defaultLanguage(),
+        system.startsWith(QLatin1String("es_")) ? system : QStringLiteral("es_ES"));
+    QCOMPARE(SpellChecker::suggestedPackage(), QStringLiteral("hunspell-es"));
+    QVERIFY(ProgramTranslation::install(QStringLiteral("en")));
+    QCOMPARE(SpellChecker::defaultLanguage(), english);
 }
 
 QTEST_MAIN(tst_Language)
