@@ -124,8 +124,7 @@ void DataScreen::askAddRecords()
         return;
     }
     m_asking = true;
-    const MsgBoxAnswer answer
-        = MsgBox(QStringLiteral("No Records, Add Some ?"), MsgBoxStyle::YesNoQuestion);
+    const MsgBoxAnswer answer = MsgBox(tr("No Records, Add Some ?"), MsgBoxStyle::YesNoQuestion);
     m_asking = false;
     if (answer == MsgBoxAnswer::Yes) {
         newRecord();

@@ -46,8 +46,8 @@ HelpWindow *HelpWindow::open(QWidget *owner, const QString &helpFile)
     }
     QFile file(helpFile);
     if (!file.open(QIODevice::ReadOnly)) {
-        MsgBox(QStringLiteral("Cannot find or open the help file ") + helpFile,
-            MsgBoxStyle::OkExclamation, QStringLiteral("Help"));
+        MsgBox(tr("Cannot find or open the help file ") + helpFile, MsgBoxStyle::OkExclamation,
+            tr("Help"));
         return nullptr;
     }
     const QString html = QString::fromUtf8(file.readAll());
