@@ -29,6 +29,14 @@
         <source>No Records, Add Some ?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DateEntry</name>
@@ -65,6 +73,25 @@
     <message>
         <source>The language of Lectorum&apos;s windows and messages.
 The change applies the next time Lectorum starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListEditScreen</name>
+    <message>
+        <source>&amp;New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the Current Record</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -585,6 +612,65 @@ The change applies the next time Lectorum starts.</source>
     </message>
 </context>
 <context>
+    <name>ReportChoices</name>
+    <message>
+        <source>(any)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count each sermon &amp;once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Preacher:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T&amp;ype:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Se&amp;ries:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pl&amp;ace:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReportScreen</name>
     <message>
         <source>PNG picture (*.png)</source>
@@ -601,6 +687,22 @@ The change applies the next time Lectorum starts.</source>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pr&amp;int</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save P&amp;NG...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save S&amp;VG...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save &amp;CSV...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -658,6 +760,81 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>frmBibleVersion</name>
+    <message>
+        <source>Bible Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Version shown beside the outline:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bible versions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmBookHistory</name>
+    <message>
+        <source>Not preached since the start of y&amp;ear:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;List Sermons</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmChange</name>
+    <message>
+        <source>Select Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Database files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmCoverage</name>
+    <message>
+        <source>&amp;Show:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmFindText</name>
+    <message>
+        <source>Find Text Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type of Logic:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search SermonTitle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Sermon Big Idea</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Sermon Outline</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>frmImport</name>
     <message numerus="yes">
         <source>Reading was cancelled after %1 of %n file(s). </source>
@@ -703,6 +880,25 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>frmLocation</name>
+    <message>
+        <source>Default Location Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Default Location:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
         <source>First close all open windows</source>
@@ -710,6 +906,153 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Active Database = </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmPreachers</name>
+    <message>
+        <source>Preachers Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preachers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preacher ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Middle:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Organization:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seminary:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;ave</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sermons</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmPublishers</name>
+    <message>
+        <source>Publishers Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publishers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publisher ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publisher:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmSelect</name>
+    <message>
+        <source>Sermon Selection Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By Bible Book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By Preacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By Series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By Topic</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmTopic</name>
+    <message>
+        <source>Topic Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topic ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmYearChart</name>
+    <message>
+        <source>&amp;Stack by:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

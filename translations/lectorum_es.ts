@@ -29,6 +29,14 @@
         <source>No Records, Add Some ?</source>
         <translation>No hay registros. ¿Añadir alguno?</translation>
     </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>DateEntry</name>
@@ -67,6 +75,25 @@
 The change applies the next time Lectorum starts.</source>
         <translation>El idioma de las ventanas y los mensajes de Lectorum.
 El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
+    </message>
+</context>
+<context>
+    <name>ListEditScreen</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Delete the Current Record</source>
+        <translation>Eliminar el registro actual</translation>
     </message>
 </context>
 <context>
@@ -590,6 +617,65 @@ El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
     </message>
 </context>
 <context>
+    <name>ReportChoices</name>
+    <message>
+        <source>(any)</source>
+        <translation>(cualquiera)</translation>
+    </message>
+    <message>
+        <source>Preacher</source>
+        <translation>Predicador</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Lugar</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Count each sermon &amp;once</source>
+        <translation>Contar cada sermón &amp;una vez</translation>
+    </message>
+    <message>
+        <source>&amp;Preacher:</source>
+        <translation>&amp;Predicador:</translation>
+    </message>
+    <message>
+        <source>T&amp;ype:</source>
+        <translation>&amp;Tipo:</translation>
+    </message>
+    <message>
+        <source>Se&amp;ries:</source>
+        <translation>Se&amp;rie:</translation>
+    </message>
+    <message>
+        <source>Pl&amp;ace:</source>
+        <translation>Lu&amp;gar:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Hasta:</translation>
+    </message>
+</context>
+<context>
     <name>ReportScreen</name>
     <message>
         <source>PNG picture (*.png)</source>
@@ -608,6 +694,22 @@ El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
 Do you want to replace it?</source>
         <translation>%1 ya existe.
 ¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>Save P&amp;NG...</source>
+        <translation>Guardar P&amp;NG...</translation>
+    </message>
+    <message>
+        <source>Save S&amp;VG...</source>
+        <translation>Guardar S&amp;VG...</translation>
+    </message>
+    <message>
+        <source>Save &amp;CSV...</source>
+        <translation>Guardar &amp;CSV...</translation>
     </message>
 </context>
 <context>
@@ -664,6 +766,81 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>frmBibleVersion</name>
+    <message>
+        <source>Bible Version</source>
+        <translation>Versión de la Biblia</translation>
+    </message>
+    <message>
+        <source>&amp;Version shown beside the outline:</source>
+        <translation>&amp;Versión que se muestra junto al bosquejo:</translation>
+    </message>
+    <message>
+        <source>Bible versions</source>
+        <translation>Versiones de la Biblia</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>frmBookHistory</name>
+    <message>
+        <source>Not preached since the start of y&amp;ear:</source>
+        <translation>No predicados desde el comienzo del &amp;año:</translation>
+    </message>
+    <message>
+        <source>&amp;List Sermons</source>
+        <translation>&amp;Listar sermones</translation>
+    </message>
+</context>
+<context>
+    <name>frmChange</name>
+    <message>
+        <source>Select Database</source>
+        <translation>Seleccionar base de datos</translation>
+    </message>
+    <message>
+        <source>Database files</source>
+        <translation>Archivos de base de datos</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>frmCoverage</name>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Mostrar:</translation>
+    </message>
+</context>
+<context>
+    <name>frmFindText</name>
+    <message>
+        <source>Find Text Screen</source>
+        <translation>Pantalla de búsqueda de texto</translation>
+    </message>
+    <message>
+        <source>Type of Logic:</source>
+        <translation>Tipo de lógica:</translation>
+    </message>
+    <message>
+        <source>Search SermonTitle</source>
+        <translation>Buscar en el título del sermón</translation>
+    </message>
+    <message>
+        <source>Search Sermon Big Idea</source>
+        <translation>Buscar en la idea central del sermón</translation>
+    </message>
+    <message>
+        <source>Search Sermon Outline</source>
+        <translation>Buscar en el bosquejo del sermón</translation>
+    </message>
+</context>
+<context>
     <name>frmImport</name>
     <message numerus="yes">
         <source>Reading was cancelled after %1 of %n file(s). </source>
@@ -709,6 +886,25 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>frmLocation</name>
+    <message>
+        <source>Default Location Screen</source>
+        <translation>Pantalla del lugar predeterminado</translation>
+    </message>
+    <message>
+        <source>Change Default Location:</source>
+        <translation>Cambiar el lugar predeterminado:</translation>
+    </message>
+    <message>
+        <source>&amp;Update</source>
+        <translation>&amp;Actualizar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
         <source>First close all open windows</source>
@@ -717,6 +913,153 @@ Do you want to replace it?</source>
     <message>
         <source>Active Database = </source>
         <translation>Base de datos activa = </translation>
+    </message>
+</context>
+<context>
+    <name>frmPreachers</name>
+    <message>
+        <source>Preachers Screen</source>
+        <translation>Pantalla de predicadores</translation>
+    </message>
+    <message>
+        <source>Preachers</source>
+        <translation>Predicadores</translation>
+    </message>
+    <message>
+        <source>Preacher ID:</source>
+        <translation>N.º de predicador:</translation>
+    </message>
+    <message>
+        <source>First:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Middle:</source>
+        <translation>Segundo nombre:</translation>
+    </message>
+    <message>
+        <source>Last:</source>
+        <translation>Apellido:</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>Ciudad:</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>Estado:</translation>
+    </message>
+    <message>
+        <source>Country:</source>
+        <translation>País:</translation>
+    </message>
+    <message>
+        <source>Organization:</source>
+        <translation>Organización:</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>Cargo:</translation>
+    </message>
+    <message>
+        <source>Seminary:</source>
+        <translation>Seminario:</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notas:</translation>
+    </message>
+    <message>
+        <source>S&amp;ave</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Sermons</source>
+        <translation>&amp;Sermones</translation>
+    </message>
+</context>
+<context>
+    <name>frmPublishers</name>
+    <message>
+        <source>Publishers Screen</source>
+        <translation>Pantalla de editoriales</translation>
+    </message>
+    <message>
+        <source>Publishers</source>
+        <translation>Editoriales</translation>
+    </message>
+    <message>
+        <source>Publisher ID:</source>
+        <translation>N.º de editorial:</translation>
+    </message>
+    <message>
+        <source>Publisher:</source>
+        <translation>Editorial:</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>Ciudad:</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>Estado:</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+</context>
+<context>
+    <name>frmSelect</name>
+    <message>
+        <source>Sermon Selection Screen</source>
+        <translation>Pantalla de selección de sermones</translation>
+    </message>
+    <message>
+        <source>By Bible Book</source>
+        <translation>Por libro de la Biblia</translation>
+    </message>
+    <message>
+        <source>By Preacher</source>
+        <translation>Por predicador</translation>
+    </message>
+    <message>
+        <source>By Series</source>
+        <translation>Por serie</translation>
+    </message>
+    <message>
+        <source>By Topic</source>
+        <translation>Por tema</translation>
+    </message>
+</context>
+<context>
+    <name>frmTopic</name>
+    <message>
+        <source>Topic Screen</source>
+        <translation>Pantalla de temas</translation>
+    </message>
+    <message>
+        <source>Topics</source>
+        <translation>Temas</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Topic ID</source>
+        <translation>N.º de tema</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+</context>
+<context>
+    <name>frmYearChart</name>
+    <message>
+        <source>&amp;Stack by:</source>
+        <translation>&amp;Apilar por:</translation>
     </message>
 </context>
 </TS>

@@ -25,14 +25,14 @@ frmBookHistory::frmBookHistory(Kind kind, QWidget *parent)
         spnSince->setAccessibleName(QStringLiteral("Not preached since"));
         spnSince->setRange(1753, 9999);
         spnSince->setValue(QDate::currentDate().year() - 5);
-        auto *caption = new QLabel(QStringLiteral("Not preached since the start of y&ear:"), this);
+        auto *caption = new QLabel(tr("Not preached since the start of y&ear:"), this);
         caption->setObjectName(QStringLiteral("lblSince"));
         caption->setBuddy(spnSince);
         ownRow()->addWidget(caption);
         ownRow()->addWidget(spnSince);
         connect(spnSince, &QSpinBox::valueChanged, this, &ReportScreen::refresh);
     }
-    cmdList = new QPushButton(QStringLiteral("&List Sermons"), this);
+    cmdList = new QPushButton(tr("&List Sermons"), this);
     cmdList->setObjectName(QStringLiteral("cmdList"));
     ownRow()->addStretch();
     ownRow()->addWidget(cmdList);

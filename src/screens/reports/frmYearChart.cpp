@@ -22,7 +22,7 @@ frmYearChart::frmYearChart(QWidget *parent)
     cboGroup->setAccessibleName(QStringLiteral("Stack by"));
     cboGroup->addItem(QStringLiteral("Preacher"), int(ReportQueries::Grouping::Preacher));
     cboGroup->addItem(QStringLiteral("Type"), int(ReportQueries::Grouping::Type));
-    auto *caption = new QLabel(QStringLiteral("&Stack by:"), this);
+    auto *caption = new QLabel(tr("&Stack by:"), this);
     caption->setObjectName(QStringLiteral("lblGroup"));
     caption->setBuddy(cboGroup);
     ownRow()->addWidget(caption);

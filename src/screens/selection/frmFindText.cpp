@@ -45,9 +45,9 @@ frmFindText::frmFindText(Field field, QWidget *parent)
     , m_field(field)
 {
     setObjectName(QStringLiteral("frmFindText"));
-    setWindowTitle(QStringLiteral("Find Text Screen"));
+    setWindowTitle(tr("Find Text Screen"));
 
-    fraLogic = new QGroupBox(QStringLiteral("Type of Logic:"), this);
+    fraLogic = new QGroupBox(tr("Type of Logic:"), this);
     fraLogic->setObjectName(QStringLiteral("fraLogic"));
     optOR = new QRadioButton(QStringLiteral("OR"), fraLogic);
     optOR->setObjectName(QStringLiteral("optOR"));
@@ -58,12 +58,11 @@ frmFindText::frmFindText(Field field, QWidget *parent)
     logic->addWidget(optOR);
     logic->addWidget(optAnd);
 
-    fraTitle
-        = searchFrame("fraTitle", QStringLiteral("Search SermonTitle"), txtTitle, "txtTitle", this);
-    fraBigIdea = searchFrame(
-        "fraBigIdea", QStringLiteral("Search Sermon Big Idea"), txtBigIdea, "txtBigIdea", this);
-    fraOutline = searchFrame(
-        "fraOutline", QStringLiteral("Search Sermon Outline"), txtOutline, "txtOutline", this);
+    fraTitle = searchFrame("fraTitle", tr("Search SermonTitle"), txtTitle, "txtTitle", this);
+    fraBigIdea
+        = searchFrame("fraBigIdea", tr("Search Sermon Big Idea"), txtBigIdea, "txtBigIdea", this);
+    fraOutline
+        = searchFrame("fraOutline", tr("Search Sermon Outline"), txtOutline, "txtOutline", this);
 
     QHBoxLayout *buttons = selectCancelRow(cmdSelect, cmdCancel);
 
