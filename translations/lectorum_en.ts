@@ -63,6 +63,42 @@
         <source>Help</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Lectorum Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search for a keyword:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search for a keyword</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LanguageChoice</name>
@@ -718,6 +754,17 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>SelectionDialog</name>
+    <message>
+        <source>&amp;Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WelcomePanel</name>
     <message>
         <source>Welcome</source>
@@ -777,6 +824,10 @@ Do you want to replace it?</source>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmBookHistory</name>
@@ -786,6 +837,30 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>&amp;List Sermons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Books Never Preached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not Preached Since</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Preached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermons in Library</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -808,6 +883,10 @@ Do you want to replace it?</source>
     <name>frmCoverage</name>
     <message>
         <source>&amp;Show:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scripture Coverage</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -906,6 +985,25 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Active Database = </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmPassage</name>
+    <message>
+        <source>Find by Passage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reference:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passage as read</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1050,9 +1148,72 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>frmUsage</name>
+    <message>
+        <source>Topics and Illustrations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topics and illustrations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Times Preached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First Used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reused at One Place</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>frmYearChart</name>
     <message>
         <source>&amp;Stack by:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermons per Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Times preached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Times Preached</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -63,6 +63,42 @@
         <source>Help</source>
         <translation>Ayuda</translation>
     </message>
+    <message>
+        <source>Lectorum Help</source>
+        <translation>Ayuda de Lectorum</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Search for a keyword:</source>
+        <translation>&amp;Buscar una palabra clave:</translation>
+    </message>
+    <message>
+        <source>Search for a keyword</source>
+        <translation>Buscar una palabra clave</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Palabras clave</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Texto de la ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>Í&amp;ndice</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Atrás</translation>
+    </message>
 </context>
 <context>
     <name>LanguageChoice</name>
@@ -724,6 +760,17 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>SelectionDialog</name>
+    <message>
+        <source>&amp;Select</source>
+        <translation>&amp;Seleccionar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>WelcomePanel</name>
     <message>
         <source>Welcome</source>
@@ -783,6 +830,10 @@ Do you want to replace it?</source>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
 </context>
 <context>
     <name>frmBookHistory</name>
@@ -793,6 +844,30 @@ Do you want to replace it?</source>
     <message>
         <source>&amp;List Sermons</source>
         <translation>&amp;Listar sermones</translation>
+    </message>
+    <message>
+        <source>Books Never Preached</source>
+        <translation>Libros nunca predicados</translation>
+    </message>
+    <message>
+        <source>Not Preached Since</source>
+        <translation>No predicados desde</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>Libro</translation>
+    </message>
+    <message>
+        <source>Last Preached</source>
+        <translation>Última predicación</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Dónde</translation>
+    </message>
+    <message>
+        <source>Sermons in Library</source>
+        <translation>Sermones en la biblioteca</translation>
     </message>
 </context>
 <context>
@@ -815,6 +890,10 @@ Do you want to replace it?</source>
     <message>
         <source>&amp;Show:</source>
         <translation>&amp;Mostrar:</translation>
+    </message>
+    <message>
+        <source>Scripture Coverage</source>
+        <translation>Cobertura de las Escrituras</translation>
     </message>
 </context>
 <context>
@@ -913,6 +992,25 @@ Do you want to replace it?</source>
     <message>
         <source>Active Database = </source>
         <translation>Base de datos activa = </translation>
+    </message>
+</context>
+<context>
+    <name>frmPassage</name>
+    <message>
+        <source>Find by Passage</source>
+        <translation>Buscar por pasaje</translation>
+    </message>
+    <message>
+        <source>&amp;Reference:</source>
+        <translation>&amp;Referencia:</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Referencia</translation>
+    </message>
+    <message>
+        <source>Passage as read</source>
+        <translation>Pasaje tal como se leyó</translation>
     </message>
 </context>
 <context>
@@ -1056,10 +1154,73 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>frmUsage</name>
+    <message>
+        <source>Topics and Illustrations</source>
+        <translation>Temas e ilustraciones</translation>
+    </message>
+    <message>
+        <source>Topics and illustrations</source>
+        <translation>Temas e ilustraciones</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Sermons</source>
+        <translation>Sermones</translation>
+    </message>
+    <message>
+        <source>Times Preached</source>
+        <translation>Veces predicado</translation>
+    </message>
+    <message>
+        <source>First Used</source>
+        <translation>Primer uso</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Dónde</translation>
+    </message>
+    <message>
+        <source>Last Used</source>
+        <translation>Último uso</translation>
+    </message>
+    <message>
+        <source>Reused at One Place</source>
+        <translation>Repetido en un mismo lugar</translation>
+    </message>
+</context>
+<context>
     <name>frmYearChart</name>
     <message>
         <source>&amp;Stack by:</source>
         <translation>&amp;Apilar por:</translation>
+    </message>
+    <message>
+        <source>Sermons per Year</source>
+        <translation>Sermones por año</translation>
+    </message>
+    <message>
+        <source>Sermons</source>
+        <translation>Sermones</translation>
+    </message>
+    <message>
+        <source>Times preached</source>
+        <translation>Veces predicado</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Times Preached</source>
+        <translation>Veces predicado</translation>
     </message>
 </context>
 </TS>

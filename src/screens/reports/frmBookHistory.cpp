@@ -15,9 +15,7 @@
 frmBookHistory::frmBookHistory(Kind kind, QWidget *parent)
     : ReportScreen(kind == Kind::NeverPreached ? QStringLiteral("frmNeverPreached")
                                                : QStringLiteral("frmNotPreachedSince"),
-        kind == Kind::NeverPreached ? QStringLiteral("Books Never Preached")
-                                    : QStringLiteral("Not Preached Since"),
-        parent)
+        kind == Kind::NeverPreached ? tr("Books Never Preached") : tr("Not Preached Since"), parent)
 {
     if (kind == Kind::NotSince) {
         spnSince = new QSpinBox(this);
@@ -37,8 +35,7 @@ frmBookHistory::frmBookHistory(Kind kind, QWidget *parent)
     ownRow()->addStretch();
     ownRow()->addWidget(cmdList);
     grdBooks = ReportTableView::make(this, "grdBooks", windowTitle(),
-        { QStringLiteral("Book"), QStringLiteral("Last Preached"), QStringLiteral("Where"),
-            QStringLiteral("Sermons in Library") });
+        { tr("Book"), tr("Last Preached"), tr("Where"), tr("Sermons in Library") });
     setView(grdBooks);
     connect(grdBooks, &QTableWidget::cellDoubleClicked, this,
         [this](int row, int) { listSermons(row); });

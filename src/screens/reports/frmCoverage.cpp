@@ -37,7 +37,7 @@ constexpr int MostTitles = 12;
 } // namespace
 
 frmCoverage::frmCoverage(QWidget *parent)
-    : ReportScreen(QStringLiteral("frmCoverage"), QStringLiteral("Scripture Coverage"), parent)
+    : ReportScreen(QStringLiteral("frmCoverage"), tr("Scripture Coverage"), parent)
 {
     cboBook = new QComboBox(this);
     cboBook->setObjectName(QStringLiteral("cboBook"));

@@ -22,7 +22,7 @@ frmBibleVersion::frmBibleVersion(QWidget *parent)
     lstVersions->setObjectName(QStringLiteral("lstVersions"));
     lstVersions->setAccessibleName(tr("Bible versions"));
     caption->setBuddy(lstVersions);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     cmdCancel = new QPushButton(tr("Cancel"), this);

@@ -16,7 +16,7 @@ using TestEnvironment::Engine;
 
 // The program in Spanish, as a user with a Spanish system meets it: the main window's menus
 // wholly translated, and every window the sweep opens listed with the texts it still shows
-// in English.
+// in English and any Alt letter two of its controls share.
 class tst_SpanishSweep : public QObject
 {
     Q_OBJECT
@@ -95,10 +95,15 @@ void tst_SpanishSweep::everyWindowIsSpanish()
     int windows = 0;
     WindowSweep sweep(*m_main, [&faults, &windows](QWidget *window, const QString &how) {
         ++windows;
+        const QString where = how + QStringLiteral(" > ") + window->objectName();
         const QStringList english = EnglishTexts::of(window);
         if (!english.isEmpty()) {
-            faults.append(how + QStringLiteral(" > ") + window->objectName() + QStringLiteral(": ")
-                + english.join(QStringLiteral(" | ")));
+            faults.append(where + QStringLiteral(": ") + english.join(QStringLiteral(" | ")));
+        }
+        // The translated captions choose their own Alt letters.
+        const QString clashes = WindowChecks::mnemonicClashes(window);
+        if (!clashes.isEmpty()) {
+            faults.append(where + QStringLiteral(" Alt letters: ") + clashes);
         }
     });
     sweep.run();
