@@ -807,6 +807,21 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>frmAbout32</name>
+    <message>
+        <source>Written for preachers and church offices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>frmBibleVersion</name>
     <message>
         <source>Bible Version</source>
@@ -880,6 +895,37 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>frmCheckReport</name>
+    <message>
+        <source>Check Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be saved as %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>frmCoverage</name>
     <message>
         <source>&amp;Show:</source>
@@ -910,6 +956,37 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Search Sermon Outline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AND</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmIllustr</name>
+    <message>
+        <source>Illustration Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Illustrations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Illustration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topics</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1121,6 +1198,121 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>By Topic</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmSeries</name>
+    <message>
+        <source>Series of Messages Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Series ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID#</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bible Book:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preacher:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Book Title:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publisher:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;ave</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sermons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You will be asked next to confirm this delete request -- </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Be careful because any sermons tied to the </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>series you delete will automatically be deleted!!  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If you want to save the sermons, first remove </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the series reference in each sermon record and </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>then come back and delete the Series record.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the Current Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are not allowed to delete this record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete was successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -813,6 +813,21 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>frmAbout32</name>
+    <message>
+        <source>Written for preachers and church offices</source>
+        <translation>Escrito para predicadores y oficinas de iglesia</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>Acerca de </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
     <name>frmBibleVersion</name>
     <message>
         <source>Bible Version</source>
@@ -886,6 +901,37 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>frmCheckReport</name>
+    <message>
+        <source>Check Database</source>
+        <translation>Comprobar base de datos</translation>
+    </message>
+    <message>
+        <source>Check report</source>
+        <translation>Informe de la comprobación</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Guardar como...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as %1: %2</source>
+        <translation>No se pudo guardar el informe como %1: %2</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Guardar informe</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Archivos de texto (*.txt)</translation>
+    </message>
+</context>
+<context>
     <name>frmCoverage</name>
     <message>
         <source>&amp;Show:</source>
@@ -917,6 +963,37 @@ Do you want to replace it?</source>
     <message>
         <source>Search Sermon Outline</source>
         <translation>Buscar en el bosquejo del sermón</translation>
+    </message>
+    <message>
+        <source>OR</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>AND</source>
+        <translation>Y</translation>
+    </message>
+</context>
+<context>
+    <name>frmIllustr</name>
+    <message>
+        <source>Illustration Screen</source>
+        <translation>Pantalla de ilustraciones</translation>
+    </message>
+    <message>
+        <source>Illustrations</source>
+        <translation>Ilustraciones</translation>
+    </message>
+    <message>
+        <source>Illustration</source>
+        <translation>Ilustración</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Topics</source>
+        <translation>Temas</translation>
     </message>
 </context>
 <context>
@@ -1128,6 +1205,121 @@ Do you want to replace it?</source>
     <message>
         <source>By Topic</source>
         <translation>Por tema</translation>
+    </message>
+</context>
+<context>
+    <name>frmSeries</name>
+    <message>
+        <source>Series of Messages Screen</source>
+        <translation>Pantalla de series de mensajes</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Series ID</source>
+        <translation>N.º de serie</translation>
+    </message>
+    <message>
+        <source>ID#</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Bible Book:</source>
+        <translation>Libro de la Biblia:</translation>
+    </message>
+    <message>
+        <source>Preacher:</source>
+        <translation>Predicador:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>Book Title:</source>
+        <translation>Título del libro:</translation>
+    </message>
+    <message>
+        <source>Publisher:</source>
+        <translation>Editorial:</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Año:</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notas:</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>S&amp;ave</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Sermons</source>
+        <translation>&amp;Sermones</translation>
+    </message>
+    <message>
+        <source>You will be asked next to confirm this delete request -- </source>
+        <translation>A continuación se le pedirá que confirme esta eliminación. </translation>
+    </message>
+    <message>
+        <source>Be careful because any sermons tied to the </source>
+        <translation>Tenga cuidado: todos los sermones vinculados a la </translation>
+    </message>
+    <message>
+        <source>series you delete will automatically be deleted!!  </source>
+        <translation>serie que elimine se eliminarán automáticamente.  </translation>
+    </message>
+    <message>
+        <source>If you want to save the sermons, first remove </source>
+        <translation>Si desea conservar los sermones, quite primero </translation>
+    </message>
+    <message>
+        <source>the series reference in each sermon record and </source>
+        <translation>la referencia a la serie en cada sermón y </translation>
+    </message>
+    <message>
+        <source>then come back and delete the Series record.</source>
+        <translation>vuelva después para eliminar la serie.</translation>
+    </message>
+    <message>
+        <source>Delete the Current Record</source>
+        <translation>Eliminar el registro actual</translation>
+    </message>
+    <message>
+        <source>You are not allowed to delete this record</source>
+        <translation>No tiene permiso para eliminar este registro</translation>
+    </message>
+    <message>
+        <source>Delete was successful</source>
+        <translation>Se eliminó correctamente</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>

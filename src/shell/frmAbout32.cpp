@@ -36,14 +36,14 @@ QString frmAbout32::MemoryText(qint64 bytes)
 
 QString frmAbout32::AuthorText()
 {
-    return QStringLiteral("Written for preachers and church offices");
+    return tr("Written for preachers and church offices");
 }
 
 frmAbout32::frmAbout32(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout32"));
-    setWindowTitle(QStringLiteral("About ") + AppTitle);
+    setWindowTitle(tr("About ") + AppTitle);
 
     auto *layout = new QVBoxLayout(this);
     auto *name = namedLabel(QStringLiteral("lblApplicationName"),
@@ -78,7 +78,7 @@ frmAbout32::frmAbout32(QWidget *parent)
     layout->addLayout(facts);
 
     auto *buttons = new QDialogButtonBox(this);
-    QPushButton *ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton *ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

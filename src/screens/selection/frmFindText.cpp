@@ -49,9 +49,9 @@ frmFindText::frmFindText(Field field, QWidget *parent)
 
     fraLogic = new QGroupBox(tr("Type of Logic:"), this);
     fraLogic->setObjectName(QStringLiteral("fraLogic"));
-    optOR = new QRadioButton(QStringLiteral("OR"), fraLogic);
+    optOR = new QRadioButton(tr("OR"), fraLogic);
     optOR->setObjectName(QStringLiteral("optOR"));
-    optAnd = new QRadioButton(QStringLiteral("AND"), fraLogic);
+    optAnd = new QRadioButton(tr("AND"), fraLogic);
     optAnd->setObjectName(QStringLiteral("optAnd"));
     optAnd->setChecked(true);
     auto *logic = new QHBoxLayout(fraLogic);
