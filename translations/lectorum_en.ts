@@ -101,6 +101,73 @@
     </message>
 </context>
 <context>
+    <name>ImportRowModel</name>
+    <message>
+        <source> (read by %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ready (date from the file&apos;s time)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a passage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>duplicate: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unreadable: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LanguageChoice</name>
     <message>
         <source>Language</source>
@@ -1033,6 +1100,98 @@ Do you want to replace it?</source>
             <numerusform>%n unreadable.</numerusform>
             <numerusform>%n unreadable.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Import Outline Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Sermon List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add &amp;Files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add F&amp;older...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Preacher:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set for &amp;All Rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set for &amp;Selected Rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Series from the folder &amp;name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files to import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A backup of the library is being written. Try again when it is done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The library could not be backed up. Import anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file is ticked for import.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These are not in the library yet:
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+Create them? (No imports the sermons without them.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importing sermons...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

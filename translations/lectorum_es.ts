@@ -101,6 +101,73 @@
     </message>
 </context>
 <context>
+    <name>ImportRowModel</name>
+    <message>
+        <source> (read by %1)</source>
+        <translation> (leído con %1)</translation>
+    </message>
+    <message>
+        <source>ready (date from the file&apos;s time)</source>
+        <translation>listo (fecha tomada de la hora del archivo)</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <translation>listo</translation>
+    </message>
+    <message>
+        <source>needs a passage</source>
+        <translation>falta el pasaje</translation>
+    </message>
+    <message>
+        <source>duplicate: </source>
+        <translation>duplicado: </translation>
+    </message>
+    <message>
+        <source>unreadable: </source>
+        <translation>ilegible: </translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Passage</source>
+        <translation>Pasaje</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Preacher</source>
+        <translation>Predicador</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Lugar</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+</context>
+<context>
     <name>LanguageChoice</name>
     <message>
         <source>Language</source>
@@ -1039,6 +1106,102 @@ Do you want to replace it?</source>
             <numerusform>%n ilegible.</numerusform>
             <numerusform>%n ilegibles.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Import Outline Files</source>
+        <translation>Importar archivos de bosquejos</translation>
+    </message>
+    <message>
+        <source>Import Sermon List</source>
+        <translation>Importar lista de sermones</translation>
+    </message>
+    <message>
+        <source>Add &amp;Files...</source>
+        <translation>Añadir &amp;archivos...</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older...</source>
+        <translation>Añadir &amp;carpeta...</translation>
+    </message>
+    <message>
+        <source>&amp;Preacher:</source>
+        <translation>&amp;Predicador:</translation>
+    </message>
+    <message>
+        <source>Preacher</source>
+        <translation>Predicador</translation>
+    </message>
+    <message>
+        <source>Set for &amp;All Rows</source>
+        <translation>Asignar a &amp;todas las filas</translation>
+    </message>
+    <message>
+        <source>Set for &amp;Selected Rows</source>
+        <translation>Asignar a las filas &amp;seleccionadas</translation>
+    </message>
+    <message>
+        <source>Series from the folder &amp;name</source>
+        <translation>Serie según el &amp;nombre de la carpeta</translation>
+    </message>
+    <message>
+        <source>Files to import</source>
+        <translation>Archivos para importar</translation>
+    </message>
+    <message>
+        <source>Reading files</source>
+        <translation>Lectura de archivos</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Reading</source>
+        <translation>Cancelar &amp;lectura</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 y %2 más</translation>
+    </message>
+    <message>
+        <source>Reading files...</source>
+        <translation>Leyendo archivos...</translation>
+    </message>
+    <message>
+        <source>A backup of the library is being written. Try again when it is done.</source>
+        <translation>Se está escribiendo una copia de seguridad de la biblioteca. Inténtelo de nuevo cuando termine.</translation>
+    </message>
+    <message>
+        <source>The library could not be backed up. Import anyway?</source>
+        <translation>No se pudo hacer una copia de seguridad de la biblioteca. ¿Importar de todos modos?</translation>
+    </message>
+    <message>
+        <source>No file is ticked for import.</source>
+        <translation>No hay ningún archivo marcado para importar.</translation>
+    </message>
+    <message>
+        <source>These are not in the library yet:
+
+</source>
+        <translation>Estos aún no están en la biblioteca:
+
+</translation>
+    </message>
+    <message>
+        <source>
+
+Create them? (No imports the sermons without them.)</source>
+        <translation>
+
+¿Crearlos? (No importa los sermones sin ellos.)</translation>
+    </message>
+    <message>
+        <source>Importing sermons...</source>
+        <translation>Importando sermones...</translation>
     </message>
 </context>
 <context>
