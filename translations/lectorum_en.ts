@@ -819,6 +819,10 @@ Do you want to replace it?</source>
         <source>Save Changes ?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Copyright © The Lectorum Sermon Outlines authors. All rights reserved.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SelectionDialog</name>
@@ -885,6 +889,50 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operating System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows Temp Directory:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows System Directory:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows Directory:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memory Load:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Physical:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Available Physical:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Virtual:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Available Virtual:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CPU Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number CPU&apos;s:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1054,6 +1102,10 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Topics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Illustration ID</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1472,6 +1524,22 @@ Create them? (No imports the sermons without them.)</source>
     </message>
     <message>
         <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Series Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bible Book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

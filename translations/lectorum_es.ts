@@ -825,6 +825,10 @@ Do you want to replace it?</source>
         <source>Save Changes ?</source>
         <translation>¿Guardar los cambios?</translation>
     </message>
+    <message>
+        <source>Copyright © The Lectorum Sermon Outlines authors. All rights reserved.</source>
+        <translation>Copyright © Los autores de Lectorum Sermon Outlines. Todos los derechos reservados.</translation>
+    </message>
 </context>
 <context>
     <name>SelectionDialog</name>
@@ -892,6 +896,50 @@ Do you want to replace it?</source>
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Operating System</source>
+        <translation>Sistema operativo</translation>
+    </message>
+    <message>
+        <source>Windows Temp Directory:</source>
+        <translation>Carpeta temporal:</translation>
+    </message>
+    <message>
+        <source>Windows System Directory:</source>
+        <translation>Carpeta del sistema:</translation>
+    </message>
+    <message>
+        <source>Windows Directory:</source>
+        <translation>Carpeta del sistema operativo:</translation>
+    </message>
+    <message>
+        <source>Memory Load:</source>
+        <translation>Uso de memoria:</translation>
+    </message>
+    <message>
+        <source>Total Physical:</source>
+        <translation>Memoria física total:</translation>
+    </message>
+    <message>
+        <source>Available Physical:</source>
+        <translation>Memoria física disponible:</translation>
+    </message>
+    <message>
+        <source>Total Virtual:</source>
+        <translation>Memoria virtual total:</translation>
+    </message>
+    <message>
+        <source>Available Virtual:</source>
+        <translation>Memoria virtual disponible:</translation>
+    </message>
+    <message>
+        <source>CPU Type</source>
+        <translation>Tipo de CPU</translation>
+    </message>
+    <message>
+        <source>Number CPU&apos;s:</source>
+        <translation>Número de CPU:</translation>
     </message>
 </context>
 <context>
@@ -1061,6 +1109,10 @@ Do you want to replace it?</source>
     <message>
         <source>Topics</source>
         <translation>Temas</translation>
+    </message>
+    <message>
+        <source>Illustration ID</source>
+        <translation>N.º de ilustración</translation>
     </message>
 </context>
 <context>
@@ -1483,6 +1535,22 @@ Create them? (No imports the sermons without them.)</source>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Series Name</source>
+        <translation>Nombre de la serie</translation>
+    </message>
+    <message>
+        <source>Bible Book</source>
+        <translation>Libro de la Biblia</translation>
+    </message>
+    <message>
+        <source>Preacher</source>
+        <translation>Predicador</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
     </message>
 </context>
 <context>

@@ -79,7 +79,7 @@ QString AppVersionText()
 
 QString AppLegalCopyright()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("ScreenOperations",
         "Copyright \u00A9 The Lectorum Sermon Outlines authors. All rights reserved.");
 }
 

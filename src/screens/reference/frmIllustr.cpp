@@ -61,7 +61,7 @@ frmIllustr::frmIllustr(QWidget *parent)
     txtName = AddTextRow(
         fields, QStringLiteral("txtName"), QStringLiteral("Label1"), QStringLiteral("Description"));
     lblIllustrationID = AddKeyRow(fields, QStringLiteral("lblIllustrationID"),
-        QStringLiteral("Label2"), QStringLiteral("Illustration ID"));
+        QStringLiteral("Label2"), tr("Illustration ID"));
     txtIllustration = new QPlainTextEdit(this);
     txtIllustration->setObjectName(QStringLiteral("txtIllustration"));
     txtIllustration->setAccessibleName(tr("Illustration"));
