@@ -68,7 +68,9 @@ void collectMenu(const QList<QAction *> &actions, QStringList &found)
 bool EnglishTexts::isEnglish(const QString &text)
 {
     static const QRegularExpression wordPattern(QStringLiteral("[A-Za-z]+"));
-    for (auto it = wordPattern.globalMatch(text); it.hasNext();) {
+    // The product's name is a name in every language.
+    const QString withoutName = QString(text).remove(QStringLiteral("Lectorum Sermon Outlines"));
+    for (auto it = wordPattern.globalMatch(withoutName); it.hasNext();) {
         if (vocabulary().contains(it.next().captured().toLower())) {
             return true;
         }

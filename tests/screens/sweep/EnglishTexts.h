@@ -8,7 +8,7 @@ class QWidget;
 // Finds the texts of a window that are still in English under another interface language:
 // a visible text (a caption, label, button, heading, tab, menu item, placeholder or window
 // title) holding a word of the program's English vocabulary. Words that are the same in
-// Spanish and the library's own data (names, titles, places) are allowed.
+// Spanish, the product's name and the library's own data (names, titles, places) are allowed.
 namespace EnglishTexts {
 
 // The English texts of `window` and its visible children, each once.

@@ -72,6 +72,8 @@ void tst_SpanishSweep::vocabularyTellsEnglishFromSpanish_data()
     QTest::newRow("same in both") << "Series" << false;
     QTest::newRow("a typeface") << "Times New Roman" << false;
     QTest::newRow("a number") << "1998" << false;
+    QTest::newRow("the product's name")
+        << "Copyright © Los autores de Lectorum Sermon Outlines." << false;
 }
 
 void tst_SpanishSweep::vocabularyTellsEnglishFromSpanish()
