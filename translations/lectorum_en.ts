@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>AddressListScreen</name>
+    <message>
+        <source>You are not allowed to delete this default record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete was successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ChangedUnderneath</name>
     <message>
         <source>This record was deleted by someone else since you opened it. Save your version as a new record?</source>
@@ -50,6 +61,17 @@
     </message>
     <message>
         <source>Invalid Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommands</name>
+    <message>
+        <source>Cancelled: %1 of %2 outlines were written to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 outlines were written to %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -168,6 +190,18 @@
     </message>
 </context>
 <context>
+    <name>ImportScreenCommands</name>
+    <message>
+        <source>%1 could not be read as a sermon list.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no import to undo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LanguageChoice</name>
     <message>
         <source>Language</source>
@@ -176,6 +210,32 @@
     <message>
         <source>The language of Lectorum&apos;s windows and messages.
 The change applies the next time Lectorum starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LibraryBackupRunner</name>
+    <message>
+        <source>The library was backed up to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LibraryScreenCommands</name>
+    <message>
+        <source>First close all open windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A backup of the library is being written. Try again when it is done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A backup of the library is being written already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No backup of this library was found in %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -639,6 +699,13 @@ The change applies the next time Lectorum starts.</source>
     </message>
 </context>
 <context>
+    <name>PulpitCommands</name>
+    <message>
+        <source>There is no outline to preach from: open a sermon first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message numerus="yes">
         <source>Imported %n sermon(s).</source>
@@ -1048,6 +1115,20 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Scripture Coverage</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmCsvColumns</name>
+    <message>
+        <source>Two columns are matched to %1. Choose one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmDateLoc</name>
+    <message>
+        <source>Delete was successful</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

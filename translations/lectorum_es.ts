@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AddressListScreen</name>
+    <message>
+        <source>You are not allowed to delete this default record</source>
+        <translation>No tiene permiso para eliminar este registro predeterminado</translation>
+    </message>
+    <message>
+        <source>Delete was successful</source>
+        <translation>Se eliminó correctamente</translation>
+    </message>
+</context>
+<context>
     <name>ChangedUnderneath</name>
     <message>
         <source>This record was deleted by someone else since you opened it. Save your version as a new record?</source>
@@ -51,6 +62,17 @@
     <message>
         <source>Invalid Date</source>
         <translation>Fecha no válida</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommands</name>
+    <message>
+        <source>Cancelled: %1 of %2 outlines were written to %3.</source>
+        <translation>Cancelado: se escribieron %1 de %2 bosquejos en %3.</translation>
+    </message>
+    <message>
+        <source>%1 outlines were written to %2.</source>
+        <translation>Se escribieron %1 bosquejos en %2.</translation>
     </message>
 </context>
 <context>
@@ -168,6 +190,19 @@
     </message>
 </context>
 <context>
+    <name>ImportScreenCommands</name>
+    <message>
+        <source>%1 could not be read as a sermon list.
+%2</source>
+        <translation>%1 no se pudo leer como lista de sermones.
+%2</translation>
+    </message>
+    <message>
+        <source>There is no import to undo.</source>
+        <translation>No hay ninguna importación que deshacer.</translation>
+    </message>
+</context>
+<context>
     <name>LanguageChoice</name>
     <message>
         <source>Language</source>
@@ -178,6 +213,32 @@
 The change applies the next time Lectorum starts.</source>
         <translation>El idioma de las ventanas y los mensajes de Lectorum.
 El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryBackupRunner</name>
+    <message>
+        <source>The library was backed up to %1.</source>
+        <translation>Se hizo una copia de seguridad de la biblioteca en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryScreenCommands</name>
+    <message>
+        <source>First close all open windows</source>
+        <translation>Cierre primero todas las ventanas abiertas</translation>
+    </message>
+    <message>
+        <source>A backup of the library is being written. Try again when it is done.</source>
+        <translation>Se está escribiendo una copia de seguridad de la biblioteca. Inténtelo de nuevo cuando termine.</translation>
+    </message>
+    <message>
+        <source>A backup of the library is being written already.</source>
+        <translation>Ya se está escribiendo una copia de seguridad de la biblioteca.</translation>
+    </message>
+    <message>
+        <source>No backup of this library was found in %1.</source>
+        <translation>No se encontró ninguna copia de seguridad de esta biblioteca en %1.</translation>
     </message>
 </context>
 <context>
@@ -644,6 +705,13 @@ El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
     </message>
 </context>
 <context>
+    <name>PulpitCommands</name>
+    <message>
+        <source>There is no outline to preach from: open a sermon first.</source>
+        <translation>No hay ningún bosquejo para predicar: abra primero un sermón.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message numerus="yes">
         <source>Imported %n sermon(s).</source>
@@ -1055,6 +1123,20 @@ Do you want to replace it?</source>
     <message>
         <source>Scripture Coverage</source>
         <translation>Cobertura de las Escrituras</translation>
+    </message>
+</context>
+<context>
+    <name>frmCsvColumns</name>
+    <message>
+        <source>Two columns are matched to %1. Choose one.</source>
+        <translation>Hay dos columnas asignadas a %1. Elija una.</translation>
+    </message>
+</context>
+<context>
+    <name>frmDateLoc</name>
+    <message>
+        <source>Delete was successful</source>
+        <translation>Se eliminó correctamente</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include "frmMain.h"
 #include "frmSermon.h"
 
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -140,7 +141,8 @@ PreachingView::Content PulpitCopyContent()
 PreachingView *OpenPreachingView(const PreachingView::Content &content)
 {
     if (content.outline.trimmed().isEmpty() && content.title.isEmpty()) {
-        MsgBox(QStringLiteral("There is no outline to preach from: open a sermon first."));
+        MsgBox(QCoreApplication::translate(
+            "PulpitCommands", "There is no outline to preach from: open a sermon first."));
         return nullptr;
     }
     auto *view = new PreachingView(content);
