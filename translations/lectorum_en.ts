@@ -661,6 +661,23 @@ The change applies the next time Lectorum starts.</source>
     </message>
 </context>
 <context>
+    <name>PreachingHistory</name>
+    <message numerus="yes">
+        <source>Last preached %1; %n time(s) in all</source>
+        <translation>
+            <numerusform>Last preached %1; %n time in all</numerusform>
+            <numerusform>Last preached %1; %n times in all</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last preached %1 at %2; %n time(s) in all</source>
+        <translation>
+            <numerusform>Last preached %1 at %2; %n time in all</numerusform>
+            <numerusform>Last preached %1 at %2; %n times in all</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PreachingView</name>
     <message>
         <source>Preaching view: passage</source>

@@ -666,6 +666,23 @@ El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
     </message>
 </context>
 <context>
+    <name>PreachingHistory</name>
+    <message numerus="yes">
+        <source>Last preached %1; %n time(s) in all</source>
+        <translation>
+            <numerusform>Predicado por última vez el %1; %n vez en total</numerusform>
+            <numerusform>Predicado por última vez el %1; %n veces en total</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last preached %1 at %2; %n time(s) in all</source>
+        <translation>
+            <numerusform>Predicado por última vez el %1 en %2; %n vez en total</numerusform>
+            <numerusform>Predicado por última vez el %1 en %2; %n veces en total</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PreachingView</name>
     <message>
         <source>Preaching view: passage</source>
