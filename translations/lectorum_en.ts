@@ -619,6 +619,33 @@ The change applies the next time Lectorum starts.</source>
     </message>
 </context>
 <context>
+    <name>OutlineAidCommands</name>
+    <message>
+        <source>No spelling dictionary is installed, so spelling is off. Install the package %1 (or another hunspell- dictionary) and start Lectorum again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spelling Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the spelling of outlines with the dictionary:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speaking Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words spoken per minute (for the outline&apos;s speaking time):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;pelling Language (install %1)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>OutlineTextBuilder</name>
     <message>
         <source>Notes</source>
@@ -719,6 +746,18 @@ The change applies the next time Lectorum starts.</source>
     <name>PulpitCommands</name>
     <message>
         <source>There is no outline to preach from: open a sermon first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no outline to print: open a sermon with an outline first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pulpit Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type size in points:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -624,6 +624,33 @@ El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
     </message>
 </context>
 <context>
+    <name>OutlineAidCommands</name>
+    <message>
+        <source>No spelling dictionary is installed, so spelling is off. Install the package %1 (or another hunspell- dictionary) and start Lectorum again.</source>
+        <translation>No hay ningún diccionario de ortografía instalado, así que la ortografía está desactivada. Instale el paquete %1 (u otro diccionario hunspell-) y vuelva a iniciar Lectorum.</translation>
+    </message>
+    <message>
+        <source>Spelling Language</source>
+        <translation>Idioma de ortografía</translation>
+    </message>
+    <message>
+        <source>Check the spelling of outlines with the dictionary:</source>
+        <translation>Revisar la ortografía de los bosquejos con el diccionario:</translation>
+    </message>
+    <message>
+        <source>Speaking Rate</source>
+        <translation>Velocidad al hablar</translation>
+    </message>
+    <message>
+        <source>Words spoken per minute (for the outline&apos;s speaking time):</source>
+        <translation>Palabras por minuto (para el tiempo de predicación del bosquejo):</translation>
+    </message>
+    <message>
+        <source>S&amp;pelling Language (install %1)...</source>
+        <translation>Idioma de o&amp;rtografía (instale %1)...</translation>
+    </message>
+</context>
+<context>
     <name>OutlineTextBuilder</name>
     <message>
         <source>Notes</source>
@@ -726,6 +753,18 @@ El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
     <message>
         <source>There is no outline to preach from: open a sermon first.</source>
         <translation>No hay ningún bosquejo para predicar: abra primero un sermón.</translation>
+    </message>
+    <message>
+        <source>There is no outline to print: open a sermon with an outline first.</source>
+        <translation>No hay ningún bosquejo que imprimir: abra primero un sermón con bosquejo.</translation>
+    </message>
+    <message>
+        <source>Pulpit Copy</source>
+        <translation>Copia para el púlpito</translation>
+    </message>
+    <message>
+        <source>Type size in points:</source>
+        <translation>Tamaño de letra en puntos:</translation>
     </message>
 </context>
 <context>
