@@ -619,6 +619,13 @@ The change applies the next time Lectorum starts.</source>
     </message>
 </context>
 <context>
+    <name>NotesScriptureSplit</name>
+    <message>
+        <source>Show &amp;Scripture</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>OutlineAidCommands</name>
     <message>
         <source>No spelling dictionary is installed, so spelling is off. Install the package %1 (or another hunspell- dictionary) and start Lectorum again.</source>
@@ -642,6 +649,77 @@ The change applies the next time Lectorum starts.</source>
     </message>
     <message>
         <source>S&amp;pelling Language (install %1)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OutlineFindBar</name>
+    <message>
+        <source>Find and Replace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace &amp;with:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Match &amp;case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whole w&amp;ord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrap aro&amp;und</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> – no more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> – wrapped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> – %1 replaced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 match</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 matches</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -944,6 +1022,29 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Copyright © The Lectorum Sermon Outlines authors. All rights reserved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScripturePane</name>
+    <message>
+        <source>Passage text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verse per &amp;line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passage in print and &amp;export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert &amp;Passage Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert Passage Text (Ctrl+Shift+P)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1410,6 +1511,13 @@ Create them? (No imports the sermons without them.)</source>
     </message>
     <message>
         <source>Active Database = </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmNotes</name>
+    <message>
+        <source>Sermon Outline &amp; Notes</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

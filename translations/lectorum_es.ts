@@ -624,6 +624,13 @@ El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
     </message>
 </context>
 <context>
+    <name>NotesScriptureSplit</name>
+    <message>
+        <source>Show &amp;Scripture</source>
+        <translation>Mostrar las E&amp;scrituras</translation>
+    </message>
+</context>
+<context>
     <name>OutlineAidCommands</name>
     <message>
         <source>No spelling dictionary is installed, so spelling is off. Install the package %1 (or another hunspell- dictionary) and start Lectorum again.</source>
@@ -648,6 +655,77 @@ El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
     <message>
         <source>S&amp;pelling Language (install %1)...</source>
         <translation>Idioma de o&amp;rtografía (instale %1)...</translation>
+    </message>
+</context>
+<context>
+    <name>OutlineFindBar</name>
+    <message>
+        <source>Find and Replace</source>
+        <translation>Buscar y reemplazar</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd:</source>
+        <translation>&amp;Buscar:</translation>
+    </message>
+    <message>
+        <source>Replace &amp;with:</source>
+        <translation>Reemplazar &amp;con:</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt</source>
+        <translation>Si&amp;guiente</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>&amp;Anterior</translation>
+    </message>
+    <message>
+        <source>Match &amp;case</source>
+        <translation>&amp;Mayúsculas y minúsculas</translation>
+    </message>
+    <message>
+        <source>Whole w&amp;ord</source>
+        <translation>Palabra c&amp;ompleta</translation>
+    </message>
+    <message>
+        <source>Wrap aro&amp;und</source>
+        <translation>&amp;Volver al principio</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Reemplazar</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>Reemplazar &amp;todo</translation>
+    </message>
+    <message>
+        <source> – no more</source>
+        <translation> – no hay más</translation>
+    </message>
+    <message>
+        <source> – wrapped</source>
+        <translation> – desde el principio</translation>
+    </message>
+    <message>
+        <source> – %1 replaced</source>
+        <translation> – %1 reemplazados</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Ninguna coincidencia</translation>
+    </message>
+    <message>
+        <source>1 match</source>
+        <translation>1 coincidencia</translation>
+    </message>
+    <message>
+        <source>%1 matches</source>
+        <translation>%1 coincidencias</translation>
     </message>
 </context>
 <context>
@@ -952,6 +1030,29 @@ Do you want to replace it?</source>
     <message>
         <source>Copyright © The Lectorum Sermon Outlines authors. All rights reserved.</source>
         <translation>Copyright © Los autores de Lectorum Sermon Outlines. Todos los derechos reservados.</translation>
+    </message>
+</context>
+<context>
+    <name>ScripturePane</name>
+    <message>
+        <source>Passage text</source>
+        <translation>Texto del pasaje</translation>
+    </message>
+    <message>
+        <source>Verse per &amp;line</source>
+        <translation>Versículo por &amp;línea</translation>
+    </message>
+    <message>
+        <source>Passage in print and &amp;export</source>
+        <translation>Pasaje al imprimir y &amp;exportar</translation>
+    </message>
+    <message>
+        <source>Insert &amp;Passage Text</source>
+        <translation>Insertar texto del &amp;pasaje</translation>
+    </message>
+    <message>
+        <source>Insert Passage Text (Ctrl+Shift+P)</source>
+        <translation>Insertar texto del pasaje (Ctrl+Mayús+P)</translation>
     </message>
 </context>
 <context>
@@ -1422,6 +1523,13 @@ Create them? (No imports the sermons without them.)</source>
     <message>
         <source>Active Database = </source>
         <translation>Base de datos activa = </translation>
+    </message>
+</context>
+<context>
+    <name>frmNotes</name>
+    <message>
+        <source>Sermon Outline &amp; Notes</source>
+        <translation>Bosquejo y notas del sermón</translation>
     </message>
 </context>
 <context>
