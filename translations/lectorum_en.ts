@@ -1265,6 +1265,61 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>frmConfig</name>
+    <message>
+        <source>Configure This Application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local Access Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Database Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Database Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data Source Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>frmCoverage</name>
     <message>
         <source>&amp;Show:</source>
@@ -1500,6 +1555,45 @@ Create them? (No imports the sermons without them.)</source>
     </message>
     <message>
         <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmLogin</name>
+    <message>
+        <source>Login</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> - Version </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Login ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Fill In Your User Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid User ID/Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exceeded Login Attemps</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1272,6 +1272,61 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>frmConfig</name>
+    <message>
+        <source>Configure This Application</source>
+        <translation>Configurar esta aplicación</translation>
+    </message>
+    <message>
+        <source>Default To</source>
+        <translation>Usar por omisión</translation>
+    </message>
+    <message>
+        <source>Local</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Servidor</translation>
+    </message>
+    <message>
+        <source>Local Access Database</source>
+        <translation>Base de datos local</translation>
+    </message>
+    <message>
+        <source>Database Path</source>
+        <translation>Ruta de la base de datos</translation>
+    </message>
+    <message>
+        <source>Database Name</source>
+        <translation>Nombre de la base de datos</translation>
+    </message>
+    <message>
+        <source>Data Source Name</source>
+        <translation>Nombre del origen de datos</translation>
+    </message>
+    <message>
+        <source>System Database</source>
+        <translation>Base de datos del sistema</translation>
+    </message>
+    <message>
+        <source>Server Information</source>
+        <translation>Datos del servidor</translation>
+    </message>
+    <message>
+        <source>User ID</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>frmCoverage</name>
     <message>
         <source>&amp;Show:</source>
@@ -1512,6 +1567,45 @@ Create them? (No imports the sermons without them.)</source>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>frmLogin</name>
+    <message>
+        <source>Login</source>
+        <translation>Inicio de sesión</translation>
+    </message>
+    <message>
+        <source> - Version </source>
+        <translation> - Versión </translation>
+    </message>
+    <message>
+        <source>Login ID</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Please Fill In Your User Name</source>
+        <translation>Escriba su nombre de usuario</translation>
+    </message>
+    <message>
+        <source>Invalid User ID/Password</source>
+        <translation>Usuario o contraseña no válidos</translation>
+    </message>
+    <message>
+        <source>Exceeded Login Attemps</source>
+        <translation>Se superó el número de intentos</translation>
     </message>
 </context>
 <context>
