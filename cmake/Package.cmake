@@ -21,8 +21,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libtag1v5")
 # The passage text beside the outline reads the World English Bible when it is installed.
 # catdoc reads old Word files for the import; with LibreOffice Writer installed the import
-# reads them (and RTF files) through it instead, numbers and all.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6sql6-odbc, sword-text-web, hunspell-en-us, catdoc")
+# reads them (and RTF files) through it instead, numbers and all. For the Spanish interface:
+# Qt's own dialogs in Spanish, the Reina-Valera 1909 and the Spanish dictionary.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6sql6-odbc, sword-text-web, hunspell-en-us, catdoc, qt6-translations-l10n, sword-text-sparv, hunspell-es")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "odbc-postgresql, libreoffice-writer-nogui")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://lectorum.org/")
 set(CPACK_STRIP_FILES ON)

@@ -5,6 +5,10 @@
 #                                    last 20 commits and those including a header changed
 #                                    there, within 10 minutes (BUILD holds
 #                                    compile_commands.json; TIDY_COMMITS, TIDY_BUDGET_SECONDS)
+#   tools/check-code.sh translations BUILD
+#                                    the translation files hold every text of the code, as
+#                                    lupdate (the build target lectorum_settings_lupdate)
+#                                    would write them, so a new English text cannot slip past
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$ROOT"
@@ -111,8 +115,39 @@ PY
     fi
     echo "check-code: clang-tidy clean"
     ;;
+translations)
+    build="${2:?usage: $0 translations BUILD}"
+    saved=$(mktemp -d)
+    cp translations/*.ts "$saved/"
+    cmake --build "$build" --target lectorum_settings_lupdate >/dev/null
+    stale=()
+    for file in translations/*.ts; do
+        if ! cmp -s "$file" "$saved/$(basename "$file")"; then
+            stale+=("$file")
+            diff -u "$saved/$(basename "$file")" "$file" | head -40 || true
+        fi
+    done
+    # Another language's file translates every text (the English one gives only the plural
+    # forms, so its other texts stay unfinished).
+    for file in translations/*.ts; do
+        if [ "$file" != translations/lectorum_en.ts ] && grep -q 'type="unfinished"' "$file"; then
+            stale+=("$file")
+            grep -c 'type="unfinished"' "$file" | sed "s|^|untranslated texts in $file: |"
+        fi
+    done
+    # The files are left as they were: the check only reports.
+    cp "$saved"/*.ts translations/
+    rm -rf "$saved"
+    if [ ${#stale[@]} -gt 0 ]; then
+        echo "check-code: texts of the code missing from, gone from or untranslated in" \
+            "${stale[*]}: run the build target lectorum_settings_lupdate, translate, and" \
+            "commit the files"
+        exit 1
+    fi
+    echo "check-code: translation files up to date"
+    ;;
 *)
-    echo "usage: $0 format | tidy BUILD" >&2
+    echo "usage: $0 format | tidy BUILD | translations BUILD" >&2
     exit 2
     ;;
 esac

@@ -11,8 +11,9 @@ packages=(
     poppler-utils sqlite3 xauth fonts-dejavu-core python3
     librsvg2-bin desktop-file-utils appstream dpkg-dev file xvfb x11-utils
     libquazip1-qt6-dev catdoc
-    libsword-dev sword-text-web sword-text-kjv
-    libhunspell-dev hunspell-en-us
+    libsword-dev sword-text-web sword-text-kjv sword-text-sparv
+    libhunspell-dev hunspell-en-us hunspell-es
+    qt6-translations-l10n
     qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
     qt6-l10n-tools qt6-tools-dev
     libtag1-dev

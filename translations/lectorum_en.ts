@@ -2,21 +2,605 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
-    <name>MediaProbe</name>
+    <name>AddressListScreen</name>
     <message>
-        <source>The file %1 is missing.</source>
+        <source>You are not allowed to delete this default record</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The file %1 cannot be opened.</source>
+        <source>Delete was successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChangedUnderneath</name>
+    <message>
+        <source>This record was deleted by someone else since you opened it. Save your version as a new record?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 is not an audio or video file that can be read.</source>
+        <source>This record was changed by someone else since you opened it. Save your version over theirs?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The length of %1 cannot be read.</source>
+        <source>Your version stays on the screen. Show their version?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClipboardOperations</name>
+    <message>
+        <source>Make sure text has been properly selected first!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataScreen</name>
+    <message>
+        <source>No Records, Add Some ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DateEntry</name>
+    <message>
+        <source>Enter a valid date: dd/mm/yyyy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a valid date: mm/dd/yyyy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommands</name>
+    <message>
+        <source>Cancelled: %1 of %2 outlines were written to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 outlines were written to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Cannot find or open the help file </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lectorum Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search for a keyword:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search for a keyword</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportRowModel</name>
+    <message>
+        <source> (read by %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ready (date from the file&apos;s time)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a passage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>duplicate: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unreadable: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportScreenCommands</name>
+    <message>
+        <source>%1 could not be read as a sermon list.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no import to undo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LanguageChoice</name>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The language of Lectorum&apos;s windows and messages.
+The change applies the next time Lectorum starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LibraryBackupRunner</name>
+    <message>
+        <source>The library was backed up to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LibraryScreenCommands</name>
+    <message>
+        <source>First close all open windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A backup of the library is being written. Try again when it is done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A backup of the library is being written already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No backup of this library was found in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListEditScreen</name>
+    <message>
+        <source>&amp;New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the Current Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Change Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Display Active Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back &amp;Up Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chec&amp;k Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Restore from Backup...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ex&amp;port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermon List as CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline as Document...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Outlines as Documents...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline Files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermon List from CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo Last Import...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sermon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Topics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Illustrations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Preacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Se&amp;ries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pu&amp;blisher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;ut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;aste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pr&amp;each</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search-Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermon &amp;Outline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Big Idea</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search &amp;All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Checklist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By &amp;Bible Book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By &amp;Preacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By &amp;Series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By &amp;Topic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By &amp;Combination</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By P&amp;assage...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   &amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected &amp;Sermon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current &amp;List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Illustration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pul&amp;pit Copy...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Defaults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tool Bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline Font Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline Font Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set &amp;Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;pelling Language...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speaking &amp;Rate...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bible Version...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lan&amp;guage...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tile &amp;Horizontally</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tile &amp;Vertical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Icons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scripture Coverage...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermons per Year...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topics and Illustrations...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Books Never Preached...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not Preached Since...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   &amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Using Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainToolbar</name>
+    <message>
+        <source>Cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selection Criteria</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add New Sermon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display All Sermons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermon Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Sermon Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preacher Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermon Series Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publisher Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preach</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -35,10 +619,167 @@
     </message>
 </context>
 <context>
+    <name>NotesScriptureSplit</name>
+    <message>
+        <source>Show &amp;Scripture</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OutlineAidCommands</name>
+    <message>
+        <source>No spelling dictionary is installed, so spelling is off. Install the package %1 (or another hunspell- dictionary) and start Lectorum again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spelling Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the spelling of outlines with the dictionary:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speaking Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words spoken per minute (for the outline&apos;s speaking time):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;pelling Language (install %1)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OutlineFindBar</name>
+    <message>
+        <source>Find and Replace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace &amp;with:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Match &amp;case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whole w&amp;ord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrap aro&amp;und</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> – no more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> – wrapped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> – %1 replaced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 match</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>OutlineTextBuilder</name>
     <message>
         <source>Notes</source>
         <translation>Notes</translation>
+    </message>
+</context>
+<context>
+    <name>PassageParser</name>
+    <message>
+        <source>%1 or %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: a chapter cannot be 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: a verse cannot be 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the end comes before the beginning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a book of the Bible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could be %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a reference, for example John 3:16</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PreachingHistory</name>
+    <message numerus="yes">
+        <source>Last preached %1; %n time(s) in all</source>
+        <translation>
+            <numerusform>Last preached %1; %n time in all</numerusform>
+            <numerusform>Last preached %1; %n times in all</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last preached %1 at %2; %n time(s) in all</source>
+        <translation>
+            <numerusform>Last preached %1 at %2; %n time in all</numerusform>
+            <numerusform>Last preached %1 at %2; %n times in all</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -65,9 +806,36 @@
     </message>
 </context>
 <context>
-    <name>PublishSource</name>
+    <name>PrintJob</name>
     <message>
-        <source>Sermon %1</source>
+        <source>No printer is set up, so the pages were saved as a PDF file:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgramTranslation</name>
+    <message>
+        <source>English</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PulpitCommands</name>
+    <message>
+        <source>There is no outline to preach from: open a sermon first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no outline to print: open a sermon with an outline first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pulpit Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type size in points:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -148,6 +916,65 @@
     </message>
 </context>
 <context>
+    <name>ReportChoices</name>
+    <message>
+        <source>(any)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count each sermon &amp;once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Preacher:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T&amp;ype:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Se&amp;ries:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pl&amp;ace:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReportScreen</name>
     <message>
         <source>PNG picture (*.png)</source>
@@ -166,174 +993,69 @@
 Do you want to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>SiteFolder</name>
     <message>
-        <source>The folder %1 cannot be made.</source>
+        <source>Pr&amp;int</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The path %1 would leave the folder; it was not written.</source>
+        <source>Save P&amp;NG...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 is a link or a file, not a folder of the site; nothing was written through it.</source>
+        <source>Save S&amp;VG...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 is a link or a folder; it was left as it is.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 cannot be copied to %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 cannot be written.</source>
+        <source>Save &amp;CSV...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>SitePage</name>
+    <name>ScreenOperations</name>
     <message>
-        <source>Series: %1</source>
+        <source>Data Has Been Changed</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>video</source>
+        <source>Save Changes ?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>recording %1</source>
+        <source>Copyright © The Lectorum Sermon Outlines authors. All rights reserved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScripturePane</name>
+    <message>
+        <source>Passage text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Recording %1</source>
+        <source>Verse per &amp;line</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Download</source>
+        <source>Passage in print and &amp;export</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Preacher</source>
+        <source>Insert &amp;Passage Text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Preached</source>
+        <source>Insert Passage Text (Ctrl+Shift+P)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SelectionDialog</name>
+    <message>
+        <source>&amp;Select</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Passage</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Series</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Topics</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Big idea</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Listen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Outline</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Subscribe to the podcast</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Latest sermons</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>All %n sermons by year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Search the sermons</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Words, a passage or a preacher</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Search</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The search needs scripts; the index pages list every sermon without them.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%n sermon found</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%n sermons found</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The search index could not be read.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%n sermons</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This series as a podcast</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Books of the Bible</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Preachers</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Podcast</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Skip to the content</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sections</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Latest</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Books</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Published with Lectorum Sermon Outlines.</source>
+        <source>&amp;Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -376,6 +1098,307 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Read &quot;Getting started&quot; in the help</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout32</name>
+    <message>
+        <source>Written for preachers and church offices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operating System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows Temp Directory:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows System Directory:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows Directory:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memory Load:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Physical:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Available Physical:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Virtual:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Available Virtual:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CPU Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number CPU&apos;s:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmBibleVersion</name>
+    <message>
+        <source>Bible Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Version shown beside the outline:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bible versions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmBookHistory</name>
+    <message>
+        <source>Not preached since the start of y&amp;ear:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;List Sermons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Books Never Preached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not Preached Since</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Preached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermons in Library</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmChange</name>
+    <message>
+        <source>Select Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Database files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmCheckReport</name>
+    <message>
+        <source>Check Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be saved as %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmConfig</name>
+    <message>
+        <source>Configure This Application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local Access Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Database Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Database Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data Source Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmCoverage</name>
+    <message>
+        <source>&amp;Show:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scripture Coverage</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmCsvColumns</name>
+    <message>
+        <source>Two columns are matched to %1. Choose one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmDateLoc</name>
+    <message>
+        <source>Delete was successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmFindText</name>
+    <message>
+        <source>Find Text Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type of Logic:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search SermonTitle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Sermon Big Idea</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Sermon Outline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AND</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmIllustr</name>
+    <message>
+        <source>Illustration Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Illustrations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Illustration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Illustration ID</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -423,42 +1446,315 @@ Do you want to replace it?</source>
             <numerusform>%n unreadable.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Import Outline Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Sermon List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add &amp;Files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add F&amp;older...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Preacher:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set for &amp;All Rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set for &amp;Selected Rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Series from the folder &amp;name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files to import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A backup of the library is being written. Try again when it is done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The library could not be backed up. Import anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file is ticked for import.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These are not in the library yet:
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+Create them? (No imports the sermons without them.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importing sermons...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
-    <name>frmPublish</name>
+    <name>frmLocation</name>
     <message>
-        <source>Folder for the Website</source>
+        <source>Default Location Screen</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Picture for the Podcast</source>
+        <source>Change Default Location:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Pictures (*.jpg *.jpeg *.png)</source>
+        <source>&amp;Update</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Sermon Website and Podcast</source>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmLogin</name>
+    <message>
+        <source>Login</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Sermons</source>
+        <source> - Version </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;All sermons with a date</source>
+        <source>Login ID</source>
         <translation type="unfinished"></translation>
     </message>
-    <message numerus="yes">
-        <source>The sermon &amp;list&apos;s current sermons (%n)</source>
-        <translation>
-            <numerusform>The sermon &amp;list&apos;s current sermons (%n)</numerusform>
-            <numerusform>The sermon &amp;list&apos;s current sermons (%n)</numerusform>
-        </translation>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A &amp;series:</source>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Fill In Your User Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid User ID/Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exceeded Login Attemps</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>First close all open windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active Database = </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmNotes</name>
+    <message>
+        <source>Sermon Outline &amp; Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmPassage</name>
+    <message>
+        <source>Find by Passage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reference:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passage as read</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmPreachers</name>
+    <message>
+        <source>Preachers Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preachers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preacher ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Middle:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Organization:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seminary:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;ave</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sermons</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmPublishers</name>
+    <message>
+        <source>Publishers Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publishers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publisher ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publisher:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmSelect</name>
+    <message>
+        <source>Sermon Selection Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By Bible Book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By Preacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By Series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By Topic</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmSeries</name>
+    <message>
+        <source>Series of Messages Screen</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -466,154 +1762,59 @@ Do you want to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Show the &amp;outlines</source>
+        <source>Series ID</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Show the passage&apos;s te&amp;xt from</source>
+        <source>ID#</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Bible version</source>
+        <source>Name:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>No installed Bible&apos;s licence allows publishing its text (the World English Bible, package sword-text-web, does).</source>
+        <source>Bible Book:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Brows&amp;e...</source>
+        <source>Preacher:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Choose the picture</source>
+        <source>Type:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Bro&amp;wse...</source>
+        <source>Source</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Choose the folder</source>
+        <source>Book Title:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Site &amp;title:</source>
+        <source>Publisher:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Description:</source>
+        <source>Year:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Pict&amp;ure:</source>
+        <source>Notes:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Web add&amp;ress:</source>
+        <source>&amp;New</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Output &amp;folder:</source>
+        <source>&amp;Delete</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Publish</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type the site&apos;s title and choose the folder to publish into.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The web address must start with http:// or https:// (or be left empty).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Writing the website...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Publishing was stopped; the files written so far are whole. Publish again to finish the website in %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>Published %n sermons to %1: </source>
-        <translation>
-            <numerusform>Published %n sermon to %1: </numerusform>
-            <numerusform>Published %n sermons to %1: </numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files written, </source>
-        <translation>
-            <numerusform>%n file written, </numerusform>
-            <numerusform>%n files written, </numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n unchanged.</source>
-        <translation>
-            <numerusform>%n unchanged.</numerusform>
-            <numerusform>%n unchanged.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>This library was made before it could keep publishing choices; they were not kept.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n problems: see the details.</source>
-        <translation>
-            <numerusform>%n problem: see the details.</numerusform>
-            <numerusform>%n problems: see the details.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>frmRecordings</name>
-    <message>
-        <source>Add Recordings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Recordings (*.mp3 *.m4a *.mp4 *.m4v *.ogg *.opus *.oga *.flac *.wav *.aif *.aiff *.wma);;All files (*)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 (missing: %2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Recordings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Web address:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Add Files...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Add A&amp;ddress</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Publish this sermon&apos;s &amp;outline on the website</source>
+        <source>S&amp;ave</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -621,26 +1822,156 @@ Do you want to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>This library was made before recordings could be kept. Copy it into a new library (lectorum-mkdb --copy) to add them.</source>
+        <source>&amp;Sermons</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Type a web address that starts with http:// or https://.</source>
+        <source>You will be asked next to confirm this delete request -- </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Remove the recording %1 from this sermon? The file itself is kept.</source>
+        <source>Be careful because any sermons tied to the </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>This library was made before it could keep publishing choices; copy it into a new library (lectorum-mkdb --copy) to keep them.</source>
+        <source>series you delete will automatically be deleted!!  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If you want to save the sermons, first remove </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the series reference in each sermon record and </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>then come back and delete the Series record.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the Current Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are not allowed to delete this record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete was successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Series Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bible Book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>frmSermon</name>
+    <name>frmTopic</name>
     <message>
-        <source>Recordings...</source>
+        <source>Topic Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topic ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmUsage</name>
+    <message>
+        <source>Topics and Illustrations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topics and illustrations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Times Preached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First Used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reused at One Place</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmYearChart</name>
+    <message>
+        <source>&amp;Stack by:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermons per Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Times preached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Times Preached</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

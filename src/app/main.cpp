@@ -62,7 +62,8 @@ int main(int argc, char *argv[])
                                             .arg(LECTORUM_VERSION_MINOR)
                                             .arg(LECTORUM_VERSION_PATCH));
 
-    // The English forms of the messages that count ("1 sermon", "2 sermons").
+    // The language chosen under Defaults > Language..., else the system's; before any window
+    // is built, since a window takes its texts when it is made.
     ProgramTranslation::install();
     UserInterface::install(&QtUserInterface::instance());
     clsConfig config;

@@ -1,5 +1,6 @@
 #include "PassageParser.h"
 
+#include "BibleBookNames.h"
 #include "DbDatabase.h"
 #include "ProgramGlobals.h"
 #include "clsBibleBook.h"
@@ -11,113 +12,36 @@
 
 namespace {
 
-// The usual canon in its order, each name with the abbreviations readers use (already
-// without case, dots and blanks). An abbreviation that two books could claim ("Jud") is left
-// out, so that it falls to the prefix rule and is reported as ambiguous.
-struct StandardBook
-{
-    const char *name;
-    const char *abbreviations;
-};
-
-constexpr StandardBook Canon[] = {
-    { "Genesis", "gen ge gn" },
-    { "Exodus", "ex exo exod" },
-    { "Leviticus", "lev le lv" },
-    { "Numbers", "num nu nm nb" },
-    { "Deuteronomy", "deut de dt" },
-    { "Joshua", "josh jos jsh" },
-    { "Judges", "judg jdg jg jdgs" },
-    { "Ruth", "rth ru" },
-    { "1 Samuel", "1sam 1sa 1sm" },
-    { "2 Samuel", "2sam 2sa 2sm" },
-    { "1 Kings", "1kgs 1ki 1kg" },
-    { "2 Kings", "2kgs 2ki 2kg" },
-    { "1 Chronicles", "1chron 1chr 1ch" },
-    { "2 Chronicles", "2chron 2chr 2ch" },
-    { "Ezra", "ezr" },
-    { "Nehemiah", "neh ne" },
-    { "Esther", "esth es" },
-    { "Job", "jb" },
-    { "Psalms", "ps psalm pss psa psm" },
-    { "Proverbs", "prov pr prv pro" },
-    { "Ecclesiastes", "eccl ecc ec qoh" },
-    { "Song of Solomon", "song sos songofsongs canticles cant ss" },
-    { "Isaiah", "isa is" },
-    { "Jeremiah", "jer je jr" },
-    { "Lamentations", "lam la" },
-    { "Ezekiel", "ezek eze ezk" },
-    { "Daniel", "dan da dn" },
-    { "Hosea", "hos ho" },
-    { "Joel", "jl" },
-    { "Amos", "am" },
-    { "Obadiah", "obad ob" },
-    { "Jonah", "jon jnh" },
-    { "Micah", "mic mc" },
-    { "Nahum", "nah na" },
-    { "Habakkuk", "hab hb" },
-    { "Zephaniah", "zeph zep zp" },
-    { "Haggai", "hag hg" },
-    { "Zechariah", "zech zec zc" },
-    { "Malachi", "mal ml" },
-    { "Matthew", "matt mt" },
-    { "Mark", "mk mrk mar" },
-    { "Luke", "lk luk" },
-    { "John", "jn jhn" },
-    { "Acts", "ac act" },
-    { "Romans", "rom ro rm" },
-    { "1 Corinthians", "1cor 1co" },
-    { "2 Corinthians", "2cor 2co" },
-    { "Galatians", "gal ga" },
-    { "Ephesians", "eph ephes" },
-    { "Philippians", "phil php pp" },
-    { "Colossians", "col" },
-    { "1 Thessalonians", "1thess 1thes 1th" },
-    { "2 Thessalonians", "2thess 2thes 2th" },
-    { "1 Timothy", "1tim 1ti" },
-    { "2 Timothy", "2tim 2ti" },
-    { "Titus", "tit" },
-    { "Philemon", "philem phm pm" },
-    { "Hebrews", "heb" },
-    { "James", "jas jm" },
-    { "1 Peter", "1pet 1pe 1pt" },
-    { "2 Peter", "2pet 2pe 2pt" },
-    { "1 John", "1jn 1jhn 1jo" },
-    { "2 John", "2jn 2jhn 2jo" },
-    { "3 John", "3jn 3jhn 3jo" },
-    { "Jude", "jd" },
-    { "Revelation", "rev re rv revelations apocalypse" },
-};
-constexpr int FirstNewTestamentBook = 40;
-
-// A name as the parser compares it: small letters, no dots, no blanks.
+// A name as the parser compares it: small letters, no accents, dots or blanks.
 QString bookKey(const QString &text)
 {
-    QString key;
-    for (const QChar c : text) {
-        if (c != QLatin1Char('.') && !c.isSpace()) {
-            key += c.toCaseFolded();
-        }
-    }
-    return key;
+    return BibleBookNames::key(text);
 }
 
 // "I Corinthians", "II Kings", "First John": the number written out.
 QString numberedBook(const QString &typed)
 {
+    // The Spanish forms too: "Primera de Corintios", "1a Juan", "2ª Timoteo", "3ra Juan".
     static const QRegularExpression ordinal(
-        QStringLiteral("^(iii|ii|i|first|second|third)[\\s.]+(\\S.*)$"),
+        QStringLiteral("^(iii|ii|i|first|second|third|primer[ao]?|segund[ao]|tercer[ao]?|"
+                       "([123])(?:a|ª|o|º|ra|da|ro|do))[\\s.]+(?:de\\s+)?(\\S.*)$"),
         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = ordinal.match(typed);
     if (!match.hasMatch()) {
         return typed;
     }
     const QString word = match.captured(1).toLower();
-    const QString digit = word == QLatin1String("i") || word == QLatin1String("first")
-        ? QStringLiteral("1")
-        : word == QLatin1String("ii") || word == QLatin1String("second") ? QStringLiteral("2")
-                                                                         : QStringLiteral("3");
-    return digit + QLatin1Char(' ') + match.captured(2);
+    QString digit = match.captured(2);
+    if (digit.isEmpty()) {
+        digit = word == QLatin1String("i") || word == QLatin1String("first")
+                || word.startsWith(QLatin1String("prim"))
+            ? QStringLiteral("1")
+            : word == QLatin1String("ii") || word == QLatin1String("second")
+                || word.startsWith(QLatin1String("seg"))
+            ? QStringLiteral("2")
+            : QStringLiteral("3");
+    }
+    return digit + QLatin1Char(' ') + match.captured(3);
 }
 
 QString quoted(const QString &part)
@@ -131,8 +55,8 @@ QString alternatives(const QStringList &names)
     if (names.size() < 2) {
         return names.join(QString());
     }
-    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" or ")
-        + names.last();
+    return PassageParser::tr("%1 or %2")
+        .arg(names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.last());
 }
 
 // The chapter and verse numbers after a book: at most three digits each.
@@ -237,16 +161,16 @@ QString rangeProblem(const QString &part, const BiblePassage &passage, const Num
 {
     for (const BiblePassage::Place &place : { passage.from, passage.to }) {
         if (place.chapter == 0) {
-            return quoted(part) + QStringLiteral(": a chapter cannot be 0");
+            return PassageParser::tr("%1: a chapter cannot be 0").arg(quoted(part));
         }
     }
     if ((passage.from.verse == 0 && (numbers.chapterVerse || versesOfLastChapter))
         || (passage.to.verse == 0
             && (numbers.endHasVerse || versesOfLastChapter || numbers.chapterVerse))) {
-        return quoted(part) + QStringLiteral(": a verse cannot be 0");
+        return PassageParser::tr("%1: a verse cannot be 0").arg(quoted(part));
     }
     if (passage.to < passage.from) {
-        return quoted(part) + QStringLiteral(": the end comes before the beginning");
+        return PassageParser::tr("%1: the end comes before the beginning").arg(quoted(part));
     }
     return QString();
 }
@@ -255,19 +179,12 @@ QString rangeProblem(const QString &part, const BiblePassage &passage, const Num
 
 PassageParser::PassageParser(const QList<Book> &books)
 {
-    // The usual canon's names by their keys, worked out once: a parser is made for every
-    // passage list, and the keys of 66 names for each of 66 books cost more than the parse.
-    static const QHash<QString, int> canonicalByKey = [] {
-        QHash<QString, int> keys;
-        for (int i = int(std::size(Canon)) - 1; i >= 0; --i) {
-            keys.insert(bookKey(QLatin1String(Canon[i].name)), i + 1);
-        }
-        return keys;
-    }();
     m_books.reserve(books.size());
     for (const Book &book : books) {
-        const QString key = bookKey(book.name);
-        m_books.append({ book.bookID, book.name, key, canonicalByKey.value(key, 0) });
+        const int canonical = BibleBookNames::canonicalOf(book.name);
+        const QString spanish = BibleBookNames::spanishName(canonical);
+        m_books.append({ book.bookID, BibleBookNames::shown(book.name), bookKey(book.name),
+            spanish.isEmpty() ? QString() : bookKey(spanish), canonical });
     }
 }
 
@@ -320,24 +237,22 @@ const PassageParser::Candidate *PassageParser::findBook(
     const QString &typed, QString *message) const
 {
     const QString key = bookKey(numberedBook(typed));
+    // Either language's name, then either language's abbreviations, then the start of a name.
     for (const Candidate &book : m_books) {
-        if (book.key == key) {
+        if (book.key == key || (!book.spanishKey.isEmpty() && book.spanishKey == key)) {
             return &book;
         }
     }
     for (const Candidate &book : m_books) {
-        if (book.canonical > 0) {
-            const QStringList abbreviations
-                = QString::fromLatin1(Canon[book.canonical - 1].abbreviations)
-                      .split(QLatin1Char(' '));
-            if (abbreviations.contains(key)) {
-                return &book;
-            }
+        if (book.canonical > 0 && BibleBookNames::abbreviations(book.canonical).contains(key)) {
+            return &book;
         }
     }
     QList<const Candidate *> starting;
     for (const Candidate &book : m_books) {
-        if (!key.isEmpty() && book.key.startsWith(key)) {
+        if (!key.isEmpty()
+            && (book.key.startsWith(key)
+                || (!book.spanishKey.isEmpty() && book.spanishKey.startsWith(key)))) {
             starting.append(&book);
         }
     }
@@ -345,14 +260,14 @@ const PassageParser::Candidate *PassageParser::findBook(
         return starting.first();
     }
     if (starting.isEmpty()) {
-        *message = quoted(typed) + QStringLiteral(" is not a book of the Bible");
+        *message = PassageParser::tr("%1 is not a book of the Bible").arg(quoted(typed));
         return nullptr;
     }
     // The New Testament first (the books most often meant), then the rest, each
     // alphabetically: "'Jo' could be John, Job, Joel, Jonah or Joshua".
     std::sort(starting.begin(), starting.end(), [](const Candidate *a, const Candidate *b) {
-        const bool aNew = a->canonical >= FirstNewTestamentBook;
-        const bool bNew = b->canonical >= FirstNewTestamentBook;
+        const bool aNew = a->canonical >= BibleBookNames::FirstNewTestamentBook;
+        const bool bNew = b->canonical >= BibleBookNames::FirstNewTestamentBook;
         if (aNew != bNew) {
             return aNew;
         }
@@ -362,7 +277,7 @@ const PassageParser::Candidate *PassageParser::findBook(
     for (const Candidate *book : starting) {
         names.append(book->name);
     }
-    *message = quoted(typed) + QStringLiteral(" could be ") + alternatives(names);
+    *message = PassageParser::tr("%1 could be %2").arg(quoted(typed), alternatives(names));
     return nullptr;
 }
 
@@ -370,7 +285,7 @@ PassageParser::Result PassageParser::parse(const QString &text) const
 {
     Result result;
     if (text.trimmed().isEmpty()) {
-        result.message = QStringLiteral("Type a reference, for example John 3:16");
+        result.message = PassageParser::tr("Type a reference, for example John 3:16");
         return result;
     }
     const Candidate *book = nullptr;
@@ -391,7 +306,7 @@ PassageParser::Result PassageParser::parse(const QString &text) const
         if (part.isEmpty()) {
             continue;
         }
-        const QString notAReference = quoted(part) + QStringLiteral(" is not a reference");
+        const QString notAReference = PassageParser::tr("%1 is not a reference").arg(quoted(part));
 
         QString bookText;
         QString numberText;
@@ -435,7 +350,7 @@ PassageParser::Result PassageParser::parse(const QString &text) const
         result.passages.append(passage);
     }
     if (result.passages.isEmpty()) {
-        result.message = quoted(text.trimmed()) + QStringLiteral(" is not a reference");
+        result.message = PassageParser::tr("%1 is not a reference").arg(quoted(text.trimmed()));
     }
     return result;
 }

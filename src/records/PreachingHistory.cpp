@@ -6,6 +6,8 @@
 #include "SqlLiterals.h"
 #include "clsConnect.h"
 
+#include <QCoreApplication>
+
 bool PreachingHistory::read(
     const QList<qint32> &sermonIDs, QList<Occasion> &occasions, DbError &error)
 {
@@ -52,13 +54,17 @@ QString PreachingHistory::line(const QList<Occasion> &occasions)
             last = &occasion;
         }
     }
-    QString text = QStringLiteral("Last preached ") + DateText(last->date);
-    if (!last->place.trimmed().isEmpty()) {
-        text += QStringLiteral(" at ") + last->place.trimmed();
+    const QString when = DateText(last->date);
+    const QString place = last->place.trimmed();
+    const int count = int(occasions.size());
+    if (place.isEmpty()) {
+        return QCoreApplication::translate(
+            "PreachingHistory", "Last preached %1; %n time(s) in all", nullptr, count)
+            .arg(when);
     }
-    const qsizetype count = occasions.size();
-    return text + QStringLiteral("; ") + QString::number(count)
-        + (count == 1 ? QStringLiteral(" time in all") : QStringLiteral(" times in all"));
+    return QCoreApplication::translate(
+        "PreachingHistory", "Last preached %1 at %2; %n time(s) in all", nullptr, count)
+        .arg(when, place);
 }
 
 bool PreachingHistory::samePlace(const QString &a, const QString &b)

@@ -1,5 +1,6 @@
 #include "RecordValues.h"
 
+#include "ProgramTranslation.h"
 #include "SqlLiterals.h"
 
 #include <limits>
@@ -16,9 +17,12 @@ QString DateText(const QDateTime &value)
 {
     if (!value.isValid())
         return QString();
+    // Spanish speakers put the day first and count the hours to 24.
+    const bool spanish = ProgramTranslation::isSpanish();
     if (value.time() == QTime(0, 0))
-        return value.toString(QStringLiteral("M/d/yyyy"));
-    return value.toString(QStringLiteral("M/d/yyyy h:mm:ss AP"));
+        return value.toString(spanish ? QStringLiteral("d/M/yyyy") : QStringLiteral("M/d/yyyy"));
+    return value.toString(
+        spanish ? QStringLiteral("d/M/yyyy H:mm:ss") : QStringLiteral("M/d/yyyy h:mm:ss AP"));
 }
 
 QString DateLiteral(const QDateTime &value)

@@ -16,7 +16,8 @@ qint16 NullToInteger(const QVariant &value);
 double LeadingNumber(const QString &text);
 
 // A date as the lists show it: "M/d/yyyy", followed by the time ("h:mm:ss AP") only when it
-// is not midnight; empty text for no date.
+// is not midnight; empty text for no date. With the Spanish interface "d/M/yyyy" and
+// "H:mm:ss".
 QString DateText(const QDateTime &value);
 
 // A date property in SQL: its literal, or Null for no date.

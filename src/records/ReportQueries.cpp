@@ -1,5 +1,6 @@
 #include "ReportQueries.h"
 
+#include "BibleBookNames.h"
 #include "DbDatabase.h"
 #include "DbDayNumber.h"
 #include "DbLargeGrouping.h"
@@ -239,8 +240,8 @@ bool ReportQueries::booksNotPreached(
                                  "ORDER BY listed.book");
         },
         [&](const DbSnapshot &rs) {
-            books.append({ NullToLong(rs.field(0)), NullToText(rs.field(1)), dateOf(rs.field(2)),
-                NullToText(rs.field(3)), NullToLong(rs.field(4)) });
+            books.append({ NullToLong(rs.field(0)), BibleBookNames::shown(NullToText(rs.field(1))),
+                dateOf(rs.field(2)), NullToText(rs.field(3)), NullToLong(rs.field(4)) });
         },
         error);
 }

@@ -1,5 +1,6 @@
 #include "SeriesLookups.h"
 
+#include "BibleBookNames.h"
 #include "FirstRowQuery.h"
 #include "SqlLiterals.h"
 
@@ -11,7 +12,7 @@ QString bibleBookName(qint32 bibleBookID)
         = FirstRowOf(QStringLiteral("Select strBibleBook") + QStringLiteral(" FROM tblBibleBooks")
                 + QStringLiteral(" Where lngBibleBookID = ") + SQLLong(bibleBookID),
             { QStringLiteral("strBibleBook") });
-    return row.isEmpty() ? QString() : ColumnText(row.at(0));
+    return row.isEmpty() ? QString() : BibleBookNames::shown(ColumnText(row.at(0)));
 }
 
 PreacherName preacherName(qint32 preacherID)
@@ -32,7 +33,7 @@ QString typeDescription(qint32 typeID)
         = FirstRowOf(QStringLiteral("Select strTypeDesc") + QStringLiteral(" FROM tblType")
                 + QStringLiteral(" Where lngTypeID = ") + SQLLong(typeID),
             { QStringLiteral("strTypeDesc") });
-    return row.isEmpty() ? QString() : ColumnText(row.at(0));
+    return row.isEmpty() ? QString() : BibleBookNames::shown(ColumnText(row.at(0)));
 }
 
 QVariantList storedSeries(qint32 seriesID)

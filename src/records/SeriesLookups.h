@@ -9,6 +9,7 @@
 // stored series); an engine failure has then been shown to the user.
 namespace SeriesLookups {
 
+// As the interface shows it (BibleBookNames::shown).
 QString bibleBookName(qint32 bibleBookID);
 // The preacher's last and first names; both empty for a key no preacher has.
 struct PreacherName

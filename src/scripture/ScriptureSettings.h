@@ -8,7 +8,8 @@ class clsConfig;
 // file without it keeps working. Each is written when the user changes it.
 //
 //   [Scripture]
-//   Version=engWEB2015eb   the module shown; empty: the WEB when installed, else the first
+//   Version=engWEB2015eb   the module shown; empty: the WEB when installed (the Reina-Valera
+//                          1909 with the Spanish interface), else the first
 //   VersePerLine=0         1: each verse on a line of its own; 0: paragraphs
 //   PrintPassage=0         1: printing and "Outline as Document..." put the passage first
 struct ScriptureSettings

@@ -1,5 +1,6 @@
 #include "SwordLibrary.h"
 
+#include "ProgramTranslation.h"
 #include "ScriptureLogging.h"
 #include "SwordModuleCheck.h"
 #include "SwordTextCleanup.h"
@@ -181,6 +182,14 @@ QList<BibleVersion> SwordLibrary::versions() const
 
 QString SwordLibrary::defaultVersion() const
 {
+    // With the Spanish interface the Reina-Valera 1909 (sword-text-sparv) when installed.
+    if (ProgramTranslation::isSpanish()) {
+        for (const BibleVersion &version : m_versions) {
+            if (version.name.startsWith(QLatin1String("spaRV1909"))) {
+                return version.name;
+            }
+        }
+    }
     for (const BibleVersion &version : m_versions) {
         if (version.shortName == QLatin1String("WEB")
             || version.name.startsWith(QLatin1String("engWEB"))) {

@@ -37,7 +37,8 @@ public:
 
     QList<BibleVersion> versions() const;
     // The module to read when none was chosen or the chosen one is gone: the WEB when
-    // installed, else the first. Empty with no Bible.
+    // installed (the Reina-Valera 1909 with the Spanish interface), else the first. Empty
+    // with no Bible.
     QString defaultVersion() const;
 
     // The passage of a book of the library (1 Genesis ... 66 Revelation) in the version

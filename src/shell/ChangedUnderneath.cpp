@@ -3,24 +3,29 @@
 #include "UserInterface.h"
 #include "frmTheirVersion.h"
 
+#include <QCoreApplication>
+
 namespace ChangedUnderneath {
 
 Choice ask(RowChange change, const std::function<void()> &showTheirs, const QString &caption)
 {
     if (change == RowChange::Deleted) {
         const MsgBoxAnswer answer
-            = MsgBox(QStringLiteral("This record was deleted by someone else since "
-                                    "you opened it. Save your version as a new record?"),
+            = MsgBox(QCoreApplication::translate("ChangedUnderneath",
+                         "This record was deleted by someone else since you opened it. Save "
+                         "your version as a new record?"),
                 MsgBoxStyle::YesNoQuestion, caption);
         return answer == MsgBoxAnswer::Yes ? Choice::SaveAsNew : Choice::KeepEditing;
     }
     const MsgBoxAnswer answer
-        = MsgBox(QStringLiteral("This record was changed by someone else since you "
-                                "opened it. Save your version over theirs?"),
+        = MsgBox(QCoreApplication::translate("ChangedUnderneath",
+                     "This record was changed by someone else since you opened it. Save your "
+                     "version over theirs?"),
             MsgBoxStyle::YesNoQuestion, caption);
     if (answer == MsgBoxAnswer::Yes)
         return Choice::SaveOver;
-    if (MsgBox(QStringLiteral("Your version stays on the screen. Show their version?"),
+    if (MsgBox(QCoreApplication::translate(
+                   "ChangedUnderneath", "Your version stays on the screen. Show their version?"),
             MsgBoxStyle::YesNoQuestion, caption)
             == MsgBoxAnswer::Yes
         && showTheirs) {

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -17,7 +18,8 @@ namespace {
 
 void tellNothingSelected()
 {
-    MsgBox(QStringLiteral("Make sure text has been properly selected first!"));
+    MsgBox(QCoreApplication::translate(
+        "ClipboardOperations", "Make sure text has been properly selected first!"));
 }
 
 // The line edit behind a text box or a combo box the user can type into; null for anything

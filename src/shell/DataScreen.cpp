@@ -11,8 +11,9 @@
 #include <QPushButton>
 
 namespace {
-const QString CloseCaption = QStringLiteral("&Close");
-const QString CancelCaption = QStringLiteral("&Cancel");
+// Translated when used: these are made before the program installs its translation.
+const char *const CloseCaption = QT_TRANSLATE_NOOP("DataScreen", "&Close");
+const char *const CancelCaption = QT_TRANSLATE_NOOP("DataScreen", "&Cancel");
 } // namespace
 
 DataScreen::LoadingGuard::LoadingGuard(DataScreen *screen)
@@ -87,7 +88,7 @@ void DataScreen::enterBrowseState()
         m_cmdSave->setEnabled(false);
     }
     if (m_cmdClose) {
-        m_cmdClose->setText(CloseCaption);
+        m_cmdClose->setText(tr(CloseCaption));
     }
 }
 
@@ -106,7 +107,7 @@ void DataScreen::enterEditState()
         m_cmdSave->setEnabled(true);
     }
     if (m_cmdClose) {
-        m_cmdClose->setText(CancelCaption);
+        m_cmdClose->setText(tr(CancelCaption));
     }
 }
 
@@ -124,8 +125,7 @@ void DataScreen::askAddRecords()
         return;
     }
     m_asking = true;
-    const MsgBoxAnswer answer
-        = MsgBox(QStringLiteral("No Records, Add Some ?"), MsgBoxStyle::YesNoQuestion);
+    const MsgBoxAnswer answer = MsgBox(tr("No Records, Add Some ?"), MsgBoxStyle::YesNoQuestion);
     m_asking = false;
     if (answer == MsgBoxAnswer::Yes) {
         newRecord();
@@ -153,7 +153,7 @@ bool DataScreen::closeScreen()
 
 void DataScreen::cmdClose_Click()
 {
-    if (m_cmdClose && m_cmdClose->text() == CancelCaption) {
+    if (m_cmdClose && m_cmdClose->text() == tr(CancelCaption)) {
         enterBrowseState();
         cancelEdit();
         return;

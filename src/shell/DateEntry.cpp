@@ -1,5 +1,6 @@
 #include "DateEntry.h"
 
+#include "ProgramTranslation.h"
 #include "UserInterface.h"
 
 #include <QCoreApplication>
@@ -20,17 +21,23 @@ int fullYear(const QString &digits)
     return year;
 }
 
-// 1..12 for an English month name or its first three (or more) letters, else 0.
+// 1..12 for an English month name or its first three (or more) letters, else 0; with the
+// day first, Spanish names too ("jun", "junio", "sept").
 int monthFromName(const QString &word)
 {
     if (word.size() < 3) {
         return 0;
     }
-    const QLocale english(QLocale::English, QLocale::UnitedStates);
-    for (int month = 1; month <= 12; ++month) {
-        const QString name = english.monthName(month, QLocale::LongFormat);
-        if (name.startsWith(word, Qt::CaseInsensitive)) {
-            return month;
+    QList<QLocale> languages { QLocale(QLocale::English, QLocale::UnitedStates) };
+    if (DateEntry::dayFirst()) {
+        languages.prepend(QLocale(QLocale::Spanish, QLocale::Spain));
+    }
+    for (const QLocale &language : languages) {
+        for (int month = 1; month <= 12; ++month) {
+            const QString name = language.standaloneMonthName(month, QLocale::LongFormat);
+            if (name.startsWith(word, Qt::CaseInsensitive)) {
+                return month;
+            }
         }
     }
     return 0;
@@ -41,11 +48,13 @@ QDate numericDate(const QStringList &parts)
     if (parts.size() == 3 && parts[0].size() >= 3) {
         return QDate(parts[0].toInt(), parts[1].toInt(), parts[2].toInt());
     }
+    const int month = DateEntry::dayFirst() ? 1 : 0;
+    const int day = 1 - month;
     if (parts.size() == 3) {
-        return QDate(fullYear(parts[2]), parts[0].toInt(), parts[1].toInt());
+        return QDate(fullYear(parts[2]), parts[month].toInt(), parts[day].toInt());
     }
     if (parts.size() == 2 && parts[0].size() <= 2 && parts[1].size() <= 2) {
-        return QDate(QDate::currentDate().year(), parts[0].toInt(), parts[1].toInt());
+        return QDate(QDate::currentDate().year(), parts[month].toInt(), parts[day].toInt());
     }
     return {};
 }
@@ -80,10 +89,16 @@ QDate DateEntry::parse(const QString &text)
     static const QRegularExpression numeric(
         QStringLiteral("^\\d{1,4}(?:\\s*[-/.\\s]\\s*\\d{1,4}){1,2}$"));
     static const QRegularExpression named(
-        QStringLiteral("^[A-Za-z]{3,9}\\.?(?:[\\s,/-]+\\d{1,4}){1,2}$"
-                       "|^\\d{1,2}[\\s,/-]+[A-Za-z]{3,9}\\.?(?:[\\s,/-]+\\d{1,4})?$"));
+        QStringLiteral("^[A-Za-z]{3,10}\\.?(?:[\\s,/-]+\\d{1,4}){1,2}$"
+                       "|^\\d{1,2}[\\s,/-]+[A-Za-z]{3,10}\\.?(?:[\\s,/-]+\\d{1,4})?$"));
     static const QRegularExpression separators(QStringLiteral("[\\s,/.-]+"));
-    const QString typed = text.trimmed();
+    QString typed = text.trimmed();
+    if (dayFirst()) {
+        // "15 de junio de 1998": the joining words carry nothing.
+        static const QRegularExpression joining(
+            QStringLiteral("\\s+(?:de|del)\\s+"), QRegularExpression::CaseInsensitiveOption);
+        typed.replace(joining, QStringLiteral(" "));
+    }
     if (typed.isEmpty()) {
         return {};
     }
@@ -94,6 +109,18 @@ QDate DateEntry::parse(const QString &text)
         return namedMonthDate(typed.split(separators, Qt::SkipEmptyParts));
     }
     return {};
+}
+
+bool DateEntry::dayFirst()
+{
+    return ProgramTranslation::isSpanish();
+}
+
+QString DateEntry::shown(const QDate &date)
+{
+    return date.isValid()
+        ? date.toString(dayFirst() ? QStringLiteral("dd/MM/yyyy") : QStringLiteral("MM/dd/yyyy"))
+        : QString();
 }
 
 DateEntry::DateEntry(QLineEdit *field)
@@ -115,11 +142,11 @@ bool DateEntry::check(QLineEdit *field)
     }
     const QDate date = parse(field->text());
     if (date.isValid()) {
-        field->setText(date.toString(QStringLiteral("MM/dd/yyyy")));
+        field->setText(shown(date));
         return true;
     }
-    MsgBox(QStringLiteral("Enter a valid date: mm/dd/yyyy"), MsgBoxStyle::OkExclamation,
-        QStringLiteral("Invalid Date"));
+    MsgBox(dayFirst() ? tr("Enter a valid date: dd/mm/yyyy") : tr("Enter a valid date: mm/dd/yyyy"),
+        MsgBoxStyle::OkExclamation, tr("Invalid Date"));
     // Back into the field the way the keyboard would get there: the control before it in the
     // tab order, then one TAB.
     QWidget *previous = field->previousInFocusChain();

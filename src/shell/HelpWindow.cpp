@@ -46,8 +46,8 @@ HelpWindow *HelpWindow::open(QWidget *owner, const QString &helpFile)
     }
     QFile file(helpFile);
     if (!file.open(QIODevice::ReadOnly)) {
-        MsgBox(QStringLiteral("Cannot find or open the help file ") + helpFile,
-            MsgBoxStyle::OkExclamation, QStringLiteral("Help"));
+        MsgBox(tr("Cannot find or open the help file ") + helpFile, MsgBoxStyle::OkExclamation,
+            tr("Help"));
         return nullptr;
     }
     const QString html = QString::fromUtf8(file.readAll());
@@ -67,14 +67,13 @@ HelpWindow::HelpWindow(QWidget *owner, const QString &helpFile, const QString &h
     static const QRegularExpression title(QStringLiteral("<title>(.*?)</title>"),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
     const QString caption = plainText(title.match(html).captured(1));
-    setWindowTitle(caption.isEmpty() ? QStringLiteral("Lectorum Help") : caption);
+    setWindowTitle(caption.isEmpty() ? tr("Lectorum Help") : caption);
     readIndex(html);
 
-    auto *contents
-        = helpButton(QStringLiteral("cmdHelpContents"), QStringLiteral("&Contents"), this);
-    auto *index = helpButton(QStringLiteral("cmdHelpIndex"), QStringLiteral("&Index"), this);
-    auto *back = helpButton(QStringLiteral("cmdHelpBack"), QStringLiteral("&Back"), this);
-    auto *exit = helpButton(QStringLiteral("cmdHelpExit"), QStringLiteral("E&xit"), this);
+    auto *contents = helpButton(QStringLiteral("cmdHelpContents"), tr("&Contents"), this);
+    auto *index = helpButton(QStringLiteral("cmdHelpIndex"), tr("&Index"), this);
+    auto *back = helpButton(QStringLiteral("cmdHelpBack"), tr("&Back"), this);
+    auto *exit = helpButton(QStringLiteral("cmdHelpExit"), tr("E&xit"), this);
     auto *buttons = new QHBoxLayout;
     for (QPushButton *b : { contents, index, back, exit }) {
         buttons->addWidget(b);
@@ -84,21 +83,21 @@ HelpWindow::HelpWindow(QWidget *owner, const QString &helpFile, const QString &h
     auto *searchPane = new QWidget(this);
     auto *searchLayout = new QVBoxLayout(searchPane);
     searchLayout->setContentsMargins(0, 0, 0, 0);
-    auto *searchLabel = new QLabel(QStringLiteral("&Search for a keyword:"), searchPane);
+    auto *searchLabel = new QLabel(tr("&Search for a keyword:"), searchPane);
     m_search = new QLineEdit(searchPane);
     m_search->setObjectName(QStringLiteral("txtHelpSearch"));
-    m_search->setAccessibleName(QStringLiteral("Search for a keyword"));
+    m_search->setAccessibleName(tr("Search for a keyword"));
     searchLabel->setBuddy(m_search);
     m_keywords = new QListWidget(searchPane);
     m_keywords->setObjectName(QStringLiteral("lstHelpKeywords"));
-    m_keywords->setAccessibleName(QStringLiteral("Keywords"));
+    m_keywords->setAccessibleName(tr("Keywords"));
     searchLayout->addWidget(searchLabel);
     searchLayout->addWidget(m_search);
     searchLayout->addWidget(m_keywords, 1);
 
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("txtHelpText"));
-    m_browser->setAccessibleName(QStringLiteral("Help text"));
+    m_browser->setAccessibleName(tr("Help text"));
     m_browser->setOpenExternalLinks(true);
 
     auto *splitter = new QSplitter(Qt::Horizontal, this);

@@ -27,6 +27,8 @@ public:
     static constexpr int WritingHelpContext = 91;
     static constexpr int SpellingHelpContext = 92;
     static constexpr int PulpitCopyHelpContext = 93;
+    // Defaults > Language...
+    static constexpr int LanguageHelpContext = 103;
 
     MainMenus(QMenuBar *bar, QObject *parent = nullptr);
 

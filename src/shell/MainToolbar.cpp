@@ -22,20 +22,20 @@ struct ButtonInfo
 
 // Left to right; the position is also the button's tooltip number.
 constexpr ButtonInfo Buttons[MainToolbar::ButtonCount] = {
-    { "grpCut", "Cut", 500 },
-    { "grpCopy", "Copy", 500 },
-    { "grpPaste", "Paste", 500 },
-    { "grpSearch", "Search Text", 1200 },
-    { "grpCheck", "Selection Criteria", 1400 },
-    { "grpNewSermon", "Add New Sermon", 1400 },
-    { "grpGlobe", "Display All Sermons", 1500 },
-    { "grpNotes", "Sermon Notes", 1300 },
-    { "grpSaveNotes", "Save Sermon Notes", 1600 },
-    { "grpPreacher", "Preacher Screen", 1455 },
-    { "grpSeries", "Sermon Series Screen", 1700 },
-    { "grpPublisher", "Publisher Screen", 1455 },
-    { "grpHelp", "Help", 500 },
-    { "grpPreach", "Preach", 700 },
+    { "grpCut", QT_TRANSLATE_NOOP("MainToolbar", "Cut"), 500 },
+    { "grpCopy", QT_TRANSLATE_NOOP("MainToolbar", "Copy"), 500 },
+    { "grpPaste", QT_TRANSLATE_NOOP("MainToolbar", "Paste"), 500 },
+    { "grpSearch", QT_TRANSLATE_NOOP("MainToolbar", "Search Text"), 1200 },
+    { "grpCheck", QT_TRANSLATE_NOOP("MainToolbar", "Selection Criteria"), 1400 },
+    { "grpNewSermon", QT_TRANSLATE_NOOP("MainToolbar", "Add New Sermon"), 1400 },
+    { "grpGlobe", QT_TRANSLATE_NOOP("MainToolbar", "Display All Sermons"), 1500 },
+    { "grpNotes", QT_TRANSLATE_NOOP("MainToolbar", "Sermon Notes"), 1300 },
+    { "grpSaveNotes", QT_TRANSLATE_NOOP("MainToolbar", "Save Sermon Notes"), 1600 },
+    { "grpPreacher", QT_TRANSLATE_NOOP("MainToolbar", "Preacher Screen"), 1455 },
+    { "grpSeries", QT_TRANSLATE_NOOP("MainToolbar", "Sermon Series Screen"), 1700 },
+    { "grpPublisher", QT_TRANSLATE_NOOP("MainToolbar", "Publisher Screen"), 1455 },
+    { "grpHelp", QT_TRANSLATE_NOOP("MainToolbar", "Help"), 500 },
+    { "grpPreach", QT_TRANSLATE_NOOP("MainToolbar", "Preach"), 700 },
 };
 
 constexpr int PanelHeight = 555;
@@ -48,7 +48,7 @@ MainToolbar::MainToolbar(QWidget *parent)
     : QFrame(parent)
 {
     setObjectName(QStringLiteral("pnlToolbar"));
-    setAccessibleName(QStringLiteral("Toolbar"));
+    setAccessibleName(tr("Toolbar"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setFixedHeight(TwipsToPixels(PanelHeight));
     setMouseTracking(true);
@@ -81,7 +81,7 @@ MainToolbar::MainToolbar(QWidget *parent)
         const int number = i + 1;
         auto *button = new QToolButton(this);
         button->setObjectName(QString::fromLatin1(Buttons[i].name));
-        button->setAccessibleName(QString::fromLatin1(Buttons[i].tip));
+        button->setAccessibleName(tipText(number));
         button->setCheckable(true);
         button->setAutoRaise(false);
         // Reached with Tab and pressed with the space bar; a mouse click leaves the focus
@@ -129,8 +129,7 @@ QString MainToolbar::buttonName(int number)
 
 QString MainToolbar::tipText(int number)
 {
-    return (number >= 1 && number <= ButtonCount) ? QString::fromLatin1(Buttons[number - 1].tip)
-                                                  : QString();
+    return (number >= 1 && number <= ButtonCount) ? tr(Buttons[number - 1].tip) : QString();
 }
 
 int MainToolbar::tipWidthTwips(int number)
@@ -154,7 +153,11 @@ void MainToolbar::ShowToolTip()
         return;
     }
     const QString text = tipText(m_hoverButton);
-    const int width = TwipsToPixels(tipWidthTwips(m_hoverButton));
+    int width = TwipsToPixels(tipWidthTwips(m_hoverButton));
+    // A translated tip gets the room its words need; the English ones keep their widths.
+    if (text != QString::fromLatin1(Buttons[m_hoverButton - 1].tip)) {
+        width = qMax(width, QFontMetrics(font()).horizontalAdvance(text) + 12);
+    }
     // The widths were measured for a small system font: where this desktop's font is wider
     // the text gets a smaller size instead of being cut off.
     QFont font = this->font();

@@ -2,6 +2,7 @@
 
 #include "UserInterface.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -188,7 +189,8 @@ bool PrintJob::send(
     }
     if (!pdfFile.isEmpty()) {
         g_lastPdfFile = pdfFile;
-        MsgBox(QStringLiteral("No printer is set up, so the pages were saved as a PDF file:\n")
+        MsgBox(QCoreApplication::translate(
+                   "PrintJob", "No printer is set up, so the pages were saved as a PDF file:\n")
             + pdfFile);
     }
     return true;

@@ -6,6 +6,7 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -44,8 +45,9 @@ MsgBoxAnswer AskSaveChanges(QWidget *screen)
         }
         frame->raise();
     }
-    return MsgBox(QStringLiteral("Data Has Been Changed") + QStringLiteral("\r\n")
-            + QStringLiteral("Save Changes ?"),
+    return MsgBox(QCoreApplication::translate("ScreenOperations", "Data Has Been Changed")
+            + QStringLiteral("\r\n")
+            + QCoreApplication::translate("ScreenOperations", "Save Changes ?"),
         MsgBoxStyle::YesNoCancelQuestion, caption);
 }
 
@@ -77,7 +79,7 @@ QString AppVersionText()
 
 QString AppLegalCopyright()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("ScreenOperations",
         "Copyright \u00A9 The Lectorum Sermon Outlines authors. All rights reserved.");
 }
 

@@ -1,5 +1,6 @@
 #include "SermonChoiceLists.h"
 
+#include "BibleBookNames.h"
 #include "ListOperations.h"
 #include "UserInterface.h"
 #include "clsBibleBook.h"
@@ -44,7 +45,7 @@ void SermonChoiceLists::fillBibleBooks(QComboBox *list)
 {
     clsBibleBook book;
     fill(list, book, [list](const clsBibleBook &row) {
-        AddItemWithData(list, row.BibleBook(), row.BibleBookID());
+        AddItemWithData(list, BibleBookNames::shown(row.BibleBook()), row.BibleBookID());
     });
 }
 

@@ -36,14 +36,14 @@ QString frmAbout32::MemoryText(qint64 bytes)
 
 QString frmAbout32::AuthorText()
 {
-    return QStringLiteral("Written for preachers and church offices");
+    return tr("Written for preachers and church offices");
 }
 
 frmAbout32::frmAbout32(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout32"));
-    setWindowTitle(QStringLiteral("About ") + AppTitle);
+    setWindowTitle(tr("About ") + AppTitle);
 
     auto *layout = new QVBoxLayout(this);
     auto *name = namedLabel(QStringLiteral("lblApplicationName"),
@@ -62,23 +62,27 @@ frmAbout32::frmAbout32(QWidget *parent)
     layout->addWidget(line);
 
     auto *facts = new QFormLayout;
-    const char *const rows[][2] = { { "Operating System", "lblOS" },
-        { "Windows Temp Directory:", "lblTempDir" },
-        { "Windows System Directory:", "lblSystemDir" }, { "Windows Directory:", "lblWindowsDir" },
-        { "Memory Load:", "lblMemoryLoad" }, { "Total Physical:", "lblTotalPhysical" },
-        { "Available Physical:", "lblAvailablePhysical" }, { "Total Virtual:", "lblTotalVirtual" },
-        { "Available Virtual:", "lblAvailableVirtual" }, { "CPU Type", "lblCPUType" },
-        { "Number CPU's:", "lblNumberOfProcessors" } };
+    const char *const rows[][2] = { { QT_TR_NOOP("Operating System"), "lblOS" },
+        { QT_TR_NOOP("Windows Temp Directory:"), "lblTempDir" },
+        { QT_TR_NOOP("Windows System Directory:"), "lblSystemDir" },
+        { QT_TR_NOOP("Windows Directory:"), "lblWindowsDir" },
+        { QT_TR_NOOP("Memory Load:"), "lblMemoryLoad" },
+        { QT_TR_NOOP("Total Physical:"), "lblTotalPhysical" },
+        { QT_TR_NOOP("Available Physical:"), "lblAvailablePhysical" },
+        { QT_TR_NOOP("Total Virtual:"), "lblTotalVirtual" },
+        { QT_TR_NOOP("Available Virtual:"), "lblAvailableVirtual" },
+        { QT_TR_NOOP("CPU Type"), "lblCPUType" },
+        { QT_TR_NOOP("Number CPU's:"), "lblNumberOfProcessors" } };
     for (const auto &row : rows) {
         QLabel *value = namedLabel(QString::fromLatin1(row[1]), QString(), this);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        value->setAccessibleDescription(QString::fromLatin1(row[0]));
-        facts->addRow(QString::fromLatin1(row[0]), value);
+        value->setAccessibleDescription(tr(row[0]));
+        facts->addRow(tr(row[0]), value);
     }
     layout->addLayout(facts);
 
     auto *buttons = new QDialogButtonBox(this);
-    QPushButton *ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton *ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

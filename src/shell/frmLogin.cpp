@@ -30,7 +30,8 @@ namespace {
 constexpr int LoginIdRole = Qt::UserRole + 1;
 constexpr int MaxTyped = 20;
 
-const QString Caption = QStringLiteral("Login");
+// Translated when used: made before the program installs its translation.
+const char *const Caption = QT_TRANSLATE_NOOP("frmLogin", "Login");
 
 } // namespace
 
@@ -40,7 +41,7 @@ frmLogin::frmLogin(clsConnect &connection, QWidget *parent)
 {
     HourglassGuard busy;
     setObjectName(QStringLiteral("frmLogin"));
-    setWindowTitle(Caption);
+    setWindowTitle(tr(Caption));
 
     buildControls();
 
@@ -65,7 +66,7 @@ frmLogin::frmLogin(clsConnect &connection, QWidget *parent)
         if (index >= 0)
             enableOK();
     });
-    pnlAppName->setText(AppTitle + QStringLiteral(" - Version ") + AppVersionText());
+    pnlAppName->setText(AppTitle + tr(" - Version ") + AppVersionText());
     adjustSize();
     CenterForm(this);
 }
@@ -78,35 +79,35 @@ void frmLogin::buildControls()
     pnlAppName->setAlignment(Qt::AlignCenter);
     pnlAppName->setTextFormat(Qt::PlainText);
 
-    lblLoginId = new QLabel(QStringLiteral("Login ID"), this);
+    lblLoginId = new QLabel(tr("Login ID"), this);
     lblLoginId->setObjectName(QStringLiteral("lblLoginId"));
     cboNames = new QComboBox(this);
     cboNames->setObjectName(QStringLiteral("cboNames"));
-    cboNames->setAccessibleName(QStringLiteral("Login ID"));
+    cboNames->setAccessibleName(tr("Login ID"));
     // The entries hold the login id far to the right, out of sight.
     cboNames->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cboNames->setMinimumContentsLength(28);
     txtName = new QLineEdit(this);
     txtName->setObjectName(QStringLiteral("txtName"));
-    txtName->setAccessibleName(QStringLiteral("Login ID"));
+    txtName->setAccessibleName(tr("Login ID"));
     txtName->setMaxLength(MaxTyped);
     txtName->hide();
 
-    lblPass = new QLabel(QStringLiteral("Password"), this);
+    lblPass = new QLabel(tr("Password"), this);
     lblPass->setObjectName(QStringLiteral("lblPass"));
     txtPassword = new QLineEdit(this);
     txtPassword->setObjectName(QStringLiteral("txtPassword"));
-    txtPassword->setAccessibleName(QStringLiteral("Password"));
+    txtPassword->setAccessibleName(tr("Password"));
     txtPassword->setMaxLength(MaxTyped);
     txtPassword->setEchoMode(QLineEdit::Password);
     txtPassword->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
     lblPass->setBuddy(txtPassword);
 
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK = new QPushButton(tr("&OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     cmdOK->setEnabled(false);
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel = new QPushButton(tr("&Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     connect(cmdOK, &QPushButton::clicked, this, &frmLogin::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmLogin::reject);
@@ -188,7 +189,7 @@ bool frmLogin::ValidateSignIn()
     const QString name = m_connection.OnServer() ? txtName->text() : cboNames->currentText();
     if (!TrimBlanks(name).isEmpty())
         return true;
-    MsgBox(QStringLiteral("Please Fill In Your User Name"), MsgBoxStyle::OkOnly, Caption);
+    MsgBox(tr("Please Fill In Your User Name"), MsgBoxStyle::OkOnly, tr(Caption));
     field->setFocus();
     return false;
 }
@@ -230,9 +231,9 @@ void frmLogin::cmdOK_Click()
         accept();
         return;
     }
-    MsgBox(QStringLiteral("Invalid User ID/Password"));
+    MsgBox(tr("Invalid User ID/Password"));
     if (m_attempts > 2) {
-        MsgBox(QStringLiteral("Exceeded Login Attemps"), MsgBoxStyle::OkOnly, Caption);
+        MsgBox(tr("Exceeded Login Attemps"), MsgBoxStyle::OkOnly, tr(Caption));
         reject();
     }
 }

@@ -304,7 +304,7 @@ void frmMain::mnuFChange_Click()
 {
     // The status box shows the product's name only while no screen is open.
     if (GetStatusText().trimmed() != ProductName) {
-        MsgBox(QStringLiteral("First close all open windows"));
+        MsgBox(tr("First close all open windows"));
         return;
     }
     if (const Command open = m_commands.value(QStringLiteral("mnuFChange"))) {
@@ -314,7 +314,7 @@ void frmMain::mnuFChange_Click()
 
 void frmMain::mnuFDisplay_Click()
 {
-    MsgBox(QStringLiteral("Active Database = ") + ActiveDatabase);
+    MsgBox(tr("Active Database = ") + ActiveDatabase);
 }
 
 void frmMain::mnuFExit_Click()

@@ -1,5 +1,6 @@
 #include "SpellChecker.h"
 
+#include "ProgramTranslation.h"
 #include "SpellingLogging.h"
 #include "UserDataFolder.h"
 
@@ -52,9 +53,23 @@ QString SpellChecker::defaultLanguage()
 {
     const QStringList names = availableLanguages();
     const QString system = QLocale::system().name();
-    for (const QString &wanted : { system, QStringLiteral("en_US") }) {
-        if (names.contains(wanted)) {
-            return wanted;
+    QStringList wanted { system, QStringLiteral("en_US") };
+    if (ProgramTranslation::isSpanish()) {
+        // hunspell-es: the system's own Spanish (es_MX), else Spain's, else any Spanish.
+        wanted = QStringList { QStringLiteral("es_ES") };
+        if (system.startsWith(QLatin1String("es_"))) {
+            wanted.prepend(system);
+        }
+        for (const QString &name : names) {
+            if (name.startsWith(QLatin1String("es_"))) {
+                wanted.append(name);
+            }
+        }
+        wanted.append(QStringLiteral("en_US"));
+    }
+    for (const QString &name : std::as_const(wanted)) {
+        if (names.contains(name)) {
+            return name;
         }
     }
     return names.isEmpty() ? QString() : names.constFirst();
@@ -62,6 +77,9 @@ QString SpellChecker::defaultLanguage()
 
 QString SpellChecker::suggestedPackage()
 {
+    if (ProgramTranslation::isSpanish()) {
+        return QStringLiteral("hunspell-es");
+    }
     const QString system
         = QLocale::system().name().toLower().replace(QLatin1Char('_'), QLatin1Char('-'));
     return system.isEmpty() || system == QLatin1String("c") ? QStringLiteral("hunspell-en-us")

@@ -27,9 +27,11 @@ public:
     // The dictionary names found, sorted ("en_US", "de_DE" ...).
     static QStringList availableLanguages();
     // The system locale's dictionary when installed, else en_US when installed, else the
-    // first one found; "" when none is.
+    // first one found; "" when none is. With the Spanish interface a Spanish one
+    // (hunspell-es) comes first: the system's own Spanish, else es_ES, else any.
     static QString defaultLanguage();
-    // The package that brings a dictionary for the system's language.
+    // The package that brings a dictionary for the system's language (hunspell-es with the
+    // Spanish interface).
     static QString suggestedPackage();
 
     // Opens a dictionary; false (and the checker off) when it is not installed.

@@ -1,7 +1,9 @@
+#include "BibleBookNames.h"
 #include "BiblePassage.h"
 #include "DbDatabase.h"
 #include "DbSnapshot.h"
 #include "PassageParser.h"
+#include "ProgramTranslation.h"
 #include "TestEnvironment.h"
 #include "UserInterface.h"
 
@@ -18,6 +20,9 @@ private Q_SLOTS:
     void initTestCase();
     void parse_data();
     void parse();
+    void parseInEitherLanguage_data();
+    void parseInEitherLanguage();
+    void everyLibraryBookHasItsSpanishName();
     void overlap_data();
     void overlap();
 
@@ -116,6 +121,90 @@ void tst_Passages::parse()
     QFETCH(QString, expected);
     const PassageParser::Result result = PassageParser(m_books).parse(text);
     QCOMPARE(result.ok() ? BiblePassage::reading(result.passages) : result.message, expected);
+}
+
+void tst_Passages::parseInEitherLanguage_data()
+{
+    // References in Spanish and English read under either interface; the passage names its
+    // book as the interface shows it.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("english"); // the reading with the English interface
+    QTest::addColumn<QString>("spanish"); // with the Spanish one
+    auto row = [](const char *text, const char *english, const char *spanish) {
+        QTest::newRow(text) << QString::fromUtf8(text) << QString::fromUtf8(english)
+                            << QString::fromUtf8(spanish);
+    };
+    row("Jn 3:16", "John 3:16", "Juan 3:16");
+    row("Juan 3.16", "John 3:16", "Juan 3:16");
+    row("juan 3:16-18", "John 3:16–18", "Juan 3:16–18");
+    row("1 Co 13", "1 Corinthians 13", "1 Corintios 13");
+    row("1 Corintios 13:4-7", "1 Corinthians 13:4–7", "1 Corintios 13:4–7");
+    row("Primera de Corintios 13", "1 Corinthians 13", "1 Corintios 13");
+    row("2a Timoteo 3:16", "2 Timothy 3:16", "2 Timoteo 3:16");
+    row("1 Juan 4:8", "1 John 4:8", "1 Juan 4:8");
+    row("Apocalipsis 22:1-5", "Revelation 22:1–5", "Apocalipsis 22:1–5");
+    row("Ap 22", "Revelation 22", "Apocalipsis 22");
+    row("Génesis 1:1", "Genesis 1:1", "Génesis 1:1");
+    row("Genesis 1:1", "Genesis 1:1", "Génesis 1:1");
+    row("Exodo 20", "Exodus 20", "Éxodo 20");
+    row("ÉXODO 20", "Exodus 20", "Éxodo 20");
+    row("Isaias 53", "Isaiah 53", "Isaías 53");
+    row("Sal 23", "Psalms 23", "Salmos 23");
+    row("Salmos 119:105", "Psalms 119:105", "Salmos 119:105");
+    row("Mr 1", "Mark 1", "Marcos 1");
+    row("Lc 2:1-20", "Luke 2:1–20", "Lucas 2:1–20");
+    row("Hch 2", "Acts 2", "Hechos 2");
+    row("Stg 1:5", "James 1:5", "Santiago 1:5");
+    row("Cantares 2", "Song of Solomon 2", "Cantares 2");
+    row("Filemón 1", "Philemon 1", "Filemón 1");
+    row("Fil 4:13", "Philippians 4:13", "Filipenses 4:13");
+    row("Mateo 5; Marcos 1, 3", "Matthew 5; Mark 1; Mark 3", "Mateo 5; Marcos 1; Marcos 3");
+    row("Jud 1", "'Jud' could be Jude or Judges", "'Jud' puede ser Judas o Jueces");
+    row("Jo 3", "'Jo' could be John, Job, Joel, Jonah or Joshua",
+        "'Jo' puede ser Juan, Job, Joel, Jonás o Josué");
+    row("Hezekiah 1", "'Hezekiah' is not a book of the Bible",
+        "'Hezekiah' no es un libro de la Biblia");
+    row("Juan 0", "'Juan 0': a chapter cannot be 0", "'Juan 0': un capítulo no puede ser 0");
+}
+
+void tst_Passages::parseInEitherLanguage()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, english);
+    QFETCH(QString, spanish);
+    for (const QString &language : { QStringLiteral("en"), QStringLiteral("es") }) {
+        QVERIFY(ProgramTranslation::install(language));
+        const PassageParser::Result result = PassageParser(m_books).parse(text);
+        const QString read = result.ok() ? BiblePassage::reading(result.passages) : result.message;
+        QCOMPARE(read, language == QLatin1String("en") ? english : spanish);
+        if (result.ok()) {
+            // The key of the canonical book, whatever the name shown.
+            QCOMPARE(result.passages.first().bookID,
+                PassageParser(m_books)
+                    .parse(english.section(QLatin1Char(';'), 0, 0))
+                    .passages.first()
+                    .bookID);
+        }
+    }
+    QVERIFY(ProgramTranslation::install(QStringLiteral("en")));
+}
+
+void tst_Passages::everyLibraryBookHasItsSpanishName()
+{
+    // The delivered library's keys run in canonical order, and each stored name is found.
+    QStringList shown;
+    QVERIFY(ProgramTranslation::install(QStringLiteral("es")));
+    for (const PassageParser::Book &book : std::as_const(m_books)) {
+        QCOMPARE(BibleBookNames::canonicalOf(book.name), book.bookID);
+        shown.append(BibleBookNames::shown(book.name));
+    }
+    QVERIFY(ProgramTranslation::install(QStringLiteral("en")));
+    QCOMPARE(shown.first(), QStringLiteral("Génesis"));
+    QCOMPARE(shown.at(42), QStringLiteral("Juan"));
+    QCOMPARE(shown.last(), QStringLiteral("Apocalipsis"));
+    QCOMPARE(QSet<QString>(shown.begin(), shown.end()).size(), 66);
+    QCOMPARE(BibleBookNames::shown(m_books.first().name), QStringLiteral("Genesis"));
+    QCOMPARE(BibleBookNames::shown(QStringLiteral("Tobit")), QStringLiteral("Tobit"));
 }
 
 void tst_Passages::overlap_data()

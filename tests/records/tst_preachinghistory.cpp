@@ -1,5 +1,6 @@
 #include "OccasionReuse.h"
 #include "PreachingHistory.h"
+#include "ProgramTranslation.h"
 #include "TestEnvironment.h"
 #include "UserInterface.h"
 
@@ -14,7 +15,11 @@ class tst_PreachingHistory : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { MsgBoxScript::setScripted(true); }
+    void initTestCase()
+    {
+        MsgBoxScript::setScripted(true);
+        QVERIFY(ProgramTranslation::install()); // "1 time", "3 times"
+    }
     void historyAndReuse_data()
     {
         TestEnvironment::addEngineColumn();
@@ -85,6 +90,14 @@ void tst_PreachingHistory::historyAndReuse()
         QVERIFY2(PreachingHistory::read({ item.sermon }, occasions, error),
             qPrintable(error.driverText));
         QCOMPARE(PreachingHistory::line(occasions), QString::fromUtf8(item.line));
+        if (item.sermon == 10) {
+            // In Spanish the day comes first.
+            QVERIFY(ProgramTranslation::install(QStringLiteral("es")));
+            QCOMPARE(PreachingHistory::line(occasions),
+                QStringLiteral("Predicado por última vez el 1/3/2022 en main street; 3 veces en "
+                               "total"));
+            QVERIFY(ProgramTranslation::install(QStringLiteral("en")));
+        }
     }
 
     const QString sermonThere

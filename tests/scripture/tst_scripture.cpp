@@ -1,3 +1,4 @@
+#include "ProgramTranslation.h"
 #include "ScriptureFolders.h"
 #include "ScriptureService.h"
 #include "ScriptureText.h"
@@ -225,8 +226,13 @@ void tst_Scripture::listsVersions()
     }
     QCOMPARE(shown,
         QStringList({ QStringLiteral("engKJV2006eb|KJV|King James Version"),
-            QStringLiteral("engWEB2015eb|WEB|World English Bible with Deuterocanon") }));
+            QStringLiteral("engWEB2015eb|WEB|World English Bible with Deuterocanon"),
+            QStringLiteral("spaRV1909eb|RV1909|Reina Valera 1909") }));
     QCOMPARE(library.defaultVersion(), QStringLiteral("engWEB2015eb"));
+    // With the Spanish interface the Reina-Valera comes first.
+    QVERIFY(ProgramTranslation::install(QStringLiteral("es")));
+    QCOMPARE(library.defaultVersion(), QStringLiteral("spaRV1909eb"));
+    QVERIFY(ProgramTranslation::install(QStringLiteral("en")));
 
     folders.useCopy(QStringLiteral("engKJV2006eb"));
     QCOMPARE(SwordLibrary().defaultVersion(), QStringLiteral("engKJV2006eb"));

@@ -1,5 +1,6 @@
 #include "DateEntry.h"
 #include "ListOperations.h"
+#include "ProgramTranslation.h"
 #include "QtUserInterface.h"
 #include "ScreenOperations.h"
 #include "ScreenTestReset.h"
@@ -48,6 +49,7 @@ void tst_ListsAndDates::init()
 
 void tst_ListsAndDates::cleanup()
 {
+    QVERIFY(ProgramTranslation::install(QStringLiteral("en")));
     ScreenTestReset::verifyScriptConsumed();
     ScreenTestReset::verifyNothingOpen();
 }
@@ -172,49 +174,103 @@ void tst_ListsAndDates::loadListFromSqlReportsErrors()
 
 void tst_ListsAndDates::dateParsing_data()
 {
+    // The same dates typed as English and as Spanish speakers write them.
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QDate>("date");
-    QTest::newRow("short US date") << "1/2/98" << QDate(1998, 1, 2);
-    QTest::newRow("two-digit year after 2000") << "6/15/05" << QDate(2005, 6, 15);
-    QTest::newRow("full US date") << "12/31/1999" << QDate(1999, 12, 31);
-    QTest::newRow("dashes") << "3-4-2001" << QDate(2001, 3, 4);
-    QTest::newRow("ISO") << "1998-06-15" << QDate(1998, 6, 15);
-    QTest::newRow("month name") << "Jan 2, 1998" << QDate(1998, 1, 2);
-    QTest::newRow("day month year") << "2 February 1998" << QDate(1998, 2, 2);
-    QTest::newRow("leap day") << "2/29/2000" << QDate(2000, 2, 29);
-    QTest::newRow("month 31") << "31/31/98" << QDate();
-    QTest::newRow("no leap day") << "2/29/1999" << QDate();
-    QTest::newRow("words") << "next sunday" << QDate();
-    QTest::newRow("a number") << "1998" << QDate();
+    auto row = [](const char *language, const char *name, const char *typed, QDate date) {
+        QTest::addRow("%s: %s", language, name)
+            << QString::fromLatin1(language) << QString::fromUtf8(typed) << date;
+    };
+    for (const char *both : { "en", "es" }) {
+        row(both, "ISO", "1998-06-15", QDate(1998, 6, 15));
+        row(both, "month name", "Jan 2, 1998", QDate(1998, 1, 2));
+        row(both, "day month year", "2 February 1998", QDate(1998, 2, 2));
+        row(both, "month 31", "31/31/98", QDate());
+        row(both, "words", "next sunday", QDate());
+        row(both, "a number", "1998", QDate());
+    }
+    row("en", "short US date", "1/2/98", QDate(1998, 1, 2));
+    row("en", "two-digit year after 2000", "6/15/05", QDate(2005, 6, 15));
+    row("en", "full US date", "12/31/1999", QDate(1999, 12, 31));
+    row("en", "dashes", "3-4-2001", QDate(2001, 3, 4));
+    row("en", "leap day", "2/29/2000", QDate(2000, 2, 29));
+    row("en", "no leap day", "2/29/1999", QDate());
+    row("en", "day first refused", "15/06/1998", QDate());
+    row("en", "Spanish month unknown", "15 junio 1998", QDate());
+    row("es", "short date", "2/1/98", QDate(1998, 1, 2));
+    row("es", "two-digit year after 2000", "15/6/05", QDate(2005, 6, 15));
+    row("es", "full date", "15/06/1998", QDate(1998, 6, 15));
+    row("es", "dashes", "4-3-2001", QDate(2001, 3, 4));
+    row("es", "dots", "31.12.1999", QDate(1999, 12, 31));
+    row("es", "leap day", "29/2/2000", QDate(2000, 2, 29));
+    row("es", "no leap day", "29/2/1999", QDate());
+    row("es", "month first refused", "12/31/1999", QDate());
+    row("es", "Spanish month", "15 de junio de 1998", QDate(1998, 6, 15));
+    row("es", "Spanish month, short", "3 sept 2001", QDate(2001, 9, 3));
+    row("es", "the longest month", "1 septiembre 2001", QDate(2001, 9, 1));
 }
 
 void tst_ListsAndDates::dateParsing()
 {
+    QFETCH(QString, language);
     QFETCH(QString, typed);
     QFETCH(QDate, date);
+    QVERIFY(ProgramTranslation::install(language));
     QCOMPARE(DateEntry::parse(typed), date);
+    if (date.isValid()) {
+        // Shown as the interface writes it, and read back as the same date.
+        QCOMPARE(DateEntry::parse(DateEntry::shown(date)), date);
+    }
 }
 
 void tst_ListsAndDates::dateEntryOnLeavingTheField_data()
 {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::addColumn<bool>("refused");
-    QTest::newRow("1/2/98") << "1/2/98"
-                            << "01/02/1998" << false;
-    QTest::newRow("already formatted") << "06/15/1998"
-                                       << "06/15/1998" << false;
-    QTest::newRow("empty means no date") << ""
-                                         << "" << false;
-    QTest::newRow("31/31/98") << "31/31/98"
-                              << "31/31/98" << true;
+    QTest::addColumn<QString>("refusal"); // the message, empty when the date is taken
+    const QString english = QStringLiteral("Enter a valid date: mm/dd/yyyy");
+    const QString spanish = QStringLiteral("Escriba una fecha válida: dd/mm/aaaa");
+    QTest::newRow("en: 1/2/98") << "en"
+                                << "1/2/98"
+                                << "01/02/1998"
+                                << "";
+    QTest::newRow("en: already formatted") << "en"
+                                           << "06/15/1998"
+                                           << "06/15/1998"
+                                           << "";
+    QTest::newRow("en: empty means no date") << "en"
+                                             << ""
+                                             << ""
+                                             << "";
+    QTest::newRow("en: 31/31/98") << "en"
+                                  << "31/31/98"
+                                  << "31/31/98" << english;
+    QTest::newRow("es: 2/1/98") << "es"
+                                << "2/1/98"
+                                << "02/01/1998"
+                                << "";
+    QTest::newRow("es: already formatted") << "es"
+                                           << "15/06/1998"
+                                           << "15/06/1998"
+                                           << "";
+    QTest::newRow("es: month name") << "es"
+                                    << "15 de junio de 1998"
+                                    << "15/06/1998"
+                                    << "";
+    QTest::newRow("es: 06/15/1998") << "es"
+                                    << "06/15/1998"
+                                    << "06/15/1998" << spanish;
 }
 
 void tst_ListsAndDates::dateEntryOnLeavingTheField()
 {
+    QFETCH(QString, language);
     QFETCH(QString, typed);
     QFETCH(QString, shown);
-    QFETCH(bool, refused);
+    QFETCH(QString, refusal);
+    QVERIFY(ProgramTranslation::install(language));
     QWidget form;
     auto *layout = new QVBoxLayout(&form);
     auto *before = new QLineEdit(&form);
@@ -231,10 +287,11 @@ void tst_ListsAndDates::dateEntryOnLeavingTheField()
     txtDatePreached->setFocus();
     QTest::keyClicks(txtDatePreached, typed);
     QTest::keyClick(txtDatePreached, Qt::Key_Tab);
-    if (refused) {
-        QTRY_COMPARE(MsgBoxScript::shown(),
-            QStringList { QStringLiteral("Enter a valid date: mm/dd/yyyy") });
-        QCOMPARE(MsgBoxScript::shownCaptions(), QStringList { QStringLiteral("Invalid Date") });
+    if (!refusal.isEmpty()) {
+        QTRY_COMPARE(MsgBoxScript::shown(), QStringList { refusal });
+        QCOMPARE(MsgBoxScript::shownCaptions(),
+            QStringList { language == QLatin1String("es") ? QStringLiteral("Fecha no válida")
+                                                          : QStringLiteral("Invalid Date") });
         QTRY_VERIFY(txtDatePreached->hasFocus());
     } else {
         QTRY_VERIFY(after->hasFocus());

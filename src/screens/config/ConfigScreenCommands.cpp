@@ -1,5 +1,6 @@
 #include "ConfigCommands.h"
 
+#include "LanguageChoice.h"
 #include "PrintCommands.h"
 #include "ScreenPlacement.h"
 #include "frmChange.h"
@@ -31,5 +32,6 @@ void RegisterConfigScreenCommands(frmMain &main)
         main.openScreen(screen);
         CenterForm(screen);
     });
+    main.setCommand(QStringLiteral("mnuDLanguage"), [&main] { LanguageChoice::open(&main); });
     RegisterPrintCommands(main);
 }

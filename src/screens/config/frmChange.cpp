@@ -24,13 +24,13 @@ frmChange::frmChange(QWidget *parent)
 {
     HourglassGuard busy;
     setObjectName(QStringLiteral("frmChange"));
-    setWindowTitle(QStringLiteral("Select Database"));
+    setWindowTitle(tr("Select Database"));
     m_rememberedStatus = GetStatusText();
 
     flbDatabase = new QListWidget(this);
     flbDatabase->setObjectName(QStringLiteral("flbDatabase"));
-    flbDatabase->setAccessibleName(QStringLiteral("Database files"));
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    flbDatabase->setAccessibleName(tr("Database files"));
+    cmdCancel = new QPushButton(tr("&Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     // A click chooses a file at once; Enter does the same for the keyboard, where the arrow
     // keys only move through the list.

@@ -85,44 +85,44 @@ frmConfig::frmConfig(clsConfig &config, QWidget *parent)
     , m_config(config)
 {
     setObjectName(QStringLiteral("frmConfig"));
-    setWindowTitle(QStringLiteral("Configure This Application"));
+    setWindowTitle(tr("Configure This Application"));
 
-    auto *defaultTo = new QGroupBox(QStringLiteral("Default To"), this);
-    optLocal = new QRadioButton(QStringLiteral("Local"), defaultTo);
+    auto *defaultTo = new QGroupBox(tr("Default To"), this);
+    optLocal = new QRadioButton(tr("Local"), defaultTo);
     optLocal->setObjectName(QStringLiteral("optLocal"));
-    optServer = new QRadioButton(QStringLiteral("Server"), defaultTo);
+    optServer = new QRadioButton(tr("Server"), defaultTo);
     optServer->setObjectName(QStringLiteral("optServer"));
     auto *defaultLayout = new QHBoxLayout(defaultTo);
     defaultLayout->addWidget(optLocal);
     defaultLayout->addWidget(optServer);
 
-    auto *local = new QGroupBox(QStringLiteral("Local Access Database"), this);
+    auto *local = new QGroupBox(tr("Local Access Database"), this);
     txtDBPath = field(QStringLiteral("txtDBPath"), local);
     txtLDBName = field(QStringLiteral("txtLDBName"), local);
     txtLDSN = field(QStringLiteral("txtLDSN"), local);
     txtSysDB = field(QStringLiteral("txtSysDB"), local);
     auto *localLayout = new QFormLayout(local);
-    localLayout->addRow(QStringLiteral("Database Path"), txtDBPath);
-    localLayout->addRow(QStringLiteral("Database Name"), txtLDBName);
-    localLayout->addRow(QStringLiteral("Data Source Name"), txtLDSN);
-    localLayout->addRow(QStringLiteral("System Database"), txtSysDB);
+    localLayout->addRow(tr("Database Path"), txtDBPath);
+    localLayout->addRow(tr("Database Name"), txtLDBName);
+    localLayout->addRow(tr("Data Source Name"), txtLDSN);
+    localLayout->addRow(tr("System Database"), txtSysDB);
 
-    auto *server = new QGroupBox(QStringLiteral("Server Information"), this);
+    auto *server = new QGroupBox(tr("Server Information"), this);
     txtSDSN = field(QStringLiteral("txtSDSN"), server);
     txtSDBName = field(QStringLiteral("txtSDBName"), server);
     txtUID = field(QStringLiteral("txtUID"), server);
     auto *serverLayout = new QFormLayout(server);
-    serverLayout->addRow(QStringLiteral("Data Source Name"), txtSDSN);
-    serverLayout->addRow(QStringLiteral("Database Name"), txtSDBName);
-    serverLayout->addRow(QStringLiteral("User ID"), txtUID);
+    serverLayout->addRow(tr("Data Source Name"), txtSDSN);
+    serverLayout->addRow(tr("Database Name"), txtSDBName);
+    serverLayout->addRow(tr("User ID"), txtUID);
 
     lblInfo = new QLabel(this);
     lblInfo->setObjectName(QStringLiteral("lblInfo"));
     lblInfo->setWordWrap(true);
 
-    auto *cmdSave = new QPushButton(QStringLiteral("&Save"), this);
+    auto *cmdSave = new QPushButton(tr("&Save"), this);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    auto *cmdClose = new QPushButton(QStringLiteral("&Close"), this);
+    auto *cmdClose = new QPushButton(tr("&Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     connect(cmdSave, &QPushButton::clicked, this, &frmConfig::cmdSave_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmConfig::cmdClose_Click);

@@ -19,19 +19,19 @@ frmLocation::frmLocation(QWidget *parent)
 {
     HourglassGuard busy;
     setObjectName(QStringLiteral("frmLocation"));
-    setWindowTitle(QStringLiteral("Default Location Screen"));
+    setWindowTitle(tr("Default Location Screen"));
     m_rememberedStatus = GetStatusText();
 
-    auto *label = new QLabel(QStringLiteral("Change Default Location:"), this);
+    auto *label = new QLabel(tr("Change Default Location:"), this);
     label->setObjectName(QStringLiteral("lblLocation"));
     txtLocation = new QLineEdit(this);
     txtLocation->setObjectName(QStringLiteral("txtLocation"));
-    txtLocation->setAccessibleName(QStringLiteral("Change Default Location:"));
+    txtLocation->setAccessibleName(tr("Change Default Location:"));
     label->setBuddy(txtLocation);
     txtLocation->installEventFilter(this);
-    cmdSave = new QPushButton(QStringLiteral("&Update"), this);
+    cmdSave = new QPushButton(tr("&Update"), this);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdClose = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdClose = new QPushButton(tr("&Cancel"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     connect(cmdSave, &QPushButton::clicked, this, &frmLocation::cmdSave_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmLocation::closeScreen);

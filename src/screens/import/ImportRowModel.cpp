@@ -47,21 +47,21 @@ int ImportRowModel::columnCount(const QModelIndex &parent) const
 QString ImportRowModel::statusText(const ImportRow &row)
 {
     const QString state = stateText(row);
-    return row.route.isEmpty() ? state : state + QStringLiteral(" (read by %1)").arg(row.route);
+    return row.route.isEmpty() ? state : state + ImportRowModel::tr(" (read by %1)").arg(row.route);
 }
 
 QString ImportRowModel::stateText(const ImportRow &row)
 {
     switch (row.status) {
     case ImportRow::Status::Ready:
-        return row.dateGuessed ? QStringLiteral("ready (date from the file's time)")
-                               : QStringLiteral("ready");
+        return row.dateGuessed ? ImportRowModel::tr("ready (date from the file's time)")
+                               : ImportRowModel::tr("ready");
     case ImportRow::Status::NeedsPassage:
-        return QStringLiteral("needs a passage");
+        return ImportRowModel::tr("needs a passage");
     case ImportRow::Status::Duplicate:
-        return QStringLiteral("duplicate: ") + row.reason;
+        return ImportRowModel::tr("duplicate: ") + row.reason;
     case ImportRow::Status::Unreadable:
-        return QStringLiteral("unreadable: ") + row.reason;
+        return ImportRowModel::tr("unreadable: ") + row.reason;
     }
     return QString();
 }
@@ -131,10 +131,10 @@ QVariant ImportRowModel::headerData(int section, Qt::Orientation orientation, in
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char *const headings[ColumnCount] = { "Import", "File", "Title", "Passage", "Date",
-        "Preacher", "Type", "Series", "Location", "Status" };
-    return section >= 0 && section < ColumnCount ? QString::fromLatin1(headings[section])
-                                                 : QVariant();
+    static const char *const headings[ColumnCount] = { QT_TR_NOOP("Import"), QT_TR_NOOP("File"),
+        QT_TR_NOOP("Title"), QT_TR_NOOP("Passage"), QT_TR_NOOP("Date"), QT_TR_NOOP("Preacher"),
+        QT_TR_NOOP("Type"), QT_TR_NOOP("Series"), QT_TR_NOOP("Location"), QT_TR_NOOP("Status") };
+    return section >= 0 && section < ColumnCount ? tr(headings[section]) : QVariant();
 }
 
 Qt::ItemFlags ImportRowModel::flags(const QModelIndex &index) const

@@ -12,6 +12,7 @@
 #include "frmImport.h"
 #include "frmMain.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QObject>
 
@@ -44,7 +45,8 @@ void mnuFImportCsv_Click(frmMain &main)
         return;
     const CsvImport::Sheet sheet = CsvImport::read(path);
     if (!sheet.error.isEmpty()) {
-        MsgBox(QStringLiteral("%1 could not be read as a sermon list.\n%2")
+        MsgBox(QCoreApplication::translate(
+                   "ImportScreenCommands", "%1 could not be read as a sermon list.\n%2")
                    .arg(QFileInfo(path).fileName(), sheet.error),
             MsgBoxStyle::OkExclamation);
         return;
@@ -119,7 +121,7 @@ void mnuFImportUndo_Click()
         return;
     }
     if (plan.batchID == 0) {
-        MsgBox(QStringLiteral("There is no import to undo."));
+        MsgBox(QCoreApplication::translate("ImportScreenCommands", "There is no import to undo."));
         return;
     }
     if (MsgBox(planText(plan), MsgBoxStyle::YesNoQuestion) != MsgBoxAnswer::Yes)

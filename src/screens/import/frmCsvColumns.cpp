@@ -3,6 +3,7 @@
 #include "UserInterface.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -79,7 +80,8 @@ void frmCsvColumns::checkChoice()
     const QList<CsvField> chosen = columns();
     for (const CsvField field : CsvColumns::fields()) {
         if (field != CsvField::Ignore && chosen.count(field) > 1) {
-            MsgBox(QStringLiteral("Two columns are matched to %1. Choose one.")
+            MsgBox(QCoreApplication::translate(
+                       "frmCsvColumns", "Two columns are matched to %1. Choose one.")
                        .arg(CsvColumns::name(field)),
                 MsgBoxStyle::OkExclamation);
             return;

@@ -31,8 +31,7 @@ frmImport::frmImport(Mode mode, QWidget *parent)
     , m_model(m_review, m_names, this)
 {
     setObjectName(QStringLiteral("frmImport"));
-    setWindowTitle(mode == Mode::Files ? QStringLiteral("Import Outline Files")
-                                       : QStringLiteral("Import Sermon List"));
+    setWindowTitle(mode == Mode::Files ? tr("Import Outline Files") : tr("Import Sermon List"));
     buildControls(mode);
     resize(980, 560);
 }
@@ -46,23 +45,23 @@ void frmImport::buildControls(Mode mode)
 {
     auto *layout = new QVBoxLayout(this);
     auto *top = new QHBoxLayout;
-    m_addFiles = new QPushButton(QStringLiteral("Add &Files..."), this);
+    m_addFiles = new QPushButton(tr("Add &Files..."), this);
     m_addFiles->setObjectName(QStringLiteral("cmdAddFiles"));
-    m_addFolder = new QPushButton(QStringLiteral("Add F&older..."), this);
+    m_addFolder = new QPushButton(tr("Add F&older..."), this);
     m_addFolder->setObjectName(QStringLiteral("cmdAddFolder"));
     m_addFiles->setVisible(mode == Mode::Files);
     m_addFolder->setVisible(mode == Mode::Files);
-    auto *preacherLabel = new QLabel(QStringLiteral("&Preacher:"), this);
+    auto *preacherLabel = new QLabel(tr("&Preacher:"), this);
     preacherLabel->setObjectName(QStringLiteral("lblPreacher"));
     m_preacher = new QComboBox(this);
     m_preacher->setObjectName(QStringLiteral("cboPreacher"));
-    m_preacher->setAccessibleName(QStringLiteral("Preacher"));
+    m_preacher->setAccessibleName(tr("Preacher"));
     preacherLabel->setBuddy(m_preacher);
-    auto *allRows = new QPushButton(QStringLiteral("Set for &All Rows"), this);
+    auto *allRows = new QPushButton(tr("Set for &All Rows"), this);
     allRows->setObjectName(QStringLiteral("cmdPreacherAll"));
-    auto *someRows = new QPushButton(QStringLiteral("Set for &Selected Rows"), this);
+    auto *someRows = new QPushButton(tr("Set for &Selected Rows"), this);
     someRows->setObjectName(QStringLiteral("cmdPreacherRows"));
-    m_seriesFromFolder = new QCheckBox(QStringLiteral("Series from the folder &name"), this);
+    m_seriesFromFolder = new QCheckBox(tr("Series from the folder &name"), this);
     m_seriesFromFolder->setObjectName(QStringLiteral("chkSeriesFromFolder"));
     m_seriesFromFolder->setVisible(mode == Mode::Files);
     for (QWidget *w : { static_cast<QWidget *>(m_addFiles), static_cast<QWidget *>(m_addFolder),
@@ -79,7 +78,7 @@ void frmImport::buildControls(Mode mode)
     m_sorted->setSortRole(ImportRowModel::SortRole);
     m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("grdImport"));
-    m_table->setAccessibleName(QStringLiteral("Files to import"));
+    m_table->setAccessibleName(tr("Files to import"));
     m_table->setModel(m_sorted);
     m_table->setSortingEnabled(true);
     m_table->sortByColumn(-1, Qt::AscendingOrder); // the order the files were read in
@@ -90,16 +89,16 @@ void frmImport::buildControls(Mode mode)
     auto *bottom = new QHBoxLayout;
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("prgRead"));
-    m_progress->setAccessibleName(QStringLiteral("Reading files"));
+    m_progress->setAccessibleName(tr("Reading files"));
     m_progress->setVisible(false);
-    m_cancelRead = new QPushButton(QStringLiteral("&Cancel Reading"), this);
+    m_cancelRead = new QPushButton(tr("&Cancel Reading"), this);
     m_cancelRead->setObjectName(QStringLiteral("cmdCancelRead"));
     m_cancelRead->setVisible(false);
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("lblSummary"));
-    m_import = new QPushButton(QStringLiteral("&Import"), this);
+    m_import = new QPushButton(tr("&Import"), this);
     m_import->setObjectName(QStringLiteral("cmdImport"));
-    auto *close = new QPushButton(QStringLiteral("Close"), this);
+    auto *close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("cmdClose"));
     bottom->addWidget(m_progress);
     bottom->addWidget(m_cancelRead);
@@ -172,9 +171,8 @@ void frmImport::readPaths(const QStringList &paths)
 {
     if (m_worker || paths.isEmpty())
         return;
-    m_source = paths.size() == 1
-        ? paths.first()
-        : QStringLiteral("%1 and %2 more").arg(paths.first()).arg(paths.size() - 1);
+    m_source = paths.size() == 1 ? paths.first()
+                                 : tr("%1 and %2 more").arg(paths.first()).arg(paths.size() - 1);
     m_cancel = false;
     m_readRows.clear();
     m_progress->setRange(0, 0); // until the files are counted
@@ -184,7 +182,7 @@ void frmImport::readPaths(const QStringList &paths)
     for (QWidget *w : { static_cast<QWidget *>(m_addFiles), static_cast<QWidget *>(m_addFolder),
              static_cast<QWidget *>(m_import) })
         w->setEnabled(false);
-    m_summary->setText(QStringLiteral("Reading files..."));
+    m_summary->setText(tr("Reading files..."));
     const ImportReview::Defaults d = defaults();
     // The worker touches only the files, its own rows and the review's read-only state; what
     // it reports reaches the window as queued calls, which are dropped if the window is gone.
@@ -296,8 +294,7 @@ bool frmImport::backUpFirst()
     if (ProgramConnection().OnServer() || ActiveDatabase.isEmpty())
         return true;
     if (LibraryBackupRunner::current()) {
-        MsgBox(
-            QStringLiteral("A backup of the library is being written. Try again when it is done."));
+        MsgBox(tr("A backup of the library is being written. Try again when it is done."));
         return false;
     }
     LibraryBackupRunner *runner = LibraryBackupRunner::start(ActiveDatabase, false);
@@ -313,8 +310,8 @@ bool frmImport::backUpFirst()
     wait.exec(QEventLoop::ExcludeUserInputEvents);
     setEnabled(true);
     return ok
-        || MsgBox(QStringLiteral("The library could not be backed up. Import anyway?"),
-               MsgBoxStyle::YesNoQuestion)
+        || MsgBox(
+               tr("The library could not be backed up. Import anyway?"), MsgBoxStyle::YesNoQuestion)
         == MsgBoxAnswer::Yes;
 }
 
@@ -323,15 +320,14 @@ void frmImport::cmdImport_Click()
     if (m_worker)
         return;
     if (m_model.tickedCount() == 0) {
-        MsgBox(QStringLiteral("No file is ticked for import."));
+        MsgBox(tr("No file is ticked for import."));
         return;
     }
     ImportNames::Missing create = m_names.missing(m_model.rows());
     if (!create.isEmpty()) {
-        const MsgBoxAnswer answer
-            = MsgBox(QStringLiteral("These are not in the library yet:\n\n") + create.describe()
-                    + QStringLiteral("\n\nCreate them? (No imports the sermons without them.)"),
-                MsgBoxStyle::YesNoCancelQuestion);
+        const MsgBoxAnswer answer = MsgBox(tr("These are not in the library yet:\n\n")
+                + create.describe() + tr("\n\nCreate them? (No imports the sermons without them.)"),
+            MsgBoxStyle::YesNoCancelQuestion);
         if (answer == MsgBoxAnswer::Cancel)
             return;
         if (answer == MsgBoxAnswer::No)
@@ -346,7 +342,7 @@ void frmImport::cmdImport_Click()
         return;
     }
     HourglassGuard hourglass;
-    const QString previous = BeginBusy(QStringLiteral("Importing sermons..."));
+    const QString previous = BeginBusy(tr("Importing sermons..."));
     const ImportOutcome outcome = ImportWriter::write(
         *db, m_model.rows(), m_source, ProgramConnection().UserName(), &m_names, create);
     EndBusy(previous);

@@ -12,6 +12,7 @@
 #include "frmMain.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -167,7 +168,8 @@ void exportAllOutlines(frmMain &main)
     });
     progress.close();
     if (writer.cancelled()) {
-        MsgBox(QStringLiteral("Cancelled: %1 of %2 outlines were written to %3.")
+        MsgBox(QCoreApplication::translate(
+            "ExportCommands", "Cancelled: %1 of %2 outlines were written to %3.")
                    .arg(writer.written())
                    .arg(ids.size())
                    .arg(QDir::toNativeSeparators(ask.folder())));
@@ -176,7 +178,7 @@ void exportAllOutlines(frmMain &main)
                 + QStringLiteral("\n%1 outlines were written before this.").arg(writer.written()),
             MsgBoxStyle::OkExclamation);
     } else {
-        MsgBox(QStringLiteral("%1 outlines were written to %2.")
+        MsgBox(QCoreApplication::translate("ExportCommands", "%1 outlines were written to %2.")
                    .arg(writer.written())
                    .arg(QDir::toNativeSeparators(ask.folder())));
     }

@@ -138,7 +138,9 @@ void LibraryBackupRunner::workerDone()
     if (!silent && !m_outcome.ok)
         MsgBox(m_outcome.message, MsgBoxStyle::OkExclamation);
     else if (!silent && !m_automatic)
-        MsgBox(QStringLiteral("The library was backed up to %1.").arg(m_outcome.path));
+        MsgBox(
+            QCoreApplication::translate("LibraryBackupRunner", "The library was backed up to %1.")
+                .arg(m_outcome.path));
     Q_EMIT finished(m_outcome.ok);
     deleteLater();
 }

@@ -9,6 +9,7 @@
 #include "frmMain.h"
 #include "frmRestore.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QMdiArea>
 #include <QThread>
@@ -31,7 +32,7 @@ bool refusedWhileScreensOpen(frmMain &main)
 {
     if (main.workArea()->subWindowList().isEmpty())
         return false;
-    MsgBox(QStringLiteral("First close all open windows"));
+    MsgBox(QCoreApplication::translate("LibraryScreenCommands", "First close all open windows"));
     return true;
 }
 
@@ -39,7 +40,8 @@ bool refusedWhileBackingUp()
 {
     if (!LibraryBackupRunner::current())
         return false;
-    MsgBox(QStringLiteral("A backup of the library is being written. Try again when it is done."));
+    MsgBox(QCoreApplication::translate("LibraryScreenCommands",
+        "A backup of the library is being written. Try again when it is done."));
     return true;
 }
 
@@ -50,7 +52,8 @@ void mnuFBackup_Click()
     bool busy = false;
     LibraryBackupRunner::start(ActiveDatabase, false, &busy);
     if (busy)
-        MsgBox(QStringLiteral("A backup of the library is being written already."));
+        MsgBox(QCoreApplication::translate(
+            "LibraryScreenCommands", "A backup of the library is being written already."));
 }
 
 void mnuFCheck_Click(frmMain &main)
@@ -82,7 +85,8 @@ void mnuFRestore_Click(frmMain &main)
     auto *screen = new frmRestore(ActiveDatabase, &main);
     screen->setAttribute(Qt::WA_DeleteOnClose);
     if (screen->backupCount() == 0) {
-        MsgBox(QStringLiteral("No backup of this library was found in %1.")
+        MsgBox(QCoreApplication::translate(
+            "LibraryScreenCommands", "No backup of this library was found in %1.")
                    .arg(LibraryBackup::folderFor(ActiveDatabase)));
         delete screen;
         return;

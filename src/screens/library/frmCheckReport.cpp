@@ -17,16 +17,16 @@ frmCheckReport::frmCheckReport(const QStringList &lines, QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmCheckReport"));
-    setWindowTitle(QStringLiteral("Check Database"));
+    setWindowTitle(tr("Check Database"));
     txtReport = new QPlainTextEdit(this);
     txtReport->setObjectName(QStringLiteral("txtReport"));
-    txtReport->setAccessibleName(QStringLiteral("Check report"));
+    txtReport->setAccessibleName(tr("Check report"));
     txtReport->setReadOnly(true);
     txtReport->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     txtReport->setPlainText(lines.join(QLatin1Char('\n')));
-    cmdSave = new QPushButton(QStringLiteral("&Save As..."), this);
+    cmdSave = new QPushButton(tr("&Save As..."), this);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdClose = new QPushButton(QStringLiteral("&Close"), this);
+    cmdClose = new QPushButton(tr("&Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     connect(cmdSave, &QPushButton::clicked, this, &frmCheckReport::cmdSave_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmCheckReport::accept);
@@ -52,8 +52,7 @@ bool frmCheckReport::saveTo(const QString &path)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(reportText().toUtf8()) < 0
         || !file.commit()) {
-        MsgBox(
-            QStringLiteral("The report could not be saved as %1: %2").arg(path, file.errorString()),
+        MsgBox(tr("The report could not be saved as %1: %2").arg(path, file.errorString()),
             MsgBoxStyle::OkExclamation);
         return false;
     }
@@ -63,9 +62,8 @@ bool frmCheckReport::saveTo(const QString &path)
 void frmCheckReport::cmdSave_Click()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save Report"),
-        QDir(folder).filePath(QStringLiteral("Lectorum check.txt")),
-        QStringLiteral("Text files (*.txt)"));
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save Report"),
+        QDir(folder).filePath(QStringLiteral("Lectorum check.txt")), tr("Text files (*.txt)"));
     if (!path.isEmpty())
         saveTo(path);
 }

@@ -11,6 +11,7 @@
 #include "frmMain.h"
 #include "frmSermon.h"
 
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -72,8 +73,8 @@ void printPulpitCopy()
 {
     const PreachingView::Content content = PulpitCopyContent();
     if (content.outline.trimmed().isEmpty()) {
-        MsgBox(
-            QStringLiteral("There is no outline to print: open a sermon with an outline first."));
+        MsgBox(QCoreApplication::translate("PulpitCommands",
+            "There is no outline to print: open a sermon with an outline first."));
         return;
     }
     clsConfig config;
@@ -83,8 +84,8 @@ void printPulpitCopy()
     auto *ask = new QInputDialog(frmMain::instance());
     ask->setObjectName(QStringLiteral("dlgPulpitSize"));
     ask->setAttribute(Qt::WA_DeleteOnClose);
-    ask->setWindowTitle(QStringLiteral("Pulpit Copy"));
-    ask->setLabelText(QStringLiteral("Type size in points:"));
+    ask->setWindowTitle(QCoreApplication::translate("PulpitCommands", "Pulpit Copy"));
+    ask->setLabelText(QCoreApplication::translate("PulpitCommands", "Type size in points:"));
     ask->setInputMode(QInputDialog::IntInput);
     ask->setIntRange(12, 48);
     ask->setIntValue(settings.printPoints);
@@ -140,7 +141,8 @@ PreachingView::Content PulpitCopyContent()
 PreachingView *OpenPreachingView(const PreachingView::Content &content)
 {
     if (content.outline.trimmed().isEmpty() && content.title.isEmpty()) {
-        MsgBox(QStringLiteral("There is no outline to preach from: open a sermon first."));
+        MsgBox(QCoreApplication::translate(
+            "PulpitCommands", "There is no outline to preach from: open a sermon first."));
         return nullptr;
     }
     auto *view = new PreachingView(content);

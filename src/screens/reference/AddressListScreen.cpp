@@ -6,6 +6,7 @@
 #include "clsState.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -53,7 +54,8 @@ bool AddressListScreen::confirmDeletion()
         return false;
     }
     if (keyLabel()->text() == QLatin1String("0")) {
-        MsgBox(QStringLiteral("You are not allowed to delete this default record"));
+        MsgBox(QCoreApplication::translate(
+            "AddressListScreen", "You are not allowed to delete this default record"));
         return false;
     }
     return true;
@@ -61,7 +63,8 @@ bool AddressListScreen::confirmDeletion()
 
 void AddressListScreen::deletionDone()
 {
-    MsgBox(QStringLiteral("Delete was successful"), MsgBoxStyle::OkExclamation);
+    MsgBox(QCoreApplication::translate("AddressListScreen", "Delete was successful"),
+        MsgBoxStyle::OkExclamation);
 }
 
 int AddressListScreen::placeEntry(const QString &text, qint32 key, bool added)

@@ -65,10 +65,10 @@ QFrame *ListEditScreen::createButtonPanel(const QString &saveCaption)
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Raised);
     new QHBoxLayout(panel);
-    m_cmdNew = panelButton(panel, QStringLiteral("cmdNew"), QStringLiteral("&New"));
-    m_cmdDelete = panelButton(panel, QStringLiteral("cmdDelete"), QStringLiteral("&Delete"));
+    m_cmdNew = panelButton(panel, QStringLiteral("cmdNew"), tr("&New"));
+    m_cmdDelete = panelButton(panel, QStringLiteral("cmdDelete"), tr("&Delete"));
     m_cmdSave = panelButton(panel, QStringLiteral("cmdSave"), saveCaption);
-    m_cmdClose = panelButton(panel, QStringLiteral("cmdClose"), QStringLiteral("&Close"));
+    m_cmdClose = panelButton(panel, QStringLiteral("cmdClose"), tr("&Close"));
     connect(m_cmdNew, &QPushButton::clicked, this, &ListEditScreen::cmdNew_Click);
     connect(m_cmdSave, &QPushButton::clicked, this, &ListEditScreen::cmdSave_Click);
     connect(m_cmdDelete, &QPushButton::clicked, this, &ListEditScreen::cmdDelete_Click);
@@ -299,7 +299,7 @@ void ListEditScreen::cmdDelete_Click()
 
 bool ListEditScreen::confirmDeletion()
 {
-    return ConfirmDelete(QStringLiteral("Delete the Current Record"));
+    return ConfirmDelete(tr("Delete the Current Record"));
 }
 
 void ListEditScreen::cancelEdit()

@@ -1,5 +1,6 @@
 #include "ReferenceCombos.h"
 
+#include "BibleBookNames.h"
 #include "ListOperations.h"
 #include "clsBibleBook.h"
 #include "clsPreacher.h"
@@ -54,7 +55,7 @@ void LoadPublisherCombo(QComboBox *combo)
 void LoadBibleBookCombo(QComboBox *combo)
 {
     loadCombo<clsBibleBook>(
-        combo, [](const clsBibleBook &r) { return r.BibleBook(); },
+        combo, [](const clsBibleBook &r) { return BibleBookNames::shown(r.BibleBook()); },
         [](const clsBibleBook &r) { return r.BibleBookID(); });
 }
 

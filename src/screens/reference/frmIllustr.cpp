@@ -54,18 +54,17 @@ void offerPrinting(bool offered)
 frmIllustr::frmIllustr(QWidget *parent)
     : IllustrationEditScreen(parent)
 {
-    lstIllustrations
-        = createRecordList(QStringLiteral("frmIllustr"), QStringLiteral("Illustration Screen"),
-            QStringLiteral("lstIllustrations"), QStringLiteral("Illustrations"));
+    lstIllustrations = createRecordList(QStringLiteral("frmIllustr"), tr("Illustration Screen"),
+        QStringLiteral("lstIllustrations"), tr("Illustrations"));
 
     auto *fields = new QFormLayout;
     txtName = AddTextRow(
         fields, QStringLiteral("txtName"), QStringLiteral("Label1"), QStringLiteral("Description"));
     lblIllustrationID = AddKeyRow(fields, QStringLiteral("lblIllustrationID"),
-        QStringLiteral("Label2"), QStringLiteral("Illustration ID"));
+        QStringLiteral("Label2"), tr("Illustration ID"));
     txtIllustration = new QPlainTextEdit(this);
     txtIllustration->setObjectName(QStringLiteral("txtIllustration"));
-    txtIllustration->setAccessibleName(QStringLiteral("Illustration"));
+    txtIllustration->setAccessibleName(tr("Illustration"));
     txtIllustration->setTabChangesFocus(true);
     for (QWidget *box :
         { static_cast<QWidget *>(txtName), static_cast<QWidget *>(txtIllustration) }) {
@@ -74,8 +73,8 @@ frmIllustr::frmIllustr(QWidget *parent)
     connect(txtName, &QLineEdit::textEdited, this, &DataScreen::dataHasChanged);
     connect(txtIllustration, &QPlainTextEdit::textChanged, this, &DataScreen::dataHasChanged);
 
-    QFrame *buttons = createButtonPanel(QStringLiteral("&Save"));
-    cmdTopics = new QPushButton(QStringLiteral("Topics"), buttons);
+    QFrame *buttons = createButtonPanel(tr("&Save"));
+    cmdTopics = new QPushButton(tr("Topics"), buttons);
     cmdTopics->setObjectName(QStringLiteral("cmdTopics"));
     buttons->layout()->addWidget(cmdTopics);
     connect(cmdTopics, &QPushButton::clicked, this, &frmIllustr::cmdTopics_Click);

@@ -25,36 +25,33 @@
 frmPreachers::frmPreachers(QWidget *parent)
     : PreacherEditScreen(parent)
 {
-    lstPreachers
-        = createRecordList(QStringLiteral("frmPreachers"), QStringLiteral("Preachers Screen"),
-            QStringLiteral("lstPreachers"), QStringLiteral("Preachers"));
+    lstPreachers = createRecordList(QStringLiteral("frmPreachers"), tr("Preachers Screen"),
+        QStringLiteral("lstPreachers"), tr("Preachers"));
 
     auto *fields = new QFormLayout;
-    lblPreacherID = AddKeyRow(fields, QStringLiteral("lblPreacherID"), QStringLiteral("Label1"),
-        QStringLiteral("Preacher ID:"));
-    txtFirst = AddTextRow(
-        fields, QStringLiteral("txtFirst"), QStringLiteral("Label2"), QStringLiteral("First:"));
-    txtMiddle = AddTextRow(
-        fields, QStringLiteral("txtMiddle"), QStringLiteral("Label3"), QStringLiteral("Middle:"));
-    txtLast = AddTextRow(
-        fields, QStringLiteral("txtLast"), QStringLiteral("Label4"), QStringLiteral("Last:"));
-    txtCity = AddTextRow(
-        fields, QStringLiteral("txtCity"), QStringLiteral("Label5"), QStringLiteral("City:"));
-    cboState = AddComboRow(
-        fields, QStringLiteral("cboState"), QStringLiteral("Label6"), QStringLiteral("State:"));
+    lblPreacherID = AddKeyRow(
+        fields, QStringLiteral("lblPreacherID"), QStringLiteral("Label1"), tr("Preacher ID:"));
+    txtFirst
+        = AddTextRow(fields, QStringLiteral("txtFirst"), QStringLiteral("Label2"), tr("First:"));
+    txtMiddle
+        = AddTextRow(fields, QStringLiteral("txtMiddle"), QStringLiteral("Label3"), tr("Middle:"));
+    txtLast = AddTextRow(fields, QStringLiteral("txtLast"), QStringLiteral("Label4"), tr("Last:"));
+    txtCity = AddTextRow(fields, QStringLiteral("txtCity"), QStringLiteral("Label5"), tr("City:"));
+    cboState
+        = AddComboRow(fields, QStringLiteral("cboState"), QStringLiteral("Label6"), tr("State:"));
     txtCountry = AddTextRow(
-        fields, QStringLiteral("txtCountry"), QStringLiteral("Label7"), QStringLiteral("Country:"));
-    txtOrganization = AddTextRow(fields, QStringLiteral("txtOrganization"),
-        QStringLiteral("Label8"), QStringLiteral("Organization:"));
-    txtPosition = AddTextRow(fields, QStringLiteral("txtPosition"), QStringLiteral("Label9"),
-        QStringLiteral("Position:"));
-    txtSeminary = AddTextRow(fields, QStringLiteral("txtSeminary"), QStringLiteral("Label10"),
-        QStringLiteral("Seminary:"));
-    txtNotes = AddNotesRow(
-        fields, QStringLiteral("txtNotes"), QStringLiteral("Label11"), QStringLiteral("Notes:"));
+        fields, QStringLiteral("txtCountry"), QStringLiteral("Label7"), tr("Country:"));
+    txtOrganization = AddTextRow(
+        fields, QStringLiteral("txtOrganization"), QStringLiteral("Label8"), tr("Organization:"));
+    txtPosition = AddTextRow(
+        fields, QStringLiteral("txtPosition"), QStringLiteral("Label9"), tr("Position:"));
+    txtSeminary = AddTextRow(
+        fields, QStringLiteral("txtSeminary"), QStringLiteral("Label10"), tr("Seminary:"));
+    txtNotes
+        = AddNotesRow(fields, QStringLiteral("txtNotes"), QStringLiteral("Label11"), tr("Notes:"));
 
-    QFrame *buttons = createButtonPanel(QStringLiteral("S&ave"));
-    cmdSermons = new QPushButton(QStringLiteral("&Sermons"), buttons);
+    QFrame *buttons = createButtonPanel(tr("S&ave"));
+    cmdSermons = new QPushButton(tr("&Sermons"), buttons);
     cmdSermons->setObjectName(QStringLiteral("cmdSermons"));
     buttons->layout()->addWidget(cmdSermons);
     connect(cmdSermons, &QPushButton::clicked, this, &frmPreachers::cmdSermons_Click);

@@ -19,24 +19,22 @@
 frmPublishers::frmPublishers(QWidget *parent)
     : PublisherEditScreen(parent)
 {
-    lstPublishers
-        = createRecordList(QStringLiteral("frmPublishers"), QStringLiteral("Publishers Screen"),
-            QStringLiteral("lstPublishers"), QStringLiteral("Publishers"));
+    lstPublishers = createRecordList(QStringLiteral("frmPublishers"), tr("Publishers Screen"),
+        QStringLiteral("lstPublishers"), tr("Publishers"));
 
     auto *fields = new QFormLayout;
-    lblPublisherID = AddKeyRow(fields, QStringLiteral("lblPublisherID"), QStringLiteral("Label1"),
-        QStringLiteral("Publisher ID:"));
-    txtPublisher = AddTextRow(fields, QStringLiteral("txtPublisher"), QStringLiteral("Label8"),
-        QStringLiteral("Publisher:"));
-    txtCity = AddTextRow(
-        fields, QStringLiteral("txtCity"), QStringLiteral("Label5"), QStringLiteral("City:"));
-    cboState = AddComboRow(
-        fields, QStringLiteral("cboState"), QStringLiteral("Label6"), QStringLiteral("State:"));
+    lblPublisherID = AddKeyRow(
+        fields, QStringLiteral("lblPublisherID"), QStringLiteral("Label1"), tr("Publisher ID:"));
+    txtPublisher = AddTextRow(
+        fields, QStringLiteral("txtPublisher"), QStringLiteral("Label8"), tr("Publisher:"));
+    txtCity = AddTextRow(fields, QStringLiteral("txtCity"), QStringLiteral("Label5"), tr("City:"));
+    cboState
+        = AddComboRow(fields, QStringLiteral("cboState"), QStringLiteral("Label6"), tr("State:"));
 
     auto *detail = new QVBoxLayout;
     detail->addLayout(fields);
     detail->addStretch();
-    detail->addWidget(createButtonPanel(QStringLiteral("&Save")));
+    detail->addWidget(createButtonPanel(tr("&Save")));
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(lstPublishers, 1);
     layout->addLayout(detail, 2);

@@ -44,7 +44,7 @@ frmSeries::frmSeries(QWidget *parent)
     : DataScreen(parent)
 {
     setObjectName(QStringLiteral("frmSeries"));
-    setWindowTitle(QStringLiteral("Series of Messages Screen"));
+    setWindowTitle(tr("Series of Messages Screen"));
     buildControls();
     clsSeries::listen(this);
 
@@ -84,7 +84,7 @@ void frmSeries::buildControls()
 {
     grdSeries = new DataGrid(this);
     grdSeries->setObjectName(QStringLiteral("grdSeries"));
-    grdSeries->setAccessibleName(QStringLiteral("Series"));
+    grdSeries->setAccessibleName(tr("Series"));
     // The heading row answers a click too (the grid reports it as row 0: the fields clear).
     connect(grdSeries, &DataGrid::rowChosen, this, &frmSeries::grdSeries_Click);
     connect(grdSeries, &DataGrid::clicked, this, [this](const QModelIndex &index) {
@@ -94,32 +94,30 @@ void frmSeries::buildControls()
     auto *fields = new QFormLayout;
     lblSeriesID = new QLabel(this);
     lblSeriesID->setObjectName(QStringLiteral("lblSeriesID"));
-    lblSeriesID->setAccessibleDescription(QStringLiteral("Series ID"));
+    lblSeriesID->setAccessibleDescription(tr("Series ID"));
     lblSeriesID->setFrameShape(QFrame::Panel);
     lblSeriesID->setFrameShadow(QFrame::Sunken);
-    fields->addRow(QStringLiteral("ID#"), lblSeriesID);
-    txtName = AddTextRow(
-        fields, QStringLiteral("txtName"), QStringLiteral("Label8"), QStringLiteral("Name:"));
-    cboBibleBook = AddComboRow(fields, QStringLiteral("cboBibleBook"), QStringLiteral("Label2"),
-        QStringLiteral("Bible Book:"));
-    cboPreacher = AddComboRow(fields, QStringLiteral("cboPreacher"), QStringLiteral("lblPreacher"),
-        QStringLiteral("Preacher:"));
-    cboType = AddComboRow(
-        fields, QStringLiteral("cboType"), QStringLiteral("Label4"), QStringLiteral("Type:"));
+    fields->addRow(tr("ID#"), lblSeriesID);
+    txtName = AddTextRow(fields, QStringLiteral("txtName"), QStringLiteral("Label8"), tr("Name:"));
+    cboBibleBook = AddComboRow(
+        fields, QStringLiteral("cboBibleBook"), QStringLiteral("Label2"), tr("Bible Book:"));
+    cboPreacher = AddComboRow(
+        fields, QStringLiteral("cboPreacher"), QStringLiteral("lblPreacher"), tr("Preacher:"));
+    cboType = AddComboRow(fields, QStringLiteral("cboType"), QStringLiteral("Label4"), tr("Type:"));
 
-    fraSource = new QGroupBox(QStringLiteral("Source"), this);
+    fraSource = new QGroupBox(tr("Source"), this);
     fraSource->setObjectName(QStringLiteral("fraSource"));
     auto *source = new QFormLayout(fraSource);
-    txtPubTitle = AddTextRow(source, QStringLiteral("txtPubTitle"), QStringLiteral("lblBook"),
-        QStringLiteral("Book Title:"));
-    cboPublisher = AddComboRow(source, QStringLiteral("cboPublisher"),
-        QStringLiteral("lblPublisher"), QStringLiteral("Publisher:"));
-    txtPubyear = AddTextRow(
-        source, QStringLiteral("txtPubyear"), QStringLiteral("Label7"), QStringLiteral("Year:"));
+    txtPubTitle = AddTextRow(
+        source, QStringLiteral("txtPubTitle"), QStringLiteral("lblBook"), tr("Book Title:"));
+    cboPublisher = AddComboRow(
+        source, QStringLiteral("cboPublisher"), QStringLiteral("lblPublisher"), tr("Publisher:"));
+    txtPubyear
+        = AddTextRow(source, QStringLiteral("txtPubyear"), QStringLiteral("Label7"), tr("Year:"));
 
     auto *notes = new QFormLayout;
-    txtNotes = AddNotesRow(
-        notes, QStringLiteral("txtNotes"), QStringLiteral("Label5"), QStringLiteral("Notes:"));
+    txtNotes
+        = AddNotesRow(notes, QStringLiteral("txtNotes"), QStringLiteral("Label5"), tr("Notes:"));
     lblPreacher = findChild<QLabel *>(QStringLiteral("lblPreacher"));
     lblPublisher = findChild<QLabel *>(QStringLiteral("lblPublisher"));
 
@@ -151,11 +149,11 @@ void frmSeries::buildControls()
 
 void frmSeries::buildButtons(QHBoxLayout *buttons)
 {
-    cmdNew = button(this, buttons, QStringLiteral("cmdNew"), QStringLiteral("&New"));
-    cmdDelete = button(this, buttons, QStringLiteral("cmdDelete"), QStringLiteral("&Delete"));
-    cmdSave = button(this, buttons, QStringLiteral("cmdSave"), QStringLiteral("S&ave"));
-    cmdClose = button(this, buttons, QStringLiteral("cmdClose"), QStringLiteral("&Close"));
-    cmdSermons = button(this, buttons, QStringLiteral("cmdSermons"), QStringLiteral("&Sermons"));
+    cmdNew = button(this, buttons, QStringLiteral("cmdNew"), tr("&New"));
+    cmdDelete = button(this, buttons, QStringLiteral("cmdDelete"), tr("&Delete"));
+    cmdSave = button(this, buttons, QStringLiteral("cmdSave"), tr("S&ave"));
+    cmdClose = button(this, buttons, QStringLiteral("cmdClose"), tr("&Close"));
+    cmdSermons = button(this, buttons, QStringLiteral("cmdSermons"), tr("&Sermons"));
     connect(cmdNew, &QPushButton::clicked, this, &frmSeries::cmdNew_Click);
     connect(cmdSave, &QPushButton::clicked, this, &frmSeries::cmdSave_Click);
     connect(cmdDelete, &QPushButton::clicked, this, &frmSeries::cmdDelete_Click);
@@ -357,18 +355,18 @@ void frmSeries::cmdDelete_Click()
     if (!ShowsKey(lblSeriesID)) {
         return;
     }
-    MsgBox(QStringLiteral("You will be asked next to confirm this delete request -- ")
-            + QStringLiteral("Be careful because any sermons tied to the ")
-            + QStringLiteral("series you delete will automatically be deleted!!  ")
-            + QStringLiteral("If you want to save the sermons, first remove ")
-            + QStringLiteral("the series reference in each sermon record and ")
-            + QStringLiteral("then come back and delete the Series record."),
+    MsgBox(tr("You will be asked next to confirm this delete request -- ")
+            + tr("Be careful because any sermons tied to the ")
+            + tr("series you delete will automatically be deleted!!  ")
+            + tr("If you want to save the sermons, first remove ")
+            + tr("the series reference in each sermon record and ")
+            + tr("then come back and delete the Series record."),
         MsgBoxStyle::OkExclamation);
-    if (!ConfirmDelete(QStringLiteral("Delete the Current Record"))) {
+    if (!ConfirmDelete(tr("Delete the Current Record"))) {
         return;
     }
     if (lblSeriesID->text() == QLatin1String("0")) {
-        MsgBox(QStringLiteral("You are not allowed to delete this record"));
+        MsgBox(tr("You are not allowed to delete this record"));
         return;
     }
     m_series.setSeriesID(KeyFromText(lblSeriesID->text()));
@@ -379,12 +377,12 @@ void frmSeries::cmdDelete_Click()
     }
     Q_EMIT ScreenEvents::instance().seriesChanged();
     Q_EMIT ScreenEvents::instance().sermonsChanged();
-    MsgBox(QStringLiteral("Delete was successful"), MsgBoxStyle::OkExclamation);
+    MsgBox(tr("Delete was successful"), MsgBoxStyle::OkExclamation);
     grdSeries->setEnabled(false);
     cmdNew->setEnabled(false);
     cmdDelete->setEnabled(false);
     cmdSave->setEnabled(false);
-    cmdClose->setText(QStringLiteral("&Cancel"));
+    cmdClose->setText(tr("&Cancel"));
 }
 
 void frmSeries::cancelEdit()

@@ -11,8 +11,8 @@
 
 void frmSeries::setUpGrid()
 {
-    static const QStringList headings = { QStringLiteral("ID#"), QStringLiteral("Series Name"),
-        QStringLiteral("Bible Book"), QStringLiteral("Preacher"), QStringLiteral("Type") };
+    const QStringList headings
+        = { tr("ID#"), tr("Series Name"), tr("Bible Book"), tr("Preacher"), tr("Type") };
     static const int widths[] = { 480, 2372, 1226, 1106, 1186 };
     grdSeries->setFixedRows(1);
     grdSeries->setCols(int(headings.size()));

@@ -17,21 +17,21 @@
 frmTopic::frmTopic(QWidget *parent)
     : TopicEditScreen(parent)
 {
-    lstTopics = createRecordList(QStringLiteral("frmTopic"), QStringLiteral("Topic Screen"),
-        QStringLiteral("lstTopics"), QStringLiteral("Topics"));
+    lstTopics = createRecordList(
+        QStringLiteral("frmTopic"), tr("Topic Screen"), QStringLiteral("lstTopics"), tr("Topics"));
 
     auto *fields = new QFormLayout;
-    txtDescription = AddTextRow(fields, QStringLiteral("txtDescription"), QStringLiteral("Label1"),
-        QStringLiteral("Description"));
-    lblTopicID = AddKeyRow(
-        fields, QStringLiteral("lblTopicID"), QStringLiteral("Label2"), QStringLiteral("Topic ID"));
+    txtDescription = AddTextRow(
+        fields, QStringLiteral("txtDescription"), QStringLiteral("Label1"), tr("Description"));
+    lblTopicID
+        = AddKeyRow(fields, QStringLiteral("lblTopicID"), QStringLiteral("Label2"), tr("Topic ID"));
     SelectTextOnEntry(txtDescription);
     connect(txtDescription, &QLineEdit::textEdited, this, &DataScreen::dataHasChanged);
 
     auto *detail = new QVBoxLayout;
     detail->addLayout(fields);
     detail->addStretch();
-    detail->addWidget(createButtonPanel(QStringLiteral("&Save")));
+    detail->addWidget(createButtonPanel(tr("&Save")));
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(lstTopics, 1);
     layout->addLayout(detail, 2);

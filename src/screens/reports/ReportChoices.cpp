@@ -1,5 +1,6 @@
 #include "ReportChoices.h"
 
+#include "DateEntry.h"
 #include "SermonChoiceLists.h"
 
 #include <QCheckBox>
@@ -24,7 +25,7 @@ QComboBox *keyList(QWidget *parent, const char *name, const QString &accessible,
     list->setObjectName(QLatin1String(name));
     list->setAccessibleName(accessible);
     fill(list);
-    list->insertItem(0, QStringLiteral("(any)"), 0);
+    list->insertItem(0, ReportChoices::tr("(any)"), 0);
     list->setCurrentIndex(0);
     return list;
 }
@@ -34,9 +35,11 @@ QDateEdit *dateBox(QWidget *parent, const char *name, const QString &accessible)
     auto *box = new QDateEdit(parent);
     box->setObjectName(QLatin1String(name));
     box->setAccessibleName(accessible);
-    box->setDisplayFormat(QStringLiteral("M/d/yyyy"));
+    // Day first with the Spanish interface, as the date fields write it.
+    box->setDisplayFormat(
+        DateEntry::dayFirst() ? QStringLiteral("d/M/yyyy") : QStringLiteral("M/d/yyyy"));
     box->setMinimumDate(NoLimit);
-    box->setSpecialValueText(QStringLiteral("(any)"));
+    box->setSpecialValueText(ReportChoices::tr("(any)"));
     box->setCalendarPopup(true);
     box->setDate(NoLimit);
     return box;
@@ -59,19 +62,18 @@ ReportChoices::ReportChoices(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("ReportChoices"));
-    cboPreacher = keyList(this, "cboPreacher", QStringLiteral("Preacher"), [](QComboBox *list) {
+    cboPreacher = keyList(this, "cboPreacher", tr("Preacher"), [](QComboBox *list) {
         SermonChoiceLists::fillPreachers(list, SermonChoiceLists::PreacherText::LastAndFirstName);
     });
-    cboType = keyList(this, "cboType", QStringLiteral("Type"), &SermonChoiceLists::fillTypes);
-    cboSeries
-        = keyList(this, "cboSeries", QStringLiteral("Series"), &SermonChoiceLists::fillSeries);
+    cboType = keyList(this, "cboType", tr("Type"), &SermonChoiceLists::fillTypes);
+    cboSeries = keyList(this, "cboSeries", tr("Series"), &SermonChoiceLists::fillSeries);
     txtLocation = new QLineEdit(this);
     txtLocation->setObjectName(QStringLiteral("txtLocation"));
-    txtLocation->setAccessibleName(QStringLiteral("Place"));
-    txtLocation->setPlaceholderText(QStringLiteral("(any)"));
-    dtpFrom = dateBox(this, "dtpFrom", QStringLiteral("From"));
-    dtpTo = dateBox(this, "dtpTo", QStringLiteral("To"));
-    chkOnce = new QCheckBox(QStringLiteral("Count each sermon &once"), this);
+    txtLocation->setAccessibleName(tr("Place"));
+    txtLocation->setPlaceholderText(tr("(any)"));
+    dtpFrom = dateBox(this, "dtpFrom", tr("From"));
+    dtpTo = dateBox(this, "dtpTo", tr("To"));
+    chkOnce = new QCheckBox(tr("Count each sermon &once"), this);
     chkOnce->setObjectName(QStringLiteral("chkOnce"));
 
     // Two rows of three choices: in one row they would make every report wider than the
@@ -89,12 +91,12 @@ ReportChoices::ReportChoices(QWidget *parent)
         layout->addWidget(field, row, column + 1);
         ++placed;
     };
-    labelled(QStringLiteral("&Preacher:"), cboPreacher);
-    labelled(QStringLiteral("T&ype:"), cboType);
-    labelled(QStringLiteral("Se&ries:"), cboSeries);
-    labelled(QStringLiteral("Pl&ace:"), txtLocation);
-    labelled(QStringLiteral("&From:"), dtpFrom);
-    labelled(QStringLiteral("&To:"), dtpTo);
+    labelled(tr("&Preacher:"), cboPreacher);
+    labelled(tr("T&ype:"), cboType);
+    labelled(tr("Se&ries:"), cboSeries);
+    labelled(tr("Pl&ace:"), txtLocation);
+    labelled(tr("&From:"), dtpFrom);
+    labelled(tr("&To:"), dtpTo);
     layout->addWidget(chkOnce, 0, 6);
     layout->setColumnStretch(7, 1);
 

@@ -36,10 +36,10 @@ ReportScreen::ReportScreen(const QString &name, const QString &title, QWidget *p
         b->setObjectName(QLatin1String(buttonName));
         return b;
     };
-    QPushButton *cmdPrint = button(QStringLiteral("Pr&int"), "cmdPrint");
-    QPushButton *cmdPng = button(QStringLiteral("Save P&NG..."), "cmdPng");
-    QPushButton *cmdSvg = button(QStringLiteral("Save S&VG..."), "cmdSvg");
-    QPushButton *cmdCsv = button(QStringLiteral("Save &CSV..."), "cmdCsv");
+    QPushButton *cmdPrint = button(tr("Pr&int"), "cmdPrint");
+    QPushButton *cmdPng = button(tr("Save P&NG..."), "cmdPng");
+    QPushButton *cmdSvg = button(tr("Save S&VG..."), "cmdSvg");
+    QPushButton *cmdCsv = button(tr("Save &CSV..."), "cmdCsv");
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     for (QPushButton *b : { cmdPrint, cmdPng, cmdSvg, cmdCsv }) {

@@ -15,9 +15,7 @@
 frmBookHistory::frmBookHistory(Kind kind, QWidget *parent)
     : ReportScreen(kind == Kind::NeverPreached ? QStringLiteral("frmNeverPreached")
                                                : QStringLiteral("frmNotPreachedSince"),
-        kind == Kind::NeverPreached ? QStringLiteral("Books Never Preached")
-                                    : QStringLiteral("Not Preached Since"),
-        parent)
+        kind == Kind::NeverPreached ? tr("Books Never Preached") : tr("Not Preached Since"), parent)
 {
     if (kind == Kind::NotSince) {
         spnSince = new QSpinBox(this);
@@ -25,20 +23,19 @@ frmBookHistory::frmBookHistory(Kind kind, QWidget *parent)
         spnSince->setAccessibleName(QStringLiteral("Not preached since"));
         spnSince->setRange(1753, 9999);
         spnSince->setValue(QDate::currentDate().year() - 5);
-        auto *caption = new QLabel(QStringLiteral("Not preached since the start of y&ear:"), this);
+        auto *caption = new QLabel(tr("Not preached since the start of y&ear:"), this);
         caption->setObjectName(QStringLiteral("lblSince"));
         caption->setBuddy(spnSince);
         ownRow()->addWidget(caption);
         ownRow()->addWidget(spnSince);
         connect(spnSince, &QSpinBox::valueChanged, this, &ReportScreen::refresh);
     }
-    cmdList = new QPushButton(QStringLiteral("&List Sermons"), this);
+    cmdList = new QPushButton(tr("&List Sermons"), this);
     cmdList->setObjectName(QStringLiteral("cmdList"));
     ownRow()->addStretch();
     ownRow()->addWidget(cmdList);
     grdBooks = ReportTableView::make(this, "grdBooks", windowTitle(),
-        { QStringLiteral("Book"), QStringLiteral("Last Preached"), QStringLiteral("Where"),
-            QStringLiteral("Sermons in Library") });
+        { tr("Book"), tr("Last Preached"), tr("Where"), tr("Sermons in Library") });
     setView(grdBooks);
     connect(grdBooks, &QTableWidget::cellDoubleClicked, this,
         [this](int row, int) { listSermons(row); });

@@ -37,7 +37,7 @@ constexpr int MostTitles = 12;
 } // namespace
 
 frmCoverage::frmCoverage(QWidget *parent)
-    : ReportScreen(QStringLiteral("frmCoverage"), QStringLiteral("Scripture Coverage"), parent)
+    : ReportScreen(QStringLiteral("frmCoverage"), tr("Scripture Coverage"), parent)
 {
     cboBook = new QComboBox(this);
     cboBook->setObjectName(QStringLiteral("cboBook"));
@@ -45,7 +45,7 @@ frmCoverage::frmCoverage(QWidget *parent)
     SermonChoiceLists::fillBibleBooks(cboBook);
     cboBook->insertItem(0, QStringLiteral("All books"), 0);
     cboBook->setCurrentIndex(0);
-    auto *caption = new QLabel(QStringLiteral("&Show:"), this);
+    auto *caption = new QLabel(tr("&Show:"), this);
     caption->setObjectName(QStringLiteral("lblBook"));
     caption->setBuddy(cboBook);
     ownRow()->addWidget(caption);

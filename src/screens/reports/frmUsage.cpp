@@ -11,13 +11,11 @@
 #include <QTableWidget>
 
 frmUsage::frmUsage(QWidget *parent)
-    : ReportScreen(QStringLiteral("frmUsage"), QStringLiteral("Topics and Illustrations"), parent)
+    : ReportScreen(QStringLiteral("frmUsage"), tr("Topics and Illustrations"), parent)
 {
-    grdUsage = ReportTableView::make(this, "grdUsage", QStringLiteral("Topics and illustrations"),
-        { QStringLiteral("Kind"), QStringLiteral("Name"), QStringLiteral("Sermons"),
-            QStringLiteral("Times Preached"), QStringLiteral("First Used"), QStringLiteral("Where"),
-            QStringLiteral("Last Used"), QStringLiteral("Where"),
-            QStringLiteral("Reused at One Place") });
+    grdUsage = ReportTableView::make(this, "grdUsage", tr("Topics and illustrations"),
+        { tr("Kind"), tr("Name"), tr("Sermons"), tr("Times Preached"), tr("First Used"),
+            tr("Where"), tr("Last Used"), tr("Where"), tr("Reused at One Place") });
     setView(grdUsage);
     refresh();
 }

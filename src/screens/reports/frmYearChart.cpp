@@ -15,14 +15,14 @@
 #include <QValueAxis>
 
 frmYearChart::frmYearChart(QWidget *parent)
-    : ReportScreen(QStringLiteral("frmYearChart"), QStringLiteral("Sermons per Year"), parent)
+    : ReportScreen(QStringLiteral("frmYearChart"), tr("Sermons per Year"), parent)
 {
     cboGroup = new QComboBox(this);
     cboGroup->setObjectName(QStringLiteral("cboGroup"));
     cboGroup->setAccessibleName(QStringLiteral("Stack by"));
     cboGroup->addItem(QStringLiteral("Preacher"), int(ReportQueries::Grouping::Preacher));
     cboGroup->addItem(QStringLiteral("Type"), int(ReportQueries::Grouping::Type));
-    auto *caption = new QLabel(QStringLiteral("&Stack by:"), this);
+    auto *caption = new QLabel(tr("&Stack by:"), this);
     caption->setObjectName(QStringLiteral("lblGroup"));
     caption->setBuddy(cboGroup);
     ownRow()->addWidget(caption);
@@ -95,22 +95,20 @@ void frmYearChart::drawChart()
     countAxis->setTickType(QValueAxis::TicksDynamic);
     countAxis->setTickAnchor(0);
     countAxis->setTickInterval(qMax(1, (most + 9) / 10));
-    countAxis->setTitleText(choices()->filter().countSermonsOnce
-            ? QStringLiteral("Sermons")
-            : QStringLiteral("Times preached"));
+    countAxis->setTitleText(
+        choices()->filter().countSermonsOnce ? tr("Sermons") : tr("Times preached"));
     chart->addAxis(yearAxis, Qt::AlignBottom);
     chart->addAxis(countAxis, Qt::AlignLeft);
     series->attachAxis(yearAxis);
     series->attachAxis(countAxis);
-    chart->setTitle(QStringLiteral("Sermons per Year"));
+    chart->setTitle(tr("Sermons per Year"));
     chart->legend()->setAlignment(Qt::AlignRight);
 }
 
 QList<QStringList> frmYearChart::table() const
 {
-    QList<QStringList> rows { { QStringLiteral("Year"), cboGroup->currentText(),
-        choices()->filter().countSermonsOnce ? QStringLiteral("Sermons")
-                                             : QStringLiteral("Times Preached") } };
+    QList<QStringList> rows { { tr("Year"), cboGroup->currentText(),
+        choices()->filter().countSermonsOnce ? tr("Sermons") : tr("Times Preached") } };
     for (const ReportQueries::YearCount &count : m_counts) {
         rows.append({ QString::number(count.year), count.group, QString::number(count.count) });
     }

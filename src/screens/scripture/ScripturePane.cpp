@@ -33,7 +33,7 @@ ScripturePane::ScripturePane(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("fraScripture"));
-    setAccessibleName(QStringLiteral("Passage text"));
+    setAccessibleName(tr("Passage text"));
     lblScriptureHeading = new QLabel(this);
     lblScriptureHeading->setObjectName(QStringLiteral("lblScriptureHeading"));
     lblScriptureHeading->setTextFormat(Qt::PlainText);
@@ -43,18 +43,18 @@ ScripturePane::ScripturePane(QWidget *parent)
     lblScriptureHeading->setFont(bold);
     txtScripture = new QPlainTextEdit(this);
     txtScripture->setObjectName(QStringLiteral("txtScripture"));
-    txtScripture->setAccessibleName(QStringLiteral("Passage text"));
+    txtScripture->setAccessibleName(tr("Passage text"));
     txtScripture->setReadOnly(true);
     txtScripture->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    chkVersePerLine = new QCheckBox(QStringLiteral("Verse per &line"), this);
+    chkVersePerLine = new QCheckBox(tr("Verse per &line"), this);
     chkVersePerLine->setObjectName(QStringLiteral("chkVersePerLine"));
     chkVersePerLine->setChecked(ScriptureSettings::read().versePerLine);
-    chkPrintPassage = new QCheckBox(QStringLiteral("Passage in print and &export"), this);
+    chkPrintPassage = new QCheckBox(tr("Passage in print and &export"), this);
     chkPrintPassage->setObjectName(QStringLiteral("chkPrintPassage"));
     chkPrintPassage->setChecked(ScriptureSettings::read().printPassage);
-    cmdInsertPassage = new QPushButton(QStringLiteral("Insert &Passage Text"), this);
+    cmdInsertPassage = new QPushButton(tr("Insert &Passage Text"), this);
     cmdInsertPassage->setObjectName(QStringLiteral("cmdInsertPassage"));
-    cmdInsertPassage->setToolTip(QStringLiteral("Insert Passage Text (Ctrl+Shift+P)"));
+    cmdInsertPassage->setToolTip(tr("Insert Passage Text (Ctrl+Shift+P)"));
     cmdInsertPassage->setEnabled(false);
 
     // One above the other: the pane is the narrow side of the notes window, and a row of all

@@ -16,16 +16,16 @@ frmBibleVersion::frmBibleVersion(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmBibleVersion"));
-    setWindowTitle(QStringLiteral("Bible Version"));
-    auto *caption = new QLabel(QStringLiteral("&Version shown beside the outline:"), this);
+    setWindowTitle(tr("Bible Version"));
+    auto *caption = new QLabel(tr("&Version shown beside the outline:"), this);
     lstVersions = new QListWidget(this);
     lstVersions->setObjectName(QStringLiteral("lstVersions"));
-    lstVersions->setAccessibleName(QStringLiteral("Bible versions"));
+    lstVersions->setAccessibleName(tr("Bible versions"));
     caption->setBuddy(lstVersions);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -69,8 +69,7 @@ void frmBibleVersion::load(QWidget *parent)
     screen->setAttribute(Qt::WA_DeleteOnClose);
     if (screen->lstVersions->count() == 0) {
         delete screen;
-        MsgBox(SwordLibrary::noBibleMessage(), MsgBoxStyle::OkExclamation,
-            QStringLiteral("Bible Version"));
+        MsgBox(SwordLibrary::noBibleMessage(), MsgBoxStyle::OkExclamation, tr("Bible Version"));
         return;
     }
     screen->open();

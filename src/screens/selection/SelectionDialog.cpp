@@ -55,10 +55,10 @@ void SelectionDialog::leaveWithoutSelection()
 
 QHBoxLayout *SelectionDialog::selectCancelRow(QPushButton *&select, QPushButton *&cancel)
 {
-    select = new QPushButton(QStringLiteral("&Select"), this);
+    select = new QPushButton(tr("&Select"), this);
     select->setObjectName(QStringLiteral("cmdSelect"));
     select->setDefault(true);
-    cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancel = new QPushButton(tr("&Cancel"), this);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -45,25 +45,24 @@ frmFindText::frmFindText(Field field, QWidget *parent)
     , m_field(field)
 {
     setObjectName(QStringLiteral("frmFindText"));
-    setWindowTitle(QStringLiteral("Find Text Screen"));
+    setWindowTitle(tr("Find Text Screen"));
 
-    fraLogic = new QGroupBox(QStringLiteral("Type of Logic:"), this);
+    fraLogic = new QGroupBox(tr("Type of Logic:"), this);
     fraLogic->setObjectName(QStringLiteral("fraLogic"));
-    optOR = new QRadioButton(QStringLiteral("OR"), fraLogic);
+    optOR = new QRadioButton(tr("OR"), fraLogic);
     optOR->setObjectName(QStringLiteral("optOR"));
-    optAnd = new QRadioButton(QStringLiteral("AND"), fraLogic);
+    optAnd = new QRadioButton(tr("AND"), fraLogic);
     optAnd->setObjectName(QStringLiteral("optAnd"));
     optAnd->setChecked(true);
     auto *logic = new QHBoxLayout(fraLogic);
     logic->addWidget(optOR);
     logic->addWidget(optAnd);
 
-    fraTitle
-        = searchFrame("fraTitle", QStringLiteral("Search SermonTitle"), txtTitle, "txtTitle", this);
-    fraBigIdea = searchFrame(
-        "fraBigIdea", QStringLiteral("Search Sermon Big Idea"), txtBigIdea, "txtBigIdea", this);
-    fraOutline = searchFrame(
-        "fraOutline", QStringLiteral("Search Sermon Outline"), txtOutline, "txtOutline", this);
+    fraTitle = searchFrame("fraTitle", tr("Search SermonTitle"), txtTitle, "txtTitle", this);
+    fraBigIdea
+        = searchFrame("fraBigIdea", tr("Search Sermon Big Idea"), txtBigIdea, "txtBigIdea", this);
+    fraOutline
+        = searchFrame("fraOutline", tr("Search Sermon Outline"), txtOutline, "txtOutline", this);
 
     QHBoxLayout *buttons = selectCancelRow(cmdSelect, cmdCancel);
 

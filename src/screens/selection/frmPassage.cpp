@@ -25,19 +25,19 @@ frmPassage::frmPassage(QWidget *parent)
     , m_parser({})
 {
     setObjectName(QStringLiteral("frmPassage"));
-    setWindowTitle(QStringLiteral("Find by Passage"));
+    setWindowTitle(tr("Find by Passage"));
 
-    auto *caption = new QLabel(QStringLiteral("&Reference:"), this);
+    auto *caption = new QLabel(tr("&Reference:"), this);
     txtPassage = new QLineEdit(this);
     txtPassage->setObjectName(QStringLiteral("txtPassage"));
-    txtPassage->setAccessibleName(QStringLiteral("Reference"));
+    txtPassage->setAccessibleName(tr("Reference"));
     txtPassage->setPlaceholderText(QStringLiteral("John 3:16-21; Rom 5"));
     txtPassage->setMinimumWidth(txtPassage->fontMetrics().averageCharWidth() * 40);
     caption->setBuddy(txtPassage);
     lblReading = new QLabel(this);
     lblReading->setObjectName(QStringLiteral("lblReading"));
     // Read out as it shows (the parsed reading or why it cannot be read); described, not named.
-    lblReading->setAccessibleDescription(QStringLiteral("Passage as read"));
+    lblReading->setAccessibleDescription(tr("Passage as read"));
     lblReading->setTextFormat(Qt::PlainText);
     lblReading->setWordWrap(true);
     lblReading->setFrameStyle(QFrame::Panel | QFrame::Sunken);

@@ -35,14 +35,12 @@ frmSelect::frmSelect(Criterion criterion, QWidget *parent)
     , m_criterion(criterion)
 {
     setObjectName(QStringLiteral("frmSelect"));
-    setWindowTitle(QStringLiteral("Sermon Selection Screen"));
+    setWindowTitle(tr("Sermon Selection Screen"));
 
-    fraBibleBooks = frame(
-        "fraBibleBooks", QStringLiteral("By Bible Book"), cboBibleBook, "cboBibleBook", this);
-    fraPreachers
-        = frame("fraPreachers", QStringLiteral("By Preacher"), cboPreacher, "cboPreacher", this);
-    fraSeries = frame("fraSeries", QStringLiteral("By Series"), cboSeries, "cboSeries", this);
-    fraTopics = frame("fraTopics", QStringLiteral("By Topic"), cboTopic, "cboTopic", this);
+    fraBibleBooks = frame("fraBibleBooks", tr("By Bible Book"), cboBibleBook, "cboBibleBook", this);
+    fraPreachers = frame("fraPreachers", tr("By Preacher"), cboPreacher, "cboPreacher", this);
+    fraSeries = frame("fraSeries", tr("By Series"), cboSeries, "cboSeries", this);
+    fraTopics = frame("fraTopics", tr("By Topic"), cboTopic, "cboTopic", this);
     QHBoxLayout *buttons = selectCancelRow(cmdSelect, cmdCancel);
     auto *layout = new QVBoxLayout(this);
     for (QGroupBox *box : { fraBibleBooks, fraPreachers, fraSeries, fraTopics }) {

@@ -3,6 +3,7 @@
 #include "clsConfig.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLayout>
 #include <QSplitter>
@@ -46,7 +47,8 @@ NotesScriptureSplit::NotesScriptureSplit(QWidget *outline, QWidget *scripture, Q
     m_splitter->installEventFilter(this);
     connect(m_splitter, &QSplitter::splitterMoved, this, &NotesScriptureSplit::dividerMoved);
 
-    m_show = new QCheckBox(QStringLiteral("Show &Scripture"), window);
+    m_show = new QCheckBox(
+        QCoreApplication::translate("NotesScriptureSplit", "Show &Scripture"), window);
     m_show->setObjectName(QStringLiteral("chkShowScripture"));
     m_show->setChecked(rememberedShown());
     scripture->setVisible(m_show->isChecked());

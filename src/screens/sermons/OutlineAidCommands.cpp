@@ -6,6 +6,7 @@
 #include "frmMain.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QInputDialog>
 
 // Defaults > Spelling Language... and Defaults > Speaking Rate...: each asks in a small
@@ -25,9 +26,9 @@ QInputDialog *askDialog(const char *name, const QString &title, const QString &l
 
 QString noDictionaryText()
 {
-    return QStringLiteral("No spelling dictionary is installed, so spelling is off. Install the "
-                          "package %1 (or another hunspell- dictionary) and start Lectorum "
-                          "again.")
+    return QCoreApplication::translate("OutlineAidCommands",
+        "No spelling dictionary is installed, so spelling is off. Install the package %1 (or "
+        "another hunspell- dictionary) and start Lectorum again.")
         .arg(SpellChecker::suggestedPackage());
 }
 
@@ -39,8 +40,10 @@ void chooseSpellingLanguage()
         return;
     }
     const QString current = NotesEditorAids::checker().language();
-    QInputDialog *ask = askDialog("dlgSpellingLanguage", QStringLiteral("Spelling Language"),
-        QStringLiteral("Check the spelling of outlines with the dictionary:"));
+    QInputDialog *ask = askDialog("dlgSpellingLanguage",
+        QCoreApplication::translate("OutlineAidCommands", "Spelling Language"),
+        QCoreApplication::translate(
+            "OutlineAidCommands", "Check the spelling of outlines with the dictionary:"));
     ask->setComboBoxItems(languages);
     ask->setComboBoxEditable(false);
     ask->setTextValue(current.isEmpty() ? languages.constFirst() : current);
@@ -55,8 +58,10 @@ void chooseSpellingLanguage()
 void chooseSpeakingRate()
 {
     clsConfig config;
-    QInputDialog *ask = askDialog("dlgSpeakingRate", QStringLiteral("Speaking Rate"),
-        QStringLiteral("Words spoken per minute (for the outline's speaking time):"));
+    QInputDialog *ask = askDialog("dlgSpeakingRate",
+        QCoreApplication::translate("OutlineAidCommands", "Speaking Rate"),
+        QCoreApplication::translate(
+            "OutlineAidCommands", "Words spoken per minute (for the outline's speaking time):"));
     ask->setInputMode(QInputDialog::IntInput);
     ask->setIntRange(20, 400);
     ask->setIntValue(PulpitSettings::read(config).wordsPerMinute);
@@ -79,7 +84,8 @@ void RegisterOutlineAidCommands(frmMain &main)
     // Without a dictionary the item says what to install; choosing it says it in full.
     if (QAction *item = main.action(QStringLiteral("mnuDSpelling"));
         item && SpellChecker::availableLanguages().isEmpty()) {
-        item->setText(QStringLiteral("S&pelling Language (install %1)...")
-                          .arg(SpellChecker::suggestedPackage()));
+        item->setText(
+            QCoreApplication::translate("OutlineAidCommands", "S&pelling Language (install %1)...")
+                .arg(SpellChecker::suggestedPackage()));
     }
 }

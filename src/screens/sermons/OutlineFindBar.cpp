@@ -35,22 +35,22 @@ OutlineFindBar::OutlineFindBar(QPlainTextEdit *box, QWidget *parent)
     , m_box(box)
 {
     setObjectName(QStringLiteral("fraFind"));
-    setAccessibleName(QStringLiteral("Find and Replace"));
+    setAccessibleName(tr("Find and Replace"));
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(4, 2, 4, 2);
-    txtFind = makeField("txtFind", QStringLiteral("Fi&nd:"), 0);
-    txtReplace = makeField("txtReplace", QStringLiteral("Replace &with:"), 1);
+    txtFind = makeField("txtFind", tr("Fi&nd:"), 0);
+    txtReplace = makeField("txtReplace", tr("Replace &with:"), 1);
 
     auto *findRow = new QHBoxLayout;
-    QPushButton *next = button(this, "cmdFindNext", QStringLiteral("Ne&xt"));
-    QPushButton *previous = button(this, "cmdFindPrevious", QStringLiteral("Pre&vious"));
-    chkMatchCase = option(this, "chkMatchCase", QStringLiteral("Match &case"));
-    chkWholeWord = option(this, "chkWholeWord", QStringLiteral("Whole w&ord"));
-    chkWrap = option(this, "chkWrap", QStringLiteral("Wrap aro&und"));
+    QPushButton *next = button(this, "cmdFindNext", tr("Ne&xt"));
+    QPushButton *previous = button(this, "cmdFindPrevious", tr("Pre&vious"));
+    chkMatchCase = option(this, "chkMatchCase", tr("Match &case"));
+    chkWholeWord = option(this, "chkWholeWord", tr("Whole w&ord"));
+    chkWrap = option(this, "chkWrap", tr("Wrap aro&und"));
     chkWrap->setChecked(true);
     lblMatches = new QLabel(this);
     lblMatches->setObjectName(QStringLiteral("lblMatches"));
-    QPushButton *close = button(this, "cmdCloseFind", QStringLiteral("Close"));
+    QPushButton *close = button(this, "cmdCloseFind", tr("Close"));
     for (QWidget *w : std::initializer_list<QWidget *> {
              next, previous, chkMatchCase, chkWholeWord, chkWrap, lblMatches }) {
         findRow->addWidget(w);
@@ -63,8 +63,8 @@ OutlineFindBar::OutlineFindBar(QPlainTextEdit *box, QWidget *parent)
     m_replaceRow->setObjectName(QStringLiteral("fraReplaceRow"));
     auto *replaceRow = new QHBoxLayout(m_replaceRow);
     replaceRow->setContentsMargins(0, 0, 0, 0);
-    cmdReplace = button(m_replaceRow, "cmdReplace", QStringLiteral("&Replace"));
-    cmdReplaceAll = button(m_replaceRow, "cmdReplaceAll", QStringLiteral("Replace &All"));
+    cmdReplace = button(m_replaceRow, "cmdReplace", tr("&Replace"));
+    cmdReplaceAll = button(m_replaceRow, "cmdReplaceAll", tr("Replace &All"));
     replaceRow->addWidget(cmdReplace);
     replaceRow->addWidget(cmdReplaceAll);
     replaceRow->addStretch(1);
@@ -161,9 +161,9 @@ bool OutlineFindBar::findNext(bool backward)
         = OutlineSearch::findNext(m_box, txtFind->text(), options(), backward, &wrapped);
     recount();
     if (!found) {
-        lblMatches->setText(lblMatches->text() + QStringLiteral(" \u2013 no more"));
+        lblMatches->setText(lblMatches->text() + tr(" \u2013 no more"));
     } else if (wrapped) {
-        lblMatches->setText(lblMatches->text() + QStringLiteral(" \u2013 wrapped"));
+        lblMatches->setText(lblMatches->text() + tr(" \u2013 wrapped"));
     }
     return found;
 }
@@ -181,7 +181,7 @@ int OutlineFindBar::replaceAll()
     const int done
         = OutlineSearch::replaceAll(m_box, txtFind->text(), txtReplace->text(), options());
     recount();
-    lblMatches->setText(lblMatches->text() + QStringLiteral(" \u2013 %1 replaced").arg(done));
+    lblMatches->setText(lblMatches->text() + tr(" \u2013 %1 replaced").arg(done));
     if (done > 0) {
         Q_EMIT edited();
     }
@@ -197,9 +197,9 @@ void OutlineFindBar::recount()
         return;
     }
     const qsizetype n = OutlineSearch::matches(m_box->toPlainText(), term, options()).size();
-    lblMatches->setText(n == 0 ? QStringLiteral("No matches")
-            : n == 1           ? QStringLiteral("1 match")
-                               : QStringLiteral("%1 matches").arg(n));
+    lblMatches->setText(n == 0 ? tr("No matches")
+            : n == 1           ? tr("1 match")
+                               : tr("%1 matches").arg(n));
 }
 
 QString OutlineFindBar::matchText() const

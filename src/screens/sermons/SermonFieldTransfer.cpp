@@ -55,8 +55,7 @@ void SermonFieldTransfer::showRow(const SermonScreenWidgets &s, const DbSnapshot
     s.txtReference->setText(text(u"strDisplayText"));
     // No date shows as an empty field: a lone blank would be refused on leaving the field.
     const QDateTime date = DateFromValue(rs.field(u"dtDatePreached"));
-    s.txtDatePreached->setText(
-        date.isValid() ? date.toString(QStringLiteral("MM/dd/yyyy")) : QString());
+    s.txtDatePreached->setText(DateEntry::shown(date.date()));
 }
 
 void SermonFieldTransfer::selectChoices(const SermonScreenWidgets &s, const DbSnapshot &rs)

@@ -18,6 +18,7 @@
 #include "clsConnect.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -382,7 +383,8 @@ void frmDateLoc::cmdDelete_Click()
     }
     m_record.setDateLocID(key);
     if (m_record.Delete()) {
-        MsgBox(QStringLiteral("Delete was successful"), MsgBoxStyle::OkExclamation);
+        MsgBox(QCoreApplication::translate("frmDateLoc", "Delete was successful"),
+            MsgBoxStyle::OkExclamation);
         cmdNew->setEnabled(true);
         cmdDelete->setEnabled(false);
         cmdSave->setEnabled(false);

@@ -48,7 +48,7 @@ frmNotes::frmNotes(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmNotes"));
-    setWindowTitle(QStringLiteral("Sermon Outline & Notes"));
+    setWindowTitle(tr("Sermon Outline & Notes"));
     txtOutline = new QPlainTextEdit(this);
     txtOutline->setObjectName(QStringLiteral("txtOutline"));
     txtOutline->setAccessibleName(QStringLiteral("Sermon Outline & Notes"));

@@ -4,6 +4,7 @@
 #include "LibraryCommands.h"
 #include "PrintCommands.h"
 #include "PrintJob.h"
+#include "ProgramTranslation.h"
 #include "PulpitCommands.h"
 #include "ScriptureFolders.h"
 #include "ScripturePane.h"
@@ -39,6 +40,7 @@ private Q_SLOTS:
     void paneFollowsTheReference_data();
     void paneFollowsTheReference();
     void noBibleInstalled();
+    void spanishInterfaceReadsTheReinaValera();
     void insertPassageThenSave();
     void passageDialogShowsTheVerses();
     void bibleVersionIsRemembered();
@@ -75,6 +77,7 @@ void tst_ScripturePane::init()
 
 void tst_ScripturePane::cleanup()
 {
+    QVERIFY(ProgramTranslation::install(QStringLiteral("en")));
     ScreenTestReset::verifyScriptConsumed();
     closeAll(m_main);
     m_db.reset();
@@ -182,6 +185,33 @@ void tst_ScripturePane::noBibleInstalled()
     QCOMPARE(outline->toPlainText(), QStringLiteral("I. Grace abounds\nII. Love gives"));
 }
 
+void tst_ScripturePane::spanishInterfaceReadsTheReinaValera()
+{
+    // The windows take their texts and book names when they are made, as at a start.
+    closeAll(m_main);
+    QVERIFY(ProgramTranslation::install(QStringLiteral("es")));
+    ScriptureService::instance().restart();
+    m_main = makeMainWindow();
+    m_main->runCommand(QStringLiteral("mnuESermon"));
+    MsgBoxScript::clear();
+    CHECKED_STEP(chooseRow(4)); // sermon 10, John 3:16
+    waitForPane();
+    QCOMPARE(heading(), QStringLiteral("Juan 3:16 — RV1909"));
+    QVERIFY2(paneText().startsWith(QStringLiteral("16 Porque de tal manera amó Dios al mundo")),
+        qPrintable(paneText()));
+
+    // Typed in Spanish, read by the parser, shown from the same version.
+    auto *dialog = new frmPassage(m_main.get());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    widget<QLineEdit>(dialog, "txtPassage")->setText(QStringLiteral("Juan 3.16"));
+    auto *verses = widget<QLabel>(dialog, "lblPassageText");
+    QTRY_VERIFY_WITH_TIMEOUT(!verses->text().isEmpty(), 10000);
+    QVERIFY2(verses->text().startsWith(QStringLiteral("16 Porque de tal manera amó Dios al mundo")),
+        qPrintable(verses->text()));
+    QVERIFY2(verses->text().endsWith(QLatin1String("(RV1909)")), qPrintable(verses->text()));
+    dialog->close();
+}
+
 void tst_ScripturePane::insertPassageThenSave()
 {
     CHECKED_STEP(chooseRow(4)); // sermon 10, John 3:16
@@ -227,7 +257,7 @@ void tst_ScripturePane::bibleVersionIsRemembered()
     QCOMPARE(heading(), QStringLiteral("John 3:16 — WEB"));
     frmBibleVersion screen(m_main.get());
     auto *list = widget<QListWidget>(&screen, "lstVersions");
-    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->count(), 3); // and the Reina-Valera 1909
     QCOMPARE(
         list->currentItem()->text(), QStringLiteral("WEB — World English Bible with Deuterocanon"));
     list->setCurrentRow(0);

@@ -2,6 +2,7 @@
 
 #include "LibrarySettings.h"
 #include "ProgramGlobals.h"
+#include "ProgramTranslation.h"
 #include "WidgetLookup.h"
 #include "clsConfig.h"
 #include "frmDateLoc.h"
@@ -42,6 +43,7 @@ private:
 
 void tst_PassageHistory::init()
 {
+    QVERIFY(ProgramTranslation::install()); // as the program does at its start
     TestEnvironment::isolateSettings(m_settings.path());
     QFile::remove(ProgramConfig().storeFile());
     m_db = std::make_unique<TestDatabase>(TestEnvironment::Engine::SQLite);

@@ -35,7 +35,10 @@ bool opensNoWindow(const QString &name)
 // Qt's own dialogs (a file chooser, the print dialog) are Qt's to label.
 bool isProgramWindow(const QWidget *window)
 {
-    return !QByteArray(window->metaObject()->className()).startsWith('Q');
+    // The program's own classes, and the Qt dialogs it names for itself (dlgLanguage, a
+    // QInputDialog); not Qt's message boxes and choosers.
+    return !QByteArray(window->metaObject()->className()).startsWith('Q')
+        || window->objectName().startsWith(QLatin1String("dlg"));
 }
 
 bool isOrdinaryWindow(const QWidget *widget)

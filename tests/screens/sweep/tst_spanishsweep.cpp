@@ -1,0 +1,123 @@
+#include "EnglishTexts.h"
+#include "ProgramGlobals.h"
+#include "ProgramTranslation.h"
+#include "QtUserInterface.h"
+#include "ScreenCommands.h"
+#include "ScreenTestReset.h"
+#include "TestEnvironment.h"
+#include "UserInterface.h"
+#include "WindowSweep.h"
+#include "frmMain.h"
+
+#include <QMenuBar>
+#include <QTest>
+
+using TestEnvironment::Engine;
+
+// The program in Spanish, as a user with a Spanish system meets it: the main window's menus
+// wholly translated, and every window the sweep opens listed with the texts it still shows
+// in English and any Alt letter two of its controls share.
+class tst_SpanishSweep : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void vocabularyTellsEnglishFromSpanish_data();
+    void vocabularyTellsEnglishFromSpanish();
+    void menusAndToolbarAreSpanish();
+    void everyWindowIsSpanish();
+
+private:
+    QTemporaryDir m_home;
+    std::unique_ptr<TestDatabase> m_db;
+    std::unique_ptr<frmMain> m_main;
+};
+
+void tst_SpanishSweep::initTestCase()
+{
+    UserInterface::install(&QtUserInterface::instance());
+    TestEnvironment::isolateSettings(m_home.filePath(QStringLiteral("settings")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.filePath(QStringLiteral("data"))));
+    // Before any window is made, as at a start.
+    QVERIFY(ProgramTranslation::install(QStringLiteral("es")));
+    ScreenTestReset::begin();
+    m_db = std::make_unique<TestDatabase>(Engine::SQLite, true);
+    QVERIFY(m_db->isReady());
+    m_main = std::make_unique<frmMain>();
+    RegisterScreenCommands(*m_main);
+    QtUserInterface::instance().setStatusTextRaw(ProductName);
+    m_main->resize(1280, 900);
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+}
+
+void tst_SpanishSweep::cleanupTestCase()
+{
+    m_main.reset();
+    m_db.reset();
+    MsgBoxScript::clear();
+    QVERIFY(ProgramTranslation::install(QStringLiteral("en")));
+}
+
+void tst_SpanishSweep::vocabularyTellsEnglishFromSpanish_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("english");
+    QTest::newRow("menu") << "&Display Active Database" << true;
+    QTest::newRow("button") << "Save" << true;
+    QTest::newRow("sentence") << "Type a reference, for example John 3:16" << true;
+    QTest::newRow("Spanish menu") << "&Mostrar base de datos activa" << false;
+    QTest::newRow("Spanish sentence") << "No se pudo leer el archivo" << false;
+    QTest::newRow("same in both") << "Series" << false;
+    QTest::newRow("a typeface") << "Times New Roman" << false;
+    QTest::newRow("a number") << "1998" << false;
+    QTest::newRow("the product's name")
+        << "Copyright © Los autores de Lectorum Sermon Outlines." << false;
+}
+
+void tst_SpanishSweep::vocabularyTellsEnglishFromSpanish()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, english);
+    QCOMPARE(EnglishTexts::isEnglish(text), english);
+}
+
+void tst_SpanishSweep::menusAndToolbarAreSpanish()
+{
+    const QStringList english = EnglishTexts::of(m_main->menuBar());
+    QVERIFY2(english.isEmpty(), qPrintable(english.join(u'\n')));
+    const QStringList toolbar = EnglishTexts::of(m_main->findChild<QWidget *>("pnlToolbar"));
+    QVERIFY2(toolbar.isEmpty(), qPrintable(toolbar.join(u'\n')));
+}
+
+void tst_SpanishSweep::everyWindowIsSpanish()
+{
+    QStringList faults;
+    int windows = 0;
+    WindowSweep sweep(*m_main, [&faults, &windows](QWidget *window, const QString &how) {
+        ++windows;
+        const QString where = how + QStringLiteral(" > ") + window->objectName();
+        const QStringList english = EnglishTexts::of(window);
+        if (!english.isEmpty()) {
+            faults.append(where + QStringLiteral(": ") + english.join(QStringLiteral(" | ")));
+        }
+        // The translated captions choose their own Alt letters.
+        const QString clashes = WindowChecks::mnemonicClashes(window);
+        if (!clashes.isEmpty()) {
+            faults.append(where + QStringLiteral(" Alt letters: ") + clashes);
+        }
+    });
+    sweep.run();
+    QVERIFY(windows > 20);
+    qInfo().noquote() << faults.size() << "of" << windows << "windows show English texts:\n"
+                      << faults.join(u'\n');
+    // The screens are translated one by one (docs/translating.md); until the last one is, the
+    // list above says what is left, and a sweep without English fails here as a reminder to
+    // drop this line.
+    QEXPECT_FAIL("", "screens still to translate", Continue);
+    QVERIFY2(faults.isEmpty(), qPrintable(QString::number(faults.size())));
+}
+
+QTEST_MAIN(tst_SpanishSweep)
+#include "tst_spanishsweep.moc"

@@ -1,0 +1,1989 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>AddressListScreen</name>
+    <message>
+        <source>You are not allowed to delete this default record</source>
+        <translation>No tiene permiso para eliminar este registro predeterminado</translation>
+    </message>
+    <message>
+        <source>Delete was successful</source>
+        <translation>Se eliminó correctamente</translation>
+    </message>
+</context>
+<context>
+    <name>ChangedUnderneath</name>
+    <message>
+        <source>This record was deleted by someone else since you opened it. Save your version as a new record?</source>
+        <translation>Otra persona eliminó este registro después de que usted lo abriera. ¿Guardar su versión como un registro nuevo?</translation>
+    </message>
+    <message>
+        <source>This record was changed by someone else since you opened it. Save your version over theirs?</source>
+        <translation>Otra persona cambió este registro después de que usted lo abriera. ¿Guardar su versión sobre la suya?</translation>
+    </message>
+    <message>
+        <source>Your version stays on the screen. Show their version?</source>
+        <translation>Su versión sigue en la pantalla. ¿Mostrar la otra versión?</translation>
+    </message>
+</context>
+<context>
+    <name>ClipboardOperations</name>
+    <message>
+        <source>Make sure text has been properly selected first!</source>
+        <translation>¡Asegúrese primero de haber seleccionado bien el texto!</translation>
+    </message>
+</context>
+<context>
+    <name>DataScreen</name>
+    <message>
+        <source>No Records, Add Some ?</source>
+        <translation>No hay registros. ¿Añadir alguno?</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>DateEntry</name>
+    <message>
+        <source>Enter a valid date: dd/mm/yyyy</source>
+        <translation>Escriba una fecha válida: dd/mm/aaaa</translation>
+    </message>
+    <message>
+        <source>Enter a valid date: mm/dd/yyyy</source>
+        <translation>Escriba una fecha válida: mm/dd/aaaa</translation>
+    </message>
+    <message>
+        <source>Invalid Date</source>
+        <translation>Fecha no válida</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommands</name>
+    <message>
+        <source>Cancelled: %1 of %2 outlines were written to %3.</source>
+        <translation>Cancelado: se escribieron %1 de %2 bosquejos en %3.</translation>
+    </message>
+    <message>
+        <source>%1 outlines were written to %2.</source>
+        <translation>Se escribieron %1 bosquejos en %2.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Cannot find or open the help file </source>
+        <translation>No se puede encontrar o abrir el archivo de ayuda </translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Lectorum Help</source>
+        <translation>Ayuda de Lectorum</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Search for a keyword:</source>
+        <translation>&amp;Buscar una palabra clave:</translation>
+    </message>
+    <message>
+        <source>Search for a keyword</source>
+        <translation>Buscar una palabra clave</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Palabras clave</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Texto de la ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>Í&amp;ndice</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Atrás</translation>
+    </message>
+</context>
+<context>
+    <name>ImportRowModel</name>
+    <message>
+        <source> (read by %1)</source>
+        <translation> (leído con %1)</translation>
+    </message>
+    <message>
+        <source>ready (date from the file&apos;s time)</source>
+        <translation>listo (fecha tomada de la hora del archivo)</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <translation>listo</translation>
+    </message>
+    <message>
+        <source>needs a passage</source>
+        <translation>falta el pasaje</translation>
+    </message>
+    <message>
+        <source>duplicate: </source>
+        <translation>duplicado: </translation>
+    </message>
+    <message>
+        <source>unreadable: </source>
+        <translation>ilegible: </translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Passage</source>
+        <translation>Pasaje</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Preacher</source>
+        <translation>Predicador</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Lugar</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+</context>
+<context>
+    <name>ImportScreenCommands</name>
+    <message>
+        <source>%1 could not be read as a sermon list.
+%2</source>
+        <translation>%1 no se pudo leer como lista de sermones.
+%2</translation>
+    </message>
+    <message>
+        <source>There is no import to undo.</source>
+        <translation>No hay ninguna importación que deshacer.</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageChoice</name>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>The language of Lectorum&apos;s windows and messages.
+The change applies the next time Lectorum starts.</source>
+        <translation>El idioma de las ventanas y los mensajes de Lectorum.
+El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryBackupRunner</name>
+    <message>
+        <source>The library was backed up to %1.</source>
+        <translation>Se hizo una copia de seguridad de la biblioteca en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryScreenCommands</name>
+    <message>
+        <source>First close all open windows</source>
+        <translation>Cierre primero todas las ventanas abiertas</translation>
+    </message>
+    <message>
+        <source>A backup of the library is being written. Try again when it is done.</source>
+        <translation>Se está escribiendo una copia de seguridad de la biblioteca. Inténtelo de nuevo cuando termine.</translation>
+    </message>
+    <message>
+        <source>A backup of the library is being written already.</source>
+        <translation>Ya se está escribiendo una copia de seguridad de la biblioteca.</translation>
+    </message>
+    <message>
+        <source>No backup of this library was found in %1.</source>
+        <translation>No se encontró ninguna copia de seguridad de esta biblioteca en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ListEditScreen</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Delete the Current Record</source>
+        <translation>Eliminar el registro actual</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Change Database</source>
+        <translation>&amp;Cambiar base de datos</translation>
+    </message>
+    <message>
+        <source>&amp;Display Active Database</source>
+        <translation>&amp;Mostrar base de datos activa</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Back &amp;Up Now</source>
+        <translation>Hacer copia de seguridad a&amp;hora</translation>
+    </message>
+    <message>
+        <source>Chec&amp;k Database</source>
+        <translation>Com&amp;probar base de datos</translation>
+    </message>
+    <message>
+        <source>&amp;Restore from Backup...</source>
+        <translation>&amp;Restaurar desde copia de seguridad...</translation>
+    </message>
+    <message>
+        <source>Ex&amp;port</source>
+        <translation>&amp;Exportar</translation>
+    </message>
+    <message>
+        <source>Sermon List as CSV...</source>
+        <translation>Lista de sermones como CSV...</translation>
+    </message>
+    <message>
+        <source>Outline as Document...</source>
+        <translation>Bosquejo como documento...</translation>
+    </message>
+    <message>
+        <source>All Outlines as Documents...</source>
+        <translation>Todos los bosquejos como documentos...</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importar</translation>
+    </message>
+    <message>
+        <source>Outline Files...</source>
+        <translation>Archivos de bosquejos...</translation>
+    </message>
+    <message>
+        <source>Sermon List from CSV...</source>
+        <translation>Lista de sermones desde CSV...</translation>
+    </message>
+    <message>
+        <source>Undo Last Import...</source>
+        <translation>Deshacer la última importación...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Sermon</source>
+        <translation>&amp;Sermón</translation>
+    </message>
+    <message>
+        <source>&amp;Topics</source>
+        <translation>&amp;Temas</translation>
+    </message>
+    <message>
+        <source>&amp;Illustrations</source>
+        <translation>&amp;Ilustraciones</translation>
+    </message>
+    <message>
+        <source>&amp;Preacher</source>
+        <translation>&amp;Predicador</translation>
+    </message>
+    <message>
+        <source>Se&amp;ries</source>
+        <translation>Se&amp;ries</translation>
+    </message>
+    <message>
+        <source>Pu&amp;blisher</source>
+        <translation>E&amp;ditorial</translation>
+    </message>
+    <message>
+        <source>C&amp;ut</source>
+        <translation>C&amp;ortar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>P&amp;aste</source>
+        <translation>Pe&amp;gar</translation>
+    </message>
+    <message>
+        <source>Pr&amp;each</source>
+        <translation>Pr&amp;edicar</translation>
+    </message>
+    <message>
+        <source>&amp;Search-Text</source>
+        <translation>&amp;Buscar texto</translation>
+    </message>
+    <message>
+        <source>Sermon &amp;Outline</source>
+        <translation>&amp;Bosquejo del sermón</translation>
+    </message>
+    <message>
+        <source>&amp;Big Idea</source>
+        <translation>&amp;Idea central</translation>
+    </message>
+    <message>
+        <source>&amp;Title</source>
+        <translation>&amp;Título</translation>
+    </message>
+    <message>
+        <source>Search &amp;All</source>
+        <translation>Buscar en t&amp;odo</translation>
+    </message>
+    <message>
+        <source>&amp;Checklist</source>
+        <translation>&amp;Consultar</translation>
+    </message>
+    <message>
+        <source>By &amp;Bible Book</source>
+        <translation>Por libro de la &amp;Biblia</translation>
+    </message>
+    <message>
+        <source>By &amp;Preacher</source>
+        <translation>Por &amp;predicador</translation>
+    </message>
+    <message>
+        <source>By &amp;Series</source>
+        <translation>Por &amp;serie</translation>
+    </message>
+    <message>
+        <source>By &amp;Topic</source>
+        <translation>Por &amp;tema</translation>
+    </message>
+    <message>
+        <source>By &amp;Combination</source>
+        <translation>Por &amp;combinación</translation>
+    </message>
+    <message>
+        <source>By P&amp;assage...</source>
+        <translation>Por p&amp;asaje...</translation>
+    </message>
+    <message>
+        <source>   &amp;Print</source>
+        <translation>   &amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>Selected &amp;Sermon</source>
+        <translation>&amp;Sermón seleccionado</translation>
+    </message>
+    <message>
+        <source>Current &amp;List</source>
+        <translation>&amp;Lista actual</translation>
+    </message>
+    <message>
+        <source>&amp;Illustration</source>
+        <translation>&amp;Ilustración</translation>
+    </message>
+    <message>
+        <source>Pul&amp;pit Copy...</source>
+        <translation>Copia para el &amp;púlpito...</translation>
+    </message>
+    <message>
+        <source>&amp;Defaults</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Barra de e&amp;stado</translation>
+    </message>
+    <message>
+        <source>&amp;Tool Bar</source>
+        <translation>Barra de &amp;herramientas</translation>
+    </message>
+    <message>
+        <source>Outline Font Type</source>
+        <translation>Tipo de letra del bosquejo</translation>
+    </message>
+    <message>
+        <source>Outline Font Size</source>
+        <translation>Tamaño de letra del bosquejo</translation>
+    </message>
+    <message>
+        <source>Set &amp;Location</source>
+        <translation>Fijar &amp;lugar</translation>
+    </message>
+    <message>
+        <source>S&amp;pelling Language...</source>
+        <translation>Idioma de o&amp;rtografía...</translation>
+    </message>
+    <message>
+        <source>Speaking &amp;Rate...</source>
+        <translation>&amp;Velocidad al hablar...</translation>
+    </message>
+    <message>
+        <source>&amp;Bible Version...</source>
+        <translation>Versión de la &amp;Biblia...</translation>
+    </message>
+    <message>
+        <source>Lan&amp;guage...</source>
+        <translation>I&amp;dioma...</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>Ve&amp;ntana</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Cascada</translation>
+    </message>
+    <message>
+        <source>Tile &amp;Horizontally</source>
+        <translation>Mosaico &amp;horizontal</translation>
+    </message>
+    <message>
+        <source>Tile &amp;Vertical</source>
+        <translation>Mosaico &amp;vertical</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Icons</source>
+        <translation>&amp;Organizar iconos</translation>
+    </message>
+    <message>
+        <source>&amp;Reports</source>
+        <translation>In&amp;formes</translation>
+    </message>
+    <message>
+        <source>Scripture Coverage...</source>
+        <translation>Cobertura de las Escrituras...</translation>
+    </message>
+    <message>
+        <source>Sermons per Year...</source>
+        <translation>Sermones por año...</translation>
+    </message>
+    <message>
+        <source>Topics and Illustrations...</source>
+        <translation>Temas e ilustraciones...</translation>
+    </message>
+    <message>
+        <source>Books Never Preached...</source>
+        <translation>Libros nunca predicados...</translation>
+    </message>
+    <message>
+        <source>Not Preached Since...</source>
+        <translation>No predicados desde...</translation>
+    </message>
+    <message>
+        <source>   &amp;Help</source>
+        <translation>   A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>Í&amp;ndice</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>&amp;Using Help</source>
+        <translation>&amp;Uso de la ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Acerca de...</translation>
+    </message>
+</context>
+<context>
+    <name>MainToolbar</name>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Search Text</source>
+        <translation>Buscar texto</translation>
+    </message>
+    <message>
+        <source>Selection Criteria</source>
+        <translation>Criterios de selección</translation>
+    </message>
+    <message>
+        <source>Add New Sermon</source>
+        <translation>Añadir sermón nuevo</translation>
+    </message>
+    <message>
+        <source>Display All Sermons</source>
+        <translation>Mostrar todos los sermones</translation>
+    </message>
+    <message>
+        <source>Sermon Notes</source>
+        <translation>Notas del sermón</translation>
+    </message>
+    <message>
+        <source>Save Sermon Notes</source>
+        <translation>Guardar notas del sermón</translation>
+    </message>
+    <message>
+        <source>Preacher Screen</source>
+        <translation>Pantalla de predicadores</translation>
+    </message>
+    <message>
+        <source>Sermon Series Screen</source>
+        <translation>Pantalla de series de sermones</translation>
+    </message>
+    <message>
+        <source>Publisher Screen</source>
+        <translation>Pantalla de editoriales</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Preach</source>
+        <translation>Predicar</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra de herramientas</translation>
+    </message>
+</context>
+<context>
+    <name>NotesEditorAids</name>
+    <message>
+        <source>&quot;%1&quot; was not added to the dictionary: your word list could not be written.
+
+%2
+%3</source>
+        <translation>«%1» no se añadió al diccionario: no se pudo escribir su lista de palabras.
+
+%2
+%3</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Añadir al diccionario</translation>
+    </message>
+</context>
+<context>
+    <name>NotesScriptureSplit</name>
+    <message>
+        <source>Show &amp;Scripture</source>
+        <translation>Mostrar las E&amp;scrituras</translation>
+    </message>
+</context>
+<context>
+    <name>OutlineAidCommands</name>
+    <message>
+        <source>No spelling dictionary is installed, so spelling is off. Install the package %1 (or another hunspell- dictionary) and start Lectorum again.</source>
+        <translation>No hay ningún diccionario de ortografía instalado, así que la ortografía está desactivada. Instale el paquete %1 (u otro diccionario hunspell-) y vuelva a iniciar Lectorum.</translation>
+    </message>
+    <message>
+        <source>Spelling Language</source>
+        <translation>Idioma de ortografía</translation>
+    </message>
+    <message>
+        <source>Check the spelling of outlines with the dictionary:</source>
+        <translation>Revisar la ortografía de los bosquejos con el diccionario:</translation>
+    </message>
+    <message>
+        <source>Speaking Rate</source>
+        <translation>Velocidad al hablar</translation>
+    </message>
+    <message>
+        <source>Words spoken per minute (for the outline&apos;s speaking time):</source>
+        <translation>Palabras por minuto (para el tiempo de predicación del bosquejo):</translation>
+    </message>
+    <message>
+        <source>S&amp;pelling Language (install %1)...</source>
+        <translation>Idioma de o&amp;rtografía (instale %1)...</translation>
+    </message>
+</context>
+<context>
+    <name>OutlineFindBar</name>
+    <message>
+        <source>Find and Replace</source>
+        <translation>Buscar y reemplazar</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd:</source>
+        <translation>&amp;Buscar:</translation>
+    </message>
+    <message>
+        <source>Replace &amp;with:</source>
+        <translation>Reemplazar &amp;con:</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt</source>
+        <translation>Si&amp;guiente</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>&amp;Anterior</translation>
+    </message>
+    <message>
+        <source>Match &amp;case</source>
+        <translation>&amp;Mayúsculas y minúsculas</translation>
+    </message>
+    <message>
+        <source>Whole w&amp;ord</source>
+        <translation>Palabra c&amp;ompleta</translation>
+    </message>
+    <message>
+        <source>Wrap aro&amp;und</source>
+        <translation>&amp;Volver al principio</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Reemplazar</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>Reemplazar &amp;todo</translation>
+    </message>
+    <message>
+        <source> – no more</source>
+        <translation> – no hay más</translation>
+    </message>
+    <message>
+        <source> – wrapped</source>
+        <translation> – desde el principio</translation>
+    </message>
+    <message>
+        <source> – %1 replaced</source>
+        <translation> – %1 reemplazados</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Ninguna coincidencia</translation>
+    </message>
+    <message>
+        <source>1 match</source>
+        <translation>1 coincidencia</translation>
+    </message>
+    <message>
+        <source>%1 matches</source>
+        <translation>%1 coincidencias</translation>
+    </message>
+</context>
+<context>
+    <name>OutlineTextBuilder</name>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+</context>
+<context>
+    <name>PassageParser</name>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>%1: a chapter cannot be 0</source>
+        <translation>%1: un capítulo no puede ser 0</translation>
+    </message>
+    <message>
+        <source>%1: a verse cannot be 0</source>
+        <translation>%1: un versículo no puede ser 0</translation>
+    </message>
+    <message>
+        <source>%1: the end comes before the beginning</source>
+        <translation>%1: el final está antes del comienzo</translation>
+    </message>
+    <message>
+        <source>%1 is not a book of the Bible</source>
+        <translation>%1 no es un libro de la Biblia</translation>
+    </message>
+    <message>
+        <source>%1 could be %2</source>
+        <translation>%1 puede ser %2</translation>
+    </message>
+    <message>
+        <source>Type a reference, for example John 3:16</source>
+        <translation>Escriba una referencia, por ejemplo Juan 3:16</translation>
+    </message>
+    <message>
+        <source>%1 is not a reference</source>
+        <translation>%1 no es una referencia</translation>
+    </message>
+</context>
+<context>
+    <name>PreachingHistory</name>
+    <message numerus="yes">
+        <source>Last preached %1; %n time(s) in all</source>
+        <translation>
+            <numerusform>Predicado por última vez el %1; %n vez en total</numerusform>
+            <numerusform>Predicado por última vez el %1; %n veces en total</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last preached %1 at %2; %n time(s) in all</source>
+        <translation>
+            <numerusform>Predicado por última vez el %1 en %2; %n vez en total</numerusform>
+            <numerusform>Predicado por última vez el %1 en %2; %n veces en total</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PreachingView</name>
+    <message>
+        <source>Preaching view: passage</source>
+        <translation>Vista de predicación: pasaje</translation>
+    </message>
+    <message>
+        <source>Preaching view</source>
+        <translation>Vista de predicación</translation>
+    </message>
+    <message>
+        <source>Preaching view tools</source>
+        <translation>Herramientas de la vista de predicación</translation>
+    </message>
+    <message>
+        <source>Passage</source>
+        <translation>Pasaje</translation>
+    </message>
+    <message>
+        <source>Show the passage instead of the outline (P)</source>
+        <translation>Mostrar el pasaje en lugar del bosquejo (P)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintJob</name>
+    <message>
+        <source>No printer is set up, so the pages were saved as a PDF file:
+</source>
+        <translation>No hay ninguna impresora configurada, así que las páginas se guardaron como archivo PDF:
+</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramTranslation</name>
+    <message>
+        <source>English</source>
+        <translation>Español</translation>
+    </message>
+</context>
+<context>
+    <name>PulpitCommands</name>
+    <message>
+        <source>There is no outline to preach from: open a sermon first.</source>
+        <translation>No hay ningún bosquejo para predicar: abra primero un sermón.</translation>
+    </message>
+    <message>
+        <source>There is no outline to print: open a sermon with an outline first.</source>
+        <translation>No hay ningún bosquejo que imprimir: abra primero un sermón con bosquejo.</translation>
+    </message>
+    <message>
+        <source>Pulpit Copy</source>
+        <translation>Copia para el púlpito</translation>
+    </message>
+    <message>
+        <source>Type size in points:</source>
+        <translation>Tamaño de letra en puntos:</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message numerus="yes">
+        <source>Imported %n sermon(s).</source>
+        <translation>
+            <numerusform>Se importó %n sermón.</numerusform>
+            <numerusform>Se importaron %n sermones.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The last import (%1, %2 by %3) added %n sermon(s).</source>
+        <translation>
+            <numerusform>La última importación (%1, %2 por %3) añadió %n sermón.</numerusform>
+            <numerusform>La última importación (%1, %2 por %3) añadió %n sermones.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of these sermons have topics, illustrations or occasions now. Delete them too?
+(No keeps them.)</source>
+        <translation>
+            <numerusform>%n de estos sermones tiene ahora temas, ilustraciones u ocasiones. ¿Eliminarlo también?
+(No lo conserva.)</numerusform>
+            <numerusform>%n de estos sermones tienen ahora temas, ilustraciones u ocasiones. ¿Eliminarlos también?
+(No los conserva.)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The import was undone: %n sermon(s) deleted, </source>
+        <translation>
+            <numerusform>Se deshizo la importación: %n sermón eliminado, </numerusform>
+            <numerusform>Se deshizo la importación: %n sermones eliminados, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept.</source>
+        <translation>
+            <numerusform>%n conservado.</numerusform>
+            <numerusform>%n conservados.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s), </source>
+        <translation>
+            <numerusform>%n archivo, </numerusform>
+            <numerusform>%n archivos, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n to import, </source>
+        <translation>
+            <numerusform>%n para importar, </numerusform>
+            <numerusform>%n para importar, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unreadable</source>
+        <translation>
+            <numerusform>%n ilegible</numerusform>
+            <numerusform>%n ilegibles</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be read; nothing was imported (--skip-unreadable imports the rest)</source>
+        <translation>
+            <numerusform>No se pudo leer %n archivo; no se importó nada (--skip-unreadable importa el resto)</numerusform>
+            <numerusform>No se pudieron leer %n archivos; no se importó nada (--skip-unreadable importa el resto)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more outline file(s) in the zip left out: an import takes %1 from one zip</source>
+        <translation>
+            <numerusform>%n archivo de bosquejo más del zip quedó fuera: una importación toma %1 de un zip</numerusform>
+            <numerusform>%n archivos de bosquejos más del zip quedaron fuera: una importación toma %1 de un zip</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReportChoices</name>
+    <message>
+        <source>(any)</source>
+        <translation>(cualquiera)</translation>
+    </message>
+    <message>
+        <source>Preacher</source>
+        <translation>Predicador</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Lugar</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Count each sermon &amp;once</source>
+        <translation>Contar cada sermón &amp;una vez</translation>
+    </message>
+    <message>
+        <source>&amp;Preacher:</source>
+        <translation>&amp;Predicador:</translation>
+    </message>
+    <message>
+        <source>T&amp;ype:</source>
+        <translation>&amp;Tipo:</translation>
+    </message>
+    <message>
+        <source>Se&amp;ries:</source>
+        <translation>Se&amp;rie:</translation>
+    </message>
+    <message>
+        <source>Pl&amp;ace:</source>
+        <translation>Lu&amp;gar:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Hasta:</translation>
+    </message>
+</context>
+<context>
+    <name>ReportScreen</name>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Dibujo SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Valores separados por comas (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ya existe.
+¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>Save P&amp;NG...</source>
+        <translation>Guardar P&amp;NG...</translation>
+    </message>
+    <message>
+        <source>Save S&amp;VG...</source>
+        <translation>Guardar S&amp;VG...</translation>
+    </message>
+    <message>
+        <source>Save &amp;CSV...</source>
+        <translation>Guardar &amp;CSV...</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenOperations</name>
+    <message>
+        <source>Data Has Been Changed</source>
+        <translation>Los datos han cambiado</translation>
+    </message>
+    <message>
+        <source>Save Changes ?</source>
+        <translation>¿Guardar los cambios?</translation>
+    </message>
+    <message>
+        <source>Copyright © The Lectorum Sermon Outlines authors. All rights reserved.</source>
+        <translation>Copyright © Los autores de Lectorum Sermon Outlines. Todos los derechos reservados.</translation>
+    </message>
+</context>
+<context>
+    <name>ScripturePane</name>
+    <message>
+        <source>Passage text</source>
+        <translation>Texto del pasaje</translation>
+    </message>
+    <message>
+        <source>Verse per &amp;line</source>
+        <translation>Versículo por &amp;línea</translation>
+    </message>
+    <message>
+        <source>Passage in print and &amp;export</source>
+        <translation>Pasaje al imprimir y &amp;exportar</translation>
+    </message>
+    <message>
+        <source>Insert &amp;Passage Text</source>
+        <translation>Insertar texto del &amp;pasaje</translation>
+    </message>
+    <message>
+        <source>Insert Passage Text (Ctrl+Shift+P)</source>
+        <translation>Insertar texto del pasaje (Ctrl+Mayús+P)</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionDialog</name>
+    <message>
+        <source>&amp;Select</source>
+        <translation>&amp;Seleccionar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>WelcomePanel</name>
+    <message>
+        <source>Welcome</source>
+        <translation>Bienvenida</translation>
+    </message>
+    <message>
+        <source>no library</source>
+        <translation>ninguna biblioteca</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sermon(s)</source>
+        <translation>
+            <numerusform>%n sermón</numerusform>
+            <numerusform>%n sermones</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Welcome to Lectorum</source>
+        <translation>Bienvenido a Lectorum</translation>
+    </message>
+    <message>
+        <source>Library: %1</source>
+        <translation>Biblioteca: %1</translation>
+    </message>
+    <message>
+        <source>Library: %1, holding %2</source>
+        <translation>Biblioteca: %1, con %2</translation>
+    </message>
+    <message>
+        <source>Open the sermons (Edit &gt; Sermon)</source>
+        <translation>Abrir los sermones (Editar &gt; Sermón)</translation>
+    </message>
+    <message>
+        <source>Bring in your outlines (File &gt; Import)</source>
+        <translation>Traer sus bosquejos (Archivo &gt; Importar)</translation>
+    </message>
+    <message>
+        <source>Read &quot;Getting started&quot; in the help</source>
+        <translation>Leer «Primeros pasos» en la ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout32</name>
+    <message>
+        <source>Written for preachers and church offices</source>
+        <translation>Escrito para predicadores y oficinas de iglesia</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>Acerca de </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Operating System</source>
+        <translation>Sistema operativo</translation>
+    </message>
+    <message>
+        <source>Windows Temp Directory:</source>
+        <translation>Carpeta temporal:</translation>
+    </message>
+    <message>
+        <source>Windows System Directory:</source>
+        <translation>Carpeta del sistema:</translation>
+    </message>
+    <message>
+        <source>Windows Directory:</source>
+        <translation>Carpeta del sistema operativo:</translation>
+    </message>
+    <message>
+        <source>Memory Load:</source>
+        <translation>Uso de memoria:</translation>
+    </message>
+    <message>
+        <source>Total Physical:</source>
+        <translation>Memoria física total:</translation>
+    </message>
+    <message>
+        <source>Available Physical:</source>
+        <translation>Memoria física disponible:</translation>
+    </message>
+    <message>
+        <source>Total Virtual:</source>
+        <translation>Memoria virtual total:</translation>
+    </message>
+    <message>
+        <source>Available Virtual:</source>
+        <translation>Memoria virtual disponible:</translation>
+    </message>
+    <message>
+        <source>CPU Type</source>
+        <translation>Tipo de CPU</translation>
+    </message>
+    <message>
+        <source>Number CPU&apos;s:</source>
+        <translation>Número de CPU:</translation>
+    </message>
+</context>
+<context>
+    <name>frmBibleVersion</name>
+    <message>
+        <source>Bible Version</source>
+        <translation>Versión de la Biblia</translation>
+    </message>
+    <message>
+        <source>&amp;Version shown beside the outline:</source>
+        <translation>&amp;Versión que se muestra junto al bosquejo:</translation>
+    </message>
+    <message>
+        <source>Bible versions</source>
+        <translation>Versiones de la Biblia</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>frmBookHistory</name>
+    <message>
+        <source>Not preached since the start of y&amp;ear:</source>
+        <translation>No predicados desde el comienzo del &amp;año:</translation>
+    </message>
+    <message>
+        <source>&amp;List Sermons</source>
+        <translation>&amp;Listar sermones</translation>
+    </message>
+    <message>
+        <source>Books Never Preached</source>
+        <translation>Libros nunca predicados</translation>
+    </message>
+    <message>
+        <source>Not Preached Since</source>
+        <translation>No predicados desde</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>Libro</translation>
+    </message>
+    <message>
+        <source>Last Preached</source>
+        <translation>Última predicación</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Dónde</translation>
+    </message>
+    <message>
+        <source>Sermons in Library</source>
+        <translation>Sermones en la biblioteca</translation>
+    </message>
+</context>
+<context>
+    <name>frmChange</name>
+    <message>
+        <source>Select Database</source>
+        <translation>Seleccionar base de datos</translation>
+    </message>
+    <message>
+        <source>Database files</source>
+        <translation>Archivos de base de datos</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>frmCheckReport</name>
+    <message>
+        <source>Check Database</source>
+        <translation>Comprobar base de datos</translation>
+    </message>
+    <message>
+        <source>Check report</source>
+        <translation>Informe de la comprobación</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Guardar como...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as %1: %2</source>
+        <translation>No se pudo guardar el informe como %1: %2</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Guardar informe</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Archivos de texto (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>frmConfig</name>
+    <message>
+        <source>Configure This Application</source>
+        <translation>Configurar esta aplicación</translation>
+    </message>
+    <message>
+        <source>Default To</source>
+        <translation>Usar por omisión</translation>
+    </message>
+    <message>
+        <source>Local</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Servidor</translation>
+    </message>
+    <message>
+        <source>Local Access Database</source>
+        <translation>Base de datos local</translation>
+    </message>
+    <message>
+        <source>Database Path</source>
+        <translation>Ruta de la base de datos</translation>
+    </message>
+    <message>
+        <source>Database Name</source>
+        <translation>Nombre de la base de datos</translation>
+    </message>
+    <message>
+        <source>Data Source Name</source>
+        <translation>Nombre del origen de datos</translation>
+    </message>
+    <message>
+        <source>System Database</source>
+        <translation>Base de datos del sistema</translation>
+    </message>
+    <message>
+        <source>Server Information</source>
+        <translation>Datos del servidor</translation>
+    </message>
+    <message>
+        <source>User ID</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>frmCoverage</name>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Mostrar:</translation>
+    </message>
+    <message>
+        <source>Scripture Coverage</source>
+        <translation>Cobertura de las Escrituras</translation>
+    </message>
+</context>
+<context>
+    <name>frmCsvColumns</name>
+    <message>
+        <source>Two columns are matched to %1. Choose one.</source>
+        <translation>Hay dos columnas asignadas a %1. Elija una.</translation>
+    </message>
+</context>
+<context>
+    <name>frmDateLoc</name>
+    <message>
+        <source>Delete was successful</source>
+        <translation>Se eliminó correctamente</translation>
+    </message>
+</context>
+<context>
+    <name>frmFindText</name>
+    <message>
+        <source>Find Text Screen</source>
+        <translation>Pantalla de búsqueda de texto</translation>
+    </message>
+    <message>
+        <source>Type of Logic:</source>
+        <translation>Tipo de lógica:</translation>
+    </message>
+    <message>
+        <source>Search SermonTitle</source>
+        <translation>Buscar en el título del sermón</translation>
+    </message>
+    <message>
+        <source>Search Sermon Big Idea</source>
+        <translation>Buscar en la idea central del sermón</translation>
+    </message>
+    <message>
+        <source>Search Sermon Outline</source>
+        <translation>Buscar en el bosquejo del sermón</translation>
+    </message>
+    <message>
+        <source>OR</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>AND</source>
+        <translation>Y</translation>
+    </message>
+</context>
+<context>
+    <name>frmIllustr</name>
+    <message>
+        <source>Illustration Screen</source>
+        <translation>Pantalla de ilustraciones</translation>
+    </message>
+    <message>
+        <source>Illustrations</source>
+        <translation>Ilustraciones</translation>
+    </message>
+    <message>
+        <source>Illustration</source>
+        <translation>Ilustración</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Topics</source>
+        <translation>Temas</translation>
+    </message>
+    <message>
+        <source>Illustration ID</source>
+        <translation>N.º de ilustración</translation>
+    </message>
+</context>
+<context>
+    <name>frmImport</name>
+    <message numerus="yes">
+        <source>Reading was cancelled after %1 of %n file(s). </source>
+        <translation>
+            <numerusform>La lectura se canceló tras %1 de %n archivo. </numerusform>
+            <numerusform>La lectura se canceló tras %1 de %n archivos. </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s), </source>
+        <translation>
+            <numerusform>%n fila, </numerusform>
+            <numerusform>%n filas, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ticked; </source>
+        <translation>
+            <numerusform>%n marcada; </numerusform>
+            <numerusform>%n marcadas; </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n need(s) a passage, </source>
+        <translation>
+            <numerusform>%n necesita un pasaje, </numerusform>
+            <numerusform>%n necesitan un pasaje, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s), </source>
+        <translation>
+            <numerusform>%n duplicado, </numerusform>
+            <numerusform>%n duplicados, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unreadable.</source>
+        <translation>
+            <numerusform>%n ilegible.</numerusform>
+            <numerusform>%n ilegibles.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import Outline Files</source>
+        <translation>Importar archivos de bosquejos</translation>
+    </message>
+    <message>
+        <source>Import Sermon List</source>
+        <translation>Importar lista de sermones</translation>
+    </message>
+    <message>
+        <source>Add &amp;Files...</source>
+        <translation>Añadir &amp;archivos...</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older...</source>
+        <translation>Añadir &amp;carpeta...</translation>
+    </message>
+    <message>
+        <source>&amp;Preacher:</source>
+        <translation>&amp;Predicador:</translation>
+    </message>
+    <message>
+        <source>Preacher</source>
+        <translation>Predicador</translation>
+    </message>
+    <message>
+        <source>Set for &amp;All Rows</source>
+        <translation>Asignar a &amp;todas las filas</translation>
+    </message>
+    <message>
+        <source>Set for &amp;Selected Rows</source>
+        <translation>Asignar a las filas &amp;seleccionadas</translation>
+    </message>
+    <message>
+        <source>Series from the folder &amp;name</source>
+        <translation>Serie según el &amp;nombre de la carpeta</translation>
+    </message>
+    <message>
+        <source>Files to import</source>
+        <translation>Archivos para importar</translation>
+    </message>
+    <message>
+        <source>Reading files</source>
+        <translation>Lectura de archivos</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Reading</source>
+        <translation>Cancelar &amp;lectura</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 y %2 más</translation>
+    </message>
+    <message>
+        <source>Reading files...</source>
+        <translation>Leyendo archivos...</translation>
+    </message>
+    <message>
+        <source>A backup of the library is being written. Try again when it is done.</source>
+        <translation>Se está escribiendo una copia de seguridad de la biblioteca. Inténtelo de nuevo cuando termine.</translation>
+    </message>
+    <message>
+        <source>The library could not be backed up. Import anyway?</source>
+        <translation>No se pudo hacer una copia de seguridad de la biblioteca. ¿Importar de todos modos?</translation>
+    </message>
+    <message>
+        <source>No file is ticked for import.</source>
+        <translation>No hay ningún archivo marcado para importar.</translation>
+    </message>
+    <message>
+        <source>These are not in the library yet:
+
+</source>
+        <translation>Estos aún no están en la biblioteca:
+
+</translation>
+    </message>
+    <message>
+        <source>
+
+Create them? (No imports the sermons without them.)</source>
+        <translation>
+
+¿Crearlos? (No importa los sermones sin ellos.)</translation>
+    </message>
+    <message>
+        <source>Importing sermons...</source>
+        <translation>Importando sermones...</translation>
+    </message>
+</context>
+<context>
+    <name>frmLocation</name>
+    <message>
+        <source>Default Location Screen</source>
+        <translation>Pantalla del lugar predeterminado</translation>
+    </message>
+    <message>
+        <source>Change Default Location:</source>
+        <translation>Cambiar el lugar predeterminado:</translation>
+    </message>
+    <message>
+        <source>&amp;Update</source>
+        <translation>&amp;Actualizar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>frmLogin</name>
+    <message>
+        <source>Login</source>
+        <translation>Inicio de sesión</translation>
+    </message>
+    <message>
+        <source> - Version </source>
+        <translation> - Versión </translation>
+    </message>
+    <message>
+        <source>Login ID</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Please Fill In Your User Name</source>
+        <translation>Escriba su nombre de usuario</translation>
+    </message>
+    <message>
+        <source>Invalid User ID/Password</source>
+        <translation>Usuario o contraseña no válidos</translation>
+    </message>
+    <message>
+        <source>Exceeded Login Attemps</source>
+        <translation>Se superó el número de intentos</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>First close all open windows</source>
+        <translation>Cierre primero todas las ventanas abiertas</translation>
+    </message>
+    <message>
+        <source>Active Database = </source>
+        <translation>Base de datos activa = </translation>
+    </message>
+</context>
+<context>
+    <name>frmNotes</name>
+    <message>
+        <source>Sermon Outline &amp; Notes</source>
+        <translation>Bosquejo y notas del sermón</translation>
+    </message>
+</context>
+<context>
+    <name>frmPassage</name>
+    <message>
+        <source>Find by Passage</source>
+        <translation>Buscar por pasaje</translation>
+    </message>
+    <message>
+        <source>&amp;Reference:</source>
+        <translation>&amp;Referencia:</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Referencia</translation>
+    </message>
+    <message>
+        <source>Passage as read</source>
+        <translation>Pasaje tal como se leyó</translation>
+    </message>
+</context>
+<context>
+    <name>frmPreachers</name>
+    <message>
+        <source>Preachers Screen</source>
+        <translation>Pantalla de predicadores</translation>
+    </message>
+    <message>
+        <source>Preachers</source>
+        <translation>Predicadores</translation>
+    </message>
+    <message>
+        <source>Preacher ID:</source>
+        <translation>N.º de predicador:</translation>
+    </message>
+    <message>
+        <source>First:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Middle:</source>
+        <translation>Segundo nombre:</translation>
+    </message>
+    <message>
+        <source>Last:</source>
+        <translation>Apellido:</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>Ciudad:</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>Estado:</translation>
+    </message>
+    <message>
+        <source>Country:</source>
+        <translation>País:</translation>
+    </message>
+    <message>
+        <source>Organization:</source>
+        <translation>Organización:</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>Cargo:</translation>
+    </message>
+    <message>
+        <source>Seminary:</source>
+        <translation>Seminario:</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notas:</translation>
+    </message>
+    <message>
+        <source>S&amp;ave</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Sermons</source>
+        <translation>&amp;Sermones</translation>
+    </message>
+</context>
+<context>
+    <name>frmPublishers</name>
+    <message>
+        <source>Publishers Screen</source>
+        <translation>Pantalla de editoriales</translation>
+    </message>
+    <message>
+        <source>Publishers</source>
+        <translation>Editoriales</translation>
+    </message>
+    <message>
+        <source>Publisher ID:</source>
+        <translation>N.º de editorial:</translation>
+    </message>
+    <message>
+        <source>Publisher:</source>
+        <translation>Editorial:</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>Ciudad:</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>Estado:</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+</context>
+<context>
+    <name>frmSelect</name>
+    <message>
+        <source>Sermon Selection Screen</source>
+        <translation>Pantalla de selección de sermones</translation>
+    </message>
+    <message>
+        <source>By Bible Book</source>
+        <translation>Por libro de la Biblia</translation>
+    </message>
+    <message>
+        <source>By Preacher</source>
+        <translation>Por predicador</translation>
+    </message>
+    <message>
+        <source>By Series</source>
+        <translation>Por serie</translation>
+    </message>
+    <message>
+        <source>By Topic</source>
+        <translation>Por tema</translation>
+    </message>
+</context>
+<context>
+    <name>frmSeries</name>
+    <message>
+        <source>Series of Messages Screen</source>
+        <translation>Pantalla de series de mensajes</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Series ID</source>
+        <translation>N.º de serie</translation>
+    </message>
+    <message>
+        <source>ID#</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Bible Book:</source>
+        <translation>Libro de la Biblia:</translation>
+    </message>
+    <message>
+        <source>Preacher:</source>
+        <translation>Predicador:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>Book Title:</source>
+        <translation>Título del libro:</translation>
+    </message>
+    <message>
+        <source>Publisher:</source>
+        <translation>Editorial:</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Año:</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notas:</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>S&amp;ave</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Sermons</source>
+        <translation>&amp;Sermones</translation>
+    </message>
+    <message>
+        <source>You will be asked next to confirm this delete request -- </source>
+        <translation>A continuación se le pedirá que confirme esta eliminación. </translation>
+    </message>
+    <message>
+        <source>Be careful because any sermons tied to the </source>
+        <translation>Tenga cuidado: todos los sermones vinculados a la </translation>
+    </message>
+    <message>
+        <source>series you delete will automatically be deleted!!  </source>
+        <translation>serie que elimine se eliminarán automáticamente.  </translation>
+    </message>
+    <message>
+        <source>If you want to save the sermons, first remove </source>
+        <translation>Si desea conservar los sermones, quite primero </translation>
+    </message>
+    <message>
+        <source>the series reference in each sermon record and </source>
+        <translation>la referencia a la serie en cada sermón y </translation>
+    </message>
+    <message>
+        <source>then come back and delete the Series record.</source>
+        <translation>vuelva después para eliminar la serie.</translation>
+    </message>
+    <message>
+        <source>Delete the Current Record</source>
+        <translation>Eliminar el registro actual</translation>
+    </message>
+    <message>
+        <source>You are not allowed to delete this record</source>
+        <translation>No tiene permiso para eliminar este registro</translation>
+    </message>
+    <message>
+        <source>Delete was successful</source>
+        <translation>Se eliminó correctamente</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Series Name</source>
+        <translation>Nombre de la serie</translation>
+    </message>
+    <message>
+        <source>Bible Book</source>
+        <translation>Libro de la Biblia</translation>
+    </message>
+    <message>
+        <source>Preacher</source>
+        <translation>Predicador</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+</context>
+<context>
+    <name>frmTopic</name>
+    <message>
+        <source>Topic Screen</source>
+        <translation>Pantalla de temas</translation>
+    </message>
+    <message>
+        <source>Topics</source>
+        <translation>Temas</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Topic ID</source>
+        <translation>N.º de tema</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+</context>
+<context>
+    <name>frmUsage</name>
+    <message>
+        <source>Topics and Illustrations</source>
+        <translation>Temas e ilustraciones</translation>
+    </message>
+    <message>
+        <source>Topics and illustrations</source>
+        <translation>Temas e ilustraciones</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Sermons</source>
+        <translation>Sermones</translation>
+    </message>
+    <message>
+        <source>Times Preached</source>
+        <translation>Veces predicado</translation>
+    </message>
+    <message>
+        <source>First Used</source>
+        <translation>Primer uso</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Dónde</translation>
+    </message>
+    <message>
+        <source>Last Used</source>
+        <translation>Último uso</translation>
+    </message>
+    <message>
+        <source>Reused at One Place</source>
+        <translation>Repetido en un mismo lugar</translation>
+    </message>
+</context>
+<context>
+    <name>frmYearChart</name>
+    <message>
+        <source>&amp;Stack by:</source>
+        <translation>&amp;Apilar por:</translation>
+    </message>
+    <message>
+        <source>Sermons per Year</source>
+        <translation>Sermones por año</translation>
+    </message>
+    <message>
+        <source>Sermons</source>
+        <translation>Sermones</translation>
+    </message>
+    <message>
+        <source>Times preached</source>
+        <translation>Veces predicado</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Times Preached</source>
+        <translation>Veces predicado</translation>
+    </message>
+</context>
+</TS>
