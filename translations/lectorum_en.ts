@@ -540,6 +540,14 @@ The change applies the next time Lectorum starts.</source>
         <source>&amp;About...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Pu&amp;blish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermon Website and Podcast...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainToolbar</name>
@@ -601,6 +609,25 @@ The change applies the next time Lectorum starts.</source>
     </message>
     <message>
         <source>Toolbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MediaProbe</name>
+    <message>
+        <source>The file %1 is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not an audio or video file that can be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The length of %1 cannot be read.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -817,6 +844,13 @@ The change applies the next time Lectorum starts.</source>
     <name>ProgramTranslation</name>
     <message>
         <source>English</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PublishSource</name>
+    <message>
+        <source>Sermon %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1056,6 +1090,176 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SiteFolder</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The path %1 would leave the folder; it was not written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a link or a file, not a folder of the site; nothing was written through it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a link or a folder; it was left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be copied to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SitePage</name>
+    <message>
+        <source>Series: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>recording %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Big idea</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subscribe to the podcast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latest sermons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All %n sermons by year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search the sermons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words, a passage or a preacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The search needs scripts; the index pages list every sermon without them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%n sermon found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%n sermons found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The search index could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%n sermons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This series as a podcast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Books of the Bible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preachers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Podcast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip to the content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Published with Lectorum Sermon Outlines.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1698,6 +1902,160 @@ Create them? (No imports the sermons without them.)</source>
     </message>
 </context>
 <context>
+    <name>frmPublish</name>
+    <message>
+        <source>Folder for the Website</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture for the Podcast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermon Website and Podcast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;All sermons with a date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The sermon &amp;list&apos;s current sermons (%n)</source>
+        <translation>
+            <numerusform>The sermon &amp;list&apos;s current sermons (%n)</numerusform>
+            <numerusform>The sermon &amp;list&apos;s current sermons (%n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A &amp;series:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the &amp;outlines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the passage&apos;s te&amp;xt from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bible version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No installed Bible&apos;s licence allows publishing its text (the World English Bible, package sword-text-web, does).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brows&amp;e...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site &amp;title:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pict&amp;ure:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web add&amp;ress:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output &amp;folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Publish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the site&apos;s title and choose the folder to publish into.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The web address must start with http:// or https:// (or be left empty).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing the website...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publishing was stopped; the files written so far are whole. Publish again to finish the website in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Published %n sermons to %1: </source>
+        <translation>
+            <numerusform>Published %n sermon to %1: </numerusform>
+            <numerusform>Published %n sermons to %1: </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files written, </source>
+        <translation>
+            <numerusform>%n file written, </numerusform>
+            <numerusform>%n files written, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unchanged.</source>
+        <translation>
+            <numerusform>%n unchanged.</numerusform>
+            <numerusform>%n unchanged.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This library was made before it could keep publishing choices; they were not kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems: see the details.</source>
+        <translation>
+            <numerusform>%n problem: see the details.</numerusform>
+            <numerusform>%n problems: see the details.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>frmPublishers</name>
     <message>
         <source>Publishers Screen</source>
@@ -1725,6 +2083,65 @@ Create them? (No imports the sermons without them.)</source>
     </message>
     <message>
         <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmRecordings</name>
+    <message>
+        <source>Add Recordings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recordings (*.mp3 *.m4a *.mp4 *.m4v *.ogg *.opus *.oga *.flac *.wav *.aif *.aiff *.wma);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (missing: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recordings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Web address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add Files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add A&amp;ddress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publish this sermon&apos;s &amp;outline on the website</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This library was made before recordings could be kept. Copy it into a new library (lectorum-mkdb --copy) to add them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a web address that starts with http:// or https://.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the recording %1 from this sermon? The file itself is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This library was made before it could keep publishing choices; copy it into a new library (lectorum-mkdb --copy) to keep them.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1879,6 +2296,13 @@ Create them? (No imports the sermons without them.)</source>
     </message>
     <message>
         <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmSermon</name>
+    <message>
+        <source>Recordings...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

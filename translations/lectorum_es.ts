@@ -542,6 +542,14 @@ El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
         <source>&amp;About...</source>
         <translation>&amp;Acerca de...</translation>
     </message>
+    <message>
+        <source>Pu&amp;blish</source>
+        <translation>Pu&amp;blicar</translation>
+    </message>
+    <message>
+        <source>Sermon Website and Podcast...</source>
+        <translation>Sitio web y pódcast de sermones...</translation>
+    </message>
 </context>
 <context>
     <name>MainToolbar</name>
@@ -604,6 +612,25 @@ El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
     <message>
         <source>Toolbar</source>
         <translation>Barra de herramientas</translation>
+    </message>
+</context>
+<context>
+    <name>MediaProbe</name>
+    <message>
+        <source>The file %1 is missing.</source>
+        <translation>Falta el archivo %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened.</source>
+        <translation>No se puede abrir el archivo %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not an audio or video file that can be read.</source>
+        <translation>%1 no es un archivo de audio o vídeo que se pueda leer.</translation>
+    </message>
+    <message>
+        <source>The length of %1 cannot be read.</source>
+        <translation>No se puede leer la duración de %1.</translation>
     </message>
 </context>
 <context>
@@ -824,6 +851,13 @@ El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
     <message>
         <source>English</source>
         <translation>Español</translation>
+    </message>
+</context>
+<context>
+    <name>PublishSource</name>
+    <message>
+        <source>Sermon %1</source>
+        <translation>Sermón %1</translation>
     </message>
 </context>
 <context>
@@ -1064,6 +1098,176 @@ Do you want to replace it?</source>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>SiteFolder</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>The path %1 would leave the folder; it was not written.</source>
+        <translation>La ruta %1 saldría de la carpeta; no se escribió.</translation>
+    </message>
+    <message>
+        <source>%1 is a link or a file, not a folder of the site; nothing was written through it.</source>
+        <translation>%1 es un enlace o un archivo, no una carpeta del sitio; no se escribió nada a través de él.</translation>
+    </message>
+    <message>
+        <source>%1 is a link or a folder; it was left as it is.</source>
+        <translation>%1 es un enlace o una carpeta; se dejó como estaba.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be copied to %2.</source>
+        <translation>No se puede copiar %1 a %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>No se puede escribir %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SitePage</name>
+    <message>
+        <source>Series: %1</source>
+        <translation>Serie: %1</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>vídeo</translation>
+    </message>
+    <message>
+        <source>recording %1</source>
+        <translation>grabación %1</translation>
+    </message>
+    <message>
+        <source>Recording %1</source>
+        <translation>Grabación %1</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>Preacher</source>
+        <translation>Predicador</translation>
+    </message>
+    <message>
+        <source>Preached</source>
+        <translation>Predicado</translation>
+    </message>
+    <message>
+        <source>Passage</source>
+        <translation>Pasaje</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Topics</source>
+        <translation>Temas</translation>
+    </message>
+    <message>
+        <source>Big idea</source>
+        <translation>Idea central</translation>
+    </message>
+    <message>
+        <source>Listen</source>
+        <translation>Escuchar</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Bosquejo</translation>
+    </message>
+    <message>
+        <source>Subscribe to the podcast</source>
+        <translation>Suscribirse al pódcast</translation>
+    </message>
+    <message>
+        <source>Latest sermons</source>
+        <translation>Últimos sermones</translation>
+    </message>
+    <message>
+        <source>All %n sermons by year</source>
+        <translation>Los %n sermones por año</translation>
+    </message>
+    <message>
+        <source>Search the sermons</source>
+        <translation>Buscar en los sermones</translation>
+    </message>
+    <message>
+        <source>Words, a passage or a preacher</source>
+        <translation>Palabras, un pasaje o un predicador</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>The search needs scripts; the index pages list every sermon without them.</source>
+        <translation>La búsqueda necesita scripts; las páginas de índice enumeran todos los sermones sin ellos.</translation>
+    </message>
+    <message>
+        <source>%n sermon found</source>
+        <translation>%n sermón encontrado</translation>
+    </message>
+    <message>
+        <source>%n sermons found</source>
+        <translation>%n sermones encontrados</translation>
+    </message>
+    <message>
+        <source>The search index could not be read.</source>
+        <translation>No se pudo leer el índice de búsqueda.</translation>
+    </message>
+    <message>
+        <source>%n sermons</source>
+        <translation>%n sermones</translation>
+    </message>
+    <message>
+        <source>This series as a podcast</source>
+        <translation>Esta serie como pódcast</translation>
+    </message>
+    <message>
+        <source>Books of the Bible</source>
+        <translation>Libros de la Biblia</translation>
+    </message>
+    <message>
+        <source>Preachers</source>
+        <translation>Predicadores</translation>
+    </message>
+    <message>
+        <source>Years</source>
+        <translation>Años</translation>
+    </message>
+    <message>
+        <source>Podcast</source>
+        <translation>Pódcast</translation>
+    </message>
+    <message>
+        <source>Skip to the content</source>
+        <translation>Saltar al contenido</translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation>Secciones</translation>
+    </message>
+    <message>
+        <source>Latest</source>
+        <translation>Recientes</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>Libros</translation>
+    </message>
+    <message>
+        <source>Published with Lectorum Sermon Outlines.</source>
+        <translation>Publicado con Lectorum Sermon Outlines.</translation>
     </message>
 </context>
 <context>
@@ -1709,6 +1913,160 @@ Create them? (No imports the sermons without them.)</source>
     </message>
 </context>
 <context>
+    <name>frmPublish</name>
+    <message>
+        <source>Folder for the Website</source>
+        <translation>Carpeta para el sitio web</translation>
+    </message>
+    <message>
+        <source>Picture for the Podcast</source>
+        <translation>Imagen para el pódcast</translation>
+    </message>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png)</source>
+        <translation>Imágenes (*.jpg *.jpeg *.png)</translation>
+    </message>
+    <message>
+        <source>Sermon Website and Podcast</source>
+        <translation>Sitio web y pódcast de sermones</translation>
+    </message>
+    <message>
+        <source>Sermons</source>
+        <translation>Sermones</translation>
+    </message>
+    <message>
+        <source>&amp;All sermons with a date</source>
+        <translation>&amp;Todos los sermones con fecha</translation>
+    </message>
+    <message numerus="yes">
+        <source>The sermon &amp;list&apos;s current sermons (%n)</source>
+        <translation>
+            <numerusform>Los sermones actuales de la &amp;lista (%n)</numerusform>
+            <numerusform>Los sermones actuales de la &amp;lista (%n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A &amp;series:</source>
+        <translation>Una &amp;serie:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Show the &amp;outlines</source>
+        <translation>Mostrar los &amp;bosquejos</translation>
+    </message>
+    <message>
+        <source>Show the passage&apos;s te&amp;xt from</source>
+        <translation>Mostrar el te&amp;xto del pasaje de</translation>
+    </message>
+    <message>
+        <source>Bible version</source>
+        <translation>Versión de la Biblia</translation>
+    </message>
+    <message>
+        <source>No installed Bible&apos;s licence allows publishing its text (the World English Bible, package sword-text-web, does).</source>
+        <translation>La licencia de ninguna Biblia instalada permite publicar su texto (la World English Bible, paquete sword-text-web, sí lo permite).</translation>
+    </message>
+    <message>
+        <source>Brows&amp;e...</source>
+        <translation>Exa&amp;minar...</translation>
+    </message>
+    <message>
+        <source>Choose the picture</source>
+        <translation>Elegir la imagen</translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse...</source>
+        <translation>Exami&amp;nar...</translation>
+    </message>
+    <message>
+        <source>Choose the folder</source>
+        <translation>Elegir la carpeta</translation>
+    </message>
+    <message>
+        <source>Site &amp;title:</source>
+        <translation>&amp;Título del sitio:</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Descripción:</translation>
+    </message>
+    <message>
+        <source>Pict&amp;ure:</source>
+        <translation>Ima&amp;gen:</translation>
+    </message>
+    <message>
+        <source>Web add&amp;ress:</source>
+        <translation>Di&amp;rección web:</translation>
+    </message>
+    <message>
+        <source>Output &amp;folder:</source>
+        <translation>&amp;Carpeta de salida:</translation>
+    </message>
+    <message>
+        <source>&amp;Publish</source>
+        <translation>&amp;Publicar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Type the site&apos;s title and choose the folder to publish into.</source>
+        <translation>Escriba el título del sitio y elija la carpeta donde publicar.</translation>
+    </message>
+    <message>
+        <source>The web address must start with http:// or https:// (or be left empty).</source>
+        <translation>La dirección web debe empezar por http:// o https:// (o quedar vacía).</translation>
+    </message>
+    <message>
+        <source>Writing the website...</source>
+        <translation>Escribiendo el sitio web...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Publishing was stopped; the files written so far are whole. Publish again to finish the website in %1.</source>
+        <translation>Se detuvo la publicación; los archivos escritos hasta ahora están completos. Publique de nuevo para terminar el sitio web en %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Published %n sermons to %1: </source>
+        <translation>
+            <numerusform>Publicado %n sermón en %1: </numerusform>
+            <numerusform>Publicados %n sermones en %1: </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files written, </source>
+        <translation>
+            <numerusform>%n archivo escrito, </numerusform>
+            <numerusform>%n archivos escritos, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unchanged.</source>
+        <translation>
+            <numerusform>%n sin cambios.</numerusform>
+            <numerusform>%n sin cambios.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This library was made before it could keep publishing choices; they were not kept.</source>
+        <translation>Esta biblioteca se creó antes de poder guardar las opciones de publicación; no se guardaron.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems: see the details.</source>
+        <translation>
+            <numerusform>%n problema: vea los detalles.</numerusform>
+            <numerusform>%n problemas: vea los detalles.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>frmPublishers</name>
     <message>
         <source>Publishers Screen</source>
@@ -1737,6 +2095,65 @@ Create them? (No imports the sermons without them.)</source>
     <message>
         <source>&amp;Save</source>
         <translation>&amp;Guardar</translation>
+    </message>
+</context>
+<context>
+    <name>frmRecordings</name>
+    <message>
+        <source>Add Recordings</source>
+        <translation>Añadir grabaciones</translation>
+    </message>
+    <message>
+        <source>Recordings (*.mp3 *.m4a *.mp4 *.m4v *.ogg *.opus *.oga *.flac *.wav *.aif *.aiff *.wma);;All files (*)</source>
+        <translation>Grabaciones (*.mp3 *.m4a *.mp4 *.m4v *.ogg *.opus *.oga *.flac *.wav *.aif *.aiff *.wma);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>%1 (missing: %2)</source>
+        <translation>%1 (falta: %2)</translation>
+    </message>
+    <message>
+        <source>Recordings</source>
+        <translation>Grabaciones</translation>
+    </message>
+    <message>
+        <source>&amp;Web address:</source>
+        <translation>Dirección &amp;web:</translation>
+    </message>
+    <message>
+        <source>&amp;Add Files...</source>
+        <translation>&amp;Añadir archivos...</translation>
+    </message>
+    <message>
+        <source>Add A&amp;ddress</source>
+        <translation>Añadir di&amp;rección</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Publish this sermon&apos;s &amp;outline on the website</source>
+        <translation>Publicar el &amp;bosquejo de este sermón en el sitio web</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>This library was made before recordings could be kept. Copy it into a new library (lectorum-mkdb --copy) to add them.</source>
+        <translation>Esta biblioteca se creó antes de poder guardar grabaciones. Cópiela en una biblioteca nueva (lectorum-mkdb --copy) para añadirlas.</translation>
+    </message>
+    <message>
+        <source>Type a web address that starts with http:// or https://.</source>
+        <translation>Escriba una dirección web que empiece por http:// o https://.</translation>
+    </message>
+    <message>
+        <source>Remove the recording %1 from this sermon? The file itself is kept.</source>
+        <translation>¿Quitar la grabación %1 de este sermón? El archivo en sí se conserva.</translation>
+    </message>
+    <message>
+        <source>This library was made before it could keep publishing choices; copy it into a new library (lectorum-mkdb --copy) to keep them.</source>
+        <translation>Esta biblioteca se creó antes de poder guardar las opciones de publicación; cópiela en una biblioteca nueva (lectorum-mkdb --copy) para guardarlas.</translation>
     </message>
 </context>
 <context>
@@ -1891,6 +2308,13 @@ Create them? (No imports the sermons without them.)</source>
     <message>
         <source>Type</source>
         <translation>Tipo</translation>
+    </message>
+</context>
+<context>
+    <name>frmSermon</name>
+    <message>
+        <source>Recordings...</source>
+        <translation>Grabaciones...</translation>
     </message>
 </context>
 <context>

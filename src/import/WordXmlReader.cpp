@@ -211,7 +211,8 @@ ImportedDocument read(ZipEntryStream &zip)
         if (zip.hasEntry(part)
             && !zip.readXml(
                 part, ImportLimits::XmlBytes,
-                [&numbering, feed](QXmlStreamReader &xml) { (numbering.*feed)(xml); }, doc.error))
+                [&numbering, token = feed](QXmlStreamReader &xml) { (numbering.*token)(xml); },
+                doc.error))
             return doc;
     }
     QHash<QString, int> notes;

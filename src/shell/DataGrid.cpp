@@ -135,7 +135,8 @@ void DataGrid::focusInEvent(QFocusEvent *event)
     // the grid would announce row 1 as the user's choice, and the screen would show its record
     // again right after the heading row emptied the fields. Rows change only by a click, a key
     // or the program.
-    QAbstractScrollArea::focusInEvent(event);
+    // The view's own handler is passed over on purpose: it is the one that picks the cell.
+    QAbstractScrollArea::focusInEvent(event); // NOLINT(bugprone-parent-virtual-call)
     viewport()->update();
 }
 
