@@ -46,7 +46,14 @@ void SermonChoiceLists::fillBibleBooks(QComboBox *list)
     clsBibleBook book;
     fill(list, book, [list](const clsBibleBook &row) {
         AddItemWithData(list, BibleBookNames::shown(row.BibleBook()), row.BibleBookID());
+        list->setItemData(list->count() - 1, row.BibleBook(), StoredBookNameRole);
     });
+}
+
+QString SermonChoiceLists::storedBookName(const QComboBox *list)
+{
+    const QVariant stored = list->currentData(StoredBookNameRole);
+    return stored.isValid() ? stored.toString() : list->currentText();
 }
 
 void SermonChoiceLists::fillPreachers(QComboBox *list, PreacherText text)

@@ -419,8 +419,10 @@ void frmSermon::txtEndV_LostFocus()
         || ReferenceNumber(ui.txtBegC->text()) <= 0) {
         return;
     }
-    ui.txtReference->setText(ReferenceText(ui.cboBibleBook->currentText(), ui.txtBegC->text(),
-        ui.txtBegV->text(), ui.txtEndC->text(), ui.txtEndV->text()));
+    // The library's own name: a reference reads, sorts and searches alike whatever the
+    // interface's language was when it was typed.
+    ui.txtReference->setText(ReferenceText(SermonChoiceLists::storedBookName(ui.cboBibleBook),
+        ui.txtBegC->text(), ui.txtBegV->text(), ui.txtEndC->text(), ui.txtEndV->text()));
 }
 
 void frmSermon::cmdOutline_Click()

@@ -1,5 +1,6 @@
 #include "SermonScreenCase.h"
 
+#include "ProgramTranslation.h"
 #include "ReferenceCommands.h"
 #include "ReferenceText.h"
 #include "ScreenEvents.h"
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QToolButton>
 
 using namespace SermonScreenFixture;
@@ -100,29 +102,48 @@ void tst_SermonEntry::referenceText()
 
 void tst_SermonEntry::referenceRuleOnTheScreen_data()
 {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("shownBook");
     QTest::addColumn<QString>("typedReference");
     QTest::addColumn<QString>("beginChapter");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("composed") << ""
+    QTest::newRow("composed") << "en"
+                              << "John"
+                              << ""
                               << "3"
                               << "John 3:16-18";
-    QTest::newRow("typed kept") << "Jn 3"
+    QTest::newRow("typed kept") << "en"
+                                << "John"
+                                << "Jn 3"
                                 << "3"
                                 << "Jn 3";
-    QTest::newRow("no chapter") << ""
+    QTest::newRow("no chapter") << "en"
+                                << "John"
+                                << ""
                                 << ""
                                 << "";
+    // The book shown in Spanish, the reference made of the library's own name.
+    QTest::newRow("composed, Spanish interface") << "es"
+                                                 << "Juan"
+                                                 << ""
+                                                 << "3"
+                                                 << "John 3:16-18";
 }
 
 void tst_SermonEntry::referenceRuleOnTheScreen()
 {
+    QFETCH(QString, language);
+    QFETCH(QString, shownBook);
     QFETCH(QString, typedReference);
     QFETCH(QString, beginChapter);
     QFETCH(QString, expected);
+    QVERIFY(ProgramTranslation::install(language));
+    auto english = qScopeGuard([] { ProgramTranslation::install(QStringLiteral("en")); });
     frmSermon *screen = openAll();
     QTest::mouseClick(widget<QPushButton>(screen, "cmdNew"), Qt::LeftButton);
     QComboBox *book = widget<QComboBox>(screen, "cboBibleBook");
-    book->setCurrentIndex(book->findText(QStringLiteral("John")));
+    QVERIFY(book->findText(shownBook) >= 0);
+    book->setCurrentIndex(book->findText(shownBook));
     QTest::keyClicks(widget<QLineEdit>(screen, "txtReference"), typedReference);
     QTest::keyClicks(widget<QLineEdit>(screen, "txtBegC"), beginChapter);
     QTest::keyClicks(widget<QLineEdit>(screen, "txtBegV"), QStringLiteral("16"));
