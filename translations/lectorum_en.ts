@@ -66,13 +66,26 @@
 </context>
 <context>
     <name>ExportCommands</name>
-    <message>
-        <source>Cancelled: %1 of %2 outlines were written to %3.</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>Cancelled: %1 of %n outlines were written to %2.</source>
+        <translation>
+            <numerusform>Cancelled: %1 of %n outline were written to %2.</numerusform>
+            <numerusform>Cancelled: %1 of %n outlines were written to %2.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 outlines were written to %2.</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>%n outlines were written before this.</source>
+        <translation>
+            <numerusform>%n outline was written before this.</numerusform>
+            <numerusform>%n outlines were written before this.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n outlines were written to %1.</source>
+        <translation>
+            <numerusform>%n outline was written to %1.</numerusform>
+            <numerusform>%n outlines were written to %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -66,13 +66,26 @@
 </context>
 <context>
     <name>ExportCommands</name>
-    <message>
-        <source>Cancelled: %1 of %2 outlines were written to %3.</source>
-        <translation>Cancelado: se escribieron %1 de %2 bosquejos en %3.</translation>
+    <message numerus="yes">
+        <source>Cancelled: %1 of %n outlines were written to %2.</source>
+        <translation>
+            <numerusform>Cancelado: se escribieron %1 de %n bosquejo en %2.</numerusform>
+            <numerusform>Cancelado: se escribieron %1 de %n bosquejos en %2.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 outlines were written to %2.</source>
-        <translation>Se escribieron %1 bosquejos en %2.</translation>
+    <message numerus="yes">
+        <source>%n outlines were written before this.</source>
+        <translation>
+            <numerusform>Antes de esto se escribió %n bosquejo.</numerusform>
+            <numerusform>Antes de esto se escribieron %n bosquejos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n outlines were written to %1.</source>
+        <translation>
+            <numerusform>Se escribió %n bosquejo en %1.</numerusform>
+            <numerusform>Se escribieron %n bosquejos en %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -168,18 +168,18 @@ void exportAllOutlines(frmMain &main)
     });
     progress.close();
     if (writer.cancelled()) {
-        MsgBox(QCoreApplication::translate(
-            "ExportCommands", "Cancelled: %1 of %2 outlines were written to %3.")
+        MsgBox(QCoreApplication::translate("ExportCommands",
+            "Cancelled: %1 of %n outlines were written to %2.", nullptr, int(ids.size()))
                    .arg(writer.written())
-                   .arg(ids.size())
                    .arg(QDir::toNativeSeparators(ask.folder())));
     } else if (!done) {
-        MsgBox(writer.failure()
-                + QStringLiteral("\n%1 outlines were written before this.").arg(writer.written()),
+        MsgBox(writer.failure() + QLatin1Char('\n')
+                + QCoreApplication::translate("ExportCommands",
+                    "%n outlines were written before this.", nullptr, writer.written()),
             MsgBoxStyle::OkExclamation);
     } else {
-        MsgBox(QCoreApplication::translate("ExportCommands", "%1 outlines were written to %2.")
-                   .arg(writer.written())
+        MsgBox(QCoreApplication::translate(
+            "ExportCommands", "%n outlines were written to %1.", nullptr, writer.written())
                    .arg(QDir::toNativeSeparators(ask.folder())));
     }
 }
