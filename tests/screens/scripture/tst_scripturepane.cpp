@@ -56,6 +56,7 @@ private:
     QString heading() const;
     void waitForPane();
 
+    std::unique_ptr<QTemporaryDir> m_settings;
     std::unique_ptr<ScriptureFolders> m_folders;
     std::unique_ptr<TestDatabase> m_db;
     std::unique_ptr<frmMain> m_main;
@@ -63,6 +64,10 @@ private:
 
 void tst_ScripturePane::init()
 {
+    // Settings of each test's own (the chosen version, passage in print), wherever the
+    // environment's settings folder is.
+    m_settings = std::make_unique<QTemporaryDir>();
+    TestEnvironment::isolateSettings(m_settings->path());
     m_folders = std::make_unique<ScriptureFolders>();
     m_folders->useSystem();
     ScriptureService::instance().restart();
