@@ -27,10 +27,14 @@ WelcomePanel::WelcomePanel(frmMain *main)
     setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
     connect(this, &QLabel::linkActivated, this, &WelcomePanel::follow);
     // A screen opening or closing changes the work area's list of windows; the check runs once
-    // the change is complete.
+    // the change is complete, and once for the several signs of one change (the library is
+    // counted each time).
+    m_refresh.setSingleShot(true);
+    m_refresh.setInterval(0);
+    connect(&m_refresh, &QTimer::timeout, this, &WelcomePanel::refresh);
     main->workArea()->viewport()->installEventFilter(this);
-    connect(main->workArea(), &QMdiArea::subWindowActivated, this,
-        [this] { QTimer::singleShot(0, this, &WelcomePanel::refresh); });
+    connect(
+        main->workArea(), &QMdiArea::subWindowActivated, &m_refresh, qOverload<>(&QTimer::start));
 }
 
 void WelcomePanel::refresh()
@@ -71,7 +75,7 @@ bool WelcomePanel::eventFilter(QObject *watched, QEvent *event)
     else if (event->type() == QEvent::Resize)
         centre();
     else if (event->type() == QEvent::ChildRemoved || event->type() == QEvent::ChildAdded)
-        QTimer::singleShot(0, this, &WelcomePanel::refresh);
+        m_refresh.start();
     return QLabel::eventFilter(watched, event);
 }
 

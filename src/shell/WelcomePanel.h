@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QTimer>
 
 class frmMain;
 
@@ -25,4 +26,5 @@ private:
     void centre();
 
     frmMain *m_main;
+    QTimer m_refresh;
 };

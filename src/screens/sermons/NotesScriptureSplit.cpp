@@ -25,6 +25,14 @@ int readShare()
         : NotesScriptureSplit::DefaultShare;
 }
 
+// Out-of-range or missing values give the default: shown.
+bool readShown()
+{
+    clsConfig config;
+    return config.GetConfig(Section, QStringLiteral("ShowScripture"), QStringLiteral("1")).trimmed()
+        != QLatin1String("0");
+}
+
 } // namespace
 
 NotesScriptureSplit::NotesScriptureSplit(QWidget *outline, QWidget *scripture, QWidget *window)
@@ -50,21 +58,9 @@ NotesScriptureSplit::NotesScriptureSplit(QWidget *outline, QWidget *scripture, Q
     m_show = new QCheckBox(
         QCoreApplication::translate("NotesScriptureSplit", "Show &Scripture"), window);
     m_show->setObjectName(QStringLiteral("chkShowScripture"));
-    m_show->setChecked(rememberedShown());
+    m_show->setChecked(readShown());
     scripture->setVisible(m_show->isChecked());
     connect(m_show, &QCheckBox::toggled, this, &NotesScriptureSplit::showToggled);
-}
-
-int NotesScriptureSplit::rememberedShare()
-{
-    return readShare();
-}
-
-bool NotesScriptureSplit::rememberedShown()
-{
-    clsConfig config;
-    return config.GetConfig(Section, QStringLiteral("ShowScripture"), QStringLiteral("1")).trimmed()
-        != QLatin1String("0");
 }
 
 bool NotesScriptureSplit::eventFilter(QObject *watched, QEvent *event)

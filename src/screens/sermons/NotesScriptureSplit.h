@@ -28,10 +28,6 @@ public:
     QSplitter *splitter() const { return m_splitter; }
     QCheckBox *showBox() const { return m_show; }
 
-    // The pane's share in percent, as remembered (out-of-range values give the default).
-    static int rememberedShare();
-    static bool rememberedShown();
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

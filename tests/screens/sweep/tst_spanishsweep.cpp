@@ -1,18 +1,11 @@
 #include "EnglishTexts.h"
-#include "ProgramGlobals.h"
 #include "ProgramTranslation.h"
-#include "QtUserInterface.h"
-#include "ScreenCommands.h"
-#include "ScreenTestReset.h"
-#include "TestEnvironment.h"
-#include "UserInterface.h"
+#include "SweptProgram.h"
 #include "WindowSweep.h"
 #include "frmMain.h"
 
 #include <QMenuBar>
 #include <QTest>
-
-using TestEnvironment::Engine;
 
 // The program in Spanish, as a user with a Spanish system meets it: the main window's menus
 // wholly translated, and every window the sweep opens listed with the texts it still shows
@@ -29,34 +22,25 @@ private Q_SLOTS:
     void everyWindowIsSpanish();
 
 private:
-    QTemporaryDir m_home;
-    std::unique_ptr<TestDatabase> m_db;
-    std::unique_ptr<frmMain> m_main;
+    SweptProgram m_program;
+    frmMain *m_main = nullptr;
 };
 
 void tst_SpanishSweep::initTestCase()
 {
-    UserInterface::install(&QtUserInterface::instance());
-    TestEnvironment::isolateSettings(m_home.filePath(QStringLiteral("settings")));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.filePath(QStringLiteral("data"))));
     // Before any window is made, as at a start.
     QVERIFY(ProgramTranslation::install(QStringLiteral("es")));
-    ScreenTestReset::begin();
-    m_db = std::make_unique<TestDatabase>(Engine::SQLite, true);
-    QVERIFY(m_db->isReady());
-    m_main = std::make_unique<frmMain>();
-    RegisterScreenCommands(*m_main);
-    QtUserInterface::instance().setStatusTextRaw(ProductName);
+    QVERIFY(m_program.open());
+    m_main = &m_program.main();
     m_main->resize(1280, 900);
     m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(m_main));
 }
 
 void tst_SpanishSweep::cleanupTestCase()
 {
-    m_main.reset();
-    m_db.reset();
-    MsgBoxScript::clear();
+    m_program.close();
+    m_main = nullptr;
     QVERIFY(ProgramTranslation::install(QStringLiteral("en")));
 }
 

@@ -1,16 +1,9 @@
 #include "MainWindowPlacement.h"
-#include "ProgramGlobals.h"
-#include "QtUserInterface.h"
-#include "ScreenCommands.h"
-#include "ScreenTestReset.h"
-#include "TestEnvironment.h"
-#include "UserInterface.h"
+#include "SweptProgram.h"
 #include "WindowSweep.h"
 #include "frmMain.h"
 
 #include <QTest>
-
-using TestEnvironment::Engine;
 
 // Every window the program opens, swept at the smallest main window it supports and at the
 // size it takes on a first start: each lies wholly inside the main window's work area, no two
@@ -20,40 +13,26 @@ class tst_WindowSweep : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
     void init();
     void cleanup();
     void everyWindowFitsAndSpeaks_data();
     void everyWindowFitsAndSpeaks();
 
 private:
-    QTemporaryDir m_home;
-    std::unique_ptr<TestDatabase> m_db;
-    std::unique_ptr<frmMain> m_main;
+    SweptProgram m_program;
+    frmMain *m_main = nullptr;
 };
-
-void tst_WindowSweep::initTestCase()
-{
-    UserInterface::install(&QtUserInterface::instance());
-    TestEnvironment::isolateSettings(m_home.filePath(QStringLiteral("settings")));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.filePath(QStringLiteral("data"))));
-}
 
 void tst_WindowSweep::init()
 {
-    ScreenTestReset::begin();
-    m_db = std::make_unique<TestDatabase>(Engine::SQLite, true);
-    QVERIFY(m_db->isReady());
-    m_main = std::make_unique<frmMain>();
-    RegisterScreenCommands(*m_main);
-    QtUserInterface::instance().setStatusTextRaw(ProductName);
+    QVERIFY(m_program.open());
+    m_main = &m_program.main();
 }
 
 void tst_WindowSweep::cleanup()
 {
-    m_main.reset();
-    m_db.reset();
-    MsgBoxScript::clear();
+    m_program.close();
+    m_main = nullptr;
 }
 
 void tst_WindowSweep::everyWindowFitsAndSpeaks_data()
@@ -74,7 +53,7 @@ void tst_WindowSweep::everyWindowFitsAndSpeaks()
     m_main->resize(mainSize);
     m_main->move(0, 0);
     m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(m_main));
     QStringList faults;
     WindowSweep sweep(*m_main, [this, &faults](QWidget *window, const QString &how) {
         const QString where = how + QStringLiteral(" > ") + window->objectName() + u' ';
