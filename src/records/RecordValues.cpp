@@ -25,6 +25,22 @@ QString DateText(const QDateTime &value)
         spanish ? QStringLiteral("d/M/yyyy H:mm:ss") : QStringLiteral("M/d/yyyy h:mm:ss AP"));
 }
 
+QString MomentText(const QDateTime &value)
+{
+    if (!value.isValid())
+        return QString();
+    return value.toString(ProgramTranslation::isSpanish() ? QStringLiteral("d/M/yyyy H:mm")
+                                                          : QStringLiteral("M/d/yyyy h:mm AP"));
+}
+
+QString DayText(const QDate &value)
+{
+    if (!value.isValid())
+        return QString();
+    return value.toString(
+        ProgramTranslation::isSpanish() ? QStringLiteral("d/M/yyyy") : QStringLiteral("M/d/yyyy"));
+}
+
 QString DateLiteral(const QDateTime &value)
 {
     return value.isValid() ? SQLDate(QVariant(value)) : QStringLiteral("Null");

@@ -20,6 +20,14 @@ double LeadingNumber(const QString &text);
 // "H:mm:ss".
 QString DateText(const QDateTime &value);
 
+// A moment named in a message ("a backup of 6/15/1998 2:05 PM"): the date and the time to the
+// minute, whatever the time; "d/M/yyyy H:mm" with the Spanish interface.
+QString MomentText(const QDateTime &value);
+
+// A date in a list or table cell: "M/d/yyyy", "d/M/yyyy" with the Spanish interface; empty
+// for no date.
+QString DayText(const QDate &value);
+
 // A date property in SQL: its literal, or Null for no date.
 QString DateLiteral(const QDateTime &value);
 
