@@ -11,6 +11,10 @@
         <source>Delete was successful</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Delete the Current Record</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ChangedUnderneath</name>
@@ -31,6 +35,13 @@
     <name>ClipboardOperations</name>
     <message>
         <source>Make sure text has been properly selected first!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CoverageHeatMap</name>
+    <message>
+        <source>Scripture coverage</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -87,13 +98,92 @@
             <numerusform>%n outlines were written to %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>There is no sermon list to export. Open the sermon screen (Edit &gt; Sermon) and choose the sermons with a search or checklist first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Wait While Loading Sermons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermon List as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermon List.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV with byte-order mark, for spreadsheets that need one (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no sermon to export. Open the sermon screen (Edit &gt; Sermon) and choose a sermon first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OpenDocument Text (*.odt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Markdown (*.md)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plain Text (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline as Document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing outlines...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Outlines as Documents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing outline %1 of %2...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportFile</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write in the folder %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportPaths</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
-    <message>
-        <source>Cannot find or open the help file </source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Help</source>
         <translation type="unfinished"></translation>
@@ -132,6 +222,10 @@
     </message>
     <message>
         <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot find or open the help file %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -232,6 +326,49 @@ The change applies the next time Lectorum starts.</source>
         <source>The library was backed up to %1.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back Up Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LibraryRecovery</name>
+    <message>
+        <source>Restore the newest good backup from %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restoring the library...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The library was restored from the backup of %1.
+The damaged file was kept as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LibraryRestoreRunner</name>
+    <message>
+        <source>Restoring the library...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restoring the library... %1 of %2 copied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore from Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LibraryScreenCommands</name>
@@ -251,6 +388,14 @@ The change applies the next time Lectorum starts.</source>
         <source>No backup of this library was found in %1.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>This library is kept on a database server. Its backups are made and restored by the server&apos;s administrator; nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking Database...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ListEditScreen</name>
@@ -268,6 +413,17 @@ The change applies the next time Lectorum starts.</source>
     </message>
     <message>
         <source>Delete the Current Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buttons</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListOperations</name>
+    <message>
+        <source>Please Wait While Loading %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -624,6 +780,10 @@ The change applies the next time Lectorum starts.</source>
         <source>Toolbar</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Tooltip</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MediaProbe</name>
@@ -655,6 +815,14 @@ The change applies the next time Lectorum starts.</source>
     </message>
     <message>
         <source>Add to Dictionary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word count and speaking time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no suggestions)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -689,6 +857,32 @@ The change applies the next time Lectorum starts.</source>
     </message>
     <message>
         <source>S&amp;pelling Language (install %1)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OutlineDocument</name>
+    <message>
+        <source>Preacher: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preached: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Big idea: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot make the document for %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OutlineFileNames</name>
+    <message>
+        <source>Sermon %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -764,10 +958,59 @@ The change applies the next time Lectorum starts.</source>
     </message>
 </context>
 <context>
+    <name>OutlineFolderExport</name>
+    <message>
+        <source>Cannot read sermon %1: error %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OutlineRecoveryOffer</name>
+    <message>
+        <source>sermon %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a new sermon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An unsaved outline of %1 from %2 was found. Open it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is no longer in this library, so its outline opens as a new sermon.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the unsaved outline of %1 from %2? It cannot be recovered afterwards.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OutlineRecoveryWatch</name>
+    <message>
+        <source>Lectorum could not keep a recovery copy of the outline you are typing, so it would be lost if the program stopped unexpectedly. Save often.
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>OutlineTextBuilder</name>
     <message>
         <source>Notes</source>
         <translation>Notes</translation>
+    </message>
+</context>
+<context>
+    <name>OutlineWordCount</name>
+    <message numerus="yes">
+        <source>%n word(s), about %1 min</source>
+        <translation>
+            <numerusform>%n word, about %1 min</numerusform>
+            <numerusform>%n words, about %1 min</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -844,12 +1087,44 @@ The change applies the next time Lectorum starts.</source>
         <source>Show the passage instead of the outline (P)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Preach</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommands</name>
+    <message>
+        <source>Sermon Outline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermon List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Illustration</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PrintJob</name>
     <message>
+        <source>Page %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer %1 could not print %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pages could not be written to the file:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>No printer is set up, so the pages were saved as a PDF file:
-</source>
+%1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -883,6 +1158,10 @@ The change applies the next time Lectorum starts.</source>
     </message>
     <message>
         <source>Type size in points:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pulpit Copy %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1022,6 +1301,23 @@ The change applies the next time Lectorum starts.</source>
     </message>
 </context>
 <context>
+    <name>ReportFiles</name>
+    <message>
+        <source>The report could not be saved to the file:
+%1
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be saved to the file:
+%1
+
+The picture could not be drawn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReportScreen</name>
     <message>
         <source>PNG picture (*.png)</source>
@@ -1103,6 +1399,239 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SermonListCsv</name>
+    <message>
+        <source>ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bible Reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Big Idea</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date Preached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topics</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SermonListFill</name>
+    <message>
+        <source>ID#</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BIBLE REF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PREACHER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BIG IDEA or TITLE</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SermonScreenLayout</name>
+    <message>
+        <source>Sermon list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Series ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bible book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beginning chapter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beginning verse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ending chapter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ending verse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Big Idea</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Topics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Illustrations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Outline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recordings...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermons on This &amp;Passage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preaching history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chap:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verse:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beg:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preacher:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Series ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click to clear the choice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Big Idea:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Book:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Begin:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reference:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1277,6 +1806,34 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>StartUp</name>
+    <message>
+        <source>Could Not Initialize the Database Engine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+Do you want to change the configuration now?
+Choose No to quit Lectorum.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database could not be opened:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No user has signed in, so Lectorum will now close.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No user has signed in to the server database:
+%1 (data source %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WelcomePanel</name>
     <message>
         <source>Welcome</source>
@@ -1319,13 +1876,16 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>clsSystemInfo</name>
+    <message>
+        <source>You cannot set the AppName to empty string.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>frmAbout32</name>
     <message>
         <source>Written for preachers and church offices</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1374,6 +1934,77 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Number CPU&apos;s:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmAssignTopics</name>
+    <message>
+        <source>Topics For:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unassigned Topics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assigned Topics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topics List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermon Topics List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Illustrations For:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unassigned Illustrations:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assigned Illustrations:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Illustrations List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermon Illustrations List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Illustration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Illustr Topics List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ID</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1434,6 +2065,14 @@ Do you want to replace it?</source>
         <source>Sermons in Library</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Not preached since</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmChange</name>
@@ -1478,6 +2117,10 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Text files (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lectorum check.txt</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1537,6 +2180,17 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>frmCopyright</name>
+    <message>
+        <source>Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bible</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>frmCoverage</name>
     <message>
         <source>&amp;Show:</source>
@@ -1544,6 +2198,81 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Scripture Coverage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Law</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wisdom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prophets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gospels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Revelation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All books</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whole book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chapter %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not preached in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Preached %n time(s) in %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>(no title)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Book</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1558,6 +2287,125 @@ Do you want to replace it?</source>
     <name>frmDateLoc</name>
     <message>
         <source>Delete was successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date / Location Tracker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USE DATE / LOCATION TRACKER FOR ADDITIONAL DATA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dates and Locations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;ave</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID#</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SermonID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Primary Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Primary Location:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Procedural error; Please try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the Current Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date Preached</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmExportOutlines</name>
+    <message>
+        <source>All Outlines as Documents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Document type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OpenDocument Text (.odt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Markdown (.md)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plain Text (.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1616,6 +2464,18 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Illustration ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Illustration:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1782,10 +2642,6 @@ Create them? (No imports the sermons without them.)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> - Version </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Login ID</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1813,6 +2669,10 @@ Create them? (No imports the sermons without them.)</source>
         <source>Exceeded Login Attemps</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 - Version %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -1821,7 +2681,23 @@ Create them? (No imports the sermons without them.)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Active Database = </source>
+        <source>Work area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Database or user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active Database = %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1911,6 +2787,10 @@ Create them? (No imports the sermons without them.)</source>
     </message>
     <message>
         <source>&amp;Sermons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You will be asked next to confirm this delete request --Be careful because any sermons tied to the preacher you delete will automatically be deleted!!</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2098,6 +2978,10 @@ Create them? (No imports the sermons without them.)</source>
         <source>&amp;Save</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>You will be asked next to confirm this delete request --Be careful because any series and sermons tied to the publisher you delete will automatically be deleted!!</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmRecordings</name>
@@ -2155,6 +3039,59 @@ Create them? (No imports the sermons without them.)</source>
     </message>
     <message>
         <source>This library was made before it could keep publishing choices; copy it into a new library (lectorum-mkdb --copy) to keep them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmRestore</name>
+    <message>
+        <source>Restore from Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Wait While Loading Backups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace the library with the backup from %1?
+The current file is kept beside it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restoring the library...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The library was restored from the backup of %1.
+The file it replaced was kept as %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2256,30 +3193,6 @@ Create them? (No imports the sermons without them.)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>You will be asked next to confirm this delete request -- </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Be careful because any sermons tied to the </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>series you delete will automatically be deleted!!  </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>If you want to save the sermons, first remove </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the series reference in each sermon record and </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>then come back and delete the Series record.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Delete the Current Record</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2311,11 +3224,46 @@ Create them? (No imports the sermons without them.)</source>
         <source>Type</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>You will be asked next to confirm this delete request -- Be careful because any sermons tied to the series you delete will automatically be deleted!!  If you want to save the sermons, first remove the series reference in each sermon record and then come back and delete the Series record.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmSermon</name>
     <message>
-        <source>Recordings...</source>
+        <source>Sermon Identification Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the Current Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete was successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of Records found = %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmTheirVersion</name>
+    <message>
+        <source>Their Version - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved by someone else since you opened the record. Your version stays on the screen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2384,6 +3332,21 @@ Create them? (No imports the sermons without them.)</source>
         <source>Reused at One Place</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>Yes, within %n year(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Topic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Illustration</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmYearChart</name>
@@ -2409,6 +3372,22 @@ Create them? (No imports the sermons without them.)</source>
     </message>
     <message>
         <source>Times Preached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stack by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermons per year</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -11,6 +11,10 @@
         <source>Delete was successful</source>
         <translation>Se eliminó correctamente</translation>
     </message>
+    <message>
+        <source>Delete the Current Record</source>
+        <translation>Eliminar el registro actual</translation>
+    </message>
 </context>
 <context>
     <name>ChangedUnderneath</name>
@@ -32,6 +36,13 @@
     <message>
         <source>Make sure text has been properly selected first!</source>
         <translation>¡Asegúrese primero de haber seleccionado bien el texto!</translation>
+    </message>
+</context>
+<context>
+    <name>CoverageHeatMap</name>
+    <message>
+        <source>Scripture coverage</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -87,13 +98,93 @@
             <numerusform>Se escribieron %n bosquejos en %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>There is no sermon list to export. Open the sermon screen (Edit &gt; Sermon) and choose the sermons with a search or checklist first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Wait While Loading Sermons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermon List as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermon List.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV with byte-order mark, for spreadsheets that need one (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no sermon to export. Open the sermon screen (Edit &gt; Sermon) and choose a sermon first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OpenDocument Text (*.odt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Markdown (*.md)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plain Text (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline as Document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing outlines...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished">&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>All Outlines as Documents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing outline %1 of %2...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportFile</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write in the folder %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportPaths</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation type="unfinished">%1 ya existe.
+¿Desea reemplazarlo?</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
-    <message>
-        <source>Cannot find or open the help file </source>
-        <translation>No se puede encontrar o abrir el archivo de ayuda </translation>
-    </message>
     <message>
         <source>Help</source>
         <translation>Ayuda</translation>
@@ -133,6 +224,10 @@
     <message>
         <source>&amp;Back</source>
         <translation>&amp;Atrás</translation>
+    </message>
+    <message>
+        <source>Cannot find or open the help file %1</source>
+        <translation>No se puede encontrar o abrir el archivo de ayuda %1</translation>
     </message>
 </context>
 <context>
@@ -234,6 +329,50 @@ El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
         <source>The library was backed up to %1.</source>
         <translation>Se hizo una copia de seguridad de la biblioteca en %1.</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancelar</translation>
+    </message>
+    <message>
+        <source>Back Up Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LibraryRecovery</name>
+    <message>
+        <source>Restore the newest good backup from %1?</source>
+        <translation>¿Restaurar la última copia de seguridad en buen estado, del %1?</translation>
+    </message>
+    <message>
+        <source>Restoring the library...</source>
+        <translation>Restaurando la biblioteca...</translation>
+    </message>
+    <message>
+        <source>The library was restored from the backup of %1.
+The damaged file was kept as %2.</source>
+        <translation>La biblioteca se restauró desde la copia de seguridad del %1.
+El archivo dañado se guardó como %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryRestoreRunner</name>
+    <message>
+        <source>Restoring the library...</source>
+        <translation>Restaurando la biblioteca...</translation>
+    </message>
+    <message>
+        <source>Restoring the library... %1 of %2 copied</source>
+        <translation>Restaurando la biblioteca... %1 de %2 copiados</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Restore from Backup</source>
+        <translation>Restaurar desde copia de seguridad</translation>
+    </message>
 </context>
 <context>
     <name>LibraryScreenCommands</name>
@@ -253,6 +392,14 @@ El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
         <source>No backup of this library was found in %1.</source>
         <translation>No se encontró ninguna copia de seguridad de esta biblioteca en %1.</translation>
     </message>
+    <message>
+        <source>This library is kept on a database server. Its backups are made and restored by the server&apos;s administrator; nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking Database...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ListEditScreen</name>
@@ -271,6 +418,17 @@ El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
     <message>
         <source>Delete the Current Record</source>
         <translation>Eliminar el registro actual</translation>
+    </message>
+    <message>
+        <source>Buttons</source>
+        <translation>Botones</translation>
+    </message>
+</context>
+<context>
+    <name>ListOperations</name>
+    <message>
+        <source>Please Wait While Loading %1</source>
+        <translation>Espere mientras se carga: %1</translation>
     </message>
 </context>
 <context>
@@ -626,6 +784,10 @@ El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
         <source>Toolbar</source>
         <translation>Barra de herramientas</translation>
     </message>
+    <message>
+        <source>Tooltip</source>
+        <translation>Información sobre herramientas</translation>
+    </message>
 </context>
 <context>
     <name>MediaProbe</name>
@@ -662,6 +824,14 @@ El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
         <source>Add to Dictionary</source>
         <translation>Añadir al diccionario</translation>
     </message>
+    <message>
+        <source>Word count and speaking time</source>
+        <translation>Número de palabras y tiempo de predicación</translation>
+    </message>
+    <message>
+        <source>(no suggestions)</source>
+        <translation>(sin sugerencias)</translation>
+    </message>
 </context>
 <context>
     <name>NotesScriptureSplit</name>
@@ -695,6 +865,32 @@ El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
     <message>
         <source>S&amp;pelling Language (install %1)...</source>
         <translation>Idioma de o&amp;rtografía (instale %1)...</translation>
+    </message>
+</context>
+<context>
+    <name>OutlineDocument</name>
+    <message>
+        <source>Preacher: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preached: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Big idea: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot make the document for %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OutlineFileNames</name>
+    <message>
+        <source>Sermon %1</source>
+        <translation type="unfinished">Sermón %1</translation>
     </message>
 </context>
 <context>
@@ -769,10 +965,61 @@ El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
     </message>
 </context>
 <context>
+    <name>OutlineFolderExport</name>
+    <message>
+        <source>Cannot read sermon %1: error %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OutlineRecoveryOffer</name>
+    <message>
+        <source>sermon %1</source>
+        <translation>el sermón %1</translation>
+    </message>
+    <message>
+        <source>a new sermon</source>
+        <translation>un sermón nuevo</translation>
+    </message>
+    <message>
+        <source>An unsaved outline of %1 from %2 was found. Open it?</source>
+        <translation>Se encontró un bosquejo sin guardar de %1, del %2. ¿Desea abrirlo?</translation>
+    </message>
+    <message>
+        <source>%1 is no longer in this library, so its outline opens as a new sermon.</source>
+        <translation>%1 ya no está en esta biblioteca, así que su bosquejo se abre como un sermón nuevo.</translation>
+    </message>
+    <message>
+        <source>Delete the unsaved outline of %1 from %2? It cannot be recovered afterwards.</source>
+        <translation>¿Eliminar el bosquejo sin guardar de %1, del %2? Después no se podrá recuperar.</translation>
+    </message>
+</context>
+<context>
+    <name>OutlineRecoveryWatch</name>
+    <message>
+        <source>Lectorum could not keep a recovery copy of the outline you are typing, so it would be lost if the program stopped unexpectedly. Save often.
+
+%1</source>
+        <translation>Lectorum no pudo guardar una copia de recuperación del bosquejo que está escribiendo, así que se perdería si el programa se cerrara de forma inesperada. Guarde con frecuencia.
+
+%1</translation>
+    </message>
+</context>
+<context>
     <name>OutlineTextBuilder</name>
     <message>
         <source>Notes</source>
         <translation>Notas</translation>
+    </message>
+</context>
+<context>
+    <name>OutlineWordCount</name>
+    <message numerus="yes">
+        <source>%n word(s), about %1 min</source>
+        <translation>
+            <numerusform>%n palabra, aprox. %1 min</numerusform>
+            <numerusform>%n palabras, aprox. %1 min</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -849,14 +1096,47 @@ El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
         <source>Show the passage instead of the outline (P)</source>
         <translation>Mostrar el pasaje en lugar del bosquejo (P)</translation>
     </message>
+    <message>
+        <source>Preach</source>
+        <translation>Predicar</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommands</name>
+    <message>
+        <source>Sermon Outline</source>
+        <translation>Bosquejo del sermón</translation>
+    </message>
+    <message>
+        <source>Sermon List</source>
+        <translation>Lista de sermones</translation>
+    </message>
+    <message>
+        <source>Illustration</source>
+        <translation>Ilustración</translation>
+    </message>
 </context>
 <context>
     <name>PrintJob</name>
     <message>
+        <source>Page %1</source>
+        <translation>Página %1</translation>
+    </message>
+    <message>
+        <source>The printer %1 could not print %2.</source>
+        <translation>La impresora %1 no pudo imprimir «%2».</translation>
+    </message>
+    <message>
+        <source>The pages could not be written to the file:
+%1</source>
+        <translation>No se pudieron escribir las páginas en el archivo:
+%1</translation>
+    </message>
+    <message>
         <source>No printer is set up, so the pages were saved as a PDF file:
-</source>
+%1</source>
         <translation>No hay ninguna impresora configurada, así que las páginas se guardaron como archivo PDF:
-</translation>
+%1</translation>
     </message>
 </context>
 <context>
@@ -890,6 +1170,10 @@ El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
     <message>
         <source>Type size in points:</source>
         <translation>Tamaño de letra en puntos:</translation>
+    </message>
+    <message>
+        <source>Pulpit Copy %1</source>
+        <translation>Copia para el púlpito %1</translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1312,23 @@ El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
     </message>
 </context>
 <context>
+    <name>ReportFiles</name>
+    <message>
+        <source>The report could not be saved to the file:
+%1
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be saved to the file:
+%1
+
+The picture could not be drawn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReportScreen</name>
     <message>
         <source>PNG picture (*.png)</source>
@@ -1111,6 +1412,239 @@ Do you want to replace it?</source>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>SermonListCsv</name>
+    <message>
+        <source>ID</source>
+        <translation type="unfinished">N.º</translation>
+    </message>
+    <message>
+        <source>Bible Reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preacher</source>
+        <translation type="unfinished">Predicador</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished">Título</translation>
+    </message>
+    <message>
+        <source>Big Idea</source>
+        <translation type="unfinished">Idea central</translation>
+    </message>
+    <message>
+        <source>Date Preached</source>
+        <translation type="unfinished">Fecha en que se predicó</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation type="unfinished">Lugar</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation type="unfinished">Serie</translation>
+    </message>
+    <message>
+        <source>Topics</source>
+        <translation type="unfinished">Temas</translation>
+    </message>
+</context>
+<context>
+    <name>SermonListFill</name>
+    <message>
+        <source>ID#</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>BIBLE REF</source>
+        <translation>REF. BÍBLICA</translation>
+    </message>
+    <message>
+        <source>PREACHER</source>
+        <translation>PREDICADOR</translation>
+    </message>
+    <message>
+        <source>BIG IDEA or TITLE</source>
+        <translation>IDEA CENTRAL o TÍTULO</translation>
+    </message>
+</context>
+<context>
+    <name>SermonScreenLayout</name>
+    <message>
+        <source>Sermon list</source>
+        <translation>Lista de sermones</translation>
+    </message>
+    <message>
+        <source>Preacher</source>
+        <translation>Predicador</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Series ID</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Referencia</translation>
+    </message>
+    <message>
+        <source>Bible book</source>
+        <translation>Libro de la Biblia</translation>
+    </message>
+    <message>
+        <source>Beginning chapter</source>
+        <translation>Capítulo inicial</translation>
+    </message>
+    <message>
+        <source>Beginning verse</source>
+        <translation>Versículo inicial</translation>
+    </message>
+    <message>
+        <source>Ending chapter</source>
+        <translation>Capítulo final</translation>
+    </message>
+    <message>
+        <source>Ending verse</source>
+        <translation>Versículo final</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Big Idea</source>
+        <translation>Idea central</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Lugar</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Topics</source>
+        <translation>&amp;Temas</translation>
+    </message>
+    <message>
+        <source>&amp;Illustrations</source>
+        <translation>&amp;Ilustraciones</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Seguimiento</translation>
+    </message>
+    <message>
+        <source>&amp;Outline</source>
+        <translation>&amp;Bosquejo</translation>
+    </message>
+    <message>
+        <source>Recordings...</source>
+        <translation>Grabaciones...</translation>
+    </message>
+    <message>
+        <source>Sermons on This &amp;Passage</source>
+        <translation>Sermones sobre este &amp;pasaje</translation>
+    </message>
+    <message>
+        <source>Preaching history</source>
+        <translation>Historial de predicación</translation>
+    </message>
+    <message>
+        <source>Chap:</source>
+        <translation>Cap.:</translation>
+    </message>
+    <message>
+        <source>Verse:</source>
+        <translation>Versículo:</translation>
+    </message>
+    <message>
+        <source>Beg:</source>
+        <translation>Inicio:</translation>
+    </message>
+    <message>
+        <source>End:</source>
+        <translation>Fin:</translation>
+    </message>
+    <message>
+        <source>Preacher:</source>
+        <translation>Predicador:</translation>
+    </message>
+    <message>
+        <source>Series ID:</source>
+        <translation>Serie:</translation>
+    </message>
+    <message>
+        <source>Click to clear the choice</source>
+        <translation>Haga clic para borrar la elección</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Título:</translation>
+    </message>
+    <message>
+        <source>Big Idea:</source>
+        <translation>Idea central:</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Lugar:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Fecha:</translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation>N.º:</translation>
+    </message>
+    <message>
+        <source>Book:</source>
+        <translation>Libro:</translation>
+    </message>
+    <message>
+        <source>Begin:</source>
+        <translation>Inicio:</translation>
+    </message>
+    <message>
+        <source>Reference:</source>
+        <translation>Referencia:</translation>
+    </message>
+    <message>
+        <source>Outline:</source>
+        <translation>Bosquejo:</translation>
     </message>
 </context>
 <context>
@@ -1284,6 +1818,39 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>StartUp</name>
+    <message>
+        <source>Could Not Initialize the Database Engine</source>
+        <translation>No se pudo iniciar el motor de base de datos</translation>
+    </message>
+    <message>
+        <source>%1
+
+Do you want to change the configuration now?
+Choose No to quit Lectorum.</source>
+        <translation>%1
+
+¿Desea cambiar la configuración ahora?
+Elija No para salir de Lectorum.</translation>
+    </message>
+    <message>
+        <source>The database could not be opened:
+%1</source>
+        <translation>No se pudo abrir la base de datos:
+%1</translation>
+    </message>
+    <message>
+        <source>No user has signed in, so Lectorum will now close.</source>
+        <translation>Ningún usuario ha iniciado sesión, así que Lectorum se cerrará ahora.</translation>
+    </message>
+    <message>
+        <source>No user has signed in to the server database:
+%1 (data source %2)</source>
+        <translation>Ningún usuario ha iniciado sesión en la base de datos del servidor:
+%1 (origen de datos %2)</translation>
+    </message>
+</context>
+<context>
     <name>WelcomePanel</name>
     <message>
         <source>Welcome</source>
@@ -1326,14 +1893,17 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>clsSystemInfo</name>
+    <message>
+        <source>You cannot set the AppName to empty string.</source>
+        <translation>El nombre de la aplicación (AppName) no puede quedar vacío.</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout32</name>
     <message>
         <source>Written for preachers and church offices</source>
         <translation>Escrito para predicadores y oficinas de iglesia</translation>
-    </message>
-    <message>
-        <source>About </source>
-        <translation>Acerca de </translation>
     </message>
     <message>
         <source>OK</source>
@@ -1382,6 +1952,77 @@ Do you want to replace it?</source>
     <message>
         <source>Number CPU&apos;s:</source>
         <translation>Número de CPU:</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca de %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmAssignTopics</name>
+    <message>
+        <source>Topics For:</source>
+        <translation>Temas de:</translation>
+    </message>
+    <message>
+        <source>Unassigned Topics</source>
+        <translation>Temas sin asignar</translation>
+    </message>
+    <message>
+        <source>Assigned Topics</source>
+        <translation>Temas asignados</translation>
+    </message>
+    <message>
+        <source>Sermon</source>
+        <translation>Sermón</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Topics List</source>
+        <translation>lista de temas</translation>
+    </message>
+    <message>
+        <source>Sermon Topics List</source>
+        <translation>lista de temas del sermón</translation>
+    </message>
+    <message>
+        <source>Illustrations For:</source>
+        <translation>Ilustraciones de:</translation>
+    </message>
+    <message>
+        <source>Unassigned Illustrations:</source>
+        <translation>Ilustraciones sin asignar:</translation>
+    </message>
+    <message>
+        <source>Assigned Illustrations:</source>
+        <translation>Ilustraciones asignadas:</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Illustrations List</source>
+        <translation>lista de ilustraciones</translation>
+    </message>
+    <message>
+        <source>Sermon Illustrations List</source>
+        <translation>lista de ilustraciones del sermón</translation>
+    </message>
+    <message>
+        <source>Illustration</source>
+        <translation>Ilustración</translation>
+    </message>
+    <message>
+        <source>Illustr Topics List</source>
+        <translation>lista de temas de la ilustración</translation>
+    </message>
+    <message>
+        <source>%1 ID</source>
+        <translation>N.º de %1</translation>
     </message>
 </context>
 <context>
@@ -1441,6 +2082,14 @@ Do you want to replace it?</source>
         <source>Sermons in Library</source>
         <translation>Sermones en la biblioteca</translation>
     </message>
+    <message>
+        <source>Not preached since</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmChange</name>
@@ -1486,6 +2135,10 @@ Do you want to replace it?</source>
     <message>
         <source>Text files (*.txt)</source>
         <translation>Archivos de texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>Lectorum check.txt</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1544,6 +2197,17 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>frmCopyright</name>
+    <message>
+        <source>Key</source>
+        <translation>Llave</translation>
+    </message>
+    <message>
+        <source>Bible</source>
+        <translation>Biblia</translation>
+    </message>
+</context>
+<context>
     <name>frmCoverage</name>
     <message>
         <source>&amp;Show:</source>
@@ -1552,6 +2216,81 @@ Do you want to replace it?</source>
     <message>
         <source>Scripture Coverage</source>
         <translation>Cobertura de las Escrituras</translation>
+    </message>
+    <message>
+        <source>Law</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wisdom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prophets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gospels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Revelation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All books</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whole book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chapter %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not preached in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Preached %n time(s) in %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>(no title)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation type="unfinished">Libro</translation>
     </message>
 </context>
 <context>
@@ -1566,6 +2305,125 @@ Do you want to replace it?</source>
     <message>
         <source>Delete was successful</source>
         <translation>Se eliminó correctamente</translation>
+    </message>
+    <message>
+        <source>Date / Location Tracker</source>
+        <translation>Seguimiento de fechas y lugares</translation>
+    </message>
+    <message>
+        <source>USE DATE / LOCATION TRACKER FOR ADDITIONAL DATA</source>
+        <translation>USE EL SEGUIMIENTO DE FECHAS Y LUGARES PARA MÁS DATOS</translation>
+    </message>
+    <message>
+        <source>Dates and Locations</source>
+        <translation>Fechas y lugares</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>S&amp;ave</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>ID#</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>SermonID:</source>
+        <translation>N.º de sermón:</translation>
+    </message>
+    <message>
+        <source>Primary Date:</source>
+        <translation>Fecha principal:</translation>
+    </message>
+    <message>
+        <source>Primary Location:</source>
+        <translation>Lugar principal:</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Lugar:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Fecha:</translation>
+    </message>
+    <message>
+        <source>Procedural error; Please try again</source>
+        <translation>Error de procedimiento; inténtelo de nuevo</translation>
+    </message>
+    <message>
+        <source>Delete the Current Record</source>
+        <translation>Eliminar el registro actual</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Lugar</translation>
+    </message>
+    <message>
+        <source>Date Preached</source>
+        <translation>Fecha en que se predicó</translation>
+    </message>
+</context>
+<context>
+    <name>frmExportOutlines</name>
+    <message>
+        <source>All Outlines as Documents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Document type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OpenDocument Text (.odt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Markdown (.md)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plain Text (.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished">&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1624,6 +2482,18 @@ Do you want to replace it?</source>
     <message>
         <source>Illustration ID</source>
         <translation>N.º de ilustración</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Illustration:</source>
+        <translation>Ilustración:</translation>
     </message>
 </context>
 <context>
@@ -1793,10 +2663,6 @@ Create them? (No imports the sermons without them.)</source>
         <translation>Inicio de sesión</translation>
     </message>
     <message>
-        <source> - Version </source>
-        <translation> - Versión </translation>
-    </message>
-    <message>
         <source>Login ID</source>
         <translation>Usuario</translation>
     </message>
@@ -1824,6 +2690,10 @@ Create them? (No imports the sermons without them.)</source>
         <source>Exceeded Login Attemps</source>
         <translation>Se superó el número de intentos</translation>
     </message>
+    <message>
+        <source>%1 - Version %2</source>
+        <translation>%1 - Versión %2</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -1832,8 +2702,24 @@ Create them? (No imports the sermons without them.)</source>
         <translation>Cierre primero todas las ventanas abiertas</translation>
     </message>
     <message>
-        <source>Active Database = </source>
-        <translation>Base de datos activa = </translation>
+        <source>Work area</source>
+        <translation>Área de trabajo</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Barra de estado</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Database or user</source>
+        <translation>Base de datos o usuario</translation>
+    </message>
+    <message>
+        <source>Active Database = %1</source>
+        <translation>Base de datos activa = %1</translation>
     </message>
 </context>
 <context>
@@ -1923,6 +2809,10 @@ Create them? (No imports the sermons without them.)</source>
     <message>
         <source>&amp;Sermons</source>
         <translation>&amp;Sermones</translation>
+    </message>
+    <message>
+        <source>You will be asked next to confirm this delete request --Be careful because any sermons tied to the preacher you delete will automatically be deleted!!</source>
+        <translation>A continuación se le pedirá que confirme esta eliminación. Tenga cuidado: ¡todos los sermones vinculados al predicador que elimine se eliminarán automáticamente!</translation>
     </message>
 </context>
 <context>
@@ -2109,6 +2999,10 @@ Create them? (No imports the sermons without them.)</source>
         <source>&amp;Save</source>
         <translation>&amp;Guardar</translation>
     </message>
+    <message>
+        <source>You will be asked next to confirm this delete request --Be careful because any series and sermons tied to the publisher you delete will automatically be deleted!!</source>
+        <translation>A continuación se le pedirá que confirme esta eliminación. Tenga cuidado: ¡todas las series y los sermones vinculados a la editorial que elimine se eliminarán automáticamente!</translation>
+    </message>
 </context>
 <context>
     <name>frmRecordings</name>
@@ -2167,6 +3061,59 @@ Create them? (No imports the sermons without them.)</source>
     <message>
         <source>This library was made before it could keep publishing choices; copy it into a new library (lectorum-mkdb --copy) to keep them.</source>
         <translation>Esta biblioteca se creó antes de poder guardar las opciones de publicación; cópiela en una biblioteca nueva (lectorum-mkdb --copy) para guardarlas.</translation>
+    </message>
+</context>
+<context>
+    <name>frmRestore</name>
+    <message>
+        <source>Restore from Backup</source>
+        <translation type="unfinished">Restaurar desde copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished">Fecha</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermons</source>
+        <translation type="unfinished">Sermones</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished">&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Please Wait While Loading Backups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace the library with the backup from %1?
+The current file is kept beside it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restoring the library...</source>
+        <translation type="unfinished">Restaurando la biblioteca...</translation>
+    </message>
+    <message>
+        <source>The library was restored from the backup of %1.
+The file it replaced was kept as %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2267,30 +3214,6 @@ Create them? (No imports the sermons without them.)</source>
         <translation>&amp;Sermones</translation>
     </message>
     <message>
-        <source>You will be asked next to confirm this delete request -- </source>
-        <translation>A continuación se le pedirá que confirme esta eliminación. </translation>
-    </message>
-    <message>
-        <source>Be careful because any sermons tied to the </source>
-        <translation>Tenga cuidado: todos los sermones vinculados a la </translation>
-    </message>
-    <message>
-        <source>series you delete will automatically be deleted!!  </source>
-        <translation>serie que elimine se eliminarán automáticamente.  </translation>
-    </message>
-    <message>
-        <source>If you want to save the sermons, first remove </source>
-        <translation>Si desea conservar los sermones, quite primero </translation>
-    </message>
-    <message>
-        <source>the series reference in each sermon record and </source>
-        <translation>la referencia a la serie en cada sermón y </translation>
-    </message>
-    <message>
-        <source>then come back and delete the Series record.</source>
-        <translation>vuelva después para eliminar la serie.</translation>
-    </message>
-    <message>
         <source>Delete the Current Record</source>
         <translation>Eliminar el registro actual</translation>
     </message>
@@ -2322,12 +3245,47 @@ Create them? (No imports the sermons without them.)</source>
         <source>Type</source>
         <translation>Tipo</translation>
     </message>
+    <message>
+        <source>You will be asked next to confirm this delete request -- Be careful because any sermons tied to the series you delete will automatically be deleted!!  If you want to save the sermons, first remove the series reference in each sermon record and then come back and delete the Series record.</source>
+        <translation>A continuación se le pedirá que confirme esta eliminación. Tenga cuidado: ¡todos los sermones vinculados a la serie que elimine se eliminarán automáticamente!  Si desea conservar los sermones, quite primero la referencia a la serie en cada sermón y vuelva después para eliminar la serie.</translation>
+    </message>
 </context>
 <context>
     <name>frmSermon</name>
     <message>
-        <source>Recordings...</source>
-        <translation>Grabaciones...</translation>
+        <source>Sermon Identification Screen</source>
+        <translation>Pantalla de identificación del sermón</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Delete the Current Record</source>
+        <translation>Eliminar el registro actual</translation>
+    </message>
+    <message>
+        <source>Delete was successful</source>
+        <translation>Se eliminó correctamente</translation>
+    </message>
+    <message>
+        <source>Number of Records found = %1</source>
+        <translation>Número de registros encontrados = %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmTheirVersion</name>
+    <message>
+        <source>Their Version - %1</source>
+        <translation>La otra versión - %1</translation>
+    </message>
+    <message>
+        <source>Saved by someone else since you opened the record. Your version stays on the screen.</source>
+        <translation>Otra persona lo guardó después de que usted abriera el registro. Su versión sigue en la pantalla.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 <context>
@@ -2395,6 +3353,21 @@ Create them? (No imports the sermons without them.)</source>
         <source>Reused at One Place</source>
         <translation>Repetido en un mismo lugar</translation>
     </message>
+    <message numerus="yes">
+        <source>Yes, within %n year(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Topic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Illustration</source>
+        <translation type="unfinished">Ilustración</translation>
+    </message>
 </context>
 <context>
     <name>frmYearChart</name>
@@ -2421,6 +3394,22 @@ Create them? (No imports the sermons without them.)</source>
     <message>
         <source>Times Preached</source>
         <translation>Veces predicado</translation>
+    </message>
+    <message>
+        <source>Stack by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preacher</source>
+        <translation type="unfinished">Predicador</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished">Tipo</translation>
+    </message>
+    <message>
+        <source>Sermons per year</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

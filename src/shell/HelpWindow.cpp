@@ -46,7 +46,7 @@ HelpWindow *HelpWindow::open(QWidget *owner, const QString &helpFile)
     }
     QFile file(helpFile);
     if (!file.open(QIODevice::ReadOnly)) {
-        MsgBox(tr("Cannot find or open the help file ") + helpFile, MsgBoxStyle::OkExclamation,
+        MsgBox(tr("Cannot find or open the help file %1").arg(helpFile), MsgBoxStyle::OkExclamation,
             tr("Help"));
         return nullptr;
     }

@@ -5,7 +5,10 @@
 #include "LibraryBackup.h"
 #include "LibraryRestore.h"
 #include "LibraryRestoreRunner.h"
+#include "RecordValues.h"
 #include "UserInterface.h"
+
+#include <QCoreApplication>
 
 bool LibraryRecovery::isDamage(int errorNumber)
 {
@@ -21,13 +24,15 @@ bool LibraryRecovery::offerRestore(const QString &libraryPath)
         // A copy that fails its check now (a bad sector under the backups too) is passed over.
         if (!LibraryRestore::verify(backup.path, problem))
             continue;
-        const QString when = backup.when.toString(QStringLiteral("M/d/yyyy h:mm AP"));
-        if (MsgBox(QStringLiteral("Restore the newest good backup from %1?").arg(when),
+        const QString when = MomentText(backup.when);
+        if (MsgBox(QCoreApplication::translate(
+                       "LibraryRecovery", "Restore the newest good backup from %1?")
+                       .arg(when),
                 MsgBoxStyle::YesNoQuestion)
             != MsgBoxAnswer::Yes)
             return false;
         const QString previous = GetStatusText();
-        SetStatusText(QStringLiteral("Restoring the library..."));
+        SetStatusText(QCoreApplication::translate("LibraryRecovery", "Restoring the library..."));
         const LibraryRestore::Outcome outcome
             = LibraryRestoreRunner::run(backup.path, libraryPath, nullptr);
         SetStatusText(previous);
@@ -35,8 +40,9 @@ bool LibraryRecovery::offerRestore(const QString &libraryPath)
             MsgBox(outcome.message, MsgBoxStyle::OkExclamation);
             return false;
         }
-        MsgBox(QStringLiteral("The library was restored from the backup of %1.\n"
-                              "The damaged file was kept as %2.")
+        MsgBox(QCoreApplication::translate("LibraryRecovery",
+            "The library was restored from the backup of %1.\n"
+            "The damaged file was kept as %2.")
                    .arg(when, outcome.asidePath));
         return true;
     }

@@ -1,5 +1,6 @@
 #include "LibraryRestoreRunner.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QLocale>
 #include <QProgressDialog>
@@ -25,9 +26,10 @@ constexpr int Steps = 1000;
 QString LibraryRestoreRunner::progressText(qint64 copied, qint64 total)
 {
     if (total <= 0)
-        return QStringLiteral("Restoring the library...");
+        return QCoreApplication::translate("LibraryRestoreRunner", "Restoring the library...");
     const QLocale locale;
-    return QStringLiteral("Restoring the library... %1 of %2 copied")
+    return QCoreApplication::translate(
+        "LibraryRestoreRunner", "Restoring the library... %1 of %2 copied")
         .arg(locale.formattedDataSize(copied), locale.formattedDataSize(total));
 }
 
@@ -45,9 +47,11 @@ LibraryRestore::Outcome LibraryRestoreRunner::run(
             });
     });
 
-    QProgressDialog dialog(progressText(0, 0), QStringLiteral("Cancel"), 0, Steps, parent);
+    QProgressDialog dialog(progressText(0, 0),
+        QCoreApplication::translate("LibraryRestoreRunner", "Cancel"), 0, Steps, parent);
     dialog.setObjectName(QLatin1String(DialogName));
-    dialog.setWindowTitle(QStringLiteral("Restore from Backup"));
+    dialog.setWindowTitle(
+        QCoreApplication::translate("LibraryRestoreRunner", "Restore from Backup"));
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setAutoClose(false);
     dialog.setAutoReset(false);

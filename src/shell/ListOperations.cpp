@@ -8,6 +8,7 @@
 #include "clsConnect.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QListWidget>
 
 void AddItemWithData(QComboBox *combo, const QString &text, qint32 value)
@@ -50,7 +51,9 @@ bool loadList(Control *control, const QString &sql, const QString &displayName, 
     if (!control) {
         return false;
     }
-    const QString previous = BeginBusy(QStringLiteral("Please Wait While Loading ") + displayName);
+    const QString previous
+        = BeginBusy(QCoreApplication::translate("ListOperations", "Please Wait While Loading %1")
+                        .arg(displayName));
     control->clear();
     if (addBlank) {
         AddItemWithData(control, QString(), -1);

@@ -56,7 +56,7 @@ MainToolbar::MainToolbar(QWidget *parent)
 
     m_tip = new QLineEdit(this);
     m_tip->setObjectName(QStringLiteral("txtToolTip"));
-    m_tip->setAccessibleName(QStringLiteral("Tooltip"));
+    m_tip->setAccessibleName(tr("Tooltip"));
     m_tip->setReadOnly(true);
     m_tip->setFocusPolicy(Qt::NoFocus);
     // The box sits over the button it describes; the mouse still rests on the button.

@@ -5,6 +5,7 @@
 #include "SharedOutline.h"
 #include "frmMain.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -97,7 +98,7 @@ void PrintSelectedSermon()
         text = passage + PrintJob::lineBreak() + PrintJob::lineBreak() + text;
     PrintJob job;
     ComposeSermonOutline(job, text, main->outlineFontName(), main->outlineFontSize());
-    job.end(QStringLiteral("Sermon Outline"));
+    job.end(QCoreApplication::translate("PrintCommands", "Sermon Outline"));
 }
 
 void PrintCurrentList()
@@ -107,7 +108,7 @@ void PrintCurrentList()
         return;
     PrintJob job;
     ComposeSermonList(job, *grid);
-    job.end(QStringLiteral("Sermon List"));
+    job.end(QCoreApplication::translate("PrintCommands", "Sermon List"));
 }
 
 void PrintIllustration()
@@ -117,7 +118,7 @@ void PrintIllustration()
         return;
     PrintJob job;
     ComposeIllustration(job, textOf(text));
-    job.end(QStringLiteral("Illustration"));
+    job.end(QCoreApplication::translate("PrintCommands", "Illustration"));
 }
 
 void RegisterPrintCommands(frmMain &main)

@@ -66,7 +66,8 @@ void PrintJob::drawPageFrame(QPainter &painter, const QRectF &page, int number, 
     }
     if (m_frame.pageNumbers) {
         painter.drawText(QRectF(page.left(), page.bottom() + gap / 2, page.width(), dpi / 2),
-            Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Page %1").arg(number));
+            Qt::AlignHCenter | Qt::AlignTop,
+            QCoreApplication::translate("PrintJob", "Page %1").arg(number));
     }
 }
 
@@ -181,17 +182,19 @@ bool PrintJob::send(
     }
     if (!renderPages(printer)) {
         const QString text = pdfFile.isEmpty()
-            ? QString(QStringLiteral("The printer ") + system.printerName()
-                + QStringLiteral(" could not print ") + title + QLatin1Char('.'))
-            : QString(QStringLiteral("The pages could not be written to the file:\n") + pdfFile);
+            ? QCoreApplication::translate("PrintJob", "The printer %1 could not print %2.")
+                  .arg(system.printerName(), title)
+            : QCoreApplication::translate(
+                "PrintJob", "The pages could not be written to the file:\n%1")
+                  .arg(pdfFile);
         MsgBox(text, MsgBoxStyle::OkExclamation, AppTitle);
         return false;
     }
     if (!pdfFile.isEmpty()) {
         g_lastPdfFile = pdfFile;
         MsgBox(QCoreApplication::translate(
-                   "PrintJob", "No printer is set up, so the pages were saved as a PDF file:\n")
-            + pdfFile);
+            "PrintJob", "No printer is set up, so the pages were saved as a PDF file:\n%1")
+                   .arg(pdfFile));
     }
     return true;
 }

@@ -63,7 +63,7 @@ bool StartUp::openConfiguredDatabase()
     m_connection.setValidLogon(m_connection.DataInit());
     if (!m_connection.ValidLogon()) {
         m_engineMissing = true;
-        MsgBox(QStringLiteral("Could Not Initialize the Database Engine"));
+        MsgBox(QCoreApplication::translate("StartUp", "Could Not Initialize the Database Engine"));
         return false;
     }
     m_connection.setValidLogon(m_connection.DataOpen());
@@ -76,9 +76,10 @@ bool StartUp::offerConfiguration(const QString &reason)
         return false;
     // Never leave a running program without a window: say what failed and where, then let
     // the user point the program at another database or quit.
-    const MsgBoxAnswer answer = MsgBox(reason
-            + QStringLiteral("\n\nDo you want to change the configuration now?\n"
-                             "Choose No to quit Lectorum."),
+    const MsgBoxAnswer answer = MsgBox(QCoreApplication::translate("StartUp",
+                                           "%1\n\nDo you want to change the configuration now?\n"
+                                           "Choose No to quit Lectorum.")
+                                           .arg(reason),
         MsgBoxStyle::YesNoQuestion, AppTitle);
     if (answer != MsgBoxAnswer::Yes)
         return false;
@@ -129,19 +130,20 @@ frmMain *StartUp::run()
             continue;
         }
         if (!ready) {
-            reason = QStringLiteral("The database could not be opened:\n")
-                + m_connection.DatabaseName();
+            reason = QCoreApplication::translate("StartUp", "The database could not be opened:\n%1")
+                         .arg(m_connection.DatabaseName());
         } else if (m_connection.OnServer()) {
             // A server database opens when a user signs in, after the splash.
             finishSplash(true);
             ready = signedIn = signInToServer();
             if (!ready && (m_connection.DBObject() || !m_offerConfiguration)) {
-                MsgBox(QStringLiteral("No user has signed in, so Lectorum will now close."));
+                MsgBox(QCoreApplication::translate(
+                    "StartUp", "No user has signed in, so Lectorum will now close."));
                 break;
             }
-            reason = QStringLiteral("No user has signed in to the server database:\n")
-                + m_connection.DatabaseName() + QStringLiteral(" (data source ")
-                + m_connection.DSN() + QLatin1Char(')');
+            reason = QCoreApplication::translate(
+                "StartUp", "No user has signed in to the server database:\n%1 (data source %2)")
+                         .arg(m_connection.DatabaseName(), m_connection.DSN());
         }
         if (ready)
             break;

@@ -4,6 +4,7 @@
 #include "UserInterface.h"
 #include "clsConfig.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLibraryInfo>
 #include <QRegularExpression>
@@ -130,7 +131,8 @@ void clsSystemInfo::readUserInfo()
 void clsSystemInfo::setAppName(const QString &name)
 {
     if (name.trimmed().isEmpty()) {
-        MsgBox(QStringLiteral("You cannot set the AppName to empty string."),
+        MsgBox(QCoreApplication::translate(
+                   "clsSystemInfo", "You cannot set the AppName to empty string."),
             MsgBoxStyle::OkExclamation, QStringLiteral("clsSystemInfo"));
         return;
     }

@@ -43,7 +43,7 @@ frmAbout32::frmAbout32(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout32"));
-    setWindowTitle(tr("About ") + AppTitle);
+    setWindowTitle(tr("About %1").arg(AppTitle));
 
     auto *layout = new QVBoxLayout(this);
     auto *name = namedLabel(QStringLiteral("lblApplicationName"),

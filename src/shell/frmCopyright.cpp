@@ -3,6 +3,7 @@
 #include "ScreenPlacement.h"
 #include "Twips.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -35,7 +36,8 @@ QLabel *picture(const QString &name, bool key, QWidget *parent)
     auto *label = new QLabel(parent);
     label->setObjectName(name);
     label->setPixmap(pixmap);
-    label->setAccessibleName(key ? QStringLiteral("Key") : QStringLiteral("Bible"));
+    label->setAccessibleName(key ? QCoreApplication::translate("frmCopyright", "Key")
+                                 : QCoreApplication::translate("frmCopyright", "Bible"));
     return label;
 }
 

@@ -66,7 +66,7 @@ frmLogin::frmLogin(clsConnect &connection, QWidget *parent)
         if (index >= 0)
             enableOK();
     });
-    pnlAppName->setText(AppTitle + tr(" - Version ") + AppVersionText());
+    pnlAppName->setText(tr("%1 - Version %2").arg(AppTitle, AppVersionText()));
     adjustSize();
     CenterForm(this);
 }

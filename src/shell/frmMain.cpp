@@ -100,7 +100,7 @@ frmMain::frmMain(QWidget *parent)
     m_toolbar = new MainToolbar(client);
     m_workArea = new QMdiArea(client);
     m_workArea->setObjectName(QStringLiteral("mdiArea"));
-    m_workArea->setAccessibleName(QStringLiteral("Work area"));
+    m_workArea->setAccessibleName(tr("Work area"));
     m_workArea->viewport()->setMouseTracking(true);
     m_workArea->viewport()->installEventFilter(this);
     layout->addWidget(m_toolbar);
@@ -138,12 +138,10 @@ void frmMain::buildStatusBar()
 {
     m_statusBar = new QFrame(centralWidget() ? centralWidget() : this);
     m_statusBar->setObjectName(QStringLiteral("pnlStatusBar"));
-    m_statusBar->setAccessibleName(QStringLiteral("Status bar"));
+    m_statusBar->setAccessibleName(tr("Status bar"));
     m_statusBar->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    m_statusBox
-        = sunkenPanel(QStringLiteral("pnlStatusBox"), QStringLiteral("Status"), m_statusBar);
-    m_user
-        = sunkenPanel(QStringLiteral("pnlUser"), QStringLiteral("Database or user"), m_statusBar);
+    m_statusBox = sunkenPanel(QStringLiteral("pnlStatusBox"), tr("Status"), m_statusBar);
+    m_user = sunkenPanel(QStringLiteral("pnlUser"), tr("Database or user"), m_statusBar);
     // The panels are as high as the twips say, or as a line of text needs where that is more.
     const int height = qMax(TwipsToPixels(PanelHeight), m_statusBox->fontMetrics().height() + 4);
     m_statusBox->setGeometry(TwipsToPixels(StatusBoxLeft), TwipsToPixels(PanelTop),
@@ -314,7 +312,7 @@ void frmMain::mnuFChange_Click()
 
 void frmMain::mnuFDisplay_Click()
 {
-    MsgBox(tr("Active Database = ") + ActiveDatabase);
+    MsgBox(tr("Active Database = %1").arg(ActiveDatabase));
 }
 
 void frmMain::mnuFExit_Click()

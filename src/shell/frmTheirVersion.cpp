@@ -28,11 +28,11 @@ frmTheirVersion::frmTheirVersion(QWidget *screen, const ChangedUnderneath::Their
     setObjectName(QStringLiteral("frmTheirVersion"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    setWindowTitle(QStringLiteral("Their Version - ") + screen->windowTitle());
+    setWindowTitle(tr("Their Version - %1").arg(screen->windowTitle()));
 
     auto *layout = new QVBoxLayout(this);
-    auto *heading = new QLabel(QStringLiteral("Saved by someone else since you opened the record. "
-                                              "Your version stays on the screen."),
+    auto *heading = new QLabel(
+        tr("Saved by someone else since you opened the record. Your version stays on the screen."),
         this);
     heading->setObjectName(QStringLiteral("lblTheirVersion"));
     heading->setWordWrap(true);
@@ -72,7 +72,7 @@ frmTheirVersion::frmTheirVersion(QWidget *screen, const ChangedUnderneath::Their
     }
 
     auto *buttons = new QDialogButtonBox(this);
-    QPushButton *close = buttons->addButton(QStringLiteral("&Close"), QDialogButtonBox::RejectRole);
+    QPushButton *close = buttons->addButton(tr("&Close"), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("cmdClose"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     layout->addWidget(buttons);
