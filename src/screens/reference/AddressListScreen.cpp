@@ -50,7 +50,8 @@ QWidget *AddressListScreen::firstField() const
 bool AddressListScreen::confirmDeletion()
 {
     MsgBox(deleteWarning(), MsgBoxStyle::OkExclamation);
-    if (!ConfirmDelete(QStringLiteral("Delete the Current Record"))) {
+    if (!ConfirmDelete(
+            QCoreApplication::translate("AddressListScreen", "Delete the Current Record"))) {
         return false;
     }
     if (keyLabel()->text() == QLatin1String("0")) {

@@ -61,7 +61,7 @@ QFrame *ListEditScreen::createButtonPanel(const QString &saveCaption)
 {
     auto *panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("pnlButtons"));
-    panel->setAccessibleName(QStringLiteral("Buttons"));
+    panel->setAccessibleName(tr("Buttons"));
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Raised);
     new QHBoxLayout(panel);

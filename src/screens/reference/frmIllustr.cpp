@@ -59,7 +59,7 @@ frmIllustr::frmIllustr(QWidget *parent)
 
     auto *fields = new QFormLayout;
     txtName = AddTextRow(
-        fields, QStringLiteral("txtName"), QStringLiteral("Label1"), QStringLiteral("Description"));
+        fields, QStringLiteral("txtName"), QStringLiteral("Label1"), tr("Description"));
     lblIllustrationID = AddKeyRow(fields, QStringLiteral("lblIllustrationID"),
         QStringLiteral("Label2"), tr("Illustration ID"));
     txtIllustration = new QPlainTextEdit(this);
@@ -134,9 +134,11 @@ bool frmIllustr::checkFields()
     m_record.setName(txtName->text());
     m_record.setIllustration(txtIllustration->toPlainText());
     if (!m_record.Check()) {
-        const QString message = m_record.InfoMsg();
-        const bool aboutText = message.startsWith(QStringLiteral("Illustration "));
-        reportInvalid(message, aboutText ? txtIllustration : nullptr, false);
+        // The name is reported before the text; which one it was is told from the fields,
+        // since the message's words follow the language.
+        const bool aboutText = !TrimBlanks(m_record.Name()).isEmpty()
+            && TrimBlanks(m_record.Illustration()).isEmpty();
+        reportInvalid(m_record.InfoMsg(), aboutText ? txtIllustration : nullptr, false);
         return false;
     }
     return true;
@@ -145,8 +147,8 @@ bool frmIllustr::checkFields()
 ChangedUnderneath::TheirVersion frmIllustr::theirVersion(const clsIllustr &theirs) const
 {
     ChangedUnderneath::TheirVersion version;
-    version.fields = { { QStringLiteral("Name:"), theirs.Name() } };
-    version.longLabel = QStringLiteral("Illustration:");
+    version.fields = { { tr("Name:"), theirs.Name() } };
+    version.longLabel = tr("Illustration:");
     version.longText = theirs.Illustration();
     return version;
 }

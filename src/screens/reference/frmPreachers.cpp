@@ -117,9 +117,9 @@ bool frmPreachers::checkFields()
     m_record.setSeminary(txtSeminary->text());
     m_record.setNotes(txtNotes->toPlainText());
     if (!m_record.Check()) {
-        const QString message = m_record.InfoMsg();
+        // The last name is the one field checked; the message's words follow the language.
         reportCheckFailure(
-            message, message.contains(QStringLiteral("Last Name")) ? txtLast : nullptr);
+            m_record.InfoMsg(), TrimBlanks(m_record.LastName()).isEmpty() ? txtLast : nullptr);
         return false;
     }
     return true;
@@ -128,15 +128,12 @@ bool frmPreachers::checkFields()
 ChangedUnderneath::TheirVersion frmPreachers::theirVersion(const clsPreacher &theirs) const
 {
     ChangedUnderneath::TheirVersion version;
-    version.fields = { { QStringLiteral("First:"), theirs.FirstName() },
-        { QStringLiteral("Middle:"), theirs.MiddleInitial() },
-        { QStringLiteral("Last:"), theirs.LastName() }, { QStringLiteral("City:"), theirs.City() },
-        { QStringLiteral("State:"), stateCode(theirs.StateID()) },
-        { QStringLiteral("Country:"), theirs.Country() },
-        { QStringLiteral("Organization:"), theirs.Organization() },
-        { QStringLiteral("Position:"), theirs.Position() },
-        { QStringLiteral("Seminary:"), theirs.Seminary() } };
-    version.longLabel = QStringLiteral("Notes:");
+    version.fields = { { tr("First:"), theirs.FirstName() },
+        { tr("Middle:"), theirs.MiddleInitial() }, { tr("Last:"), theirs.LastName() },
+        { tr("City:"), theirs.City() }, { tr("State:"), stateCode(theirs.StateID()) },
+        { tr("Country:"), theirs.Country() }, { tr("Organization:"), theirs.Organization() },
+        { tr("Position:"), theirs.Position() }, { tr("Seminary:"), theirs.Seminary() } };
+    version.longLabel = tr("Notes:");
     version.longText = theirs.Notes();
     return version;
 }
@@ -152,7 +149,6 @@ void frmPreachers::announceChange(bool deleted)
 
 QString frmPreachers::deleteWarning() const
 {
-    return QStringLiteral(
-        "You will be asked next to confirm this delete request --Be careful because "
-        "any sermons tied to the preacher you delete will automatically be deleted!!");
+    return tr("You will be asked next to confirm this delete request --Be careful because "
+              "any sermons tied to the preacher you delete will automatically be deleted!!");
 }

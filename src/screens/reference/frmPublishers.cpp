@@ -65,32 +65,19 @@ bool frmPublishers::checkFields()
     m_record.setCity(txtCity->text());
     m_record.setStateID(SelectedKey(cboState));
     if (!m_record.Check()) {
-        reportCheckFailure(m_record.InfoMsg(), fieldForMessage(m_record.InfoMsg()));
+        // The name is the one field checked; the message's words follow the language.
+        reportCheckFailure(m_record.InfoMsg(),
+            TrimBlanks(m_record.Publisher()).isEmpty() ? txtPublisher : nullptr);
         return false;
     }
     return true;
 }
 
-QWidget *frmPublishers::fieldForMessage(const QString &message) const
-{
-    if (message.contains(QStringLiteral("Name"))) {
-        return txtPublisher;
-    }
-    if (message.contains(QStringLiteral("City"))) {
-        return txtCity;
-    }
-    if (message.contains(QStringLiteral("State"))) {
-        return cboState;
-    }
-    return nullptr;
-}
-
 ChangedUnderneath::TheirVersion frmPublishers::theirVersion(const clsPublisher &theirs) const
 {
     ChangedUnderneath::TheirVersion version;
-    version.fields = { { QStringLiteral("Publisher:"), theirs.Publisher() },
-        { QStringLiteral("City:"), theirs.City() },
-        { QStringLiteral("State:"), stateCode(theirs.StateID()) } };
+    version.fields = { { tr("Publisher:"), theirs.Publisher() }, { tr("City:"), theirs.City() },
+        { tr("State:"), stateCode(theirs.StateID()) } };
     return version;
 }
 
@@ -106,8 +93,7 @@ void frmPublishers::announceChange(bool deleted)
 
 QString frmPublishers::deleteWarning() const
 {
-    return QStringLiteral(
-        "You will be asked next to confirm this delete request --Be careful because "
-        "any series and sermons tied to the publisher you delete will automatically "
-        "be deleted!!");
+    return tr("You will be asked next to confirm this delete request --Be careful because "
+              "any series and sermons tied to the publisher you delete will automatically "
+              "be deleted!!");
 }

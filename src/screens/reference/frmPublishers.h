@@ -31,8 +31,6 @@ protected:
     QString deleteWarning() const override;
 
 private:
-    QWidget *fieldForMessage(const QString &message) const;
-
     QListWidget *lstPublishers = nullptr;
     QLabel *lblPublisherID = nullptr;
     QLineEdit *txtPublisher = nullptr;

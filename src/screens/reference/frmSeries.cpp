@@ -260,10 +260,15 @@ bool frmSeries::reportInvalid()
 {
     const QString message = m_series.InfoMsg();
     QApplication::beep();
-    if (message.contains(QStringLiteral("Series Name"))) {
-        txtName->setFocus();
-    } else if (message.contains(QStringLiteral("Valid Year"))) {
+    // The refused field is told from the fields, since the message's words follow the
+    // language: the year is checked first, so a named copy refused still blames the year.
+    clsSeries named;
+    named.setPubYear(m_series.PubYear());
+    named.setName(QStringLiteral("-"));
+    if (!named.Check()) {
         txtPubyear->setFocus();
+    } else if (TrimBlanks(m_series.Name()).isEmpty()) {
+        txtName->setFocus();
     }
     MsgBox(message);
     return false;
@@ -338,14 +343,13 @@ void frmSeries::showTheirVersion(qint32 key)
         return index >= 0 ? list->itemText(index) : QString();
     };
     ChangedUnderneath::TheirVersion version;
-    version.fields = { { QStringLiteral("Name:"), theirs.Name() },
-        { QStringLiteral("Bible Book:"), entry(cboBibleBook, theirs.BibleBookID()) },
-        { QStringLiteral("Preacher:"), entry(cboPreacher, theirs.PreacherID()) },
-        { QStringLiteral("Type:"), entry(cboType, theirs.TypeID()) },
-        { QStringLiteral("Book Title:"), theirs.PubTitle() },
-        { QStringLiteral("Publisher:"), entry(cboPublisher, theirs.PublisherID()) },
-        { QStringLiteral("Year:"), theirs.PubYear() } };
-    version.longLabel = QStringLiteral("Notes:");
+    version.fields = { { tr("Name:"), theirs.Name() },
+        { tr("Bible Book:"), entry(cboBibleBook, theirs.BibleBookID()) },
+        { tr("Preacher:"), entry(cboPreacher, theirs.PreacherID()) },
+        { tr("Type:"), entry(cboType, theirs.TypeID()) }, { tr("Book Title:"), theirs.PubTitle() },
+        { tr("Publisher:"), entry(cboPublisher, theirs.PublisherID()) },
+        { tr("Year:"), theirs.PubYear() } };
+    version.longLabel = tr("Notes:");
     version.longText = theirs.Notes();
     ChangedUnderneath::showTheirVersion(this, version);
 }
@@ -355,12 +359,12 @@ void frmSeries::cmdDelete_Click()
     if (!ShowsKey(lblSeriesID)) {
         return;
     }
-    MsgBox(tr("You will be asked next to confirm this delete request -- ")
-            + tr("Be careful because any sermons tied to the ")
-            + tr("series you delete will automatically be deleted!!  ")
-            + tr("If you want to save the sermons, first remove ")
-            + tr("the series reference in each sermon record and ")
-            + tr("then come back and delete the Series record."),
+    MsgBox(tr("You will be asked next to confirm this delete request -- "
+              "Be careful because any sermons tied to the "
+              "series you delete will automatically be deleted!!  "
+              "If you want to save the sermons, first remove "
+              "the series reference in each sermon record and "
+              "then come back and delete the Series record."),
         MsgBoxStyle::OkExclamation);
     if (!ConfirmDelete(tr("Delete the Current Record"))) {
         return;

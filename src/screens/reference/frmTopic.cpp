@@ -96,7 +96,7 @@ bool frmTopic::checkFields()
 ChangedUnderneath::TheirVersion frmTopic::theirVersion(const clsTopic &theirs) const
 {
     ChangedUnderneath::TheirVersion version;
-    version.fields = { { QStringLiteral("Description"), theirs.Description() } };
+    version.fields = { { tr("Description"), theirs.Description() } };
     return version;
 }
 
