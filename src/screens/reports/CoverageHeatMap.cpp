@@ -19,7 +19,7 @@ CoverageHeatMap::CoverageHeatMap(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("heatMap"));
-    setAccessibleName(QStringLiteral("Scripture coverage"));
+    setAccessibleName(tr("Scripture coverage"));
     setMouseTracking(true);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);

@@ -3,6 +3,7 @@
 #include "UserInterface.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QLoggingCategory>
@@ -61,8 +62,9 @@ bool ReportFiles::save(const QString &path, const QByteArray &content)
         return true;
     }
     qCWarning(lcReportFiles) << "could not write" << path << file.errorString();
-    MsgBox(QStringLiteral("The report could not be saved to the file:\n") + path
-            + QStringLiteral("\n\n") + file.errorString(),
+    MsgBox(QCoreApplication::translate(
+               "ReportFiles", "The report could not be saved to the file:\n%1\n\n%2")
+               .arg(path, file.errorString()),
         MsgBoxStyle::OkExclamation);
     return false;
 }
@@ -81,8 +83,10 @@ bool ReportFiles::savePng(const QString &path, const QSize &size, const Painter 
     if (image.isNull() || !image.save(&buffer, "PNG")) {
         // Too large a picture for memory: nothing is written, and the user hears why.
         qCWarning(lcReportFiles) << "could not draw the picture for" << path << size;
-        MsgBox(QStringLiteral("The report could not be saved to the file:\n") + path
-                + QStringLiteral("\n\nThe picture could not be drawn."),
+        MsgBox(
+            QCoreApplication::translate("ReportFiles",
+                "The report could not be saved to the file:\n%1\n\nThe picture could not be drawn.")
+                .arg(path),
             MsgBoxStyle::OkExclamation);
         return false;
     }

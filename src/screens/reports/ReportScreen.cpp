@@ -84,6 +84,11 @@ void ReportScreen::refresh()
     m_pages->setCurrentIndex(m_empty ? 1 : 0);
 }
 
+QString ReportScreen::noMatchText()
+{
+    return tr("No sermons match these choices.");
+}
+
 bool ReportScreen::print()
 {
     if (m_empty || !printsAsDrawing()) {

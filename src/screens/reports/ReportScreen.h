@@ -20,7 +20,7 @@ class ReportScreen : public QWidget
 {
     Q_OBJECT
 public:
-    static QString noMatchText() { return QStringLiteral("No sermons match these choices."); }
+    static QString noMatchText();
 
     ReportScreen(const QString &name, const QString &title, QWidget *parent = nullptr);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RecordValues.h"
+
 #include <QDate>
 #include <QTableWidgetItem>
 
@@ -19,8 +21,7 @@ public:
     }
     static ReportTableItem *date(const QDate &date)
     {
-        return new ReportTableItem(
-            date.isValid() ? date.toString(QStringLiteral("M/d/yyyy")) : QString(),
+        return new ReportTableItem(DayText(date),
             date.isValid() ? date.year() * 10000 + date.month() * 100 + date.day() : 0);
     }
     bool operator<(const QTableWidgetItem &other) const override

@@ -20,7 +20,7 @@ frmBookHistory::frmBookHistory(Kind kind, QWidget *parent)
     if (kind == Kind::NotSince) {
         spnSince = new QSpinBox(this);
         spnSince->setObjectName(QStringLiteral("spnSince"));
-        spnSince->setAccessibleName(QStringLiteral("Not preached since"));
+        spnSince->setAccessibleName(tr("Not preached since"));
         spnSince->setRange(1753, 9999);
         spnSince->setValue(QDate::currentDate().year() - 5);
         auto *caption = new QLabel(tr("Not preached since the start of y&ear:"), this);
@@ -63,7 +63,7 @@ bool frmBookHistory::load(bool &any, DbError &error)
         grdBooks->setItem(r, 0, new ReportTableItem(book.book, book.bookID));
         grdBooks->setItem(r, 1,
             book.last.isValid() ? ReportTableItem::date(book.last)
-                                : new ReportTableItem(QStringLiteral("never"), 0));
+                                : new ReportTableItem(tr("never"), 0));
         grdBooks->setItem(r, 2, new QTableWidgetItem(book.lastPlace));
         grdBooks->setItem(r, 3, ReportTableItem::number(book.sermons));
         any = any || book.sermons > 0 || book.last.isValid();

@@ -22,11 +22,17 @@ QString partOf(qint32 bookID)
     {
         qint32 last;
         const char *name;
-    } parts[] = { { 5, "Law" }, { 17, "History" }, { 22, "Wisdom" }, { 39, "Prophets" },
-        { 43, "Gospels" }, { 44, "Acts" }, { 65, "Letters" }, { 66, "Revelation" } };
+    } parts[] = { { 5, QT_TRANSLATE_NOOP("frmCoverage", "Law") },
+        { 17, QT_TRANSLATE_NOOP("frmCoverage", "History") },
+        { 22, QT_TRANSLATE_NOOP("frmCoverage", "Wisdom") },
+        { 39, QT_TRANSLATE_NOOP("frmCoverage", "Prophets") },
+        { 43, QT_TRANSLATE_NOOP("frmCoverage", "Gospels") },
+        { 44, QT_TRANSLATE_NOOP("frmCoverage", "Acts") },
+        { 65, QT_TRANSLATE_NOOP("frmCoverage", "Letters") },
+        { 66, QT_TRANSLATE_NOOP("frmCoverage", "Revelation") } };
     for (const auto &part : parts) {
         if (bookID <= part.last) {
-            return QLatin1String(part.name);
+            return frmCoverage::tr(part.name);
         }
     }
     return {};
@@ -41,9 +47,9 @@ frmCoverage::frmCoverage(QWidget *parent)
 {
     cboBook = new QComboBox(this);
     cboBook->setObjectName(QStringLiteral("cboBook"));
-    cboBook->setAccessibleName(QStringLiteral("Show"));
+    cboBook->setAccessibleName(tr("Show"));
     SermonChoiceLists::fillBibleBooks(cboBook);
-    cboBook->insertItem(0, QStringLiteral("All books"), 0);
+    cboBook->insertItem(0, tr("All books"), 0);
     cboBook->setCurrentIndex(0);
     auto *caption = new QLabel(tr("&Show:"), this);
     caption->setObjectName(QStringLiteral("lblBook"));
@@ -107,10 +113,9 @@ bool frmCoverage::load(bool &any, DbError &error)
     }
     QList<CoverageHeatMap::Row> rows;
     if (book > 0) {
-        rows.append({ 0, QStringLiteral("Whole book"), cboBook->currentText() });
+        rows.append({ 0, tr("Whole book"), cboBook->currentText() });
         for (int chapter = 1; chapter <= lastChapter; ++chapter) {
-            rows.append(
-                { chapter, QStringLiteral("Chapter %1").arg(chapter), cboBook->currentText() });
+            rows.append({ chapter, tr("Chapter %1").arg(chapter), cboBook->currentText() });
         }
     } else {
         rows = bookRows();
@@ -140,30 +145,27 @@ QString frmCoverage::cellText(int row, int year) const
 {
     const int count = m_map->count(row, year);
     if (count == 0) {
-        return QStringLiteral("Not preached in %1").arg(year);
+        return tr("Not preached in %1").arg(year);
     }
     QList<ReportQueries::Sermon> sermons;
     DbError error;
     const qint32 book = chosenBook();
     ReportQueries::cellSermons(
         choices()->filter(), book > 0 ? book : row, book > 0 ? row : -1, year, sermons, error);
-    QStringList lines { QStringLiteral("%1 in %2")
-                            .arg(count == 1 ? QStringLiteral("Preached once")
-                                            : QStringLiteral("Preached %1 times").arg(count))
-                            .arg(year) };
+    // English says "Preached once in 1998", "Preached 3 times in 1998".
+    QStringList lines { tr("Preached %n time(s) in %1", nullptr, count).arg(year) };
     for (qsizetype i = 0; i < sermons.size() && i < MostTitles; ++i) {
-        lines.append(
-            sermons.at(i).title.isEmpty() ? QStringLiteral("(no title)") : sermons.at(i).title);
+        lines.append(sermons.at(i).title.isEmpty() ? tr("(no title)") : sermons.at(i).title);
     }
     if (sermons.size() > MostTitles) {
-        lines.append(QStringLiteral("and %1 more").arg(sermons.size() - MostTitles));
+        lines.append(tr("and %1 more").arg(sermons.size() - MostTitles));
     }
     return lines.join(QLatin1Char('\n'));
 }
 
 QList<QStringList> frmCoverage::table() const
 {
-    QStringList headings { chosenBook() > 0 ? QStringLiteral("Chapter") : QStringLiteral("Book") };
+    QStringList headings { chosenBook() > 0 ? tr("Chapter") : tr("Book") };
     for (const int year : m_map->years()) {
         headings.append(QString::number(year));
     }

@@ -31,10 +31,9 @@ bool frmUsage::load(bool &any, DbError &error)
         const ReportQueries::Usage &use = uses.at(r);
         const bool topic = use.kind == ReportQueries::Usage::Kind::Topic;
         const QString reused
-            = use.reused ? QStringLiteral("Yes, within %1 years").arg(years) : QString();
-        grdUsage->setItem(r, 0,
-            new ReportTableItem(
-                topic ? QStringLiteral("Topic") : QStringLiteral("Illustration"), topic ? 0 : 1));
+            = use.reused ? tr("Yes, within %n year(s)", nullptr, years) : QString();
+        grdUsage->setItem(
+            r, 0, new ReportTableItem(topic ? tr("Topic") : tr("Illustration"), topic ? 0 : 1));
         grdUsage->setItem(r, 1, new QTableWidgetItem(use.name));
         grdUsage->setItem(r, 2, ReportTableItem::number(use.sermons));
         grdUsage->setItem(r, 3, ReportTableItem::number(use.times));

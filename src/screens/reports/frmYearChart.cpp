@@ -19,9 +19,9 @@ frmYearChart::frmYearChart(QWidget *parent)
 {
     cboGroup = new QComboBox(this);
     cboGroup->setObjectName(QStringLiteral("cboGroup"));
-    cboGroup->setAccessibleName(QStringLiteral("Stack by"));
-    cboGroup->addItem(QStringLiteral("Preacher"), int(ReportQueries::Grouping::Preacher));
-    cboGroup->addItem(QStringLiteral("Type"), int(ReportQueries::Grouping::Type));
+    cboGroup->setAccessibleName(tr("Stack by"));
+    cboGroup->addItem(tr("Preacher"), int(ReportQueries::Grouping::Preacher));
+    cboGroup->addItem(tr("Type"), int(ReportQueries::Grouping::Type));
     auto *caption = new QLabel(tr("&Stack by:"), this);
     caption->setObjectName(QStringLiteral("lblGroup"));
     caption->setBuddy(cboGroup);
@@ -31,7 +31,7 @@ frmYearChart::frmYearChart(QWidget *parent)
 
     m_view = new QChartView(new QChart, this);
     m_view->setObjectName(QStringLiteral("chtYears"));
-    m_view->setAccessibleName(QStringLiteral("Sermons per year"));
+    m_view->setAccessibleName(tr("Sermons per year"));
     m_view->setRenderHint(QPainter::Antialiasing);
     m_view->setMinimumSize(600, 360);
     setView(m_view);

@@ -1,6 +1,7 @@
 #include "../selection/SermonScreenFixture.h"
 #include "CoverageHeatMap.h"
 #include "PrintJob.h"
+#include "ProgramTranslation.h"
 #include "ReportCommands.h"
 #include "ReportScreen.h"
 #include "WidgetLookup.h"
@@ -45,6 +46,8 @@ private Q_SLOTS:
     void savesSayWhatHappened_data();
     void savesSayWhatHappened();
     void replacingAFileTheDialogDidNotName();
+    void coverageTipsCountInWords_data();
+    void coverageTipsCountInWords();
 
 private:
     QTemporaryDir m_home;
@@ -269,6 +272,39 @@ void tst_Reports::replacingAFileTheDialogDidNotName()
     QCOMPARE(MsgBoxScript::shown().size(), 2);
     QVERIFY(
         MsgBoxScript::shown().constFirst().contains(QStringLiteral("Coverage.png already exists")));
+}
+
+void tst_Reports::coverageTipsCountInWords_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("firstLine");
+    QTest::newRow("English, once") << "en" << 2001 << "Preached once in 2001";
+    QTest::newRow("English, twice") << "en" << 1998 << "Preached 2 times in 1998";
+    QTest::newRow("Spanish, once") << "es" << 2001 << "Predicado una vez en 2001";
+    QTest::newRow("Spanish, twice") << "es" << 1998 << "Predicado 2 veces en 1998";
+}
+
+// The heat map's tip for John: its count in words, one form for one time and one for more.
+void tst_Reports::coverageTipsCountInWords()
+{
+    QFETCH(QString, language);
+    QFETCH(int, year);
+    QFETCH(QString, firstLine);
+    TestDatabase db { Engine::SQLite };
+    REQUIRE_DATABASE(db);
+    QVERIFY(loadLibrary(db));
+    QVERIFY(db.exec(QStringLiteral(
+        "INSERT INTO tblDateLoc (lngDateLocID, lngSermonID, dtDatePreached, strLocation) VALUES "
+        "(1, 13, '1998-09-01', 'Main Street'), (2, 13, '2001-01-07', 'Elm Hall')")));
+    m_main = makeMainWindow();
+    RegisterReportScreenCommands(*m_main);
+    auto *coverage = qobject_cast<frmCoverage *>(open("mnuRCoverage", "frmCoverage"));
+    QVERIFY(coverage);
+    QVERIFY(ProgramTranslation::install(language));
+    const QString tip = coverage->cellText(43, year);
+    QVERIFY(ProgramTranslation::install(QStringLiteral("en")));
+    QCOMPARE(tip.section(QLatin1Char('\n'), 0, 0), firstLine);
 }
 
 QTEST_MAIN(tst_Reports)
