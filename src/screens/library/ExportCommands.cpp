@@ -51,7 +51,7 @@ QList<qint32> listedSermons(frmMain &main)
         }
     }
     if (ids.isEmpty())
-        MsgBox(QStringLiteral(
+        MsgBox(QCoreApplication::translate("ExportCommands",
                    "There is no sermon list to export. Open the sermon screen (Edit > Sermon) "
                    "and choose the sermons with a search or checklist first."),
             MsgBoxStyle::OkExclamation);
@@ -60,7 +60,8 @@ QList<qint32> listedSermons(frmMain &main)
 
 bool readRows(const QList<qint32> &ids, bool withOutlines, QList<SermonExportRow> &rows)
 {
-    const QString previous = BeginBusy(QStringLiteral("Please Wait While Loading Sermons"));
+    const QString previous = BeginBusy(
+        QCoreApplication::translate("ExportCommands", "Please Wait While Loading Sermons"));
     DbError error;
     const bool read = SermonExportRows::read(ids, withOutlines, rows, error);
     EndBusy(previous);
@@ -86,10 +87,12 @@ void exportSermonList(frmMain &main)
     if (ids.isEmpty())
         return;
     const ExportPaths::Choice choice = ExportPaths::saveFile(&main,
-        QStringLiteral("Sermon List as CSV"),
-        QDir(documentsFolder()).filePath(QStringLiteral("Sermon List.csv")),
-        { QStringLiteral("CSV (*.csv)"),
-            QStringLiteral("CSV with byte-order mark, for spreadsheets that need one (*.csv)") });
+        QCoreApplication::translate("ExportCommands", "Sermon List as CSV"),
+        QDir(documentsFolder())
+            .filePath(QCoreApplication::translate("ExportCommands", "Sermon List.csv")),
+        { QCoreApplication::translate("ExportCommands", "CSV (*.csv)"),
+            QCoreApplication::translate("ExportCommands",
+                "CSV with byte-order mark, for spreadsheets that need one (*.csv)") });
     if (choice.path.isEmpty())
         return;
     const QString path = withSuffix(choice.path, QStringLiteral("csv"));
@@ -111,7 +114,7 @@ void exportOutline(frmMain &main)
     bool isKey = false;
     const qint32 id = shown ? shown->text().trimmed().toInt(&isKey) : 0;
     if (!isKey) {
-        MsgBox(QStringLiteral(
+        MsgBox(QCoreApplication::translate("ExportCommands",
                    "There is no sermon to export. Open the sermon screen (Edit > Sermon) and "
                    "choose a sermon first."),
             MsgBoxStyle::OkExclamation);
@@ -120,13 +123,15 @@ void exportOutline(frmMain &main)
     QList<SermonExportRow> rows;
     if (!readRows({ id }, true, rows) || rows.isEmpty())
         return;
-    const QStringList filters = { QStringLiteral("OpenDocument Text (*.odt)"),
-        QStringLiteral("Markdown (*.md)"), QStringLiteral("Plain Text (*.txt)") };
+    const QStringList filters
+        = { QCoreApplication::translate("ExportCommands", "OpenDocument Text (*.odt)"),
+              QCoreApplication::translate("ExportCommands", "Markdown (*.md)"),
+              QCoreApplication::translate("ExportCommands", "Plain Text (*.txt)") };
     const QString suggested
         = QDir(documentsFolder())
               .filePath(OutlineFileNames::baseName(rows.first()) + QStringLiteral(".odt"));
-    const ExportPaths::Choice choice
-        = ExportPaths::saveFile(&main, QStringLiteral("Outline as Document"), suggested, filters);
+    const ExportPaths::Choice choice = ExportPaths::saveFile(&main,
+        QCoreApplication::translate("ExportCommands", "Outline as Document"), suggested, filters);
     if (choice.path.isEmpty())
         return;
     const OutlineDocument::Format chosen = choice.filter == 1 ? OutlineDocument::Format::Markdown
@@ -152,16 +157,19 @@ void exportAllOutlines(frmMain &main)
     frmExportOutlines ask(&main);
     if (ask.exec() != QDialog::Accepted)
         return;
-    QProgressDialog progress(QStringLiteral("Writing outlines..."), QStringLiteral("&Cancel"), 0,
-        int(ids.size()), &main);
+    QProgressDialog progress(QCoreApplication::translate("ExportCommands", "Writing outlines..."),
+        QCoreApplication::translate("ExportCommands", "&Cancel"), 0, int(ids.size()), &main);
     progress.setObjectName(QStringLiteral("frmExportProgress"));
-    progress.setWindowTitle(QStringLiteral("All Outlines as Documents"));
+    progress.setWindowTitle(
+        QCoreApplication::translate("ExportCommands", "All Outlines as Documents"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     OutlineFolderExport writer(ask.folder(), ask.format());
     const bool done = writer.run(ids, [&progress](int written, int total) {
         progress.setLabelText(
-            QStringLiteral("Writing outline %1 of %2...").arg(qMin(written + 1, total)).arg(total));
+            QCoreApplication::translate("ExportCommands", "Writing outline %1 of %2...")
+                .arg(qMin(written + 1, total))
+                .arg(total));
         progress.setValue(written);
         QApplication::processEvents();
         return !progress.wasCanceled();

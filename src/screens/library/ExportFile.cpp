@@ -1,5 +1,6 @@
 #include "ExportFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -23,18 +24,19 @@ bool ExportFile::write(const QString &path,
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        failure = QStringLiteral("Cannot write %1: %2")
+        failure = QCoreApplication::translate("ExportFile", "Cannot write %1: %2")
                       .arg(QDir::toNativeSeparators(path), file.errorString());
         return false;
     }
     QString why;
     if (!writer(file, why)) {
         file.cancelWriting();
-        failure = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), why);
+        failure = QCoreApplication::translate("ExportFile", "Cannot write %1: %2")
+                      .arg(QDir::toNativeSeparators(path), why);
         return false;
     }
     if (!file.commit()) {
-        failure = QStringLiteral("Cannot write %1: %2")
+        failure = QCoreApplication::translate("ExportFile", "Cannot write %1: %2")
                       .arg(QDir::toNativeSeparators(path), file.errorString());
         return false;
     }
@@ -45,14 +47,14 @@ bool ExportFile::folderWritable(const QString &folder, QString &failure)
 {
     const QFileInfo info(folder);
     if (!info.isDir()) {
-        failure
-            = QStringLiteral("The folder %1 does not exist.").arg(QDir::toNativeSeparators(folder));
+        failure = QCoreApplication::translate("ExportFile", "The folder %1 does not exist.")
+                      .arg(QDir::toNativeSeparators(folder));
         return false;
     }
     // Permissions alone do not tell (a read-only mount, root): try making a file there.
     QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".lectorum-XXXXXX")));
     if (!probe.open()) {
-        failure = QStringLiteral("Cannot write in the folder %1: %2")
+        failure = QCoreApplication::translate("ExportFile", "Cannot write in the folder %1: %2")
                       .arg(QDir::toNativeSeparators(folder), probe.errorString());
         return false;
     }

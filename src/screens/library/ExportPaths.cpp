@@ -2,6 +2,7 @@
 
 #include "UserInterface.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -42,8 +43,9 @@ bool ExportPaths::mayReplace(const QString &path)
 {
     if (!QFileInfo::exists(path))
         return true;
-    return MsgBox(QDir::toNativeSeparators(path)
-                   + QStringLiteral(" already exists.\nDo you want to replace it?"),
+    return MsgBox(QCoreApplication::translate(
+                      "ExportPaths", "%1 already exists.\nDo you want to replace it?")
+                      .arg(QDir::toNativeSeparators(path)),
                MsgBoxStyle::YesNoQuestion)
         == MsgBoxAnswer::Yes;
 }

@@ -26,6 +26,16 @@ struct LibraryBackupRunner::Progress
     std::atomic<bool> cancel { false };
 };
 
+QString LibraryBackupRunner::finishingText()
+{
+    return tr("Finishing the backup…");
+}
+
+QString LibraryBackupRunner::statusText()
+{
+    return tr("Backing up the library...");
+}
+
 LibraryBackupRunner *LibraryBackupRunner::current()
 {
     return g_running.data();
@@ -99,9 +109,9 @@ void LibraryBackupRunner::finishBeforeQuit()
     QThread *thread = runner->m_thread;
     if (thread && !thread->isFinished()) {
         const std::shared_ptr<Progress> progress = runner->m_progress;
-        QProgressDialog dialog(finishingText(), QStringLiteral("Cancel"), 0, Steps);
+        QProgressDialog dialog(finishingText(), tr("Cancel"), 0, Steps);
         dialog.setObjectName(QLatin1String(FinishingDialogName));
-        dialog.setWindowTitle(QStringLiteral("Back Up Now"));
+        dialog.setWindowTitle(tr("Back Up Now"));
         dialog.setAutoClose(false);
         dialog.setAutoReset(false);
         dialog.setMinimumDuration(0);

@@ -32,11 +32,11 @@ public:
     // The program is ending: a backup still running is finished under a dialog that shows
     // its progress and whose Cancel stops it, leaving no backup behind. No message follows.
     static void finishBeforeQuit();
-    static QString finishingText() { return QStringLiteral("Finishing the backup…"); }
+    static QString finishingText();
     static constexpr const char *FinishingDialogName = "dlgFinishingBackup";
     const LibraryBackup::Outcome &outcome() const { return m_outcome; }
 
-    static QString statusText() { return QStringLiteral("Backing up the library..."); }
+    static QString statusText();
 
 Q_SIGNALS:
     void finished(bool ok);

@@ -21,8 +21,9 @@ bool refusedOnServer()
 {
     if (!ProgramConnection().OnServer())
         return false;
-    MsgBox(QStringLiteral("This library is kept on a database server. Its backups are made and "
-                          "restored by the server's administrator; nothing was changed."));
+    MsgBox(QCoreApplication::translate("LibraryScreenCommands",
+        "This library is kept on a database server. Its backups are made and "
+        "restored by the server's administrator; nothing was changed."));
     return true;
 }
 
@@ -60,7 +61,8 @@ void mnuFCheck_Click(frmMain &main)
 {
     if (refusedOnServer() || refusedWhileScreensOpen(main))
         return;
-    const QString previous = BeginBusy(QStringLiteral("Checking Database..."));
+    const QString previous
+        = BeginBusy(QCoreApplication::translate("LibraryScreenCommands", "Checking Database..."));
     // A whole-file check of a large library takes a while: off the interface thread, with
     // the window repainting meanwhile.
     LibraryCheck::Report report;

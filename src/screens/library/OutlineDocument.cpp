@@ -4,6 +4,7 @@
 #include "RecordValues.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -27,13 +28,16 @@ Parts partsOf(const SermonExportRow &sermon)
     if (!sermon.title.isEmpty())
         parts.subheading = sermon.reference;
     if (!sermon.preacher.isEmpty())
-        parts.facts.append(QStringLiteral("Preacher: ") + sermon.preacher);
+        parts.facts.append(
+            QCoreApplication::translate("OutlineDocument", "Preacher: %1").arg(sermon.preacher));
     QStringList when = { DateText(sermon.datePreached), sermon.location };
     when.removeAll(QString());
     if (!when.isEmpty())
-        parts.facts.append(QStringLiteral("Preached: ") + when.join(QStringLiteral(", ")));
+        parts.facts.append(QCoreApplication::translate("OutlineDocument", "Preached: %1")
+                               .arg(when.join(QStringLiteral(", "))));
     if (!sermon.bigIdea.isEmpty())
-        parts.facts.append(QStringLiteral("Big idea: ") + sermon.bigIdea);
+        parts.facts.append(
+            QCoreApplication::translate("OutlineDocument", "Big idea: %1").arg(sermon.bigIdea));
     return parts;
 }
 
@@ -162,8 +166,9 @@ bool OutlineDocument::write(const QString &path, const SermonExportRow &sermon, 
         QBuffer package;
         QTextDocumentWriter writer(&package, "ODF");
         if (!writer.write(&document)) {
-            failure = QStringLiteral("Cannot make the document for %1.")
-                          .arg(QDir::toNativeSeparators(path));
+            failure
+                = QCoreApplication::translate("OutlineDocument", "Cannot make the document for %1.")
+                      .arg(QDir::toNativeSeparators(path));
             return false;
         }
         return ExportFile::write(path, package.data(), failure);

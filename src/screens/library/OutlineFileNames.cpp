@@ -1,5 +1,6 @@
 #include "OutlineFileNames.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -37,7 +38,7 @@ QString OutlineFileNames::baseName(const SermonExportRow &sermon)
     while (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
         name.chop(1);
     if (name.isEmpty())
-        name = QStringLiteral("Sermon %1").arg(sermon.sermonId);
+        name = QCoreApplication::translate("OutlineFileNames", "Sermon %1").arg(sermon.sermonId);
     return name;
 }
 

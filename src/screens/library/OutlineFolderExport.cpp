@@ -3,6 +3,8 @@
 #include "ExportFile.h"
 #include "OutlineFileNames.h"
 
+#include <QCoreApplication>
+
 OutlineFolderExport::OutlineFolderExport(const QString &folder, OutlineDocument::Format format)
     : m_folder(folder)
     , m_format(format)
@@ -27,7 +29,8 @@ bool OutlineFolderExport::run(const QList<qint32> &sermonIds, const Progress &pr
         QList<SermonExportRow> rows;
         DbError error;
         if (!SermonExportRows::read({ sermonIds.at(i) }, true, rows, error)) {
-            m_failure = QStringLiteral("Cannot read sermon %1: error %2: %3")
+            m_failure = QCoreApplication::translate(
+                "OutlineFolderExport", "Cannot read sermon %1: error %2: %3")
                             .arg(sermonIds.at(i))
                             .arg(error.number)
                             .arg(error.driverText);

@@ -2,11 +2,20 @@
 
 #include "ExportFile.h"
 
+#include <QCoreApplication>
+
 QStringList SermonListCsv::headings()
 {
-    return { QStringLiteral("ID"), QStringLiteral("Bible Reference"), QStringLiteral("Preacher"),
-        QStringLiteral("Title"), QStringLiteral("Big Idea"), QStringLiteral("Date Preached"),
-        QStringLiteral("Location"), QStringLiteral("Series"), QStringLiteral("Topics") };
+    // In the interface's language: the file is for the user's spreadsheet.
+    return { QCoreApplication::translate("SermonListCsv", "ID"),
+        QCoreApplication::translate("SermonListCsv", "Bible Reference"),
+        QCoreApplication::translate("SermonListCsv", "Preacher"),
+        QCoreApplication::translate("SermonListCsv", "Title"),
+        QCoreApplication::translate("SermonListCsv", "Big Idea"),
+        QCoreApplication::translate("SermonListCsv", "Date Preached"),
+        QCoreApplication::translate("SermonListCsv", "Location"),
+        QCoreApplication::translate("SermonListCsv", "Series"),
+        QCoreApplication::translate("SermonListCsv", "Topics") };
 }
 
 QString SermonListCsv::field(const QString &text)

@@ -63,7 +63,7 @@ void frmCheckReport::cmdSave_Click()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString path = QFileDialog::getSaveFileName(this, tr("Save Report"),
-        QDir(folder).filePath(QStringLiteral("Lectorum check.txt")), tr("Text files (*.txt)"));
+        QDir(folder).filePath(tr("Lectorum check.txt")), tr("Text files (*.txt)"));
     if (!path.isEmpty())
         saveTo(path);
 }

@@ -16,25 +16,23 @@ frmExportOutlines::frmExportOutlines(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmExportOutlines"));
-    setWindowTitle(QStringLiteral("All Outlines as Documents"));
+    setWindowTitle(tr("All Outlines as Documents"));
     txtFolder = new QLineEdit(this);
     txtFolder->setObjectName(QStringLiteral("txtFolder"));
-    txtFolder->setAccessibleName(QStringLiteral("Folder"));
+    txtFolder->setAccessibleName(tr("Folder"));
     txtFolder->setText(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    cmdBrowse = new QPushButton(QStringLiteral("&Browse..."), this);
+    cmdBrowse = new QPushButton(tr("&Browse..."), this);
     cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
     cboFormat = new QComboBox(this);
     cboFormat->setObjectName(QStringLiteral("cboFormat"));
-    cboFormat->setAccessibleName(QStringLiteral("Document type"));
-    cboFormat->addItem(
-        QStringLiteral("OpenDocument Text (.odt)"), int(OutlineDocument::Format::OpenDocument));
-    cboFormat->addItem(QStringLiteral("Markdown (.md)"), int(OutlineDocument::Format::Markdown));
-    cboFormat->addItem(
-        QStringLiteral("Plain Text (.txt)"), int(OutlineDocument::Format::PlainText));
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cboFormat->setAccessibleName(tr("Document type"));
+    cboFormat->addItem(tr("OpenDocument Text (.odt)"), int(OutlineDocument::Format::OpenDocument));
+    cboFormat->addItem(tr("Markdown (.md)"), int(OutlineDocument::Format::Markdown));
+    cboFormat->addItem(tr("Plain Text (.txt)"), int(OutlineDocument::Format::PlainText));
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel = new QPushButton(tr("&Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
 
     auto *folderRow = new QHBoxLayout;
@@ -45,8 +43,8 @@ frmExportOutlines::frmExportOutlines(QWidget *parent)
     buttons->addWidget(cmdOK);
     buttons->addWidget(cmdCancel);
     auto *form = new QFormLayout(this);
-    form->addRow(QStringLiteral("&Folder:"), folderRow);
-    form->addRow(QStringLiteral("&Type:"), cboFormat);
+    form->addRow(tr("&Folder:"), folderRow);
+    form->addRow(tr("&Type:"), cboFormat);
     form->addRow(buttons);
 
     connect(cmdBrowse, &QPushButton::clicked, this, &frmExportOutlines::cmdBrowse_Click);

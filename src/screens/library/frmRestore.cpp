@@ -3,6 +3,7 @@
 #include "LibraryRestore.h"
 #include "LibraryRestoreRunner.h"
 #include "ProgramGlobals.h"
+#include "RecordValues.h"
 #include "ScreenPlacement.h"
 #include "UserInterface.h"
 #include "clsConnect.h"
@@ -19,20 +20,19 @@ frmRestore::frmRestore(const QString &libraryPath, QWidget *parent)
     , m_libraryPath(libraryPath)
 {
     setObjectName(QStringLiteral("frmRestore"));
-    setWindowTitle(QStringLiteral("Restore from Backup"));
+    setWindowTitle(tr("Restore from Backup"));
     grdBackups = new QTableWidget(0, 3, this);
     grdBackups->setObjectName(QStringLiteral("grdBackups"));
-    grdBackups->setAccessibleName(QStringLiteral("Backups"));
-    grdBackups->setHorizontalHeaderLabels(
-        { QStringLiteral("Date"), QStringLiteral("Size"), QStringLiteral("Sermons") });
+    grdBackups->setAccessibleName(tr("Backups"));
+    grdBackups->setHorizontalHeaderLabels({ tr("Date"), tr("Size"), tr("Sermons") });
     grdBackups->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdBackups->setSelectionMode(QAbstractItemView::SingleSelection);
     grdBackups->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdBackups->verticalHeader()->hide();
     grdBackups->horizontalHeader()->setStretchLastSection(true);
-    cmdRestore = new QPushButton(QStringLiteral("&Restore"), this);
+    cmdRestore = new QPushButton(tr("&Restore"), this);
     cmdRestore->setObjectName(QStringLiteral("cmdRestore"));
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel = new QPushButton(tr("&Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     connect(cmdRestore, &QPushButton::clicked, this, &frmRestore::cmdRestore_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmRestore::reject);
@@ -52,7 +52,7 @@ frmRestore::frmRestore(const QString &libraryPath, QWidget *parent)
 
 void frmRestore::fillList()
 {
-    const QString previous = BeginBusy(QStringLiteral("Please Wait While Loading Backups"));
+    const QString previous = BeginBusy(tr("Please Wait While Loading Backups"));
     m_backups = LibraryBackup::list(
         LibraryBackup::folderFor(m_libraryPath), LibraryBackup::libraryName(m_libraryPath), true);
     EndBusy(previous);
@@ -60,12 +60,11 @@ void frmRestore::fillList()
     const QLocale locale;
     for (int row = 0; row < m_backups.size(); ++row) {
         const LibraryBackup::Entry &backup = m_backups.at(row);
-        grdBackups->setItem(row, 0,
-            new QTableWidgetItem(backup.when.toString(QStringLiteral("M/d/yyyy h:mm:ss AP"))));
+        grdBackups->setItem(row, 0, new QTableWidgetItem(DateText(backup.when)));
         grdBackups->setItem(row, 1, new QTableWidgetItem(locale.formattedDataSize(backup.bytes)));
         grdBackups->setItem(row, 2,
-            new QTableWidgetItem(backup.sermons < 0 ? QStringLiteral("unreadable")
-                                                    : QString::number(backup.sermons)));
+            new QTableWidgetItem(
+                backup.sermons < 0 ? tr("unreadable") : QString::number(backup.sermons)));
     }
     grdBackups->resizeColumnsToContents();
     if (!m_backups.isEmpty())
@@ -79,9 +78,9 @@ void frmRestore::cmdRestore_Click()
     if (row < 0 || row >= m_backups.size())
         return;
     const LibraryBackup::Entry backup = m_backups.at(row);
-    const QString when = backup.when.toString(QStringLiteral("M/d/yyyy h:mm:ss AP"));
-    if (MsgBox(QStringLiteral("Replace the library with the backup from %1?\n"
-                              "The current file is kept beside it.")
+    const QString when = MomentText(backup.when);
+    if (MsgBox(tr("Replace the library with the backup from %1?\n"
+                  "The current file is kept beside it.")
                    .arg(when),
             MsgBoxStyle::YesNoQuestion)
         != MsgBoxAnswer::Yes)
@@ -89,7 +88,7 @@ void frmRestore::cmdRestore_Click()
 
     clsConnect &connection = ProgramConnection();
     const QString previous = GetStatusText();
-    SetStatusText(QStringLiteral("Restoring the library..."));
+    SetStatusText(tr("Restoring the library..."));
     // The program's own connection lets go of the file while it is replaced.
     connection.DataClose();
     const LibraryRestore::Outcome outcome
@@ -101,8 +100,8 @@ void frmRestore::cmdRestore_Click()
         MsgBox(outcome.message, MsgBoxStyle::OkExclamation);
         return;
     }
-    MsgBox(QStringLiteral(
-        "The library was restored from the backup of %1.\nThe file it replaced was kept as %2.")
-               .arg(when, outcome.asidePath));
+    MsgBox(
+        tr("The library was restored from the backup of %1.\nThe file it replaced was kept as %2.")
+            .arg(when, outcome.asidePath));
     accept();
 }
