@@ -2,6 +2,7 @@
 
 #include "UserInterface.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QList>
 #include <QStandardPaths>
@@ -36,9 +37,11 @@ QStringList outlineFiles(QWidget *parent)
     QStringList answer;
     if (scripted(answer))
         return answer;
-    return QFileDialog::getOpenFileNames(parent, QStringLiteral("Import Outline Files"),
-        documents(),
-        QStringLiteral("Outline files (*.docx *.odt *.txt *.md *.rtf *.doc *.zip);;All files (*)"));
+    return QFileDialog::getOpenFileNames(parent,
+        QCoreApplication::translate("ImportPaths", "Import Outline Files"), documents(),
+        QCoreApplication::translate(
+            "ImportPaths", "Outline files (*.docx *.odt *.txt *.md *.rtf *.doc *.zip)")
+            + QStringLiteral(";;") + QCoreApplication::translate("ImportPaths", "All files (*)"));
 }
 
 QString folder(QWidget *parent)
@@ -46,8 +49,9 @@ QString folder(QWidget *parent)
     QStringList answer;
     if (scripted(answer))
         return answer.value(0);
-    return QFileDialog::getExistingDirectory(
-        parent, QStringLiteral("Import a Folder of Outline Files"), documents());
+    return QFileDialog::getExistingDirectory(parent,
+        QCoreApplication::translate("ImportPaths", "Import a Folder of Outline Files"),
+        documents());
 }
 
 QString csvFile(QWidget *parent)
@@ -55,8 +59,10 @@ QString csvFile(QWidget *parent)
     QStringList answer;
     if (scripted(answer))
         return answer.value(0);
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Import a Sermon List"), documents(),
-        QStringLiteral("CSV (*.csv *.txt);;All files (*)"));
+    return QFileDialog::getOpenFileName(parent,
+        QCoreApplication::translate("ImportPaths", "Import a Sermon List"), documents(),
+        QCoreApplication::translate("ImportPaths", "CSV (*.csv *.txt)") + QStringLiteral(";;")
+            + QCoreApplication::translate("ImportPaths", "All files (*)"));
 }
 
 void queueAnswer(const QStringList &paths)

@@ -1,23 +1,35 @@
 #include "ImportRowModel.h"
 
+#include "DateEntry.h"
 #include "ImportFacts.h"
+#include "RecordValues.h"
+
+#include <QRegularExpression>
 
 namespace {
 
 QString shownDate(const QDate &date)
 {
-    return date.isValid() ? date.toString(QStringLiteral("M/d/yyyy")) : QString();
+    return DayText(date);
 }
 
-// A date typed into the table: as the lists show it (M/d/yyyy) or any form an outline file
-// names it in; empty for none.
+// A date typed into the table: as the lists show it (M/d/yyyy, d/M/yyyy with the Spanish
+// interface) or any form an outline file names it in; empty for none.
 bool readDate(const QString &text, QDate &date)
 {
     if (text.trimmed().isEmpty()) {
         date = QDate();
         return true;
     }
-    const QDate typed = ImportFacts::findDate(text);
+    // With the day first the date fields' rule reads the text (Spanish month names too). The
+    // outline files' rules read a day and a month in numbers month first, so with the day
+    // first they are left only what has no such pair (20190505, "May 5, 2019").
+    static const QRegularExpression dayAndMonth(
+        QStringLiteral("(?<!\\d)\\d{1,2}\\D\\d{1,2}(?!\\d)"));
+    const bool dayFirst = DateEntry::dayFirst();
+    QDate typed = dayFirst ? DateEntry::parse(text) : QDate();
+    if (!typed.isValid() && !(dayFirst && dayAndMonth.match(text).hasMatch()))
+        typed = ImportFacts::findDate(text);
     if (!typed.isValid())
         return false;
     date = typed;

@@ -6,6 +6,7 @@
 #include "ImportPaths.h"
 #include "ImportUndo.h"
 #include "ProgramGlobals.h"
+#include "RecordValues.h"
 #include "UserInterface.h"
 #include "clsConnect.h"
 #include "frmCsvColumns.h"
@@ -14,7 +15,6 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QObject>
 
 namespace {
 
@@ -80,7 +80,8 @@ QString titles(const QList<ImportUndo::Sermon> &sermons, ImportUndo::Sermon::Sta
     if (lines.size() > 15) {
         const qsizetype more = lines.size() - 15;
         lines = lines.mid(0, 15);
-        lines.append(QStringLiteral("  and %1 more").arg(more));
+        lines.append(QStringLiteral("  ")
+            + QCoreApplication::translate("ImportScreenCommands", "and %1 more").arg(more));
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -90,20 +91,29 @@ QString planText(const ImportUndo::Plan &plan)
     const int unchanged = plan.count(ImportUndo::Sermon::State::Unchanged);
     const int changed = plan.count(ImportUndo::Sermon::State::Changed);
     const int gone = plan.count(ImportUndo::Sermon::State::Gone);
-    QString text
-        = QObject::tr(
-            "The last import (%1, %2 by %3) added %n sermon(s).", nullptr, int(plan.sermons.size()))
-              .arg(plan.source, plan.imported.toString(QStringLiteral("M/d/yyyy h:mm")),
-                  plan.userName.isEmpty() ? QStringLiteral("an unnamed user") : plan.userName);
+    const QString paragraph = QStringLiteral("\n\n");
+    const QString user = plan.userName.isEmpty()
+        ? QCoreApplication::translate("ImportScreenCommands", "an unnamed user")
+        : plan.userName;
+    QString text = QCoreApplication::translate("ImportScreenCommands",
+        "The last import (%1, %2 by %3) added %n sermon(s).", nullptr, int(plan.sermons.size()))
+                       .arg(plan.source, MomentText(plan.imported), user);
     if (unchanged > 0)
-        text += QStringLiteral("\n\nTo be deleted (%1):\n").arg(unchanged)
-            + titles(plan.sermons, ImportUndo::Sermon::State::Unchanged);
+        text += paragraph
+            + QCoreApplication::translate("ImportScreenCommands", "To be deleted (%1):")
+                  .arg(unchanged)
+            + QLatin1Char('\n') + titles(plan.sermons, ImportUndo::Sermon::State::Unchanged);
     if (changed > 0)
-        text += QStringLiteral("\n\nChanged since, and kept (%1):\n").arg(changed)
-            + titles(plan.sermons, ImportUndo::Sermon::State::Changed);
+        text += paragraph
+            + QCoreApplication::translate("ImportScreenCommands", "Changed since, and kept (%1):")
+                  .arg(changed)
+            + QLatin1Char('\n') + titles(plan.sermons, ImportUndo::Sermon::State::Changed);
     if (gone > 0)
-        text += QStringLiteral("\n\n%1 were deleted already.").arg(gone);
-    return text + QStringLiteral("\n\nUndo this import?");
+        text += paragraph
+            + QCoreApplication::translate(
+                "ImportScreenCommands", "%n were deleted already.", nullptr, gone);
+    return text + paragraph
+        + QCoreApplication::translate("ImportScreenCommands", "Undo this import?");
 }
 
 void mnuFImportUndo_Click()
@@ -116,8 +126,9 @@ void mnuFImportUndo_Click()
         return;
     }
     if (!plan.available) {
-        MsgBox(QStringLiteral("This library was made before imports could be undone; it keeps "
-                              "no record of its imports."));
+        MsgBox(QCoreApplication::translate("ImportScreenCommands",
+            "This library was made before imports could be undone; it keeps "
+            "no record of its imports."));
         return;
     }
     if (plan.batchID == 0) {
@@ -129,8 +140,9 @@ void mnuFImportUndo_Click()
     bool deleteLinked = false;
     if (plan.linkedCount() > 0) {
         const MsgBoxAnswer answer
-            = MsgBox(QObject::tr("%n of these sermons have topics, illustrations or occasions now. "
-                                 "Delete them too?\n(No keeps them.)",
+            = MsgBox(QCoreApplication::translate("ImportScreenCommands",
+                         "%n of these sermons have topics, illustrations or occasions now. "
+                         "Delete them too?\n(No keeps them.)",
                          nullptr, plan.linkedCount()),
                 MsgBoxStyle::YesNoCancelQuestion);
         if (answer == MsgBoxAnswer::Cancel)
@@ -147,8 +159,11 @@ void mnuFImportUndo_Click()
     }
     const int kept
         = int(plan.sermons.size()) - deleted - plan.count(ImportUndo::Sermon::State::Gone);
-    MsgBox(QObject::tr("The import was undone: %n sermon(s) deleted, ", nullptr, deleted)
-        + QObject::tr("%n kept.", nullptr, kept));
+    // Two counts: the sentence is one text, the second count's words put in as %1.
+    MsgBox(
+        QCoreApplication::translate("ImportScreenCommands",
+            "The import was undone: %n sermon(s) deleted, %1", nullptr, deleted)
+            .arg(QCoreApplication::translate("ImportScreenCommands", "%n kept.", nullptr, kept)));
 }
 
 } // namespace

@@ -16,12 +16,12 @@ frmCsvColumns::frmCsvColumns(
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmCsvColumns"));
-    setWindowTitle(QStringLiteral("Match the Columns"));
+    setWindowTitle(tr("Match the Columns"));
     auto *layout = new QVBoxLayout(this);
-    auto *intro
-        = new QLabel(QStringLiteral("Choose what each column of the list holds. Columns left as "
-                                    "\"(not imported)\" are passed over."),
-            this);
+    auto *intro = new QLabel(tr("Choose what each column of the list holds. Columns left as "
+                                "\"%1\" are passed over.")
+                                 .arg(CsvColumns::name(CsvField::Ignore)),
+        this);
     intro->setObjectName(QStringLiteral("lblIntro"));
     intro->setWordWrap(true);
     layout->addWidget(intro);
@@ -88,8 +88,7 @@ void frmCsvColumns::checkChoice()
         }
     }
     if (!chosen.contains(CsvField::Title)) {
-        MsgBox(
-            QStringLiteral("Choose the column that holds the titles."), MsgBoxStyle::OkExclamation);
+        MsgBox(tr("Choose the column that holds the titles."), MsgBoxStyle::OkExclamation);
         return;
     }
     accept();

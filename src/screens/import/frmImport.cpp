@@ -325,8 +325,9 @@ void frmImport::cmdImport_Click()
     }
     ImportNames::Missing create = m_names.missing(m_model.rows());
     if (!create.isEmpty()) {
-        const MsgBoxAnswer answer = MsgBox(tr("These are not in the library yet:\n\n")
-                + create.describe() + tr("\n\nCreate them? (No imports the sermons without them.)"),
+        const MsgBoxAnswer answer = MsgBox(tr("These are not in the library yet:\n\n%1\n\n"
+                                              "Create them? (No imports the sermons without them.)")
+                                               .arg(create.describe()),
             MsgBoxStyle::YesNoCancelQuestion);
         if (answer == MsgBoxAnswer::Cancel)
             return;

@@ -2,6 +2,7 @@
 #include "DbDatabase.h"
 #include "DbSnapshot.h"
 #include "ImportPaths.h"
+#include "ImportRowModel.h"
 #include "ImportTestFiles.h"
 #include "LibraryBackupRunner.h"
 #include "ProgramGlobals.h"
@@ -52,6 +53,8 @@ private Q_SLOTS:
     }
     void sermonListRoundTrip();
     void otherListsAreMatched();
+    void typedDatesFollowTheLanguage_data();
+    void typedDatesFollowTheLanguage();
 
 private:
     void openMain();
@@ -386,6 +389,63 @@ void tst_ImportScreens::otherListsAreMatched()
     QCOMPARE(text(rows, 0, ImportRowModel::Date), QStringLiteral("1/5/2020"));
     QCOMPARE(text(rows, 0, ImportRowModel::Status), QStringLiteral("ready"));
     screen->close();
+}
+
+void tst_ImportScreens::typedDatesFollowTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QDate>("date"); // the row's date afterwards
+    QTest::addColumn<QString>("shown");
+    const QDate before(2020, 1, 2);
+    QTest::newRow("English, as shown") << "en"
+                                       << "5/6/2019" << true << QDate(2019, 5, 6) << "5/6/2019";
+    QTest::newRow("English, named month")
+        << "en"
+        << "May 12, 2019" << true << QDate(2019, 5, 12) << "5/12/2019";
+    QTest::newRow("English, day first") << "en"
+                                        << "13/5/2019" << false << before << "1/2/2020";
+    QTest::newRow("Spanish, as shown") << "es"
+                                       << "5/6/2019" << true << QDate(2019, 6, 5) << "5/6/2019";
+    QTest::newRow("Spanish, Spanish month")
+        << "es"
+        << "12 de mayo de 2019" << true << QDate(2019, 5, 12) << "12/5/2019";
+    QTest::newRow("Spanish, English month")
+        << "es"
+        << "May 12, 2019" << true << QDate(2019, 5, 12) << "12/5/2019";
+    QTest::newRow("Spanish, digits only") << "es"
+                                          << "20190505" << true << QDate(2019, 5, 5) << "5/5/2019";
+    QTest::newRow("Spanish, month first") << "es"
+                                          << "5/13/2019" << false << before << "2/1/2020";
+    QTest::newRow("Spanish, emptied") << "es"
+                                      << "" << true << QDate() << "";
+}
+
+// The review's date column is shown and typed in the interface's order.
+void tst_ImportScreens::typedDatesFollowTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, typed);
+    QFETCH(bool, accepted);
+    QFETCH(QDate, date);
+    QFETCH(QString, shown);
+    QVERIFY(ProgramTranslation::install(language));
+    const ImportReview review({ { 45, QStringLiteral("Romans") } });
+    const ImportNames names;
+    ImportRowModel model(review, names);
+    ImportRow row;
+    row.title = QStringLiteral("Peace with God");
+    row.date = QDate(2020, 1, 2);
+    model.setRows({ row });
+    const QModelIndex cell = model.index(0, ImportRowModel::Date);
+    const bool taken = model.setData(cell, typed);
+    const QDate stored = model.rows().at(0).date;
+    const QString text = model.data(cell).toString();
+    QVERIFY(ProgramTranslation::install()); // the other tests' language
+    QCOMPARE(taken, accepted);
+    QCOMPARE(stored, date);
+    QCOMPARE(text, shown);
 }
 
 QTEST_MAIN(tst_ImportScreens)
