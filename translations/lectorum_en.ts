@@ -230,6 +230,33 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>ImportPaths</name>
+    <message>
+        <source>Import Outline Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline files (*.docx *.odt *.txt *.md *.rtf *.doc *.zip)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import a Folder of Outline Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import a Sermon List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV (*.csv *.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ImportRowModel</name>
     <message>
         <source> (read by %1)</source>
@@ -307,6 +334,68 @@ Do you want to replace it?</source>
         <source>There is no import to undo.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an unnamed user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The last import (%1, %2 by %3) added %n sermon(s).</source>
+        <translation>
+            <numerusform>The last import (%1, %2 by %3) added %n sermon.</numerusform>
+            <numerusform>The last import (%1, %2 by %3) added %n sermons.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>To be deleted (%1):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed since, and kept (%1):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n were deleted already.</source>
+        <translation>
+            <numerusform>%n was deleted already.</numerusform>
+            <numerusform>%n were deleted already.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Undo this import?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This library was made before imports could be undone; it keeps no record of its imports.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of these sermons have topics, illustrations or occasions now. Delete them too?
+(No keeps them.)</source>
+        <translation>
+            <numerusform>%n of these sermons has topics, illustrations or occasions now. Delete them too?
+(No keeps them.)</numerusform>
+            <numerusform>%n of these sermons have topics, illustrations or occasions now. Delete them too?
+(No keeps them.)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The import was undone: %n sermon(s) deleted, %1</source>
+        <translation>
+            <numerusform>The import was undone: %n sermon deleted, %1</numerusform>
+            <numerusform>The import was undone: %n sermons deleted, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept.</source>
+        <translation>
+            <numerusform>%n kept.</numerusform>
+            <numerusform>%n kept.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>LanguageChoice</name>
@@ -317,6 +406,41 @@ Do you want to replace it?</source>
     <message>
         <source>The language of Lectorum&apos;s windows and messages.
 The change applies the next time Lectorum starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LibraryBackup</name>
+    <message>
+        <source>the disk is full or the file grew past the size allowed (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file could not be written (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backups folder %1 could not be created.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backups folder %1 may not be written to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup of %1 could not be written: %2. The library and the earlier backups are unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup of %1 failed its check (%2) and was kept aside as %3; it will not be offered for restore.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup of %1 could not be stored in %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -332,6 +456,331 @@ The change applies the next time Lectorum starts.</source>
     </message>
     <message>
         <source>Back Up Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finishing the backup…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backing up the library...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LibraryCheck</name>
+    <message>
+        <source>preacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sermon(s) name(s) a preacher that is not in the library</source>
+        <translation>
+            <numerusform>%n sermon names a preacher that is not in the library</numerusform>
+            <numerusform>%n sermons name a preacher that is not in the library</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open each on the Sermons screen and choose its preacher again, or add the preacher on the Preachers screen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sermon type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sermon(s) name(s) a sermon type that is not in the library</source>
+        <translation>
+            <numerusform>%n sermon names a sermon type that is not in the library</numerusform>
+            <numerusform>%n sermons name a sermon type that is not in the library</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open each on the Sermons screen and choose its type again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bible book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sermon(s) name(s) a Bible book that is not in the library</source>
+        <translation>
+            <numerusform>%n sermon names a Bible book that is not in the library</numerusform>
+            <numerusform>%n sermons name a Bible book that is not in the library</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open each on the Sermons screen and choose its Bible book again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sermon(s) name(s) a series that is not in the library</source>
+        <translation>
+            <numerusform>%n sermon names a series that is not in the library</numerusform>
+            <numerusform>%n sermons name a series that is not in the library</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open each on the Sermons screen and choose its series again, or add the series on the Series screen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… and %n more</numerusform>
+            <numerusform>… and %n more</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Integrity check: ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The library file is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore it from a backup (File &gt; Restore from Backup...), or ask whoever supports your installation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Integrity check: the file is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The links between records could not be checked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>See the details below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Foreign-key check failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Foreign-key check: ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n link(s) between records point(s) to a record that is no longer in the library</source>
+        <translation>
+            <numerusform>%n link between records points to a record that is no longer in the library</numerusform>
+            <numerusform>%n links between records point to a record that is no longer in the library</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The table lines under Details below name them for whoever supports your installation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Foreign-key check: %n row(s) point(s) to rows that do not exist</source>
+        <translation>
+            <numerusform>Foreign-key check: %n row points to a row that does not exist</numerusform>
+            <numerusform>Foreign-key check: %n rows point to rows that do not exist</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 row %2 -&gt; %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows per table:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unreadable: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n part(s) of the library cannot be read</source>
+        <translation>
+            <numerusform>%n part of the library cannot be read</numerusform>
+            <numerusform>%n parts of the library cannot be read</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restore the library from a backup (File &gt; Restore from Backup...).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sermons&apos; %1 links could not be checked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermons whose %1 is missing: unreadable (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermons whose %1 is missing: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sermon %1 (%2 %3): %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recordings: unreadable (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sermon %1 %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recordings whose file is missing: %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n recording(s)&apos; file(s) is/are missing</source>
+        <translation>
+            <numerusform>%n recording&apos;s file is missing</numerusform>
+            <numerusform>%n recordings&apos; files are missing</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Put the file back, or remove the recording and add the file again from where it is now (the sermon screen&apos;s Recordings... button).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Made %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The library file cannot be opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make sure the file is there and readable, or restore it from a backup (File &gt; Restore from Backup...).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a Lectorum library: it holds no sermons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the library file again with File &gt; Change Database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds no sermons table.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem(s) found.</source>
+        <translation>
+            <numerusform>%n problem found.</numerusform>
+            <numerusform>%n problems found.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LibraryCopy</name>
+    <message>
+        <source>The copy was cancelled; the destination is unchanged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: error %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The source is not a Lectorum library: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The destination has the wrong schema: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot count the destination&apos;s sermons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The destination already holds %n sermon(s); nothing was copied (replacing them must be asked for)</source>
+        <translation>
+            <numerusform>The destination already holds %n sermon; nothing was copied (replacing it must be asked for)</numerusform>
+            <numerusform>The destination already holds %n sermons; nothing was copied (replacing them must be asked for)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot start reading the source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot count the rows of %1 in the source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot start writing the destination</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot empty %1 in the destination</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The destination did not keep the copy (nothing was changed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n table(s), %1; every table&apos;s row count and checksum match the source</source>
+        <translation>
+            <numerusform>Copied %n table, %1; every table&apos;s row count and checksum match the source</numerusform>
+            <numerusform>Copied %n tables, %1; every table&apos;s row count and checksum match the source</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s)</source>
+        <translation>
+            <numerusform>%n row</numerusform>
+            <numerusform>%n rows</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot write %1 in the destination; nothing was copied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1 from the source; nothing was copied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1 back from the destination; nothing was copied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (source %2, checksum %3; destination %4, checksum %5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The copy differs from the source in %1; it was rolled back and the destination is unchanged</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -352,6 +801,33 @@ The damaged file was kept as %2.</source>
     </message>
 </context>
 <context>
+    <name>LibraryRestore</name>
+    <message>
+        <source>it holds no sermons table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup %1 failed its check and was not restored: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The restore was cancelled. The library is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup could not be copied beside the library in %1: %2. The library is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The current library could not be kept aside as %1. Nothing was restored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The library %1 could not be replaced. It is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LibraryRestoreRunner</name>
     <message>
         <source>Restoring the library...</source>
@@ -367,6 +843,17 @@ The damaged file was kept as %2.</source>
     </message>
     <message>
         <source>Restore from Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LibraryRows</name>
+    <message>
+        <source>%1 (%2): %3 holds &quot;%4&quot;, which is not a date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3 holds &quot;%4&quot;, which is not a whole number</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -394,6 +881,17 @@ The damaged file was kept as %2.</source>
     </message>
     <message>
         <source>Checking Database...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LibraryTables</name>
+    <message>
+        <source>the table %1 is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the table %1 has no column %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -965,6 +1463,13 @@ The damaged file was kept as %2.</source>
     </message>
 </context>
 <context>
+    <name>OutlineRecoveryFile</name>
+    <message>
+        <source>The folder %1 could not be created.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>OutlineRecoveryOffer</name>
     <message>
         <source>sermon %1</source>
@@ -1045,6 +1550,37 @@ The damaged file was kept as %2.</source>
     </message>
     <message>
         <source>%1 is not a reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PersonalLibrary</name>
+    <message>
+        <source>The delivered library %1 could not be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The library could not be written in %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 may not be written to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another copy of Lectorum is still preparing the library %1. Start Lectorum again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The empty library delivered with Lectorum is missing: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The delivered library %1 is not a usable library (error %2: %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The library could not be named %1: %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1172,37 +1708,6 @@ The damaged file was kept as %2.</source>
         <translation>
             <numerusform>Imported %n sermon.</numerusform>
             <numerusform>Imported %n sermons.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The last import (%1, %2 by %3) added %n sermon(s).</source>
-        <translation>
-            <numerusform>The last import (%1, %2 by %3) added %n sermon.</numerusform>
-            <numerusform>The last import (%1, %2 by %3) added %n sermons.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n of these sermons have topics, illustrations or occasions now. Delete them too?
-(No keeps them.)</source>
-        <translation>
-            <numerusform>%n of these sermons has topics, illustrations or occasions now. Delete them too?
-(No keeps them.)</numerusform>
-            <numerusform>%n of these sermons have topics, illustrations or occasions now. Delete them too?
-(No keeps them.)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The import was undone: %n sermon(s) deleted, </source>
-        <translation>
-            <numerusform>The import was undone: %n sermon deleted, </numerusform>
-            <numerusform>The import was undone: %n sermons deleted, </numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n kept.</source>
-        <translation>
-            <numerusform>%n kept.</numerusform>
-            <numerusform>%n kept.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1350,6 +1855,10 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Save &amp;CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No sermons match these choices.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2178,6 +2687,29 @@ Choose No to quit Lectorum.</source>
         <source>&amp;Close</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Lectorum could not prepare your library.
+
+%1
+
+Nothing was changed; Lectorum will try again the next time it starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lectorum found a library in %1 and will use it as it is; nothing in it was replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The information here will be stored in the System Registry under the entry %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to:
+%1
+
+Check that the folder exists and may be written to.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmCopyright</name>
@@ -2254,9 +2786,9 @@ Choose No to quit Lectorum.</source>
     </message>
     <message numerus="yes">
         <source>Preached %n time(s) in %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Preached once in %1</numerusform>
+            <numerusform>Preached %n times in %1</numerusform>
         </translation>
     </message>
     <message>
@@ -2280,6 +2812,18 @@ Choose No to quit Lectorum.</source>
     <name>frmCsvColumns</name>
     <message>
         <source>Two columns are matched to %1. Choose one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Match the Columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the column that holds the titles.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose what each column of the list holds. Columns left as &quot;%1&quot; are passed over.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2600,19 +3144,15 @@ Choose No to quit Lectorum.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Importing sermons...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>These are not in the library yet:
 
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>
+%1
 
 Create them? (No imports the sermons without them.)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Importing sermons...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2724,6 +3264,10 @@ Create them? (No imports the sermons without them.)</source>
     </message>
     <message>
         <source>Passage as read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>John 3:16-21; Rom 5</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3334,9 +3878,9 @@ The file it replaced was kept as %2.</source>
     </message>
     <message numerus="yes">
         <source>Yes, within %n year(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Yes, within %n year</numerusform>
+            <numerusform>Yes, within %n years</numerusform>
         </translation>
     </message>
     <message>

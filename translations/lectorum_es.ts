@@ -42,7 +42,7 @@
     <name>CoverageHeatMap</name>
     <message>
         <source>Scripture coverage</source>
-        <translation type="unfinished"></translation>
+        <translation>Cobertura de las Escrituras</translation>
     </message>
 </context>
 <context>
@@ -100,78 +100,78 @@
     </message>
     <message>
         <source>There is no sermon list to export. Open the sermon screen (Edit &gt; Sermon) and choose the sermons with a search or checklist first.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna lista de sermones para exportar. Abra la pantalla de sermones (Editar &gt; Sermón) y elija primero los sermones con una búsqueda o con Consultar.</translation>
     </message>
     <message>
         <source>Please Wait While Loading Sermons</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere mientras se cargan los sermones</translation>
     </message>
     <message>
         <source>Sermon List as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de sermones como CSV</translation>
     </message>
     <message>
         <source>Sermon List.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de sermones.csv</translation>
     </message>
     <message>
         <source>CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (*.csv)</translation>
     </message>
     <message>
         <source>CSV with byte-order mark, for spreadsheets that need one (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV con marca de orden de bytes, para las hojas de cálculo que la necesitan (*.csv)</translation>
     </message>
     <message>
         <source>There is no sermon to export. Open the sermon screen (Edit &gt; Sermon) and choose a sermon first.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún sermón para exportar. Abra la pantalla de sermones (Editar &gt; Sermón) y elija primero un sermón.</translation>
     </message>
     <message>
         <source>OpenDocument Text (*.odt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto OpenDocument (*.odt)</translation>
     </message>
     <message>
         <source>Markdown (*.md)</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown (*.md)</translation>
     </message>
     <message>
         <source>Plain Text (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto sin formato (*.txt)</translation>
     </message>
     <message>
         <source>Outline as Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Bosquejo como documento</translation>
     </message>
     <message>
         <source>Writing outlines...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo bosquejos...</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished">&amp;Cancelar</translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>All Outlines as Documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los bosquejos como documentos</translation>
     </message>
     <message>
         <source>Writing outline %1 of %2...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo el bosquejo %1 de %2...</translation>
     </message>
 </context>
 <context>
     <name>ExportFile</name>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %1: %2</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta %1 no existe.</translation>
     </message>
     <message>
         <source>Cannot write in the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en la carpeta %1: %2</translation>
     </message>
 </context>
 <context>
@@ -179,7 +179,7 @@
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished">%1 ya existe.
+        <translation>%1 ya existe.
 ¿Desea reemplazarlo?</translation>
     </message>
 </context>
@@ -228,6 +228,33 @@ Do you want to replace it?</source>
     <message>
         <source>Cannot find or open the help file %1</source>
         <translation>No se puede encontrar o abrir el archivo de ayuda %1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPaths</name>
+    <message>
+        <source>Import Outline Files</source>
+        <translation>Importar archivos de bosquejos</translation>
+    </message>
+    <message>
+        <source>Outline files (*.docx *.odt *.txt *.md *.rtf *.doc *.zip)</source>
+        <translation>Archivos de bosquejos (*.docx *.odt *.txt *.md *.rtf *.doc *.zip)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Import a Folder of Outline Files</source>
+        <translation>Importar una carpeta de archivos de bosquejos</translation>
+    </message>
+    <message>
+        <source>Import a Sermon List</source>
+        <translation>Importar una lista de sermones</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv *.txt)</source>
+        <translation>CSV (*.csv *.txt)</translation>
     </message>
 </context>
 <context>
@@ -309,6 +336,68 @@ Do you want to replace it?</source>
         <source>There is no import to undo.</source>
         <translation>No hay ninguna importación que deshacer.</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
+    </message>
+    <message>
+        <source>an unnamed user</source>
+        <translation>un usuario sin nombre</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last import (%1, %2 by %3) added %n sermon(s).</source>
+        <translation>
+            <numerusform>La última importación (%1, %2 por %3) añadió %n sermón.</numerusform>
+            <numerusform>La última importación (%1, %2 por %3) añadió %n sermones.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>To be deleted (%1):</source>
+        <translation>Se eliminarán (%1):</translation>
+    </message>
+    <message>
+        <source>Changed since, and kept (%1):</source>
+        <translation>Modificados desde entonces, que se conservan (%1):</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n were deleted already.</source>
+        <translation>
+            <numerusform>%n ya se había eliminado.</numerusform>
+            <numerusform>%n ya se habían eliminado.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Undo this import?</source>
+        <translation>¿Deshacer esta importación?</translation>
+    </message>
+    <message>
+        <source>This library was made before imports could be undone; it keeps no record of its imports.</source>
+        <translation>Esta biblioteca se creó antes de que las importaciones pudieran deshacerse; no guarda registro de sus importaciones.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of these sermons have topics, illustrations or occasions now. Delete them too?
+(No keeps them.)</source>
+        <translation>
+            <numerusform>%n de estos sermones tiene ahora temas, ilustraciones u ocasiones. ¿Eliminarlo también?
+(No lo conserva.)</numerusform>
+            <numerusform>%n de estos sermones tienen ahora temas, ilustraciones u ocasiones. ¿Eliminarlos también?
+(No los conserva.)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The import was undone: %n sermon(s) deleted, %1</source>
+        <translation>
+            <numerusform>Se deshizo la importación: %n sermón eliminado, %1</numerusform>
+            <numerusform>Se deshizo la importación: %n sermones eliminados, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept.</source>
+        <translation>
+            <numerusform>%n conservado.</numerusform>
+            <numerusform>%n conservados.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>LanguageChoice</name>
@@ -324,6 +413,41 @@ El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
     </message>
 </context>
 <context>
+    <name>LibraryBackup</name>
+    <message>
+        <source>the disk is full or the file grew past the size allowed (%1)</source>
+        <translation>el disco está lleno o el archivo superó el tamaño permitido (%1)</translation>
+    </message>
+    <message>
+        <source>the file could not be written (%1)</source>
+        <translation>no se pudo escribir el archivo (%1)</translation>
+    </message>
+    <message>
+        <source>The backups folder %1 could not be created.</source>
+        <translation>No se pudo crear la carpeta de copias de seguridad %1.</translation>
+    </message>
+    <message>
+        <source>The backups folder %1 may not be written to.</source>
+        <translation>No se permite escribir en la carpeta de copias de seguridad %1.</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>cancelada</translation>
+    </message>
+    <message>
+        <source>The backup of %1 could not be written: %2. The library and the earlier backups are unchanged.</source>
+        <translation>No se pudo escribir la copia de seguridad de %1: %2. La biblioteca y las copias anteriores no han cambiado.</translation>
+    </message>
+    <message>
+        <source>The backup of %1 failed its check (%2) and was kept aside as %3; it will not be offered for restore.</source>
+        <translation>La copia de seguridad de %1 no superó la comprobación (%2) y se apartó como %3; no se ofrecerá para restaurar.</translation>
+    </message>
+    <message>
+        <source>The backup of %1 could not be stored in %2.</source>
+        <translation>No se pudo guardar la copia de seguridad de %1 en %2.</translation>
+    </message>
+</context>
+<context>
     <name>LibraryBackupRunner</name>
     <message>
         <source>The library was backed up to %1.</source>
@@ -331,11 +455,336 @@ El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Back Up Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Hacer copia de seguridad ahora</translation>
+    </message>
+    <message>
+        <source>Finishing the backup…</source>
+        <translation>Terminando la copia de seguridad…</translation>
+    </message>
+    <message>
+        <source>Backing up the library...</source>
+        <translation>Haciendo copia de seguridad de la biblioteca...</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryCheck</name>
+    <message>
+        <source>preacher</source>
+        <translation>predicador</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sermon(s) name(s) a preacher that is not in the library</source>
+        <translation>
+            <numerusform>%n sermón remite a un predicador que no está en la biblioteca</numerusform>
+            <numerusform>%n sermones remiten a un predicador que no está en la biblioteca</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open each on the Sermons screen and choose its preacher again, or add the preacher on the Preachers screen.</source>
+        <translation>Abra cada uno en la pantalla de sermones y vuelva a elegir su predicador, o añada el predicador en la pantalla de predicadores.</translation>
+    </message>
+    <message>
+        <source>type</source>
+        <translation>tipo</translation>
+    </message>
+    <message>
+        <source>sermon type</source>
+        <translation>tipo de sermón</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sermon(s) name(s) a sermon type that is not in the library</source>
+        <translation>
+            <numerusform>%n sermón remite a un tipo de sermón que no está en la biblioteca</numerusform>
+            <numerusform>%n sermones remiten a un tipo de sermón que no está en la biblioteca</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open each on the Sermons screen and choose its type again.</source>
+        <translation>Abra cada uno en la pantalla de sermones y vuelva a elegir su tipo.</translation>
+    </message>
+    <message>
+        <source>book</source>
+        <translation>libro</translation>
+    </message>
+    <message>
+        <source>Bible book</source>
+        <translation>libro de la Biblia</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sermon(s) name(s) a Bible book that is not in the library</source>
+        <translation>
+            <numerusform>%n sermón remite a un libro de la Biblia que no está en la biblioteca</numerusform>
+            <numerusform>%n sermones remiten a un libro de la Biblia que no está en la biblioteca</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open each on the Sermons screen and choose its Bible book again.</source>
+        <translation>Abra cada uno en la pantalla de sermones y vuelva a elegir su libro de la Biblia.</translation>
+    </message>
+    <message>
+        <source>series</source>
+        <translation>serie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sermon(s) name(s) a series that is not in the library</source>
+        <translation>
+            <numerusform>%n sermón remite a una serie que no está en la biblioteca</numerusform>
+            <numerusform>%n sermones remiten a una serie que no está en la biblioteca</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open each on the Sermons screen and choose its series again, or add the series on the Series screen.</source>
+        <translation>Abra cada uno en la pantalla de sermones y vuelva a elegir su serie, o añada la serie en la pantalla de series.</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… y %n más</numerusform>
+            <numerusform>… y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Integrity check: ok</source>
+        <translation>Comprobación de integridad: correcta</translation>
+    </message>
+    <message>
+        <source>The library file is damaged</source>
+        <translation>El archivo de la biblioteca está dañado</translation>
+    </message>
+    <message>
+        <source>Restore it from a backup (File &gt; Restore from Backup...), or ask whoever supports your installation.</source>
+        <translation>Restáurelo desde una copia de seguridad (Archivo &gt; Restaurar desde copia de seguridad...) o consulte a quien mantenga su instalación.</translation>
+    </message>
+    <message>
+        <source>Integrity check: the file is damaged</source>
+        <translation>Comprobación de integridad: el archivo está dañado</translation>
+    </message>
+    <message>
+        <source>The links between records could not be checked</source>
+        <translation>No se pudieron comprobar los vínculos entre registros</translation>
+    </message>
+    <message>
+        <source>See the details below.</source>
+        <translation>Vea los detalles más abajo.</translation>
+    </message>
+    <message>
+        <source>Foreign-key check failed: %1</source>
+        <translation>Falló la comprobación de claves externas: %1</translation>
+    </message>
+    <message>
+        <source>Foreign-key check: ok</source>
+        <translation>Comprobación de claves externas: correcta</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n link(s) between records point(s) to a record that is no longer in the library</source>
+        <translation>
+            <numerusform>%n vínculo entre registros apunta a un registro que ya no está en la biblioteca</numerusform>
+            <numerusform>%n vínculos entre registros apuntan a registros que ya no están en la biblioteca</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The table lines under Details below name them for whoever supports your installation.</source>
+        <translation>Las líneas de tablas bajo Detalles, más abajo, los señalan para quien mantenga su instalación.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Foreign-key check: %n row(s) point(s) to rows that do not exist</source>
+        <translation>
+            <numerusform>Comprobación de claves externas: %n fila apunta a una fila que no existe</numerusform>
+            <numerusform>Comprobación de claves externas: %n filas apuntan a filas que no existen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 row %2 -&gt; %3</source>
+        <translation>%1 fila %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>Rows per table:</source>
+        <translation>Filas por tabla:</translation>
+    </message>
+    <message>
+        <source>unreadable: %1</source>
+        <translation>ilegible: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n part(s) of the library cannot be read</source>
+        <translation>
+            <numerusform>No se puede leer %n parte de la biblioteca</numerusform>
+            <numerusform>No se pueden leer %n partes de la biblioteca</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restore the library from a backup (File &gt; Restore from Backup...).</source>
+        <translation>Restaure la biblioteca desde una copia de seguridad (Archivo &gt; Restaurar desde copia de seguridad...).</translation>
+    </message>
+    <message>
+        <source>The sermons&apos; %1 links could not be checked</source>
+        <translation>No se pudieron comprobar los vínculos de los sermones con su %1</translation>
+    </message>
+    <message>
+        <source>Sermons whose %1 is missing: unreadable (%2)</source>
+        <translation>Sermones sin su %1: no se pueden leer (%2)</translation>
+    </message>
+    <message>
+        <source>Sermons whose %1 is missing: %2</source>
+        <translation>Sermones sin su %1: %2</translation>
+    </message>
+    <message>
+        <source>sermon %1 (%2 %3): %4</source>
+        <translation>sermón %1 (%2 %3): %4</translation>
+    </message>
+    <message>
+        <source>Recordings: unreadable (%1)</source>
+        <translation>Grabaciones: no se pueden leer (%1)</translation>
+    </message>
+    <message>
+        <source>sermon %1 %2: %3</source>
+        <translation>sermón %1 %2: %3</translation>
+    </message>
+    <message>
+        <source>Recordings whose file is missing: %1 of %2</source>
+        <translation>Grabaciones cuyo archivo falta: %1 de %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n recording(s)&apos; file(s) is/are missing</source>
+        <translation>
+            <numerusform>Falta el archivo de %n grabación</numerusform>
+            <numerusform>Faltan los archivos de %n grabaciones</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Put the file back, or remove the recording and add the file again from where it is now (the sermon screen&apos;s Recordings... button).</source>
+        <translation>Vuelva a poner el archivo en su sitio, o quite la grabación y añada el archivo de nuevo desde donde esté ahora (el botón Grabaciones... de la pantalla de sermones).</translation>
+    </message>
+    <message>
+        <source>Check of %1</source>
+        <translation>Comprobación de %1</translation>
+    </message>
+    <message>
+        <source>Made %1</source>
+        <translation>Hecha el %1</translation>
+    </message>
+    <message>
+        <source>The library file cannot be opened</source>
+        <translation>No se puede abrir el archivo de la biblioteca</translation>
+    </message>
+    <message>
+        <source>Make sure the file is there and readable, or restore it from a backup (File &gt; Restore from Backup...).</source>
+        <translation>Compruebe que el archivo está ahí y se puede leer, o restáurelo desde una copia de seguridad (Archivo &gt; Restaurar desde copia de seguridad...).</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalles</translation>
+    </message>
+    <message>
+        <source>The file is not a Lectorum library: it holds no sermons</source>
+        <translation>El archivo no es una biblioteca de Lectorum: no contiene sermones</translation>
+    </message>
+    <message>
+        <source>Choose the library file again with File &gt; Change Database.</source>
+        <translation>Vuelva a elegir el archivo de la biblioteca con Archivo &gt; Cambiar base de datos.</translation>
+    </message>
+    <message>
+        <source>The file holds no sermons table.</source>
+        <translation>El archivo no contiene la tabla de sermones.</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>No se encontró ningún problema.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem(s) found.</source>
+        <translation>
+            <numerusform>Se encontró %n problema.</numerusform>
+            <numerusform>Se encontraron %n problemas.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LibraryCopy</name>
+    <message>
+        <source>The copy was cancelled; the destination is unchanged</source>
+        <translation>Se canceló la copia; el destino no ha cambiado</translation>
+    </message>
+    <message>
+        <source>%1: error %2: %3</source>
+        <translation>%1: error %2: %3</translation>
+    </message>
+    <message>
+        <source>The source is not a Lectorum library: %1</source>
+        <translation>El origen no es una biblioteca de Lectorum: %1</translation>
+    </message>
+    <message>
+        <source>The destination has the wrong schema: %1</source>
+        <translation>El destino tiene un esquema equivocado: %1</translation>
+    </message>
+    <message>
+        <source>Cannot count the destination&apos;s sermons</source>
+        <translation>No se pueden contar los sermones del destino</translation>
+    </message>
+    <message numerus="yes">
+        <source>The destination already holds %n sermon(s); nothing was copied (replacing them must be asked for)</source>
+        <translation>
+            <numerusform>El destino ya contiene %n sermón; no se copió nada (hay que pedir expresamente que se reemplace)</numerusform>
+            <numerusform>El destino ya contiene %n sermones; no se copió nada (hay que pedir expresamente que se reemplacen)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot start reading the source</source>
+        <translation>No se puede empezar a leer el origen</translation>
+    </message>
+    <message>
+        <source>Cannot count the rows of %1 in the source</source>
+        <translation>No se pueden contar las filas de %1 en el origen</translation>
+    </message>
+    <message>
+        <source>Cannot start writing the destination</source>
+        <translation>No se puede empezar a escribir en el destino</translation>
+    </message>
+    <message>
+        <source>Cannot empty %1 in the destination</source>
+        <translation>No se puede vaciar %1 en el destino</translation>
+    </message>
+    <message>
+        <source>The destination did not keep the copy (nothing was changed)</source>
+        <translation>El destino no conservó la copia (no se cambió nada)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n table(s), %1; every table&apos;s row count and checksum match the source</source>
+        <translation>
+            <numerusform>Se copió %n tabla, %1; el número de filas y la suma de comprobación de cada tabla coinciden con el origen</numerusform>
+            <numerusform>Se copiaron %n tablas, %1; el número de filas y la suma de comprobación de cada tabla coinciden con el origen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s)</source>
+        <translation>
+            <numerusform>%n fila</numerusform>
+            <numerusform>%n filas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot write %1 in the destination; nothing was copied</source>
+        <translation>No se puede escribir %1 en el destino; no se copió nada</translation>
+    </message>
+    <message>
+        <source>Cannot read %1 from the source; nothing was copied</source>
+        <translation>No se puede leer %1 del origen; no se copió nada</translation>
+    </message>
+    <message>
+        <source>Cannot read %1 back from the destination; nothing was copied</source>
+        <translation>No se puede volver a leer %1 del destino; no se copió nada</translation>
+    </message>
+    <message>
+        <source>%1 (source %2, checksum %3; destination %4, checksum %5)</source>
+        <translation>%1 (origen %2, suma de comprobación %3; destino %4, suma de comprobación %5)</translation>
+    </message>
+    <message>
+        <source>The copy differs from the source in %1; it was rolled back and the destination is unchanged</source>
+        <translation>La copia difiere del origen en %1; se deshizo y el destino no ha cambiado</translation>
     </message>
 </context>
 <context>
@@ -353,6 +802,33 @@ El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
 The damaged file was kept as %2.</source>
         <translation>La biblioteca se restauró desde la copia de seguridad del %1.
 El archivo dañado se guardó como %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryRestore</name>
+    <message>
+        <source>it holds no sermons table</source>
+        <translation>no contiene la tabla de sermones</translation>
+    </message>
+    <message>
+        <source>The backup %1 failed its check and was not restored: %2.</source>
+        <translation>La copia de seguridad %1 no superó la comprobación y no se restauró: %2.</translation>
+    </message>
+    <message>
+        <source>The restore was cancelled. The library is unchanged.</source>
+        <translation>Se canceló la restauración. La biblioteca no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>The backup could not be copied beside the library in %1: %2. The library is unchanged.</source>
+        <translation>No se pudo copiar la copia de seguridad junto a la biblioteca en %1: %2. La biblioteca no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>The current library could not be kept aside as %1. Nothing was restored.</source>
+        <translation>No se pudo apartar la biblioteca actual como %1. No se restauró nada.</translation>
+    </message>
+    <message>
+        <source>The library %1 could not be replaced. It is unchanged.</source>
+        <translation>No se pudo reemplazar la biblioteca %1. No ha cambiado.</translation>
     </message>
 </context>
 <context>
@@ -375,6 +851,17 @@ El archivo dañado se guardó como %2.</translation>
     </message>
 </context>
 <context>
+    <name>LibraryRows</name>
+    <message>
+        <source>%1 (%2): %3 holds &quot;%4&quot;, which is not a date</source>
+        <translation>%1 (%2): %3 contiene «%4», que no es una fecha</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3 holds &quot;%4&quot;, which is not a whole number</source>
+        <translation>%1 (%2): %3 contiene «%4», que no es un número entero</translation>
+    </message>
+</context>
+<context>
     <name>LibraryScreenCommands</name>
     <message>
         <source>First close all open windows</source>
@@ -394,11 +881,22 @@ El archivo dañado se guardó como %2.</translation>
     </message>
     <message>
         <source>This library is kept on a database server. Its backups are made and restored by the server&apos;s administrator; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta biblioteca se guarda en un servidor de bases de datos. Sus copias de seguridad las hace y las restaura el administrador del servidor; no se cambió nada.</translation>
     </message>
     <message>
         <source>Checking Database...</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobando la base de datos...</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryTables</name>
+    <message>
+        <source>the table %1 is missing</source>
+        <translation>falta la tabla %1</translation>
+    </message>
+    <message>
+        <source>the table %1 has no column %2</source>
+        <translation>la tabla %1 no tiene la columna %2</translation>
     </message>
 </context>
 <context>
@@ -871,26 +1369,26 @@ El archivo dañado se guardó como %2.</translation>
     <name>OutlineDocument</name>
     <message>
         <source>Preacher: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Predicador: %1</translation>
     </message>
     <message>
         <source>Preached: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Predicado: %1</translation>
     </message>
     <message>
         <source>Big idea: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Idea central: %1</translation>
     </message>
     <message>
         <source>Cannot make the document for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el documento para %1.</translation>
     </message>
 </context>
 <context>
     <name>OutlineFileNames</name>
     <message>
         <source>Sermon %1</source>
-        <translation type="unfinished">Sermón %1</translation>
+        <translation>Sermón %1</translation>
     </message>
 </context>
 <context>
@@ -917,7 +1415,7 @@ El archivo dañado se guardó como %2.</translation>
     </message>
     <message>
         <source>Match &amp;case</source>
-        <translation>&amp;Mayúsculas y minúsculas</translation>
+        <translation>Coincidir &amp;mayúsculas</translation>
     </message>
     <message>
         <source>Whole w&amp;ord</source>
@@ -968,7 +1466,14 @@ El archivo dañado se guardó como %2.</translation>
     <name>OutlineFolderExport</name>
     <message>
         <source>Cannot read sermon %1: error %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el sermón %1: error %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>OutlineRecoveryFile</name>
+    <message>
+        <source>The folder %1 could not be created.</source>
+        <translation>No se pudo crear la carpeta %1.</translation>
     </message>
 </context>
 <context>
@@ -1055,6 +1560,37 @@ El archivo dañado se guardó como %2.</translation>
     <message>
         <source>%1 is not a reference</source>
         <translation>%1 no es una referencia</translation>
+    </message>
+</context>
+<context>
+    <name>PersonalLibrary</name>
+    <message>
+        <source>The delivered library %1 could not be read: %2.</source>
+        <translation>No se pudo leer la biblioteca incluida %1: %2.</translation>
+    </message>
+    <message>
+        <source>The library could not be written in %1: %2.</source>
+        <translation>No se pudo escribir la biblioteca en %1: %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 may not be written to.</source>
+        <translation>No se permite escribir en la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>Another copy of Lectorum is still preparing the library %1. Start Lectorum again in a moment.</source>
+        <translation>Otra copia de Lectorum todavía está preparando la biblioteca %1. Vuelva a iniciar Lectorum dentro de un momento.</translation>
+    </message>
+    <message>
+        <source>The empty library delivered with Lectorum is missing: %1.</source>
+        <translation>Falta la biblioteca vacía incluida con Lectorum: %1.</translation>
+    </message>
+    <message>
+        <source>The delivered library %1 is not a usable library (error %2: %3).</source>
+        <translation>La biblioteca incluida %1 no es una biblioteca utilizable (error %2: %3).</translation>
+    </message>
+    <message>
+        <source>The library could not be named %1: %2.</source>
+        <translation>No se pudo dar a la biblioteca el nombre %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1186,37 +1722,6 @@ El archivo dañado se guardó como %2.</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The last import (%1, %2 by %3) added %n sermon(s).</source>
-        <translation>
-            <numerusform>La última importación (%1, %2 por %3) añadió %n sermón.</numerusform>
-            <numerusform>La última importación (%1, %2 por %3) añadió %n sermones.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n of these sermons have topics, illustrations or occasions now. Delete them too?
-(No keeps them.)</source>
-        <translation>
-            <numerusform>%n de estos sermones tiene ahora temas, ilustraciones u ocasiones. ¿Eliminarlo también?
-(No lo conserva.)</numerusform>
-            <numerusform>%n de estos sermones tienen ahora temas, ilustraciones u ocasiones. ¿Eliminarlos también?
-(No los conserva.)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The import was undone: %n sermon(s) deleted, </source>
-        <translation>
-            <numerusform>Se deshizo la importación: %n sermón eliminado, </numerusform>
-            <numerusform>Se deshizo la importación: %n sermones eliminados, </numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n kept.</source>
-        <translation>
-            <numerusform>%n conservado.</numerusform>
-            <numerusform>%n conservados.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n file(s), </source>
         <translation>
             <numerusform>%n archivo, </numerusform>
@@ -1318,14 +1823,20 @@ El archivo dañado se guardó como %2.</translation>
 %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el informe en el archivo:
+%1
+
+%2</translation>
     </message>
     <message>
         <source>The report could not be saved to the file:
 %1
 
 The picture could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el informe en el archivo:
+%1
+
+No se pudo dibujar la imagen.</translation>
     </message>
 </context>
 <context>
@@ -1363,6 +1874,10 @@ Do you want to replace it?</source>
     <message>
         <source>Save &amp;CSV...</source>
         <translation>Guardar &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>No sermons match these choices.</source>
+        <translation>Ningún sermón coincide con estas opciones.</translation>
     </message>
 </context>
 <context>
@@ -1418,39 +1933,39 @@ Do you want to replace it?</source>
     <name>SermonListCsv</name>
     <message>
         <source>ID</source>
-        <translation type="unfinished">N.º</translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Bible Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Referencia bíblica</translation>
     </message>
     <message>
         <source>Preacher</source>
-        <translation type="unfinished">Predicador</translation>
+        <translation>Predicador</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished">Título</translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>Big Idea</source>
-        <translation type="unfinished">Idea central</translation>
+        <translation>Idea central</translation>
     </message>
     <message>
         <source>Date Preached</source>
-        <translation type="unfinished">Fecha en que se predicó</translation>
+        <translation>Fecha de predicación</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished">Lugar</translation>
+        <translation>Lugar</translation>
     </message>
     <message>
         <source>Series</source>
-        <translation type="unfinished">Serie</translation>
+        <translation>Serie</translation>
     </message>
     <message>
         <source>Topics</source>
-        <translation type="unfinished">Temas</translation>
+        <translation>Temas</translation>
     </message>
 </context>
 <context>
@@ -2084,11 +2599,11 @@ Elija No para salir de Lectorum.</translation>
     </message>
     <message>
         <source>Not preached since</source>
-        <translation type="unfinished"></translation>
+        <translation>No predicados desde</translation>
     </message>
     <message>
         <source>never</source>
-        <translation type="unfinished"></translation>
+        <translation>nunca</translation>
     </message>
 </context>
 <context>
@@ -2138,7 +2653,7 @@ Elija No para salir de Lectorum.</translation>
     </message>
     <message>
         <source>Lectorum check.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobación de Lectorum.txt</translation>
     </message>
 </context>
 <context>
@@ -2195,6 +2710,36 @@ Elija No para salir de Lectorum.</translation>
         <source>&amp;Close</source>
         <translation>&amp;Cerrar</translation>
     </message>
+    <message>
+        <source>Lectorum could not prepare your library.
+
+%1
+
+Nothing was changed; Lectorum will try again the next time it starts.</source>
+        <translation>Lectorum no pudo preparar su biblioteca.
+
+%1
+
+No se cambió nada; Lectorum lo intentará de nuevo la próxima vez que se inicie.</translation>
+    </message>
+    <message>
+        <source>Lectorum found a library in %1 and will use it as it is; nothing in it was replaced.</source>
+        <translation>Lectorum encontró una biblioteca en %1 y la usará tal como está; no se reemplazó nada en ella.</translation>
+    </message>
+    <message>
+        <source>The information here will be stored in the System Registry under the entry %1</source>
+        <translation>La información de esta pantalla se guardará en el Registro del sistema, en la entrada %1</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to:
+%1
+
+Check that the folder exists and may be written to.</source>
+        <translation>No se pudo guardar la configuración en:
+%1
+
+Compruebe que la carpeta existe y que se puede escribir en ella.</translation>
+    </message>
 </context>
 <context>
     <name>frmCopyright</name>
@@ -2219,78 +2764,78 @@ Elija No para salir de Lectorum.</translation>
     </message>
     <message>
         <source>Law</source>
-        <translation type="unfinished"></translation>
+        <translation>Ley</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia</translation>
     </message>
     <message>
         <source>Wisdom</source>
-        <translation type="unfinished"></translation>
+        <translation>Sabiduría</translation>
     </message>
     <message>
         <source>Prophets</source>
-        <translation type="unfinished"></translation>
+        <translation>Profetas</translation>
     </message>
     <message>
         <source>Gospels</source>
-        <translation type="unfinished"></translation>
+        <translation>Evangelios</translation>
     </message>
     <message>
         <source>Acts</source>
-        <translation type="unfinished"></translation>
+        <translation>Hechos</translation>
     </message>
     <message>
         <source>Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Epístolas</translation>
     </message>
     <message>
         <source>Revelation</source>
-        <translation type="unfinished"></translation>
+        <translation>Apocalipsis</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar</translation>
     </message>
     <message>
         <source>All books</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los libros</translation>
     </message>
     <message>
         <source>Whole book</source>
-        <translation type="unfinished"></translation>
+        <translation>Libro completo</translation>
     </message>
     <message>
         <source>Chapter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Capítulo %1</translation>
     </message>
     <message>
         <source>Not preached in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No predicado en %1</translation>
     </message>
     <message numerus="yes">
         <source>Preached %n time(s) in %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Predicado una vez en %1</numerusform>
+            <numerusform>Predicado %n veces en %1</numerusform>
         </translation>
     </message>
     <message>
         <source>(no title)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin título)</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>y %1 más</translation>
     </message>
     <message>
         <source>Chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>Capítulo</translation>
     </message>
     <message>
         <source>Book</source>
-        <translation type="unfinished">Libro</translation>
+        <translation>Libro</translation>
     </message>
 </context>
 <context>
@@ -2298,6 +2843,18 @@ Elija No para salir de Lectorum.</translation>
     <message>
         <source>Two columns are matched to %1. Choose one.</source>
         <translation>Hay dos columnas asignadas a %1. Elija una.</translation>
+    </message>
+    <message>
+        <source>Match the Columns</source>
+        <translation>Asignar las columnas</translation>
+    </message>
+    <message>
+        <source>Choose the column that holds the titles.</source>
+        <translation>Elija la columna que contiene los títulos.</translation>
+    </message>
+    <message>
+        <source>Choose what each column of the list holds. Columns left as &quot;%1&quot; are passed over.</source>
+        <translation>Elija qué contiene cada columna de la lista. Las columnas que se dejen como &quot;%1&quot; se pasan por alto.</translation>
     </message>
 </context>
 <context>
@@ -2383,47 +2940,47 @@ Elija No para salir de Lectorum.</translation>
     <name>frmExportOutlines</name>
     <message>
         <source>All Outlines as Documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los bosquejos como documentos</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Examinar...</translation>
     </message>
     <message>
         <source>Document type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de documento</translation>
     </message>
     <message>
         <source>OpenDocument Text (.odt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto OpenDocument (.odt)</translation>
     </message>
     <message>
         <source>Markdown (.md)</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown (.md)</translation>
     </message>
     <message>
         <source>Plain Text (.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto sin formato (.txt)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished">&amp;Cancelar</translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>&amp;Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Car&amp;peta:</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipo:</translation>
     </message>
 </context>
 <context>
@@ -2617,24 +3174,20 @@ Elija No para salir de Lectorum.</translation>
         <translation>No hay ningún archivo marcado para importar.</translation>
     </message>
     <message>
-        <source>These are not in the library yet:
-
-</source>
-        <translation>Estos aún no están en la biblioteca:
-
-</translation>
-    </message>
-    <message>
-        <source>
-
-Create them? (No imports the sermons without them.)</source>
-        <translation>
-
-¿Crearlos? (No importa los sermones sin ellos.)</translation>
-    </message>
-    <message>
         <source>Importing sermons...</source>
         <translation>Importando sermones...</translation>
+    </message>
+    <message>
+        <source>These are not in the library yet:
+
+%1
+
+Create them? (No imports the sermons without them.)</source>
+        <translation>Estos aún no están en la biblioteca:
+
+%1
+
+¿Crearlos? (No importa los sermones sin ellos.)</translation>
     </message>
 </context>
 <context>
@@ -2747,6 +3300,10 @@ Create them? (No imports the sermons without them.)</source>
         <source>Passage as read</source>
         <translation>Pasaje tal como se leyó</translation>
     </message>
+    <message>
+        <source>John 3:16-21; Rom 5</source>
+        <translation>Juan 3:16-21; Ro 5</translation>
+    </message>
 </context>
 <context>
     <name>frmPreachers</name>
@@ -2839,7 +3396,7 @@ Create them? (No imports the sermons without them.)</source>
     </message>
     <message>
         <source>&amp;All sermons with a date</source>
-        <translation>&amp;Todos los sermones con fecha</translation>
+        <translation>Todos los sermones con &amp;fecha</translation>
     </message>
     <message numerus="yes">
         <source>The sermon &amp;list&apos;s current sermons (%n)</source>
@@ -3067,53 +3624,55 @@ Create them? (No imports the sermons without them.)</source>
     <name>frmRestore</name>
     <message>
         <source>Restore from Backup</source>
-        <translation type="unfinished">Restaurar desde copia de seguridad</translation>
+        <translation>Restaurar desde copia de seguridad</translation>
     </message>
     <message>
         <source>Backups</source>
-        <translation type="unfinished"></translation>
+        <translation>Copias de seguridad</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Fecha</translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Sermons</source>
-        <translation type="unfinished">Sermones</translation>
+        <translation>Sermones</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished">&amp;Cancelar</translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Please Wait While Loading Backups</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere mientras se cargan las copias de seguridad</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>ilegible</translation>
     </message>
     <message>
         <source>Replace the library with the backup from %1?
 The current file is kept beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Reemplazar la biblioteca por la copia de seguridad del %1?
+El archivo actual se conserva a su lado.</translation>
     </message>
     <message>
         <source>Restoring the library...</source>
-        <translation type="unfinished">Restaurando la biblioteca...</translation>
+        <translation>Restaurando la biblioteca...</translation>
     </message>
     <message>
         <source>The library was restored from the backup of %1.
 The file it replaced was kept as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La biblioteca se restauró desde la copia de seguridad del %1.
+El archivo reemplazado se guardó como %2.</translation>
     </message>
 </context>
 <context>
@@ -3355,18 +3914,18 @@ The file it replaced was kept as %2.</source>
     </message>
     <message numerus="yes">
         <source>Yes, within %n year(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Sí, en un plazo de %n año</numerusform>
+            <numerusform>Sí, en un plazo de %n años</numerusform>
         </translation>
     </message>
     <message>
         <source>Topic</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
         <source>Illustration</source>
-        <translation type="unfinished">Ilustración</translation>
+        <translation>Ilustración</translation>
     </message>
 </context>
 <context>
@@ -3397,19 +3956,19 @@ The file it replaced was kept as %2.</source>
     </message>
     <message>
         <source>Stack by</source>
-        <translation type="unfinished"></translation>
+        <translation>Apilar por</translation>
     </message>
     <message>
         <source>Preacher</source>
-        <translation type="unfinished">Predicador</translation>
+        <translation>Predicador</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Tipo</translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Sermons per year</source>
-        <translation type="unfinished"></translation>
+        <translation>Sermones por año</translation>
     </message>
 </context>
 </TS>

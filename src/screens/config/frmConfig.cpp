@@ -40,9 +40,11 @@ const QString EmptyLibrary = QStringLiteral("lectorum.mdb");
 
 void tellFirstRunFailed(const QString &reason)
 {
-    MsgBox(QStringLiteral("Lectorum could not prepare your library.\n\n") + reason
-            + QStringLiteral(
-                "\n\nNothing was changed; Lectorum will try again the next time it starts."),
+    MsgBox(QCoreApplication::translate("frmConfig",
+               "Lectorum could not prepare your library.\n\n%1\n\n"
+               "Nothing was changed; Lectorum will try again the "
+               "next time it starts.")
+               .arg(reason),
         MsgBoxStyle::OkExclamation, AppTitle);
 }
 
@@ -64,8 +66,10 @@ bool placeFirstLibrary(const QString &folder, const QString &fileName)
         tellFirstRunFailed(reason);
         return false;
     case PersonalLibrary::Result::Found:
-        MsgBox(QStringLiteral("Lectorum found a library in ") + target
-                + QStringLiteral(" and will use it as it is; nothing in it was replaced."),
+        MsgBox(QCoreApplication::translate("frmConfig",
+                   "Lectorum found a library in %1 and will use it as it is; "
+                   "nothing in it was replaced.")
+                   .arg(target),
             MsgBoxStyle::OkOnly, AppTitle);
         break;
     case PersonalLibrary::Result::Copied:
@@ -169,8 +173,9 @@ void frmConfig::FillDefaults()
     txtSDSN->clear();
     txtSDBName->setText(programName());
     txtUID->clear();
-    lblInfo->setText(QStringLiteral("The information here will be stored in ")
-        + QStringLiteral("the System Registry under the entry ") + m_config.ConfigName().toLower());
+    lblInfo->setText(
+        tr("The information here will be stored in the System Registry under the entry %1")
+            .arg(m_config.ConfigName().toLower()));
     // Here the "registry" is a per-user settings file; say which one.
     lblInfo->setToolTip(m_config.storeFile());
 }
@@ -209,8 +214,9 @@ void frmConfig::ShowCurrentSettings()
 bool frmConfig::SaveSettings()
 {
     if (!fields().write(m_config)) {
-        MsgBox(QStringLiteral("The settings could not be saved to:\n") + m_config.storeFile()
-                + QStringLiteral("\n\nCheck that the folder exists and may be written to."),
+        MsgBox(tr("The settings could not be saved to:\n%1\n\nCheck that the folder exists and "
+                  "may be written to.")
+                   .arg(m_config.storeFile()),
             MsgBoxStyle::OkExclamation, AppTitle);
         return false;
     }

@@ -31,7 +31,7 @@ frmPassage::frmPassage(QWidget *parent)
     txtPassage = new QLineEdit(this);
     txtPassage->setObjectName(QStringLiteral("txtPassage"));
     txtPassage->setAccessibleName(tr("Reference"));
-    txtPassage->setPlaceholderText(QStringLiteral("John 3:16-21; Rom 5"));
+    txtPassage->setPlaceholderText(tr("John 3:16-21; Rom 5"));
     txtPassage->setMinimumWidth(txtPassage->fontMetrics().averageCharWidth() * 40);
     caption->setBuddy(txtPassage);
     lblReading = new QLabel(this);
