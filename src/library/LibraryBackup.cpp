@@ -33,10 +33,12 @@ QString describeWriteFailure(int code, const QString &words)
 {
     const int primary = code & 0xff;
     if (primary == SQLITE_FULL || primary == SQLITE_IOERR)
-        return QStringLiteral("the disk is full or the file grew past the size allowed (%1)")
+        return QCoreApplication::translate(
+            "LibraryBackup", "the disk is full or the file grew past the size allowed (%1)")
             .arg(words);
     if (primary == SQLITE_CANTOPEN || primary == SQLITE_READONLY || primary == SQLITE_PERM)
-        return QStringLiteral("the file could not be written (%1)").arg(words);
+        return QCoreApplication::translate("LibraryBackup", "the file could not be written (%1)")
+            .arg(words);
     return words;
 }
 
@@ -58,13 +60,17 @@ bool makePrivateFolder(const QString &folder, QString &error)
 {
     QDir dir(folder);
     if (!dir.exists() && !QDir().mkpath(folder)) {
-        error = QStringLiteral("The backups folder %1 could not be created.").arg(folder);
+        error = QCoreApplication::translate(
+            "LibraryBackup", "The backups folder %1 could not be created.")
+                    .arg(folder);
         return false;
     }
     QFile::setPermissions(
         folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     if (!QFileInfo(folder).isWritable()) {
-        error = QStringLiteral("The backups folder %1 may not be written to.").arg(folder);
+        error = QCoreApplication::translate(
+            "LibraryBackup", "The backups folder %1 may not be written to.")
+                    .arg(folder);
         return false;
     }
     return true;
@@ -176,7 +182,7 @@ bool LibraryBackup::copyDatabase(const QString &source, const QString &target, Q
     if (stopped) {
         if (cancelled)
             *cancelled = true;
-        error = QStringLiteral("cancelled");
+        error = QCoreApplication::translate("LibraryBackup", "cancelled");
         to.close();
         QFile::remove(target);
         return false;
@@ -216,8 +222,9 @@ LibraryBackup::Outcome backUpUnlogged(const QString &libraryPath, const QString 
 
     QString error;
     if (!copyDatabase(libraryPath, partial, error, progress, &outcome.cancelled)) {
-        outcome.message = QStringLiteral("The backup of %1 could not be written: %2. "
-                                         "The library and the earlier backups are unchanged.")
+        outcome.message = QCoreApplication::translate("LibraryBackup",
+            "The backup of %1 could not be written: %2. "
+            "The library and the earlier backups are unchanged.")
                               .arg(libraryPath, error);
         return outcome;
     }
@@ -235,15 +242,17 @@ LibraryBackup::Outcome backUpUnlogged(const QString &libraryPath, const QString 
                 = finalPath.left(finalPath.size() - 4) + QStringLiteral(".failed-check.mdb");
             QFile::rename(partial, outcome.path);
             outcome.message
-                = QStringLiteral("The backup of %1 failed its check (%2) and was kept "
-                                 "aside as %3; it will not be offered for restore.")
+                = QCoreApplication::translate("LibraryBackup",
+                    "The backup of %1 failed its check (%2) and was kept "
+                    "aside as %3; it will not be offered for restore.")
                       .arg(libraryPath, problems.join(QStringLiteral("; ")), outcome.path);
             return outcome;
         }
     }
     if (!syncPath(partial) || !QFile::rename(partial, finalPath)) {
         QFile::remove(partial);
-        outcome.message = QStringLiteral("The backup of %1 could not be stored in %2.")
+        outcome.message = QCoreApplication::translate(
+            "LibraryBackup", "The backup of %1 could not be stored in %2.")
                               .arg(libraryPath, folder);
         return outcome;
     }

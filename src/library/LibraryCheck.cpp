@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QLocale>
@@ -12,40 +13,62 @@
 
 namespace {
 
+// The report's words, in the interface's language; `count` picks a counting message's form.
+QString text(const char *source, qsizetype count = -1)
+{
+    return QCoreApplication::translate("LibraryCheck", source, nullptr, int(count));
+}
+
 struct MissingParent
 {
-    const char *what;
+    const char *what; // in the details
     const char *named; // as the office calls it
     const char *column;
     const char *table;
     bool zeroIsNone; // a key of 0 or less says none was chosen (no shipped row carries it)
+    const char *finding; // the sermons that name a missing one, counted
     const char *remedy; // what the office does about it, on the screens it knows
 };
 
 // The references of a sermon that the schema does not enforce (type, book) and those it does
 // (preacher, series), so a file changed by other tools is judged too. Preacher and series 0
 // are shipped rows, so a missing one is a fault; a sermon saved without a type or book keeps 0.
+// Each finding is a whole sentence, so that a translation can make its words agree.
 const MissingParent sermonParents[] = {
-    { "preacher", "preacher", "lngPreacherID", "tblPreachers", false,
-        "Open each on the Sermons screen and choose its preacher again, or add the preacher "
-        "on the Preachers screen." },
-    { "type", "sermon type", "lngTypeID", "tblType", true,
-        "Open each on the Sermons screen and choose its type again." },
-    { "book", "Bible book", "lngBibleBookID", "tblBibleBooks", true,
-        "Open each on the Sermons screen and choose its Bible book again." },
-    { "series", "series", "lngSeriesID", "tblSeries", false,
-        "Open each on the Sermons screen and choose its series again, or add the series on "
-        "the Series screen." },
+    { QT_TRANSLATE_NOOP("LibraryCheck", "preacher"), QT_TRANSLATE_NOOP("LibraryCheck", "preacher"),
+        "lngPreacherID", "tblPreachers", false,
+        QT_TRANSLATE_N_NOOP(
+            "LibraryCheck", "%n sermon(s) name(s) a preacher that is not in the library"),
+        QT_TRANSLATE_NOOP("LibraryCheck",
+            "Open each on the Sermons screen and choose its preacher again, or add the preacher "
+            "on the Preachers screen.") },
+    { QT_TRANSLATE_NOOP("LibraryCheck", "type"), QT_TRANSLATE_NOOP("LibraryCheck", "sermon type"),
+        "lngTypeID", "tblType", true,
+        QT_TRANSLATE_N_NOOP(
+            "LibraryCheck", "%n sermon(s) name(s) a sermon type that is not in the library"),
+        QT_TRANSLATE_NOOP(
+            "LibraryCheck", "Open each on the Sermons screen and choose its type again.") },
+    { QT_TRANSLATE_NOOP("LibraryCheck", "book"), QT_TRANSLATE_NOOP("LibraryCheck", "Bible book"),
+        "lngBibleBookID", "tblBibleBooks", true,
+        QT_TRANSLATE_N_NOOP(
+            "LibraryCheck", "%n sermon(s) name(s) a Bible book that is not in the library"),
+        QT_TRANSLATE_NOOP(
+            "LibraryCheck", "Open each on the Sermons screen and choose its Bible book again.") },
+    { QT_TRANSLATE_NOOP("LibraryCheck", "series"), QT_TRANSLATE_NOOP("LibraryCheck", "series"),
+        "lngSeriesID", "tblSeries", false,
+        QT_TRANSLATE_N_NOOP(
+            "LibraryCheck", "%n sermon(s) name(s) a series that is not in the library"),
+        QT_TRANSLATE_NOOP("LibraryCheck",
+            "Open each on the Sermons screen and choose its series again, or add the series on "
+            "the Series screen.") },
 };
 
 constexpr int ListedAtMost = 50;
 const QString Indent = QStringLiteral("    ");
 
-// "1 sermon" / "2 sermons"; the verb agrees ("names" / "name").
-QString counted(qsizetype count, const char *one, const char *many)
+QString andMore(qsizetype count)
 {
-    return QLocale::c().toString(qlonglong(count)) + QLatin1Char(' ')
-        + QLatin1String(count == 1 ? one : many);
+    return Indent + text(QT_TRANSLATE_N_NOOP("LibraryCheck", "… and %n more"), count);
 }
 
 // The check as it goes: the lines for the office above, the table-level lines below.
@@ -68,8 +91,7 @@ struct Findings
             for (const QString &record : records.mid(0, ListedAtMost))
                 report.lines << Indent + record;
             if (records.size() > ListedAtMost)
-                report.lines << Indent
-                        + QStringLiteral("… and %1 more").arg(records.size() - ListedAtMost);
+                report.lines << andMore(records.size() - ListedAtMost);
         }
         if (!remedy.isEmpty())
             report.lines << Indent + remedy;
@@ -81,14 +103,16 @@ void checkIntegrity(SqliteFile &file, Findings &found)
 {
     const QStringList integrity = file.integrityProblems(100);
     if (integrity == QStringList { QStringLiteral("ok") }) {
-        found.details << QStringLiteral("Integrity check: ok");
+        found.details << text(QT_TRANSLATE_NOOP("LibraryCheck", "Integrity check: ok"));
         return;
     }
-    found.add(QStringLiteral("The library file is damaged"), {},
-        QStringLiteral("Restore it from a backup (File > Restore from Backup...), or ask "
-                       "whoever supports your installation."),
+    found.add(text(QT_TRANSLATE_NOOP("LibraryCheck", "The library file is damaged")), {},
+        text(QT_TRANSLATE_NOOP("LibraryCheck",
+            "Restore it from a backup (File > Restore from Backup...), or ask whoever supports "
+            "your installation.")),
         1);
-    found.details << QStringLiteral("Integrity check: the file is damaged");
+    found.details << text(
+        QT_TRANSLATE_NOOP("LibraryCheck", "Integrity check: the file is damaged"));
     for (const QString &line : integrity)
         found.details << Indent + line;
 }
@@ -106,36 +130,42 @@ void checkForeignKeys(SqliteFile &file, Findings &found)
 {
     QVector<QVariantList> rows;
     if (!file.query(QStringLiteral("PRAGMA foreign_key_check"), rows)) {
-        found.add(QStringLiteral("The links between records could not be checked"), {},
-            QStringLiteral("See the details below."), 1);
-        found.details << QStringLiteral("Foreign-key check failed: %1").arg(file.lastError());
+        found.add(text(QT_TRANSLATE_NOOP(
+                      "LibraryCheck", "The links between records could not be checked")),
+            {}, text(QT_TRANSLATE_NOOP("LibraryCheck", "See the details below.")), 1);
+        found.details << text(QT_TRANSLATE_NOOP("LibraryCheck", "Foreign-key check failed: %1"))
+                             .arg(file.lastError());
         return;
     }
     if (rows.isEmpty()) {
-        found.details << QStringLiteral("Foreign-key check: ok");
+        found.details << text(QT_TRANSLATE_NOOP("LibraryCheck", "Foreign-key check: ok"));
         return;
     }
     const qsizetype others = std::count_if(rows.cbegin(), rows.cend(),
         [](const QVariantList &row) { return !coveredBySermonChecks(row); });
     if (others > 0)
-        found.add(counted(others, "link between records points", "links between records point")
-                + QStringLiteral(" to a record that is no longer in the library"),
+        found.add(text(QT_TRANSLATE_N_NOOP("LibraryCheck",
+                           "%n link(s) between records point(s) to a record that is no longer "
+                           "in the library"),
+                      others),
             {},
-            QStringLiteral(
-                "The table lines under Details below name them for whoever supports your installation."),
+            text(QT_TRANSLATE_NOOP("LibraryCheck",
+                "The table lines under Details below name them for whoever supports your "
+                "installation.")),
             int(others));
-    found.details << QStringLiteral("Foreign-key check: %1 rows point to rows that do not exist")
-                         .arg(rows.size());
+    found.details << text(QT_TRANSLATE_N_NOOP("LibraryCheck",
+                              "Foreign-key check: %n row(s) point(s) to rows that do not exist"),
+        rows.size());
     for (const QVariantList &row : rows.mid(0, ListedAtMost))
         found.details << Indent
-                + QStringLiteral("%1 row %2 -> %3")
+                + text(QT_TRANSLATE_NOOP("LibraryCheck", "%1 row %2 -> %3"))
                       .arg(row.value(0).toString(), row.value(1).toString(),
                           row.value(2).toString());
 }
 
 void countRows(SqliteFile &file, const QStringList &tables, Findings &found)
 {
-    found.details << QString() << QStringLiteral("Rows per table:");
+    found.details << QString() << text(QT_TRANSLATE_NOOP("LibraryCheck", "Rows per table:"));
     QStringList unreadable;
     for (const QString &table : tables) {
         const QVariant count
@@ -145,14 +175,18 @@ void countRows(SqliteFile &file, const QStringList &tables, Findings &found)
         found.details << Indent
                 + QStringLiteral("%1 %2")
                       .arg(table, -24)
-                      .arg(count.isValid() ? QLocale::c().toString(count.toLongLong())
-                                           : QStringLiteral("unreadable: ") + file.lastError());
+                      .arg(count.isValid()
+                              ? QLocale::c().toString(count.toLongLong())
+                              : text(QT_TRANSLATE_NOOP("LibraryCheck", "unreadable: %1"))
+                                    .arg(file.lastError()));
     }
     if (!unreadable.isEmpty())
-        found.add(counted(unreadable.size(), "part of the library cannot be read",
-                      "parts of the library cannot be read"),
+        found.add(
+            text(QT_TRANSLATE_N_NOOP("LibraryCheck", "%n part(s) of the library cannot be read"),
+                unreadable.size()),
             {},
-            QStringLiteral("Restore the library from a backup (File > Restore from Backup...)."),
+            text(QT_TRANSLATE_NOOP("LibraryCheck",
+                "Restore the library from a backup (File > Restore from Backup...).")),
             int(unreadable.size()));
 }
 
@@ -170,32 +204,32 @@ void checkSermonParents(SqliteFile &file, Findings &found)
                           ? QStringLiteral("s.%1 > 0 AND ").arg(QLatin1String(parent.column))
                           : QString());
         if (!file.query(sql, rows)) {
-            found.add(QStringLiteral("The sermons' %1 links could not be checked")
-                          .arg(QLatin1String(parent.named)),
-                {}, QStringLiteral("See the details below."), 1);
-            found.details << QStringLiteral("Sermons whose %1 is missing: unreadable (%2)")
-                                 .arg(QLatin1String(parent.what), file.lastError());
+            found.add(text(QT_TRANSLATE_NOOP(
+                               "LibraryCheck", "The sermons' %1 links could not be checked"))
+                          .arg(text(parent.named)),
+                {}, text(QT_TRANSLATE_NOOP("LibraryCheck", "See the details below.")), 1);
+            found.details << text(
+                QT_TRANSLATE_NOOP("LibraryCheck", "Sermons whose %1 is missing: unreadable (%2)"))
+                                 .arg(text(parent.what), file.lastError());
             continue;
         }
-        found.details << QStringLiteral("Sermons whose %1 is missing: %2")
-                             .arg(QLatin1String(parent.what))
+        found.details << text(QT_TRANSLATE_NOOP("LibraryCheck", "Sermons whose %1 is missing: %2"))
+                             .arg(text(parent.what))
                              .arg(rows.size());
         QStringList sermons;
         for (const QVariantList &row : rows) {
             sermons << row.value(0).toString() + QLatin1Char(' ') + row.value(2).toString();
             if (sermons.size() <= ListedAtMost)
                 found.details << Indent
-                        + QStringLiteral("sermon %1 (%2 %3): %4")
+                        + text(QT_TRANSLATE_NOOP("LibraryCheck", "sermon %1 (%2 %3): %4"))
                               .arg(row.value(0).toString(), QLatin1String(parent.column),
                                   row.value(1).toString(), row.value(2).toString());
         }
         if (rows.size() > ListedAtMost)
-            found.details << Indent
-                    + QStringLiteral("… and %1 more").arg(rows.size() - ListedAtMost);
+            found.details << andMore(rows.size() - ListedAtMost);
         if (!rows.isEmpty())
-            found.add(counted(rows.size(), "sermon names a", "sermons name a") + QLatin1Char(' ')
-                    + QLatin1String(parent.named) + QStringLiteral(" that is not in the library"),
-                sermons, QLatin1String(parent.remedy), int(rows.size()));
+            found.add(
+                text(parent.finding, rows.size()), sermons, text(parent.remedy), int(rows.size()));
     }
 }
 
@@ -208,7 +242,8 @@ void checkRecordings(SqliteFile &file, Findings &found)
                                    "tblRecordings r LEFT JOIN tblSermons s ON s.lngSermonID = "
                                    "r.lngSermonID ORDER BY r.lngSermonID, r.lngRecordingID"),
             rows)) {
-        found.details << QStringLiteral("Recordings: unreadable (%1)").arg(file.lastError());
+        found.details << text(QT_TRANSLATE_NOOP("LibraryCheck", "Recordings: unreadable (%1)"))
+                             .arg(file.lastError());
         return;
     }
     static const QRegularExpression webAddress(
@@ -217,18 +252,21 @@ void checkRecordings(SqliteFile &file, Findings &found)
     for (const QVariantList &row : std::as_const(rows)) {
         const QString source = row.value(2).toString();
         if (!webAddress.match(source).hasMatch() && !QFileInfo(source).isFile())
-            missing << QStringLiteral("sermon %1 %2: %3")
+            missing << text(QT_TRANSLATE_NOOP("LibraryCheck", "sermon %1 %2: %3"))
                            .arg(row.value(0).toString(), row.value(1).toString(), source);
     }
-    found.details << QStringLiteral("Recordings whose file is missing: %1 of %2")
+    found.details << text(
+        QT_TRANSLATE_NOOP("LibraryCheck", "Recordings whose file is missing: %1 of %2"))
                          .arg(missing.size())
                          .arg(rows.size());
     if (!missing.isEmpty())
         found.add(
-            counted(missing.size(), "recording's file is missing", "recordings' files are missing"),
+            text(QT_TRANSLATE_N_NOOP("LibraryCheck", "%n recording(s)' file(s) is/are missing"),
+                missing.size()),
             missing,
-            QStringLiteral("Put the file back, or remove the recording and add the file again "
-                           "from where it is now (the sermon screen's Recordings... button)."),
+            text(QT_TRANSLATE_NOOP("LibraryCheck",
+                "Put the file back, or remove the recording and add the file again from where it "
+                "is now (the sermon screen's Recordings... button).")),
             int(missing.size()));
 }
 
@@ -237,18 +275,20 @@ void checkRecordings(SqliteFile &file, Findings &found)
 LibraryCheck::Report LibraryCheck::run(const QString &libraryPath)
 {
     Findings found;
-    found.report.lines << QStringLiteral("Check of %1").arg(libraryPath)
-                       << QStringLiteral("Made %1").arg(
-                              QDateTime::currentDateTime().toString(Qt::ISODate))
+    found.report.lines << text(QT_TRANSLATE_NOOP("LibraryCheck", "Check of %1")).arg(libraryPath)
+                       << text(QT_TRANSLATE_NOOP("LibraryCheck", "Made %1"))
+                              .arg(QDateTime::currentDateTime().toString(Qt::ISODate))
                        << QString();
     SqliteFile file;
     if (!file.open(libraryPath, SqliteFile::Mode::ReadOnly)) {
         qCWarning(lcLibrary) << "check could not open" << libraryPath << ":" << file.lastError();
-        found.add(QStringLiteral("The library file cannot be opened"), {},
-            QStringLiteral("Make sure the file is there and readable, or restore it from a "
-                           "backup (File > Restore from Backup...)."),
+        found.add(text(QT_TRANSLATE_NOOP("LibraryCheck", "The library file cannot be opened")), {},
+            text(QT_TRANSLATE_NOOP("LibraryCheck",
+                "Make sure the file is there and readable, or restore it from a backup (File > "
+                "Restore from Backup...).")),
             1);
-        found.report.lines << QStringLiteral("Details") << file.lastError();
+        found.report.lines << text(QT_TRANSLATE_NOOP("LibraryCheck", "Details"))
+                           << file.lastError();
         return found.report;
     }
     checkIntegrity(file, found);
@@ -256,9 +296,15 @@ LibraryCheck::Report LibraryCheck::run(const QString &libraryPath)
     const QStringList tables = file.tableNames();
     countRows(file, tables, found);
     if (!tables.contains(QStringLiteral("tblSermons"))) {
-        found.add(QStringLiteral("The file is not a Lectorum library: it holds no sermons"), {},
-            QStringLiteral("Choose the library file again with File > Change Database."), 1);
-        found.details << QString() << QStringLiteral("The file holds no sermons table.");
+        found.add(text(QT_TRANSLATE_NOOP(
+                      "LibraryCheck", "The file is not a Lectorum library: it holds no sermons")),
+            {},
+            text(QT_TRANSLATE_NOOP(
+                "LibraryCheck", "Choose the library file again with File > Change Database.")),
+            1);
+        found.details << QString()
+                      << text(
+                             QT_TRANSLATE_NOOP("LibraryCheck", "The file holds no sermons table."));
     } else {
         checkSermonParents(file, found);
     }
@@ -266,8 +312,9 @@ LibraryCheck::Report LibraryCheck::run(const QString &libraryPath)
         checkRecordings(file, found);
     Report report = found.report;
     report.lines << (report.problems == 0
-            ? QStringLiteral("No problems found.")
-            : counted(report.problems, "problem found.", "problems found."));
-    report.lines << QString() << QStringLiteral("Details") << found.details;
+            ? text(QT_TRANSLATE_NOOP("LibraryCheck", "No problems found."))
+            : text(QT_TRANSLATE_N_NOOP("LibraryCheck", "%n problem(s) found."), report.problems));
+    report.lines << QString() << text(QT_TRANSLATE_NOOP("LibraryCheck", "Details"))
+                 << found.details;
     return report;
 }

@@ -7,9 +7,22 @@
 #include "LibraryTables.h"
 #include "TableDigest.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
+
+// A message for the user (the library maker prints them), in the interface's language.
+QString text(const char *source, qint64 count = -1)
+{
+    return QCoreApplication::translate("LibraryCopy", source, nullptr, int(count));
+}
+
+QString cancelledText()
+{
+    return text(
+        QT_TRANSLATE_NOOP("LibraryCopy", "The copy was cancelled; the destination is unchanged"));
+}
 
 // A batch is sent when it holds this many rows or this many characters, whichever comes
 // first: few round trips to a server, and no statement large enough to matter in memory.
@@ -63,7 +76,8 @@ bool LibraryCopy::fail(const QString &what)
 {
     m_message = what;
     if (m_error.isSet())
-        m_message += QStringLiteral(": error %1: %2").arg(m_error.number).arg(m_error.driverText);
+        m_message = text(QT_TRANSLATE_NOOP("LibraryCopy", "%1: error %2: %3"))
+                        .arg(what, QString::number(m_error.number), m_error.driverText);
     qCWarning(lcLibrary) << "library copy failed:" << m_message;
     return false;
 }
@@ -81,10 +95,14 @@ bool LibraryCopy::prepare()
 {
     QString missing = LibraryTables::missingPart(m_source, m_error);
     if (!missing.isEmpty())
-        return fail(QStringLiteral("The source is not a Lectorum library: ") + missing);
+        return fail(
+            text(QT_TRANSLATE_NOOP("LibraryCopy", "The source is not a Lectorum library: %1"))
+                .arg(missing));
     missing = LibraryTables::missingPart(m_destination, m_error);
     if (!missing.isEmpty())
-        return fail(QStringLiteral("The destination has the wrong schema: ") + missing);
+        return fail(
+            text(QT_TRANSLATE_NOOP("LibraryCopy", "The destination has the wrong schema: %1"))
+                .arg(missing));
     m_tables.clear();
     const QList<LibraryTable> there = LibraryTables::presentIn(m_destination, m_error);
     for (const LibraryTable &table : LibraryTables::presentIn(m_source, m_error)) {
@@ -94,11 +112,13 @@ bool LibraryCopy::prepare()
     }
     const qint64 sermons = countRows(m_destination, QStringLiteral("tblSermons"), m_error);
     if (sermons < 0)
-        return fail(QStringLiteral("Cannot count the destination's sermons"));
+        return fail(
+            text(QT_TRANSLATE_NOOP("LibraryCopy", "Cannot count the destination's sermons")));
     if (sermons > 0 && !m_replace) {
-        return fail(QStringLiteral("The destination already holds %1 sermons; nothing was copied "
-                                   "(replacing them must be asked for)")
-                        .arg(sermons));
+        return fail(text(QT_TRANSLATE_N_NOOP("LibraryCopy",
+                             "The destination already holds %n sermon(s); nothing was copied "
+                             "(replacing them must be asked for)"),
+            sermons));
     }
     return true;
 }
@@ -117,29 +137,31 @@ bool LibraryCopy::run()
     CopyScope scope(m_source, m_destination);
     // One consistent view of the source, however long the copy takes.
     if (!m_source.begin(m_error))
-        return fail(QStringLiteral("Cannot start reading the source"));
+        return fail(text(QT_TRANSLATE_NOOP("LibraryCopy", "Cannot start reading the source")));
     scope.m_sourceOpen = true;
     int ignored = 0;
     if (m_source.isPostgres()
         && !m_source.execute(
             QStringLiteral("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ"), &ignored, m_error))
-        return fail(QStringLiteral("Cannot start reading the source"));
+        return fail(text(QT_TRANSLATE_NOOP("LibraryCopy", "Cannot start reading the source")));
     for (const LibraryTable &table : std::as_const(m_tables)) {
         m_totals.append(countRows(m_source, table.name, m_error));
         if (m_totals.last() < 0)
             return fail(
-                QStringLiteral("Cannot count the rows of %1 in the source").arg(table.name));
+                text(QT_TRANSLATE_NOOP("LibraryCopy", "Cannot count the rows of %1 in the source"))
+                    .arg(table.name));
     }
 
     // The key counters' table is held first: copies of the program working on the
     // destination wait for the copy instead of handing out keys in the middle of it.
     if (!m_destination.beginExclusive(QStringLiteral("tblTableIds"), m_error))
-        return fail(QStringLiteral("Cannot start writing the destination"));
+        return fail(text(QT_TRANSLATE_NOOP("LibraryCopy", "Cannot start writing the destination")));
     scope.m_destinationOpen = true;
     const QList<LibraryTable> &tables = m_tables;
     for (auto table = tables.crbegin(); table != tables.crend(); ++table) {
         if (!m_destination.execute(QStringLiteral("DELETE FROM ") + table->name, &ignored, m_error))
-            return fail(QStringLiteral("Cannot empty %1 in the destination").arg(table->name));
+            return fail(text(QT_TRANSLATE_NOOP("LibraryCopy", "Cannot empty %1 in the destination"))
+                            .arg(table->name));
     }
     if (!copyTables())
         return false;
@@ -150,14 +172,16 @@ bool LibraryCopy::run()
 
     scope.m_destinationOpen = false;
     if (!m_destination.commit(m_error))
-        return fail(QStringLiteral("The destination did not keep the copy (nothing was changed)"));
+        return fail(text(QT_TRANSLATE_NOOP(
+            "LibraryCopy", "The destination did not keep the copy (nothing was changed)")));
     qint64 rows = 0;
     for (const LibraryTableSum &sum : std::as_const(m_sourceSums))
         rows += sum.rows;
-    m_message = QStringLiteral("Copied %1 tables, %2 rows; every table's row count and checksum "
-                               "match the source")
-                    .arg(m_sourceSums.size())
-                    .arg(rows);
+    m_message = text(QT_TRANSLATE_N_NOOP("LibraryCopy",
+                         "Copied %n table(s), %1; every table's row count and checksum match the "
+                         "source"),
+        m_sourceSums.size())
+                    .arg(text(QT_TRANSLATE_N_NOOP("LibraryCopy", "%n row(s)"), rows));
     return true;
 }
 
@@ -170,7 +194,7 @@ bool LibraryCopy::copyTables()
             = QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(table.name, table.columnList());
         LibraryCopyStep step { LibraryCopyStep::Phase::Copying, table.name, 0, m_totals.at(t) };
         if (!report(step))
-            return fail(QStringLiteral("The copy was cancelled; the destination is unchanged"));
+            return fail(cancelledText());
         TableDigest digest;
         QString batch;
         int batchRows = 0;
@@ -206,15 +230,17 @@ bool LibraryCopy::copyTables()
         if (read && !flush())
             sent = false;
         if (!sent)
-            return fail(QStringLiteral("Cannot write %1 in the destination; nothing was copied")
+            return fail(text(QT_TRANSLATE_NOOP("LibraryCopy",
+                                 "Cannot write %1 in the destination; nothing was copied"))
                             .arg(table.name));
         if (m_cancelled)
-            return fail(QStringLiteral("The copy was cancelled; the destination is unchanged"));
+            return fail(cancelledText());
         if (!read)
-            return fail(QStringLiteral("Cannot read %1 from the source; nothing was copied")
+            return fail(text(QT_TRANSLATE_NOOP("LibraryCopy",
+                                 "Cannot read %1 from the source; nothing was copied"))
                             .arg(table.name));
         if (!report(step))
-            return fail(QStringLiteral("The copy was cancelled; the destination is unchanged"));
+            return fail(cancelledText());
         m_sourceSums.append({ table.name, digest.rowCount(), digest.checksum() });
     }
     return true;
@@ -238,29 +264,31 @@ bool LibraryCopy::checkTables()
             },
             m_error);
         if (m_cancelled)
-            return fail(QStringLiteral("The copy was cancelled; the destination is unchanged"));
+            return fail(cancelledText());
         if (!read)
-            return fail(
-                QStringLiteral("Cannot read %1 back from the destination; nothing was copied")
-                    .arg(table.name));
+            return fail(text(QT_TRANSLATE_NOOP("LibraryCopy",
+                                 "Cannot read %1 back from the destination; nothing was copied"))
+                            .arg(table.name));
         if (!report(step))
-            return fail(QStringLiteral("The copy was cancelled; the destination is unchanged"));
+            return fail(cancelledText());
         const LibraryTableSum &source = m_sourceSums.at(t);
         m_destinationSums.append({ table.name, digest.rowCount(), digest.checksum() });
         if (digest.rowCount() != source.rows || digest.checksum() != source.checksum) {
             differing.append(
-                QStringLiteral("%1 (source %2 rows, checksum %3; destination %4 rows, checksum %5)")
-                    .arg(table.name)
-                    .arg(source.rows)
-                    .arg(source.checksum.left(12))
-                    .arg(digest.rowCount())
-                    .arg(digest.checksum().left(12)));
+                text(QT_TRANSLATE_NOOP(
+                         "LibraryCopy", "%1 (source %2, checksum %3; destination %4, checksum %5)"))
+                    .arg(table.name,
+                        text(QT_TRANSLATE_N_NOOP("LibraryCopy", "%n row(s)"), source.rows),
+                        source.checksum.left(12),
+                        text(QT_TRANSLATE_N_NOOP("LibraryCopy", "%n row(s)"), digest.rowCount()),
+                        digest.checksum().left(12)));
         }
     }
     if (!differing.isEmpty()) {
         m_error.clear();
-        return fail(QStringLiteral("The copy differs from the source in %1; it was rolled back and "
-                                   "the destination is unchanged")
+        return fail(text(QT_TRANSLATE_NOOP("LibraryCopy",
+                             "The copy differs from the source in %1; it was rolled back and the "
+                             "destination is unchanged"))
                         .arg(differing.join(QStringLiteral(", "))));
     }
     return true;

@@ -22,7 +22,7 @@ bool LibraryRestore::verify(const QString &backupPath, QString &problem)
         return false;
     }
     if (!copy.tableNames().contains(QStringLiteral("tblSermons"))) {
-        problem = QStringLiteral("it holds no sermons table");
+        problem = QCoreApplication::translate("LibraryRestore", "it holds no sermons table");
         return false;
     }
     return true;
@@ -37,7 +37,8 @@ LibraryRestore::Outcome restoreUnlogged(const QString &backupPath, const QString
     Outcome outcome;
     QString problem;
     if (!verify(backupPath, problem)) {
-        outcome.message = QStringLiteral("The backup %1 failed its check and was not restored: %2.")
+        outcome.message = QCoreApplication::translate(
+            "LibraryRestore", "The backup %1 failed its check and was not restored: %2.")
                               .arg(backupPath, problem);
         return outcome;
     }
@@ -46,8 +47,8 @@ LibraryRestore::Outcome restoreUnlogged(const QString &backupPath, const QString
     const QString name = LibraryBackup::libraryName(libraryPath);
     const QString partial = folder + QStringLiteral("/.") + name
         + QStringLiteral(".restoring.%1.partial").arg(QCoreApplication::applicationPid());
-    const QString cancelledText
-        = QStringLiteral("The restore was cancelled. The library is unchanged.");
+    const QString cancelledText = QCoreApplication::translate(
+        "LibraryRestore", "The restore was cancelled. The library is unchanged.");
     if (!LibraryBackup::copyDatabase(backupPath, partial, problem, progress, &outcome.cancelled)
         || !LibraryBackup::syncPath(partial)) {
         QFile::remove(partial);
@@ -55,10 +56,10 @@ LibraryRestore::Outcome restoreUnlogged(const QString &backupPath, const QString
             outcome.message = cancelledText;
             return outcome;
         }
-        outcome.message
-            = QStringLiteral("The backup could not be copied beside the library in %1: %2. "
-                             "The library is unchanged.")
-                  .arg(folder, problem);
+        outcome.message = QCoreApplication::translate("LibraryRestore",
+            "The backup could not be copied beside the library in %1: %2. "
+            "The library is unchanged.")
+                              .arg(folder, problem);
         return outcome;
     }
     // The last moment a cancel is taken: from here on the library is replaced.
@@ -83,8 +84,8 @@ LibraryRestore::Outcome restoreUnlogged(const QString &backupPath, const QString
         const QByteArray to = QFile::encodeName(aside);
         if (::link(from.constData(), to.constData()) != 0 && !QFile::copy(libraryPath, aside)) {
             QFile::remove(partial);
-            outcome.message = QStringLiteral("The current library could not be kept aside as %1. "
-                                             "Nothing was restored.")
+            outcome.message = QCoreApplication::translate("LibraryRestore",
+                "The current library could not be kept aside as %1. Nothing was restored.")
                                   .arg(aside);
             return outcome;
         }
@@ -98,7 +99,8 @@ LibraryRestore::Outcome restoreUnlogged(const QString &backupPath, const QString
     if (::rename(QFile::encodeName(partial).constData(), QFile::encodeName(libraryPath).constData())
         != 0) {
         QFile::remove(partial);
-        outcome.message = QStringLiteral("The library %1 could not be replaced. It is unchanged.")
+        outcome.message = QCoreApplication::translate(
+            "LibraryRestore", "The library %1 could not be replaced. It is unchanged.")
                               .arg(libraryPath);
         return outcome;
     }

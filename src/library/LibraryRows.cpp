@@ -4,6 +4,7 @@
 #include "DbSnapshot.h"
 #include "SqlLiterals.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -91,12 +92,13 @@ bool LibraryRows::read(
             const QVariant raw = rows->field(i);
             if (!canonical(table.columns.at(i).kind, raw, row[i])) {
                 error.number = DbErrorNumber::ValueOutOfRange;
-                error.driverText = QStringLiteral("%1 (%2): %3 holds \"%4\", which is not a %5")
+                error.driverText = (table.columns.at(i).kind == LibraryColumn::Kind::Date
+                        ? QCoreApplication::translate(
+                            "LibraryRows", "%1 (%2): %3 holds \"%4\", which is not a date")
+                        : QCoreApplication::translate(
+                            "LibraryRows", "%1 (%2): %3 holds \"%4\", which is not a whole number"))
                                        .arg(table.name, describeKey(table, row),
-                                           table.columns.at(i).name, raw.toString(),
-                                           table.columns.at(i).kind == LibraryColumn::Kind::Date
-                                               ? QStringLiteral("date")
-                                               : QStringLiteral("whole number"));
+                                           table.columns.at(i).name, raw.toString());
                 error.sql = sql;
                 return false;
             }

@@ -4,6 +4,7 @@
 #include "DbSnapshot.h"
 #include "SchemaScript.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace {
@@ -99,10 +100,12 @@ QString LibraryTables::missingPart(DbDatabase &database, DbError &error)
         auto probe = database.openSnapshot(
             QStringLiteral("SELECT * FROM %1 WHERE 1 = 0").arg(table.name), error);
         if (!probe)
-            return QStringLiteral("the table %1 is missing").arg(table.name);
+            return QCoreApplication::translate("LibraryTables", "the table %1 is missing")
+                .arg(table.name);
         for (const LibraryColumn &c : table.columns) {
             if (probe->fieldIndex(c.name) < 0)
-                return QStringLiteral("the table %1 has no column %2").arg(table.name, c.name);
+                return QCoreApplication::translate("LibraryTables", "the table %1 has no column %2")
+                    .arg(table.name, c.name);
         }
     }
     return QString();

@@ -125,7 +125,9 @@ bool OutlineRecoveryFile::makeFolder(QString &error)
         return false;
     }
     if (!QDir().mkpath(dir)) {
-        error = QStringLiteral("The folder %1 could not be created.").arg(dir);
+        error = QCoreApplication::translate(
+            "OutlineRecoveryFile", "The folder %1 could not be created.")
+                    .arg(dir);
         return false;
     }
     QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

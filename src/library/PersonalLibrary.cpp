@@ -27,25 +27,29 @@ bool copyContents(const QString &source, QTemporaryFile &copy, QString &reason)
 {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly)) {
-        reason = QStringLiteral("The delivered library %1 could not be read: %2.")
+        reason = QCoreApplication::translate(
+            "PersonalLibrary", "The delivered library %1 could not be read: %2.")
                      .arg(source, in.errorString());
         return false;
     }
     while (!in.atEnd()) {
         const QByteArray block = in.read(qint64 { 256 } * 1024);
         if (block.isEmpty() && in.error() != QFile::NoError) {
-            reason = QStringLiteral("The delivered library %1 could not be read: %2.")
+            reason = QCoreApplication::translate(
+                "PersonalLibrary", "The delivered library %1 could not be read: %2.")
                          .arg(source, in.errorString());
             return false;
         }
         if (copy.write(block) != block.size()) {
-            reason = QStringLiteral("The library could not be written in %1: %2.")
+            reason = QCoreApplication::translate(
+                "PersonalLibrary", "The library could not be written in %1: %2.")
                          .arg(QFileInfo(copy.fileName()).absolutePath(), copy.errorString());
             return false;
         }
     }
     if (!copy.flush() || ::fsync(copy.handle()) != 0) {
-        reason = QStringLiteral("The library could not be written in %1: %2.")
+        reason = QCoreApplication::translate(
+            "PersonalLibrary", "The library could not be written in %1: %2.")
                      .arg(QFileInfo(copy.fileName()).absolutePath(), copy.errorString());
         return false;
     }
@@ -62,14 +66,16 @@ PersonalLibrary::Result PersonalLibrary::place(
     bool waited = false;
     if (!lock.tryLock(0)) {
         if (lock.error() != QLockFile::LockFailedError) {
-            reason = QStringLiteral("The folder %1 may not be written to.")
+            reason = QCoreApplication::translate(
+                "PersonalLibrary", "The folder %1 may not be written to.")
                          .arg(targetInfo.absolutePath());
             return Result::Failed;
         }
         waited = true;
         if (!lock.tryLock(waitMilliseconds)) {
-            reason = QStringLiteral("Another copy of Lectorum is still preparing the library %1. "
-                                    "Start Lectorum again in a moment.")
+            reason = QCoreApplication::translate("PersonalLibrary",
+                "Another copy of Lectorum is still preparing the library %1. "
+                "Start Lectorum again in a moment.")
                          .arg(target);
             return Result::Failed;
         }
@@ -79,7 +85,8 @@ PersonalLibrary::Result PersonalLibrary::place(
         return waited ? Result::MadeMeanwhile : Result::Found;
 
     if (!QFileInfo(source).isFile()) {
-        reason = QStringLiteral("The empty library delivered with Lectorum is missing: %1.")
+        reason = QCoreApplication::translate(
+            "PersonalLibrary", "The empty library delivered with Lectorum is missing: %1.")
                      .arg(source);
         return Result::Failed;
     }
@@ -88,7 +95,8 @@ PersonalLibrary::Result PersonalLibrary::place(
     QTemporaryFile copy(targetInfo.absolutePath() + QStringLiteral("/.") + targetInfo.fileName()
         + QStringLiteral("-XXXXXX"));
     if (!copy.open()) {
-        reason = QStringLiteral("The library could not be written in %1: %2.")
+        reason = QCoreApplication::translate(
+            "PersonalLibrary", "The library could not be written in %1: %2.")
                      .arg(targetInfo.absolutePath(), copy.errorString());
         return Result::Failed;
     }
@@ -96,7 +104,8 @@ PersonalLibrary::Result PersonalLibrary::place(
         return Result::Failed;
     DbError error;
     if (!DbDatabase::openFile(copy.fileName(), error)) {
-        reason = QStringLiteral("The delivered library %1 is not a usable library (error %2: %3).")
+        reason = QCoreApplication::translate(
+            "PersonalLibrary", "The delivered library %1 is not a usable library (error %2: %3).")
                      .arg(source)
                      .arg(error.number)
                      .arg(error.driverText);
@@ -105,7 +114,8 @@ PersonalLibrary::Result PersonalLibrary::place(
     // The rename never replaces a file that appeared meanwhile (a copy of the program that
     // ignored the lock): it then fails and the file stays as it was.
     if (!copy.rename(target)) {
-        reason = QStringLiteral("The library could not be named %1: %2.")
+        reason = QCoreApplication::translate(
+            "PersonalLibrary", "The library could not be named %1: %2.")
                      .arg(target, copy.errorString());
         return Result::Failed;
     }

@@ -2,11 +2,13 @@
 #include "LibraryBackup.h"
 #include "LibraryCheck.h"
 #include "LibraryRestore.h"
+#include "ProgramTranslation.h"
 #include "SqliteFile.h"
 #include "TestEnvironment.h"
 #include "UserDataFolder.h"
 #include "clsConnect.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -98,6 +100,7 @@ void tst_LibraryBackup::init()
 {
     QVERIFY(m_home.isValid());
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.path()));
+    QVERIFY(ProgramTranslation::install(QStringLiteral("en"))); // "1 sermon", "2 sermons"
 }
 
 void tst_LibraryBackup::rotationOverAYear_data()
@@ -421,9 +424,11 @@ void tst_LibraryBackup::checkReport_data()
     QTest::addColumn<QString>("change");
     QTest::addColumn<int>("problems");
     QTest::addColumn<QStringList>("lines"); // in this order, not necessarily next to each other
+    QTest::addColumn<QString>("language");
     QTest::newRow("sound") << "" << 0
                            << QStringList { "No problems found.", "Details", "Integrity check: ok",
-                                  "Foreign-key check: ok", "Sermons whose book is missing: 0" };
+                                  "Foreign-key check: ok", "Sermons whose book is missing: 0" }
+                           << "en";
     QTest::newRow("type and book missing")
         << "INSERT INTO tblSermons (lngSermonID, lngTypeID, lngBibleBookID, strTitle) VALUES (9001, 77, 99, 'Lost')"
         << 2
@@ -432,34 +437,58 @@ void tst_LibraryBackup::checkReport_data()
                "1 sermon names a Bible book that is not in the library: 9001 Lost",
                "2 problems found.", "Details", "Sermons whose preacher is missing: 0",
                "Sermons whose type is missing: 1", "    sermon 9001 (lngTypeID 77): Lost",
-               "Sermons whose book is missing: 1" };
+               "Sermons whose book is missing: 1" }
+        << "en";
     QTest::newRow("preacher missing behind the constraints' back")
         << "PRAGMA foreign_keys = OFF; INSERT INTO tblSermons (lngSermonID, lngPreacherID, lngBibleBookID, strTitle) "
            "VALUES (9002, 4242, 1, 'Orphan Sermon')"
         << 1
         << QStringList { "1 sermon names a preacher that is not in the library: 9002 Orphan Sermon",
                "1 problem found.", "Details",
-               "Foreign-key check: 1 rows point to rows that do not exist",
-               "    tblSermons row 9002 -> tblPreachers", "Sermons whose preacher is missing: 1" };
+               "Foreign-key check: 1 row points to a row that does not exist",
+               "    tblSermons row 9002 -> tblPreachers", "Sermons whose preacher is missing: 1" }
+        << "en";
     QTest::newRow("two sermons without their preacher")
         << "PRAGMA foreign_keys = OFF; INSERT INTO tblSermons (lngSermonID, lngPreacherID, lngBibleBookID, strTitle) "
            "VALUES (9002, 4242, 1, 'Orphan Sermon'), (9003, 4243, 1, 'Stray')"
         << 2
         << QStringList { "2 sermons name a preacher that is not in the library:",
                "    9002 Orphan Sermon", "    9003 Stray", "2 problems found.", "Details",
-               "Foreign-key check: 2 rows point to rows that do not exist" };
+               "Foreign-key check: 2 rows point to rows that do not exist" }
+        << "en";
     QTest::newRow("topic link without its topic")
         << "PRAGMA foreign_keys = OFF; INSERT INTO tblSermonTopics (lngSermonID, lngTopicID) "
            "VALUES (1, 4242)"
         << 1
-        << QStringList {
-               "1 link between records points to a record that is no longer in the library.",
+        << QStringList { "1 link between records points to a record that is no longer in the library.",
                "1 problem found.", "Details",
-               "Foreign-key check: 1 rows point to rows that do not exist"
-           };
+               "Foreign-key check: 1 row points to a row that does not exist" }
+        << "en";
     QTest::newRow("damaged page") << "damage" << -1
                                   << QStringList { "The library file is damaged.", "Details",
-                                         "Integrity check: the file is damaged" };
+                                         "Integrity check: the file is damaged" }
+                                  << "en";
+    // The counted findings agree with their count in Spanish too.
+    QTest::newRow("one sermon and two, in Spanish")
+        << "INSERT INTO tblSermons (lngSermonID, lngTypeID, lngBibleBookID, strTitle) VALUES (9001, 77, 99, 'Lost'); "
+           "PRAGMA foreign_keys = OFF; INSERT INTO tblSermons (lngSermonID, lngPreacherID, lngBibleBookID, strTitle) "
+           "VALUES (9002, 4242, 1, 'Orphan Sermon'), (9003, 4243, 1, 'Stray')"
+        << 4
+        << QStringList { "2 sermones remiten a un predicador que no está en la biblioteca:",
+               "1 sermón remite a un tipo de sermón que no está en la biblioteca: 9001 Lost",
+               "1 sermón remite a un libro de la Biblia que no está en la biblioteca: 9001 Lost",
+               "Se encontraron 4 problemas.", "Detalles", "Comprobación de integridad: correcta",
+               "Comprobación de claves externas: 2 filas apuntan a filas que no existen",
+               "    tblSermons fila 9002 -> tblPreachers", "Sermones sin su tipo: 1" }
+        << "es";
+    QTest::newRow("one link, in Spanish")
+        << "PRAGMA foreign_keys = OFF; INSERT INTO tblSermonTopics (lngSermonID, lngTopicID) "
+           "VALUES (1, 4242)"
+        << 1
+        << QStringList { "1 vínculo entre registros apunta a un registro que ya no está en la biblioteca.",
+               "Se encontró 1 problema.", "Detalles",
+               "Comprobación de claves externas: 1 fila apunta a una fila que no existe" }
+        << "es";
 }
 
 void tst_LibraryBackup::checkReport()
@@ -467,6 +496,7 @@ void tst_LibraryBackup::checkReport()
     QFETCH(QString, change);
     QFETCH(int, problems);
     QFETCH(QStringList, lines);
+    QFETCH(QString, language);
     TestDatabase db(Engine::SQLite, true);
     REQUIRE_DATABASE(db);
     db.connection().DataClose();
@@ -478,7 +508,10 @@ void tst_LibraryBackup::checkReport()
         for (const QString &statement : change.split(QStringLiteral("; ")))
             QVERIFY2(file.execute(statement), qPrintable(file.lastError()));
     }
+    QVERIFY(ProgramTranslation::install(language));
     const LibraryCheck::Report report = LibraryCheck::run(db.filePath());
+    const QString details = QCoreApplication::translate("LibraryCheck", "Details");
+    QVERIFY(ProgramTranslation::install(QStringLiteral("en")));
     const QString text = report.lines.join(QLatin1Char('\n'));
     if (problems >= 0)
         QCOMPARE(report.problems, problems);
@@ -490,12 +523,12 @@ void tst_LibraryBackup::checkReport()
         QVERIFY2(from >= 0, qPrintable(line + QStringLiteral("\n--- in ---\n") + text));
     }
     // Above the details the report speaks of sermons and records, never of tables.
-    const qsizetype details = report.lines.indexOf(QStringLiteral("Details"));
-    QVERIFY(details > 0);
-    const QString office = report.lines.mid(3, details - 3).join(QLatin1Char('\n'));
+    const qsizetype detailsAt = report.lines.indexOf(details);
+    QVERIFY(detailsAt > 0);
+    const QString office = report.lines.mid(3, detailsAt - 3).join(QLatin1Char('\n'));
     QVERIFY2(!office.contains(QLatin1String("tbl")) && !office.contains(QLatin1String("lng")),
         qPrintable(office));
-    QVERIFY(text.section(QStringLiteral("Details"), 1).contains(QStringLiteral("tblSermons")));
+    QVERIFY(text.section(details, 1).contains(QStringLiteral("tblSermons")));
 }
 
 QTEST_GUILESS_MAIN(tst_LibraryBackup)

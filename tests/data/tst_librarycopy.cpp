@@ -1,5 +1,6 @@
 #include "DbDatabase.h"
 #include "LibraryCopy.h"
+#include "ProgramTranslation.h"
 #include "TestEnvironment.h"
 #include "UserInterface.h"
 
@@ -95,6 +96,7 @@ void tst_LibraryCopy::init()
 {
     MsgBoxScript::setScripted(true);
     MsgBoxScript::clear();
+    QVERIFY(ProgramTranslation::install(QStringLiteral("en"))); // "30 sermons"
 }
 
 void tst_LibraryCopy::sqliteToServerAndBackLeavesEveryTableIdentical()

@@ -1,5 +1,6 @@
 #include "LibraryCheck.h"
 #include "MediaProbe.h"
+#include "ProgramTranslation.h"
 #include "PublishTestData.h"
 #include "TestEnvironment.h"
 #include "UserInterface.h"
@@ -135,6 +136,7 @@ void tst_Recordings::olderLibrary()
 
 void tst_Recordings::checkNamesMissingFile()
 {
+    QVERIFY(ProgramTranslation::install(QStringLiteral("en"))); // "1 recording's file"
     TestDatabase db { Engine::SQLite, true };
     REQUIRE_DATABASE(db);
     const int sermon = db.scalar(QStringLiteral("SELECT Min(lngSermonID) FROM tblSermons")).toInt();
