@@ -26,8 +26,8 @@ PreachingView::PreachingView(const Content &content, QWidget *parent)
     , m_lines(OutlineLevels::parse(content.outline))
 {
     setObjectName(QStringLiteral("frmPreach"));
-    setWindowTitle(QStringLiteral("Preach"));
-    setAccessibleName(QStringLiteral("Preaching view"));
+    setWindowTitle(tr("Preach"));
+    setAccessibleName(tr("Preaching view"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);

@@ -94,8 +94,10 @@ void printPulpitCopy()
         PulpitSettings::write(store, "PrintPoints", QString::number(points));
         PrintJob job;
         ComposePulpitCopy(job, content, points);
-        job.end(content.title.isEmpty() ? QStringLiteral("Pulpit Copy")
-                                        : QStringLiteral("Pulpit Copy ") + content.title);
+        job.end(content.title.isEmpty()
+                ? QCoreApplication::translate("PulpitCommands", "Pulpit Copy")
+                : QCoreApplication::translate("PulpitCommands", "Pulpit Copy %1")
+                      .arg(content.title));
     });
     ask->open();
 }

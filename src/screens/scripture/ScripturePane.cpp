@@ -57,17 +57,17 @@ ScripturePane::ScripturePane(QWidget *parent)
     cmdInsertPassage->setToolTip(tr("Insert Passage Text (Ctrl+Shift+P)"));
     cmdInsertPassage->setEnabled(false);
 
-    // One above the other: the pane is the narrow side of the notes window, and a row of all
-    // three would be cut off there.
-    auto *buttons = new QVBoxLayout;
-    buttons->addWidget(chkVersePerLine);
-    buttons->addWidget(chkPrintPassage);
-    buttons->addWidget(cmdInsertPassage, 0, Qt::AlignLeft);
+    m_choices = new QWidget(this);
+    m_choices->setObjectName(QStringLiteral("fraScriptureChoices"));
+    auto *choiceColumn = new QVBoxLayout(m_choices);
+    choiceColumn->setContentsMargins(0, 0, 0, 0);
+    choiceColumn->addWidget(chkVersePerLine);
+    choiceColumn->addWidget(chkPrintPassage);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 0, 0, 0);
     layout->addWidget(lblScriptureHeading);
     layout->addWidget(txtScripture, 1);
-    layout->addLayout(buttons);
+    layout->addWidget(cmdInsertPassage, 0, Qt::AlignLeft);
 
     // The shortcut works anywhere in the window that holds the pane (the outline above all).
     auto *shortcut = new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")),

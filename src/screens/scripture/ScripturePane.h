@@ -32,6 +32,10 @@ public:
     bool isReading() const { return m_ticket != 0 || m_filling; }
     // The passage as plain text for the outline, read now when the pane has not got it yet.
     QString passageText();
+    // The pane's two choices (verse per line; the passage in print and export), one above the
+    // other. Their holder lays them out where they have room: the pane is the narrow side of
+    // the notes window, too narrow for their captions. Shown and hidden with the pane.
+    QWidget *choices() const { return m_choices; }
 
 Q_SIGNALS:
     void insertRequested(const QString &text);
@@ -50,6 +54,7 @@ private:
     QCheckBox *chkVersePerLine = nullptr;
     QCheckBox *chkPrintPassage = nullptr;
     QPushButton *cmdInsertPassage = nullptr;
+    QWidget *m_choices = nullptr;
 
     BiblePassage m_passage;
     ScripturePassage m_shown;

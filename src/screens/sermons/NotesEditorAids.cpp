@@ -89,7 +89,7 @@ NotesEditorAids::NotesEditorAids(QPlainTextEdit *box, QBoxLayout *layout, QWidge
     m_wordCount->setObjectName(QStringLiteral("lblWordCount"));
     m_wordCount->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     // A screen reader reads the count as the label's text; the description says what it is.
-    m_wordCount->setAccessibleDescription(QStringLiteral("Word count and speaking time"));
+    m_wordCount->setAccessibleDescription(tr("Word count and speaking time"));
     layout->addWidget(m_wordCount);
     m_countTimer = new QTimer(this);
     m_countTimer->setSingleShot(true);
@@ -153,12 +153,12 @@ QMenu *NotesEditorAids::buildContextMenu(int position)
         added.append(use);
     }
     if (suggestions.isEmpty()) {
-        auto *none = new QAction(QStringLiteral("(no suggestions)"), standard);
+        auto *none = new QAction(tr("(no suggestions)"), standard);
         none->setObjectName(QStringLiteral("mnuNoSuggestions"));
         none->setEnabled(false);
         added.append(none);
     }
-    auto *add = new QAction(QStringLiteral("Add to Dictionary"), standard);
+    auto *add = new QAction(tr("Add to Dictionary"), standard);
     add->setObjectName(QStringLiteral("mnuAddToDictionary"));
     connect(add, &QAction::triggered, this, [this, text = word.text] {
         QString error;

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QLayout>
 #include <QSplitter>
 
@@ -35,9 +36,11 @@ bool readShown()
 
 } // namespace
 
-NotesScriptureSplit::NotesScriptureSplit(QWidget *outline, QWidget *scripture, QWidget *window)
+NotesScriptureSplit::NotesScriptureSplit(
+    QWidget *outline, QWidget *scripture, QWidget *scriptureChoices, QWidget *window)
     : QObject(window)
     , m_scripture(scripture)
+    , m_choices(scriptureChoices)
     , m_share(readShare())
 {
     m_splitter = new QSplitter(Qt::Horizontal, window);
@@ -60,6 +63,12 @@ NotesScriptureSplit::NotesScriptureSplit(QWidget *outline, QWidget *scripture, Q
     m_show->setObjectName(QStringLiteral("chkShowScripture"));
     m_show->setChecked(readShown());
     scripture->setVisible(m_show->isChecked());
+    m_choices->setVisible(m_show->isChecked());
+    auto *row = new QHBoxLayout;
+    row->addWidget(m_show, 0, Qt::AlignTop);
+    row->addWidget(m_choices, 0, Qt::AlignTop);
+    row->addStretch(1);
+    m_choiceRow = row;
     connect(m_show, &QCheckBox::toggled, this, &NotesScriptureSplit::showToggled);
 }
 
@@ -103,6 +112,7 @@ void NotesScriptureSplit::dividerMoved()
 void NotesScriptureSplit::showToggled(bool shown)
 {
     m_scripture->setVisible(shown);
+    m_choices->setVisible(shown);
     if (shown)
         applyShare();
     clsConfig config;

@@ -22,11 +22,14 @@ public:
     static constexpr int LargestShare = 40;
 
     // Puts `outline` and `scripture` side by side in a splitter that takes the outline's place
-    // in its layout; the check box goes to the caller's layout.
-    NotesScriptureSplit(QWidget *outline, QWidget *scripture, QWidget *window);
+    // in its layout; the row of the check box and the pane's `choices`, shown and hidden with
+    // the pane, goes to the caller's layout.
+    NotesScriptureSplit(
+        QWidget *outline, QWidget *scripture, QWidget *scriptureChoices, QWidget *window);
 
     QSplitter *splitter() const { return m_splitter; }
     QCheckBox *showBox() const { return m_show; }
+    QLayout *choiceRow() const { return m_choiceRow; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -38,7 +41,9 @@ private:
 
     QSplitter *m_splitter = nullptr;
     QWidget *m_scripture = nullptr;
+    QWidget *m_choices = nullptr;
     QCheckBox *m_show = nullptr;
+    QLayout *m_choiceRow = nullptr;
     int m_share = DefaultShare;
     bool m_placing = false;
 };

@@ -51,13 +51,20 @@ OutlineFindBar::OutlineFindBar(QPlainTextEdit *box, QWidget *parent)
     lblMatches = new QLabel(this);
     lblMatches->setObjectName(QStringLiteral("lblMatches"));
     QPushButton *close = button(this, "cmdCloseFind", tr("Close"));
-    for (QWidget *w : std::initializer_list<QWidget *> {
-             next, previous, chkMatchCase, chkWholeWord, chkWrap, lblMatches }) {
+    for (QWidget *w : std::initializer_list<QWidget *> { next, previous, lblMatches }) {
         findRow->addWidget(w);
     }
     findRow->addStretch(1);
     findRow->addWidget(close);
     grid->addLayout(findRow, 0, 2);
+    // The choices have a row of their own, under the boxes: beside the buttons they were cut
+    // off in a notes window standing beside the sermon screen.
+    auto *optionRow = new QHBoxLayout;
+    for (QWidget *w : std::initializer_list<QWidget *> { chkMatchCase, chkWholeWord, chkWrap }) {
+        optionRow->addWidget(w);
+    }
+    optionRow->addStretch(1);
+    grid->addLayout(optionRow, 2, 0, 1, 3);
 
     m_replaceRow = new QWidget(this);
     m_replaceRow->setObjectName(QStringLiteral("fraReplaceRow"));

@@ -2,6 +2,7 @@
 
 #include "OutlineRecoveryFile.h"
 #include "OutlineRecoveryWatch.h"
+#include "RecordValues.h"
 #include "ReferenceText.h"
 #include "SermonCommands.h"
 #include "SqlLiterals.h"
@@ -132,18 +133,23 @@ bool OutlineRecoveryOffer::offer(frmMain &main)
             continue;
         }
         if (title.isEmpty()) {
-            title = outline.sermonID > 0 ? QStringLiteral("sermon %1").arg(outline.sermonID)
-                                         : QStringLiteral("a new sermon");
+            title = outline.sermonID > 0
+                ? QCoreApplication::translate("OutlineRecoveryOffer", "sermon %1")
+                      .arg(outline.sermonID)
+                : QCoreApplication::translate("OutlineRecoveryOffer", "a new sermon");
         }
-        const QString date = outline.written.toString(QStringLiteral("M/d/yyyy h:mm AP"));
-        const MsgBoxAnswer answer = MsgBox(QStringLiteral("An unsaved outline of ") + title
-                + QStringLiteral(" from ") + date + QStringLiteral(" was found. Open it?"),
-            MsgBoxStyle::YesNoQuestion);
+        const QString date = MomentText(outline.written);
+        const MsgBoxAnswer answer
+            = MsgBox(QCoreApplication::translate("OutlineRecoveryOffer",
+                         "An unsaved outline of %1 from %2 was found. Open it?")
+                         .arg(title, date),
+                MsgBoxStyle::YesNoQuestion);
         if (answer == MsgBoxAnswer::Yes) {
             if (outline.sermonID > 0 && !stored) {
-                MsgBox(title
-                        + QStringLiteral(" is no longer in this library, so its outline opens as "
-                                         "a new sermon."),
+                MsgBox(QCoreApplication::translate("OutlineRecoveryOffer",
+                           "%1 is no longer in this library, so its outline opens as a new "
+                           "sermon.")
+                           .arg(title),
                     MsgBoxStyle::OkExclamation);
             }
             lock.unlock();
@@ -159,9 +165,10 @@ bool OutlineRecoveryOffer::offer(frmMain &main)
             }
             return true;
         }
-        if (MsgBox(QStringLiteral("Delete the unsaved outline of ") + title
-                    + QStringLiteral(" from ") + date
-                    + QStringLiteral("? It cannot be recovered afterwards."),
+        if (MsgBox(QCoreApplication::translate("OutlineRecoveryOffer",
+                       "Delete the unsaved outline of %1 from %2? It cannot be recovered "
+                       "afterwards.")
+                       .arg(title, date),
                 MsgBoxStyle::YesNoQuestion)
             == MsgBoxAnswer::Yes) {
             OutlineRecoveryFile::remove(path);

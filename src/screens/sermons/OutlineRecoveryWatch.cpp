@@ -152,10 +152,9 @@ void OutlineRecoveryWatch::flush()
         // without a box at every interval.
         if (!m_failureShown) {
             m_failureShown = true;
-            MsgBox(QStringLiteral("Lectorum could not keep a recovery copy of the outline you "
-                                  "are typing, so it would be lost if the program stopped "
-                                  "unexpectedly. Save often.\n\n")
-                + error);
+            MsgBox(tr("Lectorum could not keep a recovery copy of the outline you are typing, so "
+                      "it would be lost if the program stopped unexpectedly. Save often.\n\n%1")
+                       .arg(error));
         }
         return;
     }

@@ -1,5 +1,6 @@
 #include "OutlineWordCount.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 int OutlineWordCount::words(const QString &text)
@@ -43,8 +44,7 @@ int OutlineWordCount::minutes(int words, int wordsPerMinute)
 
 QString OutlineWordCount::caption(int words, int wordsPerMinute)
 {
-    return QStringLiteral("%1 %2, about %3 min")
-        .arg(words)
-        .arg(words == 1 ? QStringLiteral("word") : QStringLiteral("words"))
+    return QCoreApplication::translate(
+        "OutlineWordCount", "%n word(s), about %1 min", nullptr, words)
         .arg(minutes(words, wordsPerMinute));
 }

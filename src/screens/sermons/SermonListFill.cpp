@@ -139,13 +139,16 @@ void SermonListFill::decideWithOutlines(
 void SermonListFill::setUpGrid(DataGrid *grid)
 {
     static const int widths[] = { 480, 1586, 1106, 7888 };
-    static const char *headings[] = { "ID#", "BIBLE REF", "PREACHER", "BIG IDEA or TITLE" };
+    static const char *const headings[] = { QT_TRANSLATE_NOOP("SermonListFill", "ID#"),
+        QT_TRANSLATE_NOOP("SermonListFill", "BIBLE REF"),
+        QT_TRANSLATE_NOOP("SermonListFill", "PREACHER"),
+        QT_TRANSLATE_NOOP("SermonListFill", "BIG IDEA or TITLE") };
     grid->clearRows();
     grid->setCols(4);
     grid->setFixedRows(1);
     for (int col = 0; col < 4; ++col) {
         grid->setColWidth(col, widths[col]);
-        grid->setText(0, col, QLatin1String(headings[col]));
+        grid->setText(0, col, QCoreApplication::translate("SermonListFill", headings[col]));
     }
     grid->setRows(2);
     grid->setRow(1);

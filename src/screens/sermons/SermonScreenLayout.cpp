@@ -66,34 +66,34 @@ void createFields(QWidget *screen, SermonScreenWidgets &w)
 {
     w.grdSermons = new DataGrid(screen);
     w.grdSermons->setObjectName(QStringLiteral("grdSermons"));
-    w.grdSermons->setAccessibleName(QStringLiteral("Sermon list"));
+    w.grdSermons->setAccessibleName(SermonScreenLayout::tr("Sermon list"));
     w.grdSermons->setCols(4);
 
-    w.cboPreacher = dropDown("cboPreacher", QStringLiteral("Preacher"), screen);
-    w.cboType = dropDown("cboType", QStringLiteral("Type"), screen);
-    w.cboSeries = dropDown("cboSeries", QStringLiteral("Series ID"), screen);
+    w.cboPreacher = dropDown("cboPreacher", SermonScreenLayout::tr("Preacher"), screen);
+    w.cboType = dropDown("cboType", SermonScreenLayout::tr("Type"), screen);
+    w.cboSeries = dropDown("cboSeries", SermonScreenLayout::tr("Series ID"), screen);
     w.cboSeries->setMinimumContentsLength(6);
 
-    w.fraReference = new QGroupBox(QStringLiteral("Reference"), screen);
+    w.fraReference = new QGroupBox(SermonScreenLayout::tr("Reference"), screen);
     w.fraReference->setObjectName(QStringLiteral("fraReference"));
-    w.cboBibleBook = dropDown("cboBibleBook", QStringLiteral("Bible book"), w.fraReference);
-    w.txtBegC = textBox("txtBegC", QStringLiteral("Beginning chapter"), w.fraReference);
-    w.txtBegV = textBox("txtBegV", QStringLiteral("Beginning verse"), w.fraReference);
-    w.txtEndC = textBox("txtEndC", QStringLiteral("Ending chapter"), w.fraReference);
-    w.txtEndV = textBox("txtEndV", QStringLiteral("Ending verse"), w.fraReference);
+    w.cboBibleBook = dropDown("cboBibleBook", SermonScreenLayout::tr("Bible book"), w.fraReference);
+    w.txtBegC = textBox("txtBegC", SermonScreenLayout::tr("Beginning chapter"), w.fraReference);
+    w.txtBegV = textBox("txtBegV", SermonScreenLayout::tr("Beginning verse"), w.fraReference);
+    w.txtEndC = textBox("txtEndC", SermonScreenLayout::tr("Ending chapter"), w.fraReference);
+    w.txtEndV = textBox("txtEndV", SermonScreenLayout::tr("Ending verse"), w.fraReference);
     for (QLineEdit *box : { w.txtBegC, w.txtBegV, w.txtEndC, w.txtEndV }) {
         narrow(box);
     }
-    w.txtReference = textBox("txtReference", QStringLiteral("Reference"), w.fraReference);
+    w.txtReference = textBox("txtReference", SermonScreenLayout::tr("Reference"), w.fraReference);
 
-    w.txtTitle = textBox("txtTitle", QStringLiteral("Title"), screen);
-    w.txtBigIdea = textBox("txtBigIdea", QStringLiteral("Big Idea"), screen);
-    w.txtLocation = textBox("txtLocation", QStringLiteral("Location"), screen);
-    w.txtDatePreached = textBox("txtDatePreached", QStringLiteral("Date"), screen);
+    w.txtTitle = textBox("txtTitle", SermonScreenLayout::tr("Title"), screen);
+    w.txtBigIdea = textBox("txtBigIdea", SermonScreenLayout::tr("Big Idea"), screen);
+    w.txtLocation = textBox("txtLocation", SermonScreenLayout::tr("Location"), screen);
+    w.txtDatePreached = textBox("txtDatePreached", SermonScreenLayout::tr("Date"), screen);
     w.txtDatePreached->setMaximumWidth(w.txtDatePreached->fontMetrics().averageCharWidth() * 16);
     w.lblSermonID = new QLabel(screen);
     w.lblSermonID->setObjectName(QStringLiteral("lblSermonID"));
-    w.lblSermonID->setAccessibleDescription(QStringLiteral("ID"));
+    w.lblSermonID->setAccessibleDescription(SermonScreenLayout::tr("ID"));
     w.lblSermonID->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     w.lblSermonID->setMinimumWidth(w.lblSermonID->fontMetrics().averageCharWidth() * 8);
     w.lblSermonID->setTextFormat(Qt::PlainText);
@@ -102,22 +102,22 @@ void createFields(QWidget *screen, SermonScreenWidgets &w)
 // The buttons and the preaching-history line.
 void createButtons(QWidget *screen, SermonScreenWidgets &w)
 {
-    w.cmdSave = button("cmdSave", QStringLiteral("&Save"), screen);
-    w.cmdNew = button("cmdNew", QStringLiteral("&New"), screen);
-    w.cmdDelete = button("cmdDelete", QStringLiteral("&Delete"), screen);
-    w.cmdClose = button("cmdClose", QStringLiteral("&Close"), screen);
-    w.cmdTopics = button("cmdTopics", QStringLiteral("&Topics"), screen);
-    w.cmdIllustr = button("cmdIllustr", QStringLiteral("&Illustrations"), screen);
-    w.cmdTrack = button("cmdTrack", QStringLiteral("Track"), screen);
-    w.cmdOutline = button("cmdOutline", QStringLiteral("&Outline"), screen);
-    w.cmdRecordings = button(
-        "cmdRecordings", QCoreApplication::translate("frmSermon", "Recordings..."), screen);
-    w.cmdSamePassage = button("cmdSamePassage", QStringLiteral("Sermons on This &Passage"), screen);
+    w.cmdSave = button("cmdSave", SermonScreenLayout::tr("&Save"), screen);
+    w.cmdNew = button("cmdNew", SermonScreenLayout::tr("&New"), screen);
+    w.cmdDelete = button("cmdDelete", SermonScreenLayout::tr("&Delete"), screen);
+    w.cmdClose = button("cmdClose", SermonScreenLayout::tr("&Close"), screen);
+    w.cmdTopics = button("cmdTopics", SermonScreenLayout::tr("&Topics"), screen);
+    w.cmdIllustr = button("cmdIllustr", SermonScreenLayout::tr("&Illustrations"), screen);
+    w.cmdTrack = button("cmdTrack", SermonScreenLayout::tr("Track"), screen);
+    w.cmdOutline = button("cmdOutline", SermonScreenLayout::tr("&Outline"), screen);
+    w.cmdRecordings = button("cmdRecordings", SermonScreenLayout::tr("Recordings..."), screen);
+    w.cmdSamePassage
+        = button("cmdSamePassage", SermonScreenLayout::tr("Sermons on This &Passage"), screen);
     w.lblHistory = new QLabel(screen);
     w.lblHistory->setObjectName(QStringLiteral("lblHistory"));
     // A screen reader reads the line itself ("Last preached ..."); the description says what
     // it is.
-    w.lblHistory->setAccessibleDescription(QStringLiteral("Preaching history"));
+    w.lblHistory->setAccessibleDescription(SermonScreenLayout::tr("Preaching history"));
     w.lblHistory->setTextFormat(Qt::PlainText);
     // A long place name must not widen the screen: the line takes the width it is given.
     w.lblHistory->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -128,12 +128,12 @@ void layOutReference(SermonScreenWidgets &w)
     // The reference frame: the book, the chapter/verse pairs under their headings, the text.
     auto *reference = new QGridLayout(w.fraReference);
     reference->addWidget(w.cboBibleBook, 1, 0);
-    reference->addWidget(new QLabel(QStringLiteral("Chap:"), w.fraReference), 0, 2);
-    reference->addWidget(new QLabel(QStringLiteral("Verse:"), w.fraReference), 0, 3);
-    reference->addWidget(label(QStringLiteral("Beg:"), w.txtBegC, w.fraReference), 1, 1);
+    reference->addWidget(new QLabel(SermonScreenLayout::tr("Chap:"), w.fraReference), 0, 2);
+    reference->addWidget(new QLabel(SermonScreenLayout::tr("Verse:"), w.fraReference), 0, 3);
+    reference->addWidget(label(SermonScreenLayout::tr("Beg:"), w.txtBegC, w.fraReference), 1, 1);
     reference->addWidget(w.txtBegC, 1, 2);
     reference->addWidget(w.txtBegV, 1, 3);
-    reference->addWidget(label(QStringLiteral("End:"), w.txtEndC, w.fraReference), 2, 1);
+    reference->addWidget(label(SermonScreenLayout::tr("End:"), w.txtEndC, w.fraReference), 2, 1);
     reference->addWidget(w.txtEndC, 2, 2);
     reference->addWidget(w.txtEndV, 2, 3);
     reference->addWidget(w.txtReference, 1, 4, 1, 1);
@@ -142,30 +142,31 @@ void layOutReference(SermonScreenWidgets &w)
 
 QGridLayout *layOutFields(QWidget *screen, SermonScreenWidgets &w)
 {
-    w.lblPreacher = label(QStringLiteral("Preacher:"), w.cboPreacher, screen, "lblPreacher");
-    w.lblSeries = label(QStringLiteral("Series ID:"), w.cboSeries, screen, "lblSeries");
+    w.lblPreacher
+        = label(SermonScreenLayout::tr("Preacher:"), w.cboPreacher, screen, "lblPreacher");
+    w.lblSeries = label(SermonScreenLayout::tr("Series ID:"), w.cboSeries, screen, "lblSeries");
     for (QLabel *clickable : { w.lblPreacher, w.lblSeries }) {
         clickable->setCursor(Qt::PointingHandCursor);
-        clickable->setToolTip(QStringLiteral("Click to clear the choice"));
+        clickable->setToolTip(SermonScreenLayout::tr("Click to clear the choice"));
     }
 
     auto *fields = new QGridLayout;
     fields->addWidget(w.lblPreacher, 0, 0);
     fields->addWidget(w.cboPreacher, 0, 1);
-    fields->addWidget(label(QStringLiteral("Type:"), w.cboType, screen), 0, 2);
+    fields->addWidget(label(SermonScreenLayout::tr("Type:"), w.cboType, screen), 0, 2);
     fields->addWidget(w.cboType, 0, 3);
     fields->addWidget(w.lblSeries, 0, 4);
     fields->addWidget(w.cboSeries, 0, 5);
     fields->addWidget(w.fraReference, 1, 0, 1, 6);
-    fields->addWidget(label(QStringLiteral("Title:"), w.txtTitle, screen), 2, 0);
+    fields->addWidget(label(SermonScreenLayout::tr("Title:"), w.txtTitle, screen), 2, 0);
     fields->addWidget(w.txtTitle, 2, 1, 1, 5);
-    fields->addWidget(label(QStringLiteral("Big Idea:"), w.txtBigIdea, screen), 3, 0);
+    fields->addWidget(label(SermonScreenLayout::tr("Big Idea:"), w.txtBigIdea, screen), 3, 0);
     fields->addWidget(w.txtBigIdea, 3, 1, 1, 5);
-    fields->addWidget(label(QStringLiteral("Location:"), w.txtLocation, screen), 4, 0);
+    fields->addWidget(label(SermonScreenLayout::tr("Location:"), w.txtLocation, screen), 4, 0);
     fields->addWidget(w.txtLocation, 4, 1);
-    fields->addWidget(label(QStringLiteral("Date:"), w.txtDatePreached, screen), 4, 2);
+    fields->addWidget(label(SermonScreenLayout::tr("Date:"), w.txtDatePreached, screen), 4, 2);
     fields->addWidget(w.txtDatePreached, 4, 3);
-    fields->addWidget(label(QStringLiteral("ID:"), w.lblSermonID, screen), 4, 4);
+    fields->addWidget(label(SermonScreenLayout::tr("ID:"), w.lblSermonID, screen), 4, 4);
     fields->addWidget(w.lblSermonID, 4, 5);
     // The passage command sits on the history line, which speaks of the same sermon, so the
     // button row stays as narrow as the screen's first design.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 class QWidget;
 struct SermonScreenWidgets;
 
@@ -8,6 +10,8 @@ struct SermonScreenWidgets;
 // field comes right before the date field, which the date rule relies on).
 class SermonScreenLayout
 {
+    Q_DECLARE_TR_FUNCTIONS(SermonScreenLayout)
+
 public:
     // The controls become children of `screen`, laid out on it; `widgets` names them.
     static void build(QWidget *screen, SermonScreenWidgets &widgets);

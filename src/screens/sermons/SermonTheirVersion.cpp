@@ -5,6 +5,7 @@
 #include "clsSermon.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 
 namespace {
 
@@ -30,21 +31,26 @@ void SermonTheirVersion::show(QWidget *screen, qint32 sermonID, const Lists &lis
         return; // gone meanwhile, or a failure the record has shown
     ChangedUnderneath::TheirVersion version;
     version.fields = {
-        { QStringLiteral("Preacher:"), entryText(lists.preachers, theirs.PreacherID()) },
-        { QStringLiteral("Type:"), entryText(lists.types, theirs.TypeID()) },
-        { QStringLiteral("Series ID:"), entryText(lists.series, theirs.SeriesID()) },
-        { QStringLiteral("Book:"), entryText(lists.books, theirs.BibleBookID()) },
-        { QStringLiteral("Begin:"),
+        { QCoreApplication::translate("SermonScreenLayout", "Preacher:"),
+            entryText(lists.preachers, theirs.PreacherID()) },
+        { QCoreApplication::translate("SermonScreenLayout", "Type:"),
+            entryText(lists.types, theirs.TypeID()) },
+        { QCoreApplication::translate("SermonScreenLayout", "Series ID:"),
+            entryText(lists.series, theirs.SeriesID()) },
+        { QCoreApplication::translate("SermonScreenLayout", "Book:"),
+            entryText(lists.books, theirs.BibleBookID()) },
+        { QCoreApplication::translate("SermonScreenLayout", "Begin:"),
             number(theirs.BeginChapter()) + QLatin1Char(':') + number(theirs.BeginVerse()) },
-        { QStringLiteral("End:"),
+        { QCoreApplication::translate("SermonScreenLayout", "End:"),
             number(theirs.EndChapter()) + QLatin1Char(':') + number(theirs.EndVerse()) },
-        { QStringLiteral("Reference:"), theirs.Reference() },
-        { QStringLiteral("Title:"), theirs.Title() },
-        { QStringLiteral("Big Idea:"), theirs.BigIdea() },
-        { QStringLiteral("Location:"), theirs.Location() },
-        { QStringLiteral("Date:"), DateText(theirs.DatePreached()) },
+        { QCoreApplication::translate("SermonScreenLayout", "Reference:"), theirs.Reference() },
+        { QCoreApplication::translate("SermonScreenLayout", "Title:"), theirs.Title() },
+        { QCoreApplication::translate("SermonScreenLayout", "Big Idea:"), theirs.BigIdea() },
+        { QCoreApplication::translate("SermonScreenLayout", "Location:"), theirs.Location() },
+        { QCoreApplication::translate("SermonScreenLayout", "Date:"),
+            DateText(theirs.DatePreached()) },
     };
-    version.longLabel = QStringLiteral("Outline:");
+    version.longLabel = QCoreApplication::translate("SermonScreenLayout", "Outline:");
     version.longText = theirs.Outline();
     version.longTextIsOutline = true;
     ChangedUnderneath::showTheirVersion(screen, version);

@@ -10,6 +10,7 @@
 #include "TrackingWorkArea.h"
 #include "Twips.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -54,21 +55,21 @@ const AssignmentTable &table(frmAssignTopics::Kind kind)
 {
     static const AssignmentTable sermonTopics {
         QStringLiteral("frmSermonTopics"),
-        QStringLiteral("Topics For:"),
+        QT_TRANSLATE_NOOP("frmAssignTopics", "Topics For:"),
         QStringLiteral("lstTopics"),
-        QStringLiteral("Unassigned Topics"),
+        QT_TRANSLATE_NOOP("frmAssignTopics", "Unassigned Topics"),
         QStringLiteral("lstSermonTopics"),
-        QStringLiteral("Assigned Topics"),
+        QT_TRANSLATE_NOOP("frmAssignTopics", "Assigned Topics"),
         QStringLiteral("lblSermonID"),
-        QStringLiteral("Sermon"),
-        QStringLiteral("Close"),
+        QT_TRANSLATE_NOOP("frmAssignTopics", "Sermon"),
+        QT_TRANSLATE_NOOP("frmAssignTopics", "Close"),
         QStringLiteral("SELECT lngTopicID, strTopic "),
         QStringLiteral("FROM tblTopics "),
         QStringLiteral("lngTopicID"),
         QStringLiteral("tblSermonTopics"),
         QStringLiteral("lngSermonID"),
-        QStringLiteral("Topics List"),
-        QStringLiteral("Sermon Topics List"),
+        QT_TRANSLATE_NOOP("frmAssignTopics", "Topics List"),
+        QT_TRANSLATE_NOOP("frmAssignTopics", "Sermon Topics List"),
         &AddSermonTopic,
         &RemoveSermonTopic,
         QStringLiteral("frmSermon"),
@@ -76,21 +77,21 @@ const AssignmentTable &table(frmAssignTopics::Kind kind)
     };
     static const AssignmentTable sermonIllustrations {
         QStringLiteral("frmSermIllu"),
-        QStringLiteral("Illustrations For:"),
+        QT_TRANSLATE_NOOP("frmAssignTopics", "Illustrations For:"),
         QStringLiteral("lstIllustrations"),
-        QStringLiteral("Unassigned Illustrations:"),
+        QT_TRANSLATE_NOOP("frmAssignTopics", "Unassigned Illustrations:"),
         QStringLiteral("lstSermonIllustrations"),
-        QStringLiteral("Assigned Illustrations:"),
+        QT_TRANSLATE_NOOP("frmAssignTopics", "Assigned Illustrations:"),
         QStringLiteral("lblSermonID"),
-        QStringLiteral("Sermon"),
-        QStringLiteral("&Close"),
+        QT_TRANSLATE_NOOP("frmAssignTopics", "Sermon"),
+        QT_TRANSLATE_NOOP("frmAssignTopics", "&Close"),
         QStringLiteral("SELECT lngIllustrID, strName "),
         QStringLiteral("FROM tblIllustr "),
         QStringLiteral("lngIllustrID"),
         QStringLiteral("tblSermonIllustr"),
         QStringLiteral("lngSermonID"),
-        QStringLiteral("Illustrations List"),
-        QStringLiteral("Sermon Illustrations List"),
+        QT_TRANSLATE_NOOP("frmAssignTopics", "Illustrations List"),
+        QT_TRANSLATE_NOOP("frmAssignTopics", "Sermon Illustrations List"),
         &AddSermonIllustr,
         &RemoveSermonIllustr,
         QStringLiteral("frmSermon"),
@@ -98,21 +99,21 @@ const AssignmentTable &table(frmAssignTopics::Kind kind)
     };
     static const AssignmentTable illustrationTopics {
         QStringLiteral("frmIllustrTopic"),
-        QStringLiteral("Topics For:"),
+        QT_TRANSLATE_NOOP("frmAssignTopics", "Topics For:"),
         QStringLiteral("lstTopics"),
-        QStringLiteral("Unassigned Topics"),
+        QT_TRANSLATE_NOOP("frmAssignTopics", "Unassigned Topics"),
         QStringLiteral("lstIllustrTopics"),
-        QStringLiteral("Assigned Topics"),
+        QT_TRANSLATE_NOOP("frmAssignTopics", "Assigned Topics"),
         QStringLiteral("lblIllustrID"),
-        QStringLiteral("Illustration"),
-        QStringLiteral("&Close"),
+        QT_TRANSLATE_NOOP("frmAssignTopics", "Illustration"),
+        QT_TRANSLATE_NOOP("frmAssignTopics", "&Close"),
         QStringLiteral("SELECT lngTopicID, strTopic "),
         QStringLiteral("FROM tblTopics "),
         QStringLiteral("lngTopicID"),
         QStringLiteral("tblIllustrTopics"),
         QStringLiteral("lngIllustrID"),
-        QStringLiteral("Topics List"),
-        QStringLiteral("Illustr Topics List"),
+        QT_TRANSLATE_NOOP("frmAssignTopics", "Topics List"),
+        QT_TRANSLATE_NOOP("frmAssignTopics", "Illustr Topics List"),
         &AddIllustrTopic,
         &RemoveIllustrTopic,
         QStringLiteral("frmIllustr"),
@@ -158,6 +159,12 @@ bool isReturnKey(const QEvent *event)
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
+// The table's captions are kept in English and shown in the interface's language.
+QString shown(const QString &caption)
+{
+    return QCoreApplication::translate("frmAssignTopics", caption.toUtf8().constData());
+}
+
 } // namespace
 
 QString frmAssignTopics::unassignedSql(Kind kind, qint32 ownerKey)
@@ -176,7 +183,7 @@ frmAssignTopics::frmAssignTopics(Kind kind, qint32 ownerKey, const QString &titl
 {
     const AssignmentTable &t = table(kind);
     setObjectName(t.formName);
-    setWindowTitle(t.caption);
+    setWindowTitle(shown(t.caption));
     buildControls();
     openFor(ownerKey, title);
 
@@ -194,32 +201,32 @@ void frmAssignTopics::buildControls()
 {
     const AssignmentTable &t = table(m_kind);
 
-    auto *lblBook = new QLabel(t.bookCaption, this);
+    auto *lblBook = new QLabel(shown(t.bookCaption), this);
     lblBook->setObjectName(QStringLiteral("lblBook"));
     auto *pnlBook = new QFrame(this);
     pnlBook->setObjectName(QStringLiteral("pnlBook"));
-    pnlBook->setAccessibleName(t.bookCaption);
+    pnlBook->setAccessibleName(shown(t.bookCaption));
     pnlBook->setFrameShape(QFrame::Panel);
     pnlBook->setFrameShadow(QFrame::Raised);
     pnlTitle = panel(QStringLiteral("pnlTitle"), pnlBook);
-    pnlTitle->setAccessibleDescription(t.bookCaption);
+    pnlTitle->setAccessibleDescription(shown(t.bookCaption));
     lblOwnerID = panel(t.ownerLabel, pnlBook);
-    lblOwnerID->setAccessibleDescription(t.bookCaption + QStringLiteral(" ID"));
+    lblOwnerID->setAccessibleDescription(tr("%1 ID").arg(shown(t.bookCaption)));
     lblOwnerID->setMinimumWidth(TwipsToPixels(700));
     auto *bookLayout = new QHBoxLayout(pnlBook);
     bookLayout->addWidget(pnlTitle, 1);
     bookLayout->addWidget(lblOwnerID);
 
-    auto *Label1 = new QLabel(t.unassignedLabel, this);
+    auto *Label1 = new QLabel(shown(t.unassignedLabel), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    auto *Label2 = new QLabel(t.assignedLabel, this);
+    auto *Label2 = new QLabel(shown(t.assignedLabel), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     m_unassigned = new QListWidget(this);
     m_unassigned->setObjectName(t.unassignedList);
-    m_unassigned->setAccessibleName(t.unassignedLabel);
+    m_unassigned->setAccessibleName(shown(t.unassignedLabel));
     m_assigned = new QListWidget(this);
     m_assigned->setObjectName(t.assignedList);
-    m_assigned->setAccessibleName(t.assignedLabel);
+    m_assigned->setAccessibleName(shown(t.assignedLabel));
     Label1->setBuddy(m_unassigned);
     Label2->setBuddy(m_assigned);
     for (QListWidget *list : { m_unassigned, m_assigned }) {
@@ -228,10 +235,10 @@ void frmAssignTopics::buildControls()
 
     auto *pnlButtons = new QFrame(this);
     pnlButtons->setObjectName(QStringLiteral("pnlButtons"));
-    pnlButtons->setAccessibleName(t.closeCaption);
+    pnlButtons->setAccessibleName(shown(t.closeCaption));
     pnlButtons->setFrameShape(QFrame::Panel);
     pnlButtons->setFrameShadow(QFrame::Raised);
-    cmdClose = new QPushButton(t.closeCaption, pnlButtons);
+    cmdClose = new QPushButton(shown(t.closeCaption), pnlButtons);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     auto *buttonLayout = new QHBoxLayout(pnlButtons);
     buttonLayout->addStretch();
@@ -265,8 +272,9 @@ void frmAssignTopics::loadLists()
     const AssignmentTable &t = table(m_kind);
     LoadingGuard loading(this);
     HourglassGuard busy;
-    LoadListFromSql(m_assigned, assignedSql(m_kind, m_ownerKey), t.assignedLoading, false);
-    LoadListFromSql(m_unassigned, unassignedSql(m_kind, m_ownerKey), t.unassignedLoading, false);
+    LoadListFromSql(m_assigned, assignedSql(m_kind, m_ownerKey), shown(t.assignedLoading), false);
+    LoadListFromSql(
+        m_unassigned, unassignedSql(m_kind, m_ownerKey), shown(t.unassignedLoading), false);
 }
 
 void frmAssignTopics::placeWindow()

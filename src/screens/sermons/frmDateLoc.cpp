@@ -32,7 +32,6 @@
 namespace {
 
 const QString SermonScreenName = QStringLiteral("frmSermon");
-const QString ProceduralError = QStringLiteral("Procedural error; Please try again");
 
 QLabel *captionLabel(const QString &text, const QString &name, QWidget *parent)
 {
@@ -69,7 +68,7 @@ frmDateLoc::frmDateLoc(qint32 sermonID, QWidget *parent)
     , m_sermonID(sermonID)
 {
     setObjectName(QStringLiteral("frmDateLoc"));
-    setWindowTitle(QStringLiteral("Date / Location Tracker"));
+    setWindowTitle(tr("Date / Location Tracker"));
     HourglassGuard busy;
     buildControls();
     clsDateLoc::listen(this);
@@ -88,23 +87,23 @@ frmDateLoc::~frmDateLoc()
 
 void frmDateLoc::buildControls()
 {
-    auto *Label9 = captionLabel(QStringLiteral("USE DATE / LOCATION TRACKER FOR ADDITIONAL DATA"),
-        QStringLiteral("Label9"), this);
+    auto *Label9 = captionLabel(
+        tr("USE DATE / LOCATION TRACKER FOR ADDITIONAL DATA"), QStringLiteral("Label9"), this);
     QFont heading = Label9->font();
     heading.setBold(true);
     Label9->setFont(heading);
 
     grdDateLoc = new DataGrid(this);
     grdDateLoc->setObjectName(QStringLiteral("grdDateLoc"));
-    grdDateLoc->setAccessibleName(QStringLiteral("Dates and Locations"));
+    grdDateLoc->setAccessibleName(tr("Dates and Locations"));
     grdDateLoc->setMinimumWidth(TwipsToPixels(480 + 5400 + 1226 + 400));
     grdDateLoc->setMinimumHeight(TwipsToPixels(2200));
     QGridLayout *fields = buildFields();
 
-    cmdNew = button(QStringLiteral("&New"), QStringLiteral("cmdNew"), this);
-    cmdSave = button(QStringLiteral("S&ave"), QStringLiteral("cmdSave"), this);
-    cmdDelete = button(QStringLiteral("&Delete"), QStringLiteral("cmdDelete"), this);
-    cmdClose = button(QStringLiteral("&Close"), QStringLiteral("cmdClose"), this);
+    cmdNew = button(tr("&New"), QStringLiteral("cmdNew"), this);
+    cmdSave = button(tr("S&ave"), QStringLiteral("cmdSave"), this);
+    cmdDelete = button(tr("&Delete"), QStringLiteral("cmdDelete"), this);
+    cmdClose = button(tr("&Close"), QStringLiteral("cmdClose"), this);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     for (QPushButton *push : { cmdNew, cmdSave, cmdDelete, cmdClose }) {
@@ -136,38 +135,33 @@ QGridLayout *frmDateLoc::buildFields()
     txtLocation->setObjectName(QStringLiteral("txtLocation"));
     txtDate = new QLineEdit(this);
     txtDate->setObjectName(QStringLiteral("txtDate"));
-    lblDateLocID = valueLabel(QStringLiteral("lblDateLocID"), QStringLiteral("ID#"), this);
-    lblSermonID = valueLabel(QStringLiteral("lblSermonID"), QStringLiteral("SermonID:"), this);
-    lblDate1 = valueLabel(QStringLiteral("lblDate1"), QStringLiteral("Primary Date:"), this);
-    lblLocation1
-        = valueLabel(QStringLiteral("lblLocation1"), QStringLiteral("Primary Location:"), this);
+    lblDateLocID = valueLabel(QStringLiteral("lblDateLocID"), tr("ID#"), this);
+    lblSermonID = valueLabel(QStringLiteral("lblSermonID"), tr("SermonID:"), this);
+    lblDate1 = valueLabel(QStringLiteral("lblDate1"), tr("Primary Date:"), this);
+    lblLocation1 = valueLabel(QStringLiteral("lblLocation1"), tr("Primary Location:"), this);
 
     auto *locationCaption
-        = captionLabel(QStringLiteral("Location:"), QStringLiteral("lblLocationCaption"), this);
+        = captionLabel(tr("Location:"), QStringLiteral("lblLocationCaption"), this);
     locationCaption->setBuddy(txtLocation);
-    auto *dateCaption
-        = captionLabel(QStringLiteral("Date:"), QStringLiteral("lblDateCaption"), this);
+    auto *dateCaption = captionLabel(tr("Date:"), QStringLiteral("lblDateCaption"), this);
     dateCaption->setBuddy(txtDate);
-    txtLocation->setAccessibleName(QStringLiteral("Location:"));
-    txtDate->setAccessibleName(QStringLiteral("Date:"));
+    txtLocation->setAccessibleName(tr("Location:"));
+    txtDate->setAccessibleName(tr("Date:"));
 
     auto *fields = new QGridLayout;
     fields->addWidget(locationCaption, 0, 0);
     fields->addWidget(txtLocation, 0, 1);
     fields->addWidget(
-        captionLabel(QStringLiteral("SermonID:"), QStringLiteral("lblSermonIDCaption"), this), 0,
-        2);
+        captionLabel(tr("SermonID:"), QStringLiteral("lblSermonIDCaption"), this), 0, 2);
     fields->addWidget(lblSermonID, 0, 3);
     fields->addWidget(dateCaption, 1, 0);
     fields->addWidget(txtDate, 1, 1);
     fields->addWidget(lblDateLocID, 1, 3);
-    fields->addWidget(captionLabel(QStringLiteral("Primary Location:"),
-                          QStringLiteral("lblLocation1Caption"), this),
-        2, 0);
+    fields->addWidget(
+        captionLabel(tr("Primary Location:"), QStringLiteral("lblLocation1Caption"), this), 2, 0);
     fields->addWidget(lblLocation1, 2, 1);
     fields->addWidget(
-        captionLabel(QStringLiteral("Primary Date:"), QStringLiteral("lblDate1Caption"), this), 3,
-        0);
+        captionLabel(tr("Primary Date:"), QStringLiteral("lblDate1Caption"), this), 3, 0);
     fields->addWidget(lblDate1, 3, 1);
     fields->setColumnStretch(1, 1);
     return fields;
@@ -255,7 +249,7 @@ bool frmDateLoc::transferFields()
         const QDate typed = DateEntry::parse(dateText);
         preached = typed.isValid() ? QDateTime(typed, QTime(0, 0)) : DateFromValue(dateText);
         if (!preached.isValid()) {
-            MsgBox(ProceduralError, MsgBoxStyle::OkExclamation);
+            MsgBox(tr("Procedural error; Please try again"), MsgBoxStyle::OkExclamation);
             cmdNew_Click();
             return false;
         }
@@ -275,13 +269,14 @@ bool frmDateLoc::checkFields()
         return true;
     }
     QApplication::beep();
-    const QString message = m_record.InfoMsg();
-    if (message.contains(QLatin1String("Date"))) {
-        txtDate->setFocus();
-    } else if (message.contains(QLatin1String("Location"))) {
+    // The message names the last field the record found missing, the location before the
+    // date; the focus goes to that field (read from the record, as the message is translated).
+    if (TrimBlanks(m_record.Location()).isEmpty()) {
         txtLocation->setFocus();
+    } else {
+        txtDate->setFocus();
     }
-    MsgBox(message);
+    MsgBox(m_record.InfoMsg());
     return false;
 }
 
@@ -328,7 +323,7 @@ bool frmDateLoc::saveOccasion()
         // own words go into the box's details. The typed values stay for another try, or
         // for Cancel.
         const DbError &error = m_record.LastError();
-        MsgBox(ProceduralError, MsgBoxStyle::OkExclamation, AppTitle,
+        MsgBox(tr("Procedural error; Please try again"), MsgBoxStyle::OkExclamation, AppTitle,
             error.isSet() ? QString::number(error.number) + QStringLiteral(": ") + error.driverText
                           : m_record.InfoMsg());
         return false;
@@ -349,8 +344,8 @@ void frmDateLoc::showTheirVersion(qint32 key)
         return;
     }
     ChangedUnderneath::TheirVersion version;
-    version.fields = { { QStringLiteral("Location:"), NullToText(rs->field(u"strLocation")) },
-        { QStringLiteral("Date:"), DateText(DateFromValue(rs->field(u"dtDatePreached"))) } };
+    version.fields = { { tr("Location:"), NullToText(rs->field(u"strLocation")) },
+        { tr("Date:"), DateText(DateFromValue(rs->field(u"dtDatePreached"))) } };
     ChangedUnderneath::showTheirVersion(this, version);
 }
 
@@ -378,7 +373,7 @@ void frmDateLoc::cmdDelete_Click()
     if (key <= 0) {
         return;
     }
-    if (!ConfirmDelete(QStringLiteral("Delete the Current Record"))) {
+    if (!ConfirmDelete(tr("Delete the Current Record"))) {
         return;
     }
     m_record.setDateLocID(key);
@@ -388,7 +383,7 @@ void frmDateLoc::cmdDelete_Click()
         cmdNew->setEnabled(true);
         cmdDelete->setEnabled(false);
         cmdSave->setEnabled(false);
-        cmdClose->setText(QStringLiteral("&Cancel"));
+        cmdClose->setText(tr("&Cancel"));
         clearFields();
         Q_EMIT ScreenEvents::instance().occasionsChanged();
     } else {

@@ -20,9 +20,9 @@ void frmDateLoc::clearList()
     grdDateLoc->setColWidth(0, 480);
     grdDateLoc->setColWidth(1, 5400);
     grdDateLoc->setColWidth(2, 1226);
-    grdDateLoc->setText(0, 0, QStringLiteral("ID#"));
-    grdDateLoc->setText(0, 1, QStringLiteral("Location"));
-    grdDateLoc->setText(0, 2, QStringLiteral("Date Preached"));
+    grdDateLoc->setText(0, 0, tr("ID#"));
+    grdDateLoc->setText(0, 1, tr("Location"));
+    grdDateLoc->setText(0, 2, tr("Date Preached"));
 }
 
 void frmDateLoc::fillList()

@@ -51,7 +51,7 @@ frmNotes::frmNotes(QWidget *parent)
     setWindowTitle(tr("Sermon Outline & Notes"));
     txtOutline = new QPlainTextEdit(this);
     txtOutline->setObjectName(QStringLiteral("txtOutline"));
-    txtOutline->setAccessibleName(QStringLiteral("Sermon Outline & Notes"));
+    txtOutline->setAccessibleName(tr("Sermon Outline & Notes"));
     txtOutline->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtOutline->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtOutline->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -78,10 +78,11 @@ frmNotes::frmNotes(QWidget *parent)
 void frmNotes::addScripturePane(QLayout *layout)
 {
     m_scripture = new ScripturePane(this);
-    auto *split = new NotesScriptureSplit(txtOutline, m_scripture, this);
-    if (auto *box = qobject_cast<QBoxLayout *>(layout))
+    auto *split = new NotesScriptureSplit(txtOutline, m_scripture, m_scripture->choices(), this);
+    if (auto *box = qobject_cast<QBoxLayout *>(layout)) {
         box->setStretchFactor(split->splitter(), 1);
-    layout->addWidget(split->showBox());
+        box->addLayout(split->choiceRow());
+    }
     connect(m_scripture, &ScripturePane::insertRequested, this, [this](const QString &text) {
         txtOutline->insertPlainText(text);
         outlineReleased();

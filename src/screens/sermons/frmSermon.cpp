@@ -43,7 +43,6 @@ namespace {
 frmSermon *g_sermonScreen = nullptr;
 
 const QString Blank = QStringLiteral(" ");
-const QString CancelCaption = QStringLiteral("&Cancel");
 
 } // namespace
 
@@ -53,7 +52,7 @@ frmSermon::frmSermon(QWidget *parent)
 {
     g_sermonScreen = this;
     setObjectName(QStringLiteral("frmSermon"));
-    setWindowTitle(QStringLiteral("Sermon Identification Screen"));
+    setWindowTitle(tr("Sermon Identification Screen"));
     SermonScreenLayout::build(this, ui);
     setEditButtons(ui.cmdNew, ui.cmdDelete, ui.cmdSave, ui.cmdClose);
     setRecordList(ui.grdSermons);
@@ -249,9 +248,9 @@ bool frmSermon::FormCheck()
         return true;
     }
     QApplication::beep();
-    if (m_sermon->InfoMsg().contains(QLatin1String("Reference"))) {
-        ui.txtReference->setFocus();
-    }
+    // The reference is the one thing a sermon must have, so a refused sermon lacks it (read
+    // from the record, not its message, which speaks the interface's language).
+    ui.txtReference->setFocus();
     MsgBox(m_sermon->InfoMsg());
     return false;
 }
@@ -334,7 +333,7 @@ void frmSermon::cmdNew_Click()
     ui.cmdOutline->setEnabled(false);
     ui.cmdRecordings->setEnabled(false);
     SermonMenuState::setToolButtonVisible("grpNotes", false);
-    ui.cmdClose->setText(CancelCaption);
+    ui.cmdClose->setText(tr("&Cancel"));
 }
 
 void frmSermon::cmdDelete_Click()
@@ -344,7 +343,7 @@ void frmSermon::cmdDelete_Click()
     if (SermonFieldTransfer::isBlank(ui.lblSermonID->text())) {
         return;
     }
-    if (!ConfirmDelete(QStringLiteral("Delete the Current Record"))) {
+    if (!ConfirmDelete(tr("Delete the Current Record"))) {
         return;
     }
     m_sermon->setSermonID(ReferenceNumber(ui.lblSermonID->text()));
@@ -353,11 +352,11 @@ void frmSermon::cmdDelete_Click()
         return;
     }
     Q_EMIT ScreenEvents::instance().sermonsChanged();
-    MsgBox(QStringLiteral("Delete was successful"), MsgBoxStyle::OkExclamation);
+    MsgBox(tr("Delete was successful"), MsgBoxStyle::OkExclamation);
     ui.cmdNew->setEnabled(false);
     ui.cmdDelete->setEnabled(false);
     ui.cmdSave->setEnabled(false);
-    ui.cmdClose->setText(CancelCaption);
+    ui.cmdClose->setText(tr("&Cancel"));
     pboolAdding = false;
 }
 

@@ -57,8 +57,7 @@ void frmSermon::LoadSermonList(const SermonQuery &query)
     }
     const int count = FillList(query);
     m_listRows = count;
-    MsgBox(QStringLiteral("Number of Records found = ") + QString::number(count),
-        MsgBoxStyle::OkExclamation);
+    MsgBox(tr("Number of Records found = %1").arg(count), MsgBoxStyle::OkExclamation);
     if (count == 0) {
         SharedOutline().text.clear();
         SetListHeadings();

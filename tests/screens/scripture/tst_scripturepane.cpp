@@ -292,7 +292,7 @@ void tst_ScripturePane::passagePrintedBeforeTheOutline()
     QFETCH(bool, notesClosed);
     CHECKED_STEP(chooseRow(2)); // Psalm 23
     QCOMPARE(OutlinePassageText(), QString()); // off by default
-    widget<QCheckBox>(pane(), "chkPrintPassage")->setChecked(true);
+    widget<QCheckBox>(pane()->choices(), "chkPrintPassage")->setChecked(true);
     QVERIFY(ScriptureSettings::read().printPassage);
     if (notesClosed) {
         frmNotes::instance()->closeWindow();
@@ -337,7 +337,7 @@ void tst_ScripturePane::preachingViewAndPulpitCopy()
     QFETCH(bool, onPaper);
     QFETCH(bool, notesClosed);
     CHECKED_STEP(chooseRow(2)); // Psalm 23
-    widget<QCheckBox>(pane(), "chkPrintPassage")->setChecked(onPaper);
+    widget<QCheckBox>(pane()->choices(), "chkPrintPassage")->setChecked(onPaper);
     if (notesClosed) {
         frmNotes::instance()->closeWindow();
         QTRY_VERIFY(!frmNotes::instance());

@@ -4,6 +4,7 @@
 #include "OutlineFindBar.h"
 #include "OutlineSearch.h"
 #include "OutlineWordCount.h"
+#include "ProgramTranslation.h"
 #include "PulpitSettings.h"
 #include "SpellChecker.h"
 #include "SpellingHighlighter.h"
@@ -56,6 +57,7 @@ private:
 
 void tst_OutlineAids::init()
 {
+    QVERIFY(ProgramTranslation::install(QStringLiteral("en"))); // "1 word", "4 words"
     m_folder = std::make_unique<QTemporaryDir>();
     TestEnvironment::isolateSettings(m_folder->path());
     SpellChecker::setPersonalListPath(m_folder->filePath(QStringLiteral("words.txt")));
@@ -212,27 +214,47 @@ void tst_OutlineAids::counts_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("rate");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("empty") << "" << 130 << "0 words, about 0 min";
-    QTest::newRow("one word") << "Grace" << 130 << "1 word, about 1 min";
+    QTest::addColumn<QString>("language");
+    QTest::newRow("empty") << "" << 130 << "0 words, about 0 min"
+                           << "en";
+    QTest::newRow("one word") << "Grace" << 130 << "1 word, about 1 min"
+                              << "en";
     QTest::newRow("markers are not words")
         << "I. Grace abounds\n  A. Love gives\n1. Hope\na. Faith\n- Joy\n* Peace" << 130
-        << "8 words, about 1 min";
+        << "8 words, about 1 min"
+        << "en";
     QTest::newRow("punctuation alone is no word")
-        << "Grace -- and -- peace ... !" << 130 << "3 words, about 1 min";
-    QTest::newRow("mid-line markers are words") << "see 2. below" << 130 << "3 words, about 1 min";
+        << "Grace -- and -- peace ... !" << 130 << "3 words, about 1 min"
+        << "en";
+    QTest::newRow("mid-line markers are words") << "see 2. below" << 130 << "3 words, about 1 min"
+                                                << "en";
     QTest::newRow("260 words") << QStringLiteral("word ").repeated(260) << 130
-                               << "260 words, about 2 min";
+                               << "260 words, about 2 min"
+                               << "en";
     QTest::newRow("rounded") << QStringLiteral("word ").repeated(260) << 100
-                             << "260 words, about 3 min";
+                             << "260 words, about 3 min"
+                             << "en";
     QTest::newRow("accents and Greek")
-        << QStringLiteral("José ἀγάπη\nשָׁלוֹם") << 130 << "3 words, about 1 min";
+        << QStringLiteral("José ἀγάπη\nשָׁלוֹם") << 130 << "3 words, about 1 min"
+        << "en";
+    QTest::newRow("Spanish, none") << "" << 130 << "0 palabras, aprox. 0 min"
+                                   << "es";
+    QTest::newRow("Spanish, one") << "Gracia" << 130 << "1 palabra, aprox. 1 min"
+                                  << "es";
+    QTest::newRow("Spanish, many")
+        << QStringLiteral("palabra ").repeated(260) << 130 << "260 palabras, aprox. 2 min"
+        << "es";
 }
 
 void tst_OutlineAids::counts()
 {
     QFETCH(QString, text);
     QFETCH(int, rate);
-    QTEST(OutlineWordCount::caption(OutlineWordCount::words(text), rate), "caption");
+    QFETCH(QString, language);
+    QVERIFY(ProgramTranslation::install(language));
+    const QString caption = OutlineWordCount::caption(OutlineWordCount::words(text), rate);
+    QVERIFY(ProgramTranslation::install(QStringLiteral("en")));
+    QTEST(caption, "caption");
 }
 
 void tst_OutlineAids::spellingWords_data()

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -42,6 +43,12 @@ const QSet<QString> &vocabulary()
     return words;
 }
 
+QStringList &libraryTexts()
+{
+    static QStringList texts;
+    return texts;
+}
+
 void collect(const QString &text, QStringList &found)
 {
     const QString plain = QString(text).remove(QLatin1Char('&')).simplified();
@@ -68,14 +75,35 @@ void collectMenu(const QList<QAction *> &actions, QStringList &found)
 bool EnglishTexts::isEnglish(const QString &text)
 {
     static const QRegularExpression wordPattern(QStringLiteral("[A-Za-z]+"));
-    // The product's name is a name in every language.
-    const QString withoutName = QString(text).remove(QStringLiteral("Lectorum Sermon Outlines"));
+    // The product's name is a name in every language, and the library's data is its writer's.
+    QString withoutName = QString(text).remove(QStringLiteral("Lectorum Sermon Outlines"));
+    for (const QString &data : std::as_const(libraryTexts()))
+        withoutName.remove(data);
     for (auto it = wordPattern.globalMatch(withoutName); it.hasNext();) {
         if (vocabulary().contains(it.next().captured().toLower())) {
             return true;
         }
     }
     return false;
+}
+
+bool EnglishTexts::allowLibraryTexts(const QString &rowsFile)
+{
+    QFile file(rowsFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    static const QRegularExpression quoted(QStringLiteral("'((?:[^']|'')*)'"));
+    const QString rows = QString::fromUtf8(file.readAll());
+    for (auto it = quoted.globalMatch(rows); it.hasNext();) {
+        const QString value
+            = it.next().captured(1).replace(QStringLiteral("''"), QStringLiteral("'"));
+        // Longer values first, so that a place is taken out whole before a word of it.
+        if (value.size() > 3 && !libraryTexts().contains(value))
+            libraryTexts().append(value);
+    }
+    std::sort(libraryTexts().begin(), libraryTexts().end(),
+        [](const QString &a, const QString &b) { return a.size() > b.size(); });
+    return !libraryTexts().isEmpty();
 }
 
 QStringList EnglishTexts::of(QWidget *window)

@@ -15,5 +15,8 @@ namespace EnglishTexts {
 QStringList of(QWidget *window);
 // Whether one text reads as English.
 bool isEnglish(const QString &text);
+// The library's own texts (names, titles, places), taken out of a text before it is judged:
+// the quoted values of the rows that make the library, one SQL file of inserts.
+bool allowLibraryTexts(const QString &rowsFile);
 
 } // namespace EnglishTexts

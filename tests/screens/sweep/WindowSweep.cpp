@@ -15,6 +15,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -88,6 +89,45 @@ void WindowSweep::run()
     for (const char *name : { "grpNotes", "mnuPPulpit", "mnuEPreach" })
         runCommand(QString::fromLatin1(name));
     closeEverything();
+    runCommand(QStringLiteral("mnuESermon"));
+    pressScreenButtons(QStringLiteral("frmSermon"));
+    closeEverything();
+}
+
+void WindowSweep::pressScreenButtons(const QString &screenName)
+{
+    // The buttons that store, start, remove or close the record are not window openers.
+    static const QStringList recordButtons
+        = { "cmdSave", "cmdNew", "cmdDelete", "cmdClose", "cmdCancel" };
+    QWidget *screen = m_main.findChild<QWidget *>(screenName);
+    if (!screen)
+        return;
+    QStringList names;
+    for (const QPushButton *button : screen->findChildren<QPushButton *>()) {
+        if (button->isVisibleTo(screen) && !recordButtons.contains(button->objectName()))
+            names.append(button->objectName());
+    }
+    for (const QString &name : std::as_const(names)) {
+        // A window a button opened may have taken the screen's place; it is opened again.
+        if (!m_main.findChild<QWidget *>(screenName))
+            runCommand(QStringLiteral("mnuESermon"));
+        QPointer<QWidget> current = m_main.findChild<QWidget *>(screenName);
+        auto *button = current ? current->findChild<QPushButton *>(name) : nullptr;
+        if (!button || !button->isEnabled())
+            continue;
+        watchModal(name, [button] { button->click(); });
+        inspectNewWindows(name);
+        // Back to the screen alone, as a user closing the window would find it.
+        for (QMdiSubWindow *frame : m_main.workArea()->subWindowList()) {
+            if (frame->widget() && frame->widget()->objectName() != screenName)
+                frame->close();
+        }
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window != &m_main && isOrdinaryWindow(window))
+                window->close();
+        }
+        QTest::qWait(20);
+    }
 }
 
 void WindowSweep::runCommand(const QString &name)
@@ -98,28 +138,35 @@ void WindowSweep::runCommand(const QString &name)
         return;
     if (!item && !button)
         return;
+    watchModal(name, [this, item, &name] {
+        if (item)
+            item->trigger();
+        else
+            m_main.runCommand(name);
+    });
+    inspectNewWindows(name);
+}
+
+template <typename Start> void WindowSweep::watchModal(const QString &how, Start start)
+{
     // A modal dialog runs its own event loop: it is checked and dismissed from there.
     QTimer modal;
     modal.setInterval(20);
-    QObject::connect(&modal, &QTimer::timeout, [this, &name] {
+    QObject::connect(&modal, &QTimer::timeout, [this, &how] {
         QWidget *dialog = QApplication::activeModalWidget();
         if (!dialog)
             return;
         if (!m_checked.contains(dialog))
-            inspect(dialog, name);
+            inspect(dialog, how);
         if (auto *box = qobject_cast<QDialog *>(dialog))
             box->reject();
         else
             dialog->close();
     });
     modal.start();
-    if (item)
-        item->trigger();
-    else
-        m_main.runCommand(name);
+    start();
     QTest::qWait(50);
     modal.stop();
-    inspectNewWindows(name);
 }
 
 void WindowSweep::inspectNewWindows(const QString &how)
@@ -256,6 +303,49 @@ QString outsideWorkArea(QWidget *window, frmMain &main)
         .arg(outer.height())
         .arg(outer.x())
         .arg(outer.y());
+}
+
+QString clippedTexts(QWidget *window)
+{
+    QStringList clipped;
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        if (!widget->isVisibleTo(window) || widget->window() != window->window())
+            continue;
+        QString text;
+        int room = 0;
+        if (auto *label = qobject_cast<QLabel *>(widget)) {
+            if (label->wordWrap() || label->textFormat() == Qt::RichText
+                || label->frameShape() != QFrame::NoFrame
+                || label->sizePolicy().horizontalPolicy() == QSizePolicy::Ignored)
+                continue;
+            text = label->text();
+            room = label->contentsRect().width() - 2 * label->margin();
+        } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+            if (qobject_cast<QToolButton *>(button))
+                continue; // pictures, named by their tooltips
+            text = button->text();
+            // A push button's text sits between its frame's margins; a check box's or
+            // option's starts after its indicator (what its size hint holds besides the text).
+            const int textWidth
+                = button->fontMetrics().horizontalAdvance(QString(text).remove(u'&'));
+            const int besides = qobject_cast<QPushButton *>(button)
+                ? 8
+                : qMax(0, button->sizeHint().width() - textWidth);
+            room = button->width() - besides;
+        } else {
+            continue;
+        }
+        const QString plain = QString(text).remove(u'&').trimmed();
+        if (plain.isEmpty() || plain.contains(u'\n'))
+            continue;
+        const int needed = widget->fontMetrics().horizontalAdvance(plain);
+        if (needed > room)
+            clipped.append(QStringLiteral("%1 \"%2\" needs %3 px, has %4")
+                               .arg(widget->objectName(), plain)
+                               .arg(needed)
+                               .arg(room));
+    }
+    return clipped.join(QStringLiteral("; "));
 }
 
 } // namespace WindowChecks

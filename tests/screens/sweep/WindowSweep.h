@@ -23,7 +23,8 @@ public:
     WindowSweep(frmMain &main, Check check);
 
     // Every menu item and toolbar button with nothing open, then those that need a sermon on
-    // the sermon screen, the notes window with its find bar open among them.
+    // the sermon screen, the notes window with its find bar open among them, and the windows
+    // the sermon screen's own buttons open (its topics, illustrations, tracker, recordings).
     void run();
 
     // The commands that opened a window, and the windows seen, in the order met.
@@ -32,6 +33,8 @@ public:
 
 private:
     void runCommand(const QString &name);
+    void pressScreenButtons(const QString &screenName);
+    template <typename Start> void watchModal(const QString &how, Start start);
     void inspectNewWindows(const QString &how);
     void inspect(QWidget *window, const QString &how);
     void closeEverything();
@@ -54,5 +57,8 @@ QString unnamedValueLabels(QWidget *window);
 // A child screen not wholly inside the main window's work area or scrolling to fit it, or a
 // dialog not inside the main window.
 QString outsideWorkArea(QWidget *window, frmMain &main);
+// Captions, labels and buttons narrower than their text: cut off where they stand. A label
+// that wraps or that is made to take the width it is given (a line of data) is not a caption.
+QString clippedTexts(QWidget *window);
 
 } // namespace WindowChecks

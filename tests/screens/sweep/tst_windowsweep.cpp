@@ -59,7 +59,7 @@ void tst_WindowSweep::everyWindowFitsAndSpeaks()
         const QString where = how + QStringLiteral(" > ") + window->objectName() + u' ';
         for (const QString &fault :
             { WindowChecks::outsideWorkArea(window, *m_main), WindowChecks::mnemonicClashes(window),
-                WindowChecks::unnamedValueLabels(window) }) {
+                WindowChecks::unnamedValueLabels(window), WindowChecks::clippedTexts(window) }) {
             if (!fault.isEmpty())
                 faults.append(where + fault);
         }
