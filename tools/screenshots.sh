@@ -23,4 +23,7 @@ write_demo_settings "$work/config" "$work/library" lectorum-demo.mdb
 HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
     XDG_RUNTIME_DIR="$work/runtime" \
     xvfb-run -a -s "-screen 0 1366x768x24 -dpi 96" build/bin/lectorum-screenshots "$output"
+HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
+    XDG_RUNTIME_DIR="$work/runtime" LANGUAGE=es \
+    xvfb-run -a -s "-screen 0 1366x768x24 -dpi 96" build/bin/lectorum-screenshots "$output"
 ls "$output"/*.png | wc -l | xargs echo "screenshots: pictures written to $output:"

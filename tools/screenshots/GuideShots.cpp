@@ -115,3 +115,15 @@ void ScreenshotTour::addGuideShots(ScreenshotTour &tour)
         },
         true);
 }
+
+void ScreenshotTour::addSpanishShots(ScreenshotTour &tour)
+{
+    // The same sermon as the English picture; its reference as the Spanish lists show it.
+    tour.add(QStringLiteral("spanish.png"), [](frmMain &main) {
+        showSermon(main, QStringLiteral("Salmos 23"));
+        if (!inWorkArea<QWidget>(main, "frmSermon"))
+            return;
+        clickButton(main, "cmdOutline");
+        QTest::qWait(1200);
+    });
+}

@@ -33,6 +33,8 @@ public:
 
     // The standard tour of the user guide.
     static void addGuideShots(ScreenshotTour &tour);
+    // The guide's picture of the program in Spanish (taken with the Spanish interface).
+    static void addSpanishShots(ScreenshotTour &tour);
 
 private:
     bool take(const QString &file);

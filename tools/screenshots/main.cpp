@@ -1,5 +1,5 @@
 // lectorum-screenshots FOLDER: the user guide's pictures, taken of the program on the
-// demonstration library. Run under a virtual screen of 1366×768 (tools/screenshots.sh); the
+// demonstration library (with LANGUAGE=es, the picture of the Spanish interface). Run under a virtual screen of 1366×768 (tools/screenshots.sh); the
 // exit code is 1 when a picture could not be taken or came out blank.
 #include "MainWindowPlacement.h"
 #include "ProgramGlobals.h"
@@ -61,7 +61,12 @@ int main(int argc, char *argv[])
     QTest::qWait(1000);
 
     ScreenshotTour tour(*main, output);
-    ScreenshotTour::addGuideShots(tour);
+    // The interface's language (LANGUAGE) chooses the tour: the guide's pictures in English,
+    // its Spanish section's in Spanish.
+    if (ProgramTranslation::isSpanish())
+        ScreenshotTour::addSpanishShots(tour);
+    else
+        ScreenshotTour::addGuideShots(tour);
     const QStringList failed = tour.run();
     for (const QString &file : failed)
         std::fprintf(stderr, "lectorum-screenshots: no picture for %s\n", qPrintable(file));
