@@ -896,6 +896,33 @@ The damaged file was kept as %2.</source>
     </message>
 </context>
 <context>
+    <name>LinkOperations</name>
+    <message>
+        <source>Error adding Sermon/Topic Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error deleting Sermon/Topic Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error adding Illustr/Topic Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error deleting Illustr/Topic Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error adding Sermon/Illustration Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error deleting Sermon/Illustration Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ListEditScreen</name>
     <message>
         <source>&amp;New</source>
@@ -922,6 +949,13 @@ The damaged file was kept as %2.</source>
     <name>ListOperations</name>
     <message>
         <source>Please Wait While Loading %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LookupRecord</name>
+    <message>
+        <source>%1 Must Be Filled In.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1328,6 +1362,21 @@ The damaged file was kept as %2.</source>
     <name>NotesScriptureSplit</name>
     <message>
         <source>Show &amp;Scripture</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OccasionReuse</name>
+    <message>
+        <source>This sermon was preached at %1 on %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The illustration &quot;%1&quot; was used at %2 on %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record it again?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1747,6 +1796,21 @@ The damaged file was kept as %2.</source>
     </message>
 </context>
 <context>
+    <name>RecordBase</name>
+    <message>
+        <source>Error Adding a New Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error Updating Current Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error Deleting Current Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReportChoices</name>
     <message>
         <source>(any)</source>
@@ -1819,6 +1883,17 @@ The damaged file was kept as %2.</source>
 %1
 
 The picture could not be drawn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportQueries</name>
+    <message>
+        <source>(no preacher)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no type)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2385,9 +2460,109 @@ Choose No to quit Lectorum.</source>
     </message>
 </context>
 <context>
+    <name>clsBibleBook</name>
+    <message>
+        <source>BibleBook</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>clsDateLoc</name>
+    <message>
+        <source>Date Preached Must Be Filled In.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location Must Be Filled In.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>clsIllustr</name>
+    <message>
+        <source>Illustration Must Be Filled In.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name Must Be Filled In.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>clsLocation</name>
+    <message>
+        <source>No current record.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error Updating Current Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>clsPreacher</name>
+    <message>
+        <source>Last Name Must Be Filled In.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>clsPublisher</name>
+    <message>
+        <source>Name Must Be Filled In.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>clsRecording</name>
+    <message>
+        <source>Recording Must Be Filled In.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>clsSeries</name>
+    <message>
+        <source>Valid Year Must Be Filled In.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Series Name Must Be Filled In.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>clsSermon</name>
+    <message>
+        <source>Reference Must Be Filled In.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>clsState</name>
+    <message>
+        <source>StateDesc Must Be Filled In.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>clsSystemInfo</name>
     <message>
         <source>You cannot set the AppName to empty string.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>clsTopic</name>
+    <message>
+        <source>Topic Must Be Filled In.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>clsType</name>
+    <message>
+        <source>Type</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

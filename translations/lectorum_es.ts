@@ -900,6 +900,33 @@ El archivo dañado se guardó como %2.</translation>
     </message>
 </context>
 <context>
+    <name>LinkOperations</name>
+    <message>
+        <source>Error adding Sermon/Topic Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error deleting Sermon/Topic Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error adding Illustr/Topic Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error deleting Illustr/Topic Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error adding Sermon/Illustration Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error deleting Sermon/Illustration Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ListEditScreen</name>
     <message>
         <source>&amp;New</source>
@@ -927,6 +954,13 @@ El archivo dañado se guardó como %2.</translation>
     <message>
         <source>Please Wait While Loading %1</source>
         <translation>Espere mientras se carga: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LookupRecord</name>
+    <message>
+        <source>%1 Must Be Filled In.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1339,6 +1373,21 @@ El archivo dañado se guardó como %2.</translation>
     </message>
 </context>
 <context>
+    <name>OccasionReuse</name>
+    <message>
+        <source>This sermon was preached at %1 on %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The illustration &quot;%1&quot; was used at %2 on %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record it again?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>OutlineAidCommands</name>
     <message>
         <source>No spelling dictionary is installed, so spelling is off. Install the package %1 (or another hunspell- dictionary) and start Lectorum again.</source>
@@ -1415,7 +1464,7 @@ El archivo dañado se guardó como %2.</translation>
     </message>
     <message>
         <source>Match &amp;case</source>
-        <translation>Coincidir &amp;mayúsculas</translation>
+        <translation>&amp;Mayúsculas</translation>
     </message>
     <message>
         <source>Whole w&amp;ord</source>
@@ -1423,7 +1472,7 @@ El archivo dañado se guardó como %2.</translation>
     </message>
     <message>
         <source>Wrap aro&amp;und</source>
-        <translation>&amp;Volver al principio</translation>
+        <translation>&amp;Volver al inicio</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1758,6 +1807,21 @@ El archivo dañado se guardó como %2.</translation>
     </message>
 </context>
 <context>
+    <name>RecordBase</name>
+    <message>
+        <source>Error Adding a New Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error Updating Current Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error Deleting Current Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReportChoices</name>
     <message>
         <source>(any)</source>
@@ -1840,6 +1904,17 @@ No se pudo dibujar la imagen.</translation>
     </message>
 </context>
 <context>
+    <name>ReportQueries</name>
+    <message>
+        <source>(no preacher)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no type)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReportScreen</name>
     <message>
         <source>PNG picture (*.png)</source>
@@ -1911,7 +1986,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Insert &amp;Passage Text</source>
-        <translation>Insertar texto del &amp;pasaje</translation>
+        <translation>Insertar &amp;pasaje</translation>
     </message>
     <message>
         <source>Insert Passage Text (Ctrl+Shift+P)</source>
@@ -2408,10 +2483,110 @@ Elija No para salir de Lectorum.</translation>
     </message>
 </context>
 <context>
+    <name>clsBibleBook</name>
+    <message>
+        <source>BibleBook</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>clsDateLoc</name>
+    <message>
+        <source>Date Preached Must Be Filled In.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location Must Be Filled In.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>clsIllustr</name>
+    <message>
+        <source>Illustration Must Be Filled In.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name Must Be Filled In.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>clsLocation</name>
+    <message>
+        <source>No current record.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error Updating Current Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>clsPreacher</name>
+    <message>
+        <source>Last Name Must Be Filled In.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>clsPublisher</name>
+    <message>
+        <source>Name Must Be Filled In.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>clsRecording</name>
+    <message>
+        <source>Recording Must Be Filled In.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>clsSeries</name>
+    <message>
+        <source>Valid Year Must Be Filled In.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Series Name Must Be Filled In.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>clsSermon</name>
+    <message>
+        <source>Reference Must Be Filled In.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>clsState</name>
+    <message>
+        <source>StateDesc Must Be Filled In.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>clsSystemInfo</name>
     <message>
         <source>You cannot set the AppName to empty string.</source>
         <translation>El nombre de la aplicación (AppName) no puede quedar vacío.</translation>
+    </message>
+</context>
+<context>
+    <name>clsTopic</name>
+    <message>
+        <source>Topic Must Be Filled In.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>clsType</name>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished">Tipo</translation>
     </message>
 </context>
 <context>

@@ -118,9 +118,9 @@ void ScreenshotTour::addGuideShots(ScreenshotTour &tour)
 
 void ScreenshotTour::addSpanishShots(ScreenshotTour &tour)
 {
-    // The same sermon as the English picture; its reference as the Spanish lists show it.
+    // The same sermon as the English picture (its reference is the library's own text).
     tour.add(QStringLiteral("spanish.png"), [](frmMain &main) {
-        showSermon(main, QStringLiteral("Salmos 23"));
+        showSermon(main, QStringLiteral("Psalms 23"));
         if (!inWorkArea<QWidget>(main, "frmSermon"))
             return;
         clickButton(main, "cmdOutline");

@@ -1,6 +1,7 @@
 // lectorum-screenshots FOLDER: the user guide's pictures, taken of the program on the
-// demonstration library (with LANGUAGE=es, the picture of the Spanish interface). Run under a virtual screen of 1366×768 (tools/screenshots.sh); the
-// exit code is 1 when a picture could not be taken or came out blank.
+// demonstration library (with LANGUAGE=es, the picture of the Spanish interface). Run under a
+// virtual screen of 1366×768 (tools/screenshots.sh); the exit code is 1 when a picture could not be
+// taken or came out blank.
 #include "MainWindowPlacement.h"
 #include "ProgramGlobals.h"
 #include "ProgramTranslation.h"

@@ -82,6 +82,8 @@ void WindowSweep::run()
         if (auto *find
             = frame->widget() ? frame->widget()->findChild<OutlineFindBar *>() : nullptr) {
             find->showFind(true);
+            // The bar's rows are laid out when the event loop next runs.
+            QTest::qWait(20);
             m_checked.removeAll(frame->widget());
             inspect(frame->widget(), QStringLiteral("find bar"));
         }
@@ -338,6 +340,13 @@ QString clippedTexts(QWidget *window)
         const QString plain = QString(text).remove(u'&').trimmed();
         if (plain.isEmpty() || plain.contains(u'\n'))
             continue;
+        // What a parent cuts off is as lost as what the control's own width does (what another
+        // window covers is not: it can be moved).
+        QRect shown = widget->rect();
+        for (QWidget *inner = widget; inner != window && inner->parentWidget();
+             inner = inner->parentWidget())
+            shown = shown.translated(inner->pos()) & inner->parentWidget()->rect();
+        room -= widget->width() - shown.width();
         const int needed = widget->fontMetrics().horizontalAdvance(plain);
         if (needed > room)
             clipped.append(QStringLiteral("%1 \"%2\" needs %3 px, has %4")

@@ -1,4 +1,5 @@
 #include "EnglishTexts.h"
+#include "MainWindowPlacement.h"
 #include "ProgramTranslation.h"
 #include "SweptProgram.h"
 #include "WindowSweep.h"
@@ -19,6 +20,7 @@ private Q_SLOTS:
     void vocabularyTellsEnglishFromSpanish_data();
     void vocabularyTellsEnglishFromSpanish();
     void menusAndToolbarAreSpanish();
+    void everyWindowIsSpanish_data();
     void everyWindowIsSpanish();
 
 private:
@@ -76,8 +78,21 @@ void tst_SpanishSweep::menusAndToolbarAreSpanish()
     QVERIFY2(toolbar.isEmpty(), qPrintable(toolbar.join(u'\n')));
 }
 
+void tst_SpanishSweep::everyWindowIsSpanish_data()
+{
+    QTest::addColumn<QSize>("mainSize");
+    // The sizes a first start takes on the common small screens (their panels take 30 pixels).
+    for (const QSize screen : { QSize(1366, 768), QSize(1280, 1024) }) {
+        const QRect free(0, 30, screen.width(), screen.height() - 30);
+        QTest::addRow("first start, %dx%d", screen.width(), screen.height())
+            << MainWindowPlacement::firstStart(QRect(QPoint(0, 0), screen), free).geometry.size();
+    }
+}
+
 void tst_SpanishSweep::everyWindowIsSpanish()
 {
+    QFETCH(QSize, mainSize);
+    m_main->resize(mainSize);
     QStringList faults;
     int windows = 0;
     WindowSweep sweep(*m_main, [&faults, &windows](QWidget *window, const QString &how) {
