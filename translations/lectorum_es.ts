@@ -903,27 +903,27 @@ El archivo dañado se guardó como %2.</translation>
     <name>LinkOperations</name>
     <message>
         <source>Error adding Sermon/Topic Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al añadir el vínculo sermón/tema</translation>
     </message>
     <message>
         <source>Error deleting Sermon/Topic Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al eliminar el vínculo sermón/tema</translation>
     </message>
     <message>
         <source>Error adding Illustr/Topic Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al añadir el vínculo ilustración/tema</translation>
     </message>
     <message>
         <source>Error deleting Illustr/Topic Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al eliminar el vínculo ilustración/tema</translation>
     </message>
     <message>
         <source>Error adding Sermon/Illustration Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al añadir el vínculo sermón/ilustración</translation>
     </message>
     <message>
         <source>Error deleting Sermon/Illustration Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al eliminar el vínculo sermón/ilustración</translation>
     </message>
 </context>
 <context>
@@ -960,7 +960,7 @@ El archivo dañado se guardó como %2.</translation>
     <name>LookupRecord</name>
     <message>
         <source>%1 Must Be Filled In.</source>
-        <translation type="unfinished"></translation>
+        <translation>Debe rellenar el campo %1.</translation>
     </message>
 </context>
 <context>
@@ -1376,15 +1376,15 @@ El archivo dañado se guardó como %2.</translation>
     <name>OccasionReuse</name>
     <message>
         <source>This sermon was preached at %1 on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este sermón se predicó en %1 el %2.</translation>
     </message>
     <message>
         <source>The illustration &quot;%1&quot; was used at %2 on %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ilustración «%1» se usó en %2 el %3.</translation>
     </message>
     <message>
         <source>Record it again?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Registrar esta ocasión de nuevo?</translation>
     </message>
 </context>
 <context>
@@ -1810,15 +1810,15 @@ El archivo dañado se guardó como %2.</translation>
     <name>RecordBase</name>
     <message>
         <source>Error Adding a New Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al añadir un registro nuevo</translation>
     </message>
     <message>
         <source>Error Updating Current Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al actualizar el registro actual</translation>
     </message>
     <message>
         <source>Error Deleting Current Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al eliminar el registro actual</translation>
     </message>
 </context>
 <context>
@@ -1907,11 +1907,11 @@ No se pudo dibujar la imagen.</translation>
     <name>ReportQueries</name>
     <message>
         <source>(no preacher)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin predicador)</translation>
     </message>
     <message>
         <source>(no type)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin tipo)</translation>
     </message>
 </context>
 <context>
@@ -2486,86 +2486,86 @@ Elija No para salir de Lectorum.</translation>
     <name>clsBibleBook</name>
     <message>
         <source>BibleBook</source>
-        <translation type="unfinished"></translation>
+        <translation>Libro de la Biblia</translation>
     </message>
 </context>
 <context>
     <name>clsDateLoc</name>
     <message>
         <source>Date Preached Must Be Filled In.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba la fecha en que se predicó.</translation>
     </message>
     <message>
         <source>Location Must Be Filled In.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el lugar.</translation>
     </message>
 </context>
 <context>
     <name>clsIllustr</name>
     <message>
         <source>Illustration Must Be Filled In.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba la ilustración.</translation>
     </message>
     <message>
         <source>Name Must Be Filled In.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el nombre.</translation>
     </message>
 </context>
 <context>
     <name>clsLocation</name>
     <message>
         <source>No current record.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún registro actual.</translation>
     </message>
     <message>
         <source>Error Updating Current Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al actualizar el registro actual</translation>
     </message>
 </context>
 <context>
     <name>clsPreacher</name>
     <message>
         <source>Last Name Must Be Filled In.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el apellido.</translation>
     </message>
 </context>
 <context>
     <name>clsPublisher</name>
     <message>
         <source>Name Must Be Filled In.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el nombre.</translation>
     </message>
 </context>
 <context>
     <name>clsRecording</name>
     <message>
         <source>Recording Must Be Filled In.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique la grabación.</translation>
     </message>
 </context>
 <context>
     <name>clsSeries</name>
     <message>
         <source>Valid Year Must Be Filled In.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un año válido.</translation>
     </message>
     <message>
         <source>Series Name Must Be Filled In.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el nombre de la serie.</translation>
     </message>
 </context>
 <context>
     <name>clsSermon</name>
     <message>
         <source>Reference Must Be Filled In.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba la referencia.</translation>
     </message>
 </context>
 <context>
     <name>clsState</name>
     <message>
         <source>StateDesc Must Be Filled In.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba la descripción del estado.</translation>
     </message>
 </context>
 <context>
@@ -2579,14 +2579,14 @@ Elija No para salir de Lectorum.</translation>
     <name>clsTopic</name>
     <message>
         <source>Topic Must Be Filled In.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el tema.</translation>
     </message>
 </context>
 <context>
     <name>clsType</name>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Tipo</translation>
+        <translation>Tipo</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,8 @@
 #include "SqlLiterals.h"
 #include "clsConnect.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 LinkResult runLink(const QString &sql, const QString &message)
@@ -54,40 +56,40 @@ LinkResult AddSermonTopic(qint32 sermonID, qint32 topicID)
 {
     return insertPair(QStringLiteral("tblSermonTopics"), QStringLiteral("lngSermonID"),
         QStringLiteral("lngTopicID"), sermonID, topicID,
-        QStringLiteral("Error adding Sermon/Topic Record"));
+        QCoreApplication::translate("LinkOperations", "Error adding Sermon/Topic Record"));
 }
 
 LinkResult RemoveSermonTopic(qint32 sermonID, qint32 topicID)
 {
     return deletePair(QStringLiteral("tblSermonTopics"), QStringLiteral("lngSermonID"),
         QStringLiteral("lngTopicID"), sermonID, topicID,
-        QStringLiteral("Error deleting Sermon/Topic Record"));
+        QCoreApplication::translate("LinkOperations", "Error deleting Sermon/Topic Record"));
 }
 
 LinkResult AddIllustrTopic(qint32 illustrationID, qint32 topicID)
 {
     return insertPair(QStringLiteral("tblIllustrTopics"), QStringLiteral("lngIllustrID"),
         QStringLiteral("lngTopicID"), illustrationID, topicID,
-        QStringLiteral("Error adding Illustr/Topic Record"));
+        QCoreApplication::translate("LinkOperations", "Error adding Illustr/Topic Record"));
 }
 
 LinkResult RemoveIllustrTopic(qint32 illustrationID, qint32 topicID)
 {
     return deletePair(QStringLiteral("tblIllustrTopics"), QStringLiteral("lngIllustrID"),
         QStringLiteral("lngTopicID"), illustrationID, topicID,
-        QStringLiteral("Error deleting Illustr/Topic Record"));
+        QCoreApplication::translate("LinkOperations", "Error deleting Illustr/Topic Record"));
 }
 
 LinkResult AddSermonIllustr(qint32 sermonID, qint32 illustrationID)
 {
     return insertPair(QStringLiteral("tblSermonIllustr"), QStringLiteral("lngSermonID"),
         QStringLiteral("lngIllustrID"), sermonID, illustrationID,
-        QStringLiteral("Error adding Sermon/Illustration Record"));
+        QCoreApplication::translate("LinkOperations", "Error adding Sermon/Illustration Record"));
 }
 
 LinkResult RemoveSermonIllustr(qint32 sermonID, qint32 illustrationID)
 {
     return deletePair(QStringLiteral("tblSermonIllustr"), QStringLiteral("lngSermonID"),
         QStringLiteral("lngIllustrID"), sermonID, illustrationID,
-        QStringLiteral("Error deleting Sermon/Illustration Record"));
+        QCoreApplication::translate("LinkOperations", "Error deleting Sermon/Illustration Record"));
 }

@@ -3,6 +3,7 @@
 #include "DbSnapshot.h"
 #include "SqlLiterals.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 LookupRecord::LookupRecord(Table table)
@@ -16,7 +17,8 @@ LookupRecord::~LookupRecord() = default;
 bool LookupRecord::Check()
 {
     if (TrimBlanks(m_text).isEmpty()) {
-        setInfoMessage(m_table.label + QLatin1Char(' ') + MustBeFilledIn);
+        setInfoMessage(QCoreApplication::translate("LookupRecord", "%1 Must Be Filled In.")
+                           .arg(m_table.label));
         return false;
     }
     return true;

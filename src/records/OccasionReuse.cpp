@@ -7,6 +7,7 @@
 #include "SqlLiterals.h"
 #include "clsConnect.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QMap>
 
@@ -99,14 +100,15 @@ QString OccasionReuse::question(const Finding &finding)
 {
     QStringList sentences;
     if (finding.sermonPreached) {
-        sentences.append(QStringLiteral("This sermon was preached at ") + finding.sermon.place
-            + QStringLiteral(" on ") + DateText(finding.sermon.date) + QLatin1Char('.'));
+        sentences.append(
+            QCoreApplication::translate("OccasionReuse", "This sermon was preached at %1 on %2.")
+                .arg(finding.sermon.place, DateText(finding.sermon.date)));
     }
     for (const Use &use : finding.illustrations) {
-        sentences.append(QStringLiteral("The illustration \"") + use.name
-            + QStringLiteral("\" was used at ") + use.place + QStringLiteral(" on ")
-            + DateText(use.date) + QLatin1Char('.'));
+        sentences.append(QCoreApplication::translate(
+            "OccasionReuse", "The illustration \"%1\" was used at %2 on %3.")
+                             .arg(use.name, use.place, DateText(use.date)));
     }
-    sentences.append(QStringLiteral("Record it again?"));
+    sentences.append(QCoreApplication::translate("OccasionReuse", "Record it again?"));
     return sentences.join(QLatin1Char(' '));
 }

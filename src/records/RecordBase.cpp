@@ -8,6 +8,8 @@
 #include "UserInterface.h"
 #include "clsConnect.h"
 
+#include <QCoreApplication>
+
 RecordBase::RecordBase(EngineErrors handling)
     : m_handling(handling)
 {
@@ -188,7 +190,7 @@ bool RecordBase::addNewRow(qint32 &key, const std::function<bool()> &check)
     key = newKey(m_table, m_keyColumn);
     if (check && !check())
         return false;
-    const QString failure = QStringLiteral("Error Adding a New Record");
+    const QString failure = QCoreApplication::translate("RecordBase", "Error Adding a New Record");
     if (key == 0) {
         setInfoMessage(failure);
         return false;
@@ -217,7 +219,8 @@ bool RecordBase::replaceRow(qint32 key, const std::function<bool()> &check)
     }
     const QString sql = QStringLiteral("UPDATE ") + m_table + QStringLiteral(" SET ") + sets
         + QStringLiteral(" WHERE ") + m_keyColumn + QLatin1Char('=') + SQLLong(key);
-    return updateRow(sql, QStringLiteral("Error Updating Current Record"), key);
+    return updateRow(
+        sql, QCoreApplication::translate("RecordBase", "Error Updating Current Record"), key);
 }
 
 bool RecordBase::deleteRowWithKey(qint32 key)
@@ -225,7 +228,8 @@ bool RecordBase::deleteRowWithKey(qint32 key)
     clearLastError();
     const QString sql = QStringLiteral("DELETE FROM ") + m_table + QStringLiteral(" WHERE ")
         + m_keyColumn + QLatin1Char('=') + SQLLong(key);
-    return deleteRow(sql, QStringLiteral("Error Deleting Current Record"), key);
+    return deleteRow(
+        sql, QCoreApplication::translate("RecordBase", "Error Deleting Current Record"), key);
 }
 
 void RecordBase::OverwriteTheirs()

@@ -154,6 +154,3 @@ private:
     QString m_infoMsg;
     DbError m_lastError;
 };
-
-// The ending of every validation message: the field's label, then this.
-inline const QString MustBeFilledIn = QStringLiteral("Must Be Filled In.");

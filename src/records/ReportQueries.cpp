@@ -9,6 +9,7 @@
 #include "SqlLiterals.h"
 #include "clsConnect.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QLoggingCategory>
 #include <functional>
@@ -157,8 +158,9 @@ bool ReportQueries::perYear(
     if (!namesRead) {
         return false;
     }
-    const QString unnamed
-        = byPreacher ? QStringLiteral("(no preacher)") : QStringLiteral("(no type)");
+    const QString unnamed = byPreacher
+        ? QCoreApplication::translate("ReportQueries", "(no preacher)")
+        : QCoreApplication::translate("ReportQueries", "(no type)");
     return run(
         [&](const DbDatabase &db) -> QString {
             const QString key = byPreacher ? QStringLiteral("preacher") : QStringLiteral("stype");

@@ -1,7 +1,9 @@
 #include "clsBibleBook.h"
 
+#include <QCoreApplication>
+
 clsBibleBook::clsBibleBook()
     : LookupRecord({ QStringLiteral("tblBibleBooks"), QStringLiteral("lngBibleBookID"),
-        QStringLiteral("strBibleBook"), QStringLiteral("BibleBook") })
+        QStringLiteral("strBibleBook"), QCoreApplication::translate("clsBibleBook", "BibleBook") })
 {
 }

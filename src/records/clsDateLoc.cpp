@@ -4,6 +4,8 @@
 #include "RecordValues.h"
 #include "SqlLiterals.h"
 
+#include <QCoreApplication>
+
 clsDateLoc::clsDateLoc()
     : TableRecord(EngineErrors::ToCaller, QStringLiteral("tblDateLoc"),
         { { QStringLiteral("lngDateLocID"), &m_dateLocID },
@@ -20,11 +22,12 @@ bool clsDateLoc::Check()
 {
     bool valid = true;
     if (TrimBlanks(DateText(m_datePreached)).isEmpty()) {
-        setInfoMessage(QStringLiteral("Date Preached") + QLatin1Char(' ') + MustBeFilledIn);
+        setInfoMessage(
+            QCoreApplication::translate("clsDateLoc", "Date Preached Must Be Filled In."));
         valid = false;
     }
     if (TrimBlanks(m_location).isEmpty()) {
-        setInfoMessage(QStringLiteral("Location") + QLatin1Char(' ') + MustBeFilledIn);
+        setInfoMessage(QCoreApplication::translate("clsDateLoc", "Location Must Be Filled In."));
         valid = false;
     }
     return valid;

@@ -3,6 +3,8 @@
 #include "DbSnapshot.h"
 #include "SqlLiterals.h"
 
+#include <QCoreApplication>
+
 clsIllustr::clsIllustr()
     : TableRecord(EngineErrors::Trapped, QStringLiteral("tblIllustr"),
         { { QStringLiteral("lngIllustrID"), &m_illustrationID },
@@ -18,11 +20,12 @@ bool clsIllustr::Check()
 {
     bool valid = true;
     if (TrimBlanks(m_illustration).isEmpty()) {
-        setInfoMessage(QStringLiteral("Illustration ") + MustBeFilledIn);
+        setInfoMessage(
+            QCoreApplication::translate("clsIllustr", "Illustration Must Be Filled In."));
         valid = false;
     }
     if (TrimBlanks(m_name).isEmpty()) {
-        setInfoMessage(QStringLiteral("Name ") + MustBeFilledIn);
+        setInfoMessage(QCoreApplication::translate("clsIllustr", "Name Must Be Filled In."));
         valid = false;
     }
     return valid;

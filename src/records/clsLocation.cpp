@@ -3,6 +3,8 @@
 #include "DbSnapshot.h"
 #include "SqlLiterals.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 qint32 g_defaultLocationID = 1;
@@ -38,7 +40,7 @@ bool clsLocation::Retrieve()
     if (!rs || rs->eof()) {
         DbError error;
         error.number = DbErrorNumber::NoCurrentRecord;
-        error.driverText = QStringLiteral("No current record.");
+        error.driverText = QCoreApplication::translate("clsLocation", "No current record.");
         error.sql = BuildSelectSql(false);
         return failureToCaller(error);
     }
@@ -61,7 +63,8 @@ bool clsLocation::Replace()
     const QString sql = QStringLiteral("UPDATE tblLocation SET ") + QStringLiteral("strLocation=")
         + SQLText(m_location) + QStringLiteral(" ") + QStringLiteral("WHERE lngLocationID=")
         + SQLLong(g_defaultLocationID);
-    return writeRow(sql, QStringLiteral("Error Updating Current Record"));
+    return writeRow(
+        sql, QCoreApplication::translate("clsLocation", "Error Updating Current Record"));
 }
 
 QString clsLocation::BuildSelectSql(bool) const

@@ -3,6 +3,8 @@
 #include "DbSnapshot.h"
 #include "SqlLiterals.h"
 
+#include <QCoreApplication>
+
 clsPreacher::clsPreacher()
     : TableRecord(EngineErrors::Trapped, QStringLiteral("tblPreachers"),
         { { QStringLiteral("lngPreacherID"), &m_preacherID },
@@ -24,7 +26,7 @@ clsPreacher::~clsPreacher() = default;
 bool clsPreacher::Check()
 {
     if (TrimBlanks(m_lastName).isEmpty()) {
-        setInfoMessage(QStringLiteral("Last Name ") + MustBeFilledIn);
+        setInfoMessage(QCoreApplication::translate("clsPreacher", "Last Name Must Be Filled In."));
         return false;
     }
     return true;

@@ -3,6 +3,8 @@
 #include "DbSnapshot.h"
 #include "SqlLiterals.h"
 
+#include <QCoreApplication>
+
 clsPublisher::clsPublisher()
     : TableRecord(EngineErrors::Trapped, QStringLiteral("tblPublishers"),
         { { QStringLiteral("lngPublisherID"), &m_publisherID },
@@ -17,7 +19,7 @@ clsPublisher::~clsPublisher() = default;
 bool clsPublisher::Check()
 {
     if (TrimBlanks(m_publisher).isEmpty()) {
-        setInfoMessage(QStringLiteral("Name ") + MustBeFilledIn);
+        setInfoMessage(QCoreApplication::translate("clsPublisher", "Name Must Be Filled In."));
         return false;
     }
     return true;

@@ -4,6 +4,7 @@
 #include "DbSnapshot.h"
 #include "SqlLiterals.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -34,7 +35,7 @@ bool clsRecording::Available()
 bool clsRecording::Check()
 {
     if (TrimBlanks(m_source).isEmpty()) {
-        setInfoMessage(QStringLiteral("Recording") + QLatin1Char(' ') + MustBeFilledIn);
+        setInfoMessage(QCoreApplication::translate("clsRecording", "Recording Must Be Filled In."));
         return false;
     }
     return true;

@@ -4,6 +4,8 @@
 #include "RecordValues.h"
 #include "SqlLiterals.h"
 
+#include <QCoreApplication>
+
 clsSeries::clsSeries()
     : TableRecord(EngineErrors::ToCaller, QStringLiteral("tblSeries"),
         { { QStringLiteral("lngSeriesID"), &m_seriesID }, { QStringLiteral("strName"), &m_name },
@@ -28,12 +30,13 @@ bool clsSeries::Check()
         const double number = LeadingNumber(year);
         if (number < 1400 || number > 2100) {
             // A bad year is reported before the name is looked at.
-            setInfoMessage(QStringLiteral("Valid Year ") + MustBeFilledIn);
+            setInfoMessage(
+                QCoreApplication::translate("clsSeries", "Valid Year Must Be Filled In."));
             return false;
         }
     }
     if (TrimBlanks(m_name).isEmpty()) {
-        setInfoMessage(QStringLiteral("Series Name ") + MustBeFilledIn);
+        setInfoMessage(QCoreApplication::translate("clsSeries", "Series Name Must Be Filled In."));
         return false;
     }
     return true;

@@ -5,6 +5,7 @@
 #include "RecordValues.h"
 #include "SqlLiterals.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -87,7 +88,7 @@ QString clsSermon::BigIdeaOrTitle(const QString &bigIdea, const QString &title)
 bool clsSermon::Check()
 {
     if (m_reference == QLatin1String(" ") || m_reference.isEmpty()) {
-        setInfoMessage(QStringLiteral("Reference ") + MustBeFilledIn);
+        setInfoMessage(QCoreApplication::translate("clsSermon", "Reference Must Be Filled In."));
         return false;
     }
     return true;

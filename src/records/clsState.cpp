@@ -3,6 +3,8 @@
 #include "DbSnapshot.h"
 #include "SqlLiterals.h"
 
+#include <QCoreApplication>
+
 clsState::clsState()
     : RecordBase(EngineErrors::Trapped)
 {
@@ -13,7 +15,7 @@ clsState::~clsState() = default;
 bool clsState::Check()
 {
     if (TrimBlanks(m_stateDesc).isEmpty()) {
-        setInfoMessage(QStringLiteral("StateDesc ") + MustBeFilledIn);
+        setInfoMessage(QCoreApplication::translate("clsState", "StateDesc Must Be Filled In."));
         return false;
     }
     return true;

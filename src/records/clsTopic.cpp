@@ -3,6 +3,8 @@
 #include "DbSnapshot.h"
 #include "SqlLiterals.h"
 
+#include <QCoreApplication>
+
 clsTopic::clsTopic()
     : TableRecord(EngineErrors::Trapped, QStringLiteral("tblTopics"),
         { { QStringLiteral("lngTopicID"), &m_topicID },
@@ -16,7 +18,7 @@ clsTopic::~clsTopic() = default;
 bool clsTopic::Check()
 {
     if (TrimBlanks(m_description).isEmpty()) {
-        setInfoMessage(QStringLiteral("Topic ") + MustBeFilledIn);
+        setInfoMessage(QCoreApplication::translate("clsTopic", "Topic Must Be Filled In."));
         return false;
     }
     return true;

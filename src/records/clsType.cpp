@@ -1,7 +1,9 @@
 #include "clsType.h"
 
+#include <QCoreApplication>
+
 clsType::clsType()
     : LookupRecord({ QStringLiteral("tblType"), QStringLiteral("lngTypeID"),
-        QStringLiteral("strTypeDesc"), QStringLiteral("Type") })
+        QStringLiteral("strTypeDesc"), QCoreApplication::translate("clsType", "Type") })
 {
 }
