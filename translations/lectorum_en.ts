@@ -76,6 +76,40 @@
     </message>
 </context>
 <context>
+    <name>DbDatabase</name>
+    <message>
+        <source>Could not find file &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Qt SQLite driver (QSQLITE) is not installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Qt ODBC driver (QODBC) is not installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds no tables: it is empty or not a Lectorum database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The statement returned no rows to read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DbSnapshot</name>
+    <message>
+        <source>Item not found in this collection: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ExportCommands</name>
     <message numerus="yes">
         <source>Cancelled: %1 of %n outlines were written to %2.</source>
@@ -395,6 +429,17 @@ Do you want to replace it?</source>
             <numerusform>%n kept.</numerusform>
             <numerusform>%n kept.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>KeyCounter</name>
+    <message>
+        <source>The key counter of %1 is exhausted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key counter row of %1 could not be written.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2390,6 +2435,13 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>SqliteFile</name>
+    <message>
+        <source>No file is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StartUp</name>
     <message>
         <source>Could Not Initialize the Database Engine</source>
@@ -2414,6 +2466,17 @@ Choose No to quit Lectorum.</source>
     <message>
         <source>No user has signed in to the server database:
 %1 (data source %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UserInterface</name>
+    <message>
+        <source>An Error Occurred in the System %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statement: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2463,6 +2526,37 @@ Choose No to quit Lectorum.</source>
     <name>clsBibleBook</name>
     <message>
         <source>BibleBook</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>clsConnect</name>
+    <message>
+        <source>The database engine has not been initialised.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opening Database...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retrieving User by Login ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No User Exists With the Login ID &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking Employee Name &amp;&amp; Password...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changing Password...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No database is open.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

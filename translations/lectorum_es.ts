@@ -76,6 +76,40 @@
     </message>
 </context>
 <context>
+    <name>DbDatabase</name>
+    <message>
+        <source>Could not find file &apos;%1&apos;.</source>
+        <translation>No se encuentra el archivo «%1».</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a file.</source>
+        <translation>«%1» no es un archivo.</translation>
+    </message>
+    <message>
+        <source>The Qt SQLite driver (QSQLITE) is not installed.</source>
+        <translation>El controlador SQLite de Qt (QSQLITE) no está instalado.</translation>
+    </message>
+    <message>
+        <source>The Qt ODBC driver (QODBC) is not installed.</source>
+        <translation>El controlador ODBC de Qt (QODBC) no está instalado.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds no tables: it is empty or not a Lectorum database.</source>
+        <translation>«%1» no contiene tablas: está vacío o no es una base de datos de Lectorum.</translation>
+    </message>
+    <message>
+        <source>The statement returned no rows to read.</source>
+        <translation>La sentencia no devolvió filas que leer.</translation>
+    </message>
+</context>
+<context>
+    <name>DbSnapshot</name>
+    <message>
+        <source>Item not found in this collection: %1</source>
+        <translation>No se encontró el elemento en esta colección: %1</translation>
+    </message>
+</context>
+<context>
     <name>ExportCommands</name>
     <message numerus="yes">
         <source>Cancelled: %1 of %n outlines were written to %2.</source>
@@ -397,6 +431,17 @@ Do you want to replace it?</source>
             <numerusform>%n conservado.</numerusform>
             <numerusform>%n conservados.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>KeyCounter</name>
+    <message>
+        <source>The key counter of %1 is exhausted.</source>
+        <translation>El contador de claves de %1 está agotado.</translation>
+    </message>
+    <message>
+        <source>The key counter row of %1 could not be written.</source>
+        <translation>No se pudo escribir la fila del contador de claves de %1.</translation>
     </message>
 </context>
 <context>
@@ -2408,6 +2453,13 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>SqliteFile</name>
+    <message>
+        <source>No file is open.</source>
+        <translation>No hay ningún archivo abierto.</translation>
+    </message>
+</context>
+<context>
     <name>StartUp</name>
     <message>
         <source>Could Not Initialize the Database Engine</source>
@@ -2438,6 +2490,17 @@ Elija No para salir de Lectorum.</translation>
 %1 (data source %2)</source>
         <translation>Ningún usuario ha iniciado sesión en la base de datos del servidor:
 %1 (origen de datos %2)</translation>
+    </message>
+</context>
+<context>
+    <name>UserInterface</name>
+    <message>
+        <source>An Error Occurred in the System %1</source>
+        <translation>Se produjo un error %1 en el sistema</translation>
+    </message>
+    <message>
+        <source>Statement: %1</source>
+        <translation>Sentencia: %1</translation>
     </message>
 </context>
 <context>
@@ -2487,6 +2550,37 @@ Elija No para salir de Lectorum.</translation>
     <message>
         <source>BibleBook</source>
         <translation>Libro de la Biblia</translation>
+    </message>
+</context>
+<context>
+    <name>clsConnect</name>
+    <message>
+        <source>The database engine has not been initialised.</source>
+        <translation>El motor de base de datos no se ha iniciado.</translation>
+    </message>
+    <message>
+        <source>Opening Database...</source>
+        <translation>Abriendo la base de datos...</translation>
+    </message>
+    <message>
+        <source>Retrieving User by Login ID</source>
+        <translation>Buscando el usuario por su identificador</translation>
+    </message>
+    <message>
+        <source>No User Exists With the Login ID &apos;%1&apos;</source>
+        <translation>No existe ningún usuario con el identificador «%1»</translation>
+    </message>
+    <message>
+        <source>Checking Employee Name &amp;&amp; Password...</source>
+        <translation>Comprobando el nombre y la contraseña...</translation>
+    </message>
+    <message>
+        <source>Changing Password...</source>
+        <translation>Cambiando la contraseña...</translation>
+    </message>
+    <message>
+        <source>No database is open.</source>
+        <translation>No hay ninguna base de datos abierta.</translation>
     </message>
 </context>
 <context>

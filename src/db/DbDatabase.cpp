@@ -13,6 +13,7 @@
 #include "SqliteStatement.h"
 #include "StatementLog.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlDriver>
@@ -100,17 +101,20 @@ std::unique_ptr<DbDatabase> DbDatabase::openSqlite(const QString &path, bool cre
     const QFileInfo info(path);
     if (!create && (path.isEmpty() || !info.exists())) {
         error.number = DbErrorNumber::FileNotFound;
-        error.driverText = QStringLiteral("Could not find file '%1'.").arg(path);
+        error.driverText
+            = QCoreApplication::translate("DbDatabase", "Could not find file '%1'.").arg(path);
         return nullptr;
     }
     if (!create && !info.isFile()) {
         error.number = DbErrorNumber::CannotOpenFile;
-        error.driverText = QStringLiteral("'%1' is not a file.").arg(path);
+        error.driverText
+            = QCoreApplication::translate("DbDatabase", "'%1' is not a file.").arg(path);
         return nullptr;
     }
     if (!engineAvailable(Engine::SQLite)) {
         error.number = DbErrorNumber::DriverMissing;
-        error.driverText = QStringLiteral("The Qt SQLite driver (QSQLITE) is not installed.");
+        error.driverText = QCoreApplication::translate(
+            "DbDatabase", "The Qt SQLite driver (QSQLITE) is not installed.");
         return nullptr;
     }
 
@@ -151,7 +155,8 @@ std::unique_ptr<DbDatabase> DbDatabase::openOdbc(const QString &connectText, DbE
     error.clear();
     if (!engineAvailable(Engine::Odbc)) {
         error.number = DbErrorNumber::DriverMissing;
-        error.driverText = QStringLiteral("The Qt ODBC driver (QODBC) is not installed.");
+        error.driverText = QCoreApplication::translate(
+            "DbDatabase", "The Qt ODBC driver (QODBC) is not installed.");
         return nullptr;
     }
     std::unique_ptr<DbDatabase> database(new DbDatabase(Engine::Odbc, newConnectionName()));
@@ -187,9 +192,9 @@ bool DbDatabase::setUpSession(DbError &error, const QString &fileWithTables)
             return false;
         if (!fileWithTables.isEmpty() && (probe->eof() || probe->field(0).toInt() == 0)) {
             error.number = DbErrorNumber::NotADatabase;
-            error.driverText
-                = QStringLiteral("'%1' holds no tables: it is empty or not a Lectorum database.")
-                      .arg(fileWithTables);
+            error.driverText = QCoreApplication::translate(
+                "DbDatabase", "'%1' holds no tables: it is empty or not a Lectorum database.")
+                                   .arg(fileWithTables);
             return false;
         }
         m_sqliteContains = m_sqlite && DbTextContains::addSqliteFunction(m_sqlite);
@@ -275,7 +280,8 @@ std::unique_ptr<DbSnapshot> DbDatabase::openSnapshot(const QString &text, DbErro
     }
     if (!query->isSelect()) {
         error.number = statementFallback(m_engine);
-        error.driverText = QStringLiteral("The statement returned no rows to read.");
+        error.driverText
+            = QCoreApplication::translate("DbDatabase", "The statement returned no rows to read.");
         error.sql = sql;
         return nullptr;
     }
@@ -296,7 +302,8 @@ std::unique_ptr<DbSnapshot> DbDatabase::openSqliteSnapshot(const QString &sql, D
     }
     if (!statement.returnsColumns()) {
         error.number = statementFallback(m_engine);
-        error.driverText = QStringLiteral("The statement returned no rows to read.");
+        error.driverText
+            = QCoreApplication::translate("DbDatabase", "The statement returned no rows to read.");
         error.sql = sql;
         return nullptr;
     }

@@ -4,6 +4,7 @@
 #include "DbOpenSnapshots.h"
 #include "StrictUtf8.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -107,7 +108,9 @@ QVariant DbSnapshot::field(QStringView name) const
     const int index = fieldIndex(name);
     if (index < 0) {
         m_error.number = DbErrorNumber::FieldNotFound;
-        m_error.driverText = QStringLiteral("Item not found in this collection: ") + name;
+        m_error.driverText
+            = QCoreApplication::translate("DbSnapshot", "Item not found in this collection: %1")
+                  .arg(name);
         m_error.sql = m_sql;
         return QVariant();
     }

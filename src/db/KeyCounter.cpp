@@ -4,6 +4,7 @@
 #include "DbSnapshot.h"
 #include "SqlLiterals.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 namespace KeyCounter {
@@ -40,7 +41,9 @@ qint32 take(DbDatabase &db, const QString &table, const QString &keyColumn, int 
     key = qMax<qint64>(key, qMax<qint32>(atLeast, 1));
     if (key + count > std::numeric_limits<qint32>::max()) {
         error.number = DbErrorNumber::ValueOutOfRange;
-        error.driverText = QStringLiteral("The key counter of %1 is exhausted.").arg(table);
+        error.driverText
+            = QCoreApplication::translate("KeyCounter", "The key counter of %1 is exhausted.")
+                  .arg(table);
         return 0;
     }
 
@@ -55,8 +58,9 @@ qint32 take(DbDatabase &db, const QString &table, const QString &keyColumn, int 
     if (affected != 1) {
         // The counter row went away (or was doubled) under the lock: the keys are not ours.
         error.number = DbErrorNumber::StatementFailed;
-        error.driverText
-            = QStringLiteral("The key counter row of %1 could not be written.").arg(table);
+        error.driverText = QCoreApplication::translate(
+            "KeyCounter", "The key counter row of %1 could not be written.")
+                               .arg(table);
         error.sql = write;
         return 0;
     }

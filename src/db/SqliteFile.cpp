@@ -2,6 +2,7 @@
 
 #include "StatementLog.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <sqlite3.h>
 
@@ -60,7 +61,7 @@ bool SqliteFile::query(const QString &sql, QVector<QVariantList> &rows)
     rows.clear();
     if (!m_handle) {
         m_lastCode = SQLITE_MISUSE;
-        m_lastError = QStringLiteral("No file is open.");
+        m_lastError = QCoreApplication::translate("SqliteFile", "No file is open.");
         return false;
     }
     StatementLog::note(sql);

@@ -2,6 +2,7 @@
 
 #include "SqlLiterals.h"
 
+#include <QCoreApplication>
 #include <QQueue>
 
 namespace {
@@ -138,7 +139,8 @@ void MsgBoxScript::clear()
 
 void ShowSystemError(int number, const QString &detail)
 {
-    MsgBox(QStringLiteral("An Error Occurred in the System ") + QString::number(qint16(number)),
+    MsgBox(QCoreApplication::translate("UserInterface", "An Error Occurred in the System %1")
+               .arg(qint16(number)),
         MsgBoxStyle::OkOnly, AppTitle, detail);
 }
 
@@ -146,7 +148,9 @@ void ShowSystemError(const DbError &error)
 {
     QString detail = error.driverText;
     if (!error.sql.isEmpty())
-        detail += QStringLiteral("\n\nStatement: ") + error.sql.left(2000);
+        detail += QStringLiteral("\n\n")
+            + QCoreApplication::translate("UserInterface", "Statement: %1")
+                  .arg(error.sql.left(2000));
     ShowSystemError(error.number, detail);
 }
 

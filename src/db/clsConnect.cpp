@@ -10,6 +10,7 @@
 #include "SqlLiterals.h"
 #include "UserInterface.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 clsConnect::clsConnect() = default;
@@ -69,7 +70,8 @@ bool clsConnect::openDatabase(const QString &localPath)
     DbError error;
     if (!m_workspace) {
         error.number = DbErrorNumber::NoDatabase;
-        error.driverText = QStringLiteral("The database engine has not been initialised.");
+        error.driverText = QCoreApplication::translate(
+            "clsConnect", "The database engine has not been initialised.");
     } else if (m_onServer) {
         // The text after "ODBC;" is what the driver manager reads.
         m_database = DbDatabase::openOdbc(ConnectString().mid(5), error);
@@ -89,7 +91,8 @@ bool clsConnect::DataOpen()
         m_validLogon = true;
         return false;
     }
-    const QString previous = BeginBusy(QStringLiteral("Opening Database..."));
+    const QString previous
+        = BeginBusy(QCoreApplication::translate("clsConnect", "Opening Database..."));
     const bool opened = openDatabase(m_databaseName);
     if (opened)
         ActiveDatabase = m_databaseName;
@@ -117,7 +120,8 @@ void clsConnect::DataClose()
 
 bool clsConnect::UserGet()
 {
-    const QString previous = BeginBusy(QStringLiteral("Retrieving User by Login ID"));
+    const QString previous
+        = BeginBusy(QCoreApplication::translate("clsConnect", "Retrieving User by Login ID"));
     bool result = false;
     // The login id is quoted with its apostrophes doubled, so a typed id can never become
     // part of the statement.
@@ -156,11 +160,13 @@ bool clsConnect::UserCheck(const QString &strPWD)
 {
     if (!UserGet()) {
         if (!m_lookupFailed)
-            MsgBox(QStringLiteral("No User Exists With the Login ID '") + m_loginID
-                + QLatin1Char('\''));
+            MsgBox(
+                QCoreApplication::translate("clsConnect", "No User Exists With the Login ID '%1'")
+                    .arg(m_loginID));
         return false;
     }
-    const QString previous = BeginBusy(QStringLiteral("Checking Employee Name && Password..."));
+    const QString previous = BeginBusy(
+        QCoreApplication::translate("clsConnect", "Checking Employee Name && Password..."));
     bool result = true;
     if (strPWD != m_password) {
         m_userGroup = -1;
@@ -173,7 +179,8 @@ bool clsConnect::UserCheck(const QString &strPWD)
 bool clsConnect::PasswordChange(
     const QString &strLoginID, const QString &strOldPassword, const QString &strNewPassword)
 {
-    const QString previous = BeginBusy(QStringLiteral("Changing Password..."));
+    const QString previous
+        = BeginBusy(QCoreApplication::translate("clsConnect", "Changing Password..."));
     QString where
         = QStringLiteral("WHERE strLoginID = ") + SQLQuoted(strLoginID) + QLatin1Char(' ');
     if (strOldPassword.isEmpty()) {
@@ -215,7 +222,7 @@ DbDatabase *clsConnect::openDatabase(DbError &error) const
 {
     if (!m_database) {
         error.number = DbErrorNumber::NoDatabase;
-        error.driverText = QStringLiteral("No database is open.");
+        error.driverText = QCoreApplication::translate("clsConnect", "No database is open.");
     }
     return m_database.get();
 }
