@@ -15,6 +15,8 @@ dpkg-deb --contents "$deb"
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get install -y -qq "./$deb" >/dev/null
 test -x /usr/bin/lectorum && test -f /usr/share/lectorum/lectorum.mdb
+# The help in each language beside the English one.
+test -f /usr/share/lectorum/Lectorum.hlp && test -f /usr/share/lectorum/Lectorum.es.hlp
 
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT

@@ -1,5 +1,7 @@
 #include "DeliveredFiles.h"
 
+#include "ProgramTranslation.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -28,4 +30,22 @@ QString DeliveredFiles::folder()
 QString DeliveredFiles::filePath(const QString &name)
 {
     return folder() + QLatin1Char('/') + name;
+}
+
+QString DeliveredFiles::helpFilePath()
+{
+    return helpFilePath(folder());
+}
+
+QString DeliveredFiles::helpFilePath(const QString &folder)
+{
+    const QString english = folder + QLatin1Char('/') + QLatin1String(HelpFile);
+    const QString language = ProgramTranslation::language();
+    if (language == QLatin1String("en"))
+        return english;
+    // A language without a help of its own (or whose help was not installed) reads English.
+    const QFileInfo help(english);
+    const QString translated = folder + QLatin1Char('/') + help.completeBaseName()
+        + QLatin1Char('.') + language + QLatin1Char('.') + help.suffix();
+    return QFileInfo(translated).isFile() ? translated : english;
 }

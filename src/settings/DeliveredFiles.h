@@ -15,6 +15,12 @@ public:
     // The folder of the delivered files, without a trailing "/".
     static QString folder();
     static QString filePath(const QString &name);
+    // The help in the interface's language: "Lectorum.es.hlp" under the Spanish interface when
+    // it is delivered beside "Lectorum.hlp", else the English one. A translated help is a whole
+    // file with the English one's anchors, so context help lands alike in either.
+    static QString helpFilePath();
+    // The same choice among the help files of a given folder.
+    static QString helpFilePath(const QString &folder);
     // True when the delivered files are beside the program (a build or portable folder):
     // such a program keeps its library in its own folder.
     static bool besideProgram();

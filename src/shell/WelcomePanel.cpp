@@ -82,8 +82,7 @@ bool WelcomePanel::eventFilter(QObject *watched, QEvent *event)
 void WelcomePanel::follow(const QString &link)
 {
     if (link.startsWith(QLatin1String("help:"))) {
-        if (HelpWindow *help = HelpWindow::open(
-                m_main, DeliveredFiles::filePath(QString::fromLatin1(DeliveredFiles::HelpFile))))
+        if (HelpWindow *help = HelpWindow::open(m_main, DeliveredFiles::helpFilePath()))
             help->showTopic(link.mid(5));
         return;
     }

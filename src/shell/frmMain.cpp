@@ -116,9 +116,9 @@ frmMain::frmMain(QWidget *parent)
 
     resize(TwipsToPixels(12000), TwipsToPixels(8500));
     // Load step: the status text as it stands, and the help file beside the program (an
-    // installed program: in its share folder).
+    // installed program: in its share folder), in the interface's language when it has one.
     m_statusAtLoad = GetStatusText();
-    HelpFilePath = DeliveredFiles::filePath(QString::fromLatin1(DeliveredFiles::HelpFile));
+    HelpFilePath = DeliveredFiles::helpFilePath();
 }
 
 frmMain::~frmMain()

@@ -1,5 +1,7 @@
+#include "DeliveredFiles.h"
 #include "HelpWindow.h"
 #include "ProgramGlobals.h"
+#include "ProgramTranslation.h"
 #include "QtUserInterface.h"
 #include "ScreenOperations.h"
 #include "ScreenTestReset.h"
@@ -9,17 +11,62 @@
 #include "clsSystemInfo.h"
 #include "frmAbout32.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <thread>
+
+namespace {
+
+QString readHelp(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QStringList matches(const QString &html, const QString &pattern)
+{
+    QStringList found;
+    const QRegularExpression expression(pattern);
+    for (auto it = expression.globalMatch(html); it.hasNext();) {
+        found.append(it.next().captured(1));
+    }
+    return found;
+}
+
+QStringList anchorsOf(const QString &html)
+{
+    QStringList anchors = matches(html, QStringLiteral("<a\\s+name=\"([^\"]+)\""));
+    anchors.sort();
+    return anchors;
+}
+
+// One row per translated help beside the English one (Lectorum.<code>.hlp), named by its
+// language.
+void addTranslatedHelpRows(const QString &englishHelp)
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("language");
+    const QDir folder = QFileInfo(englishHelp).absoluteDir();
+    const QStringList files = folder.entryList({ QStringLiteral("Lectorum.*.hlp") }, QDir::Files);
+    QVERIFY(files.contains(QStringLiteral("Lectorum.es.hlp")));
+    for (const QString &name : files) {
+        const QString language = name.section(QLatin1Char('.'), 1, 1);
+        QTest::newRow(qPrintable(language)) << folder.filePath(name) << language;
+    }
+}
+
+} // namespace
 
 class tst_HelpAbout : public QObject
 {
@@ -35,6 +82,12 @@ private Q_SLOTS:
     void partialKeySearch();
     void helpButtonsAndQuit();
     void missingHelpFileIsReported();
+    void translatedHelpKeepsTheAnchors_data();
+    void translatedHelpKeepsTheAnchors();
+    void translatedHelpLeavesNoEnglishParagraph_data();
+    void translatedHelpLeavesNoEnglishParagraph();
+    void helpFollowsTheInterfaceLanguage_data();
+    void helpFollowsTheInterfaceLanguage();
 
     void memoryText_data();
     void memoryText();
@@ -74,6 +127,9 @@ void tst_HelpAbout::cleanup()
     WinHelp(&m_owner, helpFile(), HELP_QUIT, 0);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ScreenTestReset::verifyNothingOpen();
+    if (ProgramTranslation::language() != QLatin1String("en")) {
+        QVERIFY(ProgramTranslation::install(QStringLiteral("en")));
+    }
 }
 
 void tst_HelpAbout::helpCommands_data()
@@ -193,6 +249,67 @@ void tst_HelpAbout::missingHelpFileIsReported()
     QVERIFY(!HelpWindow::current());
     QCOMPARE(MsgBoxScript::shown().size(), 1);
     QVERIFY(MsgBoxScript::shown().constFirst().contains(missing));
+}
+
+void tst_HelpAbout::translatedHelpKeepsTheAnchors_data()
+{
+    addTranslatedHelpRows(helpFile());
+}
+
+void tst_HelpAbout::translatedHelpKeepsTheAnchors()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, language);
+    const QString html = readHelp(path);
+    QVERIFY(html.contains(QStringLiteral("<html lang=\"%1\">").arg(language)));
+    // Context help and the welcome's links land on the same topics in every language.
+    const QStringList anchors = anchorsOf(html);
+    QCOMPARE(anchors, anchorsOf(readHelp(helpFile())));
+    for (const QString &target : matches(html, QStringLiteral("href=\"#([^\"]+)\""))) {
+        QVERIFY2(anchors.contains(target), qPrintable(target));
+    }
+}
+
+void tst_HelpAbout::translatedHelpLeavesNoEnglishParagraph_data()
+{
+    addTranslatedHelpRows(helpFile());
+}
+
+void tst_HelpAbout::translatedHelpLeavesNoEnglishParagraph()
+{
+    QFETCH(QString, path);
+    // The ways the English help's sentences most often begin.
+    const QStringList starts = matches(readHelp(path),
+        QStringLiteral("<(?:p|li|td)(?:\\s[^>]*)?>\\s*(?:<[bi]>)?\\s*((?:You|The|Click|To|When|If|"
+                       "Each|Choose|Press|Opens)\\s[^<]{0,40})"));
+    QVERIFY2(starts.isEmpty(), qPrintable(starts.join(QStringLiteral(" | "))));
+}
+
+void tst_HelpAbout::helpFollowsTheInterfaceLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("delivered");
+    QTest::addColumn<QString>("opened");
+    const QStringList both = { QStringLiteral("Lectorum.hlp"), QStringLiteral("Lectorum.es.hlp") };
+    QTest::newRow("English interface") << "en" << both << "Lectorum.hlp";
+    QTest::newRow("Spanish interface") << "es" << both << "Lectorum.es.hlp";
+    QTest::newRow("Spanish help not installed")
+        << "es" << QStringList { QStringLiteral("Lectorum.hlp") } << "Lectorum.hlp";
+}
+
+void tst_HelpAbout::helpFollowsTheInterfaceLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, delivered);
+    QFETCH(QString, opened);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    for (const QString &name : delivered) {
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QVERIFY(ProgramTranslation::install(language));
+    QCOMPARE(DeliveredFiles::helpFilePath(folder.path()), folder.filePath(opened));
 }
 
 void tst_HelpAbout::memoryText_data()

@@ -60,6 +60,7 @@ void tst_FirstRun::installedFiles()
         QStringLiteral("bin/lectorum-mkdb"),
         QStringLiteral("share/applications/org.lectorum.Lectorum.desktop"),
         QStringLiteral("share/icons/hicolor/scalable/apps/org.lectorum.Lectorum.svg"),
+        QStringLiteral("share/lectorum/Lectorum.es.hlp"),
         QStringLiteral("share/lectorum/Lectorum.hlp"),
         QStringLiteral("share/lectorum/lectorum-demo.mdb"),
         QStringLiteral("share/lectorum/lectorum.mdb"),
