@@ -46,6 +46,83 @@
     </message>
 </context>
 <context>
+    <name>CsvColumns</name>
+    <message>
+        <source>(not imported)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Big Idea</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topics</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CsvImport</name>
+    <message>
+        <source>The file holds no headings and no sermons.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is larger than 20 MB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, row %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CsvTable</name>
+    <message>
+        <source>Line %1: text follows a closing quote.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: a quoted field is never closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DataScreen</name>
     <message>
         <source>No Records, Add Some ?</source>
@@ -264,6 +341,21 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>ImportNames</name>
+    <message>
+        <source>Preachers: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Series: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topics: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ImportPaths</name>
     <message>
         <source>Import Outline Files</source>
@@ -287,6 +379,17 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>CSV (*.csv *.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportReview</name>
+    <message>
+        <source>the same title, passage and date as a sermon in the library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the same title, passage and date as %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -429,6 +532,152 @@ Do you want to replace it?</source>
             <numerusform>%n kept.</numerusform>
             <numerusform>%n kept.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ImportWriter</name>
+    <message>
+        <source>%1; nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file is ticked for import.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The library could not be opened for writing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new preachers, series and topics could not be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No keys could be reserved for the sermons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sermon of %1 could not be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The import could not be remembered for undoing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The library did not keep the import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This library was made before imports could be undone; this one cannot be.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportedDocument</name>
+    <message>
+        <source>needs %1 (install the package %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was stopped (reading cancelled)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 took longer than %2 seconds (stopped)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not read the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not read the file: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the document&apos;s text is too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a zip file, or a damaged one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a kind of file the import reads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB (refused)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file holds no text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the document holds no text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file cannot be read (no permission)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file cannot be read (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no temporary file could be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file&apos;s groups are nested too deep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not an RTF file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file has no part %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 would expand past %2 MB (refused)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (damaged or encrypted)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 expands past %2 MB (refused)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is damaged (the zip is truncated or corrupt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 declares a DTD or entities (refused)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not well-formed XML (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ends before its XML does (truncated)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -46,6 +46,83 @@
     </message>
 </context>
 <context>
+    <name>CsvColumns</name>
+    <message>
+        <source>(not imported)</source>
+        <translation>(no se importa)</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Passage</source>
+        <translation>Pasaje</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Preacher</source>
+        <translation>Predicador</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Big Idea</source>
+        <translation>Idea central</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Lugar</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Bosquejo</translation>
+    </message>
+    <message>
+        <source>Topics</source>
+        <translation>Temas</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImport</name>
+    <message>
+        <source>The file holds no headings and no sermons.</source>
+        <translation>El archivo no contiene encabezados ni sermones.</translation>
+    </message>
+    <message>
+        <source>The file is larger than 20 MB.</source>
+        <translation>El archivo supera los 20 MB.</translation>
+    </message>
+    <message>
+        <source>%1, row %2</source>
+        <translation>%1, fila %2</translation>
+    </message>
+</context>
+<context>
+    <name>CsvTable</name>
+    <message>
+        <source>Line %1: text follows a closing quote.</source>
+        <translation>Línea %1: hay texto después de unas comillas de cierre.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quoted field is never closed.</source>
+        <translation>Línea %1: un campo entre comillas no se cierra nunca.</translation>
+    </message>
+</context>
+<context>
     <name>DataScreen</name>
     <message>
         <source>No Records, Add Some ?</source>
@@ -265,6 +342,21 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>ImportNames</name>
+    <message>
+        <source>Preachers: %1</source>
+        <translation>Predicadores: %1</translation>
+    </message>
+    <message>
+        <source>Series: %1</source>
+        <translation>Series: %1</translation>
+    </message>
+    <message>
+        <source>Topics: %1</source>
+        <translation>Temas: %1</translation>
+    </message>
+</context>
+<context>
     <name>ImportPaths</name>
     <message>
         <source>Import Outline Files</source>
@@ -289,6 +381,17 @@ Do you want to replace it?</source>
     <message>
         <source>CSV (*.csv *.txt)</source>
         <translation>CSV (*.csv *.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>ImportReview</name>
+    <message>
+        <source>the same title, passage and date as a sermon in the library</source>
+        <translation>el mismo título, pasaje y fecha que un sermón de la biblioteca</translation>
+    </message>
+    <message>
+        <source>the same title, passage and date as %1</source>
+        <translation>el mismo título, pasaje y fecha que %1</translation>
     </message>
 </context>
 <context>
@@ -431,6 +534,152 @@ Do you want to replace it?</source>
             <numerusform>%n conservado.</numerusform>
             <numerusform>%n conservados.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ImportWriter</name>
+    <message>
+        <source>%1; nothing was imported.</source>
+        <translation>%1; no se importó nada.</translation>
+    </message>
+    <message>
+        <source>No file is ticked for import.</source>
+        <translation>No hay ningún archivo marcado para importar.</translation>
+    </message>
+    <message>
+        <source>The library could not be opened for writing</source>
+        <translation>No se pudo abrir la biblioteca para escribir</translation>
+    </message>
+    <message>
+        <source>The new preachers, series and topics could not be written</source>
+        <translation>No se pudieron escribir los predicadores, series y temas nuevos</translation>
+    </message>
+    <message>
+        <source>No keys could be reserved for the sermons</source>
+        <translation>No se pudieron reservar claves para los sermones</translation>
+    </message>
+    <message>
+        <source>The sermon of %1 could not be written</source>
+        <translation>No se pudo escribir el sermón de %1</translation>
+    </message>
+    <message>
+        <source>The import could not be remembered for undoing</source>
+        <translation>No se pudo guardar la importación para poder deshacerla</translation>
+    </message>
+    <message>
+        <source>The library did not keep the import</source>
+        <translation>La biblioteca no conservó la importación</translation>
+    </message>
+    <message>
+        <source>This library was made before imports could be undone; this one cannot be.</source>
+        <translation>Esta biblioteca se creó antes de que las importaciones pudieran deshacerse; esta no se podrá deshacer.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportedDocument</name>
+    <message>
+        <source>needs %1 (install the package %2)</source>
+        <translation>necesita %1 (instale el paquete %2)</translation>
+    </message>
+    <message>
+        <source>%1 could not be started</source>
+        <translation>no se pudo iniciar %1</translation>
+    </message>
+    <message>
+        <source>%1 was stopped (reading cancelled)</source>
+        <translation>se detuvo %1 (lectura cancelada)</translation>
+    </message>
+    <message>
+        <source>%1 took longer than %2 seconds (stopped)</source>
+        <translation>%1 tardó más de %2 segundos (detenido)</translation>
+    </message>
+    <message>
+        <source>%1 could not read the file</source>
+        <translation>%1 no pudo leer el archivo</translation>
+    </message>
+    <message>
+        <source>%1 could not read the file: %2</source>
+        <translation>%1 no pudo leer el archivo: %2</translation>
+    </message>
+    <message>
+        <source>the document&apos;s text is too long</source>
+        <translation>el texto del documento es demasiado largo</translation>
+    </message>
+    <message>
+        <source>not a zip file, or a damaged one</source>
+        <translation>no es un archivo zip, o está dañado</translation>
+    </message>
+    <message>
+        <source>not a kind of file the import reads</source>
+        <translation>no es un tipo de archivo que la importación lea</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB (refused)</source>
+        <translation>el archivo supera los %1 MB (rechazado)</translation>
+    </message>
+    <message>
+        <source>the file holds no text</source>
+        <translation>el archivo no contiene texto</translation>
+    </message>
+    <message>
+        <source>the document holds no text</source>
+        <translation>el documento no contiene texto</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>the file cannot be read (no permission)</source>
+        <translation>no se puede leer el archivo (sin permiso)</translation>
+    </message>
+    <message>
+        <source>the file cannot be read (%1)</source>
+        <translation>no se puede leer el archivo (%1)</translation>
+    </message>
+    <message>
+        <source>no temporary file could be written</source>
+        <translation>no se pudo escribir un archivo temporal</translation>
+    </message>
+    <message>
+        <source>the file&apos;s groups are nested too deep</source>
+        <translation>los grupos del archivo están anidados a demasiada profundidad</translation>
+    </message>
+    <message>
+        <source>not an RTF file</source>
+        <translation>no es un archivo RTF</translation>
+    </message>
+    <message>
+        <source>the file has no part %1</source>
+        <translation>el archivo no tiene la parte %1</translation>
+    </message>
+    <message>
+        <source>%1 would expand past %2 MB (refused)</source>
+        <translation>%1 ocuparía más de %2 MB al descomprimirse (rechazado)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (damaged or encrypted)</source>
+        <translation>no se puede leer %1 (dañado o cifrado)</translation>
+    </message>
+    <message>
+        <source>%1 expands past %2 MB (refused)</source>
+        <translation>%1 ocupa más de %2 MB al descomprimirse (rechazado)</translation>
+    </message>
+    <message>
+        <source>%1 is damaged (the zip is truncated or corrupt)</source>
+        <translation>%1 está dañado (el zip está truncado o corrupto)</translation>
+    </message>
+    <message>
+        <source>%1 declares a DTD or entities (refused)</source>
+        <translation>%1 declara una DTD o entidades (rechazado)</translation>
+    </message>
+    <message>
+        <source>%1 is not well-formed XML (%2)</source>
+        <translation>%1 no es XML bien formado (%2)</translation>
+    </message>
+    <message>
+        <source>%1 ends before its XML does (truncated)</source>
+        <translation>%1 termina antes que su XML (truncado)</translation>
     </message>
 </context>
 <context>

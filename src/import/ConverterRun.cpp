@@ -3,6 +3,7 @@
 #include "ImportLimits.h"
 #include "ImportLogging.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QProcess>
 #include <QStandardPaths>
@@ -17,7 +18,9 @@ Result run(const QString &program, const QStringList &arguments, const QString &
     Result result;
     const QString path = QStandardPaths::findExecutable(program);
     if (path.isEmpty()) {
-        result.error = QStringLiteral("needs %1 (install the package %2)").arg(program, package);
+        result.error
+            = QCoreApplication::translate("ImportedDocument", "needs %1 (install the package %2)")
+                  .arg(program, package);
         return result;
     }
     QProcess process;
@@ -30,7 +33,8 @@ Result run(const QString &program, const QStringList &arguments, const QString &
     process.setChildProcessModifier([] { ::setpgid(0, 0); });
     process.start();
     if (!process.waitForStarted(milliseconds)) {
-        result.error = QStringLiteral("%1 could not be started").arg(program);
+        result.error = QCoreApplication::translate("ImportedDocument", "%1 could not be started")
+                           .arg(program);
         qCWarning(lcImport) << program << "did not start:" << process.errorString();
         return result;
     }
@@ -47,10 +51,13 @@ Result run(const QString &program, const QStringList &arguments, const QString &
             ::kill(pid_t(-group), SIGKILL);
         process.kill();
         process.waitForFinished(1000);
-        result.error = cancelled ? QStringLiteral("%1 was stopped (reading cancelled)").arg(program)
-                                 : QStringLiteral("%1 took longer than %2 seconds (stopped)")
-                                       .arg(program)
-                                       .arg(milliseconds / 1000);
+        result.error = cancelled
+            ? QCoreApplication::translate("ImportedDocument", "%1 was stopped (reading cancelled)")
+                  .arg(program)
+            : QCoreApplication::translate(
+                "ImportedDocument", "%1 took longer than %2 seconds (stopped)")
+                  .arg(program)
+                  .arg(milliseconds / 1000);
         qCWarning(lcImport) << program
                             << (cancelled ? "stopped: cancelled" : "killed at its time limit");
         return result;
@@ -58,14 +65,17 @@ Result run(const QString &program, const QStringList &arguments, const QString &
     result.output = process.readAllStandardOutput();
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
         const QString said = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
-        result.error
-            = QStringLiteral("%1 could not read the file%2")
-                  .arg(program, said.isEmpty() ? QString() : QStringLiteral(": ") + said.left(200));
+        result.error = said.isEmpty()
+            ? QCoreApplication::translate("ImportedDocument", "%1 could not read the file")
+                  .arg(program)
+            : QCoreApplication::translate("ImportedDocument", "%1 could not read the file: %2")
+                  .arg(program, said.left(200));
         return result;
     }
     if (result.output.size() > ImportLimits::FileBytes * 2) {
         result.output.clear();
-        result.error = QStringLiteral("the document's text is too long");
+        result.error
+            = QCoreApplication::translate("ImportedDocument", "the document's text is too long");
     }
     return result;
 }

@@ -1,19 +1,53 @@
 #include "CsvColumns.h"
 
+#include "ProgramTranslation.h"
+
+#include <QCoreApplication>
 #include <QHash>
 
 namespace {
 
+// The headings File > Export writes, in its order, as the export translates them.
+const char *const ExportedHeadings[] = { QT_TRANSLATE_NOOP("SermonListCsv", "ID"),
+    QT_TRANSLATE_NOOP("SermonListCsv", "Bible Reference"),
+    QT_TRANSLATE_NOOP("SermonListCsv", "Preacher"), QT_TRANSLATE_NOOP("SermonListCsv", "Title"),
+    QT_TRANSLATE_NOOP("SermonListCsv", "Big Idea"),
+    QT_TRANSLATE_NOOP("SermonListCsv", "Date Preached"),
+    QT_TRANSLATE_NOOP("SermonListCsv", "Location"), QT_TRANSLATE_NOOP("SermonListCsv", "Series"),
+    QT_TRANSLATE_NOOP("SermonListCsv", "Topics") };
+const CsvField ExportedFields[]
+    = { CsvField::Key, CsvField::Passage, CsvField::Preacher, CsvField::Title, CsvField::BigIdea,
+          CsvField::Date, CsvField::Location, CsvField::Series, CsvField::Topics };
+
+// Case, blanks, punctuation and accents do not tell headings apart: "Título" is "titulo".
 QString key(const QString &heading)
 {
-    QString folded = heading.toCaseFolded();
+    QString folded = heading.normalized(QString::NormalizationForm_D).toCaseFolded();
     folded.removeIf([](QChar c) { return !c.isLetterOrNumber(); });
     return folded;
 }
 
-const QHash<QString, CsvField> &synonyms()
+// The list as the export writes it in each language the program speaks: a list written with
+// the Spanish interface is the program's own under the English one too.
+const QList<QStringList> &exportedLists()
 {
-    static const QHash<QString, CsvField> table {
+    static const QList<QStringList> lists = [] {
+        QList<QStringList> out;
+        for (const QString &language : ProgramTranslation::languages()) {
+            QStringList headings;
+            for (const char *heading : ExportedHeadings)
+                headings.append(ProgramTranslation::textIn(language, "SermonListCsv", heading));
+            if (!out.contains(headings))
+                out.append(headings);
+        }
+        return out;
+    }();
+    return lists;
+}
+
+QHash<QString, CsvField> synonymTable()
+{
+    QHash<QString, CsvField> table {
         { QStringLiteral("id"), CsvField::Key },
         { QStringLiteral("sermonid"), CsvField::Key },
         { QStringLiteral("title"), CsvField::Title },
@@ -41,7 +75,41 @@ const QHash<QString, CsvField> &synonyms()
         { QStringLiteral("topics"), CsvField::Topics },
         { QStringLiteral("topic"), CsvField::Topics },
         { QStringLiteral("keywords"), CsvField::Topics },
+        // The usual Spanish names, accents dropped as key() drops them.
+        { QStringLiteral("titulo"), CsvField::Title },
+        { QStringLiteral("pasaje"), CsvField::Passage },
+        { QStringLiteral("referencia"), CsvField::Passage },
+        { QStringLiteral("referenciabiblica"), CsvField::Passage },
+        { QStringLiteral("cita"), CsvField::Passage },
+        { QStringLiteral("citabiblica"), CsvField::Passage },
+        { QStringLiteral("fecha"), CsvField::Date },
+        { QStringLiteral("fechapredicado"), CsvField::Date },
+        { QStringLiteral("fechadepredicacion"), CsvField::Date },
+        { QStringLiteral("predicado"), CsvField::Date },
+        { QStringLiteral("predicador"), CsvField::Preacher },
+        { QStringLiteral("tipo"), CsvField::Type },
+        { QStringLiteral("tipodesermon"), CsvField::Type },
+        { QStringLiteral("serie"), CsvField::Series },
+        { QStringLiteral("ideacentral"), CsvField::BigIdea },
+        { QStringLiteral("lugar"), CsvField::Location },
+        { QStringLiteral("iglesia"), CsvField::Location },
+        { QStringLiteral("bosquejo"), CsvField::Outline },
+        { QStringLiteral("notas"), CsvField::Outline },
+        { QStringLiteral("temas"), CsvField::Topics },
+        { QStringLiteral("tema"), CsvField::Topics },
+        { QStringLiteral("palabrasclave"), CsvField::Topics },
     };
+    // And whatever a translation of the export calls its columns.
+    for (const QStringList &headings : exportedLists()) {
+        for (qsizetype i = 0; i < headings.size(); ++i)
+            table.insert(key(headings.at(i)), ExportedFields[i]);
+    }
+    return table;
+}
+
+const QHash<QString, CsvField> &synonyms()
+{
+    static const QHash<QString, CsvField> table = synonymTable();
     return table;
 }
 
@@ -60,43 +128,44 @@ QString name(CsvField field)
 {
     switch (field) {
     case CsvField::Ignore:
-        return QStringLiteral("(not imported)");
+        return QCoreApplication::translate("CsvColumns", "(not imported)");
     case CsvField::Key:
-        return QStringLiteral("ID");
+        return QCoreApplication::translate("CsvColumns", "ID");
     case CsvField::Title:
-        return QStringLiteral("Title");
+        return QCoreApplication::translate("CsvColumns", "Title");
     case CsvField::Passage:
-        return QStringLiteral("Passage");
+        return QCoreApplication::translate("CsvColumns", "Passage");
     case CsvField::Date:
-        return QStringLiteral("Date");
+        return QCoreApplication::translate("CsvColumns", "Date");
     case CsvField::Preacher:
-        return QStringLiteral("Preacher");
+        return QCoreApplication::translate("CsvColumns", "Preacher");
     case CsvField::Type:
-        return QStringLiteral("Type");
+        return QCoreApplication::translate("CsvColumns", "Type");
     case CsvField::Series:
-        return QStringLiteral("Series");
+        return QCoreApplication::translate("CsvColumns", "Series");
     case CsvField::BigIdea:
-        return QStringLiteral("Big Idea");
+        return QCoreApplication::translate("CsvColumns", "Big Idea");
     case CsvField::Location:
-        return QStringLiteral("Location");
+        return QCoreApplication::translate("CsvColumns", "Location");
     case CsvField::Outline:
-        return QStringLiteral("Outline");
+        return QCoreApplication::translate("CsvColumns", "Outline");
     case CsvField::Topics:
-        return QStringLiteral("Topics");
+        return QCoreApplication::translate("CsvColumns", "Topics");
     }
     return QString();
 }
 
 QStringList exportHeadings()
 {
-    return { QStringLiteral("ID"), QStringLiteral("Bible Reference"), QStringLiteral("Preacher"),
-        QStringLiteral("Title"), QStringLiteral("Big Idea"), QStringLiteral("Date Preached"),
-        QStringLiteral("Location"), QStringLiteral("Series"), QStringLiteral("Topics") };
+    QStringList headings;
+    for (const char *heading : ExportedHeadings)
+        headings.append(QString::fromLatin1(heading));
+    return headings;
 }
 
 bool isExportedList(const QStringList &headings)
 {
-    return headings == exportHeadings();
+    return exportedLists().contains(headings);
 }
 
 QList<CsvField> guess(const QStringList &headings)

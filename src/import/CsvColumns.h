@@ -28,12 +28,14 @@ namespace CsvColumns {
 QList<CsvField> fields();
 QString name(CsvField field);
 
-// The headings of the exported sermon list, in its order.
+// The headings of the exported sermon list, in its order (in English).
 QStringList exportHeadings();
+// Whether the headings are those of the exported list in one of the program's languages.
 bool isExportedList(const QStringList &headings);
 
 // A first guess for each heading (by name and the usual other names: "Scripture", "Speaker",
-// "Preached"); a field is given to one column at most.
+// "Preached", the Spanish ones: "Referencia bíblica", "Fecha"); a field is given to one column
+// at most.
 QList<CsvField> guess(const QStringList &headings);
 
 // Topics in one field: "; " between them, as the export writes them.

@@ -5,6 +5,7 @@
 #include "ImportLimits.h"
 #include "ImportNames.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -18,7 +19,8 @@ Sheet fromText(const QString &path, const QString &text)
     if (!CsvTable::parse(text, CsvTable::detectSeparator(text), records, sheet.error))
         return sheet;
     if (records.isEmpty()) {
-        sheet.error = QStringLiteral("The file holds no headings and no sermons.");
+        sheet.error = QCoreApplication::translate(
+            "CsvImport", "The file holds no headings and no sermons.");
         return sheet;
     }
     sheet.headings = records.takeFirst();
@@ -36,7 +38,7 @@ Sheet read(const QString &path)
         return sheet;
     }
     if (file.size() > ImportLimits::FileBytes) {
-        sheet.error = QStringLiteral("The file is larger than 20 MB.");
+        sheet.error = QCoreApplication::translate("CsvImport", "The file is larger than 20 MB.");
         return sheet;
     }
     return fromText(path, CsvTable::decode(file.readAll()));
@@ -66,9 +68,9 @@ QList<ImportRow> rows(const Sheet &sheet, const QList<CsvField> &columns,
     for (const QStringList &record : sheet.records) {
         ++line;
         ImportRow row;
-        row.source
-            = { sheet.path, QString(), QStringLiteral("%1, row %2").arg(info.fileName()).arg(line),
-                  QString(), info.lastModified(), QString() };
+        row.source = { sheet.path, QString(),
+            QCoreApplication::translate("CsvImport", "%1, row %2").arg(info.fileName()).arg(line),
+            QString(), info.lastModified(), QString() };
         row.preacher = defaults.preacher;
         row.type = defaults.type;
         row.location = defaults.location;

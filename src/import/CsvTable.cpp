@@ -2,6 +2,8 @@
 
 #include "TextDecoding.h"
 
+#include <QCoreApplication>
+
 namespace CsvTable {
 
 QString decode(const QByteArray &bytes)
@@ -79,7 +81,9 @@ bool parse(const QString &text, QChar separator, QList<QStringList> &records, QS
             endRecord();
             recordLine = ++line;
         } else if (closed) {
-            error = QStringLiteral("Line %1: text follows a closing quote.").arg(line);
+            error
+                = QCoreApplication::translate("CsvTable", "Line %1: text follows a closing quote.")
+                      .arg(line);
             return false;
         } else if (c == QLatin1Char('"') && !fieldStarted) {
             quoted = true;
@@ -91,7 +95,8 @@ bool parse(const QString &text, QChar separator, QList<QStringList> &records, QS
         }
     }
     if (quoted) {
-        error = QStringLiteral("Line %1: a quoted field is never closed.").arg(recordLine);
+        error = QCoreApplication::translate("CsvTable", "Line %1: a quoted field is never closed.")
+                    .arg(recordLine);
         return false;
     }
     if (!field.isEmpty() || !record.isEmpty() || closed)

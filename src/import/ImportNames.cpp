@@ -5,6 +5,8 @@
 #include "KeyCounter.h"
 #include "SqlLiterals.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Each kind's table, key column and the query that gives key and name.
@@ -38,11 +40,14 @@ QString ImportNames::Missing::describe() const
 {
     QStringList lines;
     if (!preachers.isEmpty())
-        lines.append(QStringLiteral("Preachers: ") + preachers.join(QStringLiteral(", ")));
+        lines.append(QCoreApplication::translate("ImportNames", "Preachers: %1")
+                         .arg(preachers.join(QStringLiteral(", "))));
     if (!series.isEmpty())
-        lines.append(QStringLiteral("Series: ") + series.join(QStringLiteral(", ")));
+        lines.append(QCoreApplication::translate("ImportNames", "Series: %1")
+                         .arg(series.join(QStringLiteral(", "))));
     if (!topics.isEmpty())
-        lines.append(QStringLiteral("Topics: ") + topics.join(QStringLiteral(", ")));
+        lines.append(QCoreApplication::translate("ImportNames", "Topics: %1")
+                         .arg(topics.join(QStringLiteral(", "))));
     return lines.join(QLatin1Char('\n'));
 }
 

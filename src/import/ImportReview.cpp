@@ -7,6 +7,7 @@
 #include "ReferenceText.h"
 #include "SqlLiterals.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -214,12 +215,13 @@ void ImportReview::refreshStatuses(QList<ImportRow> &rows) const
             row.endChapter, row.endVerse, row.date);
         if (m_library.contains(key)) {
             row.status = ImportRow::Status::Duplicate;
-            row.reason
-                = QStringLiteral("the same title, passage and date as a sermon in the library");
+            row.reason = QCoreApplication::translate(
+                "ImportReview", "the same title, passage and date as a sermon in the library");
         } else if (earlier.contains(key)) {
             row.status = ImportRow::Status::Duplicate;
-            row.reason
-                = QStringLiteral("the same title, passage and date as %1").arg(earlier.value(key));
+            row.reason = QCoreApplication::translate(
+                "ImportReview", "the same title, passage and date as %1")
+                             .arg(earlier.value(key));
         } else {
             row.status
                 = row.bookID > 0 ? ImportRow::Status::Ready : ImportRow::Status::NeedsPassage;

@@ -4,6 +4,7 @@
 #include "OutlineFileReader.h"
 #include "ZipEntryStream.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -117,9 +118,11 @@ ImportedDocument read(const ImportSource &source, const std::atomic<bool> *cance
         return ImportedDocument::failure(source.refusal);
     if (source.entry.isEmpty()) {
         if (isZip(source.path))
-            return ImportedDocument::failure(QStringLiteral("not a zip file, or a damaged one"));
+            return ImportedDocument::failure(QCoreApplication::translate(
+                "ImportedDocument", "not a zip file, or a damaged one"));
         if (!OutlineFileReader::readsName(source.path))
-            return ImportedDocument::failure(QStringLiteral("not a kind of file the import reads"));
+            return ImportedDocument::failure(QCoreApplication::translate(
+                "ImportedDocument", "not a kind of file the import reads"));
         return OutlineFileReader::readFile(source.path, cancel);
     }
     ZipEntryStream zip(source.path);

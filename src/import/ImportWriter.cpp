@@ -9,6 +9,7 @@
 #include "SqlLiterals.h"
 #include "TableDigest.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QObject>
 #include <QSet>
@@ -171,7 +172,8 @@ ImportOutcome write(DbDatabase &db, const QList<ImportRow> &rows, const QString 
     // Probed before the transaction: a failed statement would end a server's transaction.
     const bool keepsBatches = LibraryTables::has(db, QStringLiteral("tblImportSermons"));
     auto fail = [&outcome](const QString &what) {
-        outcome.message = what + QStringLiteral("; nothing was imported.");
+        outcome.message
+            = QCoreApplication::translate("ImportWriter", "%1; nothing was imported.").arg(what);
         qCWarning(lcImport) << outcome.message << outcome.error.number << outcome.error.driverText;
         outcome.sermonIDs.clear();
         outcome.written = 0;
@@ -179,17 +181,21 @@ ImportOutcome write(DbDatabase &db, const QList<ImportRow> &rows, const QString 
         return outcome;
     };
     if (chosen.isEmpty()) {
-        outcome.message = QStringLiteral("No file is ticked for import.");
+        outcome.message
+            = QCoreApplication::translate("ImportWriter", "No file is ticked for import.");
         return outcome;
     }
     DbTransaction transaction(db);
     if (!transaction.beginExclusive(QStringLiteral("tblTableIds"), outcome.error))
-        return fail(QStringLiteral("The library could not be opened for writing"));
+        return fail(QCoreApplication::translate(
+            "ImportWriter", "The library could not be opened for writing"));
     if (names && !create.isEmpty() && !names->create(db, create, outcome.error))
-        return fail(QStringLiteral("The new preachers, series and topics could not be written"));
+        return fail(QCoreApplication::translate(
+            "ImportWriter", "The new preachers, series and topics could not be written"));
     QList<qint32> keys;
     if (!assignKeys(db, chosen, keys, outcome.error))
-        return fail(QStringLiteral("No keys could be reserved for the sermons"));
+        return fail(QCoreApplication::translate(
+            "ImportWriter", "No keys could be reserved for the sermons"));
     for (int i = 0; i < chosen.size(); ++i) {
         ImportRow &row = chosen[i];
         if (names)
@@ -199,7 +205,8 @@ ImportOutcome write(DbDatabase &db, const QList<ImportRow> &rows, const QString 
             || (names && !linkTopics(db, keys.at(i), names->topicKeys(row), outcome.error))) {
             outcome.failedFile = row.source.displayName;
             return fail(
-                QStringLiteral("The sermon of %1 could not be written").arg(outcome.failedFile));
+                QCoreApplication::translate("ImportWriter", "The sermon of %1 could not be written")
+                    .arg(outcome.failedFile));
         }
         outcome.sermonIDs.append(keys.at(i));
     }
@@ -208,16 +215,19 @@ ImportOutcome write(DbDatabase &db, const QList<ImportRow> &rows, const QString 
             QStringLiteral("lngImportBatchID"), 1, 1, outcome.error);
         if (outcome.batchID == 0
             || !remember(db, outcome.batchID, source, userName, outcome.sermonIDs, outcome.error))
-            return fail(QStringLiteral("The import could not be remembered for undoing"));
+            return fail(QCoreApplication::translate(
+                "ImportWriter", "The import could not be remembered for undoing"));
     }
     if (!transaction.commit(outcome.error))
-        return fail(QStringLiteral("The library did not keep the import"));
+        return fail(
+            QCoreApplication::translate("ImportWriter", "The library did not keep the import"));
     outcome.ok = true;
     outcome.written = int(outcome.sermonIDs.size());
     outcome.message = QObject::tr("Imported %n sermon(s).", nullptr, outcome.written);
     if (!keepsBatches)
-        outcome.message += QStringLiteral(" This library was made before imports could be "
-                                          "undone; this one cannot be.");
+        outcome.message += QLatin1Char(' ')
+            + QCoreApplication::translate("ImportWriter",
+                "This library was made before imports could be undone; this one cannot be.");
     return outcome;
 }
 

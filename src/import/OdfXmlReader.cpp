@@ -5,6 +5,7 @@
 #include "OutlineTextBuilder.h"
 #include "ZipEntryStream.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
@@ -335,7 +336,8 @@ ImportedDocument read(ZipEntryStream &zip)
             [&walk](QXmlStreamReader &xml) { walk.token(xml); }, doc.error))
         return doc;
     if (out.tooLong())
-        return ImportedDocument::failure(QStringLiteral("the document's text is too long"));
+        return ImportedDocument::failure(
+            QCoreApplication::translate("ImportedDocument", "the document's text is too long"));
     doc.text = out.text();
     doc.firstHeading = out.firstHeading();
     doc.titleProperty = zip.elementText(QStringLiteral("meta.xml"), u"title");

@@ -8,6 +8,7 @@
 #include "WordXmlReader.h"
 #include "ZipEntryStream.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -21,7 +22,8 @@ QString suffixOf(const QString &fileName)
 
 QString tooLarge()
 {
-    return QStringLiteral("the file is larger than %1 MB (refused)")
+    return QCoreApplication::translate(
+        "ImportedDocument", "the file is larger than %1 MB (refused)")
         .arg(ImportLimits::FileBytes / ImportLimits::MegaByte);
 }
 
@@ -30,7 +32,8 @@ ImportedDocument fromText(const QString &text)
     ImportedDocument doc;
     doc.text = text;
     if (doc.text.trimmed().isEmpty())
-        return ImportedDocument::failure(QStringLiteral("the file holds no text"));
+        return ImportedDocument::failure(
+            QCoreApplication::translate("ImportedDocument", "the file holds no text"));
     return doc;
 }
 
@@ -55,7 +58,8 @@ ImportedDocument readZipDocument(ZipEntryStream &zip, const QString &suffix)
     ImportedDocument doc
         = suffix == QLatin1String("docx") ? WordXmlReader::read(zip) : OdfXmlReader::read(zip);
     if (doc.ok() && doc.text.trimmed().isEmpty())
-        return ImportedDocument::failure(QStringLiteral("the document holds no text"));
+        return ImportedDocument::failure(
+            QCoreApplication::translate("ImportedDocument", "the document holds no text"));
     return doc;
 }
 
@@ -77,19 +81,21 @@ ImportedDocument readFile(const QString &path, const std::atomic<bool> *cancel)
     if (info.size() > ImportLimits::FileBytes)
         return ImportedDocument::failure(tooLarge());
     if (info.size() == 0 && info.exists())
-        return ImportedDocument::failure(QStringLiteral("the file is empty"));
+        return ImportedDocument::failure(
+            QCoreApplication::translate("ImportedDocument", "the file is empty"));
     const QString suffix = suffixOf(path);
     if (suffix == QLatin1String("docx") || suffix == QLatin1String("odt")) {
         if (!info.isReadable())
-            return ImportedDocument::failure(
-                QStringLiteral("the file cannot be read (no permission)"));
+            return ImportedDocument::failure(QCoreApplication::translate(
+                "ImportedDocument", "the file cannot be read (no permission)"));
         ZipEntryStream zip(path);
         return readZipDocument(zip, suffix);
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return ImportedDocument::failure(
-            QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
+            QCoreApplication::translate("ImportedDocument", "the file cannot be read (%1)")
+                .arg(file.errorString()));
     if (suffix == QLatin1String("doc"))
         return convertDoc(path, cancel);
     // The size is checked again on what is read: the file may have grown since.
@@ -103,7 +109,8 @@ ImportedDocument readBytes(
     const QString &fileName, const QByteArray &bytes, const std::atomic<bool> *cancel)
 {
     if (bytes.isEmpty())
-        return ImportedDocument::failure(QStringLiteral("the file is empty"));
+        return ImportedDocument::failure(
+            QCoreApplication::translate("ImportedDocument", "the file is empty"));
     if (bytes.size() > ImportLimits::FileBytes)
         return ImportedDocument::failure(tooLarge());
     const QString suffix = suffixOf(fileName);
@@ -117,12 +124,14 @@ ImportedDocument readBytes(
         // The converter reads files: the bytes go to a private temporary file first.
         QTemporaryFile temporary;
         if (!temporary.open() || temporary.write(bytes) != bytes.size() || !temporary.flush())
-            return ImportedDocument::failure(QStringLiteral("no temporary file could be written"));
+            return ImportedDocument::failure(QCoreApplication::translate(
+                "ImportedDocument", "no temporary file could be written"));
         return convertDoc(temporary.fileName(), cancel);
     }
     if (suffix == QLatin1String("txt") || suffix == QLatin1String("md"))
         return fromText(TextDecoding::decode(bytes));
-    return ImportedDocument::failure(QStringLiteral("not a kind of file the import reads"));
+    return ImportedDocument::failure(
+        QCoreApplication::translate("ImportedDocument", "not a kind of file the import reads"));
 }
 
 } // namespace OutlineFileReader

@@ -4,6 +4,7 @@
 #include "OutlineTextBuilder.h"
 #include "TextDecoding.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QList>
 #include <QRegularExpression>
@@ -69,8 +70,8 @@ public:
             if (c == '{') {
                 flushBytes();
                 if (m_groups.size() >= MaxDepth)
-                    return ImportedDocument::failure(
-                        QStringLiteral("the file's groups are nested too deep"));
+                    return ImportedDocument::failure(QCoreApplication::translate(
+                        "ImportedDocument", "the file's groups are nested too deep"));
                 m_groups.append(m_groups.last());
                 m_groupStart = true;
                 continue;
@@ -96,7 +97,8 @@ public:
         flushBytes();
         finishParagraph();
         if (m_out.tooLong())
-            return ImportedDocument::failure(QStringLiteral("the document's text is too long"));
+            return ImportedDocument::failure(
+                QCoreApplication::translate("ImportedDocument", "the document's text is too long"));
         doc.text = m_out.text();
         doc.firstHeading = m_out.firstHeading();
         doc.titleProperty = m_title.simplified();
@@ -494,11 +496,13 @@ namespace RtfReader {
 ImportedDocument read(const QByteArray &bytes)
 {
     if (!bytes.startsWith("{\\rtf"))
-        return ImportedDocument::failure(QStringLiteral("not an RTF file"));
+        return ImportedDocument::failure(
+            QCoreApplication::translate("ImportedDocument", "not an RTF file"));
     RtfParser parser(bytes);
     ImportedDocument doc = parser.parse();
     if (doc.ok() && doc.text.trimmed().isEmpty())
-        return ImportedDocument::failure(QStringLiteral("the document holds no text"));
+        return ImportedDocument::failure(
+            QCoreApplication::translate("ImportedDocument", "the document holds no text"));
     return doc;
 }
 

@@ -5,6 +5,7 @@
 #include "WordNumbering.h"
 #include "ZipEntryStream.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 
 namespace {
@@ -232,7 +233,8 @@ ImportedDocument read(ZipEntryStream &zip)
             return doc;
     }
     if (out.tooLong())
-        return ImportedDocument::failure(QStringLiteral("the document's text is too long"));
+        return ImportedDocument::failure(
+            QCoreApplication::translate("ImportedDocument", "the document's text is too long"));
     doc.text = out.text();
     doc.firstHeading = out.firstHeading();
     doc.titleProperty = zip.elementText(QStringLiteral("docProps/core.xml"), u"title");

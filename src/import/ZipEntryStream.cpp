@@ -4,6 +4,7 @@
 #include "ImportLogging.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 #include <quazip.h>
 #include <quazipfile.h>
@@ -43,7 +44,7 @@ ZipEntryStream::~ZipEntryStream()
 bool ZipEntryStream::open(QString &error)
 {
     if (!m_zip->open(QuaZip::mdUnzip)) {
-        error = QStringLiteral("not a zip file, or a damaged one");
+        error = QCoreApplication::translate("ImportedDocument", "not a zip file, or a damaged one");
         qCWarning(lcImport) << "zip" << m_path << "cannot be opened:" << m_zip->getZipError();
         return false;
     }
@@ -74,17 +75,22 @@ bool ZipEntryStream::stream(const QString &name, qint64 limit,
     const std::function<bool(const QByteArray &, QString &)> &chunk, QString &error)
 {
     if (!m_zip->setCurrentFile(name, QuaZip::csSensitive)) {
-        error = QStringLiteral("the file has no part %1").arg(name);
+        error
+            = QCoreApplication::translate("ImportedDocument", "the file has no part %1").arg(name);
         return false;
     }
     QuaZipFileInfo64 info;
     if (m_zip->getCurrentFileInfo(&info) && qint64(info.uncompressedSize) > limit) {
-        error = QStringLiteral("%1 would expand past %2 MB (refused)").arg(name, megabytes(limit));
+        error = QCoreApplication::translate(
+            "ImportedDocument", "%1 would expand past %2 MB (refused)")
+                    .arg(name, megabytes(limit));
         return false;
     }
     QuaZipFile file(m_zip.get());
     if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("%1 cannot be read (damaged or encrypted)").arg(name);
+        error = QCoreApplication::translate(
+            "ImportedDocument", "%1 cannot be read (damaged or encrypted)")
+                    .arg(name);
         return false;
     }
     qint64 total = 0;
@@ -96,7 +102,9 @@ bool ZipEntryStream::stream(const QString &name, qint64 limit,
             break;
         total += piece.size();
         if (total > limit) {
-            error = QStringLiteral("%1 expands past %2 MB (refused)").arg(name, megabytes(limit));
+            error
+                = QCoreApplication::translate("ImportedDocument", "%1 expands past %2 MB (refused)")
+                      .arg(name, megabytes(limit));
             ok = false;
             break;
         }
@@ -109,7 +117,9 @@ bool ZipEntryStream::stream(const QString &name, qint64 limit,
     file.close();
     // Closing checks the entry's checksum once the whole entry was read.
     if (ok && (readFailed || file.getZipError() != UNZ_OK)) {
-        error = QStringLiteral("%1 is damaged (the zip is truncated or corrupt)").arg(name);
+        error = QCoreApplication::translate(
+            "ImportedDocument", "%1 is damaged (the zip is truncated or corrupt)")
+                    .arg(name);
         ok = false;
     }
     return ok;
@@ -135,7 +145,9 @@ bool ZipEntryStream::readXml(const QString &name, qint64 limit,
         for (;;) {
             const QXmlStreamReader::TokenType type = xml.readNext();
             if (type == QXmlStreamReader::DTD || type == QXmlStreamReader::EntityReference) {
-                why = QStringLiteral("%1 declares a DTD or entities (refused)").arg(name);
+                why = QCoreApplication::translate(
+                    "ImportedDocument", "%1 declares a DTD or entities (refused)")
+                          .arg(name);
                 return false;
             }
             if (type == QXmlStreamReader::Invalid)
@@ -145,7 +157,8 @@ bool ZipEntryStream::readXml(const QString &name, qint64 limit,
                 break;
         }
         if (xml.hasError() && xml.error() != QXmlStreamReader::PrematureEndOfDocumentError) {
-            why = QStringLiteral("%1 is not well-formed XML (%2)").arg(name, xml.errorString());
+            why = QCoreApplication::translate("ImportedDocument", "%1 is not well-formed XML (%2)")
+                      .arg(name, xml.errorString());
             return false;
         }
         return true;
@@ -160,7 +173,9 @@ bool ZipEntryStream::readXml(const QString &name, qint64 limit,
     if (!streamed)
         return false;
     if (xml.hasError() || xml.tokenType() != QXmlStreamReader::EndDocument) {
-        error = QStringLiteral("%1 ends before its XML does (truncated)").arg(name);
+        error = QCoreApplication::translate(
+            "ImportedDocument", "%1 ends before its XML does (truncated)")
+                    .arg(name);
         return false;
     }
     return true;

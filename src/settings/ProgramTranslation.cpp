@@ -63,13 +63,18 @@ QStringList languages()
 QString nativeName(const QString &language)
 {
     // Each translation names its own language: the translator writes it, not the code.
+    return textIn(
+        language, "ProgramTranslation", QT_TRANSLATE_NOOP("ProgramTranslation", "English"));
+}
+
+QString textIn(const QString &language, const char *context, const char *source)
+{
     QTranslator translation;
-    const char *const source = QT_TRANSLATE_NOOP("ProgramTranslation", "English");
-    QString name;
+    QString text;
     if (translation.load(programFile(language))) {
-        name = translation.translate("ProgramTranslation", source);
+        text = translation.translate(context, source);
     }
-    return name.isEmpty() ? QString::fromLatin1(source) : name;
+    return text.isEmpty() ? QString::fromUtf8(source) : text;
 }
 
 QString systemLanguage()

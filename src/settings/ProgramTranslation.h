@@ -27,6 +27,9 @@ namespace ProgramTranslation {
 QStringList languages();
 // A language's own name for itself ("English", "Español"), from its translation.
 QString nativeName(const QString &language);
+// A text as a built-in language's translation gives it, whatever language is installed
+// (a file written with another interface language is read back); the source when it has none.
+QString textIn(const QString &language, const char *context, const char *source);
 // The first built-in language the environment asks for, else "en".
 QString systemLanguage();
 // The saved choice when it names a built-in language, else the system's.

@@ -3,9 +3,11 @@
 #include "DbDatabase.h"
 #include "ImportNames.h"
 #include "ImportWriter.h"
+#include "ProgramTranslation.h"
 #include "TestEnvironment.h"
 #include "UserInterface.h"
 
+#include <QCoreApplication>
 #include <QTest>
 
 using TestEnvironment::Engine;
@@ -17,6 +19,8 @@ using Records = QList<QStringList>;
 class tst_ImportCsv : public QObject
 {
     Q_OBJECT
+    static QStringList exportedSpanishHeadings();
+
 private Q_SLOTS:
     void initTestCase() { MsgBoxScript::setScripted(true); }
     void parse_data();
@@ -25,6 +29,7 @@ private Q_SLOTS:
     void parseErrors();
     void guessColumns_data();
     void guessColumns();
+    void spanishExportIsTheProgramsOwn();
     void personNames_data();
     void personNames();
     void preacherMatch_data();
@@ -96,25 +101,57 @@ void tst_ImportCsv::guessColumns_data()
 {
     QTest::addColumn<QStringList>("headings");
     QTest::addColumn<QList<CsvField>>("fields");
-    QTest::newRow("the exported list")
-        << CsvColumns::exportHeadings()
-        << QList<CsvField> { CsvField::Key, CsvField::Passage, CsvField::Preacher, CsvField::Title,
-               CsvField::BigIdea, CsvField::Date, CsvField::Location, CsvField::Series,
-               CsvField::Topics };
+    // The program's own list: 1, 0, or -1 where that depends on the translation's words.
+    QTest::addColumn<int>("exported");
+    const QList<CsvField> exportedFields { CsvField::Key, CsvField::Passage, CsvField::Preacher,
+        CsvField::Title, CsvField::BigIdea, CsvField::Date, CsvField::Location, CsvField::Series,
+        CsvField::Topics };
+    QTest::newRow("the exported list") << CsvColumns::exportHeadings() << exportedFields << 1;
     QTest::newRow("other names, twice, unknown")
         << QStringList { "Sermon Title", "Scripture", "Speaker", "Preached", "Title", "Colour",
                "Notes", "Keywords", "Sermon Type" }
         << QList<CsvField> { CsvField::Title, CsvField::Passage, CsvField::Preacher, CsvField::Date,
                CsvField::Ignore, CsvField::Ignore, CsvField::Outline, CsvField::Topics,
-               CsvField::Type };
+               CsvField::Type }
+        << 0;
+    QTest::newRow("Spanish headings") << QStringList { "ID", "Referencia bíblica", "Predicador",
+        "Título", "Idea central", "Fecha predicado", "Lugar", "Serie", "Temas" }
+                                      << exportedFields << -1;
+    QTest::newRow("Spanish, other names, without accents")
+        << QStringList { "TITULO", "Cita", "Fecha de predicación", "Bosquejo", "Tipo", "Tema" }
+        << QList<CsvField> { CsvField::Title, CsvField::Passage, CsvField::Date, CsvField::Outline,
+               CsvField::Type, CsvField::Topics }
+        << 0;
 }
 
 void tst_ImportCsv::guessColumns()
 {
     QFETCH(QStringList, headings);
     QFETCH(QList<CsvField>, fields);
+    QFETCH(int, exported);
     QCOMPARE(CsvColumns::guess(headings), fields);
-    QCOMPARE(CsvColumns::isExportedList(headings), headings == CsvColumns::exportHeadings());
+    if (exported >= 0)
+        QCOMPARE(CsvColumns::isExportedList(headings), exported == 1);
+}
+
+QStringList tst_ImportCsv::exportedSpanishHeadings()
+{
+    // The list as the export writes it with the Spanish interface, read with the English one
+    // (without the translation the list stays English, which the caller tells apart).
+    ProgramTranslation::install(QStringLiteral("es"));
+    QStringList headings;
+    for (const QString &heading : CsvColumns::exportHeadings())
+        headings.append(QCoreApplication::translate("SermonListCsv", heading.toUtf8().constData()));
+    ProgramTranslation::install(QStringLiteral("en"));
+    return headings;
+}
+
+void tst_ImportCsv::spanishExportIsTheProgramsOwn()
+{
+    const QStringList headings = exportedSpanishHeadings();
+    QVERIFY2(headings != CsvColumns::exportHeadings(), qPrintable(headings.join(u',')));
+    QVERIFY(CsvColumns::isExportedList(headings));
+    QCOMPARE(CsvColumns::guess(headings), CsvColumns::guess(CsvColumns::exportHeadings()));
 }
 
 void tst_ImportCsv::personNames_data()
