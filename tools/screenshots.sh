@@ -16,7 +16,7 @@ trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/config" "$work/data" "$work/library" "$work/runtime"
 chmod 700 "$work/runtime"
 cp build/bin/lectorum-demo.mdb "$work/library/"
-cp build/bin/Lectorum.hlp "$work/library/" 2>/dev/null || true
+cp build/bin/Lectorum*.hlp "$work/library/" 2>/dev/null || true
 # shellcheck source=tools/common/demo-settings.sh
 source tools/common/demo-settings.sh
 write_demo_settings "$work/config" "$work/library" lectorum-demo.mdb

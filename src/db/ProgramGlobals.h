@@ -9,8 +9,9 @@ class clsConfig;
 // - ActiveDatabase: the library in use. The connection sets it when a library opens (and
 //   Change Database when it switches); the main window's pnlUser and the library commands
 //   (backups, export names, recovery copies) read it.
-// - HelpFilePath: "Lectorum.hlp" in the folder of the delivered files, set at start-up and
-//   read by every F1 and Help command.
+// - HelpFilePath: the help in the interface's language ("Lectorum.es.hlp", else
+//   "Lectorum.hlp") in the folder of the delivered files, set at start-up and read by every F1
+//   and Help command.
 // - OpenScreenCount: the data screens open now. Each screen counts itself in and out
 //   (ScreenOpened / ScreenClosed); Change Database is refused while it is above 0.
 // Which sermons the list shows is a value handed from screen to screen (SermonQuery); the
