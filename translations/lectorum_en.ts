@@ -2270,6 +2270,16 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>ScriptureText</name>
+    <message numerus="yes">
+        <source>… and %n more verse(s)</source>
+        <translation>
+            <numerusform>… and %n more verse</numerusform>
+            <numerusform>… and %n more verses</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SelectionDialog</name>
     <message>
         <source>&amp;Select</source>
@@ -2715,6 +2725,48 @@ Choose No to quit Lectorum.</source>
     <message>
         <source>No user has signed in to the server database:
 %1 (data source %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SwordLibrary</name>
+    <message>
+        <source>No Bible text is installed. Install a Bible package such as sword-text-web to see the passage here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Bible version %1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a book of the Bible versions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not include %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no text for %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SwordModuleCheck</name>
+    <message>
+        <source>its file %1 is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some of its files for %1 are missing or unreadable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its folder %1 is missing</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

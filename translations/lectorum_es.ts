@@ -2288,6 +2288,16 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>ScriptureText</name>
+    <message numerus="yes">
+        <source>… and %n more verse(s)</source>
+        <translation>
+            <numerusform>… y %n versículo más</numerusform>
+            <numerusform>… y %n versículos más</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SelectionDialog</name>
     <message>
         <source>&amp;Select</source>
@@ -2739,6 +2749,48 @@ Elija No para salir de Lectorum.</translation>
 %1 (data source %2)</source>
         <translation>Ningún usuario ha iniciado sesión en la base de datos del servidor:
 %1 (origen de datos %2)</translation>
+    </message>
+</context>
+<context>
+    <name>SwordLibrary</name>
+    <message>
+        <source>No Bible text is installed. Install a Bible package such as sword-text-web to see the passage here.</source>
+        <translation>No hay ningún texto bíblico instalado. Instale un paquete de Biblia, como sword-text-sparv o sword-text-web, para ver aquí el pasaje.</translation>
+    </message>
+    <message>
+        <source>The Bible version %1 cannot be read: %2.</source>
+        <translation>No se puede leer la versión de la Biblia %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a book of the Bible versions.</source>
+        <translation>%1 no es un libro de las versiones de la Biblia.</translation>
+    </message>
+    <message>
+        <source>%1 does not include %2.</source>
+        <translation>%1 no incluye %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no %2.</source>
+        <translation>%1 no tiene %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no text for %2.</source>
+        <translation>%1 no tiene texto para %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SwordModuleCheck</name>
+    <message>
+        <source>its file %1 is damaged</source>
+        <translation>su archivo %1 está dañado</translation>
+    </message>
+    <message>
+        <source>some of its files for %1 are missing or unreadable</source>
+        <translation>faltan algunos de sus archivos de %1 o no se pueden leer</translation>
+    </message>
+    <message>
+        <source>its folder %1 is missing</source>
+        <translation>falta su carpeta %1</translation>
     </message>
 </context>
 <context>

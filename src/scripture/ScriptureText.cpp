@@ -1,11 +1,12 @@
 #include "ScriptureText.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 QString ScriptureText::moreLine(int moreVerses)
 {
-    return moreVerses == 1 ? QStringLiteral("… and 1 more verse")
-                           : QStringLiteral("… and %1 more verses").arg(moreVerses);
+    return QCoreApplication::translate(
+        "ScriptureText", "… and %n more verse(s)", nullptr, moreVerses);
 }
 
 QString ScriptureText::verses(const ScripturePassage &passage, bool versePerLine)

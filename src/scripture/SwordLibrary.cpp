@@ -16,6 +16,7 @@
 #include <versekey.h>
 #include <versificationmgr.h>
 
+#include <QCoreApplication>
 #include <cctype>
 #include <cstring>
 #include <mutex>
@@ -171,8 +172,9 @@ QStringList SwordLibrary::moduleFolders()
 
 QString SwordLibrary::noBibleMessage()
 {
-    return QStringLiteral("No Bible text is installed. Install a Bible package such as "
-                          "sword-text-web to see the passage here.");
+    return QCoreApplication::translate("SwordLibrary",
+        "No Bible text is installed. Install a Bible package such as sword-text-web to see the "
+        "passage here.");
 }
 
 QList<BibleVersion> SwordLibrary::versions() const
@@ -245,13 +247,15 @@ ScripturePassage SwordLibrary::read(const QString &version, const BiblePassage &
     }
     const QString damage = moduleDamage(bible);
     if (!damage.isEmpty()) {
-        result.message = QStringLiteral("The Bible version %1 cannot be read: %2.")
+        result.message = QCoreApplication::translate(
+            "SwordLibrary", "The Bible version %1 cannot be read: %2.")
                              .arg(result.moduleName, damage);
         return result;
     }
     if (passage.bookID < 1 || passage.bookID > BookCount) {
-        result.message = QStringLiteral("%1 is not a book of the Bible versions.")
-                             .arg(passage.bookName.trimmed());
+        result.message
+            = QCoreApplication::translate("SwordLibrary", "%1 is not a book of the Bible versions.")
+                  .arg(passage.bookName.trimmed());
         return result;
     }
     return readBook(bible, passage, cap, result);
@@ -269,7 +273,8 @@ ScripturePassage SwordLibrary::readBook(
     const int number = system ? system->getBookNumberByOSISName(OsisBooks[passage.bookID - 1]) : -1;
     const QString bookName = passage.bookName.trimmed();
     if (number <= 0) {
-        result.message = QStringLiteral("%1 does not include %2.").arg(result.shortName, bookName);
+        result.message = QCoreApplication::translate("SwordLibrary", "%1 does not include %2.")
+                             .arg(result.shortName, bookName);
         return result;
     }
     const sword::VersificationMgr::Book *book = system->getBook(number - 1);
@@ -285,7 +290,8 @@ ScripturePassage SwordLibrary::readBook(
     const int fromChapter = qMax(1, passage.from.chapter);
     const int fromVerse = qMax(1, passage.from.verse);
     if (fromChapter > chapters || fromVerse > book->getVerseMax(fromChapter)) {
-        result.message = QStringLiteral("%1 has no %2.").arg(result.shortName, result.reading);
+        result.message = QCoreApplication::translate("SwordLibrary", "%1 has no %2.")
+                             .arg(result.shortName, result.reading);
         return result;
     }
     BiblePassage::Place to = passage.to;
@@ -319,14 +325,17 @@ ScripturePassage SwordLibrary::readBook(
                 fromSword(bible->getConfigEntry("AbsoluteDataPath")), testament);
         if (!unreadable.isEmpty()) {
             qCWarning(lcScripture) << "module" << result.moduleName << "unreadable:" << unreadable;
-            result.message = QStringLiteral("The Bible version %1 cannot be read: %2.")
+            result.message = QCoreApplication::translate(
+                "SwordLibrary", "The Bible version %1 cannot be read: %2.")
                                  .arg(result.moduleName, unreadable);
             return result;
         }
         const bool bookHasText = !readVerse(1, 1).text.isEmpty();
         result.message = bookHasText
-            ? QStringLiteral("%1 has no text for %2.").arg(result.shortName, result.reading)
-            : QStringLiteral("%1 does not include %2.").arg(result.shortName, bookName);
+            ? QCoreApplication::translate("SwordLibrary", "%1 has no text for %2.")
+                  .arg(result.shortName, result.reading)
+            : QCoreApplication::translate("SwordLibrary", "%1 does not include %2.")
+                  .arg(result.shortName, bookName);
     }
     return result;
 }

@@ -1,6 +1,7 @@
 #include "SwordModuleCheck.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,7 +32,8 @@ quint16 u16(const QByteArray &bytes, qsizetype at)
 
 QString damaged(const QString &path)
 {
-    return QStringLiteral("its file %1 is damaged").arg(QDir::toNativeSeparators(path));
+    return QCoreApplication::translate("SwordModuleCheck", "its file %1 is damaged")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 // zText: <t>.bzs holds blocks (start, size, uncompressed size: 3 x 4 bytes) in <t>.bzz;
@@ -49,7 +51,8 @@ QString checkCompressed(const QString &base)
     QByteArray blockIndex;
     QByteArray verseIndex;
     if (present < 3 || !readIndex(blocks, &blockIndex) || !readIndex(verses, &verseIndex)) {
-        return QStringLiteral("some of its files for %1 are missing or unreadable")
+        return QCoreApplication::translate(
+            "SwordModuleCheck", "some of its files for %1 are missing or unreadable")
             .arg(QDir::toNativeSeparators(base));
     }
     const qint64 dataSize = QFileInfo(data).size();
@@ -84,7 +87,8 @@ QString checkPlain(const QString &base)
     }
     QByteArray verseIndex;
     if (!hasIndex || !hasData || !readIndex(verses, &verseIndex)) {
-        return QStringLiteral("some of its files for %1 are missing or unreadable")
+        return QCoreApplication::translate(
+            "SwordModuleCheck", "some of its files for %1 are missing or unreadable")
             .arg(QDir::toNativeSeparators(base));
     }
     const qint64 dataSize = QFileInfo(base).size();
@@ -140,7 +144,8 @@ QString SwordModuleCheck::damage(const QString &driver, const QString &dataFolde
     }
     const QDir folder(dataFolder);
     if (!folder.exists()) {
-        return QStringLiteral("its folder %1 is missing").arg(QDir::toNativeSeparators(dataFolder));
+        return QCoreApplication::translate("SwordModuleCheck", "its folder %1 is missing")
+            .arg(QDir::toNativeSeparators(dataFolder));
     }
     QString problem;
     for (const char *testament : { "ot", "nt" }) {

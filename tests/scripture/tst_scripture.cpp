@@ -25,6 +25,8 @@ private Q_SLOTS:
     void marksParagraphs_data();
     void marksParagraphs();
     void listsVersions();
+    void moreVersesLine_data();
+    void moreVersesLine();
     void serviceAnswersOffTheInterfaceThread();
 };
 
@@ -236,6 +238,28 @@ void tst_Scripture::listsVersions()
 
     folders.useCopy(QStringLiteral("engKJV2006eb"));
     QCOMPARE(SwordLibrary().defaultVersion(), QStringLiteral("engKJV2006eb"));
+}
+
+void tst_Scripture::moreVersesLine_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("more");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("one") << "en" << 1 << "… and 1 more verse";
+    QTest::newRow("many") << "en" << 1333 << "… and 1333 more verses";
+    QTest::newRow("uno") << "es" << 1 << "… y 1 versículo más";
+    QTest::newRow("muchos") << "es" << 3 << "… y 3 versículos más";
+}
+
+void tst_Scripture::moreVersesLine()
+{
+    QFETCH(QString, language);
+    QFETCH(int, more);
+    QFETCH(QString, line);
+    QVERIFY(ProgramTranslation::install(language));
+    const QString shown = ScriptureText::moreLine(more);
+    QVERIFY(ProgramTranslation::install(QStringLiteral("en")));
+    QCOMPARE(shown, line);
 }
 
 void tst_Scripture::serviceAnswersOffTheInterfaceThread()
