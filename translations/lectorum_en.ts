@@ -341,6 +341,77 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>ImportCommand</name>
+    <message>
+        <source>ready</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no passage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>duplicate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[read by %1]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the library could not be backed up: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>backed up to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open %1: error %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read the library: error %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the library has no preacher named &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (error %2: %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ImportNames</name>
     <message>
         <source>Preachers: %1</source>
@@ -701,6 +772,121 @@ Do you want to replace it?</source>
         <source>The language of Lectorum&apos;s windows and messages.
 The change applies the next time Lectorum starts.</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Lectorum</name>
+    <message>
+        <source>Usage: lectorum [options]
+Keeps, finds and prints sermon outlines. The library, the settings and the language
+are chosen in the program; press F1 there for its help.
+
+Options:
+  -h, --help     Displays this help.
+  -v, --version  Displays the version.
+Qt&apos;s own options (-platform NAME, -style NAME, ...) are accepted too.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LectorumMkdb</name>
+    <message>
+        <source>%1: error %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Creates a new Lectorum library (a SQLite file, or an empty server database through ODBC) from the delivered schema, copies a whole library between a file and a server, imports outline files into a library, or publishes its sermons as a website with podcast feeds.
+
+  lectorum-mkdb [--force] [--demo] [--generate N] FILE.mdb
+  lectorum-mkdb --odbc CONNECT [--demo] [--generate N]
+  lectorum-mkdb --copy [--force] FROM TO
+  lectorum-mkdb --import [--preacher NAME] [--dry-run] [--skip-unreadable] PATH... LIBRARY
+  lectorum-mkdb --publish [--base-url URL] FOLDER LIBRARY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace an existing database file; with --copy, empty a destination that already holds sermons (inside the copy&apos;s transaction).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the demonstration library.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add N generated sermons with outlines (for benchmarks).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load the schema into the empty server database named by the ODBC connect string (DSN=...;UID=...;PWD=...;DATABASE=...).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy every table of the library FROM into TO, each a library file or an ODBC connect string (starting DSN=, DRIVER= or ODBC;), checked table by table before it commits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import outline files, folders and zips (PATH...) into LIBRARY (a file or an ODBC connect string), after printing what was read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --import: the preacher of every sermon (a name the library has).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --import: print what would be imported and write nothing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --import: import the files that could be read even when some could not (otherwise nothing is imported and the exit code is 1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publish every sermon of LIBRARY (a file or an ODBC connect string) with a date as a website with podcast feeds into FOLDER, with the library&apos;s publishing choices; only changed files are rewritten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --publish: the address the folder is served from (the feeds&apos; links need it), instead of the library&apos;s choice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database file to create (FROM TO with --copy; PATH... LIBRARY with --import; FOLDER LIBRARY with --publish).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--generate needs a number of sermons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot reach the data source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exists; use --force to replace it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot remove %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot create %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot load the schema</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot generate the library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>generated %n sermon(s) in %1 s</source>
+        <translation>
+            <numerusform>generated %n sermon in %1 s</numerusform>
+            <numerusform>generated %n sermons in %1 s</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1075,6 +1261,57 @@ The change applies the next time Lectorum starts.</source>
     </message>
     <message>
         <source>The copy differs from the source in %1; it was rolled back and the destination is unchanged</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LibraryCopyCommand</name>
+    <message>
+        <source>cannot reach the destination server (%1): error %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot reach the source server (%1): error %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open the destination %1: error %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open the source %1: error %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>copying</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>checking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s)</source>
+        <translation>
+            <numerusform>%n row</numerusform>
+            <numerusform>%n rows</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the source and the destination are the same database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2  checksum %3  same on both sides</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+copied in %2 s (processor time of this program %3 s), peak memory %4 MB</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2015,6 +2252,64 @@ The damaged file was kept as %2.</source>
     </message>
 </context>
 <context>
+    <name>PublishCommand</name>
+    <message>
+        <source>cannot open %1: error %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sermons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read the sermons: error %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the passages&apos; text is left out: %1 is not installed, or its licence does not allow publishing it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 published to %3: %4, %5, %6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sermon(s)</source>
+        <translation>
+            <numerusform>%n sermon</numerusform>
+            <numerusform>%n sermons</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n episode(s)</source>
+        <translation>
+            <numerusform>%n episode</numerusform>
+            <numerusform>%n episodes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) written</source>
+        <translation>
+            <numerusform>%n file written</numerusform>
+            <numerusform>%n files written</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unchanged</source>
+        <translation>
+            <numerusform>%n unchanged</numerusform>
+            <numerusform>%n unchanged</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n removed</source>
+        <translation>
+            <numerusform>%n removed</numerusform>
+            <numerusform>%n removed</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PublishSource</name>
     <message>
         <source>Sermon %1</source>
@@ -2767,6 +3062,25 @@ Choose No to quit Lectorum.</source>
     </message>
     <message>
         <source>its folder %1 is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UserDataFolder</name>
+    <message>
+        <source>This system names no data folder for the user (is HOME set?).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be created: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 may not be written to.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -342,6 +342,77 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>ImportCommand</name>
+    <message>
+        <source>ready</source>
+        <translation>listo</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>omitido</translation>
+    </message>
+    <message>
+        <source>no passage</source>
+        <translation>sin pasaje</translation>
+    </message>
+    <message>
+        <source>duplicate</source>
+        <translation>duplicado</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>ilegible</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Passage</source>
+        <translation>Pasaje</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>[read by %1]</source>
+        <translation>[leído con %1]</translation>
+    </message>
+    <message>
+        <source>the library could not be backed up: %1</source>
+        <translation>no se pudo hacer una copia de seguridad de la biblioteca: %1</translation>
+    </message>
+    <message>
+        <source>backed up to %1</source>
+        <translation>copia de seguridad en %1</translation>
+    </message>
+    <message>
+        <source>cannot open %1: error %2: %3</source>
+        <translation>no se puede abrir %1: error %2: %3</translation>
+    </message>
+    <message>
+        <source>cannot read the library: error %1: %2</source>
+        <translation>no se puede leer la biblioteca: error %1: %2</translation>
+    </message>
+    <message>
+        <source>the library has no preacher named &quot;%1&quot;</source>
+        <translation>la biblioteca no tiene ningún predicador llamado «%1»</translation>
+    </message>
+    <message>
+        <source>%1 (error %2: %3)</source>
+        <translation>%1 (error %2: %3)</translation>
+    </message>
+</context>
+<context>
     <name>ImportNames</name>
     <message>
         <source>Preachers: %1</source>
@@ -704,6 +775,135 @@ Do you want to replace it?</source>
 The change applies the next time Lectorum starts.</source>
         <translation>El idioma de las ventanas y los mensajes de Lectorum.
 El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
+    </message>
+</context>
+<context>
+    <name>Lectorum</name>
+    <message>
+        <source>Usage: lectorum [options]
+Keeps, finds and prints sermon outlines. The library, the settings and the language
+are chosen in the program; press F1 there for its help.
+
+Options:
+  -h, --help     Displays this help.
+  -v, --version  Displays the version.
+Qt&apos;s own options (-platform NAME, -style NAME, ...) are accepted too.
+</source>
+        <translation>Uso: lectorum [opciones]
+Guarda, busca e imprime bosquejos de sermones. La biblioteca, las opciones y el
+idioma se eligen en el programa; pulse F1 allí para ver su ayuda.
+
+Opciones:
+  -h, --help     Muestra esta ayuda.
+  -v, --version  Muestra la versión.
+También se aceptan las opciones propias de Qt (-platform NAME, -style NAME, ...).
+</translation>
+    </message>
+</context>
+<context>
+    <name>LectorumMkdb</name>
+    <message>
+        <source>%1: error %2: %3</source>
+        <translation>%1: error %2: %3</translation>
+    </message>
+    <message>
+        <source>Creates a new Lectorum library (a SQLite file, or an empty server database through ODBC) from the delivered schema, copies a whole library between a file and a server, imports outline files into a library, or publishes its sermons as a website with podcast feeds.
+
+  lectorum-mkdb [--force] [--demo] [--generate N] FILE.mdb
+  lectorum-mkdb --odbc CONNECT [--demo] [--generate N]
+  lectorum-mkdb --copy [--force] FROM TO
+  lectorum-mkdb --import [--preacher NAME] [--dry-run] [--skip-unreadable] PATH... LIBRARY
+  lectorum-mkdb --publish [--base-url URL] FOLDER LIBRARY</source>
+        <translation>Crea una biblioteca nueva de Lectorum (un archivo SQLite, o una base de datos vacía de un servidor mediante ODBC) a partir del esquema incluido, copia una biblioteca entera entre un archivo y un servidor, importa archivos de bosquejos a una biblioteca, o publica sus sermones como sitio web con canales de pódcast.
+
+  lectorum-mkdb [--force] [--demo] [--generate N] FILE.mdb
+  lectorum-mkdb --odbc CONNECT [--demo] [--generate N]
+  lectorum-mkdb --copy [--force] FROM TO
+  lectorum-mkdb --import [--preacher NAME] [--dry-run] [--skip-unreadable] PATH... LIBRARY
+  lectorum-mkdb --publish [--base-url URL] FOLDER LIBRARY</translation>
+    </message>
+    <message>
+        <source>Replace an existing database file; with --copy, empty a destination that already holds sermons (inside the copy&apos;s transaction).</source>
+        <translation>Reemplaza un archivo de base de datos existente; con --copy, vacía un destino que ya contiene sermones (dentro de la transacción de la copia).</translation>
+    </message>
+    <message>
+        <source>Add the demonstration library.</source>
+        <translation>Añade la biblioteca de demostración.</translation>
+    </message>
+    <message>
+        <source>Add N generated sermons with outlines (for benchmarks).</source>
+        <translation>Añade N sermones generados con bosquejos (para pruebas de rendimiento).</translation>
+    </message>
+    <message>
+        <source>Load the schema into the empty server database named by the ODBC connect string (DSN=...;UID=...;PWD=...;DATABASE=...).</source>
+        <translation>Carga el esquema en la base de datos vacía del servidor que indica la cadena de conexión ODBC (DSN=...;UID=...;PWD=...;DATABASE=...).</translation>
+    </message>
+    <message>
+        <source>Copy every table of the library FROM into TO, each a library file or an ODBC connect string (starting DSN=, DRIVER= or ODBC;), checked table by table before it commits.</source>
+        <translation>Copia todas las tablas de la biblioteca FROM en TO, cada una un archivo de biblioteca o una cadena de conexión ODBC (que empieza por DSN=, DRIVER= u ODBC;), comprobadas tabla por tabla antes de confirmar.</translation>
+    </message>
+    <message>
+        <source>Import outline files, folders and zips (PATH...) into LIBRARY (a file or an ODBC connect string), after printing what was read.</source>
+        <translation>Importa archivos de bosquejos, carpetas y zips (PATH...) en LIBRARY (un archivo o una cadena de conexión ODBC), tras imprimir lo que se leyó.</translation>
+    </message>
+    <message>
+        <source>With --import: the preacher of every sermon (a name the library has).</source>
+        <translation>Con --import: el predicador de todos los sermones (un nombre que tenga la biblioteca).</translation>
+    </message>
+    <message>
+        <source>With --import: print what would be imported and write nothing.</source>
+        <translation>Con --import: imprime lo que se importaría y no escribe nada.</translation>
+    </message>
+    <message>
+        <source>With --import: import the files that could be read even when some could not (otherwise nothing is imported and the exit code is 1).</source>
+        <translation>Con --import: importa los archivos que se pudieron leer aunque otros no (si no, no se importa nada y el código de salida es 1).</translation>
+    </message>
+    <message>
+        <source>Publish every sermon of LIBRARY (a file or an ODBC connect string) with a date as a website with podcast feeds into FOLDER, with the library&apos;s publishing choices; only changed files are rewritten.</source>
+        <translation>Publica todos los sermones con fecha de LIBRARY (un archivo o una cadena de conexión ODBC) como sitio web con canales de pódcast en FOLDER, con las opciones de publicación de la biblioteca; solo se reescriben los archivos que cambiaron.</translation>
+    </message>
+    <message>
+        <source>With --publish: the address the folder is served from (the feeds&apos; links need it), instead of the library&apos;s choice.</source>
+        <translation>Con --publish: la dirección desde la que se sirve la carpeta (los enlaces de los canales la necesitan), en lugar de la que eligió la biblioteca.</translation>
+    </message>
+    <message>
+        <source>The database file to create (FROM TO with --copy; PATH... LIBRARY with --import; FOLDER LIBRARY with --publish).</source>
+        <translation>El archivo de base de datos que se creará (FROM TO con --copy; PATH... LIBRARY con --import; FOLDER LIBRARY con --publish).</translation>
+    </message>
+    <message>
+        <source>--generate needs a number of sermons</source>
+        <translation>--generate necesita un número de sermones</translation>
+    </message>
+    <message>
+        <source>cannot reach the data source</source>
+        <translation>no se puede acceder al origen de datos</translation>
+    </message>
+    <message>
+        <source>%1 exists; use --force to replace it</source>
+        <translation>%1 ya existe; use --force para reemplazarlo</translation>
+    </message>
+    <message>
+        <source>cannot remove %1</source>
+        <translation>no se puede eliminar %1</translation>
+    </message>
+    <message>
+        <source>cannot create %1</source>
+        <translation>no se puede crear %1</translation>
+    </message>
+    <message>
+        <source>cannot load the schema</source>
+        <translation>no se puede cargar el esquema</translation>
+    </message>
+    <message>
+        <source>cannot generate the library</source>
+        <translation>no se puede generar la biblioteca</translation>
+    </message>
+    <message numerus="yes">
+        <source>generated %n sermon(s) in %1 s</source>
+        <translation>
+            <numerusform>se generó %n sermón en %1 s</numerusform>
+            <numerusform>se generaron %n sermones en %1 s</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1079,6 +1279,58 @@ El cambio se aplica la próxima vez que se inicie Lectorum.</translation>
     <message>
         <source>The copy differs from the source in %1; it was rolled back and the destination is unchanged</source>
         <translation>La copia difiere del origen en %1; se deshizo y el destino no ha cambiado</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryCopyCommand</name>
+    <message>
+        <source>cannot reach the destination server (%1): error %2: %3</source>
+        <translation>no se puede acceder al servidor de destino (%1): error %2: %3</translation>
+    </message>
+    <message>
+        <source>cannot reach the source server (%1): error %2: %3</source>
+        <translation>no se puede acceder al servidor de origen (%1): error %2: %3</translation>
+    </message>
+    <message>
+        <source>cannot open the destination %1: error %2: %3</source>
+        <translation>no se puede abrir el destino %1: error %2: %3</translation>
+    </message>
+    <message>
+        <source>cannot open the source %1: error %2: %3</source>
+        <translation>no se puede abrir el origen %1: error %2: %3</translation>
+    </message>
+    <message>
+        <source>copying</source>
+        <translation>copiando</translation>
+    </message>
+    <message>
+        <source>checking</source>
+        <translation>comprobando</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3</source>
+        <translation>%1 %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s)</source>
+        <translation>
+            <numerusform>%n fila</numerusform>
+            <numerusform>%n filas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the source and the destination are the same database</source>
+        <translation>el origen y el destino son la misma base de datos</translation>
+    </message>
+    <message>
+        <source>%1 %2  checksum %3  same on both sides</source>
+        <translation>%1 %2  suma de comprobación %3  igual en ambos lados</translation>
+    </message>
+    <message>
+        <source>%1
+copied in %2 s (processor time of this program %3 s), peak memory %4 MB</source>
+        <translation>%1
+copiado en %2 s (tiempo de procesador de este programa %3 s), memoria máxima %4 MB</translation>
     </message>
 </context>
 <context>
@@ -2026,6 +2278,64 @@ El archivo dañado se guardó como %2.</translation>
     </message>
 </context>
 <context>
+    <name>PublishCommand</name>
+    <message>
+        <source>cannot open %1: error %2: %3</source>
+        <translation>no se puede abrir %1: error %2: %3</translation>
+    </message>
+    <message>
+        <source>Sermons</source>
+        <translation>Sermones</translation>
+    </message>
+    <message>
+        <source>cannot read the sermons: error %1: %2</source>
+        <translation>no se pueden leer los sermones: error %1: %2</translation>
+    </message>
+    <message>
+        <source>the passages&apos; text is left out: %1 is not installed, or its licence does not allow publishing it</source>
+        <translation>se omite el texto de los pasajes: %1 no está instalada o su licencia no permite publicarla</translation>
+    </message>
+    <message>
+        <source>%1, %2 published to %3: %4, %5, %6</source>
+        <translation>%1 y %2 publicados en %3: %4, %5, %6</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sermon(s)</source>
+        <translation>
+            <numerusform>%n sermón</numerusform>
+            <numerusform>%n sermones</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n episode(s)</source>
+        <translation>
+            <numerusform>%n episodio</numerusform>
+            <numerusform>%n episodios</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) written</source>
+        <translation>
+            <numerusform>%n archivo escrito</numerusform>
+            <numerusform>%n archivos escritos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unchanged</source>
+        <translation>
+            <numerusform>%n sin cambios</numerusform>
+            <numerusform>%n sin cambios</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n removed</source>
+        <translation>
+            <numerusform>%n eliminado</numerusform>
+            <numerusform>%n eliminados</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PublishSource</name>
     <message>
         <source>Sermon %1</source>
@@ -2791,6 +3101,25 @@ Elija No para salir de Lectorum.</translation>
     <message>
         <source>its folder %1 is missing</source>
         <translation>falta su carpeta %1</translation>
+    </message>
+</context>
+<context>
+    <name>UserDataFolder</name>
+    <message>
+        <source>This system names no data folder for the user (is HOME set?).</source>
+        <translation>Este sistema no indica ninguna carpeta de datos para el usuario (¿está definida HOME?).</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be created: %2.</source>
+        <translation>No se pudo crear la carpeta %1: %2.</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>no es una carpeta</translation>
+    </message>
+    <message>
+        <source>The folder %1 may not be written to.</source>
+        <translation>No se permite escribir en la carpeta %1.</translation>
     </message>
 </context>
 <context>

@@ -30,14 +30,20 @@ int answerWithoutWindow(int argc, char *argv[])
             return 0;
         }
         if (arg == "--help" || arg == "-h") {
-            std::printf("Usage: lectorum [options]\n"
-                        "Keeps, finds and prints sermon outlines. The library, the settings and "
-                        "the language\nare chosen in the program; press F1 there for its help.\n"
-                        "\n"
-                        "Options:\n"
-                        "  -h, --help     Displays this help.\n"
-                        "  -v, --version  Displays the version.\n"
-                        "Qt's own options (-platform NAME, -style NAME, ...) are accepted too.\n");
+            // In the language the environment asks for: the choice made in the program is in
+            // settings that are not read without the application.
+            const QString help = ProgramTranslation::textIn(ProgramTranslation::systemLanguage(),
+                "Lectorum",
+                QT_TRANSLATE_NOOP("Lectorum",
+                    "Usage: lectorum [options]\n"
+                    "Keeps, finds and prints sermon outlines. The library, the settings and the "
+                    "language\nare chosen in the program; press F1 there for its help.\n"
+                    "\n"
+                    "Options:\n"
+                    "  -h, --help     Displays this help.\n"
+                    "  -v, --version  Displays the version.\n"
+                    "Qt's own options (-platform NAME, -style NAME, ...) are accepted too.\n"));
+            std::fputs(help.toLocal8Bit().constData(), stdout);
             return 0;
         }
     }

@@ -1,5 +1,6 @@
 #include "UserDataFolder.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -15,7 +16,8 @@ bool UserDataFolder::create(QString &reason)
 {
     const QString folder = path();
     if (folder.isEmpty()) {
-        reason = QStringLiteral("This system names no data folder for the user (is HOME set?).");
+        reason = QCoreApplication::translate(
+            "UserDataFolder", "This system names no data folder for the user (is HOME set?).");
         return false;
     }
     namespace fs = std::filesystem;
@@ -28,15 +30,18 @@ bool UserDataFolder::create(QString &reason)
         if (!error && fs::create_directory(leaf, error))
             fs::permissions(leaf, fs::perms::owner_all, fs::perm_options::replace, error);
         if (error || !fs::is_directory(leaf)) {
-            reason = QStringLiteral("The folder %1 could not be created: %2.")
+            reason = QCoreApplication::translate(
+                "UserDataFolder", "The folder %1 could not be created: %2.")
                          .arg(folder,
-                             QString::fromStdString(
-                                 error ? error.message() : std::string("not a folder")));
+                             error ? QString::fromStdString(error.message())
+                                   : QCoreApplication::translate("UserDataFolder", "not a folder"));
             return false;
         }
     }
     if (!QFileInfo(folder).isWritable()) {
-        reason = QStringLiteral("The folder %1 may not be written to.").arg(folder);
+        reason
+            = QCoreApplication::translate("UserDataFolder", "The folder %1 may not be written to.")
+                  .arg(folder);
         return false;
     }
     return true;

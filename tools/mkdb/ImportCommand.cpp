@@ -18,6 +18,16 @@
 
 namespace {
 
+QString text(const char *source)
+{
+    return QCoreApplication::translate("ImportCommand", source);
+}
+
+void complain(const QString &message)
+{
+    std::fprintf(stderr, "lectorum-mkdb: %s\n", qPrintable(message));
+}
+
 bool readBooks(DbDatabase &db, QList<PassageParser::Book> &books, DbError &error)
 {
     auto rs = db.openSnapshot(
@@ -41,13 +51,14 @@ QString statusWord(const ImportRow &row)
 {
     switch (row.status) {
     case ImportRow::Status::Ready:
-        return row.ticked ? QStringLiteral("ready") : QStringLiteral("skipped");
+        return row.ticked ? text(QT_TRANSLATE_NOOP("ImportCommand", "ready"))
+                          : text(QT_TRANSLATE_NOOP("ImportCommand", "skipped"));
     case ImportRow::Status::NeedsPassage:
-        return QStringLiteral("no passage");
+        return text(QT_TRANSLATE_NOOP("ImportCommand", "no passage"));
     case ImportRow::Status::Duplicate:
-        return QStringLiteral("duplicate");
+        return text(QT_TRANSLATE_NOOP("ImportCommand", "duplicate"));
     case ImportRow::Status::Unreadable:
-        return QStringLiteral("unreadable");
+        return text(QT_TRANSLATE_NOOP("ImportCommand", "unreadable"));
     }
     return QString();
 }
@@ -56,9 +67,11 @@ void printReview(const QList<ImportRow> &rows)
 {
     std::printf("%s\n",
         qPrintable(QStringLiteral("%1  %2  %3  %4  %5")
-                       .arg(cut(QStringLiteral("Status"), 10), cut(QStringLiteral("Date"), 11),
-                           cut(QStringLiteral("Passage"), 22), cut(QStringLiteral("Title"), 34),
-                           QStringLiteral("File"))));
+                       .arg(cut(text(QT_TRANSLATE_NOOP("ImportCommand", "Status")), 10),
+                           cut(text(QT_TRANSLATE_NOOP("ImportCommand", "Date")), 11),
+                           cut(text(QT_TRANSLATE_NOOP("ImportCommand", "Passage")), 22),
+                           cut(text(QT_TRANSLATE_NOOP("ImportCommand", "Title")), 34),
+                           text(QT_TRANSLATE_NOOP("ImportCommand", "File")))));
     for (const ImportRow &row : rows) {
         const QString date = row.date.isValid()
             ? row.date.toString(Qt::ISODate) + (row.dateGuessed ? QStringLiteral("?") : QString())
@@ -67,7 +80,8 @@ void printReview(const QList<ImportRow> &rows)
         if (!row.reason.isEmpty())
             file += QStringLiteral(" (") + row.reason + QLatin1Char(')');
         if (!row.route.isEmpty())
-            file += QStringLiteral(" [read by ") + row.route + QLatin1Char(']');
+            file += QLatin1Char(' ')
+                + text(QT_TRANSLATE_NOOP("ImportCommand", "[read by %1]")).arg(row.route);
         std::printf("%s\n",
             qPrintable(QStringLiteral("%1  %2  %3  %4  %5")
                            .arg(cut(statusWord(row), 10), cut(date, 11), cut(row.passage, 22),
@@ -85,11 +99,12 @@ bool backUp(const QString &library)
     const LibraryBackup::Outcome outcome = LibraryBackup::backUp(library,
         LibraryBackup::folderFor(library), QDateTime::currentDateTime(), BackupRotation::Policy());
     if (!outcome.ok) {
-        std::fprintf(stderr, "lectorum-mkdb: the library could not be backed up: %s\n",
-            qPrintable(outcome.message));
+        complain(text(QT_TRANSLATE_NOOP("ImportCommand", "the library could not be backed up: %1"))
+                     .arg(outcome.message));
         return false;
     }
-    std::printf("backed up to %s\n", qPrintable(outcome.path));
+    std::printf("%s\n",
+        qPrintable(text(QT_TRANSLATE_NOOP("ImportCommand", "backed up to %1")).arg(outcome.path)));
     return true;
 }
 
@@ -101,22 +116,23 @@ int runImportCommand(const ImportCommandOptions &options)
     std::unique_ptr<DbDatabase> db = openLibraryArgument(options.library, error);
     QList<PassageParser::Book> books;
     if (!db || !readBooks(*db, books, error)) {
-        std::fprintf(stderr, "lectorum-mkdb: cannot open %s: error %d: %s\n",
-            qPrintable(options.library), error.number, qPrintable(error.driverText));
+        complain(text(QT_TRANSLATE_NOOP("ImportCommand", "cannot open %1: error %2: %3"))
+                     .arg(options.library, QString::number(error.number), error.driverText));
         return 1;
     }
     ImportReview review(books);
     ImportNames names;
     if (!review.loadLibrary(*db, error) || !names.load(*db, error)) {
-        std::fprintf(stderr, "lectorum-mkdb: cannot read the library: error %d: %s\n", error.number,
-            qPrintable(error.driverText));
+        complain(text(QT_TRANSLATE_NOOP("ImportCommand", "cannot read the library: error %1: %2"))
+                     .arg(QString::number(error.number), error.driverText));
         return 1;
     }
     ImportReview::Defaults defaults;
     if (!options.preacher.isEmpty()) {
         if (!names.has(ImportNames::Kind::Preacher, options.preacher)) {
-            std::fprintf(stderr, "lectorum-mkdb: the library has no preacher named \"%s\"\n",
-                qPrintable(options.preacher));
+            complain(
+                text(QT_TRANSLATE_NOOP("ImportCommand", "the library has no preacher named \"%1\""))
+                    .arg(options.preacher));
             return 2;
         }
         defaults.preacher = options.preacher;
@@ -155,8 +171,9 @@ int runImportCommand(const ImportCommandOptions &options)
     const ImportOutcome outcome = ImportWriter::write(
         *db, rows, options.paths.join(QStringLiteral(", ")), QStringLiteral("lectorum-mkdb"));
     if (!outcome.ok) {
-        std::fprintf(stderr, "lectorum-mkdb: %s (error %d: %s)\n", qPrintable(outcome.message),
-            outcome.error.number, qPrintable(outcome.error.driverText));
+        complain(text(QT_TRANSLATE_NOOP("ImportCommand", "%1 (error %2: %3)"))
+                     .arg(outcome.message, QString::number(outcome.error.number),
+                         outcome.error.driverText));
         return 1;
     }
     std::printf("%s\n", qPrintable(outcome.message));

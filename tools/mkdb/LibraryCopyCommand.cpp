@@ -4,6 +4,7 @@
 #include "LibraryCopy.h"
 #include "SchemaScript.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +14,16 @@
 #include <unistd.h>
 
 namespace {
+
+QString words(const char *source, qint64 count = -1)
+{
+    return QCoreApplication::translate("LibraryCopyCommand", source, nullptr, int(count));
+}
+
+void complain(const QString &message)
+{
+    std::fprintf(stderr, "lectorum-mkdb: %s\n", qPrintable(message));
+}
 
 bool isConnectText(const QString &side)
 {
@@ -64,7 +75,6 @@ struct Side
 bool openSide(const QString &text, bool destination, Side &side)
 {
     DbError error;
-    const char *role = destination ? "destination" : "source";
     if (isConnectText(text)) {
         QString connect = text;
         if (connect.startsWith(QLatin1String("ODBC;"), Qt::CaseInsensitive))
@@ -77,8 +87,11 @@ bool openSide(const QString &text, bool destination, Side &side)
             connect += QStringLiteral(";UseDeclareFetch=1;Fetch=1000");
         side.database = DbDatabase::openOdbc(connect, error);
         if (!side.database) {
-            std::fprintf(stderr, "lectorum-mkdb: cannot reach the %s server (%s): error %d: %s\n",
-                role, qPrintable(shown(text)), error.number, qPrintable(error.driverText));
+            complain((destination ? words(QT_TRANSLATE_NOOP("LibraryCopyCommand",
+                          "cannot reach the destination server (%1): error %2: %3"))
+                                  : words(QT_TRANSLATE_NOOP("LibraryCopyCommand",
+                                      "cannot reach the source server (%1): error %2: %3")))
+                         .arg(shown(text), QString::number(error.number), error.driverText));
             return false;
         }
         return true;
@@ -96,8 +109,11 @@ bool openSide(const QString &text, bool destination, Side &side)
         side.database = DbDatabase::openFile(text, error);
     }
     if (!side.database) {
-        std::fprintf(stderr, "lectorum-mkdb: cannot open the %s %s: error %d: %s\n", role,
-            qPrintable(text), error.number, qPrintable(error.driverText));
+        complain((destination ? words(QT_TRANSLATE_NOOP(
+                      "LibraryCopyCommand", "cannot open the destination %1: error %2: %3"))
+                              : words(QT_TRANSLATE_NOOP(
+                                  "LibraryCopyCommand", "cannot open the source %1: error %2: %3")))
+                     .arg(text, QString::number(error.number), error.driverText));
         if (side.created)
             QFile::remove(side.path);
         return false;
@@ -111,24 +127,35 @@ class CopyDisplay
 public:
     CopyDisplay()
         : m_terminal(isatty(STDOUT_FILENO) == 1)
+        , m_copying(words(QT_TRANSLATE_NOOP("LibraryCopyCommand", "copying")))
+        , m_checking(words(QT_TRANSLATE_NOOP("LibraryCopyCommand", "checking")))
     {
+        // One column for both, so the table names line up.
+        const qsizetype width = qMax(m_copying.size(), m_checking.size());
+        m_copying = m_copying.leftJustified(width);
+        m_checking = m_checking.leftJustified(width);
     }
     bool show(const LibraryCopyStep &step)
     {
-        const char *verb = step.phase == LibraryCopyStep::Phase::Copying ? "copying " : "checking";
+        const QString &verb
+            = step.phase == LibraryCopyStep::Phase::Copying ? m_copying : m_checking;
         const bool finished = step.done >= step.total;
         if (m_terminal) {
             constexpr int width = 30;
             const int filled = step.total > 0 ? int(width * step.done / step.total) : width;
-            std::printf("\r%s %-17s [%s%s] %lld/%lld\033[K", verb, qPrintable(step.table),
-                QByteArray(filled, '#').constData(), QByteArray(width - filled, '.').constData(),
-                static_cast<long long>(step.done), static_cast<long long>(step.total));
+            std::printf("\r%s %-17s [%s%s] %lld/%lld\033[K", qPrintable(verb),
+                qPrintable(step.table), QByteArray(filled, '#').constData(),
+                QByteArray(width - filled, '.').constData(), static_cast<long long>(step.done),
+                static_cast<long long>(step.total));
             if (finished)
                 std::printf("\n");
         } else if (finished && m_lastLine != verb + step.table) {
             m_lastLine = verb + step.table;
-            std::printf("%s %s: %lld rows\n", verb, qPrintable(step.table),
-                static_cast<long long>(step.done));
+            std::printf("%s\n",
+                qPrintable(words(QT_TRANSLATE_NOOP("LibraryCopyCommand", "%1 %2: %3"))
+                               .arg(verb, step.table,
+                                   words(QT_TRANSLATE_N_NOOP("LibraryCopyCommand", "%n row(s)"),
+                                       step.done))));
         }
         std::fflush(stdout);
         return true;
@@ -136,6 +163,8 @@ public:
 
 private:
     bool m_terminal;
+    QString m_copying;
+    QString m_checking;
     QString m_lastLine; // an empty table reports itself finished twice
 };
 
@@ -148,8 +177,8 @@ int runLibraryCopyCommand(const QString &from, const QString &to, bool replace)
     if (!openSide(from, false, source) || !openSide(to, true, destination))
         return 1;
     if (source.identity == destination.identity) {
-        std::fprintf(
-            stderr, "lectorum-mkdb: the source and the destination are the same database\n");
+        complain(words(QT_TRANSLATE_NOOP(
+            "LibraryCopyCommand", "the source and the destination are the same database")));
         return 1;
     }
     QElapsedTimer timer;
@@ -160,7 +189,7 @@ int runLibraryCopyCommand(const QString &from, const QString &to, bool replace)
     copy.setProgress([&display](const LibraryCopyStep &step) { return display.show(step); });
     const bool copied = copy.run();
     if (!copied) {
-        std::fprintf(stderr, "lectorum-mkdb: %s\n", qPrintable(copy.message()));
+        complain(copy.message());
         if (destination.created) {
             destination.database.reset();
             QFile::remove(destination.path);
@@ -169,12 +198,22 @@ int runLibraryCopyCommand(const QString &from, const QString &to, bool replace)
     }
     const QList<LibraryTableSum> &sums = copy.destinationSums();
     for (const LibraryTableSum &sum : sums) {
-        std::printf("%-17s %9lld rows  checksum %s  same on both sides\n", qPrintable(sum.table),
-            static_cast<long long>(sum.rows), qPrintable(sum.checksum.left(16)));
+        // The counts right-aligned, their words after them: "   12 rows", "    1 row".
+        std::printf("%s\n",
+            qPrintable(
+                words(QT_TRANSLATE_NOOP(
+                          "LibraryCopyCommand", "%1 %2  checksum %3  same on both sides"))
+                    .arg(sum.table.leftJustified(17),
+                        words(QT_TRANSLATE_N_NOOP("LibraryCopyCommand", "%n row(s)"), sum.rows)
+                            .rightJustified(14),
+                        sum.checksum.left(16))));
     }
-    std::printf(
-        "%s\ncopied in %.1f s (processor time of this program %.1f s), peak memory %ld MB\n",
-        qPrintable(copy.message()), double(timer.elapsed()) / 1000.0, cpuSeconds(),
-        peakMegabytes());
+    std::printf("%s\n",
+        qPrintable(
+            words(QT_TRANSLATE_NOOP("LibraryCopyCommand",
+                      "%1\ncopied in %2 s (processor time of this program %3 s), peak "
+                      "memory %4 MB"))
+                .arg(copy.message(), QString::number(double(timer.elapsed()) / 1000.0, 'f', 1),
+                    QString::number(cpuSeconds(), 'f', 1), QString::number(peakMegabytes()))));
     return 0;
 }

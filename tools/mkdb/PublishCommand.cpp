@@ -6,8 +6,23 @@
 #include "PublishSource.h"
 #include "SitePublisher.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <cstdio>
+
+namespace {
+
+QString text(const char *source, int count = -1)
+{
+    return QCoreApplication::translate("PublishCommand", source, nullptr, count);
+}
+
+void complain(const QString &message)
+{
+    std::fprintf(stderr, "lectorum-mkdb: %s\n", qPrintable(message));
+}
+
+} // namespace
 
 int runPublishCommand(const PublishCommandOptions &options)
 {
@@ -15,8 +30,8 @@ int runPublishCommand(const PublishCommandOptions &options)
     std::unique_ptr<DbDatabase> db = openLibraryArgument(options.library, error);
     PublishChoices choices;
     if (!db || !PublishSource::readChoices(*db, choices, error)) {
-        std::fprintf(stderr, "lectorum-mkdb: cannot open %s: error %d: %s\n",
-            qPrintable(options.library), error.number, qPrintable(error.driverText));
+        complain(text(QT_TRANSLATE_NOOP("PublishCommand", "cannot open %1: error %2: %3"))
+                     .arg(options.library, QString::number(error.number), error.driverText));
         return 1;
     }
     // From the command line every sermon with a date: a checklist's list is the program's.
@@ -24,26 +39,31 @@ int runPublishCommand(const PublishCommandOptions &options)
     if (!options.baseUrl.isEmpty())
         choices.site.baseUrl = options.baseUrl;
     if (choices.site.title.isEmpty())
-        choices.site.title = QStringLiteral("Sermons");
+        choices.site.title = text(QT_TRANSLATE_NOOP("PublishCommand", "Sermons"));
     QList<PublishSermon> sermons;
     if (!PublishSource::readSermons(*db, choices, {}, sermons, error)) {
-        std::fprintf(stderr, "lectorum-mkdb: cannot read the sermons: error %d: %s\n", error.number,
-            qPrintable(error.driverText));
+        complain(text(QT_TRANSLATE_NOOP("PublishCommand", "cannot read the sermons: error %1: %2"))
+                     .arg(QString::number(error.number), error.driverText));
         return 1;
     }
     db.reset();
     if (choices.passageText && !PublishPassages::add(sermons, choices.bibleVersion))
-        std::fprintf(stderr,
-            "lectorum-mkdb: the passages' text is left out: %s is not installed, or its licence "
-            "does not allow publishing it\n",
-            qPrintable(choices.bibleVersion));
+        complain(text(QT_TRANSLATE_NOOP("PublishCommand",
+                          "the passages' text is left out: %1 is not installed, or its licence "
+                          "does not allow publishing it"))
+                     .arg(choices.bibleVersion));
     const PublishOutcome outcome = SitePublisher::publish(choices.site, sermons, options.folder);
     for (const QString &problem : outcome.problems)
-        std::fprintf(stderr, "lectorum-mkdb: %s\n", qPrintable(problem));
-    std::printf("%d sermons, %d episodes published to %s: %d files written, %d unchanged, "
-                "%d removed\n",
-        outcome.sermons, outcome.episodes,
-        qPrintable(QDir::toNativeSeparators(QDir(options.folder).absolutePath())), outcome.written,
-        outcome.unchanged, outcome.removed);
+        complain(problem);
+    const QString summary
+        = text(QT_TRANSLATE_NOOP("PublishCommand", "%1, %2 published to %3: %4, %5, %6"))
+              .arg(text(QT_TRANSLATE_N_NOOP("PublishCommand", "%n sermon(s)"), outcome.sermons),
+                  text(QT_TRANSLATE_N_NOOP("PublishCommand", "%n episode(s)"), outcome.episodes),
+                  QDir::toNativeSeparators(QDir(options.folder).absolutePath()),
+                  text(
+                      QT_TRANSLATE_N_NOOP("PublishCommand", "%n file(s) written"), outcome.written),
+                  text(QT_TRANSLATE_N_NOOP("PublishCommand", "%n unchanged"), outcome.unchanged),
+                  text(QT_TRANSLATE_N_NOOP("PublishCommand", "%n removed"), outcome.removed));
+    std::printf("%s\n", qPrintable(summary));
     return outcome.ok ? 0 : 1;
 }

@@ -23,17 +23,29 @@
 #include <cstdio>
 
 namespace {
+
+// The program's words in the language the environment asks for (LANGUAGE, LANG, ...).
+QString text(const char *source)
+{
+    return QCoreApplication::translate("LectorumMkdb", source);
+}
+
+void complain(const QString &message)
+{
+    std::fprintf(stderr, "lectorum-mkdb: %s\n", qPrintable(message));
+}
+
 int fail(const QString &what, const DbError &error)
 {
-    std::fprintf(stderr, "lectorum-mkdb: %s: error %d: %s\n", qPrintable(what), error.number,
-        qPrintable(error.driverText));
+    complain(text(QT_TRANSLATE_NOOP("LectorumMkdb", "%1: error %2: %3"))
+                 .arg(what, QString::number(error.number), error.driverText));
     return 1;
 }
 
 // The program's description, options and arguments, as --help prints them.
 void defineOptions(QCommandLineParser &parser)
 {
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(text(QT_TRANSLATE_NOOP("LectorumMkdb",
         "Creates a new Lectorum library (a SQLite file, or an empty server database through "
         "ODBC) from the delivered schema, copies a whole library between a file and a "
         "server, imports outline files into a library, or publishes its sermons as a website "
@@ -43,45 +55,57 @@ void defineOptions(QCommandLineParser &parser)
         "  lectorum-mkdb --copy [--force] FROM TO\n"
         "  lectorum-mkdb --import [--preacher NAME] [--dry-run] [--skip-unreadable] PATH... "
         "LIBRARY\n"
-        "  lectorum-mkdb --publish [--base-url URL] FOLDER LIBRARY"));
+        "  lectorum-mkdb --publish [--base-url URL] FOLDER LIBRARY")));
     parser.addHelpOption();
     parser.addOption({ QStringLiteral("force"),
-        QStringLiteral("Replace an existing database file; with --copy, empty a destination "
-                       "that already holds sermons (inside the copy's transaction).") });
-    parser.addOption({ QStringLiteral("demo"), QStringLiteral("Add the demonstration library.") });
+        text(QT_TRANSLATE_NOOP("LectorumMkdb",
+            "Replace an existing database file; with --copy, empty a destination "
+            "that already holds sermons (inside the copy's transaction).")) });
+    parser.addOption({ QStringLiteral("demo"),
+        text(QT_TRANSLATE_NOOP("LectorumMkdb", "Add the demonstration library.")) });
     parser.addOption({ QStringLiteral("generate"),
-        QStringLiteral("Add N generated sermons with outlines (for benchmarks)."),
+        text(QT_TRANSLATE_NOOP(
+            "LectorumMkdb", "Add N generated sermons with outlines (for benchmarks).")),
         QStringLiteral("N") });
     parser.addOption({ QStringLiteral("odbc"),
-        QStringLiteral("Load the schema into the empty server database named by the ODBC "
-                       "connect string (DSN=...;UID=...;PWD=...;DATABASE=...)."),
+        text(QT_TRANSLATE_NOOP("LectorumMkdb",
+            "Load the schema into the empty server database named by the ODBC "
+            "connect string (DSN=...;UID=...;PWD=...;DATABASE=...).")),
         QStringLiteral("connect") });
     parser.addOption({ QStringLiteral("copy"),
-        QStringLiteral("Copy every table of the library FROM into TO, each a library file or "
-                       "an ODBC connect string (starting DSN=, DRIVER= or ODBC;), checked "
-                       "table by table before it commits.") });
+        text(QT_TRANSLATE_NOOP("LectorumMkdb",
+            "Copy every table of the library FROM into TO, each a library file or "
+            "an ODBC connect string (starting DSN=, DRIVER= or ODBC;), checked "
+            "table by table before it commits.")) });
     parser.addOption({ QStringLiteral("import"),
-        QStringLiteral("Import outline files, folders and zips (PATH...) into LIBRARY (a file or "
-                       "an ODBC connect string), after printing what was read.") });
+        text(QT_TRANSLATE_NOOP("LectorumMkdb",
+            "Import outline files, folders and zips (PATH...) into LIBRARY (a file or "
+            "an ODBC connect string), after printing what was read.")) });
     parser.addOption({ QStringLiteral("preacher"),
-        QStringLiteral("With --import: the preacher of every sermon (a name the library has)."),
+        text(QT_TRANSLATE_NOOP("LectorumMkdb",
+            "With --import: the preacher of every sermon (a name the library has).")),
         QStringLiteral("NAME") });
     parser.addOption({ QStringLiteral("dry-run"),
-        QStringLiteral("With --import: print what would be imported and write nothing.") });
+        text(QT_TRANSLATE_NOOP(
+            "LectorumMkdb", "With --import: print what would be imported and write nothing.")) });
     parser.addOption({ QStringLiteral("skip-unreadable"),
-        QStringLiteral("With --import: import the files that could be read even when some could "
-                       "not (otherwise nothing is imported and the exit code is 1).") });
+        text(QT_TRANSLATE_NOOP("LectorumMkdb",
+            "With --import: import the files that could be read even when some could "
+            "not (otherwise nothing is imported and the exit code is 1).")) });
     parser.addOption({ QStringLiteral("publish"),
-        QStringLiteral("Publish every sermon of LIBRARY (a file or an ODBC connect string) with "
-                       "a date as a website with podcast feeds into FOLDER, with the library's "
-                       "publishing choices; only changed files are rewritten.") });
+        text(QT_TRANSLATE_NOOP("LectorumMkdb",
+            "Publish every sermon of LIBRARY (a file or an ODBC connect string) with "
+            "a date as a website with podcast feeds into FOLDER, with the library's "
+            "publishing choices; only changed files are rewritten.")) });
     parser.addOption({ QStringLiteral("base-url"),
-        QStringLiteral("With --publish: the address the folder is served from (the feeds' links "
-                       "need it), instead of the library's choice."),
+        text(QT_TRANSLATE_NOOP("LectorumMkdb",
+            "With --publish: the address the folder is served from (the feeds' links "
+            "need it), instead of the library's choice.")),
         QStringLiteral("URL") });
     parser.addPositionalArgument(QStringLiteral("file"),
-        QStringLiteral("The database file to create (FROM TO with --copy; PATH... LIBRARY with "
-                       "--import; FOLDER LIBRARY with --publish)."));
+        text(QT_TRANSLATE_NOOP("LectorumMkdb",
+            "The database file to create (FROM TO with --copy; PATH... LIBRARY with "
+            "--import; FOLDER LIBRARY with --publish).")));
 }
 
 // --import: outline files, folders and zips into a library.
@@ -126,7 +150,7 @@ int runCreate(QCommandLineParser &parser)
         ? parser.value(QStringLiteral("generate")).toInt(&countOk)
         : 0;
     if (!countOk || generate < 0) {
-        std::fprintf(stderr, "lectorum-mkdb: --generate needs a number of sermons\n");
+        complain(text(QT_TRANSLATE_NOOP("LectorumMkdb", "--generate needs a number of sermons")));
         return 2;
     }
 
@@ -139,7 +163,8 @@ int runCreate(QCommandLineParser &parser)
             target = target.mid(5);
         database = DbDatabase::openOdbc(target, error);
         if (!database)
-            return fail(QStringLiteral("cannot reach the data source"), error);
+            return fail(
+                text(QT_TRANSLATE_NOOP("LectorumMkdb", "cannot reach the data source")), error);
     } else {
         const QStringList files = parser.positionalArguments();
         if (files.size() != 1)
@@ -147,29 +172,35 @@ int runCreate(QCommandLineParser &parser)
         target = files.first();
         if (QFileInfo::exists(target)) {
             if (!parser.isSet(QStringLiteral("force"))) {
-                std::fprintf(stderr, "lectorum-mkdb: %s exists; use --force to replace it\n",
-                    qPrintable(target));
+                complain(
+                    text(QT_TRANSLATE_NOOP("LectorumMkdb", "%1 exists; use --force to replace it"))
+                        .arg(target));
                 return 1;
             }
             if (!QFile::remove(target)) {
-                std::fprintf(stderr, "lectorum-mkdb: cannot remove %s\n", qPrintable(target));
+                complain(text(QT_TRANSLATE_NOOP("LectorumMkdb", "cannot remove %1")).arg(target));
                 return 1;
             }
         }
         database = DbDatabase::createFile(target, error);
         if (!database)
-            return fail(QStringLiteral("cannot create ") + target, error);
+            return fail(
+                text(QT_TRANSLATE_NOOP("LectorumMkdb", "cannot create %1")).arg(target), error);
     }
 
     if (!SchemaScript::load(*database, parser.isSet(QStringLiteral("demo")), error))
-        return fail(QStringLiteral("cannot load the schema"), error);
+        return fail(text(QT_TRANSLATE_NOOP("LectorumMkdb", "cannot load the schema")), error);
     if (generate > 0) {
         QElapsedTimer timer;
         timer.start();
         LibraryGenerator generator(*database);
         if (!generator.generate(generate, error))
-            return fail(QStringLiteral("cannot generate the library"), error);
-        std::printf("generated %d sermons in %.1f s\n", generate, double(timer.elapsed()) / 1000.0);
+            return fail(
+                text(QT_TRANSLATE_NOOP("LectorumMkdb", "cannot generate the library")), error);
+        std::printf("%s\n",
+            qPrintable(QCoreApplication::translate(
+                "LectorumMkdb", "generated %n sermon(s) in %1 s", nullptr, generate)
+                           .arg(double(timer.elapsed()) / 1000.0, 0, 'f', 1)));
     }
     return 0;
 }
@@ -180,11 +211,12 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lectorum-mkdb"));
+    // Before the options: --help speaks the language too ("1 file", "2 files" as well).
+    ProgramTranslation::install();
     QCommandLineParser parser;
     defineOptions(parser);
     parser.process(app);
 
-    ProgramTranslation::install(); // "1 file", "2 files"
     if (parser.isSet(QStringLiteral("import")))
         return runImport(parser);
     if (parser.isSet(QStringLiteral("copy")))
