@@ -888,6 +888,10 @@ Qt&apos;s own options (-platform NAME, -style NAME, ...) are accepted too.
             <numerusform>generated %n sermons in %1 s</numerusform>
         </translation>
     </message>
+    <message>
+        <source>file</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LibraryBackup</name>

@@ -905,6 +905,10 @@ También se aceptan las opciones propias de Qt (-platform NAME, -style NAME, ...
             <numerusform>se generaron %n sermones en %1 s</numerusform>
         </translation>
     </message>
+    <message>
+        <source>file</source>
+        <translation>archivo</translation>
+    </message>
 </context>
 <context>
     <name>LibraryBackup</name>

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Every command line option a program's --help lists is in its manual page, and the manual
-page names no option the program does not have.
+page names no option the program does not have; in a Spanish environment --help answers in
+Spanish with the same options.
     test-manual-pages.py <source folder> <program folder>"""
 import os
 import re
@@ -26,6 +27,12 @@ for program in ("lectorum", "lectorum-mkdb"):
         failures.append(f"{program}: {option} is in --help but not in {program}.1")
     for option in sorted(in_page - in_help):
         failures.append(f"{program}: {option} is in {program}.1 but not in --help")
+    spanish = subprocess.run([os.path.join(programs, program), "--help"], capture_output=True,
+                             text=True, env=dict(env, LANGUAGE="es"), timeout=60)
+    in_spanish = set(re.findall(r"(?<![\w-])--[a-z][a-z-]*", spanish.stdout))
+    if not spanish.stdout.startswith("Uso:") or in_spanish != in_help:
+        failures.append(f"{program}: --help in Spanish does not read as the English one "
+                        f"translated: {spanish.stdout[:80]!r}")
 for failure in failures:
     print("FAIL:", failure)
 print("PASS" if not failures else f"{len(failures)} difference(s)")

@@ -102,7 +102,7 @@ void defineOptions(QCommandLineParser &parser)
             "With --publish: the address the folder is served from (the feeds' links "
             "need it), instead of the library's choice.")),
         QStringLiteral("URL") });
-    parser.addPositionalArgument(QStringLiteral("file"),
+    parser.addPositionalArgument(text(QT_TRANSLATE_NOOP("LectorumMkdb", "file")),
         text(QT_TRANSLATE_NOOP("LectorumMkdb",
             "The database file to create (FROM TO with --copy; PATH... LIBRARY with "
             "--import; FOLDER LIBRARY with --publish).")));
