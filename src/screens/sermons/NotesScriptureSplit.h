@@ -3,6 +3,7 @@
 #include <QObject>
 
 class QCheckBox;
+class QLayout;
 class QSplitter;
 class QWidget;
 
