@@ -67,9 +67,10 @@ bool CoverageHeatMap::cellAt(const QPoint &point, int &rowIndex, int &yearIndex)
 void CoverageHeatMap::drawCell(QPainter &painter, const QRect &cell, int count) const
 {
     // White for none, deepening blue toward the largest count; dark cells get light digits.
-    const qreal share = m_most > 0 ? qreal(count) / m_most : 0;
-    const QColor fill = count == 0 ? QColor(Qt::white)
-                                   : QColor::fromRgbF(1 - 0.85 * share, 1 - 0.6 * share, 1, 1);
+    const float share = m_most > 0 ? float(count) / float(m_most) : 0.0F;
+    const QColor fill = count == 0
+        ? QColor(Qt::white)
+        : QColor::fromRgbF(1.0F - 0.85F * share, 1.0F - 0.6F * share, 1.0F, 1.0F);
     painter.fillRect(cell, fill);
     painter.setPen(QColor(200, 200, 200));
     painter.drawRect(cell);

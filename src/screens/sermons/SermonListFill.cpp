@@ -6,6 +6,8 @@
 #include "SqlLiterals.h"
 #include "clsSermon.h"
 
+#include <QCoreApplication>
+
 SermonListFill::SermonListFill(
     clsSermon &sermon, const SermonQuery &query, SermonPreacherNames &names)
     : m_sermon(sermon)
