@@ -302,11 +302,13 @@ void tst_ImportReaders::badInput_data()
                                 << "not well-formed XML";
     // 60 MB of blanks inside the body inflate from a few dozen kilobytes.
     QTest::newRow("XML bomb") << "i.docx"
-                              << zipBytes(docx(para("x") + QByteArray(60 * 1024 * 1024, ' ')))
+                              << zipBytes(
+                                     docx(para("x") + QByteArray(qsizetype(60) * 1024 * 1024, ' ')))
                               << "past 50 MB (refused)";
     // The same with headers that say 1 KB: inflated no further than that, its checksum fails.
     QTest::newRow("XML bomb whose headers understate it")
-        << "i2.docx" << understated(zipBytes(docx(para("x") + QByteArray(60 * 1024 * 1024, ' '))))
+        << "i2.docx"
+        << understated(zipBytes(docx(para("x") + QByteArray(qsizetype(60) * 1024 * 1024, ' '))))
         << "word/document.xml is damaged";
     QTest::newRow("unknown kind") << "j.pdf" << QByteArray("%PDF-1.4") << "not a kind of file";
 }
