@@ -1,6 +1,7 @@
 #include "SermonScreenLayout.h"
 
 #include "DataGrid.h"
+#include "ElidingLabel.h"
 #include "SermonScreenWidgets.h"
 
 #include <QComboBox>
@@ -113,14 +114,13 @@ void createButtons(QWidget *screen, SermonScreenWidgets &w)
     w.cmdRecordings = button("cmdRecordings", SermonScreenLayout::tr("Recordings..."), screen);
     w.cmdSamePassage
         = button("cmdSamePassage", SermonScreenLayout::tr("Sermons on This &Passage"), screen);
-    w.lblHistory = new QLabel(screen);
+    // A long place name must not widen the screen: the line takes the width it is given and
+    // ends with "…" where it does not fit.
+    w.lblHistory = new ElidingLabel(screen);
     w.lblHistory->setObjectName(QStringLiteral("lblHistory"));
     // A screen reader reads the line itself ("Last preached ..."); the description says what
     // it is.
     w.lblHistory->setAccessibleDescription(SermonScreenLayout::tr("Preaching history"));
-    w.lblHistory->setTextFormat(Qt::PlainText);
-    // A long place name must not widen the screen: the line takes the width it is given.
-    w.lblHistory->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 }
 
 void layOutReference(SermonScreenWidgets &w)

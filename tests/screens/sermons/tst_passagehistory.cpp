@@ -1,5 +1,6 @@
 #include "../selection/SermonScreenFixture.h"
 
+#include "ElidingLabel.h"
 #include "LibrarySettings.h"
 #include "ProgramGlobals.h"
 #include "ProgramTranslation.h"
@@ -167,8 +168,16 @@ void tst_PassageHistory::historyLineAndReuseQuestion()
     m_main->runCommand(QStringLiteral("mnuESermon"));
     frmSermon *screen = sermonScreen();
     CHECKED_STEP(chooseRow(6)); // 10, preached 6/15/1998 at Main Street
-    QCOMPARE(widget<QLabel>(screen, "lblHistory")->text(),
-        QStringLiteral("Last preached 6/15/1998 at Main Street; 1 time in all"));
+    auto *history = widget<ElidingLabel>(screen, "lblHistory");
+    const QString line = QStringLiteral("Last preached 6/15/1998 at Main Street; 1 time in all");
+    QCOMPARE(history->text(), line);
+    // Narrower than the line, it ends with "…" and keeps its whole text for a screen reader.
+    for (const int width : { 1000, 120 }) {
+        history->resize(width, history->height());
+        QCOMPARE(history->shownText() == line, width == 1000);
+        QCOMPARE(history->shownText().endsWith(u'…'), width == 120);
+        QCOMPARE(history->text(), line);
+    }
     CHECKED_STEP(chooseRow(3));
     QCOMPARE(widget<QLabel>(screen, "lblHistory")->text(), QString());
     CHECKED_STEP(chooseRow(6));
