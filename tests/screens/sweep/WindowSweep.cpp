@@ -92,11 +92,11 @@ void WindowSweep::run()
         runCommand(QString::fromLatin1(name));
     closeEverything();
     runCommand(QStringLiteral("mnuESermon"));
-    pressScreenButtons(QStringLiteral("frmSermon"));
+    pressScreenButtons(QStringLiteral("mnuESermon"), QStringLiteral("frmSermon"));
     closeEverything();
 }
 
-void WindowSweep::pressScreenButtons(const QString &screenName)
+void WindowSweep::pressScreenButtons(const QString &command, const QString &screenName)
 {
     // The buttons that store, start, remove or close the record are not window openers.
     static const QStringList recordButtons
@@ -112,8 +112,8 @@ void WindowSweep::pressScreenButtons(const QString &screenName)
     for (const QString &name : std::as_const(names)) {
         // A window a button opened may have taken the screen's place; it is opened again.
         if (!m_main.findChild<QWidget *>(screenName))
-            runCommand(QStringLiteral("mnuESermon"));
-        QPointer<QWidget> current = m_main.findChild<QWidget *>(screenName);
+            runCommand(command);
+        const QWidget *current = m_main.findChild<QWidget *>(screenName);
         auto *button = current ? current->findChild<QPushButton *>(name) : nullptr;
         if (!button || !button->isEnabled())
             continue;

@@ -33,7 +33,8 @@ public:
 
 private:
     void runCommand(const QString &name);
-    void pressScreenButtons(const QString &screenName);
+    // Presses each button of the screen `command` opened, but those of the record itself.
+    void pressScreenButtons(const QString &command, const QString &screenName);
     template <typename Start> void watchModal(const QString &how, Start start);
     void inspectNewWindows(const QString &how);
     void inspect(QWidget *window, const QString &how);
