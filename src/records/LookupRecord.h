@@ -25,6 +25,7 @@ public:
 
     using RecordBase::CloseRecordset;
     using RecordBase::Find;
+    using RecordBase::InfoField;
     using RecordBase::InfoMsg;
     using RecordBase::lastError;
     using RecordBase::MoveNext;

@@ -123,7 +123,15 @@ protected:
     bool failureToCaller(const DbError &error);
 
     QString InfoMsg() const { return m_infoMsg; }
-    void setInfoMessage(const QString &text) { m_infoMsg = text; }
+    // The column a refused check is about ("strLocation"), so that a screen can put the
+    // cursor there without reading the message, whose words follow the interface's language;
+    // empty for a message about no one field.
+    QString InfoField() const { return m_infoField; }
+    void setInfoMessage(const QString &text, const QString &field = {})
+    {
+        m_infoMsg = text;
+        m_infoField = field;
+    }
     const DbError &lastError() const { return m_lastError; }
     void clearLastError()
     {
@@ -152,5 +160,6 @@ private:
     RowChange m_conflict = RowChange::None;
     std::unique_ptr<DbSnapshot> m_rs;
     QString m_infoMsg;
+    QString m_infoField;
     DbError m_lastError;
 };

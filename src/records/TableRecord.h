@@ -25,6 +25,7 @@ class TableRecord : protected RecordBase
 public:
     using RecordBase::CloseRecordset;
     using RecordBase::Find;
+    using RecordBase::InfoField;
     using RecordBase::InfoMsg;
     using RecordBase::MoveNext;
     using RecordBase::OpenRecordset;

@@ -23,11 +23,13 @@ bool clsDateLoc::Check()
     bool valid = true;
     if (TrimBlanks(DateText(m_datePreached)).isEmpty()) {
         setInfoMessage(
-            QCoreApplication::translate("clsDateLoc", "Date Preached Must Be Filled In."));
+            QCoreApplication::translate("clsDateLoc", "Date Preached Must Be Filled In."),
+            QStringLiteral("dtDatePreached"));
         valid = false;
     }
     if (TrimBlanks(m_location).isEmpty()) {
-        setInfoMessage(QCoreApplication::translate("clsDateLoc", "Location Must Be Filled In."));
+        setInfoMessage(QCoreApplication::translate("clsDateLoc", "Location Must Be Filled In."),
+            QStringLiteral("strLocation"));
         valid = false;
     }
     return valid;

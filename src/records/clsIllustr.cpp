@@ -20,12 +20,13 @@ bool clsIllustr::Check()
 {
     bool valid = true;
     if (TrimBlanks(m_illustration).isEmpty()) {
-        setInfoMessage(
-            QCoreApplication::translate("clsIllustr", "Illustration Must Be Filled In."));
+        setInfoMessage(QCoreApplication::translate("clsIllustr", "Illustration Must Be Filled In."),
+            QStringLiteral("strIllustration"));
         valid = false;
     }
     if (TrimBlanks(m_name).isEmpty()) {
-        setInfoMessage(QCoreApplication::translate("clsIllustr", "Name Must Be Filled In."));
+        setInfoMessage(QCoreApplication::translate("clsIllustr", "Name Must Be Filled In."),
+            QStringLiteral("strName"));
         valid = false;
     }
     return valid;

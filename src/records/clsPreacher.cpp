@@ -26,7 +26,8 @@ clsPreacher::~clsPreacher() = default;
 bool clsPreacher::Check()
 {
     if (TrimBlanks(m_lastName).isEmpty()) {
-        setInfoMessage(QCoreApplication::translate("clsPreacher", "Last Name Must Be Filled In."));
+        setInfoMessage(QCoreApplication::translate("clsPreacher", "Last Name Must Be Filled In."),
+            QStringLiteral("strLastName"));
         return false;
     }
     return true;

@@ -19,7 +19,8 @@ clsPublisher::~clsPublisher() = default;
 bool clsPublisher::Check()
 {
     if (TrimBlanks(m_publisher).isEmpty()) {
-        setInfoMessage(QCoreApplication::translate("clsPublisher", "Name Must Be Filled In."));
+        setInfoMessage(QCoreApplication::translate("clsPublisher", "Name Must Be Filled In."),
+            QStringLiteral("strPublisher"));
         return false;
     }
     return true;

@@ -31,12 +31,14 @@ bool clsSeries::Check()
         if (number < 1400 || number > 2100) {
             // A bad year is reported before the name is looked at.
             setInfoMessage(
-                QCoreApplication::translate("clsSeries", "Valid Year Must Be Filled In."));
+                QCoreApplication::translate("clsSeries", "Valid Year Must Be Filled In."),
+                QStringLiteral("strPubYear"));
             return false;
         }
     }
     if (TrimBlanks(m_name).isEmpty()) {
-        setInfoMessage(QCoreApplication::translate("clsSeries", "Series Name Must Be Filled In."));
+        setInfoMessage(QCoreApplication::translate("clsSeries", "Series Name Must Be Filled In."),
+            QStringLiteral("strName"));
         return false;
     }
     return true;

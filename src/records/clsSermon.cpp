@@ -88,7 +88,8 @@ QString clsSermon::BigIdeaOrTitle(const QString &bigIdea, const QString &title)
 bool clsSermon::Check()
 {
     if (m_reference == QLatin1String(" ") || m_reference.isEmpty()) {
-        setInfoMessage(QCoreApplication::translate("clsSermon", "Reference Must Be Filled In."));
+        setInfoMessage(QCoreApplication::translate("clsSermon", "Reference Must Be Filled In."),
+            QStringLiteral("strDisplayText"));
         return false;
     }
     return true;

@@ -134,10 +134,7 @@ bool frmIllustr::checkFields()
     m_record.setName(txtName->text());
     m_record.setIllustration(txtIllustration->toPlainText());
     if (!m_record.Check()) {
-        // The name is reported before the text; which one it was is told from the fields,
-        // since the message's words follow the language.
-        const bool aboutText = !TrimBlanks(m_record.Name()).isEmpty()
-            && TrimBlanks(m_record.Illustration()).isEmpty();
+        const bool aboutText = m_record.InfoField() == u"strIllustration";
         reportInvalid(m_record.InfoMsg(), aboutText ? txtIllustration : nullptr, false);
         return false;
     }

@@ -117,9 +117,8 @@ bool frmPreachers::checkFields()
     m_record.setSeminary(txtSeminary->text());
     m_record.setNotes(txtNotes->toPlainText());
     if (!m_record.Check()) {
-        // The last name is the one field checked; the message's words follow the language.
         reportCheckFailure(
-            m_record.InfoMsg(), TrimBlanks(m_record.LastName()).isEmpty() ? txtLast : nullptr);
+            m_record.InfoMsg(), m_record.InfoField() == u"strLastName" ? txtLast : nullptr);
         return false;
     }
     return true;

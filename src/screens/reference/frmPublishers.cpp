@@ -65,9 +65,8 @@ bool frmPublishers::checkFields()
     m_record.setCity(txtCity->text());
     m_record.setStateID(SelectedKey(cboState));
     if (!m_record.Check()) {
-        // The name is the one field checked; the message's words follow the language.
-        reportCheckFailure(m_record.InfoMsg(),
-            TrimBlanks(m_record.Publisher()).isEmpty() ? txtPublisher : nullptr);
+        reportCheckFailure(
+            m_record.InfoMsg(), m_record.InfoField() == u"strPublisher" ? txtPublisher : nullptr);
         return false;
     }
     return true;

@@ -260,15 +260,10 @@ bool frmSeries::reportInvalid()
 {
     const QString message = m_series.InfoMsg();
     QApplication::beep();
-    // The refused field is told from the fields, since the message's words follow the
-    // language: the year is checked first, so a named copy refused still blames the year.
-    clsSeries named;
-    named.setPubYear(m_series.PubYear());
-    named.setName(QStringLiteral("-"));
-    if (!named.Check()) {
-        txtPubyear->setFocus();
-    } else if (TrimBlanks(m_series.Name()).isEmpty()) {
+    if (m_series.InfoField() == u"strName") {
         txtName->setFocus();
+    } else if (m_series.InfoField() == u"strPubYear") {
+        txtPubyear->setFocus();
     }
     MsgBox(message);
     return false;

@@ -269,12 +269,10 @@ bool frmDateLoc::checkFields()
         return true;
     }
     QApplication::beep();
-    // The message names the last field the record found missing, the location before the
-    // date; the focus goes to that field (read from the record, as the message is translated).
-    if (TrimBlanks(m_record.Location()).isEmpty()) {
-        txtLocation->setFocus();
-    } else {
+    if (m_record.InfoField() == u"dtDatePreached") {
         txtDate->setFocus();
+    } else if (m_record.InfoField() == u"strLocation") {
+        txtLocation->setFocus();
     }
     MsgBox(m_record.InfoMsg());
     return false;

@@ -248,9 +248,8 @@ bool frmSermon::FormCheck()
         return true;
     }
     QApplication::beep();
-    // The reference is the one thing a sermon must have, so a refused sermon lacks it (read
-    // from the record, not its message, which speaks the interface's language).
-    ui.txtReference->setFocus();
+    if (m_sermon->InfoField() == u"strDisplayText")
+        ui.txtReference->setFocus();
     MsgBox(m_sermon->InfoMsg());
     return false;
 }
